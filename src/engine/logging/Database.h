@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+#include <optional>
+
+// One of the program's two SQLite files, reached through its own named connection. Opening never
+// creates a missing file, and every value is bound, never joined into SQL text.
+class Database {
+public:
+    enum class OpenResult { Ok, Missing, NotDatabase, Failed };
+
+    explicit Database(QString connectionName);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    /// Opens an existing file read-write and shared; `requiredTable` must exist in it.
+    OpenResult open(const QString& path, const QString& requiredTable);
+    bool isOpen() const;
+    void close();
+    QString path() const { return m_path; }
+    QString connectionName() const { return m_name; }
+    QSqlDatabase handle() const;
+
+    /// Runs a statement with bound values; false (and lastError) when it failed.
+    bool exec(const QString& sql, const QVariantList& values = {});
+    /// Runs a SELECT with bound values; empty when it failed.
+    std::optional<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
+    /// The first column of the first row of a SELECT, or an invalid variant.
+    QVariant scalar(const QString& sql, const QVariantList& values = {});
+    /// True when `table` exists; stands for appending a table definition to the database.
+    bool hasTable(const QString& table);
+    QString lastError() const { return m_lastError; }
+
+private:
+    std::optional<QSqlQuery> prepared(const QString& sql, const QVariantList& values);
+
+    QString m_name;
+    QString m_path;
+    QString m_lastError;
+};

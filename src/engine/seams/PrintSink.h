@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// A page printer driven line by line, in character columns.
+class PrintSink {
+public:
+    virtual ~PrintSink() = default;
+    /// Starts a document; false when the operator cancelled or nothing can print.
+    virtual bool begin(const QString& documentName) = 0;
+    virtual void setFont(const QString& family, int pointSize, bool bold) = 0;
+    /// Writes text starting at character column `column` (1-based) of the current line.
+    virtual void textAt(int column, const QString& text) = 0;
+    virtual void newLine() = 0;
+    virtual void newPage() = 0;
+    /// Ends the document; returns a note for the operator (for example the PDF file written).
+    virtual QString end() = 0;
+};

@@ -1,0 +1,171 @@
+#include "setup/SettingsFiles.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <optional>
+
+namespace SettingsFiles {
+
+namespace {
+const char* const kCodePage = "windows-1250";
+
+std::optional<QStringList> readLines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeLines(f.readAll());
+}
+
+bool writeLines(const QString& path, const QStringList& lines) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(encodeLines(lines));
+    return f.commit();
+}
+
+QString skipLeadingBlanks(const QString& s) {
+    qsizetype i = 0;
+    while (i < s.size() && (s.at(i) == u' ' || s.at(i) == u'\t'))
+        ++i;
+    return s.mid(i);
+}
+
+std::optional<int> parseInteger(const QString& line) {
+    bool ok = false;
+    const int v = line.trimmed().toInt(&ok);
+    if (!ok || v < -32768 || v > 32767)
+        return std::nullopt;
+    return v;
+}
+
+// Walks the file's lines in order; a missing or malformed line stops the walk.
+class LineReader {
+public:
+    explicit LineReader(QStringList lines) : m_lines(std::move(lines)) {}
+    bool text(QString& out) {
+        if (!m_ok || m_next >= m_lines.size())
+            return m_ok = false;
+        out = skipLeadingBlanks(m_lines.at(m_next++));
+        return true;
+    }
+    bool integer(int& out) {
+        QString s;
+        if (!text(s))
+            return false;
+        const auto v = parseInteger(s);
+        if (!v)
+            return m_ok = false;
+        out = *v;
+        return true;
+    }
+    bool offset(UtcOffset& out) {
+        QString s;
+        if (!text(s))
+            return false;
+        s = s.trimmed();
+        bool isNumber = false;
+        s.toDouble(&isNumber);
+        out = {s, isNumber};
+        return true;
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    QStringList m_lines;
+    qsizetype m_next = 0;
+    bool m_ok = true;
+};
+
+QString offsetLine(const UtcOffset& o) {
+    if (!o.numeric)
+        return o.text;
+    bool isInt = false;
+    const int v = o.text.toInt(&isInt);
+    if (isInt)
+        return formatInteger(v);
+    const QString t = o.text.trimmed();
+    return (t.startsWith(u'-') ? QString() : QStringLiteral(" ")) + t + QStringLiteral(" ");
+}
+} // namespace
+
+QString pathIn(const QString& folder, const QString& literal) {
+    QString tail = literal;
+    return folder + tail.replace(u'\\', u'/');
+}
+
+QString formatInteger(int value) {
+    return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value) +
+           QStringLiteral(" ");
+}
+
+QByteArray encodeLines(const QStringList& lines) {
+    QStringEncoder enc(kCodePage);
+    QByteArray out;
+    for (const QString& l : lines) {
+        out += enc.encode(l);
+        out += "\r\n";
+    }
+    return out;
+}
+
+QStringList decodeLines(const QByteArray& bytes) {
+    QStringDecoder dec(kCodePage);
+    QString text = dec.decode(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the terminator of the last line
+    return lines;
+}
+
+bool CitInit(const QString& appPath, SettingsRecord& rec) {
+    const auto lines = readLines(pathIn(appPath, kInitFile));
+    if (!lines)
+        return false;
+    LineReader r(*lines);
+    r.text(rec.myCall) && r.offset(rec.utcOffset) && r.text(rec.myJudet) &&
+        r.text(rec.section) && r.text(rec.operators) && r.integer(rec.operatorCount) &&
+        r.text(rec.qth) && r.text(rec.address) && r.text(rec.transmitter) &&
+        r.text(rec.receiver) && r.text(rec.antennas[0]) && r.text(rec.antennas[1]) &&
+        r.text(rec.antennas[2]) && r.text(rec.antennas[3]) && r.text(rec.club);
+    return r.ok();
+}
+
+bool CitTextCw(const QString& appPath, SettingsRecord& rec) {
+    const auto lines = readLines(pathIn(appPath, kTextCwFile));
+    if (!lines)
+        return false;
+    LineReader r(*lines);
+    for (QString& t : rec.textF)
+        if (!r.text(t))
+            return false;
+    return r.integer(rec.comPort);
+}
+
+bool ScrieInit(const QString& appPath, const SettingsRecord& rec) {
+    return writeLines(pathIn(appPath, kInitFile),
+                      {rec.myCall, offsetLine(rec.utcOffset), rec.myJudet, rec.section,
+                       rec.operators, formatInteger(rec.operatorCount), rec.qth, rec.address,
+                       rec.transmitter, rec.receiver, rec.antennas[0], rec.antennas[1],
+                       rec.antennas[2], rec.antennas[3], rec.club});
+}
+
+bool ScrieTextCw(const QString& appPath, const SettingsRecord& rec) {
+    QStringList lines(rec.textF.begin(), rec.textF.end());
+    lines << formatInteger(rec.comPort);
+    return writeLines(pathIn(appPath, kTextCwFile), lines);
+}
+
+QString CalcDataPath(const QString& appPath) {
+    const qsizetype bracket = appPath.lastIndexOf(u']');
+    if (bracket < 0)
+        return appPath;
+    // Only a Windows path starts with a drive ("F:"); elsewhere nothing stands before the folder.
+    const bool drive = appPath.size() >= 2 && appPath.at(1) == u':';
+    return (drive ? appPath.left(2) : QString()) + appPath.mid(bracket + 1);
+}
+
+} // namespace SettingsFiles

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "seams/Dialogs.h"
+
+class QWidget;
+
+// Qt message boxes, parented to the active screen.
+class QtDialogs : public Dialogs {
+public:
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+};

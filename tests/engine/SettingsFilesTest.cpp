@@ -1,0 +1,124 @@
+#include "TempDataFolder.h"
+#include "setup/SettingsFiles.h"
+
+#include <QTest>
+
+using namespace SettingsFiles;
+
+class SettingsFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void writesInitFileByteForByte() {
+        TempDataFolder dir;
+        SettingsRecord rec;
+        rec.myCall = QStringLiteral("YO9ABC");
+        rec.utcOffset = UtcOffset::typed(QStringLiteral("2"));
+        rec.myJudet = QStringLiteral("PH");
+        rec.section = QStringLiteral("SOAB");
+        rec.operators = QStringLiteral("Ion Popescu");
+        rec.operatorCount = 1;
+        rec.qth = QStringLiteral(u"Ploie\u015Fti"); // s-cedilla is 0xBA in Windows-1250
+        rec.club = QStringLiteral("YO9KXX");
+        QVERIFY(ScrieInit(dir.path(), rec));
+        const QByteArray expected = "YO9ABC\r\n2\r\nPH\r\nSOAB\r\nIon Popescu\r\n 1 \r\nPloie\xba"
+                                    "ti\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nYO9KXX\r\n";
+        QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), expected);
+
+        SettingsRecord back;
+        QVERIFY(CitInit(dir.path(), back));
+        QCOMPARE(back.qth, rec.qth);
+        QCOMPARE(back.operatorCount, 1);
+        QCOMPARE(back.club, rec.club);
+    }
+
+    void offsetReadFromFileIsWrittenAsNumber() {
+        TempDataFolder dir;
+        QVERIFY(dir.write(QStringLiteral("VELTInit.dat"), "YO3X\r\n 2 \r\nBU\r\n"));
+        SettingsRecord rec;
+        QVERIFY(!CitInit(dir.path(), rec)); // short file: read failure after line 3
+        QCOMPARE(rec.utcOffset.hours(), 2);
+        QVERIFY(rec.utcOffset.numeric);
+        QCOMPARE(rec.myJudet, QStringLiteral("BU"));
+        QVERIFY(ScrieInit(dir.path(), rec));
+        QVERIFY(dir.read(QStringLiteral("VELTInit.dat")).startsWith("YO3X\r\n 2 \r\nBU\r\n"));
+    }
+
+    void cwTextsRoundTrip() {
+        TempDataFolder dir;
+        SettingsRecord rec;
+        rec.textF = {QStringLiteral("CQ TEST #1, \"YO\" TEST"), QStringLiteral("#2 5NN #3"),
+                     QStringLiteral("TU"), QStringLiteral("#1"), QStringLiteral(""),
+                     QStringLiteral("AGN?"), QStringLiteral("  LEADING")};
+        rec.comPort = 3;
+        QVERIFY(ScrieTextCw(dir.path(), rec));
+        QVERIFY(dir.read(QStringLiteral("VELTTextCw.dat")).endsWith("AGN?\r\n  LEADING\r\n 3 \r\n"));
+        SettingsRecord back;
+        QVERIFY(CitTextCw(dir.path(), back));
+        QCOMPARE(back.textF[0], rec.textF[0]);
+        QCOMPARE(back.textF[1], rec.textF[1]);
+        QCOMPARE(back.textF[6], QStringLiteral("LEADING")); // leading blanks are skipped
+        QCOMPARE(back.comPort, 3);
+    }
+
+    void readFailuresKeepEarlierValues_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("f7");
+        QTest::newRow("integer with blanks") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n 2 \r\n") << 2 << "g";
+        QTest::newRow("no final CRLF") << QByteArray("a\nb\nc\nd\ne\nf\ng\n4") << 4 << "g";
+        QTest::newRow("non-numeric port") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nx\r\n") << 9 << "g";
+        QTest::newRow("too few lines") << QByteArray("a\r\nb\r\n") << 9 << "old";
+    }
+    void readFailuresKeepEarlierValues() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, port);
+        QFETCH(QString, f7);
+        TempDataFolder dir;
+        QVERIFY(dir.write(QStringLiteral("VELTTextCw.dat"), bytes));
+        SettingsRecord rec;
+        rec.comPort = 9;
+        rec.textF[6] = QStringLiteral("old");
+        CitTextCw(dir.path(), rec);
+        QCOMPARE(rec.textF[0], QStringLiteral("a"));
+        QCOMPARE(rec.textF[6], f7);
+        QCOMPARE(rec.comPort, port);
+    }
+
+    void missingFileChangesNothing() {
+        TempDataFolder dir;
+        SettingsRecord rec;
+        rec.myCall = QStringLiteral("YO2X");
+        QVERIFY(!CitInit(dir.path(), rec));
+        QCOMPARE(rec.myCall, QStringLiteral("YO2X"));
+    }
+
+    void integerFormat_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0 << " 0 ";
+        QTest::newRow("positive") << 3 << " 3 ";
+        QTest::newRow("negative") << -2 << "-2 ";
+    }
+    void integerFormat() {
+        QFETCH(int, value);
+        QFETCH(QString, text);
+        QCOMPARE(formatInteger(value), text);
+    }
+
+    void dataPath_data() {
+        QTest::addColumn<QString>("appPath");
+        QTest::addColumn<QString>("dataPath");
+        QTest::newRow("no bracket") << "/opt/velt" << "/opt/velt";
+        QTest::newRow("drive and volume") << "F:[NET]\\LOGGER" << "F:\\LOGGER";
+        QTest::newRow("two brackets") << "F:[A]x[B]\\LOG" << "F:\\LOG";
+        QTest::newRow("unix with bracket") << "/mnt/[NET]/logger" << "/logger";
+    }
+    void dataPath() {
+        QFETCH(QString, appPath);
+        QFETCH(QString, dataPath);
+        QCOMPARE(CalcDataPath(appPath), dataPath);
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsFilesTest)
+#include "SettingsFilesTest.moc"

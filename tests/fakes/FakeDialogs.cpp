@@ -1,0 +1,16 @@
+#include "fakes/FakeDialogs.h"
+
+Dialogs::Answer FakeDialogs::message(const QString& text, const QString& title, Buttons buttons,
+                                     Icon icon) {
+    shown.append({text, title, buttons, icon});
+    if (!script.isEmpty())
+        return script.takeFirst();
+    return buttons == Buttons::YesNo ? AnswerYes : AnswerOk;
+}
+
+QStringList FakeDialogs::texts() const {
+    QStringList out;
+    for (const Shown& s : shown)
+        out << s.text;
+    return out;
+}
