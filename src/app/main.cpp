@@ -1,6 +1,66 @@
+#include "logging/Database.h"
+#include "platform/QtClock.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtHelp.h"
+#include "platform/QtKeyLine.h"
+#include "platform/QtPrintSink.h"
+#include "platform/QtScreenMetrics.h"
+#include "platform/QtVoicePlayer.h"
+#include "screens/ScreenServices.h"
+#include "screens/entry/FrmQSO.h"
+#include "screens/reports/FrmAnzeigen.h"
+#include "screens/setup/FrmInit.h"
+#include "setup/AppState.h"
+#include "setup/SettingsFiles.h"
+
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("VELT"));
+
+    AppState state;
+    state.appPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    for (const QString& arg : QCoreApplication::arguments().mid(1))
+        state.autoStart = state.autoStart || arg.toUpper() == QLatin1String("AUTO");
+    const QString dataPath = SettingsFiles::CalcDataPath(state.appPath);
+
+    QtDialogs dialogs;
+    QtClock clock;
+    QtScreenMetrics metrics;
+    QtVoicePlayer voice;
+    QtKeyLine keyLine(dataPath);
+    QtPrintSink printer(dataPath, nullptr);
+    QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
+    Database logDb(QStringLiteral("LogDb"));
+    Database callDb(QStringLiteral("CallDb"));
+    ScreenServices services{state, dialogs, help,    clock, metrics,
+                            voice, keyLine, printer, logDb, callDb};
+
+    FrmQSO qso(services);
+    FrmInit init(services, qso);
+
+    auto backToSetup = [&] {
+        if (!init.Form_Load()) {
+            QApplication::quit();
+            return;
+        }
+        init.show();
+    };
+    QObject::connect(&init, &FrmInit::exitRequested, &app, &QApplication::quit);
+    QObject::connect(&qso, &FrmQSO::exitRequested, &app, &QApplication::quit);
+    QObject::connect(&qso, &FrmQSO::setupRequested, &app, backToSetup);
+    QObject::connect(&init, &FrmInit::logViewRequested, &app, [&] {
+        auto* logView = new FrmAnzeigen(services);
+        logView->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(logView, &FrmAnzeigen::exitRequested, &app, &QApplication::quit);
+        QObject::connect(logView, &FrmAnzeigen::setupRequested, &app, backToSetup);
+        logView->showMaximized();
+    });
+
+    if (!init.Form_Load())
+        return 0;
+    init.show();
+    return QApplication::exec();
 }

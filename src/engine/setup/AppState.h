@@ -26,7 +26,7 @@ struct AppState {
     int contestNumber = 0;
     bool campNatChosen = false;
     QString contestCode;
-    int stage = 0;                       // 0 none, 1..4 = 1A, 1B, 2A, 2B
+    int stage = 0;                          // 0 none, 1..4 = 1A, 1B, 2A, 2B
     QString qsoMode = QStringLiteral("00"); // "CW", "SSB", or "00" before a choice
 
     int startCode = 0;

@@ -1,7 +1,8 @@
 #include "setup/ContestDef.h"
 
 bool ContestDef::sentCodeRequired() const {
-    return sentCode == SentCodeRule::CallAreaDigit || sentCode == SentCodeRule::CallAreaDigitIfEmpty ||
+    return sentCode == SentCodeRule::CallAreaDigit ||
+           sentCode == SentCodeRule::CallAreaDigitIfEmpty ||
            sentCode == SentCodeRule::RequiredEmpty;
 }
 

@@ -16,13 +16,13 @@ enum class Presentation {
 
 // What the SENT COD box holds and requires.
 enum class SentCodeRule {
-    CallAreaDigit,       // shown, 3+ characters, prefilled with the call-area digit
-    CallAreaDigitIfEmpty,// as above, but a code already typed is kept
-    Serial,              // hidden, serial numbers from "001"
-    Hidden,              // hidden, no code at all
-    ZodiacSign,          // hidden, the own zodiac sign is required instead
-    RequiredEmpty,       // shown, 3+ characters, starts empty
-    Free,                // shown, starts empty, no length rule
+    CallAreaDigit,        // shown, 3+ characters, prefilled with the call-area digit
+    CallAreaDigitIfEmpty, // as above, but a code already typed is kept
+    Serial,               // hidden, serial numbers from "001"
+    Hidden,               // hidden, no code at all
+    ZodiacSign,           // hidden, the own zodiac sign is required instead
+    RequiredEmpty,        // shown, 3+ characters, starts empty
+    Free,                 // shown, starts empty, no length rule
 };
 
 /// One row of the contest catalogue: every per-contest constant lives here.

@@ -126,11 +126,11 @@ bool CitInit(const QString& appPath, SettingsRecord& rec) {
     if (!lines)
         return false;
     LineReader r(*lines);
-    r.text(rec.myCall) && r.offset(rec.utcOffset) && r.text(rec.myJudet) &&
-        r.text(rec.section) && r.text(rec.operators) && r.integer(rec.operatorCount) &&
-        r.text(rec.qth) && r.text(rec.address) && r.text(rec.transmitter) &&
-        r.text(rec.receiver) && r.text(rec.antennas[0]) && r.text(rec.antennas[1]) &&
-        r.text(rec.antennas[2]) && r.text(rec.antennas[3]) && r.text(rec.club);
+    r.text(rec.myCall) && r.offset(rec.utcOffset) && r.text(rec.myJudet) && r.text(rec.section) &&
+        r.text(rec.operators) && r.integer(rec.operatorCount) && r.text(rec.qth) &&
+        r.text(rec.address) && r.text(rec.transmitter) && r.text(rec.receiver) &&
+        r.text(rec.antennas[0]) && r.text(rec.antennas[1]) && r.text(rec.antennas[2]) &&
+        r.text(rec.antennas[3]) && r.text(rec.club);
     return r.ok();
 }
 

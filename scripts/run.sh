@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the logger with its data folder ready.
+source "$(dirname "$0")/common.sh"
+install_missing
+build -DVELT_TESTS=OFF -DVELT_BENCH=OFF
+exec ./build/velt "$@"

@@ -1,0 +1,6 @@
+#pragma once
+
+class Dialogs;
+
+/// The exit confirmation of every screen; true when the operator answered Yes.
+bool Message10(Dialogs& dialogs);

@@ -1,0 +1,25 @@
+#pragma once
+
+struct AppState;
+class Clock;
+class Database;
+class Dialogs;
+class Help;
+class KeyLine;
+class PrintSink;
+class ScreenMetrics;
+class VoicePlayer;
+
+/// What the screens reach the outside world through; created once by main().
+struct ScreenServices {
+    AppState& state;
+    Dialogs& dialogs;
+    Help& help;
+    Clock& clock;
+    ScreenMetrics& metrics;
+    VoicePlayer& voice;
+    KeyLine& keyLine;
+    PrintSink& printer;
+    Database& logDb;
+    Database& callDb;
+};

@@ -1,0 +1,72 @@
+#include "screens/Widgets.h"
+
+#include <QPalette>
+#include <cmath>
+
+namespace Widgets {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
+    auto* w = new QLabel(text, parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& toolTip) {
+    auto* w = new QLineEdit(parent);
+    w->setObjectName(QLatin1String(name));
+    w->setToolTip(toolTip);
+    return w;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& toolTip) {
+    auto* w = new QPushButton(caption, parent);
+    w->setObjectName(QLatin1String(name));
+    w->setToolTip(toolTip);
+    w->setAutoDefault(false);
+    return w;
+}
+
+QRadioButton* radio(QWidget* parent, const char* name, const QString& caption) {
+    auto* w = new QRadioButton(caption, parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption) {
+    auto* w = new QCheckBox(caption, parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption) {
+    auto* w = new QGroupBox(caption, parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+int twips(int twips, float scale) {
+    return static_cast<int>(std::lround(twips * scale / 15.0f));
+}
+
+void setBackColor(QWidget* w, QRgb rgb) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, QColor(rgb));
+    p.setColor(QPalette::Window, QColor(rgb));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setForeColor(QWidget* w, QRgb rgb) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, QColor(rgb));
+    p.setColor(QPalette::Text, QColor(rgb));
+    w->setPalette(p);
+}
+
+void focusAt(QLineEdit* edit, int pos) {
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->setCursorPosition(std::clamp(pos, 0, static_cast<int>(edit->text().size())));
+}
+
+} // namespace Widgets

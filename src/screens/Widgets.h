@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+
+// Controls carry the system's names as objectName, so tests and code find them by name.
+namespace Widgets {
+QLabel* label(QWidget* parent, const char* name, const QString& text = {});
+QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& toolTip = {});
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& toolTip = {});
+QRadioButton* radio(QWidget* parent, const char* name, const QString& caption);
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption);
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption);
+/// Pixels for a design length in twips (15 twips a pixel) at a layout factor.
+int twips(int twips, float scale = 1.0f);
+/// Sets the background colour of a control from a 0xRRGGBB value.
+void setBackColor(QWidget* w, QRgb rgb);
+/// Sets the text colour of a control from a 0xRRGGBB value.
+void setForeColor(QWidget* w, QRgb rgb);
+/// Puts the focus on a text box with the caret at `pos` (clamped to its text).
+void focusAt(QLineEdit* edit, int pos);
+} // namespace Widgets

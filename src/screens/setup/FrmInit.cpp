@@ -1,0 +1,818 @@
+#include "screens/setup/FrmInit.h"
+
+#include "logging/Database.h"
+#include "screens/Colors.h"
+#include "screens/ContestPresentation.h"
+#include "screens/Message10.h"
+#include "screens/Widgets.h"
+#include "screens/entry/FrmQSO.h"
+#include "seams/Clock.h"
+#include "seams/Dialogs.h"
+#include "seams/Help.h"
+#include "seams/ScreenMetrics.h"
+#include "seams/VoicePlayer.h"
+#include "setup/AppState.h"
+#include "setup/ContestCatalog.h"
+#include "setup/LayoutFactors.h"
+#include "setup/SettingsFiles.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+using namespace Widgets;
+using P = Presentation;
+
+namespace {
+const QString kProgramTitle = QStringLiteral("VELT");
+const QString kNoContest =
+    QStringLiteral("Precizati CONCURSUL in care se va lucra prin Click pe el !!");
+const QString kNoMode =
+    QStringLiteral("Precizati daca lucrati in concurs sau testati programul  !!");
+const QString kSentCode = QStringLiteral("COMPLECTATI BOXUL SENT COD");
+
+QString modeNotice() {
+    return QStringLiteral("Programul permite doua moduri de operare. ") +
+           QStringLiteral(
+               "     -In modul CONCURS, (butonul CONCURS apasat) toate modificarile de judete "
+               "sint memorate automat in baza de date.") +
+           QStringLiteral(
+               "                -Al doilea mod este util pentru invatarea programului sau "
+               "pentru antrenament.") +
+           QStringLiteral("Cind butonul TEST este apasat, operatorul poate introduce orice date "
+                          "corespunzatoare judetului fara a afecta baza de date.") +
+           QStringLiteral(
+               "                        Aceasta inseamna ca in modul normal de lucru (CONTEST) "
+               "toate datele referitoare la judet scrise in modul de lucru (TEST) vor fi "
+               "ignorate.");
+}
+
+// The leading number of a text ("12AB" gives 12), 0 when it has none.
+int leadingNumber(const QString& text) {
+    static const QRegularExpression re(QStringLiteral("^\\s*(\\d+)"));
+    const auto m = re.match(text);
+    return m.hasMatch() ? m.captured(1).left(9).toInt() : 0;
+}
+
+void uncheck(QAbstractButton* b) {
+    const bool exclusive = b->autoExclusive();
+    b->setAutoExclusive(false);
+    b->setChecked(false);
+    b->setAutoExclusive(exclusive);
+}
+} // namespace
+
+FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_state(services.state), m_qso(qso) {
+    setObjectName(QStringLiteral("FrmInit"));
+    setWindowTitle(kProgramTitle);
+    buildUi();
+    buildMenus();
+}
+
+void FrmInit::buildUi() {
+    auto* central = new QWidget(this);
+    auto* v = new QVBoxLayout(central);
+    auto* title = new QHBoxLayout;
+    ui.LblContest = label(central, "LblContest");
+    ui.LblTipTest = label(central, "LblTipTest");
+    QFont big = font();
+    big.setPointSize(14);
+    big.setBold(true);
+    ui.LblContest->setFont(big);
+    ui.LblTipTest->setFont(big);
+    ui.LblTipTest->installEventFilter(this);
+    setForeColor(ui.LblTipTest, Colors::kMagenta);
+    title->addWidget(ui.LblContest);
+    title->addWidget(ui.LblTipTest, 1);
+    v->addLayout(title);
+
+    auto* middle = new QHBoxLayout;
+    ui.FrmConcurs = frame(central, "FrmConcurs", QStringLiteral("CONCURS :"));
+    auto* grid = new QGridLayout(ui.FrmConcurs);
+    grid->setVerticalSpacing(1);
+    auto* group = new QButtonGroup(this);
+    int i = 0;
+    for (const ContestDef& def : ContestCatalog::all()) {
+        QRadioButton* b = radio(ui.FrmConcurs, def.control, QString::fromLatin1(def.caption));
+        b->setToolTip(QStringLiteral("Nume concurs"));
+        group->addButton(b);
+        ui.contestButtons << b;
+        grid->addWidget(b, i % 12, i / 12);
+        ++i;
+        connect(b, &QRadioButton::clicked, this, [this, &def] { chooseContest(def); });
+    }
+    middle->addWidget(ui.FrmConcurs);
+
+    ui.FraConcurs = frame(central, "FraConcurs", QStringLiteral("ATENTIUNE"));
+    auto* fv = new QVBoxLayout(ui.FraConcurs);
+    ui.OpbTest = radio(ui.FraConcurs, "OpbTest", QStringLiteral("SIMULAR&E"));
+    ui.OpbConcurs = radio(ui.FraConcurs, "OpbConcurs", QStringLiteral("C&ONCURS"));
+    ui.LblAnunt = label(ui.FraConcurs, "LblAnunt");
+    ui.LblAnunt->setWordWrap(true);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(ui.OpbTest);
+    choice->addWidget(ui.OpbConcurs);
+    fv->addLayout(choice);
+    fv->addWidget(ui.LblAnunt, 1);
+    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &FrmInit::OpbConcurs_Click);
+    connect(ui.OpbTest, &QRadioButton::clicked, this, &FrmInit::OpbTest_Click);
+    middle->addWidget(ui.FraConcurs, 1);
+    v->addLayout(middle);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(buildStationBoxes());
+    lower->addWidget(buildKeyerOptions(), 1);
+    v->addLayout(lower);
+    v->addStretch(1);
+
+    auto* footer = new QHBoxLayout;
+    footer->addWidget(label(central, "LblVersion", QStringLiteral("Var. A3.06")));
+    footer->addStretch(1);
+    footer->addWidget(label(central, "LblAutor", QStringLiteral("Created by Karven")));
+    v->addLayout(footer);
+    setCentralWidget(central);
+}
+
+QWidget* FrmInit::buildStationBoxes() {
+    auto* w = new QWidget(this);
+    auto* g = new QGridLayout(w);
+    g->setContentsMargins(0, 0, 0, 0);
+    ui.LblMyCall = label(w, "LblMyCall", QStringLiteral("INDICATIV "));
+    ui.TxtMyCall = lineEdit(w, "TxtMyCall");
+    ui.LblBezirk = label(w, "LblBezirk", QStringLiteral("JUDET PROPRIU"));
+    ui.TxtMyBezirkA = lineEdit(w, "TxtMyBezirkA");
+    ui.TxtEroare = lineEdit(w, "TxtEroare");
+    ui.TxtEroare->setReadOnly(true);
+    ui.TxtEroare->setFocusPolicy(Qt::NoFocus);
+    ui.TxtEroare->hide();
+    ui.LblContrInit = label(w, "LblContrInit", QStringLiteral("   SENT  COD"));
+    ui.txtContrInit = lineEdit(w, "txtContrInit");
+    ui.LblTime = label(w, "LblTime", QStringLiteral(" (Ora YO-Ora  UTC)"));
+    ui.TxtTime = lineEdit(w, "TxtTime");
+    ui.LblSD = label(w, "LblSD", QStringLiteral("START DATA"));
+    ui.TxtSD = lineEdit(w, "TxtSD");
+    ui.LblST = label(w, "LblST", QStringLiteral("START ORA"));
+    ui.TxtST = lineEdit(w, "TxtST");
+    ui.LblCP = label(w, "LblCP", QStringLiteral("ComPort :"));
+    ui.TxtCP = lineEdit(w, "TxtCP");
+    for (QWidget* x : std::initializer_list<QWidget*>{ui.LblSD, ui.TxtSD, ui.LblST, ui.TxtST})
+        x->hide();
+    const QList<QPair<QLabel*, QLineEdit*>> rows{{ui.LblMyCall, ui.TxtMyCall},
+                                                 {ui.LblBezirk, ui.TxtMyBezirkA},
+                                                 {ui.LblContrInit, ui.txtContrInit},
+                                                 {ui.LblTime, ui.TxtTime},
+                                                 {ui.LblSD, ui.TxtSD},
+                                                 {ui.LblST, ui.TxtST},
+                                                 {ui.LblCP, ui.TxtCP}};
+    int r = 0;
+    for (const auto& [l, e] : rows) {
+        e->setFixedWidth(twips(1800));
+        g->addWidget(l, r, 0);
+        g->addWidget(e, r, 1);
+        ++r;
+        if (e == ui.TxtMyBezirkA)
+            g->addWidget(ui.TxtEroare, r++, 0, 1, 2);
+    }
+    return w;
+}
+
+QWidget* FrmInit::buildKeyerOptions() {
+    auto* w = new QWidget(this);
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto* options = new QHBoxLayout;
+    ui.FramCW = frame(w, "FramCW", QStringLiteral("CW cu PC"));
+    auto* cw = new QHBoxLayout(ui.FramCW);
+    ui.OpbCwJ = radio(ui.FramCW, "OpbCwJ", QStringLiteral("&Da"));
+    ui.OpbCwN = radio(ui.FramCW, "OpbCwN", QStringLiteral("&Nu"));
+    ui.ChkCwRpt = check(ui.FramCW, "ChkCwRpt", QStringLiteral("Cw &Rpt"));
+    cw->addWidget(ui.OpbCwJ);
+    cw->addWidget(ui.OpbCwN);
+    cw->addWidget(ui.ChkCwRpt);
+    ui.FramSSB = frame(w, "FramSSB", QStringLiteral("SSB cu PC"));
+    auto* ssb = new QHBoxLayout(ui.FramSSB);
+    ui.OpbSSBJ = radio(ui.FramSSB, "OpbSSBJ", QStringLiteral("D&a"));
+    ui.OpbSSBN = radio(ui.FramSSB, "OpbSSBN", QStringLiteral("N&u"));
+    ui.ChkSSBRpt = check(ui.FramSSB, "ChkSSBRpt", QStringLiteral("&SSB Rpt"));
+    ssb->addWidget(ui.OpbSSBJ);
+    ssb->addWidget(ui.OpbSSBN);
+    ssb->addWidget(ui.ChkSSBRpt);
+    options->addWidget(ui.FramCW);
+    options->addWidget(ui.FramSSB);
+    v->addLayout(options);
+    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &FrmInit::OpbCwJ_Click);
+    connect(ui.OpbCwN, &QRadioButton::clicked, this, &FrmInit::OpbCwN_Click);
+    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &FrmInit::ChkCwRpt_Click);
+    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &FrmInit::OpbSSBJ_Click);
+    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &FrmInit::OpbSSBN_Click);
+
+    ui.FramTxtCw = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
+    auto* g = new QGridLayout(ui.FramTxtCw);
+    g->setVerticalSpacing(1);
+    for (int i = 0; i < 7; ++i) {
+        const QByteArray n = QByteArray::number(i + 1);
+        g->addWidget(label(ui.FramTxtCw, ("LblF" + n).constData(),
+                           QStringLiteral("F") + QString::number(i + 1)),
+                     i, 0);
+        ui.TxtF[i] = lineEdit(ui.FramTxtCw, ("TxtF" + n).constData());
+        g->addWidget(ui.TxtF[i], i, 1, 1, 4);
+    }
+    ui.LblJ = label(ui.FramTxtCw, "LblJ", QStringLiteral("#3=CodEmis"));
+    ui.LblMQRA = label(ui.FramTxtCw, "LblMQRA", QStringLiteral("#4=MyJudet"));
+    g->addWidget(label(ui.FramTxtCw, "LblM1", QStringLiteral("#1=MyCall")), 7, 1);
+    g->addWidget(label(ui.FramTxtCw, "LblM2", QStringLiteral("#2=YourCall")), 7, 2);
+    g->addWidget(ui.LblJ, 7, 3);
+    g->addWidget(ui.LblMQRA, 7, 4);
+    v->addWidget(ui.FramTxtCw);
+    return w;
+}
+
+void FrmInit::buildMenus() {
+    auto add = [this](const char* name, const QString& caption) {
+        QAction* a = menuBar()->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    ui.mnuBeenden = add("mnuBeenden", QStringLiteral("E&XIT"));
+    ui.mnuQSOfahren = add("mnuQSOfahren", QStringLiteral("START-&QSO "));
+    ui.mnuLog = add("mnuLog", QStringLiteral("&LOG"));
+    ui.mnuInpLog = add("mnuInpLog", QStringLiteral("&INPUT-LOG-OFF-LINE"));
+    ui.mnuHelp1 = menuBar()->addMenu(QStringLiteral("&HELP"));
+    ui.mnuHelp1->setObjectName(QStringLiteral("mnuHelp1"));
+    const struct {
+        const char* name;
+        const char* caption;
+        int topic;
+    } topics[] = {{"mnuGener", "Generalitati", 100},
+                  {"mnuInDateProp", "Introducere date proprii", 200},
+                  {"mnuOutInit", "Iesire din initializare", 300}};
+    for (const auto& t : topics) {
+        QAction* a = ui.mnuHelp1->addAction(QLatin1String(t.caption));
+        a->setObjectName(QLatin1String(t.name));
+        const int topic = t.topic;
+        connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
+    }
+    connect(ui.mnuBeenden, &QAction::triggered, this, &FrmInit::confirmExit);
+    connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::QSOFahr);
+    connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::mnuLog_Click);
+    connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::mnuInpLog_Click);
+}
+
+bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui.LblTipTest && event->type() == QEvent::MouseButtonDblClick) {
+        ui.FrmConcurs->show();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- start-up ----
+
+bool FrmInit::Form_Load() {
+    ui.LblContest->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
+    applyLayoutFactors();
+    ui.LblAnunt->setText(modeNotice());
+    m_state.offLineLog = false;
+    ui.TxtSD->setText(m_state.startDate);
+    ui.TxtST->setText(m_state.startTime);
+    m_state.dataPath = SettingsFiles::CalcDataPath(m_state.appPath);
+    Soundkarte();
+    if (!m_state.returnToSetup) {
+        m_state.cwPcFlag = false;
+        m_state.stage = 0;
+        m_state.qsoMode = QStringLiteral("00");
+        m_qso.ui.LblContrInit->setText(QStringLiteral("000"));
+    }
+    // A missing or short settings file is no error: the boxes show what could be read.
+    SettingsFiles::CitInit(m_state.appPath, m_state.settings);
+    ui.TxtMyCall->setText(m_state.settings.myCall);
+    ui.TxtTime->setText(m_state.settings.utcOffset.text);
+    ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
+    if (m_state.returnToSetup)
+        restoreReopenedState();
+    if (m_state.contestNumber < 4) {
+        if (m_state.returnToSetup) {
+            ui.txtContrInit->setText(m_qso.ui.LblContrInit->text());
+        } else {
+            ui.txtContrInit->setText(ContestCatalog::callAreaDigit(m_state.settings.myCall));
+            ui.txtContrInit->setCursorPosition(1);
+        }
+    }
+    SettingsFiles::CitTextCw(m_state.appPath, m_state.settings);
+    for (int i = 0; i < 7; ++i)
+        ui.TxtF[i]->setText(m_state.settings.textF[i]);
+    ui.TxtCP->setText(QString::number(m_state.settings.comPort));
+    if (!openDatabases())
+        return false;
+    focusAfterLoad();
+    return true;
+}
+
+void FrmInit::applyLayoutFactors() {
+    const QSize display = m_services.metrics.displaySize();
+    resize(display);
+    LayoutFactors f = LayoutFactors::forDisplay(display);
+    if (!f.supported)
+        m_services.dialogs.message(QString::fromLatin1(kResolutionMessage), kProgramTitle,
+                                   Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    m_state.scaleX = f.scaleX;
+    m_state.scaleY = f.scaleY;
+}
+
+void FrmInit::Soundkarte() {
+    m_state.soundCardOk = m_services.voice.outputCount() > 0;
+    if (m_state.soundCardOk)
+        return;
+    ui.ChkSSBRpt->setChecked(false);
+    ui.ChkSSBRpt->setEnabled(false);
+    ui.FramSSB->setEnabled(false);
+    ui.OpbSSBN->setChecked(true);
+    OpbSSBN_Click();
+    ui.OpbSSBN->setEnabled(false);
+    ui.OpbSSBJ->setEnabled(false);
+    m_state.ssbPcFlag = false;
+}
+
+void FrmInit::restoreReopenedState() {
+    (m_state.cwPcFlag ? ui.OpbCwJ : ui.OpbCwN)->setChecked(true);
+    m_state.cwPcFlag ? OpbCwJ_Click() : OpbCwN_Click();
+    if (m_state.soundCardOk) {
+        (m_state.ssbPcFlag ? ui.OpbSSBJ : ui.OpbSSBN)->setChecked(true);
+        m_state.ssbPcFlag ? OpbSSBJ_Click() : OpbSSBN_Click();
+    }
+    ui.ChkCwRpt->setChecked(m_state.cwRepeat);
+    ui.ChkSSBRpt->setChecked(m_state.ssbRepeat);
+    ui.FrmConcurs->hide();
+    ui.FraConcurs->hide();
+    const ContestDef& def = m_state.contest();
+    ui.LblTipTest->setText(QString::fromLatin1(def.titleReopen));
+    if (def.presentation == P::Lmayo)
+        SetupLMAYO();
+    else if (def.presentation == P::Caras)
+        SetupCaras();
+    else if (def.presentation == P::Zodiac)
+        presentZodiac();
+    else if (def.presentation == P::Martisor)
+        ui.FramCW->hide();
+    ui.txtContrInit->setText(m_qso.ui.LblContrInit->text());
+}
+
+bool FrmInit::openDatabases() {
+    const struct {
+        Database& db;
+        const char* file;
+        const char* table;
+    } dbs[] = {{m_services.logDb, "\\LogVELT.mdb", "LogGen"},
+               {m_services.callDb, "\\DbsVELT.mdb", "CallJud"}};
+    for (const auto& d : dbs) {
+        const QString path = SettingsFiles::pathIn(m_state.dataPath, QLatin1String(d.file));
+        const Database::OpenResult r = d.db.open(path, QLatin1String(d.table));
+        if (r == Database::OpenResult::Ok)
+            continue;
+        // The rest of this step is abandoned, as with any start-up failure.
+        if (m_state.autoStart)
+            return false;
+        const QString text =
+            r == Database::OpenResult::NotDatabase
+                ? QStringLiteral(
+                      "Fisierul %1 nu este o baza de date a acestui program. "
+                      "Fisierul a fost lasat neschimbat.\nNu exista legatura cu serverul !")
+                      .arg(QDir::toNativeSeparators(path))
+                : QStringLiteral("Nu exista legatura cu serverul !");
+        return m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::OkCancel,
+                                          Dialogs::Icon::Critical) == Dialogs::AnswerOk;
+    }
+    return true;
+}
+
+void FrmInit::focusAfterLoad() {
+    const int n = m_state.contestNumber;
+    if (n < 10)
+        Fcs();
+    else if (n <= 29)
+        focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
+}
+
+// ---- contest choice ----
+
+void FrmInit::chooseContest(const ContestDef& def) {
+    m_state.contestNumber = def.number;
+    if (def.presetStage)
+        m_state.stage = 1;
+    if (def.presetSsb)
+        m_state.qsoMode = QStringLiteral("SSB");
+    if (def.number == 0)
+        m_state.campNatChosen = true;
+    ui.LblTipTest->setText(QString::fromLatin1(def.title));
+    m_qso.ui.LblConc->setText(def.codeString());
+    m_state.contestCode = def.codeString();
+    presentContest(def);
+    ui.FrmConcurs->hide();
+}
+
+void FrmInit::presentContest(const ContestDef& def) {
+    FrmQSO& q = m_qso;
+    switch (def.presentation) {
+    case P::National:
+        presentNationalFrames();
+        prefillCallAreaDigit();
+        Fcs();
+        break;
+    case P::Zodiac:
+        presentNationalFrames();
+        presentZodiac();
+        break;
+    case P::Lmayo:
+        SetupLMAYO();
+        ContestPresentation::SetSsbOnly(q, m_state);
+        q.ui.CmdSSB->show();
+        q.ui.LblSSB->show();
+        q.ui.LblAnunt->setText(QStringLiteral("SELECT ETAPA"));
+        if (ui.txtContrInit->text().isEmpty())
+            prefillCallAreaDigit();
+        else
+            ui.txtContrInit->setCursorPosition(static_cast<int>(ui.txtContrInit->text().size()));
+        Fcs();
+        break;
+    case P::Stage1Modes:
+        if (def.serialSent()) {
+            Buton();
+            Fls();
+        }
+        ContestPresentation::SetStage1Modes(q, m_state);
+        if (!def.serialSent()) {
+            prefillCallAreaDigit();
+            Fcs();
+        }
+        break;
+    case P::Caras:
+        ContestPresentation::SetNameExch(q);
+        SetupCaras();
+        ui.txtContrInit->setText(QStringLiteral("000"));
+        Fls();
+        focusOwnCallOrCounty();
+        break;
+    case P::OneStage:
+        Buton();
+        ui.txtContrInit->hide();
+        ui.LblContrInit->hide();
+        ContestPresentation::SetOneStage(q);
+        break;
+    case P::Martisor:
+        Buton();
+        ContestPresentation::SetOneStage(q);
+        ContestPresentation::SetMartisor(q, m_state);
+        ui.FramCW->hide();
+        break;
+    case P::Club:
+        Buton();
+        if (def.serialSent())
+            Fls();
+        if (def.number == 15 || def.number == 22)
+            q.ui.TxtRstR3->setFixedWidth(twips(715, m_state.scaleX));
+        if (def.sentCode == SentCodeRule::CallAreaDigit) {
+            prefillCallAreaDigit();
+            Fcs();
+        }
+        break;
+    }
+}
+
+void FrmInit::presentNationalFrames() {
+    ContestPresentation::ShowFourStages(m_qso);
+    ui.FramCW->show();
+    ui.OpbCwJ->show();
+    ui.OpbCwN->show();
+    uncheck(ui.OpbCwJ);
+}
+
+void FrmInit::presentZodiac() {
+    ContestPresentation::SetZodiacExch(m_qso, m_state);
+    ui.txtContrInit->hide();
+    ui.txtContrInit->clear();
+    ui.LblContrInit->hide();
+    ui.LblBezirk->setText(QStringLiteral("                    Zodia"));
+    ui.TxtMyBezirkA->setFixedWidth(twips(800, m_state.scaleX));
+    ui.LblJ->hide();
+    ui.LblMQRA->setText(QStringLiteral("#4=MyZodie"));
+}
+
+void FrmInit::SetupLMAYO() {
+    ui.LblTipTest->setText(QStringLiteral("La multi ani YO"));
+    ui.FramCW->hide();
+    ui.OpbCwJ->hide();
+    ui.OpbCwN->hide();
+    ui.FramTxtCw->hide();
+}
+
+void FrmInit::SetupCaras() {
+    ui.LblTipTest->setText(QStringLiteral("Cupa Carasului"));
+    ui.LblBezirk->setText(QStringLiteral("NUME OPERATOR"));
+    ui.TxtMyBezirkA->setFixedWidth(twips(1600, m_state.scaleX));
+    ui.LblMQRA->setText(QStringLiteral("#4=MyNume"));
+}
+
+void FrmInit::Buton() {
+    ContestPresentation::SetSimpleContest(m_qso, m_state);
+    if (m_state.contestNumber >= 30) {
+        ui.txtContrInit->clear();
+        Fcs();
+    } else {
+        ui.txtContrInit->setText(QStringLiteral("000"));
+        focusOwnCallOrCounty();
+    }
+    ui.FrmConcurs->hide();
+}
+
+void FrmInit::Fls() {
+    ui.txtContrInit->hide();
+    ui.LblContrInit->hide();
+    if (!m_state.returnToSetup)
+        m_qso.ui.TxtRSTE2->setText(QStringLiteral("001"));
+}
+
+void FrmInit::Fcs() {
+    if (ui.txtContrInit->isVisibleTo(this))
+        ui.txtContrInit->setFocus(Qt::OtherFocusReason);
+    else
+        ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::prefillCallAreaDigit() {
+    ui.txtContrInit->setText(ContestCatalog::callAreaDigit(m_state.settings.myCall));
+    ui.txtContrInit->setCursorPosition(1);
+}
+
+void FrmInit::focusOwnCallOrCounty() {
+    if (ui.TxtMyBezirkA->text().isEmpty())
+        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+    else
+        focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
+}
+
+// ---- CONCURS / SIMULARE and keyer options ----
+
+void FrmInit::OpbConcurs_Click() {
+    ui.FraConcurs->hide();
+    m_state.contestMode = true;
+    if (m_state.contestNumber < 10) {
+        ui.txtContrInit->setCursorPosition(1);
+        Fcs();
+    }
+    m_services.dialogs.message(
+        QStringLiteral("Inainte de pornirea programului verificati daca tabelele LOG necesare "
+                       "acestui concurs sint goale !"),
+        kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+}
+
+void FrmInit::OpbTest_Click() {
+    ui.FraConcurs->hide();
+    m_state.contestMode = false;
+    if (m_state.contestNumber < 10) {
+        ui.txtContrInit->setCursorPosition(1);
+        Fcs();
+    }
+}
+
+void FrmInit::OpbCwJ_Click() {
+    ui.FramTxtCw->show();
+    ui.ChkCwRpt->show();
+    m_state.cwPcFlag = true;
+    if (!m_state.returnToSetup)
+        ui.TxtF[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::OpbCwN_Click() {
+    ui.FramTxtCw->hide();
+    ui.ChkCwRpt->hide();
+    ui.ChkCwRpt->setChecked(false);
+    m_state.cwRepeat = false;
+    m_state.cwPcFlag = false;
+    m_qso.ui.txtPauseCW->hide();
+    if (!m_state.returnToSetup)
+        ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::ChkCwRpt_Click() {
+    m_state.cwRepeat = ui.ChkCwRpt->isChecked();
+    setBackColor(m_qso.ui.TxtF[0], m_state.cwRepeat ? Colors::kGreen : Colors::kYellow);
+}
+
+void FrmInit::OpbSSBJ_Click() {
+    m_state.ssbPcFlag = true;
+    ui.ChkSSBRpt->show();
+    OrdWav();
+}
+
+void FrmInit::OpbSSBN_Click() {
+    ui.ChkSSBRpt->hide();
+    ui.ChkSSBRpt->setChecked(false);
+    m_state.ssbRepeat = false;
+    m_state.ssbPcFlag = false;
+    m_qso.ui.TxtPauseSSB->hide();
+    if (!m_state.returnToSetup)
+        ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::OrdWav() {
+    const QString folder = SettingsFiles::pathIn(m_state.dataPath, QStringLiteral("\\WAVUs"));
+    if (QDir(folder).exists())
+        return;
+    QDir().mkpath(folder);
+    m_services.dialogs.message(
+        QStringLiteral("Folderul ") + m_state.dataPath +
+            QStringLiteral(
+                "\\WAVUs a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
+                "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
+        kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+}
+
+// ---- menus ----
+
+void FrmInit::refuse(const QString& text) {
+    m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,
+                               Dialogs::Icon::Exclamation);
+}
+
+bool FrmInit::checkContestAndMode() {
+    if (!m_state.contestChosen()) {
+        refuse(kNoContest);
+        return false;
+    }
+    if (ui.FraConcurs->isVisibleTo(this)) {
+        refuse(kNoMode);
+        return false;
+    }
+    return true;
+}
+
+void FrmInit::mnuLog_Click() {
+    if (!checkContestAndMode())
+        return;
+    hide();
+    emit logViewRequested();
+}
+
+void FrmInit::mnuInpLog_Click() {
+    if (!checkContestAndMode())
+        return;
+    m_state.offLineLog = true;
+    m_state.cwPcFlag = false;
+    m_state.ssbPcFlag = false;
+    ui.ChkCwRpt->setChecked(false);
+    ui.ChkSSBRpt->setChecked(false);
+    m_state.cwRepeat = false;
+    m_state.ssbRepeat = false;
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.TxtSD, ui.TxtST, ui.LblSD, ui.LblST})
+        w->show();
+    ui.TxtST->setText(QStringLiteral("00:00"));
+    setStartStamp();
+    ui.TxtSD->setText(m_state.nowDate);
+    m_qso.ui.TxtDate->setText(ui.TxtSD->text());
+    m_qso.ui.TxtUTC->setText(ui.TxtST->text());
+    ui.TxtSD->setFocus(Qt::OtherFocusReason);
+    m_qso.ui.LblOffLine->show();
+}
+
+void FrmInit::confirmExit() {
+    if (!Message10(m_services.dialogs))
+        return;
+    m_services.callDb.close();
+    close();
+    emit exitRequested();
+}
+
+// ---- hand-over ----
+
+void FrmInit::setStartStamp() {
+    // The log keeps UTC: the PC's local time less the station's offset.
+    const int offset = UtcOffset::typed(ui.TxtTime->text()).hours();
+    const QDateTime utc = m_services.clock.now().addSecs(-3600LL * offset);
+    m_state.nowDate = utc.toString(QStringLiteral("dd.MM.yy"));
+    m_state.nowTime = utc.toString(QStringLiteral("hh:mm"));
+}
+
+bool FrmInit::handOverChecks() {
+    const int n = m_state.contestNumber;
+    if (!m_state.contestChosen()) {
+        refuse(kNoContest);
+        return false;
+    }
+    if (ui.FraConcurs->isVisibleTo(this)) {
+        refuse(kNoMode);
+        return false;
+    }
+    m_state.cwRepeat = ui.ChkCwRpt->isChecked();
+    m_state.ssbRepeat = ui.ChkSSBRpt->isChecked();
+    if (m_state.cwRepeat || m_state.ssbRepeat)
+        setBackColor(m_qso.ui.TxtF[0], Colors::kGreen);
+    m_state.startCode =
+        m_state.contest().sentCodeIsStartNumber() ? leadingNumber(ui.txtContrInit->text()) : 0;
+    if (m_state.offLineLog) {
+        m_state.startDate = ui.TxtSD->text();
+        m_state.startTime = ui.TxtST->text();
+    } else {
+        setStartStamp();
+        ui.TxtSD->setText(m_state.nowDate);
+        ui.TxtST->setText(m_state.nowTime);
+        m_state.startDate = m_state.nowDate;
+        m_state.startTime = m_state.nowTime;
+    }
+    m_qso.ui.TxtDate->setText(m_state.startDate);
+    m_qso.ui.TxtUTC->setText(m_state.startTime);
+    m_state.settings.myCall = ui.TxtMyCall->text();
+    m_state.settings.utcOffset = UtcOffset::typed(ui.TxtTime->text());
+    m_state.settings.myJudet = ui.TxtMyBezirkA->text();
+    if (n == 34 && m_state.ssbRepeat && !m_state.offLineLog)
+        m_qso.ui.TxtPauseSSB->show();
+    const qsizetype codeLength = ui.txtContrInit->text().size();
+    if (codeLength < 3 && (n == 32 || n < 10)) {
+        refuse(kSentCode);
+        prefillCallAreaDigit();
+        ui.txtContrInit->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (n == 31 && ui.TxtMyBezirkA->text().size() < 3) {
+        refuse(QStringLiteral("COMPLECTATI BOXUL ZODIA"));
+        ui.TxtMyBezirkA->clear();
+        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (codeLength < 3 && (n == 33 || n == 34)) {
+        refuse(kSentCode);
+        ui.txtContrInit->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (n == 12 && ui.TxtMyBezirkA->text() == QLatin1String("BU")) {
+        refuse(QStringLiteral("JUDET INEXISTENT ! INTRODUCETI XA....XF !"));
+        ui.TxtMyBezirkA->clear();
+        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    const QString offset = ui.TxtTime->text();
+    if (offset.isEmpty() || offset == QLatin1String(" ") || offset == QLatin1String("  ")) {
+        ui.TxtTime->clear();
+        ui.TxtTime->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+void FrmInit::QSOFahr() {
+    if (handOverChecks())
+        handOver();
+}
+
+void FrmInit::handOver() {
+    SettingsRecord& rec = m_state.settings;
+    if (!SettingsFiles::ScrieInit(m_state.appPath, rec))
+        refuse(QStringLiteral("Fisierul VELTInit.dat nu a putut fi scris !"));
+    for (int i = 0; i < 7; ++i)
+        rec.textF[i] = ui.TxtF[i]->text();
+    rec.comPort = leadingNumber(ui.TxtCP->text());
+    if (!SettingsFiles::ScrieTextCw(m_state.appPath, rec))
+        refuse(QStringLiteral("Fisierul VELTTextCw.dat nu a putut fi scris !"));
+    QsoControls& q = m_qso.ui;
+    if (!m_state.returnToSetup) {
+        for (int i = 0; i < 7; ++i)
+            q.TxtF[i]->setText(rec.textF[i]);
+        if (q.LblAnunt->isVisibleTo(&m_qso))
+            m_qso.NoEnabl();
+    }
+    m_qso.show();
+    hide();
+    m_state.gridOwner = AppState::kGridOwnerQso;
+    q.LblMyCall->setText(rec.myCall);
+    q.LblMyBezirk->setText(rec.myJudet);
+    q.LblContrInit->setText(m_state.startCode == 0 ? QStringLiteral("000")
+                                                   : QString::number(m_state.startCode));
+    m_qso.AbbruchX();
+    if (m_state.stage >= 1 && m_state.stage <= 4)
+        m_qso.B(m_state.stage);
+    if (m_state.qsoMode == QLatin1String("CW"))
+        m_qso.MdCw();
+    else if (m_state.qsoMode == QLatin1String("SSB"))
+        m_qso.MdSSB();
+    if (m_state.contestNumber == 34) {
+        q.TxtIndic->setText(QStringLiteral("YO"));
+        q.TxtIndic->setCursorPosition(2);
+        q.TxtRSTE1->setText(QStringLiteral("59"));
+        q.TxtRSTE2->setText(QString::number(m_state.startCode));
+        q.TxtRSTE3->setText(rec.myJudet);
+        q.TxtRSTR1->setText(QStringLiteral("59"));
+    }
+    const int n = m_state.contestNumber;
+    if (m_state.returnToSetup || (n >= 11 && n <= 29)) {
+        // A sent serial that holds no number leaves the sent-code label as it is.
+        static const QRegularExpression number(QStringLiteral("^\\s*\\d"));
+        if (number.match(q.TxtRSTE2->text()).hasMatch())
+            q.LblContrInit->setText(QString::number(leadingNumber(q.TxtRSTE2->text()) - 1));
+        m_state.returnToSetup = false;
+    }
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "screens/ScreenServices.h"
+#include "screens/setup/InitControls.h"
+
+#include <QMainWindow>
+
+struct ContestDef;
+class FrmQSO;
+
+/// The set-up screen: contest choice, CONCURS / SIMULARE, station data, hand-over to the QSO
+/// screen.
+class FrmInit : public QMainWindow {
+    Q_OBJECT
+public:
+    FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent = nullptr);
+
+    InitControls ui;
+
+    /// Start-up (also run when re-opened); false when the program must end.
+    bool Form_Load();
+    /// The hand-over to the QSO screen ("START-&QSO ").
+    void QSOFahr();
+    /// The click handler of the contest's option button.
+    void chooseContest(const ContestDef& def);
+
+signals:
+    void logViewRequested();
+    void exitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildUi();
+    QWidget* buildStationBoxes();
+    QWidget* buildKeyerOptions();
+    void buildMenus();
+
+    void applyLayoutFactors();
+    void Soundkarte();
+    bool openDatabases();
+    void restoreReopenedState();
+    void focusAfterLoad();
+
+    void presentContest(const ContestDef& def);
+    void Buton();
+    void Fls();
+    void Fcs();
+    void SetupLMAYO();
+    void SetupCaras();
+    void presentZodiac();
+    void presentNationalFrames();
+    void prefillCallAreaDigit();
+    void focusOwnCallOrCounty();
+
+    void OpbConcurs_Click();
+    void OpbTest_Click();
+    void OpbCwJ_Click();
+    void OpbCwN_Click();
+    void ChkCwRpt_Click();
+    void OpbSSBJ_Click();
+    void OpbSSBN_Click();
+    void OrdWav();
+    void mnuLog_Click();
+    void mnuInpLog_Click();
+    void confirmExit();
+    bool checkContestAndMode();
+    void refuse(const QString& text);
+    void setStartStamp();
+    bool handOverChecks();
+    void handOver();
+
+    ScreenServices& m_services;
+    AppState& m_state;
+    FrmQSO& m_qso;
+};

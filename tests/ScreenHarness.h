@@ -1,0 +1,77 @@
+#pragma once
+
+#include "TempDataFolder.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeHelp.h"
+#include "fakes/FakeKeyLine.h"
+#include "fakes/FakePrintSink.h"
+#include "fakes/FakeScreenMetrics.h"
+#include "fakes/FakeVoicePlayer.h"
+#include "logging/Database.h"
+#include "screens/ScreenServices.h"
+#include "screens/entry/FrmQSO.h"
+#include "screens/setup/FrmInit.h"
+#include "setup/AppState.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+// The three screens on fakes and a temporary data folder, as main() wires them.
+struct ScreenHarness {
+    explicit ScreenHarness(bool withDatabases = true) {
+        if (withDatabases)
+            folder.createDatabases();
+        state.appPath = folder.path();
+        voice.outputs = 1;
+    }
+
+    /// Creates the screens and runs the set-up screen's start-up; false when it asked to end.
+    bool start() {
+        qso = std::make_unique<FrmQSO>(services);
+        init = std::make_unique<FrmInit>(services, *qso);
+        const bool go = init->Form_Load();
+        init->show();
+        return go;
+    }
+
+    template <typename T> T* find(QWidget* screen, const char* name) {
+        T* w = screen->findChild<T*>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QLineEdit* initBox(const char* name) { return find<QLineEdit>(init.get(), name); }
+    QLineEdit* qsoBox(const char* name) { return find<QLineEdit>(qso.get(), name); }
+    /// Clicks the contest's option button as the operator does.
+    void clickContest(const char* control) {
+        QTest::mouseClick(find<QWidget>(init.get(), control), Qt::LeftButton);
+    }
+    void click(QWidget* screen, const char* name) {
+        QTest::mouseClick(find<QWidget>(screen, name), Qt::LeftButton);
+    }
+    void trigger(QWidget* screen, const char* action) {
+        QAction* a = screen->findChild<QAction*>(QLatin1String(action));
+        if (!a)
+            qFatal("no action %s", action);
+        a->trigger();
+    }
+
+    TempDataFolder folder;
+    AppState state;
+    FakeDialogs dialogs;
+    FakeHelp help;
+    FakeClock clock;
+    FakeScreenMetrics metrics;
+    FakeVoicePlayer voice;
+    FakeKeyLine keyLine;
+    FakePrintSink printer;
+    Database logDb{QStringLiteral("LogDb")};
+    Database callDb{QStringLiteral("CallDb")};
+    ScreenServices services{state, dialogs, help,    clock, metrics,
+                            voice, keyLine, printer, logDb, callDb};
+    std::unique_ptr<FrmQSO> qso;
+    std::unique_ptr<FrmInit> init;
+};
