@@ -56,8 +56,9 @@ Database::OpenResult Database::open(const QString& path, const QString& required
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         // mode=rw: SQLite refuses to create a file that is not there.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=rw"));
         if (!db.open()) {
             m_lastError = db.lastError().text();
             close();
@@ -69,8 +70,12 @@ Database::OpenResult Database::open(const QString& path, const QString& required
         close();
         return notDb ? OpenResult::NotDatabase : OpenResult::Failed;
     }
-    // Each contact is durable when its INSERT returns.
-    exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    // Each contact is durable when its INSERT returns; a connection that cannot promise it is no
+    // place for the log.
+    if (!exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+        close();
+        return OpenResult::Failed;
+    }
     return OpenResult::Ok;
 }
 
@@ -96,7 +101,10 @@ std::optional<QSqlQuery> Database::prepared(const QString& sql, const QVariantLi
 }
 
 bool Database::exec(const QString& sql, const QVariantList& values) {
-    return prepared(sql, values).has_value();
+    const auto q = prepared(sql, values);
+    if (q)
+        m_lastInsertId = q->lastInsertId();
+    return q.has_value();
 }
 
 std::optional<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {
@@ -111,7 +119,16 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values) {
 }
 
 bool Database::hasTable(const QString& table) {
-    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
+    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name "
+                                 "= ? COLLATE NOCASE"),
                   {table})
                .toInt() > 0;
+}
+
+QString Database::likePrefix(const QString& beginning) {
+    QString pattern = beginning;
+    pattern.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return pattern + QLatin1Char('%');
 }
