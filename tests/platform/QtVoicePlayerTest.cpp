@@ -1,0 +1,29 @@
+#include "platform/QtVoicePlayer.h"
+#include "TempDataFolder.h"
+
+#include <QDir>
+#include <QTest>
+
+class QtVoicePlayerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void unplayableFileIsRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << QStringLiteral("WAVUs/F3.wav");
+        QTest::newRow("folder") << QStringLiteral("WAVUs");
+        QTest::newRow("not a WAV") << QStringLiteral("F1.wav");
+        QTest::newRow("empty path") << QString();
+    }
+    void unplayableFileIsRefused() {
+        QFETCH(QString, name);
+        TempDataFolder dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("WAVUs")));
+        QVERIFY(dir.write(QStringLiteral("F1.wav"), "RIFF junk that is no sound"));
+        QtVoicePlayer player;
+        QVERIFY(!player.play(name.isEmpty() ? name : dir.file(name)));
+        player.stop(); // nothing under way: harmless
+    }
+};
+
+QTEST_MAIN(QtVoicePlayerTest)
+#include "QtVoicePlayerTest.moc"
