@@ -202,6 +202,23 @@ private slots:
         QCOMPARE(countRows(second), 2);
     }
 
+    void nameInUseLeavesFirstConnectionAlone() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        Database log(QStringLiteral("LogDb"));
+        QCOMPARE(log.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        {
+            Database clash(QStringLiteral("LogDb"));
+            QCOMPARE(clash.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
+                     Database::OpenResult::Failed);
+            QVERIFY(!clash.isOpen());
+        }
+        QVERIFY(log.isOpen());
+        QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign) VALUES (?)"),
+                         {QStringLiteral("YO3AAA")}));
+        QCOMPARE(countRows(log), 1);
+    }
+
     void reopenedFileKeepsRows() {
         TempDataFolder dir;
         QVERIFY(dir.createDatabase(LogFile));

@@ -12,20 +12,22 @@ Database::~Database() {
 }
 
 QSqlDatabase Database::handle() const {
-    return QSqlDatabase::database(m_name, false);
+    return m_added ? QSqlDatabase::database(m_name, false) : QSqlDatabase();
 }
 
 bool Database::isOpen() const {
-    return QSqlDatabase::contains(m_name) && handle().isOpen();
+    return m_added && handle().isOpen();
 }
 
 void Database::close() {
-    if (!QSqlDatabase::contains(m_name))
+    // Only the object that added the connection removes it.
+    if (!m_added)
         return;
     {
         QSqlDatabase db = handle();
         db.close();
     }
+    m_added = false;
     QSqlDatabase::removeDatabase(m_name);
 }
 
@@ -43,6 +45,11 @@ bool looksLikeSqlite(const QString& path) {
 Database::OpenResult Database::open(const QString& path, const QString& requiredTable) {
     close();
     m_path = path;
+    // A second object under the same name would silently replace the first one's connection.
+    if (QSqlDatabase::contains(m_name)) {
+        m_lastError = QStringLiteral("connection name in use");
+        return OpenResult::Failed;
+    }
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
         m_lastError = QStringLiteral("missing");
@@ -54,6 +61,7 @@ Database::OpenResult Database::open(const QString& path, const QString& required
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        m_added = true;
         // mode=rw: SQLite refuses to create a file that is not there.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         db.setDatabaseName(

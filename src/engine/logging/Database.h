@@ -49,4 +49,5 @@ private:
     QString m_path;
     QString m_lastError;
     QVariant m_lastInsertId;
+    bool m_added = false; // this object added the named connection
 };
