@@ -12,20 +12,22 @@ Database::~Database() {
 }
 
 QSqlDatabase Database::handle() const {
-    return QSqlDatabase::database(m_name, false);
+    return m_added ? QSqlDatabase::database(m_name, false) : QSqlDatabase();
 }
 
 bool Database::isOpen() const {
-    return QSqlDatabase::contains(m_name) && handle().isOpen();
+    return m_added && handle().isOpen();
 }
 
 void Database::close() {
-    if (!QSqlDatabase::contains(m_name))
+    // Only the object that added the connection removes it.
+    if (!m_added)
         return;
     {
         QSqlDatabase db = handle();
         db.close();
     }
+    m_added = false;
     QSqlDatabase::removeDatabase(m_name);
 }
 
@@ -43,6 +45,11 @@ bool looksLikeSqlite(const QString& path) {
 Database::OpenResult Database::open(const QString& path, const QString& requiredTable) {
     close();
     m_path = path;
+    // A second object under the same name would silently replace the first one's connection.
+    if (QSqlDatabase::contains(m_name)) {
+        m_lastError = QStringLiteral("connection name in use");
+        return OpenResult::Failed;
+    }
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
         m_lastError = QStringLiteral("missing");
@@ -54,6 +61,7 @@ Database::OpenResult Database::open(const QString& path, const QString& required
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        m_added = true;
         // mode=rw: SQLite refuses to create a file that is not there.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         db.setDatabaseName(
@@ -70,8 +78,12 @@ Database::OpenResult Database::open(const QString& path, const QString& required
         close();
         return notDb ? OpenResult::NotDatabase : OpenResult::Failed;
     }
-    // Each contact is durable when its INSERT returns.
-    exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    // Each contact is durable when its INSERT returns; a connection that cannot promise it is no
+    // place for the log.
+    if (!exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+        close();
+        return OpenResult::Failed;
+    }
     return OpenResult::Ok;
 }
 
@@ -97,7 +109,10 @@ std::optional<QSqlQuery> Database::prepared(const QString& sql, const QVariantLi
 }
 
 bool Database::exec(const QString& sql, const QVariantList& values) {
-    return prepared(sql, values).has_value();
+    const auto q = prepared(sql, values);
+    if (q)
+        m_lastInsertId = q->lastInsertId();
+    return q.has_value();
 }
 
 std::optional<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {
@@ -112,8 +127,16 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values) {
 }
 
 bool Database::hasTable(const QString& table) {
-    return scalar(QStringLiteral(
-                      "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
+    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name "
+                                 "= ? COLLATE NOCASE"),
                   {table})
                .toInt() > 0;
+}
+
+QString Database::likePrefix(const QString& beginning) {
+    QString pattern = beginning;
+    pattern.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return pattern + QLatin1Char('%');
 }

@@ -31,9 +31,16 @@ public:
     std::optional<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
     /// The first column of the first row of a SELECT, or an invalid variant.
     QVariant scalar(const QString& sql, const QVariantList& values = {});
-    /// True when `table` exists; stands for appending a table definition to the database.
+    /// True when `table` exists (names compare without case, as in SQL); stands for appending a
+    /// table definition to the database.
     bool hasTable(const QString& table);
+    /// The row id given by the last successful INSERT through exec().
+    QVariant lastInsertId() const { return m_lastInsertId; }
     QString lastError() const { return m_lastError; }
+
+    /// A bound pattern for `LIKE ? ESCAPE '\'` matching values that start with `beginning`; a typed
+    /// `%`, `_` or `\` is taken literally.
+    static QString likePrefix(const QString& beginning);
 
 private:
     std::optional<QSqlQuery> prepared(const QString& sql, const QVariantList& values);
@@ -41,4 +48,6 @@ private:
     QString m_name;
     QString m_path;
     QString m_lastError;
+    QVariant m_lastInsertId;
+    bool m_added = false; // this object added the named connection
 };

@@ -1,0 +1,106 @@
+#include "platform/QtPrintSink.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <algorithm>
+
+QtPrintSink::QtPrintSink(QString dataFolder, QWidget* dialogParent, Target target)
+    : m_dataFolder(std::move(dataFolder)), m_dialogParent(dialogParent), m_target(target),
+      m_font(QStringLiteral("Courier New"), 10) {}
+
+QtPrintSink::~QtPrintSink() {
+    end();
+}
+
+QString QtPrintSink::pdfPathFor(const QString& documentName) const {
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9 ._-]"));
+    static const QRegularExpression leadingDots(QStringLiteral("^[. ]+"));
+    QString base = documentName.simplified().replace(unsafe, QStringLiteral("_"));
+    base.remove(leadingDots);
+    base.truncate(100);
+    if (base.isEmpty())
+        base = QStringLiteral("document");
+    return QDir(m_dataFolder).filePath(QStringLiteral("Log/") + base + QStringLiteral(".pdf"));
+}
+
+bool QtPrintSink::choosePrinter(const QString& documentName) {
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setDocName(documentName);
+    m_pdfPath.clear();
+    if (m_target == Target::Auto && !QPrinterInfo::availablePrinters().isEmpty()) {
+        QPrintDialog dialog(m_printer.get(), m_dialogParent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    m_pdfPath = pdfPathFor(documentName);
+    if (!QDir(m_dataFolder).mkpath(QStringLiteral("Log")))
+        return false;
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setOutputFileName(m_pdfPath);
+    return true;
+}
+
+bool QtPrintSink::begin(const QString& documentName) {
+    end();
+    m_top = 0;
+    m_painter = std::make_unique<QPainter>();
+    if (!choosePrinter(documentName) || !m_painter->begin(m_printer.get())) {
+        m_painter.reset();
+        m_printer.reset();
+        return false;
+    }
+    m_painter->setFont(m_font);
+    return true;
+}
+
+void QtPrintSink::setFont(const QString& family, int pointSize, bool bold) {
+    m_font = QFont(family, pointSize);
+    m_font.setBold(bold);
+    if (m_painter)
+        m_painter->setFont(m_font);
+}
+
+int QtPrintSink::lineHeight() const {
+    return m_painter->fontMetrics().lineSpacing();
+}
+
+void QtPrintSink::textAt(int column, const QString& text) {
+    if (!m_painter)
+        return;
+    // Lines past the bottom of the page go on the next one.
+    if (m_top > 0 && m_top + lineHeight() > m_painter->device()->height())
+        newPage();
+    const QFontMetrics metrics = m_painter->fontMetrics();
+    const int x = (std::max(column, 1) - 1) * metrics.averageCharWidth();
+    m_painter->drawText(x, m_top + metrics.ascent(), text);
+}
+
+void QtPrintSink::newLine() {
+    if (m_painter)
+        m_top += lineHeight();
+}
+
+void QtPrintSink::newPage() {
+    if (!m_painter)
+        return;
+    m_printer->newPage();
+    m_top = 0;
+}
+
+QString QtPrintSink::end() {
+    if (!m_painter)
+        return {};
+    const bool written = m_painter->end();
+    m_painter.reset();
+    m_printer.reset();
+    if (m_pdfPath.isEmpty())
+        return {};
+    const QString file = QDir::toNativeSeparators(m_pdfPath);
+    return written ? QStringLiteral("Fisierul PDF a fost scris: ") + file
+                   : QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file;
+}

@@ -1,0 +1,238 @@
+#include "logging/Database.h"
+#include "TempDataFolder.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+const QString LogFile = QStringLiteral("LogVELT.mdb");
+const QString LogTable = QStringLiteral("LogGen");
+
+// 2 KB with the header of an older program's database.
+QByteArray jetFile() {
+    QByteArray bytes("\x00\x01\x00\x00Standard Jet DB\x00", 20);
+    while (bytes.size() < 2048)
+        bytes.append(char(bytes.size() * 7 % 251));
+    return bytes;
+}
+
+QStringList entries(const TempDataFolder& dir) {
+    return QDir(dir.path())
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+int countRows(Database& db) {
+    return db.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt();
+}
+} // namespace
+
+class DatabaseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void refusesWithoutTouchingTheFile_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file at all
+        QTest::addColumn<bool>("fromSchema");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<Database::OpenResult>("expected");
+        using R = Database::OpenResult;
+        QTest::newRow("missing") << QByteArray() << false << LogTable << R::Missing;
+        QTest::newRow("old Jet database") << jetFile() << false << LogTable << R::NotDatabase;
+        QTest::newRow("short junk") << QByteArray("abc") << false << LogTable << R::NotDatabase;
+        QTest::newRow("SQLite header, junk after")
+            << QByteArray("SQLite format 3\0", 16) + jetFile() << false << LogTable
+            << R::NotDatabase;
+        QTest::newRow("empty file") << QByteArray("") << false << LogTable << R::Failed;
+        QTest::newRow("table not there")
+            << QByteArray() << true << QStringLiteral("Nowhere") << R::Failed;
+    }
+    void refusesWithoutTouchingTheFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, fromSchema);
+        QFETCH(QString, table);
+        QFETCH(Database::OpenResult, expected);
+        TempDataFolder dir;
+        if (fromSchema)
+            QVERIFY(dir.createDatabase(LogFile));
+        else if (!content.isNull())
+            QVERIFY(dir.write(LogFile, content));
+        const QByteArray before = dir.read(LogFile);
+        const QStringList filesBefore = entries(dir);
+
+        Database db(QStringLiteral("LogDb"));
+        QCOMPARE(db.open(dir.file(LogFile), table), expected);
+        QVERIFY(!db.isOpen());
+        QVERIFY(!db.exec(QStringLiteral("SELECT 1")));
+        db.close();
+        QCOMPARE(entries(dir), filesBefore); // nothing created, no -wal or -shm left behind
+        QCOMPARE(dir.read(LogFile), before);
+    }
+
+    void folderUnderTheNameIsMissing() {
+        TempDataFolder dir;
+        QVERIFY(QDir(dir.path()).mkdir(LogFile));
+        Database db(QStringLiteral("LogDb"));
+        QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Missing);
+    }
+
+    void opensDurableWalDatabase() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(LogFile));
+        Database db(QStringLiteral("LogDb"));
+        QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        QVERIFY(db.isOpen());
+        QCOMPARE(db.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
+        QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")).toString(),
+                 QStringLiteral("wal"));
+    }
+
+    void valuesRoundTripUnchanged_data() {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("apostrophe") << QStringLiteral("O'BRIEN");
+        QTest::newRow("quote and semicolon") << QStringLiteral("YO3'); DELETE FROM LogGen; --");
+        QTest::newRow("percent") << QStringLiteral("50%");
+        QTest::newRow("underscore") << QStringLiteral("YO_3");
+        QTest::newRow("backslash") << QStringLiteral("A\\B");
+        QTest::newRow("diacritics") << QStringLiteral(u"Ploie\u015Fti");
+        QTest::newRow("empty") << QString(QLatin1String(""));
+    }
+    void valuesRoundTripUnchanged() {
+        QFETCH(QString, value);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(LogFile));
+        Database db(QStringLiteral("LogDb"));
+        QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        const QString insert = QStringLiteral("INSERT INTO LogGen (Callsign, Etp) VALUES (?, ?)");
+        QVERIFY2(db.exec(insert, {QStringLiteral("YO3OTHER"), QStringLiteral("1")}),
+                 qPrintable(db.lastError()));
+        QVERIFY2(db.exec(insert, {value, QStringLiteral("1")}), qPrintable(db.lastError()));
+        QCOMPARE(db.lastInsertId().toInt(), 2);
+        QCOMPARE(countRows(db), 2);
+
+        auto q = db.select(QStringLiteral("SELECT ID, Callsign FROM LogGen WHERE Callsign = ?"),
+                           {value});
+        QVERIFY(q.has_value());
+        QVERIFY(q->next());
+        QCOMPARE(q->value(0).toInt(), 2);
+        QCOMPARE(q->value(1).toString(), value);
+        QVERIFY(!q->next());
+    }
+
+    void likePrefixTakesTypedWildcardsLiterally_data() {
+        QTest::addColumn<QString>("beginning");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("plain") << QStringLiteral("YO3") << QStringList{"YO3%A", "YO3AB", "YO3_B"};
+        QTest::newRow("percent") << QStringLiteral("YO3%") << QStringList{"YO3%A"};
+        QTest::newRow("underscore") << QStringLiteral("YO3_") << QStringList{"YO3_B"};
+        QTest::newRow("backslash") << QStringLiteral("YO\\") << QStringList{"YO\\X"};
+        QTest::newRow("empty") << QString() << QStringList{"YO3%A", "YO3AB", "YO3_B", "YO\\X"};
+    }
+    void likePrefixTakesTypedWildcardsLiterally() {
+        QFETCH(QString, beginning);
+        QFETCH(QStringList, expected);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(LogFile));
+        Database db(QStringLiteral("LogDb"));
+        QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        for (const char* call : {"YO3%A", "YO3AB", "YO3_B", "YO\\X"})
+            QVERIFY(db.exec(QStringLiteral("INSERT INTO LogGen (Callsign) VALUES (?)"),
+                            {QString::fromLatin1(call)}));
+        auto q = db.select(QStringLiteral("SELECT Callsign FROM LogGen WHERE Callsign LIKE ? "
+                                          "ESCAPE '\\' ORDER BY Callsign"),
+                           {Database::likePrefix(beginning)});
+        QVERIFY2(q.has_value(), qPrintable(db.lastError()));
+        QStringList found;
+        while (q->next())
+            found << q->value(0).toString();
+        QCOMPARE(found, expected);
+    }
+
+    void hasTable_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("LogGen") << QStringLiteral("LogGen") << true;
+        QTest::newRow("CallJud") << QStringLiteral("CallJud") << true;
+        QTest::newRow("other case") << QStringLiteral("calljud") << true;
+        QTest::newRow("index, not table") << QStringLiteral("LogGenEtpMult") << false;
+        QTest::newRow("absent") << QStringLiteral("LogGen2") << false;
+        QTest::newRow("quote") << QStringLiteral("LogGen' OR '1'='1") << false;
+    }
+    void hasTable() {
+        QFETCH(QString, table);
+        QFETCH(bool, exists);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(LogFile));
+        Database db(QStringLiteral("LogDb"));
+        QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        QCOMPARE(db.hasTable(table), exists);
+    }
+
+    void failedStatementIsReported() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(QStringLiteral("DbsVELT.mdb")));
+        Database db(QStringLiteral("CallDb"));
+        QCOMPARE(db.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
+                 Database::OpenResult::Ok);
+        const QString insert = QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)");
+        QVERIFY(db.exec(insert, {QStringLiteral("YO3ABC"), QStringLiteral("BU")}));
+        QVERIFY(!db.exec(insert, {QStringLiteral("YO3ABC"), QStringLiteral("PH")})); // unique Call
+        QVERIFY(!db.lastError().isEmpty());
+        QVERIFY(!db.select(QStringLiteral("SELECT Nothing FROM CallJud")).has_value());
+        QVERIFY(!db.scalar(QStringLiteral("SELECT Nothing FROM CallJud")).isValid());
+        QCOMPARE(db.scalar(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"),
+                           {QStringLiteral("YO3ABC")})
+                     .toString(),
+                 QStringLiteral("BU"));
+    }
+
+    void secondConnectionSeesWrittenRows() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(LogFile));
+        Database first(QStringLiteral("LogDb"));
+        Database second(QStringLiteral("LogDbView"));
+        QCOMPARE(first.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        QCOMPARE(second.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        const QString insert = QStringLiteral("INSERT INTO LogGen (Callsign) VALUES (?)");
+        QVERIFY(first.exec(insert, {QStringLiteral("YO3AAA")}));
+        QCOMPARE(countRows(second), 1);
+        QVERIFY(second.exec(insert, {QStringLiteral("YO3BBB")}));
+        QCOMPARE(countRows(first), 2);
+        first.close();
+        QVERIFY(!first.isOpen());
+        QVERIFY(second.isOpen());
+        QCOMPARE(countRows(second), 2);
+    }
+
+    void nameInUseLeavesFirstConnectionAlone() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        Database log(QStringLiteral("LogDb"));
+        QCOMPARE(log.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        {
+            Database clash(QStringLiteral("LogDb"));
+            QCOMPARE(clash.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
+                     Database::OpenResult::Failed);
+            QVERIFY(!clash.isOpen());
+        }
+        QVERIFY(log.isOpen());
+        QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign) VALUES (?)"),
+                         {QStringLiteral("YO3AAA")}));
+        QCOMPARE(countRows(log), 1);
+    }
+
+    void reopenedFileKeepsRows() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(LogFile));
+        {
+            Database db(QStringLiteral("LogDb"));
+            QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+            QVERIFY(db.exec(QStringLiteral("INSERT INTO LogGen (Callsign) VALUES (?)"),
+                            {QStringLiteral("YO3AAA")}));
+        }
+        Database db(QStringLiteral("LogDb"));
+        QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
+        QCOMPARE(countRows(db), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(DatabaseTest)
+#include "DatabaseTest.moc"
