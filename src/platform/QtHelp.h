@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QString>
 
-class QDialog;
+#include <QDialog>
 class QTextBrowser;
 class QWidget;
 
