@@ -78,6 +78,8 @@ FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
 void FrmInit::buildUi() {
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
+    v->setContentsMargins(6, 2, 6, 2);
+    v->setSpacing(4);
     auto* title = new QHBoxLayout;
     ui.LblContest = label(central, "LblContest");
     ui.LblTipTest = label(central, "LblTipTest");
@@ -103,7 +105,7 @@ void FrmInit::buildUi() {
         b->setToolTip(QStringLiteral("Nume concurs"));
         group->addButton(b);
         ui.contestButtons << b;
-        grid->addWidget(b, i % 12, i / 12);
+        grid->addWidget(b, i % 8, i / 8);
         ++i;
         connect(b, &QRadioButton::clicked, this, [this, &def] { chooseContest(def); });
     }
@@ -115,6 +117,9 @@ void FrmInit::buildUi() {
     ui.OpbConcurs = radio(ui.FraConcurs, "OpbConcurs", QStringLiteral("C&ONCURS"));
     ui.LblAnunt = label(ui.FraConcurs, "LblAnunt");
     ui.LblAnunt->setWordWrap(true);
+    QFont small = font();
+    small.setPointSize(8);
+    ui.LblAnunt->setFont(small);
     auto* choice = new QHBoxLayout;
     choice->addWidget(ui.OpbTest);
     choice->addWidget(ui.OpbConcurs);
@@ -143,6 +148,7 @@ QWidget* FrmInit::buildStationBoxes() {
     auto* w = new QWidget(this);
     auto* g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
+    g->setVerticalSpacing(2);
     ui.LblMyCall = label(w, "LblMyCall", QStringLiteral("INDICATIV "));
     ui.TxtMyCall = lineEdit(w, "TxtMyCall");
     ui.LblBezirk = label(w, "LblBezirk", QStringLiteral("JUDET PROPRIU"));
@@ -304,10 +310,11 @@ bool FrmInit::Form_Load() {
             ui.txtContrInit->setCursorPosition(1);
         }
     }
-    SettingsFiles::CitTextCw(m_state.appPath, m_state.settings);
+    const bool textsRead = SettingsFiles::CitTextCw(m_state.appPath, m_state.settings);
     for (int i = 0; i < 7; ++i)
         ui.TxtF[i]->setText(m_state.settings.textF[i]);
-    ui.TxtCP->setText(QString::number(m_state.settings.comPort));
+    if (textsRead)
+        ui.TxtCP->setText(QString::number(m_state.settings.comPort));
     if (!openDatabases())
         return false;
     focusAfterLoad();
