@@ -14,8 +14,7 @@ public:
         Buttons buttons;
         Icon icon;
     };
-    Answer message(const QString& text, const QString& title, Buttons buttons,
-                   Icon icon) override;
+    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
 
     QList<Answer> script;
     QList<Shown> shown;
