@@ -1,13 +1,19 @@
 #include "reports/Adif.h"
 
+#include "reports/LogDate.h"
 #include "reports/RowBuffer.h"
 #include "reports/RowChecks.h"
 #include "setup/SettingsFiles.h"
+
+#include <algorithm>
 
 namespace {
 
 // ADIF strings hold printable ASCII only: diacritics lose their marks, anything else becomes "?".
 QString printableAscii(const QString& text) {
+    if (std::all_of(text.cbegin(), text.cend(),
+                    [](QChar ch) { return ch.unicode() >= 32 && ch.unicode() <= 126; }))
+        return text;
     const QString decomposed = text.normalized(QString::NormalizationForm_D);
     QString out;
     out.reserve(decomposed.size());
@@ -23,7 +29,12 @@ QString printableAscii(const QString& text) {
 void field(QString& record, QLatin1String tag, const QString& value) {
     if (value.isEmpty())
         return;
-    record += u'<' + tag + u':' + QString::number(value.size()) + u'>' + value;
+    record += u'<';
+    record += tag;
+    record += u':';
+    record += QString::number(value.size());
+    record += u'>';
+    record += value;
 }
 
 struct Exchange {
@@ -64,8 +75,11 @@ LineResult TransfADIF(const LogRow& row, const ContestDef& def) {
     const Exchange rcvd = splitExchange(printableAscii(b.received), mode);
     QString r;
     field(r, QLatin1String("CALL"), printableAscii(b.callsign.trimmed()));
-    field(r, QLatin1String("QSO_DATE"), stamp.date.toString(QStringLiteral("yyyyMMdd")));
-    field(r, QLatin1String("TIME_ON"), stamp.time.toString(QStringLiteral("HHmm")));
+    field(r, QLatin1String("QSO_DATE"),
+          LogDate::digits(stamp.date.year(), 4) + LogDate::digits(stamp.date.month(), 2) +
+              LogDate::digits(stamp.date.day(), 2));
+    field(r, QLatin1String("TIME_ON"),
+          LogDate::digits(stamp.time.hour(), 2) + LogDate::digits(stamp.time.minute(), 2));
     field(r, QLatin1String("MODE"), mode);
     field(r, QLatin1String("BAND"), QString::number(def.report.bandMeters) + u'm');
     field(r, QLatin1String("RST_SENT"), sent.report);

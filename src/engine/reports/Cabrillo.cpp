@@ -1,5 +1,6 @@
 #include "reports/Cabrillo.h"
 
+#include "reports/LogDate.h"
 #include "reports/RowBuffer.h"
 #include "reports/RowChecks.h"
 #include "setup/SettingsFiles.h"
@@ -28,8 +29,9 @@ LineResult TransfCabrillo(const LogRow& row, const QString& myCall) {
     const QString cbrMode = mode == QLatin1String("SSB") ? QStringLiteral("PH") : mode;
     QString line = QStringLiteral("QSO: 3500  ");
     line += fit(cbrMode, 3);
-    line += stamp.date.toString(QStringLiteral("yyyy-MM-dd "));
-    line += stamp.time.toString(QStringLiteral("HHmm "));
+    line += LogDate::digits(stamp.date.year(), 4) + u'-' + LogDate::digits(stamp.date.month(), 2) +
+            u'-' + LogDate::digits(stamp.date.day(), 2) + u' ';
+    line += LogDate::digits(stamp.time.hour(), 2) + LogDate::digits(stamp.time.minute(), 2) + u' ';
     line += fit(myCall.trimmed(), 14);
     line += fit(b.sent.trimmed(), 12);
     line += fit(b.callsign.trimmed(), 14);

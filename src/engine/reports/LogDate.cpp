@@ -16,7 +16,17 @@ QDate parseDate(const QString& text) {
 }
 
 QTime parseTime(const QString& text) {
-    return QTime::fromString(text.trimmed(), QStringLiteral("HH:mm"));
+    const QString t = text.trimmed();
+    if (t.size() != 5 || t.at(2) != u':')
+        return {};
+    for (int i : {0, 1, 3, 4})
+        if (t.at(i) < u'0' || t.at(i) > u'9')
+            return {};
+    return QTime(t.mid(0, 2).toInt(), t.mid(3, 2).toInt());
+}
+
+QString digits(int value, int width) {
+    return QString::number(value).rightJustified(width, u'0');
 }
 
 void sortByRealDate(QList<LogRow>& rows) {

@@ -12,6 +12,8 @@ namespace LogDate {
 QDate parseDate(const QString& text);
 /// The time of a stored "hh:mm" text; invalid when the text is no such time.
 QTime parseTime(const QString& text);
+/// `value` in `width` digits with leading zeros (dates and times of the electronic logs).
+QString digits(int value, int width);
 /// Orders rows by their real date, then time, then entry order; unreadable dates come first.
 void sortByRealDate(QList<LogRow>& rows);
 } // namespace LogDate

@@ -7,8 +7,7 @@ QString fit(const QString& text, int width) {
 RowBuffer::RowBuffer(const LogRow& row)
     : callsign(fit(row.callsign, 10)), date(fit(row.data, 10)), time(fit(row.utc, 6)),
       stage(row.etp), sent(fit(row.sent, 18)), received(fit(row.rcvd, 18)), mode(fit(row.md, 4)),
-      county(fit(row.jud, 5)), mult(fit(row.mult.isNull() ? QStringLiteral(" ") : row.mult, 5)),
-      points(fit(row.pct, 3)) {}
+      mult(fit(row.mult, 5)), points(fit(row.pct, 3)) {}
 
 bool RowBuffer::isSsb() const {
     return mode.trimmed() == QLatin1String("SSB");

@@ -13,7 +13,6 @@ struct RowBuffer {
     QString sent;     // 18
     QString received; // 18
     QString mode;     // 4
-    QString county;   // 5
     QString mult;     // 5
     QString points;   // 3
 
