@@ -48,17 +48,18 @@ void PrintedLog::LPrint0(int stage) {
 void PrintedLog::LPrint(int number, const LogRow& row) {
     const RowBuffer b(row);
     const bool mults = m_def.report.hasMultipliers();
-    const std::pair<int, QString> cells[] = {{5, QString::number(number)},
-                                             {10, b.date.trimmed()},
-                                             {24, b.time.trimmed()},
-                                             {33, b.mode.trimmed()},
-                                             {40, b.callsign.trimmed()},
-                                             {53, b.sent.trimmed()},
-                                             {mults ? 67 : 76, b.received.trimmed()},
-                                             {mults ? 81 : 0, b.mult.trimmed()},
-                                             {mults ? 87 : 99, b.points.trimmed()}};
+    QList<std::pair<int, QString>> cells{{5, QString::number(number)},
+                                         {10, b.date.trimmed()},
+                                         {24, b.time.trimmed()},
+                                         {33, b.mode.trimmed()},
+                                         {40, b.callsign.trimmed()},
+                                         {53, b.sent.trimmed()},
+                                         {mults ? 67 : 76, b.received.trimmed()}};
+    if (mults)
+        cells.append({81, b.mult.trimmed()});
+    cells.append({mults ? 87 : 99, b.points.trimmed()});
     for (const auto& [column, text] : cells)
-        if (column > 0 && !text.isEmpty())
+        if (!text.isEmpty()) // a contact without a multiplier leaves its column blank
             m_sink.textAt(column, text);
     m_sink.newLine();
 }
