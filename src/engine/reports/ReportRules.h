@@ -40,7 +40,7 @@ enum class PrintedTable {
 /// The per-contest constants of the exports, the summary sheet and the printouts.
 struct ReportRules {
     const char* cabrilloName = ""; // CONTEST: prefill, ends in one blank
-    const char* summaryTitle = ""; // title of the summary file and the text log
+    const char* summaryTitle = ""; // title of the summary file
     const char* printTitle = "";   // title of the printed summary and the printed log
     ClaimFormula claim = ClaimFormula::PerStage;
     SummaryTable summary = SummaryTable::PerStage;
