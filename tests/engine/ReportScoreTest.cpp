@@ -70,14 +70,6 @@ private slots:
         QCOMPARE(ClcPctCbr(*ContestCatalog::find(contest), totals(stage1BWorked)), claim);
     }
 
-    void everyContestHasReportRules() {
-        for (const ContestDef& def : ContestCatalog::all()) {
-            QVERIFY(QByteArray(def.report.cabrilloName).endsWith(' '));
-            QVERIFY(QByteArray(def.report.summaryTitle).endsWith(' '));
-            QVERIFY(QByteArray(def.report.printTitle).endsWith(' '));
-        }
-    }
-
     // Points beyond 16 and 32 bits stay exact in stage totals, partial scores and the claim.
     void largeScoresAre64Bit() {
         QList<LogRow> rows;

@@ -74,6 +74,7 @@ LineResult TransfADIF(const LogRow& row, const ContestDef& def) {
     const Exchange sent = splitExchange(printableAscii(b.sent), mode);
     const Exchange rcvd = splitExchange(printableAscii(b.received), mode);
     QString r;
+    r.reserve(256); // one allocation per record
     field(r, QLatin1String("CALL"), printableAscii(b.callsign.trimmed()));
     field(r, QLatin1String("QSO_DATE"),
           LogDate::digits(stamp.date.year(), 4) + LogDate::digits(stamp.date.month(), 2) +

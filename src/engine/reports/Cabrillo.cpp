@@ -27,7 +27,9 @@ LineResult TransfCabrillo(const LogRow& row, const QString& myCall) {
         return {{}, stamp.error};
     const QString mode = b.mode.trimmed();
     const QString cbrMode = mode == QLatin1String("SSB") ? QStringLiteral("PH") : mode;
-    QString line = QStringLiteral("QSO: 3500  ");
+    QString line;
+    line.reserve(82);
+    line += QLatin1String("QSO: 3500  ");
     line += fit(cbrMode, 3);
     line += LogDate::digits(stamp.date.year(), 4) + u'-' + LogDate::digits(stamp.date.month(), 2) +
             u'-' + LogDate::digits(stamp.date.day(), 2) + u' ';
