@@ -4,11 +4,19 @@
 
 namespace {
 QString logFile(const QString& appPath, const QString& name) {
-    return QDir(appPath).filePath(QStringLiteral("Log/") + name);
+    return QDir(ReportFiles::logFolder(appPath)).filePath(name);
 }
 } // namespace
 
 namespace ReportFiles {
+
+QString logFolder(const QString& appPath) {
+    return QDir(appPath).filePath(QStringLiteral("Log"));
+}
+
+QString archiveFolder(const QString& appPath) {
+    return QDir(appPath).filePath(QStringLiteral("ARHIVA"));
+}
 
 QString ModifIndic(const QString& myCall) {
     QString c = myCall.trimmed();
@@ -57,7 +65,7 @@ QString checkArchiveName(const QString& typedName) {
 }
 
 QString archivePath(const QString& appPath, const QString& typedName, const QString& extension) {
-    return QDir(appPath).filePath(QStringLiteral("ARHIVA/") + typedName.trimmed() + extension);
+    return QDir(archiveFolder(appPath)).filePath(typedName.trimmed() + extension);
 }
 
 QString twoDigitYear(const QString& date) {

@@ -6,6 +6,10 @@
 
 // Names of the output files: "Log" holds the contest's own files, "ARHIVA" the archive copies.
 namespace ReportFiles {
+/// The folder of the contest's own files: appPath/Log (the exact case matters off Windows).
+QString logFolder(const QString& appPath);
+/// The archive folder: appPath/ARHIVA.
+QString archiveFolder(const QString& appPath);
 /// The base callsign for file names: "/P", "/<digit>", "/MM", "/QRP" and a leading prefix removed.
 QString ModifIndic(const QString& myCall);
 /// appPath/Log/<base call> <code><yy>.Cbr
