@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/ExportResult.h"
+#include "reports/LineResult.h"
 #include "reports/LogRow.h"
 #include "setup/ContestDef.h"
 

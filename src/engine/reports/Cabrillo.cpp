@@ -1,8 +1,8 @@
 #include "reports/Cabrillo.h"
 
+#include "reports/CheckedStamp.h"
 #include "reports/LogDate.h"
 #include "reports/RowBuffer.h"
-#include "reports/RowChecks.h"
 #include "setup/SettingsFiles.h"
 
 namespace Cabrillo {

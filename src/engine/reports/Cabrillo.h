@@ -1,24 +1,12 @@
 #pragma once
 
+#include "reports/CabrilloHeader.h"
 #include "reports/ExportResult.h"
+#include "reports/LineResult.h"
 #include "reports/LogRow.h"
 #include "setup/ContestDef.h"
 
 #include <QList>
-#include <array>
-
-/// The header boxes of the Cabrillo form, written as they stand.
-struct CabrilloHeader {
-    QString contest;
-    QString callsign;
-    QString category;
-    QString claimedScore;
-    QString operators;
-    QString club;
-    QString name;
-    std::array<QString, 3> address;
-    std::array<QString, 2> soapbox;
-};
 
 // The Cabrillo 2.0 log: header, one QSO line per contact, END-OF-LOG.
 namespace Cabrillo {

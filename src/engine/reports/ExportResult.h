@@ -11,11 +11,3 @@ struct ExportResult {
     bool ok() const { return error.isEmpty(); }
     static ExportResult failed(const QString& message) { return {{}, message}; }
 };
-
-/// One line of an output file, or why the row cannot be written.
-struct LineResult {
-    QString line;
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/Cabrillo.h"
+#include "reports/WrittenFile.h"
 #include "setup/ContestDef.h"
 #include "setup/SettingsRecord.h"
 
@@ -8,15 +9,6 @@
 #include <QStringList>
 
 class Database;
-
-/// What an export wrote: the file and its lines (for the list on the screen), or why it did not.
-struct WrittenFile {
-    QString path;
-    QStringList lines;
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-};
 
 // Reads the log, builds a whole output file and writes it safely; the one place files are written.
 class ScrieLog {

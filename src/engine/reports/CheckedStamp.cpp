@@ -1,4 +1,4 @@
-#include "reports/RowChecks.h"
+#include "reports/CheckedStamp.h"
 
 #include "reports/LogDate.h"
 
