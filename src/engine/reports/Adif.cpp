@@ -3,7 +3,6 @@
 #include "reports/CheckedStamp.h"
 #include "reports/LogDate.h"
 #include "reports/RowBuffer.h"
-#include "setup/SettingsFiles.h"
 
 #include <algorithm>
 
@@ -95,15 +94,16 @@ LineResult TransfADIF(const LogRow& row, const ContestDef& def) {
 }
 
 ExportResult write(const QList<LogRow>& rows, const ContestDef& def) {
-    QStringList lines;
-    lines.reserve(rows.size());
+    QByteArray out;
+    out.reserve(rows.size() * 200);
     for (const LogRow& row : rows) {
-        LineResult r = TransfADIF(row, def);
+        const LineResult r = TransfADIF(row, def);
         if (!r.ok())
             return ExportResult::failed(r.error);
-        lines << std::move(r.line);
+        out += r.line.toLatin1(); // records hold printable ASCII only, the same in every code page
+        out += "\r\n";
     }
-    return {SettingsFiles::encodeLines(lines), {}};
+    return {out, {}};
 }
 
 } // namespace Adif
