@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/ReportRules.h"
+
 #include <QString>
 
 // How the set-up screen and the QSO screen present a contest once it is chosen.
@@ -40,6 +42,7 @@ struct ContestDef {
     bool presetSsb = false;    // QsoMode = "SSB" on click
     bool enablesModes = false; // the QSO screen's mode buttons are enabled by the choice
     bool ssbOnly = false;
+    ReportRules report{};
 
     QString codeString() const { return QString::fromLatin1(code); }
     /// True when SENT COD must hold 3 or more characters at hand-over.

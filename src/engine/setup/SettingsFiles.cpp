@@ -102,13 +102,17 @@ QString formatInteger(int value) {
 }
 
 QByteArray encodeLines(const QStringList& lines) {
-    QStringEncoder enc(kCodePage);
-    QByteArray out;
+    qsizetype size = 0;
+    for (const QString& l : lines)
+        size += l.size() + 2;
+    QString text;
+    text.reserve(size);
     for (const QString& l : lines) {
-        out += enc.encode(l);
-        out += "\r\n";
+        text += l;
+        text += QLatin1String("\r\n");
     }
-    return out;
+    QStringEncoder enc(kCodePage);
+    return enc.encode(text); // one pass: large logs encode in one call
 }
 
 QStringList decodeLines(const QByteArray& bytes) {

@@ -1,0 +1,69 @@
+#include "reports/Cabrillo.h"
+
+#include "reports/CheckedStamp.h"
+#include "reports/LogDate.h"
+#include "reports/RowBuffer.h"
+#include "setup/SettingsFiles.h"
+
+namespace Cabrillo {
+
+QString ContestCBR(const ContestDef& def, const QString& yy) {
+    return QString::fromLatin1(def.report.cabrilloName) + yy;
+}
+
+CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qint64 claimedScore,
+                               const QString& yy) {
+    CabrilloHeader h;
+    h.contest = ContestCBR(def, yy);
+    h.callsign = myCall;
+    h.claimedScore = QString::number(claimedScore);
+    return h;
+}
+
+LineResult TransfCabrillo(const LogRow& row, const QString& myCall) {
+    const RowBuffer b(row);
+    const CheckedStamp stamp = CheckedStamp::of(b);
+    if (!stamp.error.isEmpty())
+        return {{}, stamp.error};
+    const QString mode = b.mode.trimmed();
+    const QString cbrMode = mode == QLatin1String("SSB") ? QStringLiteral("PH") : mode;
+    QString line;
+    line.reserve(82);
+    line += QLatin1String("QSO: 3500  ");
+    line += fit(cbrMode, 3);
+    line += LogDate::digits(stamp.date.year(), 4) + u'-' + LogDate::digits(stamp.date.month(), 2) +
+            u'-' + LogDate::digits(stamp.date.day(), 2) + u' ';
+    line += LogDate::digits(stamp.time.hour(), 2) + LogDate::digits(stamp.time.minute(), 2) + u' ';
+    line += fit(myCall.trimmed(), 14);
+    line += fit(b.sent.trimmed(), 12);
+    line += fit(b.callsign.trimmed(), 14);
+    line += fit(b.received.trimmed(), 12);
+    return {line, {}};
+}
+
+ExportResult write(const CabrilloHeader& h, const QList<LogRow>& rows, const QString& myCall) {
+    QStringList lines{QStringLiteral("START-OF-LOG: 2.0"),
+                      QStringLiteral("CREATED-BY: Tarvine/Karven "),
+                      QStringLiteral("CONTEST: ") + h.contest,
+                      QStringLiteral("CALLSIGN: ") + h.callsign,
+                      QStringLiteral("CATEGORY: ") + h.category,
+                      QStringLiteral("CLAIMED-SCORE: ") + h.claimedScore,
+                      QStringLiteral("OPERATORS: ") + h.operators,
+                      QStringLiteral("CLUB: ") + h.club,
+                      QStringLiteral("NAME: ") + h.name};
+    for (const QString& a : h.address)
+        lines << QStringLiteral("ADDRESS: ") + a;
+    for (const QString& s : h.soapbox)
+        lines << QStringLiteral("SOAPBOX: ") + s;
+    lines.reserve(lines.size() + rows.size() + 1);
+    for (const LogRow& row : rows) {
+        LineResult r = TransfCabrillo(row, myCall);
+        if (!r.ok())
+            return ExportResult::failed(r.error);
+        lines << std::move(r.line);
+    }
+    lines << QStringLiteral("END-OF-LOG: ");
+    return {SettingsFiles::encodeLines(lines), {}};
+}
+
+} // namespace Cabrillo

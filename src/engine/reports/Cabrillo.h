@@ -1,0 +1,22 @@
+#pragma once
+
+#include "reports/CabrilloHeader.h"
+#include "reports/ExportResult.h"
+#include "reports/LineResult.h"
+#include "reports/LogRow.h"
+#include "setup/ContestDef.h"
+
+#include <QList>
+
+// The Cabrillo 2.0 log: header, one QSO line per contact, END-OF-LOG.
+namespace Cabrillo {
+/// The CONTEST box prefill: the contest's Cabrillo name and the two-digit year.
+QString ContestCBR(const ContestDef& def, const QString& yy);
+/// The header as the form opens: contest, station callsign and claimed score filled in.
+CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qint64 claimedScore,
+                               const QString& yy);
+/// The QSO line of one row (82 characters), or the date/time message when the row is unreadable.
+LineResult TransfCabrillo(const LogRow& row, const QString& myCall);
+/// The whole file (Windows-1250, CRLF) for `rows` in log order, or the first row's failure.
+ExportResult write(const CabrilloHeader& header, const QList<LogRow>& rows, const QString& myCall);
+} // namespace Cabrillo

@@ -1,0 +1,100 @@
+#include "reports/PrintedLog.h"
+
+#include "reports/ReportTotals.h"
+#include "reports/RowBuffer.h"
+#include "reports/Summary.h"
+#include "reports/TabLine.h"
+#include "seams/PrintSink.h"
+
+namespace {
+const QString kArial = QStringLiteral("Arial");
+}
+
+PrintedLog::PrintedLog(PrintSink& sink, const ContestDef& def, const QString& myCall,
+                       const QString& yy)
+    : m_sink(sink), m_def(def), m_myCall(myCall), m_yy(yy) {}
+
+QString PrintedLog::stageCaption(int stage) {
+    return QStringLiteral(" Etapa %1/%2").arg((stage + 1) / 2).arg(2 - stage % 2);
+}
+
+void PrintedLog::LPrint0(int stage) {
+    m_sink.setFont(kArial, 16, false);
+    for (int i = 0; i < 3; ++i)
+        m_sink.newLine();
+    m_sink.textAt(5, Summary::titleLine(m_def.report.printTitle, m_yy, m_myCall) +
+                         stageCaption(stage));
+    m_sink.newLine();
+    m_sink.newLine();
+    m_sink.setFont(kArial, 10, false);
+    m_sink.textAt(5, QStringLiteral("Nr."));
+    m_sink.textAt(10, QStringLiteral("Data"));
+    m_sink.textAt(24, QStringLiteral("UTC"));
+    m_sink.textAt(33, QStringLiteral("Mode"));
+    m_sink.textAt(40, QStringLiteral("Callsign"));
+    m_sink.textAt(53, QStringLiteral("Sent"));
+    if (m_def.report.hasMultipliers()) {
+        m_sink.textAt(67, QStringLiteral("Rcvd"));
+        m_sink.textAt(81, QStringLiteral("Mult"));
+        m_sink.textAt(87, QStringLiteral("Pct"));
+    } else {
+        m_sink.textAt(76, QStringLiteral("Rcvd"));
+        m_sink.textAt(99, QStringLiteral("Pct"));
+    }
+    m_sink.newLine();
+    m_sink.newLine();
+}
+
+void PrintedLog::LPrint(int number, const LogRow& row) {
+    const RowBuffer b(row);
+    const bool mults = m_def.report.hasMultipliers();
+    QList<std::pair<int, QString>> cells{{5, QString::number(number)},
+                                         {10, b.date.trimmed()},
+                                         {24, b.time.trimmed()},
+                                         {33, b.mode.trimmed()},
+                                         {40, b.callsign.trimmed()},
+                                         {53, b.sent.trimmed()},
+                                         {mults ? 67 : 76, b.received.trimmed()}};
+    if (mults)
+        cells.append({81, b.mult.trimmed()});
+    cells.append({mults ? 87 : 99, b.points.trimmed()});
+    for (const auto& [column, text] : cells)
+        if (!text.isEmpty()) // a contact without a multiplier leaves its column blank
+            m_sink.textAt(column, text);
+    m_sink.newLine();
+}
+
+void PrintedLog::totalLine(int stage, const QList<LogRow>& stageRows) {
+    const StageTotals t = Summe(stageRows, stage);
+    m_sink.newLine();
+    m_sink.setFont(kArial, 10, true);
+    if (m_def.report.hasMultipliers()) {
+        m_sink.textAt(47, QStringLiteral("TOTAL"));
+        m_sink.textAt(77, TabLine::number(t.multipliers));
+        m_sink.textAt(81, TabLine::number(t.points));
+    } else {
+        m_sink.textAt(50, QStringLiteral("TOTAL"));
+        m_sink.textAt(87, TabLine::number(t.points));
+    }
+    m_sink.newLine();
+    m_sink.setFont(kArial, 10, false);
+}
+
+bool PrintedLog::print(int stage, const QList<LogRow>& stageRows, QString& note) {
+    if (!m_sink.begin(m_myCall + stageCaption(stage))) {
+        note = QStringLiteral("TIPARIREA NU A PUTUT INCEPE !");
+        return false;
+    }
+    LPrint0(stage);
+    for (qsizetype i = 0; i < stageRows.size(); ++i) {
+        if (i > 0 && i % kRowsPerPage == 0) {
+            m_sink.newPage();
+            LPrint0(stage);
+        }
+        LPrint(int(i + 1), stageRows[i]);
+    }
+    if (!stageRows.isEmpty())
+        totalLine(stage, stageRows);
+    note = m_sink.end();
+    return true;
+}

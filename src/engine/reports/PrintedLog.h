@@ -1,0 +1,34 @@
+#pragma once
+
+#include "reports/LogRow.h"
+#include "setup/ContestDef.h"
+
+#include <QList>
+
+class PrintSink;
+
+// The printed log of one stage: pages of 46 contacts under a heading, then the TOTAL line.
+class PrintedLog {
+public:
+    static constexpr int kRowsPerPage = 46;
+
+    PrintedLog(PrintSink& sink, const ContestDef& def, const QString& myCall, const QString& yy);
+
+    /// Prints the contacts of `stage` (1..4) from `stageRows`; false when the printer could not
+    /// start, with its note in `note`.
+    bool print(int stage, const QList<LogRow>& stageRows, QString& note);
+    /// The page heading: title, stage caption and column titles.
+    void LPrint0(int stage);
+    /// One contact with its running number.
+    void LPrint(int number, const LogRow& row);
+    /// The caption of stage 1..4: " Etapa 1/1", " Etapa 1/2", " Etapa 2/1", " Etapa 2/2".
+    static QString stageCaption(int stage);
+
+private:
+    void totalLine(int stage, const QList<LogRow>& stageRows);
+
+    PrintSink& m_sink;
+    const ContestDef& m_def;
+    QString m_myCall;
+    QString m_yy;
+};

@@ -1,0 +1,75 @@
+#include "reports/ReportFiles.h"
+
+#include <QDir>
+
+namespace {
+QString logFile(const QString& appPath, const QString& name) {
+    return QDir(ReportFiles::logFolder(appPath)).filePath(name);
+}
+} // namespace
+
+namespace ReportFiles {
+
+QString logFolder(const QString& appPath) {
+    return QDir(appPath).filePath(QStringLiteral("Log"));
+}
+
+QString archiveFolder(const QString& appPath) {
+    return QDir(appPath).filePath(QStringLiteral("ARHIVA"));
+}
+
+QString ModifIndic(const QString& myCall) {
+    QString c = myCall.trimmed();
+    if (c.right(2) == QLatin1String("/p") || c.right(2) == QLatin1String("/P"))
+        c.chop(2);
+    if (c.right(2).startsWith(u'/'))
+        c.chop(2);
+    if (c.right(3) == QLatin1String("/MM"))
+        c.chop(3);
+    if (c.right(4) == QLatin1String("/QRP"))
+        c.chop(4);
+    const qsizetype slash = c.indexOf(u'/');
+    return slash < 0 ? c : c.mid(slash + 1);
+}
+
+QString cabrilloPath(const QString& appPath, const QString& myCall, const ContestDef& def,
+                     const QString& yy) {
+    return logFile(appPath,
+                   ModifIndic(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".Cbr"));
+}
+
+QString textLogPath(const QString& appPath, const QString& myCall, const ContestDef& def,
+                    const QString& yy) {
+    return logFile(appPath,
+                   ModifIndic(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".txt"));
+}
+
+QString summaryPath(const QString& appPath, const QString& myCall, const ContestDef& def,
+                    const QString& yy) {
+    return logFile(appPath, ModifIndic(myCall) + QStringLiteral(" SUM ") + def.codeString() + yy +
+                                QStringLiteral(".txt"));
+}
+
+QString checkArchiveName(const QString& typedName) {
+    const QString name = typedName.trimmed();
+    if (name.isEmpty())
+        return QStringLiteral("Please print in textbox, NAME FILE");
+    if (name.contains(QLatin1String("..")) || name.contains(u'/') || name.contains(u'\\'))
+        return QStringLiteral("NUMELE FISIERULUI NU POATE CONTINE \"..\", \"/\" SAU \"\\\" : "
+                              "FISIERUL SE SCRIE NUMAI IN FOLDERUL ARHIVA !");
+    for (const QChar ch : name)
+        if (ch.unicode() < 32 || QStringLiteral(":*?\"<>|").contains(ch))
+            return QStringLiteral("NUMELE FISIERULUI CONTINE UN CARACTER NEPERMIS "
+                                  "(: * ? \" < > | SAU UN CARACTER DE CONTROL) !");
+    return {};
+}
+
+QString archivePath(const QString& appPath, const QString& typedName, const QString& extension) {
+    return QDir(archiveFolder(appPath)).filePath(typedName.trimmed() + extension);
+}
+
+QString twoDigitYear(const QString& date) {
+    return date.trimmed().right(2);
+}
+
+} // namespace ReportFiles

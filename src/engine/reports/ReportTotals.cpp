@@ -1,0 +1,40 @@
+#include "reports/ReportTotals.h"
+
+qint64 ReportTotals::partialScore(int n) const {
+    return stage(n).points * stage(n).multipliers;
+}
+
+qint64 ReportTotals::pairScore(int a, int b) const {
+    return (stage(a).points + stage(b).points) *
+           (qint64(stage(a).multipliers) + stage(b).multipliers);
+}
+
+int ReportTotals::doublingFactor() const {
+    return stage(1).qsos >= 1 && stage(2).qsos >= 1 ? 2 : 1;
+}
+
+StageTotals Summe(const QList<LogRow>& rows, int stage) {
+    const QString digit = QString::number(stage);
+    StageTotals t;
+    for (const LogRow& r : rows) {
+        if (r.etp.trimmed() != digit)
+            continue;
+        ++t.qsos;
+        t.points += r.pct.trimmed().toLongLong(); // " 0" of a duplicate, or no number, adds 0
+        if (!r.mult.trimmed().isEmpty())
+            ++t.multipliers;
+    }
+    return t;
+}
+
+ReportTotals ClcSum(const QList<LogRow>& rows) {
+    ReportTotals totals;
+    for (int n = 1; n <= 4; ++n) {
+        const StageTotals t = Summe(rows, n);
+        totals.stages[static_cast<size_t>(n - 1)] = t;
+        totals.qsos += t.qsos;
+        totals.points += t.points;
+        totals.multipliers += t.multipliers;
+    }
+    return totals;
+}

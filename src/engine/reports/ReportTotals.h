@@ -1,0 +1,28 @@
+#pragma once
+
+#include "reports/LogRow.h"
+#include "setup/AppState.h"
+
+#include <QList>
+#include <array>
+
+/// The per-stage totals of the log and the overall sums over the four stages.
+struct ReportTotals {
+    std::array<StageTotals, 4> stages{};
+    qint64 qsos = 0;
+    qint64 points = 0;
+    qint64 multipliers = 0;
+
+    const StageTotals& stage(int n) const { return stages[static_cast<size_t>(n - 1)]; }
+    /// Pn x Mn of stage n (1..4).
+    qint64 partialScore(int n) const;
+    /// (Pa + Pb) x (Ma + Mb) of two stages scored together.
+    qint64 pairScore(int a, int b) const;
+    /// 2 when both stage 1A and stage 1B have contacts, 1 otherwise.
+    int doublingFactor() const;
+};
+
+/// Contacts, points and multipliers of stage 1..4 among `rows` (rows of other stages are skipped).
+StageTotals Summe(const QList<LogRow>& rows, int stage);
+/// The totals of all four stages and their sums.
+ReportTotals ClcSum(const QList<LogRow>& rows);

@@ -1,0 +1,14 @@
+#include "reports/RowBuffer.h"
+
+QString fit(const QString& text, int width) {
+    return text.leftJustified(width, u' ', true);
+}
+
+RowBuffer::RowBuffer(const LogRow& row)
+    : callsign(fit(row.callsign, 10)), date(fit(row.data, 10)), time(fit(row.utc, 6)),
+      stage(row.etp), sent(fit(row.sent, 18)), received(fit(row.rcvd, 18)), mode(fit(row.md, 4)),
+      mult(fit(row.mult, 5)), points(fit(row.pct, 3)) {}
+
+bool RowBuffer::isSsb() const {
+    return mode.trimmed() == QLatin1String("SSB");
+}

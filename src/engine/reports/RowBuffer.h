@@ -1,0 +1,25 @@
+#pragma once
+
+#include "reports/LogRow.h"
+
+#include <QString>
+
+/// A log row copied into the fixed-width fields every export reads (cut or padded on the right).
+struct RowBuffer {
+    QString callsign; // 10
+    QString date;     // 10
+    QString time;     // 6
+    QString stage;    // as stored
+    QString sent;     // 18
+    QString received; // 18
+    QString mode;     // 4
+    QString mult;     // 5
+    QString points;   // 3
+
+    explicit RowBuffer(const LogRow& row);
+    /// True when the trimmed mode is "SSB".
+    bool isSsb() const;
+};
+
+/// `text` left-aligned in `width` characters: padded with blanks or cut.
+QString fit(const QString& text, int width);

@@ -1,0 +1,60 @@
+#include "reports/TextLog.h"
+
+#include "reports/RowBuffer.h"
+#include "reports/TabLine.h"
+#include "setup/SettingsFiles.h"
+
+namespace {
+const QString kRule(68, u'-');
+
+QStringList contactLines(const ContestDef& def, const QList<LogRow>& rows) {
+    QStringList lines;
+    lines.reserve(rows.size());
+    for (const LogRow& row : rows)
+        lines << TextLog::logLine(def, row);
+    return lines;
+}
+} // namespace
+
+namespace TextLog {
+
+QStringList PCapTab(const ContestDef& def, const QString& myCall) {
+    TabLine heading;
+    heading.at(1, QStringLiteral("DATA"))
+        .at(10, QStringLiteral("UTC"))
+        .at(16, QStringLiteral("Mod"))
+        .at(20, QStringLiteral("CALLSIGN"))
+        .at(30, QStringLiteral("SENT"));
+    if (def.report.hasMultipliers())
+        heading.at(43, QStringLiteral("RCVD"))
+            .at(56, QStringLiteral("ETP"))
+            .at(61, QStringLiteral("MLT"))
+            .at(66, QStringLiteral("PCT"));
+    else
+        heading.at(48, QStringLiteral("RCVD")).at(66, QStringLiteral("PCT"));
+    return {myCall, QString(), heading.text(), kRule};
+}
+
+QString logLine(const ContestDef& def, const LogRow& row) {
+    const RowBuffer b(row);
+    QString line = b.date + b.time + b.mode + b.callsign;
+    if (!def.report.hasMultipliers())
+        return line + b.sent + b.received + b.points;
+    const bool ssb = b.isSsb();
+    line += b.sent.trimmed() + QString(ssb ? 3 : 2, u' ');
+    line += b.received.trimmed() + QString(ssb ? 5 : 4, u' ');
+    return line + b.stage + QStringLiteral("   ") + b.mult + b.points;
+}
+
+QByteArray PLogGen(const ContestDef& def, const QString& myCall, const QList<LogRow>& rows) {
+    QStringList lines = PCapTab(def, myCall) + contactLines(def, rows);
+    if (!rows.isEmpty())
+        lines << kRule;
+    return SettingsFiles::encodeLines(lines);
+}
+
+QByteArray archive(const ContestDef& def, const QList<LogRow>& rows) {
+    return SettingsFiles::encodeLines(contactLines(def, rows));
+}
+
+} // namespace TextLog

@@ -1,0 +1,67 @@
+#include "reports/LogReader.h"
+#include "TempDataFolder.h"
+#include "engine/ReportFixture.h"
+#include "logging/Database.h"
+
+#include <QTest>
+
+namespace {
+QStringList ids(const QList<LogRow>& rows) {
+    QStringList out;
+    for (const LogRow& r : rows)
+        out << QString::number(r.id);
+    return out;
+}
+} // namespace
+
+class LogReaderTest : public QObject {
+    Q_OBJECT
+private slots:
+    // 01.03 after 28.02, equal times by entry order, a stage alone when asked for.
+    void readsByRealDate_data() {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("whole log") << 0 << QStringList{"2", "3", "4", "5", "1", "7", "6"};
+        QTest::newRow("stage 1A") << 1 << QStringList{"2", "3", "4"};
+        QTest::newRow("stage 2A") << 3 << QStringList{"1", "7"};
+    }
+    void readsByRealDate() {
+        QFETCH(int, stage);
+        QFETCH(QStringList, order);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        Database db(QStringLiteral("LogReaderTest"));
+        QCOMPARE(db.open(dir.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
+        for (const LogRow& r : ReportFixture::entered(0))
+            QVERIFY(db.exec(
+                "INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
+                "Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct}));
+        LogReader reader(db);
+        QList<LogRow> rows;
+        QVERIFY(reader.read(stage, rows));
+        QCOMPARE(ids(rows), order);
+        QCOMPARE(rows.first().callsign,
+                 ReportFixture::entered(0)[order.first().toInt() - 1].callsign);
+    }
+
+    void closedLogReportsFailure() {
+        Database db(QStringLiteral("LogReaderClosed"));
+        LogReader reader(db);
+        QList<LogRow> rows{LogRow{}};
+        QVERIFY(!reader.read(0, rows));
+        QVERIFY(rows.isEmpty());
+        QVERIFY(reader.error().startsWith("LOGUL NU POATE FI CITIT"));
+    }
+
+    void unreadableDatesComeFirst() {
+        QList<LogRow> rows{
+            ReportFixture::row(1, "A", "01.01.07", "00:00", "1", "", "", "CW", "", "", "1"),
+            ReportFixture::row(2, "B", "1.1.07", "00:00", "1", "", "", "CW", "", "", "1")};
+        LogDate::sortByRealDate(rows);
+        QCOMPARE(ids(rows), (QStringList{"2", "1"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(LogReaderTest)
+#include "LogReaderTest.moc"
