@@ -3,9 +3,26 @@
 #include <QEventLoop>
 #include <thread>
 
+#ifdef Q_OS_UNIX
+#include <pthread.h>
+#include <sched.h>
+#endif
+
 namespace {
 // Sleeping ends this long before a deadline; the rest is spun, as sleep may overshoot.
 constexpr auto kSpinMargin = std::chrono::microseconds(1500);
+
+// QThread's priorities stay within the normal policy on Unix, where they change nothing; a
+// real-time policy is asked for where the system grants it, else the thread keeps its own.
+void askForRealtimePriority() {
+#ifdef Q_OS_UNIX
+    const int low = sched_get_priority_min(SCHED_FIFO);
+    const int high = sched_get_priority_max(SCHED_FIFO);
+    sched_param param{};
+    param.sched_priority = low + (high - low) / 2;
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+#endif
+}
 } // namespace
 
 CwSender::CwSender(KeyPort& port, QObject* parent) : QObject(parent), m_port(port) {}
@@ -53,6 +70,7 @@ void CwSender::abort() {
 }
 
 void CwSender::play(QList<KeyStep> steps) {
+    askForRealtimePriority();
     KeyLine& line = m_port.line();
     line.setDtr(false);
     line.setRts(true);
