@@ -9,8 +9,9 @@
 #endif
 
 namespace {
-// Sleeping ends this long before a deadline; the rest is spun, as sleep may overshoot.
-constexpr auto kSpinMargin = std::chrono::microseconds(1500);
+// Before a line change, sleeping ends this long before the deadline and the rest is spun: under
+// load a sleeping thread can wake several milliseconds late, even with a real-time policy.
+constexpr auto kSpinMargin = std::chrono::milliseconds(5);
 
 // QThread's priorities stay within the normal policy on Unix, where they change nothing; a
 // real-time policy is asked for where the system grants it, else the thread keeps its own.
@@ -78,7 +79,8 @@ void CwSender::play(QList<KeyStep> steps) {
     bool keyed = false;
     int shown = 0;
     bool aborted = false;
-    for (const KeyStep& step : steps) {
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const KeyStep& step = steps.at(i);
         if (m_abort) {
             aborted = true;
             break;
@@ -93,8 +95,10 @@ void CwSender::play(QList<KeyStep> steps) {
                 this, [this, shown] { emit progress(shown); }, Qt::QueuedConnection);
         }
         deadline += std::chrono::milliseconds(step.ms);
-        // A mark is never cut short; a space ends at once on abort.
-        waitUntil(deadline, !step.keyDown);
+        // Only a line change needs the exact time; a mark is never cut short, a space ends at
+        // once on abort.
+        const bool lineChanges = i + 1 == steps.size() || steps.at(i + 1).keyDown != keyed;
+        waitUntil(deadline, !step.keyDown, lineChanges);
     }
     line.setDtr(false);
     line.setRts(false);
@@ -103,8 +107,8 @@ void CwSender::play(QList<KeyStep> steps) {
         this, [this, result] { finish(result); }, Qt::QueuedConnection);
 }
 
-void CwSender::waitUntil(SteadyClock::time_point deadline, bool interruptible) {
-    const SteadyClock::time_point wake = deadline - kSpinMargin;
+void CwSender::waitUntil(SteadyClock::time_point deadline, bool interruptible, bool exact) {
+    const SteadyClock::time_point wake = exact ? deadline - kSpinMargin : deadline;
     if (interruptible) {
         std::unique_lock lock(m_mutex);
         if (m_wake.wait_until(lock, wake, [this] { return m_abort.load(); }))

@@ -41,7 +41,7 @@ private:
     using SteadyClock = std::chrono::steady_clock;
 
     void play(QList<KeyStep> steps);
-    void waitUntil(SteadyClock::time_point deadline, bool interruptible);
+    void waitUntil(SteadyClock::time_point deadline, bool interruptible, bool exact);
     void finish(KeyingResult result);
 
     KeyPort& m_port;
