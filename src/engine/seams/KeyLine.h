@@ -3,7 +3,8 @@
 #include <QString>
 
 // The serial port's two control lines: DTR keys the CW, RTS puts the transmitter on the air.
-// No data bytes are ever sent.
+// No data bytes are ever sent. open() and close() come from the caller's thread; while a CW
+// message is under way setDtr() and setRts() come from the sender's own thread.
 class KeyLine {
 public:
     virtual ~KeyLine() = default;

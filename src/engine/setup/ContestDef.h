@@ -53,4 +53,6 @@ struct ContestDef {
     bool serialSent() const { return sentCode == SentCodeRule::Serial; }
     /// True when the SENT COD box is visible on the set-up screen.
     bool sentCodeVisible() const;
+    /// True when "#3" sends the code cut ("007" as "TT7", "042" as "T42") in CW messages.
+    bool cutsSentCodeInCw() const { return number >= 11 && number <= 29; }
 };

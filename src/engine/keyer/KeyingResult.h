@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMetaType>
+
+/// How a CW or voice message ended, or why it did not start.
+enum class KeyingResult {
+    Started,           // the message is under way (CwSender::start only)
+    Done,              // sent or played to its end
+    Aborted,           // End or Escape ended it early
+    PortError,         // the port could not be opened: nothing was sent
+    Busy,              // another message is under way: refused
+    DoneWithoutKeying, // voice only: played without the port, the transmitter not keyed
+};
+Q_DECLARE_METATYPE(KeyingResult)
+
+namespace Keying {
+/// Shown when the port cannot be opened; the screen then clears CwPcFlag and SsbPcFlag.
+inline constexpr char kPortErrorMessage[] =
+    "PortComm inexistent sau incorect setat! Nu exista legatura TRCV - PC !";
+} // namespace Keying
