@@ -34,6 +34,7 @@ struct ScreenHarness {
         init = std::make_unique<FrmInit>(services, *qso);
         const bool go = init->Form_Load();
         init->show();
+        QApplication::setActiveWindow(init.get());
         return go;
     }
 

@@ -99,7 +99,7 @@ private slots:
 
         QCOMPARE(h.dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!focus.isEmpty()) {
-            QCOMPARE(QApplication::focusWidget(), h.initBox(focus.constData()));
+            QCOMPARE(h.init->focusWidget(), h.initBox(focus.constData()));
             QCOMPARE(h.initBox(focus.constData())->text(), boxAfter);
         }
         QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTInit.dat"))));
