@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logging/LogRules.h"
+
 #include <QString>
 
 // How the set-up screen and the QSO screen present a contest once it is chosen.
@@ -16,13 +18,13 @@ enum class Presentation {
 
 // What the SENT COD box holds and requires.
 enum class SentCodeRule {
-    CallAreaDigit,       // shown, 3+ characters, prefilled with the call-area digit
-    CallAreaDigitIfEmpty,// as above, but a code already typed is kept
-    Serial,              // hidden, serial numbers from "001"
-    Hidden,              // hidden, no code at all
-    ZodiacSign,          // hidden, the own zodiac sign is required instead
-    RequiredEmpty,       // shown, 3+ characters, starts empty
-    Free,                // shown, starts empty, no length rule
+    CallAreaDigit,        // shown, 3+ characters, prefilled with the call-area digit
+    CallAreaDigitIfEmpty, // as above, but a code already typed is kept
+    Serial,               // hidden, serial numbers from "001"
+    Hidden,               // hidden, no code at all
+    ZodiacSign,           // hidden, the own zodiac sign is required instead
+    RequiredEmpty,        // shown, 3+ characters, starts empty
+    Free,                 // shown, starts empty, no length rule
 };
 
 /// One row of the contest catalogue: every per-contest constant lives here.
@@ -40,6 +42,7 @@ struct ContestDef {
     bool presetSsb = false;    // QsoMode = "SSB" on click
     bool enablesModes = false; // the QSO screen's mode buttons are enabled by the choice
     bool ssbOnly = false;
+    LogRules log{}; // duplicate, multiplier, points and logging rules
 
     QString codeString() const { return QString::fromLatin1(code); }
     /// True when SENT COD must hold 3 or more characters at hand-over.
