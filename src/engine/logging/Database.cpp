@@ -56,8 +56,9 @@ Database::OpenResult Database::open(const QString& path, const QString& required
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         // mode=rw: SQLite refuses to create a file that is not there.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=rw"));
         if (!db.open()) {
             m_lastError = db.lastError().text();
             close();
@@ -111,7 +112,8 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values) {
 }
 
 bool Database::hasTable(const QString& table) {
-    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
+    return scalar(QStringLiteral(
+                      "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
                   {table})
                .toInt() > 0;
 }

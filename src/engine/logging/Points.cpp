@@ -57,7 +57,8 @@ int elevi(const QsoContact& c, const StationContext& s, int preview) {
     const int cwFactor = byMode(s, 2, 1);
     const int points = young ? 4 * cwFactor : preview;
     const QString one = QStringLiteral("1");
-    const bool ownClub = clubAt(s.myCall, 3) && c.codSent.trimmed().startsWith(one) && tailSent > 18;
+    const bool ownClub =
+        clubAt(s.myCall, 3) && c.codSent.trimmed().startsWith(one) && tailSent > 18;
     const bool otherClub =
         clubAt(c.callsign, 3) && c.codRcvd.trimmed().startsWith(one) && tailRcvd > 18;
     if (ownClub || otherClub)

@@ -13,5 +13,6 @@ bool CallsignDb::InCall(const QString& callsign, const QString& county) {
 }
 
 bool CallsignDb::ModifJud(const QString& callsign, const QString& county) {
-    return m_db.exec(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"), {county, callsign});
+    return m_db.exec(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"),
+                     {county, callsign});
 }

@@ -9,10 +9,13 @@ const QString kNy = QStringLiteral("NY");
 namespace CountyBoard {
 
 const QStringList& labels() {
-    static const QStringList list = CountyTables::counties() +
-                                    QStringList{QStringLiteral("XA"), QStringLiteral("XB"),
-                                                QStringLiteral("XC"), QStringLiteral("XD"),
-                                                QStringLiteral("XE"), QStringLiteral("XF"), kNy};
+    static const QStringList list = CountyTables::counties() + QStringList{QStringLiteral("XA"),
+                                                                           QStringLiteral("XB"),
+                                                                           QStringLiteral("XC"),
+                                                                           QStringLiteral("XD"),
+                                                                           QStringLiteral("XE"),
+                                                                           QStringLiteral("XF"),
+                                                                           kNy};
     return list;
 }
 

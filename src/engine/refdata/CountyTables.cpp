@@ -14,9 +14,10 @@ bool romanianPrefix(const QString& call) {
 namespace CountyTables {
 
 const QStringList& counties() {
-    static const QStringList list = words("AB AG AR BC BH BN BR BT BU BV BZ CJ CL CS CT CV DB DJ GJ "
-                                          "GL GR HD HR IF IL IS MH MM MS NT OT PH SB SJ SM SV TL TM "
-                                          "TR VL VN VS");
+    static const QStringList list =
+        words("AB AG AR BC BH BN BR BT BU BV BZ CJ CL CS CT CV DB DJ GJ "
+              "GL GR HD HR IF IL IS MH MM MS NT OT PH SB SJ SM SV TL TM "
+              "TR VL VN VS");
     return list;
 }
 
@@ -31,17 +32,16 @@ const QStringList& moldovaRegion() {
 }
 
 QStringList Bez(int area) {
-    static const char* const tables[] = {"AR CS HD TM",          "BU IF",
-                                         "BR CT GL TL VN",       "AB BH BN CJ MM SJ SM",
-                                         "BV CV HR MS SB",       "AG DJ GJ MH OT VL",
-                                         "BC BT IS NT SV VS",    "BZ CL DB GR IL PH TR"};
+    static const char* const tables[] = {"AR CS HD TM",       "BU IF",
+                                         "BR CT GL TL VN",    "AB BH BN CJ MM SJ SM",
+                                         "BV CV HR MS SB",    "AG DJ GJ MH OT VL",
+                                         "BC BT IS NT SV VS", "BZ CL DB GR IL PH TR"};
     return area >= 2 && area <= 9 ? words(tables[area - 2]) : QStringList();
 }
 
 QStringList BezER(int area) {
     static const char* const tables[] = {"CL CR DB HN IL NS OR ST", "AN BE CI CS GR SL SV TR TS",
-                                         "BL FL FR GL RB RZ SG TL UN",
-                                         "BR CC DN DR ED OC RS SD SR",
+                                         "BL FL FR GL RB RZ SG TL UN", "BR CC DN DR ED OC RS SD SR",
                                          "BS CG CH CM CO CT LV TR VL"};
     if (area < 1 || area > 5)
         return {};

@@ -19,7 +19,8 @@ bool validCallsign(const QString& call) {
 // The reason a line cannot be used, or empty when it is sound.
 QString lineFault(const QStringList& fields) {
     if (fields.size() < 3)
-        return QStringLiteral("trebuie sa contina codul concursului, numele listei si indicativele");
+        return QStringLiteral(
+            "trebuie sa contina codul concursului, numele listei si indicativele");
     const ContestDef* def = ContestCatalog::findByCode(fields[0]);
     if (!def)
         return QStringLiteral("concursul \"%1\" nu exista").arg(fields[0]);
