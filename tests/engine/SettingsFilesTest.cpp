@@ -1,5 +1,5 @@
-#include "TempDataFolder.h"
 #include "setup/SettingsFiles.h"
+#include "TempDataFolder.h"
 
 #include <QTest>
 
@@ -46,12 +46,17 @@ private slots:
     void cwTextsRoundTrip() {
         TempDataFolder dir;
         SettingsRecord rec;
-        rec.textF = {QStringLiteral("CQ TEST #1, \"YO\" TEST"), QStringLiteral("#2 5NN #3"),
-                     QStringLiteral("TU"), QStringLiteral("#1"), QStringLiteral(""),
-                     QStringLiteral("AGN?"), QStringLiteral("  LEADING")};
+        rec.textF = {QStringLiteral("CQ TEST #1, \"YO\" TEST"),
+                     QStringLiteral("#2 5NN #3"),
+                     QStringLiteral("TU"),
+                     QStringLiteral("#1"),
+                     QStringLiteral(""),
+                     QStringLiteral("AGN?"),
+                     QStringLiteral("  LEADING")};
         rec.comPort = 3;
         QVERIFY(ScrieTextCw(dir.path(), rec));
-        QVERIFY(dir.read(QStringLiteral("VELTTextCw.dat")).endsWith("AGN?\r\n  LEADING\r\n 3 \r\n"));
+        QVERIFY(
+            dir.read(QStringLiteral("VELTTextCw.dat")).endsWith("AGN?\r\n  LEADING\r\n 3 \r\n"));
         SettingsRecord back;
         QVERIFY(CitTextCw(dir.path(), back));
         QCOMPARE(back.textF[0], rec.textF[0]);
@@ -64,9 +69,11 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("f7");
-        QTest::newRow("integer with blanks") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n 2 \r\n") << 2 << "g";
+        QTest::newRow("integer with blanks")
+            << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n 2 \r\n") << 2 << "g";
         QTest::newRow("no final CRLF") << QByteArray("a\nb\nc\nd\ne\nf\ng\n4") << 4 << "g";
-        QTest::newRow("non-numeric port") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nx\r\n") << 9 << "g";
+        QTest::newRow("non-numeric port")
+            << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nx\r\n") << 9 << "g";
         QTest::newRow("too few lines") << QByteArray("a\r\nb\r\n") << 9 << "old";
     }
     void readFailuresKeepEarlierValues() {
@@ -108,10 +115,14 @@ private slots:
     void dataPath_data() {
         QTest::addColumn<QString>("appPath");
         QTest::addColumn<QString>("dataPath");
-        QTest::newRow("no bracket") << "/opt/velt" << "/opt/velt";
-        QTest::newRow("drive and volume") << "F:[NET]\\LOGGER" << "F:\\LOGGER";
-        QTest::newRow("two brackets") << "F:[A]x[B]\\LOG" << "F:\\LOG";
-        QTest::newRow("unix with bracket") << "/mnt/[NET]/logger" << "/logger";
+        QTest::newRow("no bracket") << "/opt/velt"
+                                    << "/opt/velt";
+        QTest::newRow("drive and volume") << "F:[NET]\\LOGGER"
+                                          << "F:\\LOGGER";
+        QTest::newRow("two brackets") << "F:[A]x[B]\\LOG"
+                                      << "F:\\LOG";
+        QTest::newRow("unix with bracket") << "/mnt/[NET]/logger"
+                                           << "/logger";
     }
     void dataPath() {
         QFETCH(QString, appPath);
