@@ -63,15 +63,23 @@ private slots:
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("list1");
-        QTest::newRow("YO5") << "CampNatUS" << "YO5ABC" << "YO5ABC   NU EXISTA IN BAZA DE DATE !!"
+        QTest::newRow("YO5") << "CampNatUS"
+                             << "YO5ABC"
+                             << "YO5ABC   NU EXISTA IN BAZA DE DATE !!"
                              << QStringList{"AB", "BH", "BN", "CJ", "MM", "SJ", "SM"};
-        QTest::newRow("ER1") << "CpMoldova" << "ER1AB" << "ER1AB   NU EXISTA IN BAZA DE DATE !!"
+        QTest::newRow("ER1") << "CpMoldova"
+                             << "ER1AB"
+                             << "ER1AB   NU EXISTA IN BAZA DE DATE !!"
                              << QStringList{"C ", "CL", "CR", "DB", "HN", "IL", "NS", "OR", "ST"};
-        QTest::newRow("YO1 has no table") << "CpCFR" << "YO1AB"
-                                          << "YO1AB   NU EXISTA IN BAZA DE DATE !!"
-                                          << QStringList{};
-        QTest::newRow("BUC: no box, no list") << "ConcBUC" << "YO3AB" << "" << QStringList{};
-        QTest::newRow("Caras: no list") << "CpCaras" << "YO2AB"
+        QTest::newRow("YO1 has no table")
+            << "CpCFR"
+            << "YO1AB"
+            << "YO1AB   NU EXISTA IN BAZA DE DATE !!" << QStringList{};
+        QTest::newRow("BUC: no box, no list") << "ConcBUC"
+                                              << "YO3AB"
+                                              << "" << QStringList{};
+        QTest::newRow("Caras: no list") << "CpCaras"
+                                        << "YO2AB"
                                         << "YO2AB   NU EXISTA IN BAZA DE DATE !!" << QStringList{};
     }
     void notFoundState() {
@@ -87,8 +95,8 @@ private slots:
         QVERIFY(view.hideStationFrames);
         QCOMPARE(view.TxtEroare, error);
         QCOMPARE(view.list1, list1);
-        QCOMPARE(view.showList1, contest != QStringLiteral("ConcBUC") &&
-                                     contest != QStringLiteral("CpCaras"));
+        QCOMPARE(view.showList1,
+                 contest != QStringLiteral("ConcBUC") && contest != QStringLiteral("CpCaras"));
     }
 
     void pointsFollowTheCountyTypedLater() {
@@ -110,17 +118,36 @@ private slots:
         QTest::addColumn<QString>("logged");
         QTest::addColumn<QString>("after"); // county in CallJud afterwards, empty for no row
         QTest::addColumn<int>("updates");
-        QTest::newRow("new station learnt") << "CpCFR" << true << "" << "CJ" << "CJ" << 0;
-        QTest::newRow("simulation writes nothing") << "CpCFR" << false << "" << "CJ" << "" << 0;
-        QTest::newRow("simulation keeps county") << "CpCFR" << false << "AB" << "CJ" << "AB" << 0;
-        QTest::newRow("TRS not learnt") << "CpTransmis" << true << "" << "TRS" << "" << 0;
-        QTest::newRow("CF not learnt") << "CpCFR" << true << "AB" << "CF" << "AB" << 0;
-        QTest::newRow("sector not learnt") << "ConcBUC" << true << "" << "XB" << "" << 0;
-        QTest::newRow("Caras learns nothing") << "CpCaras" << true << "" << "ION" << "" << 0;
-        QTest::newRow("changed county updated") << "CpCFR" << true << "AB" << "CJ" << "CJ" << 1;
-        QTest::newRow("unchanged county, no UPDATE") << "CpCFR" << true << "CJ" << "CJ" << "CJ"
-                                                     << 0;
-        QTest::newRow("sector stays, no UPDATE") << "CpCFR" << true << "B2" << "BU" << "B2" << 0;
+        QTest::newRow("new station learnt") << "CpCFR" << true << ""
+                                            << "CJ"
+                                            << "CJ" << 0;
+        QTest::newRow("simulation writes nothing") << "CpCFR" << false << ""
+                                                   << "CJ"
+                                                   << "" << 0;
+        QTest::newRow("simulation keeps county") << "CpCFR" << false << "AB"
+                                                 << "CJ"
+                                                 << "AB" << 0;
+        QTest::newRow("TRS not learnt") << "CpTransmis" << true << ""
+                                        << "TRS"
+                                        << "" << 0;
+        QTest::newRow("CF not learnt") << "CpCFR" << true << "AB"
+                                       << "CF"
+                                       << "AB" << 0;
+        QTest::newRow("sector not learnt") << "ConcBUC" << true << ""
+                                           << "XB"
+                                           << "" << 0;
+        QTest::newRow("Caras learns nothing") << "CpCaras" << true << ""
+                                              << "ION"
+                                              << "" << 0;
+        QTest::newRow("changed county updated") << "CpCFR" << true << "AB"
+                                                << "CJ"
+                                                << "CJ" << 1;
+        QTest::newRow("unchanged county, no UPDATE") << "CpCFR" << true << "CJ"
+                                                     << "CJ"
+                                                     << "CJ" << 0;
+        QTest::newRow("sector stays, no UPDATE") << "CpCFR" << true << "B2"
+                                                 << "BU"
+                                                 << "B2" << 0;
     }
     void learning() {
         QFETCH(QString, contest);

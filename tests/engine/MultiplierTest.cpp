@@ -136,21 +136,35 @@ private slots:
                  QStringLiteral("BV"));
         const BoardView board = f.engine->TabMult(1);
         QCOMPARE(board.qsos, 6);
-        QCOMPARE(board.grey, (QStringList{QStringLiteral("CJ"), QStringLiteral("NY"),
-                                          QStringLiteral("AB")}));
+        QCOMPARE(board.grey,
+                 (QStringList{QStringLiteral("CJ"), QStringLiteral("NY"), QStringLiteral("AB")}));
     }
 
     void boardLabels_data() {
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("county");
         QTest::addColumn<QString>("label");
-        QTest::newRow("county") << "CampNatUS" << "CJ" << "CJ";
-        QTest::newRow("sector") << "ConcBUC" << "XC" << "XC";
-        QTest::newRow("NY") << "LMAYO" << "NY" << "NY";
-        QTest::newRow("AA in MemYO") << "MemYO" << "AA" << "NY";
-        QTest::newRow("AA elsewhere") << "ConcBUC" << "AA" << "";
-        QTest::newRow("club word") << "CpTransmis" << "TRS" << "";
-        QTest::newRow("blanks") << "CampNatUS" << "  " << "";
+        QTest::newRow("county") << "CampNatUS"
+                                << "CJ"
+                                << "CJ";
+        QTest::newRow("sector") << "ConcBUC"
+                                << "XC"
+                                << "XC";
+        QTest::newRow("NY") << "LMAYO"
+                            << "NY"
+                            << "NY";
+        QTest::newRow("AA in MemYO") << "MemYO"
+                                     << "AA"
+                                     << "NY";
+        QTest::newRow("AA elsewhere") << "ConcBUC"
+                                      << "AA"
+                                      << "";
+        QTest::newRow("club word") << "CpTransmis"
+                                   << "TRS"
+                                   << "";
+        QTest::newRow("blanks") << "CampNatUS"
+                                << "  "
+                                << "";
     }
     void boardLabels() {
         QFETCH(QString, contest);
