@@ -279,6 +279,36 @@ private slots:
         QCOMPARE(f.engine->labels().LblPkt, qint64(20000) * stage);
     }
 
+    void keptTotalsFollowEveryChangeOfTheLog() {
+        EngineFixture f(QStringLiteral("CampNatUS"));
+        QVERIFY(f.ok());
+        for (int i = 0; i < 12; ++i)
+            f.logged(QStringLiteral("YO5A%1").arg(i), 1 + i % 4, QStringLiteral("CW"),
+                     QStringLiteral("10:00"), i % 3 ? QStringLiteral("  ") : QStringLiteral("CJ"),
+                     QString::number(i));
+        QVERIFY(f.log().exec(QStringLiteral("DELETE FROM LogGen WHERE Callsign = 'YO5A3'")));
+        QVERIFY(f.log().exec(
+            QStringLiteral("UPDATE LogGen SET Etp = '2', Mult = 'AB', Pct = ' 0' WHERE Callsign = "
+                           "'YO5A4'")));
+        QVERIFY(
+            f.log().exec(QStringLiteral("UPDATE LogGen SET Pct = '7' WHERE Callsign = 'YO5A5'")));
+        QVERIFY(f.engine->Summe());
+        const auto kept = f.app.totals;
+        // A log made before the kept totals: no table, no triggers, counted row by row.
+        for (const char* drop :
+             {"DROP TRIGGER LogGenTotalsInsert", "DROP TRIGGER LogGenTotalsDelete",
+              "DROP TRIGGER LogGenTotalsUpdate", "DROP TABLE LogTotals"})
+            QVERIFY(f.log().exec(QString::fromLatin1(drop)));
+        QVERIFY(f.engine->Summe());
+        for (int s = 0; s < 4; ++s) {
+            QCOMPARE(kept[s].qsos, f.app.totals[s].qsos);
+            QCOMPARE(kept[s].multipliers, f.app.totals[s].multipliers);
+            QCOMPARE(kept[s].points, f.app.totals[s].points);
+        }
+        QCOMPARE(f.app.totals[1].qsos, 4);
+        QCOMPARE(f.app.totals[1].multipliers, 2);
+    }
+
     void emptyLogGivesZeros() {
         EngineFixture f(QStringLiteral("CampNatUS"));
         QVERIFY(f.ok());

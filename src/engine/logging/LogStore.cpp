@@ -73,12 +73,17 @@ std::optional<qint64> LogStore::insert(const LogRow& r) {
 }
 
 std::optional<std::array<StageTotals, 4>> LogStore::Summe() {
-    // `Pct` is read as a number the way the display reads it (" 0" is 0); a `Mult` of blanks
-    // or nothing is no multiplier.
-    auto q = m_db.select(
-        QStringLiteral("SELECT Etp, count(*), sum(length(trim(coalesce(Mult, ''))) > 0), "
-                       "sum(CAST(trim(coalesce(Pct, '')) AS INTEGER)) FROM LogGen "
-                       "WHERE Etp IN ('1', '2', '3', '4') GROUP BY Etp"));
+    // The schema keeps `LogTotals` by triggers; a log made before it has none and is counted
+    // row by row. Either way `Pct` is read as a number (" 0" is 0) and a `Mult` of blanks or
+    // nothing is no multiplier.
+    const QString sql =
+        m_db.hasTable(QStringLiteral("LogTotals"))
+            ? QStringLiteral("SELECT Etp, Qsos, Mults, Points FROM LogTotals "
+                             "WHERE Etp IN ('1', '2', '3', '4')")
+            : QStringLiteral("SELECT Etp, count(*), sum(length(trim(coalesce(Mult, ''))) > 0), "
+                             "sum(CAST(trim(coalesce(Pct, '')) AS INTEGER)) FROM LogGen "
+                             "WHERE Etp IN ('1', '2', '3', '4') GROUP BY Etp");
+    auto q = m_db.select(sql);
     if (!q)
         return std::nullopt;
     std::array<StageTotals, 4> totals{};
