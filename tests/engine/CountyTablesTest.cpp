@@ -62,107 +62,33 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result"); // field afterwards
         QTest::addColumn<QString>("message");
+        auto row = [](const char* name, const char* contest, const char* call, const char* text,
+                      const char* result, const char* message) {
+            QTest::newRow(name) << contest << call << text << result << message;
+        };
         const char* judet = "JUDET INEXISTENT !";
-        QTest::newRow("county") << "CampNatUS"
-                                << "YO5A"
-                                << "CJ"
-                                << "CJ"
-                                << "";
-        QTest::newRow("AA") << "CpCFR"
-                            << "DL5A"
-                            << "AA"
-                            << "AA"
-                            << "";
-        QTest::newRow("BU") << "CpCFR"
-                            << "YO3A"
-                            << "BU"
-                            << "BU"
-                            << "";
-        QTest::newRow("BU in BUC") << "ConcBUC"
-                                   << "YO3A"
-                                   << "BU"
-                                   << "" << judet;
-        QTest::newRow("sector in BUC") << "ConcBUC"
-                                       << "YO3A"
-                                       << "XF"
-                                       << "XF"
-                                       << "";
-        QTest::newRow("sector elsewhere") << "CpCFR"
-                                          << "YO3A"
-                                          << "XF"
-                                          << "" << judet;
-        QTest::newRow("RVR in 25Oct") << "Cp25Oct"
-                                      << "YO3A"
-                                      << "RVR"
-                                      << "RVR"
-                                      << "";
-        QTest::newRow("RVR in Transmis") << "CpTransmis"
-                                         << "YO3A"
-                                         << "RVR"
-                                         << "" << judet;
-        QTest::newRow("TRS in Transmis") << "CpTransmis"
-                                         << "YO3A"
-                                         << "TRS"
-                                         << "TRS"
-                                         << "";
-        QTest::newRow("TRS in 25Oct") << "Cp25Oct"
-                                      << "YO3A"
-                                      << "TRS"
-                                      << "TRS"
-                                      << "";
-        QTest::newRow("NY in LMAYO") << "LMAYO"
-                                     << "YO3A"
-                                     << "NY"
-                                     << "NY"
-                                     << "";
-        QTest::newRow("NY elsewhere") << "MemYO"
-                                      << "YO3A"
-                                      << "NY"
-                                      << "" << judet;
-        QTest::newRow("CF") << "CpCFR"
-                            << "YO3A"
-                            << "CF"
-                            << "CF"
-                            << "";
-        QTest::newRow("TLC") << "Telecom"
-                             << "YO3A"
-                             << "TLC"
-                             << "TLC"
-                             << "";
-        QTest::newRow("QT") << "CpTimis"
-                            << "YO2A"
-                            << "QT"
-                            << "QT"
-                            << "";
-        QTest::newRow("FG") << "Ardel"
-                            << "YO6A"
-                            << "FG"
-                            << "FG"
-                            << "";
-        QTest::newRow("lower case") << "CampNatUS"
-                                    << "YO5A"
-                                    << "cj"
-                                    << "" << judet;
-        QTest::newRow("Caras anything") << "CpCaras"
-                                        << "YO2A"
-                                        << "ION"
-                                        << "ION"
-                                        << "";
-        QTest::newRow("zodiac") << "CpPitesti"
-                                << "YO7A"
-                                << "LEU"
-                                << "LEU"
-                                << "";
-        QTest::newRow("county in Pitesti") << "CpPitesti"
-                                           << "YO7A"
-                                           << "AG"
-                                           << ""
-                                           << "ZODIE INEXISTENTA !";
-        QTest::newRow("Moldovan district") << "CpMoldova"
-                                           << "ER2A"
-                                           << "CS "
-                                           << "CS*"
-                                           << "";
+        row("county", "CampNatUS", "YO5A", "CJ", "CJ", "");
+        row("AA", "CpCFR", "DL5A", "AA", "AA", "");
+        row("BU", "CpCFR", "YO3A", "BU", "BU", "");
+        row("BU in BUC", "ConcBUC", "YO3A", "BU", "", judet);
+        row("sector in BUC", "ConcBUC", "YO3A", "XF", "XF", "");
+        row("sector elsewhere", "CpCFR", "YO3A", "XF", "", judet);
+        row("RVR in 25Oct", "Cp25Oct", "YO3A", "RVR", "RVR", "");
+        row("RVR in Transmis", "CpTransmis", "YO3A", "RVR", "", judet);
+        row("TRS in Transmis", "CpTransmis", "YO3A", "TRS", "TRS", "");
+        row("TRS in 25Oct", "Cp25Oct", "YO3A", "TRS", "TRS", "");
+        row("NY in LMAYO", "LMAYO", "YO3A", "NY", "NY", "");
+        row("NY elsewhere", "MemYO", "YO3A", "NY", "", judet);
+        row("CF", "CpCFR", "YO3A", "CF", "CF", "");
+        row("TLC", "Telecom", "YO3A", "TLC", "TLC", "");
+        row("QT", "CpTimis", "YO2A", "QT", "QT", "");
+        row("FG", "Ardel", "YO6A", "FG", "FG", "");
+        row("lower case", "CampNatUS", "YO5A", "cj", "", judet);
+        row("Caras anything", "CpCaras", "YO2A", "ION", "ION", "");
+        row("zodiac", "CpPitesti", "YO7A", "LEU", "LEU", "");
+        row("county in Pitesti", "CpPitesti", "YO7A", "AG", "", "ZODIE INEXISTENTA !");
+        row("Moldovan district", "CpMoldova", "ER2A", "CS ", "CS*", "");
+        row("district from the list", "CpMoldova", "ER2A", "CS*", "CS*", "");
     }
     void CJud() {
         QFETCH(QString, contest);

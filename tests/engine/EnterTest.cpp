@@ -138,25 +138,20 @@ private slots:
     void nextSerial_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("next");
-        QTest::newRow("0") << "000"
-                           << "001";
-        QTest::newRow("1") << "001"
-                           << "002";
-        QTest::newRow("8") << "008"
-                           << "009";
-        QTest::newRow("9") << "009"
-                           << "010";
-        QTest::newRow("10") << "010"
-                            << "011";
-        QTest::newRow("98") << "098"
-                            << "099";
-        QTest::newRow("99") << "099"
-                            << "100";
-        QTest::newRow("100") << "100"
-                             << "101";
-        QTest::newRow("999") << "999"
-                             << "1000";
+        auto row = [](const char* name, const char* code, const char* next) {
+            QTest::newRow(name) << code << next;
+        };
+        row("0", "000", "001");
+        row("1", "001", "002");
+        row("8", "008", "009");
+        row("9", "009", "010");
+        row("10", "010", "011");
+        row("98", "098", "099");
+        row("99", "099", "100");
+        row("100", "100", "101");
+        row("999", "999", "1000");
     }
+
     void nextSerial() {
         QFETCH(QString, code);
         QFETCH(QString, next);
@@ -221,12 +216,16 @@ private slots:
     void partialSearchEscapesNothing_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("rows");
-        QTest::newRow("prefix") << "YO5" << 3;
-        QTest::newRow("percent is a character") << "YO5%" << 1;
-        QTest::newRow("underscore is a character") << "YO5_" << 0;
-        QTest::newRow("apostrophe") << "YO5'" << 1;
-        QTest::newRow("everything") << "" << 5;
+        auto row = [](const char* name, const char* typed, int rows) {
+            QTest::newRow(name) << typed << rows;
+        };
+        row("prefix", "YO5", 3);
+        row("percent is a character", "YO5%", 1);
+        row("underscore is a character", "YO5_", 0);
+        row("apostrophe", "YO5'", 1);
+        row("everything", "", 5);
     }
+
     void partialSearchEscapesNothing() {
         QFETCH(QString, typed);
         QFETCH(int, rows);

@@ -118,37 +118,23 @@ private slots:
         QTest::addColumn<QString>("logged");
         QTest::addColumn<QString>("after"); // county in CallJud afterwards, empty for no row
         QTest::addColumn<int>("updates");
-        QTest::newRow("new station learnt") << "CpCFR" << true << ""
-                                            << "CJ"
-                                            << "CJ" << 0;
-        QTest::newRow("simulation writes nothing") << "CpCFR" << false << ""
-                                                   << "CJ"
-                                                   << "" << 0;
-        QTest::newRow("simulation keeps county") << "CpCFR" << false << "AB"
-                                                 << "CJ"
-                                                 << "AB" << 0;
-        QTest::newRow("TRS not learnt") << "CpTransmis" << true << ""
-                                        << "TRS"
-                                        << "" << 0;
-        QTest::newRow("CF not learnt") << "CpCFR" << true << "AB"
-                                       << "CF"
-                                       << "AB" << 0;
-        QTest::newRow("sector not learnt") << "ConcBUC" << true << ""
-                                           << "XB"
-                                           << "" << 0;
-        QTest::newRow("Caras learns nothing") << "CpCaras" << true << ""
-                                              << "ION"
-                                              << "" << 0;
-        QTest::newRow("changed county updated") << "CpCFR" << true << "AB"
-                                                << "CJ"
-                                                << "CJ" << 1;
-        QTest::newRow("unchanged county, no UPDATE") << "CpCFR" << true << "CJ"
-                                                     << "CJ"
-                                                     << "CJ" << 0;
-        QTest::newRow("sector stays, no UPDATE") << "CpCFR" << true << "B2"
-                                                 << "BU"
-                                                 << "B2" << 0;
+        auto row = [](const char* name, const char* contest, bool contestMode, const char* stored,
+                      const char* logged, const char* after, int updates) {
+            QTest::newRow(name) << contest << contestMode << stored << logged << after << updates;
+        };
+        row("new station learnt", "CpCFR", true, "", "CJ", "CJ", 0);
+        row("simulation writes nothing", "CpCFR", false, "", "CJ", "", 0);
+        row("simulation keeps county", "CpCFR", false, "AB", "CJ", "AB", 0);
+        row("TRS not learnt", "CpTransmis", true, "", "TRS", "", 0);
+        row("CF not learnt", "CpCFR", true, "AB", "CF", "AB", 0);
+        row("sector not learnt", "ConcBUC", true, "", "XB", "", 0);
+        row("Caras learns nothing", "CpCaras", true, "", "ION", "", 0);
+        row("zodiac is no county", "CpPitesti", true, "AG", "LEU", "AG", 0);
+        row("changed county updated", "CpCFR", true, "AB", "CJ", "CJ", 1);
+        row("unchanged county, no UPDATE", "CpCFR", true, "CJ", "CJ", "CJ", 0);
+        row("sector stays, no UPDATE", "CpCFR", true, "B2", "BU", "B2", 0);
     }
+
     void learning() {
         QFETCH(QString, contest);
         QFETCH(bool, contestMode);

@@ -144,28 +144,17 @@ private slots:
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("county");
         QTest::addColumn<QString>("label");
-        QTest::newRow("county") << "CampNatUS"
-                                << "CJ"
-                                << "CJ";
-        QTest::newRow("sector") << "ConcBUC"
-                                << "XC"
-                                << "XC";
-        QTest::newRow("NY") << "LMAYO"
-                            << "NY"
-                            << "NY";
-        QTest::newRow("AA in MemYO") << "MemYO"
-                                     << "AA"
-                                     << "NY";
-        QTest::newRow("AA elsewhere") << "ConcBUC"
-                                      << "AA"
-                                      << "";
-        QTest::newRow("club word") << "CpTransmis"
-                                   << "TRS"
-                                   << "";
-        QTest::newRow("blanks") << "CampNatUS"
-                                << "  "
-                                << "";
+        auto row = [](const char* name, const char* contest, const char* county,
+                      const char* label) { QTest::newRow(name) << contest << county << label; };
+        row("county", "CampNatUS", "CJ", "CJ");
+        row("sector", "ConcBUC", "XC", "XC");
+        row("NY", "LMAYO", "NY", "NY");
+        row("AA in MemYO", "MemYO", "AA", "NY");
+        row("AA elsewhere", "ConcBUC", "AA", "");
+        row("club word", "CpTransmis", "TRS", "");
+        row("blanks", "CampNatUS", " ", "");
     }
+
     void boardLabels() {
         QFETCH(QString, contest);
         QFETCH(QString, county);

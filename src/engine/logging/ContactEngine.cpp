@@ -230,10 +230,10 @@ QString ContactEngine::IndicSpec(const QString& text, bool errorBoxVisible) cons
     return text;
 }
 
-QString ContactEngine::MsgRoth() {
+std::pair<QString, QString> ContactEngine::MsgRoth() {
     m_contact.newMult = false;
     m_contact.dupe = true;
-    return QStringLiteral("QSO CU MINE INSUMI !");
+    return {QStringLiteral("QSO CU MINE INSUMI !"), QStringLiteral("ATENTIE")};
 }
 
 QString ContactEngine::ClcPct() {

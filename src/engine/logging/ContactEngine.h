@@ -99,9 +99,10 @@ public:
     /// enabled.
     std::pair<QString, bool> list1_Click(const QString& entry);
     /// `IndicSpec`: the club word for a first letter typed while the error box shows, or `text`.
+    /// After a replacement the screen hands the word to `countyChanged` and runs `IndicMult`.
     QString IndicSpec(const QString& text, bool errorBoxVisible) const;
-    /// `MsgRoth`: blocks the contact with the station itself; the message to show.
-    QString MsgRoth();
+    /// `MsgRoth`: blocks the contact with the station itself; the message and its title.
+    std::pair<QString, QString> MsgRoth();
     /// `ClcPct`: the points preview of the contact in hand.
     QString ClcPct();
     /// `VerifLog`: the first entry field that is too short, or empty when the data are complete.

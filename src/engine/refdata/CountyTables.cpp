@@ -75,8 +75,12 @@ bool isMoldovan(const QString& callsign) {
 }
 
 CountyCheck CJud(const ContestDef& def, const QString& callsign, const QString& text) {
-    if (isMoldovan(callsign))
-        return {true, text.trimmed() + QLatin1Char('*'), {}};
+    if (isMoldovan(callsign)) {
+        // A district chosen from the list already carries its "*".
+        const QString district = text.trimmed();
+        return {
+            true, district.endsWith(QLatin1Char('*')) ? district : district + QLatin1Char('*'), {}};
+    }
     const LogRules& rules = def.log;
     bool ok = false;
     switch (rules.exchange) {

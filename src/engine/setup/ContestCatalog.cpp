@@ -13,92 +13,152 @@ using O = PointsOverride;
 using N = NextCode;
 
 constexpr DupeRule kBlind{};
-constexpr DupeRule aware(int wait) { return {.modeAware = true, .waitMinutes = wait}; }
+constexpr DupeRule aware(int wait) {
+    return {.modeAware = true, .waitMinutes = wait};
+}
 constexpr DupeRule kFree{.modeAware = true, .otherModeFree = true, .waitMinutes = 10};
 constexpr DupeRule kAware = aware(10);
 constexpr std::array<DupeRule, 4> kAllBlind{kBlind, kBlind, kBlind, kBlind};
 constexpr std::array<DupeRule, 4> kAllAware{kAware, kAware, kAware, kAware};
 constexpr std::array<DupeRule, 4> kAllFree{kFree, kFree, kFree, kFree};
 
-constexpr LogRules kLogCampNatUS{.dupe = kAllBlind, .nextCode = N::Received,
-                                 .lookup = LookupRule::MaritimeIsAA};
-constexpr LogRules kLogLmayo{.exchangeWords = "NY", .dupe = kAllBlind,
+constexpr LogRules kLogCampNatUS{
+    .dupe = kAllBlind, .nextCode = N::Received, .lookup = LookupRule::MaritimeIsAA};
+constexpr LogRules kLogLmayo{.exchangeWords = "NY",
+                             .dupe = kAllBlind,
                              .special = {.candidates = "NY", .always = true, .lastStage = 2},
-                             .points = K::ClassFactor, .classPoints = C::ByFactor,
-                             .nextCode = N::Received, .boardClub = "NY"};
+                             .points = K::ClassFactor,
+                             .classPoints = C::ByFactor,
+                             .nextCode = N::Received,
+                             .boardClub = "NY"};
 constexpr LogRules kLogBraila{.dupe = {aware(5), aware(5), kBlind, kBlind},
                               .special = {.candidates = "BR", .lastStage = 2},
-                              .points = K::ClassFactor, .classWords = "BR", .nextCode = N::Received};
-constexpr LogRules kLogCaras{.exchange = E::Name, .dupe = kAllFree, .multByQuery = false,
-                             .cw = 6, .ssb = 2, .nextCode = N::Serial};
-constexpr LogRules kLogBuc{.exchange = E::Sector, .exchangeWords = "XA XB XC XD XE XF",
-                           .dupe = kAllAware, .aaMultFirstStage = true,
-                           .points = K::Bucharest, .nextCode = N::Serial, .yoPrefill = false};
+                              .points = K::ClassFactor,
+                              .classWords = "BR",
+                              .nextCode = N::Received};
+constexpr LogRules kLogCaras{.exchange = E::Name,
+                             .dupe = kAllFree,
+                             .multByQuery = false,
+                             .cw = 6,
+                             .ssb = 2,
+                             .nextCode = N::Serial};
+constexpr LogRules kLogBuc{.exchange = E::Sector,
+                           .exchangeWords = "XA XB XC XD XE XF",
+                           .dupe = kAllAware,
+                           .aaMultFirstStage = true,
+                           .points = K::Bucharest,
+                           .nextCode = N::Serial,
+                           .yoPrefill = false};
 constexpr DupeRule kIndepFirst{.modeAware = true, .waitMinutes = 10, .otherModeAlwaysNew = true};
 constexpr LogRules kLogIndep{.dupe = {kIndepFirst, kIndepFirst, kBlind, kBlind},
-                             .points = K::OneSideBz, .nextCode = N::Serial};
-constexpr LogRules kLogTeleorman{.dupe = kAllFree, .special = {.candidates = "TR", .lastStage = 2},
-                                 .points = K::ClassFactor, .classWords = "TR", .cwDoubles = false,
+                             .points = K::OneSideBz,
+                             .nextCode = N::Serial};
+constexpr LogRules kLogTeleorman{.dupe = kAllFree,
+                                 .special = {.candidates = "TR", .lastStage = 2},
+                                 .points = K::ClassFactor,
+                                 .classWords = "TR",
+                                 .cwDoubles = false,
                                  .nextCode = N::Serial};
-constexpr LogRules kLogTransmis{.exchangeWords = "TRS", .dupe = kAllFree,
+constexpr LogRules kLogTransmis{.exchangeWords = "TRS",
+                                .dupe = kAllFree,
                                 .special = {.candidates = "TRS", .lastStage = 2},
-                                .points = K::ClassFactor, .classWords = "TRS",
-                                .classPoints = C::TwoByFactor, .clubWordShortcuts = true,
+                                .points = K::ClassFactor,
+                                .classWords = "TRS",
+                                .classPoints = C::TwoByFactor,
+                                .clubWordShortcuts = true,
                                 .nextCode = N::Serial};
 constexpr LogRules kLogDimbovita{.dupe = kAllBlind,
                                  .special = {.candidates = "DB", .always = true, .lastStage = 2},
-                                 .points = K::ClassFactor, .classWords = "DB", .cwDoubles = false,
+                                 .points = K::ClassFactor,
+                                 .classWords = "DB",
+                                 .cwDoubles = false,
                                  .nextCode = N::Serial};
-constexpr LogRules kLog25Oct{.exchangeWords = "TRS RVR", .dupe = kAllFree,
+constexpr LogRules kLog25Oct{.exchangeWords = "TRS RVR",
+                             .dupe = kAllFree,
                              .special = {.candidates = "RVR TRS", .lastStage = 2},
-                             .points = K::ClassFactor, .classWords = "TRS RVR",
-                             .classPoints = C::TwoByFactor, .clubWordShortcuts = true,
+                             .points = K::ClassFactor,
+                             .classWords = "TRS RVR",
+                             .classPoints = C::TwoByFactor,
+                             .clubWordShortcuts = true,
                              .nextCode = N::Serial};
-constexpr LogRules kLogCfr{.exchangeWords = "CF", .dupe = {kFree, kAware, kAware, kAware},
+constexpr LogRules kLogCfr{.exchangeWords = "CF",
+                           .dupe = {kFree, kAware, kAware, kAware},
                            .special = {.candidates = "CF", .lastStage = 2},
-                           .points = K::ClassFactor, .classWords = "CF",
-                           .classPoints = C::SpecialOrOne, .clubWordShortcuts = true,
-                           .nextCode = N::Serial, .stationLists = "special"};
+                           .points = K::ClassFactor,
+                           .classWords = "CF",
+                           .classPoints = C::SpecialOrOne,
+                           .clubWordShortcuts = true,
+                           .nextCode = N::Serial,
+                           .stationLists = "special"};
 constexpr DupeRule k1DecMarks{.modeAware = true, .waitMinutes = 10, .dupeMarksOtherMode = true};
 constexpr LogRules kLog1Dec{.dupe = {k1DecMarks, kAware, k1DecMarks, kAware},
-                            .special = {.specialStation = true, .lastStage = 2}, .cw = 4,
-                            .ssb = 2, .nextCode = N::Serial, .stationLists = "special"};
-constexpr LogRules kLogTresin{.dupe = kAllFree, .points = K::ClassFactor, .classWords = "DB",
-                              .nextCode = N::Serial};
-constexpr LogRules kLogValdora{.dupe = kAllAware, .special = {.candidates = "BT", .lastStage = 1},
-                               .points = K::Valdora, .classWords = "BT", .nextCode = N::Serial,
+                            .special = {.specialStation = true, .lastStage = 2},
+                            .cw = 4,
+                            .ssb = 2,
+                            .nextCode = N::Serial,
+                            .stationLists = "special"};
+constexpr LogRules kLogTresin{
+    .dupe = kAllFree, .points = K::ClassFactor, .classWords = "DB", .nextCode = N::Serial};
+constexpr LogRules kLogValdora{.dupe = kAllAware,
+                               .special = {.candidates = "BT", .lastStage = 1},
+                               .points = K::Valdora,
+                               .classWords = "BT",
+                               .nextCode = N::Serial,
                                .stationLists = "special"};
-constexpr LogRules kLogTelecom{.exchangeWords = "TLC", .dupe = kAllFree,
+constexpr LogRules kLogTelecom{.exchangeWords = "TLC",
+                               .dupe = kAllFree,
                                .special = {.candidates = "TLC", .lastStage = 2},
-                               .points = K::ClassFactor, .classWords = "TLC",
-                               .classPoints = C::EqualOrOther, .clubWordShortcuts = true,
+                               .points = K::ClassFactor,
+                               .classWords = "TLC",
+                               .classPoints = C::EqualOrOther,
+                               .clubWordShortcuts = true,
                                .nextCode = N::Serial};
-constexpr LogRules kLogMoldova{.dupe = kAllAware, .special = {.candidates = "BC", .lastStage = 1},
-                               .points = K::Moldova, .nextCode = N::Serial};
-constexpr LogRules kLogMemYO{.dupe = kAllBlind, .aaMultFirstStage = true,
-                             .points = K::ClassFactor, .classPoints = C::ByFactor,
-                             .pointsOverride = O::One, .nextCode = N::Serial,
-                             .lookup = LookupRule::ForeignIsAA, .aaOnBoard = true,
+constexpr LogRules kLogMoldova{.dupe = kAllAware,
+                               .special = {.candidates = "BC", .lastStage = 1},
+                               .points = K::Moldova,
+                               .nextCode = N::Serial};
+constexpr LogRules kLogMemYO{.dupe = kAllBlind,
+                             .aaMultFirstStage = true,
+                             .points = K::ClassFactor,
+                             .classPoints = C::ByFactor,
+                             .pointsOverride = O::One,
+                             .nextCode = N::Serial,
+                             .lookup = LookupRule::ForeignIsAA,
+                             .aaOnBoard = true,
                              .yoPrefill = false};
-constexpr LogRules kLogTimis{.exchangeWords = "QT", .dupe = {kFree, kFree, kBlind, kBlind},
+constexpr LogRules kLogTimis{.exchangeWords = "QT",
+                             .dupe = {kFree, kFree, kBlind, kBlind},
                              .special = {.candidates = "TM QT", .lastStage = 2},
-                             .ownCountyNoMult = true, .points = K::Timis, .nextCode = N::Serial,
-                             .stationLists = "club", .clubWord = "QT"};
-constexpr LogRules kLogPitesti{.exchange = E::Zodiac, .dupe = kAllBlind,
-                               .special = {.candidates = "AG", .lastStage = 4}, .cw = 6,
+                             .ownCountyNoMult = true,
+                             .points = K::Timis,
+                             .nextCode = N::Serial,
+                             .stationLists = "club",
+                             .clubWord = "QT"};
+constexpr LogRules kLogPitesti{.exchange = E::Zodiac,
+                               .dupe = kAllBlind,
+                               .special = {.candidates = "AG", .lastStage = 4},
+                               .cw = 6,
                                .ssb = 2};
-constexpr LogRules kLogElevi{.dupe = kAllFree, .elvMult = true, .points = K::ClassFactor,
-                             .classPoints = C::Elevi};
-constexpr LogRules kLogArdel{.exchangeWords = "FG", .dupe = kAllBlind,
+constexpr LogRules kLogElevi{
+    .dupe = kAllFree, .elvMult = true, .points = K::ClassFactor, .classPoints = C::Elevi};
+constexpr LogRules kLogArdel{.exchangeWords = "FG",
+                             .dupe = kAllBlind,
                              .special = {.candidates = "FG", .always = true, .lastStage = 2},
-                             .ylCode = "000", .points = K::ClassFactor,
-                             .classPoints = C::ByFactor, .pointsOverride = O::Ardel,
-                             .stationLists = "club100 club", .clubWord = "FG",
+                             .ylCode = "000",
+                             .points = K::ClassFactor,
+                             .classPoints = C::ByFactor,
+                             .pointsOverride = O::Ardel,
+                             .stationLists = "club100 club",
+                             .clubWord = "FG",
                              .clubHomeCounty = "BV"};
-constexpr LogRules kLogMartisor{.dupe = kAllBlind, .points = K::ClassFactor,
-                                .classPoints = C::ByFactor, .pointsOverride = O::Martisor};
-constexpr LogRules kLogCarpati{.dupe = kAllBlind, .points = K::ClassFactor,
-                               .classPoints = C::ByFactor, .pointsOverride = O::Two};
+constexpr LogRules kLogMartisor{.dupe = kAllBlind,
+                                .points = K::ClassFactor,
+                                .classPoints = C::ByFactor,
+                                .pointsOverride = O::Martisor};
+constexpr LogRules kLogCarpati{.dupe = kAllBlind,
+                               .points = K::ClassFactor,
+                               .classPoints = C::ByFactor,
+                               .pointsOverride = O::Two};
 
 // clang-format off
 constexpr std::array<ContestDef, 23> kContests{{
