@@ -82,6 +82,8 @@ private slots:
         const EnterResult r = f.engine->Enter();
         QCOMPARE(r.status, EnterResult::Status::Logged);
         QCOMPARE(storedRow(f, r.id).mid(1), row);
+        QCOMPARE(f.c().date, offLine ? typedDate : QString()); // an off-line log keeps its date
+        QVERIFY(!f.c().dupe);
     }
 
     void advancesLabelsAndTotals() {

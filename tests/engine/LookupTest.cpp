@@ -129,6 +129,7 @@ private slots:
         row("CF not learnt", "CpCFR", true, "AB", "CF", "AB", 0);
         row("sector not learnt", "ConcBUC", true, "", "XB", "", 0);
         row("Caras learns nothing", "CpCaras", true, "", "ION", "", 0);
+        row("no county, nothing learnt", "CpCFR", true, "AB", "", "AB", 0);
         row("zodiac is no county", "CpPitesti", true, "AG", "LEU", "AG", 0);
         row("changed county updated", "CpCFR", true, "AB", "CJ", "CJ", 1);
         row("unchanged county, no UPDATE", "CpCFR", true, "CJ", "CJ", "CJ", 0);

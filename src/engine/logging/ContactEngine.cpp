@@ -16,10 +16,11 @@ bool romanianCall(const QString& call) {
     return prefixes.contains(call.left(2));
 }
 
-// Exchange words that say nothing about a station's county: never taught to the database.
+// Exchange words that say nothing about a station's county, and no county at all: never taught
+// to the database.
 bool notLearnt(const QString& county) {
     static const QStringList list = words("NY CF RVR TRS TLC XA XB XC XD XE XF");
-    return list.contains(county);
+    return county.isEmpty() || list.contains(county);
 }
 
 // Minutes since midnight of an "hh:mm" text.

@@ -111,7 +111,7 @@ public:
     EnterResult Enter();
     /// `Anulat`: clears the entry for the next contact.
     void Anulat();
-    /// `YOIN`: the callsign field's text for the next contact.
+    /// `YOIN`: the callsign field's text for the next contact (the focus follows `log.yoinFocus`).
     QString YOIN();
     /// `ScrMyDat`: the station's own data; also sets the code it sends.
     MyDataView ScrMyDat();

@@ -6,6 +6,8 @@ namespace {
 using P = Presentation;
 using S = SentCodeRule;
 
+// The logging rules of each contest, appended to its row: duplicate groups and waiting times per
+// stage, special multipliers, points, the next sent code.
 using E = ExchangeKind;
 using K = PointsKind;
 using C = ClassPoints;
@@ -35,7 +37,8 @@ constexpr LogRules kLogBraila{.dupe = {aware(5), aware(5), kBlind, kBlind},
                               .special = {.candidates = "BR", .lastStage = 2},
                               .points = K::ClassFactor,
                               .classWords = "BR",
-                              .nextCode = N::Received};
+                              .nextCode = N::Received,
+                              .yoinFocus = false};
 constexpr LogRules kLogCaras{.exchange = E::Name,
                              .dupe = kAllFree,
                              .multByQuery = false,
