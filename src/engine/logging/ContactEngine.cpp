@@ -87,7 +87,7 @@ LookupView ContactEngine::IndicInfo() {
         m_app.qsoMode == QStringLiteral("CW") ? QStringLiteral("599") : QStringLiteral("59");
     m_contact.rstRcvd = report;
     m_contact.rstSent = report;
-    m_contact.judRcvd = rules.proposesCounty() ? county : QString();
+    m_contact.judRcvd = rules.countyExchange() ? county : QString();
     if (rules.nextCode != NextCode::Serial)
         m_contact.codSent = m_labels.LblContrInit;
     else if (m_contact.codSent.trimmed().isEmpty())
@@ -301,7 +301,7 @@ LogRow ContactEngine::ScrieTab() {
 }
 
 bool ContactEngine::learn(const QString& call, const QString& county) {
-    if (!m_app.contestMode || !def().log.learnsCounties() || notLearnt(county))
+    if (!m_app.contestMode || !def().log.countyExchange() || notLearnt(county))
         return true;
     if (m_contact.notFound)
         return m_calls.InCall(call, county);

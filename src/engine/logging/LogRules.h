@@ -105,10 +105,8 @@ struct LogRules {
     bool isClassWord(const QString& word) const;
     /// The class word that a county names: the word itself, or "YO".
     QString classOf(const QString& county) const;
-    /// True when the county exchange is learnt by the callsign database.
-    bool learnsCounties() const {
+    /// True when the exchange names a county: proposed by and taught to the callsign database.
+    bool countyExchange() const {
         return exchange == ExchangeKind::County || exchange == ExchangeKind::Sector;
     }
-    /// True when the county field is left empty after a lookup.
-    bool proposesCounty() const { return learnsCounties(); }
 };
