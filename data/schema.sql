@@ -1,5 +1,5 @@
 -- The contest log and the callsign-county table. Every value is text, as the log files expect;
--- the indexes serve the queries run on every keystroke (callsign prefix and multiplier per stage).
+-- the indexes serve the queries run on every keystroke (callsign prefix, callsign per stage and multiplier per stage).
 PRAGMA journal_mode = WAL;
 
 CREATE TABLE IF NOT EXISTS LogGen (
@@ -18,6 +18,41 @@ CREATE TABLE IF NOT EXISTS LogGen (
 CREATE INDEX IF NOT EXISTS LogGenEtpCallsign ON LogGen (Etp, Callsign);
 CREATE INDEX IF NOT EXISTS LogGenEtpMult ON LogGen (Etp, Mult);
 CREATE INDEX IF NOT EXISTS LogGenEtpJud ON LogGen (Etp, Jud);
+CREATE INDEX IF NOT EXISTS LogGenCallsign ON LogGen (Callsign);
+
+-- The score of each stage, kept by the triggers below whatever changes the log, so that the
+-- totals are read without scanning it. A `Mult` of blanks is no multiplier; `Pct` is read as a
+-- number (" 0" is 0).
+CREATE TABLE IF NOT EXISTS LogTotals (
+    Etp    TEXT PRIMARY KEY,
+    Qsos   INTEGER NOT NULL DEFAULT 0,
+    Mults  INTEGER NOT NULL DEFAULT 0,
+    Points INTEGER NOT NULL DEFAULT 0
+);
+CREATE TRIGGER IF NOT EXISTS LogGenTotalsInsert AFTER INSERT ON LogGen BEGIN
+    INSERT OR IGNORE INTO LogTotals (Etp) VALUES (NEW.Etp);
+    UPDATE LogTotals SET Qsos = Qsos + 1,
+        Mults = Mults + (length(trim(coalesce(NEW.Mult, ''))) > 0),
+        Points = Points + CAST(trim(coalesce(NEW.Pct, '')) AS INTEGER)
+    WHERE Etp = NEW.Etp;
+END;
+CREATE TRIGGER IF NOT EXISTS LogGenTotalsDelete AFTER DELETE ON LogGen BEGIN
+    UPDATE LogTotals SET Qsos = Qsos - 1,
+        Mults = Mults - (length(trim(coalesce(OLD.Mult, ''))) > 0),
+        Points = Points - CAST(trim(coalesce(OLD.Pct, '')) AS INTEGER)
+    WHERE Etp = OLD.Etp;
+END;
+CREATE TRIGGER IF NOT EXISTS LogGenTotalsUpdate AFTER UPDATE OF Etp, Mult, Pct ON LogGen BEGIN
+    UPDATE LogTotals SET Qsos = Qsos - 1,
+        Mults = Mults - (length(trim(coalesce(OLD.Mult, ''))) > 0),
+        Points = Points - CAST(trim(coalesce(OLD.Pct, '')) AS INTEGER)
+    WHERE Etp = OLD.Etp;
+    INSERT OR IGNORE INTO LogTotals (Etp) VALUES (NEW.Etp);
+    UPDATE LogTotals SET Qsos = Qsos + 1,
+        Mults = Mults + (length(trim(coalesce(NEW.Mult, ''))) > 0),
+        Points = Points + CAST(trim(coalesce(NEW.Pct, '')) AS INTEGER)
+    WHERE Etp = NEW.Etp;
+END;
 
 CREATE TABLE IF NOT EXISTS CallJud (
     ID   INTEGER PRIMARY KEY AUTOINCREMENT,

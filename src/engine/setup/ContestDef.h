@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logging/LogRules.h"
 #include "reports/ReportRules.h"
 
 #include <QString>
@@ -42,6 +43,7 @@ struct ContestDef {
     bool presetSsb = false;    // QsoMode = "SSB" on click
     bool enablesModes = false; // the QSO screen's mode buttons are enabled by the choice
     bool ssbOnly = false;
+    LogRules log{}; // duplicate, multiplier, points and logging rules
     ReportRules report{};
 
     QString codeString() const { return QString::fromLatin1(code); }

@@ -1,0 +1,165 @@
+// The queries run while a contact is typed and logged, on a log and a callsign table of 1000 and
+// 100000 rows. Each fixture is built once per size, in a temporary folder.
+#include "TempDataFolder.h"
+#include "fakes/FakeClock.h"
+#include "logging/ContactEngine.h"
+#include "refdata/CountyTables.h"
+#include "setup/ContestCatalog.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
+
+namespace {
+// A callsign for every number: YO, YR, YQ, YP; call areas 2..9; three letters.
+QString callsign(int i) {
+    static const char* const prefixes[] = {"YO", "YR", "YQ", "YP"};
+    QString suffix;
+    int n = i / 32;
+    for (int k = 0; k < 3; ++k, n /= 26)
+        suffix.prepend(QChar(char16_t(u'A' + n % 26)));
+    return QString::fromLatin1(prefixes[i % 4]) + QString::number(2 + (i / 4) % 8) + suffix;
+}
+
+class Fixture {
+public:
+    explicit Fixture(int size)
+        : m_log(QStringLiteral("BenchLog%1").arg(size)),
+          m_calls(QStringLiteral("BenchCalls%1").arg(size)) {
+        m_ok = m_dir.createDatabases() &&
+               m_log.open(m_dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")) ==
+                   Database::OpenResult::Ok &&
+               m_calls.open(m_dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) ==
+                   Database::OpenResult::Ok;
+        fill(size);
+        m_app.contestNumber = ContestCatalog::findByCode(QStringLiteral("ConcBUC"))->number;
+        m_app.stage = 1;
+        m_app.qsoMode = QStringLiteral("SSB");
+        m_app.contestMode = true;
+        m_app.settings.myCall = QStringLiteral("YO3AAA");
+        m_app.settings.myJudet = QStringLiteral("XA");
+        engine = std::make_unique<ContactEngine>(m_app, m_log, m_calls, m_specials, m_clock);
+    }
+    bool ok() const { return m_ok; }
+    Database& log() { return m_log; }
+    std::unique_ptr<ContactEngine> engine;
+
+private:
+    void fill(int size) {
+        const QStringList& counties = CountyTables::counties();
+        m_log.exec(QStringLiteral("BEGIN"));
+        m_calls.exec(QStringLiteral("BEGIN"));
+        for (int i = 0; i < size; ++i) {
+            const QString call = callsign(i);
+            const QString county = counties[i % counties.size()];
+            const int stage = 1 + i % 4;
+            m_log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
+                                      "Md, Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', ?, "
+                                      "'59 001 XA', '59 001 CJ', ?, ?, ?, '2')"),
+                       {call, QString::number(stage),
+                        i % 3 ? QStringLiteral("SSB") : QStringLiteral("CW"), county,
+                        i < 4 * counties.size() ? county : QStringLiteral("  ")});
+            m_calls.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
+                         {call, county});
+        }
+        m_log.exec(QStringLiteral("COMMIT"));
+        m_calls.exec(QStringLiteral("COMMIT"));
+        m_log.exec(QStringLiteral("ANALYZE"));
+        m_calls.exec(QStringLiteral("ANALYZE"));
+    }
+
+    TempDataFolder m_dir;
+    Database m_log;
+    Database m_calls;
+    AppState m_app;
+    FakeClock m_clock;
+    SpecialStations m_specials;
+    bool m_ok = false;
+};
+
+Fixture& fixture(int size) {
+    static std::map<int, std::unique_ptr<Fixture>> built;
+    auto& f = built[size];
+    if (!f)
+        f = std::make_unique<Fixture>(size);
+    return *f;
+}
+
+// A callsign in the middle of the fixture, worked in stage 1.
+QString workedCall(int size) {
+    return callsign((size / 2) & ~3);
+}
+
+void BM_PartialSearch(benchmark::State& state) {
+    Fixture& f = fixture(int(state.range(0)));
+    LogStore store(f.log());
+    const QString typed = workedCall(int(state.range(0))).left(5);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.partialSearchCount(typed));
+}
+
+void BM_DupeCheck(benchmark::State& state) {
+    Fixture& f = fixture(int(state.range(0)));
+    const QString call = workedCall(int(state.range(0)));
+    for (auto _ : state) {
+        f.engine->contact().callsign = call;
+        benchmark::DoNotOptimize(f.engine->IndicInfoDubl());
+    }
+}
+
+void BM_MultCheck(benchmark::State& state) {
+    Fixture& f = fixture(int(state.range(0)));
+    f.engine->contact().judRcvd = QStringLiteral("XC");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.engine->IndicMult());
+}
+
+void BM_Lookup(benchmark::State& state) {
+    Fixture& f = fixture(int(state.range(0)));
+    const QString call = workedCall(int(state.range(0)));
+    for (auto _ : state) {
+        f.engine->contact().callsign = call;
+        benchmark::DoNotOptimize(f.engine->IndicInfo());
+    }
+}
+
+void BM_Enter(benchmark::State& state) {
+    Fixture& f = fixture(int(state.range(0)));
+    int n = 0;
+    for (auto _ : state) {
+        QsoContact& c = f.engine->contact();
+        c.callsign = QStringLiteral("YO3N%1").arg(n++);
+        c.rstRcvd = QStringLiteral("59");
+        c.codRcvd = QStringLiteral("001");
+        c.judRcvd = QStringLiteral("XB");
+        c.judSent = QStringLiteral("XA");
+        benchmark::DoNotOptimize(f.engine->Enter());
+    }
+}
+
+void BM_Summe(benchmark::State& state) {
+    Fixture& f = fixture(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.engine->Summe());
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+}
+} // namespace
+
+BENCHMARK(BM_PartialSearch)->Apply(sizes);
+BENCHMARK(BM_DupeCheck)->Apply(sizes);
+BENCHMARK(BM_MultCheck)->Apply(sizes);
+BENCHMARK(BM_Lookup)->Apply(sizes);
+BENCHMARK(BM_Enter)->Apply(sizes);
+BENCHMARK(BM_Summe)->Apply(sizes);
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,441 @@
+#include "logging/ContactEngine.h"
+
+#include "refdata/CountyBoard.h"
+#include "refdata/CountyTables.h"
+
+namespace {
+const QString kTwoBlanks = QStringLiteral("  ");
+const QString kAA = QStringLiteral("AA");
+
+QStringList words(const char* text) {
+    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool romanianCall(const QString& call) {
+    static const QStringList prefixes = words("YO YR YQ YP");
+    return prefixes.contains(call.left(2));
+}
+
+// Exchange words that say nothing about a station's county, and no county at all: never taught
+// to the database.
+bool notLearnt(const QString& county) {
+    static const QStringList list = words("NY CF RVR TRS TLC XA XB XC XD XE XF");
+    return county.isEmpty() || list.contains(county);
+}
+
+// Minutes since midnight of an "hh:mm" text.
+int minutesOf(const QString& hhmm) {
+    return hhmm.section(QLatin1Char(':'), 0, 0).toInt() * 60 +
+           hhmm.section(QLatin1Char(':'), 1, 1).toInt();
+}
+
+QString otherModeOf(const QString& mode) {
+    return mode == QStringLiteral("CW") ? QStringLiteral("SSB") : QStringLiteral("CW");
+}
+} // namespace
+
+ContactEngine::ContactEngine(AppState& app, Database& logDb, Database& callDb,
+                             const SpecialStations& specials, const Clock& clock)
+    : m_app(app), m_log(logDb), m_calls(callDb), m_specials(specials), m_clock(clock) {}
+
+StationContext ContactEngine::station() const {
+    return {m_app.settings.myCall.trimmed(), m_app.qsoMode, &m_specials};
+}
+
+QString ContactEngine::lookupCounty(const QString& call, bool& found) {
+    const LogRules& rules = def().log;
+    found = true;
+    if (call.isEmpty() || (rules.lookup == LookupRule::ForeignIsAA && !romanianCall(call)) ||
+        (rules.lookup == LookupRule::MaritimeIsAA && call.startsWith(QStringLiteral("YO")) &&
+         call.endsWith(QStringLiteral("/MM"))))
+        return kAA;
+    const std::optional<QString> stored = m_calls.lookup(call);
+    found = stored.has_value();
+    if (!found)
+        return {};
+    QString county = stored->trimmed();
+    const QString sector = CountyTables::sectorLogCode(county);
+    const bool bucharest = !sector.isEmpty() || county == QStringLiteral("BU");
+    if (rules.exchange == ExchangeKind::Sector && bucharest)
+        county = sector; // "BU" alone leaves the sector to the operator
+    else if (bucharest)
+        county = QStringLiteral("BU");
+    return Fgrs(call, county);
+}
+
+QString ContactEngine::Fgrs(const QString& call, const QString& county) {
+    const LogRules& rules = def().log;
+    const QString home = QString::fromLatin1(rules.clubHomeCounty);
+    if (!*rules.clubWord || (!home.isEmpty() && county != home))
+        return county;
+    const QString code = def().codeString();
+    const bool club100 = m_specials.contains(code, QStringLiteral("club100"), call);
+    if (!club100 && !m_specials.contains(code, QStringLiteral("club"), call))
+        return county;
+    if (club100)
+        m_contact.codRcvd = QStringLiteral("100");
+    return QString::fromLatin1(rules.clubWord);
+}
+
+LookupView ContactEngine::IndicInfo() {
+    const LogRules& rules = def().log;
+    m_contact.callsign = m_contact.callsign.toUpper();
+    const QString call = m_contact.callsign.trimmed();
+    bool found = true;
+    const QString county = lookupCounty(call, found);
+    const QString report =
+        m_app.qsoMode == QStringLiteral("CW") ? QStringLiteral("599") : QStringLiteral("59");
+    m_contact.rstRcvd = report;
+    m_contact.rstSent = report;
+    m_contact.judRcvd = rules.countyExchange() ? county : QString();
+    if (rules.nextCode != NextCode::Serial)
+        m_contact.codSent = m_labels.LblContrInit;
+    else if (m_contact.codSent.trimmed().isEmpty())
+        m_contact.codSent = QStringLiteral("001");
+    m_contact.judSent = m_app.settings.myJudet.trimmed();
+    m_contact.proposedCounty = m_contact.judRcvd;
+    m_contact.notFound = !found;
+    ClcPct();
+
+    LookupView view;
+    view.found = found;
+    if (found)
+        return view;
+    view.hideStationFrames = true;
+    if (rules.exchange != ExchangeKind::Sector)
+        view.TxtEroare =
+            call + QStringLiteral("  ") + QStringLiteral(" NU EXISTA IN BAZA DE DATE !!");
+    view.showList1 = rules.exchange != ExchangeKind::Sector && rules.exchange != ExchangeKind::Name;
+    if (view.showList1)
+        view.list1 = CountyTables::list1Entries(call);
+    return view;
+}
+
+bool ContactEngine::isDupe(const QString& call, int stage) {
+    const DupeRule& rule = def().log.dupeRule(stage);
+    if (!rule.modeAware)
+        return m_log.firstContact(call, stage, {}).has_value();
+    if (m_log.firstContact(call, stage, m_app.qsoMode))
+        return true;
+    if (rule.otherModeAlwaysNew)
+        return false;
+    const std::optional<QString> earlier =
+        m_log.firstContact(call, stage, otherModeOf(m_app.qsoMode));
+    if (!earlier || m_app.offLineLog)
+        return false;
+    if (rule.otherModeFree) {
+        m_contact.otherMode = true;
+        return false;
+    }
+    // Minutes since the earlier contact, across midnight: 23:58 to 00:09 is 11 minutes.
+    const QTime clock = m_clock.now().time();
+    const int now = clock.hour() * 60 - m_app.settings.utcOffset.hours() * 60 + clock.minute();
+    const int elapsed = ((now - minutesOf(*earlier)) % 1440 + 1440) % 1440;
+    return elapsed < rule.waitMinutes;
+}
+
+DupeView ContactEngine::IndicInfoDubl() {
+    m_contact.otherMode = false;
+    m_contact.callsign = m_contact.callsign.toUpper();
+    const QString call = m_contact.callsign.trimmed();
+    DupeView view;
+    if (call.isEmpty())
+        return view;
+    view.checked = true;
+    // The mark describes the callsign now in the field, so a corrected callsign can be logged.
+    m_contact.dupe = isDupe(call, m_app.stage);
+    view.dupe = m_contact.dupe;
+    if (m_contact.dupe) {
+        if (def().log.dupeRule(m_app.stage).dupeMarksOtherMode)
+            m_contact.otherMode = true;
+        view.TxtIndic = Rgb::red();
+        view.Frame3 = true;
+        return view;
+    }
+    view.TxtIndic = Rgb::green();
+    view.CmdEnterCall = true;
+    if (def().log.exchange != ExchangeKind::Zodiac)
+        IndicMult();
+    return view;
+}
+
+void ContactEngine::notMult() {
+    m_contact.mult = kTwoBlanks;
+    m_contact.newMult = false;
+}
+
+void ContactEngine::MultiplDA() {
+    const QString candidate = m_contact.judRcvd.trimmed();
+    m_contact.newMult = true;
+    m_contact.mult = candidate;
+    m_contact.boardCounty = candidate;
+    if (def().log.special.specialStation && !m_contact.otherMode)
+        m_contact.mult = QStringLiteral("UNR");
+}
+
+bool ContactEngine::IndicMult() {
+    const LogRules& rules = def().log;
+    const int stage = m_app.stage;
+    const QString candidate = m_contact.judRcvd.trimmed();
+    const QString special = m_specials.special(def().codeString());
+    const bool specialStation = rules.special.specialStation && stage <= rules.special.lastStage &&
+                                !special.isEmpty() && m_contact.callsign.trimmed() == special;
+    if (candidate.isEmpty() || (candidate == kAA && !(stage == 1 && rules.aaMultFirstStage))) {
+        notMult();
+    } else if (candidate != kAA && (specialStation || rules.specialMultFor(stage, candidate))) {
+        if (rules.special.always || !m_contact.otherMode)
+            MultiplDA();
+        else
+            notMult();
+    } else if (rules.multByQuery && !m_log.hasMult(candidate, stage)) {
+        m_contact.newMult = true;
+        m_contact.mult = candidate;
+        m_contact.boardCounty = candidate;
+    } else {
+        notMult();
+    }
+    if (rules.ownCountyNoMult &&
+        m_contact.proposedCounty.trimmed() == m_app.settings.myJudet.trimmed())
+        notMult();
+    return m_contact.newMult;
+}
+
+QString ContactEngine::countyChanged(const QString& county) {
+    m_contact.judRcvd = county;
+    return ClcPct();
+}
+
+bool ContactEngine::codeChanged(const QString& code) {
+    m_contact.codRcvd = code;
+    const char* yl = def().log.ylCode;
+    if (*yl && code.trimmed() == QLatin1String(yl)) {
+        m_contact.mult = QStringLiteral("YL");
+        m_contact.newMult = true;
+    }
+    return m_contact.newMult;
+}
+
+std::pair<QString, bool> ContactEngine::list1_Click(const QString& entry) {
+    countyChanged(CountyTables::list1Choice(m_contact.callsign, entry));
+    IndicMult();
+    return {m_contact.judRcvd, !m_contact.dupe};
+}
+
+QString ContactEngine::IndicSpec(const QString& text, bool errorBoxVisible) const {
+    const LogRules& rules = def().log;
+    if (!errorBoxVisible || !rules.clubWordShortcuts || text.size() != 1)
+        return text;
+    for (const QString& word : words(rules.classWords))
+        if (word.startsWith(text))
+            return word;
+    return text;
+}
+
+std::pair<QString, QString> ContactEngine::MsgRoth() {
+    m_contact.newMult = false;
+    m_contact.dupe = true;
+    return {QStringLiteral("QSO CU MINE INSUMI !"), QStringLiteral("ATENTIE")};
+}
+
+QString ContactEngine::ClcPct() {
+    m_contact.points = Points::ClcPct(def(), m_contact, station());
+    return m_contact.points;
+}
+
+QString ContactEngine::VerifLog() const {
+    const std::pair<const QString*, int> fields[] = {
+        {&m_contact.callsign, 3}, {&m_contact.rstSent, 2}, {&m_contact.codSent, 1},
+        {&m_contact.judSent, 1},  {&m_contact.rstRcvd, 2}, {&m_contact.codRcvd, 1},
+        {&m_contact.judRcvd, 1},  {&m_contact.date, 8},    {&m_contact.utc, 5}};
+    static const char* const names[] = {"TxtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTE3", "TxtRSTR1",
+                                        "TxtRSTR2", "TxtRstR3", "TxtDate",  "TxtUTC"};
+    for (int i = 0; i < 9; ++i)
+        if (fields[i].first->trimmed().size() < fields[i].second)
+            return QString::fromLatin1(names[i]);
+    return {};
+}
+
+std::pair<QString, QString> ContactEngine::SentRcvd() const {
+    const QsoContact& c = m_contact;
+    const QChar blank(u' ');
+    if (def().log.exchange == ExchangeKind::Zodiac)
+        return {c.rstSent.trimmed() + blank + c.judSent.trimmed(),
+                c.rstRcvd.trimmed() + blank + c.judRcvd.trimmed()};
+    return {c.rstSent.trimmed() + blank + c.codSent.trimmed() + blank + c.judSent.trimmed(),
+            c.rstRcvd.trimmed() + blank + c.codRcvd.trimmed() + blank + c.judRcvd.trimmed()};
+}
+
+std::pair<QString, QString> ContactEngine::CalcOraData(const QDateTime& now, int utcOffset) {
+    const QDateTime utc = now.addSecs(-qint64(utcOffset) * 3600);
+    return {utc.toString(QStringLiteral("dd.MM.yy")), utc.toString(QStringLiteral("hh:mm"))};
+}
+
+QString ContactEngine::nextSerial(const QString& code) {
+    return QString::number(code.trimmed().toInt() + 1).rightJustified(3, QLatin1Char('0'));
+}
+
+LogRow ContactEngine::ScrieTab() {
+    const auto [sent, rcvd] = SentRcvd();
+    QString date = m_contact.date;
+    if (date.size() == 10)
+        date = date.left(6) + date.right(2);
+    QString mult = m_contact.mult;
+    QString points = m_contact.points;
+    if (def().log.elvMult && m_app.stage <= 2 && !m_contact.otherMode &&
+        m_contact.codRcvd.trimmed().right(2).toInt() < 19)
+        mult = QStringLiteral("ELV");
+    if (m_contact.dupe) {
+        mult = QStringLiteral(" ");
+        points = QStringLiteral(" 0");
+    }
+    return {m_contact.callsign.trimmed().toUpper(),
+            date,
+            m_contact.utc,
+            QString::number(m_app.stage),
+            sent,
+            rcvd,
+            m_app.qsoMode,
+            m_contact.judRcvd,
+            mult,
+            points};
+}
+
+bool ContactEngine::learn(const QString& call, const QString& county) {
+    if (!m_app.contestMode || !def().log.countyExchange() || notLearnt(county))
+        return true;
+    if (m_contact.notFound)
+        return m_calls.InCall(call, county);
+    if (m_contact.proposedCounty.trimmed() != county)
+        return m_calls.ModifJud(call, county);
+    return true;
+}
+
+EnterResult ContactEngine::Enter() {
+    EnterResult result;
+    const QString call = m_contact.callsign.trimmed().toUpper();
+    if (call.isEmpty()) {
+        result.status = EnterResult::Status::EmptyCall;
+        result.message = QStringLiteral("Introducere eronata !");
+        return result;
+    }
+    if (!m_app.offLineLog) {
+        const auto [date, time] = CalcOraData(m_clock.now(), m_app.settings.utcOffset.hours());
+        m_contact.date = date;
+        m_contact.utc = time;
+    }
+    m_contact.points = Points::enterPoints(def(), m_contact, station());
+    result.row = ScrieTab();
+    const std::optional<qint64> id = m_log.insert(result.row);
+    if (!id) {
+        result.status = EnterResult::Status::InsertFailed;
+        result.message =
+            QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(m_log.lastError());
+        return result;
+    }
+    result.id = *id;
+    result.greyLabel = CountyBoard::CulGri(def(), m_contact.boardCounty);
+
+    StageTotals& totals = m_app.totals[qBound(1, m_app.stage, 4) - 1];
+    m_labels.LblQSO += 1;
+    m_labels.LblPkt += result.row.pct.trimmed().toLongLong();
+    if (!result.row.mult.trimmed().isEmpty())
+        m_labels.LblMlt += 1;
+    totals = {m_labels.LblQSO, m_labels.LblPkt, m_labels.LblMlt};
+    m_lastLogged = call + QLatin1Char(' ') + result.row.sent;
+
+    const LogRules& rules = def().log;
+    m_labels.LblContrInit =
+        rules.nextCode == NextCode::Received ? m_contact.codRcvd : m_contact.codSent;
+    if (rules.nextCode == NextCode::Received)
+        m_contact.codSent = m_contact.codRcvd;
+    else if (rules.nextCode == NextCode::Serial)
+        m_contact.codSent = nextSerial(m_contact.codSent);
+
+    const QString county = m_contact.judRcvd.trimmed();
+    result.learnFailed = !learn(call, county);
+    Anulat();
+    YOIN();
+    return result;
+}
+
+void ContactEngine::Anulat() {
+    m_contact.callsign.clear();
+    m_contact.codRcvd.clear();
+    m_contact.judRcvd.clear();
+    if (!m_app.offLineLog) {
+        m_contact.date.clear();
+        m_contact.utc.clear();
+    }
+    m_contact.mult = kTwoBlanks;
+    m_contact.boardCounty.clear();
+    m_contact.proposedCounty.clear();
+    m_contact.newMult = false;
+    m_contact.dupe = false;
+    m_contact.otherMode = false;
+    m_contact.notFound = false;
+}
+
+QString ContactEngine::YOIN() {
+    if (def().log.yoPrefill)
+        m_contact.callsign = QStringLiteral("YO");
+    return m_contact.callsign;
+}
+
+MyDataView ContactEngine::ScrMyDat() {
+    m_labels.LblContrInit = QString::number(m_app.startCode);
+    return {m_app.settings.myCall, m_labels.LblContrInit, m_app.settings.myJudet};
+}
+
+std::array<int, 4> ContactEngine::Init(int stage) {
+    constexpr int kMagenta = 5;
+    constexpr int kLightGrey = 7;
+    std::array<int, 4> colours{kLightGrey, kLightGrey, kLightGrey, kLightGrey};
+    colours[qBound(1, stage, 4) - 1] = kMagenta;
+    YOIN();
+    m_app.stage = stage;
+    return colours;
+}
+
+BoardView ContactEngine::TabMult(int stage) {
+    BoardView view;
+    const std::optional<QStringList> mults = m_log.stageMults(stage);
+    if (!mults)
+        return view;
+    view.qsos = int(mults->size());
+    for (const QString& mult : *mults) {
+        const QString label = CountyBoard::CulGri(def(), mult);
+        if (!label.isEmpty() && !view.grey.contains(label))
+            view.grey << label;
+    }
+    if (stage == m_app.stage)
+        m_labels.LblQSO = view.qsos;
+    return view;
+}
+
+bool ContactEngine::Summe() {
+    const auto totals = m_log.Summe();
+    if (!totals)
+        return false;
+    m_app.totals = *totals;
+    if (m_app.stage >= 1 && m_app.stage <= 4) {
+        const StageTotals& t = m_app.totals[m_app.stage - 1];
+        m_labels.LblQSO = t.qsos;
+        m_labels.LblPkt = t.points;
+        m_labels.LblMlt = t.multipliers;
+    }
+    return true;
+}
+
+std::array<ResultRow, 4> ContactEngine::Frame5() const {
+    static const int order[4][4] = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 3, 2}};
+    static const char* const bands[] = {"1A", "1B", "2A", "2B"};
+    const int current = qBound(1, m_app.stage, 4);
+    std::array<ResultRow, 4> rows;
+    for (int i = 0; i < 4; ++i) {
+        const int s = order[current - 1][i];
+        const StageTotals& t = m_app.totals[s - 1];
+        rows[i] = {QString::fromLatin1(bands[s - 1]), QString::number(t.qsos),
+                   QString::number(t.multipliers), QString::number(t.points)};
+    }
+    return rows;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "logging/LogRow.h"
+#include "logging/Rgb.h"
+
+#include <QString>
+#include <QStringList>
+
+// Plain results of the contact engine's procedures: what the QSO screen shows.
+
+/// What the screen shows after `IndicInfo`.
+struct LookupView {
+    bool found = false;
+    QString TxtEroare;              // error box text; hidden when empty
+    bool showList1 = false;         // the county choice list
+    QStringList list1;              // its entries
+    bool hideStationFrames = false; // `Frame2` and `FramMyData`
+};
+
+/// What the screen shows after `IndicInfoDubl`.
+struct DupeView {
+    bool checked = false; // false for an empty callsign: nothing changes
+    bool dupe = false;
+    Rgb TxtIndic;              // red for a duplicate, green for a new station
+    bool Frame3 = false;       // "WARNING ! QSO DUPE !"
+    bool CmdEnterCall = false; // the log button
+};
+
+/// The running labels of the current stage and the code the station sends.
+struct ScoreLabels {
+    int LblQSO = 0;
+    qint64 LblPkt = 0;
+    int LblMlt = 0;
+    QString LblContrInit;
+};
+
+/// One row of the results table `Frame5`, as texts.
+struct ResultRow {
+    QString band;
+    QString qso;
+    QString mlt;
+    QString pkt;
+};
+
+/// The station's own data as `ScrMyDat` shows it.
+struct MyDataView {
+    QString LblMyCall;
+    QString LblContrInit;
+    QString LblMyBezirk;
+};
+
+/// What `Enter` did.
+struct EnterResult {
+    enum class Status { Logged, EmptyCall, InsertFailed };
+    Status status = Status::Logged;
+    QString message;          // Romanian text for the operator when not logged
+    qint64 id = 0;            // `ID` of the new row
+    QString greyLabel;        // `CulGri`: the board label to paint grey, or empty
+    LogRow row;               // what was written
+    bool learnFailed = false; // the callsign database refused what it was taught
+};
+
+/// The county board of a stage as `TabMult` rebuilds it.
+struct BoardView {
+    QStringList grey; // label codes worked in the stage
+    int qsos = 0;     // the stage's contact counter
+};

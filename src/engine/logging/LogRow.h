@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+/// One `LogGen` row as it is written: every value is text.
+struct LogRow {
+    QString callsign;
+    QString data;
+    QString utc;
+    QString etp;
+    QString sent;
+    QString rcvd;
+    QString md;
+    QString jud;
+    QString mult;
+    QString pct;
+};

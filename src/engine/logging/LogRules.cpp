@@ -1,0 +1,29 @@
+#include "logging/LogRules.h"
+
+#include <QStringList>
+
+namespace {
+bool inWords(const char* words, const QString& word) {
+    if (word.isEmpty())
+        return false;
+    const QStringList list = QString::fromLatin1(words).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return list.contains(word);
+}
+} // namespace
+
+bool LogRules::specialMultFor(int stage, const QString& candidate) const {
+    return stage <= special.lastStage && !special.specialStation &&
+           inWords(special.candidates, candidate);
+}
+
+bool LogRules::acceptsWord(const QString& word) const {
+    return inWords(exchangeWords, word);
+}
+
+bool LogRules::isClassWord(const QString& word) const {
+    return inWords(classWords, word);
+}
+
+QString LogRules::classOf(const QString& county) const {
+    return isClassWord(county) ? county : QStringLiteral("YO");
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "logging/QsoContact.h"
+#include "refdata/SpecialStations.h"
+#include "setup/ContestDef.h"
+
+#include <QString>
+
+/// Who is on the air: what the points rules need beside the contact.
+struct StationContext {
+    QString myCall;
+    QString mode; // "CW" or "SSB"
+    const SpecialStations* specials = nullptr;
+    bool cw() const { return mode == QStringLiteral("CW"); }
+};
+
+// The points of a contact, by the contest's rules.
+namespace Points {
+/// Class factor: 1 for equal classes, 2 for different ones, doubled in CW when the rule says so.
+int classFactor(const QString& ownClass, const QString& otherClass, bool cw, bool cwDoubles);
+/// `Gen2`: the own and the other class for the contest's class words ("YO" when none).
+std::pair<QString, QString> Gen2(const LogRules& rules, const QsoContact& c);
+/// `ClcPct`: the points of the contact in hand before it is logged.
+QString ClcPct(const ContestDef& def, const QsoContact& c, const StationContext& s);
+/// The points `Enter` stores: the class points and the contest's overrides on top of `ClcPct`.
+QString enterPoints(const ContestDef& def, const QsoContact& c, const StationContext& s);
+} // namespace Points

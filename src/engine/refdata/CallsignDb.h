@@ -1,0 +1,23 @@
+#pragma once
+
+#include "logging/Database.h"
+
+#include <QString>
+#include <optional>
+
+// The callsign-county table `CallJud`: what county a station was last logged with.
+class CallsignDb {
+public:
+    explicit CallsignDb(Database& db) : m_db(db) {}
+
+    /// The stored county of `callsign`, or nothing when it is not in the table.
+    std::optional<QString> lookup(const QString& callsign);
+    /// `InCall`: adds `callsign` with `county`; false when the INSERT failed.
+    bool InCall(const QString& callsign, const QString& county);
+    /// `ModifJud`: replaces the county of a known `callsign`; false when the UPDATE failed.
+    bool ModifJud(const QString& callsign, const QString& county);
+    QString lastError() const { return m_db.lastError(); }
+
+private:
+    Database& m_db;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "setup/ContestDef.h"
+
+#include <QString>
+#include <QStringList>
+
+/// Outcome of checking the received-county field.
+struct CountyCheck {
+    bool accepted = false;
+    QString text;    // what the field holds afterwards (emptied when refused)
+    QString message; // the message shown when refused
+};
+
+// The fixed county, sector, district and zodiac tables and the checks built on them.
+namespace CountyTables {
+/// The 42 county codes.
+const QStringList& counties();
+/// The twelve zodiac codes, in their order.
+const QStringList& zodiac();
+/// The Moldova-region counties.
+const QStringList& moldovaRegion();
+/// The counties of Romanian call area 2..9 (`Bez2`..`Bez9`); empty for another area.
+QStringList Bez(int area);
+/// The districts of Moldovan call area 1..5 (`BezER1`..`BezER5`); empty for another area.
+QStringList BezER(int area);
+/// The county choice list `list1` for a typed callsign: the table its prefix and digit call.
+QStringList list1Entries(const QString& callsign);
+/// What `list1_Click` writes into the received-county field for a chosen entry.
+QString list1Choice(const QString& callsign, const QString& entry);
+/// The log code of a Bucharest sector "B1".."B6" ("XA".."XF"); empty for anything else.
+QString sectorLogCode(const QString& sector);
+/// True for a Moldovan callsign, whose district gets a trailing "*".
+bool isMoldovan(const QString& callsign);
+/// `CJud`: checks the received-county field `text` for `callsign` in contest `def`.
+CountyCheck CJud(const ContestDef& def, const QString& callsign, const QString& text);
+/// `JudMldv`: is a county in the Moldova region.
+bool JudMldv(const QString& county);
+} // namespace CountyTables

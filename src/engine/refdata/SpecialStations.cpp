@@ -1,0 +1,92 @@
+#include "refdata/SpecialStations.h"
+
+#include "setup/ContestCatalog.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+QString key(const QString& code, const QString& name) {
+    return code + QLatin1Char(' ') + name;
+}
+
+bool validCallsign(const QString& call) {
+    static const QRegularExpression form(QStringLiteral("^[A-Z0-9/]{3,}$"));
+    return form.match(call).hasMatch();
+}
+
+// The reason a line cannot be used, or empty when it is sound.
+QString lineFault(const QStringList& fields) {
+    if (fields.size() < 3)
+        return QStringLiteral(
+            "trebuie sa contina codul concursului, numele listei si indicativele");
+    const ContestDef* def = ContestCatalog::findByCode(fields[0]);
+    if (!def)
+        return QStringLiteral("concursul \"%1\" nu exista").arg(fields[0]);
+    const QStringList names =
+        QString::fromLatin1(def->log.stationLists).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (!names.contains(fields[1]))
+        return names.isEmpty()
+                   ? QStringLiteral("concursul %1 nu are statii speciale").arg(fields[0])
+                   : QStringLiteral("lista \"%1\" nu exista pentru %2 (liste posibile: %3)")
+                         .arg(fields[1], fields[0], names.join(QStringLiteral(", ")));
+    if (fields[1] == QStringLiteral("special") && fields.size() != 3)
+        return QStringLiteral("lista \"special\" contine un singur indicativ");
+    for (qsizetype i = 2; i < fields.size(); ++i)
+        if (!validCallsign(fields[i]))
+            return QStringLiteral("indicativ invalid \"%1\"").arg(fields[i]);
+    return {};
+}
+} // namespace
+
+SpecialStations::LoadResult SpecialStations::load(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {{},
+                {QStringLiteral("Fisierul %1 lipseste: nu exista statii speciale.")
+                     .arg(QFileInfo(path).fileName())}};
+    return parse(QString::fromUtf8(f.readAll()), QFileInfo(path).fileName());
+}
+
+SpecialStations::LoadResult SpecialStations::parse(const QString& text, const QString& fileName) {
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    LoadResult result;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].section(QLatin1Char('#'), 0, 0).trimmed();
+        if (line.isEmpty())
+            continue;
+        QStringList fields = line.split(separators, Qt::SkipEmptyParts);
+        for (qsizetype i = 2; i < fields.size(); ++i)
+            fields[i] = fields[i].toUpper();
+        const QString fault = lineFault(fields);
+        if (!fault.isEmpty()) {
+            result.messages << QStringLiteral("%1, linia %2: %3. Linia a fost ignorata.")
+                                   .arg(fileName)
+                                   .arg(n + 1)
+                                   .arg(fault);
+            continue;
+        }
+        result.stations.set(fields[0], fields[1], fields.mid(2));
+    }
+    return result;
+}
+
+QStringList SpecialStations::list(const QString& code, const QString& name) const {
+    return m_lists.value(key(code, name));
+}
+
+bool SpecialStations::contains(const QString& code, const QString& name,
+                               const QString& callsign) const {
+    return list(code, name).contains(callsign.trimmed());
+}
+
+QString SpecialStations::special(const QString& code) const {
+    const QStringList calls = list(code, QStringLiteral("special"));
+    return calls.isEmpty() ? QString() : calls.first();
+}
+
+void SpecialStations::set(const QString& code, const QString& name, const QStringList& calls) {
+    m_lists.insert(key(code, name), calls);
+}

@@ -1,0 +1,170 @@
+#include "EngineFixture.h"
+
+// The callsign-county database: what a lookup proposes, and what a logged contact teaches it.
+class LookupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void proposedCounty_data() {
+        QTest::addColumn<QString>("contest");
+        QTest::addColumn<QString>("stored"); // county in CallJud, empty for none
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("county");
+        QTest::addColumn<QString>("codRcvd");
+
+        auto row = [](const char* name, const char* contest, const char* stored, const char* call,
+                      bool found, const char* county, const char* codRcvd) {
+            QTest::newRow(name) << contest << stored << call << found << county << codRcvd;
+        };
+        row("sector in BUC", "ConcBUC", "B3", "YO3ABC", true, "XC", "");
+        row("sector elsewhere", "CampNatUS", "B3", "YO3ABC", true, "BU", "");
+        row("BU in BUC", "ConcBUC", "BU", "YO3ABC", true, "", "");
+        row("BU elsewhere", "CpCFR", "BU", "YO3ABC", true, "BU", "");
+        row("plain county", "CpCFR", "CJ", "yo5abc", true, "CJ", "");
+        row("MemYO foreign", "MemYO", "", "DL1ABC", true, "AA", "");
+        row("MemYO Romanian", "MemYO", "CJ", "YR5ABC", true, "CJ", "");
+        row("maritime mobile", "CampNatUS", "", "YO5ABC/MM", true, "AA", "");
+        row("Ardel club with code 100", "Ardel", "BV", "YO6AA", true, "FG", "100");
+        row("Ardel club", "Ardel", "BV", "YO6DD", true, "FG", "");
+        row("Ardel club outside BV", "Ardel", "CJ", "YO6DD", true, "CJ", "");
+        row("Ardel plain BV", "Ardel", "BV", "YO6XYZ", true, "BV", "");
+        row("Timis club", "CpTimis", "TM", "YO2QTA", true, "QT", "");
+        row("Pitesti proposes no zodiac", "CpPitesti", "AG", "YO7ABC", true, "", "");
+        row("Caras proposes no name", "CpCaras", "CS", "YO2ABC", true, "", "");
+        row("unknown", "CampNatUS", "", "YO5ABC", false, "", "");
+        row("apostrophe", "CampNatUS", "C'J", "YO5'X", true, "C'J", "");
+    }
+
+    void proposedCounty() {
+        QFETCH(QString, contest);
+        QFETCH(QString, stored);
+        QFETCH(QString, call);
+        QFETCH(bool, found);
+        QFETCH(QString, county);
+        QFETCH(QString, codRcvd);
+        EngineFixture f(contest);
+        QVERIFY(f.ok());
+        if (!stored.isEmpty())
+            f.known(call.toUpper(), stored);
+        f.c().callsign = call;
+        const LookupView view = f.engine->IndicInfo();
+        QCOMPARE(view.found, found);
+        QCOMPARE(f.c().notFound, !found);
+        QCOMPARE(f.c().judRcvd, county);
+        QCOMPARE(f.c().proposedCounty, county);
+        QCOMPARE(f.c().codRcvd, codRcvd);
+        QCOMPARE(f.c().callsign, call.toUpper());
+        QCOMPARE(f.c().rstRcvd, QStringLiteral("599"));
+        QCOMPARE(f.c().judSent, QStringLiteral("PH"));
+    }
+
+    void notFoundState_data() {
+        QTest::addColumn<QString>("contest");
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("list1");
+        QTest::newRow("YO5") << "CampNatUS"
+                             << "YO5ABC"
+                             << "YO5ABC   NU EXISTA IN BAZA DE DATE !!"
+                             << QStringList{"AB", "BH", "BN", "CJ", "MM", "SJ", "SM"};
+        QTest::newRow("ER1") << "CpMoldova"
+                             << "ER1AB"
+                             << "ER1AB   NU EXISTA IN BAZA DE DATE !!"
+                             << QStringList{"C ", "CL", "CR", "DB", "HN", "IL", "NS", "OR", "ST"};
+        QTest::newRow("YO1 has no table")
+            << "CpCFR"
+            << "YO1AB"
+            << "YO1AB   NU EXISTA IN BAZA DE DATE !!" << QStringList{};
+        QTest::newRow("BUC: no box, no list") << "ConcBUC"
+                                              << "YO3AB"
+                                              << "" << QStringList{};
+        QTest::newRow("Caras: no list") << "CpCaras"
+                                        << "YO2AB"
+                                        << "YO2AB   NU EXISTA IN BAZA DE DATE !!" << QStringList{};
+    }
+    void notFoundState() {
+        QFETCH(QString, contest);
+        QFETCH(QString, call);
+        QFETCH(QString, error);
+        QFETCH(QStringList, list1);
+        EngineFixture f(contest);
+        QVERIFY(f.ok());
+        f.c().callsign = call;
+        const LookupView view = f.engine->IndicInfo();
+        QVERIFY(!view.found);
+        QVERIFY(view.hideStationFrames);
+        QCOMPARE(view.TxtEroare, error);
+        QCOMPARE(view.list1, list1);
+        QCOMPARE(view.showList1,
+                 contest != QStringLiteral("ConcBUC") && contest != QStringLiteral("CpCaras"));
+    }
+
+    void pointsFollowTheCountyTypedLater() {
+        EngineFixture f(QStringLiteral("CpIndep"));
+        QVERIFY(f.ok());
+        f.app.settings.myJudet = QStringLiteral("BZ");
+        f.c().callsign = QStringLiteral("YO9NEW");
+        f.engine->IndicInfo();
+        QCOMPARE(f.c().points, QStringLiteral("8")); // no county yet: across the BZ line
+        QCOMPARE(f.engine->countyChanged(QStringLiteral("BZ")), QStringLiteral("2"));
+        QCOMPARE(f.engine->list1_Click(QStringLiteral("PH")).first, QStringLiteral("PH"));
+        QCOMPARE(f.c().points, QStringLiteral("8"));
+    }
+
+    void learning_data() {
+        QTest::addColumn<QString>("contest");
+        QTest::addColumn<bool>("contestMode");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("logged");
+        QTest::addColumn<QString>("after"); // county in CallJud afterwards, empty for no row
+        QTest::addColumn<int>("updates");
+        auto row = [](const char* name, const char* contest, bool contestMode, const char* stored,
+                      const char* logged, const char* after, int updates) {
+            QTest::newRow(name) << contest << contestMode << stored << logged << after << updates;
+        };
+        row("new station learnt", "CpCFR", true, "", "CJ", "CJ", 0);
+        row("simulation writes nothing", "CpCFR", false, "", "CJ", "", 0);
+        row("simulation keeps county", "CpCFR", false, "AB", "CJ", "AB", 0);
+        row("TRS not learnt", "CpTransmis", true, "", "TRS", "", 0);
+        row("CF not learnt", "CpCFR", true, "AB", "CF", "AB", 0);
+        row("sector not learnt", "ConcBUC", true, "", "XB", "", 0);
+        row("Caras learns nothing", "CpCaras", true, "", "ION", "", 0);
+        row("no county, nothing learnt", "CpCFR", true, "AB", "", "AB", 0);
+        row("zodiac is no county", "CpPitesti", true, "AG", "LEU", "AG", 0);
+        row("changed county updated", "CpCFR", true, "AB", "CJ", "CJ", 1);
+        row("unchanged county, no UPDATE", "CpCFR", true, "CJ", "CJ", "CJ", 0);
+        row("sector stays, no UPDATE", "CpCFR", true, "B2", "BU", "B2", 0);
+    }
+
+    void learning() {
+        QFETCH(QString, contest);
+        QFETCH(bool, contestMode);
+        QFETCH(QString, stored);
+        QFETCH(QString, logged);
+        QFETCH(QString, after);
+        QFETCH(int, updates);
+        EngineFixture f(contest);
+        QVERIFY(f.ok());
+        QVERIFY(f.calls().exec(QStringLiteral("CREATE TABLE Updates (n)")));
+        QVERIFY(f.calls().exec(QStringLiteral("CREATE TRIGGER CountUpdates AFTER UPDATE ON CallJud "
+                                              "BEGIN INSERT INTO Updates VALUES (1); END")));
+        f.app.contestMode = contestMode;
+        const QString call = QStringLiteral("YO5ABC");
+        if (!stored.isEmpty())
+            f.known(call, stored);
+        f.c().callsign = call;
+        f.engine->IndicInfo();
+        f.engine->countyChanged(logged);
+        f.c().codRcvd = QStringLiteral("001");
+        const EnterResult r = f.engine->Enter();
+        QCOMPARE(r.status, EnterResult::Status::Logged);
+        QVERIFY(!r.learnFailed);
+        QCOMPARE(f.storedCounty(call), after);
+        QCOMPARE(f.callJudRows(), after.isEmpty() ? 0 : 1);
+        QCOMPARE(f.calls().scalar(QStringLiteral("SELECT count(*) FROM Updates")).toInt(), updates);
+        QVERIFY(!f.c().notFound);
+    }
+};
+
+QTEST_GUILESS_MAIN(LookupTest)
+#include "LookupTest.moc"

@@ -1,0 +1,47 @@
+// Logs contacts one after another through the contact engine until it is killed, printing the
+// ID of each contact as soon as `Enter` has returned. Used by DurabilityTest.
+#include "fakes/FakeClock.h"
+#include "logging/ContactEngine.h"
+#include "setup/ContestCatalog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2)
+        return 2;
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    Database logDb(QStringLiteral("LogDb"));
+    Database callDb(QStringLiteral("CallDb"));
+    if (logDb.open(folder.filePath(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")) !=
+            Database::OpenResult::Ok ||
+        callDb.open(folder.filePath(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) !=
+            Database::OpenResult::Ok)
+        return 3;
+    AppState state;
+    state.contestNumber = ContestCatalog::findByCode(QStringLiteral("CpTeleorman"))->number;
+    state.stage = 1;
+    state.qsoMode = QStringLiteral("CW");
+    state.contestMode = true;
+    state.settings.myCall = QStringLiteral("YO9AAA");
+    state.settings.myJudet = QStringLiteral("TR");
+    const SpecialStations specials;
+    const FakeClock clock;
+    ContactEngine engine(state, logDb, callDb, specials, clock);
+    const QString run = QString::number(QCoreApplication::applicationPid());
+    for (int n = 0;; ++n) {
+        QsoContact& c = engine.contact();
+        c.callsign = QStringLiteral("YO%1X%2").arg(2 + n % 8).arg(run + QString::number(n));
+        engine.IndicInfo();
+        engine.countyChanged(QStringLiteral("CJ"));
+        c.codRcvd = QStringLiteral("001");
+        engine.IndicInfoDubl();
+        const EnterResult r = engine.Enter();
+        if (r.status != EnterResult::Status::Logged)
+            return 4;
+        std::printf("%lld\n", static_cast<long long>(r.id));
+        std::fflush(stdout);
+    }
+}
