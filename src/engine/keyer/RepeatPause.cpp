@@ -1,5 +1,6 @@
 #include "keyer/RepeatPause.h"
 
+#include <QEventLoop>
 #include <QRegularExpression>
 #include <QTimer>
 #include <cmath>

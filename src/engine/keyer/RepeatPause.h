@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QEventLoop>
 #include <QObject>
 #include <QString>
 #include <chrono>
 #include <functional>
+
+class QEventLoop;
 
 // The pause between automatic repeats of the F1 message (Pauza in CW, PauzaSSB in voice).
 // The wait runs a local event loop, so typing and key handlers run during it. End or Escape
@@ -18,6 +19,7 @@ public:
         Aborted, // End or Escape (KeyAbort)
         Stopped, // typing in the callsign or received-code fields (StopCwRepeat, StopSsbRepeat)
     };
+    Q_ENUM(Outcome)
     using SendOnce = std::function<bool()>;
 
     using QObject::QObject;
