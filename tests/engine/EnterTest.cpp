@@ -245,7 +245,7 @@ private slots:
         QTest::newRow("1A") << 1 << QStringList{"1A", "1B", "2A", "2B"};
         QTest::newRow("1B") << 2 << QStringList{"1B", "1A", "2A", "2B"};
         QTest::newRow("2A") << 3 << QStringList{"2A", "1A", "1B", "2B"};
-        QTest::newRow("2B") << 4 << QStringList{"2B", "1A", "2A", "1B"};
+        QTest::newRow("2B") << 4 << QStringList{"2B", "1A", "1B", "2A"};
     }
     void summeAndFrame5() {
         QFETCH(int, stage);

@@ -427,7 +427,7 @@ bool ContactEngine::Summe() {
 }
 
 std::array<ResultRow, 4> ContactEngine::Frame5() const {
-    static const int order[4][4] = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 3, 2}};
+    static const int order[4][4] = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 2, 3}};
     static const char* const bands[] = {"1A", "1B", "2A", "2B"};
     const int current = qBound(1, m_app.stage, 4);
     std::array<ResultRow, 4> rows;

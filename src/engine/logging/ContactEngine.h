@@ -22,6 +22,8 @@ public:
 
     QsoContact& contact() { return m_contact; }
     const ScoreLabels& labels() const { return m_labels; }
+    /// The code the station sent last, as the screen's sent-code label shows it.
+    void setSentCode(const QString& code) { m_labels.LblContrInit = code; }
     /// Callsign + " " + sent text of the last contact logged.
     QString lastLogged() const { return m_lastLogged; }
 
