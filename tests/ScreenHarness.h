@@ -9,6 +9,7 @@
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeVoicePlayer.h"
 #include "logging/Database.h"
+#include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
 #include "screens/setup/FrmInit.h"
@@ -71,8 +72,9 @@ struct ScreenHarness {
     FakePrintSink printer;
     Database logDb{QStringLiteral("LogDb")};
     Database callDb{QStringLiteral("CallDb")};
-    ScreenServices services{state, dialogs, help,    clock, metrics,
-                            voice, keyLine, printer, logDb, callDb};
+    SpecialStations specials;
+    ScreenServices services{state,   dialogs, help,  clock,  metrics, voice,
+                            keyLine, printer, logDb, callDb, specials};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
 };

@@ -6,6 +6,8 @@
 #include "platform/QtPrintSink.h"
 #include "platform/QtScreenMetrics.h"
 #include "platform/QtVoicePlayer.h"
+#include "refdata/SpecialStations.h"
+#include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
 #include "screens/reports/FrmAnzeigen.h"
@@ -35,8 +37,14 @@ int main(int argc, char* argv[]) {
     QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
-    ScreenServices services{state, dialogs, help,    clock, metrics,
-                            voice, keyLine, printer, logDb, callDb};
+    // The year's special stations; a line that cannot be read is skipped and named.
+    const SpecialStations::LoadResult specials = SpecialStations::load(
+        SettingsFiles::pathIn(dataPath, QStringLiteral("\\special_stations.txt")));
+    for (const QString& message : specials.messages)
+        dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+                        Dialogs::Icon::Exclamation);
+    ScreenServices services{state,   dialogs, help,  clock,  metrics,          voice,
+                            keyLine, printer, logDb, callDb, specials.stations};
 
     FrmQSO qso(services);
     FrmInit init(services, qso);

@@ -8,6 +8,7 @@ class Help;
 class KeyLine;
 class PrintSink;
 class ScreenMetrics;
+class SpecialStations;
 class VoicePlayer;
 
 /// What the screens reach the outside world through; created once by main().
@@ -22,4 +23,5 @@ struct ScreenServices {
     PrintSink& printer;
     Database& logDb;
     Database& callDb;
+    const SpecialStations& specials;
 };

@@ -1,5 +1,6 @@
 #include "logging/ContactEngine.h"
 
+#include "logging/Correction.h"
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
 
@@ -438,4 +439,40 @@ std::array<ResultRow, 4> ContactEngine::Frame5() const {
                    QString::number(t.multipliers), QString::number(t.points)};
     }
     return rows;
+}
+
+std::optional<LogRow> ContactEngine::CitQsoLog() {
+    const auto last = m_log.lastRow();
+    if (!last || !m_log.remove(last->first))
+        return std::nullopt;
+    const LogRow& row = last->second;
+    m_contact.callsign = row.callsign;
+    m_contact.date = row.data;
+    m_contact.utc = row.utc;
+    const auto sent = Correction::CodE(row.sent);
+    const auto rcvd = Correction::CodE(row.rcvd);
+    m_contact.rstSent = sent[0];
+    m_contact.codSent = sent[1];
+    m_contact.judSent = sent[2];
+    m_contact.rstRcvd = rcvd[0];
+    m_contact.codRcvd = rcvd[1];
+    m_contact.judRcvd = rcvd[2];
+    m_contact.mult = row.mult.isEmpty() ? QStringLiteral(" ") : row.mult;
+    m_contact.newMult = !m_contact.mult.trimmed().isEmpty();
+    m_contact.boardCounty = m_contact.newMult ? m_contact.mult.trimmed() : QString();
+    m_contact.points = row.pct;
+    m_contact.dupe = false;
+    m_app.qsoMode = row.md;
+    return row;
+}
+
+bool ContactEngine::restore(const LogRow& row) {
+    return m_log.insert(row).has_value();
+}
+
+QString ContactEngine::MaxRap() {
+    const auto last = m_log.lastRow();
+    if (!last)
+        return m_contact.codSent;
+    return Correction::MaxRap(last->second.sent, last->second.md);
 }

@@ -74,6 +74,14 @@ public:
         return LogStore::partialSearch(beginning);
     }
 
+    /// `CitQsoLog`: takes the last contact stored (any stage) out of the log into the contact in
+    /// hand; the row taken, or nothing when the log is empty or the delete failed.
+    std::optional<LogRow> CitQsoLog();
+    /// Puts a contact taken out by `CitQsoLog` back into the log as it was.
+    bool restore(const LogRow& row);
+    /// `MaxRap`: the sent code that follows the last contact logged (any mode).
+    QString MaxRap();
+
     /// `SentRcvd`: the sent and received texts of the contact in hand.
     std::pair<QString, QString> SentRcvd() const;
     /// `CalcOraData`: the UTC date "dd.mm.yy" and time "hh:mm" of the local time `now`.

@@ -72,6 +72,23 @@ std::optional<qint64> LogStore::insert(const LogRow& r) {
     return q->lastInsertId().toLongLong();
 }
 
+std::optional<std::pair<qint64, LogRow>> LogStore::lastRow() {
+    auto q = m_db.select(QStringLiteral("SELECT ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
+                                        "Mult, Pct FROM LogGen ORDER BY ID DESC LIMIT 1"));
+    if (!q || !q->next())
+        return std::nullopt;
+    LogRow r;
+    QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
+                          &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+    for (int i = 0; i < 10; ++i)
+        *columns[i] = q->value(i + 1).toString();
+    return std::make_pair(q->value(0).toLongLong(), r);
+}
+
+bool LogStore::remove(qint64 id) {
+    return m_db.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+}
+
 std::optional<std::array<StageTotals, 4>> LogStore::Summe() {
     // The schema keeps `LogTotals` by triggers; a log made before it has none and is counted
     // row by row. Either way `Pct` is read as a number (" 0" is 0) and a `Mult` of blanks or

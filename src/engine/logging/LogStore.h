@@ -30,6 +30,10 @@ public:
     std::optional<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`, or nothing when it failed.
     std::optional<qint64> insert(const LogRow& row);
+    /// The last contact stored, in any stage, with its `ID`; nothing for an empty log.
+    std::optional<std::pair<qint64, LogRow>> lastRow();
+    /// Deletes the contact with `ID` `id`; false when it failed.
+    bool remove(qint64 id);
     /// The totals of the four stages from the whole log, or nothing when the query failed.
     std::optional<std::array<StageTotals, 4>> Summe();
     QString lastError() const { return m_db.lastError(); }
