@@ -7,7 +7,6 @@
 #include "platform/QtScreenMetrics.h"
 #include "platform/QtVoicePlayer.h"
 #include "refdata/SpecialStations.h"
-#include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
 #include "screens/reports/FrmAnzeigen.h"
@@ -47,6 +46,7 @@ int main(int argc, char* argv[]) {
                             keyLine, printer, logDb, callDb, specials.stations};
 
     FrmQSO qso(services);
+    qso.Form_Load();
     FrmInit init(services, qso);
 
     auto backToSetup = [&] {

@@ -79,6 +79,8 @@ public:
     std::optional<LogRow> CitQsoLog();
     /// Puts a contact taken out by `CitQsoLog` back into the log as it was.
     bool restore(const LogRow& row);
+    /// `Sterge`: deletes the contact with `ID` `id`; false when it failed.
+    bool Sterge(qint64 id) { return m_log.remove(id); }
     /// `MaxRap`: the sent code that follows the last contact logged (any mode).
     QString MaxRap();
 

@@ -62,7 +62,6 @@ struct QsoControls {
 
     // County board
     QGroupBox* Frame1 = nullptr;
-    QList<QLabel*> countyLabels;
     QLabel* LblNY = nullptr;
     QLabel* LblBU = nullptr;
     QGroupBox* Frame4 = nullptr;

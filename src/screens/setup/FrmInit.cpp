@@ -293,7 +293,7 @@ bool FrmInit::Form_Load() {
         m_state.cwPcFlag = false;
         m_state.stage = 0;
         m_state.qsoMode = QStringLiteral("00");
-        m_qso.ui.LblContrInit->setText(QStringLiteral("000"));
+        m_qso.setSentCode(QStringLiteral("000"));
     }
     // A missing or short settings file is no error: the boxes show what could be read.
     SettingsFiles::CitInit(m_state.appPath, m_state.settings);
@@ -797,8 +797,8 @@ void FrmInit::handOver() {
     m_state.gridOwner = AppState::kGridOwnerQso;
     q.LblMyCall->setText(rec.myCall);
     q.LblMyBezirk->setText(rec.myJudet);
-    q.LblContrInit->setText(m_state.startCode == 0 ? QStringLiteral("000")
-                                                   : QString::number(m_state.startCode));
+    m_qso.setSentCode(m_state.startCode == 0 ? QStringLiteral("000")
+                                             : QString::number(m_state.startCode));
     m_qso.AbbruchX();
     if (m_state.stage >= 1 && m_state.stage <= 4)
         m_qso.B(m_state.stage);
@@ -819,7 +819,7 @@ void FrmInit::handOver() {
         // A sent serial that holds no number leaves the sent-code label as it is.
         static const QRegularExpression number(QStringLiteral("^\\s*\\d"));
         if (number.match(q.TxtRSTE2->text()).hasMatch())
-            q.LblContrInit->setText(QString::number(leadingNumber(q.TxtRSTE2->text()) - 1));
+            m_qso.setSentCode(QString::number(leadingNumber(q.TxtRSTE2->text()) - 1));
         m_state.returnToSetup = false;
     }
 }

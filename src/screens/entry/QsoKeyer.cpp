@@ -1,0 +1,281 @@
+#include "screens/entry/FrmQSO.h"
+
+#include "keyer/CwMacros.h"
+#include "keyer/MorseTiming.h"
+#include "keyer/VoiceKeyer.h"
+#include "screens/Colors.h"
+#include "screens/Widgets.h"
+#include "seams/Dialogs.h"
+#include "setup/AppState.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+// The function keys that transmit: CW messages with their macros and logging, voice recordings,
+// the F1 repeats and Alt+F3.
+
+using namespace Widgets;
+
+namespace {
+const QString kTitle = QStringLiteral("VELT");
+} // namespace
+
+bool FrmQSO::messageUnderWay() const {
+    return m_cw.isBusy() || m_voice.isBusy();
+}
+
+CwWeight FrmQSO::weight() const {
+    if (ui.OpB62->isChecked())
+        return CwWeight::OpB62;
+    if (ui.Opb75->isChecked())
+        return CwWeight::Opb75;
+    return CwWeight::OpB50;
+}
+
+void FrmQSO::changeCwSpeed(bool up) {
+    if (m_state.qsoMode != QLatin1String("CW") || !m_state.cwPcFlag)
+        return;
+    m_wpm = MorseTiming::stepSpeed(m_wpm, up);
+    ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
+}
+
+void FrmQSO::portError() {
+    m_services.dialogs.message(QString::fromLatin1(Keying::kPortErrorMessage), kTitle,
+                               Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    m_state.cwPcFlag = false;
+    m_state.ssbPcFlag = false;
+}
+
+KeyingResult FrmQSO::GoCW(const QString& cwText) {
+    m_state.lookupCall = ui.TxtIndic->text().trimmed();
+    const CwMacroResult m = CwMacros::DescTxtCw(
+        cwText,
+        {m_state.settings.myCall, m_state.lookupCall, ui.TxtRSTE2->text(), ui.TxtRSTE3->text()},
+        m_state.contest());
+    m_logAfterSend = m.logAfterSend;
+    const CwMessage message = MorseTiming::steps(m.text, m_wpm, weight());
+    ui.TxtCwCurent->show();
+    auto shown = connect(&m_cw, &CwSender::progress, this,
+                         [this, text = m.text](int n) { ui.TxtCwCurent->setText(text.left(n)); });
+    const KeyingResult r = m_cw.send(m_state.settings.comPort, message.steps);
+    disconnect(shown);
+    ui.TxtCwCurent->clear();
+    m_cwAborted = r == KeyingResult::Aborted;
+    if (m_cwAborted)
+        m_keyAbort = true;
+    if (r == KeyingResult::PortError)
+        portError();
+    else if (!m_cwAborted)
+        m_wpm = message.endSpeed;
+    ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
+    return r;
+}
+
+KeyingResult FrmQSO::sendKey(int n, const QString& text) {
+    setForeColor(ui.LblF[n - 1], Colors::kGreen);
+    const KeyingResult r = GoCW(text);
+    setForeColor(ui.LblF[n - 1], Colors::kRed);
+    return r;
+}
+
+void FrmQSO::TransmCW(int n, const QString& text) {
+    setForeColor(ui.LblF[n - 1], Colors::kGreen);
+    const bool shortCall = ui.TxtIndic->text().trimmed().size() < 4;
+    if (!(shortCall && m_f4Used) && m_subRetPending)
+        SubRet();
+    m_subRetPending = false;
+    const CwMacroResult m = CwMacros::DescTxtCw(text, {}, m_state.contest());
+    if (m.logAfterSend) {
+        if (VerifLog()) {
+            Enter();
+            GoCW(text);
+        } else {
+            dateIncomplete();
+        }
+    } else {
+        GoCW(text);
+    }
+    ui.TxtCwCurent->clear();
+    if (shortCall && m_f4Used) {
+        GoIndicSetFocus();
+        m_f4Used = false;
+    } else if (ui.TxtRSTR2->text().isEmpty()) {
+        ui.TxtRSTR2->setFocus(Qt::OtherFocusReason);
+    } else if (ui.TxtRstR3->text().isEmpty()) {
+        ui.TxtRstR3->setFocus(Qt::OtherFocusReason);
+    } else {
+        GoIndicSetFocus();
+        m_f4Used = false;
+    }
+    setForeColor(ui.LblF[n - 1], Colors::kRed);
+}
+
+void FrmQSO::Pauza() {
+    QLineEdit* box = ui.txtPauseCW;
+    auto red = connect(&m_cwRepeat, &RepeatPause::waitStarted, this,
+                       [this, box] { setBackColor(box, Colors::kRed); });
+    m_repeating = true;
+    m_cwRepeat.run(RepeatPause::pauseLength(box->text()), [this, box] {
+        setBackColor(box, Colors::kYellow);
+        sendKey(1, ui.TxtF[0]->text());
+        return !m_cwAborted;
+    });
+    m_repeating = false;
+    disconnect(red);
+    setBackColor(box, Colors::kYellow);
+}
+
+void FrmQSO::afterF1(QLineEdit* field) {
+    const QString call = ui.TxtIndic->text().trimmed();
+    if (field == ui.TxtIndic) {
+        if (call.size() > 2 && !ui.TxtRSTR2->text().isEmpty() && !ui.TxtRstR3->text().isEmpty())
+            GoIndicSetFocus();
+    } else if (ui.TxtRSTR2->text().isEmpty()) {
+        ui.TxtRSTR2->setFocus(Qt::OtherFocusReason);
+    } else {
+        GoIndicSetFocus();
+    }
+    if (call.size() < 3)
+        GoIndicSetFocus();
+}
+
+void FrmQSO::sendAndLog(int n, QLineEdit* field) {
+    if (field == ui.TxtRSTR2)
+        padReceivedCode();
+    bool dateOk = VerifLog();
+    m_keyAbort = false;
+    if (dateOk) {
+        sendKey(n, ui.TxtF[n - 1]->text());
+        if (m_logAfterSend && !m_keyAbort)
+            Enter();
+        else
+            dateOk = false;
+        m_logAfterSend = false;
+        m_keyAbort = false;
+    } else {
+        dateIncomplete();
+    }
+    if (ui.TxtIndic->text().trimmed().size() < 3)
+        GoIndicSetFocus();
+    else if (ui.TxtRSTR2->text().isEmpty())
+        ui.TxtRSTR2->setFocus(Qt::OtherFocusReason);
+    else if (dateOk)
+        GoIndicSetFocus();
+}
+
+void FrmQSO::answerDupe(int n, bool f4) {
+    YOYO();
+    fieldsToContact();
+    if (m_dupeState != 10) {
+        showDupe(m_engine.IndicInfoDubl());
+        if (m_engine.contact().dupe)
+            m_dupeState = 10;
+    }
+    m_subRetPending = true;
+    if (m_dupeState == 10 && m_engine.contact().dupe) {
+        m_dupeState = 100;
+        TransmCW(n, f4 ? QStringLiteral(" ")
+                       : ui.TxtIndic->text().trimmed() + QStringLiteral(" QSO B4"));
+        return;
+    }
+    m_dupeState = 0;
+    m_f4Used = f4;
+    TransmCW(n, ui.TxtF[n - 1]->text());
+}
+
+void FrmQSO::cwFunctionKey(int key, QLineEdit* field) {
+    const int n = key - Qt::Key_F1 + 1;
+    switch (n) {
+    case 1:
+        if (!m_f1CwPending)
+            return;
+        m_f1CwPending = false;
+        m_keyAbort = false;
+        m_cwRepeat.reset();
+        sendKey(1, ui.TxtF[0]->text());
+        if (m_state.cwRepeat && !m_cwAborted)
+            Pauza();
+        afterF1(field);
+        return;
+    case 2:
+    case 4:
+        if (field == ui.TxtIndic)
+            answerDupe(n, n == 4);
+        else
+            TransmCW(n, ui.TxtF[n - 1]->text());
+        return;
+    case 3:
+    case 5:
+        sendAndLog(n, field);
+        return;
+    default:
+        TransmCW(n, ui.TxtF[n - 1]->text());
+    }
+}
+
+KeyingResult FrmQSO::GoSSB(int n) {
+    setForeColor(ui.LblF[n - 1], Colors::kGreen);
+    const KeyingResult r =
+        m_voice.GoSSB(VoiceKeyer::wavFile(m_state.appPath, n), m_state.settings.comPort,
+                      VoiceKeyer::playsWithoutPort(m_state));
+    setForeColor(ui.LblF[n - 1], Colors::kRed);
+    if (r == KeyingResult::PortError)
+        portError();
+    return r;
+}
+
+void FrmQSO::PauzaSSB() {
+    QLineEdit* box = ui.TxtPauseSSB;
+    auto red = connect(&m_ssbRepeat, &RepeatPause::waitStarted, this,
+                       [this, box] { setBackColor(box, Colors::kRed); });
+    m_repeating = true;
+    m_ssbRepeat.run(RepeatPause::pauseLength(box->text()), [this, box] {
+        setBackColor(box, Colors::kGreen);
+        const KeyingResult r = GoSSB(1);
+        return r == KeyingResult::Done || r == KeyingResult::DoneWithoutKeying;
+    });
+    m_repeating = false;
+    disconnect(red);
+    setBackColor(box, Colors::kLightCyan);
+}
+
+void FrmQSO::voiceFunctionKey(int key, QLineEdit* field) {
+    const int n = key - Qt::Key_F1 + 1;
+    if (n == 1) {
+        if (!m_f1SsbPending)
+            return;
+        m_f1SsbPending = false;
+        m_ssbRepeat.reset();
+        GoSSB(1);
+        if (m_state.ssbRepeat)
+            PauzaSSB();
+        if (field == ui.TxtRSTR1)
+            ui.TxtRSTR2->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    GoSSB(n);
+}
+
+bool FrmQSO::transmitLastReport() {
+    if (m_state.qsoMode != QLatin1String("CW") || !m_state.cwPcFlag)
+        return false;
+    GoCW(m_engine.lastLogged());
+    return true;
+}
+
+void FrmQSO::abortKeying() {
+    if (!messageUnderWay() && !m_repeating)
+        return;
+    m_keyAbort = true;
+    m_cw.abort();
+    m_voice.abort();
+    m_cwRepeat.abort();
+    m_ssbRepeat.abort();
+}
+
+void FrmQSO::stopRepeats() {
+    m_cwRepeat.stopRepeat();
+    m_ssbRepeat.stopRepeat();
+}
