@@ -348,6 +348,12 @@ void FrmQSO::dateIncomplete() {
 
 void FrmQSO::Enter() {
     fieldsToContact();
+    if (m_engine.contact().dupe) {
+        // A duplicate is shown, never logged.
+        ui.Frame3->show();
+        ui.CmdEnterCall->setEnabled(false);
+        return;
+    }
     const EnterResult r = m_engine.Enter();
     if (r.status != EnterResult::Status::Logged) {
         m_services.dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,

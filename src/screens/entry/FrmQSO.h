@@ -118,6 +118,7 @@ private:
     void countyGo();
     void badDateOrTime(class QLineEdit* field, const QString& message);
     void stopRepeats();
+    void enableLog();
     void functionKeys(QKeyEvent& e, class QLineEdit* field);
     void offLineKeys(int key);
     bool indicKeyDown(QKeyEvent& e);

@@ -381,7 +381,7 @@ bool FrmQSO::rstr1KeyPress(QChar& c) {
     m_cwRepeat.stopRepeat();
     if (c == u' ' && m_spaceGo) {
         m_spaceGo = false;
-        ui.CmdEnterCall->setEnabled(true);
+        enableLog();
         fieldsToContact();
         GoIndicSetFocus();
         return true;
@@ -446,7 +446,7 @@ bool FrmQSO::enterFromReport() {
 bool FrmQSO::rstr2KeyPress(QChar& c) {
     c = c.toUpper();
     stopRepeats();
-    ui.CmdEnterCall->setEnabled(true);
+    enableLog();
     if (c == u' ' && m_spaceGo) {
         m_spaceGo = false;
         codeGo(true, true);
@@ -484,7 +484,7 @@ bool FrmQSO::rstr3KeyDown(QKeyEvent& e) {
 }
 
 void FrmQSO::countyGo() {
-    ui.CmdEnterCall->setEnabled(!m_engine.contact().dupe);
+    enableLog();
     fieldsToContact();
     m_engine.countyChanged(ui.TxtRstR3->text().trimmed());
     showNewMult(m_engine.IndicMult());
@@ -549,7 +549,7 @@ bool FrmQSO::sentKeyPress(QChar& c, QLineEdit* field) {
     Q_UNUSED(field);
     if (c == u' ' && m_spaceGo) {
         m_spaceGo = false;
-        ui.CmdEnterCall->setEnabled(true);
+        enableLog();
         fieldsToContact();
         GoIndicSetFocus();
         return true;
@@ -631,7 +631,7 @@ bool FrmQSO::dateKeyPress(QChar& c) {
     if (!m_spaceGo)
         return false;
     m_spaceGo = false;
-    ui.CmdEnterCall->setEnabled(true);
+    enableLog();
     const auto date = DateTimeText::parseDate(ui.TxtDate->text());
     if (!date) {
         badDateOrTime(ui.TxtDate,
@@ -663,7 +663,7 @@ bool FrmQSO::timeKeyPress(QChar& c) {
     const QString t = ui.TxtUTC->text().trimmed();
     if (m_spaceGo) {
         m_spaceGo = false;
-        ui.CmdEnterCall->setEnabled(true);
+        enableLog();
         acceptTime();
         return true;
     }
@@ -689,4 +689,9 @@ bool FrmQSO::cwTextKeyPress(QChar& c, int index) {
     else
         GoIndicSetFocus();
     return true;
+}
+
+void FrmQSO::enableLog() {
+    // A duplicate is never logged from the keyboard.
+    ui.CmdEnterCall->setEnabled(!m_engine.contact().dupe);
 }
