@@ -40,6 +40,49 @@ struct ScreenHarness {
         return go;
     }
 
+    /// Goes through the set-up screen to the QSO screen of contest `control` (SIMULARE, own call
+    /// YO3ABC in BU), then presses the stage and mode buttons given.
+    void openQso(const char* control, const QString& sentCode = QStringLiteral("312"),
+                 const char* stage = "Cmd1A", const char* mode = "CmdCW") {
+        folder.write(QStringLiteral("VELTInit.dat"),
+                     "YO3ABC\r\n2\r\nBU\r\n\r\n\r\n 1 \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+        start();
+        clickContest(control);
+        click(init.get(), "OpbTest");
+        if (initBox("txtContrInit")->isVisible())
+            initBox("txtContrInit")->setText(sentCode);
+        trigger(init.get(), "mnuQSOfahren");
+        QApplication::setActiveWindow(qso.get());
+        if (stage)
+            click(qso.get(), stage);
+        if (mode)
+            click(qso.get(), mode);
+    }
+    /// The field that has the focus on the QSO screen.
+    QWidget* focused() { return qso->focusWidget(); }
+    /// Types `text` into the focused field, one key at a time.
+    void type(const QString& text) {
+        for (QChar c : text)
+            QTest::keyClick(focused(), c.toLatin1());
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(focused(), k, m);
+    }
+    /// The rows of LogGen, each as its ten text columns joined by "|".
+    QStringList logRows() {
+        QStringList rows;
+        auto q =
+            logDb.select(QStringLiteral("SELECT Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
+                                        "Mult, Pct FROM LogGen ORDER BY ID"));
+        while (q && q->next()) {
+            QStringList cols;
+            for (int i = 0; i < 10; ++i)
+                cols << q->value(i).toString();
+            rows << cols.join(u'|');
+        }
+        return rows;
+    }
+
     template <typename T> T* find(QWidget* screen, const char* name) {
         T* w = screen->findChild<T*>(QLatin1String(name));
         if (!w)

@@ -601,28 +601,30 @@ void FrmQSO::badDateOrTime(QLineEdit* field, const QString& message) {
 bool FrmQSO::dateKeyDown(QKeyEvent& e) {
     m_spaceGo = e.key() == Qt::Key_Space;
     const QString t = ui.TxtDate->text().trimmed();
+    const QChar typed = FieldKeys::typedChar(e);
     if (t.size() == 2 || t.size() == 5) {
         ui.TxtDate->setText(t + u'.');
         ui.TxtDate->setCursorPosition(static_cast<int>(t.size()) + 1);
-    } else if (t.size() >= 7 && !m_spaceGo && e.key() != Qt::Key_Backspace) {
-        GoIndicSetFocus();
-        const auto date = DateTimeText::parseDate(ui.TxtDate->text());
-        if (!date) {
-            badDateOrTime(ui.TxtDate,
-                          QStringLiteral("DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !"));
-        } else {
-            ui.TxtDate->setText(DateTimeText::formatDate(*date));
-            if (m_state.offLineLog) {
-                if (ui.TxtUTC->text().trimmed().isEmpty())
-                    ui.TxtUTC->setFocus(Qt::OtherFocusReason);
-                else
-                    moveOnOffLine();
-            }
-        }
-        m_spaceGo = false;
-        return true;
+        return false;
     }
-    return false;
+    // The check runs once the date is whole: seven characters and the one being typed.
+    if (t.size() < 7 || m_spaceGo || !typed.isPrint())
+        return false;
+    const auto date = DateTimeText::parseDate(t + typed);
+    GoIndicSetFocus();
+    if (!date) {
+        badDateOrTime(ui.TxtDate,
+                      QStringLiteral("DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !"));
+    } else {
+        ui.TxtDate->setText(DateTimeText::formatDate(*date));
+        if (m_state.offLineLog) {
+            if (ui.TxtUTC->text().trimmed().isEmpty())
+                ui.TxtUTC->setFocus(Qt::OtherFocusReason);
+            else
+                moveOnOffLine();
+        }
+    }
+    return true;
 }
 
 bool FrmQSO::dateKeyPress(QChar& c) {
