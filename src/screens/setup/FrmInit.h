@@ -4,9 +4,12 @@
 #include "screens/setup/InitControls.h"
 
 #include <QMainWindow>
+#include <functional>
 
 struct ContestDef;
+class FieldKeys;
 class FrmQSO;
+class QLineEdit;
 
 /// The set-up screen: contest choice, CONCURS / SIMULARE, station data, hand-over to the QSO
 /// screen.
@@ -51,8 +54,21 @@ private:
     void SetupCaras();
     void presentZodiac();
     void presentNationalFrames();
-    void prefillCallAreaDigit();
+    void prefillCallAreaDigit(const QString& call);
     void focusOwnCallOrCounty();
+
+    // the station boxes' keys
+    void installBoxKeys();
+    void attachBox(QLineEdit* box, bool caps, std::function<void()> onEnter);
+    void ownCallEntered();
+    void IndicInfo1();
+    void ownCountyEntered();
+    void sentCodeEntered();
+    void startDateEntered();
+    void startTimeEntered();
+    void keyerTextEntered(int index);
+    void portEntered();
+    void showPortDevice();
 
     void OpbConcurs_Click();
     void OpbTest_Click();
@@ -74,4 +90,5 @@ private:
     ScreenServices& m_services;
     AppState& m_state;
     FrmQSO& m_qso;
+    FieldKeys* m_keys = nullptr;
 };
