@@ -61,7 +61,6 @@ private slots:
         QTest::addColumn<bool>("sectors");
         QTest::addColumn<QString>("county");
         QTest::newRow("sector where sectors count") << "B4" << true << "XD";
-        QTest::newRow("first sector") << "B1" << true << "XA";
         QTest::newRow("last sector") << "B6" << true << "XF";
         QTest::newRow("BU where sectors count") << "BU" << true << "X";
         QTest::newRow("sector elsewhere") << "B4" << false << "BU";

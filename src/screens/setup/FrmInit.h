@@ -4,12 +4,10 @@
 #include "screens/setup/InitControls.h"
 
 #include <QMainWindow>
-#include <functional>
 
 struct ContestDef;
 class FieldKeys;
 class FrmQSO;
-class QLineEdit;
 
 /// The set-up screen: contest choice, CONCURS / SIMULARE, station data, hand-over to the QSO
 /// screen.
@@ -59,7 +57,6 @@ private:
 
     // the station boxes' keys
     void installBoxKeys();
-    void attachBox(QLineEdit* box, bool caps, std::function<void()> onEnter);
     void ownCallEntered();
     void IndicInfo1();
     void ownCountyEntered();

@@ -15,23 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void FrmInit::installBoxKeys() {
-    m_keys = new FieldKeys(this);
-    attachBox(ui.TxtMyCall, true, [this] { ownCallEntered(); });
-    attachBox(ui.TxtMyBezirkA, true, [this] { ownCountyEntered(); });
-    attachBox(ui.txtContrInit, true, [this] { sentCodeEntered(); });
-    attachBox(ui.TxtTime, false, [this] { ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason); });
-    attachBox(ui.TxtSD, true, [this] { startDateEntered(); });
-    attachBox(ui.TxtST, true, [this] { startTimeEntered(); });
-    for (int i = 0; i < 7; ++i)
-        attachBox(ui.TxtF[i], true, [this, i] { keyerTextEntered(i); });
-    attachBox(ui.TxtCP, false, [this] { portEntered(); });
-}
-
-void FrmInit::attachBox(QLineEdit* box, bool caps, std::function<void()> onEnter) {
+namespace {
+// Enter runs `onEnter` and goes no further; other characters become capitals in caps boxes.
+FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter) {
     FieldKeys::Handlers h;
-    if (box == ui.TxtMyCall)
-        h.keyDown = [](QKeyEvent& e) { return e.key() == Qt::Key_F1; };
     h.keyPress = [caps, onEnter = std::move(onEnter)](QChar& c) {
         if (c == FieldKeys::kEnter) {
             onEnter();
@@ -41,7 +28,24 @@ void FrmInit::attachBox(QLineEdit* box, bool caps, std::function<void()> onEnter
             c = c.toUpper();
         return false;
     };
-    m_keys->attach(box, std::move(h));
+    return h;
+}
+} // namespace
+
+void FrmInit::installBoxKeys() {
+    m_keys = new FieldKeys(this);
+    FieldKeys::Handlers ownCall = boxKeys(true, [this] { ownCallEntered(); });
+    ownCall.keyDown = [](QKeyEvent& e) { return e.key() == Qt::Key_F1; }; // F1 does nothing here
+    m_keys->attach(ui.TxtMyCall, ownCall);
+    m_keys->attach(ui.TxtMyBezirkA, boxKeys(true, [this] { ownCountyEntered(); }));
+    m_keys->attach(ui.txtContrInit, boxKeys(true, [this] { sentCodeEntered(); }));
+    m_keys->attach(ui.TxtTime,
+                   boxKeys(false, [this] { ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason); }));
+    m_keys->attach(ui.TxtSD, boxKeys(true, [this] { startDateEntered(); }));
+    m_keys->attach(ui.TxtST, boxKeys(true, [this] { startTimeEntered(); }));
+    for (int i = 0; i < 7; ++i)
+        m_keys->attach(ui.TxtF[i], boxKeys(true, [this, i] { keyerTextEntered(i); }));
+    m_keys->attach(ui.TxtCP, boxKeys(false, [this] { portEntered(); }));
 }
 
 void FrmInit::ownCallEntered() {
