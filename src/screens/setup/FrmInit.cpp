@@ -177,11 +177,12 @@ QWidget* FrmInit::buildStationBoxes() {
         e->setFixedWidth(twips(1800));
         g->addWidget(l, r, 0);
         g->addWidget(e, r, 1);
+        if (e == ui.TxtCP)
+            g->addWidget(ui.LblPortDev, r, 2);
         ++r;
         if (e == ui.TxtMyBezirkA)
             g->addWidget(ui.TxtEroare, r++, 0, 1, 2);
     }
-    g->addWidget(ui.LblPortDev, r - 1, 2);
     return w;
 }
 
