@@ -7,6 +7,17 @@ std::optional<QString> CallsignDb::lookup(const QString& callsign) {
     return q->value(0).toString();
 }
 
+std::optional<CallJudRow> CallsignDb::longestPrefix(const QString& callsign) {
+    const QString call = callsign.trimmed().toUpper();
+    for (qsizetype n = call.size(); n > 0; --n) {
+        auto q = m_db.select(QStringLiteral("SELECT ID, Jud FROM CallJud WHERE Call = ?"),
+                             {call.left(n)});
+        if (q && q->next())
+            return CallJudRow{q->value(0).toLongLong(), q->value(1).toString()};
+    }
+    return std::nullopt;
+}
+
 bool CallsignDb::InCall(const QString& callsign, const QString& county) {
     return m_db.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
                      {callsign, county});

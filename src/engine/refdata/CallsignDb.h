@@ -5,6 +5,12 @@
 #include <QString>
 #include <optional>
 
+/// A row of `CallJud` found by prefix.
+struct CallJudRow {
+    qint64 id = 0;
+    QString jud;
+};
+
 // The callsign-county table `CallJud`: what county a station was last logged with.
 class CallsignDb {
 public:
@@ -12,6 +18,9 @@ public:
 
     /// The stored county of `callsign`, or nothing when it is not in the table.
     std::optional<QString> lookup(const QString& callsign);
+    /// The own-call search: the row of the longest stored prefix of `callsign` (trimmed, upper
+    /// case), or nothing when no prefix of it is stored.
+    std::optional<CallJudRow> longestPrefix(const QString& callsign);
     /// `InCall`: adds `callsign` with `county`; false when the INSERT failed.
     bool InCall(const QString& callsign, const QString& county);
     /// `ModifJud`: replaces the county of a known `callsign`; false when the UPDATE failed.

@@ -70,6 +70,15 @@ QString sectorLogCode(const QString& sector) {
     return i < 0 ? QString() : QString(QChar(u'X')) + QChar(char16_t(u'A' + i));
 }
 
+QString ownCounty(const QString& stored, bool sectors) {
+    const QString sector = sectorLogCode(stored);
+    if (sector.isEmpty() && stored != QLatin1String("BU"))
+        return stored;
+    if (!sectors)
+        return QStringLiteral("BU");
+    return sector.isEmpty() ? QStringLiteral("X") : sector;
+}
+
 bool isMoldovan(const QString& callsign) {
     return callsign.trimmed().startsWith(QStringLiteral("ER"));
 }

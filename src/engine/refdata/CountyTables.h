@@ -30,6 +30,9 @@ QStringList list1Entries(const QString& callsign);
 QString list1Choice(const QString& callsign, const QString& entry);
 /// The log code of a Bucharest sector "B1".."B6" ("XA".."XF"); empty for anything else.
 QString sectorLogCode(const QString& sector);
+/// The own county for a stored county: Bucharest ("B1".."B6", "BU") becomes its sector log code
+/// where `sectors` count ("X" for "BU", the operator completes it), else "BU".
+QString ownCounty(const QString& stored, bool sectors);
 /// True for a Moldovan callsign, whose district gets a trailing "*".
 bool isMoldovan(const QString& callsign);
 /// `CJud`: checks the received-county field `text` for `callsign` in contest `def`.

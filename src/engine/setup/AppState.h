@@ -43,6 +43,7 @@ struct AppState {
     bool contestMode = false; // CONCURS chosen; SIMULARE or nothing otherwise
     bool returnToSetup = false;
     QString lookupCall;
+    qint64 callJudId = 0; // the `CallJud` row the own-call lookup found
 
     float scaleX = 1.0f;
     float scaleY = 1.0f;

@@ -14,6 +14,7 @@
 #include "setup/AppState.h"
 #include "setup/ContestCatalog.h"
 #include "setup/LayoutFactors.h"
+#include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
 
 #include <QButtonGroup>
@@ -52,13 +53,6 @@ QString modeNotice() {
                "ignorate.");
 }
 
-// The leading number of a text ("12AB" gives 12), 0 when it has none.
-int leadingNumber(const QString& text) {
-    static const QRegularExpression re(QStringLiteral("^\\s*(\\d+)"));
-    const auto m = re.match(text);
-    return m.hasMatch() ? m.captured(1).left(9).toInt() : 0;
-}
-
 void uncheck(QAbstractButton* b) {
     const bool exclusive = b->autoExclusive();
     b->setAutoExclusive(false);
@@ -73,6 +67,7 @@ FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
     setWindowTitle(kProgramTitle);
     buildUi();
     buildMenus();
+    installBoxKeys();
 }
 
 void FrmInit::buildUi() {
@@ -167,6 +162,7 @@ QWidget* FrmInit::buildStationBoxes() {
     ui.TxtST = lineEdit(w, "TxtST");
     ui.LblCP = label(w, "LblCP", QStringLiteral("ComPort :"));
     ui.TxtCP = lineEdit(w, "TxtCP");
+    ui.LblPortDev = label(w, "LblPortDev");
     for (QWidget* x : std::initializer_list<QWidget*>{ui.LblSD, ui.TxtSD, ui.LblST, ui.TxtST})
         x->hide();
     const QList<QPair<QLabel*, QLineEdit*>> rows{{ui.LblMyCall, ui.TxtMyCall},
@@ -181,6 +177,8 @@ QWidget* FrmInit::buildStationBoxes() {
         e->setFixedWidth(twips(1800));
         g->addWidget(l, r, 0);
         g->addWidget(e, r, 1);
+        if (e == ui.TxtCP)
+            g->addWidget(ui.LblPortDev, r, 2);
         ++r;
         if (e == ui.TxtMyBezirkA)
             g->addWidget(ui.TxtEroare, r++, 0, 1, 2);
@@ -306,8 +304,7 @@ bool FrmInit::Form_Load() {
         if (m_state.returnToSetup) {
             ui.txtContrInit->setText(m_qso.ui.LblContrInit->text());
         } else {
-            ui.txtContrInit->setText(ContestCatalog::callAreaDigit(m_state.settings.myCall));
-            ui.txtContrInit->setCursorPosition(1);
+            prefillCallAreaDigit(m_state.settings.myCall);
         }
     }
     const bool textsRead = SettingsFiles::CitTextCw(m_state.appPath, m_state.settings);
@@ -315,6 +312,7 @@ bool FrmInit::Form_Load() {
         ui.TxtF[i]->setText(m_state.settings.textF[i]);
     if (textsRead)
         ui.TxtCP->setText(QString::number(m_state.settings.comPort));
+    showPortDevice();
     if (!openDatabases())
         return false;
     focusAfterLoad();
@@ -428,7 +426,7 @@ void FrmInit::presentContest(const ContestDef& def) {
     switch (def.presentation) {
     case P::National:
         presentNationalFrames();
-        prefillCallAreaDigit();
+        prefillCallAreaDigit(m_state.settings.myCall);
         Fcs();
         break;
     case P::Zodiac:
@@ -442,7 +440,7 @@ void FrmInit::presentContest(const ContestDef& def) {
         q.ui.LblSSB->show();
         q.ui.LblAnunt->setText(QStringLiteral("SELECT ETAPA"));
         if (ui.txtContrInit->text().isEmpty())
-            prefillCallAreaDigit();
+            prefillCallAreaDigit(m_state.settings.myCall);
         else
             ui.txtContrInit->setCursorPosition(static_cast<int>(ui.txtContrInit->text().size()));
         Fcs();
@@ -454,7 +452,7 @@ void FrmInit::presentContest(const ContestDef& def) {
         }
         ContestPresentation::SetStage1Modes(q, m_state);
         if (!def.serialSent()) {
-            prefillCallAreaDigit();
+            prefillCallAreaDigit(m_state.settings.myCall);
             Fcs();
         }
         break;
@@ -484,7 +482,7 @@ void FrmInit::presentContest(const ContestDef& def) {
         if (def.number == 15 || def.number == 22)
             q.ui.TxtRstR3->setFixedWidth(twips(715, m_state.scaleX));
         if (def.sentCode == SentCodeRule::CallAreaDigit) {
-            prefillCallAreaDigit();
+            prefillCallAreaDigit(m_state.settings.myCall);
             Fcs();
         }
         break;
@@ -551,8 +549,8 @@ void FrmInit::Fcs() {
         ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::prefillCallAreaDigit() {
-    ui.txtContrInit->setText(ContestCatalog::callAreaDigit(m_state.settings.myCall));
+void FrmInit::prefillCallAreaDigit(const QString& call) {
+    ui.txtContrInit->setText(ContestCatalog::callAreaDigit(call));
     ui.txtContrInit->setCursorPosition(1);
 }
 
@@ -741,7 +739,7 @@ bool FrmInit::handOverChecks() {
     const qsizetype codeLength = ui.txtContrInit->text().size();
     if (codeLength < 3 && (n == 32 || n < 10)) {
         refuse(kSentCode);
-        prefillCallAreaDigit();
+        prefillCallAreaDigit(m_state.settings.myCall);
         ui.txtContrInit->setFocus(Qt::OtherFocusReason);
         return false;
     }

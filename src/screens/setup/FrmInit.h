@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 struct ContestDef;
+class FieldKeys;
 class FrmQSO;
 
 /// The set-up screen: contest choice, CONCURS / SIMULARE, station data, hand-over to the QSO
@@ -51,8 +52,20 @@ private:
     void SetupCaras();
     void presentZodiac();
     void presentNationalFrames();
-    void prefillCallAreaDigit();
+    void prefillCallAreaDigit(const QString& call);
     void focusOwnCallOrCounty();
+
+    // the station boxes' keys
+    void installBoxKeys();
+    void ownCallEntered();
+    void IndicInfo1();
+    void ownCountyEntered();
+    void sentCodeEntered();
+    void startDateEntered();
+    void startTimeEntered();
+    void keyerTextEntered(int index);
+    void portEntered();
+    void showPortDevice();
 
     void OpbConcurs_Click();
     void OpbTest_Click();
@@ -74,4 +87,5 @@ private:
     ScreenServices& m_services;
     AppState& m_state;
     FrmQSO& m_qso;
+    FieldKeys* m_keys = nullptr;
 };

@@ -36,6 +36,7 @@ struct InitControls {
     QLineEdit* TxtST = nullptr;
     QLabel* LblCP = nullptr;
     QLineEdit* TxtCP = nullptr;
+    QLabel* LblPortDev = nullptr; // the device the port number resolves to
 
     QGroupBox* FramCW = nullptr;
     QRadioButton* OpbCwJ = nullptr;

@@ -1,0 +1,138 @@
+// The set-up screen's station boxes: what each key does in them.
+#include "logging/Database.h"
+#include "refdata/CallsignDb.h"
+#include "refdata/CountyTables.h"
+#include "screens/FieldKeys.h"
+#include "screens/setup/FrmInit.h"
+#include "seams/Dialogs.h"
+#include "seams/KeyLine.h"
+#include "setup/AppState.h"
+#include "setup/ContestCatalog.h"
+#include "setup/DateTimeText.h"
+#include "setup/LeadingNumber.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+// Enter runs `onEnter` and goes no further; other characters become capitals in caps boxes.
+FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter) {
+    FieldKeys::Handlers h;
+    h.keyPress = [caps, onEnter = std::move(onEnter)](QChar& c) {
+        if (c == FieldKeys::kEnter) {
+            onEnter();
+            return true;
+        }
+        if (caps)
+            c = c.toUpper();
+        return false;
+    };
+    return h;
+}
+} // namespace
+
+void FrmInit::installBoxKeys() {
+    m_keys = new FieldKeys(this);
+    FieldKeys::Handlers ownCall = boxKeys(true, [this] { ownCallEntered(); });
+    ownCall.keyDown = [](QKeyEvent& e) { return e.key() == Qt::Key_F1; }; // F1 does nothing here
+    m_keys->attach(ui.TxtMyCall, ownCall);
+    m_keys->attach(ui.TxtMyBezirkA, boxKeys(true, [this] { ownCountyEntered(); }));
+    m_keys->attach(ui.txtContrInit, boxKeys(true, [this] { sentCodeEntered(); }));
+    m_keys->attach(ui.TxtTime,
+                   boxKeys(false, [this] { ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason); }));
+    m_keys->attach(ui.TxtSD, boxKeys(true, [this] { startDateEntered(); }));
+    m_keys->attach(ui.TxtST, boxKeys(true, [this] { startTimeEntered(); }));
+    for (int i = 0; i < 7; ++i)
+        m_keys->attach(ui.TxtF[i], boxKeys(true, [this, i] { keyerTextEntered(i); }));
+    m_keys->attach(ui.TxtCP, boxKeys(false, [this] { portEntered(); }));
+}
+
+void FrmInit::ownCallEntered() {
+    const QString typed = ui.TxtMyCall->text();
+    m_state.lookupCall = typed.trimmed();
+    Fcs();
+    if (m_state.lookupCall.isEmpty()) {
+        m_services.dialogs.message(QStringLiteral("Introducere eronata"), windowTitle(),
+                                   Dialogs::Buttons::Ok, Dialogs::Icon::None);
+        return;
+    }
+    IndicInfo1();
+    m_state.settings.myCall = typed.toUpper();
+    ui.TxtMyCall->setText(m_state.settings.myCall);
+    ui.TxtMyBezirkA->show();
+    ui.LblBezirk->show();
+    const int n = m_state.contestNumber;
+    if (n != 34) {
+        prefillCallAreaDigit(m_state.lookupCall);
+        if (n == 33)
+            ui.txtContrInit->clear();
+    }
+    Fcs();
+    if (ui.TxtMyBezirkA->text().isEmpty())
+        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::IndicInfo1() {
+    m_state.lookupCall = m_state.lookupCall.toUpper();
+    const std::optional<CallJudRow> row =
+        CallsignDb(m_services.callDb).longestPrefix(m_state.lookupCall);
+    if (!row) {
+        ui.TxtEroare->setText(QStringLiteral("  ") + m_state.lookupCall +
+                              QStringLiteral(" INEXISTENT IN BAZA DE DATE!!"));
+        ui.TxtEroare->show();
+        ui.TxtMyBezirkA->clear();
+        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_state.callJudId = row->id;
+    const bool sectors = m_state.contest().log.exchange == ExchangeKind::Sector;
+    m_state.settings.myJudet = CountyTables::ownCounty(row->jud, sectors);
+    ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
+    // An error line left from an earlier call would now be wrong.
+    ui.TxtEroare->hide();
+}
+
+void FrmInit::ownCountyEntered() {
+    m_state.settings.myJudet = ui.TxtMyBezirkA->text().toUpper();
+    ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
+    ui.TxtEroare->hide();
+    Fcs();
+}
+
+void FrmInit::sentCodeEntered() {
+    if (!ui.txtContrInit->text().isEmpty())
+        m_state.startCode = leadingNumber(ui.txtContrInit->text());
+    ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::startDateEntered() {
+    // A text that is no date brings back the last valid one.
+    if (const auto date = DateTimeText::parseDate(ui.TxtSD->text()))
+        m_state.nowDate = DateTimeText::formatDate(*date);
+    ui.TxtSD->setText(m_state.nowDate);
+    m_state.startDate = m_state.nowDate;
+    ui.TxtST->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::startTimeEntered() {
+    m_state.startTime = ui.TxtST->text();
+    ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::keyerTextEntered(int index) {
+    m_state.settings.textF[static_cast<size_t>(index)] = ui.TxtF[index]->text();
+    (index < 6 ? ui.TxtF[index + 1] : ui.TxtCP)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::portEntered() {
+    // A text without a number gives port 0, which opens nothing.
+    m_state.settings.comPort = leadingNumber(ui.TxtCP->text());
+    showPortDevice();
+    ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmInit::showPortDevice() {
+    const int port = leadingNumber(ui.TxtCP->text());
+    ui.LblPortDev->setText(port > 0 ? m_services.keyLine.deviceFor(port) : QString());
+}
