@@ -58,13 +58,6 @@ int leadingNumber(const QString& text) {
     const auto m = re.match(text);
     return m.hasMatch() ? m.captured(1).left(9).toInt() : 0;
 }
-
-void uncheck(QAbstractButton* b) {
-    const bool exclusive = b->autoExclusive();
-    b->setAutoExclusive(false);
-    b->setChecked(false);
-    b->setAutoExclusive(exclusive);
-}
 } // namespace
 
 FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
