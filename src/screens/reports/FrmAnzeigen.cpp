@@ -87,7 +87,7 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
         auto* fv = new QVBoxLayout(f);
         fv->setSpacing(2);
         for (QRadioButton* b : buttons)
-            fv->addWidget(b);
+            fv->addWidget(b, 0, Qt::AlignLeft);
     };
 
     ui.Frame1 = frame(w, "Frame1", QStringLiteral("VIEW"));
