@@ -218,6 +218,23 @@ private slots:
         QVERIFY(!w<QGroupBox>(h, "FraLogCbr")->isVisible());
     }
 
+    void unreadableContactStopsTheExportWithNothingWritten() {
+        ScreenHarness h;
+        QVERIFY(open(h, 35));
+        fillLog(h);
+        QVERIFY(h.addContact("YO9ZZZ", "31.02.26", "10:00", 1, "  ", "1"));
+        h.trigger(h.logView.get(), "mnuCabrillo");
+        h.dialogs.shown.clear();
+        h.click(h.logView.get(), "CmdGata");
+        QCOMPARE(h.dialogs.shown.size(), 3);
+        QVERIFY(h.dialogs.texts().last().startsWith(
+            QStringLiteral("FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO9ZZZ")));
+        QVERIFY(QDir(ReportFiles::logFolder(h.folder.path())).isEmpty());
+        QVERIFY(w<QGroupBox>(h, "FraLogCbr")->isVisible());
+        QVERIFY(w<QPushButton>(h, "CmdGata")->isVisible());
+        QVERIFY(h.logView->isVisible());
+    }
+
     void textLogWritesLogAndSummary() {
         ScreenHarness h;
         QVERIFY(open(h, 35));

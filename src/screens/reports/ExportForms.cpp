@@ -171,11 +171,15 @@ void FrmAnzeigen::CmdGata_Click() {
         m_services.dialogs.message(
             QStringLiteral("FARA CONFIRMAREA DECLARATIEI REZULTATELE OBTINUTE NU SINT VALABILE ! "),
             QString(), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-        ui.CmdGata->show();
-        (m_outputKind == KindCabrillo ? ui.FraLogCbr : ui.Frame6)->show();
+        showEntryForm();
         return;
     }
     ScrieLog();
+}
+
+void FrmAnzeigen::showEntryForm() {
+    ui.CmdGata->show();
+    (m_outputKind == KindCabrillo ? ui.FraLogCbr : ui.Frame6)->show();
 }
 
 // ---- writing and showing the files ----
@@ -216,7 +220,8 @@ void FrmAnzeigen::ScrieLog() {
     if (!written.ok()) {
         // Nothing was written; the form stays, to try again.
         tell(written.error);
-        ui.CmdGata->setVisible(m_archiveFormat == FormatNone);
+        if (m_archiveFormat == FormatNone)
+            showEntryForm();
         return;
     }
     ui.CmdGata->hide();

@@ -369,6 +369,9 @@ void FrmAnzeigen::Form_Load() {
     m_viewStage = -1;
     ui.TxtCountry->clear();
     ui.TxtCont->clear();
+    // The contest without multipliers shows no multiplier total.
+    ui.TxtMlt->setVisible(m_state.contest().report.hasMultipliers());
+    ui.LblMlt->setVisible(m_state.contest().report.hasMultipliers());
     fillStationBoxes();
 }
 
@@ -403,8 +406,6 @@ void FrmAnzeigen::mnuLogAnzeigen_Click() {
         View2Et();
     if (def.stageCount == 1)
         ui.OpB1B->hide();
-    ui.TxtMlt->setVisible(def.report.hasMultipliers());
-    ui.LblMlt->setVisible(def.report.hasMultipliers());
     ui.OpBLG->show();
     m_pending = PendingDelete;
 }

@@ -100,6 +100,7 @@ private:
     bool TxtNo_Valid();
     void storeStationData();
     void CmdGata_Click();
+    void showEntryForm();
     CabrilloHeader cabrilloHeader() const;
     void ScrieLog();
     void CitLogCbr(const WrittenFile& written);
