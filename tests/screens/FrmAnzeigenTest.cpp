@@ -218,6 +218,17 @@ private slots:
         QVERIFY(!w<QGroupBox>(h, "FraLogCbr")->isVisible());
     }
 
+    void cabrilloWithoutStoredStationData() {
+        ScreenHarness h;
+        QVERIFY(h.openLogView(35));
+        h.state.settings.myCall = QStringLiteral("YO3ABC");
+        h.trigger(h.logView.get(), "mnuCabrillo");
+        h.click(h.logView.get(), "CmdGata");
+        QVERIFY(QFile::exists(
+            ReportFiles::cabrilloPath(h.folder.path(), "YO3ABC", *ContestCatalog::find(35), "26")));
+        QCOMPARE(h.state.settings.operatorCount, 1);
+    }
+
     void unreadableContactStopsTheExportWithNothingWritten() {
         ScreenHarness h;
         QVERIFY(open(h, 35));

@@ -17,6 +17,7 @@ void FrmAnzeigen::resetFileLists() {
     const QString archive = ReportFiles::archiveFolder(m_state.appPath);
     DrvList_Change();
     ui.DirList->setCurrentIndex(m_dirModel->index(archive));
+    ui.DirList->scrollTo(ui.DirList->currentIndex());
     m_fileModel->setRootPath(archive);
     ui.FilList->setRootIndex(m_fileModel->index(archive));
 }

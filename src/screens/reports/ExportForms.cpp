@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableView>
+#include <algorithm>
 
 // The station-data form and the Cabrillo form, and the files and printouts they lead to.
 
@@ -82,7 +83,9 @@ void FrmAnzeigen::DatInSumm() {
 
 void FrmAnzeigen::fillStationBoxes() {
     const SettingsRecord& s = m_state.settings;
-    const QStringList values{s.section,     s.operators,   QString::number(s.operatorCount),
+    // Never stored (or stored below 1): the form's own starting value.
+    const int operatorCount = std::max(s.operatorCount, 1);
+    const QStringList values{s.section,     s.operators,   QString::number(operatorCount),
                              s.qth,         s.address,     s.transmitter,
                              s.receiver,    s.antennas[0], s.antennas[1],
                              s.antennas[2], s.antennas[3], s.club};
@@ -140,7 +143,8 @@ void FrmAnzeigen::storeStationData() {
 
 void FrmAnzeigen::CmdGata_Click() {
     if (!TxtNo_Valid()) {
-        // The button stays, so the corrected number can still be confirmed.
+        // The form and its button stay, so the corrected number can still be confirmed.
+        ui.Frame6->show();
         ui.TxtNo->clear();
         ui.TxtNo->setFocus(Qt::OtherFocusReason);
         return;
