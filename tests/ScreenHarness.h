@@ -12,6 +12,7 @@
 #include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
+#include "screens/reports/FrmAnzeigen.h"
 #include "screens/setup/FrmInit.h"
 #include "setup/AppState.h"
 
@@ -82,9 +83,30 @@ struct ScreenHarness {
         }
         return rows;
     }
+    /// Opens the log-view screen for `contest` as the set-up screen's "&LOG" does.
+    FrmAnzeigen* openLogView(int contest) {
+        if (!qso && !start())
+            return nullptr;
+        state.contestNumber = contest;
+        state.campNatChosen = contest == 0;
+        logView = std::make_unique<FrmAnzeigen>(services);
+        logView->show();
+        QApplication::setActiveWindow(logView.get());
+        return logView.get();
+    }
+    /// Puts a contact into LogGen as the QSO screen logs it.
+    bool addContact(const QString& call, const QString& date, const QString& utc, int stage,
+                    const QString& mult, const QString& pct, const QString& mode = "CW") {
+        const QString sent = mode == QLatin1String("CW") ? "599 001 BU" : "59 001 BU";
+        return logDb.exec(
+            QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
+                           "Md, Jud, Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {call, date, utc, QString::number(stage), sent, sent, mode, QStringLiteral("CJ"), mult,
+             pct});
+    }
 
     template <typename T> T* find(QWidget* screen, const char* name) {
-        T* w = screen->findChild<T*>(QLatin1String(name));
+        T* w = screen->findChild<T*>(QString::fromUtf8(name));
         if (!w)
             qFatal("no control %s", name);
         return w;
@@ -99,7 +121,7 @@ struct ScreenHarness {
         QTest::mouseClick(find<QWidget>(screen, name), Qt::LeftButton);
     }
     void trigger(QWidget* screen, const char* action) {
-        QAction* a = screen->findChild<QAction*>(QLatin1String(action));
+        QAction* a = screen->findChild<QAction*>(QString::fromUtf8(action));
         if (!a)
             qFatal("no action %s", action);
         a->trigger();
@@ -121,4 +143,5 @@ struct ScreenHarness {
                             keyLine, printer, logDb, callDb, specials};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
+    std::unique_ptr<FrmAnzeigen> logView;
 };

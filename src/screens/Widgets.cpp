@@ -69,4 +69,22 @@ void focusAt(QLineEdit* edit, int pos) {
     edit->setCursorPosition(std::clamp(pos, 0, static_cast<int>(edit->text().size())));
 }
 
+void uncheck(QAbstractButton* b) {
+    const bool exclusive = b->autoExclusive();
+    b->setAutoExclusive(false);
+    b->setChecked(false);
+    b->setAutoExclusive(exclusive);
+}
+
+void upperCaseTyping(QLineEdit* edit) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper == text)
+            return;
+        const int pos = edit->cursorPosition();
+        edit->setText(upper);
+        edit->setCursorPosition(pos);
+    });
+}
+
 } // namespace Widgets

@@ -25,4 +25,8 @@ void setBackColor(QWidget* w, QRgb rgb);
 void setForeColor(QWidget* w, QRgb rgb);
 /// Puts the focus on a text box with the caret at `pos` (clamped to its text).
 void focusAt(QLineEdit* edit, int pos);
+/// Clears an option button without touching the others of its group.
+void uncheck(QAbstractButton* b);
+/// Turns every key typed into `edit` to upper case, the caret staying where it was.
+void upperCaseTyping(QLineEdit* edit);
 } // namespace Widgets

@@ -99,6 +99,11 @@ private slots:
         QCOMPARE(f.supported, supported);
     }
 
+    void onlyTheNameContestHasNoCabrillo() {
+        for (const ContestDef& def : ContestCatalog::all())
+            QCOMPARE(def.hasCabrillo(), def.number != 11);
+    }
+
     void gridColumns() {
         const auto qso = GridColumns::ColGrid(1.0f, false, false);
         QCOMPARE(qso,

@@ -54,6 +54,33 @@ private slots:
         QVERIFY(reader.error().startsWith("LOGUL NU POATE FI CITIT"));
     }
 
+    // The grids order by SQL; they must list the rows as the reports walk them.
+    void gridOrderIsTheReportOrder() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        Database db(QStringLiteral("LogReaderGridOrder"));
+        QCOMPARE(db.open(dir.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
+        QList<LogRow> rows = ReportFixture::entered(0);
+        rows << ReportFixture::row(8, "YO6AAA", "1.1.07", "10:00", "1", "", "", "CW", "", "", "1")
+             << ReportFixture::row(9, "YO6BBB", "31.12.06", "23:59", "1", "", "", "CW", "", "", "1")
+             << ReportFixture::row(10, "YO6CCC", "28.02.07", "9:00", "1", "", "", "CW", "", "",
+                                   "1");
+        for (const LogRow& r : rows)
+            QVERIFY(db.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp) VALUES (?, ?, ?, ?)",
+                            {r.callsign, r.data, r.utc, r.etp}));
+        auto q = db.select(QStringLiteral("SELECT ID FROM LogGen") + LogDate::sqlOrder());
+        QVERIFY(q);
+        QStringList sqlOrder;
+        while (q->next())
+            sqlOrder << q->value(0).toString();
+        LogReader reader(db);
+        QList<LogRow> read;
+        QVERIFY(reader.read(0, read));
+        QCOMPARE(sqlOrder, ids(read));
+        QCOMPARE(sqlOrder.first(), QStringLiteral("8"));
+        QCOMPARE(sqlOrder.at(1), QStringLiteral("9"));
+    }
+
     void unreadableDatesComeFirst() {
         QList<LogRow> rows{
             ReportFixture::row(1, "A", "01.01.07", "00:00", "1", "", "", "CW", "", "", "1"),

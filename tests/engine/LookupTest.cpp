@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "refdata/CallsignDb.h"
 
 // The callsign-county database: what a lookup proposes, and what a logged contact teaches it.
 class LookupTest : public QObject {
@@ -163,6 +164,51 @@ private slots:
         QCOMPARE(f.callJudRows(), after.isEmpty() ? 0 : 1);
         QCOMPARE(f.calls().scalar(QStringLiteral("SELECT count(*) FROM Updates")).toInt(), updates);
         QVERIFY(!f.c().notFound);
+    }
+
+    // Adding by hand on the log-view screen: refused entries leave the table as it was.
+    void addByHand_data() {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("county");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("new") << "YO5XYZ"
+                             << "CJ" << QString() << 2;
+        QTest::newRow("blanks around") << " YO5XYZ "
+                                       << " CJ" << QString() << 2;
+        QTest::newRow("known") << "YO5ABC"
+                               << "BH"
+                               << "INDICATIVUL YO5ABC EXISTA DEJA IN BAZA DE DATE ! NU S-A "
+                                  "INSERAT NIMIC."
+                               << 1;
+        QTest::newRow("apostrophe in call") << "YO5'X"
+                                            << "CJ"
+                                            << "INDICATIVUL SI JUDETUL NU POT CONTINE APOSTROF ( "
+                                               "' ) ! NU S-A INSERAT NIMIC."
+                                            << 1;
+        QTest::newRow("apostrophe in county") << "YO5XYZ"
+                                              << "C'J"
+                                              << "INDICATIVUL SI JUDETUL NU POT CONTINE APOSTROF "
+                                                 "( ' ) ! NU S-A INSERAT NIMIC."
+                                              << 1;
+        QTest::newRow("no call") << "  "
+                                 << "CJ"
+                                 << "INTRODUCETI INDICATIVUL ! NU S-A INSERAT NIMIC." << 1;
+    }
+    void addByHand() {
+        QFETCH(QString, call);
+        QFETCH(QString, county);
+        QFETCH(QString, message);
+        QFETCH(int, rows);
+        EngineFixture f(QStringLiteral("CampNatUS"));
+        QVERIFY(f.ok());
+        f.known(QStringLiteral("YO5ABC"), QStringLiteral("CJ"));
+        CallsignDb db(f.calls());
+        QCOMPARE(db.addByHand(call, county), message);
+        QCOMPARE(f.callJudRows(), rows);
+        QCOMPARE(f.storedCounty(QStringLiteral("YO5ABC")), QStringLiteral("CJ"));
+        if (message.isEmpty())
+            QCOMPARE(f.storedCounty(QStringLiteral("YO5XYZ")), QStringLiteral("CJ"));
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "logging/LogRow.h"
 #include "reports/LogDate.h"
-#include "reports/LogRow.h"
 #include "setup/SettingsRecord.h"
 
 #include <QList>
@@ -13,7 +13,7 @@ inline LogRow row(qint64 id, const char* call, const char* date, const char* utc
                   const char* sent, const char* rcvd, const char* md, const char* jud,
                   const char* mult, const char* pct) {
     const auto s = [](const char* t) { return QString::fromUtf8(t); };
-    return {id, s(call), s(date), s(utc), s(etp), s(sent), s(rcvd), s(md), s(jud), s(mult), s(pct)};
+    return {s(call), s(date), s(utc), s(etp), s(sent), s(rcvd), s(md), s(jud), s(mult), s(pct), id};
 }
 
 // The log in entry order; 01.03 is logged before 28.02 to show the order by real date.

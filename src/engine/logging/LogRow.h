@@ -14,4 +14,5 @@ struct LogRow {
     QString jud;
     QString mult;
     QString pct;
+    qint64 id = 0; // `ID`, for a row read back from the log
 };

@@ -27,3 +27,19 @@ bool CallsignDb::ModifJud(const QString& callsign, const QString& county) {
     return m_db.exec(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"),
                      {county, callsign});
 }
+
+QString CallsignDb::addByHand(const QString& typedCall, const QString& typedCounty) {
+    const QString callsign = typedCall.trimmed();
+    const QString county = typedCounty.trimmed();
+    const QString notAdded = QStringLiteral(" NU S-A INSERAT NIMIC.");
+    if (callsign.isEmpty())
+        return QStringLiteral("INTRODUCETI INDICATIVUL !") + notAdded;
+    if (callsign.contains(u'\'') || county.contains(u'\''))
+        return QStringLiteral("INDICATIVUL SI JUDETUL NU POT CONTINE APOSTROF ( ' ) !") + notAdded;
+    if (lookup(callsign))
+        return QStringLiteral("INDICATIVUL ") + callsign +
+               QStringLiteral(" EXISTA DEJA IN BAZA DE DATE !") + notAdded;
+    if (!InCall(callsign, county))
+        return QStringLiteral("INSERAREA IN BAZA DE DATE NU A REUSIT: ") + lastError();
+    return {};
+}

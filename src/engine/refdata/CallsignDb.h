@@ -23,6 +23,9 @@ public:
     std::optional<CallJudRow> longestPrefix(const QString& callsign);
     /// `InCall`: adds `callsign` with `county`; false when the INSERT failed.
     bool InCall(const QString& callsign, const QString& county);
+    /// Adds a callsign typed on the log-view screen; an empty text when it was added, otherwise
+    /// the operator's message (no callsign, an apostrophe, already known, database failure).
+    QString addByHand(const QString& callsign, const QString& county);
     /// `ModifJud`: replaces the county of a known `callsign`; false when the UPDATE failed.
     bool ModifJud(const QString& callsign, const QString& county);
     QString lastError() const { return m_db.lastError(); }

@@ -2,7 +2,7 @@
 
 #include "reports/ExportResult.h"
 #include "reports/LineResult.h"
-#include "reports/LogRow.h"
+#include "logging/LogRow.h"
 #include "setup/ContestDef.h"
 
 #include <QList>

@@ -29,6 +29,15 @@ QString digits(int value, int width) {
     return QString::number(value).rightJustified(width, u'0');
 }
 
+QString sqlOrder() {
+    // "dd.mm.yy" read as yymmdd; unreadable dates and times sort first, as an empty key.
+    return QStringLiteral(
+        " ORDER BY CASE WHEN trim(Data) GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9]' "
+        "THEN substr(trim(Data), 7, 2) || substr(trim(Data), 4, 2) || substr(trim(Data), 1, 2) "
+        "ELSE '' END, "
+        "CASE WHEN trim(UTC) GLOB '[0-9][0-9]:[0-9][0-9]' THEN trim(UTC) ELSE '' END, ID");
+}
+
 void sortByRealDate(QList<LogRow>& rows) {
     struct Keyed {
         qint64 day;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/LogRow.h"
+#include "logging/LogRow.h"
 
 #include <QDate>
 #include <QList>
@@ -14,6 +14,8 @@ QDate parseDate(const QString& text);
 QTime parseTime(const QString& text);
 /// `value` in `width` digits with leading zeros (dates and times of the electronic logs).
 QString digits(int value, int width);
+/// The ORDER BY clause that lists LogGen rows as sortByRealDate orders them (for the grids).
+QString sqlOrder();
 /// Orders rows by their real date, then time, then entry order; unreadable dates come first.
 void sortByRealDate(QList<LogRow>& rows);
 } // namespace LogDate

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/LogRow.h"
+#include "logging/LogRow.h"
 
 #include <QString>
 

@@ -55,6 +55,8 @@ struct ContestDef {
     bool serialSent() const { return sentCode == SentCodeRule::Serial; }
     /// True when the SENT COD box is visible on the set-up screen.
     bool sentCodeVisible() const;
+    /// False for the contest that scores names: it sends no Cabrillo log.
+    bool hasCabrillo() const { return presentation != Presentation::Caras; }
     /// True when "#3" sends the code cut ("007" as "TT7", "042" as "T42") in CW messages.
     bool cutsSentCodeInCw() const { return number >= 11 && number <= 29; }
 };

@@ -53,12 +53,6 @@ QString modeNotice() {
                "ignorate.");
 }
 
-void uncheck(QAbstractButton* b) {
-    const bool exclusive = b->autoExclusive();
-    b->setAutoExclusive(false);
-    b->setChecked(false);
-    b->setAutoExclusive(exclusive);
-}
 } // namespace
 
 FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)

@@ -1,0 +1,108 @@
+#include "reports/ReportFiles.h"
+#include "screens/reports/FrmAnzeigen.h"
+#include "setup/AppState.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QTreeView>
+
+// The archive frame: the typed name always names a file inside the "ARHIVA" folder.
+
+void FrmAnzeigen::resetFileLists() {
+    const QString archive = ReportFiles::archiveFolder(m_state.appPath);
+    DrvList_Change();
+    ui.DirList->setCurrentIndex(m_dirModel->index(archive));
+    ui.DirList->scrollTo(ui.DirList->currentIndex());
+    m_fileModel->setRootPath(archive);
+    ui.FilList->setRootIndex(m_fileModel->index(archive));
+}
+
+void FrmAnzeigen::DrvList_Change() {
+    const QString drive = QDir::fromNativeSeparators(ui.DrvList->currentText());
+    m_dirModel->setRootPath(drive);
+    ui.DirList->setRootIndex(m_dirModel->index(drive));
+}
+
+void FrmAnzeigen::DirList_Change() {
+    const QString path = m_dirModel->filePath(ui.DirList->currentIndex());
+    m_fileModel->setRootPath(path);
+    ui.FilList->setRootIndex(m_fileModel->index(path));
+    ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmAnzeigen::FilList_DblClick(const QModelIndex& index) {
+    ui.TxtNameDat->setText(m_fileModel->fileName(index));
+}
+
+void FrmAnzeigen::TxtNameDat_Change(const QString& text) {
+    m_fileName = text;
+    const QString ending = text.right(4);
+    if (ending == QLatin1String(".TXT") || ending == QLatin1String(".txt"))
+        m_archiveFormat = FormatText;
+    else if (ending == QLatin1String(".ADI") || ending == QLatin1String(".adi"))
+        m_archiveFormat = FormatAdif;
+    else
+        return;
+    m_fileName.chop(4);
+    ui.TxtNameDat->setText(m_fileName);
+}
+
+void FrmAnzeigen::TxtNameDat_Enter() {
+    TxtNameDat_Change(ui.TxtNameDat->text());
+}
+
+bool FrmAnzeigen::archiveNameOk() {
+    const QString why = ReportFiles::checkArchiveName(ui.TxtNameDat->text());
+    if (why.isEmpty())
+        return true;
+    tell(why);
+    ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void FrmAnzeigen::CmdSterg_Click() {
+    if (!archiveNameOk())
+        return;
+    if (m_archiveFormat != FormatText && m_archiveFormat != FormatAdif) {
+        tell(QStringLiteral("SCRIETI NUMELE FISIERULUI CU TERMINATIA .TXT SAU .ADI !"));
+        ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString name = ui.TxtNameDat->text().trimmed();
+    if (!ask(QStringLiteral("VRETI SA STERGETI FISIERUL ") + name + QStringLiteral(" ?"),
+             QStringLiteral("STERGERE?")))
+        return;
+    const QString path = ReportFiles::archivePath(
+        m_state.appPath, name,
+        m_archiveFormat == FormatText ? QStringLiteral(".txt") : QStringLiteral(".adi"));
+    if (!QFile::remove(path))
+        tell(QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(path) +
+             QStringLiteral(" NU EXISTA SAU NU POATE FI STERS !"));
+    resetFileLists();
+    ui.TxtNameDat->clear();
+}
+
+void FrmAnzeigen::CmdMemTxt_Click() {
+    m_archiveFormat = FormatText;
+    if (!archiveNameOk())
+        return;
+    ScrieLog();
+    resetFileLists();
+    ui.TxtNameDat->clear();
+}
+
+void FrmAnzeigen::CmdArhivADI_Click() {
+    m_archiveFormat = FormatAdif;
+    m_outputKind = KindAdif;
+    if (!archiveNameOk())
+        return;
+    ScrieLog();
+    resetFileLists();
+    ui.TxtNameDat->clear();
+    ui.FraArh->hide();
+}

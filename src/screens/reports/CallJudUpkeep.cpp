@@ -1,0 +1,84 @@
+#include "logging/Database.h"
+#include "refdata/CallsignDb.h"
+#include "screens/Widgets.h"
+#include "screens/reports/FrmAnzeigen.h"
+#include "seams/Dialogs.h"
+#include "setup/AppState.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+
+// The callsign-county table: viewed sorted by callsign, extended by hand.
+
+void FrmAnzeigen::OpBCallJud_Click() {
+    m_state.gridOwner = AppState::kGridOwnerLogView;
+    ui.Frame4->hide();
+    ui.Frame7->hide();
+    SortCallJud();
+}
+
+void FrmAnzeigen::SortCallJud() {
+    QSqlQuery q(m_services.callDb.handle());
+    if (!q.exec(QStringLiteral("SELECT * FROM CallJud ORDER BY Call"))) {
+        tell(QStringLiteral("BAZA DE DATE NU POATE FI CITITA: ") + q.lastError().text());
+        return;
+    }
+    m_callModel->setQuery(std::move(q));
+    while (m_callModel->canFetchMore())
+        m_callModel->fetchMore();
+    ColGridA();
+}
+
+void FrmAnzeigen::ColGridA() {
+    ui.DBGrid1->hide();
+    ui.DBGrid5->show();
+    const int widths[] = {0, 900, 400};
+    for (int c = 0; c < 3 && c < m_callModel->columnCount(); ++c) {
+        ui.DBGrid5->setColumnHidden(c, widths[c] == 0);
+        if (widths[c] > 0)
+            ui.DBGrid5->setColumnWidth(c, Widgets::twips(widths[c], m_state.scaleX));
+    }
+}
+
+void FrmAnzeigen::OpBCallJud_DblClick() {
+    ui.Frame7->show();
+    ui.Frame4->hide();
+    ui.Frame1->hide();
+}
+
+void FrmAnzeigen::OpBAnf_gen_Click() {
+    ui.Frame8->show();
+    ui.Frame7->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4,
+                                                      ui.Frame5, ui.Frame6, ui.CmdGata})
+        w->hide();
+    ui.TxtCountry->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmAnzeigen::TxtCont_Enter() {
+    if (!ask(QStringLiteral("VRETI SA INSERTATI ?"), QStringLiteral("INTRODUCERE DATE"))) {
+        Form_Load();
+        return;
+    }
+    ScrieCallJud();
+}
+
+void FrmAnzeigen::ScrieCallJud() {
+    CallsignDb db(m_services.callDb);
+    const QString refused = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
+    if (!refused.isEmpty()) {
+        // Nothing was inserted: the boxes keep what was typed, to be corrected.
+        tell(refused, QStringLiteral("INTRODUCERE DATE"));
+        ui.TxtCountry->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_services.dialogs.message(QStringLiteral("OK?"), QStringLiteral("OK ? "), Dialogs::Buttons::Ok,
+                               Dialogs::Icon::Question);
+    Form_Load();
+}

@@ -1,0 +1,253 @@
+#include "reports/Cabrillo.h"
+#include "reports/ClaimedScore.h"
+#include "reports/ScrieLog.h"
+#include "reports/Summary.h"
+#include "screens/Widgets.h"
+#include "screens/reports/FrmAnzeigen.h"
+#include "seams/Dialogs.h"
+#include "setup/AppState.h"
+#include "setup/SettingsFiles.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <algorithm>
+
+// The station-data form and the Cabrillo form, and the files and printouts they lead to.
+
+namespace {
+// The leading number of a typed text ("2X" gives 2), 0 when it has none.
+int leadingNumber(const QString& text) {
+    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,9})"));
+    const auto m = re.match(text);
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+QList<QLineEdit*> stationBoxes(const LogViewControls& ui) {
+    return {ui.TxtSection, ui.TxtOp,     ui.TxtNo,     ui.TxtQTH,    ui.TxtAds,    ui.TxtTx,
+            ui.TxtRx,      ui.TxtAnt[0], ui.TxtAnt[1], ui.TxtAnt[2], ui.TxtAnt[3], ui.TxtClub};
+}
+} // namespace
+
+// ---- the menus and the PRINT frame's Summary ----
+
+void FrmAnzeigen::mnuCabrillo_Click() {
+    clearStage();
+    Anulat();
+    OrdLog();
+    m_outputKind = KindCabrillo;
+    m_archiveFormat = FormatNone;
+    m_outputPass = 10;
+    m_summaryOnly = 10;
+    ui.CmdGata->show();
+    Summe();
+    const ContestDef& def = m_state.contest();
+    const CabrilloHeader h = Cabrillo::prefilledHeader(def, m_state.settings.myCall,
+                                                       ClcPctCbr(def, m_totals), twoDigitYear());
+    ui.TxtContest->setText(h.contest);
+    ui.TxtCall->setText(h.callsign);
+    ui.TxtScore->setText(h.claimedScore);
+    ui.FraLogCbr->show();
+    ui.TxtCateg->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmAnzeigen::mnuTXT_Click() {
+    clearStage();
+    Anulat();
+    m_archiveFormat = FormatNone;
+    OrdLog();
+    m_outputPass = 10;
+    m_outputKind = KindTextLog;
+    m_summaryOnly = 10;
+    DatInSumm();
+}
+
+void FrmAnzeigen::OpBDSumm_Click() {
+    m_summaryOnly = 0;
+    DatInSumm();
+}
+
+void FrmAnzeigen::DatInSumm() {
+    ui.Frame3->hide();
+    ui.Frame2->hide();
+    ui.Frame1->hide();
+    ui.Frame6->show();
+    ui.CmdGata->show();
+    fillStationBoxes();
+    ui.TxtSection->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmAnzeigen::fillStationBoxes() {
+    const SettingsRecord& s = m_state.settings;
+    // Never stored (or stored below 1): the form's own starting value.
+    const int operatorCount = std::max(s.operatorCount, 1);
+    const QStringList values{s.section,     s.operators,   QString::number(operatorCount),
+                             s.qth,         s.address,     s.transmitter,
+                             s.receiver,    s.antennas[0], s.antennas[1],
+                             s.antennas[2], s.antennas[3], s.club};
+    const QList<QLineEdit*> boxes = stationBoxes(ui);
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        boxes[i]->setText(values[i]);
+}
+
+// ---- Enter in the two forms ----
+
+void FrmAnzeigen::connectStationBoxes() {
+    const QList<QLineEdit*> boxes = stationBoxes(ui);
+    for (qsizetype i = 0; i + 1 < boxes.size(); ++i) {
+        QLineEdit* next = boxes[i + 1];
+        connect(boxes[i], &QLineEdit::returnPressed, this, [this, box = boxes[i], next] {
+            if (box == ui.TxtNo && !TxtNo_Valid()) {
+                ui.TxtNo->clear();
+                return;
+            }
+            next->setFocus(Qt::OtherFocusReason);
+        });
+    }
+}
+
+void FrmAnzeigen::connectCabrilloBoxes() {
+    const QList<QLineEdit*>& boxes = ui.cabrilloBoxes;
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        QLineEdit* next = boxes[(i + 1) % boxes.size()];
+        connect(boxes[i], &QLineEdit::returnPressed, this, [next] {
+            Widgets::focusAt(next, static_cast<int>(next->text().trimmed().size()));
+        });
+    }
+}
+
+bool FrmAnzeigen::TxtNo_Valid() {
+    return leadingNumber(ui.TxtNo->text()) >= 1;
+}
+
+// ---- confirming the data ----
+
+void FrmAnzeigen::storeStationData() {
+    SettingsRecord& s = m_state.settings;
+    const auto upper = [](const QLineEdit* box) { return box->text().toUpper(); };
+    s.section = upper(ui.TxtSection);
+    s.operators = upper(ui.TxtOp);
+    s.operatorCount = leadingNumber(ui.TxtNo->text());
+    s.qth = upper(ui.TxtQTH);
+    s.address = upper(ui.TxtAds);
+    s.transmitter = upper(ui.TxtTx);
+    s.receiver = upper(ui.TxtRx);
+    for (int i = 0; i < 4; ++i)
+        s.antennas[static_cast<size_t>(i)] = upper(ui.TxtAnt[i]);
+    s.club = upper(ui.TxtClub);
+}
+
+void FrmAnzeigen::CmdGata_Click() {
+    if (!TxtNo_Valid()) {
+        // The form and its button stay, so the corrected number can still be confirmed.
+        ui.Frame6->show();
+        ui.TxtNo->clear();
+        ui.TxtNo->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    ui.CmdGata->hide();
+    storeStationData();
+    if (!ask(QStringLiteral("INTRODUCERE DE DATE TERMINATA ?"),
+             QStringLiteral("INTRODUCERE DATE"))) {
+        ui.CmdGata->show();
+        ui.TxtSection->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    ui.Frame6->hide();
+    if (!SettingsFiles::ScrieInit(m_state.appPath, m_state.settings))
+        tell(QStringLiteral("DATELE STATIEI NU AU PUTUT FI SALVATE IN FISIERUL VELTInit.dat !"));
+    if (m_summaryOnly == 0) {
+        PSummary();
+        Anulat();
+        return;
+    }
+    const bool declared =
+        m_services.dialogs.message(
+            QStringLiteral("PRIN EXPEDIEREA LOGULUI ELECTRONIC DECLAR CA AM OPERAT STATIA IN "
+                           "LIMITELE LICENTEI SI RESPECTIND REGULAMENTUL DE CONCURS !!!"),
+            QStringLiteral("DECLARATIE"), Dialogs::Buttons::YesNo,
+            Dialogs::Icon::Exclamation) == Dialogs::AnswerYes;
+    if (!declared) {
+        m_services.dialogs.message(
+            QStringLiteral("FARA CONFIRMAREA DECLARATIEI REZULTATELE OBTINUTE NU SINT VALABILE ! "),
+            QString(), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        showEntryForm();
+        return;
+    }
+    ScrieLog();
+}
+
+void FrmAnzeigen::showEntryForm() {
+    ui.CmdGata->show();
+    (m_outputKind == KindCabrillo ? ui.FraLogCbr : ui.Frame6)->show();
+}
+
+// ---- writing and showing the files ----
+
+CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
+    CabrilloHeader h;
+    h.contest = ui.TxtContest->text();
+    h.callsign = ui.TxtCall->text();
+    h.category = ui.TxtCateg->text();
+    h.claimedScore = ui.TxtScore->text();
+    h.operators = ui.TxtOperat->text();
+    h.club = ui.TxtClub1->text();
+    h.name = ui.TxtName->text();
+    for (int i = 0; i < 3; ++i)
+        h.address[static_cast<size_t>(i)] = ui.TxtAdrs[i]->text();
+    for (int i = 0; i < 2; ++i)
+        h.soapbox[static_cast<size_t>(i)] = ui.TxtSoap[i]->text();
+    return h;
+}
+
+void FrmAnzeigen::ScrieLog() {
+    ::ScrieLog writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
+                      twoDigitYear());
+    const QString name = ui.TxtNameDat->text();
+    WrittenFile written;
+    if (m_archiveFormat == FormatAdif)
+        written = writer.adif(name);
+    else if (m_archiveFormat == FormatText)
+        written = writer.textArchive(name);
+    else if (m_outputKind == KindCabrillo)
+        written = writer.cabrillo(cabrilloHeader());
+    else if (m_outputKind == KindTextLog)
+        written = writer.textLog();
+    else
+        return;
+    ui.DBGrid1->hide();
+    ui.Frame4->hide();
+    if (!written.ok()) {
+        // Nothing was written; the form stays, to try again.
+        tell(written.error);
+        if (m_archiveFormat == FormatNone)
+            showEntryForm();
+        return;
+    }
+    ui.CmdGata->hide();
+    ui.FraLogCbr->hide();
+    CitLogCbr(written);
+}
+
+void FrmAnzeigen::CitLogCbr(const WrittenFile& written) {
+    ui.ListCbr->clear();
+    ui.ListCbr->addItems(written.lines);
+    ui.ListCbr->show();
+}
+
+void FrmAnzeigen::PSummary() {
+    if (!Message4()) {
+        m_pending = PrintDeclined;
+        return;
+    }
+    Summe();
+    QString note;
+    Summary::PSummary(m_services.printer, m_state.contest(), m_state.settings, m_totals,
+                      twoDigitYear(), note);
+    if (!note.isEmpty())
+        tell(note, QStringLiteral("TIPARIRE"));
+}

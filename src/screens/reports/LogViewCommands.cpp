@@ -1,0 +1,155 @@
+#include "logging/Database.h"
+#include "reports/LogDate.h"
+#include "reports/LogReader.h"
+#include "reports/PrintedLog.h"
+#include "screens/Widgets.h"
+#include "screens/reports/FrmAnzeigen.h"
+#include "seams/Dialogs.h"
+#include "setup/AppState.h"
+#include "setup/GridColumns.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTableView>
+
+// ---- totals and the log grid ----
+
+bool FrmAnzeigen::Summe() {
+    QList<LogRow> rows;
+    LogReader reader(m_services.logDb);
+    if (!reader.read(0, rows)) {
+        m_totals = {};
+        tell(reader.error());
+        return false;
+    }
+    m_totals = ClcSum(rows);
+    return true;
+}
+
+void FrmAnzeigen::showTotals(int stage) {
+    const bool whole = stage == 0;
+    ui.TxtQSO->setText(QString::number(whole ? m_totals.qsos : m_totals.stage(stage).qsos));
+    ui.TxtMlt->setText(
+        QString::number(whole ? m_totals.multipliers : m_totals.stage(stage).multipliers));
+    ui.TxtPkt->setText(QString::number(whole ? m_totals.points : m_totals.stage(stage).points));
+}
+
+void FrmAnzeigen::bindLog(int stage) {
+    m_state.gridOwner = AppState::kGridOwnerLogView;
+    m_viewStage = stage;
+    QSqlQuery q(m_services.logDb.handle());
+    q.prepare(QStringLiteral("SELECT * FROM LogGen") +
+              (stage ? QStringLiteral(" WHERE Etp = ?") : QString()) + LogDate::sqlOrder());
+    if (stage)
+        q.addBindValue(QString::number(stage));
+    if (!q.exec()) {
+        tell(QStringLiteral("LOGUL NU POATE FI CITIT: ") + q.lastError().text());
+        return;
+    }
+    m_logModel->setQuery(std::move(q));
+    while (m_logModel->canFetchMore())
+        m_logModel->fetchMore();
+    ui.DBGrid5->hide();
+    ui.DBGrid1->show();
+    ui.DBGrid1->scrollToBottom();
+    ColGrid();
+}
+
+void FrmAnzeigen::ColGrid() {
+    const auto widths = GridColumns::ColGrid(
+        m_state.scaleX, m_state.contest().presentation == Presentation::Caras, true);
+    for (int c = 0; c < static_cast<int>(widths.size()) && c < m_logModel->columnCount(); ++c) {
+        ui.DBGrid1->setColumnHidden(c, widths[c] == 0);
+        if (widths[c] > 0)
+            ui.DBGrid1->setColumnWidth(c, Widgets::twips(widths[c]));
+    }
+}
+
+// ---- VIEW and PRINT choices ----
+
+void FrmAnzeigen::viewChoice(int stage) {
+    ui.Frame5->hide();
+    Summe();
+    showTotals(stage);
+    bindLog(stage);
+}
+
+void FrmAnzeigen::printChoice(int stage) {
+    ui.Frame4->show();
+    Summe();
+    showTotals(stage);
+    bindLog(stage);
+    if (m_pending == PendingPrint && !Message4()) {
+        Anulat();
+        m_pending = PrintDeclined;
+    }
+    if (m_pending == PrintDeclined)
+        return;
+    QList<LogRow> rows;
+    LogReader reader(m_services.logDb);
+    if (!reader.read(stage, rows)) {
+        tell(reader.error());
+        return;
+    }
+    const AppState& s = m_state;
+    PrintedLog log(m_services.printer, s.contest(), s.settings.myCall, twoDigitYear());
+    QString note;
+    log.print(stage, rows, note);
+    if (!note.isEmpty())
+        tell(note, QStringLiteral("TIPARIRE"));
+}
+
+bool FrmAnzeigen::Message4() {
+    return ask(QStringLiteral("PRINTERUL ESTE PREGATIT PT. TIPARIRE ?"),
+               QStringLiteral("TIPARIRE"));
+}
+
+// ---- deleting one contact ----
+
+void FrmAnzeigen::DBGrid1_RowSelected() {
+    if (m_pending == PendingDelete)
+        ui.Frame5->show();
+    m_pending = PendingNone;
+}
+
+void FrmAnzeigen::OpBDelete_Click() {
+    if (!ask(QStringLiteral("VRETI SA STERGETI ?"), QStringLiteral("STERGERE ?"))) {
+        Form_Load();
+        return;
+    }
+    m_pending = PendingDelete;
+    const QModelIndex current = ui.DBGrid1->currentIndex();
+    if (current.isValid()) {
+        const QVariant id = m_logModel->record(current.row()).value(QStringLiteral("ID"));
+        if (!m_services.logDb.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id}))
+            tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
+        Summe();
+        showTotals(m_viewStage);
+        bindLog(m_viewStage);
+    }
+    ui.Frame5->hide();
+    Widgets::uncheck(ui.OpBDelete);
+}
+
+// ---- deleting the whole log ----
+
+void FrmAnzeigen::OpbL1A_Click() {
+    Widgets::uncheck(ui.OpbL1A);
+    bindLog(0);
+    if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?")))
+        Ja();
+    else
+        Anulat();
+}
+
+void FrmAnzeigen::Ja() {
+    if (!m_services.logDb.exec(QStringLiteral("DELETE FROM LogGen")))
+        tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
+    bindLog(0);
+    ui.Frame2->hide();
+}
