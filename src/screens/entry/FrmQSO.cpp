@@ -42,6 +42,9 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     buildUi();
     buildMenus();
     attachKeys();
+    // The keyer's frames show only once CW is keyed by the PC.
+    ui.FramTxtCw->hide();
+    ui.FrmCwProgr->hide();
     m_grid = new QSqlQueryModel(this);
     ui.DBGrid1->setModel(m_grid);
     m_clock = new QTimer(this);
