@@ -108,7 +108,6 @@ private:
     bool VerifLog();
     void dateIncomplete();
     void padReceivedCode();
-    void takeReceived();
     void ElimSp();
     void ElimSp1();
     bool altKeys(QKeyEvent& e);
@@ -123,12 +122,11 @@ private:
     void offLineKeys(int key);
     bool indicKeyDown(QKeyEvent& e);
     bool indicKeyPress(QChar& c);
-    bool rstr1KeyDown(QKeyEvent& e);
+    bool receivedKeyDown(QKeyEvent& e, class QLineEdit* field, class QLineEdit* tabTo,
+                         bool middleDigit);
     bool rstr1KeyPress(QChar& c);
-    bool rstr2KeyDown(QKeyEvent& e);
     bool rstr2KeyPress(QChar& c);
     void rstr2KeyUp();
-    bool rstr3KeyDown(QKeyEvent& e);
     bool rstr3KeyPress(QChar& c);
     void rstr3KeyUp();
     bool sentKeyPress(QChar& c, class QLineEdit* field);

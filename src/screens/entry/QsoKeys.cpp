@@ -52,15 +52,19 @@ void FrmQSO::attachKeys() {
     m_keys.attach(ui.TxtIndic, H{[this](QKeyEvent& e) { return indicKeyDown(e); },
                                  [this](QChar& c) { return indicKeyPress(c); },
                                  {}});
-    m_keys.attach(ui.TxtRSTR1, H{[this](QKeyEvent& e) { return rstr1KeyDown(e); },
+    m_keys.attach(ui.TxtRSTR1, H{[this](QKeyEvent& e) {
+                                     return receivedKeyDown(e, ui.TxtRSTR1, ui.TxtRSTE2, false);
+                                 },
                                  [this](QChar& c) { return rstr1KeyPress(c); },
                                  {}});
-    m_keys.attach(ui.TxtRSTR2, H{[this](QKeyEvent& e) { return rstr2KeyDown(e); },
-                                 [this](QChar& c) { return rstr2KeyPress(c); },
-                                 [this](QKeyEvent&) { rstr2KeyUp(); }});
-    m_keys.attach(ui.TxtRstR3, H{[this](QKeyEvent& e) { return rstr3KeyDown(e); },
-                                 [this](QChar& c) { return rstr3KeyPress(c); },
-                                 [this](QKeyEvent&) { rstr3KeyUp(); }});
+    m_keys.attach(
+        ui.TxtRSTR2,
+        H{[this](QKeyEvent& e) { return receivedKeyDown(e, ui.TxtRSTR2, ui.TxtRSTR1, true); },
+          [this](QChar& c) { return rstr2KeyPress(c); }, [this](QKeyEvent&) { rstr2KeyUp(); }});
+    m_keys.attach(
+        ui.TxtRstR3,
+        H{[this](QKeyEvent& e) { return receivedKeyDown(e, ui.TxtRstR3, ui.TxtRSTR2, false); },
+          [this](QChar& c) { return rstr3KeyPress(c); }, [this](QKeyEvent&) { rstr3KeyUp(); }});
     for (QLineEdit* sent : {ui.TxtRSTE1, ui.TxtRSTE2, ui.TxtRSTE3})
         m_keys.attach(sent, H{[this, sent](QKeyEvent& e) { return sentKeyDown(e, sent); },
                               [this, sent](QChar& c) { return sentKeyPress(c, sent); },
@@ -366,13 +370,15 @@ bool FrmQSO::indicKeyPress(QChar& c) {
     return false;
 }
 
-bool FrmQSO::rstr1KeyDown(QKeyEvent& e) {
+bool FrmQSO::receivedKeyDown(QKeyEvent& e, QLineEdit* field, QLineEdit* tabTo, bool middleDigit) {
+    if (field != ui.TxtRSTR1 && altKeys(e))
+        return true;
     const bool f1 = commonKeyDown(e);
     if (e.key() == Qt::Key_Tab) {
-        selectAll(ui.TxtRSTE2);
+        middleDigit ? selectMiddle(tabTo) : selectAll(tabTo);
         return true;
     }
-    functionKeys(e, ui.TxtRSTR1);
+    functionKeys(e, field);
     return f1 || isFunctionKey(e.key());
 }
 
@@ -397,26 +403,10 @@ void FrmQSO::padReceivedCode() {
         ui.TxtRSTR2->setText(code.rightJustified(3, u'0'));
 }
 
-bool FrmQSO::rstr2KeyDown(QKeyEvent& e) {
-    if (altKeys(e))
-        return true;
-    const bool f1 = commonKeyDown(e);
-    if (e.key() == Qt::Key_Tab) {
-        selectMiddle(ui.TxtRSTR1);
-        return true;
-    }
-    functionKeys(e, ui.TxtRSTR2);
-    return f1 || isFunctionKey(e.key());
-}
-
-void FrmQSO::takeReceived() {
-    fieldsToContact();
-}
-
 void FrmQSO::codeGo(bool pad, bool selectCounty) {
     if (pad)
         padReceivedCode();
-    takeReceived();
+    fieldsToContact();
     if (!ui.TxtRstR3->text().isEmpty()) {
         if (selectCounty)
             selectAll(ui.TxtRstR3);
@@ -469,18 +459,6 @@ void FrmQSO::rstr2KeyUp() {
         codeGo(false, m_state.contestNumber != 11);
         m_spaceGo = false;
     }
-}
-
-bool FrmQSO::rstr3KeyDown(QKeyEvent& e) {
-    if (altKeys(e))
-        return true;
-    const bool f1 = commonKeyDown(e);
-    if (e.key() == Qt::Key_Tab) {
-        selectAll(ui.TxtRSTR2);
-        return true;
-    }
-    functionKeys(e, ui.TxtRstR3);
-    return f1 || isFunctionKey(e.key());
 }
 
 void FrmQSO::countyGo() {
