@@ -163,11 +163,25 @@ private slots:
 
     void incompleteCallsignIsRefusedByF2() {
         ScreenHarness h;
-        h.openQso("OpBCNUS");
+        h.folder.write(QStringLiteral("VELTInit.dat"), "YO3ABC\r\n2\r\nBU\r\n");
+        QVERIFY(h.start());
+        h.clickContest("OpBCNUS");
+        h.click(h.init.get(), "OpbCwJ");
+        h.click(h.init.get(), "OpbTest");
+        h.initBox("txtContrInit")->setText(QStringLiteral("312"));
+        h.initBox("TxtCP")->setText(QStringLiteral("1"));
+        h.trigger(h.init.get(), "mnuQSOfahren");
+        QApplication::setActiveWindow(h.qso.get());
+        h.click(h.qso.get(), "Cmd1A");
+        h.click(h.qso.get(), "CmdCW");
+        h.dialogs.shown.clear();
         h.key(Qt::Key_Space);
         h.key(Qt::Key_Tab);
         QVERIFY(h.dialogs.shown.isEmpty()); // Space and Tab do nothing with two characters
-        QCOMPARE(h.qsoBox("TxtIndic")->text().trimmed(), QStringLiteral("YO"));
+        h.key(Qt::Key_F2);
+        QCOMPARE(h.dialogs.texts(), QStringList{"Introducere incompleta !"});
+        QCOMPARE(h.qsoBox("TxtIndic")->text(), QStringLiteral("YO"));
+        QVERIFY(h.logRows().isEmpty());
     }
 
     void tabWalksTheExchangeBackwards() {
