@@ -26,22 +26,22 @@ public:
             const qsizetype close = file.indexOf('>', i);
             if (close < 0)
                 return QStringLiteral("unterminated tag at %1").arg(i);
-            const QString spec = QString::fromLatin1(file.mid(i + 1, close - i - 1));
+            const QString specifier = QString::fromLatin1(file.mid(i + 1, close - i - 1));
             i = close + 1;
-            if (spec.compare(QLatin1String("EOR"), Qt::CaseInsensitive) == 0) {
+            if (specifier.compare(QLatin1String("EOR"), Qt::CaseInsensitive) == 0) {
                 for (const char* needed : {"CALL", "QSO_DATE", "TIME_ON", "MODE", "BAND"})
                     if (!record.contains(QLatin1String(needed)))
                         return QStringLiteral("record without %1").arg(QLatin1String(needed));
                 record.clear();
                 continue;
             }
-            const QStringList parts = spec.split(u':');
+            const QStringList parts = specifier.split(u':');
             bool ok = false;
             const int length = parts.value(1).toInt(&ok);
             if (parts.size() != 2 || !ok || length < 0 || parts[1].startsWith(u'+'))
-                return QStringLiteral("bad data specifier <%1>").arg(spec);
+                return QStringLiteral("bad data specifier <%1>").arg(specifier);
             if (i + length > file.size())
-                return QStringLiteral("value of <%1> runs past the end").arg(spec);
+                return QStringLiteral("value of <%1> runs past the end").arg(specifier);
             const QString name = parts[0].toUpper();
             const QString value = QString::fromLatin1(file.mid(i, length));
             i += length;
