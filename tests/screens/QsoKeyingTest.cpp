@@ -150,7 +150,7 @@ private slots:
         QTest::addColumn<QString>("sent"); // all of it, unless escaped
         QTest::newRow("F3 to its end") << int(Qt::Key_F3) << "TU #8" << false << 1 << "TU";
         QTest::newRow("F5 to its end") << int(Qt::Key_F5) << "#8 TU" << false << 1 << "TU";
-        QTest::newRow("F3 escaped") << int(Qt::Key_F3) << "TU #8" << true << 0 << "TU";
+        QTest::newRow("F3 escaped") << int(Qt::Key_F3) << "TU TU #8" << true << 0 << "TU TU";
         QTest::newRow("F3 without #8") << int(Qt::Key_F3) << "TU" << false << 0 << "TU";
         // F7 logs first and sends then: the callsign is taken before logging empties it
         QTest::newRow("F7 logs before") << int(Qt::Key_F7) << "#2 #8" << false << 1 << "YO8XYZ";
@@ -277,8 +277,8 @@ private slots:
         QLineEdit* pause = h.qsoBox("txtPauseCW");
         QVERIFY(pause->isVisible());
         pause->clear();
-        QTest::keyClicks(pause, QStringLiteral("0.3"));
-        QCOMPARE(pause->text(), QStringLiteral("0.3"));
+        QTest::keyClicks(pause, QStringLiteral("0.4"));
+        QCOMPARE(pause->text(), QStringLiteral("0.4"));
         QLineEdit* call = h.qsoBox("TxtIndic");
         Transcript transcript(h.qsoBox("TxtCwCurent"));
         once(
@@ -305,7 +305,7 @@ private slots:
         QLineEdit* pause = h.qsoBox("TxtPauseSSB");
         QVERIFY(pause->isVisible());
         pause->clear();
-        QTest::keyClicks(pause, QStringLiteral("0.2"));
+        QTest::keyClicks(pause, QStringLiteral("0.4"));
         QList<QRgb> whilePlaying;
         h.voice.onPlay = [&] {
             whilePlaying << backColor(pause);
@@ -394,11 +394,15 @@ private slots:
         QLineEdit* call = h.qsoBox("TxtIndic");
         Transcript transcript(h.qsoBox("TxtCwCurent"));
         QRgb labelWhileSending = 0;
+        bool shownWhileSending = false;
         QLabel* label = h.find<QLabel>(h.qso.get(), "LblF6");
+        QLineEdit* shown = h.qsoBox("TxtCwCurent");
+        QVERIFY(!shown->isVisible());
         once(
             h.qso.get(), [&] { return marks(h.keyLine) > 0; },
             [&] {
                 labelWhileSending = foreColor(label);
+                shownWhileSending = shown->isVisible();
                 if (ending == QLatin1String("close"))
                     h.qso->close();
                 else if (!ending.isEmpty())
@@ -410,6 +414,8 @@ private slots:
 
         QCOMPARE(labelWhileSending, Colors::kGreen);
         QCOMPARE(foreColor(label), Colors::kRed);
+        QVERIFY(shownWhileSending);
+        QVERIFY(!shown->isVisible());
         const int full = elements(QStringLiteral("TU TU"));
         if (ending.isEmpty())
             QCOMPARE(marks(h.keyLine), full);
@@ -434,7 +440,7 @@ private slots:
         QFETCH(bool, cw);
         QFETCH(int, key);
         ScreenHarness h;
-        openQso(h, cw, {QStringList(7, QStringLiteral("E"))});
+        openQso(h, cw, {QStringList(7, QStringLiteral("TU"))});
         if (QTest::currentTestFailed())
             return;
         const int n = key - Qt::Key_F1 + 1;
