@@ -260,15 +260,37 @@ private slots:
         QVERIFY(h.dialogs.shown.isEmpty());
     }
 
+    void altF3ResendsLastReport() {
+        ScreenHarness h;
+        openQso(h, true, {});
+        if (QTest::currentTestFailed())
+            return;
+        QLineEdit* call = h.qsoBox("TxtIndic");
+        typeContact(h, QStringLiteral("8XYZ"));
+        QTest::keyClick(call, Qt::Key_Insert);
+        QCOMPARE(logged(h), 1);
+        Transcript transcript(h.qsoBox("TxtCwCurent"));
+
+        QTest::keyClick(call, Qt::Key_F3, Qt::AltModifier);
+
+        const QString report = h.qso->engine().lastLogged();
+        QVERIFY(report.startsWith(QLatin1String("YO8XYZ ")));
+        QCOMPARE(transcript.sent, QStringList{report});
+        QCOMPARE(marks(h.keyLine), elements(report));
+        QCOMPARE(call->text(), QStringLiteral("YO"));
+        linesOff(h.keyLine);
+    }
+
     void cwRepeatEndsOnEscapeOrTyping_data() {
-        QTest::addColumn<int>("key");
+        QTest::addColumn<QList<int>>("keys"); // pressed in the callsign during a wait
         QTest::addColumn<QString>("callAfter");
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << "YO";
-        QTest::newRow("End") << int(Qt::Key_End) << "YO";
-        QTest::newRow("typing in the callsign") << int(Qt::Key_A) << "YOA";
+        QTest::newRow("Escape") << QList<int>{Qt::Key_Escape} << "YO";
+        QTest::newRow("End") << QList<int>{Qt::Key_End} << "YO";
+        QTest::newRow("typing in the callsign") << QList<int>{Qt::Key_A} << "YOA";
+        QTest::newRow("F1 again, then Escape") << QList<int>{Qt::Key_F1, Qt::Key_Escape} << "YO";
     }
     void cwRepeatEndsOnEscapeOrTyping() {
-        QFETCH(int, key);
+        QFETCH(QList<int>, keys);
         QFETCH(QString, callAfter);
         ScreenHarness h;
         openQso(h, true, {{QStringLiteral("TU")}, true});
@@ -284,7 +306,10 @@ private slots:
         once(
             h.qso.get(),
             [&] { return transcript.sent.size() >= 2 && backColor(pause) == Colors::kRed; },
-            [call, key] { QTest::keyClick(call, Qt::Key(key)); });
+            [call, keys] {
+                for (int key : keys)
+                    QTest::keyClick(call, Qt::Key(key));
+            });
 
         QTest::keyClick(call, Qt::Key_F1);
 

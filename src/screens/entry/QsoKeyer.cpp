@@ -205,6 +205,8 @@ void FrmQSO::cwFunctionKey(int key, QLineEdit* field) {
         if (!m_f1CwPending)
             return;
         m_f1CwPending = false;
+        if (m_repeating)
+            return; // the repeat under way sends it already; a second one would nest in it
         m_keyAbort = false;
         m_cwRepeat.reset();
         // Neither an aborted message nor a refused port repeats.
@@ -260,6 +262,8 @@ void FrmQSO::voiceFunctionKey(int key, QLineEdit* field) {
         if (!m_f1SsbPending)
             return;
         m_f1SsbPending = false;
+        if (m_repeating)
+            return; // the repeat under way plays it already
         m_ssbRepeat.reset();
         if (GoSSB(1) != KeyingResult::PortError && m_state.ssbRepeat)
             PauzaSSB();
