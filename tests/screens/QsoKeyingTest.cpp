@@ -65,6 +65,17 @@ void once(QObject* context, std::function<bool()> ready, std::function<void()> a
     poll->start(5);
 }
 
+// Keeps pressing Escape in `field` while a repeat is still running long after it should have
+// ended, so a repeat that never sees its end fails the test instead of hanging it.
+void guardRepeat(QObject* context, QLineEdit* field, bool& hung) {
+    auto* guard = new QTimer(context);
+    QObject::connect(guard, &QTimer::timeout, field, [field, &hung] {
+        hung = true;
+        QTest::keyClick(field, Qt::Key_Escape);
+    });
+    guard->start(std::chrono::seconds(20));
+}
+
 struct Keys {
     QStringList texts; // TxtF1..TxtF7
     bool repeat = false;
@@ -310,9 +321,12 @@ private slots:
                 for (int key : keys)
                     QTest::keyClick(call, Qt::Key(key));
             });
+        bool hung = false;
+        guardRepeat(h.qso.get(), call, hung);
 
         QTest::keyClick(call, Qt::Key_F1);
 
+        QVERIFY(!hung);
         QCOMPARE(transcript.sent.size(), 2);
         QCOMPARE(transcript.sent.count(QStringLiteral("TU")), 2);
         QCOMPARE(call->text(), callAfter);
@@ -341,9 +355,12 @@ private slots:
             h.qso.get(),
             [&] { return h.voice.played.size() >= 3 && backColor(pause) == Colors::kRed; },
             [call] { QTest::keyClick(call, Qt::Key_Escape); });
+        bool hung = false;
+        guardRepeat(h.qso.get(), call, hung);
 
         QTest::keyClick(call, Qt::Key_F1);
 
+        QVERIFY(!hung);
         QCOMPARE(h.voice.played, QStringList(3, VoiceKeyer::wavFile(h.state.appPath, 1)));
         QCOMPARE(whilePlaying.mid(1), (QList<QRgb>{Colors::kGreen, Colors::kGreen}));
         QCOMPARE(backColor(pause), qRgb(192, 255, 255) & 0xFFFFFF);
