@@ -201,9 +201,17 @@ private slots:
         linesOff(h.keyLine);
     }
 
+    void dupeAnsweredOnceThenNormalText_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("answer"); // what the first press sends
+        QTest::newRow("F2") << int(Qt::Key_F2) << "YO8XYZ QSO B4";
+        QTest::newRow("F4") << int(Qt::Key_F4) << ""; // one word space, nothing audible
+    }
     void dupeAnsweredOnceThenNormalText() {
+        QFETCH(int, key);
+        QFETCH(QString, answer);
         ScreenHarness h;
-        openQso(h, true, {{QString(), QStringLiteral("TU")}});
+        openQso(h, true, {QStringList(7, QStringLiteral("TU"))});
         if (QTest::currentTestFailed())
             return;
         QLineEdit* call = h.qsoBox("TxtIndic");
@@ -211,18 +219,20 @@ private slots:
         QTest::keyClick(call, Qt::Key_Insert);
         QCOMPARE(logged(h), 1);
         QTest::keyClicks(call, QStringLiteral("8XYZ"));
+        h.keyLine.clearChanges();
         Transcript transcript(h.qsoBox("TxtCwCurent"));
-        const QString answer = QStringLiteral("YO8XYZ QSO B4");
+        const QStringList first = answer.isEmpty() ? QStringList() : QStringList{answer};
 
-        QTest::keyClick(call, Qt::Key_F2);
-        QCOMPARE(transcript.sent, QStringList{answer});
+        QTest::keyClick(call, Qt::Key(key));
+        QCOMPARE(transcript.sent, first);
         QCOMPARE(marks(h.keyLine), elements(answer));
+        QCOMPARE(keyings(h.keyLine), 1);
         QCOMPARE(backColor(call), Colors::kRed);
         h.keyLine.clearChanges();
         call->setFocus();
 
-        QTest::keyClick(call, Qt::Key_F2);
-        QCOMPARE(transcript.sent, (QStringList{answer, QStringLiteral("TU")}));
+        QTest::keyClick(call, Qt::Key(key));
+        QCOMPARE(transcript.sent, first + QStringList{QStringLiteral("TU")});
         QCOMPARE(marks(h.keyLine), elements(QStringLiteral("TU")));
         QCOMPARE(logged(h), 1);
         linesOff(h.keyLine);
