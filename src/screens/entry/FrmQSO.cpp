@@ -60,6 +60,7 @@ FrmQSO::~FrmQSO() {
 }
 
 void FrmQSO::closeEvent(QCloseEvent* event) {
+    abortKeying(); // a message under way stops with both lines off
     restoreCorrection();
     QMainWindow::closeEvent(event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyer/CwMacros.h"
 #include "keyer/CwSender.h"
 #include "keyer/CwWeight.h"
 #include "keyer/KeyPort.h"
@@ -145,7 +146,9 @@ private:
     CwWeight weight() const;
     void changeCwSpeed(bool up);
     void portError();
+    CwMacroResult DescTxtCw(const QString& cwText);
     KeyingResult GoCW(const QString& cwText);
+    KeyingResult expandAndSend(const QString& cwText);
     KeyingResult sendKey(int n, const QString& text);
     void TransmCW(int n, const QString& text);
     void Pauza();

@@ -304,6 +304,11 @@ QWidget* FrmQSO::buildKeyer() {
     ui.TxtCwCurent = lineEdit(ui.FrmCwProgr, "TxtCwCurent");
     ui.TxtCwCurent->setReadOnly(true);
     ui.TxtCwCurent->setFocusPolicy(Qt::NoFocus);
+    // Shown only while a message is sent; its place is kept so the speed controls stay put.
+    QSizePolicy shownWhileSending = ui.TxtCwCurent->sizePolicy();
+    shownWhileSending.setRetainSizeWhenHidden(true);
+    ui.TxtCwCurent->setSizePolicy(shownWhileSending);
+    ui.TxtCwCurent->hide();
     ui.LblWPM = label(ui.FrmCwProgr, "LblWPM");
     ui.OpB50 = radio(ui.FrmCwProgr, "OpB50", QStringLiteral("1"));
     ui.OpB62 = radio(ui.FrmCwProgr, "OpB62", QStringLiteral("0.8"));

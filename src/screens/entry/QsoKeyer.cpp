@@ -48,34 +48,47 @@ void FrmQSO::portError() {
     m_state.ssbPcFlag = false;
 }
 
-KeyingResult FrmQSO::GoCW(const QString& cwText) {
+CwMacroResult FrmQSO::DescTxtCw(const QString& cwText) {
     m_state.lookupCall = ui.TxtIndic->text().trimmed();
-    const CwMacroResult m = CwMacros::DescTxtCw(
+    return CwMacros::DescTxtCw(
         cwText,
         {m_state.settings.myCall, m_state.lookupCall, ui.TxtRSTE2->text(), ui.TxtRSTE3->text()},
         m_state.contest());
-    m_logAfterSend = m.logAfterSend;
-    const CwMessage message = MorseTiming::steps(m.text, m_wpm, weight());
+}
+
+KeyingResult FrmQSO::GoCW(const QString& cwText) {
+    if (messageUnderWay())
+        return KeyingResult::Busy;
+    const QString text = cwText.trimmed(); // a macro at either end leaves a blank behind
+    const int startSpeed = m_wpm;
+    const CwMessage message = MorseTiming::steps(text, startSpeed, weight());
     ui.TxtCwCurent->show();
     auto shown = connect(&m_cw, &CwSender::progress, this,
-                         [this, text = m.text](int n) { ui.TxtCwCurent->setText(text.left(n)); });
+                         [this, text](int n) { ui.TxtCwCurent->setText(text.left(n)); });
     const KeyingResult r = m_cw.send(m_state.settings.comPort, message.steps);
     disconnect(shown);
     ui.TxtCwCurent->clear();
+    ui.TxtCwCurent->hide();
     m_cwAborted = r == KeyingResult::Aborted;
     if (m_cwAborted)
         m_keyAbort = true;
     if (r == KeyingResult::PortError)
         portError();
     else if (!m_cwAborted)
-        m_wpm = message.endSpeed;
+        m_wpm += message.endSpeed - startSpeed; // ">" and "<" stay, and PageUp meanwhile too
     ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
     return r;
 }
 
+KeyingResult FrmQSO::expandAndSend(const QString& cwText) {
+    const CwMacroResult m = DescTxtCw(cwText);
+    m_logAfterSend = m.logAfterSend;
+    return GoCW(m.text);
+}
+
 KeyingResult FrmQSO::sendKey(int n, const QString& text) {
     setForeColor(ui.LblF[n - 1], Colors::kGreen);
-    const KeyingResult r = GoCW(text);
+    const KeyingResult r = expandAndSend(text);
     setForeColor(ui.LblF[n - 1], Colors::kRed);
     return r;
 }
@@ -86,18 +99,18 @@ void FrmQSO::TransmCW(int n, const QString& text) {
     if (!(shortCall && m_f4Used) && m_subRetPending)
         SubRet();
     m_subRetPending = false;
-    const CwMacroResult m = CwMacros::DescTxtCw(text, {}, m_state.contest());
+    // Expanded before logging: logging empties the fields the macros read.
+    const CwMacroResult m = DescTxtCw(text);
     if (m.logAfterSend) {
         if (VerifLog()) {
             Enter();
-            GoCW(text);
+            GoCW(m.text);
         } else {
             dateIncomplete();
         }
     } else {
-        GoCW(text);
+        GoCW(m.text);
     }
-    ui.TxtCwCurent->clear();
     if (shortCall && m_f4Used) {
         GoIndicSetFocus();
         m_f4Used = false;
@@ -119,8 +132,7 @@ void FrmQSO::Pauza() {
     m_repeating = true;
     m_cwRepeat.run(RepeatPause::pauseLength(box->text()), [this, box] {
         setBackColor(box, Colors::kYellow);
-        sendKey(1, ui.TxtF[0]->text());
-        return !m_cwAborted;
+        return sendKey(1, ui.TxtF[0]->text()) == KeyingResult::Done;
     });
     m_repeating = false;
     disconnect(red);
@@ -170,7 +182,8 @@ void FrmQSO::answerDupe(int n, bool f4) {
     fieldsToContact();
     if (m_dupeState != 10) {
         showDupe(m_engine.IndicInfoDubl());
-        if (m_engine.contact().dupe)
+        // Found only once: after its answer (100) the next key sends the normal text.
+        if (m_dupeState == 0 && m_engine.contact().dupe)
             m_dupeState = 10;
     }
     m_subRetPending = true;
@@ -192,10 +205,12 @@ void FrmQSO::cwFunctionKey(int key, QLineEdit* field) {
         if (!m_f1CwPending)
             return;
         m_f1CwPending = false;
+        if (m_repeating)
+            return; // the repeat under way sends it already; a second one would nest in it
         m_keyAbort = false;
         m_cwRepeat.reset();
-        sendKey(1, ui.TxtF[0]->text());
-        if (m_state.cwRepeat && !m_cwAborted)
+        // Neither an aborted message nor a refused port repeats.
+        if (sendKey(1, ui.TxtF[0]->text()) == KeyingResult::Done && m_state.cwRepeat)
             Pauza();
         afterF1(field);
         return;
@@ -247,9 +262,10 @@ void FrmQSO::voiceFunctionKey(int key, QLineEdit* field) {
         if (!m_f1SsbPending)
             return;
         m_f1SsbPending = false;
+        if (m_repeating)
+            return; // the repeat under way plays it already
         m_ssbRepeat.reset();
-        GoSSB(1);
-        if (m_state.ssbRepeat)
+        if (GoSSB(1) != KeyingResult::PortError && m_state.ssbRepeat)
             PauzaSSB();
         if (field == ui.TxtRSTR1)
             ui.TxtRSTR2->setFocus(Qt::OtherFocusReason);
@@ -261,7 +277,7 @@ void FrmQSO::voiceFunctionKey(int key, QLineEdit* field) {
 bool FrmQSO::transmitLastReport() {
     if (m_state.qsoMode != QLatin1String("CW") || !m_state.cwPcFlag)
         return false;
-    GoCW(m_engine.lastLogged());
+    expandAndSend(m_engine.lastLogged());
     return true;
 }
 
