@@ -161,6 +161,29 @@ private slots:
         QCOMPARE(h.qsoBox("TxtRstR3")->text(), QStringLiteral("CL*"));
     }
 
+    void countyListOfTheCallArea_data() {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QStringList>("first");
+        QTest::addColumn<int>("height"); // pixels at 800 x 600 (15 twips each)
+        QTest::newRow("YO4") << "YO4XYZ" << QStringList{"BR", "CT", "GL", "TL", "VN"} << 80;
+        QTest::newRow("ER3") << "ER3XY" << QStringList() << 140;
+    }
+    void countyListOfTheCallArea() {
+        QFETCH(QString, call);
+        QFETCH(QStringList, first);
+        QFETCH(int, height);
+        ScreenHarness h;
+        h.openQso("OpBCNUS");
+        h.qsoBox("TxtIndic")->clear();
+        h.type(call);
+        h.key(Qt::Key_Space);
+        auto* list = h.find<QListWidget>(h.qso.get(), "list1");
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->height(), height);
+        for (int i = 0; i < first.size(); ++i)
+            QCOMPARE(list->item(i)->text(), first[i]);
+    }
+
     void incompleteCallsignIsRefusedByF2() {
         ScreenHarness h;
         h.folder.write(QStringLiteral("VELTInit.dat"), "YO3ABC\r\n2\r\nBU\r\n");

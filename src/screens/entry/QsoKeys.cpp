@@ -33,6 +33,35 @@ QString squeezed(const QString& text, int n) {
     return s;
 }
 
+// The county list's height in twips for a callsign's call area, 0 to leave it as it is.
+int list1Height(const QString& call, float scaleX) {
+    if (call.startsWith(QLatin1String("ER")))
+        return 2100;
+    static const QStringList romanian{QStringLiteral("YO"), QStringLiteral("YR"),
+                                      QStringLiteral("YQ"), QStringLiteral("YP")};
+    if (call.size() < 3 || !romanian.contains(call.left(2)))
+        return 0;
+    const bool small = scaleX < 1.0f;
+    switch (call.at(2).unicode()) {
+    case '2':
+        return small ? 1000 : 0;
+    case '3':
+        return small ? 500 : 0;
+    case '4':
+        return 1200;
+    case '5':
+    case '9':
+        return 1600;
+    case '6':
+        return small ? 1250 : 0;
+    case '7':
+    case '8':
+        return 1400;
+    default:
+        return 0;
+    }
+}
+
 void selectAll(QLineEdit* field) {
     field->setFocus(Qt::OtherFocusReason);
     const QString t = field->text().trimmed();
@@ -211,6 +240,8 @@ void FrmQSO::showLookup(const LookupView& view) {
         ui.FramMyData->hide();
     }
     if (view.showList1) {
+        if (const int height = list1Height(ui.TxtIndic->text().trimmed(), m_state.scaleX))
+            ui.list1->setFixedHeight(twips(height, m_state.scaleY));
         ui.list1->addItems(view.list1);
         ui.list1->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
         ui.list1->setVisible(ui.list1->count() > 0);
