@@ -1,8 +1,8 @@
 #pragma once
 
+#include "logging/LogRow.h"
 #include "reports/ExportResult.h"
 #include "reports/LineResult.h"
-#include "logging/LogRow.h"
 #include "setup/ContestDef.h"
 
 #include <QList>

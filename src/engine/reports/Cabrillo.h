@@ -1,9 +1,9 @@
 #pragma once
 
+#include "logging/LogRow.h"
 #include "reports/CabrilloHeader.h"
 #include "reports/ExportResult.h"
 #include "reports/LineResult.h"
-#include "logging/LogRow.h"
 #include "setup/ContestDef.h"
 
 #include <QList>

@@ -589,11 +589,15 @@ void FrmInit::OpbCwJ_Click() {
 
 void FrmInit::OpbCwN_Click() {
     ui.FramTxtCw->hide();
-    ui.ChkCwRpt->hide();
-    ui.ChkCwRpt->setChecked(false);
-    m_state.cwRepeat = false;
-    m_state.cwPcFlag = false;
-    m_qso.ui.txtPauseCW->hide();
+    notKeyedByPc(ui.ChkCwRpt, m_state.cwRepeat, m_state.cwPcFlag, m_qso.ui.txtPauseCW);
+}
+
+void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag, QWidget* pauseBox) {
+    repeat->hide();
+    repeat->setChecked(false);
+    repeatFlag = false;
+    pcFlag = false;
+    pauseBox->hide();
     if (!m_state.returnToSetup)
         ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
@@ -610,13 +614,7 @@ void FrmInit::OpbSSBJ_Click() {
 }
 
 void FrmInit::OpbSSBN_Click() {
-    ui.ChkSSBRpt->hide();
-    ui.ChkSSBRpt->setChecked(false);
-    m_state.ssbRepeat = false;
-    m_state.ssbPcFlag = false;
-    m_qso.ui.TxtPauseSSB->hide();
-    if (!m_state.returnToSetup)
-        ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+    notKeyedByPc(ui.ChkSSBRpt, m_state.ssbRepeat, m_state.ssbPcFlag, m_qso.ui.TxtPauseSSB);
 }
 
 void FrmInit::OrdWav() {

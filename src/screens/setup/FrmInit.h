@@ -74,6 +74,8 @@ private:
     void ChkCwRpt_Click();
     void OpbSSBJ_Click();
     void OpbSSBN_Click();
+    /// "Nu" for CW or SSB: no repeat, no keying by the PC, no pause box.
+    void notKeyedByPc(class QCheckBox* repeat, bool& repeatFlag, bool& pcFlag, QWidget* pauseBox);
     void OrdWav();
     void mnuLog_Click();
     void mnuInpLog_Click();
