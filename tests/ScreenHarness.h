@@ -114,10 +114,10 @@ struct ScreenHarness {
     QLineEdit* initBox(const char* name) { return find<QLineEdit>(init.get(), name); }
     QLineEdit* qsoBox(const char* name) { return find<QLineEdit>(qso.get(), name); }
     /// Clicks the contest's option button as the operator does.
-    void clickContest(const char* control) {
-        QTest::mouseClick(find<QWidget>(init.get(), control), Qt::LeftButton);
-    }
+    void clickContest(const char* control) { click(init.get(), control); }
+    /// Clicks a control where it is once pending layouts are done, as the operator sees it.
     void click(QWidget* screen, const char* name) {
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QTest::mouseClick(find<QWidget>(screen, name), Qt::LeftButton);
     }
     void trigger(QWidget* screen, const char* action) {
