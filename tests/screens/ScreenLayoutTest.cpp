@@ -20,14 +20,14 @@ struct ScreenState {
     const char* name;
     const char* screen; // "init", "qso" or "log"
     QStringList steps;  // "action:<name>", "click:<name>", "dclick:<name>", "type:<text>",
-                        // "show:<name>"
+                        // "show:<name>", "log:" (three contacts of stage 1A into the log)
 };
 
 const QList<ScreenState> kStates{
     {"setup", "init", {}},
     {"qso-choice", "qso", {}},
-    {"qso-working", "qso", {"type:9XYZ ", "show:LblNeu", "show:Frame3"}},
-    {"log-view", "log", {"action:mnuLogAnzeigen", "click:OpB1A"}},
+    {"qso-working", "qso", {"log:", "click:Cmd1A", "type:9XYZ ", "show:LblNeu", "show:Frame3"}},
+    {"log-view", "log", {"log:", "action:mnuLogAnzeigen", "click:OpB1A"}},
     {"log-textform", "log", {"action:mnuTXT"}},
     {"log-cabrillo", "log", {"action:mnuCabrillo"}},
     {"log-archive", "log", {"action:mnuArh"}},
@@ -194,6 +194,14 @@ QStringList layoutFaults(QWidget* window, QSize display, int& checked) {
     return faults;
 }
 
+bool fillLog(ScreenHarness& h) {
+    for (const char* call : {"YO9ABC/P", "YO2WWW", "YO8MMM/M"})
+        if (!h.addContact(QLatin1String(call), QStringLiteral("06.12.26"), QStringLiteral("12:05"),
+                          1, QStringLiteral("TM"), QStringLiteral("2")))
+            return false;
+    return true;
+}
+
 QWidget* open(ScreenHarness& h, const ScreenState& s, QSize display) {
     h.metrics.size = display;
     const QString screen = QLatin1String(s.screen);
@@ -206,6 +214,8 @@ QWidget* open(ScreenHarness& h, const ScreenState& s, QSize display) {
         h.openQso("OpBCNUS", QStringLiteral("312"), working ? "Cmd1A" : nullptr,
                   working ? "CmdCW" : nullptr);
         window = h.qso.get();
+        if (!h.dialogs.shown.isEmpty()) // the hand-over stopped on the set-up screen
+            return nullptr;
     } else {
         window = h.openLogView(0);
     }
@@ -220,6 +230,8 @@ QWidget* open(ScreenHarness& h, const ScreenState& s, QSize display) {
             QTest::mouseDClick(h.find<QWidget>(window, name.constData()), Qt::LeftButton);
         else if (step.startsWith(QLatin1String("type:")))
             h.type(arg);
+        else if (step.startsWith(QLatin1String("log:")) && !fillLog(h))
+            return nullptr;
         else if (step.startsWith(QLatin1String("show:")))
             h.find<QWidget>(window, name.constData())->show();
     }
@@ -246,6 +258,7 @@ private slots:
         const ScreenState& s = kStates[state];
         ScreenHarness h;
         QWidget* window = open(h, s, display);
+        QVERIFY(window);
         if (qEnvironmentVariableIsSet("VELT_SHOTS"))
             window->grab().save(QStringLiteral("/tmp/layout-%1-%2x%3.png")
                                     .arg(QLatin1String(s.name))
