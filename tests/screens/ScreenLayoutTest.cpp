@@ -26,7 +26,7 @@ struct ScreenState {
 const QList<ScreenState> kStates{
     {"setup", "init", {}},
     {"qso-choice", "qso", {}},
-    {"qso-working", "qso", {"log:", "click:Cmd1A", "type:9XYZ ", "show:LblNeu", "show:Frame3"}},
+    {"qso-working", "qso", {"log:", "click:Cmd1A", "type:9ABC ", "show:LblNeu", "show:Frame3"}},
     {"log-view", "log", {"log:", "action:mnuLogAnzeigen", "click:OpB1A"}},
     {"log-textform", "log", {"action:mnuTXT"}},
     {"log-cabrillo", "log", {"action:mnuCabrillo"}},

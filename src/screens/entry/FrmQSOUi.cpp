@@ -42,6 +42,8 @@ void FrmQSO::buildUi() {
     ui.DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui.DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Small type, so that the exchange fits the grid's column widths.
+    ScreenLayout::setFont(ui.DBGrid1, 8, false);
     v->addWidget(ui.DBGrid1, 1);
     setCentralWidget(central);
 }
