@@ -18,21 +18,27 @@ const QList<QSize> kDisplays{{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
 // A screen in one of its states: how the operator gets there.
 struct ScreenState {
     const char* name;
-    const char* screen; // "init", "qso" or "log"
-    QStringList steps;  // "action:<name>", "click:<name>", "dclick:<name>", "type:<text>",
-                        // "show:<name>", "log:" (three contacts of stage 1A into the log)
+    const char* screen;  // "init", "qso" or "log"
+    const char* contest; // the contest's option button, for the QSO screen
+    QStringList steps;   // "action:<name>", "click:<name>", "dclick:<name>", "type:<text>",
+                         // "show:<name>", "log:" (three contacts of stage 1A into the log)
 };
 
 const QList<ScreenState> kStates{
-    {"setup", "init", {}},
-    {"qso-choice", "qso", {}},
-    {"qso-working", "qso", {"log:", "click:Cmd1A", "type:9ABC ", "show:LblNeu", "show:Frame3"}},
-    {"log-view", "log", {"log:", "action:mnuLogAnzeigen", "click:OpB1A"}},
-    {"log-textform", "log", {"action:mnuTXT"}},
-    {"log-cabrillo", "log", {"action:mnuCabrillo"}},
-    {"log-archive", "log", {"action:mnuArh"}},
+    {"setup", "init", nullptr, {}},
+    {"qso-choice", "qso", "OpBCNUS", {}},
+    {"qso-working",
+     "qso",
+     "OpBCNUS",
+     {"log:", "click:Cmd1A", "type:9ABC ", "show:LblNeu", "show:Frame3"}},
+    {"qso-names", "qso", "OpbCaras", {"log:", "click:Cmd1A", "type:9ABC "}},
+    {"log-view", "log", nullptr, {"log:", "action:mnuLogAnzeigen", "click:OpB1A"}},
+    {"log-textform", "log", nullptr, {"action:mnuTXT"}},
+    {"log-cabrillo", "log", nullptr, {"action:mnuCabrillo"}},
+    {"log-archive", "log", nullptr, {"action:mnuArh"}},
     {"log-calljud",
      "log",
+     nullptr,
      {"action:mnuLogAnzeigen", "click:OpBCallJud", "dclick:OpBCallJud", "click:OpBAnfügen"}},
 };
 
@@ -211,7 +217,7 @@ QWidget* open(ScreenHarness& h, const ScreenState& s, QSize display) {
         window = h.init.get();
     } else if (screen == QLatin1String("qso")) {
         const bool working = !s.steps.isEmpty();
-        h.openQso("OpBCNUS", QStringLiteral("312"), working ? "Cmd1A" : nullptr,
+        h.openQso(s.contest, QStringLiteral("312"), working ? "Cmd1A" : nullptr,
                   working ? "CmdCW" : nullptr);
         window = h.qso.get();
         if (!h.dialogs.shown.isEmpty()) // the hand-over stopped on the set-up screen
