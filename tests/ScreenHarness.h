@@ -114,11 +114,14 @@ struct ScreenHarness {
     QLineEdit* initBox(const char* name) { return find<QLineEdit>(init.get(), name); }
     QLineEdit* qsoBox(const char* name) { return find<QLineEdit>(qso.get(), name); }
     /// Clicks the contest's option button as the operator does.
-    void clickContest(const char* control) {
-        QTest::mouseClick(find<QWidget>(init.get(), control), Qt::LeftButton);
-    }
+    void clickContest(const char* control) { click(init.get(), control); }
+    /// Clicks a control where it is once pending layouts are done, as the operator sees it: near
+    /// its left edge, where an option button stretched by its layout has its mark.
     void click(QWidget* screen, const char* name) {
-        QTest::mouseClick(find<QWidget>(screen, name), Qt::LeftButton);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QWidget* w = find<QWidget>(screen, name);
+        QTest::mouseClick(w, Qt::LeftButton, {},
+                          QPoint(std::min(w->width() / 2, 8), w->height() / 2));
     }
     void trigger(QWidget* screen, const char* action) {
         QAction* a = screen->findChild<QAction*>(QString::fromUtf8(action));

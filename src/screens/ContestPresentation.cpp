@@ -1,9 +1,10 @@
 #include "screens/ContestPresentation.h"
 
-#include "screens/Widgets.h"
+#include "screens/ScreenLayout.h"
 #include "screens/entry/FrmQSO.h"
 #include "setup/AppState.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,7 +32,7 @@ void SetSimpleContest(FrmQSO& qso, const AppState& state) {
     if (n == 13)
         return;
     if (n == 15)
-        ui.TxtRstR3->setFixedWidth(Widgets::twips(715, state.scaleX));
+        ScreenLayout::setDesignWidth(ui.TxtRstR3, 715, state.scaleX);
     if (n == 12) {
         for (QLabel* l : ui.sectorLabels)
             l->show();
@@ -65,13 +66,13 @@ void SetSsbOnly(FrmQSO& qso, AppState& state) {
     ui.LblSSB->hide();
 }
 
-void SetNameExch(FrmQSO& qso) {
+void SetNameExch(FrmQSO& qso, const AppState& state) {
     QsoControls& ui = qso.ui;
     ui.LblNY->hide();
     HideStage2(qso);
     ui.Frame4->hide();
-    ui.TxtRSTE3->setFixedWidth(Widgets::twips(800));
-    ui.TxtRstR3->setFixedWidth(Widgets::twips(800));
+    ScreenLayout::setDesignWidth(ui.TxtRSTE3, 800, state.scaleX);
+    ScreenLayout::setDesignWidth(ui.TxtRstR3, 800, state.scaleX);
     for (QLineEdit* e : {ui.TxtRSTE3, ui.TxtRstR3}) {
         QFont f = e->font();
         f.setPointSize(8);
@@ -93,8 +94,8 @@ void SetZodiacExch(FrmQSO& qso, const AppState& state) {
     ui.Frame4->hide();
     ui.LblRSTS->setText(QStringLiteral("  RSTS  ZODS"));
     ui.LblRSTR->setText(QStringLiteral(" RSTR  ZODR"));
-    ui.TxtRSTE3->setFixedWidth(Widgets::twips(800, state.scaleX));
-    ui.TxtRstR3->setFixedWidth(Widgets::twips(800, state.scaleX));
+    ScreenLayout::setDesignWidth(ui.TxtRSTE3, 800, state.scaleX);
+    ScreenLayout::setDesignWidth(ui.TxtRstR3, 800, state.scaleX);
     ui.LblMacro->setText(QStringLiteral("#1=MYCALL #2=YourCall  #4=MYZODIE"));
 }
 

@@ -10,7 +10,7 @@ void HideStage2(FrmQSO& qso);
 void SetSimpleContest(FrmQSO& qso, const AppState& state);
 void SetStage1Modes(FrmQSO& qso, const AppState& state);
 void SetSsbOnly(FrmQSO& qso, AppState& state);
-void SetNameExch(FrmQSO& qso);
+void SetNameExch(FrmQSO& qso, const AppState& state);
 /// The QSO screen's side of the zodiac exchange (contest 31).
 void SetZodiacExch(FrmQSO& qso, const AppState& state);
 /// The QSO screen's side of the national and zodiac contests: both modes, four stages.

@@ -5,6 +5,7 @@
 #include "screens/Colors.h"
 #include "screens/ContestPresentation.h"
 #include "screens/Message10.h"
+#include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
@@ -68,12 +69,11 @@ void FrmQSO::closeEvent(QCloseEvent* event) {
 // ---- load ----
 
 void FrmQSO::Form_Load() {
+    // Another display than the four keeps the design layout here, without a message.
     const LayoutFactors f = LayoutFactors::forDisplay(m_services.metrics.displaySize());
-    resize(m_services.metrics.displaySize());
-    if (f.supported) {
-        m_state.scaleX = f.scaleX;
-        m_state.scaleY = f.scaleY;
-    }
+    m_state.scaleX = f.scaleX;
+    m_state.scaleY = f.scaleY;
+    applyLayout(f);
     if (m_state.returnToSetup) {
         ui.mnuRecup->setEnabled(false);
         const bool chosen = m_state.stage != 0 && (m_state.qsoMode == QLatin1String("CW") ||
@@ -286,13 +286,10 @@ void FrmQSO::CulGri(const QString& code) {
 }
 
 void FrmQSO::ColGrid() {
-    const auto widths = GridColumns::ColGrid(
-        m_state.scaleX, m_state.contest().presentation == Presentation::Caras, false);
-    for (int c = 0; c < static_cast<int>(widths.size()) && c < m_grid->columnCount(); ++c) {
-        ui.DBGrid1->setColumnHidden(c, widths[c] == 0);
-        if (widths[c] > 0)
-            ui.DBGrid1->setColumnWidth(c, twips(widths[c]));
-    }
+    ScreenLayout::setColumnWidths(
+        ui.DBGrid1,
+        GridColumns::ColGrid(m_state.scaleX, m_state.contest().presentation == Presentation::Caras,
+                             false));
 }
 
 namespace {

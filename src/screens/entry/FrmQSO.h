@@ -18,6 +18,7 @@
 #include <optional>
 
 class QSqlQueryModel;
+struct LayoutFactors;
 class QTimer;
 
 /// The working screen of the contest: entry fields, stage and mode, results, keyer texts, log grid.
@@ -78,6 +79,7 @@ protected:
 private:
     // construction
     void buildUi();
+    void applyLayout(const LayoutFactors& f);
     QWidget* buildHeader();
     QWidget* buildStageRow();
     QWidget* buildEntry();

@@ -2,13 +2,15 @@
 
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
+#include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "seams/Help.h"
+#include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
+#include "setup/LayoutFactors.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTableView>
@@ -40,9 +42,30 @@ void FrmQSO::buildUi() {
     ui.DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui.DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ui.DBGrid1->verticalHeader()->setDefaultSectionSize(18);
+    // Small type, so that the exchange fits the grid's column widths.
+    ScreenLayout::setFont(ui.DBGrid1, 8, false);
     v->addWidget(ui.DBGrid1, 1);
     setCentralWidget(central);
+}
+
+void FrmQSO::applyLayout(const LayoutFactors& f) {
+    ScreenLayout::apply(this, m_services.metrics.displaySize(), f);
+    if (f.routine != LayoutRoutine::MFormMic) {
+        ui.LblAjust->show();
+        return;
+    }
+    // The smallest display has its own type sizes for the prompt and the entry row.
+    const struct {
+        QWidget* w;
+        int points;
+        bool bold;
+    } fonts[] = {{ui.LblAnunt, 10, true},     {ui.TxtDate, 10, false},  {ui.TxtUTC, 10, false},
+                 {ui.LblRufZeich, 10, false}, {ui.TxtIndic, 12, true},  {ui.TxtRSTR1, 12, false},
+                 {ui.TxtRSTR2, 12, false},    {ui.TxtRstR3, 12, false}, {ui.TxtRSTE1, 12, false},
+                 {ui.TxtRSTE2, 12, false},    {ui.TxtRSTE3, 12, false}, {ui.LblNeu, 14, true}};
+    for (const auto& font : fonts)
+        ScreenLayout::setFont(font.w, font.points, font.bold);
+    ui.LblAjust->hide();
 }
 
 QWidget* FrmQSO::buildHeader() {
@@ -57,10 +80,12 @@ QWidget* FrmQSO::buildHeader() {
     ui.LblOffLine->hide();
     ui.TxtDate = lineEdit(w, "TxtDate");
     ui.TxtDate->setMaxLength(10);
-    ui.TxtDate->setFixedWidth(twips(1200));
+    ScreenLayout::setDesignWidth(ui.TxtDate, 1200);
     ui.TxtUTC = lineEdit(w, "TxtUTC");
     ui.TxtUTC->setMaxLength(5);
-    ui.TxtUTC->setFixedWidth(twips(800));
+    ScreenLayout::setDesignWidth(ui.TxtUTC, 800);
+    for (QLineEdit* e : {ui.TxtDate, ui.TxtUTC})
+        ScreenLayout::setFont(e, 12, false);
     QFont bold = font();
     bold.setBold(true);
     for (QLabel* l : {ui.LblConc, ui.LblMyCall, ui.LblMyBezirk, ui.LblContrInit})
@@ -92,11 +117,11 @@ QWidget* FrmQSO::buildStageRow() {
     ui.LblCW = label(w, "LblCW", QStringLiteral("CW"));
     ui.LblSSB = label(w, "LblSSB", QStringLiteral("SSB"));
     ui.LblAnunt = label(w, "LblAnunt", QStringLiteral("Selectie MOD SI ETAPA"));
-    QFont big = font();
-    big.setPointSize(12);
-    big.setBold(true);
-    ui.LblAnunt->setFont(big);
+    ScreenLayout::setFont(ui.LblAnunt, 12, true);
     setForeColor(ui.LblAnunt, Colors::kRed);
+    // Narrower than the style's smallest push button: the row has to fit the smallest display.
+    for (QPushButton* b : {ui.Cmd1A, ui.Cmd1B, ui.Cmd2A, ui.Cmd2B, ui.CmdCW, ui.CmdSSB})
+        ScreenLayout::setDesignWidth(b, 600);
     h->addWidget(ui.LblFrq);
     const QList<QPushButton*> stages{ui.Cmd1A, ui.Cmd1B, ui.Cmd2A, ui.Cmd2B};
     const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
@@ -132,15 +157,15 @@ QWidget* FrmQSO::buildEntry() {
     ui.TxtRSTE1 = lineEdit(w, "TxtRSTE1", QStringLiteral("Calculatorul introduce 59(9)"));
     ui.TxtRSTE2 = lineEdit(w, "TxtRSTE2", QStringLiteral("Calculatorul introduce Cod de emis"));
     ui.TxtRSTE3 = lineEdit(w, "TxtRSTE3", QStringLiteral("Calculatorul introduce Jud propriu"));
-    QFont entryFont = font();
-    entryFont.setPointSize(12);
     for (QLineEdit* e : entryFields())
-        e->setFont(entryFont);
-    ui.TxtIndic->setFixedWidth(twips(1800));
+        ScreenLayout::setFont(e, 14, e == ui.TxtIndic);
+    ScreenLayout::setFont(ui.LblRufZeich, 12, false);
+    ScreenLayout::setDesignWidth(ui.TxtIndic, 1800);
     for (QLineEdit* e :
          {ui.TxtRSTR1, ui.TxtRSTR2, ui.TxtRstR3, ui.TxtRSTE1, ui.TxtRSTE2, ui.TxtRSTE3})
-        e->setFixedWidth(twips(700));
+        ScreenLayout::setDesignWidth(e, 700);
     ui.LblNeu = label(w, "LblNeu", QStringLiteral("NOU"));
+    ScreenLayout::setFont(ui.LblNeu, 18, true);
     ui.LblNeu->hide();
     ui.CmdEnterCall =
         button(w, "CmdEnterCall", QStringLiteral("&IN LOG"), QStringLiteral("Logheaza QSO-ul"));
@@ -151,9 +176,6 @@ QWidget* FrmQSO::buildEntry() {
     ui.TxtEroare->setReadOnly(true);
     ui.TxtEroare->setFocusPolicy(Qt::NoFocus);
     ui.TxtEroare->hide();
-    ui.list1 = new QListWidget(w);
-    ui.list1->setObjectName(QStringLiteral("list1"));
-    ui.list1->hide();
     ui.Frame3 = frame(w, "Frame3", QStringLiteral("WARNING ! QSO DUPE !"));
     ui.Frame3->hide();
 
@@ -176,7 +198,6 @@ QWidget* FrmQSO::buildEntry() {
     g->addWidget(ui.CmdAbbruchX, 1, 5);
     g->addWidget(ui.TxtEroare, 2, 0, 1, 3);
     g->addWidget(ui.Frame3, 2, 3, 1, 3);
-    g->addWidget(ui.list1, 3, 0);
     g->setColumnStretch(6, 1);
     connect(ui.CmdAbbruchX, &QPushButton::clicked, this, [this] {
         m_undoRequest = true;
@@ -232,6 +253,11 @@ QWidget* FrmQSO::buildResults() {
     my->addWidget(ui.LblContrInit);
     f2->addWidget(ui.FramMyData);
     v->addWidget(ui.Frame2);
+    // The county list of a callsign's area takes the place of the results while it shows.
+    ui.list1 = new QListWidget(w);
+    ui.list1->setObjectName(QStringLiteral("list1"));
+    ui.list1->hide();
+    v->addWidget(ui.list1);
     ui.LblAjust = label(w, "LblAjust");
     v->addWidget(ui.LblAjust);
     v->addStretch(1);
@@ -260,7 +286,7 @@ QWidget* FrmQSO::buildBoard() {
                           (QByteArrayLiteral("Lbl") + code.toLatin1()).constData(), code);
         l->setFont(small);
         l->setAlignment(Qt::AlignCenter);
-        l->setFixedWidth(twips(330));
+        ScreenLayout::setDesignWidth(l, 330);
         setBackColor(l, Colors::kGreen);
         m_board.insert(code, l);
         if (sector) {
@@ -276,6 +302,7 @@ QWidget* FrmQSO::buildBoard() {
     ui.Frame4->hide();
     v->addWidget(ui.Frame1);
     v->addWidget(ui.Frame4);
+    v->addStretch(1);
     return w;
 }
 
@@ -317,7 +344,7 @@ QWidget* FrmQSO::buildKeyer() {
     for (QRadioButton* weight : {ui.OpB50, ui.OpB62, ui.Opb75})
         connect(weight, &QRadioButton::clicked, this, &FrmQSO::GoIndicSetFocus);
     ui.txtPauseCW = lineEdit(ui.FrmCwProgr, "txtPauseCW");
-    ui.txtPauseCW->setFixedWidth(twips(600));
+    ScreenLayout::setDesignWidth(ui.txtPauseCW, 600);
     ui.txtPauseCW->hide();
     h->addWidget(ui.TxtCwCurent, 1);
     h->addWidget(ui.LblWPM);
@@ -327,7 +354,7 @@ QWidget* FrmQSO::buildKeyer() {
     h->addWidget(ui.txtPauseCW);
     v->addWidget(ui.FrmCwProgr);
     ui.TxtPauseSSB = lineEdit(w, "TxtPauseSSB");
-    ui.TxtPauseSSB->setFixedWidth(twips(600));
+    ScreenLayout::setDesignWidth(ui.TxtPauseSSB, 600);
     ui.TxtPauseSSB->hide();
     v->addWidget(ui.TxtPauseSSB);
     return w;

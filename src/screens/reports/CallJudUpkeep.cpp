@@ -1,6 +1,6 @@
 #include "logging/Database.h"
 #include "refdata/CallsignDb.h"
-#include "screens/Widgets.h"
+#include "screens/ScreenLayout.h"
 #include "screens/reports/FrmAnzeigen.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>
+#include <cmath>
 
 // The callsign-county table: viewed sorted by callsign, extended by hand.
 
@@ -39,11 +40,10 @@ void FrmAnzeigen::ColGridA() {
     ui.DBGrid1->hide();
     ui.DBGrid5->show();
     const int widths[] = {0, 900, 400};
-    for (int c = 0; c < 3 && c < m_callModel->columnCount(); ++c) {
-        ui.DBGrid5->setColumnHidden(c, widths[c] == 0);
-        if (widths[c] > 0)
-            ui.DBGrid5->setColumnWidth(c, Widgets::twips(widths[c], m_state.scaleX));
-    }
+    int scaled[3];
+    for (int c = 0; c < 3; ++c)
+        scaled[c] = static_cast<int>(std::lround(widths[c] * m_state.scaleX));
+    ScreenLayout::setColumnWidths(ui.DBGrid5, scaled);
 }
 
 void FrmAnzeigen::OpBCallJud_DblClick() {

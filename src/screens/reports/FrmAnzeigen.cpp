@@ -2,11 +2,14 @@
 
 #include "reports/ReportFiles.h"
 #include "screens/Message10.h"
+#include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/Help.h"
+#include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
+#include "setup/LayoutFactors.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,7 +17,6 @@
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
@@ -32,7 +34,6 @@ QTableView* grid(QWidget* parent, const char* name) {
     g->setSelectionBehavior(QAbstractItemView::SelectRows);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 4);
     return g;
 }
 } // namespace
@@ -43,6 +44,12 @@ FrmAnzeigen::FrmAnzeigen(ScreenServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Prelucrare LOG"));
     buildUi();
     buildMenus();
+    // Another display than the four keeps the design layout here, without a message.
+    const QSize display = m_services.metrics.displaySize();
+    const LayoutFactors f = LayoutFactors::forDisplay(display);
+    m_state.scaleX = f.scaleX;
+    m_state.scaleY = f.scaleY;
+    ScreenLayout::apply(this, display, f);
     Form_Load();
 }
 
@@ -129,7 +136,7 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
         l = label(ui.Frame4, labelName, QLatin1String(caption));
         box = lineEdit(ui.Frame4, boxName);
         box->setReadOnly(true);
-        box->setFixedWidth(twips(700));
+        ScreenLayout::setDesignWidth(box, 700);
         g->addWidget(l, 0, column);
         g->addWidget(box, 1, column);
     };
@@ -170,7 +177,7 @@ QWidget* FrmAnzeigen::buildCallJudFrames(QWidget* parent) {
     f8->addWidget(label(ui.Frame8, "LblCont", QStringLiteral("Jud")), 1, 0);
     f8->addWidget(ui.TxtCont, 1, 1);
     for (QLineEdit* e : {ui.TxtCountry, ui.TxtCont}) {
-        e->setFixedWidth(twips(1200));
+        ScreenLayout::setDesignWidth(e, 1200);
         upperCaseTyping(e);
     }
     connect(ui.TxtCountry, &QLineEdit::returnPressed, this,

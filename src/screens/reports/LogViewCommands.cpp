@@ -2,6 +2,7 @@
 #include "reports/LogDate.h"
 #include "reports/LogReader.h"
 #include "reports/PrintedLog.h"
+#include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/reports/FrmAnzeigen.h"
 #include "seams/Dialogs.h"
@@ -61,13 +62,10 @@ void FrmAnzeigen::bindLog(int stage) {
 }
 
 void FrmAnzeigen::ColGrid() {
-    const auto widths = GridColumns::ColGrid(
-        m_state.scaleX, m_state.contest().presentation == Presentation::Caras, true);
-    for (int c = 0; c < static_cast<int>(widths.size()) && c < m_logModel->columnCount(); ++c) {
-        ui.DBGrid1->setColumnHidden(c, widths[c] == 0);
-        if (widths[c] > 0)
-            ui.DBGrid1->setColumnWidth(c, Widgets::twips(widths[c]));
-    }
+    ScreenLayout::setColumnWidths(
+        ui.DBGrid1,
+        GridColumns::ColGrid(m_state.scaleX, m_state.contest().presentation == Presentation::Caras,
+                             true));
 }
 
 // ---- VIEW and PRINT choices ----

@@ -4,6 +4,7 @@
 #include "screens/Colors.h"
 #include "screens/ContestPresentation.h"
 #include "screens/Message10.h"
+#include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/FrmQSO.h"
 #include "seams/Clock.h"
@@ -168,7 +169,7 @@ QWidget* FrmInit::buildStationBoxes() {
                                                  {ui.LblCP, ui.TxtCP}};
     int r = 0;
     for (const auto& [l, e] : rows) {
-        e->setFixedWidth(twips(1800));
+        ScreenLayout::setDesignWidth(e, 1800);
         g->addWidget(l, r, 0);
         g->addWidget(e, r, 1);
         if (e == ui.TxtCP)
@@ -315,13 +316,13 @@ bool FrmInit::Form_Load() {
 
 void FrmInit::applyLayoutFactors() {
     const QSize display = m_services.metrics.displaySize();
-    resize(display);
-    LayoutFactors f = LayoutFactors::forDisplay(display);
+    const LayoutFactors f = LayoutFactors::forDisplay(display);
     if (!f.supported)
         m_services.dialogs.message(QString::fromLatin1(kResolutionMessage), kProgramTitle,
                                    Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     m_state.scaleX = f.scaleX;
     m_state.scaleY = f.scaleY;
+    ScreenLayout::apply(this, display, f);
 }
 
 void FrmInit::Soundkarte() {
@@ -451,7 +452,7 @@ void FrmInit::presentContest(const ContestDef& def) {
         }
         break;
     case P::Caras:
-        ContestPresentation::SetNameExch(q);
+        ContestPresentation::SetNameExch(q, m_state);
         SetupCaras();
         ui.txtContrInit->setText(QStringLiteral("000"));
         Fls();
@@ -474,7 +475,7 @@ void FrmInit::presentContest(const ContestDef& def) {
         if (def.serialSent())
             Fls();
         if (def.number == 15 || def.number == 22)
-            q.ui.TxtRstR3->setFixedWidth(twips(715, m_state.scaleX));
+            ScreenLayout::setDesignWidth(q.ui.TxtRstR3, 715, m_state.scaleX);
         if (def.sentCode == SentCodeRule::CallAreaDigit) {
             prefillCallAreaDigit(m_state.settings.myCall);
             Fcs();
@@ -497,7 +498,7 @@ void FrmInit::presentZodiac() {
     ui.txtContrInit->clear();
     ui.LblContrInit->hide();
     ui.LblBezirk->setText(QStringLiteral("                    Zodia"));
-    ui.TxtMyBezirkA->setFixedWidth(twips(800, m_state.scaleX));
+    ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, 800, m_state.scaleX);
     ui.LblJ->hide();
     ui.LblMQRA->setText(QStringLiteral("#4=MyZodie"));
 }
@@ -513,7 +514,7 @@ void FrmInit::SetupLMAYO() {
 void FrmInit::SetupCaras() {
     ui.LblTipTest->setText(QStringLiteral("Cupa Carasului"));
     ui.LblBezirk->setText(QStringLiteral("NUME OPERATOR"));
-    ui.TxtMyBezirkA->setFixedWidth(twips(1600, m_state.scaleX));
+    ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, 1600, m_state.scaleX);
     ui.LblMQRA->setText(QStringLiteral("#4=MyNume"));
 }
 

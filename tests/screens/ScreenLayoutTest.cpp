@@ -1,0 +1,325 @@
+#include "ScreenHarness.h"
+#include "screens/Widgets.h"
+#include "setup/LayoutFactors.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyleOptionFrame>
+#include <QTableView>
+
+namespace {
+const QList<QSize> kDisplays{{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
+
+// A screen in one of its states: how the operator gets there.
+struct ScreenState {
+    const char* name;
+    const char* screen;  // "init", "qso" or "log"
+    const char* contest; // the contest's option button, for the QSO screen
+    QStringList steps;   // "action:<name>", "click:<name>", "dclick:<name>", "type:<text>",
+                         // "show:<name>", "log:" (three contacts of stage 1A into the log)
+};
+
+const QList<ScreenState> kStates{
+    {"setup", "init", nullptr, {}},
+    {"qso-choice", "qso", "OpBCNUS", {}},
+    {"qso-working",
+     "qso",
+     "OpBCNUS",
+     {"log:", "click:Cmd1A", "type:9ABC ", "show:LblNeu", "show:Frame3"}},
+    {"qso-names", "qso", "OpbCaras", {"log:", "click:Cmd1A", "type:9ABC "}},
+    {"log-view", "log", nullptr, {"log:", "action:mnuLogAnzeigen", "click:OpB1A"}},
+    {"log-textform", "log", nullptr, {"action:mnuTXT"}},
+    {"log-cabrillo", "log", nullptr, {"action:mnuCabrillo"}},
+    {"log-archive", "log", nullptr, {"action:mnuArh"}},
+    {"log-calljud",
+     "log",
+     nullptr,
+     {"action:mnuLogAnzeigen", "click:OpBCallJud", "dclick:OpBCallJud", "click:OpBAnfügen"}},
+};
+
+// Controls drawn by a view or a combo box belong to it, not to the screen's layout.
+bool partOfView(QWidget* w, QWidget* window) {
+    for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        if (qobject_cast<QAbstractItemView*>(p) || qobject_cast<QComboBox*>(p))
+            return true;
+    return false;
+}
+
+bool isControl(QWidget* w) {
+    return qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+           qobject_cast<QLineEdit*>(w) || qobject_cast<QGroupBox*>(w) ||
+           qobject_cast<QAbstractItemView*>(w) || qobject_cast<QComboBox*>(w);
+}
+
+QRect inWindow(QWidget* w, QWidget* window) {
+    return {w->mapTo(window, QPoint(0, 0)), w->size()};
+}
+
+bool ancestor(QWidget* a, QWidget* b) {
+    for (QWidget* p = b->parentWidget(); p; p = p->parentWidget())
+        if (p == a)
+            return true;
+    return false;
+}
+
+// Width a line edit gives its text: inside the frame, the text margins and the 2-pixel margins.
+int textRoom(QLineEdit* e) {
+    QStyleOptionFrame opt;
+    opt.initFrom(e);
+    opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const QRect r = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+    const QMargins m = e->textMargins();
+    return r.width() - m.left() - m.right() - 4;
+}
+
+// Whether the control's caption or text is shown whole.
+QString unreadable(QWidget* w) {
+    const QFontMetrics fm = w->fontMetrics();
+    if (w->font().pointSizeF() < 7)
+        return QStringLiteral("font %1 pt").arg(w->font().pointSizeF());
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        if (l->text().isEmpty())
+            return {};
+        if (l->wordWrap())
+            return l->height() < l->heightForWidth(l->width()) ? QStringLiteral("wrapped text cut")
+                                                               : QString();
+        const QRect room = l->contentsRect();
+        if (room.width() < fm.horizontalAdvance(l->text()) || room.height() < fm.height())
+            return QStringLiteral("text %1 wide in %2")
+                .arg(fm.horizontalAdvance(l->text()))
+                .arg(room.width());
+        return {};
+    }
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (e->height() < e->minimumSizeHint().height())
+            return QStringLiteral("text cut at the bottom");
+        if (textRoom(e) < fm.horizontalAdvance(e->text()))
+            return QStringLiteral("\"%1\" %2 wide in %3")
+                .arg(e->text())
+                .arg(fm.horizontalAdvance(e->text()))
+                .arg(textRoom(e));
+        return {};
+    }
+    if (auto* b = qobject_cast<QPushButton*>(w)) {
+        // The style's smallest width for a push button is no matter of readability.
+        const QStyle* st = b->style();
+        const int frame = st->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+        const int margin = st->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) + 2 * frame;
+        const QString text = QString(b->text()).remove(u'&');
+        if (b->width() < fm.horizontalAdvance(text) + margin || b->height() < fm.height() + margin)
+            return QStringLiteral("\"%1\" cut").arg(text);
+        return {};
+    }
+    if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w)) {
+        const QSize need = w->minimumSizeHint();
+        if (w->width() < need.width() || w->height() < need.height())
+            return QStringLiteral("%1x%2 needs %3x%4")
+                .arg(w->width())
+                .arg(w->height())
+                .arg(need.width())
+                .arg(need.height());
+    }
+    return {};
+}
+
+// Every column of a grid holds its header and its texts, and the grid shows all its columns.
+QStringList gridFaults(QTableView* t) {
+    QStringList faults;
+    const QFontMetrics fm = t->fontMetrics();
+    const QFontMetrics hm = t->horizontalHeader()->fontMetrics();
+    int total = 0;
+    for (int c = 0; c < t->model()->columnCount(); ++c) {
+        if (t->isColumnHidden(c))
+            continue;
+        total += t->columnWidth(c);
+        const int headerMargin = t->horizontalHeader()->style()->pixelMetric(
+            QStyle::PM_HeaderMargin, nullptr, t->horizontalHeader());
+        int need = hm.horizontalAdvance(t->model()->headerData(c, Qt::Horizontal).toString()) +
+                   2 * headerMargin;
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            need =
+                std::max(need, fm.horizontalAdvance(t->model()->index(r, c).data().toString()) + 6);
+        if (t->columnWidth(c) < need)
+            faults << QStringLiteral("%1 column %2: %3 < %4")
+                          .arg(t->objectName())
+                          .arg(c)
+                          .arg(t->columnWidth(c))
+                          .arg(need);
+    }
+    if (total > t->viewport()->width())
+        faults << QStringLiteral("%1: columns %2 wide in %3")
+                      .arg(t->objectName())
+                      .arg(total)
+                      .arg(t->viewport()->width());
+    return faults;
+}
+
+// What is wrong with the window's layout: clipped, overlapping or unreadable controls.
+QStringList layoutFaults(QWidget* window, QSize display, int& checked) {
+    QStringList faults;
+    if (window->size() != display)
+        faults << QStringLiteral("window %1x%2").arg(window->width()).arg(window->height());
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->isVisible() && isControl(w) && !partOfView(w, window))
+            controls << w;
+    checked = static_cast<int>(controls.size());
+    const auto name = [](QWidget* w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
+    };
+    for (QWidget* w : controls) {
+        const QRect r = inWindow(w, window);
+        if (!window->rect().contains(r) || !w->parentWidget()->rect().contains(w->geometry()))
+            faults << name(w) + QStringLiteral(" clipped");
+        const QString why = unreadable(w);
+        if (!why.isEmpty())
+            faults << name(w) + QStringLiteral(": ") + why;
+        if (auto* t = qobject_cast<QTableView*>(w))
+            faults << gridFaults(t);
+    }
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j) {
+            QWidget* a = controls[i];
+            QWidget* b = controls[j];
+            if (!ancestor(a, b) && !ancestor(b, a) &&
+                inWindow(a, window).intersects(inWindow(b, window)))
+                faults << name(a) + QStringLiteral(" overlaps ") + name(b);
+        }
+    if (auto* mw = qobject_cast<QMainWindow*>(window))
+        for (QAction* a : mw->menuBar()->actions()) {
+            const QRect r = mw->menuBar()->actionGeometry(a);
+            if (!r.isValid() || !mw->menuBar()->rect().contains(r))
+                faults << QStringLiteral("menu ") + a->text() + QStringLiteral(" cut");
+        }
+    return faults;
+}
+
+bool fillLog(ScreenHarness& h) {
+    for (const char* call : {"YO9ABC/P", "YO2WWW", "YO8MMM/M"})
+        if (!h.addContact(QLatin1String(call), QStringLiteral("06.12.26"), QStringLiteral("12:05"),
+                          1, QStringLiteral("TM"), QStringLiteral("2")))
+            return false;
+    return true;
+}
+
+QWidget* open(ScreenHarness& h, const ScreenState& s, QSize display) {
+    h.metrics.size = display;
+    const QString screen = QLatin1String(s.screen);
+    QWidget* window = nullptr;
+    if (screen == QLatin1String("init")) {
+        h.start();
+        window = h.init.get();
+    } else if (screen == QLatin1String("qso")) {
+        const bool working = !s.steps.isEmpty();
+        h.openQso(s.contest, QStringLiteral("312"), working ? "Cmd1A" : nullptr,
+                  working ? "CmdCW" : nullptr);
+        window = h.qso.get();
+        if (!h.dialogs.shown.isEmpty()) // the hand-over stopped on the set-up screen
+            return nullptr;
+    } else {
+        window = h.openLogView(0);
+    }
+    for (const QString& step : s.steps) {
+        const QString arg = step.section(u':', 1);
+        const QByteArray name = arg.toUtf8();
+        if (step.startsWith(QLatin1String("action:")))
+            h.trigger(window, name.constData());
+        else if (step.startsWith(QLatin1String("click:")))
+            h.click(window, name.constData());
+        else if (step.startsWith(QLatin1String("dclick:")))
+            QTest::mouseDClick(h.find<QWidget>(window, name.constData()), Qt::LeftButton);
+        else if (step.startsWith(QLatin1String("type:")))
+            h.type(arg);
+        else if (step.startsWith(QLatin1String("log:")) && !fillLog(h))
+            return nullptr;
+        else if (step.startsWith(QLatin1String("show:")))
+            h.find<QWidget>(window, name.constData())->show();
+    }
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+} // namespace
+
+// The three screens at the four displays: nothing cut off, nothing overlapping, all readable.
+class ScreenLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void screensFitTheDisplay_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QSize>("display");
+        for (int s = 0; s < kStates.size(); ++s)
+            for (const QSize& d : kDisplays)
+                QTest::addRow("%s %dx%d", kStates[s].name, d.width(), d.height()) << s << d;
+    }
+    void screensFitTheDisplay() {
+        QFETCH(int, state);
+        QFETCH(QSize, display);
+        const ScreenState& s = kStates[state];
+        ScreenHarness h;
+        QWidget* window = open(h, s, display);
+        QVERIFY(window);
+        if (qEnvironmentVariableIsSet("VELT_SHOTS"))
+            window->grab().save(QStringLiteral("/tmp/layout-%1-%2x%3.png")
+                                    .arg(QLatin1String(s.name))
+                                    .arg(display.width())
+                                    .arg(display.height()));
+        int checked = 0;
+        const QStringList faults = layoutFaults(window, display, checked);
+        qInfo("%s %dx%d: %d controls checked", s.name, display.width(), display.height(), checked);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
+    }
+
+    void qsoScreenOnTheSmallestDisplay() {
+        ScreenHarness h;
+        h.metrics.size = QSize(640, 480);
+        h.openQso("OpBCNUS", QStringLiteral("312"), nullptr, nullptr);
+        const struct {
+            const char* name;
+            int points;
+        } fonts[] = {{"LblAnunt", 10}, {"TxtDate", 10},  {"TxtUTC", 10},   {"LblRufZeich", 10},
+                     {"TxtIndic", 12}, {"TxtRSTR1", 12}, {"TxtRSTR2", 12}, {"TxtRstR3", 12},
+                     {"TxtRSTE1", 12}, {"TxtRSTE2", 12}, {"TxtRSTE3", 12}, {"LblNeu", 14}};
+        for (const auto& f : fonts)
+            QCOMPARE(h.find<QWidget>(h.qso.get(), f.name)->font().pointSize(), f.points);
+        QVERIFY(h.qsoBox("TxtIndic")->font().bold());
+        QVERIFY(h.find<QLabel>(h.qso.get(), "LblAjust")->isHidden());
+    }
+
+    void designDisplayRunsNoLayoutRoutine() {
+        ScreenHarness h;
+        h.openQso("OpBCNUS");
+        const LayoutFactors f = LayoutFactors::forDisplay(QSize(800, 600));
+        QVERIFY(f.routine == LayoutRoutine::None);
+        QCOMPARE(h.state.scaleX, 1.0f);
+        QCOMPARE(h.state.scaleY, 1.0f);
+        QVERIFY(!h.find<QLabel>(h.qso.get(), "LblAjust")->isHidden());
+        QCOMPARE(h.qsoBox("TxtIndic")->font().pointSize(), 14);
+    }
+
+    // Only the set-up screen tells; every screen keeps the design layout.
+    void otherDisplayKeepsTheDesignLayout() {
+        ScreenHarness h;
+        h.metrics.size = QSize(1152, 864);
+        QVERIFY(h.start());
+        QCOMPARE(h.dialogs.texts(), QStringList{QString::fromLatin1(kResolutionMessage)});
+        QCOMPARE(h.dialogs.shown[0].icon, Dialogs::Icon::Exclamation);
+        QCOMPARE(h.state.scaleX, 1.0f);
+        QCOMPARE(h.state.scaleY, 1.0f);
+        QCOMPARE(h.qsoBox("TxtIndic")->font().pointSize(), 14);
+        QCOMPARE(h.qsoBox("TxtIndic")->width(), Widgets::twips(1800));
+        QCOMPARE(h.qso->size(), QSize(1152, 864));
+        QVERIFY(h.openLogView(0));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.logView->size(), QSize(1152, 864));
+    }
+};
+
+QTEST_MAIN(ScreenLayoutTest)
+#include "ScreenLayoutTest.moc"
