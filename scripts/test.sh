@@ -2,6 +2,6 @@
 # Installs what is missing, builds everything and runs every test.
 source "$(dirname "$0")/common.sh"
 install_missing
-build -DVELT_TESTS=ON
+build -DVELT_TESTS=ON -DVELT_BENCH=ON
 cd build
 exec ctest --output-on-failure --no-tests=error
