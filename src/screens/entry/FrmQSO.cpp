@@ -274,10 +274,9 @@ void FrmQSO::setSentCode(const QString& code) {
 // ---- board, grid, results ----
 
 void FrmQSO::CulVerde() {
-    for (QLabel* l : std::as_const(m_board))
-        setBackColor(l, Colors::kGreen);
-    if (!CountyBoard::CulVerde(m_state.contest()).contains(QStringLiteral("NY")))
-        setBackColor(ui.LblNY, Colors::kGreen);
+    for (const QString& code : CountyBoard::CulVerde(m_state.contest()))
+        if (QLabel* l = m_board.value(code))
+            setBackColor(l, Colors::kGreen);
 }
 
 void FrmQSO::CulGri(const QString& code) {

@@ -1,5 +1,6 @@
 #include "screens/setup/FrmInit.h"
 
+#include "logging/ContactEngine.h"
 #include "logging/Database.h"
 #include "screens/Colors.h"
 #include "screens/ContestPresentation.h"
@@ -689,11 +690,9 @@ void FrmInit::confirmExit() {
 // ---- hand-over ----
 
 void FrmInit::setStartStamp() {
-    // The log keeps UTC: the PC's local time less the station's offset.
-    const int offset = UtcOffset::typed(ui.TxtTime->text()).hours();
-    const QDateTime utc = m_services.clock.now().addSecs(-3600LL * offset);
-    m_state.nowDate = utc.toString(QStringLiteral("dd.MM.yy"));
-    m_state.nowTime = utc.toString(QStringLiteral("hh:mm"));
+    // The log keeps UTC: the PC's local time less the offset typed in its box.
+    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::CalcOraData(
+        m_services.clock.now(), UtcOffset::typed(ui.TxtTime->text()).hours());
 }
 
 bool FrmInit::handOverChecks() {
