@@ -55,14 +55,6 @@ private slots:
         QCOMPARE(f.c().mult, QStringLiteral("CL*"));
     }
 
-    void InitMarksTheStage() {
-        EngineFixture f(QStringLiteral("CampNatUS"));
-        QVERIFY(f.ok());
-        QCOMPARE(f.engine->Init(3), (std::array<int, 4>{7, 7, 5, 7}));
-        QCOMPARE(f.app.stage, 3);
-        QCOMPARE(f.c().callsign, QStringLiteral("YO"));
-    }
-
     void YOIN_data() {
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("field");

@@ -317,7 +317,7 @@ private slots:
         h.openQso("OpBCNUS");
         const QStringList before = h.logRows();
         h.key(Qt::Key_F2, Qt::AltModifier);
-        QCOMPARE(h.logRows().size(), 4);
+        QCOMPARE(h.logRows(), before); // nothing leaves the log while it is corrected
         if (how == "CmdAbbruchX")
             h.click(h.qso.get(), how.constData());
         else

@@ -40,7 +40,23 @@ ContactEngine::ContactEngine(AppState& app, Database& logDb, Database& callDb,
     : m_app(app), m_log(logDb), m_calls(callDb), m_specials(specials), m_clock(clock) {}
 
 StationContext ContactEngine::station() const {
-    return {m_app.settings.myCall.trimmed(), m_app.qsoMode, &m_specials};
+    return {m_app.settings.myCall.trimmed(), contactMode(), &m_specials};
+}
+
+int ContactEngine::contactStage() const {
+    return m_correction ? m_correction->stage : m_app.stage;
+}
+
+QString ContactEngine::contactMode() const {
+    return m_correction ? m_correction->mode : m_app.qsoMode;
+}
+
+qint64 ContactEngine::correctedId() const {
+    return m_correction ? m_correction->id : 0;
+}
+
+QString ContactEngine::reportOf(const QString& mode) {
+    return mode == QStringLiteral("CW") ? QStringLiteral("599") : QStringLiteral("59");
 }
 
 QString ContactEngine::lookupCounty(const QString& call, bool& found) {
@@ -84,14 +100,14 @@ LookupView ContactEngine::IndicInfo() {
     const QString call = m_contact.callsign.trimmed();
     bool found = true;
     const QString county = lookupCounty(call, found);
-    const QString report =
-        m_app.qsoMode == QStringLiteral("CW") ? QStringLiteral("599") : QStringLiteral("59");
+    const QString report = reportOf(contactMode());
     m_contact.rstRcvd = report;
     m_contact.rstSent = report;
     m_contact.judRcvd = rules.countyExchange() ? county : QString();
-    if (rules.nextCode != NextCode::Serial)
+    // A corrected contact keeps the code it was sent.
+    if (!m_correction && rules.nextCode != NextCode::Serial)
         m_contact.codSent = m_labels.LblContrInit;
-    else if (m_contact.codSent.trimmed().isEmpty())
+    else if (!m_correction && m_contact.codSent.trimmed().isEmpty())
         m_contact.codSent = QStringLiteral("001");
     m_contact.judSent = m_app.settings.myJudet.trimmed();
     m_contact.proposedCounty = m_contact.judRcvd;
@@ -114,14 +130,15 @@ LookupView ContactEngine::IndicInfo() {
 
 bool ContactEngine::isDupe(const QString& call, int stage) {
     const DupeRule& rule = def().log.dupeRule(stage);
+    const QString mode = contactMode();
     if (!rule.modeAware)
-        return m_log.firstContact(call, stage, {}).has_value();
-    if (m_log.firstContact(call, stage, m_app.qsoMode))
+        return m_log.firstContact(call, stage, {}, correctedId()).has_value();
+    if (m_log.firstContact(call, stage, mode, correctedId()))
         return true;
     if (rule.otherModeAlwaysNew)
         return false;
     const std::optional<QString> earlier =
-        m_log.firstContact(call, stage, otherModeOf(m_app.qsoMode));
+        m_log.firstContact(call, stage, otherModeOf(mode), correctedId());
     if (!earlier || m_app.offLineLog)
         return false;
     if (rule.otherModeFree) {
@@ -144,10 +161,10 @@ DupeView ContactEngine::IndicInfoDubl() {
         return view;
     view.checked = true;
     // The mark describes the callsign now in the field, so a corrected callsign can be logged.
-    m_contact.dupe = isDupe(call, m_app.stage);
+    m_contact.dupe = isDupe(call, contactStage());
     view.dupe = m_contact.dupe;
     if (m_contact.dupe) {
-        if (def().log.dupeRule(m_app.stage).dupeMarksOtherMode)
+        if (def().log.dupeRule(contactStage()).dupeMarksOtherMode)
             m_contact.otherMode = true;
         view.TxtIndic = Rgb::red();
         view.Frame3 = true;
@@ -176,7 +193,7 @@ void ContactEngine::MultiplDA() {
 
 bool ContactEngine::IndicMult() {
     const LogRules& rules = def().log;
-    const int stage = m_app.stage;
+    const int stage = contactStage();
     const QString candidate = m_contact.judRcvd.trimmed();
     const QString special = m_specials.special(def().codeString());
     const bool specialStation = rules.special.specialStation && stage <= rules.special.lastStage &&
@@ -188,7 +205,7 @@ bool ContactEngine::IndicMult() {
             MultiplDA();
         else
             notMult();
-    } else if (rules.multByQuery && !m_log.hasMult(candidate, stage)) {
+    } else if (rules.multByQuery && !m_log.hasMult(candidate, stage, correctedId())) {
         m_contact.newMult = true;
         m_contact.mult = candidate;
         m_contact.boardCounty = candidate;
@@ -282,20 +299,16 @@ LogRow ContactEngine::ScrieTab() {
         date = date.left(6) + date.right(2);
     QString mult = m_contact.mult;
     QString points = m_contact.points;
-    if (def().log.elvMult && m_app.stage <= 2 && !m_contact.otherMode &&
+    if (def().log.elvMult && contactStage() <= 2 && !m_contact.otherMode &&
         m_contact.codRcvd.trimmed().right(2).toInt() < 19)
         mult = QStringLiteral("ELV");
-    if (m_contact.dupe) {
-        mult = QStringLiteral(" ");
-        points = QStringLiteral(" 0");
-    }
     return {m_contact.callsign.trimmed().toUpper(),
             date,
             m_contact.utc,
-            QString::number(m_app.stage),
+            QString::number(contactStage()),
             sent,
             rcvd,
-            m_app.qsoMode,
+            contactMode(),
             m_contact.judRcvd,
             mult,
             points};
@@ -311,39 +324,76 @@ bool ContactEngine::learn(const QString& call, const QString& county) {
     return true;
 }
 
-EnterResult ContactEngine::Enter() {
+EnterResult ContactEngine::refusal(EnterResult::Status status, const QString& message) {
     EnterResult result;
+    result.status = status;
+    result.message = message;
+    return result;
+}
+
+EnterResult ContactEngine::Enter() {
+    // Whatever triggered it, the contact is judged on the fields as they stand now.
     const QString call = m_contact.callsign.trimmed().toUpper();
-    if (call.isEmpty()) {
-        result.status = EnterResult::Status::EmptyCall;
-        result.message = QStringLiteral("Introducere eronata !");
-        return result;
-    }
-    if (!m_app.offLineLog) {
+    if (call.isEmpty())
+        return refusal(EnterResult::Status::EmptyCall, QStringLiteral("Introducere eronata !"));
+    if (call.size() < 3)
+        return refusal(EnterResult::Status::Incomplete, QStringLiteral("Introducere incompleta !"));
+    if (call == m_app.settings.myCall.trimmed().toUpper())
+        return refusal(EnterResult::Status::OwnCall, QStringLiteral("QSO CU MINE INSUMI !"));
+    m_contact.otherMode = false;
+    m_contact.dupe = isDupe(call, contactStage());
+    if (m_contact.dupe)
+        return refusal(EnterResult::Status::Duplicate, QStringLiteral("WARNING ! QSO DUPE !"));
+    // A corrected contact keeps the date and time it was made at.
+    if (!m_app.offLineLog && !m_correction) {
         const auto [date, time] = CalcOraData(m_clock.now(), m_app.settings.utcOffset.hours());
         m_contact.date = date;
         m_contact.utc = time;
     }
     m_contact.points = Points::enterPoints(def(), m_contact, station());
+    EnterResult result;
     result.row = ScrieTab();
-    const std::optional<qint64> id = m_log.insert(result.row);
-    if (!id) {
-        result.status = EnterResult::Status::InsertFailed;
-        result.message =
-            QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(m_log.lastError());
-        return result;
-    }
+    const std::optional<qint64> id = store(result.row);
+    if (!id)
+        return refusal(
+            EnterResult::Status::InsertFailed,
+            QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(m_log.lastError()));
     result.id = *id;
+    result.corrected = m_correction.has_value();
     result.greyLabel = CountyBoard::CulGri(def(), m_contact.boardCounty);
-
-    StageTotals& totals = m_app.totals[qBound(1, m_app.stage, 4) - 1];
-    m_labels.LblQSO += 1;
-    m_labels.LblPkt += result.row.pct.trimmed().toLongLong();
-    if (!result.row.mult.trimmed().isEmpty())
-        m_labels.LblMlt += 1;
-    totals = {m_labels.LblQSO, m_labels.LblPkt, m_labels.LblMlt};
+    result.totalsFailed = !Summe();
     m_lastLogged = call + QLatin1Char(' ') + result.row.sent;
 
+    if (m_correction) {
+        m_correction.reset();
+        deriveSentCode();
+    } else {
+        advanceSentCode();
+    }
+    result.learnFailed = !learn(call, m_contact.judRcvd.trimmed());
+    Anulat();
+    YOIN();
+    return result;
+}
+
+std::optional<qint64> ContactEngine::store(const LogRow& row) {
+    if (m_correction) {
+        const std::optional<int> changed = m_log.update(m_correction->id, row);
+        if (!changed)
+            return std::nullopt;
+        if (*changed > 0)
+            return m_correction->id;
+        // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
+    }
+    const std::optional<qint64> id = m_log.insert(row);
+    if (id) {
+        m_loggedHere = true;
+        m_loggedIds.append(*id);
+    }
+    return id;
+}
+
+void ContactEngine::advanceSentCode() {
     const LogRules& rules = def().log;
     m_labels.LblContrInit =
         rules.nextCode == NextCode::Received ? m_contact.codRcvd : m_contact.codSent;
@@ -351,12 +401,24 @@ EnterResult ContactEngine::Enter() {
         m_contact.codSent = m_contact.codRcvd;
     else if (rules.nextCode == NextCode::Serial)
         m_contact.codSent = nextSerial(m_contact.codSent);
+}
 
-    const QString county = m_contact.judRcvd.trimmed();
-    result.learnFailed = !learn(call, county);
-    Anulat();
-    YOIN();
-    return result;
+void ContactEngine::deriveSentCode() {
+    const NextCode rule = def().log.nextCode;
+    const std::optional<LogRow> newest = m_log.lastRow();
+    if (rule == NextCode::Serial) {
+        m_labels.LblContrInit = newest ? Correction::CodE(newest->sent)[1] : QStringLiteral("000");
+        m_contact.codSent =
+            newest ? Correction::MaxRap(newest->sent, newest->md) : QStringLiteral("001");
+    } else if (rule == NextCode::Received && newest) {
+        m_labels.LblContrInit = Correction::CodE(newest->rcvd)[1];
+        m_contact.codSent = m_labels.LblContrInit;
+    } else {
+        m_contact.codSent = m_labels.LblContrInit;
+    }
+    m_contact.judSent = m_app.settings.myJudet.trimmed();
+    m_contact.rstSent = reportOf(m_app.qsoMode);
+    m_contact.rstRcvd = m_contact.rstSent;
 }
 
 void ContactEngine::Anulat() {
@@ -387,14 +449,9 @@ MyDataView ContactEngine::ScrMyDat() {
     return {m_app.settings.myCall, m_labels.LblContrInit, m_app.settings.myJudet};
 }
 
-std::array<int, 4> ContactEngine::Init(int stage) {
-    constexpr int kMagenta = 5;
-    constexpr int kLightGrey = 7;
-    std::array<int, 4> colours{kLightGrey, kLightGrey, kLightGrey, kLightGrey};
-    colours[qBound(1, stage, 4) - 1] = kMagenta;
+void ContactEngine::Init(int stage) {
     YOIN();
     m_app.stage = stage;
-    return colours;
 }
 
 BoardView ContactEngine::TabMult(int stage) {
@@ -441,38 +498,77 @@ std::array<ResultRow, 4> ContactEngine::Frame5() const {
     return rows;
 }
 
-std::optional<LogRow> ContactEngine::CitQsoLog() {
-    const auto last = m_log.lastRow();
-    if (!last || !m_log.remove(last->first))
+std::optional<LogRow> ContactEngine::rowToCorrect() {
+    if (!m_loggedHere)
+        return m_log.lastRow();
+    // Only what this program logged: another program's newer contact is never taken.
+    while (!m_loggedIds.isEmpty()) {
+        if (std::optional<LogRow> row = m_log.row(m_loggedIds.last()))
+            return row;
+        m_loggedIds.removeLast();
+    }
+    return std::nullopt;
+}
+
+std::optional<LogRow> ContactEngine::startCorrection() {
+    std::optional<LogRow> row = rowToCorrect();
+    if (!row)
         return std::nullopt;
-    const LogRow& row = last->second;
-    m_contact.callsign = row.callsign;
-    m_contact.date = row.data;
-    m_contact.utc = row.utc;
-    const auto sent = Correction::CodE(row.sent);
-    const auto rcvd = Correction::CodE(row.rcvd);
+    const int stage = row->etp.trimmed().toInt();
+    m_correction =
+        CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : m_app.stage,
+                         row->md == QStringLiteral("SSB") ? row->md : QStringLiteral("CW")};
+    m_contact.callsign = row->callsign;
+    m_contact.date = row->data;
+    m_contact.utc = row->utc;
+    const auto sent = Correction::CodE(row->sent);
+    const auto rcvd = Correction::CodE(row->rcvd);
     m_contact.rstSent = sent[0];
     m_contact.codSent = sent[1];
     m_contact.judSent = sent[2];
     m_contact.rstRcvd = rcvd[0];
     m_contact.codRcvd = rcvd[1];
     m_contact.judRcvd = rcvd[2];
-    m_contact.mult = row.mult.isEmpty() ? QStringLiteral(" ") : row.mult;
+    m_contact.mult = row->mult.isEmpty() ? QStringLiteral(" ") : row->mult;
     m_contact.newMult = !m_contact.mult.trimmed().isEmpty();
     m_contact.boardCounty = m_contact.newMult ? m_contact.mult.trimmed() : QString();
-    m_contact.points = row.pct;
+    m_contact.proposedCounty = m_contact.judRcvd;
+    m_contact.points = row->pct;
     m_contact.dupe = false;
-    m_app.qsoMode = row.md;
+    m_contact.otherMode = false;
+    m_contact.notFound = false;
     return row;
 }
 
-bool ContactEngine::restore(const LogRow& row) {
-    return m_log.insert(row).has_value();
+void ContactEngine::cancelCorrection() {
+    if (!m_correction)
+        return;
+    m_correction.reset();
+    deriveSentCode();
+}
+
+void ContactEngine::resumeCorrection(const CorrectionTarget& target) {
+    m_correction = target;
+}
+
+bool ContactEngine::contactInHand() const {
+    const QString call = m_contact.callsign.trimmed();
+    const bool onlyPrefill = def().log.yoPrefill && call == QStringLiteral("YO");
+    return m_correction || (!call.isEmpty() && !onlyPrefill) ||
+           !m_contact.codRcvd.trimmed().isEmpty() || !m_contact.judRcvd.trimmed().isEmpty();
+}
+
+bool ContactEngine::deleteContact(qint64 id) {
+    if (!m_log.remove(id))
+        return false;
+    if (def().log.nextCode != NextCode::Sent)
+        deriveSentCode();
+    return true;
 }
 
 QString ContactEngine::MaxRap() {
     const auto last = m_log.lastRow();
     if (!last)
         return m_contact.codSent;
-    return Correction::MaxRap(last->second.sent, last->second.md);
+    return Correction::MaxRap(last->sent, last->md);
 }

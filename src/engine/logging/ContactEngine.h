@@ -9,9 +9,18 @@
 #include "seams/Clock.h"
 #include "setup/AppState.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
+
+/// The logged contact that a correction (Alt+F2) edits in place.
+struct CorrectionTarget {
+    qint64 id = 0;
+    int stage = 0;
+    QString mode;
+};
 
 // Everything decided about a contact: lookup, duplicate, multiplier, points, logging, totals.
 // The QSO screen fills `contact()` from its fields, calls the procedures and shows the results.
@@ -59,8 +68,8 @@ public:
     QString YOIN();
     /// `ScrMyDat`: the station's own data; also sets the code it sends.
     MyDataView ScrMyDat();
-    /// `Init`: chooses stage 1..4; the palette colours of `Lbl1A`..`Lbl2B`.
-    std::array<int, 4> Init(int stage);
+    /// `Init`: chooses stage 1..4.
+    void Init(int stage);
     /// `TabMult`: the county board and contact counter of `stage` from the log.
     BoardView TabMult(int stage);
     /// `Summe`: recounts the four stages from the log into the totals; false when it failed.
@@ -74,13 +83,21 @@ public:
         return LogStore::partialSearch(beginning);
     }
 
-    /// `CitQsoLog`: takes the last contact stored (any stage) out of the log into the contact in
-    /// hand; the row taken, or nothing when the log is empty or the delete failed.
-    std::optional<LogRow> CitQsoLog();
-    /// Puts a contact taken out by `CitQsoLog` back into the log as it was.
-    bool restore(const LogRow& row);
-    /// `Sterge`: deletes the contact with `ID` `id`; false when it failed.
-    bool Sterge(qint64 id) { return m_log.remove(id); }
+    /// Alt+F2: brings the newest contact this program logged (the newest in the log when it
+    /// logged none) into the contact in hand, to be corrected in place; the row stays in the log
+    /// until `Enter` replaces its values. Nothing when there is no such contact.
+    std::optional<LogRow> startCorrection();
+    /// Leaves the correction: the stored row stays as it was; the sent code follows the log.
+    void cancelCorrection();
+    /// Returns to a correction left by a cancel (the recovery menu).
+    void resumeCorrection(const CorrectionTarget& target);
+    /// The correction under way, if any.
+    const std::optional<CorrectionTarget>& correction() const { return m_correction; }
+    /// True when the entry holds more than an empty or prefilled callsign, or a correction.
+    bool contactInHand() const;
+    /// Deletes the contact with `ID` `id`; the sent code then follows the log. False when it
+    /// failed.
+    bool deleteContact(qint64 id);
     /// `MaxRap`: the sent code that follows the last contact logged (any mode).
     QString MaxRap();
 
@@ -93,6 +110,22 @@ public:
 
 private:
     const ContestDef& def() const { return m_app.contest(); }
+    /// The stage and mode the contact in hand belongs to: those of the corrected row, or the
+    /// current ones.
+    int contactStage() const;
+    QString contactMode() const;
+    /// The `ID` a duplicate or multiplier check leaves out: the corrected row, else 0.
+    qint64 correctedId() const;
+    static QString reportOf(const QString& mode);
+    static EnterResult refusal(EnterResult::Status status, const QString& message);
+    /// Writes the contact: replaces the corrected row, or adds a new one; its `ID`.
+    std::optional<qint64> store(const LogRow& row);
+    /// The sent code after a new contact, by the contest's rule.
+    void advanceSentCode();
+    /// The sent code and label from the newest contact in the log, after a correction or a
+    /// delete; the reports and county sent as for a new contact.
+    void deriveSentCode();
+    std::optional<LogRow> rowToCorrect();
     StationContext station() const;
     bool isDupe(const QString& call, int stage);
     void notMult();
@@ -110,4 +143,7 @@ private:
     QsoContact m_contact;
     ScoreLabels m_labels;
     QString m_lastLogged;
+    std::optional<CorrectionTarget> m_correction;
+    QList<qint64> m_loggedIds; // contacts this program logged, oldest first
+    bool m_loggedHere = false;
 };

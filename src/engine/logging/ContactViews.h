@@ -51,13 +51,15 @@ struct MyDataView {
 
 /// What `Enter` did.
 struct EnterResult {
-    enum class Status { Logged, EmptyCall, InsertFailed };
+    enum class Status { Logged, EmptyCall, Incomplete, OwnCall, Duplicate, InsertFailed };
     Status status = Status::Logged;
-    QString message;          // Romanian text for the operator when not logged
-    qint64 id = 0;            // `ID` of the new row
-    QString greyLabel;        // `CulGri`: the board label to paint grey, or empty
-    LogRow row;               // what was written
-    bool learnFailed = false; // the callsign database refused what it was taught
+    QString message;           // Romanian text for the operator when not logged
+    qint64 id = 0;             // `ID` of the row written
+    bool corrected = false;    // an existing row was replaced (a correction)
+    bool totalsFailed = false; // the totals could not be read back from the log
+    QString greyLabel;         // `CulGri`: the board label to paint grey, or empty
+    LogRow row;                // what was written
+    bool learnFailed = false;  // the callsign database refused what it was taught
 };
 
 /// The county board of a stage as `TabMult` rebuilds it.

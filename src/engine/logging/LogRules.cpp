@@ -1,6 +1,7 @@
 #include "logging/LogRules.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 bool inWords(const char* words, const QString& word) {
@@ -14,6 +15,13 @@ bool inWords(const char* words, const QString& word) {
 bool LogRules::specialMultFor(int stage, const QString& candidate) const {
     return stage <= special.lastStage && !special.specialStation &&
            inWords(special.candidates, candidate);
+}
+
+bool LogRules::countyWaitsForWholeWord() const {
+    if (exchange == ExchangeKind::Name)
+        return true;
+    const QStringList words = QString::fromLatin1(exchangeWords).split(u' ', Qt::SkipEmptyParts);
+    return std::any_of(words.begin(), words.end(), [](const QString& w) { return w.size() > 2; });
 }
 
 bool LogRules::acceptsWord(const QString& word) const {

@@ -105,6 +105,14 @@ struct LogRules {
     bool isClassWord(const QString& word) const;
     /// The class word that a county names: the word itself, or "YO".
     QString classOf(const QString& county) const;
+    /// True when received codes are serial numbers, padded to three digits ("7" is "007").
+    bool padsReceivedCode() const { return nextCode == NextCode::Serial; }
+    /// True when the sent code passed on is taken from the received one, so that the operator
+    /// is told to check it after a delete.
+    bool warnsAfterDelete() const { return nextCode == NextCode::Received; }
+    /// True when the received county does not move on at two letters, because a valid word is
+    /// longer (a name, or a three-letter club word beginning like a county).
+    bool countyWaitsForWholeWord() const;
     /// True when the exchange names a county: proposed by and taught to the callsign database.
     bool countyExchange() const {
         return exchange == ExchangeKind::County || exchange == ExchangeKind::Sector;

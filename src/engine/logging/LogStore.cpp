@@ -30,24 +30,24 @@ int LogStore::partialSearchCount(const QString& beginning) {
 }
 
 std::optional<QString> LogStore::firstContact(const QString& callsign, int stage,
-                                              const QString& mode) {
+                                              const QString& mode, qint64 exceptId) {
     auto q = mode.isEmpty()
                  ? m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
-                                              "Etp = ? ORDER BY ID LIMIT 1"),
-                               {callsign, etp(stage)})
+                                              "Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
+                               {callsign, etp(stage), exceptId})
                  : m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
-                                              "Md = ? AND Etp = ? ORDER BY ID LIMIT 1"),
-                               {callsign, mode, etp(stage)});
+                                              "Md = ? AND Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
+                               {callsign, mode, etp(stage), exceptId});
     if (!q || !q->next())
         return std::nullopt;
     return q->value(0).toString();
 }
 
-bool LogStore::hasMult(const QString& mult, int stage) {
+bool LogStore::hasMult(const QString& mult, int stage, qint64 exceptId) {
     return m_db.scalar(
                    QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE Mult = ? AND "
-                                  "Etp = ? LIMIT 1)"),
-                   {mult, etp(stage)})
+                                  "Etp = ? AND ID <> ? LIMIT 1)"),
+                   {mult, etp(stage), exceptId})
                .toInt() > 0;
 }
 
@@ -72,9 +72,30 @@ std::optional<qint64> LogStore::insert(const LogRow& r) {
     return q->lastInsertId().toLongLong();
 }
 
-std::optional<std::pair<qint64, LogRow>> LogStore::lastRow() {
+std::optional<int> LogStore::update(qint64 id, const LogRow& r) {
+    auto q = m_db.select(
+        QStringLiteral("UPDATE LogGen SET Callsign = ?, Data = ?, UTC = ?, Etp = ?, "
+                       "Sent = ?, Rcvd = ?, Md = ?, Jud = ?, Mult = ?, Pct = ? "
+                       "WHERE ID = ?"),
+        {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct, id});
+    if (!q)
+        return std::nullopt;
+    return q->numRowsAffected();
+}
+
+std::optional<LogRow> LogStore::lastRow() {
+    return readRow(QStringLiteral("ORDER BY ID DESC LIMIT 1"), {});
+}
+
+std::optional<LogRow> LogStore::row(qint64 id) {
+    return readRow(QStringLiteral("WHERE ID = ?"), {id});
+}
+
+std::optional<LogRow> LogStore::readRow(const QString& tail, const QVariantList& values) {
     auto q = m_db.select(QStringLiteral("SELECT ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
-                                        "Mult, Pct FROM LogGen ORDER BY ID DESC LIMIT 1"));
+                                        "Mult, Pct FROM LogGen ") +
+                             tail,
+                         values);
     if (!q || !q->next())
         return std::nullopt;
     LogRow r;
@@ -82,7 +103,8 @@ std::optional<std::pair<qint64, LogRow>> LogStore::lastRow() {
                           &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
     for (int i = 0; i < 10; ++i)
         *columns[i] = q->value(i + 1).toString();
-    return std::make_pair(q->value(0).toLongLong(), r);
+    r.id = q->value(0).toLongLong();
+    return r;
 }
 
 bool LogStore::remove(qint64 id) {

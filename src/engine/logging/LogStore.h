@@ -22,16 +22,23 @@ public:
     /// The number of rows that `partialSearch` gives (runs it).
     int partialSearchCount(const QString& beginning);
 
-    /// The `UTC` of the first contact with `callsign` in `stage` (in `mode` unless empty).
-    std::optional<QString> firstContact(const QString& callsign, int stage, const QString& mode);
-    /// True when a contact of `stage` already holds multiplier `mult`.
-    bool hasMult(const QString& mult, int stage);
+    /// The `UTC` of the first contact with `callsign` in `stage` (in `mode` unless empty),
+    /// leaving out the row `exceptId` (a contact under correction is no duplicate of itself).
+    std::optional<QString> firstContact(const QString& callsign, int stage, const QString& mode,
+                                        qint64 exceptId = 0);
+    /// True when a contact of `stage` other than `exceptId` already holds multiplier `mult`.
+    bool hasMult(const QString& mult, int stage, qint64 exceptId = 0);
     /// The multipliers of the contacts of `stage`, one per contact, and their number.
     std::optional<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`, or nothing when it failed.
     std::optional<qint64> insert(const LogRow& row);
+    /// Replaces the values of the row `id` in one statement, keeping its `ID`; the number of
+    /// rows changed (0 when it is gone), or nothing when the statement failed.
+    std::optional<int> update(qint64 id, const LogRow& row);
     /// The last contact stored, in any stage, with its `ID`; nothing for an empty log.
-    std::optional<std::pair<qint64, LogRow>> lastRow();
+    std::optional<LogRow> lastRow();
+    /// The contact with `ID` `id`; nothing when it is not in the log.
+    std::optional<LogRow> row(qint64 id);
     /// Deletes the contact with `ID` `id`; false when it failed.
     bool remove(qint64 id);
     /// The totals of the four stages from the whole log, or nothing when the query failed.
@@ -39,5 +46,8 @@ public:
     QString lastError() const { return m_db.lastError(); }
 
 private:
+    /// The first row that `tail` (a WHERE or ORDER BY clause) selects.
+    std::optional<LogRow> readRow(const QString& tail, const QVariantList& values);
+
     Database& m_db;
 };

@@ -14,7 +14,9 @@
 #include "setup/GridColumns.h"
 #include "setup/LayoutFactors.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,16 +56,21 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     m_clock->start();
     tick();
     ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
+    // End and Escape stop a message or a repeat from whichever screen has the keyboard.
+    qApp->installEventFilter(this);
 }
 
-FrmQSO::~FrmQSO() {
-    restoreCorrection();
-}
+FrmQSO::~FrmQSO() = default;
 
 void FrmQSO::closeEvent(QCloseEvent* event) {
     abortKeying(); // a message under way stops with both lines off
-    restoreCorrection();
     QMainWindow::closeEvent(event);
+}
+
+void FrmQSO::hideEvent(QHideEvent* event) {
+    // Nobody is at this screen any more: nothing may go on keying the transmitter.
+    abortKeying();
+    QMainWindow::hideEvent(event);
 }
 
 // ---- load ----
@@ -96,22 +103,43 @@ void FrmQSO::showResults() {
     }
 }
 
-void FrmQSO::B(int stage) {
-    if (stage < 1 || stage > 4)
-        return;
-    restoreCorrection();
-    const auto colours = m_engine.Init(stage);
+void FrmQSO::clearContactInHand() {
+    fieldsToContact();
+    if (m_engine.contactInHand())
+        AbbruchX();
+}
+
+void FrmQSO::markStage(int stage) {
     const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
     for (int i = 0; i < 4; ++i) {
         marks[i]->show();
-        setForeColor(marks[i], colours[i] == 5 ? Colors::kMagenta : Colors::kLightGrey);
+        setForeColor(marks[i], i + 1 == stage ? Colors::kMagenta : Colors::kLightGrey);
     }
+}
+
+void FrmQSO::refreshBoard() {
+    CulVerde();
+    for (const QString& code : m_engine.TabMult(m_state.stage).grey)
+        CulGri(code);
+}
+
+void FrmQSO::refreshTotals() {
+    if (!m_engine.Summe())
+        m_services.dialogs.message(QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !"),
+                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    showResults();
+}
+
+void FrmQSO::B(int stage) {
+    if (stage < 1 || stage > 4)
+        return;
+    clearContactInHand();
+    m_engine.Init(stage);
+    markStage(stage);
     ui.DBGrid1->setEnabled(true);
     if (m_state.qsoMode == QLatin1String("CW") || m_state.qsoMode == QLatin1String("SSB"))
         ui.LblAnunt->hide();
-    CulVerde();
-    for (const QString& code : m_engine.TabMult(stage).grey)
-        CulGri(code);
+    refreshBoard();
     if (m_state.contestNumber == 2 && stage <= 2) {
         for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
             b->show();
@@ -122,10 +150,7 @@ void FrmQSO::B(int stage) {
             ui.FrmCwProgr->show();
         }
     }
-    if (!m_engine.Summe())
-        m_services.dialogs.message(QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !"),
-                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    showResults();
+    refreshTotals();
     m_state.stage = stage;
     if (ui.LblAnunt->isHidden()) {
         YesEnabl();
@@ -145,12 +170,7 @@ void FrmQSO::afterModeChosen(const QString& report) {
         ui.LblAnunt->hide();
     if (ui.LblAnunt->isHidden()) {
         YesEnabl();
-        if (m_correcting) {
-            m_correcting = false;
-            GoIndicSetFocus();
-        } else {
-            YOIN();
-        }
+        YOIN();
     }
     ui.TxtRSTE1->setText(report);
     ui.TxtRSTE3->setText(ui.LblMyBezirk->text());
@@ -178,6 +198,7 @@ void FrmQSO::MdSSB() {
 }
 
 void FrmQSO::CmdCW_Click() {
+    clearContactInHand();
     m_state.qsoMode = QStringLiteral("CW");
     if (m_state.contest().serialSent())
         MaxRap();
@@ -189,6 +210,7 @@ void FrmQSO::CmdCW_Click() {
 }
 
 void FrmQSO::CmdSSB_Click() {
+    clearContactInHand();
     m_state.qsoMode = QStringLiteral("SSB");
     if (m_state.contest().serialSent())
         MaxRap();
@@ -348,30 +370,31 @@ void FrmQSO::dateIncomplete() {
 
 void FrmQSO::Enter() {
     fieldsToContact();
-    if (m_engine.contact().dupe) {
+    const EnterResult r = m_engine.Enter();
+    if (r.status == EnterResult::Status::Duplicate) {
         // A duplicate is shown, never logged.
+        setBackColor(ui.TxtIndic, Colors::kRed);
         ui.Frame3->show();
         ui.CmdEnterCall->setEnabled(false);
         return;
     }
-    const EnterResult r = m_engine.Enter();
     if (r.status != EnterResult::Status::Logged) {
         m_services.dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
                                    r.status == EnterResult::Status::InsertFailed
                                        ? Dialogs::Icon::Critical
-                                       : Dialogs::Icon::None);
+                                       : Dialogs::Icon::Exclamation);
         return;
     }
-    m_correction.reset();
-    m_correcting = false;
-    if (!r.greyLabel.isEmpty())
+    if (r.corrected) {
+        // The corrected row may have taken its multiplier away, or moved it.
+        refreshBoard();
+        showCurrentStageAndMode();
+    } else if (!r.greyLabel.isEmpty()) {
         CulGri(r.greyLabel);
+    }
     ui.Frame3->hide();
-    const ScoreLabels& labels = m_engine.labels();
-    ui.LblQSO[0]->setText(QString::number(labels.LblQSO));
-    ui.LblPkt[0]->setText(QString::number(labels.LblPkt));
-    ui.LblMlt[0]->setText(QString::number(labels.LblMlt));
-    ui.LblContrInit->setText(labels.LblContrInit);
+    showResults();
+    ui.LblContrInit->setText(m_engine.labels().LblContrInit);
     contactToFields();
     ui.TxtEroare->clear();
     ui.TxtEroare->hide();
@@ -385,6 +408,9 @@ void FrmQSO::Enter() {
     ui.list1->clear();
     ui.list1->hide();
     ui.mnuRecup->setEnabled(false);
+    if (r.totalsFailed)
+        m_services.dialogs.message(QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !"),
+                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     if (r.learnFailed)
         m_services.dialogs.message(
             QStringLiteral("BAZA DE DATE A INDICATIVELOR NU A PUTUT FI ACTUALIZATA !"), kTitle,
@@ -394,17 +420,14 @@ void FrmQSO::Enter() {
 // ---- correction ----
 
 void FrmQSO::MemUndo() {
+    fieldsToContact();
     QsoSnapshot s;
-    s.callsign = ui.TxtIndic->text();
+    s.contact = m_engine.contact();
+    s.correction = m_engine.correction();
     s.callsignColour = ui.TxtIndic->palette().color(QPalette::Base).rgb();
     s.error = ui.TxtEroare->text();
     s.errorColour = ui.TxtEroare->palette().color(QPalette::Base).rgb();
     s.errorVisible = ui.TxtEroare->isVisibleTo(this);
-    s.time = ui.TxtUTC->text();
-    s.date = ui.TxtDate->text();
-    s.rst = ui.TxtRSTR1->text();
-    s.code = ui.TxtRSTR2->text();
-    s.county = ui.TxtRstR3->text();
     s.newMult = ui.LblNeu->isVisibleTo(this);
     s.logEnabled = ui.CmdEnterCall->isEnabled();
     s.frame2 = ui.Frame2->isVisibleTo(this);
@@ -417,30 +440,38 @@ void FrmQSO::mnuRecup_Click() {
     if (!m_snapshot)
         return;
     const QsoSnapshot& s = *m_snapshot;
-    ui.TxtIndic->setText(s.callsign);
+    fieldsToContact();
+    QsoContact restored = s.contact;
+    if (s.correction) {
+        // Back to the correction of the same row, never a new contact.
+        m_engine.resumeCorrection(*s.correction);
+        showCorrectedStageAndMode(*s.correction);
+    } else {
+        // What is sent next stays as it is now: the code may have moved on since the cancel.
+        const QsoContact& now = m_engine.contact();
+        restored.rstSent = now.rstSent;
+        restored.codSent = now.codSent;
+        restored.judSent = now.judSent;
+    }
+    m_engine.contact() = restored;
+    contactToFields();
     setBackColor(ui.TxtIndic, s.callsignColour);
     ui.TxtEroare->setText(s.error);
     setBackColor(ui.TxtEroare, s.errorColour);
     ui.TxtEroare->setVisible(s.errorVisible);
-    ui.TxtUTC->setText(s.time);
-    ui.TxtDate->setText(s.date);
-    ui.TxtRSTR1->setText(s.rst);
-    ui.TxtRSTR2->setText(s.code);
-    ui.TxtRstR3->setText(s.county);
     showNewMult(s.newMult);
     ui.CmdEnterCall->setEnabled(s.logEnabled);
     ui.Frame2->setVisible(s.frame2);
     ui.Frame3->setVisible(s.frame3);
-    fieldsToContact();
     focusAt(ui.TxtIndic, static_cast<int>(ui.TxtIndic->text().size()));
 }
 
 void FrmQSO::AbbruchX() {
-    restoreCorrection();
-    m_engine.contact().dupe = false;
     if (m_undoRequest)
         MemUndo();
     m_undoRequest = false;
+    leaveCorrection();
+    m_engine.contact().dupe = false;
     fieldsToContact();
     m_engine.Anulat();
     contactToFields();
@@ -459,35 +490,43 @@ void FrmQSO::AbbruchX() {
     ui.FramMyData->show();
 }
 
-void FrmQSO::CitQsoLog() {
-    restoreCorrection();
-    fieldsToContact();
-    const std::optional<LogRow> row = m_engine.CitQsoLog();
-    if (!row)
-        return;
-    m_correction = row;
-    m_correcting = true;
-    contactToFields();
+void FrmQSO::showCorrectedStageAndMode(const CorrectionTarget& target) {
     const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
     for (int i = 0; i < 4; ++i)
-        marks[i]->setVisible(row->etp == QString::number(i + 1));
-    markMode(row->md == QLatin1String("CW"));
-    showNewMult(m_engine.contact().newMult);
-    ViewLogB();
+        marks[i]->setVisible(i + 1 == target.stage);
+    markMode(target.mode == QLatin1String("CW"));
 }
 
-void FrmQSO::restoreCorrection() {
-    if (!m_correction)
+void FrmQSO::showCurrentStageAndMode() {
+    markStage(m_state.stage);
+    markMode(m_state.qsoMode == QLatin1String("CW"));
+}
+
+void FrmQSO::correctLastContact() {
+    fieldsToContact();
+    const std::optional<LogRow> row = m_engine.startCorrection();
+    if (!row) {
+        m_services.dialogs.message(QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !"),
+                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        GoIndicSetFocus();
         return;
-    const LogRow row = *m_correction;
-    m_correction.reset();
-    m_correcting = false;
-    if (!m_engine.restore(row))
-        m_services.dialogs.message(
-            QStringLiteral("CONTACTUL LUAT PENTRU CORECTURA NU A PUTUT FI PUS INAPOI IN LOG: ") +
-                row.callsign + QLatin1Char(' ') + row.data + QLatin1Char(' ') + row.utc,
-            kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
-    ViewLogB();
+    }
+    contactToFields();
+    showCorrectedStageAndMode(*m_engine.correction());
+    showNewMult(m_engine.contact().newMult);
+    ui.Frame3->hide();
+    GoIndicSetFocus();
+    ui.CmdEnterCall->setEnabled(true);
+}
+
+void FrmQSO::leaveCorrection() {
+    if (!m_engine.correction())
+        return;
+    fieldsToContact();
+    m_engine.cancelCorrection();
+    contactToFields();
+    ui.LblContrInit->setText(m_engine.labels().LblContrInit);
+    showCurrentStageAndMode();
 }
 
 void FrmQSO::Mesagge2() {
@@ -499,27 +538,29 @@ void FrmQSO::Mesagge2() {
                                    QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
                                    Dialogs::Icon::Question) != Dialogs::AnswerYes)
         return;
-    const int n = m_state.contestNumber;
-    if (n >= 11 && n <= 24) {
-        const int code = std::max(0, ui.LblContrInit->text().trimmed().toInt() - 1);
-        setSentCode(QString::number(code));
-    } else if (n <= 2) {
+    if (m_state.contest().log.warnsAfterDelete())
         m_services.dialogs.message(
             QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
                            "VERIFICATI SI MODIFICATI VALOAREA CODS"),
             QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    }
     Sterge(id);
-    B(m_state.stage);
     GoIndicSetFocus();
-    YOIN();
 }
 
 void FrmQSO::Sterge(qint64 id) {
-    if (!m_engine.Sterge(id))
+    fieldsToContact();
+    if (!m_engine.deleteContact(id)) {
         m_services.dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") +
                                        m_services.logDb.lastError(),
                                    kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        return;
+    }
+    // The label and the code sent next follow the log; the contact in hand stays as typed.
+    ui.LblContrInit->setText(m_engine.labels().LblContrInit);
+    ui.TxtRSTE2->setText(m_engine.contact().codSent);
+    refreshBoard();
+    refreshTotals();
+    ViewLogB();
 }
 
 // ---- menus and clock ----
@@ -527,7 +568,6 @@ void FrmQSO::Sterge(qint64 id) {
 void FrmQSO::confirmExit() {
     if (!Message10(m_services.dialogs))
         return;
-    restoreCorrection();
     emit exitRequested();
 }
 

@@ -61,10 +61,8 @@ public:
     void Enter();
     /// The sent code shown in `LblContrInit`, kept by the engine too.
     void setSentCode(const QString& code);
-    /// Takes the last contact back into the fields for correction (Alt+F2).
-    void CitQsoLog();
-    /// Puts back a contact taken out for correction and not logged again.
-    void restoreCorrection();
+    /// Alt+F2: brings the last contact into the fields to be corrected in place.
+    void correctLastContact();
 
 signals:
     /// 1_ST_PA&GE: back to the set-up screen.
@@ -74,6 +72,7 @@ signals:
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
+    void hideEvent(class QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -94,6 +93,15 @@ private:
     void fieldsToContact();
     void contactToFields();
     void showResults();
+    /// A stage or mode button with a contact in hand first clears it, as ANULAT does.
+    void clearContactInHand();
+    void markStage(int stage);
+    void refreshBoard();
+    void refreshTotals();
+    void showCorrectedStageAndMode(const CorrectionTarget& target);
+    void showCurrentStageAndMode();
+    /// Ends a correction without logging it: the stored row stays as it was.
+    void leaveCorrection();
     void markMode(bool cw);
     void afterModeChosen(const QString& report);
     void CulVerde();
@@ -197,8 +205,6 @@ private:
     bool m_subRetPending = false;
     bool m_f4Used = false;
     bool m_undoRequest = false;
-    bool m_correcting = false;
-    std::optional<LogRow> m_correction; // taken out by Alt+F2, not yet logged again
     std::optional<QsoSnapshot> m_snapshot;
     QString m_convAnsi;
 };

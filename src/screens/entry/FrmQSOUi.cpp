@@ -388,7 +388,6 @@ void FrmQSO::buildMenus() {
     connect(ui.mnuBeenden, &QAction::triggered, this, &FrmQSO::confirmExit);
     connect(ui.mnuRecup, &QAction::triggered, this, &FrmQSO::mnuRecup_Click);
     connect(ui.mnuAnfang, &QAction::triggered, this, [this] {
-        restoreCorrection();
         m_state.returnToSetup = true;
         hide();
         emit setupRequested();

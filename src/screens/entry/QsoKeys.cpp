@@ -132,6 +132,13 @@ void FrmQSO::attachKeys() {
 }
 
 bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() != this) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_End)
+            abortKeying();
+        return false;
+    }
     if (event->type() == QEvent::FocusIn) {
         if (watched == ui.TxtRSTR2)
             ElimSp();
@@ -264,9 +271,7 @@ bool FrmQSO::altKeys(QKeyEvent& e) {
         return false;
     switch (e.key()) {
     case Qt::Key_F2:
-        CitQsoLog();
-        GoIndicSetFocus();
-        ui.CmdEnterCall->setEnabled(true);
+        correctLastContact();
         return true;
     case Qt::Key_F3:
         return transmitLastReport();
@@ -427,7 +432,7 @@ bool FrmQSO::rstr1KeyPress(QChar& c) {
 }
 
 void FrmQSO::padReceivedCode() {
-    if (!m_state.contest().serialSent())
+    if (!m_state.contest().log.padsReceivedCode())
         return;
     const QString code = ui.TxtRSTR2->text().trimmed();
     if (code.size() == 1 || code.size() == 2)
@@ -524,11 +529,10 @@ void FrmQSO::rstr3KeyUp() {
         ui.TxtRstR3->setText(county);
     fieldsToContact();
     m_engine.countyChanged(county);
-    const int n = m_state.contestNumber;
-    if (n == 11 || n == 15 || n == 17 || n == 22)
-        return;
-    const int full = n == 31 ? 3 : 2;
-    if (county.size() < full && county == typed)
+    // A club word put in place of its first letter is whole: it moves on like a county.
+    const LogRules& rules = m_state.contest().log;
+    const int full = rules.exchange == ExchangeKind::Zodiac ? 3 : 2;
+    if (county == typed && (rules.countyWaitsForWholeWord() || county.size() < full))
         return;
     const CountyCheck check =
         CountyTables::CJud(m_state.contest(), ui.TxtIndic->text().trimmed(), county);

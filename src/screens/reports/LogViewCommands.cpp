@@ -121,9 +121,15 @@ void FrmAnzeigen::OpBDelete_Click() {
         return;
     }
     m_pending = PendingDelete;
-    const QModelIndex current = ui.DBGrid1->currentIndex();
-    if (current.isValid()) {
-        const QVariant id = m_logModel->record(current.row()).value(QStringLiteral("ID"));
+    // Only a contact the operator selected in the log grid on screen; a row left selected in it
+    // while the callsign table is shown is not what the operator sees.
+    const QModelIndexList selected = ui.DBGrid1->isVisible() && ui.DBGrid1->selectionModel()
+                                         ? ui.DBGrid1->selectionModel()->selectedRows()
+                                         : QModelIndexList();
+    if (selected.isEmpty()) {
+        tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
+    } else {
+        const QVariant id = m_logModel->record(selected.first().row()).value(QStringLiteral("ID"));
         if (!m_services.logDb.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id}))
             tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
         Summe();
