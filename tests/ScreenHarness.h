@@ -29,6 +29,13 @@ struct ScreenHarness {
         state.appPath = folder.path();
         voice.outputs = 1;
     }
+    /// A second program on the data folder of `first`, with connections of its own.
+    ScreenHarness(const ScreenHarness& first, const QString& connectionSuffix)
+        : logDb(QStringLiteral("LogDb") + connectionSuffix),
+          callDb(QStringLiteral("CallDb") + connectionSuffix) {
+        state.appPath = first.folder.path();
+        voice.outputs = 1;
+    }
 
     /// Creates the screens and runs the set-up screen's start-up; false when it asked to end.
     bool start() {

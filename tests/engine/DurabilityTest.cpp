@@ -48,6 +48,45 @@ private slots:
         }
         QVERIFY2(reported.size() > 20, "the logger hardly ran");
     }
+
+    void killedCorrectionLosesNothing() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        Database log(QStringLiteral("Check"));
+        QCOMPARE(log.open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
+                 Database::OpenResult::Ok);
+        QStringList calls;
+        for (int i = 0; i < 5; ++i) {
+            calls << QStringLiteral("YO5K%1").arg(i);
+            QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "
+                                            "Rcvd, Md, Jud, Mult, Pct) VALUES (?, '01.03.26', "
+                                            "'10:00', '1', '599 001 TR', '599 001 CJ', 'CW', "
+                                            "'CJ', '  ', '2')"),
+                             {calls.last()}));
+        }
+        QRandomGenerator random(20261207);
+        for (int round = 0; round < 20; ++round) {
+            QProcess child;
+            child.start(QStringLiteral(DURABILITY_CHILD), {dir.path(), QStringLiteral("correct")});
+            QVERIFY(child.waitForStarted());
+            QTest::qWait(int(random.bounded(40, 400)));
+            child.kill();
+            QVERIFY(child.waitForFinished());
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+            QCOMPARE(log.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
+                     QStringLiteral("ok"));
+            QStringList stored;
+            auto q = log.select(QStringLiteral("SELECT Callsign FROM LogGen ORDER BY ID"));
+            QVERIFY(q);
+            while (q->next())
+                stored << q->value(0).toString();
+            QCOMPARE(stored, calls); // each exactly once, in its place
+            QCOMPARE(
+                log.scalar(QStringLiteral("SELECT Qsos FROM LogTotals WHERE Etp = '1'")).toInt(),
+                calls.size());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(DurabilityTest)

@@ -1,5 +1,6 @@
 // Logs contacts one after another through the contact engine until it is killed, printing the
-// ID of each contact as soon as `Enter` has returned. Used by DurabilityTest.
+// ID of each contact as soon as `Enter` has returned; with "correct", corrects the newest
+// contact again and again instead, logging or cancelling each correction. Used by DurabilityTest.
 #include "fakes/FakeClock.h"
 #include "logging/ContactEngine.h"
 #include "setup/ContestCatalog.h"
@@ -30,6 +31,18 @@ int main(int argc, char** argv) {
     const SpecialStations specials;
     const FakeClock clock;
     ContactEngine engine(state, logDb, callDb, specials, clock);
+    if (argc > 2 && QByteArray(argv[2]) == "correct") {
+        for (int n = 0;; ++n) {
+            if (!engine.startCorrection())
+                return 5;
+            engine.countyChanged(n % 2 ? QStringLiteral("CJ") : QStringLiteral("MS"));
+            engine.IndicMult();
+            if (n % 3 == 0)
+                engine.cancelCorrection();
+            else if (engine.Enter().status != EnterResult::Status::Logged)
+                return 4;
+        }
+    }
     const QString run = QString::number(QCoreApplication::applicationPid());
     for (int n = 0;; ++n) {
         QsoContact& c = engine.contact();
