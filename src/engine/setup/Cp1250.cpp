@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <bitset>
 
 namespace {
@@ -21,38 +22,44 @@ const std::bitset<0x10000>& writableChars() {
     }();
     return chars;
 }
+
+// Ș ș Ț ț (U+0218..U+021B) as Ş ş (U+015E, U+015F) and Ţ ţ (U+0162, U+0163).
+char16_t withCedilla(char16_t ch) {
+    switch (ch) {
+    case 0x0218:
+        return 0x015E;
+    case 0x0219:
+        return 0x015F;
+    case 0x021A:
+        return 0x0162;
+    case 0x021B:
+        return 0x0163;
+    default:
+        return ch;
+    }
+}
 } // namespace
 
 namespace Cp1250 {
 
 QString withCedillas(QString text) {
-    for (QChar& ch : text) {
-        switch (ch.unicode()) {
-        case 0x0218: // Ș
-            ch = QChar(0x015E);
-            break;
-        case 0x0219: // ș
-            ch = QChar(0x015F);
-            break;
-        case 0x021A: // Ț
-            ch = QChar(0x0162);
-            break;
-        case 0x021B: // ț
-            ch = QChar(0x0163);
-            break;
-        default:
-            break;
-        }
-    }
+    // Most texts hold none: they are returned shared, not copied.
+    const auto commaBelow = [](QChar ch) { return withCedilla(ch.unicode()) != ch.unicode(); };
+    if (std::none_of(text.cbegin(), text.cend(), commaBelow))
+        return text;
+    for (QChar& ch : text)
+        ch = QChar(withCedilla(ch.unicode()));
     return text;
 }
 
 QString unwritable(const QString& text) {
     const std::bitset<0x10000>& writable = writableChars();
     QString refused;
-    for (const QChar ch : withCedillas(text))
-        if (!writable.test(ch.unicode()) && !refused.contains(ch))
-            refused += ch;
+    for (const QChar ch : text) {
+        const QChar c(withCedilla(ch.unicode()));
+        if (c.unicode() >= 0x80 && !writable.test(c.unicode()) && !refused.contains(c))
+            refused += c;
+    }
     return refused;
 }
 
