@@ -39,7 +39,7 @@ void BM_Cabrillo(benchmark::State& state) {
     const ContestDef& def = *ContestCatalog::find(35);
     const CabrilloHeader header = Cabrillo::prefilledHeader(def, "YO5OHO", 1234, "07");
     for (auto _ : state) {
-        const ExportResult r = Cabrillo::write(header, rows, QStringLiteral("YO5OHO"));
+        const ExportResult r = Cabrillo::write(header, rows, QStringLiteral("YO5OHO"), def);
         benchmark::DoNotOptimize(r.bytes.data());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -17,6 +17,7 @@
 #include "setup/AppState.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -35,6 +36,13 @@ struct ScreenHarness {
           callDb(QStringLiteral("CallDb") + connectionSuffix) {
         state.appPath = first.folder.path();
         voice.outputs = 1;
+    }
+
+    /// The seven voice recordings, named as the operator is told to ("F1.WAV").
+    void writeRecordings() const {
+        QDir(folder.path()).mkdir(QStringLiteral("WAVUs"));
+        for (int n = 1; n <= 7; ++n)
+            folder.write(QStringLiteral("WAVUs/F%1.WAV").arg(n), "RIFF");
     }
 
     /// Creates the screens and runs the set-up screen's start-up; false when it asked to end.

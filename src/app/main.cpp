@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -36,10 +37,10 @@ int main(int argc, char* argv[]) {
     QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
-    // The year's special stations; a line that cannot be read is skipped and named.
+    // The year's special stations; the lines that cannot be read are skipped and named at once.
     const SpecialStations::LoadResult specials = SpecialStations::load(
         SettingsFiles::pathIn(dataPath, QStringLiteral("\\special_stations.txt")));
-    for (const QString& message : specials.messages)
+    if (const QString message = specials.message(); !message.isEmpty())
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
     ScreenServices services{state,   dialogs, help,  clock,  metrics,          voice,
@@ -49,9 +50,11 @@ int main(int argc, char* argv[]) {
     qso.Form_Load();
     FrmInit init(services, qso);
 
+    // A start-up that could not open the databases ends with a failure status for the script
+    // that started the program.
     auto backToSetup = [&] {
         if (!init.Form_Load()) {
-            QApplication::quit();
+            QApplication::exit(EXIT_FAILURE);
             return;
         }
         init.show();
@@ -68,7 +71,7 @@ int main(int argc, char* argv[]) {
     });
 
     if (!init.Form_Load())
-        return 0;
+        return EXIT_FAILURE;
     init.show();
     return QApplication::exec();
 }

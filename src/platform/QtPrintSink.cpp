@@ -1,8 +1,12 @@
 #include "platform/QtPrintSink.h"
 
+#include "reports/SafeFile.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -29,19 +33,24 @@ QString QtPrintSink::pdfPathFor(const QString& documentName) const {
 }
 
 bool QtPrintSink::choosePrinter(const QString& documentName) {
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    m_printer->setDocName(documentName);
     m_pdfPath.clear();
     if (m_target == Target::Auto && !QPrinterInfo::availablePrinters().isEmpty()) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setDocName(documentName);
         QPrintDialog dialog(m_printer.get(), m_dialogParent);
+        m_device = m_printer.get();
         return dialog.exec() == QDialog::Accepted;
     }
     m_pdfPath = pdfPathFor(documentName);
     if (!QDir(m_dataFolder).mkpath(QStringLiteral("Log")))
         return false;
-    m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setOutputFileName(m_pdfPath);
+    // The PDF is made in memory and written by the program's one safe writer at the end.
+    m_pdfBytes = std::make_unique<QBuffer>();
+    m_pdfBytes->open(QIODevice::WriteOnly);
+    m_pdf = std::make_unique<QPdfWriter>(m_pdfBytes.get());
+    m_pdf->setTitle(documentName);
+    m_pdf->setPageSize(QPageSize(QPageSize::A4));
+    m_device = m_pdf.get();
     return true;
 }
 
@@ -49,13 +58,20 @@ bool QtPrintSink::begin(const QString& documentName) {
     end();
     m_top = 0;
     m_painter = std::make_unique<QPainter>();
-    if (!choosePrinter(documentName) || !m_painter->begin(m_printer.get())) {
+    if (!choosePrinter(documentName) || !m_painter->begin(m_device)) {
         m_painter.reset();
-        m_printer.reset();
+        releaseDevice();
         return false;
     }
     m_painter->setFont(m_font);
     return true;
+}
+
+void QtPrintSink::releaseDevice() {
+    m_device = nullptr;
+    m_printer.reset();
+    m_pdf.reset();
+    m_pdfBytes.reset();
 }
 
 void QtPrintSink::setFont(const QString& family, int pointSize, bool bold) {
@@ -88,19 +104,22 @@ void QtPrintSink::newLine() {
 void QtPrintSink::newPage() {
     if (!m_painter)
         return;
-    m_printer->newPage();
+    m_device->newPage();
     m_top = 0;
 }
 
 QString QtPrintSink::end() {
     if (!m_painter)
         return {};
-    const bool written = m_painter->end();
+    const bool drawn = m_painter->end();
     m_painter.reset();
-    m_printer.reset();
+    const QByteArray pdf = m_pdfBytes ? m_pdfBytes->data() : QByteArray();
+    releaseDevice();
     if (m_pdfPath.isEmpty())
         return {};
     const QString file = QDir::toNativeSeparators(m_pdfPath);
-    return written ? QStringLiteral("Fisierul PDF a fost scris: ") + file
-                   : QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file;
+    if (!drawn)
+        return QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file;
+    const QString failed = SafeFile::write(m_pdfPath, pdf);
+    return failed.isEmpty() ? QStringLiteral("Fisierul PDF a fost scris: ") + file : failed;
 }

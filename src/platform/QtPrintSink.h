@@ -6,7 +6,10 @@
 #include <QString>
 #include <memory>
 
+class QBuffer;
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 class QWidget;
 
@@ -33,6 +36,7 @@ public:
 
 private:
     bool choosePrinter(const QString& documentName);
+    void releaseDevice();
     int lineHeight() const;
 
     QString m_dataFolder;
@@ -40,6 +44,9 @@ private:
     Target m_target;
     QFont m_font;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QBuffer> m_pdfBytes;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    QPagedPaintDevice* m_device = nullptr; // the printer or the PDF writer
     std::unique_ptr<QPainter> m_painter;
     QString m_pdfPath;
     int m_top = 0; // top of the current line, device pixels from the page's printable top

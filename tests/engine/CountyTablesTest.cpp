@@ -138,6 +138,21 @@ private slots:
         QVERIFY(r.messages[5].contains(QStringLiteral("linia 11")));
     }
 
+    // Thousands of bad lines are one message: their count and the first five.
+    void manyBadLinesAreOneMessage() {
+        QString text;
+        for (int i = 0; i < 20000; ++i)
+            text += QStringLiteral("Nowhere special YO1A\n");
+        const auto r = SpecialStations::parse(text, QStringLiteral("special_stations.txt"));
+        const QString message = r.message();
+        QVERIFY(message.startsWith(QStringLiteral("20000 linii nu au putut fi citite")));
+        QVERIFY(message.contains(QStringLiteral("linia 5:")));
+        QVERIFY(!message.contains(QStringLiteral("linia 6:")));
+        QVERIFY(SpecialStations::parse(QStringLiteral("Cp1Dec special YO1D\n"), "x")
+                    .message()
+                    .isEmpty());
+    }
+
     void shippedSpecialStationFileIsClean() {
         const auto r = SpecialStations::load(QStringLiteral(VELT_SOURCE_DIR) +
                                              QStringLiteral("/data/special_stations.txt"));

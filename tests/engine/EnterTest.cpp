@@ -267,14 +267,14 @@ private slots:
         QFETCH(QStringList, bands);
         EngineFixture f(QStringLiteral("CampNatUS"), QStringLiteral("CW"), stage);
         QVERIFY(f.ok());
-        // Stage n holds n contacts of 20000 points (beyond 16 bits), one with a multiplier,
-        // and one stored duplicate and one row without multiplier.
+        // Stage n holds n contacts of 999 points (the most a contact scores), one with a
+        // multiplier, and one stored duplicate and one row without multiplier.
         for (int s = 1; s <= 4; ++s) {
             for (int i = 0; i < s; ++i)
                 f.logged(QStringLiteral("YO5A%1").arg(i), s, QStringLiteral("CW"),
                          QStringLiteral("10:00"),
                          i == 0 ? QStringLiteral("CJ") : QStringLiteral("  "),
-                         QStringLiteral("20000"));
+                         QStringLiteral("999"));
             f.logged(QStringLiteral("YO5DUP"), s, QStringLiteral("CW"), QStringLiteral("10:00"),
                      QStringLiteral(" "), QStringLiteral(" 0"));
         }
@@ -290,9 +290,9 @@ private slots:
             QCOMPARE(rows[i].band, bands[i]);
             QCOMPARE(rows[i].qso, QString::number(s + 1));
             QCOMPARE(rows[i].mlt, QStringLiteral("1"));
-            QCOMPARE(rows[i].pkt, QString::number(20000 * s));
+            QCOMPARE(rows[i].pkt, QString::number(999 * s));
         }
-        QCOMPARE(f.engine->labels().LblPkt, qint64(20000) * stage);
+        QCOMPARE(f.engine->labels().LblPkt, qint64(999) * stage);
     }
 
     void keptTotalsFollowEveryChangeOfTheLog() {

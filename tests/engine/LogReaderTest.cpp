@@ -2,6 +2,7 @@
 #include "TempDataFolder.h"
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
+#include "logging/LogStore.h"
 
 #include <QTest>
 
@@ -43,6 +44,37 @@ private slots:
         QCOMPARE(ids(rows), order);
         QCOMPARE(rows.first().callsign,
                  ReportFixture::entered(0)[order.first().toInt() - 1].callsign);
+    }
+
+    // Points no contact can score (crafted into the log) are refused, and no total wraps.
+    void impossiblePointsAreRefused_data() {
+        QTest::addColumn<QString>("pct");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("liveTotal"); // -1: the totals are refused
+        QTest::newRow("duplicate blank") << " 0" << true << 2;
+        QTest::newRow("largest") << "999" << true << 1001;
+        QTest::newRow("overflowing sum") << "9223372036854775807" << false << -1;
+        QTest::newRow("negative") << "-4" << false << -1;
+        QTest::newRow("text counts 0") << "abc" << false << 2;
+    }
+    void impossiblePointsAreRefused() {
+        QFETCH(QString, pct);
+        QFETCH(bool, accepted);
+        QFETCH(int, liveTotal);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        Database db(QStringLiteral("LogReaderPoints"));
+        QCOMPARE(db.open(dir.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
+        for (const QString& p : {QStringLiteral("2"), pct})
+            QVERIFY(db.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Md, Pct) VALUES "
+                            "('YO5AAA', '10.11.07', '18:00', '1', 'CW', ?)",
+                            {p}));
+        LogReader reader(db);
+        QList<LogRow> rows;
+        QCOMPARE(reader.read(0, rows), accepted);
+        QVERIFY(accepted || reader.error().startsWith(QStringLiteral("PUNCTAJUL")));
+        const auto totals = LogStore(db).Summe();
+        QCOMPARE(totals ? int((*totals)[0].points) : -1, liveTotal);
     }
 
     void closedLogReportsFailure() {

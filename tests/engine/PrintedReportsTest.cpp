@@ -76,6 +76,20 @@ private slots:
         QCOMPARE(second.size(), 10);
     }
 
+    // A callsign longer than its column is printed whole and moves the rest of its line only.
+    void longCallsignWidensItsLine() {
+        FakePrintSink sink;
+        PrintedLog log(sink, *ContestCatalog::find(35), "YO5OHO", "07");
+        QList<LogRow> rows = stageRows(2);
+        rows[0].callsign = QStringLiteral("YO/DL1ABCDE/QRP");
+        QString note;
+        QVERIFY(log.print(2, rows, note));
+        const auto& page = sink.pages[0];
+        QCOMPARE(page[7][4].text, QStringLiteral("YO/DL1ABCDE/QRP"));
+        QCOMPARE(columns(page[7]), (QList<int>{5, 10, 24, 33, 40, 56, 70, 84, 90}));
+        QCOMPARE(columns(page[8]), (QList<int>{5, 10, 24, 33, 40, 53, 67, 87}));
+    }
+
     void stageCaptions_data() {
         QTest::addColumn<int>("stage");
         QTest::addColumn<QString>("caption");

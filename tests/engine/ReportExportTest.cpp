@@ -7,6 +7,7 @@
 #include "reports/Summary.h"
 #include "reports/TextLog.h"
 #include "setup/ContestCatalog.h"
+#include "setup/SettingsFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,14 +50,14 @@ QByteArray output(const QString& kind, int contest, const QList<LogRow>& rows) {
     const ContestDef& def = *ContestCatalog::find(contest);
     const SettingsRecord st = ReportFixture::station();
     if (kind == QLatin1String("cabrillo.cbr"))
-        return Cabrillo::write(header(def, rows), rows, st.myCall).bytes;
+        return Cabrillo::write(header(def, rows), rows, st.myCall, def).bytes;
     if (kind == QLatin1String("adif.adi"))
         return Adif::write(rows, def).bytes;
     if (kind == QLatin1String("textlog.txt"))
-        return TextLog::PLogGen(def, st.myCall, rows);
+        return TextLog::PLogGen(def, st.myCall, rows).bytes;
     if (kind == QLatin1String("archive.txt"))
-        return TextLog::archive(def, rows);
-    return Summary::PSumm(def, st, ClcSum(rows), kYear);
+        return TextLog::archive(def, rows).bytes;
+    return Summary::PSumm(def, st, ClcSum(rows), kYear).bytes;
 }
 
 const QStringList kKinds{"cabrillo.cbr", "adif.adi", "textlog.txt", "archive.txt", "summary.txt"};
@@ -141,31 +142,73 @@ private slots:
         rows[1].utc = time;
         const ContestDef& def = *ContestCatalog::find(35);
         for (const ExportResult& r :
-             {Cabrillo::write(header(def, rows), rows, "YO5OHO"), Adif::write(rows, def)}) {
+             {Cabrillo::write(header(def, rows), rows, "YO5OHO", def), Adif::write(rows, def)}) {
             QCOMPARE(r.error, message);
             QVERIFY(r.bytes.isEmpty());
         }
     }
 
+    // The frequency is the band the contest is worked on; callsigns are never cut.
     void cabrilloLineFields_data() {
         QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("contest");
+        QTest::addColumn<QString>("callsign");
         QTest::addColumn<QString>("line");
-        QTest::newRow("SSB is PH") << "SSB"
+        QTest::newRow("SSB is PH") << "SSB" << 35 << "YO2LONGCALLSX"
                                    << "QSO: 3500  PH 2007-03-05 1234 YO5OHO/P      59 002 BV   "
-                                      "YO2LONGCAL    59 005 IS   ";
-        QTest::newRow("CW") << "CW"
-                            << "QSO: 3500  CW 2007-03-05 1234 YO5OHO/P      59 002 BV   "
-                               "YO2LONGCAL    59 005 IS   ";
+                                      "YO2LONGCALLSX 59 005 IS   ";
+        QTest::newRow("CW on 40 m, 11 characters")
+            << "CW" << 21 << "YO/DL1ABC/P"
+            << "QSO: 7000  CW 2007-03-05 1234 YO5OHO/P      59 002 BV   "
+               "YO/DL1ABC/P   59 005 IS   ";
+        QTest::newRow("wider than the column")
+            << "CW" << 35 << "YO/DL1ABCDE/QRP"
+            << "QSO: 3500  CW 2007-03-05 1234 YO5OHO/P      59 002 BV   "
+               "YO/DL1ABCDE/QRP 59 005 IS   ";
     }
     void cabrilloLineFields() {
         QFETCH(QString, mode);
+        QFETCH(int, contest);
+        QFETCH(QString, callsign);
         QFETCH(QString, line);
-        LogRow r = ReportFixture::row(1, "YO2LONGCALLSX", "05.03.07", "12:34", "1", "59 002 BV",
-                                      "59 005 IS", "", "IS", "IS", "1");
+        LogRow r = ReportFixture::row(1, "", "05.03.07", "12:34", "1", "59 002 BV", "59 005 IS", "",
+                                      "IS", "IS", "1");
+        r.callsign = callsign;
         r.md = mode;
-        const LineResult out = Cabrillo::TransfCabrillo(r, "YO5OHO/P");
-        QCOMPARE(out.line, line);
-        QCOMPARE(out.line.size(), 82);
+        const ContestDef& def = *ContestCatalog::find(contest);
+        QCOMPARE(Cabrillo::TransfCabrillo(r, "YO5OHO/P", def).line, line);
+        QCOMPARE(Cabrillo::frequency(def.report.bandMeters).isEmpty(), false);
+    }
+
+    // An 11-character callsign stays whole in the ADIF record and widens its text-log column.
+    void longCallsignIsNeverCut() {
+        const ContestDef& def = *ContestCatalog::find(35);
+        const LogRow r = ReportFixture::row(1, "YO/DL1ABC/P", "10.11.07", "18:00", "1",
+                                            "599 001 BV", "599 005 IS", "CW", "IS", "IS", "1");
+        QVERIFY(Adif::TransfADIF(r, def).line.startsWith("<CALL:11>YO/DL1ABC/P<"));
+        QCOMPARE(TextLog::logLine(def, r),
+                 QString("10.11.07  18:00 CW  YO/DL1ABC/P 599 001 BV  599 005 IS    1   IS   1  "));
+    }
+
+    // Ș ș Ț ț are written as the code page's cedilla letters; a character it cannot hold stops
+    // the file with a message instead of a substitute byte.
+    void romanianLettersInTextFiles() {
+        const ContestDef& def = *ContestCatalog::find(11);
+        QList<LogRow> rows{ReportFixture::row(1, "YO5AAA", "10.11.07", "18:00", "1", "599 001 ION",
+                                              "599 002 X", "CW", "", "", "1")};
+        rows[0].rcvd = QString::fromUtf8("599 002 \u0218\u0219\u021A\u021B");
+        const ExportResult ok = TextLog::archive(def, rows);
+        QVERIFY2(ok.ok(), qPrintable(ok.error));
+        QVERIFY(ok.bytes.contains("599 002 \xaa\xba\xde\xfe"));
+        CabrilloHeader h = header(def, rows);
+        h.name = QStringLiteral(u"\u0218TEFAN \u021Au\u021Bu \u0219i");
+        const ExportResult cbr = Cabrillo::write(h, rows, "YO5OHO", def);
+        QVERIFY(SettingsFiles::decodeLines(cbr.bytes).contains(
+            QStringLiteral(u"NAME: \u015ETEFAN \u0162u\u0163u \u015Fi")));
+        rows[0].rcvd = QStringLiteral("599 002 \u00D1O\u20AC");
+        const ExportResult refused = TextLog::archive(def, rows);
+        QVERIFY(refused.bytes.isEmpty());
+        QVERIFY2(refused.error.contains(QStringLiteral("\"\u00D1\"")), qPrintable(refused.error));
     }
 
     // STX/SRX are integers: only a numeric serial goes there, the whole rest goes to *_STRING.

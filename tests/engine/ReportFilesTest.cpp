@@ -4,6 +4,7 @@
 #include "setup/ContestCatalog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace ReportFiles;
@@ -51,6 +52,32 @@ private slots:
                  "/opt/velt/Log/YO5OHO SUM CpCarpati07.txt");
         QCOMPARE(archivePath(app, " CARPATI ", ".adi"), "/opt/velt/ARHIVA/CARPATI.adi");
         QCOMPARE(twoDigitYear("10.11.2007"), "07");
+    }
+
+    // An own callsign from the set-up box or VELTInit.dat never names a file outside "Log".
+    void callsignFileNamesStayInLog_data() {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("dot dot and slashes") << "A/../../../X"
+                                             << "";
+        QTest::newRow("backslashes") << "YO5OHO\\..\\..\\X"
+                                     << "YO5OHOX";
+        QTest::newRow("prefix of dots") << "../YO5OHO/P"
+                                        << "YO5OHO";
+        QTest::newRow("device path") << "/dev/null"
+                                     << "devnull";
+    }
+    void callsignFileNamesStayInLog() {
+        QFETCH(QString, call);
+        QFETCH(QString, base);
+        const ContestDef& def = *ContestCatalog::find(35);
+        const QString log = QStringLiteral("/opt/velt/Log");
+        for (const QString& path :
+             {cabrilloPath("/opt/velt", call, def, "07"), textLogPath("/opt/velt", call, def, "07"),
+              summaryPath("/opt/velt", call, def, "07")}) {
+            QCOMPARE(QFileInfo(path).absolutePath(), log);
+            QVERIFY2(QFileInfo(path).fileName().startsWith(base + u' '), qPrintable(path));
+        }
     }
 
     // A typed archive name names a file inside the archive folder and nowhere else.

@@ -19,7 +19,7 @@ private slots:
         rec.operatorCount = 1;
         rec.qth = QStringLiteral(u"Ploie\u015Fti"); // s-cedilla is 0xBA in Windows-1250
         rec.club = QStringLiteral("YO9KXX");
-        QVERIFY(ScrieInit(dir.path(), rec));
+        QCOMPARE(ScrieInit(dir.path(), rec), QString());
         const QByteArray expected = "YO9ABC\r\n2\r\nPH\r\nSOAB\r\nIon Popescu\r\n 1 \r\nPloie\xba"
                                     "ti\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nYO9KXX\r\n";
         QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), expected);
@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(rec.utcOffset.hours(), 2);
         QVERIFY(rec.utcOffset.numeric);
         QCOMPARE(rec.myJudet, QStringLiteral("BU"));
-        QVERIFY(ScrieInit(dir.path(), rec));
+        QCOMPARE(ScrieInit(dir.path(), rec), QString());
         QVERIFY(dir.read(QStringLiteral("VELTInit.dat")).startsWith("YO3X\r\n 2 \r\nBU\r\n"));
     }
 
@@ -54,7 +54,7 @@ private slots:
                      QStringLiteral("AGN?"),
                      QStringLiteral("  LEADING")};
         rec.comPort = 3;
-        QVERIFY(ScrieTextCw(dir.path(), rec));
+        QCOMPARE(ScrieTextCw(dir.path(), rec), QString());
         QVERIFY(
             dir.read(QStringLiteral("VELTTextCw.dat")).endsWith("AGN?\r\n  LEADING\r\n 3 \r\n"));
         SettingsRecord back;
@@ -89,6 +89,42 @@ private slots:
         QCOMPARE(rec.textF[0], QStringLiteral("a"));
         QCOMPARE(rec.textF[6], f7);
         QCOMPARE(rec.comPort, port);
+    }
+
+    // A bad operator count loses nothing: the lines below it are read and written back.
+    void badOperatorCountKeepsTheRest_data() {
+        QTest::addColumn<QByteArray>("count");
+        QTest::newRow("out of range") << QByteArray("99999");
+        QTest::newRow("text") << QByteArray("doi");
+    }
+    void badOperatorCountKeepsTheRest() {
+        QFETCH(QByteArray, count);
+        TempDataFolder dir;
+        const QByteArray tail = "\r\nBRASOV\r\nSTR. LUNGA 1\r\nFT-1000\r\nFT-1000\r\nDIPOL\r\n"
+                                "\r\n\r\n\r\nYO5KAD\r\n";
+        QVERIFY(dir.write(QStringLiteral("VELTInit.dat"),
+                          "YO5OHO\r\n2\r\nBV\r\nSOAB\r\nION\r\n" + count + tail));
+        SettingsRecord rec;
+        QVERIFY(!CitInit(dir.path(), rec));
+        QCOMPARE(rec.address, QStringLiteral("STR. LUNGA 1"));
+        QCOMPARE(rec.club, QStringLiteral("YO5KAD"));
+        QCOMPARE(ScrieInit(dir.path(), rec), QString());
+        QVERIFY(dir.read(QStringLiteral("VELTInit.dat")).endsWith(" 0 " + tail));
+    }
+
+    // Ș ș Ț ț are written with cedilla; a character the code page cannot hold is refused and the
+    // old file kept (the set-up screen's test reads the letters back after a restart).
+    void codePageLetters() {
+        TempDataFolder dir;
+        SettingsRecord rec;
+        rec.myJudet = QStringLiteral(u"\u0218TEFAN \u021Aic\u0103");
+        QCOMPARE(ScrieInit(dir.path(), rec), QString());
+        const QByteArray before = dir.read(QStringLiteral("VELTInit.dat"));
+        QVERIFY(before.contains("\xaaTEFAN \xdeic\xe3"));
+        rec.club = QStringLiteral(u"\u00D1\u4E2D");
+        const QString refused = ScrieInit(dir.path(), rec);
+        QVERIFY2(refused.contains(QStringLiteral(u"\"\u00D1\u4E2D\"")), qPrintable(refused));
+        QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), before);
     }
 
     void missingFileChangesNothing() {

@@ -3,43 +3,75 @@
 #include "fakes/FakeVoicePlayer.h"
 #include "setup/AppState.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 using Line = FakeKeyLine::Line;
-const QString kFile = QStringLiteral("/opt/velt/WAVUs/F1.wav");
+
+// A program folder holding the recording of F1 under the name the operator was told to use.
+struct Recordings {
+    QTemporaryDir dir;
+    QString file;
+    Recordings() {
+        QDir(dir.path()).mkpath(QStringLiteral("WAVUs"));
+        QFile f(dir.filePath(QStringLiteral("WAVUs/F1.WAV")));
+        f.open(QIODevice::WriteOnly);
+        file = f.fileName();
+    }
+};
 } // namespace
 
 class VoiceKeyerTest : public QObject {
     Q_OBJECT
 private slots:
-    void wavFileOfAKey() {
-        QCOMPARE(VoiceKeyer::wavFile(QStringLiteral("/opt/velt"), 3),
-                 QStringLiteral("/opt/velt/WAVUs/F3.wav"));
+    void wavFileWhateverItsCase_data() {
+        QTest::addColumn<QString>("onDisk");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("upper case") << "WAVUs/F1.WAV" << 1 << "WAVUs/F1.WAV";
+        QTest::newRow("lower case") << "wavus/f1.wav" << 1 << "wavus/f1.wav";
+        QTest::newRow("missing: the name it should have") << "WAVUs/F1.WAV" << 3 << "WAVUs/F3.wav";
+    }
+    void wavFileWhateverItsCase() {
+        QFETCH(QString, onDisk);
+        QFETCH(int, key);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(onDisk.section(u'/', 0, 0));
+        QFile(dir.filePath(onDisk)).open(QIODevice::WriteOnly);
+        QCOMPARE(VoiceKeyer::wavFile(dir.path(), key), dir.filePath(expected));
     }
 
-    void playsWithTheTransmitterKeyed_data() {
-        QTest::addColumn<bool>("missing");
-        QTest::newRow("recording") << false;
-        QTest::newRow("missing file plays nothing, RTS all the same") << true;
-    }
     void playsWithTheTransmitterKeyed() {
-        QFETCH(bool, missing);
+        const Recordings rec;
         FakeKeyLine line;
         FakeVoicePlayer player;
-        if (missing)
-            player.missing.insert(kFile);
         bool rtsWhilePlaying = false;
         player.onPlay = [&] { rtsWhilePlaying = line.rts(); };
         KeyPort port(line);
         VoiceKeyer keyer(port, player);
-        QCOMPARE(keyer.GoSSB(kFile, 2, true), KeyingResult::Done);
-        QCOMPARE(player.played, QStringList{kFile});
-        QCOMPARE(rtsWhilePlaying, !missing);
+        QCOMPARE(keyer.GoSSB(rec.file, 2, true), KeyingResult::Done);
+        QCOMPARE(player.played, QStringList{rec.file});
+        QVERIFY(rtsWhilePlaying);
         QCOMPARE(line.states(Line::Rts), (QList<bool>{false, true, false}));
         QVERIFY(!line.states(Line::Dtr).contains(true));
         QVERIFY(!keyer.isBusy());
+    }
+
+    void missingRecordingKeysNothing() {
+        const Recordings rec;
+        FakeKeyLine line;
+        FakeVoicePlayer player;
+        KeyPort port(line);
+        VoiceKeyer keyer(port, player);
+        QCOMPARE(keyer.GoSSB(VoiceKeyer::wavFile(rec.dir.path(), 5), 2, true),
+                 KeyingResult::MissingRecording);
+        QVERIFY(player.played.isEmpty());
+        QVERIFY(!line.states(Line::Rts).contains(true));
     }
 
     void absentPort_data() {
@@ -58,7 +90,8 @@ private slots:
         FakeVoicePlayer player;
         KeyPort port(line);
         VoiceKeyer keyer(port, player);
-        QCOMPARE(keyer.GoSSB(kFile, 7, playWithoutPort), result);
+        const Recordings rec;
+        QCOMPARE(keyer.GoSSB(rec.file, 7, playWithoutPort), result);
         QCOMPARE(player.played.size(), played);
         QVERIFY(line.changes().isEmpty());
     }
@@ -93,14 +126,15 @@ private slots:
         FakeKeyLine line;
         FakeVoicePlayer player;
         player.playTime = std::chrono::seconds(60);
+        const Recordings rec;
         KeyPort port(line);
         VoiceKeyer keyer(port, player);
         KeyingResult second = KeyingResult::Done;
         player.onPlay = [&] {
-            second = keyer.GoSSB(kFile, 2, true);
+            second = keyer.GoSSB(rec.file, 2, true);
             QTimer::singleShot(0, [&] { keyer.abort(); });
         };
-        QCOMPARE(keyer.GoSSB(kFile, 2, true), KeyingResult::Aborted);
+        QCOMPARE(keyer.GoSSB(rec.file, 2, true), KeyingResult::Aborted);
         QCOMPARE(second, KeyingResult::Busy);
         QCOMPARE(player.stopCount, 1);
         QVERIFY(!line.rts());

@@ -1,3 +1,4 @@
+#include "ReadOnlyFile.h"
 #include "ScreenHarness.h"
 #include "setup/ContestCatalog.h"
 
@@ -72,6 +73,19 @@ private slots:
         QTest::newRow("offset of two blanks") << QByteArray("OpBCNUS") << true << "BU"
                                               << "312"
                                               << "  " << QString() << QByteArray("TxtTime") << "";
+        QTest::newRow("offset beyond any time zone")
+            << QByteArray("OpBCNUS") << true << "BU"
+            << "312"
+            << "99999"
+            << "DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR DE ORE INTRE -12 SI +14 !"
+            << QByteArray("TxtTime") << "99999";
+        QTest::newRow("letter Windows-1250 cannot hold")
+            << QByteArray("OpBCNUS") << true << QString::fromUtf8("B\u00D1") << "312"
+            << "2"
+            << "Boxul JUDET PROPRIU contine caractere care nu pot fi scrise in fisier "
+               "(Windows-1250): \"\u00D1\". Inlocuiti-le si incercati din nou; nimic nu a fost "
+               "scris."
+            << QByteArray("TxtMyBezirkA") << QString::fromUtf8("B\u00D1");
     }
     void handOverChecksStopInOrder() {
         QFETCH(QByteArray, contest);
@@ -239,8 +253,9 @@ private slots:
                                      << "Nu exista legatura cu serverul !";
         QTest::newRow("missing, Cancel") << QByteArray() << false << int(Dialogs::AnswerCancel)
                                          << false << "Nu exista legatura cu serverul !";
-        QTest::newRow("missing, AUTO")
-            << QByteArray() << true << int(Dialogs::AnswerOk) << false << "";
+        QTest::newRow("missing, AUTO: said, then the end")
+            << QByteArray() << true << int(Dialogs::AnswerOk) << false
+            << "Nu exista legatura cu serverul !";
         QTest::newRow("old Jet file, Cancel")
             << jet << false << int(Dialogs::AnswerCancel) << false << "Fisierul ";
     }
@@ -263,12 +278,47 @@ private slots:
         } else {
             QCOMPARE(h.dialogs.shown.size(), 1);
             QVERIFY(h.dialogs.shown[0].text.startsWith(messageStart));
-            QCOMPARE(h.dialogs.shown[0].buttons, Dialogs::Buttons::OkCancel);
+            QCOMPARE(h.dialogs.shown[0].buttons,
+                     autoStart ? Dialogs::Buttons::Ok : Dialogs::Buttons::OkCancel);
         }
         if (callDbBytes.isEmpty())
             QVERIFY(!QFile::exists(callDb));
         else
             QCOMPARE(h.folder.read(QStringLiteral("DbsVELT.mdb")), callDbBytes);
+    }
+
+    // What a Romanian keyboard on Linux types comes back after a restart, with cedillas.
+    void romanianLettersSurviveARestart() {
+        ScreenHarness h;
+        QVERIFY(h.start());
+        h.clickContest("OpbCaras");
+        h.click(h.init.get(), "OpbTest");
+        h.initBox("TxtMyCall")->setText(QStringLiteral("YO2ABC"));
+        h.initBox("TxtTime")->setText(QStringLiteral("2"));
+        h.initBox("TxtMyBezirkA")->setText(QStringLiteral(u"\u0218TEFAN \u021Au\u021Bu"));
+        h.initBox("TxtF1")->setText(QStringLiteral(u"CQ \u0218\u0219\u021A\u021B"));
+        h.trigger(h.init.get(), "mnuQSOfahren");
+        QVERIFY(h.qso->isVisible());
+
+        QVERIFY(h.start());
+        QCOMPARE(h.initBox("TxtMyBezirkA")->text(), QStringLiteral(u"\u015ETEFAN \u0162u\u0163u"));
+        QCOMPARE(h.initBox("TxtF1")->text(), QStringLiteral(u"CQ \u015E\u015F\u0162\u0163"));
+    }
+
+    // A log that cannot be written is named at start-up, before the contest begins.
+    void readOnlyLogIsSaidAtStart() {
+        ScreenHarness h;
+        const QString log = h.folder.file(QStringLiteral("LogVELT.mdb"));
+        const ReadOnlyFile readOnly(log);
+        QVERIFY(readOnly.done());
+        qInfo("read-only log made with %s", readOnly.method());
+        QVERIFY(h.start());
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        const QString text = h.dialogs.shown[0].text;
+        QVERIFY2(text.startsWith(QStringLiteral("Logul ") + QDir::toNativeSeparators(log) +
+                                 QStringLiteral(" nu poate fi scris: ")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("inainte de inceperea concursului")));
     }
 
     void reopenedSetupKeepsQsoScreen() {

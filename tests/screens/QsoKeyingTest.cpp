@@ -87,6 +87,7 @@ class QsoKeyingTest : public QObject {
 
     // The set-up screen filled in and handed over, stage 1A and the mode chosen.
     static void openQso(ScreenHarness& h, bool cw, const Keys& keys) {
+        h.writeRecordings();
         QVERIFY(h.start());
         h.clickContest("OpBCNUS");
         h.click(h.init.get(), "OpbTest");
@@ -390,6 +391,24 @@ private slots:
         QCOMPARE(marks(h.keyLine), 0);
         QVERIFY(h.dialogs.shown.isEmpty());
         linesOff(h.keyLine);
+    }
+
+    // A missing recording is named; the transmitter is not keyed for nothing.
+    void missingRecordingIsNamed() {
+        ScreenHarness h;
+        openQso(h, false, {QStringList(7, QStringLiteral("TU")), false});
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(QFile::remove(h.folder.file(QStringLiteral("WAVUs/F3.WAV"))));
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F3);
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QVERIFY2(h.dialogs.shown[0].text.startsWith(
+                     QStringLiteral("Inregistrarea ") +
+                     QDir::toNativeSeparators(h.folder.file(QStringLiteral("WAVUs/F3.wav"))) +
+                     QStringLiteral(" lipseste")),
+                 qPrintable(h.dialogs.shown[0].text));
+        QVERIFY(h.voice.played.isEmpty());
+        QVERIFY(!h.keyLine.states(FakeKeyLine::Line::Rts).contains(true));
     }
 
     void absentPort_data() {

@@ -10,6 +10,7 @@ enum class KeyingResult {
     PortError,         // the port could not be opened: nothing was sent
     Busy,              // another message is under way: refused
     DoneWithoutKeying, // voice only: played without the port, the transmitter not keyed
+    MissingRecording,  // voice only: the recording is not there: nothing keyed, nothing played
 };
 Q_DECLARE_METATYPE(KeyingResult)
 

@@ -3,9 +3,21 @@
 #include "setup/AppState.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+namespace {
+// `name` in `folder` as the disk spells it ("F1.WAV", "f1.wav"); `name` itself when none is there.
+QString spelledOnDisk(const QDir& folder, const QString& name) {
+    const QStringList found =
+        folder.entryList({name}, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    return found.isEmpty() ? name : found.first();
+}
+} // namespace
 
 QString VoiceKeyer::wavFile(const QString& appPath, int key) {
-    return QDir(appPath).filePath(QStringLiteral("WAVUs/F%1.wav").arg(key));
+    const QDir app(appPath);
+    const QDir folder(app.filePath(spelledOnDisk(app, QStringLiteral("WAVUs"))));
+    return folder.filePath(spelledOnDisk(folder, QStringLiteral("F%1.wav").arg(key)));
 }
 
 bool VoiceKeyer::playsWithoutPort(const AppState& state) {
@@ -16,6 +28,8 @@ bool VoiceKeyer::playsWithoutPort(const AppState& state) {
 KeyingResult VoiceKeyer::GoSSB(const QString& wavFile, int port, bool playWithoutPort) {
     if (m_busy)
         return KeyingResult::Busy;
+    if (!QFileInfo(wavFile).isFile())
+        return KeyingResult::MissingRecording; // the transmitter is not keyed for nothing
     const bool keyed = m_port.ensureOpen(port);
     if (!keyed && !playWithoutPort)
         return KeyingResult::PortError;
@@ -25,7 +39,6 @@ KeyingResult VoiceKeyer::GoSSB(const QString& wavFile, int port, bool playWithou
         m_port.line().setDtr(false);
         m_port.line().setRts(true);
     }
-    // A missing file plays nothing; the transmitter is keyed around it all the same.
     m_player.play(wavFile);
     if (keyed)
         m_port.line().setRts(false);

@@ -15,12 +15,14 @@ class VoiceKeyer {
 public:
     VoiceKeyer(KeyPort& port, VoicePlayer& player) : m_port(port), m_player(player) {}
 
-    /// The recording of function key `key` (1..7): "WAVUs/F<key>.wav" in the program folder.
+    /// The recording of function key `key` (1..7): "WAVUs/F<key>.wav" in the program folder,
+    /// whatever the case of the names on the disk ("F1.WAV" is found).
     static QString wavFile(const QString& appPath, int key);
     /// True when a recording is played without keying if the port cannot be opened.
     static bool playsWithoutPort(const AppState& state);
 
-    /// RTS on, `wavFile` played to its end (a missing file plays nothing), RTS off.
+    /// RTS on, `wavFile` played to its end, RTS off; MissingRecording, without keying, when
+    /// the file is not there.
     /// Without a port: DoneWithoutKeying after playing when `playWithoutPort`, else PortError.
     KeyingResult GoSSB(const QString& wavFile, int port, bool playWithoutPort);
     /// End or Escape: stops the playback under way.

@@ -1,5 +1,6 @@
 #include "logging/Database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -131,6 +132,25 @@ bool Database::hasTable(const QString& table) {
                                  "= ? COLLATE NOCASE"),
                   {table})
                .toInt() > 0;
+}
+
+QString Database::writeProblem() {
+    // A read-only file still opens and reads; only a write shows it. A table created inside a
+    // transaction that is rolled back leaves the file as it was.
+    if (!exec(QStringLiteral("BEGIN")))
+        return QStringLiteral("logul nu poate fi deschis pentru scriere (") + m_lastError + u')';
+    const bool written = exec(QStringLiteral("CREATE TABLE VeltWriteCheck (x)"));
+    const QString error = m_lastError;
+    exec(QStringLiteral("ROLLBACK"));
+    if (written)
+        return {};
+    const QFileInfo file(m_path);
+    if (!file.isWritable())
+        return QStringLiteral("fisierul este numai pentru citire (drepturile fisierului)");
+    if (!QFileInfo(file.absolutePath()).isWritable())
+        return QStringLiteral("folderul %1 nu permite scrierea")
+            .arg(QDir::toNativeSeparators(file.absolutePath()));
+    return QStringLiteral("discul nu permite scrierea (") + error + u')';
 }
 
 QString Database::likePrefix(const QString& beginning) {

@@ -34,6 +34,9 @@ public:
     /// True when `table` exists (names compare without case, as in SQL); stands for appending a
     /// table definition to the database.
     bool hasTable(const QString& table);
+    /// Why nothing can be written to the open database (in Romanian), or an empty text when a
+    /// write succeeds; the trial write is rolled back.
+    QString writeProblem();
     /// The row id given by the last successful INSERT through exec().
     QVariant lastInsertId() const { return m_lastInsertId; }
     QString lastError() const { return m_lastError; }

@@ -1,5 +1,7 @@
 #include "logging/LogStore.h"
 
+#include "logging/Points.h"
+
 namespace {
 QString etp(int stage) {
     return QString::number(stage);
@@ -130,7 +132,12 @@ std::optional<std::array<StageTotals, 4>> LogStore::Summe() {
         StageTotals& t = totals[q->value(0).toInt() - 1];
         t.qsos = q->value(1).toInt();
         t.multipliers = q->value(2).toInt();
-        t.points = q->value(3).toLongLong();
+        // Crafted points overflow SQLite's sum into a real number: such a total is refused.
+        const QVariant points = q->value(3);
+        t.points = points.toLongLong();
+        if (points.typeId() != QMetaType::LongLong || t.points < 0 ||
+            t.points > qint64(t.qsos) * Points::kMaxContactPoints)
+            return std::nullopt;
     }
     return totals;
 }

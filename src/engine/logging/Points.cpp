@@ -173,4 +173,15 @@ QString enterPoints(const ContestDef& def, const QsoContact& c, const StationCon
     return QString::number(overridePoints(def.log, c, classPoints(def, c, s, preview)));
 }
 
+std::optional<int> storedPoints(const QString& pct) {
+    const QString t = pct.trimmed();
+    if (t.isEmpty())
+        return 0;
+    bool ok = false;
+    const int v = t.toInt(&ok);
+    if (!ok || v < 0 || v > kMaxContactPoints)
+        return std::nullopt;
+    return v;
+}
+
 } // namespace Points

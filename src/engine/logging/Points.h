@@ -5,6 +5,7 @@
 #include "setup/ContestDef.h"
 
 #include <QString>
+#include <optional>
 
 /// Who is on the air: what the points rules need beside the contact.
 struct StationContext {
@@ -24,4 +25,8 @@ std::pair<QString, QString> Gen2(const LogRules& rules, const QsoContact& c);
 QString ClcPct(const ContestDef& def, const QsoContact& c, const StationContext& s);
 /// The points `Enter` stores: the class points and the contest's overrides on top of `ClcPct`.
 QString enterPoints(const ContestDef& def, const QsoContact& c, const StationContext& s);
+/// The most a contact can score: its `Pct` column is three characters wide.
+inline constexpr int kMaxContactPoints = 999;
+/// A stored `Pct` as a number (blank is 0); empty when it cannot be a contact's points.
+std::optional<int> storedPoints(const QString& pct);
 } // namespace Points

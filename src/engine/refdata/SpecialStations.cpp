@@ -73,6 +73,17 @@ SpecialStations::LoadResult SpecialStations::parse(const QString& text, const QS
     return result;
 }
 
+QString SpecialStations::LoadResult::message() const {
+    constexpr qsizetype kShown = 5;
+    if (messages.size() <= 1)
+        return messages.value(0);
+    QString text =
+        QStringLiteral("%1 linii nu au putut fi citite si au fost ignorate").arg(messages.size());
+    text += messages.size() > kShown ? QStringLiteral("; primele %1:\n").arg(kShown)
+                                     : QStringLiteral(":\n");
+    return text + messages.mid(0, kShown).join(u'\n');
+}
+
 QStringList SpecialStations::list(const QString& code, const QString& name) const {
     return m_lists.value(key(code, name));
 }

@@ -31,4 +31,8 @@ private:
 struct SpecialStations::LoadResult {
     SpecialStations stations;
     QStringList messages;
+
+    /// The one message to show for all skipped lines: their count and the first few; empty when
+    /// nothing was skipped.
+    QString message() const;
 };

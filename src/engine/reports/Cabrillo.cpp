@@ -3,7 +3,6 @@
 #include "reports/CheckedStamp.h"
 #include "reports/LogDate.h"
 #include "reports/RowBuffer.h"
-#include "setup/SettingsFiles.h"
 
 namespace Cabrillo {
 
@@ -20,7 +19,26 @@ CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qin
     return h;
 }
 
-LineResult TransfCabrillo(const LogRow& row, const QString& myCall) {
+QString frequency(int bandMeters) {
+    switch (bandMeters) {
+    case 160:
+        return QStringLiteral("1800");
+    case 80:
+        return QStringLiteral("3500");
+    case 40:
+        return QStringLiteral("7000");
+    case 20:
+        return QStringLiteral("14000");
+    case 15:
+        return QStringLiteral("21000");
+    case 10:
+        return QStringLiteral("28000");
+    default:
+        return {};
+    }
+}
+
+LineResult TransfCabrillo(const LogRow& row, const QString& myCall, const ContestDef& def) {
     const RowBuffer b(row);
     const CheckedStamp stamp = CheckedStamp::of(b);
     if (!stamp.error.isEmpty())
@@ -29,19 +47,21 @@ LineResult TransfCabrillo(const LogRow& row, const QString& myCall) {
     const QString cbrMode = mode == QLatin1String("SSB") ? QStringLiteral("PH") : mode;
     QString line;
     line.reserve(82);
-    line += QLatin1String("QSO: 3500  ");
+    line += QLatin1String("QSO: ");
+    line += fit(frequency(def.report.bandMeters), 5) + u' ';
     line += fit(cbrMode, 3);
     line += LogDate::digits(stamp.date.year(), 4) + u'-' + LogDate::digits(stamp.date.month(), 2) +
             u'-' + LogDate::digits(stamp.date.day(), 2) + u' ';
     line += LogDate::digits(stamp.time.hour(), 2) + LogDate::digits(stamp.time.minute(), 2) + u' ';
-    line += fit(myCall.trimmed(), 14);
+    line += column(myCall.trimmed(), 14);
     line += fit(b.sent.trimmed(), 12);
-    line += fit(b.callsign.trimmed(), 14);
+    line += column(b.callsign.trimmed(), 14);
     line += fit(b.received.trimmed(), 12);
     return {line, {}};
 }
 
-ExportResult write(const CabrilloHeader& h, const QList<LogRow>& rows, const QString& myCall) {
+ExportResult write(const CabrilloHeader& h, const QList<LogRow>& rows, const QString& myCall,
+                   const ContestDef& def) {
     QStringList lines{QStringLiteral("START-OF-LOG: 2.0"),
                       QStringLiteral("CREATED-BY: Tarvine/Karven "),
                       QStringLiteral("CONTEST: ") + h.contest,
@@ -57,13 +77,13 @@ ExportResult write(const CabrilloHeader& h, const QList<LogRow>& rows, const QSt
         lines << QStringLiteral("SOAPBOX: ") + s;
     lines.reserve(lines.size() + rows.size() + 1);
     for (const LogRow& row : rows) {
-        LineResult r = TransfCabrillo(row, myCall);
+        LineResult r = TransfCabrillo(row, myCall, def);
         if (!r.ok())
             return ExportResult::failed(r.error);
         lines << std::move(r.line);
     }
     lines << QStringLiteral("END-OF-LOG: ");
-    return {SettingsFiles::encodeLines(lines), {}};
+    return ExportResult::textFile(lines);
 }
 
 } // namespace Cabrillo

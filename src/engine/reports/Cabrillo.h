@@ -15,8 +15,12 @@ QString ContestCBR(const ContestDef& def, const QString& yy);
 /// The header as the form opens: contest, station callsign and claimed score filled in.
 CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qint64 claimedScore,
                                const QString& yy);
-/// The QSO line of one row (82 characters), or the date/time message when the row is unreadable.
-LineResult TransfCabrillo(const LogRow& row, const QString& myCall);
+/// The QSO line frequency of a band in metres ("7000" for 40 m); empty for a band without one.
+QString frequency(int bandMeters);
+/// The QSO line of one row (82 characters, longer only for callsigns that do not fit their
+/// column), or the date/time message when the row is unreadable. The frequency is the band's.
+LineResult TransfCabrillo(const LogRow& row, const QString& myCall, const ContestDef& def);
 /// The whole file (Windows-1250, CRLF) for `rows` in log order, or the first row's failure.
-ExportResult write(const CabrilloHeader& header, const QList<LogRow>& rows, const QString& myCall);
+ExportResult write(const CabrilloHeader& header, const QList<LogRow>& rows, const QString& myCall,
+                   const ContestDef& def);
 } // namespace Cabrillo

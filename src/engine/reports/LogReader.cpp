@@ -1,6 +1,7 @@
 #include "reports/LogReader.h"
 
 #include "logging/Database.h"
+#include "logging/Points.h"
 #include "reports/LogDate.h"
 
 #include <QSqlQuery>
@@ -32,6 +33,14 @@ bool LogReader::read(int stage, QList<LogRow>& rows) {
         r.jud = query->value(8).toString();
         r.mult = query->value(9).toString();
         r.pct = query->value(10).toString();
+        if (!Points::storedPoints(r.pct)) {
+            m_error = QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
+                                     "(0..%3). CORECTATI CONTACTUL IN LOG.")
+                          .arg(r.pct.trimmed(), r.callsign.trimmed())
+                          .arg(Points::kMaxContactPoints);
+            rows.clear();
+            return false;
+        }
         rows.append(std::move(r));
     }
     LogDate::sortByRealDate(rows);

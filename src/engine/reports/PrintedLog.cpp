@@ -6,6 +6,8 @@
 #include "reports/TabLine.h"
 #include "seams/PrintSink.h"
 
+#include <algorithm>
+
 namespace {
 const QString kArial = QStringLiteral("Arial");
 }
@@ -48,16 +50,19 @@ void PrintedLog::LPrint0(int stage) {
 void PrintedLog::LPrint(int number, const LogRow& row) {
     const RowBuffer b(row);
     const bool mults = m_def.report.hasMultipliers();
+    const QString callsign = b.callsign.trimmed();
+    // A callsign longer than its column moves the rest of its line right instead of being cut.
+    const int shift = std::max(0, int(callsign.size()) - (53 - 40 - 1));
     QList<std::pair<int, QString>> cells{{5, QString::number(number)},
                                          {10, b.date.trimmed()},
                                          {24, b.time.trimmed()},
                                          {33, b.mode.trimmed()},
-                                         {40, b.callsign.trimmed()},
-                                         {53, b.sent.trimmed()},
-                                         {mults ? 67 : 76, b.received.trimmed()}};
+                                         {40, callsign},
+                                         {53 + shift, b.sent.trimmed()},
+                                         {(mults ? 67 : 76) + shift, b.received.trimmed()}};
     if (mults)
-        cells.append({81, b.mult.trimmed()});
-    cells.append({mults ? 87 : 99, b.points.trimmed()});
+        cells.append({81 + shift, b.mult.trimmed()});
+    cells.append({(mults ? 87 : 99) + shift, b.points.trimmed()});
     for (const auto& [column, text] : cells)
         if (!text.isEmpty()) // a contact without a multiplier leaves its column blank
             m_sink.textAt(column, text);

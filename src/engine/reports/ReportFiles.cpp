@@ -6,6 +6,16 @@ namespace {
 QString logFile(const QString& appPath, const QString& name) {
     return QDir(ReportFiles::logFolder(appPath)).filePath(name);
 }
+
+// The station's callsign as it may stand in a file name: letters and digits only, so that no
+// station data can name a folder ("..", "/", "\") or a device.
+QString fileCallsign(const QString& myCall) {
+    QString name;
+    for (const QChar ch : ReportFiles::ModifIndic(myCall))
+        if ((ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z') || (ch >= u'0' && ch <= u'9'))
+            name += ch;
+    return name;
+}
 } // namespace
 
 namespace ReportFiles {
@@ -35,18 +45,18 @@ QString ModifIndic(const QString& myCall) {
 QString cabrilloPath(const QString& appPath, const QString& myCall, const ContestDef& def,
                      const QString& yy) {
     return logFile(appPath,
-                   ModifIndic(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".Cbr"));
+                   fileCallsign(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".Cbr"));
 }
 
 QString textLogPath(const QString& appPath, const QString& myCall, const ContestDef& def,
                     const QString& yy) {
     return logFile(appPath,
-                   ModifIndic(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".txt"));
+                   fileCallsign(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".txt"));
 }
 
 QString summaryPath(const QString& appPath, const QString& myCall, const ContestDef& def,
                     const QString& yy) {
-    return logFile(appPath, ModifIndic(myCall) + QStringLiteral(" SUM ") + def.codeString() + yy +
+    return logFile(appPath, fileCallsign(myCall) + QStringLiteral(" SUM ") + def.codeString() + yy +
                                 QStringLiteral(".txt"));
 }
 

@@ -12,6 +12,7 @@ QString logFolder(const QString& appPath);
 QString archiveFolder(const QString& appPath);
 /// The base callsign for file names: "/P", "/<digit>", "/MM", "/QRP" and a leading prefix removed.
 QString ModifIndic(const QString& myCall);
+// The base callsign in the file names below keeps only its letters and digits.
 /// appPath/Log/<base call> <code><yy>.Cbr
 QString cabrilloPath(const QString& appPath, const QString& myCall, const ContestDef& def,
                      const QString& yy);

@@ -4,8 +4,12 @@ QString fit(const QString& text, int width) {
     return text.leftJustified(width, u' ', true);
 }
 
+QString column(const QString& text, int width) {
+    return text.size() < width ? text.leftJustified(width, u' ') : text + u' ';
+}
+
 RowBuffer::RowBuffer(const LogRow& row)
-    : callsign(fit(row.callsign, 10)), date(fit(row.data, 10)), time(fit(row.utc, 6)),
+    : callsign(column(row.callsign.trimmed(), 10)), date(fit(row.data, 10)), time(fit(row.utc, 6)),
       stage(row.etp), sent(fit(row.sent, 18)), received(fit(row.rcvd, 18)), mode(fit(row.md, 4)),
       mult(fit(row.mult, 5)), points(fit(row.pct, 3)) {}
 

@@ -6,7 +6,7 @@
 
 /// A log row copied into the fixed-width fields every export reads (cut or padded on the right).
 struct RowBuffer {
-    QString callsign; // 10
+    QString callsign; // 10, or the whole callsign and a blank: a callsign is never cut
     QString date;     // 10
     QString time;     // 6
     QString stage;    // as stored
@@ -23,3 +23,6 @@ struct RowBuffer {
 
 /// `text` left-aligned in `width` characters: padded with blanks or cut.
 QString fit(const QString& text, int width);
+/// `text` left-aligned in a column of `width` characters, widened to the text and one blank when
+/// it does not fit: for values that must never be cut.
+QString column(const QString& text, int width);

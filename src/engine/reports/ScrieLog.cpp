@@ -21,10 +21,12 @@ bool ScrieLog::readLog(QList<LogRow>& rows, WrittenFile& failure) {
     return false;
 }
 
-WrittenFile ScrieLog::store(const QString& path, const QByteArray& bytes) {
-    WrittenFile w{path, {}, SafeFile::write(path, bytes)};
+WrittenFile ScrieLog::store(const QString& path, const ExportResult& file) {
+    if (!file.ok())
+        return {{}, {}, file.error};
+    WrittenFile w{path, {}, SafeFile::write(path, file.bytes)};
     if (w.ok())
-        w.lines = SettingsFiles::decodeLines(bytes);
+        w.lines = SettingsFiles::decodeLines(file.bytes);
     return w;
 }
 
@@ -33,10 +35,8 @@ WrittenFile ScrieLog::cabrillo(const CabrilloHeader& header) {
     QList<LogRow> rows;
     if (!readLog(rows, failure))
         return failure;
-    const ExportResult r = Cabrillo::write(header, rows, m_station.myCall);
-    if (!r.ok())
-        return {{}, {}, r.error};
-    return store(ReportFiles::cabrilloPath(m_appPath, m_station.myCall, m_def, m_yy), r.bytes);
+    return store(ReportFiles::cabrilloPath(m_appPath, m_station.myCall, m_def, m_yy),
+                 Cabrillo::write(header, rows, m_station.myCall, m_def));
 }
 
 WrittenFile ScrieLog::textLog() {
@@ -58,10 +58,8 @@ WrittenFile ScrieLog::adif(const QString& typedName) {
     QList<LogRow> rows;
     if (!failure.ok() || !readLog(rows, failure))
         return failure;
-    const ExportResult r = Adif::write(rows, m_def);
-    if (!r.ok())
-        return {{}, {}, r.error};
-    return store(ReportFiles::archivePath(m_appPath, typedName, QStringLiteral(".adi")), r.bytes);
+    return store(ReportFiles::archivePath(m_appPath, typedName, QStringLiteral(".adi")),
+                 Adif::write(rows, m_def));
 }
 
 WrittenFile ScrieLog::textArchive(const QString& typedName) {

@@ -28,7 +28,7 @@ public:
 
 private:
     bool readLog(QList<LogRow>& rows, WrittenFile& failure);
-    static WrittenFile store(const QString& path, const QByteArray& bytes);
+    static WrittenFile store(const QString& path, const ExportResult& file);
 
     Database& m_db;
     const ContestDef& m_def;

@@ -4,7 +4,6 @@
 #include "reports/StationData.h"
 #include "reports/TabLine.h"
 #include "seams/PrintSink.h"
-#include "setup/SettingsFiles.h"
 
 namespace {
 
@@ -28,8 +27,8 @@ QString titleLine(const char* title, const QString& yy, const QString& myCall) {
     return QString::fromLatin1(title) + yy + u' ' + myCall + u' ';
 }
 
-QByteArray PSumm(const ContestDef& def, const SettingsRecord& station, const ReportTotals& totals,
-                 const QString& yy) {
+ExportResult PSumm(const ContestDef& def, const SettingsRecord& station, const ReportTotals& totals,
+                   const QString& yy) {
     QStringList lines{TabLine().at(10, station.myCall + QStringLiteral(" - SUMMARY ")).text(),
                       titleLine(def.report.summaryTitle, yy, station.myCall)};
     const QStringList labels = StationData::fileLabels();
@@ -46,7 +45,7 @@ QByteArray PSumm(const ContestDef& def, const SettingsRecord& station, const Rep
           "PRIN EXPEDIEREA LOGULUI ELECTRONIC DECLAR CA AM OPERAT",
           "STATIA IN LIMITELE LICENTEI SI RESPECTIND REGULAMENTUL", "DE CONCURS !!!"})
         lines << TabLine().at(10, QString::fromLatin1(text)).text();
-    return SettingsFiles::encodeLines(lines);
+    return ExportResult::textFile(lines);
 }
 
 bool PSummary(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,

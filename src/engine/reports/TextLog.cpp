@@ -2,7 +2,6 @@
 
 #include "reports/RowBuffer.h"
 #include "reports/TabLine.h"
-#include "setup/SettingsFiles.h"
 
 namespace {
 const QString kRule(68, u'-');
@@ -46,15 +45,15 @@ QString logLine(const ContestDef& def, const LogRow& row) {
     return line + b.stage + QStringLiteral("   ") + b.mult + b.points;
 }
 
-QByteArray PLogGen(const ContestDef& def, const QString& myCall, const QList<LogRow>& rows) {
+ExportResult PLogGen(const ContestDef& def, const QString& myCall, const QList<LogRow>& rows) {
     QStringList lines = PCapTab(def, myCall) + contactLines(def, rows);
     if (!rows.isEmpty())
         lines << kRule;
-    return SettingsFiles::encodeLines(lines);
+    return ExportResult::textFile(lines);
 }
 
-QByteArray archive(const ContestDef& def, const QList<LogRow>& rows) {
-    return SettingsFiles::encodeLines(contactLines(def, rows));
+ExportResult archive(const ContestDef& def, const QList<LogRow>& rows) {
+    return ExportResult::textFile(contactLines(def, rows));
 }
 
 } // namespace TextLog

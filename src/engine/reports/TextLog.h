@@ -1,9 +1,9 @@
 #pragma once
 
 #include "logging/LogRow.h"
+#include "reports/ExportResult.h"
 #include "setup/ContestDef.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QStringList>
 
@@ -14,7 +14,7 @@ QStringList PCapTab(const ContestDef& def, const QString& myCall);
 /// The text line of one contact.
 QString logLine(const ContestDef& def, const LogRow& row);
 /// The text log file: header, one line per contact, and the closing rule when there are contacts.
-QByteArray PLogGen(const ContestDef& def, const QString& myCall, const QList<LogRow>& rows);
+ExportResult PLogGen(const ContestDef& def, const QString& myCall, const QList<LogRow>& rows);
 /// The text archive file: the contact lines only.
-QByteArray archive(const ContestDef& def, const QList<LogRow>& rows);
+ExportResult archive(const ContestDef& def, const QList<LogRow>& rows);
 } // namespace TextLog

@@ -1,15 +1,15 @@
 #include "setup/SettingsFiles.h"
 
+#include "reports/SafeFile.h"
+#include "setup/Cp1250.h"
+
 #include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QFileInfo>
 #include <optional>
 
 namespace SettingsFiles {
 
 namespace {
-const char* const kCodePage = "windows-1250";
 
 std::optional<QStringList> readLines(const QString& path) {
     QFile f(path);
@@ -18,12 +18,11 @@ std::optional<QStringList> readLines(const QString& path) {
     return decodeLines(f.readAll());
 }
 
-bool writeLines(const QString& path, const QStringList& lines) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(encodeLines(lines));
-    return f.commit();
+QString writeLines(const QString& path, const QStringList& lines) {
+    const QString refused = Cp1250::unwritable(lines.join(QString()));
+    if (!refused.isEmpty())
+        return Cp1250::refusal(QStringLiteral("Fisierul ") + QFileInfo(path).fileName(), refused);
+    return SafeFile::write(path, encodeLines(lines));
 }
 
 QString skipLeadingBlanks(const QString& s) {
@@ -51,14 +50,17 @@ public:
         out = skipLeadingBlanks(m_lines.at(m_next++));
         return true;
     }
+    // A malformed number keeps its old value, and the lines after it are still read: stopping
+    // there would empty everything below it at the next write.
     bool integer(int& out) {
         QString s;
         if (!text(s))
             return false;
         const auto v = parseInteger(s);
-        if (!v)
-            return m_ok = false;
-        out = *v;
+        if (v)
+            out = *v;
+        else
+            m_damaged = true;
         return true;
     }
     bool offset(UtcOffset& out) {
@@ -71,12 +73,13 @@ public:
         out = {s, isNumber};
         return true;
     }
-    bool ok() const { return m_ok; }
+    bool ok() const { return m_ok && !m_damaged; }
 
 private:
     QStringList m_lines;
     qsizetype m_next = 0;
     bool m_ok = true;
+    bool m_damaged = false;
 };
 
 QString offsetLine(const UtcOffset& o) {
@@ -111,13 +114,11 @@ QByteArray encodeLines(const QStringList& lines) {
         text += l;
         text += QLatin1String("\r\n");
     }
-    QStringEncoder enc(kCodePage);
-    return enc.encode(text); // one pass: large logs encode in one call
+    return Cp1250::encode(text); // one pass: large logs encode in one call
 }
 
 QStringList decodeLines(const QByteArray& bytes) {
-    QStringDecoder dec(kCodePage);
-    QString text = dec.decode(bytes);
+    QString text = Cp1250::decode(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -146,10 +147,10 @@ bool CitTextCw(const QString& appPath, SettingsRecord& rec) {
     for (QString& t : rec.textF)
         if (!r.text(t))
             return false;
-    return r.integer(rec.comPort);
+    return r.integer(rec.comPort) && r.ok();
 }
 
-bool ScrieInit(const QString& appPath, const SettingsRecord& rec) {
+QString ScrieInit(const QString& appPath, const SettingsRecord& rec) {
     return writeLines(pathIn(appPath, kInitFile),
                       {rec.myCall, offsetLine(rec.utcOffset), rec.myJudet, rec.section,
                        rec.operators, formatInteger(rec.operatorCount), rec.qth, rec.address,
@@ -157,7 +158,7 @@ bool ScrieInit(const QString& appPath, const SettingsRecord& rec) {
                        rec.antennas[2], rec.antennas[3], rec.club});
 }
 
-bool ScrieTextCw(const QString& appPath, const SettingsRecord& rec) {
+QString ScrieTextCw(const QString& appPath, const SettingsRecord& rec) {
     QStringList lines(rec.textF.begin(), rec.textF.end());
     lines << formatInteger(rec.comPort);
     return writeLines(pathIn(appPath, kTextCwFile), lines);

@@ -7,3 +7,9 @@ int UtcOffset::hours() const {
     const auto m = leading.match(text);
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
+
+bool UtcOffset::isReal() const {
+    bool isNumber = false;
+    const double h = text.trimmed().toDouble(&isNumber);
+    return isNumber && h >= -12 && h <= 14;
+}

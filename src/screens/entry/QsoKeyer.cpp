@@ -8,6 +8,7 @@
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -232,12 +233,19 @@ void FrmQSO::cwFunctionKey(int key, QLineEdit* field) {
 
 KeyingResult FrmQSO::GoSSB(int n) {
     setForeColor(ui.LblF[n - 1], Colors::kGreen);
+    const QString file = VoiceKeyer::wavFile(m_state.appPath, n);
     const KeyingResult r =
-        m_voice.GoSSB(VoiceKeyer::wavFile(m_state.appPath, n), m_state.settings.comPort,
-                      VoiceKeyer::playsWithoutPort(m_state));
+        m_voice.GoSSB(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
     setForeColor(ui.LblF[n - 1], Colors::kRed);
     if (r == KeyingResult::PortError)
         portError();
+    if (r == KeyingResult::MissingRecording)
+        m_services.dialogs.message(
+            QStringLiteral("Inregistrarea %1 lipseste: nu s-a transmis nimic. Creati fisierul "
+                           "F%2.wav in folderul WAVUs.")
+                .arg(QDir::toNativeSeparators(file))
+                .arg(n),
+            kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     return r;
 }
 
@@ -265,7 +273,9 @@ void FrmQSO::voiceFunctionKey(int key, QLineEdit* field) {
         if (m_repeating)
             return; // the repeat under way plays it already
         m_ssbRepeat.reset();
-        if (GoSSB(1) != KeyingResult::PortError && m_state.ssbRepeat)
+        const KeyingResult r = GoSSB(1);
+        if (r != KeyingResult::PortError && r != KeyingResult::MissingRecording &&
+            m_state.ssbRepeat)
             PauzaSSB();
         if (field == ui.TxtRSTR1)
             ui.TxtRSTR2->setFocus(Qt::OtherFocusReason);

@@ -158,8 +158,9 @@ void FrmAnzeigen::CmdGata_Click() {
         return;
     }
     ui.Frame6->hide();
-    if (!SettingsFiles::ScrieInit(m_state.appPath, m_state.settings))
-        tell(QStringLiteral("DATELE STATIEI NU AU PUTUT FI SALVATE IN FISIERUL VELTInit.dat !"));
+    if (const QString failed = SettingsFiles::ScrieInit(m_state.appPath, m_state.settings);
+        !failed.isEmpty())
+        tell(failed);
     if (m_summaryOnly == 0) {
         PSummary();
         Anulat();

@@ -15,6 +15,7 @@
 #include "seams/VoicePlayer.h"
 #include "setup/AppState.h"
 #include "setup/ContestCatalog.h"
+#include "setup/Cp1250.h"
 #include "setup/LayoutFactors.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
@@ -377,8 +378,6 @@ bool FrmInit::openDatabases() {
         if (r == Database::OpenResult::Ok)
             continue;
         // The rest of this step is abandoned, as with any start-up failure.
-        if (m_state.autoStart)
-            return false;
         const QString text =
             r == Database::OpenResult::NotDatabase
                 ? QStringLiteral(
@@ -386,10 +385,28 @@ bool FrmInit::openDatabases() {
                       "Fisierul a fost lasat neschimbat.\nNu exista legatura cu serverul !")
                       .arg(QDir::toNativeSeparators(path))
                 : QStringLiteral("Nu exista legatura cu serverul !");
+        // Started by AUTO the program says why and ends; otherwise the operator chooses.
+        if (m_state.autoStart) {
+            m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,
+                                       Dialogs::Icon::Critical);
+            return false;
+        }
         return m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::OkCancel,
                                           Dialogs::Icon::Critical) == Dialogs::AnswerOk;
     }
+    warnIfLogReadOnly();
     return true;
+}
+
+void FrmInit::warnIfLogReadOnly() {
+    const QString problem = m_services.logDb.writeProblem();
+    if (problem.isEmpty())
+        return;
+    m_services.dialogs.message(
+        QStringLiteral("Logul %1 nu poate fi scris: %2.\nContactele nu vor putea fi memorate. "
+                       "Rezolvati problema inainte de inceperea concursului !")
+            .arg(QDir::toNativeSeparators(m_services.logDb.path()), problem),
+        kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
 }
 
 void FrmInit::focusAfterLoad() {
@@ -758,6 +775,29 @@ bool FrmInit::handOverChecks() {
         ui.TxtTime->setFocus(Qt::OtherFocusReason);
         return false;
     }
+    if (!UtcOffset::typed(offset).isReal()) {
+        refuse(QStringLiteral("DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR DE ORE INTRE "
+                              "-12 SI +14 !"));
+        ui.TxtTime->selectAll();
+        ui.TxtTime->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return settingsBoxesWritable();
+}
+
+bool FrmInit::settingsBoxesWritable() {
+    QList<std::pair<QLineEdit*, QString>> boxes{{ui.TxtMyCall, ui.LblMyCall->text().trimmed()},
+                                                {ui.TxtMyBezirkA, ui.LblBezirk->text().trimmed()}};
+    for (int i = 0; i < 7; ++i)
+        boxes.append({ui.TxtF[i], QStringLiteral("F%1").arg(i + 1)});
+    for (const auto& [box, name] : boxes) {
+        const QString refused = Cp1250::unwritable(box->text());
+        if (refused.isEmpty())
+            continue;
+        refuse(Cp1250::refusal(QStringLiteral("Boxul ") + name, refused));
+        box->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     return true;
 }
 
@@ -768,13 +808,13 @@ void FrmInit::QSOFahr() {
 
 void FrmInit::handOver() {
     SettingsRecord& rec = m_state.settings;
-    if (!SettingsFiles::ScrieInit(m_state.appPath, rec))
-        refuse(QStringLiteral("Fisierul VELTInit.dat nu a putut fi scris !"));
+    if (const QString failed = SettingsFiles::ScrieInit(m_state.appPath, rec); !failed.isEmpty())
+        refuse(failed);
     for (int i = 0; i < 7; ++i)
         rec.textF[i] = ui.TxtF[i]->text();
     rec.comPort = leadingNumber(ui.TxtCP->text());
-    if (!SettingsFiles::ScrieTextCw(m_state.appPath, rec))
-        refuse(QStringLiteral("Fisierul VELTTextCw.dat nu a putut fi scris !"));
+    if (const QString failed = SettingsFiles::ScrieTextCw(m_state.appPath, rec); !failed.isEmpty())
+        refuse(failed);
     QsoControls& q = m_qso.ui;
     if (!m_state.returnToSetup) {
         for (int i = 0; i < 7; ++i)

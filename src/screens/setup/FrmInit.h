@@ -41,6 +41,8 @@ private:
     void applyLayoutFactors();
     void Soundkarte();
     bool openDatabases();
+    void warnIfLogReadOnly();
+    bool settingsBoxesWritable();
     void restoreReopenedState();
     void focusAfterLoad();
 
