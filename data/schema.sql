@@ -19,6 +19,8 @@ CREATE INDEX IF NOT EXISTS LogGenEtpCallsign ON LogGen (Etp, Callsign);
 CREATE INDEX IF NOT EXISTS LogGenEtpMult ON LogGen (Etp, Mult);
 CREATE INDEX IF NOT EXISTS LogGenEtpJud ON LogGen (Etp, Jud);
 CREATE INDEX IF NOT EXISTS LogGenCallsign ON LogGen (Callsign);
+-- The grid pages through a stage by ID.
+CREATE INDEX IF NOT EXISTS LogGenEtp ON LogGen (Etp);
 
 -- The score of each stage, kept by the triggers below whatever changes the log, so that the
 -- totals are read without scanning it. A `Mult` of blanks is no multiplier; `Pct` is read as a

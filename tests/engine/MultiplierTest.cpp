@@ -134,10 +134,10 @@ private slots:
                      QString::fromLatin1(m));
         f.logged(QStringLiteral("YO5A"), 2, QStringLiteral("CW"), QStringLiteral("10:00"),
                  QStringLiteral("BV"));
-        const BoardView board = f.engine->TabMult(1);
-        QCOMPARE(board.qsos, 6);
-        QCOMPARE(board.grey,
-                 (QStringList{QStringLiteral("CJ"), QStringLiteral("NY"), QStringLiteral("AB")}));
+        QStringList grey = f.engine->TabMult(1).grey;
+        grey.sort();
+        QCOMPARE(grey,
+                 (QStringList{QStringLiteral("AB"), QStringLiteral("CJ"), QStringLiteral("NY")}));
     }
 
     void boardLabels_data() {

@@ -270,6 +270,7 @@ private slots:
         QFETCH(QString, way);
         ScreenHarness h;
         h.voice.playTime = std::chrono::milliseconds(30);
+        h.writeRecordings();
         QVERIFY(h.start());
         h.clickContest("OpBCNUS");
         h.click(h.init.get(), "OpbTest");

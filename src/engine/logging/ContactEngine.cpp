@@ -459,14 +459,11 @@ BoardView ContactEngine::TabMult(int stage) {
     const std::optional<QStringList> mults = m_log.stageMults(stage);
     if (!mults)
         return view;
-    view.qsos = int(mults->size());
     for (const QString& mult : *mults) {
         const QString label = CountyBoard::CulGri(def(), mult);
         if (!label.isEmpty() && !view.grey.contains(label))
             view.grey << label;
     }
-    if (stage == m_app.stage)
-        m_labels.LblQSO = view.qsos;
     return view;
 }
 

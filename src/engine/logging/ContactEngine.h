@@ -76,13 +76,6 @@ public:
     bool Summe();
     /// `Frame5`: the results table, the current stage first.
     std::array<ResultRow, 4> Frame5() const;
-    /// `ViewLogB`: the grid's query for the current stage.
-    SqlQuery ViewLogB() const { return LogStore::ViewLogB(m_app.stage); }
-    /// The grid's query while a callsign is typed.
-    static SqlQuery partialSearch(const QString& beginning) {
-        return LogStore::partialSearch(beginning);
-    }
-
     /// Alt+F2: brings the newest contact this program logged (the newest in the log when it
     /// logged none) into the contact in hand, to be corrected in place; the row stays in the log
     /// until `Enter` replaces its values. Nothing when there is no such contact.

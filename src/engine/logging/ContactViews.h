@@ -65,5 +65,4 @@ struct EnterResult {
 /// The county board of a stage as `TabMult` rebuilds it.
 struct BoardView {
     QStringList grey; // label codes worked in the stage
-    int qsos = 0;     // the stage's contact counter
 };

@@ -1,5 +1,7 @@
 #include "logging/LogStore.h"
 
+#include <algorithm>
+
 #include "logging/Points.h"
 
 namespace {
@@ -8,27 +10,27 @@ QString etp(int stage) {
 }
 } // namespace
 
-SqlQuery LogStore::ViewLogB(int stage) {
-    return {QStringLiteral("SELECT * FROM LogGen WHERE Etp = ? ORDER BY ID"), {etp(stage)}};
+std::optional<QList<LogRow>> LogStore::stagePage(int stage, qint64 beforeId, int limit) {
+    std::optional<QList<LogRow>> rows =
+        beforeId > 0 ? readRows(QStringLiteral("WHERE Etp = ? AND ID < ? ORDER BY ID DESC LIMIT ?"),
+                                {etp(stage), beforeId, limit})
+                     : readRows(QStringLiteral("WHERE Etp = ? ORDER BY ID DESC LIMIT ?"),
+                                {etp(stage), limit});
+    if (rows)
+        std::reverse(rows->begin(), rows->end());
+    return rows;
 }
 
-SqlQuery LogStore::partialSearch(const QString& beginning) {
+std::optional<QList<LogRow>> LogStore::callsignPage(const QString& beginning,
+                                                    const QString& afterCall, qint64 afterId,
+                                                    int limit) {
     // A range instead of LIKE: nothing typed needs escaping, and the callsign index serves it.
     // U+10FFFF sorts after every character, so the range holds exactly the callsigns that
     // begin with `beginning`.
     const QString end = beginning + QString::fromUcs4(U"\U0010FFFF");
-    return {QStringLiteral(
-                "SELECT * FROM LogGen WHERE Callsign >= ? AND Callsign < ? ORDER BY Callsign"),
-            {beginning, end}};
-}
-
-int LogStore::partialSearchCount(const QString& beginning) {
-    const SqlQuery q = partialSearch(beginning);
-    auto rows = m_db.select(q.sql, q.values);
-    int n = 0;
-    while (rows && rows->next())
-        ++n;
-    return n;
+    return readRows(QStringLiteral("WHERE (Callsign, ID) > (?, ?) AND Callsign < ? "
+                                   "ORDER BY Callsign, ID LIMIT ?"),
+                    {afterCall, afterId, end, limit});
 }
 
 std::optional<QString> LogStore::firstContact(const QString& callsign, int stage,
@@ -54,8 +56,8 @@ bool LogStore::hasMult(const QString& mult, int stage, qint64 exceptId) {
 }
 
 std::optional<QStringList> LogStore::stageMults(int stage) {
-    auto q = m_db.select(QStringLiteral("SELECT Mult FROM LogGen WHERE Etp = ? ORDER BY ID"),
-                         {etp(stage)});
+    auto q =
+        m_db.select(QStringLiteral("SELECT DISTINCT Mult FROM LogGen WHERE Etp = ?"), {etp(stage)});
     if (!q)
         return std::nullopt;
     QStringList mults;
@@ -94,19 +96,30 @@ std::optional<LogRow> LogStore::row(qint64 id) {
 }
 
 std::optional<LogRow> LogStore::readRow(const QString& tail, const QVariantList& values) {
+    std::optional<QList<LogRow>> rows = readRows(tail, values);
+    if (!rows || rows->isEmpty())
+        return std::nullopt;
+    return rows->first();
+}
+
+std::optional<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantList& values) {
     auto q = m_db.select(QStringLiteral("SELECT ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
                                         "Mult, Pct FROM LogGen ") +
                              tail,
                          values);
-    if (!q || !q->next())
+    if (!q)
         return std::nullopt;
-    LogRow r;
-    QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
-                          &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
-    for (int i = 0; i < 10; ++i)
-        *columns[i] = q->value(i + 1).toString();
-    r.id = q->value(0).toLongLong();
-    return r;
+    QList<LogRow> rows;
+    while (q->next()) {
+        LogRow r;
+        QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
+                              &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+        for (int i = 0; i < 10; ++i)
+            *columns[i] = q->value(i + 1).toString();
+        r.id = q->value(0).toLongLong();
+        rows << r;
+    }
+    return rows;
 }
 
 bool LogStore::remove(qint64 id) {

@@ -2,9 +2,9 @@
 
 #include "logging/Database.h"
 #include "logging/LogRow.h"
-#include "logging/SqlQuery.h"
 #include "setup/AppState.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -15,20 +15,21 @@ class LogStore {
 public:
     explicit LogStore(Database& db) : m_db(db) {}
 
-    /// `ViewLogB`: the grid's query for stage 1..4, in order of entry.
-    static SqlQuery ViewLogB(int stage);
-    /// The grid's query for the logged callsigns beginning with `beginning`, by callsign.
-    static SqlQuery partialSearch(const QString& beginning);
-    /// The number of rows that `partialSearch` gives (runs it).
-    int partialSearchCount(const QString& beginning);
-
+    /// Up to `limit` contacts of stage 1..4 logged before `beforeId` (0: the newest), oldest
+    /// first: one page of the grid, found through the stage index whatever the log's size.
+    std::optional<QList<LogRow>> stagePage(int stage, qint64 beforeId, int limit);
+    /// Up to `limit` contacts whose callsign begins with `beginning`, ordered by callsign and
+    /// `ID`, following the contact (`afterCall`, `afterId`); `afterCall` = `beginning` and
+    /// `afterId` = -1 give the first page. Every typed character is a plain character.
+    std::optional<QList<LogRow>> callsignPage(const QString& beginning, const QString& afterCall,
+                                              qint64 afterId, int limit);
     /// The `UTC` of the first contact with `callsign` in `stage` (in `mode` unless empty),
     /// leaving out the row `exceptId` (a contact under correction is no duplicate of itself).
     std::optional<QString> firstContact(const QString& callsign, int stage, const QString& mode,
                                         qint64 exceptId = 0);
     /// True when a contact of `stage` other than `exceptId` already holds multiplier `mult`.
     bool hasMult(const QString& mult, int stage, qint64 exceptId = 0);
-    /// The multipliers of the contacts of `stage`, one per contact, and their number.
+    /// The distinct multiplier values of the contacts of `stage`.
     std::optional<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`, or nothing when it failed.
     std::optional<qint64> insert(const LogRow& row);
@@ -46,7 +47,9 @@ public:
     QString lastError() const { return m_db.lastError(); }
 
 private:
-    /// The first row that `tail` (a WHERE or ORDER BY clause) selects.
+    /// The rows that `tail` (WHERE and ORDER BY clauses) selects.
+    std::optional<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
+    /// The first row that `tail` selects.
     std::optional<LogRow> readRow(const QString& tail, const QVariantList& values);
 
     Database& m_db;

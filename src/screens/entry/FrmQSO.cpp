@@ -22,10 +22,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QTableView>
 #include <QTimer>
 
@@ -48,8 +46,13 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     // The keyer's frames show only once CW is keyed by the PC.
     ui.FramTxtCw->hide();
     ui.FrmCwProgr->hide();
-    m_grid = new QSqlQueryModel(this);
+    m_grid = new LogWindowModel(services.logDb, this);
     ui.DBGrid1->setModel(m_grid);
+    connect(ui.DBGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_showingNewest && value == ui.DBGrid1->verticalScrollBar()->minimum())
+            if (const int added = m_grid->fetchOlder())
+                ui.DBGrid1->scrollTo(m_grid->index(added, 0), QAbstractItemView::PositionAtTop);
+    });
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &FrmQSO::tick);
@@ -81,6 +84,7 @@ void FrmQSO::Form_Load() {
     m_state.scaleX = f.scaleX;
     m_state.scaleY = f.scaleY;
     applyLayout(f);
+    ColGrid();
     if (m_state.returnToSetup) {
         ui.mnuRecup->setEnabled(false);
         const bool chosen = m_state.stage != 0 && (m_state.qsoMode == QLatin1String("CW") ||
@@ -313,36 +317,28 @@ void FrmQSO::ColGrid() {
                              false));
 }
 
-namespace {
-void runInto(QSqlQueryModel* model, const QSqlDatabase& db, const SqlQuery& query) {
-    QSqlQuery q(db);
-    q.prepare(query.sql);
-    for (const QVariant& v : query.values)
-        q.addBindValue(v);
-    q.exec();
-    model->setQuery(std::move(q));
-}
-} // namespace
-
 void FrmQSO::ViewLogB() {
     if (m_state.stage < 1 || m_state.stage > 4 || !m_services.logDb.isOpen())
         return;
-    runInto(m_grid, m_services.logDb.handle(), m_engine.ViewLogB());
-    while (m_grid->canFetchMore())
-        m_grid->fetchMore();
+    // The refresh moves the scroll bar through its top: no older page for that.
+    m_showingNewest = true;
+    m_grid->showStage(m_state.stage);
     ColGrid();
     const int last = m_grid->rowCount() - 1;
     if (last >= 0) {
         ui.DBGrid1->selectRow(last);
         ui.DBGrid1->scrollToBottom();
     }
+    m_showingNewest = false;
 }
 
 void FrmQSO::partialSearch(const QString& beginning) {
     if (m_state.stage < 1 || m_state.stage > 4 || !m_services.logDb.isOpen())
         return;
-    runInto(m_grid, m_services.logDb.handle(), ContactEngine::partialSearch(beginning));
+    m_showingNewest = true;
+    m_grid->showCallsignsFrom(beginning);
     ColGrid();
+    m_showingNewest = false;
 }
 
 // ---- logging ----
@@ -533,7 +529,7 @@ void FrmQSO::Mesagge2() {
     const QModelIndex current = ui.DBGrid1->currentIndex();
     if (!current.isValid())
         return;
-    const qint64 id = m_grid->record(current.row()).value(0).toLongLong();
+    const qint64 id = m_grid->idAt(current.row());
     if (m_services.dialogs.message(QStringLiteral("VRETI INTRADEVAR SA STERGETI ?"),
                                    QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
                                    Dialogs::Icon::Question) != Dialogs::AnswerYes)

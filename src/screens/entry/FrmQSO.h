@@ -10,6 +10,7 @@
 #include "logging/LogRow.h"
 #include "screens/FieldKeys.h"
 #include "screens/ScreenServices.h"
+#include "screens/entry/LogWindowModel.h"
 #include "screens/entry/QsoControls.h"
 #include "screens/entry/QsoSnapshot.h"
 
@@ -17,7 +18,6 @@
 #include <QMainWindow>
 #include <optional>
 
-class QSqlQueryModel;
 struct LayoutFactors;
 class QTimer;
 
@@ -183,7 +183,8 @@ private:
     AppState& m_state;
     ContactEngine m_engine;
     FieldKeys m_keys;
-    QSqlQueryModel* m_grid = nullptr;
+    LogWindowModel* m_grid = nullptr;
+    bool m_showingNewest = false;
     QTimer* m_clock = nullptr;
     QHash<QString, class QLabel*> m_board;
 

@@ -1,0 +1,141 @@
+// What the operator waits for on the real QSO screen (offscreen), with 1000 and 100000 contacts
+// in one stage and a callsign database of as many callsigns: logging a contact with Enter until
+// the fields are ready for the next, the first key after it, any key in the callsign field, a
+// stage button; and, as the floor, one durable INSERT into the same log. Wall time.
+#include "BenchCalls.h"
+#include "ScreenHarness.h"
+
+#include <QApplication>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+// The log of `size` contacts in stage 1A and the callsign database, as the program writes them.
+void fill(ScreenHarness& h, int size) {
+    Database log(QStringLiteral("BenchLog%1").arg(size));
+    Database calls(QStringLiteral("BenchCalls%1").arg(size));
+    log.open(h.folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
+    calls.open(h.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud"));
+    log.exec(QStringLiteral("BEGIN"));
+    calls.exec(QStringLiteral("BEGIN"));
+    for (int i = 0; i < size; ++i) {
+        const QString call = BenchCalls::callsign(i);
+        const QString county = BenchCalls::county(call, i);
+        log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
+                                "Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', '1', ?, ?, 'CW', "
+                                "?, ?, '2')"),
+                 {call, QStringLiteral("599 312 BU"),
+                  QStringLiteral("599 %1 %2").arg(i % 900 + 100).arg(county), county,
+                  i < 200 ? county : QStringLiteral("  ")});
+        calls.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"), {call, county});
+    }
+    log.exec(QStringLiteral("COMMIT"));
+    calls.exec(QStringLiteral("COMMIT"));
+    log.exec(QStringLiteral("ANALYZE"));
+    calls.exec(QStringLiteral("ANALYZE"));
+}
+
+// One screen at a time (the screens share the program's connection names); emptied before
+// main() returns, since a database closed after the application is gone crashes.
+std::unique_ptr<ScreenHarness> screen;
+int screenSize = 0;
+int nextCall = 0;
+
+ScreenHarness& screenFor(int size) {
+    if (!screen || screenSize != size) {
+        screen.reset();
+        screen = std::make_unique<ScreenHarness>();
+        screenSize = size;
+        nextCall = size; // callsigns not yet in the log
+        fill(*screen, size);
+        screen->openQso("OpBCNUS");
+    }
+    return *screen;
+}
+
+// A new station typed up to its county, the cursor in the county field.
+void typeContact(ScreenHarness& h) {
+    QLineEdit* call = h.qsoBox("TxtIndic");
+    call->setText(BenchCalls::callsign(nextCall++));
+    call->setFocus();
+    QTest::keyClick(call, Qt::Key_Space);
+    QTest::keyClicks(h.qsoBox("TxtRSTR2"), QStringLiteral("123"));
+    QLineEdit* county = h.qsoBox("TxtRstR3");
+    county->setFocus();
+    county->setText(QStringLiteral("CJ"));
+}
+
+void BM_ScreenEnter(benchmark::State& state) {
+    ScreenHarness& h = screenFor(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        typeContact(h);
+        state.ResumeTiming();
+        QTest::keyClick(h.qsoBox("TxtRstR3"), Qt::Key_Return);
+    }
+    state.counters["logged"] =
+        h.logDb.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt();
+}
+
+void BM_FirstKeyAfterEnter(benchmark::State& state) {
+    ScreenHarness& h = screenFor(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        typeContact(h);
+        QTest::keyClick(h.qsoBox("TxtRstR3"), Qt::Key_Return);
+        state.ResumeTiming();
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_3);
+    }
+}
+
+void BM_KeyStroke(benchmark::State& state) {
+    ScreenHarness& h = screenFor(int(state.range(0)));
+    QLineEdit* call = h.qsoBox("TxtIndic");
+    call->setText(QStringLiteral("YO3"));
+    call->setFocus();
+    const QAbstractItemModel* grid = h.find<QTableView>(h.qso.get(), "DBGrid1")->model();
+    for (auto _ : state) {
+        QTest::keyClick(call, Qt::Key_A);
+        state.PauseTiming();
+        call->setText(QStringLiteral("YO3"));
+        state.ResumeTiming();
+    }
+    state.counters["grid_rows"] = grid->rowCount();
+}
+
+void BM_StageButton(benchmark::State& state) {
+    ScreenHarness& h = screenFor(int(state.range(0)));
+    for (auto _ : state)
+        h.click(h.qso.get(), "Cmd1A");
+}
+
+void BM_DurableInsertFloor(benchmark::State& state) {
+    ScreenHarness& h = screenFor(int(state.range(0)));
+    for (auto _ : state)
+        h.logDb.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
+                                    "Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', '2', "
+                                    "'599 312 BU', '599 123 CJ', 'CW', 'CJ', '  ', '2')"),
+                     {BenchCalls::callsign(nextCall++)});
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+    b->Repetitions(3)->ReportAggregatesOnly(true);
+}
+BENCHMARK(BM_ScreenEnter)->Apply(sizes);
+BENCHMARK(BM_FirstKeyAfterEnter)->Apply(sizes);
+BENCHMARK(BM_KeyStroke)->Apply(sizes);
+BENCHMARK(BM_StageButton)->Apply(sizes);
+BENCHMARK(BM_DurableInsertFloor)->Apply(sizes);
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    screen.reset();
+    return 0;
+}

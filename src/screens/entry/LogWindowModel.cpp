@@ -1,0 +1,86 @@
+#include "screens/entry/LogWindowModel.h"
+
+namespace {
+constexpr int kPage = 100;
+const char* const kColumns[] = {"ID",   "Callsign", "Data", "UTC",  "Etp", "Sent",
+                                "Rcvd", "Md",       "Jud",  "Mult", "Pct"};
+} // namespace
+
+LogWindowModel::LogWindowModel(Database& log, QObject* parent)
+    : QAbstractTableModel(parent), m_store(log) {}
+
+void LogWindowModel::reset(QList<LogRow> rows, bool moreLeft) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_moreLeft = moreLeft;
+    endResetModel();
+}
+
+void LogWindowModel::showStage(int stage) {
+    m_searching = false;
+    m_stage = stage;
+    const auto page = m_store.stagePage(stage, 0, kPage);
+    reset(page.value_or(QList<LogRow>()), page && page->size() == kPage);
+}
+
+void LogWindowModel::showCallsignsFrom(const QString& beginning) {
+    m_searching = true;
+    m_beginning = beginning;
+    const auto page = m_store.callsignPage(beginning, beginning, -1, kPage);
+    reset(page.value_or(QList<LogRow>()), page && page->size() == kPage);
+}
+
+int LogWindowModel::fetchOlder() {
+    if (m_searching || !m_moreLeft || m_rows.isEmpty())
+        return 0;
+    const auto page = m_store.stagePage(m_stage, m_rows.first().id, kPage);
+    m_moreLeft = page && page->size() == kPage;
+    if (!page || page->isEmpty())
+        return 0;
+    const int n = int(page->size());
+    beginInsertRows({}, 0, n - 1);
+    m_rows = *page + m_rows;
+    endInsertRows();
+    return n;
+}
+
+bool LogWindowModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && m_searching && m_moreLeft;
+}
+
+void LogWindowModel::fetchMore(const QModelIndex& parent) {
+    if (!canFetchMore(parent) || m_rows.isEmpty())
+        return;
+    const LogRow& last = m_rows.last();
+    const auto page = m_store.callsignPage(m_beginning, last.callsign, last.id, kPage);
+    m_moreLeft = page && page->size() == kPage;
+    if (!page || page->isEmpty())
+        return;
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + page->size()) - 1);
+    m_rows += *page;
+    endInsertRows();
+}
+
+int LogWindowModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int LogWindowModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(std::size(kColumns));
+}
+
+QVariant LogWindowModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    const LogRow& r = m_rows.at(index.row());
+    const QString* values[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
+                               &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+    return index.column() == 0 ? QVariant(r.id) : QVariant(*values[index.column() - 1]);
+}
+
+QVariant LogWindowModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return QString::fromLatin1(kColumns[section]);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "logging/LogRow.h"
+#include "logging/LogStore.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The QSO screen's log grid: only pages of the log are read, so logging, a stage button and the
+// partial-callsign search cost the same with a hundred contacts or a hundred thousand. A stage
+// shows its newest page, older pages come in above as the operator scrolls up; a search by
+// callsign pages downwards.
+class LogWindowModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    LogWindowModel(Database& log, QObject* parent = nullptr);
+
+    /// The newest contacts of stage 1..4, the newest last.
+    void showStage(int stage);
+    /// The contacts whose callsign begins with `beginning`, by callsign.
+    void showCallsignsFrom(const QString& beginning);
+    /// Puts the page before the first row above it; the number of rows added.
+    int fetchOlder();
+    /// The `ID` of the contact in `row`.
+    qint64 idAt(int row) const { return m_rows.at(row).id; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+private:
+    void reset(QList<LogRow> rows, bool moreLeft);
+
+    LogStore m_store;
+    QList<LogRow> m_rows;
+    bool m_searching = false;
+    int m_stage = 0;
+    QString m_beginning;
+    bool m_moreLeft = false; // older rows of the stage, or further rows of the search
+};
