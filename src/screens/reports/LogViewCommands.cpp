@@ -1,4 +1,5 @@
 #include "logging/Database.h"
+#include "logging/LogStore.h"
 #include "reports/LogDate.h"
 #include "reports/LogReader.h"
 #include "reports/PrintedLog.h"
@@ -123,8 +124,9 @@ void FrmAnzeigen::OpBDelete_Click() {
     m_pending = PendingDelete;
     const QModelIndex current = ui.DBGrid1->currentIndex();
     if (current.isValid()) {
-        const QVariant id = m_logModel->record(current.row()).value(QStringLiteral("ID"));
-        if (!m_services.logDb.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id}))
+        const qint64 id =
+            m_logModel->record(current.row()).value(QStringLiteral("ID")).toLongLong();
+        if (!LogStore(m_services.logDb).remove(id))
             tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
         Summe();
         showTotals(m_viewStage);
@@ -146,7 +148,7 @@ void FrmAnzeigen::OpbL1A_Click() {
 }
 
 void FrmAnzeigen::Ja() {
-    if (!m_services.logDb.exec(QStringLiteral("DELETE FROM LogGen")))
+    if (!LogStore(m_services.logDb).removeAll())
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
     bindLog(0);
     ui.Frame2->hide();
