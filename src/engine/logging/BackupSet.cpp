@@ -98,12 +98,17 @@ QByteArray BackupSet::newestFingerprint() {
 }
 
 QString BackupSet::newFileName() const {
-    const QString base =
-        m_stem + u'-' + m_clock.now().toUTC().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-    QString name = base + QStringLiteral(".mdb");
-    for (int n = 2; QFileInfo::exists(QDir(m_folder).filePath(name)); ++n)
-        name = base + u'-' + QString::number(n) + QStringLiteral(".mdb");
-    return name;
+    CopyName next{m_clock.now().toUTC().toString(QStringLiteral("yyyy-MM-dd-HHmmss")), 1};
+    // A new copy always sorts last, even within one second or after the clock went back, so
+    // that pruning never takes it.
+    const QStringList copies = files();
+    if (!copies.isEmpty()) {
+        const CopyName newest = *parseName(m_stem, QFileInfo(copies.last()).fileName());
+        if (next.stamp <= newest.stamp)
+            next = {newest.stamp, newest.number + 1};
+    }
+    const QString number = next.number > 1 ? u'-' + QString::number(next.number) : QString();
+    return m_stem + u'-' + next.stamp + number + QStringLiteral(".mdb");
 }
 
 void BackupSet::prune() const {
