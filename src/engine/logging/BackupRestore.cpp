@@ -12,6 +12,12 @@ QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+QString cannotOpen(const SqliteConnection& db) {
+    return QStringLiteral("FISIERUL %1 NU POATE FI DESCHIS (%2).")
+               .arg(native(db.path()), db.error()) +
+           kNothingChanged;
+}
+
 // A copy worth putting back: readable, holding `table`, and whole.
 QString checkCopy(SqliteConnection& copy, const QString& table) {
     if (!copy.hasTable(table))
@@ -36,16 +42,12 @@ QString restore(BackupSet& copies, const QString& targetPath, const QString& cop
                 const QString& table, QString& kept) {
     SqliteConnection copy;
     if (!copy.open(copyPath, SqliteConnection::Mode::ReadOnly))
-        return QStringLiteral("FISIERUL %1 NU POATE FI DESCHIS (%2).")
-                   .arg(native(copyPath), copy.error()) +
-               kNothingChanged;
+        return cannotOpen(copy);
     if (const QString refused = checkCopy(copy, table); !refused.isEmpty())
         return refused + kNothingChanged;
     SqliteConnection target;
     if (!target.open(targetPath, SqliteConnection::Mode::ReadWrite))
-        return QStringLiteral("FISIERUL %1 NU POATE FI DESCHIS (%2).")
-                   .arg(native(targetPath), target.error()) +
-               kNothingChanged;
+        return cannotOpen(target);
     if (!lockAlone(target))
         return QStringLiteral("FISIERUL %1 ESTE DESCHIS DE UN PROGRAM CARE RULEAZA. INCHIDETI "
                               "PROGRAMUL SI INCERCATI DIN NOU.")
