@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "logging/BackupSet.h"
 #include "logging/Database.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
@@ -7,6 +9,7 @@
 #include "platform/QtScreenMetrics.h"
 #include "platform/QtVoicePlayer.h"
 #include "refdata/SpecialStations.h"
+#include "reports/ReportFiles.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
 #include "screens/reports/FrmAnzeigen.h"
@@ -16,17 +19,33 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
 #include <cstdlib>
 
+namespace {
+QString dataFolder() {
+    return SettingsFiles::CalcDataPath(
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+}
+
+int answerOnConsole(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return CommandLine::run(QCoreApplication::arguments(), dataFolder(), QtClock(), out, err);
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (CommandLine::isCommand(argc, argv))
+        return answerOnConsole(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VELT"));
 
     AppState state;
     state.appPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    for (const QString& arg : QCoreApplication::arguments().mid(1))
-        state.autoStart = state.autoStart || arg.toUpper() == QLatin1String("AUTO");
-    const QString dataPath = SettingsFiles::CalcDataPath(state.appPath);
+    state.autoStart = CommandLine::autoStart(QCoreApplication::arguments());
+    const QString dataPath = dataFolder();
 
     QtDialogs dialogs;
     QtClock clock;
@@ -37,7 +56,12 @@ int main(int argc, char* argv[]) {
     QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
-    // The year's special stations; the lines that cannot be read are skipped and named at once.
+    // Whatever removes or changes stored rows keeps a copy of the file first.
+    BackupSet logCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("LogVELT"), clock);
+    BackupSet callCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("DbsVELT"), clock);
+    logDb.keepCopiesIn(&logCopies);
+    callDb.keepCopiesIn(&callCopies);
+    // The year's special stations; a line that cannot be read is skipped and named.
     const SpecialStations::LoadResult specials = SpecialStations::load(
         SettingsFiles::pathIn(dataPath, QStringLiteral("\\special_stations.txt")));
     if (const QString message = specials.message(); !message.isEmpty())
@@ -73,5 +97,10 @@ int main(int argc, char* argv[]) {
     if (!init.Form_Load())
         return EXIT_FAILURE;
     init.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The day's contacts are kept in a copy too; an unchanged log makes none.
+    if (logDb.isOpen() && !logDb.keepCopy())
+        dialogs.message(logDb.lastError(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+                        Dialogs::Icon::Critical);
+    return status;
 }

@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "logging/BackupSet.h"
 #include "reports/ReportFiles.h"
 #include "setup/ContestCatalog.h"
 
@@ -166,6 +167,41 @@ private slots:
         QCOMPARE(logRows(h), 0);
         QCOMPARE(grid(h)->model()->rowCount(), 0);
         QVERIFY(!w<QGroupBox>(h, "Frame2")->isVisible());
+    }
+
+    void failedCopyStopsTheDeleteAndSaysSo_data() {
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("DELETE_LOG") << "Frame2"
+                                    << "LOGUL NU A PUTUT FI STERS: COPIA DE SIGURANTA";
+        QTest::newRow("one contact") << "Frame5"
+                                     << "CONTACTUL NU A PUTUT FI STERS: COPIA DE";
+    }
+    void failedCopyStopsTheDeleteAndSaysSo() {
+        QFETCH(QString, frame);
+        QFETCH(QString, message);
+        ScreenHarness h;
+        QVERIFY(open(h, 35));
+        fillLog(h);
+        // The backup folder cannot be made: a file stands where its parent folder should be.
+        QVERIFY(h.folder.write(QStringLiteral("ARHIVA"), "not a folder"));
+        BackupSet copies(ReportFiles::backupFolder(h.folder.path()), QStringLiteral("LogVELT"),
+                         h.clock);
+        h.logDb.keepCopiesIn(&copies);
+        h.dialogs.script = {Yes};
+        if (frame == QLatin1String("Frame2")) {
+            h.trigger(h.logView.get(), "mnuLOGLöschen");
+            h.click(h.logView.get(), "OpbL1A");
+        } else {
+            h.trigger(h.logView.get(), "mnuLogAnzeigen");
+            h.click(h.logView.get(), "OpBLG");
+            clickRow(grid(h), 2);
+            h.click(h.logView.get(), "OpBDelete");
+        }
+        QVERIFY2(h.dialogs.shown.last().text.startsWith(message),
+                 qPrintable(h.dialogs.shown.last().text));
+        QVERIFY(h.dialogs.shown.last().text.endsWith(QStringLiteral("NU S-A SCHIMBAT NIMIC.")));
+        QCOMPARE(logRows(h), 5);
     }
 
     void cabrilloNeedsTheDeclarationAndLandsInTheLogFolder() {

@@ -1,5 +1,7 @@
 #include "logging/Database.h"
 
+#include "logging/BackupSet.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +116,39 @@ bool Database::exec(const QString& sql, const QVariantList& values) {
     if (q)
         m_lastInsertId = q->lastInsertId();
     return q.has_value();
+}
+
+bool Database::execAfterCopy(const QString& sql, const QVariantList& values) {
+    if (!m_copies)
+        return exec(sql, values);
+    // The write lock first: no other program can change the file between the copy and the
+    // statement, so the copy holds every row the statement removes.
+    if (!exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    if (!keepCopy()) {
+        const QString error = m_lastError;
+        exec(QStringLiteral("ROLLBACK"));
+        m_lastError = error + QStringLiteral(" NU S-A SCHIMBAT NIMIC.");
+        return false;
+    }
+    if (exec(sql, values) && exec(QStringLiteral("COMMIT")))
+        return true;
+    const QString error = m_lastError;
+    exec(QStringLiteral("ROLLBACK"));
+    m_lastError = error;
+    return false;
+}
+
+bool Database::keepCopy() {
+    if (!m_copies)
+        return true;
+    // Read through a connection of the copy's own; it sees every committed row.
+    const BackupSet::Result r = m_copies->keep(m_path);
+    if (r.outcome == BackupSet::Outcome::Failed) {
+        m_lastError = r.error;
+        return false;
+    }
+    return true;
 }
 
 std::optional<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {

@@ -6,6 +6,8 @@
 #include <QVariantList>
 #include <optional>
 
+class BackupSet;
+
 // One of the program's two SQLite files, reached through its own named connection. Opening never
 // creates a missing file, and every value is bound, never joined into SQL text.
 class Database {
@@ -27,6 +29,14 @@ public:
 
     /// Runs a statement with bound values; false (and lastError) when it failed.
     bool exec(const QString& sql, const QVariantList& values = {});
+    /// From now on every statement run by execAfterCopy first keeps a copy of the file in `copies`.
+    void keepCopiesIn(BackupSet* copies) { m_copies = copies; }
+    /// Runs a statement that deletes or changes stored rows, after keeping a copy of the file
+    /// (unless it equals the newest copy); false, with nothing changed, when either failed.
+    bool execAfterCopy(const QString& sql, const QVariantList& values = {});
+    /// Keeps a copy of the file unless it equals the newest copy; false (and lastError) when the
+    /// copy failed.
+    bool keepCopy();
     /// Runs a SELECT with bound values; empty when it failed.
     std::optional<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
     /// The first column of the first row of a SELECT, or an invalid variant.
@@ -53,4 +63,5 @@ private:
     QString m_lastError;
     QVariant m_lastInsertId;
     bool m_added = false; // this object added the named connection
+    BackupSet* m_copies = nullptr;
 };

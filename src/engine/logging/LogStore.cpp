@@ -123,7 +123,11 @@ std::optional<QList<LogRow>> LogStore::readRows(const QString& tail, const QVari
 }
 
 bool LogStore::remove(qint64 id) {
-    return m_db.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+    return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+}
+
+bool LogStore::removeAll() {
+    return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen"));
 }
 
 std::optional<std::array<StageTotals, 4>> LogStore::Summe() {

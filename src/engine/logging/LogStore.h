@@ -40,8 +40,10 @@ public:
     std::optional<LogRow> lastRow();
     /// The contact with `ID` `id`; nothing when it is not in the log.
     std::optional<LogRow> row(qint64 id);
-    /// Deletes the contact with `ID` `id`; false when it failed.
+    /// Deletes the contact with `ID` `id` after keeping a copy of the log; false when it failed.
     bool remove(qint64 id);
+    /// Empties the log after keeping a copy of it; false when it failed.
+    bool removeAll();
     /// The totals of the four stages from the whole log, or nothing when the query failed.
     std::optional<std::array<StageTotals, 4>> Summe();
     QString lastError() const { return m_db.lastError(); }

@@ -24,8 +24,8 @@ bool CallsignDb::InCall(const QString& callsign, const QString& county) {
 }
 
 bool CallsignDb::ModifJud(const QString& callsign, const QString& county) {
-    return m_db.exec(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"),
-                     {county, callsign});
+    return m_db.execAfterCopy(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"),
+                              {county, callsign});
 }
 
 QString CallsignDb::addByHand(const QString& typedCall, const QString& typedCounty) {

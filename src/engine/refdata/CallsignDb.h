@@ -26,7 +26,8 @@ public:
     /// Adds a callsign typed on the log-view screen; an empty text when it was added, otherwise
     /// the operator's message (no callsign, an apostrophe, already known, database failure).
     QString addByHand(const QString& callsign, const QString& county);
-    /// `ModifJud`: replaces the county of a known `callsign`; false when the UPDATE failed.
+    /// `ModifJud`: replaces the county of a known `callsign` after keeping a copy of the table's
+    /// file; false when the copy or the UPDATE failed.
     bool ModifJud(const QString& callsign, const QString& county);
     QString lastError() const { return m_db.lastError(); }
 

@@ -28,6 +28,10 @@ QString archiveFolder(const QString& appPath) {
     return QDir(appPath).filePath(QStringLiteral("ARHIVA"));
 }
 
+QString backupFolder(const QString& dataPath) {
+    return QDir(archiveFolder(dataPath)).filePath(QStringLiteral("backup"));
+}
+
 QString ModifIndic(const QString& myCall) {
     QString c = myCall.trimmed();
     if (c.right(2) == QLatin1String("/p") || c.right(2) == QLatin1String("/P"))

@@ -10,6 +10,8 @@ namespace ReportFiles {
 QString logFolder(const QString& appPath);
 /// The archive folder: appPath/ARHIVA.
 QString archiveFolder(const QString& appPath);
+/// The folder of the databases' safety copies: dataPath/ARHIVA/backup.
+QString backupFolder(const QString& dataPath);
 /// The base callsign for file names: "/P", "/<digit>", "/MM", "/QRP" and a leading prefix removed.
 QString ModifIndic(const QString& myCall);
 // The base callsign in the file names below keeps only its letters and digits.

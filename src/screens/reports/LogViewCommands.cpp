@@ -1,4 +1,5 @@
 #include "logging/Database.h"
+#include "logging/LogStore.h"
 #include "reports/LogDate.h"
 #include "reports/LogReader.h"
 #include "reports/PrintedLog.h"
@@ -129,8 +130,9 @@ void FrmAnzeigen::OpBDelete_Click() {
     if (selected.isEmpty()) {
         tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
     } else {
-        const QVariant id = m_logModel->record(selected.first().row()).value(QStringLiteral("ID"));
-        if (!m_services.logDb.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id}))
+        const qint64 id =
+            m_logModel->record(selected.first().row()).value(QStringLiteral("ID")).toLongLong();
+        if (!LogStore(m_services.logDb).remove(id))
             tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
         Summe();
         showTotals(m_viewStage);
@@ -152,7 +154,7 @@ void FrmAnzeigen::OpbL1A_Click() {
 }
 
 void FrmAnzeigen::Ja() {
-    if (!m_services.logDb.exec(QStringLiteral("DELETE FROM LogGen")))
+    if (!LogStore(m_services.logDb).removeAll())
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
     bindLog(0);
     ui.Frame2->hide();

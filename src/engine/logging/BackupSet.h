@@ -1,0 +1,45 @@
+#pragma once
+
+#include "logging/SqliteConnection.h"
+#include "seams/Clock.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The copies of one database file kept in a folder as <stem>-<yyyy-mm-dd-hhmmss>.mdb (UTC): a copy
+// is taken only when the database differs from the newest one, and only the newest are kept.
+class BackupSet {
+public:
+    static constexpr int kKept = 20;
+
+    enum class Outcome { Taken, Unchanged, Failed };
+    struct Result {
+        Outcome outcome = Outcome::Failed;
+        QString path;  // the new copy, or the newest one when nothing changed
+        QString error; // the operator's message when the copy failed
+    };
+
+    BackupSet(QString folder, QString stem, const Clock& clock);
+
+    /// Copies the database at `databasePath` unless it equals the newest copy.
+    Result keep(const QString& databasePath);
+    /// Copies the database open on `source` unless it equals the newest copy.
+    Result keep(SqliteConnection& source);
+    /// The kept copies, oldest first, as full paths.
+    QStringList files() const;
+    QString folder() const { return m_folder; }
+    QString stem() const { return m_stem; }
+
+private:
+    Result failed(const QString& reason) const;
+    QString newFileName() const;
+    QByteArray newestFingerprint();
+    void prune() const;
+
+    QString m_folder;
+    QString m_stem;
+    const Clock& m_clock;
+    QString m_knownPath; // the copy whose fingerprint is remembered
+    QByteArray m_knownFingerprint;
+};

@@ -1,0 +1,80 @@
+#include "logging/DatabaseCopy.h"
+
+#include <QCryptographicHash>
+#include <QStringList>
+#include <QThread>
+#include <sqlite3.h>
+
+namespace DatabaseCopy {
+
+bool copy(SqliteConnection& from, SqliteConnection& to, QString& error) {
+    sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
+    if (!backup) {
+        error = QString::fromUtf8(sqlite3_errmsg(to.handle()));
+        return false;
+    }
+    // All pages in one step: the source is read under a single read lock, one snapshot.
+    int rc = sqlite3_backup_step(backup, -1);
+    for (int tries = 0; (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && tries < 50; ++tries) {
+        QThread::msleep(100);
+        rc = sqlite3_backup_step(backup, -1);
+    }
+    sqlite3_backup_finish(backup);
+    if (rc == SQLITE_DONE)
+        return true;
+    error = QString::fromUtf8(sqlite3_errstr(rc));
+    return false;
+}
+
+namespace {
+bool addRows(sqlite3* db, const QByteArray& sql, QCryptographicHash& hash) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) != SQLITE_OK)
+        return false;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+            // Type and length go in too, so no two different rows give the same bytes.
+            const char type = char(sqlite3_column_type(stmt, c));
+            const void* bytes = sqlite3_column_blob(stmt, c);
+            const int size = sqlite3_column_bytes(stmt, c);
+            hash.addData(QByteArrayView(&type, 1));
+            hash.addData(QByteArray::number(size) + ':');
+            hash.addData(QByteArrayView(static_cast<const char*>(bytes), size));
+        }
+        hash.addData(QByteArrayView("\n", 1));
+    }
+    sqlite3_finalize(stmt);
+    return rc == SQLITE_DONE;
+}
+} // namespace
+
+QByteArray fingerprint(SqliteConnection& db) {
+    // One read transaction: the digest describes one state of the file.
+    if (!db.exec("BEGIN"))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QStringList tables;
+    sqlite3_stmt* stmt = nullptr;
+    bool ok = sqlite3_prepare_v2(
+                  db.handle(), "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name",
+                  -1, &stmt, nullptr) == SQLITE_OK;
+    while (ok && sqlite3_step(stmt) == SQLITE_ROW)
+        tables << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    ok =
+        ok && addRows(db.handle(), "SELECT type, name, sql FROM sqlite_master ORDER BY name", hash);
+    for (const QString& table : std::as_const(tables)) {
+        // A table name cannot be bound; it comes from the file's own schema, quoted.
+        QString quoted = table;
+        quoted.replace(u'"', QStringLiteral("\"\""));
+        ok = ok &&
+             addRows(db.handle(),
+                     QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(quoted).toUtf8(),
+                     hash);
+    }
+    db.exec("COMMIT");
+    return ok ? hash.result() : QByteArray();
+}
+
+} // namespace DatabaseCopy

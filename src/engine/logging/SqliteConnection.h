@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct sqlite3;
+
+// A connection of SQLite's own, for what QtSql does not offer: the online backup and holding the
+// file's lock for as long as the connection lives.
+class SqliteConnection {
+public:
+    enum class Mode { ReadOnly, ReadWrite, Create };
+
+    SqliteConnection() = default;
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    /// Opens `path`; only `Create` makes a missing file. False (and error()) when it failed.
+    bool open(const QString& path, Mode mode);
+    void close();
+    sqlite3* handle() const { return m_db; }
+    QString path() const { return m_path; }
+    /// Runs statements without results; false (and error()) when one failed.
+    bool exec(const char* sql);
+    /// The first column of the first row of `sql`, `values` bound, as text; nothing when it failed.
+    std::optional<QString> text(const QString& sql, const QStringList& values = {});
+    /// True when `table` exists in the file.
+    bool hasTable(const QString& table);
+    QString error() const { return m_error; }
+
+private:
+    void takeError();
+
+    sqlite3* m_db = nullptr;
+    QString m_path;
+    QString m_error;
+};
