@@ -1,0 +1,13 @@
+#include "fakes/FakeJetReader.h"
+
+bool FakeJetReader::open(const QString& path) {
+    opened << path;
+    m_open = opens;
+    return m_open;
+}
+
+std::optional<JetTable> FakeJetReader::read(const QString& table) {
+    if (!m_open || !content.contains(table))
+        return std::nullopt;
+    return content.value(table);
+}
