@@ -1,4 +1,5 @@
 #include "logging/Database.h"
+#include "platform/MdbJetReader.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtHelp.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     QtKeyLine keyLine(dataPath);
     QtPrintSink printer(dataPath, nullptr);
     QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
+    MdbJetReader jet;
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
     // The year's special stations; a line that cannot be read is skipped and named.
@@ -42,8 +44,8 @@ int main(int argc, char* argv[]) {
     for (const QString& message : specials.messages)
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
-    ScreenServices services{state,   dialogs, help,  clock,  metrics,          voice,
-                            keyLine, printer, logDb, callDb, specials.stations};
+    ScreenServices services{state,   dialogs, help,  clock,  metrics,           voice,
+                            keyLine, printer, logDb, callDb, specials.stations, jet};
 
     FrmQSO qso(services);
     qso.Form_Load();
