@@ -1,3 +1,4 @@
+#include "app/JetImportCommand.h"
 #include "logging/Database.h"
 #include "platform/MdbJetReader.h"
 #include "platform/QtClock.h"
@@ -17,13 +18,28 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTextStream>
+
+namespace {
+QString programFolder() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    MdbJetReader jet;
+    if (JetImportCommand::requested(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return JetImportCommand::run(QCoreApplication::arguments(),
+                                     SettingsFiles::CalcDataPath(programFolder()), jet, out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VELT"));
 
     AppState state;
-    state.appPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    state.appPath = programFolder();
     for (const QString& arg : QCoreApplication::arguments().mid(1))
         state.autoStart = state.autoStart || arg.toUpper() == QLatin1String("AUTO");
     const QString dataPath = SettingsFiles::CalcDataPath(state.appPath);
@@ -35,7 +51,6 @@ int main(int argc, char* argv[]) {
     QtKeyLine keyLine(dataPath);
     QtPrintSink printer(dataPath, nullptr);
     QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
-    MdbJetReader jet;
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
     // The year's special stations; a line that cannot be read is skipped and named.
