@@ -171,31 +171,6 @@ private slots:
         QCOMPARE(rows(db, QStringLiteral("SELECT Call, Jud FROM CallJud")),
                  QStringList{"YO3ABC|BU"});
     }
-
-    void failedReplaceLeavesTheFolderAlone_data() {
-        QTest::addColumn<bool>("opens");
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QStringList>("columns");
-        const QStringList good{"Call", "Jud"};
-        QTest::newRow("unreadable") << false << "CallJud" << good;
-        QTest::newRow("no CallJud") << true << "Table1" << good;
-        QTest::newRow("no Jud column") << true << "CallJud" << QStringList{"Call", "County"};
-    }
-    void failedReplaceLeavesTheFolderAlone() {
-        QFETCH(bool, opens);
-        QFETCH(QString, table);
-        QFETCH(QStringList, columns);
-        TempDataFolder dir;
-        QVERIFY(dir.write(CallFile, JetBytes));
-        FakeJetReader reader;
-        reader.opens = opens;
-        reader.content.insert(table, {columns, {{"YO3ABC", "BU"}}});
-        const JetImport::Outcome done = JetImport(reader).replace(dir.file(CallFile), callJud());
-        QVERIFY(!done.ok);
-        QVERIFY(!done.error.isEmpty());
-        QCOMPARE(entries(dir), QStringList{CallFile});
-        QCOMPARE(dir.read(CallFile), JetBytes);
-    }
 };
 
 QTEST_GUILESS_MAIN(JetImportTest)

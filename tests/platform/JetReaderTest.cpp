@@ -144,7 +144,6 @@ private slots:
             c = char(QRandomGenerator::global()->bounded(256));
         QTest::newRow("truncated") << jet3.left(100000) << "trunchiat";
         QTest::newRow("random bytes") << noise << "nu este o baza de date Jet";
-        QTest::newRow("empty") << QByteArray("") << "nu este o baza de date Jet";
     }
     void damagedFilesAreRefusedUntouched() {
         QFETCH(QByteArray, bytes);
