@@ -171,6 +171,17 @@ private slots:
         QCOMPARE(rows(db, QStringLiteral("SELECT Call, Jud FROM CallJud")),
                  QStringList{"YO3ABC|BU"});
     }
+
+    void failedImportLeavesOnlyTheJetFile() {
+        TempDataFolder dir;
+        QVERIFY(dir.write(CallFile, JetBytes));
+        FakeJetReader reader;
+        reader.content.insert(QStringLiteral("CallJud"), {{"Call", "County"}, {{"YO3ABC", "BU"}}});
+        const JetImport::Outcome done = JetImport(reader).replace(dir.file(CallFile), callJud());
+        QCOMPARE(done.error, QStringLiteral("tabela CallJud nu are coloana Jud"));
+        QCOMPARE(entries(dir), QStringList{CallFile});
+        QCOMPARE(dir.read(CallFile), JetBytes);
+    }
 };
 
 QTEST_GUILESS_MAIN(JetImportTest)
