@@ -1,7 +1,6 @@
 #include "fakes/FakeJetReader.h"
 
-bool FakeJetReader::open(const QString& path) {
-    opened << path;
+bool FakeJetReader::open(const QString&) {
     m_open = opens;
     return m_open;
 }

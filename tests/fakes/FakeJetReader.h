@@ -15,7 +15,6 @@ public:
 
     QMap<QString, JetTable> content;
     bool opens = true;
-    QStringList opened; // every path asked for
 
 private:
     bool m_open = false;

@@ -273,7 +273,7 @@ private slots:
     }
 
     void jetFileUnderTheCallDatabase_data() {
-        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("table"); // the Jet file's one table; empty: it cannot be read
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("messages"); // a part of each text shown, in order
         QTest::addColumn<bool>("imported");
@@ -281,6 +281,9 @@ private slots:
         QTest::newRow("no CallJud table")
             << "Table1" << QList<int>{D::AnswerCancel}
             << QStringList{"nu contine tabela CallJud. Fisierul a fost lasat neschimbat."} << false;
+        QTest::newRow("unreadable")
+            << "" << QList<int>{D::AnswerCancel}
+            << QStringList{"nu poate fi citit: fisier deteriorat."} << false;
         QTest::newRow("import declined")
             << "CallJud" << QList<int>{D::AnswerNo, D::AnswerCancel}
             << QStringList{"Importati tabela CallJud", "nu este o baza de date a acestui program"}
@@ -300,6 +303,7 @@ private slots:
         QVERIFY(fixture.open(QIODevice::ReadOnly));
         const QByteArray jet = fixture.readAll();
         QVERIFY(h.folder.write(QStringLiteral("DbsVELT.mdb"), jet));
+        h.jet.opens = !table.isEmpty();
         h.jet.content.insert(table,
                              {{"ID", "Call", "Jud"}, {{"1", "yo3abc", "BU"}, {"2", "YO8A", "IS"}}});
         for (int a : answers)
