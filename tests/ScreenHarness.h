@@ -4,6 +4,7 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeHelp.h"
+#include "fakes/FakeJetReader.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakePrintSink.h"
 #include "fakes/FakeScreenMetrics.h"
@@ -157,8 +158,9 @@ struct ScreenHarness {
     Database logDb{QStringLiteral("LogDb")};
     Database callDb{QStringLiteral("CallDb")};
     SpecialStations specials;
-    ScreenServices services{state,   dialogs, help,  clock,  metrics, voice,
-                            keyLine, printer, logDb, callDb, specials};
+    FakeJetReader jet;
+    ScreenServices services{state,   dialogs, help,  clock,  metrics,  voice,
+                            keyLine, printer, logDb, callDb, specials, jet};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
     std::unique_ptr<FrmAnzeigen> logView;

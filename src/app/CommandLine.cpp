@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/JetImportCommand.h"
 #include "app/ParserTexts.h"
 #include "logging/BackupRestore.h"
 #include "logging/BackupSet.h"
@@ -91,8 +92,8 @@ bool autoStart(const QStringList& arguments) {
     return false;
 }
 
-int run(const QStringList& arguments, const QString& dataPath, const Clock& clock, QTextStream& out,
-        QTextStream& err) {
+int run(const QStringList& arguments, const QString& dataPath, const Clock& clock, JetReader& jet,
+        QTextStream& out, QTextStream& err) {
     ParserTexts texts;
     QCoreApplication::installTranslator(&texts);
     QCommandLineParser parser;
@@ -112,7 +113,12 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
                        "fisierul de acum se pastreaza si el ca o copie. Programul nu trebuie sa "
                        "ruleze."),
         QStringLiteral("FISIER"));
-    parser.addOptions({help, version, list, restore});
+    const QCommandLineOption importJet(
+        QStringLiteral("import-jet"),
+        QStringLiteral("Aduce indicativele (CallJud) si logul (LogGen) din baza de date .mdb a "
+                       "programului vechi in bazele de date ale acestui program."),
+        QStringLiteral("FISIER.mdb"));
+    parser.addOptions({help, version, list, restore, importJet});
     parser.addPositionalArgument(
         QStringLiteral("AUTO"),
         QStringLiteral("Daca o baza de date nu poate fi deschisa la pornire, programul se "
@@ -127,6 +133,8 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
         out << parser.helpText();
     } else if (parser.isSet(version)) {
         out << "velt " << VELT_VERSION << '\n';
+    } else if (parser.isSet(importJet)) {
+        status = JetImportCommand::run(arguments, dataPath, jet, out, err);
     } else if (parser.isSet(restore)) {
         status = restoreCopy(parser.value(restore), dataPath, clock, out, err);
     } else if (parser.isSet(list)) {

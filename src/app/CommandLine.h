@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+class JetReader;
+
 // The program's command line: without options the screens open (the word "AUTO" changes what a
 // database failure at start-up does); with options the program answers on the console and ends.
 namespace CommandLine {
@@ -13,7 +15,8 @@ namespace CommandLine {
 bool isCommand(int argc, char** argv);
 /// True when the word "AUTO" (in any case) is among the arguments.
 bool autoStart(const QStringList& arguments);
-/// Answers the options in `arguments` for the data folder `dataPath`; the exit status.
-int run(const QStringList& arguments, const QString& dataPath, const Clock& clock, QTextStream& out,
-        QTextStream& err);
+/// Answers the options in `arguments` for the data folder `dataPath`; the exit status. `jet` reads
+/// the old program's databases for `--import-jet`.
+int run(const QStringList& arguments, const QString& dataPath, const Clock& clock, JetReader& jet,
+        QTextStream& out, QTextStream& err);
 } // namespace CommandLine

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "logging/BackupSet.h"
 #include "logging/Database.h"
+#include "platform/MdbJetReader.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtHelp.h"
@@ -32,7 +33,8 @@ int answerOnConsole(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return CommandLine::run(QCoreApplication::arguments(), dataFolder(), QtClock(), out, err);
+    MdbJetReader jet;
+    return CommandLine::run(QCoreApplication::arguments(), dataFolder(), QtClock(), jet, out, err);
 }
 } // namespace
 
@@ -54,6 +56,7 @@ int main(int argc, char* argv[]) {
     QtKeyLine keyLine(dataPath);
     QtPrintSink printer(dataPath, nullptr);
     QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
+    MdbJetReader jet;
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
     // Whatever removes or changes stored rows keeps a copy of the file first.
@@ -67,8 +70,8 @@ int main(int argc, char* argv[]) {
     if (const QString message = specials.message(); !message.isEmpty())
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
-    ScreenServices services{state,   dialogs, help,  clock,  metrics,          voice,
-                            keyLine, printer, logDb, callDb, specials.stations};
+    ScreenServices services{state,   dialogs, help,  clock,  metrics,           voice,
+                            keyLine, printer, logDb, callDb, specials.stations, jet};
 
     FrmQSO qso(services);
     qso.Form_Load();

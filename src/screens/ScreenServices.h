@@ -5,6 +5,7 @@ class Clock;
 class Database;
 class Dialogs;
 class Help;
+class JetReader;
 class KeyLine;
 class PrintSink;
 class ScreenMetrics;
@@ -24,4 +25,5 @@ struct ScreenServices {
     Database& logDb;
     Database& callDb;
     const SpecialStations& specials;
+    JetReader& jet;
 };

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "LogWithCopies.h"
+#include "fakes/FakeJetReader.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -18,8 +19,9 @@ class CommandLineTest : public QObject {
         QString err;
         QTextStream outStream(&out);
         QTextStream errStream(&err);
+        FakeJetReader jet;
         const int status = CommandLine::run(QStringList{QStringLiteral("velt")} + options, dataPath,
-                                            clock, outStream, errStream);
+                                            clock, jet, outStream, errStream);
         return {status, out, err};
     }
 

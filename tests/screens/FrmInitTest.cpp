@@ -2,6 +2,7 @@
 #include "ScreenHarness.h"
 #include "setup/ContestCatalog.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -319,6 +320,61 @@ private slots:
                                  QStringLiteral(" nu poate fi scris: ")),
                  qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("inainte de inceperea concursului")));
+    }
+
+    void jetFileUnderTheCallDatabase_data() {
+        QTest::addColumn<QString>("table"); // the Jet file's one table; empty: it cannot be read
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QStringList>("messages"); // a part of each text shown, in order
+        QTest::addColumn<bool>("imported");
+        using D = Dialogs;
+        QTest::newRow("no CallJud table")
+            << "Table1" << QList<int>{D::AnswerCancel}
+            << QStringList{"nu contine tabela CallJud. Fisierul a fost lasat neschimbat."} << false;
+        QTest::newRow("unreadable")
+            << "" << QList<int>{D::AnswerCancel}
+            << QStringList{"nu poate fi citit: fisier deteriorat."} << false;
+        QTest::newRow("import declined")
+            << "CallJud" << QList<int>{D::AnswerNo, D::AnswerCancel}
+            << QStringList{"Importati tabela CallJud", "nu este o baza de date a acestui program"}
+            << false;
+        QTest::newRow("import accepted")
+            << "CallJud" << QList<int>{D::AnswerYes, D::AnswerOk}
+            << QStringList{"pastrat neschimbat ca", "importate: 2, sarite: 0."} << true;
+    }
+    void jetFileUnderTheCallDatabase() {
+        QFETCH(QString, table);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, imported);
+        ScreenHarness h(false);
+        QVERIFY(h.folder.createDatabase(QStringLiteral("LogVELT.mdb")));
+        QFile fixture(QStringLiteral(VELT_JET_FIXTURES "/jet4-plain.mdb"));
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        const QByteArray jet = fixture.readAll();
+        QVERIFY(h.folder.write(QStringLiteral("DbsVELT.mdb"), jet));
+        h.jet.opens = !table.isEmpty();
+        h.jet.content.insert(table,
+                             {{"ID", "Call", "Jud"}, {{"1", "yo3abc", "BU"}, {"2", "YO8A", "IS"}}});
+        for (int a : answers)
+            h.dialogs.script << Dialogs::Answer(a);
+        QCOMPARE(h.start(), imported);
+        QCOMPARE(h.dialogs.shown.size(), messages.size());
+        for (int i = 0; i < messages.size(); ++i)
+            QVERIFY2(h.dialogs.shown[i].text.contains(messages[i]),
+                     qPrintable(h.dialogs.shown[i].text));
+        QStringList files =
+            QDir(h.folder.path()).entryList({"*.mdb", "*.jet", "*.import"}, QDir::Files);
+        if (!imported) {
+            QCOMPARE(files, (QStringList{"DbsVELT.mdb", "LogVELT.mdb"}));
+            QCOMPARE(h.folder.read(QStringLiteral("DbsVELT.mdb")), jet);
+            return;
+        }
+        QCOMPARE(files, (QStringList{"DbsVELT.mdb", "DbsVELT.mdb.jet", "LogVELT.mdb"}));
+        QCOMPARE(h.folder.read(QStringLiteral("DbsVELT.mdb.jet")), jet);
+        QCOMPARE(
+            h.callDb.scalar(QStringLiteral("SELECT group_concat(Call) FROM CallJud")).toString(),
+            QStringLiteral("YO3ABC,YO8A"));
     }
 
     void reopenedSetupKeepsQsoScreen() {

@@ -1,5 +1,6 @@
 #include "screens/setup/FrmInit.h"
 
+#include "jetimport/TableMap.h"
 #include "logging/ContactEngine.h"
 #include "logging/Database.h"
 #include "screens/Colors.h"
@@ -8,6 +9,7 @@
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/FrmQSO.h"
+#include "screens/setup/JetImportOffer.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/Help.h"
@@ -368,23 +370,28 @@ void FrmInit::restoreReopenedState() {
 bool FrmInit::openDatabases() {
     const struct {
         Database& db;
-        const char* file;
         const char* table;
-    } dbs[] = {{m_services.logDb, "\\LogVELT.mdb", "LogGen"},
-               {m_services.callDb, "\\DbsVELT.mdb", "CallJud"}};
+    } dbs[] = {{m_services.logDb, "LogGen"}, {m_services.callDb, "CallJud"}};
     for (const auto& d : dbs) {
-        const QString path = SettingsFiles::pathIn(m_state.dataPath, QLatin1String(d.file));
-        const Database::OpenResult r = d.db.open(path, QLatin1String(d.table));
+        const TableMap& map = *TableMap::forTable(QLatin1String(d.table));
+        const QString path = SettingsFiles::pathIn(m_state.dataPath, map.file);
+        const Database::OpenResult r = d.db.open(path, map.targetTable);
         if (r == Database::OpenResult::Ok)
             continue;
         // The rest of this step is abandoned, as with any start-up failure.
-        const QString text =
-            r == Database::OpenResult::NotDatabase
-                ? QStringLiteral(
-                      "Fisierul %1 nu este o baza de date a acestui program. "
-                      "Fisierul a fost lasat neschimbat.\nNu exista legatura cu serverul !")
-                      .arg(QDir::toNativeSeparators(path))
-                : QStringLiteral("Nu exista legatura cu serverul !");
+        QString text;
+        if (r == Database::OpenResult::NotDatabase && !m_state.autoStart) {
+            text = JetImportOffer(m_services.dialogs, m_services.jet).run(path, map);
+            if (text.isEmpty() && d.db.open(path, map.targetTable) == Database::OpenResult::Ok)
+                continue;
+        } else if (r == Database::OpenResult::NotDatabase) {
+            text = QStringLiteral("Fisierul %1 nu este o baza de date a acestui program. "
+                                  "Fisierul a fost lasat neschimbat.\nNu exista legatura cu "
+                                  "serverul !")
+                       .arg(QDir::toNativeSeparators(path));
+        }
+        if (text.isEmpty())
+            text = QStringLiteral("Nu exista legatura cu serverul !");
         // Started by AUTO the program says why and ends; otherwise the operator chooses.
         if (m_state.autoStart) {
             m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,

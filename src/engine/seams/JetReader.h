@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+/// One table of a Jet database, every value as text.
+struct JetTable {
+    QStringList columns;
+    QList<QStringList> rows;
+};
+
+// Reads the Jet (.mdb) databases of the program's predecessor; it never writes to them.
+class JetReader {
+public:
+    virtual ~JetReader() = default;
+    /// Opens `path` read-only; false (and error()) when it is not a readable Jet database.
+    virtual bool open(const QString& path) = 0;
+    virtual void close() = 0;
+    /// The user tables of the open file, in catalogue order.
+    virtual QStringList tables() const = 0;
+    /// The columns and every row of `table` in stored order; empty (and error()) when unreadable.
+    virtual std::optional<JetTable> read(const QString& table) = 0;
+    /// Why the last open or read failed, in Romanian.
+    virtual QString error() const = 0;
+};

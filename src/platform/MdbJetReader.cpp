@@ -1,0 +1,146 @@
+#include "platform/MdbJetReader.h"
+
+#include "jetimport/JetSignature.h"
+
+#include <QFile>
+#include <mdbtools.h>
+#include <vector>
+
+struct MdbJetReader::Handle {
+    explicit Handle(MdbHandle* handle) : mdb(handle) {}
+    ~Handle() { mdb_close(mdb); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    MdbHandle* mdb;
+};
+
+namespace {
+constexpr quint32 kCatalogPage = 2;
+constexpr quint32 kSystemFlags = 0x80000002;
+
+// libmdb reads Jet 3 text as Windows-1252 and follows the MDBICONV variable for what it hands
+// out; both are fixed here so that the text comes out as UTF-8 whatever the environment says.
+void fixTextEncoding(MdbHandle* mdb) {
+    const char* stored = IS_JET3(mdb) ? "CP1250" : "UCS-2LE";
+    mdb_iconv_close(mdb);
+    mdb->iconv_in = iconv_open("UTF-8", stored);
+    mdb->iconv_out = iconv_open(stored, "UTF-8");
+}
+
+// The rows of the table starting at `page`, only the columns named in `wanted` (all when it is
+// empty). Fewer rows than the table counts means pages missing from a damaged file.
+std::optional<JetTable> readRows(MdbHandle* mdb, const QString& name, quint32 page,
+                                 const QStringList& wanted) {
+    MdbCatalogEntry entry{};
+    entry.mdb = mdb;
+    entry.object_type = MDB_TABLE;
+    entry.table_pg = page;
+    qstrncpy(entry.object_name, name.toUtf8().constData(), sizeof entry.object_name);
+    MdbTableDef* def = mdb_read_table(&entry);
+    if (!def || !mdb_read_columns(def)) {
+        mdb_free_tabledef(def);
+        return std::nullopt;
+    }
+    JetTable out;
+    std::vector<std::vector<char>> values;
+    std::vector<int> lengths(def->num_cols, 0);
+    values.reserve(def->num_cols);
+    for (unsigned int c = 0; c < def->num_cols; ++c) {
+        const QString column =
+            QString::fromUtf8(static_cast<MdbColumn*>(g_ptr_array_index(def->columns, c))->name);
+        if (!wanted.isEmpty() && !wanted.contains(column))
+            continue;
+        out.columns << column;
+        values.emplace_back(mdb->bind_size + 1);
+        mdb_bind_column(def, static_cast<int>(c) + 1, values.back().data(),
+                        &lengths[out.columns.size() - 1]);
+    }
+    mdb_rewind_table(def);
+    while (mdb_fetch_row(def)) {
+        QStringList row;
+        for (size_t c = 0; c < values.size(); ++c)
+            row << QString::fromUtf8(values[c].data(), lengths[c]);
+        out.rows << row;
+    }
+    const bool whole = static_cast<unsigned int>(out.rows.size()) == def->num_rows;
+    mdb_free_tabledef(def);
+    if (!whole)
+        return std::nullopt;
+    return out;
+}
+} // namespace
+
+MdbJetReader::MdbJetReader() = default;
+MdbJetReader::~MdbJetReader() = default;
+
+void MdbJetReader::close() {
+    m_handle.reset();
+    m_tables.clear();
+}
+
+bool MdbJetReader::fail(const QString& reason) {
+    m_error = reason;
+    return false;
+}
+
+bool MdbJetReader::open(const QString& path) {
+    close();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("fisierul nu poate fi citit"));
+    const int page = JetSignature::pageSize(f.read(JetSignature::kHeadSize));
+    if (page == 0)
+        return fail(QStringLiteral("fisierul nu este o baza de date Jet (.mdb)"));
+    // A Jet file is made of whole pages; anything else was cut short, and libmdb would read
+    // whatever follows the end as rows.
+    if (f.size() < 2 * page || f.size() % page != 0)
+        return fail(QStringLiteral("fisierul este incomplet (trunchiat)"));
+    f.close();
+    MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    if (!mdb)
+        return fail(QStringLiteral("fisierul nu poate fi deschis ca baza de date Jet"));
+    m_handle = std::make_unique<Handle>(mdb);
+    fixTextEncoding(mdb);
+    mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
+    mdb_set_boolean_fmt_numbers(mdb);
+    // The catalogue is read here rather than by mdb_read_catalog(), whose parsing of the
+    // objects' properties runs without end on some damaged files.
+    const auto catalog = readRows(mdb, QStringLiteral("MSysObjects"), kCatalogPage,
+                                  {QStringLiteral("Id"), QStringLiteral("Name"),
+                                   QStringLiteral("Type"), QStringLiteral("Flags")});
+    if (!catalog || catalog->columns.size() != 4) {
+        close();
+        return fail(
+            QStringLiteral("fisierul este deteriorat (lista tabelelor nu poate fi citita)"));
+    }
+    const auto at = [&](const char* column) {
+        return catalog->columns.indexOf(QLatin1String(column));
+    };
+    for (const QStringList& row : catalog->rows) {
+        const bool table = (row.at(at("Type")).toInt() & 0x7F) == MDB_TABLE;
+        const auto flags = static_cast<quint32>(row.at(at("Flags")).toLongLong());
+        if (table && (flags & kSystemFlags) == 0)
+            m_tables.append({row.at(at("Name")),
+                             static_cast<quint32>(row.at(at("Id")).toLongLong()) & 0x00FFFFFF});
+    }
+    return true;
+}
+
+QStringList MdbJetReader::tables() const {
+    QStringList names;
+    for (const auto& t : m_tables)
+        names << t.first;
+    return names;
+}
+
+std::optional<JetTable> MdbJetReader::read(const QString& table) {
+    for (const auto& [name, page] : std::as_const(m_tables)) {
+        if (name.compare(table, Qt::CaseInsensitive) != 0)
+            continue;
+        if (auto rows = readRows(m_handle->mdb, name, page, {}))
+            return rows;
+        break;
+    }
+    fail(QStringLiteral("tabela %1 lipseste sau este deteriorata").arg(table));
+    return std::nullopt;
+}

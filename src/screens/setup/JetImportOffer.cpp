@@ -1,0 +1,61 @@
+#include "screens/setup/JetImportOffer.h"
+
+#include "jetimport/JetImport.h"
+#include "jetimport/TableMap.h"
+#include "seams/Dialogs.h"
+
+#include <QDir>
+
+namespace {
+const QString kTitle = QStringLiteral("IMPORT");
+const QString kLeftAlone = QStringLiteral(" Fisierul a fost lasat neschimbat.\nNu exista "
+                                          "legatura cu serverul !");
+} // namespace
+
+QString JetImportOffer::run(const QString& path, const TableMap& map) {
+    const QString file = QDir::toNativeSeparators(path);
+    const QString notOurs =
+        QStringLiteral("Fisierul %1 nu este o baza de date a acestui program.").arg(file) +
+        kLeftAlone;
+    JetImport import(m_reader);
+    const JetImport::Inspection found = import.inspect(path, map);
+    switch (found.holds) {
+    case JetImport::Holds::NotJet:
+        return notOurs;
+    case JetImport::Holds::Unreadable:
+        return QStringLiteral("Fisierul %1 pare o baza de date Jet (.mdb), dar nu poate fi "
+                              "citit: %2.")
+                   .arg(file, found.error) +
+               kLeftAlone;
+    case JetImport::Holds::NoTable:
+        return QStringLiteral("Fisierul %1 este o baza de date Jet (.mdb), dar nu contine "
+                              "tabela %2.")
+                   .arg(file, map.sourceTable) +
+               kLeftAlone;
+    case JetImport::Holds::Table:
+        break;
+    }
+    if (!ask(path, map))
+        return notOurs;
+    const JetImport::Outcome done = import.replace(path, map);
+    if (!done.ok)
+        return QStringLiteral("Importul din %1 nu a reusit: %2.").arg(file, done.error) +
+               kLeftAlone;
+    m_dialogs.message(QStringLiteral("Tabela %1 a fost importata din %2.\n%3\nFisierul vechi a "
+                                     "fost pastrat ca %4.")
+                          .arg(map.sourceTable, file, done.counts.describe(),
+                               QDir::toNativeSeparators(done.keptAs)),
+                      kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+    return {};
+}
+
+bool JetImportOffer::ask(const QString& path, const TableMap& map) {
+    const QString text =
+        QStringLiteral("Fisierul %1 este o baza de date Jet (.mdb) a programului anterior.\n"
+                       "Importati tabela %2 intr-o baza de date noua a acestui program?\n"
+                       "Fisierul vechi va fi pastrat neschimbat ca %3.")
+            .arg(QDir::toNativeSeparators(path), map.sourceTable,
+                 QDir::toNativeSeparators(JetImport::keepingName(path)));
+    return m_dialogs.message(text, kTitle, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) ==
+           Dialogs::AnswerYes;
+}
