@@ -6,6 +6,7 @@
 #include "fakes/FakeHelp.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakePrintSink.h"
+#include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeVoicePlayer.h"
 #include "logging/Database.h"
@@ -142,8 +143,9 @@ struct ScreenHarness {
     Database logDb{QStringLiteral("LogDb")};
     Database callDb{QStringLiteral("CallDb")};
     SpecialStations specials;
-    ScreenServices services{state,   dialogs, help,  clock,  metrics, voice,
-                            keyLine, printer, logDb, callDb, specials};
+    FakeRealtimePriority realtime;
+    ScreenServices services{state,   dialogs, help,  clock,  metrics,  voice,
+                            keyLine, printer, logDb, callDb, specials, realtime};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
     std::unique_ptr<FrmAnzeigen> logView;

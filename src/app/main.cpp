@@ -4,6 +4,7 @@
 #include "platform/QtHelp.h"
 #include "platform/QtKeyLine.h"
 #include "platform/QtPrintSink.h"
+#include "platform/QtRealtimePriority.h"
 #include "platform/QtScreenMetrics.h"
 #include "platform/QtVoicePlayer.h"
 #include "refdata/SpecialStations.h"
@@ -12,6 +13,7 @@
 #include "screens/reports/FrmAnzeigen.h"
 #include "screens/setup/FrmInit.h"
 #include "setup/AppState.h"
+#include "setup/DataFolder.h"
 #include "setup/SettingsFiles.h"
 
 #include <QApplication>
@@ -22,7 +24,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("VELT"));
 
     AppState state;
-    state.appPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const DataFolder::Location data = DataFolder::locate(
+        programFolder, DataFolder::userFolder(), DataFolder::templatesFolder(programFolder));
+    state.appPath = QDir::toNativeSeparators(data.path);
     for (const QString& arg : QCoreApplication::arguments().mid(1))
         state.autoStart = state.autoStart || arg.toUpper() == QLatin1String("AUTO");
     const QString dataPath = SettingsFiles::CalcDataPath(state.appPath);
@@ -33,17 +38,22 @@ int main(int argc, char* argv[]) {
     QtVoicePlayer voice;
     QtKeyLine keyLine(dataPath);
     QtPrintSink printer(dataPath, nullptr);
-    QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
+    QtHelp help(data.helpFolder);
+    QtRealtimePriority realtime;
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
+    if (!data.error.isEmpty())
+        dialogs.message(QStringLiteral("Folderul de date %1 nu a putut fi creat: %2")
+                            .arg(QDir::toNativeSeparators(data.path), data.error),
+                        QStringLiteral("VELT"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     // The year's special stations; a line that cannot be read is skipped and named.
     const SpecialStations::LoadResult specials = SpecialStations::load(
         SettingsFiles::pathIn(dataPath, QStringLiteral("\\special_stations.txt")));
     for (const QString& message : specials.messages)
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
-    ScreenServices services{state,   dialogs, help,  clock,  metrics,          voice,
-                            keyLine, printer, logDb, callDb, specials.stations};
+    ScreenServices services{state,   dialogs, help,  clock,  metrics,           voice,
+                            keyLine, printer, logDb, callDb, specials.stations, realtime};
 
     FrmQSO qso(services);
     qso.Form_Load();

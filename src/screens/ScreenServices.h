@@ -7,6 +7,7 @@ class Dialogs;
 class Help;
 class KeyLine;
 class PrintSink;
+class RealtimePriority;
 class ScreenMetrics;
 class SpecialStations;
 class VoicePlayer;
@@ -24,4 +25,5 @@ struct ScreenServices {
     Database& logDb;
     Database& callDb;
     const SpecialStations& specials;
+    RealtimePriority& realtime;
 };
