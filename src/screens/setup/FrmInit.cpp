@@ -134,6 +134,8 @@ void FrmInit::buildUi() {
     ui.LblTimpReal->hide();
     v->addWidget(ui.LblTimpReal);
     ui.LblDataFolder = label(central, "LblDataFolder");
+    // A long home folder is cut at the window's edge instead of widening the screen.
+    ui.LblDataFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     v->addWidget(ui.LblDataFolder);
 
     auto* footer = new QHBoxLayout;
