@@ -1,15 +1,20 @@
 // Plays a 30-second message at 30 wpm through the fake key line while the calling thread keeps a
-// Qt event loop busy, and measures every line change against its scheduled time.
+// Qt event loop busy, and measures every line change against its scheduled time: for each way the
+// sender thread can get its timing, alone and with two CPU-bound programs running.
 #include "fakes/FakeKeyLine.h"
 #include "keyer/CwSender.h"
 #include "keyer/MorseTiming.h"
+#include "platform/QtRealtimePriority.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <csignal>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 using SteadyClock = std::chrono::steady_clock;
@@ -51,6 +56,60 @@ private:
     QTimer m_timer;
 };
 
+// Programs that keep a processor busy each until they are killed.
+class CpuHogs {
+public:
+    explicit CpuHogs(int count) {
+        for (int i = 0; i < count; ++i) {
+            const pid_t pid = fork();
+            if (pid == 0) {
+                volatile unsigned long spins = 0;
+                for (;;)
+                    spins = spins + 1;
+            }
+            m_pids.push_back(pid);
+        }
+    }
+    ~CpuHogs() {
+        for (pid_t pid : m_pids) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+    CpuHogs(const CpuHogs&) = delete;
+    CpuHogs& operator=(const CpuHogs&) = delete;
+
+private:
+    std::vector<pid_t> m_pids;
+};
+
+using Way = RealtimePriority::Way;
+
+// The real platform code limited to one way, so each is measured on its own.
+int onlyWay(Way way) {
+    switch (way) {
+    case Way::Granted:
+        return QtRealtimePriority::SystemPolicy;
+    case Way::RealtimeKit:
+        return QtRealtimePriority::RealtimeKitService;
+    case Way::None:
+        break;
+    }
+    return 0;
+}
+
+const char* describe(Way way) {
+    switch (way) {
+    case Way::Granted:
+        return "real-time granted";
+    case Way::RealtimeKit:
+        return "RealtimeKit";
+    case Way::None:
+        break;
+    }
+    return "no real-time";
+}
+
 // Absolute errors of the DTR changes and the drift of the final RTS off, against the schedule.
 void measure(benchmark::State& state, const FakeKeyLine& line, const QList<KeyStep>& steps) {
     const QList<FakeKeyLine::Change> changes = line.changes();
@@ -79,12 +138,23 @@ void measure(benchmark::State& state, const FakeKeyLine& line, const QList<KeySt
 }
 
 void BM_CwTiming(benchmark::State& state) {
+    const auto way = static_cast<Way>(state.range(0));
+    const int hogs = static_cast<int>(state.range(1));
+    QtRealtimePriority realtime(onlyWay(way));
+    if (realtime.available() != way) {
+        state.SkipWithError(way == Way::Granted
+                                ? "the system refuses real-time scheduling to this user"
+                                : "RealtimeKit is not reachable on the system D-Bus or refused");
+        return;
+    }
+    state.SetLabel(std::string(describe(way)) + (hogs ? ", 2 CPU-bound programs" : ", idle"));
     const QList<KeyStep> steps = thirtySecondMessage();
     for (auto _ : state) {
         FakeKeyLine line;
         KeyPort port(line);
-        CwSender sender(port);
+        CwSender sender(port, realtime);
         EventLoad load;
+        CpuHogs busy(hogs);
         QEventLoop loop;
         QObject::connect(&sender, &CwSender::finished, &loop, &QEventLoop::quit);
         sender.start(1, steps);
@@ -121,7 +191,14 @@ void BM_CwTimingNaive(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_CwTiming)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_CwTiming)
+    ->ArgsProduct({{static_cast<int>(Way::Granted), static_cast<int>(Way::RealtimeKit),
+                    static_cast<int>(Way::None)},
+                   {0, 2}})
+    ->ArgNames({"way", "cpu_hogs"})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 BENCHMARK(BM_CwTimingNaive)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 } // namespace
 

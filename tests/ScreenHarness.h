@@ -7,6 +7,7 @@
 #include "fakes/FakeJetReader.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakePrintSink.h"
+#include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeVoicePlayer.h"
 #include "logging/Database.h"
@@ -159,8 +160,9 @@ struct ScreenHarness {
     Database callDb{QStringLiteral("CallDb")};
     SpecialStations specials;
     FakeJetReader jet;
-    ScreenServices services{state,   dialogs, help,  clock,  metrics,  voice,
-                            keyLine, printer, logDb, callDb, specials, jet};
+    FakeRealtimePriority realtime;
+    ScreenServices services{state,   dialogs, help,   clock,    metrics, voice,   keyLine,
+                            printer, logDb,   callDb, specials, jet,     realtime};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
     std::unique_ptr<FrmAnzeigen> logView;

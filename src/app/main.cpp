@@ -7,6 +7,7 @@
 #include "platform/QtHelp.h"
 #include "platform/QtKeyLine.h"
 #include "platform/QtPrintSink.h"
+#include "platform/QtRealtimePriority.h"
 #include "platform/QtScreenMetrics.h"
 #include "platform/QtVoicePlayer.h"
 #include "refdata/SpecialStations.h"
@@ -16,6 +17,7 @@
 #include "screens/reports/FrmAnzeigen.h"
 #include "screens/setup/FrmInit.h"
 #include "setup/AppState.h"
+#include "setup/DataFolder.h"
 #include "setup/SettingsFiles.h"
 
 #include <QApplication>
@@ -24,9 +26,11 @@
 #include <cstdlib>
 
 namespace {
-QString dataFolder() {
-    return SettingsFiles::CalcDataPath(
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+// The program's own folder when it holds the databases and can be written, else the user's.
+DataFolder::Location locateData() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return DataFolder::locate(programFolder, DataFolder::userFolder(),
+                              DataFolder::templatesFolder(programFolder));
 }
 
 int answerOnConsole(int argc, char* argv[]) {
@@ -34,7 +38,9 @@ int answerOnConsole(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     MdbJetReader jet;
-    return CommandLine::run(QCoreApplication::arguments(), dataFolder(), QtClock(), jet, out, err);
+    const QString dataPath =
+        SettingsFiles::CalcDataPath(QDir::toNativeSeparators(locateData().path));
+    return CommandLine::run(QCoreApplication::arguments(), dataPath, QtClock(), jet, out, err);
 }
 } // namespace
 
@@ -45,9 +51,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("VELT"));
 
     AppState state;
-    state.appPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const DataFolder::Location data = locateData();
+    state.appPath = QDir::toNativeSeparators(data.path);
     state.autoStart = CommandLine::autoStart(QCoreApplication::arguments());
-    const QString dataPath = dataFolder();
+    const QString dataPath = SettingsFiles::CalcDataPath(state.appPath);
 
     QtDialogs dialogs;
     QtClock clock;
@@ -55,10 +62,15 @@ int main(int argc, char* argv[]) {
     QtVoicePlayer voice;
     QtKeyLine keyLine(dataPath);
     QtPrintSink printer(dataPath, nullptr);
-    QtHelp help(SettingsFiles::pathIn(state.appPath, QStringLiteral("\\help")));
+    QtHelp help(data.helpFolder);
     MdbJetReader jet;
+    QtRealtimePriority realtime;
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
+    if (!data.error.isEmpty())
+        dialogs.message(QStringLiteral("Folderul de date %1 nu a putut fi creat: %2")
+                            .arg(QDir::toNativeSeparators(data.path), data.error),
+                        QStringLiteral("VELT"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     // Whatever removes or changes stored rows keeps a copy of the file first.
     BackupSet logCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("LogVELT"), clock);
     BackupSet callCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("DbsVELT"), clock);
@@ -71,7 +83,8 @@ int main(int argc, char* argv[]) {
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
     ScreenServices services{state,   dialogs, help,  clock,  metrics,           voice,
-                            keyLine, printer, logDb, callDb, specials.stations, jet};
+                            keyLine, printer, logDb, callDb, specials.stations, jet,
+                            realtime};
 
     FrmQSO qso(services);
     qso.Form_Load();

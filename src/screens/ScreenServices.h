@@ -8,6 +8,7 @@ class Help;
 class JetReader;
 class KeyLine;
 class PrintSink;
+class RealtimePriority;
 class ScreenMetrics;
 class SpecialStations;
 class VoicePlayer;
@@ -26,4 +27,5 @@ struct ScreenServices {
     Database& callDb;
     const SpecialStations& specials;
     JetReader& jet;
+    RealtimePriority& realtime;
 };

@@ -1,5 +1,6 @@
 #include "keyer/CwSender.h"
 #include "fakes/FakeKeyLine.h"
+#include "fakes/FakeRealtimePriority.h"
 #include "keyer/MorseTiming.h"
 
 #include <QSignalSpy>
@@ -75,7 +76,7 @@ private slots:
         QFETCH(QString, text);
         FakeKeyLine line;
         KeyPort port(line);
-        CwSender sender(port);
+        CwSender sender(port, m_realtime);
         QSignalSpy progress(&sender, &CwSender::progress);
         const QList<KeyStep> steps = stepsFor(text);
         QCOMPARE(sender.send(3, steps), KeyingResult::Done);
@@ -115,7 +116,7 @@ private slots:
         FakeKeyLine line;
         {
             KeyPort port(line);
-            CwSender sender(port);
+            CwSender sender(port, m_realtime);
             QCOMPARE(sender.send(3, stepsFor(QStringLiteral("E"))), KeyingResult::Done);
             QCOMPARE(sender.send(3, stepsFor(QStringLiteral("T"))), KeyingResult::Done);
             QCOMPARE(line.openCalls(), QList<int>{3});
@@ -131,7 +132,7 @@ private slots:
         FakeKeyLine line;
         line.setOpenFails(true);
         KeyPort port(line);
-        CwSender sender(port);
+        CwSender sender(port, m_realtime);
         QCOMPARE(sender.send(9, stepsFor(QStringLiteral("TEST"))), KeyingResult::PortError);
         QVERIFY(line.changes().isEmpty());
         QVERIFY(!sender.isBusy());
@@ -143,7 +144,7 @@ private slots:
     void secondMessageRefusedWhileOneIsUnderWay() {
         FakeKeyLine line;
         KeyPort port(line);
-        CwSender sender(port);
+        CwSender sender(port, m_realtime);
         QSignalSpy finished(&sender, &CwSender::finished);
         QCOMPARE(sender.start(3, stepsFor(QStringLiteral("TEST"))), KeyingResult::Started);
         QVERIFY(sender.isBusy());
@@ -156,7 +157,7 @@ private slots:
     void abortStopsAfterTheElementInProgress() {
         FakeKeyLine line;
         KeyPort port(line);
-        CwSender sender(port);
+        CwSender sender(port, m_realtime);
         const QList<KeyStep> steps = stepsFor(QStringLiteral("TEST TEST TEST"));
         connect(&sender, &CwSender::progress, &sender, [&](int shown) {
             if (shown == 2)
@@ -192,7 +193,7 @@ private slots:
     void destructionMidMessageLeavesBothLinesOff() {
         FakeKeyLine line;
         KeyPort port(line);
-        auto sender = std::make_unique<CwSender>(port);
+        auto sender = std::make_unique<CwSender>(port, m_realtime);
         QSignalSpy progress(sender.get(), &CwSender::progress);
         QCOMPARE(sender->start(3, stepsFor(QStringLiteral("TEST TEST"))), KeyingResult::Started);
         QVERIFY(progress.wait(10000));
@@ -205,12 +206,15 @@ private slots:
     void abortWithNothingUnderWayDoesNotCarryOver() {
         FakeKeyLine line;
         KeyPort port(line);
-        CwSender sender(port);
+        CwSender sender(port, m_realtime);
         sender.abort();
         const QList<KeyStep> steps = stepsFor(QStringLiteral("E"));
         QCOMPARE(sender.send(3, steps), KeyingResult::Done);
         QCOMPARE(lineHistory(line.changes()), expectedHistory(steps));
     }
+
+private:
+    FakeRealtimePriority m_realtime;
 };
 
 QTEST_GUILESS_MAIN(CwSenderTest)

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+Q_DECLARE_METATYPE(RealtimePriority::Way)
+
 namespace {
 const QString kNoContest =
     QStringLiteral("Precizati CONCURSUL in care se va lucra prin Click pe el !!");
@@ -33,6 +35,27 @@ private slots:
         h.trigger(h.init.get(), "mnuQSOfahren");
         QCOMPARE(h.dialogs.texts(), QStringList{kNoContest});
         QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTInit.dat"))));
+    }
+
+    // The notice names the data folder always and the lack of real-time priority only then.
+    void setupShowsDataFolderAndRealtimeNotice_data() {
+        QTest::addColumn<RealtimePriority::Way>("way");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("real-time granted") << RealtimePriority::Way::Granted << false;
+        QTest::newRow("RealtimeKit") << RealtimePriority::Way::RealtimeKit << false;
+        QTest::newRow("none") << RealtimePriority::Way::None << true;
+    }
+    void setupShowsDataFolderAndRealtimeNotice() {
+        QFETCH(RealtimePriority::Way, way);
+        QFETCH(bool, notice);
+        ScreenHarness h;
+        h.realtime.way = way;
+        QVERIFY(h.start());
+        QVERIFY(h.find<QLabel>(h.init.get(), "LblDataFolder")->text().endsWith(h.folder.path()));
+        const QLabel* realtime = h.find<QLabel>(h.init.get(), "LblTimpReal");
+        QCOMPARE(realtime->isVisible(), notice);
+        QCOMPARE(realtime->text().contains(QStringLiteral("prioritate de timp real")), notice);
+        QVERIFY(h.dialogs.shown.isEmpty());
     }
 
     void handOverChecksStopInOrder_data() {

@@ -3,30 +3,18 @@
 #include <QEventLoop>
 #include <thread>
 
-#ifdef Q_OS_UNIX
-#include <pthread.h>
-#include <sched.h>
-#endif
-
 namespace {
-// Before a line change, sleeping ends this long before the deadline and the rest is spun: under
-// load a sleeping thread can wake several milliseconds late, even with a real-time policy.
-constexpr auto kSpinMargin = std::chrono::milliseconds(5);
+using namespace std::chrono_literals;
 
-// QThread's priorities stay within the normal policy on Unix, where they change nothing; a
-// real-time policy is asked for where the system grants it, else the thread keeps its own.
-void askForRealtimePriority() {
-#ifdef Q_OS_UNIX
-    const int low = sched_get_priority_min(SCHED_FIFO);
-    const int high = sched_get_priority_max(SCHED_FIFO);
-    sched_param param{};
-    param.sched_priority = low + (high - low) / 2;
-    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
-#endif
-}
+// Before a line change, sleeping ends this long before the deadline and the rest is spun: a
+// sleeping thread can wake late. A real-time thread keeps the processor while it spins; an
+// ordinary one that spins long is preempted by other programs and would wake later still.
+constexpr auto kSpinRealtime = 5ms;
+constexpr auto kSpinOrdinary = 1ms;
 } // namespace
 
-CwSender::CwSender(KeyPort& port, QObject* parent) : QObject(parent), m_port(port) {}
+CwSender::CwSender(KeyPort& port, RealtimePriority& realtime, QObject* parent)
+    : QObject(parent), m_port(port), m_realtime(realtime) {}
 
 CwSender::~CwSender() {
     abort();
@@ -71,7 +59,10 @@ void CwSender::abort() {
 }
 
 void CwSender::play(QList<KeyStep> steps) {
-    askForRealtimePriority();
+    const SteadyClock::duration spin =
+        m_realtime.raiseCurrentThread() == RealtimePriority::Way::None
+            ? SteadyClock::duration(kSpinOrdinary)
+            : SteadyClock::duration(kSpinRealtime);
     KeyLine& line = m_port.line();
     line.setDtr(false);
     line.setRts(true);
@@ -98,7 +89,7 @@ void CwSender::play(QList<KeyStep> steps) {
         // Only a line change needs the exact time; a mark is never cut short, a space ends at
         // once on abort.
         const bool lineChanges = i + 1 == steps.size() || steps.at(i + 1).keyDown != keyed;
-        waitUntil(deadline, !step.keyDown, lineChanges);
+        waitUntil(deadline, !step.keyDown, lineChanges ? spin : SteadyClock::duration::zero());
     }
     line.setDtr(false);
     line.setRts(false);
@@ -107,8 +98,9 @@ void CwSender::play(QList<KeyStep> steps) {
         this, [this, result] { finish(result); }, Qt::QueuedConnection);
 }
 
-void CwSender::waitUntil(SteadyClock::time_point deadline, bool interruptible, bool exact) {
-    const SteadyClock::time_point wake = exact ? deadline - kSpinMargin : deadline;
+void CwSender::waitUntil(SteadyClock::time_point deadline, bool interruptible,
+                         SteadyClock::duration spin) {
+    const SteadyClock::time_point wake = deadline - spin;
     if (interruptible) {
         std::unique_lock lock(m_mutex);
         if (m_wake.wait_until(lock, wake, [this] { return m_abort.load(); }))

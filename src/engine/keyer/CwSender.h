@@ -3,6 +3,7 @@
 #include "keyer/CwMessage.h"
 #include "keyer/KeyPort.h"
 #include "keyer/KeyingResult.h"
+#include "seams/RealtimePriority.h"
 
 #include <QObject>
 #include <QThread>
@@ -15,11 +16,11 @@
 // Plays a CW message on the key line from its own thread, against absolute deadlines of a
 // steady clock, so neither rounding nor the caller's event processing adds up into drift.
 // RTS is on for the whole message and DTR exactly during each mark; whatever ends a message
-// leaves both lines off.
+// leaves both lines off. Each message's thread asks `realtime` for real-time priority.
 class CwSender : public QObject {
     Q_OBJECT
 public:
-    explicit CwSender(KeyPort& port, QObject* parent = nullptr);
+    CwSender(KeyPort& port, RealtimePriority& realtime, QObject* parent = nullptr);
     /// Ends a message under way after the element in progress, both lines off.
     ~CwSender() override;
 
@@ -41,10 +42,12 @@ private:
     using SteadyClock = std::chrono::steady_clock;
 
     void play(QList<KeyStep> steps);
-    void waitUntil(SteadyClock::time_point deadline, bool interruptible, bool exact);
+    void waitUntil(SteadyClock::time_point deadline, bool interruptible,
+                   SteadyClock::duration spin);
     void finish(KeyingResult result);
 
     KeyPort& m_port;
+    RealtimePriority& m_realtime;
     std::unique_ptr<QThread> m_thread;
     bool m_busy = false;
     std::atomic<bool> m_abort = false;

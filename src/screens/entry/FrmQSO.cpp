@@ -37,8 +37,8 @@ const QString kTitle = QStringLiteral("VELT");
 FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state),
       m_engine(services.state, services.logDb, services.callDb, services.specials, services.clock),
-      m_keys(this), m_port(services.keyLine), m_cw(m_port), m_voice(m_port, services.voice),
-      m_wpm(MorseTiming::kOpeningSpeed) {
+      m_keys(this), m_port(services.keyLine), m_cw(m_port, services.realtime),
+      m_voice(m_port, services.voice), m_wpm(MorseTiming::kOpeningSpeed) {
     setObjectName(QStringLiteral("FrmQSO"));
     buildUi();
     buildMenus();

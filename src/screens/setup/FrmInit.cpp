@@ -13,6 +13,7 @@
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/Help.h"
+#include "seams/RealtimePriority.h"
 #include "seams/ScreenMetrics.h"
 #include "seams/VoicePlayer.h"
 #include "setup/AppState.h"
@@ -23,6 +24,7 @@
 #include "setup/SettingsFiles.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QGridLayout>
@@ -129,6 +131,15 @@ void FrmInit::buildUi() {
     lower->addWidget(buildKeyerOptions(), 1);
     v->addLayout(lower);
     v->addStretch(1);
+    ui.LblTimpReal = label(central, "LblTimpReal");
+    ui.LblTimpReal->setWordWrap(true);
+    setForeColor(ui.LblTimpReal, Colors::kRed);
+    ui.LblTimpReal->hide();
+    v->addWidget(ui.LblTimpReal);
+    ui.LblDataFolder = label(central, "LblDataFolder");
+    // A long home folder is cut at the window's edge instead of widening the screen.
+    ui.LblDataFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    v->addWidget(ui.LblDataFolder);
 
     auto* footer = new QHBoxLayout;
     footer->addWidget(label(central, "LblVersion", QStringLiteral("Var. A3.06")));
@@ -285,6 +296,9 @@ bool FrmInit::Form_Load() {
     ui.TxtSD->setText(m_state.startDate);
     ui.TxtST->setText(m_state.startTime);
     m_state.dataPath = SettingsFiles::CalcDataPath(m_state.appPath);
+    ui.LblDataFolder->setText(QStringLiteral("Folder date: ") +
+                              QDir::toNativeSeparators(m_state.appPath));
+    showRealtimeNotice();
     Soundkarte();
     if (!m_state.returnToSetup) {
         m_state.cwPcFlag = false;
@@ -327,6 +341,18 @@ void FrmInit::applyLayoutFactors() {
     m_state.scaleX = f.scaleX;
     m_state.scaleY = f.scaleY;
     ScreenLayout::apply(this, display, f);
+}
+
+void FrmInit::showRealtimeNotice() {
+    if (m_services.realtime.available() != RealtimePriority::Way::None)
+        return;
+    ui.LblTimpReal->setText(
+        QStringLiteral("ATENTIE: sistemul nu da prioritate de timp real emisiei CW; pe un PC "
+                       "incarcat elementele CW pot intarzia cateva milisecunde. Pentru prioritate "
+                       "de timp real instalati serviciul rtkit (sudo apt install rtkit) sau dati "
+                       "programului dreptul: sudo setcap cap_sys_nice+ep ") +
+        QCoreApplication::applicationFilePath());
+    ui.LblTimpReal->show();
 }
 
 void FrmInit::Soundkarte() {

@@ -39,6 +39,7 @@ private:
     void buildMenus();
 
     void applyLayoutFactors();
+    void showRealtimeNotice();
     void Soundkarte();
     bool openDatabases();
     void warnIfLogReadOnly();

@@ -36,7 +36,9 @@ struct InitControls {
     QLineEdit* TxtST = nullptr;
     QLabel* LblCP = nullptr;
     QLineEdit* TxtCP = nullptr;
-    QLabel* LblPortDev = nullptr; // the device the port number resolves to
+    QLabel* LblPortDev = nullptr;    // the device the port number resolves to
+    QLabel* LblTimpReal = nullptr;   // CW timing without real-time priority
+    QLabel* LblDataFolder = nullptr; // the data folder in use
 
     QGroupBox* FramCW = nullptr;
     QRadioButton* OpbCwJ = nullptr;

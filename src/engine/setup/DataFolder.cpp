@@ -1,0 +1,97 @@
+#include "setup/DataFolder.h"
+
+#include "logging/EmptyDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+
+namespace DataFolder {
+namespace {
+const QStringList kDatabases{QStringLiteral("LogVELT.mdb"), QStringLiteral("DbsVELT.mdb")};
+const QStringList kWorkFolders{QStringLiteral("WAVUs"), QStringLiteral("Log"),
+                               QStringLiteral("ARHIVA")};
+
+QString readSchema(const QString& templates, QString& error) {
+    QFile f(QDir(templates).filePath(QStringLiteral("schema.sql")));
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("lipseste %1").arg(QDir::toNativeSeparators(f.fileName()));
+        return {};
+    }
+    return QString::fromUtf8(f.readAll());
+}
+
+// The shipped data files the operator edits (the special stations), copied once.
+QString copyShippedFiles(const QString& templates, const QDir& into) {
+    const QDir from(templates);
+    for (const QString& name : from.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        if (!QFile::copy(from.filePath(name), into.filePath(name)))
+            return QStringLiteral("nu s-a putut copia %1").arg(name);
+    }
+    return {};
+}
+
+QString fill(const QDir& dir, const QString& templates) {
+    QString error;
+    const QString schema = readSchema(templates, error);
+    if (!error.isEmpty())
+        return error;
+    for (const QString& db : kDatabases) {
+        error = EmptyDatabase::create(dir.filePath(db), schema);
+        if (!error.isEmpty())
+            return db + QStringLiteral(": ") + error;
+    }
+    for (const QString& sub : kWorkFolders)
+        if (!dir.mkdir(sub))
+            return QStringLiteral("nu s-a putut crea %1").arg(sub);
+    return copyShippedFiles(templates, dir);
+}
+} // namespace
+
+QString userFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("velt"));
+}
+
+QString templatesFolder(const QString& programFolder) {
+    return QDir::cleanPath(programFolder + QStringLiteral("/../share/velt"));
+}
+
+bool holdsData(const QString& folder) {
+    const QDir dir(folder);
+    const bool databases =
+        std::any_of(kDatabases.begin(), kDatabases.end(),
+                    [&](const QString& db) { return QFileInfo::exists(dir.filePath(db)); });
+    return databases && QFileInfo(folder).isWritable();
+}
+
+Location locate(const QString& programFolder, const QString& userFolder, const QString& templates) {
+    if (holdsData(programFolder))
+        return {programFolder, QDir(programFolder).filePath(QStringLiteral("help")), {}};
+    Location where{userFolder, QDir(templates).filePath(QStringLiteral("help")), {}};
+    // An existing folder is the operator's: a database missing from it is reported at start-up,
+    // never silently replaced by an empty one.
+    if (!QFileInfo::exists(userFolder))
+        where.error = create(userFolder, templates);
+    return where;
+}
+
+QString create(const QString& folder, const QString& templates) {
+    const QFileInfo target(folder);
+    if (!QDir().mkpath(target.absolutePath()))
+        return QStringLiteral("nu s-a putut crea %1").arg(target.absolutePath());
+    QTemporaryDir building(target.absoluteFilePath() + QStringLiteral("-XXXXXX"));
+    if (!building.isValid())
+        return building.errorString();
+    QString error = fill(QDir(building.path()), templates);
+    if (!error.isEmpty())
+        return error;
+    if (!QDir().rename(building.path(), target.absoluteFilePath()))
+        return QStringLiteral("nu s-a putut redenumi %1").arg(building.path());
+    building.setAutoRemove(false);
+    return {};
+}
+} // namespace DataFolder
