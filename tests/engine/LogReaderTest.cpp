@@ -123,7 +123,7 @@ private slots:
         QVERIFY(dir.createDatabases());
         Database db(QStringLiteral("LogReaderPlan"));
         QCOMPARE(db.open(dir.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
-        const SqlQuery q = LogReader::select("*", stage);
+        const LogReader::Select q = LogReader::select("*", stage);
         auto plan =
             db.select("EXPLAIN QUERY PLAN " + q.sql + LogDate::sqlOrder(newestFirst), q.values);
         QVERIFY(plan);

@@ -6,8 +6,8 @@
 
 #include <QSqlError>
 
-SqlQuery LogReader::select(const QString& columns, int stage) {
-    SqlQuery q{QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM LogGen"), {}};
+LogReader::Select LogReader::select(const QString& columns, int stage) {
+    Select q{QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM LogGen"), {}};
     if (stage != 0) {
         q.sql += QStringLiteral(" WHERE Etp = ?");
         q.values << QString::number(stage);
@@ -22,14 +22,14 @@ bool LogReader::failed(const QString& reason) {
 }
 
 qint64 LogReader::count(int stage) {
-    const SqlQuery q = select(QStringLiteral("count(*)"), stage);
+    const Select q = select(QStringLiteral("count(*)"), stage);
     const QVariant n = m_db.scalar(q.sql, q.values);
     return n.isValid() ? n.toLongLong() : -1;
 }
 
 bool LogReader::open(int stage) {
     m_error.clear();
-    const SqlQuery q = select(
+    const Select q = select(
         QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct"), stage);
     m_query = m_db.select(q.sql + LogDate::sqlOrder(), q.values);
     if (!m_query)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "logging/LogRow.h"
-#include "logging/SqlQuery.h"
 
 #include <QList>
 #include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 #include <optional>
 
 class Database;
@@ -14,11 +14,17 @@ class Database;
 /// order, so that no report holds the whole log.
 class LogReader {
 public:
+    /// A statement and its bound values.
+    struct Select {
+        QString sql;
+        QVariantList values;
+    };
+
     explicit LogReader(Database& logDb) : m_db(logDb) {}
 
     /// The SELECT of `columns` from the whole log (stage 0) or from stage 1..4, before its ORDER
     /// BY.
-    static SqlQuery select(const QString& columns, int stage);
+    static Select select(const QString& columns, int stage);
 
     /// The number of contacts of the whole log (stage 0) or of stage 1..4; -1 when unreadable.
     qint64 count(int stage);
