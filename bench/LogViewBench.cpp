@@ -85,9 +85,11 @@ void fillLog(const ScreenHarness& h, int size) {
     db.exec(QStringLiteral("COMMIT"));
 }
 
-// One screen at a time: the screens share the program's connection names.
+// One screen at a time: the screens share the program's connection names. It is closed before
+// the application ends, as the program closes its screens.
+std::unique_ptr<ScreenHarness> screen;
+
 ScreenHarness& screenFor(int size) {
-    static std::unique_ptr<ScreenHarness> screen;
     static int screenSize = 0;
     if (!screen || screenSize != size) {
         screen.reset();
@@ -218,10 +220,12 @@ void registerAll() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     QApplication app(argc, argv);
     registerAll();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    screen.reset();
     return 0;
 }

@@ -2,6 +2,9 @@
 
 namespace {
 constexpr int kShownAfterMs = 500;
+// A shown dialog handles the pending events at each update: often enough to answer the cancel
+// button, rarely enough not to slow the export.
+constexpr qint64 kUpdateEveryMs = 100;
 } // namespace
 
 ExportProgressDialog::ExportProgressDialog(QWidget* parent)
@@ -13,6 +16,9 @@ ExportProgressDialog::ExportProgressDialog(QWidget* parent)
 
 ExportProgress ExportProgressDialog::progress() {
     return [this](qint64 written, qint64 total) {
+        if (m_sinceUpdate.isValid() && m_sinceUpdate.elapsed() < kUpdateEveryMs)
+            return !m_dialog.wasCanceled();
+        m_sinceUpdate.start();
         if (m_dialog.maximum() != total)
             m_dialog.setMaximum(static_cast<int>(total));
         m_dialog.setValue(static_cast<int>(written));

@@ -2,6 +2,7 @@
 
 #include "reports/ScrieLog.h"
 
+#include <QElapsedTimer>
 #include <QProgressDialog>
 
 /// The progress of an export that takes longer than half a second, with a button to cancel it;
@@ -15,4 +16,5 @@ public:
 
 private:
     QProgressDialog m_dialog;
+    QElapsedTimer m_sinceUpdate;
 };
