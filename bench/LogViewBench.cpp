@@ -3,8 +3,8 @@
 // the grid drawn at its last row, or the file complete on disk and listed on the screen. The
 // exports that open a form first count both waits: the menu that fills the form and the button
 // that writes the file. peak_rss_mb is the process's peak resident memory so far.
+#include "BenchCalls.h"
 #include "ScreenHarness.h"
-#include "refdata/CountyTables.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -29,26 +29,6 @@ double peakRssMb() {
     return 0;
 }
 
-// A station of call area 2..9 (YO, YR, YP, YQ) or a Moldovan one (ER1..ER5), its county from the
-// counties of that area, and a suffix of one to three letters.
-struct Station {
-    QString call;
-    QString county;
-};
-Station station(int i) {
-    static const char* const prefixes[] = {"YO", "YR", "YP", "YQ", "ER"};
-    const char* prefix = prefixes[i % 5];
-    const bool moldovan = i % 5 == 4;
-    const int area = moldovan ? 1 + (i / 5) % 5 : 2 + (i / 5) % 8;
-    const QStringList counties = moldovan ? CountyTables::BezER(area) : CountyTables::Bez(area);
-    QString suffix;
-    for (int n = i / 40, letters = 1 + i % 3; letters > 0; --letters, n /= 26)
-        suffix.prepend(QChar(char16_t(u'A' + n % 26)));
-    const QString county = counties.at((i / 7) % counties.size());
-    return {QString::fromLatin1(prefix) + QString::number(area) + suffix,
-            moldovan ? county + u'*' : county};
-}
-
 // `size` contacts of stage 1A over a two-day contest, as the QSO screen writes them.
 void fillLog(const ScreenHarness& h, int size) {
     Database db(QStringLiteral("BenchFill%1").arg(size));
@@ -59,14 +39,15 @@ void fillLog(const ScreenHarness& h, int size) {
                                   "Jud, Mult, Pct) VALUES (?, ?, ?, '1', ?, ?, ?, ?, ?, ?)"));
     QSet<QString> worked;
     for (int i = 0; i < size; ++i) {
-        const Station s = station(i);
+        const QString call = BenchCalls::callsign(i);
+        const QString county = BenchCalls::county(call, i / 7);
         const int minute = i * 2880 / size; // spread over 48 hours
         const bool ssb = i % 3 == 0;
         const QString report = ssb ? QStringLiteral("59") : QStringLiteral("599");
         const QString serial = QString::number(i + 1).rightJustified(3, u'0');
-        const bool newMult = !worked.contains(s.county);
-        worked.insert(s.county);
-        insert.addBindValue(s.call);
+        const bool newMult = !worked.contains(county);
+        worked.insert(county);
+        insert.addBindValue(call);
         insert.addBindValue(minute < 1440 ? QStringLiteral("10.11.07")
                                           : QStringLiteral("11.11.07"));
         insert.addBindValue(QStringLiteral("%1:%2")
@@ -74,12 +55,12 @@ void fillLog(const ScreenHarness& h, int size) {
                                 .arg(minute % 60, 2, 10, QChar(u'0')));
         insert.addBindValue(report + u' ' + serial + QStringLiteral(" BV"));
         insert.addBindValue(report + u' ' + QString::number(1 + i % 700).rightJustified(3, u'0') +
-                            u' ' + s.county);
+                            u' ' + county);
         insert.addBindValue(ssb ? QStringLiteral("SSB") : QStringLiteral("CW"));
-        insert.addBindValue(s.county);
-        insert.addBindValue(newMult ? s.county : QStringLiteral("  "));
-        insert.addBindValue(s.call.startsWith(QLatin1String("ER")) ? QStringLiteral("4")
-                                                                   : QStringLiteral("2"));
+        insert.addBindValue(county);
+        insert.addBindValue(newMult ? county : QStringLiteral("  "));
+        insert.addBindValue(call.startsWith(QLatin1String("ER")) ? QStringLiteral("4")
+                                                                 : QStringLiteral("2"));
         insert.exec();
     }
     db.exec(QStringLiteral("COMMIT"));
