@@ -5,15 +5,17 @@
 #include <QString>
 
 // Callsigns as a contest log holds them, one for every number: YO, YR, YQ, YP in call areas 2..9
-// with two- and three-letter suffixes, and one in sixteen from the Republic of Moldova (ER).
+// with three-letter suffixes, and one in sixteen from the Republic of Moldova (ER); every
+// callsign differs from every other up to 500,000.
 namespace BenchCalls {
 inline QString callsign(int i) {
     if (i % 16 == 15) {
         const int n = i / 16;
-        return QStringLiteral("ER%1%2%3")
+        return QStringLiteral("ER%1%2%3%4")
             .arg(1 + n % 5)
             .arg(QChar(char16_t(u'A' + n / 5 % 26)))
-            .arg(QChar(char16_t(u'A' + n / 130 % 26)));
+            .arg(QChar(char16_t(u'A' + n / 130 % 26)))
+            .arg(QChar(char16_t(u'A' + n / 3380 % 26)));
     }
     static const char* const prefixes[] = {"YO", "YR", "YQ", "YP"};
     QString suffix;

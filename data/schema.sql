@@ -22,6 +22,16 @@ CREATE INDEX IF NOT EXISTS LogGenCallsign ON LogGen (Callsign);
 -- The grid pages through a stage by ID.
 CREATE INDEX IF NOT EXISTS LogGenEtp ON LogGen (Etp);
 
+-- The log in real-date order ("dd.mm.yy" read as yymmdd, then "hh:mm", then ID), for the log view
+-- and the files, whole and by stage. The expressions are those of the program's ORDER BY, word for
+-- word, or the index is not used; a log made before these indexes is sorted as it is read.
+CREATE INDEX IF NOT EXISTS LogGenRealOrder ON LogGen (
+    (CASE WHEN trim(Data) GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9]' THEN substr(trim(Data), 7, 2) || substr(trim(Data), 4, 2) || substr(trim(Data), 1, 2) ELSE '' END),
+    (CASE WHEN trim(UTC) GLOB '[0-9][0-9]:[0-9][0-9]' THEN trim(UTC) ELSE '' END));
+CREATE INDEX IF NOT EXISTS LogGenEtpRealOrder ON LogGen (Etp,
+    (CASE WHEN trim(Data) GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9]' THEN substr(trim(Data), 7, 2) || substr(trim(Data), 4, 2) || substr(trim(Data), 1, 2) ELSE '' END),
+    (CASE WHEN trim(UTC) GLOB '[0-9][0-9]:[0-9][0-9]' THEN trim(UTC) ELSE '' END));
+
 -- The score of each stage, kept by the triggers below whatever changes the log, so that the
 -- totals are read without scanning it. A `Mult` of blanks is no multiplier; `Pct` is read as a
 -- number (" 0" is 0).

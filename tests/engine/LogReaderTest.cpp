@@ -3,6 +3,7 @@
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
+#include "reports/LogDate.h"
 
 #include <QTest>
 
@@ -86,11 +87,11 @@ private slots:
         QVERIFY(reader.error().startsWith("LOGUL NU POATE FI CITIT"));
     }
 
-    // The grids order by SQL; they must list the rows as the reports walk them.
-    void gridOrderIsTheReportOrder() {
+    // Unreadable dates, then unreadable times of a date, come first; "yy" is 2000..2099.
+    void unreadableDatesComeFirst() {
         TempDataFolder dir;
         QVERIFY(dir.createDatabases());
-        Database db(QStringLiteral("LogReaderGridOrder"));
+        Database db(QStringLiteral("LogReaderUnreadable"));
         QCOMPARE(db.open(dir.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
         QList<LogRow> rows = ReportFixture::entered(0);
         rows << ReportFixture::row(8, "YO6AAA", "1.1.07", "10:00", "1", "", "", "CW", "", "", "1")
@@ -100,25 +101,37 @@ private slots:
         for (const LogRow& r : rows)
             QVERIFY(db.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp) VALUES (?, ?, ?, ?)",
                             {r.callsign, r.data, r.utc, r.etp}));
-        auto q = db.select(QStringLiteral("SELECT ID FROM LogGen") + LogDate::sqlOrder());
-        QVERIFY(q);
-        QStringList sqlOrder;
-        while (q->next())
-            sqlOrder << q->value(0).toString();
         LogReader reader(db);
         QList<LogRow> read;
         QVERIFY(reader.read(0, read));
-        QCOMPARE(sqlOrder, ids(read));
-        QCOMPARE(sqlOrder.first(), QStringLiteral("8"));
-        QCOMPARE(sqlOrder.at(1), QStringLiteral("9"));
+        QCOMPARE(ids(read), (QStringList{"8", "9", "10", "2", "3", "4", "5", "1", "7", "6"}));
     }
 
-    void unreadableDatesComeFirst() {
-        QList<LogRow> rows{
-            ReportFixture::row(1, "A", "01.01.07", "00:00", "1", "", "", "CW", "", "", "1"),
-            ReportFixture::row(2, "B", "1.1.07", "00:00", "1", "", "", "CW", "", "", "1")};
-        LogDate::sortByRealDate(rows);
-        QCOMPARE(ids(rows), (QStringList{"2", "1"}));
+    // The log is read in order through the schema's indexes, never sorted whole, both ways.
+    void orderIsServedByAnIndex_data() {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<bool>("newestFirst");
+        QTest::newRow("whole log") << 0 << false;
+        QTest::newRow("whole log from the end") << 0 << true;
+        QTest::newRow("one stage") << 2 << false;
+        QTest::newRow("one stage from the end") << 2 << true;
+    }
+    void orderIsServedByAnIndex() {
+        QFETCH(int, stage);
+        QFETCH(bool, newestFirst);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        Database db(QStringLiteral("LogReaderPlan"));
+        QCOMPARE(db.open(dir.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
+        const LogReader::Select q = LogReader::select("*", stage);
+        auto plan =
+            db.select("EXPLAIN QUERY PLAN " + q.sql + LogDate::sqlOrder(newestFirst), q.values);
+        QVERIFY(plan);
+        QString steps;
+        while (plan->next())
+            steps += plan->value(3).toString() + u';';
+        QVERIFY2(steps.contains("USING INDEX") && !steps.contains("TEMP B-TREE"),
+                 qPrintable(steps));
     }
 };
 

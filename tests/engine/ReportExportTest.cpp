@@ -50,13 +50,13 @@ QByteArray output(const QString& kind, int contest, const QList<LogRow>& rows) {
     const ContestDef& def = *ContestCatalog::find(contest);
     const SettingsRecord st = ReportFixture::station();
     if (kind == QLatin1String("cabrillo.cbr"))
-        return Cabrillo::write(header(def, rows), rows, st.myCall, def).bytes;
+        return Cabrillo::layout(header(def, rows), st.myCall, def).bytesOf(rows).bytes;
     if (kind == QLatin1String("adif.adi"))
-        return Adif::write(rows, def).bytes;
+        return Adif::layout(def).bytesOf(rows).bytes;
     if (kind == QLatin1String("textlog.txt"))
-        return TextLog::PLogGen(def, st.myCall, rows).bytes;
+        return TextLog::logLayout(def, st.myCall).bytesOf(rows).bytes;
     if (kind == QLatin1String("archive.txt"))
-        return TextLog::archive(def, rows).bytes;
+        return TextLog::archiveLayout(def).bytesOf(rows).bytes;
     return Summary::PSumm(def, st, ClcSum(rows), kYear).bytes;
 }
 
@@ -142,7 +142,8 @@ private slots:
         rows[1].utc = time;
         const ContestDef& def = *ContestCatalog::find(35);
         for (const ExportResult& r :
-             {Cabrillo::write(header(def, rows), rows, "YO5OHO", def), Adif::write(rows, def)}) {
+             {Cabrillo::layout(header(def, rows), "YO5OHO", def).bytesOf(rows),
+              Adif::layout(def).bytesOf(rows)}) {
             QCOMPARE(r.error, message);
             QVERIFY(r.bytes.isEmpty());
         }
@@ -197,16 +198,16 @@ private slots:
         QList<LogRow> rows{ReportFixture::row(1, "YO5AAA", "10.11.07", "18:00", "1", "599 001 ION",
                                               "599 002 X", "CW", "", "", "1")};
         rows[0].rcvd = QString::fromUtf8("599 002 \u0218\u0219\u021A\u021B");
-        const ExportResult ok = TextLog::archive(def, rows);
+        const ExportResult ok = TextLog::archiveLayout(def).bytesOf(rows);
         QVERIFY2(ok.ok(), qPrintable(ok.error));
         QVERIFY(ok.bytes.contains("599 002 \xaa\xba\xde\xfe"));
         CabrilloHeader h = header(def, rows);
         h.name = QStringLiteral(u"\u0218TEFAN \u021Au\u021Bu \u0219i");
-        const ExportResult cbr = Cabrillo::write(h, rows, "YO5OHO", def);
+        const ExportResult cbr = Cabrillo::layout(h, "YO5OHO", def).bytesOf(rows);
         QVERIFY(SettingsFiles::decodeLines(cbr.bytes).contains(
             QStringLiteral(u"NAME: \u015ETEFAN \u0162u\u0163u \u015Fi")));
         rows[0].rcvd = QStringLiteral("599 002 \u00D1O\u20AC");
-        const ExportResult refused = TextLog::archive(def, rows);
+        const ExportResult refused = TextLog::archiveLayout(def).bytesOf(rows);
         QVERIFY(refused.bytes.isEmpty());
         QVERIFY2(refused.error.contains(QStringLiteral("\"\u00D1\"")), qPrintable(refused.error));
     }
@@ -251,7 +252,7 @@ private slots:
         r.md = mode;
         const ContestDef& def = *ContestCatalog::find(contest);
         QCOMPARE(Adif::TransfADIF(r, def).line, record);
-        QCOMPARE(AdifChecker::check(Adif::write({r}, def).bytes), QString());
+        QCOMPARE(AdifChecker::check(Adif::layout(def).bytesOf({r}).bytes), QString());
     }
 
     void adifCheckerRejects_data() {

@@ -33,8 +33,9 @@ public:
             "Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
             {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct});
     }
-    ScrieLog writer() {
-        return ScrieLog(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07");
+    ScrieLog writer(ExportProgress progress = {}) {
+        return ScrieLog(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07",
+                        std::move(progress));
     }
     QByteArray read(const QString& name) const { return m_dir.read(name); }
     bool write(const QString& name, const QByteArray& bytes) const {
@@ -74,8 +75,9 @@ private slots:
         QVERIFY2(cbr.ok(), qPrintable(cbr.error));
         QVERIFY(cbr.path.endsWith("/Log/YO5OHO CpCarpati07.Cbr"));
         QCOMPARE(folder.read("Log/YO5OHO CpCarpati07.Cbr"), expectedFile("c35/cabrillo.cbr"));
-        QCOMPARE(cbr.lines.first(), "START-OF-LOG: 2.0");
-        QCOMPARE(cbr.lines.last(), "END-OF-LOG: ");
+        QCOMPARE(cbr.lines.head().first(), "START-OF-LOG: 2.0");
+        QCOMPARE(cbr.lines.tail().isEmpty() ? cbr.lines.head().last() : cbr.lines.tail().last(),
+                 "END-OF-LOG: ");
 
         const WrittenFile summary = folder.writer().textLog();
         QVERIFY2(summary.ok(), qPrintable(summary.error));
@@ -107,6 +109,28 @@ private slots:
         QCOMPARE(folder.files("ARHIVA"), QStringList{"CARPATI.adi"});
     }
 
+    // Cancelled at the first report of progress: nothing written, the old file as it was.
+    void cancelledExportKeepsPreviousFile() {
+        LoggedFolder folder;
+        QVERIFY(folder.ok());
+        QVERIFY(folder.write("Log/YO5OHO CpCarpati07.Cbr", "previous"));
+        QVERIFY(folder.write("ARHIVA/CARPATI.adi", "previous"));
+        QList<qint64> totals;
+        const ExportProgress cancel = [&totals](qint64, qint64 total) {
+            totals << total;
+            return false;
+        };
+        for (const WrittenFile& w :
+             {folder.writer(cancel).cabrillo(header()), folder.writer(cancel).adif("CARPATI"),
+              folder.writer(cancel).textLog()})
+            QVERIFY2(w.error.contains("A FOST ANULATA"), qPrintable(w.error));
+        QCOMPARE(totals, (QList<qint64>{4, 4, 4}));
+        QCOMPARE(folder.read("Log/YO5OHO CpCarpati07.Cbr"), QByteArray("previous"));
+        QCOMPARE(folder.read("ARHIVA/CARPATI.adi"), QByteArray("previous"));
+        QCOMPARE(folder.files("Log"), QStringList{"YO5OHO CpCarpati07.Cbr"});
+        QCOMPARE(folder.files("ARHIVA"), QStringList{"CARPATI.adi"});
+    }
+
     void archiveNameOutsideFolderIsRefused() {
         LoggedFolder folder;
         QVERIFY(folder.ok());
@@ -124,7 +148,7 @@ private slots:
         QVERIFY(folder.ok());
         const WrittenFile w = folder.writer().textArchive("CARPATI");
         QVERIFY(w.error.startsWith("FISIERUL "));
-        QVERIFY(w.lines.isEmpty());
+        QCOMPARE(w.lines.count(), 0);
     }
 };
 

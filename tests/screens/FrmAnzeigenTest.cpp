@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSqlRecord>
 #include <QTableView>
 
@@ -252,6 +253,41 @@ private slots:
         QCOMPARE(list->item(19)->text(), QStringLiteral("END-OF-LOG: "));
         QVERIFY(list->item(14)->text().contains(QStringLiteral("YO5BBB")));
         QVERIFY(!w<QGroupBox>(h, "FraLogCbr")->isVisible());
+    }
+
+    // A log larger than a page of the grid: entered in two halves, the later half dated first.
+    // The grid starts at its last row and reads the right rows from either end; the written
+    // file is listed by its first and last 200 lines.
+    void largeLogIsShownFromItsLastRowAndListedByItsEnds() {
+        ScreenHarness h;
+        QVERIFY(open(h, 35));
+        QVERIFY(h.logDb.exec("BEGIN"));
+        const auto call = [](int i) { return QStringLiteral("YO5%1").arg(i, 3, 10, QChar(u'0')); };
+        for (int i = 0; i < 450; ++i)
+            QVERIFY(h.addContact(call(i), i < 225 ? "02.03.26" : "01.03.26",
+                                 QStringLiteral("10:%1").arg(i % 60, 2, 10, QChar(u'0')), 1, "  ",
+                                 "2"));
+        QVERIFY(h.logDb.exec("COMMIT"));
+        h.trigger(h.logView.get(), "mnuLogAnzeigen");
+        h.click(h.logView.get(), "OpBLG");
+        QTableView* g = grid(h);
+        QCOMPARE(g->model()->rowCount(), 450);
+        QCOMPARE(g->verticalScrollBar()->value(), g->verticalScrollBar()->maximum());
+        QCOMPARE(w<QLineEdit>(h, "TxtQSO")->text(), QStringLiteral("450"));
+        const auto at = [g](int row) { return g->model()->index(row, 1).data().toString(); };
+        // 01.03 sorted by time: minute 0 of i = 240, 300, 360, 420 comes first.
+        QCOMPARE(at(0), call(240));
+        QCOMPARE(at(449), call(179));
+        QCOMPARE(at(300), call(198));
+
+        h.trigger(h.logView.get(), "mnuCabrillo");
+        h.click(h.logView.get(), "CmdGata");
+        auto* list = w<QListWidget>(h, "ListCbr");
+        QCOMPARE(list->count(), 401);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("START-OF-LOG: 2.0"));
+        QVERIFY2(list->item(200)->text().contains(QStringLiteral(" 465 LINII")),
+                 qPrintable(list->item(200)->text()));
+        QCOMPARE(list->item(400)->text(), QStringLiteral("END-OF-LOG: "));
     }
 
     void cabrilloWithoutStoredStationData() {

@@ -93,17 +93,11 @@ LineResult TransfADIF(const LogRow& row, const ContestDef& def) {
     return {r, {}};
 }
 
-ExportResult write(const QList<LogRow>& rows, const ContestDef& def) {
-    QByteArray out;
-    out.reserve(rows.size() * 200);
-    for (const LogRow& row : rows) {
-        const LineResult r = TransfADIF(row, def);
-        if (!r.ok())
-            return ExportResult::failed(r.error);
-        out += r.line.toLatin1(); // records hold printable ASCII only, the same in every code page
-        out += "\r\n";
-    }
-    return {out, {}};
+ExportLayout layout(const ContestDef& def) {
+    ExportLayout l;
+    // Records hold printable ASCII only, the same bytes in every code page.
+    l.line = [&def](const LogRow& row) { return TransfADIF(row, def); };
+    return l;
 }
 
 } // namespace Adif

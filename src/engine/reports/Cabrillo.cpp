@@ -60,30 +60,24 @@ LineResult TransfCabrillo(const LogRow& row, const QString& myCall, const Contes
     return {line, {}};
 }
 
-ExportResult write(const CabrilloHeader& h, const QList<LogRow>& rows, const QString& myCall,
-                   const ContestDef& def) {
-    QStringList lines{QStringLiteral("START-OF-LOG: 2.0"),
-                      QStringLiteral("CREATED-BY: Tarvine/Karven "),
-                      QStringLiteral("CONTEST: ") + h.contest,
-                      QStringLiteral("CALLSIGN: ") + h.callsign,
-                      QStringLiteral("CATEGORY: ") + h.category,
-                      QStringLiteral("CLAIMED-SCORE: ") + h.claimedScore,
-                      QStringLiteral("OPERATORS: ") + h.operators,
-                      QStringLiteral("CLUB: ") + h.club,
-                      QStringLiteral("NAME: ") + h.name};
+ExportLayout layout(const CabrilloHeader& h, const QString& myCall, const ContestDef& def) {
+    ExportLayout l;
+    l.head = QStringList{QStringLiteral("START-OF-LOG: 2.0"),
+                         QStringLiteral("CREATED-BY: Tarvine/Karven "),
+                         QStringLiteral("CONTEST: ") + h.contest,
+                         QStringLiteral("CALLSIGN: ") + h.callsign,
+                         QStringLiteral("CATEGORY: ") + h.category,
+                         QStringLiteral("CLAIMED-SCORE: ") + h.claimedScore,
+                         QStringLiteral("OPERATORS: ") + h.operators,
+                         QStringLiteral("CLUB: ") + h.club,
+                         QStringLiteral("NAME: ") + h.name};
     for (const QString& a : h.address)
-        lines << QStringLiteral("ADDRESS: ") + a;
+        l.head << QStringLiteral("ADDRESS: ") + a;
     for (const QString& s : h.soapbox)
-        lines << QStringLiteral("SOAPBOX: ") + s;
-    lines.reserve(lines.size() + rows.size() + 1);
-    for (const LogRow& row : rows) {
-        LineResult r = TransfCabrillo(row, myCall, def);
-        if (!r.ok())
-            return ExportResult::failed(r.error);
-        lines << std::move(r.line);
-    }
-    lines << QStringLiteral("END-OF-LOG: ");
-    return ExportResult::textFile(lines);
+        l.head << QStringLiteral("SOAPBOX: ") + s;
+    l.line = [myCall, &def](const LogRow& row) { return TransfCabrillo(row, myCall, def); };
+    l.tail = QStringList{QStringLiteral("END-OF-LOG: ")};
+    return l;
 }
 
 } // namespace Cabrillo

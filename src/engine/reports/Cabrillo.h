@@ -2,11 +2,9 @@
 
 #include "logging/LogRow.h"
 #include "reports/CabrilloHeader.h"
-#include "reports/ExportResult.h"
+#include "reports/ExportLayout.h"
 #include "reports/LineResult.h"
 #include "setup/ContestDef.h"
-
-#include <QList>
 
 // The Cabrillo 2.0 log: header, one QSO line per contact, END-OF-LOG.
 namespace Cabrillo {
@@ -20,7 +18,6 @@ QString frequency(int bandMeters);
 /// The QSO line of one row (82 characters, longer only for callsigns that do not fit their
 /// column), or the date/time message when the row is unreadable. The frequency is the band's.
 LineResult TransfCabrillo(const LogRow& row, const QString& myCall, const ContestDef& def);
-/// The whole file (Windows-1250, CRLF) for `rows` in log order, or the first row's failure.
-ExportResult write(const CabrilloHeader& header, const QList<LogRow>& rows, const QString& myCall,
-                   const ContestDef& def);
+/// The file: the header lines, a QSO line per contact and "END-OF-LOG: ".
+ExportLayout layout(const CabrilloHeader& header, const QString& myCall, const ContestDef& def);
 } // namespace Cabrillo

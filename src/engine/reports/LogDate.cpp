@@ -1,8 +1,5 @@
 #include "reports/LogDate.h"
 
-#include <algorithm>
-#include <tuple>
-
 namespace LogDate {
 
 QDate parseDate(const QString& text) {
@@ -29,38 +26,16 @@ QString digits(int value, int width) {
     return QString::number(value).rightJustified(width, u'0');
 }
 
-QString sqlOrder() {
-    // "dd.mm.yy" read as yymmdd; unreadable dates and times sort first, as an empty key.
-    return QStringLiteral(
-        " ORDER BY CASE WHEN trim(Data) GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9]' "
-        "THEN substr(trim(Data), 7, 2) || substr(trim(Data), 4, 2) || substr(trim(Data), 1, 2) "
-        "ELSE '' END, "
-        "CASE WHEN trim(UTC) GLOB '[0-9][0-9]:[0-9][0-9]' THEN trim(UTC) ELSE '' END, ID");
-}
-
-void sortByRealDate(QList<LogRow>& rows) {
-    struct Keyed {
-        qint64 day;
-        int minute;
-        qint64 id;
-        qsizetype index;
-    };
-    QList<Keyed> keys;
-    keys.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QDate d = parseDate(rows[i].data);
-        const QTime t = parseTime(rows[i].utc);
-        keys.append({d.isValid() ? d.toJulianDay() : -1,
-                     t.isValid() ? t.msecsSinceStartOfDay() / 60000 : -1, rows[i].id, i});
-    }
-    std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
-        return std::tie(a.day, a.minute, a.id) < std::tie(b.day, b.minute, b.id);
-    });
-    QList<LogRow> sorted;
-    sorted.reserve(rows.size());
-    for (const Keyed& k : keys)
-        sorted.append(std::move(rows[k.index]));
-    rows = std::move(sorted);
+QString sqlOrder(bool newestFirst) {
+    // "dd.mm.yy" read as yymmdd (two-digit years are 2000..2099); the same text as the indexes.
+    const QString direction = newestFirst ? QStringLiteral(" DESC") : QString();
+    return QStringLiteral(" ORDER BY CASE WHEN trim(Data) GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9]' "
+                          "THEN substr(trim(Data), 7, 2) || substr(trim(Data), 4, 2) || "
+                          "substr(trim(Data), 1, 2) ELSE '' END") +
+           direction +
+           QStringLiteral(", CASE WHEN trim(UTC) GLOB '[0-9][0-9]:[0-9][0-9]' THEN trim(UTC) "
+                          "ELSE '' END") +
+           direction + QStringLiteral(", ID") + direction;
 }
 
 } // namespace LogDate

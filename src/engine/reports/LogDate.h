@@ -1,9 +1,6 @@
 #pragma once
 
-#include "logging/LogRow.h"
-
 #include <QDate>
-#include <QList>
 #include <QTime>
 
 // The log keeps dates as "dd.mm.yy" and times as "hh:mm"; two-digit years are 2000..2099.
@@ -14,8 +11,7 @@ QDate parseDate(const QString& text);
 QTime parseTime(const QString& text);
 /// `value` in `width` digits with leading zeros (dates and times of the electronic logs).
 QString digits(int value, int width);
-/// The ORDER BY clause that lists LogGen rows as sortByRealDate orders them (for the grids).
-QString sqlOrder();
-/// Orders rows by their real date, then time, then entry order; unreadable dates come first.
-void sortByRealDate(QList<LogRow>& rows);
+/// The ORDER BY clause listing LogGen rows by real date, then time, then entry order (reversed
+/// when `newestFirst`); unreadable dates and times sort first. The schema's indexes serve it.
+QString sqlOrder(bool newestFirst = false);
 } // namespace LogDate

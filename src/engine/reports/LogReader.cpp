@@ -4,46 +4,70 @@
 #include "logging/Points.h"
 #include "reports/LogDate.h"
 
-#include <QSqlQuery>
+#include <QSqlError>
+
+LogReader::Select LogReader::select(const QString& columns, int stage) {
+    Select q{QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM LogGen"), {}};
+    if (stage != 0) {
+        q.sql += QStringLiteral(" WHERE Etp = ?");
+        q.values << QString::number(stage);
+    }
+    return q;
+}
+
+bool LogReader::failed(const QString& reason) {
+    m_query.reset();
+    m_error = reason;
+    return false;
+}
+
+qint64 LogReader::count(int stage) {
+    const Select q = select(QStringLiteral("count(*)"), stage);
+    const QVariant n = m_db.scalar(q.sql, q.values);
+    return n.isValid() ? n.toLongLong() : -1;
+}
+
+bool LogReader::open(int stage) {
+    m_error.clear();
+    const Select q = select(
+        QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct"), stage);
+    m_query = m_db.select(q.sql + LogDate::sqlOrder(), q.values);
+    if (!m_query)
+        return failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError());
+    return true;
+}
+
+bool LogReader::next(LogRow& r) {
+    if (!m_query)
+        return false;
+    if (!m_query->next()) {
+        // The end of the rows, or a read that failed on the way.
+        const QSqlError e = m_query->lastError();
+        return e.isValid() ? failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + e.text())
+                           : failed(QString());
+    }
+    const QSqlQuery& q = *m_query;
+    r.id = q.value(0).toLongLong();
+    QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
+                          &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+    for (int i = 0; i < 10; ++i)
+        *columns[i] = q.value(i + 1).toString();
+    if (!Points::storedPoints(r.pct))
+        return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
+                                     "(0..%3). CORECTATI CONTACTUL IN LOG.")
+                          .arg(r.pct.trimmed(), r.callsign.trimmed())
+                          .arg(Points::kMaxContactPoints));
+    return true;
+}
 
 bool LogReader::read(int stage, QList<LogRow>& rows) {
     rows.clear();
-    QString sql = QStringLiteral(
-        "SELECT ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct FROM LogGen");
-    QVariantList values;
-    if (stage != 0) {
-        sql += QStringLiteral(" WHERE Etp = ?");
-        values << QString::number(stage);
-    }
-    auto query = m_db.select(sql, values);
-    if (!query) {
-        m_error = QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError();
+    if (!open(stage))
         return false;
-    }
-    while (query->next()) {
-        LogRow r;
-        r.id = query->value(0).toLongLong();
-        r.callsign = query->value(1).toString();
-        r.data = query->value(2).toString();
-        r.utc = query->value(3).toString();
-        r.etp = query->value(4).toString();
-        r.sent = query->value(5).toString();
-        r.rcvd = query->value(6).toString();
-        r.md = query->value(7).toString();
-        r.jud = query->value(8).toString();
-        r.mult = query->value(9).toString();
-        r.pct = query->value(10).toString();
-        if (!Points::storedPoints(r.pct)) {
-            m_error = QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
-                                     "(0..%3). CORECTATI CONTACTUL IN LOG.")
-                          .arg(r.pct.trimmed(), r.callsign.trimmed())
-                          .arg(Points::kMaxContactPoints);
-            rows.clear();
-            return false;
-        }
-        rows.append(std::move(r));
-    }
-    LogDate::sortByRealDate(rows);
-    m_error.clear();
-    return true;
+    LogRow r;
+    while (next(r))
+        rows.append(r);
+    if (!m_error.isEmpty())
+        rows.clear();
+    return m_error.isEmpty();
 }

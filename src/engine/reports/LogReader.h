@@ -3,21 +3,44 @@
 #include "logging/LogRow.h"
 
 #include <QList>
+#include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
+#include <optional>
 
 class Database;
 
-/// The contacts of the log as the reports walk them.
+/// The contacts of the log as the reports walk them, one at a time, by real date, time and entry
+/// order, so that no report holds the whole log.
 class LogReader {
 public:
+    /// A statement and its bound values.
+    struct Select {
+        QString sql;
+        QVariantList values;
+    };
+
     explicit LogReader(Database& logDb) : m_db(logDb) {}
 
-    /// Rows of the whole log (stage 0) or of stage 1..4, by real date, time and entry order;
-    /// false when the log could not be read, with the reason in error().
+    /// The SELECT of `columns` from the whole log (stage 0) or from stage 1..4, before its ORDER
+    /// BY.
+    static Select select(const QString& columns, int stage);
+
+    /// The number of contacts of the whole log (stage 0) or of stage 1..4; -1 when unreadable.
+    qint64 count(int stage);
+    /// Starts the walk over the whole log (stage 0) or stage 1..4; false when it cannot be read.
+    bool open(int stage);
+    /// The next contact into `row`; false at the end, or when it cannot be read (error() says why).
+    bool next(LogRow& row);
+    /// All contacts of the whole log (stage 0) or of stage 1..4; false when the log could not be
+    /// read, with the reason in error().
     bool read(int stage, QList<LogRow>& rows);
     QString error() const { return m_error; }
 
 private:
+    bool failed(const QString& reason);
+
     Database& m_db;
+    std::optional<QSqlQuery> m_query;
     QString m_error;
 };

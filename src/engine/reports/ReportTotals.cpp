@@ -27,14 +27,20 @@ StageTotals Summe(const QList<LogRow>& rows, int stage) {
     return t;
 }
 
-ReportTotals ClcSum(const QList<LogRow>& rows) {
+ReportTotals ReportTotals::of(const std::array<StageTotals, 4>& stages) {
     ReportTotals totals;
-    for (int n = 1; n <= 4; ++n) {
-        const StageTotals t = Summe(rows, n);
-        totals.stages[static_cast<size_t>(n - 1)] = t;
+    totals.stages = stages;
+    for (const StageTotals& t : stages) {
         totals.qsos += t.qsos;
         totals.points += t.points;
         totals.multipliers += t.multipliers;
     }
     return totals;
+}
+
+ReportTotals ClcSum(const QList<LogRow>& rows) {
+    std::array<StageTotals, 4> stages{};
+    for (int n = 1; n <= 4; ++n)
+        stages[static_cast<size_t>(n - 1)] = Summe(rows, n);
+    return ReportTotals::of(stages);
 }

@@ -20,6 +20,8 @@ struct ReportTotals {
     qint64 pairScore(int a, int b) const;
     /// 2 when both stage 1A and stage 1B have contacts, 1 otherwise.
     int doublingFactor() const;
+    /// The totals of the four stages 1A..2B and their sums.
+    static ReportTotals of(const std::array<StageTotals, 4>& stages);
 };
 
 /// Contacts, points and multipliers of stage 1..4 among `rows` (rows of other stages are skipped).

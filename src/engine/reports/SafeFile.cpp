@@ -1,7 +1,6 @@
 #include "reports/SafeFile.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <cerrno>
 
 #ifdef Q_OS_WIN
@@ -19,35 +18,41 @@ bool syncToDisk(QSaveFile& f) {
     return ::fsync(f.handle()) == 0;
 #endif
 }
-
-QString failure(const QString& path, const QString& reason) {
-    return QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(path) +
-           QStringLiteral(" NU A PUTUT FI SCRIS (DISC PLIN SAU FARA DREPT DE SCRIERE): ") + reason +
-           QStringLiteral(". FISIERUL ANTERIOR A RAMAS NESCHIMBAT.");
-}
 } // namespace
 
-namespace SafeFile {
+SafeFile::SafeFile(const QString& path) : m_path(path), m_file(path) {}
 
-QString write(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return failure(path, f.errorString());
-    // commit() alone can report success after its buffered write failed, so every step is
-    // checked before the old file is replaced.
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
-        const QString reason = f.errorString();
-        f.cancelWriting();
-        return failure(path, reason);
-    }
-    if (!syncToDisk(f)) {
-        const QString reason = qt_error_string(errno);
-        f.cancelWriting();
-        return failure(path, reason);
-    }
-    if (!f.commit())
-        return failure(path, f.errorString());
-    return {};
+bool SafeFile::fail(const QString& reason) {
+    m_file.cancelWriting();
+    m_error = QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(m_path) +
+              QStringLiteral(" NU A PUTUT FI SCRIS (DISC PLIN SAU FARA DREPT DE SCRIERE): ") +
+              reason + QStringLiteral(". FISIERUL ANTERIOR A RAMAS NESCHIMBAT.");
+    return false;
 }
 
-} // namespace SafeFile
+bool SafeFile::open() {
+    return m_file.open(QIODevice::WriteOnly) || fail(m_file.errorString());
+}
+
+bool SafeFile::append(const QByteArray& bytes) {
+    return m_error.isEmpty() && (m_file.write(bytes) == bytes.size() || fail(m_file.errorString()));
+}
+
+bool SafeFile::commit() {
+    if (!m_error.isEmpty())
+        return false;
+    // commit() alone can report success after its buffered write failed, so every step is
+    // checked before the old file is replaced.
+    if (!m_file.flush())
+        return fail(m_file.errorString());
+    if (!syncToDisk(m_file))
+        return fail(qt_error_string(errno));
+    return m_file.commit() || fail(m_file.errorString());
+}
+
+QString SafeFile::write(const QString& path, const QByteArray& bytes) {
+    SafeFile f(path);
+    if (f.open() && f.append(bytes))
+        f.commit();
+    return f.error();
+}

@@ -1,12 +1,34 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
 // The one writer of every output file: the bytes go to a temporary file beside it, are checked to
-// have reached the disk, and only then replace the old file, so a failed write (a full disk) never
-// leaves a half file or destroys the previous one.
-namespace SafeFile {
-/// Writes `bytes` as the file `path`; an empty text on success, otherwise the message to show.
-QString write(const QString& path, const QByteArray& bytes);
-} // namespace SafeFile
+// have reached the disk, and only then replace the old file, so a failed write (a full disk) or an
+// abandoned one (a cancelled export) never leaves a half file or destroys the previous one.
+class SafeFile {
+public:
+    /// The file `path`; nothing is written before open(). Destroyed before commit(), it leaves no
+    /// file and the old one as it was.
+    explicit SafeFile(const QString& path);
+
+    /// Starts the temporary file; false when it cannot be made (error() says why).
+    bool open();
+    /// Adds `bytes` to the temporary file; false when they could not be written.
+    bool append(const QByteArray& bytes);
+    /// Checks that every byte reached the disk, then replaces the old file; false otherwise.
+    bool commit();
+    /// Why the file was not written, as the operator is told; empty while all goes well.
+    QString error() const { return m_error; }
+
+    /// Writes `bytes` as the file `path`; an empty text on success, otherwise the message to show.
+    static QString write(const QString& path, const QByteArray& bytes);
+
+private:
+    bool fail(const QString& reason);
+
+    QString m_path;
+    QSaveFile m_file;
+    QString m_error;
+};

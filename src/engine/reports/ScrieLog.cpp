@@ -1,6 +1,8 @@
 #include "reports/ScrieLog.h"
 
+#include "logging/LogStore.h"
 #include "reports/Adif.h"
+#include "reports/LineEncoder.h"
 #include "reports/LogReader.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportTotals.h"
@@ -9,64 +11,98 @@
 #include "reports/TextLog.h"
 #include "setup/SettingsFiles.h"
 
-ScrieLog::ScrieLog(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-                   const QString& appPath, const QString& yy)
-    : m_db(logDb), m_def(def), m_station(station), m_appPath(appPath), m_yy(yy) {}
+#include <QDir>
 
-bool ScrieLog::readLog(QList<LogRow>& rows, WrittenFile& failure) {
-    LogReader reader(m_db);
-    if (reader.read(0, rows))
-        return true;
-    failure.error = reader.error();
-    return false;
+namespace {
+// Contacts between two reports of progress: often enough for the bar, rarely enough to cost
+// nothing.
+constexpr qint64 kProgressStep = 1000;
+
+QString cancelled(const QString& path) {
+    return QStringLiteral("SCRIEREA FISIERULUI ") + QDir::toNativeSeparators(path) +
+           QStringLiteral(" A FOST ANULATA: NU S-A SCRIS NIMIC, FISIERUL ANTERIOR A RAMAS "
+                          "NESCHIMBAT.");
 }
+} // namespace
 
-WrittenFile ScrieLog::store(const QString& path, const ExportResult& file) {
-    if (!file.ok())
-        return {{}, {}, file.error};
-    WrittenFile w{path, {}, SafeFile::write(path, file.bytes)};
-    if (w.ok())
-        w.lines = SettingsFiles::decodeLines(file.bytes);
-    return w;
+ScrieLog::ScrieLog(Database& logDb, const ContestDef& def, const SettingsRecord& station,
+                   const QString& appPath, const QString& yy, ExportProgress progress)
+    : m_db(logDb), m_def(def), m_station(station), m_appPath(appPath), m_yy(yy),
+      m_progress(std::move(progress)) {}
+
+WrittenFile ScrieLog::stream(const QString& path, const ExportLayout& layout) {
+    LogReader reader(m_db);
+    const qint64 total = m_progress ? reader.count(0) : 0;
+    if (!reader.open(0))
+        return {{}, {}, reader.error()};
+    SafeFile file(path);
+    if (!file.open())
+        return {{}, {}, file.error()};
+    LineEncoder encoder([&file](const QByteArray& bytes) { return file.append(bytes); });
+    WrittenFile written{path, {}, {}};
+    qint64 rows = 0;
+    bool stopped = false;
+    const auto next = [&](LogRow& row) {
+        if (m_progress && rows % kProgressStep == 0 && !m_progress(rows, total)) {
+            stopped = true;
+            return false;
+        }
+        ++rows;
+        return reader.next(row);
+    };
+    const auto put = [&](const QString& line) {
+        written.lines.add(line);
+        return encoder.add(line);
+    };
+    QString rowError;
+    const bool complete = layout.write(next, put, rowError) && encoder.finish();
+    // The first reason wins; the file is renamed into place only when there is none.
+    for (const QString& reason :
+         {stopped ? cancelled(path) : QString(), reader.error(), rowError, encoder.error()}) {
+        if (!reason.isEmpty())
+            return {{}, {}, reason};
+    }
+    if (!complete || !file.commit())
+        return {{}, {}, file.error()};
+    return written;
 }
 
 WrittenFile ScrieLog::cabrillo(const CabrilloHeader& header) {
-    WrittenFile failure;
-    QList<LogRow> rows;
-    if (!readLog(rows, failure))
-        return failure;
-    return store(ReportFiles::cabrilloPath(m_appPath, m_station.myCall, m_def, m_yy),
-                 Cabrillo::write(header, rows, m_station.myCall, m_def));
+    return stream(ReportFiles::cabrilloPath(m_appPath, m_station.myCall, m_def, m_yy),
+                  Cabrillo::layout(header, m_station.myCall, m_def));
 }
 
 WrittenFile ScrieLog::textLog() {
-    WrittenFile failure;
-    QList<LogRow> rows;
-    if (!readLog(rows, failure))
-        return failure;
     const WrittenFile log =
-        store(ReportFiles::textLogPath(m_appPath, m_station.myCall, m_def, m_yy),
-              TextLog::PLogGen(m_def, m_station.myCall, rows));
+        stream(ReportFiles::textLogPath(m_appPath, m_station.myCall, m_def, m_yy),
+               TextLog::logLayout(m_def, m_station.myCall));
     if (!log.ok())
         return log;
-    return store(ReportFiles::summaryPath(m_appPath, m_station.myCall, m_def, m_yy),
-                 Summary::PSumm(m_def, m_station, ClcSum(rows), m_yy));
+    const auto stages = LogStore(m_db).Summe();
+    if (!stages)
+        return {{}, {}, QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError()};
+    const QString path = ReportFiles::summaryPath(m_appPath, m_station.myCall, m_def, m_yy);
+    const ExportResult summary = Summary::PSumm(m_def, m_station, ReportTotals::of(*stages), m_yy);
+    if (!summary.ok())
+        return {{}, {}, summary.error};
+    const QString failed = SafeFile::write(path, summary.bytes);
+    if (!failed.isEmpty())
+        return {{}, {}, failed};
+    return {path, FileExcerpt::of(SettingsFiles::decodeLines(summary.bytes)), {}};
 }
 
 WrittenFile ScrieLog::adif(const QString& typedName) {
-    WrittenFile failure{{}, {}, ReportFiles::checkArchiveName(typedName)};
-    QList<LogRow> rows;
-    if (!failure.ok() || !readLog(rows, failure))
-        return failure;
-    return store(ReportFiles::archivePath(m_appPath, typedName, QStringLiteral(".adi")),
-                 Adif::write(rows, m_def));
+    const QString refused = ReportFiles::checkArchiveName(typedName);
+    if (!refused.isEmpty())
+        return {{}, {}, refused};
+    return stream(ReportFiles::archivePath(m_appPath, typedName, QStringLiteral(".adi")),
+                  Adif::layout(m_def));
 }
 
 WrittenFile ScrieLog::textArchive(const QString& typedName) {
-    WrittenFile failure{{}, {}, ReportFiles::checkArchiveName(typedName)};
-    QList<LogRow> rows;
-    if (!failure.ok() || !readLog(rows, failure))
-        return failure;
-    return store(ReportFiles::archivePath(m_appPath, typedName, QStringLiteral(".txt")),
-                 TextLog::archive(m_def, rows));
+    const QString refused = ReportFiles::checkArchiveName(typedName);
+    if (!refused.isEmpty())
+        return {{}, {}, refused};
+    return stream(ReportFiles::archivePath(m_appPath, typedName, QStringLiteral(".txt")),
+                  TextLog::archiveLayout(m_def));
 }

@@ -6,16 +6,20 @@
 #include "setup/SettingsRecord.h"
 
 #include <QString>
-#include <QStringList>
+#include <functional>
 
 class Database;
 
-// Reads the log, builds a whole output file and writes it safely; the one place files are written.
+/// Told that `written` of `total` contacts are in the file; false when the operator cancels.
+using ExportProgress = std::function<bool(qint64 written, qint64 total)>;
+
+// Reads the log and writes an output file safely, line by line as the contacts are read; the one
+// place files are written.
 class ScrieLog {
 public:
     /// `yy` is the two-digit year of file names and titles.
     ScrieLog(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-             const QString& appPath, const QString& yy);
+             const QString& appPath, const QString& yy, ExportProgress progress = {});
 
     /// The Cabrillo log in the "Log" folder.
     WrittenFile cabrillo(const CabrilloHeader& header);
@@ -27,12 +31,13 @@ public:
     WrittenFile textArchive(const QString& typedName);
 
 private:
-    bool readLog(QList<LogRow>& rows, WrittenFile& failure);
-    static WrittenFile store(const QString& path, const ExportResult& file);
+    /// Writes the whole log as `layout` makes it into `path`: whole, or not at all.
+    WrittenFile stream(const QString& path, const ExportLayout& layout);
 
     Database& m_db;
     const ContestDef& m_def;
     const SettingsRecord& m_station;
     QString m_appPath;
     QString m_yy;
+    ExportProgress m_progress;
 };

@@ -5,14 +5,6 @@
 
 namespace {
 const QString kRule(68, u'-');
-
-QStringList contactLines(const ContestDef& def, const QList<LogRow>& rows) {
-    QStringList lines;
-    lines.reserve(rows.size());
-    for (const LogRow& row : rows)
-        lines << TextLog::logLine(def, row);
-    return lines;
-}
 } // namespace
 
 namespace TextLog {
@@ -45,15 +37,18 @@ QString logLine(const ContestDef& def, const LogRow& row) {
     return line + b.stage + QStringLiteral("   ") + b.mult + b.points;
 }
 
-ExportResult PLogGen(const ContestDef& def, const QString& myCall, const QList<LogRow>& rows) {
-    QStringList lines = PCapTab(def, myCall) + contactLines(def, rows);
-    if (!rows.isEmpty())
-        lines << kRule;
-    return ExportResult::textFile(lines);
+ExportLayout logLayout(const ContestDef& def, const QString& myCall) {
+    ExportLayout l = archiveLayout(def);
+    l.head = PCapTab(def, myCall);
+    l.tail = QStringList{kRule};
+    l.tailNeedsRows = true;
+    return l;
 }
 
-ExportResult archive(const ContestDef& def, const QList<LogRow>& rows) {
-    return ExportResult::textFile(contactLines(def, rows));
+ExportLayout archiveLayout(const ContestDef& def) {
+    ExportLayout l;
+    l.line = [&def](const LogRow& row) { return LineResult{logLine(def, row), {}}; };
+    return l;
 }
 
 } // namespace TextLog

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "logging/LogRow.h"
-#include "reports/ExportResult.h"
+#include "reports/ExportLayout.h"
 #include "setup/ContestDef.h"
 
-#include <QList>
 #include <QStringList>
 
 // The readable text log of the "Log" folder and the plain copy of the archive folder.
@@ -14,7 +13,7 @@ QStringList PCapTab(const ContestDef& def, const QString& myCall);
 /// The text line of one contact.
 QString logLine(const ContestDef& def, const LogRow& row);
 /// The text log file: header, one line per contact, and the closing rule when there are contacts.
-ExportResult PLogGen(const ContestDef& def, const QString& myCall, const QList<LogRow>& rows);
+ExportLayout logLayout(const ContestDef& def, const QString& myCall);
 /// The text archive file: the contact lines only.
-ExportResult archive(const ContestDef& def, const QList<LogRow>& rows);
+ExportLayout archiveLayout(const ContestDef& def);
 } // namespace TextLog

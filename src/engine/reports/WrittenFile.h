@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "reports/FileExcerpt.h"
 
-/// What an export wrote: the file and its lines (for the list on the screen), or why it did not.
+#include <QString>
+
+/// What an export wrote: the file and its lines as the screen lists them, or why it did not.
 struct WrittenFile {
     QString path;
-    QStringList lines;
+    FileExcerpt lines;
     QString error;
 
     bool ok() const { return error.isEmpty(); }

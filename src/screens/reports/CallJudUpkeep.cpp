@@ -30,9 +30,7 @@ void FrmAnzeigen::SortCallJud() {
         tell(QStringLiteral("BAZA DE DATE NU POATE FI CITITA: ") + q.lastError().text());
         return;
     }
-    m_callModel->setQuery(std::move(q));
-    while (m_callModel->canFetchMore())
-        m_callModel->fetchMore();
+    m_callModel->setQuery(std::move(q)); // fetches only the rows the grid shows
     ColGridA();
 }
 

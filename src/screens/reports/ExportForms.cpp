@@ -3,6 +3,7 @@
 #include "reports/ScrieLog.h"
 #include "reports/Summary.h"
 #include "screens/Widgets.h"
+#include "screens/reports/ExportProgressDialog.h"
 #include "screens/reports/FrmAnzeigen.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
@@ -206,8 +207,9 @@ CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
 }
 
 void FrmAnzeigen::ScrieLog() {
+    ExportProgressDialog dialog(this);
     ::ScrieLog writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
-                      twoDigitYear());
+                      twoDigitYear(), dialog.progress());
     const QString name = ui.TxtNameDat->text();
     WrittenFile written;
     if (m_archiveFormat == FormatAdif)
@@ -235,8 +237,18 @@ void FrmAnzeigen::ScrieLog() {
 }
 
 void FrmAnzeigen::CitLogCbr(const WrittenFile& written) {
+    // A large file is listed by its first and last lines: a list of every line would cost the
+    // operator as much as the file itself.
+    const FileExcerpt& lines = written.lines;
     ui.ListCbr->clear();
-    ui.ListCbr->addItems(written.lines);
+    ui.ListCbr->addItems(lines.head());
+    if (lines.omitted() > 0)
+        ui.ListCbr->addItem(QStringLiteral("... FISIERUL ARE %1 LINII; SE ARATA PRIMELE %2 SI "
+                                           "ULTIMELE %3 ...")
+                                .arg(lines.count())
+                                .arg(lines.head().size())
+                                .arg(lines.tail().size()));
+    ui.ListCbr->addItems(lines.tail());
     ui.ListCbr->show();
 }
 

@@ -4,6 +4,7 @@
 #include "screens/Message10.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/reports/LogByDateModel.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/Help.h"
@@ -61,7 +62,7 @@ void FrmAnzeigen::buildUi() {
 
     auto* right = new QVBoxLayout;
     ui.DBGrid1 = grid(central, "DBGrid1");
-    m_logModel = new QSqlQueryModel(this);
+    m_logModel = new LogByDateModel(m_services.logDb, this);
     ui.DBGrid1->setModel(m_logModel);
     connect(ui.DBGrid1, &QTableView::clicked, this, &FrmAnzeigen::DBGrid1_RowSelected);
     ui.DBGrid5 = grid(central, "DBGrid5");

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+class LogByDateModel;
 class QFileSystemModel;
 class QModelIndex;
 class QSqlQueryModel;
@@ -117,7 +118,7 @@ private:
 
     ScreenServices& m_services;
     AppState& m_state;
-    QSqlQueryModel* m_logModel = nullptr;
+    LogByDateModel* m_logModel = nullptr;
     QSqlQueryModel* m_callModel = nullptr;
     QFileSystemModel* m_dirModel = nullptr;
     QFileSystemModel* m_fileModel = nullptr;

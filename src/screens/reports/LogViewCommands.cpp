@@ -1,11 +1,11 @@
 #include "logging/Database.h"
 #include "logging/LogStore.h"
-#include "reports/LogDate.h"
 #include "reports/LogReader.h"
 #include "reports/PrintedLog.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogByDateModel.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
 #include "setup/GridColumns.h"
@@ -13,23 +13,19 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QTableView>
 
 // ---- totals and the log grid ----
 
 bool FrmAnzeigen::Summe() {
-    QList<LogRow> rows;
-    LogReader reader(m_services.logDb);
-    if (!reader.read(0, rows)) {
+    const auto stages = LogStore(m_services.logDb).Summe();
+    if (!stages) {
         m_totals = {};
-        tell(reader.error());
+        tell(QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ") +
+             m_services.logDb.lastError());
         return false;
     }
-    m_totals = ClcSum(rows);
+    m_totals = ReportTotals::of(*stages);
     return true;
 }
 
@@ -44,18 +40,10 @@ void FrmAnzeigen::showTotals(int stage) {
 void FrmAnzeigen::bindLog(int stage) {
     m_state.gridOwner = AppState::kGridOwnerLogView;
     m_viewStage = stage;
-    QSqlQuery q(m_services.logDb.handle());
-    q.prepare(QStringLiteral("SELECT * FROM LogGen") +
-              (stage ? QStringLiteral(" WHERE Etp = ?") : QString()) + LogDate::sqlOrder());
-    if (stage)
-        q.addBindValue(QString::number(stage));
-    if (!q.exec()) {
-        tell(QStringLiteral("LOGUL NU POATE FI CITIT: ") + q.lastError().text());
+    if (!m_logModel->show(stage)) {
+        tell(m_logModel->error());
         return;
     }
-    m_logModel->setQuery(std::move(q));
-    while (m_logModel->canFetchMore())
-        m_logModel->fetchMore();
     ui.DBGrid5->hide();
     ui.DBGrid1->show();
     ui.DBGrid1->scrollToBottom();
@@ -130,8 +118,7 @@ void FrmAnzeigen::OpBDelete_Click() {
     if (selected.isEmpty()) {
         tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
     } else {
-        const qint64 id =
-            m_logModel->record(selected.first().row()).value(QStringLiteral("ID")).toLongLong();
+        const qint64 id = m_logModel->idAt(selected.first().row());
         if (!LogStore(m_services.logDb).remove(id))
             tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
         Summe();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "logging/LogRow.h"
+#include "reports/ExportResult.h"
+#include "reports/LineResult.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+/// What an output file is made of: lines before the contacts, one line per contact, lines after.
+struct ExportLayout {
+    /// Gives the next contact in log order; false when there is none (or the walk must stop).
+    using NextRow = std::function<bool(LogRow&)>;
+    /// Takes one line of the file; false when it could not be written.
+    using PutLine = std::function<bool(const QString&)>;
+
+    QStringList head;
+    std::function<LineResult(const LogRow&)> line;
+    QStringList tail;
+    bool tailNeedsRows = false; // the tail stands under contacts only (a closing rule)
+
+    /// Puts the head, the line of each contact `next` gives and the tail; false at the first line
+    /// `put` refuses or the first contact that cannot be written (its message in `rowError`).
+    bool write(const NextRow& next, const PutLine& put, QString& rowError) const;
+    /// The whole file for `rows` in log order (Windows-1250, CRLF), or the first failure.
+    ExportResult bytesOf(const QList<LogRow>& rows) const;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "reports/LogReader.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QStringList>
+#include <QVariantList>
+
+class Database;
+
+/// The log grid's rows by real date, read a page at a time as the grid shows them, so that a log
+/// of any size costs the same to show; pages near the end are read from the end.
+class LogByDateModel : public QAbstractTableModel {
+public:
+    explicit LogByDateModel(Database& logDb, QObject* parent = nullptr);
+
+    /// Shows the whole log (stage 0) or stage 1..4; false when it cannot be read (error()).
+    bool show(int stage);
+    /// The `ID` of the contact in `row`.
+    qint64 idAt(int row) const;
+    QString error() const { return m_error; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    using Page = QList<QVariantList>;
+    const Page& page(int number) const;
+    Page readPage(int first, int count) const;
+
+    Database& m_db;
+    LogReader::Select m_select;
+    QStringList m_columns;
+    int m_rows = 0;
+    mutable QHash<int, Page> m_pages;
+    mutable QString m_error;
+};
