@@ -1,15 +1,12 @@
 #include "ScreenHarness.h"
-#include "keyer/VoiceKeyer.h"
-#include "screens/Colors.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTimer>
 
 // Sequences where the QSO screen's states combine: corrections, cancels, recoveries, stage
-// switches, deletes and repeats, each checked against the log file afterwards.
+// switches and deletes, each checked against the log file afterwards.
 
 namespace {
 QLabel* label(ScreenHarness& h, const char* name) {
@@ -252,76 +249,6 @@ private slots:
 
         QCOMPARE(h.logRows(), before);
         QCOMPARE(h.callDb.scalar(QStringLiteral("SELECT count(*) FROM CallJud")).toInt(), 1);
-    }
-
-    // A repeat stops when its screen is left, and both lines are off.
-    void repeatStopsWhenTheScreenIsLeft_data() {
-        QTest::addColumn<bool>("cw");
-        QTest::addColumn<QString>("way");
-        for (bool cw : {true, false}) {
-            const char* mode = cw ? "CW" : "SSB";
-            QTest::addRow("%s, 1_ST_PAGE", mode) << cw << "setup";
-            QTest::addRow("%s, Escape on the set-up screen", mode) << cw << "escape";
-            QTest::addRow("%s, End on the set-up screen", mode) << cw << "end";
-        }
-    }
-    void repeatStopsWhenTheScreenIsLeft() {
-        QFETCH(bool, cw);
-        QFETCH(QString, way);
-        ScreenHarness h;
-        h.voice.playTime = std::chrono::milliseconds(30);
-        h.writeRecordings();
-        QVERIFY(h.start());
-        h.clickContest("OpBCNUS");
-        h.click(h.init.get(), "OpbTest");
-        h.initBox("TxtMyCall")->setText(QStringLiteral("YO3ABC"));
-        h.initBox("TxtTime")->setText(QStringLiteral("2"));
-        h.initBox("TxtMyBezirkA")->setText(QStringLiteral("BU"));
-        h.initBox("txtContrInit")->setText(QStringLiteral("312"));
-        h.initBox("TxtCP")->setText(QStringLiteral("2"));
-        h.initBox("TxtF1")->setText(QStringLiteral("E"));
-        h.click(h.init.get(), cw ? "OpbCwJ" : "OpbSSBJ");
-        h.click(h.init.get(), cw ? "ChkCwRpt" : "ChkSSBRpt");
-        h.trigger(h.init.get(), "mnuQSOfahren");
-        QApplication::setActiveWindow(h.qso.get());
-        h.click(h.qso.get(), "Cmd1A");
-        h.click(h.qso.get(), cw ? "CmdCW" : "CmdSSB");
-        QLineEdit* pause = h.qsoBox(cw ? "txtPauseCW" : "TxtPauseSSB");
-        pause->setText(QStringLiteral("0.2"));
-        const auto transmissions = [&] {
-            return int(h.keyLine.states(FakeKeyLine::Line::Rts).count(true));
-        };
-        int atLeaving = 0;
-        auto* leave = new QTimer(h.qso.get());
-        QObject::connect(leave, &QTimer::timeout, h.qso.get(), [&] {
-            if (transmissions() < 2)
-                return;
-            leave->stop();
-            if (way == QLatin1String("setup")) {
-                h.trigger(h.qso.get(), "mnuAnfang");
-            } else {
-                QApplication::setActiveWindow(h.init.get());
-                QTest::keyClick(h.initBox("TxtMyCall"),
-                                way == QLatin1String("end") ? Qt::Key_End : Qt::Key_Escape);
-            }
-            atLeaving = transmissions();
-        });
-        leave->start(5);
-        auto* guard = new QTimer(h.qso.get());
-        bool hung = false;
-        QObject::connect(guard, &QTimer::timeout, h.qso.get(), [&] {
-            hung = true;
-            QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_Escape);
-        });
-        guard->start(std::chrono::seconds(20));
-
-        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
-
-        QVERIFY(!hung);
-        QVERIFY(atLeaving >= 2);
-        QVERIFY(transmissions() <= atLeaving); // nothing keyed once the operator left or asked
-        QVERIFY(!h.keyLine.dtr());
-        QVERIFY(!h.keyLine.rts());
     }
 };
 

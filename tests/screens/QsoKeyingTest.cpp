@@ -529,6 +529,51 @@ private slots:
         QCOMPARE(whileSending, QList<QRgb>{Colors::kGreen});
         QCOMPARE(foreColor(label), Colors::kRed);
     }
+
+    // A repeat stops when its screen is left, and both lines are off.
+    void repeatStopsWhenTheScreenIsLeft_data() {
+        QTest::addColumn<bool>("cw");
+        QTest::addColumn<QString>("way");
+        for (bool cw : {true, false}) {
+            const char* mode = cw ? "CW" : "SSB";
+            QTest::addRow("%s, 1_ST_PAGE", mode) << cw << "setup";
+            QTest::addRow("%s, Escape on the set-up screen", mode) << cw << "escape";
+            QTest::addRow("%s, End on the set-up screen", mode) << cw << "end";
+        }
+    }
+    void repeatStopsWhenTheScreenIsLeft() {
+        QFETCH(bool, cw);
+        QFETCH(QString, way);
+        ScreenHarness h;
+        h.voice.playTime = std::chrono::milliseconds(30);
+        openQso(h, cw, {{QStringLiteral("E")}, true});
+        if (QTest::currentTestFailed())
+            return;
+        QLineEdit* pause = h.qsoBox(cw ? "txtPauseCW" : "TxtPauseSSB");
+        pause->setText(QStringLiteral("0.2"));
+        int atLeaving = 0;
+        once(
+            h.qso.get(), [&] { return keyings(h.keyLine) >= 2; },
+            [&] {
+                if (way == QLatin1String("setup")) {
+                    h.trigger(h.qso.get(), "mnuAnfang");
+                } else {
+                    QApplication::setActiveWindow(h.init.get());
+                    QTest::keyClick(h.initBox("TxtMyCall"),
+                                    way == QLatin1String("end") ? Qt::Key_End : Qt::Key_Escape);
+                }
+                atLeaving = keyings(h.keyLine);
+            });
+        bool hung = false;
+        guardRepeat(h.qso.get(), h.qsoBox("TxtIndic"), hung);
+
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
+
+        QVERIFY(!hung);
+        QVERIFY(atLeaving >= 2);
+        QVERIFY(keyings(h.keyLine) <= atLeaving); // nothing keyed once the operator left or asked
+        linesOff(h.keyLine);
+    }
 };
 
 QTEST_MAIN(QsoKeyingTest)
