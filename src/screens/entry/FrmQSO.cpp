@@ -209,7 +209,7 @@ void FrmQSO::CmdCW_Click() {
     MdCw();
     ui.txtPauseCW->setVisible(m_state.cwRepeat && m_state.cwPcFlag && !m_state.offLineLog);
     ui.TxtPauseSSB->hide();
-    if (!ui.LblAnunt->isHidden() && (m_state.contestNumber < 9 || m_state.contestNumber > 30))
+    if (!ui.LblAnunt->isHidden() && m_state.contest().sentCodeIsStartNumber())
         ui.TxtRSTE2->setText(ui.LblContrInit->text());
 }
 
@@ -222,7 +222,7 @@ void FrmQSO::CmdSSB_Click() {
     ui.TxtPauseSSB->setVisible(m_state.ssbRepeat && !m_state.offLineLog);
     ui.txtPauseCW->hide();
     if (!ui.LblAnunt->isHidden()) {
-        if (m_state.contestNumber < 9 || m_state.contestNumber > 30)
+        if (m_state.contest().sentCodeIsStartNumber())
             ui.TxtRSTE2->setText(ui.LblContrInit->text());
         else if (m_state.contestNumber == 24)
             ui.TxtRSTE2->setText(QStringLiteral("001"));

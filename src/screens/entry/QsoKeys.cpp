@@ -217,7 +217,7 @@ void FrmQSO::SubRet() {
     contactToFields();
     showLookup(found);
     showDupe(m_engine.IndicInfoDubl());
-    const bool zodiac = m_state.contestNumber == 31;
+    const bool zodiac = m_state.contest().log.exchange == ExchangeKind::Zodiac;
     if (!zodiac && ui.TxtRSTR2->text().trimmed().isEmpty())
         ui.TxtRSTR2->setFocus(Qt::OtherFocusReason);
     if (zodiac && ui.TxtRstR3->text().trimmed().isEmpty())
@@ -391,8 +391,9 @@ bool FrmQSO::indicKeyPress(QChar& c) {
     }
     if (c == u' ' && m_spaceGo) {
         m_spaceGo = false;
-        const bool exchangeThere = m_state.contestNumber == 31 ? ui.TxtRstR3->text().size() > 2
-                                                               : ui.TxtRSTR2->text().size() > 2;
+        const bool zodiac = m_state.contest().log.exchange == ExchangeKind::Zodiac;
+        const bool exchangeThere =
+            zodiac ? ui.TxtRstR3->text().size() > 2 : ui.TxtRSTR2->text().size() > 2;
         if (!exchangeThere)
             SubRet();
         return true;
@@ -489,10 +490,11 @@ void FrmQSO::rstr2KeyUp() {
         ui.TxtRSTR2->setText(code);
     fieldsToContact();
     showNewMult(m_engine.codeChanged(code) || ui.LblNeu->isVisibleTo(this));
-    const int full = m_state.contestNumber == 31 ? 2 : 3;
+    const ExchangeKind exchange = m_state.contest().log.exchange;
+    const int full = exchange == ExchangeKind::Zodiac ? 2 : 3;
     if (code.size() == full && ui.TxtRSTR2->hasFocus()) {
         m_spaceGo = true;
-        codeGo(false, m_state.contestNumber != 11);
+        codeGo(false, exchange != ExchangeKind::Name); // a name is typed after, not replaced
         m_spaceGo = false;
     }
 }
@@ -584,7 +586,7 @@ void FrmQSO::ElimSp() {
 void FrmQSO::ElimSp1() {
     if (ui.TxtIndic->text().trimmed().size() < 3)
         return;
-    const int county = m_state.contestNumber == 11 ? 10 : 5;
+    const int county = m_state.contest().log.exchange == ExchangeKind::Name ? 10 : 5;
     const std::pair<QLineEdit*, int> fields[] = {
         {ui.TxtRSTE1, 5}, {ui.TxtRSTE2, 5},      {ui.TxtRSTE3, county}, {ui.TxtRSTR1, 5},
         {ui.TxtRSTR2, 5}, {ui.TxtRstR3, county}, {ui.TxtDate, 10},      {ui.TxtUTC, 7}};
