@@ -114,9 +114,10 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     init.show();
     const int status = QApplication::exec();
-    // The day's contacts are kept in a copy too; an unchanged log makes none.
-    if (logDb.isOpen() && !logDb.keepCopy())
-        dialogs.message(logDb.lastError(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
-                        Dialogs::Icon::Critical);
+    // The day's contacts and learnt counties are kept in a copy too; an unchanged file makes none.
+    for (Database* db : {&logDb, &callDb})
+        if (db->isOpen() && !db->keepCopy())
+            dialogs.message(db->lastError(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+                            Dialogs::Icon::Critical);
     return status;
 }

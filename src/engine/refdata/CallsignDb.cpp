@@ -24,8 +24,10 @@ bool CallsignDb::InCall(const QString& callsign, const QString& county) {
 }
 
 bool CallsignDb::ModifJud(const QString& callsign, const QString& county) {
-    return m_db.execAfterCopy(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"),
-                              {county, callsign});
+    // Learning runs on every logged contact: a copy of the whole table here would stall the
+    // operator's Enter. The database is copied when the program ends instead.
+    return m_db.exec(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"),
+                     {county, callsign});
 }
 
 QString CallsignDb::addByHand(const QString& typedCall, const QString& typedCounty) {
