@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LogRows.h"
 #include "TempDataFolder.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDialogs.h"
@@ -87,19 +88,7 @@ struct ScreenHarness {
         QTest::keyClick(focused(), k, m);
     }
     /// The rows of LogGen, each as its ten text columns joined by "|".
-    QStringList logRows() {
-        QStringList rows;
-        auto q =
-            logDb.select(QStringLiteral("SELECT Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
-                                        "Mult, Pct FROM LogGen ORDER BY ID"));
-        while (q && q->next()) {
-            QStringList cols;
-            for (int i = 0; i < 10; ++i)
-                cols << q->value(i).toString();
-            rows << cols.join(u'|');
-        }
-        return rows;
-    }
+    QStringList logRows() { return ::logRows(logDb); }
     /// Opens the log-view screen for `contest` as the set-up screen's "&LOG" does.
     FrmAnzeigen* openLogView(int contest) {
         if (!qso && !start())

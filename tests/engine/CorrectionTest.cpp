@@ -1,5 +1,6 @@
 #include "logging/Correction.h"
 #include "EngineFixture.h"
+#include "LogRows.h"
 
 #include <QTest>
 
@@ -16,16 +17,7 @@ qint64 log(EngineFixture& f, const QString& call, const QString& county) {
 }
 
 QStringList rows(EngineFixture& f) {
-    QStringList out;
-    auto q = f.log().select(QStringLiteral("SELECT ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
-                                           "Jud, Mult, Pct FROM LogGen ORDER BY ID"));
-    while (q && q->next()) {
-        QStringList cols;
-        for (int i = 0; i < 11; ++i)
-            cols << q->value(i).toString();
-        out << cols.join(u'|');
-    }
-    return out;
+    return logRows(f.log(), true);
 }
 } // namespace
 
