@@ -117,35 +117,6 @@ private slots:
         QVERIFY(!q->next());
     }
 
-    void likePrefixTakesTypedWildcardsLiterally_data() {
-        QTest::addColumn<QString>("beginning");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("plain") << QStringLiteral("YO3") << QStringList{"YO3%A", "YO3AB", "YO3_B"};
-        QTest::newRow("percent") << QStringLiteral("YO3%") << QStringList{"YO3%A"};
-        QTest::newRow("underscore") << QStringLiteral("YO3_") << QStringList{"YO3_B"};
-        QTest::newRow("backslash") << QStringLiteral("YO\\") << QStringList{"YO\\X"};
-        QTest::newRow("empty") << QString() << QStringList{"YO3%A", "YO3AB", "YO3_B", "YO\\X"};
-    }
-    void likePrefixTakesTypedWildcardsLiterally() {
-        QFETCH(QString, beginning);
-        QFETCH(QStringList, expected);
-        TempDataFolder dir;
-        QVERIFY(dir.createDatabase(LogFile));
-        Database db(QStringLiteral("LogDb"));
-        QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
-        for (const char* call : {"YO3%A", "YO3AB", "YO3_B", "YO\\X"})
-            QVERIFY(db.exec(QStringLiteral("INSERT INTO LogGen (Callsign) VALUES (?)"),
-                            {QString::fromLatin1(call)}));
-        auto q = db.select(QStringLiteral("SELECT Callsign FROM LogGen WHERE Callsign LIKE ? "
-                                          "ESCAPE '\\' ORDER BY Callsign"),
-                           {Database::likePrefix(beginning)});
-        QVERIFY2(q.has_value(), qPrintable(db.lastError()));
-        QStringList found;
-        while (q->next())
-            found << q->value(0).toString();
-        QCOMPARE(found, expected);
-    }
-
     void hasTable_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<bool>("exists");

@@ -35,10 +35,7 @@ private slots:
         Database db(QStringLiteral("LogReaderTest"));
         QCOMPARE(db.open(dir.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
         for (const LogRow& r : ReportFixture::entered(0))
-            QVERIFY(db.exec(
-                "INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
-                "Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct}));
+            QVERIFY(LogStore(db).insert(r));
         LogReader reader(db);
         QList<LogRow> rows;
         QVERIFY(reader.read(stage, rows));

@@ -2,6 +2,7 @@
 #include "TempDataFolder.h"
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
+#include "logging/LogStore.h"
 #include "setup/ContestCatalog.h"
 
 #include <QDir>
@@ -27,12 +28,7 @@ public:
             m_ok = m_ok && QDir(m_dir.path()).mkpath("Log") && QDir(m_dir.path()).mkpath("ARHIVA");
     }
     bool ok() const { return m_ok; }
-    bool add(const LogRow& r) {
-        return m_db.exec(
-            "INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, "
-            "Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct});
-    }
+    bool add(const LogRow& r) { return LogStore(m_db).insert(r).has_value(); }
     ScrieLog writer(ExportProgress progress = {}) {
         return ScrieLog(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07",
                         std::move(progress));

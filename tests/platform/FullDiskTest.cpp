@@ -2,6 +2,7 @@
 #include "TempDataFolder.h"
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
+#include "logging/LogStore.h"
 #include "platform/QtPrintSink.h"
 #include "reports/ScrieLog.h"
 #include "setup/ContestCatalog.h"
@@ -130,10 +131,7 @@ private slots:
         QVERIFY(m_log.createDatabases());
         QCOMPARE(m_db.open(m_log.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
         for (const LogRow& r : ReportFixture::entered(35))
-            QVERIFY(m_db.exec(
-                "INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
-                "Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct}));
+            QVERIFY(LogStore(m_db).insert(r));
     }
 
     void oldFileKept_data() {

@@ -187,11 +187,3 @@ QString Database::writeProblem() {
             .arg(QDir::toNativeSeparators(file.absolutePath()));
     return QStringLiteral("discul nu permite scrierea (") + error + u')';
 }
-
-QString Database::likePrefix(const QString& beginning) {
-    QString pattern = beginning;
-    pattern.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('%'), QStringLiteral("\\%"))
-        .replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return pattern + QLatin1Char('%');
-}

@@ -51,10 +51,6 @@ public:
     QVariant lastInsertId() const { return m_lastInsertId; }
     QString lastError() const { return m_lastError; }
 
-    /// A bound pattern for `LIKE ? ESCAPE '\'` matching values that start with `beginning`; a typed
-    /// `%`, `_` or `\` is taken literally.
-    static QString likePrefix(const QString& beginning);
-
 private:
     std::optional<QSqlQuery> prepared(const QString& sql, const QVariantList& values);
 
