@@ -51,7 +51,7 @@ struct ScreenHarness {
     /// Creates the screens and runs the set-up screen's start-up; false when it asked to end.
     bool start() {
         qso = std::make_unique<FrmQSO>(services);
-        qso->Form_Load();
+        qso->load();
         init = std::make_unique<FrmInit>(services, *qso);
         const bool go = init->Form_Load();
         init->show();

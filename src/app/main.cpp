@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
                             realtime};
 
     FrmQSO qso(services);
-    qso.Form_Load();
+    qso.load();
     FrmInit init(services, qso);
 
     // A start-up that could not open the databases ends with a failure status for the script

@@ -436,8 +436,6 @@ private slots:
         h.trigger(h.init.get(), "mnuInpLog");
         QVERIFY(h.state.offLineLog);
         QCOMPARE(h.initBox("TxtST")->text(), QStringLiteral("00:00"));
-        QCOMPARE(h.qsoBox("TxtDate")->text(), h.initBox("TxtSD")->text());
-        QVERIFY(h.find<QLabel>(h.qso.get(), "LblOffLine")->isVisibleTo(h.qso.get()));
 
         QSignalSpy logView(h.init.get(), &FrmInit::logViewRequested);
         h.trigger(h.init.get(), "mnuLog");

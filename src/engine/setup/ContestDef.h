@@ -59,4 +59,16 @@ struct ContestDef {
     bool hasCabrillo() const { return presentation != Presentation::Caras; }
     /// True when "#3" sends the code cut ("007" as "TT7", "042" as "T42") in CW messages.
     bool cutsSentCodeInCw() const { return number >= 11 && number <= 29; }
+    /// True when the QSO screen starts its sent serial after the code handed over.
+    bool continuesSerialAtStart() const { return number >= 11 && number <= 29; }
+    /// True when choosing SSB also chooses stage 1A.
+    bool ssbChoosesFirstStage() const;
+    /// True when SSB chosen before a stage starts the sent serial at "001".
+    bool ssbStartsSerialAtOne() const;
+    /// True when the QSO screen starts with "YO" and the whole sent exchange filled in.
+    bool prefillsExchangeAtStart() const { return presentation == Presentation::Martisor; }
+    /// True when the mode buttons and the keyer show once stage 1A or 1B is chosen.
+    bool modesFollowFirstStages() const;
+    /// True when the received county field is wide enough for a club word.
+    bool widensCountyField() const;
 };

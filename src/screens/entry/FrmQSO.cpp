@@ -3,12 +3,10 @@
 #include "keyer/MorseTiming.h"
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
-#include "screens/ContestPresentation.h"
 #include "screens/Message10.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "seams/Clock.h"
-#include "seams/Dialogs.h"
 #include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
 #include "setup/GridColumns.h"
@@ -17,28 +15,62 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
-#include <QSqlError>
 #include <QTableView>
 #include <QTimer>
 
 using namespace Widgets;
 
 namespace {
-const QString kTitle = QStringLiteral("VELT");
+EntryServices entryServices(ScreenServices& s) {
+    return {s.state,   s.logDb,   s.callDb, s.specials, s.clock,
+            s.dialogs, s.keyLine, s.voice,  s.realtime};
+}
 
+// The county list's height in twips for a callsign's call area, 0 to leave it as it is.
+int countyListHeight(const QString& call, float scaleX) {
+    if (call.startsWith(QLatin1String("ER")))
+        return 2100;
+    static const QStringList romanian{QStringLiteral("YO"), QStringLiteral("YR"),
+                                      QStringLiteral("YQ"), QStringLiteral("YP")};
+    if (call.size() < 3 || !romanian.contains(call.left(2)))
+        return 0;
+    const bool small = scaleX < 1.0f;
+    switch (call.at(2).unicode()) {
+    case '2':
+        return small ? 1000 : 0;
+    case '3':
+        return small ? 500 : 0;
+    case '4':
+        return 1200;
+    case '5':
+    case '9':
+        return 1600;
+    case '6':
+        return small ? 1250 : 0;
+    case '7':
+    case '8':
+        return 1400;
+    default:
+        return 0;
+    }
+}
+
+void setTextIfChanged(QLineEdit* field, const QString& text) {
+    if (field->text() != text)
+        field->setText(text);
+}
 } // namespace
 
 FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state),
-      m_engine(services.state, services.logDb, services.callDb, services.specials, services.clock),
-      m_keys(this), m_port(services.keyLine), m_cw(m_port, services.realtime),
-      m_voice(m_port, services.voice), m_wpm(MorseTiming::kOpeningSpeed) {
+      m_entry(entryServices(services)), m_keys(this) {
     setObjectName(QStringLiteral("FrmQSO"));
     buildUi();
     buildMenus();
@@ -53,12 +85,16 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
             if (const int added = m_grid->fetchOlder())
                 ui.DBGrid1->scrollTo(m_grid->index(added, 0), QAbstractItemView::PositionAtTop);
     });
+    connect(&m_entry, &QsoEntry::changed, this, [this] {
+        renderKeyer();
+        renderStageAndMode();
+    });
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &FrmQSO::tick);
     m_clock->start();
     tick();
-    ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
+    renderKeyer();
     // End and Escape stop a message or a repeat from whichever screen has the keyboard.
     qApp->installEventFilter(this);
 }
@@ -66,39 +102,251 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
 FrmQSO::~FrmQSO() = default;
 
 void FrmQSO::closeEvent(QCloseEvent* event) {
-    abortKeying(); // a message under way stops with both lines off
+    m_entry.abortKeying(); // a message under way stops with both lines off
     QMainWindow::closeEvent(event);
 }
 
 void FrmQSO::hideEvent(QHideEvent* event) {
     // Nobody is at this screen any more: nothing may go on keying the transmitter.
-    abortKeying();
+    m_entry.abortKeying();
     QMainWindow::hideEvent(event);
 }
 
-// ---- load ----
+bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() != this) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_End)
+            m_entry.abortKeying();
+        return false;
+    }
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::FocusIn && m_fields.contains(field)) {
+        act([&] { m_entry.focusEntered(m_fields.value(field)); });
+    } else if (event->type() == QEvent::MouseButtonDblClick &&
+               (watched == ui.TxtDate || watched == ui.TxtUTC)) {
+        field->clear();
+        return true;
+    } else if (watched == ui.DBGrid1 && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        deleteSelectedContact();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
-void FrmQSO::Form_Load() {
+// ---- keys and actions ----
+
+void FrmQSO::attachField(QLineEdit* widget, EntryField field) {
+    m_fields.insert(widget, field);
+    connect(widget, &QLineEdit::textChanged, this,
+            [this, field](const QString& text) { m_entry.setText(field, text); });
+    using H = FieldKeys::Handlers;
+    m_keys.attach(widget, H{[this, field](QKeyEvent& e) {
+                                bool swallow = false;
+                                act([&] {
+                                    swallow = m_entry.keyDown(
+                                        field, {e.key(), e.modifiers(), FieldKeys::typedChar(e)});
+                                });
+                                return swallow;
+                            },
+                            [this, field](QChar& c) {
+                                bool swallow = false;
+                                act([&] { swallow = m_entry.keyPress(field, c); });
+                                return swallow;
+                            },
+                            [this, field](QKeyEvent&) { act([&] { m_entry.keyUp(field); }); }});
+}
+
+void FrmQSO::attachKeys() {
+    const std::pair<QLineEdit*, EntryField> fields[] = {
+        {ui.TxtIndic, EntryField::Callsign},     {ui.TxtRSTR1, EntryField::RstReceived},
+        {ui.TxtRSTR2, EntryField::CodeReceived}, {ui.TxtRstR3, EntryField::CountyReceived},
+        {ui.TxtRSTE1, EntryField::RstSent},      {ui.TxtRSTE2, EntryField::CodeSent},
+        {ui.TxtRSTE3, EntryField::CountySent},   {ui.TxtDate, EntryField::Date},
+        {ui.TxtUTC, EntryField::Time},           {ui.txtPauseCW, EntryField::PauseCw},
+        {ui.TxtPauseSSB, EntryField::PauseSsb}};
+    for (const auto& [widget, field] : fields) {
+        attachField(widget, field);
+        widget->installEventFilter(this);
+    }
+    for (int i = 0; i < 7; ++i)
+        attachField(ui.TxtF[i],
+                    static_cast<EntryField>(static_cast<int>(EntryField::Message1) + i));
+    // The first two messages take no keys of their own: Enter in them is only a character.
+    for (int i = 0; i < 2; ++i)
+        m_keys.attach(ui.TxtF[i], {});
+    ui.DBGrid1->installEventFilter(this);
+    connect(ui.list1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { act([&] { m_entry.chooseCounty(item->text()); }); });
+    const std::pair<QRadioButton*, CwWeight> weights[] = {
+        {ui.OpB50, CwWeight::OpB50}, {ui.OpB62, CwWeight::OpB62}, {ui.Opb75, CwWeight::Opb75}};
+    for (const auto& [button, weight] : weights)
+        connect(button, &QRadioButton::clicked, this, [this, weight] {
+            m_entry.setWeight(weight);
+            if (ui.TxtIndic->isEnabled())
+                focusAt(ui.TxtIndic, static_cast<int>(ui.TxtIndic->text().trimmed().size()));
+        });
+}
+
+QList<QLineEdit*> FrmQSO::entryFields() const {
+    return {ui.TxtIndic, ui.TxtRSTE1, ui.TxtRSTE2, ui.TxtRSTE3,
+            ui.TxtRSTR1, ui.TxtRSTR2, ui.TxtRstR3};
+}
+
+void FrmQSO::act(const std::function<void()>& action) {
+    action();
+    render();
+}
+
+void FrmQSO::chooseStage(int stage) {
+    act([&] { m_entry.chooseStage(stage); });
+    ui.DBGrid1->setEnabled(true);
+    if (m_state.contest().modesFollowFirstStages() && stage <= 2) {
+        for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
+            b->show();
+            b->setEnabled(true);
+        }
+    }
+}
+
+void FrmQSO::deleteSelectedContact() {
+    const QModelIndex current = ui.DBGrid1->currentIndex();
+    if (current.isValid())
+        act([&] { m_entry.deleteContact(m_grid->idAt(current.row())); });
+}
+
+// ---- load and hand-over ----
+
+void FrmQSO::load() {
     // Another display than the four keeps the design layout here, without a message.
     const LayoutFactors f = LayoutFactors::forDisplay(m_services.metrics.displaySize());
     m_state.scaleX = f.scaleX;
     m_state.scaleY = f.scaleY;
     applyLayout(f);
-    ColGrid();
-    if (m_state.returnToSetup) {
-        ui.mnuRecup->setEnabled(false);
-        const bool chosen = m_state.stage != 0 && (m_state.qsoMode == QLatin1String("CW") ||
-                                                   m_state.qsoMode == QLatin1String("SSB"));
-        ui.LblAnunt->setVisible(!chosen);
-        CulVerde();
-        ui.TxtEroare->hide();
+    layOutGrid();
+    if (m_state.returnToSetup)
+        render();
+}
+
+void FrmQSO::start() {
+    show();
+    m_entry.start();
+    for (int i = 0; i < 7; ++i)
+        setTextIfChanged(ui.TxtF[i], m_entry.text(static_cast<EntryField>(
+                                         static_cast<int>(EntryField::Message1) + i)));
+    if (m_state.stage >= 1 && m_state.stage <= 4)
+        chooseStage(m_state.stage);
+    render();
+}
+
+void FrmQSO::setSentCode(const QString& code) {
+    m_entry.setSentCode(code);
+    ui.LblContrInit->setText(code);
+}
+
+// ---- rendering ----
+
+void FrmQSO::render() {
+    renderFields();
+    const bool open = m_entry.phase() != EntryPhase::Closed;
+    ui.LblAnunt->setVisible(!open && !m_state.contest().prefillsExchangeAtStart());
+    for (QLineEdit* e : entryFields())
+        e->setEnabled(open);
+    ui.LblMyCall->setText(m_state.settings.myCall);
+    ui.LblMyBezirk->setText(m_state.settings.myJudet);
+    ui.LblContrInit->setText(m_entry.sentLabel());
+    ui.LblOffLine->setVisible(m_state.offLineLog);
+    for (QLineEdit* e : {ui.TxtDate, ui.TxtUTC})
+        if (m_state.offLineLog)
+            setBackColor(e, Colors::kYellow);
+    ui.CmdEnterCall->setEnabled(m_entry.logEnabled());
+    ui.LblNeu->setVisible(m_entry.newMultiplier());
+    static const QRgb marks[] = {Colors::kYellow, Colors::kGreen, Colors::kRed};
+    setBackColor(ui.TxtIndic, marks[static_cast<int>(m_entry.callsignMark())]);
+    ui.Frame3->setVisible(m_entry.duplicateShown());
+    ui.TxtEroare->setText(m_entry.errorText());
+    ui.TxtEroare->setVisible(m_entry.errorShown());
+    ui.Frame2->setVisible(m_entry.stationShown());
+    ui.FramMyData->setVisible(m_entry.stationShown());
+    const QStringList& choices = m_entry.countyChoices();
+    if (choices.isEmpty()) {
+        ui.list1->clear();
+        ui.list1->hide();
+    } else if (ui.list1->count() != choices.size()) {
+        if (const int height =
+                countyListHeight(m_entry.text(EntryField::Callsign).trimmed(), m_state.scaleX))
+            ui.list1->setFixedHeight(twips(height, m_state.scaleY));
+        ui.list1->clear();
+        ui.list1->addItems(choices);
+        ui.list1->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
+        ui.list1->show();
+    }
+    ui.mnuRecup->setEnabled(m_entry.recoveryEnabled());
+    renderStageAndMode();
+    renderResults();
+    renderBoard();
+    renderKeyer();
+    renderGrid();
+    renderFocus();
+}
+
+void FrmQSO::renderFields() {
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
+        setTextIfChanged(it.key(), m_entry.text(it.value()));
+}
+
+void FrmQSO::renderFocus() {
+    const FocusRequest& f = m_entry.focus();
+    if (f.serial == m_focusShown)
+        return;
+    m_focusShown = f.serial;
+    QLineEdit* field = m_fields.key(f.field);
+    if (!field || !field->isEnabled())
+        return;
+    switch (f.caret) {
+    case Caret::Keep:
+        field->setFocus(Qt::OtherFocusReason);
+        break;
+    case Caret::At:
+        focusAt(field, f.position);
+        break;
+    case Caret::AtEnd:
+        focusAt(field, static_cast<int>(field->text().trimmed().size()));
+        break;
+    case Caret::SelectAll:
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        break;
+    case Caret::Middle:
+        field->setFocus(Qt::OtherFocusReason);
+        field->setSelection(1, 1);
+        break;
     }
 }
 
-// ---- stage and mode ----
+void FrmQSO::renderStageAndMode() {
+    const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
+    const int stage = m_entry.shownStage();
+    const bool correcting = m_entry.phase() == EntryPhase::Correcting;
+    for (int i = 0; i < 4; ++i) {
+        // A correction shows only the stage of the contact it edits.
+        if (correcting)
+            marks[i]->setVisible(i + 1 == stage);
+        else if (stage != 0)
+            marks[i]->show();
+        setForeColor(marks[i], i + 1 == stage ? Colors::kMagenta : Colors::kLightGrey);
+    }
+    const bool modeShown = m_state.qsoMode != QLatin1String("00") || correcting;
+    if (modeShown) {
+        const bool cw = m_entry.shownCw();
+        setForeColor(ui.LblCW, cw ? Colors::kMagenta : Colors::kLightGrey);
+        setForeColor(ui.LblSSB, cw ? Colors::kLightGrey : Colors::kMagenta);
+    }
+}
 
-void FrmQSO::showResults() {
-    const auto rows = m_engine.Frame5();
+void FrmQSO::renderResults() {
+    const auto rows = m_entry.results();
     for (int r = 0; r < 4; ++r) {
         ui.LblBand[r]->setText(rows[r].band);
         ui.LblQSO[r]->setText(rows[r].qso);
@@ -107,464 +355,78 @@ void FrmQSO::showResults() {
     }
 }
 
-void FrmQSO::clearContactInHand() {
-    fieldsToContact();
-    if (m_engine.contactInHand())
-        AbbruchX();
-}
-
-void FrmQSO::markStage(int stage) {
-    const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
-    for (int i = 0; i < 4; ++i) {
-        marks[i]->show();
-        setForeColor(marks[i], i + 1 == stage ? Colors::kMagenta : Colors::kLightGrey);
-    }
-}
-
-void FrmQSO::refreshBoard() {
-    CulVerde();
-    for (const QString& code : m_engine.TabMult(m_state.stage).grey)
-        CulGri(code);
-}
-
-void FrmQSO::refreshTotals() {
-    if (!m_engine.Summe())
-        m_services.dialogs.message(QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !"),
-                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    showResults();
-}
-
-void FrmQSO::B(int stage) {
-    if (stage < 1 || stage > 4)
-        return;
-    clearContactInHand();
-    m_engine.Init(stage);
-    markStage(stage);
-    ui.DBGrid1->setEnabled(true);
-    if (m_state.qsoMode == QLatin1String("CW") || m_state.qsoMode == QLatin1String("SSB"))
-        ui.LblAnunt->hide();
-    refreshBoard();
-    if (m_state.contestNumber == 2 && stage <= 2) {
-        for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
-            b->show();
-            b->setEnabled(true);
-        }
-        if (m_state.cwPcFlag) {
-            ui.FramTxtCw->show();
-            ui.FrmCwProgr->show();
-        }
-    }
-    refreshTotals();
-    m_state.stage = stage;
-    if (ui.LblAnunt->isHidden()) {
-        YesEnabl();
-        YOIN();
-        GoIndicSetFocus();
-    }
-    ViewLogB();
-}
-
-void FrmQSO::markMode(bool cw) {
-    setForeColor(ui.LblCW, cw ? Colors::kMagenta : Colors::kLightGrey);
-    setForeColor(ui.LblSSB, cw ? Colors::kLightGrey : Colors::kMagenta);
-}
-
-void FrmQSO::afterModeChosen(const QString& report) {
-    if (m_state.stage != 0)
-        ui.LblAnunt->hide();
-    if (ui.LblAnunt->isHidden()) {
-        YesEnabl();
-        YOIN();
-    }
-    ui.TxtRSTE1->setText(report);
-    ui.TxtRSTE3->setText(ui.LblMyBezirk->text());
-    ui.TxtRSTR1->setText(report);
-}
-
-void FrmQSO::MdCw() {
-    markMode(true);
-    m_state.qsoMode = QStringLiteral("CW");
-    if (m_state.cwPcFlag) {
-        ui.FrmCwProgr->show();
-        ui.FramTxtCw->show();
-    }
-    afterModeChosen(QStringLiteral("599"));
-}
-
-void FrmQSO::MdSSB() {
-    markMode(false);
-    m_state.qsoMode = QStringLiteral("SSB");
-    ui.FrmCwProgr->hide();
-    ui.FramTxtCw->hide();
-    if (m_state.contestNumber == 13)
-        B(1);
-    afterModeChosen(QStringLiteral("59"));
-}
-
-void FrmQSO::CmdCW_Click() {
-    clearContactInHand();
-    m_state.qsoMode = QStringLiteral("CW");
-    if (m_state.contest().serialSent())
-        MaxRap();
-    MdCw();
-    ui.txtPauseCW->setVisible(m_state.cwRepeat && m_state.cwPcFlag && !m_state.offLineLog);
-    ui.TxtPauseSSB->hide();
-    if (!ui.LblAnunt->isHidden() && m_state.contest().sentCodeIsStartNumber())
-        ui.TxtRSTE2->setText(ui.LblContrInit->text());
-}
-
-void FrmQSO::CmdSSB_Click() {
-    clearContactInHand();
-    m_state.qsoMode = QStringLiteral("SSB");
-    if (m_state.contest().serialSent())
-        MaxRap();
-    MdSSB();
-    ui.TxtPauseSSB->setVisible(m_state.ssbRepeat && !m_state.offLineLog);
-    ui.txtPauseCW->hide();
-    if (!ui.LblAnunt->isHidden()) {
-        if (m_state.contest().sentCodeIsStartNumber())
-            ui.TxtRSTE2->setText(ui.LblContrInit->text());
-        else if (m_state.contestNumber == 24)
-            ui.TxtRSTE2->setText(QStringLiteral("001"));
-    }
-}
-
-void FrmQSO::MaxRap() {
-    fieldsToContact();
-    ui.TxtRSTE2->setText(m_engine.MaxRap());
-}
-
-// ---- entry fields ----
-
-QList<QLineEdit*> FrmQSO::entryFields() const {
-    return {ui.TxtIndic, ui.TxtRSTE1, ui.TxtRSTE2, ui.TxtRSTE3,
-            ui.TxtRSTR1, ui.TxtRSTR2, ui.TxtRstR3};
-}
-
-void FrmQSO::NoEnabl() {
-    for (QLineEdit* e : entryFields())
-        e->setEnabled(false);
-}
-
-void FrmQSO::YesEnabl() {
-    for (QLineEdit* e : entryFields())
-        e->setEnabled(true);
-    ui.TxtDate->setEnabled(true);
-    ui.TxtUTC->setEnabled(true);
-}
-
-void FrmQSO::YOIN() {
-    fieldsToContact();
-    ui.TxtIndic->setText(m_engine.YOIN());
-    if (m_state.contest().log.yoinFocus && ui.LblAnunt->isHidden())
-        GoIndicSetFocus();
-}
-
-void FrmQSO::GoIndicSetFocus() {
-    focusAt(ui.TxtIndic, static_cast<int>(ui.TxtIndic->text().trimmed().size()));
-}
-
-void FrmQSO::GoRSTR2SetFocus() {
-    focusAt(ui.TxtRSTR2, static_cast<int>(ui.TxtRSTR2->text().trimmed().size()));
-}
-
-void FrmQSO::fieldsToContact() {
-    QsoContact& c = m_engine.contact();
-    c.callsign = ui.TxtIndic->text();
-    c.date = ui.TxtDate->text();
-    c.utc = ui.TxtUTC->text();
-    c.rstRcvd = ui.TxtRSTR1->text();
-    c.codRcvd = ui.TxtRSTR2->text();
-    c.judRcvd = ui.TxtRstR3->text();
-    c.rstSent = ui.TxtRSTE1->text();
-    c.codSent = ui.TxtRSTE2->text();
-    c.judSent = ui.TxtRSTE3->text();
-}
-
-void FrmQSO::contactToFields() {
-    const QsoContact& c = m_engine.contact();
-    const std::pair<QLineEdit*, const QString*> pairs[] = {
-        {ui.TxtIndic, &c.callsign}, {ui.TxtDate, &c.date},     {ui.TxtUTC, &c.utc},
-        {ui.TxtRSTR1, &c.rstRcvd},  {ui.TxtRSTR2, &c.codRcvd}, {ui.TxtRstR3, &c.judRcvd},
-        {ui.TxtRSTE1, &c.rstSent},  {ui.TxtRSTE2, &c.codSent}, {ui.TxtRSTE3, &c.judSent}};
-    for (const auto& [field, value] : pairs)
-        if (field->text() != *value)
-            field->setText(*value);
-}
-
-void FrmQSO::setSentCode(const QString& code) {
-    ui.LblContrInit->setText(code);
-    m_engine.setSentCode(code);
-}
-
-// ---- board, grid, results ----
-
-void FrmQSO::CulVerde() {
-    for (const QString& code : CountyBoard::CulVerde(m_state.contest()))
+void FrmQSO::renderBoard() {
+    const QStringList& worked = m_entry.workedCounties();
+    const QStringList shown = CountyBoard::CulVerde(m_state.contest());
+    for (const QString& code : shown)
         if (QLabel* l = m_board.value(code))
-            setBackColor(l, Colors::kGreen);
+            setBackColor(l, worked.contains(code) ? Colors::kLightGrey : Colors::kGreen);
 }
 
-void FrmQSO::CulGri(const QString& code) {
-    if (QLabel* l = m_board.value(code))
-        setBackColor(l, Colors::kLightGrey);
+void FrmQSO::renderKeyer() {
+    const bool cw = m_state.qsoMode == QLatin1String("CW");
+    const bool keyedCw = cw && m_state.cwPcFlag;
+    if (m_state.qsoMode != QLatin1String("00")) {
+        ui.FramTxtCw->setVisible(keyedCw);
+        ui.FrmCwProgr->setVisible(keyedCw);
+    }
+    ui.txtPauseCW->setVisible(keyedCw && m_state.cwRepeat && !m_state.offLineLog);
+    ui.TxtPauseSSB->setVisible(m_state.qsoMode == QLatin1String("SSB") && m_state.ssbRepeat &&
+                               !m_state.offLineLog);
+    ui.LblWPM->setText(MorseTiming::lblWpm(m_entry.wpm()));
+    const int sending = m_entry.sendingKey();
+    for (int i = 0; i < 7; ++i)
+        setForeColor(ui.LblF[i], i + 1 == sending ? Colors::kGreen : Colors::kRed);
+    setBackColor(ui.TxtF[0],
+                 m_state.cwRepeat || m_state.ssbRepeat ? Colors::kGreen : Colors::kYellow);
+    const Transmission t = m_entry.transmission();
+    const bool sendingCw = cw && (t == Transmission::Sending || t == Transmission::Repeating);
+    ui.TxtCwCurent->setVisible(sendingCw);
+    ui.TxtCwCurent->setText(sendingCw ? m_entry.sentSoFar() : QString());
+    const QRgb waiting = Colors::kRed;
+    if (cw)
+        setBackColor(ui.txtPauseCW, t == Transmission::RepeatWaiting ? waiting : Colors::kYellow);
+    else
+        setBackColor(ui.TxtPauseSSB, t == Transmission::RepeatWaiting ? waiting
+                                     : t == Transmission::Repeating   ? Colors::kGreen
+                                                                      : Colors::kLightCyan);
 }
 
-void FrmQSO::ColGrid() {
+void FrmQSO::layOutGrid() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
         GridColumns::ColGrid(m_state.scaleX, m_state.contest().presentation == Presentation::Caras,
                              false));
 }
 
-void FrmQSO::ViewLogB() {
+void FrmQSO::renderGrid() {
+    if (m_entry.gridSerial() == m_gridShown)
+        return;
+    m_gridShown = m_entry.gridSerial();
     if (m_state.stage < 1 || m_state.stage > 4 || !m_services.logDb.isOpen())
         return;
     // The refresh moves the scroll bar through its top: no older page for that.
     m_showingNewest = true;
-    m_grid->showStage(m_state.stage);
-    ColGrid();
-    const int last = m_grid->rowCount() - 1;
-    if (last >= 0) {
-        ui.DBGrid1->selectRow(last);
-        ui.DBGrid1->scrollToBottom();
-    }
-    m_showingNewest = false;
-}
-
-void FrmQSO::partialSearch(const QString& beginning) {
-    if (m_state.stage < 1 || m_state.stage > 4 || !m_services.logDb.isOpen())
-        return;
-    m_showingNewest = true;
-    m_grid->showCallsignsFrom(beginning);
-    ColGrid();
-    m_showingNewest = false;
-}
-
-// ---- logging ----
-
-void FrmQSO::showNewMult(bool shown) {
-    ui.LblNeu->setVisible(shown);
-}
-
-bool FrmQSO::VerifLog() {
-    fieldsToContact();
-    const QString shortField = m_engine.VerifLog();
-    if (shortField.isEmpty())
-        return true;
-    if (auto* f = findChild<QLineEdit*>(shortField))
-        focusAt(f, static_cast<int>(f->text().size()));
-    return false;
-}
-
-void FrmQSO::dateIncomplete() {
-    m_services.dialogs.message(QStringLiteral("Date incomplete. Nu se poate loga!!"), kTitle,
-                               Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    ViewLogB();
-    VerifLog();
-}
-
-void FrmQSO::Enter() {
-    fieldsToContact();
-    const EnterResult r = m_engine.Enter();
-    if (r.status == EnterResult::Status::Duplicate) {
-        // A duplicate is shown, never logged.
-        setBackColor(ui.TxtIndic, Colors::kRed);
-        ui.Frame3->show();
-        ui.CmdEnterCall->setEnabled(false);
-        return;
-    }
-    if (r.status != EnterResult::Status::Logged) {
-        m_services.dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
-                                   r.status == EnterResult::Status::InsertFailed
-                                       ? Dialogs::Icon::Critical
-                                       : Dialogs::Icon::Exclamation);
-        return;
-    }
-    if (r.corrected) {
-        // The corrected row may have taken its multiplier away, or moved it.
-        refreshBoard();
-        showCurrentStageAndMode();
-    } else if (!r.greyLabel.isEmpty()) {
-        CulGri(r.greyLabel);
-    }
-    ui.Frame3->hide();
-    showResults();
-    ui.LblContrInit->setText(m_engine.labels().LblContrInit);
-    contactToFields();
-    ui.TxtEroare->clear();
-    ui.TxtEroare->hide();
-    showNewMult(false);
-    setBackColor(ui.TxtIndic, Colors::kYellow);
-    ui.CmdEnterCall->setEnabled(false);
-    ViewLogB();
-    YOIN();
-    ui.Frame2->show();
-    ui.FramMyData->show();
-    ui.list1->clear();
-    ui.list1->hide();
-    ui.mnuRecup->setEnabled(false);
-    if (r.totalsFailed)
-        m_services.dialogs.message(QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !"),
-                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    if (r.learnFailed)
-        m_services.dialogs.message(
-            QStringLiteral("BAZA DE DATE A INDICATIVELOR NU A PUTUT FI ACTUALIZATA !"), kTitle,
-            Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-}
-
-// ---- correction ----
-
-void FrmQSO::MemUndo() {
-    fieldsToContact();
-    QsoSnapshot s;
-    s.contact = m_engine.contact();
-    s.correction = m_engine.correction();
-    s.callsignColour = ui.TxtIndic->palette().color(QPalette::Base).rgb();
-    s.error = ui.TxtEroare->text();
-    s.errorColour = ui.TxtEroare->palette().color(QPalette::Base).rgb();
-    s.errorVisible = ui.TxtEroare->isVisibleTo(this);
-    s.newMult = ui.LblNeu->isVisibleTo(this);
-    s.logEnabled = ui.CmdEnterCall->isEnabled();
-    s.frame2 = ui.Frame2->isVisibleTo(this);
-    s.frame3 = ui.Frame3->isVisibleTo(this);
-    m_snapshot = s;
-}
-
-void FrmQSO::mnuRecup_Click() {
-    ui.mnuRecup->setEnabled(false);
-    if (!m_snapshot)
-        return;
-    const QsoSnapshot& s = *m_snapshot;
-    fieldsToContact();
-    QsoContact restored = s.contact;
-    if (s.correction) {
-        // Back to the correction of the same row, never a new contact.
-        m_engine.resumeCorrection(*s.correction);
-        showCorrectedStageAndMode(*s.correction);
+    const QString beginning = m_entry.gridBeginning();
+    if (beginning.isEmpty()) {
+        m_grid->showStage(m_state.stage);
+        layOutGrid();
+        if (const int last = m_grid->rowCount() - 1; last >= 0) {
+            ui.DBGrid1->selectRow(last);
+            ui.DBGrid1->scrollToBottom();
+        }
     } else {
-        // What is sent next stays as it is now: the code may have moved on since the cancel.
-        const QsoContact& now = m_engine.contact();
-        restored.rstSent = now.rstSent;
-        restored.codSent = now.codSent;
-        restored.judSent = now.judSent;
+        m_grid->showCallsignsFrom(beginning);
+        layOutGrid();
     }
-    m_engine.contact() = restored;
-    contactToFields();
-    setBackColor(ui.TxtIndic, s.callsignColour);
-    ui.TxtEroare->setText(s.error);
-    setBackColor(ui.TxtEroare, s.errorColour);
-    ui.TxtEroare->setVisible(s.errorVisible);
-    showNewMult(s.newMult);
-    ui.CmdEnterCall->setEnabled(s.logEnabled);
-    ui.Frame2->setVisible(s.frame2);
-    ui.Frame3->setVisible(s.frame3);
-    focusAt(ui.TxtIndic, static_cast<int>(ui.TxtIndic->text().size()));
-}
-
-void FrmQSO::AbbruchX() {
-    if (m_undoRequest)
-        MemUndo();
-    m_undoRequest = false;
-    leaveCorrection();
-    m_engine.contact().dupe = false;
-    fieldsToContact();
-    m_engine.Anulat();
-    contactToFields();
-    ui.TxtEroare->clear();
-    ui.TxtEroare->hide();
-    showNewMult(false);
-    setBackColor(ui.TxtIndic, Colors::kYellow);
-    m_state.gridOwner = AppState::kGridOwnerQso;
-    ViewLogB();
-    YOIN();
-    ui.list1->clear();
-    ui.list1->hide();
-    ui.CmdEnterCall->setEnabled(false);
-    ui.Frame2->show();
-    ui.Frame3->hide();
-    ui.FramMyData->show();
-}
-
-void FrmQSO::showCorrectedStageAndMode(const CorrectionTarget& target) {
-    const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
-    for (int i = 0; i < 4; ++i)
-        marks[i]->setVisible(i + 1 == target.stage);
-    markMode(target.mode == QLatin1String("CW"));
-}
-
-void FrmQSO::showCurrentStageAndMode() {
-    markStage(m_state.stage);
-    markMode(m_state.qsoMode == QLatin1String("CW"));
-}
-
-void FrmQSO::correctLastContact() {
-    fieldsToContact();
-    const std::optional<LogRow> row = m_engine.startCorrection();
-    if (!row) {
-        m_services.dialogs.message(QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !"),
-                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-        GoIndicSetFocus();
-        return;
-    }
-    contactToFields();
-    showCorrectedStageAndMode(*m_engine.correction());
-    showNewMult(m_engine.contact().newMult);
-    ui.Frame3->hide();
-    GoIndicSetFocus();
-    ui.CmdEnterCall->setEnabled(true);
-}
-
-void FrmQSO::leaveCorrection() {
-    if (!m_engine.correction())
-        return;
-    fieldsToContact();
-    m_engine.cancelCorrection();
-    contactToFields();
-    ui.LblContrInit->setText(m_engine.labels().LblContrInit);
-    showCurrentStageAndMode();
-}
-
-void FrmQSO::Mesagge2() {
-    const QModelIndex current = ui.DBGrid1->currentIndex();
-    if (!current.isValid())
-        return;
-    const qint64 id = m_grid->idAt(current.row());
-    if (m_services.dialogs.message(QStringLiteral("VRETI INTRADEVAR SA STERGETI ?"),
-                                   QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
-                                   Dialogs::Icon::Question) != Dialogs::AnswerYes)
-        return;
-    if (m_state.contest().log.warnsAfterDelete())
-        m_services.dialogs.message(
-            QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
-                           "VERIFICATI SI MODIFICATI VALOAREA CODS"),
-            QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    Sterge(id);
-    GoIndicSetFocus();
-}
-
-void FrmQSO::Sterge(qint64 id) {
-    fieldsToContact();
-    if (!m_engine.deleteContact(id)) {
-        m_services.dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") +
-                                       m_services.logDb.lastError(),
-                                   kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
-        return;
-    }
-    // The label and the code sent next follow the log; the contact in hand stays as typed.
-    ui.LblContrInit->setText(m_engine.labels().LblContrInit);
-    ui.TxtRSTE2->setText(m_engine.contact().codSent);
-    refreshBoard();
-    refreshTotals();
-    ViewLogB();
+    m_showingNewest = false;
 }
 
 // ---- menus and clock ----
 
 void FrmQSO::confirmExit() {
-    if (!Message10(m_services.dialogs))
-        return;
-    emit exitRequested();
+    if (Message10(m_services.dialogs))
+        emit exitRequested();
 }
 
 void FrmQSO::tick() {

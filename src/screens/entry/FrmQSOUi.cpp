@@ -128,7 +128,7 @@ QWidget* FrmQSO::buildStageRow() {
     for (int i = 0; i < 4; ++i) {
         h->addWidget(stages[i]);
         h->addWidget(marks[i]);
-        connect(stages[i], &QPushButton::clicked, this, [this, i] { B(i + 1); });
+        connect(stages[i], &QPushButton::clicked, this, [this, i] { chooseStage(i + 1); });
     }
     h->addSpacing(12);
     h->addWidget(ui.LblMode);
@@ -138,8 +138,9 @@ QWidget* FrmQSO::buildStageRow() {
     h->addWidget(ui.LblSSB);
     h->addSpacing(12);
     h->addWidget(ui.LblAnunt, 1);
-    connect(ui.CmdCW, &QPushButton::clicked, this, &FrmQSO::CmdCW_Click);
-    connect(ui.CmdSSB, &QPushButton::clicked, this, &FrmQSO::CmdSSB_Click);
+    connect(ui.CmdCW, &QPushButton::clicked, this, [this] { act([this] { m_entry.chooseCw(); }); });
+    connect(ui.CmdSSB, &QPushButton::clicked, this,
+            [this] { act([this] { m_entry.chooseSsb(); }); });
     return w;
 }
 
@@ -199,16 +200,10 @@ QWidget* FrmQSO::buildEntry() {
     g->addWidget(ui.TxtEroare, 2, 0, 1, 3);
     g->addWidget(ui.Frame3, 2, 3, 1, 3);
     g->setColumnStretch(6, 1);
-    connect(ui.CmdAbbruchX, &QPushButton::clicked, this, [this] {
-        m_undoRequest = true;
-        AbbruchX();
-        ui.mnuRecup->setEnabled(true);
-        ui.Frame2->show();
-        ui.FramMyData->show();
-        if (ui.TxtIndic->isEnabled())
-            GoIndicSetFocus();
-    });
-    connect(ui.CmdEnterCall, &QPushButton::clicked, this, &FrmQSO::Enter);
+    connect(ui.CmdAbbruchX, &QPushButton::clicked, this,
+            [this] { act([this] { m_entry.cancelContact(); }); });
+    connect(ui.CmdEnterCall, &QPushButton::clicked, this,
+            [this] { act([this] { m_entry.logContact(); }); });
     return w;
 }
 
@@ -317,13 +312,21 @@ QWidget* FrmQSO::buildKeyer() {
         const QByteArray n = QByteArray::number(i + 1);
         ui.LblF[i] = label(ui.FramTxtCw, ("LblF" + n).constData(),
                            QStringLiteral("F") + QString::number(i + 1));
-        ui.TxtF[i] = lineEdit(ui.FramTxtCw, ("TxtF" + n).constData());
+        ui.TxtF[i] = lineEdit(ui.FramTxtCw, ("TxtF" + n).constData(),
+                              QStringLiteral("Introdu %1 de transmis la F%2 ; ESCAPE")
+                                  .arg(i == 0 ? QStringLiteral("Text") : QStringLiteral("text"))
+                                  .arg(i + 1));
         g->addWidget(ui.LblF[i], i, 0);
         g->addWidget(ui.TxtF[i], i, 1);
     }
     ui.LblMacro = label(ui.FramTxtCw, "LblMacro",
                         QStringLiteral("#1=MYCALL #2=YourCall  #3=CodEmis #4=MYJUD"));
     g->addWidget(ui.LblMacro, 7, 0, 1, 2);
+    g->addWidget(label(ui.FramTxtCw, "LblCwHelp", QStringLiteral("F1 - F7 CwText: ~=half space")),
+                 8, 0, 1, 2);
+    g->addWidget(label(ui.FramTxtCw, "LblCwLegend",
+                       QStringLiteral("#1=MYCALL  #2=YOURCALL #3=CODE #4=MYJUD #8=LOG")),
+                 9, 0, 1, 2);
     v->addWidget(ui.FramTxtCw);
 
     ui.FrmCwProgr = frame(w, "FrmCwProgr", QString());
@@ -337,17 +340,30 @@ QWidget* FrmQSO::buildKeyer() {
     ui.TxtCwCurent->setSizePolicy(shownWhileSending);
     ui.TxtCwCurent->hide();
     ui.LblWPM = label(ui.FrmCwProgr, "LblWPM");
+    auto* faster =
+        button(ui.FrmCwProgr, "CmdCwUp", QStringLiteral(">"), QStringLiteral("Viteza CW creste"));
+    auto* slower =
+        button(ui.FrmCwProgr, "CmdCwDown", QStringLiteral("<"), QStringLiteral("Viteza Cw scade"));
+    for (auto [arrow, up] : {std::pair{faster, true}, std::pair{slower, false}}) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+        ScreenLayout::setDesignWidth(arrow, 300);
+        connect(arrow, &QPushButton::clicked, this,
+                [this, up] { act([this, up] { m_entry.changeCwSpeed(up); }); });
+    }
     ui.OpB50 = radio(ui.FrmCwProgr, "OpB50", QStringLiteral("1"));
     ui.OpB62 = radio(ui.FrmCwProgr, "OpB62", QStringLiteral("0.8"));
     ui.Opb75 = radio(ui.FrmCwProgr, "Opb75", QStringLiteral("0.9"));
     ui.OpB50->setChecked(true);
-    for (QRadioButton* weight : {ui.OpB50, ui.OpB62, ui.Opb75})
-        connect(weight, &QRadioButton::clicked, this, &FrmQSO::GoIndicSetFocus);
     ui.txtPauseCW = lineEdit(ui.FrmCwProgr, "txtPauseCW");
     ScreenLayout::setDesignWidth(ui.txtPauseCW, 600);
     ui.txtPauseCW->hide();
     h->addWidget(ui.TxtCwCurent, 1);
     h->addWidget(ui.LblWPM);
+    h->addWidget(label(ui.FrmCwProgr, "lblwpmi", QStringLiteral("WPM")));
+    h->addWidget(faster);
+    h->addWidget(slower);
+    h->addWidget(label(ui.FrmCwProgr, "LblUpDovn", QStringLiteral(">VitCwUp;<VitCwDown")));
+    h->addWidget(label(ui.FrmCwProgr, "LblAjdustCW", QStringLiteral("AjdustCW")));
     h->addWidget(ui.OpB50);
     h->addWidget(ui.OpB62);
     h->addWidget(ui.Opb75);
@@ -386,7 +402,7 @@ void FrmQSO::buildMenus() {
         connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
     }
     connect(ui.mnuBeenden, &QAction::triggered, this, &FrmQSO::confirmExit);
-    connect(ui.mnuRecup, &QAction::triggered, this, &FrmQSO::mnuRecup_Click);
+    connect(ui.mnuRecup, &QAction::triggered, this, [this] { act([this] { m_entry.recover(); }); });
     connect(ui.mnuAnfang, &QAction::triggered, this, [this] {
         m_state.returnToSetup = true;
         hide();

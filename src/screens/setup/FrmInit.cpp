@@ -4,7 +4,6 @@
 #include "logging/ContactEngine.h"
 #include "logging/Database.h"
 #include "screens/Colors.h"
-#include "screens/ContestPresentation.h"
 #include "screens/Message10.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
@@ -315,7 +314,7 @@ bool FrmInit::Form_Load() {
         restoreReopenedState();
     if (m_state.contestNumber < 4) {
         if (m_state.returnToSetup) {
-            ui.txtContrInit->setText(m_qso.ui.LblContrInit->text());
+            ui.txtContrInit->setText(m_qso.sentLabel());
         } else {
             prefillCallAreaDigit(m_state.settings.myCall);
         }
@@ -390,7 +389,7 @@ void FrmInit::restoreReopenedState() {
         presentZodiac();
     else if (def.presentation == P::Martisor)
         ui.FramCW->hide();
-    ui.txtContrInit->setText(m_qso.ui.LblContrInit->text());
+    ui.txtContrInit->setText(m_qso.sentLabel());
 }
 
 bool FrmInit::openDatabases() {
@@ -461,14 +460,13 @@ void FrmInit::chooseContest(const ContestDef& def) {
     if (def.number == 0)
         m_state.campNatChosen = true;
     ui.LblTipTest->setText(QString::fromLatin1(def.title));
-    m_qso.ui.LblConc->setText(def.codeString());
     m_state.contestCode = def.codeString();
     presentContest(def);
     ui.FrmConcurs->hide();
 }
 
 void FrmInit::presentContest(const ContestDef& def) {
-    FrmQSO& q = m_qso;
+    m_qso.presentContest();
     switch (def.presentation) {
     case P::National:
         presentNationalFrames();
@@ -481,10 +479,6 @@ void FrmInit::presentContest(const ContestDef& def) {
         break;
     case P::Lmayo:
         SetupLMAYO();
-        ContestPresentation::SetSsbOnly(q, m_state);
-        q.ui.CmdSSB->show();
-        q.ui.LblSSB->show();
-        q.ui.LblAnunt->setText(QStringLiteral("SELECT ETAPA"));
         if (ui.txtContrInit->text().isEmpty())
             prefillCallAreaDigit(m_state.settings.myCall);
         else
@@ -496,14 +490,12 @@ void FrmInit::presentContest(const ContestDef& def) {
             Buton();
             Fls();
         }
-        ContestPresentation::SetStage1Modes(q, m_state);
         if (!def.serialSent()) {
             prefillCallAreaDigit(m_state.settings.myCall);
             Fcs();
         }
         break;
     case P::Caras:
-        ContestPresentation::SetNameExch(q, m_state);
         SetupCaras();
         ui.txtContrInit->setText(QStringLiteral("000"));
         Fls();
@@ -513,20 +505,15 @@ void FrmInit::presentContest(const ContestDef& def) {
         Buton();
         ui.txtContrInit->hide();
         ui.LblContrInit->hide();
-        ContestPresentation::SetOneStage(q);
         break;
     case P::Martisor:
         Buton();
-        ContestPresentation::SetOneStage(q);
-        ContestPresentation::SetMartisor(q, m_state);
         ui.FramCW->hide();
         break;
     case P::Club:
         Buton();
         if (def.serialSent())
             Fls();
-        if (def.number == 15 || def.number == 22)
-            ScreenLayout::setDesignWidth(q.ui.TxtRstR3, 715, m_state.scaleX);
         if (def.sentCode == SentCodeRule::CallAreaDigit) {
             prefillCallAreaDigit(m_state.settings.myCall);
             Fcs();
@@ -536,7 +523,6 @@ void FrmInit::presentContest(const ContestDef& def) {
 }
 
 void FrmInit::presentNationalFrames() {
-    ContestPresentation::ShowFourStages(m_qso);
     ui.FramCW->show();
     ui.OpbCwJ->show();
     ui.OpbCwN->show();
@@ -544,7 +530,6 @@ void FrmInit::presentNationalFrames() {
 }
 
 void FrmInit::presentZodiac() {
-    ContestPresentation::SetZodiacExch(m_qso, m_state);
     ui.txtContrInit->hide();
     ui.txtContrInit->clear();
     ui.LblContrInit->hide();
@@ -570,7 +555,6 @@ void FrmInit::SetupCaras() {
 }
 
 void FrmInit::Buton() {
-    ContestPresentation::SetSimpleContest(m_qso, m_state);
     if (m_state.contestNumber >= 30) {
         ui.txtContrInit->clear();
         Fcs();
@@ -584,8 +568,6 @@ void FrmInit::Buton() {
 void FrmInit::Fls() {
     ui.txtContrInit->hide();
     ui.LblContrInit->hide();
-    if (!m_state.returnToSetup)
-        m_qso.ui.TxtRSTE2->setText(QStringLiteral("001"));
 }
 
 void FrmInit::Fcs() {
@@ -641,22 +623,20 @@ void FrmInit::OpbCwJ_Click() {
 
 void FrmInit::OpbCwN_Click() {
     ui.FramTxtCw->hide();
-    notKeyedByPc(ui.ChkCwRpt, m_state.cwRepeat, m_state.cwPcFlag, m_qso.ui.txtPauseCW);
+    notKeyedByPc(ui.ChkCwRpt, m_state.cwRepeat, m_state.cwPcFlag);
 }
 
-void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag, QWidget* pauseBox) {
+void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
     repeat->hide();
     repeat->setChecked(false);
     repeatFlag = false;
     pcFlag = false;
-    pauseBox->hide();
     if (!m_state.returnToSetup)
         ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmInit::ChkCwRpt_Click() {
     m_state.cwRepeat = ui.ChkCwRpt->isChecked();
-    setBackColor(m_qso.ui.TxtF[0], m_state.cwRepeat ? Colors::kGreen : Colors::kYellow);
 }
 
 void FrmInit::OpbSSBJ_Click() {
@@ -666,7 +646,7 @@ void FrmInit::OpbSSBJ_Click() {
 }
 
 void FrmInit::OpbSSBN_Click() {
-    notKeyedByPc(ui.ChkSSBRpt, m_state.ssbRepeat, m_state.ssbPcFlag, m_qso.ui.TxtPauseSSB);
+    notKeyedByPc(ui.ChkSSBRpt, m_state.ssbRepeat, m_state.ssbPcFlag);
 }
 
 void FrmInit::OrdWav() {
@@ -723,10 +703,7 @@ void FrmInit::mnuInpLog_Click() {
     ui.TxtST->setText(QStringLiteral("00:00"));
     setStartStamp();
     ui.TxtSD->setText(m_state.nowDate);
-    m_qso.ui.TxtDate->setText(ui.TxtSD->text());
-    m_qso.ui.TxtUTC->setText(ui.TxtST->text());
     ui.TxtSD->setFocus(Qt::OtherFocusReason);
-    m_qso.ui.LblOffLine->show();
 }
 
 void FrmInit::confirmExit() {
@@ -757,8 +734,6 @@ bool FrmInit::handOverChecks() {
     }
     m_state.cwRepeat = ui.ChkCwRpt->isChecked();
     m_state.ssbRepeat = ui.ChkSSBRpt->isChecked();
-    if (m_state.cwRepeat || m_state.ssbRepeat)
-        setBackColor(m_qso.ui.TxtF[0], Colors::kGreen);
     m_state.startCode =
         m_state.contest().sentCodeIsStartNumber() ? leadingNumber(ui.txtContrInit->text()) : 0;
     if (m_state.offLineLog) {
@@ -771,13 +746,9 @@ bool FrmInit::handOverChecks() {
         m_state.startDate = m_state.nowDate;
         m_state.startTime = m_state.nowTime;
     }
-    m_qso.ui.TxtDate->setText(m_state.startDate);
-    m_qso.ui.TxtUTC->setText(m_state.startTime);
     m_state.settings.myCall = ui.TxtMyCall->text();
     m_state.settings.utcOffset = UtcOffset::typed(ui.TxtTime->text());
     m_state.settings.myJudet = ui.TxtMyBezirkA->text();
-    if (n == 34 && m_state.ssbRepeat && !m_state.offLineLog)
-        m_qso.ui.TxtPauseSSB->show();
     const qsizetype codeLength = ui.txtContrInit->text().size();
     if (codeLength < 3 && (n == 32 || n < 10)) {
         refuse(kSentCode);
@@ -848,41 +819,7 @@ void FrmInit::handOver() {
     rec.comPort = leadingNumber(ui.TxtCP->text());
     if (const QString failed = SettingsFiles::ScrieTextCw(m_state.appPath, rec); !failed.isEmpty())
         refuse(failed);
-    QsoControls& q = m_qso.ui;
-    if (!m_state.returnToSetup) {
-        for (int i = 0; i < 7; ++i)
-            q.TxtF[i]->setText(rec.textF[i]);
-        if (q.LblAnunt->isVisibleTo(&m_qso))
-            m_qso.NoEnabl();
-    }
-    m_qso.show();
-    hide();
     m_state.gridOwner = AppState::kGridOwnerQso;
-    q.LblMyCall->setText(rec.myCall);
-    q.LblMyBezirk->setText(rec.myJudet);
-    m_qso.setSentCode(m_state.startCode == 0 ? QStringLiteral("000")
-                                             : QString::number(m_state.startCode));
-    m_qso.AbbruchX();
-    if (m_state.stage >= 1 && m_state.stage <= 4)
-        m_qso.B(m_state.stage);
-    if (m_state.qsoMode == QLatin1String("CW"))
-        m_qso.MdCw();
-    else if (m_state.qsoMode == QLatin1String("SSB"))
-        m_qso.MdSSB();
-    if (m_state.contestNumber == 34) {
-        q.TxtIndic->setText(QStringLiteral("YO"));
-        q.TxtIndic->setCursorPosition(2);
-        q.TxtRSTE1->setText(QStringLiteral("59"));
-        q.TxtRSTE2->setText(QString::number(m_state.startCode));
-        q.TxtRSTE3->setText(rec.myJudet);
-        q.TxtRSTR1->setText(QStringLiteral("59"));
-    }
-    const int n = m_state.contestNumber;
-    if (m_state.returnToSetup || (n >= 11 && n <= 29)) {
-        // A sent serial that holds no number leaves the sent-code label as it is.
-        static const QRegularExpression number(QStringLiteral("^\\s*\\d"));
-        if (number.match(q.TxtRSTE2->text()).hasMatch())
-            m_qso.setSentCode(QString::number(leadingNumber(q.TxtRSTE2->text()) - 1));
-        m_state.returnToSetup = false;
-    }
+    m_qso.start();
+    hide();
 }

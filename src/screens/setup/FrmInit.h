@@ -78,7 +78,7 @@ private:
     void OpbSSBJ_Click();
     void OpbSSBN_Click();
     /// "Nu" for CW or SSB: no repeat, no keying by the PC, no pause box.
-    void notKeyedByPc(class QCheckBox* repeat, bool& repeatFlag, bool& pcFlag, QWidget* pauseBox);
+    void notKeyedByPc(class QCheckBox* repeat, bool& repeatFlag, bool& pcFlag);
     void OrdWav();
     void mnuLog_Click();
     void mnuInpLog_Click();

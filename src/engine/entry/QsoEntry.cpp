@@ -1,0 +1,477 @@
+#include "entry/QsoEntry.h"
+
+#include "keyer/MorseTiming.h"
+#include "seams/Clock.h"
+#include "seams/Dialogs.h"
+#include "setup/LeadingNumber.h"
+
+// The contact's way through the screen: stage and mode, acceptance of the callsign, logging,
+// cancelling, recovery, correction and deletion.
+
+namespace {
+const QString kTitle = QStringLiteral("VELT");
+const QString kTotalsUnread = QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !");
+} // namespace
+
+QsoEntry::QsoEntry(EntryServices s, QObject* parent)
+    : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock), m_logDb(s.logDb),
+      m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_port(s.keyLine),
+      m_cw(m_port, s.realtime), m_voice(m_port, s.voice), m_wpm(MorseTiming::kOpeningSpeed) {
+    connect(&m_cw, &CwSender::progress, this, [this](int n) {
+        m_sentSoFar = m_sendingText.left(n);
+        emit changed();
+    });
+    for (RepeatPause* r : {&m_cwRepeat, &m_ssbRepeat})
+        connect(r, &RepeatPause::waitStarted, this, [this] {
+            m_transmission = Transmission::RepeatWaiting;
+            emit changed();
+        });
+}
+
+QsoEntry::~QsoEntry() = default;
+
+QString& QsoEntry::field(EntryField f) {
+    QsoContact& c = m_engine.contact();
+    switch (f) {
+    case EntryField::Callsign:
+        return c.callsign;
+    case EntryField::RstReceived:
+        return c.rstRcvd;
+    case EntryField::CodeReceived:
+        return c.codRcvd;
+    case EntryField::CountyReceived:
+        return c.judRcvd;
+    case EntryField::RstSent:
+        return c.rstSent;
+    case EntryField::CodeSent:
+        return c.codSent;
+    case EntryField::CountySent:
+        return c.judSent;
+    case EntryField::Date:
+        return c.date;
+    case EntryField::Time:
+        return c.utc;
+    case EntryField::PauseCw:
+        return m_pauseCw;
+    case EntryField::PauseSsb:
+        return m_pauseSsb;
+    default:
+        return m_messages[static_cast<int>(f) - static_cast<int>(EntryField::Message1)];
+    }
+}
+
+QString QsoEntry::text(EntryField f) const {
+    return const_cast<QsoEntry*>(this)->field(f);
+}
+
+void QsoEntry::setText(EntryField f, const QString& text) {
+    field(f) = text;
+}
+
+bool QsoEntry::modeChosen() const {
+    return m_state.qsoMode == QLatin1String("CW") || m_state.qsoMode == QLatin1String("SSB");
+}
+
+bool QsoEntry::isCw() const {
+    return m_state.qsoMode == QLatin1String("CW");
+}
+
+void QsoEntry::requestFocus(EntryField f, Caret caret, int position) {
+    if (caret == Caret::SelectAll)
+        field(f) = field(f).trimmed();
+    m_focus = {f, caret, position, m_focus.serial + 1};
+    m_focused = f;
+}
+
+void QsoEntry::settlePhase() {
+    if (m_state.stage < 1 || m_state.stage > 4 || !modeChosen()) {
+        m_phase = EntryPhase::Closed;
+        return;
+    }
+    if (m_engine.correction())
+        m_phase = EntryPhase::Correcting;
+    else if (!m_engine.contact().dupe)
+        m_phase = EntryPhase::Open;
+    else if (m_phase != EntryPhase::DupeAnswered)
+        m_phase = EntryPhase::Duplicate;
+}
+
+void QsoEntry::refreshGrid(const QString& beginning) {
+    m_gridBeginning = beginning;
+    ++m_gridSerial;
+}
+
+void QsoEntry::message(const QString& text, bool exclamation) {
+    m_dialogs.message(text, kTitle, Dialogs::Buttons::Ok,
+                      exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None);
+}
+
+int QsoEntry::shownStage() const {
+    return m_engine.correction() ? m_engine.correction()->stage : m_state.stage;
+}
+
+bool QsoEntry::shownCw() const {
+    return m_engine.correction() ? m_engine.correction()->mode == QLatin1String("CW") : isCw();
+}
+
+// ---- start, stage and mode ----
+
+void QsoEntry::start() {
+    const bool returning = m_state.returnToSetup;
+    if (!returning)
+        m_messages = m_state.settings.textF;
+    setSentCode(m_state.startCode == 0 ? QStringLiteral("000")
+                                       : QString::number(m_state.startCode));
+    m_engine.contact().date = m_state.startDate;
+    m_engine.contact().utc = m_state.startTime;
+    clearContact(false);
+    if (m_state.stage >= 1 && m_state.stage <= 4)
+        chooseStage(m_state.stage);
+    if (isCw())
+        afterModeChosen(QStringLiteral("599"));
+    else if (m_state.qsoMode == QLatin1String("SSB"))
+        afterModeChosen(QStringLiteral("59"));
+    QsoContact& c = m_engine.contact();
+    if (def().prefillsExchangeAtStart()) {
+        c.callsign = QStringLiteral("YO");
+        requestFocus(EntryField::Callsign, Caret::At, 2);
+        c.rstSent = c.rstRcvd = QStringLiteral("59");
+        c.codSent = QString::number(m_state.startCode);
+        c.judSent = m_state.settings.myJudet;
+    }
+    if (returning || def().continuesSerialAtStart()) {
+        // A sent serial that holds no number leaves the sent-code label as it is.
+        if (!c.codSent.trimmed().isEmpty() && c.codSent.trimmed().front().isDigit())
+            setSentCode(QString::number(leadingNumber(c.codSent) - 1));
+        m_state.returnToSetup = false;
+    }
+    settlePhase();
+}
+
+void QsoEntry::setSentCode(const QString& code) {
+    m_engine.setSentCode(code);
+}
+
+void QsoEntry::clearContactInHand() {
+    if (m_engine.contactInHand())
+        clearContact(false);
+}
+
+void QsoEntry::refreshBoard() {
+    m_worked = m_engine.TabMult(m_state.stage).grey;
+}
+
+void QsoEntry::refreshTotals() {
+    if (!m_engine.Summe())
+        message(kTotalsUnread);
+}
+
+void QsoEntry::chooseStage(int stage) {
+    if (stage < 1 || stage > 4)
+        return;
+    clearContactInHand();
+    m_engine.Init(stage);
+    refreshBoard();
+    refreshTotals();
+    m_state.stage = stage;
+    if (modeChosen()) {
+        prepareCallsign();
+        requestFocus(EntryField::Callsign, Caret::AtEnd);
+    }
+    refreshGrid();
+    settlePhase();
+}
+
+void QsoEntry::afterModeChosen(const QString& report) {
+    if (m_state.stage != 0)
+        prepareCallsign();
+    QsoContact& c = m_engine.contact();
+    c.rstSent = report;
+    c.judSent = m_state.settings.myJudet;
+    c.rstRcvd = report;
+    settlePhase();
+}
+
+void QsoEntry::chooseCw() {
+    clearContactInHand();
+    m_state.qsoMode = QStringLiteral("CW");
+    if (def().serialSent())
+        m_engine.contact().codSent = m_engine.MaxRap();
+    afterModeChosen(QStringLiteral("599"));
+    // Before a stage is chosen the code sent is the one the set-up screen gave.
+    if (m_phase == EntryPhase::Closed && def().sentCodeIsStartNumber())
+        m_engine.contact().codSent = sentLabel();
+}
+
+void QsoEntry::chooseSsb() {
+    clearContactInHand();
+    m_state.qsoMode = QStringLiteral("SSB");
+    if (def().serialSent())
+        m_engine.contact().codSent = m_engine.MaxRap();
+    if (def().ssbChoosesFirstStage())
+        chooseStage(1);
+    afterModeChosen(QStringLiteral("59"));
+    if (m_phase != EntryPhase::Closed)
+        return;
+    if (def().sentCodeIsStartNumber())
+        m_engine.contact().codSent = sentLabel();
+    else if (def().ssbStartsSerialAtOne())
+        m_engine.contact().codSent = QStringLiteral("001");
+}
+
+// ---- the callsign ----
+
+void QsoEntry::prepareCallsign() {
+    m_engine.contact().callsign = m_engine.YOIN();
+    if (def().log.yoinFocus && m_state.stage != 0 && modeChosen())
+        requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+void QsoEntry::repairDoubledPrefix() {
+    QString& call = field(EntryField::Callsign);
+    const int n = static_cast<int>(call.trimmed().size());
+    static const std::pair<const char*, const char*> repairs[] = {
+        {"YOYO", "YO"}, {"YOYR", "YR"}, {"YOYQ", "YQ"}, {"YOYP", "YP"}, {"YOER", "ER"}};
+    for (const auto& [doubled, prefix] : repairs)
+        if (call.trimmed().startsWith(QLatin1String(doubled)))
+            call = QLatin1String(prefix) + call.trimmed().right(std::max(0, n - 4));
+}
+
+void QsoEntry::acceptCallsign() {
+    repairDoubledPrefix();
+    QsoContact& c = m_engine.contact();
+    const QString typed = c.callsign;
+    const QString lookup = typed.trimmed();
+    if (lookup.isEmpty()) {
+        message(QStringLiteral("Introducere eronata !"), false);
+        return;
+    }
+    if (lookup.size() < 3) {
+        message(QStringLiteral("Introducere incompleta !"), false);
+        prepareCallsign();
+        return;
+    }
+    if (lookup.toUpper() == m_state.settings.myCall.trimmed().toUpper()) {
+        m_mark = CallsignMark::Duplicate;
+        m_newMult = false;
+        const auto [text, title] = m_engine.MsgRoth();
+        m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        clearContact(true);
+        return;
+    }
+    m_state.lookupCall = lookup.toUpper();
+    if (!m_state.offLineLog)
+        std::tie(c.date, c.utc) =
+            ContactEngine::CalcOraData(m_clock.now(), m_state.settings.utcOffset.hours());
+    c.callsign = typed.toUpper();
+    if (def().serialSent() && c.codSent.trimmed().isEmpty())
+        c.codSent = ContactEngine::nextSerial(sentLabel());
+    showLookup(m_engine.IndicInfo());
+    showDupe(m_engine.IndicInfoDubl());
+    const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
+    if (!zodiac && c.codRcvd.trimmed().isEmpty())
+        requestFocus(EntryField::CodeReceived);
+    if (zodiac && c.judRcvd.trimmed().isEmpty())
+        requestFocus(EntryField::CountyReceived);
+    m_logEnabled = !c.dupe && m_state.stage != 0 && modeChosen();
+    if (m_state.offLineLog) {
+        c.date = m_state.startDate.trimmed();
+        m_state.startTime = m_state.startTime.left(3).trimmed();
+        c.utc = m_state.startTime;
+        requestFocus(EntryField::Time, Caret::At, static_cast<int>(c.utc.size()));
+    }
+    settlePhase();
+}
+
+void QsoEntry::showLookup(const LookupView& view) {
+    m_error = view.TxtEroare;
+    m_errorShown = !view.TxtEroare.isEmpty();
+    if (view.hideStationFrames)
+        m_stationShown = false;
+    if (view.showList1)
+        m_countyChoices += view.list1;
+}
+
+void QsoEntry::showDupe(const DupeView& view) {
+    if (!view.checked)
+        return;
+    m_mark = view.dupe ? CallsignMark::Duplicate : CallsignMark::New;
+    m_logEnabled = view.CmdEnterCall;
+    m_newMult = m_engine.contact().newMult;
+    settlePhase();
+}
+
+void QsoEntry::chooseCounty(const QString& entry) {
+    const auto [county, enable] = m_engine.list1_Click(entry);
+    m_engine.contact().judRcvd = county;
+    m_newMult = m_engine.contact().newMult;
+    m_logEnabled = enable;
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+// ---- logging ----
+
+bool QsoEntry::dataComplete() {
+    const QString shortField = m_engine.VerifLog();
+    if (shortField.isEmpty())
+        return true;
+    static const std::pair<const char*, EntryField> fields[] = {
+        {"TxtIndic", EntryField::Callsign},
+        {"TxtRSTR1", EntryField::RstReceived},
+        {"TxtRSTR2", EntryField::CodeReceived},
+        {"TxtRstR3", EntryField::CountyReceived},
+        {"TxtRSTE1", EntryField::RstSent},
+        {"TxtRSTE2", EntryField::CodeSent},
+        {"TxtRSTE3", EntryField::CountySent},
+        {"TxtDate", EntryField::Date},
+        {"TxtUTC", EntryField::Time}};
+    for (const auto& [name, f] : fields)
+        if (shortField == QLatin1String(name))
+            requestFocus(f, Caret::At, static_cast<int>(field(f).size()));
+    return false;
+}
+
+void QsoEntry::dateIncomplete() {
+    message(QStringLiteral("Date incomplete. Nu se poate loga!!"));
+    refreshGrid();
+    dataComplete();
+}
+
+void QsoEntry::logContact() {
+    const EnterResult r = m_engine.Enter();
+    if (r.status == EnterResult::Status::Duplicate) {
+        // A duplicate is shown, never logged.
+        m_mark = CallsignMark::Duplicate;
+        m_logEnabled = false;
+        settlePhase();
+        return;
+    }
+    if (r.status != EnterResult::Status::Logged) {
+        m_dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
+                          r.status == EnterResult::Status::InsertFailed
+                              ? Dialogs::Icon::Critical
+                              : Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (r.corrected)
+        refreshBoard(); // the corrected row may have taken its multiplier away, or moved it
+    else if (!r.greyLabel.isEmpty() && !m_worked.contains(r.greyLabel))
+        m_worked << r.greyLabel;
+    m_error.clear();
+    m_errorShown = false;
+    m_newMult = false;
+    m_mark = CallsignMark::Plain;
+    m_logEnabled = false;
+    refreshGrid();
+    prepareCallsign();
+    m_stationShown = true;
+    m_countyChoices.clear();
+    m_recoveryEnabled = false;
+    m_phase = EntryPhase::Open;
+    settlePhase();
+    if (r.totalsFailed)
+        message(kTotalsUnread);
+    if (r.learnFailed)
+        message(QStringLiteral("BAZA DE DATE A INDICATIVELOR NU A PUTUT FI ACTUALIZATA !"));
+}
+
+// ---- cancel, recovery, correction, delete ----
+
+void QsoEntry::clearContact(bool keepForRecovery) {
+    if (keepForRecovery) {
+        m_snapshot = EntrySnapshot{
+            m_engine.contact(), m_engine.correction(), m_phase,       m_mark, m_error, m_errorShown,
+            m_newMult,          m_logEnabled,          m_stationShown};
+        m_recoveryEnabled = true;
+    }
+    leaveCorrection();
+    m_engine.contact().dupe = false;
+    m_engine.Anulat();
+    m_error.clear();
+    m_errorShown = false;
+    m_newMult = false;
+    m_mark = CallsignMark::Plain;
+    m_state.gridOwner = AppState::kGridOwnerQso;
+    refreshGrid();
+    prepareCallsign();
+    m_countyChoices.clear();
+    m_logEnabled = false;
+    m_stationShown = true;
+    m_phase = EntryPhase::Open;
+    settlePhase();
+}
+
+void QsoEntry::cancelContact() {
+    clearContact(true);
+    if (m_phase != EntryPhase::Closed)
+        requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+void QsoEntry::recover() {
+    m_recoveryEnabled = false;
+    if (!m_snapshot)
+        return;
+    const EntrySnapshot& s = *m_snapshot;
+    QsoContact restored = s.contact;
+    if (s.correction) {
+        // Back to the correction of the same row, never a new contact.
+        m_engine.resumeCorrection(*s.correction);
+    } else {
+        // What is sent next stays as it is now: the code may have moved on since the cancel.
+        const QsoContact& now = m_engine.contact();
+        restored.rstSent = now.rstSent;
+        restored.codSent = now.codSent;
+        restored.judSent = now.judSent;
+    }
+    m_engine.contact() = restored;
+    m_mark = s.mark;
+    m_error = s.error;
+    m_errorShown = s.errorShown;
+    m_newMult = s.newMult;
+    m_logEnabled = s.logEnabled;
+    m_stationShown = s.stationShown;
+    m_phase = s.phase;
+    settlePhase();
+    requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(restored.callsign.size()));
+}
+
+void QsoEntry::leaveCorrection() {
+    if (!m_engine.correction())
+        return;
+    m_engine.cancelCorrection();
+    settlePhase();
+}
+
+void QsoEntry::correctLastContact() {
+    if (!m_engine.startCorrection()) {
+        message(QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !"));
+        requestFocus(EntryField::Callsign, Caret::AtEnd);
+        return;
+    }
+    m_newMult = m_engine.contact().newMult;
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
+    m_logEnabled = true;
+    settlePhase();
+}
+
+void QsoEntry::deleteContact(qint64 id) {
+    if (m_dialogs.message(QStringLiteral("VRETI INTRADEVAR SA STERGETI ?"),
+                          QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
+                          Dialogs::Icon::Question) != Dialogs::AnswerYes)
+        return;
+    if (def().log.warnsAfterDelete())
+        m_dialogs.message(
+            QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
+                           "VERIFICATI SI MODIFICATI VALOAREA CODS"),
+            QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    if (!m_engine.deleteContact(id)) {
+        m_dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_logDb.lastError(),
+                          kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    } else {
+        // The label and the code sent next follow the log; the contact in hand stays as typed.
+        refreshBoard();
+        refreshTotals();
+        refreshGrid();
+    }
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
+}

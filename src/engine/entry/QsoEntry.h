@@ -1,0 +1,261 @@
+#pragma once
+
+#include "entry/EntryField.h"
+#include "keyer/CwMacros.h"
+#include "keyer/CwSender.h"
+#include "keyer/CwWeight.h"
+#include "keyer/KeyPort.h"
+#include "keyer/RepeatPause.h"
+#include "keyer/VoiceKeyer.h"
+#include "logging/ContactEngine.h"
+
+#include <QObject>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class Dialogs;
+class KeyLine;
+class RealtimePriority;
+class VoicePlayer;
+
+/// What the entry model reaches the outside world through.
+struct EntryServices {
+    AppState& state;
+    Database& logDb;
+    Database& callDb;
+    const SpecialStations& specials;
+    const Clock& clock;
+    Dialogs& dialogs;
+    KeyLine& keyLine;
+    VoicePlayer& voice;
+    RealtimePriority& realtime;
+};
+
+/// Where the contact in hand stands.
+enum class EntryPhase {
+    Closed,       // stage or mode not chosen yet: the fields take nothing
+    Open,         // a contact being entered (or none yet)
+    Duplicate,    // the callsign in hand was worked in its stage: it is never logged
+    DupeAnswered, // F2/F4 sent the duplicate's answer; the next press sends the normal text
+    Correcting,   // a logged contact in the fields, replaced in place when logged
+};
+
+/// What the callsign field's colour means.
+enum class CallsignMark { Plain, New, Duplicate };
+
+/// What the keyer is doing, for the keyer frame.
+enum class Transmission {
+    Idle,
+    Sending,       // a single message
+    Repeating,     // the F1 message of a repeat
+    RepeatWaiting, // the pause between two repeats
+};
+
+/// The contact in hand, as a cancel left it, for the recovery menu.
+struct EntrySnapshot {
+    QsoContact contact;
+    std::optional<CorrectionTarget> correction;
+    EntryPhase phase = EntryPhase::Open;
+    CallsignMark mark = CallsignMark::Plain;
+    QString error;
+    bool errorShown = false;
+    bool newMult = false;
+    bool logEnabled = false;
+    bool stationShown = true;
+};
+
+/// The QSO screen's operator loop without widgets: it takes the operator's keys, buttons and
+/// menu commands, keeps the contact in hand in one explicit state, logs through the contact
+/// engine, keys through the CW and voice senders, and answers what the screen shows.
+class QsoEntry : public QObject {
+    Q_OBJECT
+public:
+    explicit QsoEntry(EntryServices services, QObject* parent = nullptr);
+    ~QsoEntry() override;
+
+    ContactEngine& engine() { return m_engine; }
+
+    // ---- actions ----
+    /// Starts the QSO screen from the set-up the set-up screen handed over in the state.
+    void start();
+    /// The operator changed a field's text (typing, or the screen's own edit).
+    void setText(EntryField field, const QString& text);
+    /// A key pressed in `field`; true when the field must not receive it.
+    bool keyDown(EntryField field, const EntryKey& key);
+    /// The character about to reach `field`, which may be replaced; true to swallow it.
+    bool keyPress(EntryField field, QChar& typed);
+    /// The key released in `field`.
+    void keyUp(EntryField field);
+    /// `field` took the focus.
+    void focusEntered(EntryField field);
+    /// A stage button: 1..4 = 1A, 1B, 2A, 2B.
+    void chooseStage(int stage);
+    void chooseCw();
+    void chooseSsb();
+    /// IN LOG.
+    void logContact();
+    /// ANULAT: clears the contact in hand, kept for the recovery menu.
+    void cancelContact();
+    /// REC&UP.DUPA ANULARE.
+    void recover();
+    /// Alt+F2: the last contact into the fields, to be corrected in place.
+    void correctLastContact();
+    /// A county chosen from the list the lookup offered.
+    void chooseCounty(const QString& entry);
+    /// Delete in the log grid, on the contact with `ID` `id`.
+    void deleteContact(qint64 id);
+    /// PageUp / PageDown and the speed arrows.
+    void changeCwSpeed(bool up);
+    void setWeight(CwWeight weight) { m_weight = weight; }
+    /// End or Escape, or the screen left: no message or repeat goes on.
+    void abortKeying();
+    /// The sent-code label, as the set-up screen sets it before a contest.
+    void setSentCode(const QString& code);
+
+    // ---- answers ----
+    EntryPhase phase() const { return m_phase; }
+    QString text(EntryField field) const;
+    const FocusRequest& focus() const { return m_focus; }
+    bool logEnabled() const { return m_logEnabled; }
+    bool newMultiplier() const { return m_newMult; }
+    CallsignMark callsignMark() const { return m_mark; }
+    bool duplicateShown() const {
+        return m_phase == EntryPhase::Duplicate || m_phase == EntryPhase::DupeAnswered;
+    }
+    QString errorText() const { return m_error; }
+    bool errorShown() const { return m_errorShown; }
+    const QStringList& countyChoices() const { return m_countyChoices; }
+    bool stationShown() const { return m_stationShown; }
+    bool recoveryEnabled() const { return m_snapshot.has_value() && m_recoveryEnabled; }
+    QString sentLabel() const { return m_engine.labels().LblContrInit; }
+    /// The stage and mode shown: those of a correction, else the current ones.
+    int shownStage() const;
+    bool shownCw() const;
+    std::array<ResultRow, 4> results() const { return m_engine.Frame5(); }
+    /// The board codes worked in the current stage, greyed on the board.
+    const QStringList& workedCounties() const { return m_worked; }
+    /// Grows whenever the log grid must show the stage again (`gridBeginning` empty) or the
+    /// callsigns starting with `gridBeginning`.
+    int gridSerial() const { return m_gridSerial; }
+    QString gridBeginning() const { return m_gridBeginning; }
+    int wpm() const { return m_wpm; }
+    Transmission transmission() const { return m_transmission; }
+    /// The function key being sent (1..7), 0 for none.
+    int sendingKey() const { return m_sendingKey; }
+    /// What of the CW message has gone out.
+    QString sentSoFar() const { return m_sentSoFar; }
+    bool messageUnderWay() const { return m_cw.isBusy() || m_voice.isBusy(); }
+    bool offLineShown() const { return m_state.offLineLog; }
+
+signals:
+    /// Something shown changed while a message was under way.
+    void changed();
+
+private:
+    const ContestDef& def() const { return m_state.contest(); }
+    QString& field(EntryField f);
+    bool modeChosen() const;
+    bool isCw() const;
+    void requestFocus(EntryField f, Caret caret = Caret::Keep, int position = 0);
+    void settlePhase();
+    void refreshGrid(const QString& beginning = {});
+    void message(const QString& text, bool exclamation = true);
+
+    // the contact
+    void repairDoubledPrefix();
+    void acceptCallsign();
+    void showLookup(const LookupView& view);
+    void showDupe(const DupeView& view);
+    void prepareCallsign();
+    void clearContact(bool keepForRecovery);
+    void clearContactInHand();
+    void leaveCorrection();
+    void afterModeChosen(const QString& report);
+    void takeSentCodeFromLog();
+    void refreshBoard();
+    void refreshTotals();
+    bool dataComplete();
+    void dateIncomplete();
+    void padReceivedCode();
+    void enableLog() { m_logEnabled = !m_engine.contact().dupe; }
+    void squeezeCallsign();
+    void squeezeFields();
+
+    // the keys
+    bool altKeys(const EntryKey& key);
+    void functionKey(EntryField field, int n);
+    void offLineKey(int n);
+    bool callsignKeyDown(const EntryKey& key);
+    bool callsignKeyPress(QChar c, bool space);
+    void codeMovesOn(bool pad, bool selectCounty);
+    bool enterFromExchange();
+    bool codeKeyPress(QChar c, bool space);
+    void codeKeyUp();
+    void countyMovesOn();
+    bool countyKeyPress(QChar c, bool space);
+    void countyKeyUp();
+    bool dateKeyDown(const EntryKey& key);
+    bool dateKeyPress();
+    void acceptTime();
+    bool timeKeyPress(QChar c, bool space);
+    void moveOnOffLine();
+    void badDateOrTime(EntryField f, const QString& text);
+    bool spaceMovesToCallsign(bool space);
+
+    // keying
+    CwMacroResult expandMacros(const QString& cwText);
+    KeyingResult sendCw(const QString& cwText);
+    KeyingResult sendKey(int n, const QString& text);
+    void transmit(int n, const QString& cwText, bool acceptFirst, bool f4);
+    void repeatCw();
+    void afterF1(EntryField field);
+    void sendAndLog(int n, EntryField field);
+    void answerDupe(int n, bool f4);
+    void cwFunctionKey(int n, EntryField field);
+    KeyingResult playVoice(int n);
+    void repeatVoice();
+    void voiceFunctionKey(int n, EntryField field);
+    bool transmitLastReport();
+    void portError();
+    void stopRepeats();
+
+    AppState& m_state;
+    Dialogs& m_dialogs;
+    const Clock& m_clock;
+    Database& m_logDb;
+    ContactEngine m_engine;
+    KeyPort m_port;
+    CwSender m_cw;
+    VoiceKeyer m_voice;
+    RepeatPause m_cwRepeat;
+    RepeatPause m_ssbRepeat;
+
+    EntryPhase m_phase = EntryPhase::Closed;
+    FocusRequest m_focus;
+    EntryField m_focused = EntryField::Callsign;
+    int m_pressedKey = 0; // the key whose character comes next
+    std::array<QString, 7> m_messages;
+    QString m_pauseCw;
+    QString m_pauseSsb;
+
+    CallsignMark m_mark = CallsignMark::Plain;
+    bool m_logEnabled = false;
+    bool m_newMult = false;
+    QString m_error;
+    bool m_errorShown = false;
+    QStringList m_countyChoices;
+    bool m_stationShown = true;
+    QStringList m_worked;
+    std::optional<EntrySnapshot> m_snapshot;
+    bool m_recoveryEnabled = false;
+    int m_gridSerial = 0;
+    QString m_gridBeginning;
+
+    int m_wpm;
+    CwWeight m_weight = CwWeight::OpB50;
+    Transmission m_transmission = Transmission::Idle;
+    int m_sendingKey = 0;
+    QString m_sentSoFar;
+    QString m_sendingText;
+};

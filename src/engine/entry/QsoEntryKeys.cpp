@@ -1,0 +1,484 @@
+#include "entry/QsoEntry.h"
+
+#include "refdata/CountyTables.h"
+#include "seams/Dialogs.h"
+#include "setup/DateTimeText.h"
+
+// The keys of the entry fields, in the order a key arrives: pressed (its key code), typed (its
+// character, which may be replaced or swallowed) and released.
+
+namespace {
+const QString kBadDate = QStringLiteral("DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !");
+const QString kBadTime = QStringLiteral("ORA INCORECT INTRODUSA . INTRODUCETI ORA CORECT !");
+
+bool isFunctionKey(int key) {
+    return key >= Qt::Key_F1 && key <= Qt::Key_F7;
+}
+
+bool isSentField(EntryField f) {
+    return f == EntryField::RstSent || f == EntryField::CodeSent || f == EntryField::CountySent;
+}
+
+bool isMessageField(EntryField f) {
+    return f >= EntryField::Message1 && f <= EntryField::Message7;
+}
+
+// The trimmed text cut to `n` characters, with the blanks among them dropped.
+QString squeezed(const QString& text, int n) {
+    QString s = text.trimmed().left(n);
+    s.remove(u' ');
+    return s;
+}
+} // namespace
+
+// ---- key dispatch ----
+
+bool QsoEntry::keyDown(EntryField f, const EntryKey& key) {
+    m_pressedKey = key.key;
+    if (f == EntryField::PauseCw || f == EntryField::PauseSsb)
+        return key.key == Qt::Key_F1;
+    if (isMessageField(f))
+        return false;
+    if (f == EntryField::Date)
+        return dateKeyDown(key);
+    if (f == EntryField::Time)
+        return false;
+    if (isSentField(f)) {
+        if (key.key != Qt::Key_Tab)
+            return false;
+        if (f == EntryField::CodeSent && text(EntryField::Callsign).trimmed().size() > 2)
+            requestFocus(EntryField::RstSent, Caret::Middle);
+        else if (f == EntryField::RstSent)
+            requestFocus(EntryField::Callsign, Caret::SelectAll);
+        return true;
+    }
+    if (f != EntryField::RstReceived && altKeys(key))
+        return true;
+    if (key.key == Qt::Key_Escape || key.key == Qt::Key_End)
+        abortKeying();
+    if (f == EntryField::Callsign)
+        return callsignKeyDown(key);
+    if (key.key == Qt::Key_Tab) {
+        // Tab goes back along the received fields, then to the code sent.
+        if (f == EntryField::RstReceived)
+            requestFocus(EntryField::CodeSent, Caret::SelectAll);
+        else if (f == EntryField::CodeReceived)
+            requestFocus(EntryField::RstReceived, Caret::Middle);
+        else
+            requestFocus(EntryField::CodeReceived, Caret::SelectAll);
+        return true;
+    }
+    if (isFunctionKey(key.key) && !key.alt())
+        functionKey(f, key.key - Qt::Key_F1 + 1);
+    return isFunctionKey(key.key);
+}
+
+bool QsoEntry::keyPress(EntryField f, QChar& typed) {
+    typed = typed.toUpper();
+    // Space moves on only when it was pressed as a key of its own in this field.
+    const bool space = typed == u' ' && m_pressedKey == Qt::Key_Space;
+    m_pressedKey = 0;
+    switch (f) {
+    case EntryField::Callsign:
+        return callsignKeyPress(typed, space);
+    case EntryField::RstReceived:
+        m_cwRepeat.stopRepeat();
+        return spaceMovesToCallsign(space) || typed == kEnterChar;
+    case EntryField::CodeReceived:
+        return codeKeyPress(typed, space);
+    case EntryField::CountyReceived:
+        return countyKeyPress(typed, space);
+    case EntryField::RstSent:
+    case EntryField::CodeSent:
+    case EntryField::CountySent:
+        return spaceMovesToCallsign(space) || typed == kEnterChar;
+    case EntryField::Date:
+        m_logEnabled = false;
+        return space && dateKeyPress();
+    case EntryField::Time:
+        return timeKeyPress(typed, space);
+    case EntryField::PauseCw:
+    case EntryField::PauseSsb:
+        field(f) += typed;
+        if (m_phase != EntryPhase::Closed)
+            requestFocus(EntryField::Callsign, Caret::AtEnd);
+        return true;
+    default:
+        break;
+    }
+    // A CW message box: Enter keeps the text and goes to the next one.
+    const int index = static_cast<int>(f) - static_cast<int>(EntryField::Message1);
+    if (typed != kEnterChar)
+        return false;
+    m_state.settings.textF[index] = m_messages[index];
+    if (f < EntryField::Message7)
+        requestFocus(static_cast<EntryField>(static_cast<int>(f) + 1));
+    else
+        requestFocus(EntryField::Callsign, Caret::AtEnd);
+    return true;
+}
+
+void QsoEntry::keyUp(EntryField f) {
+    if (f == EntryField::CodeReceived)
+        codeKeyUp();
+    else if (f == EntryField::CountyReceived)
+        countyKeyUp();
+    else if (f == EntryField::Time && m_state.offLineLog && m_focused == EntryField::Time &&
+             text(f).trimmed().size() >= 5)
+        acceptTime();
+}
+
+void QsoEntry::focusEntered(EntryField f) {
+    m_focused = f;
+    if (f == EntryField::CodeReceived) {
+        squeezeCallsign();
+    } else if (f == EntryField::Callsign) {
+        squeezeFields();
+    }
+    if (f == EntryField::RstReceived || f == EntryField::CodeReceived || f == EntryField::Date ||
+        f == EntryField::Time)
+        m_logEnabled = false;
+}
+
+bool QsoEntry::spaceMovesToCallsign(bool space) {
+    if (!space)
+        return false;
+    enableLog();
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
+    return true;
+}
+
+bool QsoEntry::altKeys(const EntryKey& key) {
+    if (!key.alt())
+        return false;
+    switch (key.key) {
+    case Qt::Key_F2:
+        correctLastContact();
+        return true;
+    case Qt::Key_F3:
+        return transmitLastReport();
+    case Qt::Key_F4:
+    case Qt::Key_F5:
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+        return true;
+    case Qt::Key_F8:
+        field(EntryField::RstReceived).clear();
+        requestFocus(EntryField::RstReceived);
+        return true;
+    case Qt::Key_F9:
+        field(EntryField::CodeReceived).clear();
+        requestFocus(EntryField::CodeReceived);
+        return true;
+    case Qt::Key_F10:
+        field(EntryField::CountyReceived).clear();
+        requestFocus(EntryField::CountyReceived);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void QsoEntry::functionKey(EntryField f, int n) {
+    if (messageUnderWay())
+        return;
+    if (isCw() && m_state.cwPcFlag && !m_state.offLineLog)
+        cwFunctionKey(n, f);
+    else if (!isCw() && m_state.soundCardOk && !m_state.offLineLog && m_state.ssbPcFlag)
+        voiceFunctionKey(n, f);
+    else if (m_state.offLineLog)
+        offLineKey(n);
+}
+
+void QsoEntry::offLineKey(int n) {
+    QString& date = field(EntryField::Date);
+    QString& time = field(EntryField::Time);
+    if (n == 2) {
+        const QString t = date.trimmed();
+        if (t.size() == 8)
+            date = t.right(6);
+        else if (t.size() == 10)
+            date = t.right(8);
+        requestFocus(EntryField::Date, Caret::At, 0);
+    } else if (n == 3) {
+        time = time.left(3);
+        requestFocus(EntryField::Time, Caret::At, 3);
+    } else if (n == 4) {
+        time = time.right(3);
+        requestFocus(EntryField::Time, Caret::At, 0);
+    }
+}
+
+// ---- the callsign field ----
+
+bool QsoEntry::callsignKeyDown(const EntryKey& key) {
+    const QString call = text(EntryField::Callsign).trimmed();
+    if (key.key == Qt::Key_Space && call.size() < 3)
+        m_pressedKey = 0; // a space in a short callsign is only a blank
+    bool swallow = key.key == Qt::Key_F1 && !key.alt();
+    switch (key.key) {
+    case Qt::Key_Tab:
+        if (call.size() > 2) {
+            acceptCallsign();
+            requestFocus(EntryField::CountyReceived, Caret::SelectAll);
+        }
+        swallow = true;
+        break;
+    case Qt::Key_F12:
+    case Qt::Key_Insert:
+        if (m_logEnabled)
+            logContact();
+        swallow = true;
+        break;
+    case Qt::Key_Escape:
+        if (!text(EntryField::CodeReceived).isEmpty() &&
+            !text(EntryField::CountyReceived).isEmpty())
+            requestFocus(EntryField::Callsign, Caret::AtEnd);
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        changeCwSpeed(key.key == Qt::Key_PageUp);
+        swallow = true;
+        break;
+    default:
+        break;
+    }
+    if (isFunctionKey(key.key) && !key.alt())
+        functionKey(EntryField::Callsign, key.key - Qt::Key_F1 + 1);
+    return swallow || isFunctionKey(key.key);
+}
+
+bool QsoEntry::callsignKeyPress(QChar c, bool space) {
+    stopRepeats();
+    if (c == kEnterChar) {
+        if (m_logEnabled)
+            logContact();
+        return true;
+    }
+    if (space) {
+        const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
+        const bool exchangeThere = zodiac ? text(EntryField::CountyReceived).size() > 2
+                                          : text(EntryField::CodeReceived).size() > 2;
+        if (!exchangeThere)
+            acceptCallsign();
+        return true;
+    }
+    if (c.unicode() < 32)
+        return false;
+    QString beginning = text(EntryField::Callsign).trimmed();
+    const ushort code = c.unicode();
+    if (code == '/' || (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'))
+        beginning += c;
+    refreshGrid(beginning);
+    return false;
+}
+
+// ---- the received code and county ----
+
+void QsoEntry::padReceivedCode() {
+    if (!def().log.padsReceivedCode())
+        return;
+    QString& code = field(EntryField::CodeReceived);
+    const QString t = code.trimmed();
+    if (t.size() == 1 || t.size() == 2)
+        code = t.rightJustified(3, u'0');
+}
+
+void QsoEntry::codeMovesOn(bool pad, bool selectCounty) {
+    if (pad)
+        padReceivedCode();
+    const QString county = text(EntryField::CountyReceived);
+    if (!county.isEmpty()) {
+        if (selectCounty)
+            requestFocus(EntryField::CountyReceived, Caret::SelectAll);
+        else
+            requestFocus(EntryField::CountyReceived, Caret::At, static_cast<int>(county.size()));
+    } else {
+        m_logEnabled = false;
+        requestFocus(EntryField::CountyReceived);
+    }
+    if (m_engine.contact().dupe) {
+        m_phase = EntryPhase::Duplicate;
+        m_logEnabled = false;
+    }
+}
+
+bool QsoEntry::enterFromExchange() {
+    padReceivedCode();
+    if (!dataComplete()) {
+        dateIncomplete();
+        return true;
+    }
+    if (m_logEnabled)
+        logContact();
+    return true;
+}
+
+bool QsoEntry::codeKeyPress(QChar c, bool space) {
+    stopRepeats();
+    enableLog();
+    if (space) {
+        codeMovesOn(true, true);
+        return true;
+    }
+    return c == kEnterChar && enterFromExchange();
+}
+
+void QsoEntry::codeKeyUp() {
+    QString& code = field(EntryField::CodeReceived);
+    code = code.trimmed();
+    m_newMult = m_engine.codeChanged(code) || m_newMult;
+    const ExchangeKind exchange = def().log.exchange;
+    const int full = exchange == ExchangeKind::Zodiac ? 2 : 3;
+    if (code.size() == full && m_focused == EntryField::CodeReceived)
+        codeMovesOn(false, exchange != ExchangeKind::Name); // a name is typed after, not replaced
+}
+
+void QsoEntry::countyMovesOn() {
+    enableLog();
+    m_engine.countyChanged(text(EntryField::CountyReceived).trimmed());
+    m_newMult = m_engine.IndicMult();
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+bool QsoEntry::countyKeyPress(QChar c, bool space) {
+    if (space) {
+        QString& county = field(EntryField::CountyReceived);
+        if (text(EntryField::Callsign).trimmed().startsWith(QLatin1String("ER")) &&
+            !county.endsWith(u'*'))
+            county = county.trimmed() + u'*';
+        countyMovesOn();
+        return true;
+    }
+    return c == kEnterChar && enterFromExchange();
+}
+
+void QsoEntry::countyKeyUp() {
+    if (m_focused != EntryField::CountyReceived)
+        return;
+    QString& field = this->field(EntryField::CountyReceived);
+    const QString typed = field.trimmed();
+    const QString county = m_engine.IndicSpec(typed, m_errorShown);
+    field = county;
+    m_engine.countyChanged(county);
+    // A club word put in place of its first letter is whole: it moves on like a county.
+    const LogRules& rules = def().log;
+    const int full = rules.exchange == ExchangeKind::Zodiac ? 3 : 2;
+    if (county == typed && (rules.countyWaitsForWholeWord() || county.size() < full))
+        return;
+    const CountyCheck check =
+        CountyTables::CJud(def(), text(EntryField::Callsign).trimmed(), county);
+    field = check.text;
+    if (!check.accepted) {
+        message(check.message, false);
+        requestFocus(EntryField::CountyReceived);
+        return;
+    }
+    countyMovesOn();
+}
+
+// ---- blanks ----
+
+void QsoEntry::squeezeCallsign() {
+    m_logEnabled = false;
+    QString call = text(EntryField::Callsign).left(15);
+    call.remove(u' ');
+    m_state.lookupCall = call;
+    field(EntryField::Callsign) = call.trimmed();
+}
+
+void QsoEntry::squeezeFields() {
+    if (text(EntryField::Callsign).trimmed().size() < 3)
+        return;
+    const int county = def().log.exchange == ExchangeKind::Name ? 10 : 5;
+    const std::pair<EntryField, int> fields[] = {
+        {EntryField::RstSent, 5},         {EntryField::CodeSent, 5},
+        {EntryField::CountySent, county}, {EntryField::RstReceived, 5},
+        {EntryField::CodeReceived, 5},    {EntryField::CountyReceived, county},
+        {EntryField::Date, 10},           {EntryField::Time, 7}};
+    for (const auto& [f, n] : fields)
+        field(f) = squeezed(field(f), n);
+}
+
+// ---- date and time ----
+
+void QsoEntry::moveOnOffLine() {
+    if (text(EntryField::CodeReceived).trimmed().isEmpty())
+        requestFocus(EntryField::CodeReceived, Caret::AtEnd);
+    else
+        requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+void QsoEntry::badDateOrTime(EntryField f, const QString& text) {
+    message(text);
+    field(f) = QStringLiteral(" ");
+    requestFocus(f);
+}
+
+bool QsoEntry::dateKeyDown(const EntryKey& key) {
+    QString& date = field(EntryField::Date);
+    const QString t = date.trimmed();
+    if (t.size() == 2 || t.size() == 5) {
+        date = t + u'.';
+        requestFocus(EntryField::Date, Caret::At, static_cast<int>(t.size()) + 1);
+        return false;
+    }
+    // The check runs once the date is whole: seven characters and the one being typed.
+    if (t.size() < 7 || key.key == Qt::Key_Space || !key.typed.isPrint())
+        return false;
+    const auto parsed = DateTimeText::parseDate(t + key.typed);
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
+    if (!parsed) {
+        badDateOrTime(EntryField::Date, kBadDate);
+    } else {
+        date = DateTimeText::formatDate(*parsed);
+        if (m_state.offLineLog) {
+            if (text(EntryField::Time).trimmed().isEmpty())
+                requestFocus(EntryField::Time);
+            else
+                moveOnOffLine();
+        }
+    }
+    return true;
+}
+
+bool QsoEntry::dateKeyPress() {
+    enableLog();
+    const auto parsed = DateTimeText::parseDate(text(EntryField::Date));
+    if (!parsed) {
+        badDateOrTime(EntryField::Date, kBadDate);
+        return true;
+    }
+    field(EntryField::Date) = DateTimeText::formatDate(*parsed);
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
+    return true;
+}
+
+void QsoEntry::acceptTime() {
+    const auto parsed = DateTimeText::parseTime(text(EntryField::Time));
+    if (!parsed) {
+        badDateOrTime(EntryField::Time, kBadTime);
+        return;
+    }
+    field(EntryField::Time) = DateTimeText::formatTime(*parsed);
+    if (m_state.offLineLog)
+        moveOnOffLine();
+    else
+        requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+bool QsoEntry::timeKeyPress(QChar c, bool space) {
+    m_logEnabled = false;
+    if (space) {
+        enableLog();
+        acceptTime();
+        return true;
+    }
+    QString& time = field(EntryField::Time);
+    const QString t = time.trimmed();
+    if (t.size() == 2 && c != u':') {
+        time = t + u':';
+        requestFocus(EntryField::Time, Caret::At, 3);
+    }
+    return false;
+}
