@@ -71,4 +71,13 @@ struct ContestDef {
     bool modesFollowFirstStages() const;
     /// True when the received county field is wide enough for a club word.
     bool widensCountyField() const;
+    /// True when the set-up screen opens on the sent code, after its call-area digit.
+    bool opensOnSentCode() const { return number < 10; }
+    /// True when the set-up screen opens on the own call.
+    bool opensOnOwnCall() const { return number >= 10 && number <= 29; }
+    /// True when the sent code starts from the own call's call-area digit.
+    bool sentCodeFromCallArea() const {
+        return sentCode == SentCodeRule::CallAreaDigit ||
+               sentCode == SentCodeRule::CallAreaDigitIfEmpty;
+    }
 };

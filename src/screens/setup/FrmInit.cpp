@@ -312,7 +312,7 @@ bool FrmInit::Form_Load() {
     ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
     if (m_state.returnToSetup)
         restoreReopenedState();
-    if (m_state.contestNumber < 4) {
+    if (m_state.contest().opensOnSentCode()) {
         if (m_state.returnToSetup) {
             ui.txtContrInit->setText(m_qso.sentLabel());
         } else {
@@ -442,10 +442,10 @@ void FrmInit::warnIfLogReadOnly() {
 }
 
 void FrmInit::focusAfterLoad() {
-    const int n = m_state.contestNumber;
-    if (n < 10)
+    const ContestDef& def = m_state.contest();
+    if (def.opensOnSentCode())
         Fcs();
-    else if (n <= 29)
+    else if (def.opensOnOwnCall())
         focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
 }
 
@@ -457,7 +457,7 @@ void FrmInit::chooseContest(const ContestDef& def) {
         m_state.stage = 1;
     if (def.presetSsb)
         m_state.qsoMode = QStringLiteral("SSB");
-    if (def.number == 0)
+    if (def.presentation == P::National)
         m_state.campNatChosen = true;
     ui.LblTipTest->setText(QString::fromLatin1(def.title));
     m_state.contestCode = def.codeString();
@@ -555,7 +555,7 @@ void FrmInit::SetupCaras() {
 }
 
 void FrmInit::Buton() {
-    if (m_state.contestNumber >= 30) {
+    if (m_state.contest().sentCodeIsStartNumber()) {
         ui.txtContrInit->clear();
         Fcs();
     } else {
@@ -594,7 +594,7 @@ void FrmInit::focusOwnCallOrCounty() {
 void FrmInit::OpbConcurs_Click() {
     ui.FraConcurs->hide();
     m_state.contestMode = true;
-    if (m_state.contestNumber < 10) {
+    if (m_state.contest().opensOnSentCode()) {
         ui.txtContrInit->setCursorPosition(1);
         Fcs();
     }
@@ -607,7 +607,7 @@ void FrmInit::OpbConcurs_Click() {
 void FrmInit::OpbTest_Click() {
     ui.FraConcurs->hide();
     m_state.contestMode = false;
-    if (m_state.contestNumber < 10) {
+    if (m_state.contest().opensOnSentCode()) {
         ui.txtContrInit->setCursorPosition(1);
         Fcs();
     }
@@ -723,7 +723,7 @@ void FrmInit::setStartStamp() {
 }
 
 bool FrmInit::handOverChecks() {
-    const int n = m_state.contestNumber;
+    const ContestDef& def = m_state.contest();
     if (!m_state.contestChosen()) {
         refuse(kNoContest);
         return false;
@@ -750,24 +750,25 @@ bool FrmInit::handOverChecks() {
     m_state.settings.utcOffset = UtcOffset::typed(ui.TxtTime->text());
     m_state.settings.myJudet = ui.TxtMyBezirkA->text();
     const qsizetype codeLength = ui.txtContrInit->text().size();
-    if (codeLength < 3 && (n == 32 || n < 10)) {
+    if (codeLength < 3 && def.sentCodeFromCallArea()) {
         refuse(kSentCode);
         prefillCallAreaDigit(m_state.settings.myCall);
         ui.txtContrInit->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (n == 31 && ui.TxtMyBezirkA->text().size() < 3) {
+    if (def.sentCode == SentCodeRule::ZodiacSign && ui.TxtMyBezirkA->text().size() < 3) {
         refuse(QStringLiteral("COMPLECTATI BOXUL ZODIA"));
         ui.TxtMyBezirkA->clear();
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (codeLength < 3 && (n == 33 || n == 34)) {
+    if (codeLength < 3 && def.sentCode == SentCodeRule::RequiredEmpty) {
         refuse(kSentCode);
         ui.txtContrInit->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (n == 12 && ui.TxtMyBezirkA->text() == QLatin1String("BU")) {
+    if (def.log.exchange == ExchangeKind::Sector &&
+        ui.TxtMyBezirkA->text() == QLatin1String("BU")) {
         refuse(QStringLiteral("JUDET INEXISTENT ! INTRODUCETI XA....XF !"));
         ui.TxtMyBezirkA->clear();
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);

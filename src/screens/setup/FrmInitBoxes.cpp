@@ -62,12 +62,11 @@ void FrmInit::ownCallEntered() {
     ui.TxtMyCall->setText(m_state.settings.myCall);
     ui.TxtMyBezirkA->show();
     ui.LblBezirk->show();
-    const int n = m_state.contestNumber;
-    if (n != 34) {
+    const ContestDef& def = m_state.contest();
+    if (def.sentCode != SentCodeRule::RequiredEmpty)
         prefillCallAreaDigit(m_state.lookupCall);
-        if (n == 33)
-            ui.txtContrInit->clear();
-    }
+    else if (!def.prefillsExchangeAtStart())
+        ui.txtContrInit->clear();
     Fcs();
     if (ui.TxtMyBezirkA->text().isEmpty())
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
