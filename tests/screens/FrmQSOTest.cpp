@@ -97,28 +97,6 @@ private slots:
                  qPrintable(rows[1]));
     }
 
-    void duplicateIsShownAndNeverLogged() {
-        ScreenHarness h;
-        fillLog(h);
-        h.openQso("OpBCNUS");
-        h.type(QStringLiteral("2AAA"));
-        h.key(Qt::Key_Space);
-        QCOMPARE(back(h.qsoBox("TxtIndic")), QRgb(0xFF0000));
-        QVERIFY(!h.find<QPushButton>(h.qso.get(), "CmdEnterCall")->isEnabled());
-        h.type(QStringLiteral("123"));
-        QVERIFY(h.find<QGroupBox>(h.qso.get(), "Frame3")->isVisible());
-        QCOMPARE(h.find<QGroupBox>(h.qso.get(), "Frame3")->title(),
-                 QStringLiteral("WARNING ! QSO DUPE !"));
-        h.type(QStringLiteral("TM"));
-        h.key(Qt::Key_Return);
-        h.key(Qt::Key_F12);
-        h.key(Qt::Key_Insert);
-        h.qsoBox("TxtRSTR2")->setFocus();
-        h.key(Qt::Key_Return);
-        h.click(h.qso.get(), "CmdEnterCall");
-        QCOMPARE(h.logRows().size(), 5);
-    }
-
     void callsignAcceptance_data() {
         QTest::addColumn<QString>("typed"); // after the prefilled "YO"
         QTest::addColumn<QString>("field");
@@ -290,41 +268,6 @@ private slots:
         QCOMPARE(h.logRows().size(), 1);
     }
 
-    void correctionBringsTheLastContactBack() {
-        ScreenHarness h;
-        fillLog(h);
-        h.openQso("OpBCNUS");
-        h.key(Qt::Key_F2, Qt::AltModifier);
-        QCOMPARE(h.qsoBox("TxtIndic")->text(), QStringLiteral("YO7EEE"));
-        QCOMPARE(h.qsoBox("TxtRSTR2")->text(), QStringLiteral("005"));
-        QCOMPARE(h.qsoBox("TxtRstR3")->text(), QStringLiteral("DJ"));
-        h.key(Qt::Key_Return);
-        const QStringList rows = h.logRows();
-        QCOMPARE(rows.size(), 5);
-        QCOMPARE(rows.filter(QStringLiteral("YO7EEE")).size(), 1);
-    }
-
-    void cancelledCorrectionKeepsTheContact_data() {
-        QTest::addColumn<QByteArray>("how");
-        QTest::newRow("ANULAT") << QByteArray("CmdAbbruchX");
-        QTest::newRow("1_ST_PAGE") << QByteArray("mnuAnfang");
-        QTest::newRow("EXIT") << QByteArray("mnuBeenden");
-    }
-    void cancelledCorrectionKeepsTheContact() {
-        QFETCH(QByteArray, how);
-        ScreenHarness h;
-        fillLog(h);
-        h.openQso("OpBCNUS");
-        const QStringList before = h.logRows();
-        h.key(Qt::Key_F2, Qt::AltModifier);
-        QCOMPARE(h.logRows(), before); // nothing leaves the log while it is corrected
-        if (how == "CmdAbbruchX")
-            h.click(h.qso.get(), how.constData());
-        else
-            h.trigger(h.qso.get(), how.constData());
-        QCOMPARE(h.logRows(), before);
-    }
-
     void gridDeletionAsksFirst() {
         ScreenHarness h;
         fillLog(h);
@@ -345,20 +288,6 @@ private slots:
         QCOMPARE(h.logRows().filter(QStringLiteral("YO5CCC")).size(), 0);
         QCOMPARE(h.find<QLabel>(h.qso.get(), "LblQSO")->text(), QStringLiteral("1"));
         QCOMPARE(back(h.find<QLabel>(h.qso.get(), "LblCJ")), QRgb(0x00FF00));
-    }
-
-    void cancelThenRecover() {
-        ScreenHarness h;
-        h.openQso("OpBCNUS");
-        h.type(QStringLiteral("9XYZ"));
-        h.key(Qt::Key_Space);
-        h.type(QStringLiteral("12"));
-        h.click(h.qso.get(), "CmdAbbruchX");
-        QCOMPARE(h.qsoBox("TxtIndic")->text(), QStringLiteral("YO"));
-        h.trigger(h.qso.get(), "mnuRecup");
-        QCOMPARE(h.qsoBox("TxtIndic")->text(), QStringLiteral("YO9XYZ"));
-        QCOMPARE(h.qsoBox("TxtRSTR2")->text(), QStringLiteral("12"));
-        QVERIFY(!h.qso->findChild<QAction*>(QStringLiteral("mnuRecup"))->isEnabled());
     }
 
     void stageButtonsFollowTheLog() {
@@ -390,27 +319,6 @@ private slots:
         QVERIFY(!grey("CJ"));
     }
 
-    void nothingLogsBeforeStageAndMode() {
-        ScreenHarness h;
-        h.openQso("OpBCNUS", QStringLiteral("312"), nullptr, nullptr);
-        QVERIFY(!h.qsoBox("TxtIndic")->isEnabled());
-        QVERIFY(!h.qsoBox("TxtRSTR2")->isEnabled());
-        h.click(h.qso.get(), "Cmd1A");
-        QVERIFY(!h.qsoBox("TxtIndic")->isEnabled());
-        QVERIFY(h.find<QLabel>(h.qso.get(), "LblAnunt")->isVisible());
-        h.click(h.qso.get(), "CmdSSB");
-        QVERIFY(h.qsoBox("TxtIndic")->isEnabled());
-        QCOMPARE(h.qsoBox("TxtRSTR1")->text(), QStringLiteral("59"));
-    }
-
-    void helpTopics() {
-        ScreenHarness h;
-        h.openQso("OpBCNUS");
-        for (const char* topic :
-             {"mnuDescrEcran", "mnuSchimbBanda", "mnuInputDate", "mnuModifDate", "mnuOutPag"})
-            h.trigger(h.qso.get(), topic);
-        QCOMPARE(h.help.opened, (QList<int>{400, 500, 600, 700, 800}));
-    }
 };
 
 QTEST_MAIN(FrmQSOTest)
