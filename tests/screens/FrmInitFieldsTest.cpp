@@ -205,8 +205,10 @@ private slots:
         QCOMPARE(h.initBox("TxtMyBezirkA")->text(), county);
         QLineEdit* errorLine = h.initBox("TxtEroare");
         QCOMPARE(errorLine->isVisible(), !error.isEmpty());
-        if (!error.isEmpty())
+        if (!error.isEmpty()) {
             QCOMPARE(errorLine->text(), error + kNotFound);
+            QCOMPARE(errorLine->cursorPosition(), 0); // the callsign shows, not only the tail
+        }
         QCOMPARE(h.init->focusWidget(), h.initBox(focus.constData()));
         QCOMPARE(h.initBox("txtContrInit")->text(), sentCode);
         QVERIFY(h.dialogs.shown.isEmpty());

@@ -79,6 +79,7 @@ void FrmInit::IndicInfo1() {
     if (!row) {
         ui.TxtEroare->setText(QStringLiteral("  ") + m_state.lookupCall +
                               QStringLiteral(" INEXISTENT IN BAZA DE DATE!!"));
+        ui.TxtEroare->setCursorPosition(0); // a narrow box shows the callsign, not the tail
         ui.TxtEroare->show();
         ui.TxtMyBezirkA->clear();
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
