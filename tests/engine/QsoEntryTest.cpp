@@ -9,6 +9,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(EntryField)
+Q_DECLARE_METATYPE(Caret)
 
 namespace {
 const QString kOwnCall = QStringLiteral("YO9AAA");
@@ -225,6 +226,59 @@ private slots:
         e.type(field, typed);
         QCOMPARE(e.model.text(field), shown);
         QCOMPARE(e.dialogs.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+    }
+
+    // Tab walks the exchange backwards; Space in a sent field goes back to the callsign.
+    void tabAndSpaceMoveTheFocus_data() {
+        QTest::addColumn<EntryField>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<EntryField>("to");
+        QTest::addColumn<Caret>("caret");
+        QTest::newRow("county, Tab") << EntryField::CountyReceived << int(Qt::Key_Tab)
+                                     << EntryField::CodeReceived << Caret::SelectAll;
+        QTest::newRow("code, Tab") << EntryField::CodeReceived << int(Qt::Key_Tab)
+                                   << EntryField::RstReceived << Caret::Middle;
+        QTest::newRow("report, Tab") << EntryField::RstReceived << int(Qt::Key_Tab)
+                                     << EntryField::CodeSent << Caret::SelectAll;
+        QTest::newRow("code sent, Tab")
+            << EntryField::CodeSent << int(Qt::Key_Tab) << EntryField::RstSent << Caret::Middle;
+        QTest::newRow("report sent, Tab")
+            << EntryField::RstSent << int(Qt::Key_Tab) << EntryField::Callsign << Caret::SelectAll;
+        QTest::newRow("county sent, Space")
+            << EntryField::CountySent << int(Qt::Key_Space) << EntryField::Callsign << Caret::AtEnd;
+    }
+    void tabAndSpaceMoveTheFocus() {
+        QFETCH(EntryField, from);
+        QFETCH(int, key);
+        QFETCH(EntryField, to);
+        QFETCH(Caret, caret);
+        Entry e(QStringLiteral("CampNatUS"));
+        e.type(EntryField::Callsign, QStringLiteral("5AAA "));
+        e.key(from, key, key == Qt::Key_Space ? QChar(u' ') : QChar());
+        QCOMPARE(e.model.focus().field, to);
+        QCOMPARE(e.model.focus().caret, caret);
+    }
+
+    // Off line, F2 leaves the date for a new day in front, F3 / F4 one half of the time.
+    void offLineKeysCutDateAndTime_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<EntryField>("field");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("F2") << int(Qt::Key_F2) << EntryField::Date << ".03.26";
+        QTest::newRow("F3") << int(Qt::Key_F3) << EntryField::Time << "09:";
+        QTest::newRow("F4") << int(Qt::Key_F4) << EntryField::Time << ":30";
+    }
+    void offLineKeysCutDateAndTime() {
+        QFETCH(int, key);
+        QFETCH(EntryField, field);
+        QFETCH(QString, shown);
+        Entry e(QStringLiteral("CampNatUS"));
+        e.f.app.offLineLog = true;
+        e.model.setText(EntryField::Date, QStringLiteral("01.03.26"));
+        e.model.setText(EntryField::Time, QStringLiteral("09:30"));
+        e.key(EntryField::Callsign, key);
+        QCOMPARE(e.model.text(field), shown);
+        QCOMPARE(e.model.focus().field, field);
     }
 
     void closedUntilStageAndModeAreChosen() {
