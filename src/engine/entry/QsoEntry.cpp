@@ -296,7 +296,7 @@ void QsoEntry::showDupe(const DupeView& view) {
     if (!view.checked)
         return;
     m_mark = view.dupe ? CallsignMark::Duplicate : CallsignMark::New;
-    m_logEnabled = view.CmdEnterCall;
+    m_logEnabled = !view.dupe;
     m_newMult = m_engine.contact().newMult;
     settlePhase();
 }

@@ -166,12 +166,8 @@ DupeView ContactEngine::IndicInfoDubl() {
     if (m_contact.dupe) {
         if (def().log.dupeRule(contactStage()).dupeMarksOtherMode)
             m_contact.otherMode = true;
-        view.TxtIndic = Rgb::red();
-        view.Frame3 = true;
         return view;
     }
-    view.TxtIndic = Rgb::green();
-    view.CmdEnterCall = true;
     if (def().log.exchange != ExchangeKind::Zodiac)
         IndicMult();
     return view;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "logging/LogRow.h"
-#include "logging/Rgb.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,10 +19,7 @@ struct LookupView {
 /// What the screen shows after `IndicInfoDubl`.
 struct DupeView {
     bool checked = false; // false for an empty callsign: nothing changes
-    bool dupe = false;
-    Rgb TxtIndic;              // red for a duplicate, green for a new station
-    bool Frame3 = false;       // "WARNING ! QSO DUPE !"
-    bool CmdEnterCall = false; // the log button
+    bool dupe = false; // a duplicate is never logged
 };
 
 /// The running labels of the current stage and the code the station sends.
