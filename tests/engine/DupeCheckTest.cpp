@@ -95,7 +95,6 @@ private slots:
         QCOMPARE(view.dupe, dupe);
         QCOMPARE(f.c().dupe, dupe);
         QCOMPARE(f.c().otherMode, mark);
-        QCOMPARE(view.Frame3, dupe);
     }
 
     void waitIsMeasuredAcrossMidnight_data() {
