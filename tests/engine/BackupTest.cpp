@@ -17,13 +17,8 @@ class BackupTest : public QObject {
     }
 
 private slots:
-    void deletesInOneSecondKeepTheNewestTwenty_data() {
-        QTest::addColumn<int>("deletes");
-        QTest::newRow("21") << 21;
-        QTest::newRow("22") << 22;
-    }
     void deletesInOneSecondKeepTheNewestTwenty() {
-        QFETCH(int, deletes);
+        const int deletes = 21;
         LogWithCopies l;
         QVERIFY(l.open());
         QVERIFY(l.addContacts(30));
