@@ -8,6 +8,23 @@
 class QtHelpTest : public QObject {
     Q_OBJECT
 private slots:
+    // Every topic a menu opens has a shipped page with content.
+    void everyMenuTopicHasAPage_data() {
+        QTest::addColumn<int>("topic");
+        for (int topic = 100; topic <= 1300; topic += 100)
+            QTest::addRow("%d", topic) << topic;
+    }
+    void everyMenuTopicHasAPage() {
+        QFETCH(int, topic);
+        QtHelp help(QStringLiteral(VELT_SOURCE_DIR "/data/help"));
+        help.open(topic);
+        auto* text = help.window()->findChild<QTextBrowser*>(QStringLiteral("TxtHelp"));
+        QVERIFY(text);
+        const QString shown = text->toPlainText();
+        QVERIFY2(!shown.contains(QStringLiteral("lipseste")), qPrintable(shown.left(80)));
+        QVERIFY2(shown.split(u' ', Qt::SkipEmptyParts).size() > 100, qPrintable(shown.left(80)));
+    }
+
     void showsPagesInOneWindow() {
         TempDataFolder dir;
         QVERIFY(dir.write(QStringLiteral("100.html"),

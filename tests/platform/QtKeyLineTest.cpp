@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QString>("com3Link"); // empty: no COM3 link in the data folder
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("device");
-        QTest::newRow("first port") << QString() << 1 << QStringLiteral("/dev/ttyS0");
         QTest::newRow("third port") << QString() << 3 << QStringLiteral("/dev/ttyS2");
         QTest::newRow("link wins")
             << QStringLiteral("/dev/ttyUSB0") << 3 << QStringLiteral("/dev/ttyUSB0");
@@ -28,7 +27,6 @@ private slots:
         QTest::newRow("link for another port")
             << QStringLiteral("/dev/ttyUSB0") << 4 << QStringLiteral("/dev/ttyS3");
         QTest::newRow("port 0") << QString() << 0 << QString();
-        QTest::newRow("negative port") << QString() << -2 << QString();
     }
     void deviceFor() {
         QFETCH(QString, com3Link);
@@ -50,10 +48,8 @@ private slots:
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("com5Link"); // where a COM5 link points, relative to the folder
         QTest::newRow("port 0") << 0 << QString();
-        QTest::newRow("negative port") << -1 << QString();
         QTest::newRow("no such device") << 5 << QStringLiteral("absent/ttyUSB9");
         QTest::newRow("not a serial device") << 5 << QStringLiteral("plain.txt");
-        QTest::newRow("no such ttyS") << 250 << QString();
     }
     void openFailsAndLeavesNothingOpen() {
         QFETCH(int, port);

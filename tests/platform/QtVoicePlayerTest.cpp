@@ -42,9 +42,7 @@ private slots:
     void unplayableFileIsRefused_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("missing") << QStringLiteral("WAVUs/F3.wav");
-        QTest::newRow("folder") << QStringLiteral("WAVUs");
         QTest::newRow("not a WAV") << QStringLiteral("F1.wav");
-        QTest::newRow("empty path") << QString();
     }
     void unplayableFileIsRefused() {
         QFETCH(QString, name);
