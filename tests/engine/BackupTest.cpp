@@ -87,8 +87,9 @@ private slots:
             QTest::qWait(50);
             while (child.canReadLine())
                 acknowledged.insert(child.readLine().trimmed().toLongLong());
+            // Nothing logged since the last copy leaves that copy as the newest: no new one.
             const BackupSet::Result r = l.copies.keep(l.logPath());
-            QCOMPARE(r.outcome, BackupSet::Outcome::Taken);
+            QVERIFY2(r.outcome != BackupSet::Outcome::Failed, qPrintable(r.error));
             Database copy(QStringLiteral("Copy%1").arg(round));
             QCOMPARE(copy.open(r.path, QStringLiteral("LogGen")), Database::OpenResult::Ok);
             QCOMPARE(copy.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
