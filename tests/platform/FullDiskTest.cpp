@@ -3,7 +3,6 @@
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
-#include "platform/QtPrintSink.h"
 #include "reports/ScrieLog.h"
 #include "setup/ContestCatalog.h"
 #include "setup/SettingsFiles.h"
@@ -43,24 +42,13 @@ SettingsRecord station(int round) {
     return s;
 }
 
-QString printPdf(const QString& appPath, int round) {
-    QtPrintSink printer(appPath, nullptr, QtPrintSink::Target::Pdf);
-    if (!printer.begin(QStringLiteral("YO5OHO Etapa 1/1")))
-        return QStringLiteral("no start");
-    for (int i = 0; i <= round * 40; ++i) {
-        printer.textAt(5, QStringLiteral("YO5AAA 599 001 BV %1").arg(i));
-        printer.newLine();
-    }
-    const QString note = printer.end();
-    return note.startsWith(QStringLiteral("Fisierul PDF a fost scris")) ? QString() : note;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Writer)
 
-// Every file the program writes, on a disk that is full: the old file stays byte for byte and the
-// operator is told; nothing half-written is left beside it.
+// Every file the program writes, on a disk that is full: the old file stays
+// byte for byte and the operator is told; nothing half-written is left beside
+// it.
 class FullDiskTest : public QObject {
     Q_OBJECT
 private slots:
@@ -83,9 +71,6 @@ private slots:
         QTest::newRow("ADIF") << Writer([](const QString&, ScrieLog& log, int) {
             return log.adif(QStringLiteral("CARPATI")).error;
         }) << QStringList{"ARHIVA/CARPATI.adi"};
-        QTest::newRow("printed PDF")
-            << Writer([](const QString& app, ScrieLog&, int round) { return printPdf(app, round); })
-            << QStringList{"Log/YO5OHO Etapa 1_1.pdf"};
     }
     void oldFileKept() {
         QFETCH(Writer, write);

@@ -44,18 +44,6 @@ private slots:
         help.open(900);
         QCOMPARE(help.window(), window);
         QCOMPARE(browser->toPlainText(), QStringLiteral("Pagina de ajutor 900 lipseste."));
-
-        help.open(100); // back to a page after a missing one
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Pagina unu.")));
-    }
-
-    void closedWindowIsShownAgain() {
-        TempDataFolder dir;
-        QtHelp help(dir.path());
-        help.open(300);
-        help.window()->close();
-        help.open(300);
-        QVERIFY(help.window()->isVisible());
     }
 };
 
