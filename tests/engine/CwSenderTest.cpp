@@ -69,7 +69,6 @@ private slots:
     void keysDtrExactlyDuringMarks_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("CQ TEST") << "CQ TEST";
-        QTest::newRow("prosign") << "a";
         QTest::newRow("empty text: RTS and a word space") << "";
     }
     void keysDtrExactlyDuringMarks() {
@@ -136,9 +135,6 @@ private slots:
         QCOMPARE(sender.send(9, stepsFor(QStringLiteral("TEST"))), KeyingResult::PortError);
         QVERIFY(line.changes().isEmpty());
         QVERIFY(!sender.isBusy());
-        QCOMPARE(QString::fromLatin1(Keying::kPortErrorMessage),
-                 QStringLiteral(
-                     "PortComm inexistent sau incorect setat! Nu exista legatura TRCV - PC !"));
     }
 
     void secondMessageRefusedWhileOneIsUnderWay() {
@@ -188,29 +184,6 @@ private slots:
         const Scheduled markEnd = schedule(steps).at(2 * marks - 1);
         QVERIFY(!markEnd.on);
         QVERIFY(changes.at(lastOn + 1).at - changes.at(rtsOn).at >= milliseconds(markEnd.offsetMs));
-    }
-
-    void destructionMidMessageLeavesBothLinesOff() {
-        FakeKeyLine line;
-        KeyPort port(line);
-        auto sender = std::make_unique<CwSender>(port, m_realtime);
-        QSignalSpy progress(sender.get(), &CwSender::progress);
-        QCOMPARE(sender->start(3, stepsFor(QStringLiteral("TEST TEST"))), KeyingResult::Started);
-        QVERIFY(progress.wait(10000));
-        sender.reset();
-        QVERIFY(!line.dtr());
-        QVERIFY(!line.rts());
-        QVERIFY(lineHistory(line.changes()).endsWith(QStringLiteral("R0")));
-    }
-
-    void abortWithNothingUnderWayDoesNotCarryOver() {
-        FakeKeyLine line;
-        KeyPort port(line);
-        CwSender sender(port, m_realtime);
-        sender.abort();
-        const QList<KeyStep> steps = stepsFor(QStringLiteral("E"));
-        QCOMPARE(sender.send(3, steps), KeyingResult::Done);
-        QCOMPARE(lineHistory(line.changes()), expectedHistory(steps));
     }
 
 private:

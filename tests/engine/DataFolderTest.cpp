@@ -32,7 +32,6 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<bool>("programFolder");
         QTest::newRow("build folder") << QStringList{"LogVELT.mdb", "DbsVELT.mdb"} << false << true;
-        QTest::newRow("only the callsign database") << QStringList{"DbsVELT.mdb"} << false << true;
         QTest::newRow("installed: no databases") << QStringList{} << false << false;
         QTest::newRow("installed: not writable") << QStringList{"LogVELT.mdb"} << true << false;
     }
@@ -93,7 +92,6 @@ private slots:
     void existingUserFolderIsLeftAsItIs_data() {
         QTest::addColumn<QStringList>("databases");
         QTest::newRow("complete") << QStringList{"LogVELT.mdb", "DbsVELT.mdb"};
-        QTest::newRow("log missing") << QStringList{"DbsVELT.mdb"};
         QTest::newRow("empty") << QStringList{};
     }
     void existingUserFolderIsLeftAsItIs() {

@@ -71,30 +71,6 @@ private slots:
                  QStringList({"YO3ABC|BU", "YO9XYZ|PH", "YO8NEW|IS"}));
     }
 
-    void logRowsKeepTheirTextInIdOrder() {
-        TempDataFolder dir;
-        QVERIFY(dir.createDatabase(QStringLiteral("LogVELT.mdb")));
-        Database db(QStringLiteral("LogDb"));
-        QCOMPARE(db.open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
-                 Database::OpenResult::Ok);
-        JetTable source;
-        source.columns = QStringList{"Pct", "ID"} + QString("Callsign Data UTC Etp Sent Rcvd Md "
-                                                            "Jud Mult")
-                                                        .split(u' ');
-        source.rows = {
-            {" 2", "10", "yo9c ", "01.03.26", "12:07", "1", "599 3", "599 7", "CW", "PH", "PH"},
-            {" 0", "2", "YO9A", "01.03.26", "12:05", "1", "599 1", "599 5", "CW", "BU", ""},
-            {" 1", "7", "YO9B", "01.03.26", "12:06", "2", "599 2", "599 6", "CW", "", " "}};
-        const auto r =
-            TableCopy::copyRows(source, *TableMap::forTable(QStringLiteral("LogGen")), db);
-        QVERIFY(r.ok);
-        QCOMPARE(r.counts.imported, 3);
-        QCOMPARE(rows(db, QStringLiteral("SELECT * FROM LogGen ORDER BY ID")),
-                 QStringList({"1|YO9A|01.03.26|12:05|1|599 1|599 5|CW|BU|| 0",
-                              "2|YO9B|01.03.26|12:06|2|599 2|599 6|CW|| | 1",
-                              "3|yo9c |01.03.26|12:07|1|599 3|599 7|CW|PH|PH| 2"}));
-    }
-
     void failedCopyWritesNothing_data() {
         QTest::addColumn<QString>("missingColumn");
         QTest::addColumn<QString>("errorPart");
@@ -121,25 +97,6 @@ private slots:
         QVERIFY(!r.ok);
         QVERIFY2(r.error.contains(errorPart), qPrintable(r.error));
         QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM CallJud")).toInt(), 0);
-    }
-
-    void newDatabaseMatchesTheShippedSchema() {
-        TempDataFolder dir;
-        QVERIFY(dir.createDatabase(QStringLiteral("shipped.db")));
-        QString error;
-        QVERIFY2(SchemaScript::createDatabase(dir.file(QStringLiteral("made.db")), error),
-                 qPrintable(error));
-        const QString schema =
-            QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name");
-        Database shipped(QStringLiteral("A"));
-        Database made(QStringLiteral("B"));
-        QCOMPARE(shipped.open(dir.file(QStringLiteral("shipped.db")), QStringLiteral("LogGen")),
-                 Database::OpenResult::Ok);
-        QCOMPARE(made.open(dir.file(QStringLiteral("made.db")), QStringLiteral("LogGen")),
-                 Database::OpenResult::Ok);
-        QCOMPARE(rows(made, schema), rows(shipped, schema));
-        QCOMPARE(made.scalar(QStringLiteral("PRAGMA journal_mode")).toString(),
-                 QStringLiteral("wal"));
     }
 
     void replaceKeepsTheJetFileBeside_data() {
@@ -170,17 +127,6 @@ private slots:
         QCOMPARE(db.open(dir.file(CallFile), QStringLiteral("CallJud")), Database::OpenResult::Ok);
         QCOMPARE(rows(db, QStringLiteral("SELECT Call, Jud FROM CallJud")),
                  QStringList{"YO3ABC|BU"});
-    }
-
-    void failedImportLeavesOnlyTheJetFile() {
-        TempDataFolder dir;
-        QVERIFY(dir.write(CallFile, JetBytes));
-        FakeJetReader reader;
-        reader.content.insert(QStringLiteral("CallJud"), {{"Call", "County"}, {{"YO3ABC", "BU"}}});
-        const JetImport::Outcome done = JetImport(reader).replace(dir.file(CallFile), callJud());
-        QCOMPARE(done.error, QStringLiteral("tabela CallJud nu are coloana Jud"));
-        QCOMPARE(entries(dir), QStringList{CallFile});
-        QCOMPARE(dir.read(CallFile), JetBytes);
     }
 };
 

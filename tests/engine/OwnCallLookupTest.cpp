@@ -16,16 +16,12 @@ private slots:
                                            << "B4";
         QTest::newRow("longer prefix beats YO") << "YO5XYZ"
                                                 << "CJ";
-        QTest::newRow("only YO stored") << "YO8AAA"
-                                        << "IS";
         QTest::newRow("lower case, blanks around") << " yo5xyz "
                                                    << "CJ";
         QTest::newRow("one-letter prefix") << "Z35A"
                                            << "ZZ";
         QTest::newRow("no prefix stored") << "DL1ABC"
                                           << "";
-        QTest::newRow("blank call") << "   "
-                                    << "";
         QTest::newRow("quote in call") << "YO'1"
                                        << "IS";
     }
@@ -64,8 +60,6 @@ private slots:
         QTest::newRow("last sector") << "B6" << true << "XF";
         QTest::newRow("BU where sectors count") << "BU" << true << "X";
         QTest::newRow("sector elsewhere") << "B4" << false << "BU";
-        QTest::newRow("BU elsewhere") << "BU" << false << "BU";
-        QTest::newRow("county untouched") << "CJ" << true << "CJ";
         QTest::newRow("no sector B7") << "B7" << false << "B7";
     }
     void ownCountyMapsBucharest() {

@@ -6,7 +6,7 @@
 class PointsTest : public QObject {
     Q_OBJECT
 private slots:
-    void pointsOfEveryContest_data() {
+    void pointsOfEachRule_data() {
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("myCall");
@@ -25,56 +25,25 @@ private slots:
             QTest::newRow(name) << contest << mode << myCall << judSent << call << judRcvd
                                 << codSent << codRcvd << preview << logged;
         };
-        row("CampNatUS CW", "CampNatUS", "CW", "YO9AAA", "PH", "YO5X", "CJ", "9", "5", "2", "2");
-        row("CampNatUS SSB", "CampNatUS", "SSB", "YO9AAA", "PH", "YO5X", "CJ", "9", "5", "2", "2");
-        row("LMAYO SSB", "LMAYO", "SSB", "YO9AAA", "PH", "YO5X", "NY", "9", "5", "2", "2");
         row("LMAYO CW doubled twice", "LMAYO", "CW", "YO9AAA", "PH", "YO5X", "CJ", "9", "5", "4",
             "8");
         row("Braila same SSB", "CpBraila", "SSB", "YO4A", "BR", "YO4B", "BR", "4", "4", "2", "2");
-        row("Braila other SSB", "CpBraila", "SSB", "YO4A", "BR", "YO5B", "CJ", "4", "5", "4", "4");
         row("Braila other CW", "CpBraila", "CW", "YO5A", "CJ", "YO4B", "BR", "5", "4", "8", "8");
-        row("Braila same CW", "CpBraila", "CW", "YO5A", "CJ", "YO5B", "AB", "5", "5", "4", "4");
-        row("Caras CW", "CpCaras", "CW", "YO2A", "ION", "YO5B", "VASILE", "001", "007", "6", "6");
         row("Caras SSB", "CpCaras", "SSB", "YO2A", "ION", "YO5B", "VASILE", "001", "007", "2", "2");
         row("BUC sector-outside", "ConcBUC", "CW", "YO3A", "XA", "YO5B", "CJ", "001", "002", "4",
             "4");
         row("BUC two sectors", "ConcBUC", "SSB", "YO3A", "XA", "YO3B", "XF", "001", "002", "2",
             "2");
-        row("BUC two outside", "ConcBUC", "CW", "YO5A", "CJ", "YO5B", "AB", "001", "002", "2", "2");
         row("Indep BZ-BZ", "CpIndep", "CW", "YO9A", "BZ", "YO9B", "BZ", "001", "002", "2", "2");
         row("Indep BZ-other", "CpIndep", "SSB", "YO9A", "PH", "YO9B", "BZ", "001", "002", "8", "8");
-        row("Indep other-other", "CpIndep", "CW", "YO9A", "PH", "YO5B", "AB", "001", "002", "2",
-            "2");
-        row("Teleorman cross CW", "CpTeleorman", "CW", "YO9A", "TR", "YO5B", "CJ", "001", "002",
-            "4", "4");
-        row("Teleorman same", "CpTeleorman", "CW", "YO9A", "TR", "YO9B", "TR", "001", "002", "2",
-            "2");
-        row("Dimbovita cross CW", "CpDimbovita", "CW", "YO9A", "AB", "YO9B", "DB", "001", "002",
-            "4", "4");
-        row("Dimbovita same", "CpDimbovita", "SSB", "YO9A", "AB", "YO5B", "CJ", "001", "002", "2",
-            "2");
-        row("1Dec CW", "Cp1Dec", "CW", "YO9A", "AB", "YO5B", "CJ", "001", "002", "4", "4");
-        row("1Dec SSB", "Cp1Dec", "SSB", "YO9A", "AB", "YO5B", "CJ", "001", "002", "2", "2");
-        row("Tresin cross CW", "Tresin", "CW", "YO9A", "DB", "YO5B", "AB", "001", "002", "8", "8");
-        row("Tresin cross SSB", "Tresin", "SSB", "YO9A", "DB", "YO5B", "AB", "001", "002", "4",
-            "4");
-        row("Tresin same CW", "Tresin", "CW", "YO5A", "CJ", "YO5B", "AB", "001", "002", "4", "4");
-        row("Valdora both outside SSB", "Valdora", "SSB", "YO5A", "CJ", "YO5B", "AB", "001", "002",
-            "2", "2");
         row("Valdora both BT CW", "Valdora", "CW", "YO8A", "BT", "YO8B", "BT", "001", "002", "4",
             "4");
         row("Valdora event station CW", "Valdora", "CW", "YO5A", "CJ", "YR8V", "BT", "001", "002",
             "30", "30");
-        row("Valdora event station SSB, own club", "Valdora", "SSB", "YO8KAA", "BT", "YR8V", "AB",
-            "001", "002", "15", "15");
         row("Valdora own club in BT CW", "Valdora", "CW", "YO8KAA", "BT", "YO5B", "CJ", "001",
             "002", "20", "20");
-        row("Valdora own club in BT SSB", "Valdora", "SSB", "YO8KAA", "BT", "YO5B", "CJ", "001",
-            "002", "10", "10");
         row("Valdora own club outside", "Valdora", "CW", "YO5KAA", "CJ", "YO8B", "BT", "001", "002",
             "2", "2");
-        row("Valdora no clubs CW", "Valdora", "CW", "YO5A", "CJ", "YO8B", "BT", "001", "002", "10",
-            "10");
         row("Valdora no clubs SSB", "Valdora", "SSB", "YO8A", "BT", "YO5B", "CJ", "001", "002", "5",
             "5");
         row("Valdora other club in BT", "Valdora", "CW", "YO5A", "CJ", "YO8KBB", "BT", "001", "002",
@@ -83,53 +52,21 @@ private slots:
             "002", "2", "2");
         row("Telecom cross CW", "Telecom", "CW", "YO9A", "TLC", "YO5B", "AB", "001", "002", "8",
             "4");
-        row("Telecom cross SSB", "Telecom", "SSB", "YO9A", "AB", "YO5B", "TLC", "001", "002", "4",
-            "4");
         row("Telecom plain CW", "Telecom", "CW", "YO9A", "AB", "YO5B", "CJ", "001", "002", "4",
             "2");
         row("Moldova VS-VS SSB", "CpMoldova", "SSB", "YO8A", "VS", "YO8B", "VS", "001", "002", "2",
             "2");
-        row("Moldova VS-VS CW", "CpMoldova", "CW", "YO8A", "VS", "YO8B", "VS", "001", "002", "4",
-            "4");
-        row("Moldova across SSB", "CpMoldova", "SSB", "YO8A", "VS", "YO5B", "CJ", "001", "002", "4",
-            "4");
         row("Moldova across CW", "CpMoldova", "CW", "YO5A", "CJ", "YO8B", "IS", "001", "002", "8",
             "8");
-        row("Moldova outside CW", "CpMoldova", "CW", "YO5A", "CJ", "YO5B", "AB", "001", "002", "4",
-            "4");
-        row("Timis same county", "CpTimis", "CW", "YO2A", "TM", "YO2B", "TM", "001", "002", "1",
-            "1");
         row("Timis TM-QT", "CpTimis", "CW", "YO2A", "TM", "YO2QTA", "QT", "001", "002", "1", "1");
         row("Timis QT-outsider", "CpTimis", "SSB", "YO2QTA", "QT", "YO5B", "CJ", "001", "002", "6",
-            "6");
-        row("Timis outsider-QT", "CpTimis", "SSB", "YO5B", "CJ", "YO2QTA", "QT", "001", "002", "6",
             "6");
         row("Timis TM-outsider", "CpTimis", "CW", "YO5B", "CJ", "YO2B", "TM", "001", "002", "4",
             "4");
         row("Timis outsiders", "CpTimis", "CW", "YO5B", "CJ", "YO6B", "BV", "001", "002", "2", "2");
-        row("Timis outsiders same county", "CpTimis", "CW", "YO5B", "CJ", "YO5C", "CJ", "001",
-            "002", "1", "1");
         row("Pitesti CW", "CpPitesti", "CW", "YO7A", "LEU", "YO5B", "RAC", "", "", "6", "6");
-        row("Pitesti SSB", "CpPitesti", "SSB", "YO7A", "LEU", "YO5B", "RAC", "", "", "2", "2");
-        row("Transmis cross SSB", "CpTransmis", "SSB", "YO9A", "TRS", "YO5B", "AB", "001", "002",
-            "4", "4");
-        row("Transmis cross CW", "CpTransmis", "CW", "YO9A", "AB", "YO5B", "TRS", "001", "002", "8",
-            "8");
-        row("Transmis plain SSB", "CpTransmis", "SSB", "YO9A", "PH", "YO5B", "AB", "001", "002",
-            "2", "2");
-        row("Transmis plain CW", "CpTransmis", "CW", "YO9A", "PH", "YO5B", "AB", "001", "002", "4",
-            "4");
-        row("25Oct RVR-TRS CW", "Cp25Oct", "CW", "YO9A", "RVR", "YO5B", "TRS", "001", "002", "8",
-            "8");
-        row("25Oct RVR-RVR SSB", "Cp25Oct", "SSB", "YO9A", "RVR", "YO5B", "RVR", "001", "002", "2",
-            "2");
         row("CFR special CW", "CpCFR", "CW", "YO9A", "PH", "YO3CFR", "BU", "001", "002", "4", "8");
-        row("CFR special SSB", "CpCFR", "SSB", "YO9A", "CF", "YO3CFR", "CF", "001", "002", "2",
-            "4");
-        row("CFR cross SSB", "CpCFR", "SSB", "YO9A", "CF", "YO5B", "AB", "001", "002", "4", "2");
-        row("CFR cross CW", "CpCFR", "CW", "YO9A", "AB", "YO5B", "CF", "001", "002", "8", "4");
         row("CFR plain SSB", "CpCFR", "SSB", "YO9A", "PH", "YO5B", "AB", "001", "002", "2", "1");
-        row("CFR plain CW", "CpCFR", "CW", "YO9A", "PH", "YO5B", "AB", "001", "002", "4", "2");
         row("MemYO", "MemYO", "CW", "YO9A", "PH", "DL1B", "AA", "", "", "4", "1");
         row("Ardel code 100", "Ardel", "SSB", "YO9A", "PH", "YO6AA", "FG", "101", "100", "2",
             "100");
@@ -138,26 +75,21 @@ private slots:
         row("Ardel other", "Ardel", "CW", "YO9A", "PH", "YO5X", "CJ", "101", "017", "4", "2");
         row("Martisor sent code", "Martisor", "SSB", "YO9A", "PH", "YO5X", "CJ", "105", "117", "2",
             "4");
-        row("Martisor received code", "Martisor", "SSB", "YO9A", "PH", "YO5X", "CJ", "117", "206",
+        row("Martisor last digit 6", "Martisor", "SSB", "YO9A", "PH", "YO5X", "CJ", "117", "106",
             "2", "4");
-        row("Martisor neither", "Martisor", "SSB", "YO9A", "PH", "YO5X", "CJ", "117", "127", "2",
-            "2");
         row("Martisor last digit 7", "Martisor", "SSB", "YO9A", "PH", "YO5X", "CJ", "107", "119",
             "2", "2");
         row("Carpati CW", "CpCarpati", "CW", "YO9A", "PH", "YO5X", "CJ", "1", "2", "4", "2");
-        row("Elevi young SSB", "CpElevi", "SSB", "YO9A", "PH", "YO5X", "CJ", "915", "930", "2",
-            "4");
-        row("Elevi young CW", "CpElevi", "CW", "YO9A", "PH", "YO5X", "CJ", "930", "915", "4", "16");
-        row("Elevi grown SSB", "CpElevi", "SSB", "YO9A", "PH", "YO5X", "CJ", "925", "930", "2",
-            "2");
-        row("Elevi grown CW", "CpElevi", "CW", "YO9A", "PH", "YO5X", "CJ", "925", "930", "4", "4");
+        // 18 is the oldest age that counts as young
+        row("Elevi young CW", "CpElevi", "CW", "YO9A", "PH", "YO5X", "CJ", "930", "918", "4", "16");
+        row("Elevi grown CW", "CpElevi", "CW", "YO9A", "PH", "YO5X", "CJ", "930", "919", "4", "4");
         row("Elevi other club CW", "CpElevi", "CW", "YO9A", "PH", "YO5KAB", "CJ", "915", "125", "4",
             "8");
         row("Elevi own club SSB", "CpElevi", "SSB", "YO9KAB", "PH", "YO5X", "CJ", "130", "925", "2",
             "4");
     }
 
-    void pointsOfEveryContest() {
+    void pointsOfEachRule() {
         QFETCH(QString, contest);
         QFETCH(QString, mode);
         QFETCH(QString, myCall);
@@ -185,28 +117,6 @@ private slots:
         const StationContext s{myCall, mode, &specials};
         QCOMPARE(Points::ClcPct(*def, c, s), preview);
         QCOMPARE(Points::enterPoints(*def, c, s), logged);
-    }
-
-    void classFactor_data() {
-        QTest::addColumn<bool>("equal");
-        QTest::addColumn<bool>("cw");
-        QTest::addColumn<bool>("cwDoubles");
-        QTest::addColumn<int>("factor");
-        QTest::newRow("equal SSB") << true << false << true << 1;
-        QTest::newRow("different SSB") << false << false << true << 2;
-        QTest::newRow("equal CW") << true << true << true << 2;
-        QTest::newRow("different CW") << false << true << true << 4;
-        QTest::newRow("different CW, no doubling") << false << true << false << 2;
-    }
-    void classFactor() {
-        QFETCH(bool, equal);
-        QFETCH(bool, cw);
-        QFETCH(bool, cwDoubles);
-        QFETCH(int, factor);
-        QCOMPARE(Points::classFactor(QStringLiteral("YO"),
-                                     equal ? QStringLiteral("YO") : QStringLiteral("TRS"), cw,
-                                     cwDoubles),
-                 factor);
     }
 };
 

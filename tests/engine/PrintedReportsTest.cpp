@@ -60,8 +60,6 @@ private slots:
                            "599 002 CJ    CJ    2");
         QCOMPARE(columns(sink.pages[0][7]), (QList<int>{5, 10, 24, 33, 40, 53, 67, 81, 87}));
         QCOMPARE(columns(sink.pages[0][8]), (QList<int>{5, 10, 24, 33, 40, 53, 67, 87}));
-        QCOMPARE(sink.pages[0][3].first().font, "Arial 16");
-        QCOMPARE(sink.pages[0][7].first().font, "Arial 10");
 
         const QStringList second = sink.pageText(1);
         QCOMPARE(second.mid(0, 7), heading);
@@ -72,7 +70,6 @@ private slots:
         QCOMPARE(total[0].text, "TOTAL");
         QCOMPARE(total[1].text, " 16"); // multipliers of stage 1B
         QCOMPARE(total[2].text, " 94"); // points of stage 1B
-        QCOMPARE(total[0].font, "Arial 10 bold");
         QCOMPARE(second.size(), 10);
     }
 
@@ -88,42 +85,6 @@ private slots:
         QCOMPARE(page[7][4].text, QStringLiteral("YO/DL1ABCDE/QRP"));
         QCOMPARE(columns(page[7]), (QList<int>{5, 10, 24, 33, 40, 56, 70, 84, 90}));
         QCOMPARE(columns(page[8]), (QList<int>{5, 10, 24, 33, 40, 53, 67, 87}));
-    }
-
-    void stageCaptions_data() {
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("1A") << 1 << " Etapa 1/1";
-        QTest::newRow("1B") << 2 << " Etapa 1/2";
-        QTest::newRow("2A") << 3 << " Etapa 2/1";
-        QTest::newRow("2B") << 4 << " Etapa 2/2";
-    }
-    void stageCaptions() {
-        QFETCH(int, stage);
-        QFETCH(QString, caption);
-        QCOMPARE(PrintedLog::stageCaption(stage), caption);
-    }
-
-    void namesContestColumns() {
-        FakePrintSink sink;
-        PrintedLog log(sink, *ContestCatalog::find(11), "YO2X", "07");
-        QString note;
-        QList<LogRow> rows = ReportFixture::ordered(11).mid(0, 2);
-        QVERIFY(log.print(1, rows, note));
-        const auto& page = sink.pages[0];
-        QCOMPARE(columns(page[5]), (QList<int>{5, 10, 24, 33, 40, 53, 76, 99}));
-        QCOMPARE(columns(page[7]), (QList<int>{5, 10, 24, 33, 40, 53, 76, 99}));
-        QCOMPARE(columns(page[10]), (QList<int>{50, 87}));
-        QCOMPARE(page[10][1].text, " 2");
-    }
-
-    void emptyStagePrintsHeadingOnly() {
-        FakePrintSink sink;
-        PrintedLog log(sink, *ContestCatalog::find(35), "YO5OHO", "07");
-        QString note;
-        QVERIFY(log.print(1, {}, note));
-        QCOMPARE(sink.pages.size(), 1);
-        QCOMPARE(sink.pageText(0).size(), 7);
     }
 
     void refusedPrinterPrintsNothing() {
@@ -148,10 +109,7 @@ private slots:
         QCOMPARE(text.mid(0, 8), (QStringList{"", "", "", QString(14, u' ') + "YO5OHO/P - SUMMARY ",
                                               QString(14, u' ') + "Camp.VE LT 07 YO5OHO/P ", "", "",
                                               QString(9, u' ') + "Worked in Section:  SOAB"}));
-        QCOMPARE(sink.pages[0][7][1].font, "Arial 14 bold");
         QCOMPARE(text[20], QString(11, u' ') + "Etapa   No.QSO    Pcte      Mult.     Scor");
-        QCOMPARE(sink.pages[0][20][0].font, "Arial 12 bold");
-        QCOMPARE(sink.pages[0][21][0].font, "Arial 12");
         QCOMPARE(text[25], QString(11, u' ') + "TOTAL     7" + QString(27, u' ') + "20");
         QCOMPARE(text.last(),
                  QString(10, u' ') + "Date..............   Op(s) signature...................");

