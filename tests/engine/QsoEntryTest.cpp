@@ -97,6 +97,25 @@ private slots:
         QVERIFY(e.rows().isEmpty());
     }
 
+    void doubledPrefixIsRepaired_data() {
+        QTest::addColumn<QString>("typed"); // after the prefilled "YO"
+        QTest::addColumn<QString>("accepted");
+        QTest::newRow("YO typed again") << "YO9ABC"
+                                        << "YO9ABC";
+        QTest::newRow("ER over YO") << "ER3AB"
+                                    << "ER3AB";
+        QTest::newRow("YR over YO") << "YR5ABC"
+                                    << "YR5ABC";
+    }
+    void doubledPrefixIsRepaired() {
+        QFETCH(QString, typed);
+        QFETCH(QString, accepted);
+        Entry e(QStringLiteral("CampNatUS"));
+        e.type(EntryField::Callsign, typed + u' ');
+        QCOMPARE(e.model.text(EntryField::Callsign), accepted);
+        QVERIFY(e.dialogs.shown.isEmpty());
+    }
+
     void shortCallsignTakesSpaceAsBlank() {
         Entry e(QStringLiteral("CampNatUS"));
         e.type(EntryField::Callsign, QStringLiteral(" "));

@@ -97,34 +97,6 @@ private slots:
                  qPrintable(rows[1]));
     }
 
-    void callsignAcceptance_data() {
-        QTest::addColumn<QString>("typed"); // after the prefilled "YO"
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("doubled prefix") << "YO9ABC"
-                                        << "YO9ABC"
-                                        << "";
-        QTest::newRow("doubled ER") << "ER3AB"
-                                    << "ER3AB"
-                                    << "";
-        QTest::newRow("own call") << "3ABC"
-                                  << "YO"
-                                  << "QSO CU MINE INSUMI !";
-    }
-    void callsignAcceptance() {
-        QFETCH(QString, typed);
-        QFETCH(QString, field);
-        QFETCH(QString, message);
-        ScreenHarness h;
-        h.openQso("OpBCNUS");
-        h.dialogs.shown.clear();
-        h.type(typed);
-        h.key(Qt::Key_Space);
-        QCOMPARE(h.dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(h.qsoBox("TxtIndic")->text(), field);
-        QVERIFY(h.logRows().isEmpty());
-    }
-
     void moldovanStationGetsDistrictsAndStar() {
         ScreenHarness h;
         h.openQso("OpBCNUS");
@@ -183,24 +155,6 @@ private slots:
         QCOMPARE(h.dialogs.texts(), QStringList{"Introducere incompleta !"});
         QCOMPARE(h.qsoBox("TxtIndic")->text(), QStringLiteral("YO"));
         QVERIFY(h.logRows().isEmpty());
-    }
-
-    void tabWalksTheExchangeBackwards() {
-        ScreenHarness h;
-        h.openQso("OpBCNUS");
-        h.type(QStringLiteral("9XYZ"));
-        h.key(Qt::Key_Tab);
-        QCOMPARE(h.focused(), h.qsoBox("TxtRstR3"));
-        const char* walk[] = {"TxtRSTR2", "TxtRSTR1", "TxtRSTE2", "TxtRSTE1", "TxtIndic"};
-        for (const char* next : walk) {
-            h.key(Qt::Key_Tab);
-            QCOMPARE(h.focused(), h.qsoBox(next));
-        }
-        h.key(Qt::Key_Tab);
-        QCOMPARE(h.focused(), h.qsoBox("TxtRstR3"));
-        h.key(Qt::Key_Tab);
-        h.key(Qt::Key_Tab);
-        QCOMPARE(h.qsoBox("TxtRSTR1")->selectedText(), QStringLiteral("9"));
     }
 
     void offLineDateAndTime() {
@@ -318,7 +272,6 @@ private slots:
         QCOMPARE(h.find<QLabel>(h.qso.get(), "LblBand3")->text(), QStringLiteral("2A"));
         QVERIFY(!grey("CJ"));
     }
-
 };
 
 QTEST_MAIN(FrmQSOTest)

@@ -501,10 +501,7 @@ private slots:
         QTest::addColumn<bool>("cw");
         QTest::addColumn<int>("key");
         QTest::newRow("CW F1") << true << int(Qt::Key_F1);
-        QTest::newRow("CW F2") << true << int(Qt::Key_F2);
         QTest::newRow("CW F4") << true << int(Qt::Key_F4);
-        QTest::newRow("CW F7") << true << int(Qt::Key_F7);
-        QTest::newRow("SSB F1") << false << int(Qt::Key_F1);
         QTest::newRow("SSB F5") << false << int(Qt::Key_F5);
     }
     void labelsGreenWhileSendingRedAfter() {
