@@ -115,9 +115,12 @@ int main(int argc, char* argv[]) {
     init.show();
     const int status = QApplication::exec();
     // The day's contacts and learnt counties are kept in a copy too; an unchanged file makes none.
-    for (Database* db : {&logDb, &callDb})
-        if (db->isOpen() && !db->keepCopy())
-            dialogs.message(db->lastError(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+    for (Database* db : {&logDb, &callDb}) {
+        if (!db->isOpen())
+            continue;
+        if (const Outcome<void> kept = db->keepCopy(); !kept)
+            dialogs.message(kept.error(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                             Dialogs::Icon::Critical);
+    }
     return status;
 }

@@ -71,12 +71,12 @@ private slots:
         else
             QVERIFY(QFile::setPermissions(backups, QFile::ReadOwner | QFile::ExeOwner));
         qInfo("full disk: %s", root ? "tmpfs of 16 KiB" : "read-only folder");
-        const bool removed = LogStore(l.log).removeAll();
+        const Outcome<void> removed = LogStore(l.log).removeAll();
         const QStringList left = QDir(backups).entryList(QDir::Files);
         if (root)
             QProcess::execute(QStringLiteral("umount"), {backups});
         QVERIFY(!removed);
-        QVERIFY(l.log.lastError().startsWith(QStringLiteral("COPIA DE SIGURANTA")));
+        QVERIFY(removed.error().startsWith(QStringLiteral("COPIA DE SIGURANTA")));
         QCOMPARE(l.log.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt(), 200);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
     }
@@ -120,8 +120,8 @@ private slots:
         BackupSet callCopies(l.copies.folder(), QStringLiteral("DbsVELT"), l.clock);
         callDb.keepCopiesIn(&callCopies);
         CallsignDb calls(callDb);
-        QVERIFY(calls.InCall(QStringLiteral("YO5AAA"), QStringLiteral("CJ")));
-        QVERIFY(calls.ModifJud(QStringLiteral("YO5AAA"), QStringLiteral("BH")));
+        QVERIFY(calls.add(QStringLiteral("YO5AAA"), QStringLiteral("CJ")));
+        QVERIFY(calls.changeCounty(QStringLiteral("YO5AAA"), QStringLiteral("BH")));
         QVERIFY(callCopies.files().isEmpty());
         QVERIFY(callDb.keepCopy());
         QVERIFY(callDb.keepCopy());

@@ -43,7 +43,7 @@ private slots:
                                    {"YO3ABC", "B4"},
                                    {"Z", "ZZ"},
                                    {"YO3ABCD", "XX"}})
-            QVERIFY(calls.InCall(QLatin1String(c), QLatin1String(j)));
+            QVERIFY(calls.add(QLatin1String(c), QLatin1String(j)));
 
         const std::optional<CallJudRow> row = calls.longestPrefix(call);
 

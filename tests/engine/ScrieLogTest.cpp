@@ -28,7 +28,7 @@ public:
             m_ok = m_ok && QDir(m_dir.path()).mkpath("Log") && QDir(m_dir.path()).mkpath("ARHIVA");
     }
     bool ok() const { return m_ok; }
-    bool add(const LogRow& r) { return LogStore(m_db).insert(r).has_value(); }
+    bool add(const LogRow& r) { return LogStore(m_db).insert(r).ok(); }
     ScrieLog writer(ExportProgress progress = {}) {
         return ScrieLog(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07",
                         std::move(progress));

@@ -52,7 +52,7 @@ void fillCallJud(ScreenHarness& h) {
     CallsignDb calls(h.callDb);
     for (const auto& [call, jud] :
          {std::pair{"YO", "IS"}, {"YO5", "CJ"}, {"YO3", "B4"}, {"YO3KAA", "BU"}})
-        QVERIFY(calls.InCall(QLatin1String(call), QLatin1String(jud)));
+        QVERIFY(calls.add(QLatin1String(call), QLatin1String(jud)));
 }
 } // namespace
 

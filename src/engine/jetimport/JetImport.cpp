@@ -46,9 +46,9 @@ JetImport::Outcome copyInto(const QString& path, const JetTable& table, const Ta
     if (opened != Database::OpenResult::Ok)
         return failure(
             QStringLiteral("baza de date %1 nu poate fi deschisa (%2)")
-                .arg(shown(path), db.lastError().isEmpty()
+                .arg(shown(path), db.openError().isEmpty()
                                       ? QStringLiteral("lipseste tabela ") + map.targetTable
-                                      : db.lastError()));
+                                      : db.openError()));
     // A log is one contest: it is never mixed into another one.
     if (map.keyColumn.isEmpty() &&
         db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(map.targetTable)).toInt() != 0)

@@ -318,9 +318,9 @@ bool ContactEngine::learn(const QString& call, const QString& county) {
     if (!m_app.contestMode || !def().log.countyExchange() || notLearnt(county))
         return true;
     if (m_contact.notFound)
-        return m_calls.InCall(call, county);
+        return m_calls.add(call, county).ok();
     if (m_contact.proposedCounty.trimmed() != county)
-        return m_calls.ModifJud(call, county);
+        return m_calls.changeCounty(call, county).ok();
     return true;
 }
 
@@ -353,11 +353,10 @@ EnterResult ContactEngine::Enter() {
     m_contact.points = Points::enterPoints(def(), m_contact, station());
     EnterResult result;
     result.row = ScrieTab();
-    const std::optional<qint64> id = store(result.row);
+    const Outcome<qint64> id = store(result.row);
     if (!id)
-        return refusal(
-            EnterResult::Status::InsertFailed,
-            QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(m_log.lastError()));
+        return refusal(EnterResult::Status::InsertFailed,
+                       QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(id.error()));
     result.id = *id;
     result.corrected = m_correction.has_value();
     result.greyLabel = CountyBoard::CulGri(def(), m_contact.boardCounty);
@@ -376,16 +375,16 @@ EnterResult ContactEngine::Enter() {
     return result;
 }
 
-std::optional<qint64> ContactEngine::store(const LogRow& row) {
+Outcome<qint64> ContactEngine::store(const LogRow& row) {
     if (m_correction) {
-        const std::optional<int> changed = m_log.update(m_correction->id, row);
+        const Outcome<int> changed = m_log.update(m_correction->id, row);
         if (!changed)
-            return std::nullopt;
+            return Failure{changed.error()};
         if (*changed > 0)
             return m_correction->id;
         // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
     }
-    const std::optional<qint64> id = m_log.insert(row);
+    const Outcome<qint64> id = m_log.insert(row);
     if (id) {
         m_loggedHere = true;
         m_loggedIds.append(*id);
@@ -456,7 +455,7 @@ void ContactEngine::Init(int stage) {
 
 BoardView ContactEngine::TabMult(int stage) {
     BoardView view;
-    const std::optional<QStringList> mults = m_log.stageMults(stage);
+    const Outcome<QStringList> mults = m_log.stageMults(stage);
     if (!mults)
         return view;
     for (const QString& mult : *mults) {
@@ -468,7 +467,7 @@ BoardView ContactEngine::TabMult(int stage) {
 }
 
 bool ContactEngine::Summe() {
-    const auto totals = m_log.Summe();
+    const auto totals = m_log.stageTotals();
     if (!totals)
         return false;
     m_app.totals = *totals;
@@ -555,12 +554,11 @@ bool ContactEngine::contactInHand() const {
            !m_contact.codRcvd.trimmed().isEmpty() || !m_contact.judRcvd.trimmed().isEmpty();
 }
 
-bool ContactEngine::deleteContact(qint64 id) {
-    if (!m_log.remove(id))
-        return false;
-    if (def().log.nextCode != NextCode::Sent)
+Outcome<void> ContactEngine::deleteContact(qint64 id) {
+    Outcome<void> removed = m_log.remove(id);
+    if (removed && def().log.nextCode != NextCode::Sent)
         deriveSentCode();
-    return true;
+    return removed;
 }
 
 QString ContactEngine::MaxRap() {

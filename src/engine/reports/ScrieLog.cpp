@@ -32,7 +32,9 @@ ScrieLog::ScrieLog(Database& logDb, const ContestDef& def, const SettingsRecord&
 
 WrittenFile ScrieLog::stream(const QString& path, const ExportLayout& layout) {
     LogReader reader(m_db);
-    const qint64 total = m_progress ? reader.count(0) : 0;
+    // Without a count the progress shows rows only; the walk itself tells whether the log reads.
+    const Outcome<qint64> counted = m_progress ? LogStore(m_db).count(0) : Outcome<qint64>(0);
+    const qint64 total = counted ? *counted : -1;
     if (!reader.open(0))
         return {{}, {}, reader.error()};
     SafeFile file(path);
@@ -78,9 +80,9 @@ WrittenFile ScrieLog::textLog() {
                TextLog::logLayout(m_def, m_station.myCall));
     if (!log.ok())
         return log;
-    const auto stages = LogStore(m_db).Summe();
+    const auto stages = LogStore(m_db).stageTotals();
     if (!stages)
-        return {{}, {}, QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError()};
+        return {{}, {}, stages.error()};
     const QString path = ReportFiles::summaryPath(m_appPath, m_station.myCall, m_def, m_yy);
     const ExportResult summary = Summary::PSumm(m_def, m_station, ReportTotals::of(*stages), m_yy);
     if (!summary.ok())

@@ -545,9 +545,9 @@ void FrmQSO::Mesagge2() {
 
 void FrmQSO::Sterge(qint64 id) {
     fieldsToContact();
-    if (!m_engine.deleteContact(id)) {
+    if (const Outcome<void> deleted = m_engine.deleteContact(id); !deleted) {
         m_services.dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") +
-                                       m_services.logDb.lastError(),
+                                       deleted.error(),
                                    kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
         return;
     }

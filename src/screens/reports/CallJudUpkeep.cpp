@@ -1,4 +1,3 @@
-#include "logging/Database.h"
 #include "refdata/CallsignDb.h"
 #include "screens/ScreenLayout.h"
 #include "screens/reports/FrmAnzeigen.h"
@@ -9,8 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <cmath>
@@ -25,12 +22,12 @@ void FrmAnzeigen::OpBCallJud_Click() {
 }
 
 void FrmAnzeigen::SortCallJud() {
-    QSqlQuery q(m_services.callDb.handle());
-    if (!q.exec(QStringLiteral("SELECT * FROM CallJud ORDER BY Call"))) {
-        tell(QStringLiteral("BAZA DE DATE NU POATE FI CITITA: ") + q.lastError().text());
+    Outcome<QSqlQuery> table = CallsignDb(m_services.callDb).sortedByCallsign();
+    if (!table) {
+        tell(table.error());
         return;
     }
-    m_callModel->setQuery(std::move(q)); // fetches only the rows the grid shows
+    m_callModel->setQuery(*std::move(table)); // fetches only the rows the grid shows
     ColGridA();
 }
 
@@ -69,10 +66,10 @@ void FrmAnzeigen::TxtCont_Enter() {
 
 void FrmAnzeigen::ScrieCallJud() {
     CallsignDb db(m_services.callDb);
-    const QString refused = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
-    if (!refused.isEmpty()) {
+    if (const Outcome<void> added = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
+        !added) {
         // Nothing was inserted: the boxes keep what was typed, to be corrected.
-        tell(refused, QStringLiteral("INTRODUCERE DATE"));
+        tell(added.error(), QStringLiteral("INTRODUCERE DATE"));
         ui.TxtCountry->setFocus(Qt::OtherFocusReason);
         return;
     }

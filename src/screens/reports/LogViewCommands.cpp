@@ -18,11 +18,10 @@
 // ---- totals and the log grid ----
 
 bool FrmAnzeigen::Summe() {
-    const auto stages = LogStore(m_services.logDb).Summe();
+    const auto stages = LogStore(m_services.logDb).stageTotals();
     if (!stages) {
         m_totals = {};
-        tell(QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ") +
-             m_services.logDb.lastError());
+        tell(stages.error());
         return false;
     }
     m_totals = ReportTotals::of(*stages);
@@ -77,16 +76,15 @@ void FrmAnzeigen::printChoice(int stage) {
     }
     if (m_pending == PrintDeclined)
         return;
-    QList<LogRow> rows;
-    LogReader reader(m_services.logDb);
-    if (!reader.read(stage, rows)) {
-        tell(reader.error());
+    const Outcome<QList<LogRow>> rows = LogReader(m_services.logDb).read(stage);
+    if (!rows) {
+        tell(rows.error());
         return;
     }
     const AppState& s = m_state;
     PrintedLog log(m_services.printer, s.contest(), s.settings.myCall, twoDigitYear());
     QString note;
-    log.print(stage, rows, note);
+    log.print(stage, *rows, note);
     if (!note.isEmpty())
         tell(note, QStringLiteral("TIPARIRE"));
 }
@@ -119,8 +117,8 @@ void FrmAnzeigen::OpBDelete_Click() {
         tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
     } else {
         const qint64 id = m_logModel->idAt(selected.first().row());
-        if (!LogStore(m_services.logDb).remove(id))
-            tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
+        if (const Outcome<void> removed = LogStore(m_services.logDb).remove(id); !removed)
+            tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + removed.error());
         Summe();
         showTotals(m_viewStage);
         bindLog(m_viewStage);
@@ -141,8 +139,8 @@ void FrmAnzeigen::OpbL1A_Click() {
 }
 
 void FrmAnzeigen::Ja() {
-    if (!LogStore(m_services.logDb).removeAll())
-        tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
+    if (const Outcome<void> removed = LogStore(m_services.logDb).removeAll(); !removed)
+        tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
     bindLog(0);
     ui.Frame2->hide();
 }

@@ -432,13 +432,13 @@ bool FrmInit::openDatabases() {
 }
 
 void FrmInit::warnIfLogReadOnly() {
-    const QString problem = m_services.logDb.writeProblem();
-    if (problem.isEmpty())
+    const Outcome<void> written = m_services.logDb.tryWrite();
+    if (written)
         return;
     m_services.dialogs.message(
         QStringLiteral("Logul %1 nu poate fi scris: %2.\nContactele nu vor putea fi memorate. "
                        "Rezolvati problema inainte de inceperea concursului !")
-            .arg(QDir::toNativeSeparators(m_services.logDb.path()), problem),
+            .arg(QDir::toNativeSeparators(m_services.logDb.path()), written.error()),
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
 }
 
