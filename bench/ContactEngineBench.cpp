@@ -32,7 +32,7 @@ public:
         m_app.qsoMode = QStringLiteral("SSB");
         m_app.contestMode = true;
         m_app.settings.myCall = QStringLiteral("YO3AAA");
-        m_app.settings.myJudet = QStringLiteral("XA");
+        m_app.settings.myCounty = QStringLiteral("XA");
         engine = std::make_unique<ContactEngine>(m_app, m_log, m_calls, m_specials, m_clock);
     }
     bool ok() const { return m_ok; }

@@ -53,7 +53,7 @@ struct ScreenHarness {
         qso = std::make_unique<FrmQSO>(services);
         qso->Form_Load();
         init = std::make_unique<FrmInit>(services, *qso);
-        const bool go = init->Form_Load();
+        const bool go = init->load();
         init->show();
         QApplication::setActiveWindow(init.get());
         return go;
@@ -94,7 +94,7 @@ struct ScreenHarness {
         if (!qso && !start())
             return nullptr;
         state.contestNumber = contest;
-        state.campNatChosen = contest == 0;
+        state.nationalChosen = contest == 0;
         logView = std::make_unique<FrmAnzeigen>(services);
         logView->show();
         QApplication::setActiveWindow(logView.get());

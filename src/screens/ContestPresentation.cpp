@@ -11,7 +11,7 @@
 
 namespace ContestPresentation {
 
-void HideStage2(FrmQSO& qso) {
+void hideSecondStage(FrmQSO& qso) {
     QsoControls& ui = qso.ui;
     ui.Cmd2A->hide();
     ui.Cmd2B->hide();
@@ -24,10 +24,10 @@ void HideStage2(FrmQSO& qso) {
     }
 }
 
-void SetSimpleContest(FrmQSO& qso, const AppState& state) {
+void presentSimpleContest(FrmQSO& qso, const AppState& state) {
     QsoControls& ui = qso.ui;
     ui.LblNY->hide();
-    HideStage2(qso);
+    hideSecondStage(qso);
     const int n = state.contestNumber;
     if (n == 13)
         return;
@@ -45,8 +45,8 @@ void SetSimpleContest(FrmQSO& qso, const AppState& state) {
     }
 }
 
-void SetStage1Modes(FrmQSO& qso, const AppState& state) {
-    HideStage2(qso);
+void presentStage1Modes(FrmQSO& qso, const AppState& state) {
+    hideSecondStage(qso);
     if (state.contest().enablesModes) {
         qso.ui.CmdCW->setEnabled(true);
         qso.ui.CmdSSB->setEnabled(true);
@@ -55,21 +55,21 @@ void SetStage1Modes(FrmQSO& qso, const AppState& state) {
         qso.ui.LblAnunt->setText(QStringLiteral("SELECT ETAPA"));
 }
 
-void SetSsbOnly(FrmQSO& qso, AppState& state) {
+void presentSsbOnly(FrmQSO& qso, AppState& state) {
     QsoControls& ui = qso.ui;
     ui.LblNY->show();
     ui.CmdCW->hide();
     ui.CmdSSB->hide();
     state.qsoMode = QStringLiteral("SSB");
-    HideStage2(qso);
+    hideSecondStage(qso);
     ui.LblMode->hide();
     ui.LblSSB->hide();
 }
 
-void SetNameExch(FrmQSO& qso, const AppState& state) {
+void presentNameExchange(FrmQSO& qso, const AppState& state) {
     QsoControls& ui = qso.ui;
     ui.LblNY->hide();
-    HideStage2(qso);
+    hideSecondStage(qso);
     ui.Frame4->hide();
     ScreenLayout::setDesignWidth(ui.TxtRSTE3, 800, state.scaleX);
     ScreenLayout::setDesignWidth(ui.TxtRstR3, 800, state.scaleX);
@@ -86,7 +86,7 @@ void SetNameExch(FrmQSO& qso, const AppState& state) {
     ui.LblMacro->setText(QStringLiteral("#1=MYCALL #2=YourCall  #3=CodEmis #4=MyNume"));
 }
 
-void SetZodiacExch(FrmQSO& qso, const AppState& state) {
+void presentZodiacExchange(FrmQSO& qso, const AppState& state) {
     QsoControls& ui = qso.ui;
     ui.TxtRSTE2->hide();
     ui.TxtRSTR2->hide();
@@ -99,7 +99,7 @@ void SetZodiacExch(FrmQSO& qso, const AppState& state) {
     ui.LblMacro->setText(QStringLiteral("#1=MYCALL #2=YourCall  #4=MYZODIE"));
 }
 
-void ShowFourStages(FrmQSO& qso) {
+void showFourStages(FrmQSO& qso) {
     QsoControls& ui = qso.ui;
     for (QWidget* w :
          std::initializer_list<QWidget*>{ui.CmdCW, ui.CmdSSB, ui.Cmd2A, ui.Cmd2B, ui.LblMode})
@@ -107,7 +107,7 @@ void ShowFourStages(FrmQSO& qso) {
     ui.LblNY->hide();
 }
 
-void SetOneStage(FrmQSO& qso) {
+void presentOneStage(FrmQSO& qso) {
     QsoControls& ui = qso.ui;
     for (QWidget* w : std::initializer_list<QWidget*>{ui.LblMode, ui.LblFrq, ui.Cmd1A, ui.Cmd1B,
                                                       ui.Cmd2A, ui.Cmd2B, ui.Lbl1A})
@@ -120,7 +120,7 @@ void SetOneStage(FrmQSO& qso) {
         l->setText(QStringLiteral("0"));
 }
 
-void SetMartisor(FrmQSO& qso, AppState& state) {
+void presentMartisor(FrmQSO& qso, AppState& state) {
     QsoControls& ui = qso.ui;
     for (QWidget* w : std::initializer_list<QWidget*>{ui.LblMode, ui.LblFrq, ui.CmdCW, ui.Cmd1B,
                                                       ui.Cmd2A, ui.Cmd2B, ui.LblAnunt})

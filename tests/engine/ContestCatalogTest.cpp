@@ -76,13 +76,13 @@ private slots:
         QTest::addColumn<float>("y");
         QTest::addColumn<int>("routine");
         QTest::addColumn<bool>("supported");
-        QTest::newRow("640") << QSize(640, 480) << 0.8f << 0.8f << int(LayoutRoutine::MFormMic)
+        QTest::newRow("640") << QSize(640, 480) << 0.8f << 0.8f << int(LayoutRoutine::Small)
                              << true;
         QTest::newRow("800") << QSize(800, 600) << 1.0f << 1.0f << int(LayoutRoutine::None) << true;
-        QTest::newRow("1024") << QSize(1024, 768) << 1.015f << 1.02f
-                              << int(LayoutRoutine::MFormMare) << true;
+        QTest::newRow("1024") << QSize(1024, 768) << 1.015f << 1.02f << int(LayoutRoutine::Large)
+                              << true;
         QTest::newRow("1280") << QSize(1280, 1024) << 1.28f << 1.365333f
-                              << int(LayoutRoutine::MFormMareLCD) << true;
+                              << int(LayoutRoutine::LargeLcd) << true;
         QTest::newRow("1152") << QSize(1152, 864) << 1.0f << 1.0f << int(LayoutRoutine::None)
                               << false;
     }
@@ -105,14 +105,14 @@ private slots:
     }
 
     void gridColumns() {
-        const auto qso = GridColumns::ColGrid(1.0f, false, false);
+        const auto qso = GridColumns::columnWidths(1.0f, false, false);
         QCOMPARE(qso,
                  (std::array<int, 11>{0, 1000, 880, 600, 350, 1100, 1100, 400, 400, 400, 350}));
-        const auto names = GridColumns::ColGrid(1.0f, true, false);
+        const auto names = GridColumns::columnWidths(1.0f, true, false);
         QCOMPARE(names[5], 1400);
         QCOMPARE(names[8], 0);
         QCOMPARE(names[9], 0);
-        QVERIFY(GridColumns::ColGrid(0.8f, false, false)[1] > 800); // small type needs room
+        QVERIFY(GridColumns::columnWidths(0.8f, false, false)[1] > 800); // small type needs room
     }
 };
 

@@ -146,7 +146,7 @@ private slots:
     void split() {
         QFETCH(QString, text);
         QFETCH(QStringList, fields);
-        const auto got = Correction::CodE(text);
+        const auto got = Correction::splitExchange(text);
         QCOMPARE((QStringList{got[0], got[1], got[2]}), fields);
     }
 
@@ -174,7 +174,7 @@ private slots:
         QFETCH(QString, sent);
         QFETCH(QString, mode);
         QFETCH(QString, next);
-        QCOMPARE(Correction::MaxRap(sent, mode), next);
+        QCOMPARE(Correction::nextSentCode(sent, mode), next);
     }
 };
 

@@ -12,12 +12,12 @@ private slots:
         QCOMPARE(CountyTables::zodiac().size(), 12);
         int listed = 0;
         for (int area = 2; area <= 9; ++area)
-            listed += int(CountyTables::Bez(area).size());
+            listed += int(CountyTables::countiesOfArea(area).size());
         QCOMPARE(listed, 42); // every county in exactly one call area
-        QCOMPARE(CountyTables::BezER(1).first(), QStringLiteral("C "));
-        QCOMPARE(CountyTables::BezER(5).last(), QStringLiteral("VL"));
-        QVERIFY(CountyTables::Bez(1).isEmpty());
-        QVERIFY(CountyTables::BezER(6).isEmpty());
+        QCOMPARE(CountyTables::moldovanDistrictsOfArea(1).first(), QStringLiteral("C "));
+        QCOMPARE(CountyTables::moldovanDistrictsOfArea(5).last(), QStringLiteral("VL"));
+        QVERIFY(CountyTables::countiesOfArea(1).isEmpty());
+        QVERIFY(CountyTables::moldovanDistrictsOfArea(6).isEmpty());
     }
 
     void list1ForACallsign_data() {
@@ -45,18 +45,18 @@ private slots:
     void list1ForACallsign() {
         QFETCH(QString, call);
         QFETCH(QString, first);
-        const QStringList list = CountyTables::list1Entries(call);
+        const QStringList list = CountyTables::countyChoices(call);
         QCOMPARE(list.value(0), first);
     }
 
-    void list1Choice() {
-        QCOMPARE(CountyTables::list1Choice(QStringLiteral("ER1AB"), QStringLiteral("C ")),
+    void chosenCounty() {
+        QCOMPARE(CountyTables::chosenCounty(QStringLiteral("ER1AB"), QStringLiteral("C ")),
                  QStringLiteral("C *"));
-        QCOMPARE(CountyTables::list1Choice(QStringLiteral("YO5AB"), QStringLiteral("CJ")),
+        QCOMPARE(CountyTables::chosenCounty(QStringLiteral("YO5AB"), QStringLiteral("CJ")),
                  QStringLiteral("CJ"));
     }
 
-    void CJud_data() {
+    void checkCounty_data() {
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("text");
@@ -90,23 +90,23 @@ private slots:
         row("Moldovan district", "CpMoldova", "ER2A", "CS ", "CS*", "");
         row("district from the list", "CpMoldova", "ER2A", "CS*", "CS*", "");
     }
-    void CJud() {
+    void checkCounty() {
         QFETCH(QString, contest);
         QFETCH(QString, call);
         QFETCH(QString, text);
         QFETCH(QString, result);
         QFETCH(QString, message);
         const CountyCheck check =
-            CountyTables::CJud(*ContestCatalog::findByCode(contest), call, text);
+            CountyTables::checkCounty(*ContestCatalog::findByCode(contest), call, text);
         QCOMPARE(check.accepted, message.isEmpty());
         QCOMPARE(check.text, result);
         QCOMPARE(check.message, message);
     }
 
     void moldovaRegion() {
-        QVERIFY(CountyTables::JudMldv(QStringLiteral("VS")));
-        QVERIFY(CountyTables::JudMldv(QStringLiteral("VN ")));
-        QVERIFY(!CountyTables::JudMldv(QStringLiteral("CJ")));
+        QVERIFY(CountyTables::inMoldovaRegion(QStringLiteral("VS")));
+        QVERIFY(CountyTables::inMoldovaRegion(QStringLiteral("VN ")));
+        QVERIFY(!CountyTables::inMoldovaRegion(QStringLiteral("CJ")));
     }
 
     void specialStationFile() {

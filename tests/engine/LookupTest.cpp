@@ -103,7 +103,7 @@ private slots:
     void pointsFollowTheCountyTypedLater() {
         EngineFixture f(QStringLiteral("CpIndep"));
         QVERIFY(f.ok());
-        f.app.settings.myJudet = QStringLiteral("BZ");
+        f.app.settings.myCounty = QStringLiteral("BZ");
         f.c().callsign = QStringLiteral("YO9NEW");
         f.engine->IndicInfo();
         QCOMPARE(f.c().points, QStringLiteral("8")); // no county yet: across the BZ line

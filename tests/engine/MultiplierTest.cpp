@@ -159,17 +159,19 @@ private slots:
         QFETCH(QString, contest);
         QFETCH(QString, county);
         QFETCH(QString, label);
-        QCOMPARE(CountyBoard::CulGri(*ContestCatalog::findByCode(contest), county), label);
+        QCOMPARE(CountyBoard::greyLabel(*ContestCatalog::findByCode(contest), county), label);
     }
 
     void boardGreenLabels() {
         QCOMPARE(CountyBoard::labels().size(), 49);
-        QCOMPARE(CountyBoard::CulVerde(*ContestCatalog::findByCode(QStringLiteral("LMAYO"))).size(),
-                 49);
-        QCOMPARE(CountyBoard::CulVerde(*ContestCatalog::findByCode(QStringLiteral("MemYO"))).size(),
-                 49);
+        QCOMPARE(
+            CountyBoard::greenLabels(*ContestCatalog::findByCode(QStringLiteral("LMAYO"))).size(),
+            49);
+        QCOMPARE(
+            CountyBoard::greenLabels(*ContestCatalog::findByCode(QStringLiteral("MemYO"))).size(),
+            49);
         const QStringList club =
-            CountyBoard::CulVerde(*ContestCatalog::findByCode(QStringLiteral("CpCFR")));
+            CountyBoard::greenLabels(*ContestCatalog::findByCode(QStringLiteral("CpCFR")));
         QCOMPARE(club.size(), 48);
         QVERIFY(!club.contains(QStringLiteral("NY")));
     }

@@ -36,7 +36,7 @@ bool sameAsExpected(const QByteArray& actual, const QString& name) {
 
 CabrilloHeader header(const ContestDef& def, const QList<LogRow>& rows) {
     CabrilloHeader h = Cabrillo::prefilledHeader(def, ReportFixture::station().myCall,
-                                                 ClcPctCbr(def, ClcSum(rows)), kYear);
+                                                 claimedScoreOf(def, totalsOf(rows)), kYear);
     h.category = QStringLiteral("SINGLE-OP ALL LOW");
     h.operators = QStringLiteral("YO5OHO");
     h.club = QStringLiteral("YO5KAD");
@@ -57,7 +57,7 @@ QByteArray output(const QString& kind, int contest, const QList<LogRow>& rows) {
         return TextLog::logLayout(def, st.myCall).bytesOf(rows).bytes;
     if (kind == QLatin1String("archive.txt"))
         return TextLog::archiveLayout(def).bytesOf(rows).bytes;
-    return Summary::PSumm(def, st, ClcSum(rows), kYear).bytes;
+    return Summary::summaryFile(def, st, totalsOf(rows), kYear).bytes;
 }
 
 const QStringList kKinds{"cabrillo.cbr", "adif.adi", "textlog.txt", "archive.txt", "summary.txt"};
@@ -177,7 +177,7 @@ private slots:
         r.callsign = callsign;
         r.md = mode;
         const ContestDef& def = *ContestCatalog::find(contest);
-        QCOMPARE(Cabrillo::TransfCabrillo(r, "YO5OHO/P", def).line, line);
+        QCOMPARE(Cabrillo::qsoLine(r, "YO5OHO/P", def).line, line);
         QCOMPARE(Cabrillo::frequency(def.report.bandMeters).isEmpty(), false);
     }
 
@@ -186,7 +186,7 @@ private slots:
         const ContestDef& def = *ContestCatalog::find(35);
         const LogRow r = ReportFixture::row(1, "YO/DL1ABC/P", "10.11.07", "18:00", "1",
                                             "599 001 BV", "599 005 IS", "CW", "IS", "IS", "1");
-        QVERIFY(Adif::TransfADIF(r, def).line.startsWith("<CALL:11>YO/DL1ABC/P<"));
+        QVERIFY(Adif::qsoRecord(r, def).line.startsWith("<CALL:11>YO/DL1ABC/P<"));
         QCOMPARE(TextLog::logLine(def, r),
                  QString("10.11.07  18:00 CW  YO/DL1ABC/P 599 001 BV  599 005 IS    1   IS   1  "));
     }
@@ -251,7 +251,7 @@ private slots:
         r.rcvd = rcvd;
         r.md = mode;
         const ContestDef& def = *ContestCatalog::find(contest);
-        QCOMPARE(Adif::TransfADIF(r, def).line, record);
+        QCOMPARE(Adif::qsoRecord(r, def).line, record);
         QCOMPARE(AdifChecker::check(Adif::layout(def).bytesOf({r}).bytes), QString());
     }
 

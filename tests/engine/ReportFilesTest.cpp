@@ -39,7 +39,7 @@ private slots:
     void baseCallsign() {
         QFETCH(QString, call);
         QFETCH(QString, base);
-        QCOMPARE(ModifIndic(call), base);
+        QCOMPARE(fileNameCall(call), base);
     }
 
     void fileNames() {

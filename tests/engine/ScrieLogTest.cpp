@@ -1,8 +1,8 @@
-#include "reports/ScrieLog.h"
 #include "TempDataFolder.h"
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
+#include "reports/LogExport.h"
 #include "setup/ContestCatalog.h"
 
 #include <QDir>
@@ -29,9 +29,9 @@ public:
     }
     bool ok() const { return m_ok; }
     bool add(const LogRow& r) { return LogStore(m_db).insert(r).ok(); }
-    ScrieLog writer(ExportProgress progress = {}) {
-        return ScrieLog(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07",
-                        std::move(progress));
+    LogExport writer(ExportProgress progress = {}) {
+        return LogExport(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07",
+                         std::move(progress));
     }
     QByteArray read(const QString& name) const { return m_dir.read(name); }
     bool write(const QString& name, const QByteArray& bytes) const {

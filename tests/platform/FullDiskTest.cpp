@@ -4,7 +4,7 @@
 #include "logging/Database.h"
 #include "logging/LogStore.h"
 #include "platform/QtPrintSink.h"
-#include "reports/ScrieLog.h"
+#include "reports/LogExport.h"
 #include "setup/ContestCatalog.h"
 #include "setup/SettingsFiles.h"
 
@@ -90,12 +90,12 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-using Writer = std::function<QString(const QString& appPath, ScrieLog& log, int round)>;
+using Writer = std::function<QString(const QString& appPath, LogExport& log, int round)>;
 
 SettingsRecord station(int round) {
     SettingsRecord s = ReportFixture::station();
     s.address = QStringLiteral("STR. LUNGA %1").arg(round);
-    s.textF[0] = QStringLiteral("CQ TEST %1").arg(round);
+    s.cwTexts[0] = QStringLiteral("CQ TEST %1").arg(round);
     return s;
 }
 
@@ -137,27 +137,27 @@ private slots:
     void oldFileKept_data() {
         QTest::addColumn<Writer>("write");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("settings") << Writer([](const QString& app, ScrieLog&, int round) {
-            return SettingsFiles::ScrieInit(app, station(round));
+        QTest::newRow("settings") << Writer([](const QString& app, LogExport&, int round) {
+            return SettingsFiles::writeInitFile(app, station(round));
         }) << QStringList{"VELTInit.dat"};
-        QTest::newRow("keyer texts") << Writer([](const QString& app, ScrieLog&, int round) {
-            return SettingsFiles::ScrieTextCw(app, station(round));
+        QTest::newRow("keyer texts") << Writer([](const QString& app, LogExport&, int round) {
+            return SettingsFiles::writeTextCwFile(app, station(round));
         }) << QStringList{"VELTTextCw.dat"};
         QTest::newRow("text log and summary")
-            << Writer([](const QString&, ScrieLog& log, int) { return log.textLog().error; })
+            << Writer([](const QString&, LogExport& log, int) { return log.textLog().error; })
             << QStringList{"Log/YO5OHO CpCarpati07.txt", "Log/YO5OHO SUM CpCarpati07.txt"};
-        QTest::newRow("Cabrillo") << Writer([](const QString&, ScrieLog& log, int round) {
+        QTest::newRow("Cabrillo") << Writer([](const QString&, LogExport& log, int round) {
             return log.cabrillo(header(round)).error;
         }) << QStringList{"Log/YO5OHO CpCarpati07.Cbr"};
-        QTest::newRow("ADIF") << Writer([](const QString&, ScrieLog& log, int) {
+        QTest::newRow("ADIF") << Writer([](const QString&, LogExport& log, int) {
             return log.adif(QStringLiteral("CARPATI")).error;
         }) << QStringList{"ARHIVA/CARPATI.adi"};
-        QTest::newRow("text archive") << Writer([](const QString&, ScrieLog& log, int) {
+        QTest::newRow("text archive") << Writer([](const QString&, LogExport& log, int) {
             return log.textArchive(QStringLiteral("CARPATI")).error;
         }) << QStringList{"ARHIVA/CARPATI.txt"};
-        QTest::newRow("printed PDF")
-            << Writer([](const QString& app, ScrieLog&, int round) { return printPdf(app, round); })
-            << QStringList{"Log/YO5OHO Etapa 1_1.pdf"};
+        QTest::newRow("printed PDF") << Writer([](const QString& app, LogExport&, int round) {
+            return printPdf(app, round);
+        }) << QStringList{"Log/YO5OHO Etapa 1_1.pdf"};
     }
     void oldFileKept() {
         QFETCH(Writer, write);
@@ -165,7 +165,7 @@ private slots:
         const FullDisk disk;
         qInfo("full disk made with %s", qPrintable(disk.method()));
         const SettingsRecord st = station(1);
-        ScrieLog log(m_db, *ContestCatalog::find(35), st, disk.path(), "07");
+        LogExport log(m_db, *ContestCatalog::find(35), st, disk.path(), "07");
         QCOMPARE(write(disk.path(), log, 1), QString());
         QStringList before;
         for (const QString& f : files) {

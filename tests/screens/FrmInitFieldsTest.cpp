@@ -12,8 +12,8 @@ const QString kNotFound = QStringLiteral(" INEXISTENT IN BAZA DE DATE!!");
 
 // The value a box's Enter stores, by name.
 QString stored(const AppState& s, const QByteArray& what) {
-    if (what == "myJudet")
-        return s.settings.myJudet;
+    if (what == "myCounty")
+        return s.settings.myCounty;
     if (what == "startCode")
         return QString::number(s.startCode);
     if (what == "startDate")
@@ -21,9 +21,9 @@ QString stored(const AppState& s, const QByteArray& what) {
     if (what == "startTime")
         return s.startTime;
     if (what == "textF3")
-        return s.settings.textF[2];
+        return s.settings.cwTexts[2];
     if (what == "textF7")
-        return s.settings.textF[6];
+        return s.settings.cwTexts[6];
     if (what == "comPort")
         return QString::number(s.settings.comPort);
     if (what == "utcOffset")
@@ -72,7 +72,7 @@ private slots:
             QTest::newRow(name) << QByteArray(box) << typed << shown << QByteArray(focus) << after
                                 << QByteArray(what) << value;
         };
-        row("own county", "TxtMyBezirkA", "cj", "CJ", "txtContrInit", "CJ", "myJudet", "CJ");
+        row("own county", "TxtMyBezirkA", "cj", "CJ", "txtContrInit", "CJ", "myCounty", "CJ");
         row("sent code", "txtContrInit", "12ab", "12AB", "TxtMyCall", "12AB", "startCode", "12");
         row("sent code without number", "txtContrInit", "ab", "AB", "TxtMyCall", "AB", "startCode",
             "0");
@@ -221,7 +221,7 @@ private slots:
         QTest::keyClicks(h.initBox("TxtMyBezirkA"), QStringLiteral("gl"));
         QTest::keyClick(h.initBox("TxtMyBezirkA"), Qt::Key_Return);
         QVERIFY(!h.initBox("TxtEroare")->isVisible());
-        QCOMPARE(h.state.settings.myJudet, QStringLiteral("GL"));
+        QCOMPARE(h.state.settings.myCounty, QStringLiteral("GL"));
     }
 
     void emptyOwnCallChangesNothing() {

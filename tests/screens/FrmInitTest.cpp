@@ -261,7 +261,7 @@ private slots:
         QVERIFY(h.find<QGroupBox>(h.init.get(), "FrmConcurs")->isVisible());
         h.clickContest("OpBCNUS");
         QCOMPARE(h.state.contestNumber, 0);
-        QVERIFY(h.state.campNatChosen);
+        QVERIFY(h.state.nationalChosen);
         QCOMPARE(h.state.stage, 1); // only the one-stage contests write the stage
     }
 
@@ -413,7 +413,7 @@ private slots:
         h.qsoBox("TxtF1")->setText(QStringLiteral("CQ CHANGED"));
         h.trigger(h.qso.get(), "mnuAnfang");
         QVERIFY(h.state.returnToSetup);
-        QVERIFY(h.init->Form_Load());
+        QVERIFY(h.init->load());
         QCOMPARE(h.find<QLabel>(h.init.get(), "LblTipTest")->text(), QStringLiteral("Camp.Nat.YO"));
         QVERIFY(!h.find<QGroupBox>(h.init.get(), "FraConcurs")->isVisibleTo(h.init.get()));
         QCOMPARE(h.initBox("txtContrInit")->text(), QStringLiteral("312"));

@@ -56,8 +56,8 @@ public:
     QString IndicSpec(const QString& text, bool errorBoxVisible) const;
     /// `MsgRoth`: blocks the contact with the station itself; the message and its title.
     std::pair<QString, QString> MsgRoth();
-    /// `ClcPct`: the points preview of the contact in hand.
-    QString ClcPct();
+    /// The points preview of the contact in hand.
+    QString previewPoints();
     /// `VerifLog`: the first entry field that is too short, or empty when the data are complete.
     QString VerifLog() const;
     /// `Enter`: logs the contact in hand.

@@ -9,13 +9,13 @@ std::optional<QString> CallsignDb::lookup(const QString& callsign) {
     return q->value(0).toString();
 }
 
-std::optional<CallJudRow> CallsignDb::longestPrefix(const QString& callsign) {
+std::optional<CallsignRow> CallsignDb::longestPrefix(const QString& callsign) {
     const QString call = callsign.trimmed().toUpper();
     for (qsizetype n = call.size(); n > 0; --n) {
         auto q = m_db.select(QStringLiteral("SELECT ID, Jud FROM CallJud WHERE Call = ?"),
                              {call.left(n)});
         if (q && q->next())
-            return CallJudRow{q->value(0).toLongLong(), q->value(1).toString()};
+            return CallsignRow{q->value(0).toLongLong(), q->value(1).toString()};
     }
     return std::nullopt;
 }

@@ -6,9 +6,9 @@
 #include <optional>
 
 /// A row of `CallJud` found by prefix.
-struct CallJudRow {
+struct CallsignRow {
     qint64 id = 0;
-    QString jud;
+    QString county;
 };
 
 // The callsign-county table `CallJud`: what county a station was last logged with.
@@ -20,7 +20,7 @@ public:
     std::optional<QString> lookup(const QString& callsign);
     /// The own-call search: the row of the longest stored prefix of `callsign` (trimmed, upper
     /// case), or nothing when no prefix of it is stored.
-    std::optional<CallJudRow> longestPrefix(const QString& callsign);
+    std::optional<CallsignRow> longestPrefix(const QString& callsign);
     /// Adds `callsign` with `county`.
     [[nodiscard]] Outcome<void> add(const QString& callsign, const QString& county);
     /// Adds a callsign typed on the log-view screen; when it is refused, the operator's message

@@ -4,7 +4,7 @@
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
 #include "screens/ContestPresentation.h"
-#include "screens/Message10.h"
+#include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "seams/Clock.h"
@@ -58,7 +58,7 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     connect(m_clock, &QTimer::timeout, this, &FrmQSO::tick);
     m_clock->start();
     tick();
-    ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
+    ui.LblWPM->setText(MorseTiming::wpmCaption(m_wpm));
     // End and Escape stop a message or a repeat from whichever screen has the keyboard.
     qApp->installEventFilter(this);
 }
@@ -90,7 +90,7 @@ void FrmQSO::Form_Load() {
         const bool chosen = m_state.stage != 0 && (m_state.qsoMode == QLatin1String("CW") ||
                                                    m_state.qsoMode == QLatin1String("SSB"));
         ui.LblAnunt->setVisible(!chosen);
-        CulVerde();
+        greenLabels();
         ui.TxtEroare->hide();
     }
 }
@@ -122,9 +122,9 @@ void FrmQSO::markStage(int stage) {
 }
 
 void FrmQSO::refreshBoard() {
-    CulVerde();
+    greenLabels();
     for (const QString& code : m_engine.TabMult(m_state.stage).grey)
-        CulGri(code);
+        greyLabel(code);
 }
 
 void FrmQSO::refreshTotals() {
@@ -299,13 +299,13 @@ void FrmQSO::setSentCode(const QString& code) {
 
 // ---- board, grid, results ----
 
-void FrmQSO::CulVerde() {
-    for (const QString& code : CountyBoard::CulVerde(m_state.contest()))
+void FrmQSO::greenLabels() {
+    for (const QString& code : CountyBoard::greenLabels(m_state.contest()))
         if (QLabel* l = m_board.value(code))
             setBackColor(l, Colors::kGreen);
 }
 
-void FrmQSO::CulGri(const QString& code) {
+void FrmQSO::greyLabel(const QString& code) {
     if (QLabel* l = m_board.value(code))
         setBackColor(l, Colors::kLightGrey);
 }
@@ -313,8 +313,8 @@ void FrmQSO::CulGri(const QString& code) {
 void FrmQSO::ColGrid() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
-        GridColumns::ColGrid(m_state.scaleX, m_state.contest().presentation == Presentation::Caras,
-                             false));
+        GridColumns::columnWidths(m_state.scaleX,
+                                  m_state.contest().presentation == Presentation::Caras, false));
 }
 
 void FrmQSO::ViewLogB() {
@@ -386,7 +386,7 @@ void FrmQSO::Enter() {
         refreshBoard();
         showCurrentStageAndMode();
     } else if (!r.greyLabel.isEmpty()) {
-        CulGri(r.greyLabel);
+        greyLabel(r.greyLabel);
     }
     ui.Frame3->hide();
     showResults();
@@ -562,7 +562,7 @@ void FrmQSO::Sterge(qint64 id) {
 // ---- menus and clock ----
 
 void FrmQSO::confirmExit() {
-    if (!Message10(m_services.dialogs))
+    if (!exitConfirmed(m_services.dialogs))
         return;
     emit exitRequested();
 }

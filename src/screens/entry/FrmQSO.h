@@ -104,8 +104,8 @@ private:
     void leaveCorrection();
     void markMode(bool cw);
     void afterModeChosen(const QString& report);
-    void CulVerde();
-    void CulGri(const QString& code);
+    void greenLabels();
+    void greyLabel(const QString& code);
     void showLookup(const LookupView& view);
     void showDupe(const DupeView& view);
     void showNewMult(bool shown);
@@ -156,7 +156,7 @@ private:
     CwWeight weight() const;
     void changeCwSpeed(bool up);
     void portError();
-    CwMacroResult DescTxtCw(const QString& cwText);
+    CwMacroResult expand(const QString& cwText);
     KeyingResult GoCW(const QString& cwText);
     KeyingResult expandAndSend(const QString& cwText);
     KeyingResult sendKey(int n, const QString& text);

@@ -29,17 +29,17 @@ bool FrmQSO::messageUnderWay() const {
 
 CwWeight FrmQSO::weight() const {
     if (ui.OpB62->isChecked())
-        return CwWeight::OpB62;
+        return CwWeight::Heavy;
     if (ui.Opb75->isChecked())
-        return CwWeight::Opb75;
-    return CwWeight::OpB50;
+        return CwWeight::Heavier;
+    return CwWeight::Even;
 }
 
 void FrmQSO::changeCwSpeed(bool up) {
     if (m_state.qsoMode != QLatin1String("CW") || !m_state.cwPcFlag)
         return;
     m_wpm = MorseTiming::stepSpeed(m_wpm, up);
-    ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
+    ui.LblWPM->setText(MorseTiming::wpmCaption(m_wpm));
 }
 
 void FrmQSO::portError() {
@@ -49,9 +49,9 @@ void FrmQSO::portError() {
     m_state.ssbPcFlag = false;
 }
 
-CwMacroResult FrmQSO::DescTxtCw(const QString& cwText) {
+CwMacroResult FrmQSO::expand(const QString& cwText) {
     m_state.lookupCall = ui.TxtIndic->text().trimmed();
-    return CwMacros::DescTxtCw(
+    return CwMacros::expand(
         cwText,
         {m_state.settings.myCall, m_state.lookupCall, ui.TxtRSTE2->text(), ui.TxtRSTE3->text()},
         m_state.contest());
@@ -77,12 +77,12 @@ KeyingResult FrmQSO::GoCW(const QString& cwText) {
         portError();
     else if (!m_cwAborted)
         m_wpm += message.endSpeed - startSpeed; // ">" and "<" stay, and PageUp meanwhile too
-    ui.LblWPM->setText(MorseTiming::lblWpm(m_wpm));
+    ui.LblWPM->setText(MorseTiming::wpmCaption(m_wpm));
     return r;
 }
 
 KeyingResult FrmQSO::expandAndSend(const QString& cwText) {
-    const CwMacroResult m = DescTxtCw(cwText);
+    const CwMacroResult m = expand(cwText);
     m_logAfterSend = m.logAfterSend;
     return GoCW(m.text);
 }
@@ -101,7 +101,7 @@ void FrmQSO::TransmCW(int n, const QString& text) {
         SubRet();
     m_subRetPending = false;
     // Expanded before logging: logging empties the fields the macros read.
-    const CwMacroResult m = DescTxtCw(text);
+    const CwMacroResult m = expand(text);
     if (m.logAfterSend) {
         if (VerifLog()) {
             Enter();
@@ -235,7 +235,7 @@ KeyingResult FrmQSO::GoSSB(int n) {
     setForeColor(ui.LblF[n - 1], Colors::kGreen);
     const QString file = VoiceKeyer::wavFile(m_state.appPath, n);
     const KeyingResult r =
-        m_voice.GoSSB(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
+        m_voice.play(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
     setForeColor(ui.LblF[n - 1], Colors::kRed);
     if (r == KeyingResult::PortError)
         portError();

@@ -383,7 +383,7 @@ bool FrmQSO::indicKeyPress(QChar& c) {
     c = c.toUpper();
     stopRepeats();
     ui.LblMyCall->setText(m_state.settings.myCall);
-    ui.LblMyBezirk->setText(m_state.settings.myJudet);
+    ui.LblMyBezirk->setText(m_state.settings.myCounty);
     if (c == FieldKeys::kEnter) {
         if (ui.CmdEnterCall->isEnabled())
             Enter();
@@ -537,7 +537,7 @@ void FrmQSO::rstr3KeyUp() {
     if (county == typed && (rules.countyWaitsForWholeWord() || county.size() < full))
         return;
     const CountyCheck check =
-        CountyTables::CJud(m_state.contest(), ui.TxtIndic->text().trimmed(), county);
+        CountyTables::checkCounty(m_state.contest(), ui.TxtIndic->text().trimmed(), county);
     if (check.text != ui.TxtRstR3->text())
         ui.TxtRstR3->setText(check.text);
     if (!check.accepted) {
@@ -700,7 +700,7 @@ bool FrmQSO::cwTextKeyPress(QChar& c, int index) {
     c = c.toUpper();
     if (c != FieldKeys::kEnter)
         return false;
-    m_state.settings.textF[index] = ui.TxtF[index]->text();
+    m_state.settings.cwTexts[index] = ui.TxtF[index]->text();
     if (index < 6)
         ui.TxtF[index + 1]->setFocus(Qt::OtherFocusReason);
     else

@@ -5,7 +5,7 @@
 #include "logging/Database.h"
 #include "screens/Colors.h"
 #include "screens/ContestPresentation.h"
-#include "screens/Message10.h"
+#include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/FrmQSO.h"
@@ -121,8 +121,8 @@ void FrmInit::buildUi() {
     choice->addWidget(ui.OpbConcurs);
     fv->addLayout(choice);
     fv->addWidget(ui.LblAnunt, 1);
-    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &FrmInit::OpbConcurs_Click);
-    connect(ui.OpbTest, &QRadioButton::clicked, this, &FrmInit::OpbTest_Click);
+    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &FrmInit::chooseContestMode);
+    connect(ui.OpbTest, &QRadioButton::clicked, this, &FrmInit::chooseSimulation);
     middle->addWidget(ui.FraConcurs, 1);
     v->addLayout(middle);
 
@@ -220,11 +220,11 @@ QWidget* FrmInit::buildKeyerOptions() {
     options->addWidget(ui.FramCW);
     options->addWidget(ui.FramSSB);
     v->addLayout(options);
-    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &FrmInit::OpbCwJ_Click);
-    connect(ui.OpbCwN, &QRadioButton::clicked, this, &FrmInit::OpbCwN_Click);
-    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &FrmInit::ChkCwRpt_Click);
-    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &FrmInit::OpbSSBJ_Click);
-    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &FrmInit::OpbSSBN_Click);
+    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &FrmInit::keyCwByPc);
+    connect(ui.OpbCwN, &QRadioButton::clicked, this, &FrmInit::keyCwByHand);
+    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &FrmInit::cwRepeatToggled);
+    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &FrmInit::playSsbByPc);
+    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &FrmInit::playSsbByHand);
 
     ui.FramTxtCw = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
     auto* g = new QGridLayout(ui.FramTxtCw);
@@ -273,9 +273,9 @@ void FrmInit::buildMenus() {
         connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
     }
     connect(ui.mnuBeenden, &QAction::triggered, this, &FrmInit::confirmExit);
-    connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::QSOFahr);
-    connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::mnuLog_Click);
-    connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::mnuInpLog_Click);
+    connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::startQso);
+    connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::openLogView);
+    connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::startOffLineLog);
 }
 
 bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
@@ -288,18 +288,18 @@ bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- start-up ----
 
-bool FrmInit::Form_Load() {
+bool FrmInit::load() {
     ui.LblContest->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
     applyLayoutFactors();
     ui.LblAnunt->setText(modeNotice());
     m_state.offLineLog = false;
     ui.TxtSD->setText(m_state.startDate);
     ui.TxtST->setText(m_state.startTime);
-    m_state.dataPath = SettingsFiles::CalcDataPath(m_state.appPath);
+    m_state.dataPath = SettingsFiles::dataPathFor(m_state.appPath);
     ui.LblDataFolder->setText(QStringLiteral("Folder date: ") +
                               QDir::toNativeSeparators(m_state.appPath));
     showRealtimeNotice();
-    Soundkarte();
+    checkSoundCard();
     if (!m_state.returnToSetup) {
         m_state.cwPcFlag = false;
         m_state.stage = 0;
@@ -307,10 +307,10 @@ bool FrmInit::Form_Load() {
         m_qso.setSentCode(QStringLiteral("000"));
     }
     // A missing or short settings file is no error: the boxes show what could be read.
-    SettingsFiles::CitInit(m_state.appPath, m_state.settings);
+    SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
     ui.TxtMyCall->setText(m_state.settings.myCall);
     ui.TxtTime->setText(m_state.settings.utcOffset.text);
-    ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
+    ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     if (m_state.returnToSetup)
         restoreReopenedState();
     if (m_state.contestNumber < 4) {
@@ -320,9 +320,9 @@ bool FrmInit::Form_Load() {
             prefillCallAreaDigit(m_state.settings.myCall);
         }
     }
-    const bool textsRead = SettingsFiles::CitTextCw(m_state.appPath, m_state.settings);
+    const bool textsRead = SettingsFiles::readTextCwFile(m_state.appPath, m_state.settings);
     for (int i = 0; i < 7; ++i)
-        ui.TxtF[i]->setText(m_state.settings.textF[i]);
+        ui.TxtF[i]->setText(m_state.settings.cwTexts[i]);
     if (textsRead)
         ui.TxtCP->setText(QString::number(m_state.settings.comPort));
     showPortDevice();
@@ -355,7 +355,7 @@ void FrmInit::showRealtimeNotice() {
     ui.LblTimpReal->show();
 }
 
-void FrmInit::Soundkarte() {
+void FrmInit::checkSoundCard() {
     m_state.soundCardOk = m_services.voice.outputCount() > 0;
     if (m_state.soundCardOk)
         return;
@@ -363,7 +363,7 @@ void FrmInit::Soundkarte() {
     ui.ChkSSBRpt->setEnabled(false);
     ui.FramSSB->setEnabled(false);
     ui.OpbSSBN->setChecked(true);
-    OpbSSBN_Click();
+    playSsbByHand();
     ui.OpbSSBN->setEnabled(false);
     ui.OpbSSBJ->setEnabled(false);
     m_state.ssbPcFlag = false;
@@ -371,10 +371,10 @@ void FrmInit::Soundkarte() {
 
 void FrmInit::restoreReopenedState() {
     (m_state.cwPcFlag ? ui.OpbCwJ : ui.OpbCwN)->setChecked(true);
-    m_state.cwPcFlag ? OpbCwJ_Click() : OpbCwN_Click();
+    m_state.cwPcFlag ? keyCwByPc() : keyCwByHand();
     if (m_state.soundCardOk) {
         (m_state.ssbPcFlag ? ui.OpbSSBJ : ui.OpbSSBN)->setChecked(true);
-        m_state.ssbPcFlag ? OpbSSBJ_Click() : OpbSSBN_Click();
+        m_state.ssbPcFlag ? playSsbByPc() : playSsbByHand();
     }
     ui.ChkCwRpt->setChecked(m_state.cwRepeat);
     ui.ChkSSBRpt->setChecked(m_state.ssbRepeat);
@@ -383,9 +383,9 @@ void FrmInit::restoreReopenedState() {
     const ContestDef& def = m_state.contest();
     ui.LblTipTest->setText(QString::fromLatin1(def.titleReopen));
     if (def.presentation == P::Lmayo)
-        SetupLMAYO();
+        presentLmayo();
     else if (def.presentation == P::Caras)
-        SetupCaras();
+        presentCaras();
     else if (def.presentation == P::Zodiac)
         presentZodiac();
     else if (def.presentation == P::Martisor)
@@ -445,7 +445,7 @@ void FrmInit::warnIfLogReadOnly() {
 void FrmInit::focusAfterLoad() {
     const int n = m_state.contestNumber;
     if (n < 10)
-        Fcs();
+        focusSentCodeOrCall();
     else if (n <= 29)
         focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
 }
@@ -459,7 +459,7 @@ void FrmInit::chooseContest(const ContestDef& def) {
     if (def.presetSsb)
         m_state.qsoMode = QStringLiteral("SSB");
     if (def.number == 0)
-        m_state.campNatChosen = true;
+        m_state.nationalChosen = true;
     ui.LblTipTest->setText(QString::fromLatin1(def.title));
     m_qso.ui.LblConc->setText(def.codeString());
     m_state.contestCode = def.codeString();
@@ -473,15 +473,15 @@ void FrmInit::presentContest(const ContestDef& def) {
     case P::National:
         presentNationalFrames();
         prefillCallAreaDigit(m_state.settings.myCall);
-        Fcs();
+        focusSentCodeOrCall();
         break;
     case P::Zodiac:
         presentNationalFrames();
         presentZodiac();
         break;
     case P::Lmayo:
-        SetupLMAYO();
-        ContestPresentation::SetSsbOnly(q, m_state);
+        presentLmayo();
+        ContestPresentation::presentSsbOnly(q, m_state);
         q.ui.CmdSSB->show();
         q.ui.LblSSB->show();
         q.ui.LblAnunt->setText(QStringLiteral("SELECT ETAPA"));
@@ -489,54 +489,54 @@ void FrmInit::presentContest(const ContestDef& def) {
             prefillCallAreaDigit(m_state.settings.myCall);
         else
             ui.txtContrInit->setCursorPosition(static_cast<int>(ui.txtContrInit->text().size()));
-        Fcs();
+        focusSentCodeOrCall();
         break;
     case P::Stage1Modes:
         if (def.serialSent()) {
-            Buton();
-            Fls();
+            presentClubContest();
+            hideSentCode();
         }
-        ContestPresentation::SetStage1Modes(q, m_state);
+        ContestPresentation::presentStage1Modes(q, m_state);
         if (!def.serialSent()) {
             prefillCallAreaDigit(m_state.settings.myCall);
-            Fcs();
+            focusSentCodeOrCall();
         }
         break;
     case P::Caras:
-        ContestPresentation::SetNameExch(q, m_state);
-        SetupCaras();
+        ContestPresentation::presentNameExchange(q, m_state);
+        presentCaras();
         ui.txtContrInit->setText(QStringLiteral("000"));
-        Fls();
+        hideSentCode();
         focusOwnCallOrCounty();
         break;
     case P::OneStage:
-        Buton();
+        presentClubContest();
         ui.txtContrInit->hide();
         ui.LblContrInit->hide();
-        ContestPresentation::SetOneStage(q);
+        ContestPresentation::presentOneStage(q);
         break;
     case P::Martisor:
-        Buton();
-        ContestPresentation::SetOneStage(q);
-        ContestPresentation::SetMartisor(q, m_state);
+        presentClubContest();
+        ContestPresentation::presentOneStage(q);
+        ContestPresentation::presentMartisor(q, m_state);
         ui.FramCW->hide();
         break;
     case P::Club:
-        Buton();
+        presentClubContest();
         if (def.serialSent())
-            Fls();
+            hideSentCode();
         if (def.number == 15 || def.number == 22)
             ScreenLayout::setDesignWidth(q.ui.TxtRstR3, 715, m_state.scaleX);
         if (def.sentCode == SentCodeRule::CallAreaDigit) {
             prefillCallAreaDigit(m_state.settings.myCall);
-            Fcs();
+            focusSentCodeOrCall();
         }
         break;
     }
 }
 
 void FrmInit::presentNationalFrames() {
-    ContestPresentation::ShowFourStages(m_qso);
+    ContestPresentation::showFourStages(m_qso);
     ui.FramCW->show();
     ui.OpbCwJ->show();
     ui.OpbCwN->show();
@@ -544,7 +544,7 @@ void FrmInit::presentNationalFrames() {
 }
 
 void FrmInit::presentZodiac() {
-    ContestPresentation::SetZodiacExch(m_qso, m_state);
+    ContestPresentation::presentZodiacExchange(m_qso, m_state);
     ui.txtContrInit->hide();
     ui.txtContrInit->clear();
     ui.LblContrInit->hide();
@@ -554,7 +554,7 @@ void FrmInit::presentZodiac() {
     ui.LblMQRA->setText(QStringLiteral("#4=MyZodie"));
 }
 
-void FrmInit::SetupLMAYO() {
+void FrmInit::presentLmayo() {
     ui.LblTipTest->setText(QStringLiteral("La multi ani YO"));
     ui.FramCW->hide();
     ui.OpbCwJ->hide();
@@ -562,18 +562,18 @@ void FrmInit::SetupLMAYO() {
     ui.FramTxtCw->hide();
 }
 
-void FrmInit::SetupCaras() {
+void FrmInit::presentCaras() {
     ui.LblTipTest->setText(QStringLiteral("Cupa Carasului"));
     ui.LblBezirk->setText(QStringLiteral("NUME OPERATOR"));
     ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, 1600, m_state.scaleX);
     ui.LblMQRA->setText(QStringLiteral("#4=MyNume"));
 }
 
-void FrmInit::Buton() {
-    ContestPresentation::SetSimpleContest(m_qso, m_state);
+void FrmInit::presentClubContest() {
+    ContestPresentation::presentSimpleContest(m_qso, m_state);
     if (m_state.contestNumber >= 30) {
         ui.txtContrInit->clear();
-        Fcs();
+        focusSentCodeOrCall();
     } else {
         ui.txtContrInit->setText(QStringLiteral("000"));
         focusOwnCallOrCounty();
@@ -581,14 +581,14 @@ void FrmInit::Buton() {
     ui.FrmConcurs->hide();
 }
 
-void FrmInit::Fls() {
+void FrmInit::hideSentCode() {
     ui.txtContrInit->hide();
     ui.LblContrInit->hide();
     if (!m_state.returnToSetup)
         m_qso.ui.TxtRSTE2->setText(QStringLiteral("001"));
 }
 
-void FrmInit::Fcs() {
+void FrmInit::focusSentCodeOrCall() {
     if (ui.txtContrInit->isVisibleTo(this))
         ui.txtContrInit->setFocus(Qt::OtherFocusReason);
     else
@@ -609,12 +609,12 @@ void FrmInit::focusOwnCallOrCounty() {
 
 // ---- CONCURS / SIMULARE and keyer options ----
 
-void FrmInit::OpbConcurs_Click() {
+void FrmInit::chooseContestMode() {
     ui.FraConcurs->hide();
     m_state.contestMode = true;
     if (m_state.contestNumber < 10) {
         ui.txtContrInit->setCursorPosition(1);
-        Fcs();
+        focusSentCodeOrCall();
     }
     m_services.dialogs.message(
         QStringLiteral("Inainte de pornirea programului verificati daca tabelele LOG necesare "
@@ -622,16 +622,16 @@ void FrmInit::OpbConcurs_Click() {
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
 }
 
-void FrmInit::OpbTest_Click() {
+void FrmInit::chooseSimulation() {
     ui.FraConcurs->hide();
     m_state.contestMode = false;
     if (m_state.contestNumber < 10) {
         ui.txtContrInit->setCursorPosition(1);
-        Fcs();
+        focusSentCodeOrCall();
     }
 }
 
-void FrmInit::OpbCwJ_Click() {
+void FrmInit::keyCwByPc() {
     ui.FramTxtCw->show();
     ui.ChkCwRpt->show();
     m_state.cwPcFlag = true;
@@ -639,7 +639,7 @@ void FrmInit::OpbCwJ_Click() {
         ui.TxtF[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::OpbCwN_Click() {
+void FrmInit::keyCwByHand() {
     ui.FramTxtCw->hide();
     notKeyedByPc(ui.ChkCwRpt, m_state.cwRepeat, m_state.cwPcFlag, m_qso.ui.txtPauseCW);
 }
@@ -654,22 +654,22 @@ void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag, QW
         ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::ChkCwRpt_Click() {
+void FrmInit::cwRepeatToggled() {
     m_state.cwRepeat = ui.ChkCwRpt->isChecked();
     setBackColor(m_qso.ui.TxtF[0], m_state.cwRepeat ? Colors::kGreen : Colors::kYellow);
 }
 
-void FrmInit::OpbSSBJ_Click() {
+void FrmInit::playSsbByPc() {
     m_state.ssbPcFlag = true;
     ui.ChkSSBRpt->show();
-    OrdWav();
+    makeWavFolder();
 }
 
-void FrmInit::OpbSSBN_Click() {
+void FrmInit::playSsbByHand() {
     notKeyedByPc(ui.ChkSSBRpt, m_state.ssbRepeat, m_state.ssbPcFlag, m_qso.ui.TxtPauseSSB);
 }
 
-void FrmInit::OrdWav() {
+void FrmInit::makeWavFolder() {
     const QString folder = SettingsFiles::pathIn(m_state.dataPath, QStringLiteral("\\WAVUs"));
     if (QDir(folder).exists())
         return;
@@ -701,14 +701,14 @@ bool FrmInit::checkContestAndMode() {
     return true;
 }
 
-void FrmInit::mnuLog_Click() {
+void FrmInit::openLogView() {
     if (!checkContestAndMode())
         return;
     hide();
     emit logViewRequested();
 }
 
-void FrmInit::mnuInpLog_Click() {
+void FrmInit::startOffLineLog() {
     if (!checkContestAndMode())
         return;
     m_state.offLineLog = true;
@@ -730,7 +730,7 @@ void FrmInit::mnuInpLog_Click() {
 }
 
 void FrmInit::confirmExit() {
-    if (!Message10(m_services.dialogs))
+    if (!exitConfirmed(m_services.dialogs))
         return;
     m_services.callDb.close();
     close();
@@ -775,7 +775,7 @@ bool FrmInit::handOverChecks() {
     m_qso.ui.TxtUTC->setText(m_state.startTime);
     m_state.settings.myCall = ui.TxtMyCall->text();
     m_state.settings.utcOffset = UtcOffset::typed(ui.TxtTime->text());
-    m_state.settings.myJudet = ui.TxtMyBezirkA->text();
+    m_state.settings.myCounty = ui.TxtMyBezirkA->text();
     if (n == 34 && m_state.ssbRepeat && !m_state.offLineLog)
         m_qso.ui.TxtPauseSSB->show();
     const qsizetype codeLength = ui.txtContrInit->text().size();
@@ -834,24 +834,26 @@ bool FrmInit::settingsBoxesWritable() {
     return true;
 }
 
-void FrmInit::QSOFahr() {
+void FrmInit::startQso() {
     if (handOverChecks())
         handOver();
 }
 
 void FrmInit::handOver() {
     SettingsRecord& rec = m_state.settings;
-    if (const QString failed = SettingsFiles::ScrieInit(m_state.appPath, rec); !failed.isEmpty())
+    if (const QString failed = SettingsFiles::writeInitFile(m_state.appPath, rec);
+        !failed.isEmpty())
         refuse(failed);
     for (int i = 0; i < 7; ++i)
-        rec.textF[i] = ui.TxtF[i]->text();
+        rec.cwTexts[i] = ui.TxtF[i]->text();
     rec.comPort = leadingNumber(ui.TxtCP->text());
-    if (const QString failed = SettingsFiles::ScrieTextCw(m_state.appPath, rec); !failed.isEmpty())
+    if (const QString failed = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
+        !failed.isEmpty())
         refuse(failed);
     QsoControls& q = m_qso.ui;
     if (!m_state.returnToSetup) {
         for (int i = 0; i < 7; ++i)
-            q.TxtF[i]->setText(rec.textF[i]);
+            q.TxtF[i]->setText(rec.cwTexts[i]);
         if (q.LblAnunt->isVisibleTo(&m_qso))
             m_qso.NoEnabl();
     }
@@ -859,7 +861,7 @@ void FrmInit::handOver() {
     hide();
     m_state.gridOwner = AppState::kGridOwnerQso;
     q.LblMyCall->setText(rec.myCall);
-    q.LblMyBezirk->setText(rec.myJudet);
+    q.LblMyBezirk->setText(rec.myCounty);
     m_qso.setSentCode(m_state.startCode == 0 ? QStringLiteral("000")
                                              : QString::number(m_state.startCode));
     m_qso.AbbruchX();
@@ -874,7 +876,7 @@ void FrmInit::handOver() {
         q.TxtIndic->setCursorPosition(2);
         q.TxtRSTE1->setText(QStringLiteral("59"));
         q.TxtRSTE2->setText(QString::number(m_state.startCode));
-        q.TxtRSTE3->setText(rec.myJudet);
+        q.TxtRSTE3->setText(rec.myCounty);
         q.TxtRSTR1->setText(QStringLiteral("59"));
     }
     const int n = m_state.contestNumber;

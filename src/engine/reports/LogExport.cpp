@@ -1,4 +1,4 @@
-#include "reports/ScrieLog.h"
+#include "reports/LogExport.h"
 
 #include "logging/LogStore.h"
 #include "reports/Adif.h"
@@ -25,12 +25,12 @@ QString cancelled(const QString& path) {
 }
 } // namespace
 
-ScrieLog::ScrieLog(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-                   const QString& appPath, const QString& yy, ExportProgress progress)
+LogExport::LogExport(Database& logDb, const ContestDef& def, const SettingsRecord& station,
+                     const QString& appPath, const QString& yy, ExportProgress progress)
     : m_db(logDb), m_def(def), m_station(station), m_appPath(appPath), m_yy(yy),
       m_progress(std::move(progress)) {}
 
-WrittenFile ScrieLog::stream(const QString& path, const ExportLayout& layout) {
+WrittenFile LogExport::stream(const QString& path, const ExportLayout& layout) {
     LogReader reader(m_db);
     // Without a count the progress shows rows only; the walk itself tells whether the log reads.
     const Outcome<qint64> counted = m_progress ? LogStore(m_db).count(0) : Outcome<qint64>(0);
@@ -69,12 +69,12 @@ WrittenFile ScrieLog::stream(const QString& path, const ExportLayout& layout) {
     return written;
 }
 
-WrittenFile ScrieLog::cabrillo(const CabrilloHeader& header) {
+WrittenFile LogExport::cabrillo(const CabrilloHeader& header) {
     return stream(ReportFiles::cabrilloPath(m_appPath, m_station.myCall, m_def, m_yy),
                   Cabrillo::layout(header, m_station.myCall, m_def));
 }
 
-WrittenFile ScrieLog::textLog() {
+WrittenFile LogExport::textLog() {
     const WrittenFile log =
         stream(ReportFiles::textLogPath(m_appPath, m_station.myCall, m_def, m_yy),
                TextLog::logLayout(m_def, m_station.myCall));
@@ -84,7 +84,8 @@ WrittenFile ScrieLog::textLog() {
     if (!stages)
         return {{}, {}, stages.error()};
     const QString path = ReportFiles::summaryPath(m_appPath, m_station.myCall, m_def, m_yy);
-    const ExportResult summary = Summary::PSumm(m_def, m_station, ReportTotals::of(*stages), m_yy);
+    const ExportResult summary =
+        Summary::summaryFile(m_def, m_station, ReportTotals::of(*stages), m_yy);
     if (!summary.ok())
         return {{}, {}, summary.error};
     const QString failed = SafeFile::write(path, summary.bytes);
@@ -93,7 +94,7 @@ WrittenFile ScrieLog::textLog() {
     return {path, FileExcerpt::of(SettingsFiles::decodeLines(summary.bytes)), {}};
 }
 
-WrittenFile ScrieLog::adif(const QString& typedName) {
+WrittenFile LogExport::adif(const QString& typedName) {
     const QString refused = ReportFiles::checkArchiveName(typedName);
     if (!refused.isEmpty())
         return {{}, {}, refused};
@@ -101,7 +102,7 @@ WrittenFile ScrieLog::adif(const QString& typedName) {
                   Adif::layout(m_def));
 }
 
-WrittenFile ScrieLog::textArchive(const QString& typedName) {
+WrittenFile LogExport::textArchive(const QString& typedName) {
     const QString refused = ReportFiles::checkArchiveName(typedName);
     if (!refused.isEmpty())
         return {{}, {}, refused};
