@@ -126,9 +126,9 @@ private slots:
     void newDatabaseMatchesTheShippedSchema() {
         TempDataFolder dir;
         QVERIFY(dir.createDatabase(QStringLiteral("shipped.db")));
-        QString error;
-        QVERIFY2(SchemaScript::createDatabase(dir.file(QStringLiteral("made.db")), error),
-                 qPrintable(error));
+        const Outcome<void> created =
+            SchemaScript::createDatabase(dir.file(QStringLiteral("made.db")));
+        QVERIFY2(created, qPrintable(created.error()));
         const QString schema =
             QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name");
         Database shipped(QStringLiteral("A"));
@@ -157,7 +157,7 @@ private slots:
             QVERIFY(dir.write(f, "earlier"));
         FakeJetReader reader;
         reader.content.insert(QStringLiteral("CallJud"), callTable({{"1", "YO3ABC", "BU"}}));
-        const JetImport::Outcome done = JetImport(reader).replace(dir.file(CallFile), callJud());
+        const JetImport::Result done = JetImport(reader).replace(dir.file(CallFile), callJud());
         QVERIFY2(done.ok, qPrintable(done.error));
         QCOMPARE(done.keptAs, dir.file(keptAs));
         QCOMPARE(dir.read(keptAs), JetBytes);
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(dir.write(CallFile, JetBytes));
         FakeJetReader reader;
         reader.content.insert(QStringLiteral("CallJud"), {{"Call", "County"}, {{"YO3ABC", "BU"}}});
-        const JetImport::Outcome done = JetImport(reader).replace(dir.file(CallFile), callJud());
+        const JetImport::Result done = JetImport(reader).replace(dir.file(CallFile), callJud());
         QCOMPARE(done.error, QStringLiteral("tabela CallJud nu are coloana Jud"));
         QCOMPARE(entries(dir), QStringList{CallFile});
         QCOMPARE(dir.read(CallFile), JetBytes);

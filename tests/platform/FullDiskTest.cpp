@@ -138,10 +138,10 @@ private slots:
         QTest::addColumn<Writer>("write");
         QTest::addColumn<QStringList>("files");
         QTest::newRow("settings") << Writer([](const QString& app, LogExport&, int round) {
-            return SettingsFiles::writeInitFile(app, station(round));
+            return SettingsFiles::writeInitFile(app, station(round)).error();
         }) << QStringList{"VELTInit.dat"};
         QTest::newRow("keyer texts") << Writer([](const QString& app, LogExport&, int round) {
-            return SettingsFiles::writeTextCwFile(app, station(round));
+            return SettingsFiles::writeTextCwFile(app, station(round)).error();
         }) << QStringList{"VELTTextCw.dat"};
         QTest::newRow("text log and summary")
             << Writer([](const QString&, LogExport& log, int) { return log.textLog().error; })

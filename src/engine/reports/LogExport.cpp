@@ -88,9 +88,8 @@ WrittenFile LogExport::textLog() {
         Summary::summaryFile(m_def, m_station, ReportTotals::of(*stages), m_yy);
     if (!summary.ok())
         return {{}, {}, summary.error};
-    const QString failed = SafeFile::write(path, summary.bytes);
-    if (!failed.isEmpty())
-        return {{}, {}, failed};
+    if (const Outcome<void> written = SafeFile::write(path, summary.bytes); !written)
+        return {{}, {}, written.error()};
     return {path, FileExcerpt::of(SettingsFiles::decodeLines(summary.bytes)), {}};
 }
 

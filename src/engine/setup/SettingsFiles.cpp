@@ -18,10 +18,11 @@ std::optional<QStringList> readLines(const QString& path) {
     return decodeLines(f.readAll());
 }
 
-QString writeLines(const QString& path, const QStringList& lines) {
+Outcome<void> writeLines(const QString& path, const QStringList& lines) {
     const QString refused = Cp1250::unwritable(lines.join(QString()));
     if (!refused.isEmpty())
-        return Cp1250::refusal(QStringLiteral("Fisierul ") + QFileInfo(path).fileName(), refused);
+        return Failure{
+            Cp1250::refusal(QStringLiteral("Fisierul ") + QFileInfo(path).fileName(), refused)};
     return SafeFile::write(path, encodeLines(lines));
 }
 
@@ -150,7 +151,7 @@ bool readTextCwFile(const QString& appPath, SettingsRecord& rec) {
     return r.integer(rec.comPort) && r.ok();
 }
 
-QString writeInitFile(const QString& appPath, const SettingsRecord& rec) {
+Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec) {
     return writeLines(pathIn(appPath, kInitFile),
                       {rec.myCall, offsetLine(rec.utcOffset), rec.myCounty, rec.section,
                        rec.operators, formatInteger(rec.operatorCount), rec.qth, rec.address,
@@ -158,7 +159,7 @@ QString writeInitFile(const QString& appPath, const SettingsRecord& rec) {
                        rec.antennas[2], rec.antennas[3], rec.club});
 }
 
-QString writeTextCwFile(const QString& appPath, const SettingsRecord& rec) {
+Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec) {
     QStringList lines(rec.cwTexts.begin(), rec.cwTexts.end());
     lines << formatInteger(rec.comPort);
     return writeLines(pathIn(appPath, kTextCwFile), lines);

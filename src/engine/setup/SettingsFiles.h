@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include "setup/SettingsRecord.h"
 
 #include <QString>
@@ -17,11 +19,11 @@ QString pathIn(const QString& folder, const QString& literal);
 bool readInitFile(const QString& appPath, SettingsRecord& rec);
 /// Reads VELTTextCw.dat with the same rule.
 bool readTextCwFile(const QString& appPath, SettingsRecord& rec);
-/// Writes VELTInit.dat whole; the old file is replaced only once the new one is complete.
-/// Returns an empty text, or the message to show when nothing was written.
-QString writeInitFile(const QString& appPath, const SettingsRecord& rec);
+/// Writes VELTInit.dat whole; the old file is replaced only once the new one is complete. When
+/// nothing was written, the message to show.
+[[nodiscard]] Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec);
 /// Writes VELTTextCw.dat whole, with the same rule.
-QString writeTextCwFile(const QString& appPath, const SettingsRecord& rec);
+[[nodiscard]] Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec);
 /// The data folder: the program folder with a bracketed part (up to the last "]") removed.
 QString dataPathFor(const QString& appPath);
 

@@ -159,9 +159,10 @@ void FrmAnzeigen::finishForm() {
         return;
     }
     ui.Frame6->hide();
-    if (const QString failed = SettingsFiles::writeInitFile(m_state.appPath, m_state.settings);
-        !failed.isEmpty())
-        tell(failed);
+    if (const Outcome<void> written =
+            SettingsFiles::writeInitFile(m_state.appPath, m_state.settings);
+        !written)
+        tell(written.error());
     if (m_summaryOnly == 0) {
         printSummary();
         clearChoices();

@@ -841,15 +841,14 @@ void FrmInit::startQso() {
 
 void FrmInit::handOver() {
     SettingsRecord& rec = m_state.settings;
-    if (const QString failed = SettingsFiles::writeInitFile(m_state.appPath, rec);
-        !failed.isEmpty())
-        refuse(failed);
+    if (const Outcome<void> written = SettingsFiles::writeInitFile(m_state.appPath, rec); !written)
+        refuse(written.error());
     for (int i = 0; i < 7; ++i)
         rec.cwTexts[i] = ui.TxtF[i]->text();
     rec.comPort = leadingNumber(ui.TxtCP->text());
-    if (const QString failed = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
-        !failed.isEmpty())
-        refuse(failed);
+    if (const Outcome<void> written = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
+        !written)
+        refuse(written.error());
     QsoControls& q = m_qso.ui;
     if (!m_state.returnToSetup) {
         for (int i = 0; i < 7; ++i)
