@@ -48,7 +48,7 @@ private slots:
         QVERIFY(l.log.keepCopy());
         // A later run knows the newest copy only from the file.
         BackupSet nextRun(l.copies.folder(), l.copies.stem(), l.clock);
-        QCOMPARE(nextRun.keep(l.logPath()).outcome, BackupSet::Outcome::Unchanged);
+        QCOMPARE(nextRun.keep(l.logPath()).state, BackupSet::State::Unchanged);
         QCOMPARE(l.copies.files().size(), 1);
         QVERIFY(l.addContacts(1));
         QVERIFY(l.log.keepCopy());
@@ -93,7 +93,7 @@ private slots:
             while (child.canReadLine())
                 acknowledged.insert(child.readLine().trimmed().toLongLong());
             const BackupSet::Result r = l.copies.keep(l.logPath());
-            QCOMPARE(r.outcome, BackupSet::Outcome::Taken);
+            QCOMPARE(r.state, BackupSet::State::Taken);
             Database copy(QStringLiteral("Copy%1").arg(round));
             QCOMPARE(copy.open(r.path, QStringLiteral("LogGen")), Database::OpenResult::Ok);
             QCOMPARE(copy.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),

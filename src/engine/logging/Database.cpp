@@ -148,7 +148,7 @@ Outcome<void> Database::keepCopy() {
         return {};
     // Read through a connection of the copy's own; it sees every committed row.
     const BackupSet::Result r = m_copies->keep(m_path);
-    if (r.outcome == BackupSet::Outcome::Failed)
+    if (r.state == BackupSet::State::Failed)
         return Failure{r.error};
     return {};
 }
