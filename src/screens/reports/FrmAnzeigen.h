@@ -107,7 +107,7 @@ private:
     void listWrittenFile(const WrittenFile& written);
     void printSummary();
 
-    // the callsign database (CallJudUpkeep.cpp)
+    // the callsign database (CallsignTable.cpp)
     void showCallsignTable();
     void loadCallsignTable();
     void sizeCallsignColumns();
