@@ -29,10 +29,10 @@ inline QString callsign(int i) {
 inline QString county(const QString& call, int i) {
     const int area = call.at(2).digitValue();
     if (call.startsWith(QLatin1String("ER"))) {
-        const QStringList districts = CountyTables::BezER(area);
+        const QStringList districts = CountyTables::moldovanDistrictsOfArea(area);
         return districts.isEmpty() ? QStringLiteral("CL*") : districts.at(i % districts.size());
     }
-    const QStringList counties = CountyTables::Bez(area);
+    const QStringList counties = CountyTables::countiesOfArea(area);
     return counties.isEmpty() ? QStringLiteral("BU") : counties.at(i % counties.size());
 }
 } // namespace BenchCalls

@@ -1,6 +1,7 @@
 // The queries run while a contact is typed and logged, on a log and a callsign table of 1000 and
 // 100000 rows. Each fixture is built once per size, in a temporary folder.
 #include "BenchCalls.h"
+#include "MustExec.h"
 #include "TempDataFolder.h"
 #include "fakes/FakeClock.h"
 #include "logging/ContactEngine.h"
@@ -31,7 +32,7 @@ public:
         m_app.qsoMode = QStringLiteral("SSB");
         m_app.contestMode = true;
         m_app.settings.myCall = QStringLiteral("YO3AAA");
-        m_app.settings.myJudet = QStringLiteral("XA");
+        m_app.settings.myCounty = QStringLiteral("XA");
         engine = std::make_unique<ContactEngine>(m_app, m_log, m_calls, m_specials, m_clock);
     }
     bool ok() const { return m_ok; }
@@ -41,25 +42,26 @@ public:
 private:
     void fill(int size) {
         const QStringList& counties = CountyTables::counties();
-        m_log.exec(QStringLiteral("BEGIN"));
-        m_calls.exec(QStringLiteral("BEGIN"));
+        mustExec(m_log, QStringLiteral("BEGIN"));
+        mustExec(m_calls, QStringLiteral("BEGIN"));
         for (int i = 0; i < size; ++i) {
             const QString call = callsign(i);
             const QString county = counties[i % counties.size()];
             const int stage = 1 + i % 4;
-            m_log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
-                                      "Md, Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', ?, "
-                                      "'59 001 XA', '59 001 CJ', ?, ?, ?, '2')"),
-                       {call, QString::number(stage),
-                        i % 3 ? QStringLiteral("SSB") : QStringLiteral("CW"), county,
-                        i < 4 * counties.size() ? county : QStringLiteral("  ")});
-            m_calls.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
-                         {call, county});
+            mustExec(m_log,
+                     QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
+                                    "Md, Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', ?, "
+                                    "'59 001 XA', '59 001 CJ', ?, ?, ?, '2')"),
+                     {call, QString::number(stage),
+                      i % 3 ? QStringLiteral("SSB") : QStringLiteral("CW"), county,
+                      i < 4 * counties.size() ? county : QStringLiteral("  ")});
+            mustExec(m_calls, QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
+                     {call, county});
         }
-        m_log.exec(QStringLiteral("COMMIT"));
-        m_calls.exec(QStringLiteral("COMMIT"));
-        m_log.exec(QStringLiteral("ANALYZE"));
-        m_calls.exec(QStringLiteral("ANALYZE"));
+        mustExec(m_log, QStringLiteral("COMMIT"));
+        mustExec(m_calls, QStringLiteral("COMMIT"));
+        mustExec(m_log, QStringLiteral("ANALYZE"));
+        mustExec(m_calls, QStringLiteral("ANALYZE"));
     }
 
     TempDataFolder m_dir;

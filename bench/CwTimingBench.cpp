@@ -27,7 +27,7 @@ QList<KeyStep> thirtySecondMessage() {
     CwMessage message;
     while (message.totalMs() < kMessageMs) {
         text += QStringLiteral("CQ TEST ");
-        message = MorseTiming::steps(text, 30, CwWeight::OpB50);
+        message = MorseTiming::steps(text, 30, CwWeight::Even);
     }
     return message.steps;
 }

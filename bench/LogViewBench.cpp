@@ -4,6 +4,7 @@
 // exports that open a form first count both waits: the menu that fills the form and the button
 // that writes the file. peak_rss_mb is the process's peak resident memory so far.
 #include "BenchCalls.h"
+#include "MustExec.h"
 #include "ScreenHarness.h"
 
 #include <QAbstractItemView>
@@ -33,7 +34,7 @@ double peakRssMb() {
 void fillLog(const ScreenHarness& h, int size) {
     Database db(QStringLiteral("BenchFill%1").arg(size));
     db.open(h.folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
-    db.exec(QStringLiteral("BEGIN"));
+    mustExec(db, QStringLiteral("BEGIN"));
     QSqlQuery insert(db.handle());
     insert.prepare(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
                                   "Jud, Mult, Pct) VALUES (?, ?, ?, '1', ?, ?, ?, ?, ?, ?)"));
@@ -63,7 +64,7 @@ void fillLog(const ScreenHarness& h, int size) {
                                                                  : QStringLiteral("2"));
         insert.exec();
     }
-    db.exec(QStringLiteral("COMMIT"));
+    mustExec(db, QStringLiteral("COMMIT"));
 }
 
 // One screen at a time: the screens share the program's connection names. It is closed before

@@ -3,6 +3,7 @@
 // the fields are ready for the next, the first key after it, any key in the callsign field, a
 // stage button; and, as the floor, one durable INSERT into the same log. Wall time.
 #include "BenchCalls.h"
+#include "MustExec.h"
 #include "ScreenHarness.h"
 
 #include <QApplication>
@@ -17,23 +18,25 @@ void fill(ScreenHarness& h, int size) {
     Database calls(QStringLiteral("BenchCalls%1").arg(size));
     log.open(h.folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
     calls.open(h.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud"));
-    log.exec(QStringLiteral("BEGIN"));
-    calls.exec(QStringLiteral("BEGIN"));
+    mustExec(log, QStringLiteral("BEGIN"));
+    mustExec(calls, QStringLiteral("BEGIN"));
     for (int i = 0; i < size; ++i) {
         const QString call = BenchCalls::callsign(i);
         const QString county = BenchCalls::county(call, i);
-        log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
+        mustExec(log,
+                 QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
                                 "Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', '1', ?, ?, 'CW', "
                                 "?, ?, '2')"),
                  {call, QStringLiteral("599 312 BU"),
                   QStringLiteral("599 %1 %2").arg(i % 900 + 100).arg(county), county,
                   i < 200 ? county : QStringLiteral("  ")});
-        calls.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"), {call, county});
+        mustExec(calls, QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
+                 {call, county});
     }
-    log.exec(QStringLiteral("COMMIT"));
-    calls.exec(QStringLiteral("COMMIT"));
-    log.exec(QStringLiteral("ANALYZE"));
-    calls.exec(QStringLiteral("ANALYZE"));
+    mustExec(log, QStringLiteral("COMMIT"));
+    mustExec(calls, QStringLiteral("COMMIT"));
+    mustExec(log, QStringLiteral("ANALYZE"));
+    mustExec(calls, QStringLiteral("ANALYZE"));
 }
 
 // One screen at a time (the screens share the program's connection names); emptied before
@@ -113,10 +116,11 @@ void BM_StageButton(benchmark::State& state) {
 void BM_DurableInsertFloor(benchmark::State& state) {
     ScreenHarness& h = screenFor(int(state.range(0)));
     for (auto _ : state)
-        h.logDb.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
-                                    "Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', '2', "
-                                    "'599 312 BU', '599 123 CJ', 'CW', 'CJ', '  ', '2')"),
-                     {BenchCalls::callsign(nextCall++)});
+        mustExec(h.logDb,
+                 QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
+                                "Jud, Mult, Pct) VALUES (?, '01.03.26', '12:00', '2', "
+                                "'599 312 BU', '599 123 CJ', 'CW', 'CJ', '  ', '2')"),
+                 {BenchCalls::callsign(nextCall++)});
 }
 
 void sizes(benchmark::internal::Benchmark* b) {

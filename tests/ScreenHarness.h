@@ -53,7 +53,7 @@ struct ScreenHarness {
         qso = std::make_unique<FrmQSO>(services);
         qso->load();
         init = std::make_unique<FrmInit>(services, *qso);
-        const bool go = init->Form_Load();
+        const bool go = init->load();
         init->show();
         QApplication::setActiveWindow(init.get());
         return go;
@@ -94,7 +94,7 @@ struct ScreenHarness {
         if (!qso && !start())
             return nullptr;
         state.contestNumber = contest;
-        state.campNatChosen = contest == 0;
+        state.nationalChosen = contest == 0;
         logView = std::make_unique<FrmAnzeigen>(services);
         logView->show();
         QApplication::setActiveWindow(logView.get());
@@ -104,11 +104,12 @@ struct ScreenHarness {
     bool addContact(const QString& call, const QString& date, const QString& utc, int stage,
                     const QString& mult, const QString& pct, const QString& mode = "CW") {
         const QString sent = mode == QLatin1String("CW") ? "599 001 BU" : "59 001 BU";
-        return logDb.exec(
-            QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
-                           "Md, Jud, Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {call, date, utc, QString::number(stage), sent, sent, mode, QStringLiteral("CJ"), mult,
-             pct});
+        return logDb
+            .exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
+                                 "Md, Jud, Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  {call, date, utc, QString::number(stage), sent, sent, mode, QStringLiteral("CJ"),
+                   mult, pct})
+            .ok();
     }
 
     template <typename T> T* find(QWidget* screen, const char* name) {

@@ -55,16 +55,15 @@ int restoreCopy(const QString& file, const QString& dataPath, const Clock& clock
     const bool isLog = BackupRestore::rowCount(path, QStringLiteral("LogGen")).has_value();
     const QString stem = isLog ? kLogStem : kCallStem;
     BackupSet copies(folder, stem, clock);
-    QString kept;
-    const QString refused =
+    const Outcome<QString> kept =
         BackupRestore::restore(copies, databasePath(dataPath, stem), path,
-                               isLog ? QStringLiteral("LogGen") : QStringLiteral("CallJud"), kept);
-    if (!refused.isEmpty()) {
-        err << refused << '\n';
+                               isLog ? QStringLiteral("LogGen") : QStringLiteral("CallJud"));
+    if (!kept) {
+        err << kept.error() << '\n';
         return 1;
     }
     out << "Fisierul " << stem << ".mdb a fost inlocuit cu copia " << QDir::toNativeSeparators(path)
-        << ".\nFisierul de dinainte este pastrat in " << QDir::toNativeSeparators(kept) << ".\n";
+        << ".\nFisierul de dinainte este pastrat in " << QDir::toNativeSeparators(*kept) << ".\n";
     return 0;
 }
 

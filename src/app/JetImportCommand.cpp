@@ -49,7 +49,7 @@ int run(const QStringList& arguments, const QString& dataPath, JetReader& reader
             continue;
         ++found;
         const QString target = SettingsFiles::pathIn(dataPath, map.file);
-        const JetImport::Outcome done = import.importInto(source, target, map);
+        const JetImport::Result done = import.importInto(source, target, map);
         if (!done.ok) {
             ++failed;
             err << QStringLiteral("Tabela %1 nu a fost importata: %2. Nimic nu a fost schimbat.\n")

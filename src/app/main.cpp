@@ -39,7 +39,7 @@ int answerOnConsole(int argc, char* argv[]) {
     QTextStream err(stderr);
     MdbJetReader jet;
     const QString dataPath =
-        SettingsFiles::CalcDataPath(QDir::toNativeSeparators(locateData().path));
+        SettingsFiles::dataPathFor(QDir::toNativeSeparators(locateData().path));
     return CommandLine::run(QCoreApplication::arguments(), dataPath, QtClock(), jet, out, err);
 }
 } // namespace
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     const DataFolder::Location data = locateData();
     state.appPath = QDir::toNativeSeparators(data.path);
     state.autoStart = CommandLine::autoStart(QCoreApplication::arguments());
-    const QString dataPath = SettingsFiles::CalcDataPath(state.appPath);
+    const QString dataPath = SettingsFiles::dataPathFor(state.appPath);
 
     QtDialogs dialogs;
     QtClock clock;
@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
     // A start-up that could not open the databases ends with a failure status for the script
     // that started the program.
     auto backToSetup = [&] {
-        if (!init.Form_Load()) {
+        if (!init.load()) {
             QApplication::exit(EXIT_FAILURE);
             return;
         }
@@ -110,14 +110,17 @@ int main(int argc, char* argv[]) {
         logView->showMaximized();
     });
 
-    if (!init.Form_Load())
+    if (!init.load())
         return EXIT_FAILURE;
     init.show();
     const int status = QApplication::exec();
     // The day's contacts and learnt counties are kept in a copy too; an unchanged file makes none.
-    for (Database* db : {&logDb, &callDb})
-        if (db->isOpen() && !db->keepCopy())
-            dialogs.message(db->lastError(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+    for (Database* db : {&logDb, &callDb}) {
+        if (!db->isOpen())
+            continue;
+        if (const Outcome<void> kept = db->keepCopy(); !kept)
+            dialogs.message(kept.error(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                             Dialogs::Icon::Critical);
+    }
     return status;
 }

@@ -120,6 +120,6 @@ QString QtPrintSink::end() {
     const QString file = QDir::toNativeSeparators(m_pdfPath);
     if (!drawn)
         return QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file;
-    const QString failed = SafeFile::write(m_pdfPath, pdf);
-    return failed.isEmpty() ? QStringLiteral("Fisierul PDF a fost scris: ") + file : failed;
+    const Outcome<void> written = SafeFile::write(m_pdfPath, pdf);
+    return written ? QStringLiteral("Fisierul PDF a fost scris: ") + file : written.error();
 }

@@ -29,9 +29,9 @@ struct Spacing {
 };
 constexpr Spacing kSpacings[] = {
     {LayoutRoutine::None, -1, -1},
-    {LayoutRoutine::MFormMic, 1, 1},
-    {LayoutRoutine::MFormMare, -1, -1},
-    {LayoutRoutine::MFormMareLCD, -1, -1},
+    {LayoutRoutine::Small, 1, 1},
+    {LayoutRoutine::Large, -1, -1},
+    {LayoutRoutine::LargeLcd, -1, -1},
 };
 
 Spacing spacingFor(LayoutRoutine routine) {

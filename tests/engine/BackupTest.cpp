@@ -43,7 +43,7 @@ private slots:
         QVERIFY(l.log.keepCopy());
         // A later run knows the newest copy only from the file.
         BackupSet nextRun(l.copies.folder(), l.copies.stem(), l.clock);
-        QCOMPARE(nextRun.keep(l.logPath()).outcome, BackupSet::Outcome::Unchanged);
+        QCOMPARE(nextRun.keep(l.logPath()).state, BackupSet::State::Unchanged);
         QCOMPARE(l.copies.files().size(), 1);
         QVERIFY(l.addContacts(1));
         QVERIFY(l.log.keepCopy());
@@ -66,12 +66,12 @@ private slots:
         else
             QVERIFY(QFile::setPermissions(backups, QFile::ReadOwner | QFile::ExeOwner));
         qInfo("full disk: %s", root ? "tmpfs of 16 KiB" : "read-only folder");
-        const bool removed = LogStore(l.log).removeAll();
+        const Outcome<void> removed = LogStore(l.log).removeAll();
         const QStringList left = QDir(backups).entryList(QDir::Files);
         if (root)
             QProcess::execute(QStringLiteral("umount"), {backups});
         QVERIFY(!removed);
-        QVERIFY(l.log.lastError().startsWith(QStringLiteral("COPIA DE SIGURANTA")));
+        QVERIFY(removed.error().startsWith(QStringLiteral("COPIA DE SIGURANTA")));
         QCOMPARE(l.log.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt(), 200);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
     }
@@ -89,7 +89,7 @@ private slots:
                 acknowledged.insert(child.readLine().trimmed().toLongLong());
             // Nothing logged since the last copy leaves that copy as the newest: no new one.
             const BackupSet::Result r = l.copies.keep(l.logPath());
-            QVERIFY2(r.outcome != BackupSet::Outcome::Failed, qPrintable(r.error));
+            QVERIFY2(r.state != BackupSet::State::Failed, qPrintable(r.error));
             Database copy(QStringLiteral("Copy%1").arg(round));
             QCOMPARE(copy.open(r.path, QStringLiteral("LogGen")), Database::OpenResult::Ok);
             QCOMPARE(copy.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
@@ -116,8 +116,8 @@ private slots:
         BackupSet callCopies(l.copies.folder(), QStringLiteral("DbsVELT"), l.clock);
         callDb.keepCopiesIn(&callCopies);
         CallsignDb calls(callDb);
-        QVERIFY(calls.InCall(QStringLiteral("YO5AAA"), QStringLiteral("CJ")));
-        QVERIFY(calls.ModifJud(QStringLiteral("YO5AAA"), QStringLiteral("BH")));
+        QVERIFY(calls.add(QStringLiteral("YO5AAA"), QStringLiteral("CJ")));
+        QVERIFY(calls.changeCounty(QStringLiteral("YO5AAA"), QStringLiteral("BH")));
         QVERIFY(callCopies.files().isEmpty());
         QVERIFY(callDb.keepCopy());
         QVERIFY(callDb.keepCopy());

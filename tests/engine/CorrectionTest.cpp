@@ -140,7 +140,7 @@ private slots:
         QFETCH(QString, sent);
         QFETCH(QString, mode);
         QFETCH(QString, next);
-        QCOMPARE(Correction::MaxRap(sent, mode), next);
+        QCOMPARE(Correction::nextSentCode(sent, mode), next);
     }
 };
 

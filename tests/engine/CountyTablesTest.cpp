@@ -29,11 +29,11 @@ private slots:
     void list1ForACallsign() {
         QFETCH(QString, call);
         QFETCH(QString, first);
-        const QStringList list = CountyTables::list1Entries(call);
+        const QStringList list = CountyTables::countyChoices(call);
         QCOMPARE(list.value(0), first);
     }
 
-    void CJud_data() {
+    void checkCounty_data() {
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("text");
@@ -54,14 +54,14 @@ private slots:
         row("county in Pitesti", "CpPitesti", "YO7A", "AG", "", "ZODIE INEXISTENTA !");
         row("Moldovan district", "CpMoldova", "ER2A", "CS ", "CS*", "");
     }
-    void CJud() {
+    void checkCounty() {
         QFETCH(QString, contest);
         QFETCH(QString, call);
         QFETCH(QString, text);
         QFETCH(QString, result);
         QFETCH(QString, message);
         const CountyCheck check =
-            CountyTables::CJud(*ContestCatalog::findByCode(contest), call, text);
+            CountyTables::checkCounty(*ContestCatalog::findByCode(contest), call, text);
         QCOMPARE(check.accepted, message.isEmpty());
         QCOMPARE(check.text, result);
         QCOMPARE(check.message, message);

@@ -46,16 +46,16 @@ private slots:
         QFETCH(bool, logAfterSend);
         const ContestDef* def = ContestCatalog::find(contest);
         QVERIFY(def);
-        const CwMacroResult r = CwMacros::DescTxtCw(text, station(codeSent), *def);
+        const CwMacroResult r = CwMacros::expand(text, station(codeSent), *def);
         QCOMPARE(r.text, expected);
         QCOMPARE(r.logAfterSend, logAfterSend);
     }
 
     void codeGoesOutFasterAndSpeedReturns() {
         const CwMacroResult r =
-            CwMacros::DescTxtCw(QStringLiteral("5NN >#3< TU"), station(QStringLiteral("042")),
-                                *ContestCatalog::find(15));
-        const CwMessage m = MorseTiming::steps(r.text, 30, CwWeight::OpB50);
+            CwMacros::expand(QStringLiteral("5NN >#3< TU"), station(QStringLiteral("042")),
+                             *ContestCatalog::find(15));
+        const CwMessage m = MorseTiming::steps(r.text, 30, CwWeight::Even);
         QCOMPARE(m.endSpeed, 30);
         const qsizetype codeAt = r.text.indexOf(QLatin1Char('T')) + 1;
         const qsizetype tuAt = r.text.lastIndexOf(QLatin1Char('T')) + 1;

@@ -11,7 +11,7 @@ using Line = FakeKeyLine::Line;
 using std::chrono::milliseconds;
 
 QList<KeyStep> stepsFor(const QString& text) {
-    return MorseTiming::steps(text, 30, CwWeight::OpB50).steps;
+    return MorseTiming::steps(text, 30, CwWeight::Even).steps;
 }
 
 // The line changes that changed a state, as "R1 D1 D0 ... R0".
@@ -108,7 +108,7 @@ private slots:
             QVERIFY(dtrChanges.at(i).at - rtsOn->at >= milliseconds(planned.at(i).offsetMs));
         }
         QVERIFY(changes.last().at - rtsOn->at >=
-                milliseconds(MorseTiming::steps(text, 30, CwWeight::OpB50).totalMs()));
+                milliseconds(MorseTiming::steps(text, 30, CwWeight::Even).totalMs()));
     }
 
     void portOpenedOnceAndReopenedForANewNumber() {

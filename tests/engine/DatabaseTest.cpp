@@ -81,15 +81,16 @@ private slots:
         Database db(QStringLiteral("LogDb"));
         QCOMPARE(db.open(dir.file(LogFile), LogTable), Database::OpenResult::Ok);
         const QString insert = QStringLiteral("INSERT INTO LogGen (Callsign, Etp) VALUES (?, ?)");
-        QVERIFY2(db.exec(insert, {QStringLiteral("YO3OTHER"), QStringLiteral("1")}),
-                 qPrintable(db.lastError()));
-        QVERIFY2(db.exec(insert, {value, QStringLiteral("1")}), qPrintable(db.lastError()));
-        QCOMPARE(db.lastInsertId().toInt(), 2);
+        const Outcome<void> other =
+            db.exec(insert, {QStringLiteral("YO3OTHER"), QStringLiteral("1")});
+        QVERIFY2(other, qPrintable(other.error()));
+        const Outcome<void> typed = db.exec(insert, {value, QStringLiteral("1")});
+        QVERIFY2(typed, qPrintable(typed.error()));
         QCOMPARE(countRows(db), 2);
 
         auto q = db.select(QStringLiteral("SELECT ID, Callsign FROM LogGen WHERE Callsign = ?"),
                            {value});
-        QVERIFY(q.has_value());
+        QVERIFY(q.ok());
         QVERIFY(q->next());
         QCOMPARE(q->value(0).toInt(), 2);
         QCOMPARE(q->value(1).toString(), value);
@@ -104,9 +105,11 @@ private slots:
                  Database::OpenResult::Ok);
         const QString insert = QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)");
         QVERIFY(db.exec(insert, {QStringLiteral("YO3ABC"), QStringLiteral("BU")}));
-        QVERIFY(!db.exec(insert, {QStringLiteral("YO3ABC"), QStringLiteral("PH")})); // unique Call
-        QVERIFY(!db.lastError().isEmpty());
-        QVERIFY(!db.select(QStringLiteral("SELECT Nothing FROM CallJud")).has_value());
+        const Outcome<void> again =
+            db.exec(insert, {QStringLiteral("YO3ABC"), QStringLiteral("PH")});
+        QVERIFY(!again); // unique Call
+        QVERIFY(!again.error().isEmpty());
+        QVERIFY(!db.select(QStringLiteral("SELECT Nothing FROM CallJud")).ok());
         QVERIFY(!db.scalar(QStringLiteral("SELECT Nothing FROM CallJud")).isValid());
         QCOMPARE(db.scalar(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"),
                            {QStringLiteral("YO3ABC")})

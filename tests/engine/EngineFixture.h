@@ -30,7 +30,7 @@ public:
         app.stage = stage;
         app.contestMode = true;
         app.settings.myCall = QStringLiteral("YO9AAA");
-        app.settings.myJudet = QStringLiteral("PH");
+        app.settings.myCounty = QStringLiteral("PH");
         specials.set(QStringLiteral("Cp1Dec"), QStringLiteral("special"), {QStringLiteral("YO1D")});
         specials.set(QStringLiteral("CpCFR"), QStringLiteral("special"),
                      {QStringLiteral("YO3CFR")});

@@ -114,7 +114,7 @@ private slots:
             QVERIFY(dir.write(f, "earlier"));
         FakeJetReader reader;
         reader.content.insert(QStringLiteral("CallJud"), callTable({{"1", "YO3ABC", "BU"}}));
-        const JetImport::Outcome done = JetImport(reader).replace(dir.file(CallFile), callJud());
+        const JetImport::Result done = JetImport(reader).replace(dir.file(CallFile), callJud());
         QVERIFY2(done.ok, qPrintable(done.error));
         QCOMPARE(done.keptAs, dir.file(keptAs));
         QCOMPARE(dir.read(keptAs), JetBytes);

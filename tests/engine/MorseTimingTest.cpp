@@ -23,7 +23,7 @@ private slots:
         QTest::addColumn<int>("speed");
         QTest::addColumn<CwWeight>("weight");
         QTest::addColumn<QString>("expected");
-        const CwWeight one = CwWeight::OpB50;
+        const CwWeight one = CwWeight::Even;
         // The worked example: dots 37 ms, gap after a character 37 + 117, a space 147 more.
         QTest::newRow("CQ TEST at 30") << "CQ TEST" << 30 << one
                                        << "+110 -37 +37 -37 +110 -37 +37 -37 -117 "
@@ -31,7 +31,7 @@ private slots:
                                           "+110 -37 -117 +37 -37 -117 "
                                           "+37 -37 +37 -37 +37 -37 -117 +110 -37 -117 -147";
         QTest::newRow("weight 0.8")
-            << "ET~" << 30 << CwWeight::OpB62 << "+43 -31 -117 +116 -31 -117 -61 -147";
+            << "ET~" << 30 << CwWeight::Heavy << "+43 -31 -117 +116 -31 -117 -61 -147";
         QTest::newRow("half space at 1") << "~" << 30 << one << "-73 -147";
         // Below 13 wpm the characters are formed at 13 wpm; the gaps take the rest.
         QTest::newRow("12 wpm") << "ET" << 12 << one << "+85 -85 -335 +254 -85 -335 -338";
@@ -65,14 +65,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, speed);
         QFETCH(int, endSpeed);
-        const CwMessage m = MorseTiming::steps(text, speed, CwWeight::OpB50);
+        const CwMessage m = MorseTiming::steps(text, speed, CwWeight::Even);
         QCOMPARE(m.endSpeed, endSpeed);
         for (const KeyStep& s : m.steps)
             QVERIFY(s.ms > 0);
     }
 
     void stepsCountTheCharactersSent() {
-        const CwMessage m = MorseTiming::steps(QStringLiteral("E>T"), 30, CwWeight::OpB50);
+        const CwMessage m = MorseTiming::steps(QStringLiteral("E>T"), 30, CwWeight::Even);
         QList<int> shown;
         for (const KeyStep& s : m.steps)
             shown << s.shown;

@@ -120,7 +120,7 @@ private slots:
         QFETCH(QString, contest);
         QFETCH(QString, county);
         QFETCH(QString, label);
-        QCOMPARE(CountyBoard::CulGri(*ContestCatalog::findByCode(contest), county), label);
+        QCOMPARE(CountyBoard::greyLabel(*ContestCatalog::findByCode(contest), county), label);
     }
 };
 

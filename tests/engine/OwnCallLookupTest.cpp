@@ -39,13 +39,13 @@ private slots:
                                    {"YO3ABC", "B4"},
                                    {"Z", "ZZ"},
                                    {"YO3ABCD", "XX"}})
-            QVERIFY(calls.InCall(QLatin1String(c), QLatin1String(j)));
+            QVERIFY(calls.add(QLatin1String(c), QLatin1String(j)));
 
-        const std::optional<CallJudRow> row = calls.longestPrefix(call);
+        const std::optional<CallsignRow> row = calls.longestPrefix(call);
 
         QCOMPARE(row.has_value(), !jud.isEmpty());
         if (row) {
-            QCOMPARE(row->jud, jud);
+            QCOMPARE(row->county, jud);
             QCOMPARE(row->id,
                      db.scalar(QStringLiteral("SELECT ID FROM CallJud WHERE Jud = ?"), {jud})
                          .toLongLong());

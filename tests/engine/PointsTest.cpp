@@ -115,7 +115,7 @@ private slots:
         c.codSent = codSent;
         c.codRcvd = codRcvd;
         const StationContext s{myCall, mode, &specials};
-        QCOMPARE(Points::ClcPct(*def, c, s), preview);
+        QCOMPARE(Points::previewPoints(*def, c, s), preview);
         QCOMPARE(Points::enterPoints(*def, c, s), logged);
     }
 };

@@ -92,8 +92,8 @@ private slots:
         sink.refuseBegin = true;
         QString note;
         QVERIFY(!PrintedLog(sink, *ContestCatalog::find(35), "YO5OHO", "07").print(1, {}, note));
-        QVERIFY(!Summary::PSummary(sink, *ContestCatalog::find(35), ReportFixture::station(),
-                                   ClcSum({}), "07", note));
+        QVERIFY(!Summary::print(sink, *ContestCatalog::find(35), ReportFixture::station(),
+                                totalsOf({}), "07", note));
         QVERIFY(!note.isEmpty());
         QVERIFY(!sink.ended);
     }
@@ -102,8 +102,8 @@ private slots:
         FakePrintSink sink;
         QString note;
         const QList<LogRow> rows = ReportFixture::ordered(0);
-        QVERIFY(Summary::PSummary(sink, *ContestCatalog::find(0), ReportFixture::station(),
-                                  ClcSum(rows), "07", note));
+        QVERIFY(Summary::print(sink, *ContestCatalog::find(0), ReportFixture::station(),
+                               totalsOf(rows), "07", note));
         const QStringList text = sink.pageText(0);
         QCOMPARE(sink.pages.size(), 1);
         QCOMPARE(text.mid(0, 8), (QStringList{"", "", "", QString(14, u' ') + "YO5OHO/P - SUMMARY ",

@@ -35,7 +35,7 @@ bool sameAsExpected(const QByteArray& actual, const QString& name) {
 
 CabrilloHeader header(const ContestDef& def, const QList<LogRow>& rows) {
     CabrilloHeader h = Cabrillo::prefilledHeader(def, ReportFixture::station().myCall,
-                                                 ClcPctCbr(def, ClcSum(rows)), kYear);
+                                                 claimedScoreOf(def, totalsOf(rows)), kYear);
     h.category = QStringLiteral("SINGLE-OP ALL LOW");
     h.operators = QStringLiteral("YO5OHO");
     h.club = QStringLiteral("YO5KAD");
@@ -56,7 +56,7 @@ QByteArray output(const QString& kind, int contest, const QList<LogRow>& rows) {
         return TextLog::logLayout(def, st.myCall).bytesOf(rows).bytes;
     if (kind == QLatin1String("archive.txt"))
         return TextLog::archiveLayout(def).bytesOf(rows).bytes;
-    return Summary::PSumm(def, st, ClcSum(rows), kYear).bytes;
+    return Summary::summaryFile(def, st, totalsOf(rows), kYear).bytes;
 }
 
 const QStringList kKinds{"cabrillo.cbr", "adif.adi", "textlog.txt", "archive.txt", "summary.txt"};

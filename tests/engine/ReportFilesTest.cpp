@@ -4,8 +4,8 @@
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
+#include "reports/LogExport.h"
 #include "reports/SafeFile.h"
-#include "reports/ScrieLog.h"
 #include "setup/ContestCatalog.h"
 
 #include <QDir>
@@ -32,10 +32,10 @@ public:
             m_ok = m_ok && QDir(m_dir.path()).mkpath("Log") && QDir(m_dir.path()).mkpath("ARHIVA");
     }
     bool ok() const { return m_ok; }
-    bool add(const LogRow& r) { return LogStore(m_db).insert(r).has_value(); }
-    ScrieLog writer(ExportProgress progress = {}) {
-        return ScrieLog(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07",
-                        std::move(progress));
+    bool add(const LogRow& r) { return LogStore(m_db).insert(r).ok(); }
+    LogExport writer(ExportProgress progress = {}) {
+        return LogExport(m_db, *ContestCatalog::find(35), m_station, m_dir.path(), "07",
+                         std::move(progress));
     }
     QByteArray read(const QString& name) const { return m_dir.read(name); }
     bool write(const QString& name, const QByteArray& bytes) const {
@@ -175,7 +175,7 @@ private slots:
 
     void safeWriteIntoMissingFolderFailsAndLeavesNothing() {
         TempDataFolder dir;
-        const QString message = SafeFile::write(dir.file("ARHIVA/x.adi"), "data");
+        const QString message = SafeFile::write(dir.file("ARHIVA/x.adi"), "data").error();
         QVERIFY(message.startsWith("FISIERUL "));
         QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     }

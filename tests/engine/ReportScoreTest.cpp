@@ -64,7 +64,7 @@ private slots:
         QFETCH(int, contest);
         QFETCH(bool, stage1BWorked);
         QFETCH(qint64, claim);
-        QCOMPARE(ClcPctCbr(*ContestCatalog::find(contest), totals(stage1BWorked)), claim);
+        QCOMPARE(claimedScoreOf(*ContestCatalog::find(contest), totals(stage1BWorked)), claim);
     }
 
     // Points beyond 16 and 32 bits stay exact in stage totals, partial scores and the claim.
@@ -73,18 +73,18 @@ private slots:
         for (int i = 0; i < 3; ++i)
             rows << ReportFixture::row(i + 1, "YO5AAA", "10.11.07", "18:00", "1", "599 001 BV",
                                        "599 001 CJ", "CW", "CJ", "CJ", "2000000000");
-        const ReportTotals t = ClcSum(rows);
+        const ReportTotals t = totalsOf(rows);
         QCOMPARE(t.stage(1).points, qint64(6000000000));
-        QCOMPARE(ClcPctCbr(*ContestCatalog::find(13), t), qint64(18000000000));
-        QCOMPARE(ClcPctCbr(*ContestCatalog::find(35), t), qint64(18000000000));
+        QCOMPARE(claimedScoreOf(*ContestCatalog::find(13), t), qint64(18000000000));
+        QCOMPARE(claimedScoreOf(*ContestCatalog::find(35), t), qint64(18000000000));
     }
 
     void stageTotalsFromRows() {
-        const StageTotals t = Summe(ReportFixture::entered(0), 1);
+        const StageTotals t = stageTotalsOf(ReportFixture::entered(0), 1);
         QCOMPARE(t.qsos, 3);        // the duplicate counts as a contact
         QCOMPARE(t.points, 4);      // " 0" adds nothing
         QCOMPARE(t.multipliers, 1); // "  " and " " bring no multiplier
-        QCOMPARE(Summe({}, 2).qsos, 0);
+        QCOMPARE(stageTotalsOf({}, 2).qsos, 0);
     }
 
     // The layouts the whole summary files of the export tests do not show.

@@ -13,19 +13,19 @@ private slots:
         SettingsRecord rec;
         rec.myCall = QStringLiteral("YO9ABC");
         rec.utcOffset = UtcOffset::typed(QStringLiteral("2"));
-        rec.myJudet = QStringLiteral("PH");
+        rec.myCounty = QStringLiteral("PH");
         rec.section = QStringLiteral("SOAB");
         rec.operators = QStringLiteral("Ion Popescu");
         rec.operatorCount = 1;
         rec.qth = QStringLiteral(u"Ploie\u015Fti"); // s-cedilla is 0xBA in Windows-1250
         rec.club = QStringLiteral("YO9KXX");
-        QCOMPARE(ScrieInit(dir.path(), rec), QString());
+        QVERIFY(writeInitFile(dir.path(), rec));
         const QByteArray expected = "YO9ABC\r\n2\r\nPH\r\nSOAB\r\nIon Popescu\r\n 1 \r\nPloie\xba"
                                     "ti\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nYO9KXX\r\n";
         QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), expected);
 
         SettingsRecord back;
-        QVERIFY(CitInit(dir.path(), back));
+        QVERIFY(readInitFile(dir.path(), back));
         QCOMPARE(back.qth, rec.qth);
         QCOMPARE(back.operatorCount, 1);
         QCOMPARE(back.club, rec.club);
@@ -35,33 +35,33 @@ private slots:
         TempDataFolder dir;
         QVERIFY(dir.write(QStringLiteral("VELTInit.dat"), "YO3X\r\n 2 \r\nBU\r\n"));
         SettingsRecord rec;
-        QVERIFY(!CitInit(dir.path(), rec)); // short file: read failure after line 3
+        QVERIFY(!readInitFile(dir.path(), rec)); // short file: read failure after line 3
         QCOMPARE(rec.utcOffset.hours(), 2);
         QVERIFY(rec.utcOffset.numeric);
-        QCOMPARE(rec.myJudet, QStringLiteral("BU"));
-        QCOMPARE(ScrieInit(dir.path(), rec), QString());
+        QCOMPARE(rec.myCounty, QStringLiteral("BU"));
+        QVERIFY(writeInitFile(dir.path(), rec));
         QVERIFY(dir.read(QStringLiteral("VELTInit.dat")).startsWith("YO3X\r\n 2 \r\nBU\r\n"));
     }
 
     void cwTextsRoundTrip() {
         TempDataFolder dir;
         SettingsRecord rec;
-        rec.textF = {QStringLiteral("CQ TEST #1, \"YO\" TEST"),
-                     QStringLiteral("#2 5NN #3"),
-                     QStringLiteral("TU"),
-                     QStringLiteral("#1"),
-                     QStringLiteral(""),
-                     QStringLiteral("AGN?"),
-                     QStringLiteral("  LEADING")};
+        rec.cwTexts = {QStringLiteral("CQ TEST #1, \"YO\" TEST"),
+                       QStringLiteral("#2 5NN #3"),
+                       QStringLiteral("TU"),
+                       QStringLiteral("#1"),
+                       QStringLiteral(""),
+                       QStringLiteral("AGN?"),
+                       QStringLiteral("  LEADING")};
         rec.comPort = 3;
-        QCOMPARE(ScrieTextCw(dir.path(), rec), QString());
+        QVERIFY(writeTextCwFile(dir.path(), rec));
         QVERIFY(
             dir.read(QStringLiteral("VELTTextCw.dat")).endsWith("AGN?\r\n  LEADING\r\n 3 \r\n"));
         SettingsRecord back;
-        QVERIFY(CitTextCw(dir.path(), back));
-        QCOMPARE(back.textF[0], rec.textF[0]);
-        QCOMPARE(back.textF[1], rec.textF[1]);
-        QCOMPARE(back.textF[6], QStringLiteral("LEADING")); // leading blanks are skipped
+        QVERIFY(readTextCwFile(dir.path(), back));
+        QCOMPARE(back.cwTexts[0], rec.cwTexts[0]);
+        QCOMPARE(back.cwTexts[1], rec.cwTexts[1]);
+        QCOMPARE(back.cwTexts[6], QStringLiteral("LEADING")); // leading blanks are skipped
         QCOMPARE(back.comPort, 3);
     }
 
@@ -81,10 +81,10 @@ private slots:
         QVERIFY(dir.write(QStringLiteral("VELTTextCw.dat"), bytes));
         SettingsRecord rec;
         rec.comPort = 9;
-        rec.textF[6] = QStringLiteral("old");
-        CitTextCw(dir.path(), rec);
-        QCOMPARE(rec.textF[0], QStringLiteral("a"));
-        QCOMPARE(rec.textF[6], f7);
+        rec.cwTexts[6] = QStringLiteral("old");
+        readTextCwFile(dir.path(), rec);
+        QCOMPARE(rec.cwTexts[0], QStringLiteral("a"));
+        QCOMPARE(rec.cwTexts[6], f7);
         QCOMPARE(rec.comPort, port);
     }
 
@@ -97,10 +97,10 @@ private slots:
         QVERIFY(dir.write(QStringLiteral("VELTInit.dat"),
                           "YO5OHO\r\n2\r\nBV\r\nSOAB\r\nION\r\n" + count + tail));
         SettingsRecord rec;
-        QVERIFY(!CitInit(dir.path(), rec));
+        QVERIFY(!readInitFile(dir.path(), rec));
         QCOMPARE(rec.address, QStringLiteral("STR. LUNGA 1"));
         QCOMPARE(rec.club, QStringLiteral("YO5KAD"));
-        QCOMPARE(ScrieInit(dir.path(), rec), QString());
+        QVERIFY(writeInitFile(dir.path(), rec));
         QVERIFY(dir.read(QStringLiteral("VELTInit.dat")).endsWith(" 0 " + tail));
     }
 
@@ -109,12 +109,12 @@ private slots:
     void codePageLetters() {
         TempDataFolder dir;
         SettingsRecord rec;
-        rec.myJudet = QStringLiteral(u"\u0218TEFAN \u021Aic\u0103");
-        QCOMPARE(ScrieInit(dir.path(), rec), QString());
+        rec.myCounty = QStringLiteral(u"\u0218TEFAN \u021Aic\u0103");
+        QVERIFY(writeInitFile(dir.path(), rec));
         const QByteArray before = dir.read(QStringLiteral("VELTInit.dat"));
         QVERIFY(before.contains("\xaaTEFAN \xdeic\xe3"));
         rec.club = QStringLiteral(u"\u00D1\u4E2D");
-        const QString refused = ScrieInit(dir.path(), rec);
+        const QString refused = writeInitFile(dir.path(), rec).error();
         QVERIFY2(refused.contains(QStringLiteral(u"\"\u00D1\u4E2D\"")), qPrintable(refused));
         QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), before);
     }

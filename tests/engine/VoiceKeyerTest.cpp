@@ -54,7 +54,7 @@ private slots:
         player.onPlay = [&] { rtsWhilePlaying = line.rts(); };
         KeyPort port(line);
         VoiceKeyer keyer(port, player);
-        QCOMPARE(keyer.GoSSB(rec.file, 2, true), KeyingResult::Done);
+        QCOMPARE(keyer.play(rec.file, 2, true), KeyingResult::Done);
         QCOMPARE(player.played, QStringList{rec.file});
         QVERIFY(rtsWhilePlaying);
         QCOMPARE(line.states(Line::Rts), (QList<bool>{false, true, false}));
@@ -79,7 +79,7 @@ private slots:
         KeyPort port(line);
         VoiceKeyer keyer(port, player);
         const Recordings rec;
-        QCOMPARE(keyer.GoSSB(rec.file, 7, playWithoutPort), result);
+        QCOMPARE(keyer.play(rec.file, 7, playWithoutPort), result);
         QCOMPARE(player.played.size(), played);
         QVERIFY(line.changes().isEmpty());
     }
@@ -119,10 +119,10 @@ private slots:
         VoiceKeyer keyer(port, player);
         KeyingResult second = KeyingResult::Done;
         player.onPlay = [&] {
-            second = keyer.GoSSB(rec.file, 2, true);
+            second = keyer.play(rec.file, 2, true);
             QTimer::singleShot(0, [&] { keyer.abort(); });
         };
-        QCOMPARE(keyer.GoSSB(rec.file, 2, true), KeyingResult::Aborted);
+        QCOMPARE(keyer.play(rec.file, 2, true), KeyingResult::Aborted);
         QCOMPARE(second, KeyingResult::Busy);
         QCOMPARE(player.stopCount, 1);
         QVERIFY(!line.rts());

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     state.qsoMode = QStringLiteral("CW");
     state.contestMode = true;
     state.settings.myCall = QStringLiteral("YO9AAA");
-    state.settings.myJudet = QStringLiteral("TR");
+    state.settings.myCounty = QStringLiteral("TR");
     const SpecialStations specials;
     const FakeClock clock;
     ContactEngine engine(state, logDb, callDb, specials, clock);

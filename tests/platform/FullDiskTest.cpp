@@ -3,7 +3,7 @@
 #include "engine/ReportFixture.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
-#include "reports/ScrieLog.h"
+#include "reports/LogExport.h"
 #include "setup/ContestCatalog.h"
 #include "setup/SettingsFiles.h"
 
@@ -34,7 +34,7 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-using Writer = std::function<QString(const QString& appPath, ScrieLog& log, int round)>;
+using Writer = std::function<QString(const QString& appPath, LogExport& log, int round)>;
 
 SettingsRecord station(int round) {
     SettingsRecord s = ReportFixture::station();
@@ -62,13 +62,13 @@ private slots:
     void oldFileKept_data() {
         QTest::addColumn<Writer>("write");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("settings") << Writer([](const QString& app, ScrieLog&, int round) {
-            return SettingsFiles::ScrieInit(app, station(round));
+        QTest::newRow("settings") << Writer([](const QString& app, LogExport&, int round) {
+            return SettingsFiles::writeInitFile(app, station(round)).error();
         }) << QStringList{"VELTInit.dat"};
         QTest::newRow("text log and summary")
-            << Writer([](const QString&, ScrieLog& log, int) { return log.textLog().error; })
+            << Writer([](const QString&, LogExport& log, int) { return log.textLog().error; })
             << QStringList{"Log/YO5OHO CpCarpati07.txt", "Log/YO5OHO SUM CpCarpati07.txt"};
-        QTest::newRow("ADIF") << Writer([](const QString&, ScrieLog& log, int) {
+        QTest::newRow("ADIF") << Writer([](const QString&, LogExport& log, int) {
             return log.adif(QStringLiteral("CARPATI")).error;
         }) << QStringList{"ARHIVA/CARPATI.adi"};
     }
@@ -79,7 +79,7 @@ private slots:
         if (!disk.mounted())
             QSKIP("a small disk is mounted only when the tests run as root");
         const SettingsRecord st = station(1);
-        ScrieLog log(m_db, *ContestCatalog::find(35), st, disk.path(), "07");
+        LogExport log(m_db, *ContestCatalog::find(35), st, disk.path(), "07");
         QCOMPARE(write(disk.path(), log, 1), QString());
         QStringList before;
         for (const QString& f : files) {

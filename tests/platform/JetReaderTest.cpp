@@ -90,7 +90,7 @@ private slots:
         MdbJetReader reader;
         QVERIFY(!reader.open(dir.file(QStringLiteral("DbsVELT.mdb"))));
         QVERIFY2(reader.error().contains(reason), qPrintable(reader.error()));
-        const JetImport::Outcome done =
+        const JetImport::Result done =
             JetImport(reader).replace(dir.file(QStringLiteral("DbsVELT.mdb")),
                                       *TableMap::forTable(QStringLiteral("CallJud")));
         QVERIFY(!done.ok);

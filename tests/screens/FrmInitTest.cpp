@@ -24,13 +24,13 @@ const QString kNotFound = QStringLiteral(" INEXISTENT IN BAZA DE DATE!!");
 // The value a box's Enter stores, by name.
 QString stored(const AppState& s, const QByteArray& what) {
     if (what == "myJudet")
-        return s.settings.myJudet;
+        return s.settings.myCounty;
     if (what == "startCode")
         return QString::number(s.startCode);
     if (what == "startDate")
         return s.startDate;
     if (what == "textF3")
-        return s.settings.textF[2];
+        return s.settings.cwTexts[2];
     if (what == "comPort")
         return QString::number(s.settings.comPort);
     qFatal("no stored value %s", what.constData());
@@ -57,7 +57,7 @@ void fillCallJud(ScreenHarness& h) {
     CallsignDb calls(h.callDb);
     for (const auto& [call, jud] :
          {std::pair{"YO", "IS"}, {"YO5", "CJ"}, {"YO3", "B4"}, {"YO3KAA", "BU"}})
-        QVERIFY(calls.InCall(QLatin1String(call), QLatin1String(jud)));
+        QVERIFY(calls.add(QLatin1String(call), QLatin1String(jud)));
 }
 } // namespace
 

@@ -14,7 +14,7 @@ const QString kTotalsUnread = QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE D
 } // namespace
 
 QsoEntry::QsoEntry(EntryServices s, QObject* parent)
-    : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock), m_logDb(s.logDb),
+    : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock),
       m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_port(s.keyLine),
       m_cw(m_port, s.realtime), m_voice(m_port, s.voice), m_wpm(MorseTiming::kOpeningSpeed) {
     connect(&m_cw, &CwSender::progress, this, [this](int n) {
@@ -119,7 +119,7 @@ bool QsoEntry::shownCw() const {
 void QsoEntry::start() {
     const bool returning = m_state.returnToSetup;
     if (!returning)
-        m_messages = m_state.settings.textF;
+        m_messages = m_state.settings.cwTexts;
     setSentCode(m_state.startCode == 0 ? QStringLiteral("000")
                                        : QString::number(m_state.startCode));
     m_engine.contact().date = m_state.startDate;
@@ -137,7 +137,7 @@ void QsoEntry::start() {
         requestFocus(EntryField::Callsign, Caret::At, 2);
         c.rstSent = c.rstRcvd = QStringLiteral("59");
         c.codSent = QString::number(m_state.startCode);
-        c.judSent = m_state.settings.myJudet;
+        c.judSent = m_state.settings.myCounty;
     }
     if (returning || def().continuesSerialAtStart()) {
         // A sent serial that holds no number leaves the sent-code label as it is.
@@ -187,7 +187,7 @@ void QsoEntry::afterModeChosen(const QString& report) {
         prepareCallsign();
     QsoContact& c = m_engine.contact();
     c.rstSent = report;
-    c.judSent = m_state.settings.myJudet;
+    c.judSent = m_state.settings.myCounty;
     c.rstRcvd = report;
     settlePhase();
 }
@@ -464,8 +464,8 @@ void QsoEntry::deleteContact(qint64 id) {
             QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
                            "VERIFICATI SI MODIFICATI VALOAREA CODS"),
             QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    if (!m_engine.deleteContact(id)) {
-        m_dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_logDb.lastError(),
+    if (const Outcome<void> deleted = m_engine.deleteContact(id); !deleted) {
+        m_dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + deleted.error(),
                           kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     } else {
         // The label and the code sent next follow the log; the contact in hand stays as typed.

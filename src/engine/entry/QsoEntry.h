@@ -223,7 +223,6 @@ private:
     AppState& m_state;
     Dialogs& m_dialogs;
     const Clock& m_clock;
-    Database& m_logDb;
     ContactEngine m_engine;
     KeyPort m_port;
     CwSender m_cw;
@@ -253,7 +252,7 @@ private:
     QString m_gridBeginning;
 
     int m_wpm;
-    CwWeight m_weight = CwWeight::OpB50;
+    CwWeight m_weight = CwWeight::Even;
     Transmission m_transmission = Transmission::Idle;
     int m_sendingKey = 0;
     QString m_sentSoFar;

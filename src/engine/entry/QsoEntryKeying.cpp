@@ -22,7 +22,7 @@ void QsoEntry::portError() {
 CwMacroResult QsoEntry::expandMacros(const QString& cwText) {
     const QsoContact& c = m_engine.contact();
     m_state.lookupCall = c.callsign.trimmed();
-    return CwMacros::DescTxtCw(
+    return CwMacros::expand(
         cwText, {m_state.settings.myCall, m_state.lookupCall, c.codSent, c.judSent}, def());
 }
 
@@ -180,7 +180,7 @@ KeyingResult QsoEntry::playVoice(int n) {
     emit changed();
     const QString file = VoiceKeyer::wavFile(m_state.appPath, n);
     const KeyingResult r =
-        m_voice.GoSSB(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
+        m_voice.play(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
     m_sendingKey = 0;
     m_transmission = before;
     emit changed();

@@ -110,7 +110,7 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
     const int index = static_cast<int>(f) - static_cast<int>(EntryField::Message1);
     if (typed != kEnterChar)
         return false;
-    m_state.settings.textF[index] = m_messages[index];
+    m_state.settings.cwTexts[index] = m_messages[index];
     if (f < EntryField::Message7)
         requestFocus(static_cast<EntryField>(static_cast<int>(f) + 1));
     else
@@ -367,7 +367,7 @@ void QsoEntry::countyKeyUp() {
     if (county == typed && (rules.countyWaitsForWholeWord() || county.size() < full))
         return;
     const CountyCheck check =
-        CountyTables::CJud(def(), text(EntryField::Callsign).trimmed(), county);
+        CountyTables::checkCounty(def(), text(EntryField::Callsign).trimmed(), county);
     field = check.text;
     if (!check.accepted) {
         message(check.message, false);

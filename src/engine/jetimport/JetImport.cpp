@@ -30,14 +30,14 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-JetImport::Outcome failure(const QString& error) {
-    JetImport::Outcome o;
+JetImport::Result failure(const QString& error) {
+    JetImport::Result o;
     o.error = error;
     return o;
 }
 
 // Copies into the database at `path`, which must hold the map's table.
-JetImport::Outcome copyInto(const QString& path, const JetTable& table, const TableMap& map) {
+JetImport::Result copyInto(const QString& path, const JetTable& table, const TableMap& map) {
     Database db(kConnection);
     const Database::OpenResult opened = db.open(path, map.targetTable);
     if (opened == Database::OpenResult::NotDatabase)
@@ -46,9 +46,9 @@ JetImport::Outcome copyInto(const QString& path, const JetTable& table, const Ta
     if (opened != Database::OpenResult::Ok)
         return failure(
             QStringLiteral("baza de date %1 nu poate fi deschisa (%2)")
-                .arg(shown(path), db.lastError().isEmpty()
+                .arg(shown(path), db.openError().isEmpty()
                                       ? QStringLiteral("lipseste tabela ") + map.targetTable
-                                      : db.lastError()));
+                                      : db.openError()));
     // A log is one contest: it is never mixed into another one.
     if (map.keyColumn.isEmpty() &&
         db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(map.targetTable)).toInt() != 0)
@@ -56,7 +56,7 @@ JetImport::Outcome copyInto(const QString& path, const JetTable& table, const Ta
                                       "(DELETE_LOG)")
                            .arg(map.targetTable, shown(path)));
     const TableCopy::Result r = TableCopy::copyRows(table, map, db);
-    JetImport::Outcome o;
+    JetImport::Result o;
     o.ok = r.ok;
     o.error = r.error;
     o.counts = r.counts;
@@ -93,12 +93,12 @@ std::optional<JetTable> JetImport::readTable(const QString& path, const TableMap
     return table;
 }
 
-JetImport::Outcome JetImport::replace(const QString& path, const TableMap& map) {
+JetImport::Result JetImport::replace(const QString& path, const TableMap& map) {
     return createFrom(path, path, map, true);
 }
 
-JetImport::Outcome JetImport::importInto(const QString& jetPath, const QString& targetPath,
-                                         const TableMap& map) {
+JetImport::Result JetImport::importInto(const QString& jetPath, const QString& targetPath,
+                                        const TableMap& map) {
     const QFileInfo target(targetPath);
     if (target.exists() && target == QFileInfo(jetPath))
         return replace(targetPath, map);
@@ -107,19 +107,20 @@ JetImport::Outcome JetImport::importInto(const QString& jetPath, const QString& 
     return mergeInto(jetPath, targetPath, map);
 }
 
-JetImport::Outcome JetImport::createFrom(const QString& jetPath, const QString& targetPath,
-                                         const TableMap& map, bool replacesJet) {
+JetImport::Result JetImport::createFrom(const QString& jetPath, const QString& targetPath,
+                                        const TableMap& map, bool replacesJet) {
     QString error;
     const std::optional<JetTable> table = readTable(jetPath, map, error);
     if (!table)
         return failure(error);
     // The new database is made whole beside the target and only then given its name.
     const QString building = unusedName(targetPath, QStringLiteral(".import"));
-    if (!SchemaScript::createDatabase(building, error)) {
+    if (const Outcome<void> made = SchemaScript::createDatabase(building); !made) {
         removeDatabaseFiles(building);
-        return failure(QStringLiteral("baza de date noua nu poate fi creata (%1)").arg(error));
+        return failure(
+            QStringLiteral("baza de date noua nu poate fi creata (%1)").arg(made.error()));
     }
-    Outcome o = copyInto(building, *table, map);
+    Result o = copyInto(building, *table, map);
     if (!o.ok) {
         removeDatabaseFiles(building);
         return o;
@@ -142,8 +143,8 @@ JetImport::Outcome JetImport::createFrom(const QString& jetPath, const QString& 
     return o;
 }
 
-JetImport::Outcome JetImport::mergeInto(const QString& jetPath, const QString& targetPath,
-                                        const TableMap& map) {
+JetImport::Result JetImport::mergeInto(const QString& jetPath, const QString& targetPath,
+                                       const TableMap& map) {
     QString error;
     const std::optional<JetTable> table = readTable(jetPath, map, error);
     if (!table)

@@ -18,7 +18,7 @@ public:
         Holds holds = Holds::NotJet;
         QString error; // Romanian, when Unreadable
     };
-    struct Outcome {
+    struct Result {
         bool ok = false;
         QString error; // Romanian, when not ok
         ImportCounts counts;
@@ -31,19 +31,19 @@ public:
     Inspection inspect(const QString& path, const TableMap& map);
     /// Puts a new database holding the Jet file's table under the Jet file's name; the Jet file
     /// is renamed to "<name>.jet" beside it (or "<name>.N.jet" when that exists).
-    Outcome replace(const QString& path, const TableMap& map);
+    Result replace(const QString& path, const TableMap& map);
     /// Adds the Jet file's table to the database `targetPath`, made when missing. Callsigns merge
     /// into an existing table; a log goes only into an empty one.
-    Outcome importInto(const QString& jetPath, const QString& targetPath, const TableMap& map);
+    Result importInto(const QString& jetPath, const QString& targetPath, const TableMap& map);
 
     /// The first free name of "<path>.jet", "<path>.1.jet", ...
     static QString keepingName(const QString& path);
 
 private:
     std::optional<JetTable> readTable(const QString& path, const TableMap& map, QString& error);
-    Outcome createFrom(const QString& jetPath, const QString& targetPath, const TableMap& map,
-                       bool replacesJet);
-    Outcome mergeInto(const QString& jetPath, const QString& targetPath, const TableMap& map);
+    Result createFrom(const QString& jetPath, const QString& targetPath, const TableMap& map,
+                      bool replacesJet);
+    Result mergeInto(const QString& jetPath, const QString& targetPath, const TableMap& map);
 
     JetReader& m_reader;
 };

@@ -70,14 +70,14 @@ public:
                      quoted(map.targetTable), quoted(map.keyColumn));
     }
 
-    /// False when the database refused a write.
-    bool copy(int rowNumber, QStringList values, ImportCounts& counts) {
+    /// Fails when the database refused a write.
+    Outcome<void> copy(int rowNumber, QStringList values, ImportCounts& counts) {
         if (m_key >= 0 && !keepKeyed(rowNumber, values, counts))
-            return true;
-        if (!m_target.exec(m_insert, QVariantList(values.begin(), values.end())))
-            return false;
-        ++counts.imported;
-        return true;
+            return {};
+        Outcome<void> written = m_target.exec(m_insert, QVariantList(values.begin(), values.end()));
+        if (written)
+            ++counts.imported;
+        return written;
     }
 
 private:
@@ -154,9 +154,11 @@ Result copyRows(const JetTable& source, const TableMap& map, Database& target) {
         for (const qsizetype c : columns)
             values << row.value(c);
         ++result.counts.read;
-        if (!copier.copy(static_cast<int>(r) + 1, values, result.counts)) {
-            result.error = QStringLiteral("scrierea in %1 a esuat: %2")
-                               .arg(map.targetTable, target.lastError());
+        if (const Outcome<void> copied =
+                copier.copy(static_cast<int>(r) + 1, values, result.counts);
+            !copied) {
+            result.error =
+                QStringLiteral("scrierea in %1 a esuat: %2").arg(map.targetTable, copied.error());
             db.rollback();
             return result;
         }

@@ -12,8 +12,8 @@ QString codeForCw(const QString& codeSent, const ContestDef& contest) {
     return codeSent;
 }
 
-CwMacroResult DescTxtCw(const QString& cwText, const CwMacroValues& values,
-                        const ContestDef& contest) {
+CwMacroResult expand(const QString& cwText, const CwMacroValues& values,
+                     const ContestDef& contest) {
     const QString text = cwText.trimmed();
     CwMacroResult result;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -20,8 +20,7 @@ struct CwMacroResult {
 
 namespace CwMacros {
 /// Trims `cwText` and expands "#1", "#2", "#3", "#4" and "#8"; any other "#x" is dropped.
-CwMacroResult DescTxtCw(const QString& cwText, const CwMacroValues& values,
-                        const ContestDef& contest);
+CwMacroResult expand(const QString& cwText, const CwMacroValues& values, const ContestDef& contest);
 /// The sent code as "#3" sends it: cut in the contests that ask for it.
 QString codeForCw(const QString& codeSent, const ContestDef& contest);
 } // namespace CwMacros

@@ -20,11 +20,11 @@ struct WeightFactors {
 
 WeightFactors factors(CwWeight weight) {
     switch (weight) {
-    case CwWeight::OpB62:
+    case CwWeight::Heavy:
         return {1.16666666, 3 * 1.05555555, 0.83333333};
-    case CwWeight::Opb75:
+    case CwWeight::Heavier:
         return {1.33333333, 3 * 1.11111111, 0.66666666};
-    case CwWeight::OpB50:
+    case CwWeight::Even:
         break;
     }
     return {1, 3, 1};
@@ -121,7 +121,7 @@ int stepSpeed(int speed, bool up) {
               : std::max(speed - kSpeedKeyStep, kMinSpeed);
 }
 
-QString lblWpm(int speed) {
+QString wpmCaption(int speed) {
     return QString::number(speed);
 }
 

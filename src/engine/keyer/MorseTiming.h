@@ -31,5 +31,5 @@ CwMessage steps(const QString& text, int speed, CwWeight weight);
 /// PageUp (`up`) or PageDown: 2 wpm faster or slower, kept within 10..40.
 int stepSpeed(int speed, bool up);
 /// The text of `LblWPM` for a speed.
-QString lblWpm(int speed);
+QString wpmCaption(int speed);
 } // namespace MorseTiming

@@ -25,7 +25,7 @@ bool VoiceKeyer::playsWithoutPort(const AppState& state) {
            state.ssbPcFlag;
 }
 
-KeyingResult VoiceKeyer::GoSSB(const QString& wavFile, int port, bool playWithoutPort) {
+KeyingResult VoiceKeyer::play(const QString& wavFile, int port, bool playWithoutPort) {
     if (m_busy)
         return KeyingResult::Busy;
     if (!QFileInfo(wavFile).isFile())

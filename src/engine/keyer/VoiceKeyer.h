@@ -8,7 +8,7 @@
 
 struct AppState;
 
-// Plays the operator's recorded messages with the transmitter keyed by RTS (GoSSB). Playback
+// Plays the operator's recorded messages with the transmitter keyed by RTS (play). Playback
 // is synchronous: the player keeps the caller's events running, so End or Escape reaches
 // abort() while a file plays.
 class VoiceKeyer {
@@ -24,7 +24,7 @@ public:
     /// RTS on, `wavFile` played to its end, RTS off; MissingRecording, without keying, when
     /// the file is not there.
     /// Without a port: DoneWithoutKeying after playing when `playWithoutPort`, else PortError.
-    KeyingResult GoSSB(const QString& wavFile, int port, bool playWithoutPort);
+    KeyingResult play(const QString& wavFile, int port, bool playWithoutPort);
     /// End or Escape: stops the playback under way.
     void abort();
     /// True while a recording plays.

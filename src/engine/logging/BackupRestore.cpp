@@ -38,31 +38,29 @@ bool lockAlone(SqliteConnection& target) {
 
 namespace BackupRestore {
 
-QString restore(BackupSet& copies, const QString& targetPath, const QString& copyPath,
-                const QString& table, QString& kept) {
+Outcome<QString> restore(BackupSet& copies, const QString& targetPath, const QString& copyPath,
+                         const QString& table) {
     SqliteConnection copy;
     if (!copy.open(copyPath, SqliteConnection::Mode::ReadOnly))
-        return cannotOpen(copy);
+        return Failure{cannotOpen(copy)};
     if (const QString refused = checkCopy(copy, table); !refused.isEmpty())
-        return refused + kNothingChanged;
+        return Failure{refused + kNothingChanged};
     SqliteConnection target;
     if (!target.open(targetPath, SqliteConnection::Mode::ReadWrite))
-        return cannotOpen(target);
+        return Failure{cannotOpen(target)};
     if (!lockAlone(target))
-        return QStringLiteral("FISIERUL %1 ESTE DESCHIS DE UN PROGRAM CARE RULEAZA. INCHIDETI "
-                              "PROGRAMUL SI INCERCATI DIN NOU.")
-                   .arg(native(targetPath)) +
-               kNothingChanged;
+        return Failure{QStringLiteral("FISIERUL %1 ESTE DESCHIS DE UN PROGRAM CARE RULEAZA. "
+                                      "INCHIDETI PROGRAMUL SI INCERCATI DIN NOU.")
+                           .arg(native(targetPath)) +
+                       kNothingChanged};
     const BackupSet::Result current = copies.keep(target);
-    if (current.outcome == BackupSet::Outcome::Failed)
-        return current.error + kNothingChanged;
-    kept = current.path;
-    QString error;
-    if (!DatabaseCopy::copy(copy, target, error))
-        return QStringLiteral("COPIA NU A PUTUT FI PUSA IN LOCUL FISIERULUI %1 (%2). FISIERUL DE "
-                              "DINAINTE ESTE PASTRAT IN %3.")
-            .arg(native(targetPath), error, native(kept));
-    return {};
+    if (current.state == BackupSet::State::Failed)
+        return Failure{current.error + kNothingChanged};
+    if (const Outcome<void> copied = DatabaseCopy::copy(copy, target); !copied)
+        return Failure{QStringLiteral("COPIA NU A PUTUT FI PUSA IN LOCUL FISIERULUI %1 (%2). "
+                                      "FISIERUL DE DINAINTE ESTE PASTRAT IN %3.")
+                           .arg(native(targetPath), copied.error(), native(current.path))};
+    return current.path;
 }
 
 std::optional<std::array<int, 4>> stageCounts(const QString& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include "logging/BackupSet.h"
 
 #include <QString>
@@ -9,11 +11,10 @@
 // The way back: a kept copy put in place of a database, and what a copy holds.
 namespace BackupRestore {
 /// Puts the copy `copyPath` (a sound database holding `table`) in place of the database at
-/// `targetPath`, after keeping the current one in `copies` (its path in `kept`). Refused while
-/// another program has the database open. An empty text when done, otherwise the operator's
-/// message; nothing is changed then.
-QString restore(BackupSet& copies, const QString& targetPath, const QString& copyPath,
-                const QString& table, QString& kept);
+/// `targetPath`, after keeping the current one in `copies`; the path of that kept copy. Refused
+/// while another program has the database open.
+[[nodiscard]] Outcome<QString> restore(BackupSet& copies, const QString& targetPath,
+                                       const QString& copyPath, const QString& table);
 /// The contacts per stage 1A, 1B, 2A, 2B in the log copy at `path`; nothing when unreadable.
 std::optional<std::array<int, 4>> stageCounts(const QString& path);
 /// The rows of `table` in the database at `path`; nothing when unreadable.

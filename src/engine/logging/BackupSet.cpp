@@ -58,28 +58,27 @@ BackupSet::Result BackupSet::keep(const QString& databasePath) {
 BackupSet::Result BackupSet::keep(SqliteConnection& source) {
     const QByteArray current = DatabaseCopy::fingerprint(source);
     if (!current.isEmpty() && current == newestFingerprint())
-        return {Outcome::Unchanged, m_knownPath, {}};
+        return {State::Unchanged, m_knownPath, {}};
     if (!QDir().mkpath(m_folder))
         return failed(QStringLiteral("folderul nu poate fi creat"));
     const QString path = QDir(m_folder).filePath(newFileName());
     SqliteConnection target;
-    QString error;
     // A plain single file: the copy needs no -wal or -shm beside it.
-    const bool done = target.open(path, SqliteConnection::Mode::Create) &&
-                      DatabaseCopy::copy(source, target, error) &&
-                      target.exec("PRAGMA journal_mode = DELETE");
+    Outcome<void> done = target.open(path, SqliteConnection::Mode::Create)
+                             ? DatabaseCopy::copy(source, target)
+                             : Failure{target.error()};
+    if (done && !target.exec("PRAGMA journal_mode = DELETE"))
+        done = Failure{target.error()};
     if (!done) {
-        if (error.isEmpty())
-            error = target.error();
         target.close();
         removeCopy(path);
-        return failed(error);
+        return failed(done.error());
     }
     target.close();
     m_knownPath = path;
     m_knownFingerprint = current;
     prune();
-    return {Outcome::Taken, path, {}};
+    return {State::Taken, path, {}};
 }
 
 QByteArray BackupSet::newestFingerprint() {
@@ -119,7 +118,7 @@ void BackupSet::prune() const {
 
 BackupSet::Result BackupSet::failed(const QString& reason) const {
     return {
-        Outcome::Failed,
+        State::Failed,
         {},
         QStringLiteral("COPIA DE SIGURANTA A FISIERULUI %1.mdb NU A PUTUT FI FACUTA IN %2 (%3).")
             .arg(m_stem, QDir::toNativeSeparators(m_folder), reason)};

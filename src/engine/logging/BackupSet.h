@@ -13,9 +13,9 @@ class BackupSet {
 public:
     static constexpr int kKept = 20;
 
-    enum class Outcome { Taken, Unchanged, Failed };
+    enum class State { Taken, Unchanged, Failed };
     struct Result {
-        Outcome outcome = Outcome::Failed;
+        State state = State::Failed;
         QString path;  // the new copy, or the newest one when nothing changed
         QString error; // the operator's message when the copy failed
     };

@@ -109,10 +109,10 @@ LookupView ContactEngine::IndicInfo() {
         m_contact.codSent = m_labels.LblContrInit;
     else if (!m_correction && m_contact.codSent.trimmed().isEmpty())
         m_contact.codSent = QStringLiteral("001");
-    m_contact.judSent = m_app.settings.myJudet.trimmed();
+    m_contact.judSent = m_app.settings.myCounty.trimmed();
     m_contact.proposedCounty = m_contact.judRcvd;
     m_contact.notFound = !found;
-    ClcPct();
+    previewPoints();
 
     LookupView view;
     view.found = found;
@@ -124,7 +124,7 @@ LookupView ContactEngine::IndicInfo() {
             call + QStringLiteral("  ") + QStringLiteral(" NU EXISTA IN BAZA DE DATE !!");
     view.showList1 = rules.exchange != ExchangeKind::Sector && rules.exchange != ExchangeKind::Name;
     if (view.showList1)
-        view.list1 = CountyTables::list1Entries(call);
+        view.list1 = CountyTables::countyChoices(call);
     return view;
 }
 
@@ -209,14 +209,14 @@ bool ContactEngine::IndicMult() {
         notMult();
     }
     if (rules.ownCountyNoMult &&
-        m_contact.proposedCounty.trimmed() == m_app.settings.myJudet.trimmed())
+        m_contact.proposedCounty.trimmed() == m_app.settings.myCounty.trimmed())
         notMult();
     return m_contact.newMult;
 }
 
 QString ContactEngine::countyChanged(const QString& county) {
     m_contact.judRcvd = county;
-    return ClcPct();
+    return previewPoints();
 }
 
 bool ContactEngine::codeChanged(const QString& code) {
@@ -230,7 +230,7 @@ bool ContactEngine::codeChanged(const QString& code) {
 }
 
 std::pair<QString, bool> ContactEngine::list1_Click(const QString& entry) {
-    countyChanged(CountyTables::list1Choice(m_contact.callsign, entry));
+    countyChanged(CountyTables::chosenCounty(m_contact.callsign, entry));
     IndicMult();
     return {m_contact.judRcvd, !m_contact.dupe};
 }
@@ -251,8 +251,8 @@ std::pair<QString, QString> ContactEngine::MsgRoth() {
     return {QStringLiteral("QSO CU MINE INSUMI !"), QStringLiteral("ATENTIE")};
 }
 
-QString ContactEngine::ClcPct() {
-    m_contact.points = Points::ClcPct(def(), m_contact, station());
+QString ContactEngine::previewPoints() {
+    m_contact.points = Points::previewPoints(def(), m_contact, station());
     return m_contact.points;
 }
 
@@ -314,9 +314,9 @@ bool ContactEngine::learn(const QString& call, const QString& county) {
     if (!m_app.contestMode || !def().log.countyExchange() || notLearnt(county))
         return true;
     if (m_contact.notFound)
-        return m_calls.InCall(call, county);
+        return m_calls.add(call, county).ok();
     if (m_contact.proposedCounty.trimmed() != county)
-        return m_calls.ModifJud(call, county);
+        return m_calls.changeCounty(call, county).ok();
     return true;
 }
 
@@ -349,14 +349,13 @@ EnterResult ContactEngine::Enter() {
     m_contact.points = Points::enterPoints(def(), m_contact, station());
     EnterResult result;
     result.row = ScrieTab();
-    const std::optional<qint64> id = store(result.row);
+    const Outcome<qint64> id = store(result.row);
     if (!id)
-        return refusal(
-            EnterResult::Status::InsertFailed,
-            QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(m_log.lastError()));
+        return refusal(EnterResult::Status::InsertFailed,
+                       QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(id.error()));
     result.id = *id;
     result.corrected = m_correction.has_value();
-    result.greyLabel = CountyBoard::CulGri(def(), m_contact.boardCounty);
+    result.greyLabel = CountyBoard::greyLabel(def(), m_contact.boardCounty);
     result.totalsFailed = !Summe();
     m_lastLogged = call + QLatin1Char(' ') + result.row.sent;
 
@@ -372,16 +371,16 @@ EnterResult ContactEngine::Enter() {
     return result;
 }
 
-std::optional<qint64> ContactEngine::store(const LogRow& row) {
+Outcome<qint64> ContactEngine::store(const LogRow& row) {
     if (m_correction) {
-        const std::optional<int> changed = m_log.update(m_correction->id, row);
+        const Outcome<int> changed = m_log.update(m_correction->id, row);
         if (!changed)
-            return std::nullopt;
+            return Failure{changed.error()};
         if (*changed > 0)
             return m_correction->id;
         // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
     }
-    const std::optional<qint64> id = m_log.insert(row);
+    const Outcome<qint64> id = m_log.insert(row);
     if (id) {
         m_loggedHere = true;
         m_loggedIds.append(*id);
@@ -403,16 +402,17 @@ void ContactEngine::deriveSentCode() {
     const NextCode rule = def().log.nextCode;
     const std::optional<LogRow> newest = m_log.lastRow();
     if (rule == NextCode::Serial) {
-        m_labels.LblContrInit = newest ? Correction::CodE(newest->sent)[1] : QStringLiteral("000");
+        m_labels.LblContrInit =
+            newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
         m_contact.codSent =
-            newest ? Correction::MaxRap(newest->sent, newest->md) : QStringLiteral("001");
+            newest ? Correction::nextSentCode(newest->sent, newest->md) : QStringLiteral("001");
     } else if (rule == NextCode::Received && newest) {
-        m_labels.LblContrInit = Correction::CodE(newest->rcvd)[1];
+        m_labels.LblContrInit = Correction::splitExchange(newest->rcvd)[1];
         m_contact.codSent = m_labels.LblContrInit;
     } else {
         m_contact.codSent = m_labels.LblContrInit;
     }
-    m_contact.judSent = m_app.settings.myJudet.trimmed();
+    m_contact.judSent = m_app.settings.myCounty.trimmed();
     m_contact.rstSent = reportOf(m_app.qsoMode);
     m_contact.rstRcvd = m_contact.rstSent;
 }
@@ -442,7 +442,7 @@ QString ContactEngine::YOIN() {
 
 MyDataView ContactEngine::ScrMyDat() {
     m_labels.LblContrInit = QString::number(m_app.startCode);
-    return {m_app.settings.myCall, m_labels.LblContrInit, m_app.settings.myJudet};
+    return {m_app.settings.myCall, m_labels.LblContrInit, m_app.settings.myCounty};
 }
 
 void ContactEngine::Init(int stage) {
@@ -452,11 +452,11 @@ void ContactEngine::Init(int stage) {
 
 BoardView ContactEngine::TabMult(int stage) {
     BoardView view;
-    const std::optional<QStringList> mults = m_log.stageMults(stage);
+    const Outcome<QStringList> mults = m_log.stageMults(stage);
     if (!mults)
         return view;
     for (const QString& mult : *mults) {
-        const QString label = CountyBoard::CulGri(def(), mult);
+        const QString label = CountyBoard::greyLabel(def(), mult);
         if (!label.isEmpty() && !view.grey.contains(label))
             view.grey << label;
     }
@@ -464,7 +464,7 @@ BoardView ContactEngine::TabMult(int stage) {
 }
 
 bool ContactEngine::Summe() {
-    const auto totals = m_log.Summe();
+    const auto totals = m_log.stageTotals();
     if (!totals)
         return false;
     m_app.totals = *totals;
@@ -514,8 +514,8 @@ std::optional<LogRow> ContactEngine::startCorrection() {
     m_contact.callsign = row->callsign;
     m_contact.date = row->data;
     m_contact.utc = row->utc;
-    const auto sent = Correction::CodE(row->sent);
-    const auto rcvd = Correction::CodE(row->rcvd);
+    const auto sent = Correction::splitExchange(row->sent);
+    const auto rcvd = Correction::splitExchange(row->rcvd);
     m_contact.rstSent = sent[0];
     m_contact.codSent = sent[1];
     m_contact.judSent = sent[2];
@@ -551,17 +551,16 @@ bool ContactEngine::contactInHand() const {
            !m_contact.codRcvd.trimmed().isEmpty() || !m_contact.judRcvd.trimmed().isEmpty();
 }
 
-bool ContactEngine::deleteContact(qint64 id) {
-    if (!m_log.remove(id))
-        return false;
-    if (def().log.nextCode != NextCode::Sent)
+Outcome<void> ContactEngine::deleteContact(qint64 id) {
+    Outcome<void> removed = m_log.remove(id);
+    if (removed && def().log.nextCode != NextCode::Sent)
         deriveSentCode();
-    return true;
+    return removed;
 }
 
 QString ContactEngine::MaxRap() {
     const auto last = m_log.lastRow();
     if (!last)
         return m_contact.codSent;
-    return Correction::MaxRap(last->sent, last->md);
+    return Correction::nextSentCode(last->sent, last->md);
 }

@@ -56,8 +56,8 @@ public:
     QString IndicSpec(const QString& text, bool errorBoxVisible) const;
     /// `MsgRoth`: blocks the contact with the station itself; the message and its title.
     std::pair<QString, QString> MsgRoth();
-    /// `ClcPct`: the points preview of the contact in hand.
-    QString ClcPct();
+    /// The points preview of the contact in hand.
+    QString previewPoints();
     /// `VerifLog`: the first entry field that is too short, or empty when the data are complete.
     QString VerifLog() const;
     /// `Enter`: logs the contact in hand.
@@ -88,9 +88,8 @@ public:
     const std::optional<CorrectionTarget>& correction() const { return m_correction; }
     /// True when the entry holds more than an empty or prefilled callsign, or a correction.
     bool contactInHand() const;
-    /// Deletes the contact with `ID` `id`; the sent code then follows the log. False when it
-    /// failed.
-    bool deleteContact(qint64 id);
+    /// Deletes the contact with `ID` `id`; the sent code then follows the log.
+    [[nodiscard]] Outcome<void> deleteContact(qint64 id);
     /// `MaxRap`: the sent code that follows the last contact logged (any mode).
     QString MaxRap();
 
@@ -112,7 +111,7 @@ private:
     static QString reportOf(const QString& mode);
     static EnterResult refusal(EnterResult::Status status, const QString& message);
     /// Writes the contact: replaces the corrected row, or adds a new one; its `ID`.
-    std::optional<qint64> store(const LogRow& row);
+    Outcome<qint64> store(const LogRow& row);
     /// The sent code after a new contact, by the contest's rule.
     void advanceSentCode();
     /// The sent code and label from the newest contact in the log, after a correction or a

@@ -19,7 +19,7 @@ struct LookupView {
 /// What the screen shows after `IndicInfoDubl`.
 struct DupeView {
     bool checked = false; // false for an empty callsign: nothing changes
-    bool dupe = false; // a duplicate is never logged
+    bool dupe = false;    // a duplicate is never logged
 };
 
 /// The running labels of the current stage and the code the station sends.
@@ -53,7 +53,7 @@ struct EnterResult {
     qint64 id = 0;             // `ID` of the row written
     bool corrected = false;    // an existing row was replaced (a correction)
     bool totalsFailed = false; // the totals could not be read back from the log
-    QString greyLabel;         // `CulGri`: the board label to paint grey, or empty
+    QString greyLabel;         // `greyLabel`: the board label to paint grey, or empty
     LogRow row;                // what was written
     bool learnFailed = false;  // the callsign database refused what it was taught
 };

@@ -6,7 +6,7 @@
 
 namespace Correction {
 
-std::array<QString, 3> CodE(const QString& exchange) {
+std::array<QString, 3> splitExchange(const QString& exchange) {
     const QStringList words = exchange.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     switch (words.size()) {
     case 0:
@@ -20,7 +20,7 @@ std::array<QString, 3> CodE(const QString& exchange) {
     }
 }
 
-QString MaxRap(const QString& lastSent, const QString& lastMode) {
+QString nextSentCode(const QString& lastSent, const QString& lastMode) {
     const int reportLength = lastMode == QLatin1String("CW") ? 4 : 3;
     const QString code = lastSent.mid(reportLength).section(QLatin1Char(' '), 0, 0).trimmed();
     bool numeric = false;

@@ -35,6 +35,9 @@ void Database::close() {
 }
 
 namespace {
+const QString kTableCount = QStringLiteral(
+    "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+
 // SQLite's own header; anything else under the database's name is left alone.
 bool looksLikeSqlite(const QString& path) {
     QFile f(path);
@@ -48,18 +51,19 @@ bool looksLikeSqlite(const QString& path) {
 Database::OpenResult Database::open(const QString& path, const QString& requiredTable) {
     close();
     m_path = path;
+    m_openError.clear();
     // A second object under the same name would silently replace the first one's connection.
     if (QSqlDatabase::contains(m_name)) {
-        m_lastError = QStringLiteral("connection name in use");
+        m_openError = QStringLiteral("connection name in use");
         return OpenResult::Failed;
     }
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
-        m_lastError = QStringLiteral("missing");
+        m_openError = QStringLiteral("missing");
         return OpenResult::Missing;
     }
     if (!looksLikeSqlite(path)) {
-        m_lastError = QStringLiteral("not an SQLite database");
+        m_openError = QStringLiteral("not an SQLite database");
         return OpenResult::NotDatabase;
     }
     {
@@ -71,119 +75,110 @@ Database::OpenResult Database::open(const QString& path, const QString& required
             QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
             QStringLiteral("?mode=rw"));
         if (!db.open()) {
-            m_lastError = db.lastError().text();
+            m_openError = db.lastError().text();
             close();
             return OpenResult::Failed;
         }
     }
-    if (!hasTable(requiredTable)) {
-        const bool notDb = m_lastError.contains(QStringLiteral("not a database"));
+    Outcome<QSqlQuery> tables = select(kTableCount, {requiredTable});
+    if (!tables || !tables->next() || tables->value(0).toInt() == 0) {
+        m_openError = tables.error();
+        const bool notDb = m_openError.contains(QStringLiteral("not a database"));
         close();
         return notDb ? OpenResult::NotDatabase : OpenResult::Failed;
     }
     // Each contact is durable when its INSERT returns; a connection that cannot promise it is no
     // place for the log.
-    if (!exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+    if (const Outcome<void> durable = exec(QStringLiteral("PRAGMA synchronous = FULL")); !durable) {
+        m_openError = durable.error();
         close();
         return OpenResult::Failed;
     }
     return OpenResult::Ok;
 }
 
-std::optional<QSqlQuery> Database::prepared(const QString& sql, const QVariantList& values) {
-    if (!isOpen()) {
-        m_lastError = QStringLiteral("database not open");
-        return std::nullopt;
-    }
+Outcome<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {
+    if (!isOpen())
+        return Failure{QStringLiteral("baza de date nu este deschisa")};
     QSqlQuery q(handle());
     q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
+    if (!q.prepare(sql))
+        return Failure{q.lastError().text()};
     for (const QVariant& v : values)
         q.addBindValue(v);
-    if (!q.exec()) {
-        m_lastError = q.lastError().text();
-        return std::nullopt;
-    }
-    m_lastError.clear();
+    if (!q.exec())
+        return Failure{q.lastError().text()};
     return q;
 }
 
-bool Database::exec(const QString& sql, const QVariantList& values) {
-    const auto q = prepared(sql, values);
-    if (q)
-        m_lastInsertId = q->lastInsertId();
-    return q.has_value();
+Outcome<void> Database::exec(const QString& sql, const QVariantList& values) {
+    const Outcome<QSqlQuery> q = select(sql, values);
+    if (!q)
+        return Failure{q.error()};
+    return {};
 }
 
-bool Database::execAfterCopy(const QString& sql, const QVariantList& values) {
+void Database::rollBack() {
+    // A rollback that fails leaves the transaction to end with the connection; the statement's
+    // own failure is what the operator is told.
+    static_cast<void>(exec(QStringLiteral("ROLLBACK")));
+}
+
+Outcome<void> Database::execAfterCopy(const QString& sql, const QVariantList& values) {
     if (!m_copies)
         return exec(sql, values);
     // The write lock first: no other program can change the file between the copy and the
     // statement, so the copy holds every row the statement removes.
-    if (!exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return false;
-    if (!keepCopy()) {
-        const QString error = m_lastError;
-        exec(QStringLiteral("ROLLBACK"));
-        m_lastError = error + QStringLiteral(" NU S-A SCHIMBAT NIMIC.");
-        return false;
+    if (Outcome<void> locked = exec(QStringLiteral("BEGIN IMMEDIATE")); !locked)
+        return locked;
+    if (const Outcome<void> copied = keepCopy(); !copied) {
+        rollBack();
+        return Failure{copied.error() + QStringLiteral(" NU S-A SCHIMBAT NIMIC.")};
     }
-    if (exec(sql, values) && exec(QStringLiteral("COMMIT")))
-        return true;
-    const QString error = m_lastError;
-    exec(QStringLiteral("ROLLBACK"));
-    m_lastError = error;
-    return false;
+    Outcome<void> done = exec(sql, values);
+    if (done)
+        done = exec(QStringLiteral("COMMIT"));
+    if (!done)
+        rollBack();
+    return done;
 }
 
-bool Database::keepCopy() {
+Outcome<void> Database::keepCopy() {
     if (!m_copies)
-        return true;
+        return {};
     // Read through a connection of the copy's own; it sees every committed row.
     const BackupSet::Result r = m_copies->keep(m_path);
-    if (r.outcome == BackupSet::Outcome::Failed) {
-        m_lastError = r.error;
-        return false;
-    }
-    return true;
-}
-
-std::optional<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {
-    return prepared(sql, values);
+    if (r.state == BackupSet::State::Failed)
+        return Failure{r.error};
+    return {};
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& values) {
-    auto q = prepared(sql, values);
+    Outcome<QSqlQuery> q = select(sql, values);
     if (!q || !q->next())
         return {};
     return q->value(0);
 }
 
 bool Database::hasTable(const QString& table) {
-    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name "
-                                 "= ? COLLATE NOCASE"),
-                  {table})
-               .toInt() > 0;
+    return scalar(kTableCount, {table}).toInt() > 0;
 }
 
-QString Database::writeProblem() {
+Outcome<void> Database::tryWrite() {
     // A read-only file still opens and reads; only a write shows it. A table created inside a
     // transaction that is rolled back leaves the file as it was.
-    if (!exec(QStringLiteral("BEGIN")))
-        return QStringLiteral("logul nu poate fi deschis pentru scriere (") + m_lastError + u')';
-    const bool written = exec(QStringLiteral("CREATE TABLE VeltWriteCheck (x)"));
-    const QString error = m_lastError;
-    exec(QStringLiteral("ROLLBACK"));
+    if (const Outcome<void> begun = exec(QStringLiteral("BEGIN")); !begun)
+        return Failure{QStringLiteral("logul nu poate fi deschis pentru scriere (") +
+                       begun.error() + u')'};
+    const Outcome<void> written = exec(QStringLiteral("CREATE TABLE VeltWriteCheck (x)"));
+    rollBack();
     if (written)
         return {};
     const QFileInfo file(m_path);
     if (!file.isWritable())
-        return QStringLiteral("fisierul este numai pentru citire (drepturile fisierului)");
+        return Failure{QStringLiteral("fisierul este numai pentru citire (drepturile fisierului)")};
     if (!QFileInfo(file.absolutePath()).isWritable())
-        return QStringLiteral("folderul %1 nu permite scrierea")
-            .arg(QDir::toNativeSeparators(file.absolutePath()));
-    return QStringLiteral("discul nu permite scrierea (") + error + u')';
+        return Failure{QStringLiteral("folderul %1 nu permite scrierea")
+                           .arg(QDir::toNativeSeparators(file.absolutePath()))};
+    return Failure{QStringLiteral("discul nu permite scrierea (") + written.error() + u')'};
 }

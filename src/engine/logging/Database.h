@@ -4,7 +4,8 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
-#include <optional>
+
+#include "Outcome.h"
 
 class BackupSet;
 
@@ -21,43 +22,40 @@ public:
 
     /// Opens an existing file read-write and shared; `requiredTable` must exist in it.
     OpenResult open(const QString& path, const QString& requiredTable);
+    /// Why the last open failed; empty when it succeeded or the required table is missing.
+    QString openError() const { return m_openError; }
     bool isOpen() const;
     void close();
     QString path() const { return m_path; }
     QString connectionName() const { return m_name; }
     QSqlDatabase handle() const;
 
-    /// Runs a statement with bound values; false (and lastError) when it failed.
-    bool exec(const QString& sql, const QVariantList& values = {});
+    /// Runs a statement with bound values.
+    [[nodiscard]] Outcome<void> exec(const QString& sql, const QVariantList& values = {});
     /// From now on every statement run by execAfterCopy first keeps a copy of the file in `copies`.
     void keepCopiesIn(BackupSet* copies) { m_copies = copies; }
     /// Runs a statement that deletes or changes stored rows, after keeping a copy of the file
-    /// (unless it equals the newest copy); false, with nothing changed, when either failed.
-    bool execAfterCopy(const QString& sql, const QVariantList& values = {});
-    /// Keeps a copy of the file unless it equals the newest copy; false (and lastError) when the
-    /// copy failed.
-    bool keepCopy();
-    /// Runs a SELECT with bound values; empty when it failed.
-    std::optional<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
+    /// (unless it equals the newest copy); nothing is changed when either failed.
+    [[nodiscard]] Outcome<void> execAfterCopy(const QString& sql, const QVariantList& values = {});
+    /// Keeps a copy of the file unless it equals the newest copy.
+    [[nodiscard]] Outcome<void> keepCopy();
+    /// Runs a statement with bound values and gives its rows.
+    [[nodiscard]] Outcome<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
     /// The first column of the first row of a SELECT, or an invalid variant.
     QVariant scalar(const QString& sql, const QVariantList& values = {});
     /// True when `table` exists (names compare without case, as in SQL); stands for appending a
     /// table definition to the database.
     bool hasTable(const QString& table);
-    /// Why nothing can be written to the open database (in Romanian), or an empty text when a
-    /// write succeeds; the trial write is rolled back.
-    QString writeProblem();
-    /// The row id given by the last successful INSERT through exec().
-    QVariant lastInsertId() const { return m_lastInsertId; }
-    QString lastError() const { return m_lastError; }
+    /// A trial write, rolled back; when it fails, why nothing can be written to the open
+    /// database (in Romanian).
+    [[nodiscard]] Outcome<void> tryWrite();
 
 private:
-    std::optional<QSqlQuery> prepared(const QString& sql, const QVariantList& values);
+    void rollBack();
 
     QString m_name;
     QString m_path;
-    QString m_lastError;
-    QVariant m_lastInsertId;
+    QString m_openError;
     bool m_added = false; // this object added the named connection
     BackupSet* m_copies = nullptr;
 };

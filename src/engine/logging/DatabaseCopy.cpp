@@ -7,12 +7,10 @@
 
 namespace DatabaseCopy {
 
-bool copy(SqliteConnection& from, SqliteConnection& to, QString& error) {
+Outcome<void> copy(SqliteConnection& from, SqliteConnection& to) {
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
-    if (!backup) {
-        error = QString::fromUtf8(sqlite3_errmsg(to.handle()));
-        return false;
-    }
+    if (!backup)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(to.handle()))};
     // All pages in one step: the source is read under a single read lock, one snapshot.
     int rc = sqlite3_backup_step(backup, -1);
     for (int tries = 0; (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && tries < 50; ++tries) {
@@ -21,9 +19,8 @@ bool copy(SqliteConnection& from, SqliteConnection& to, QString& error) {
     }
     sqlite3_backup_finish(backup);
     if (rc == SQLITE_DONE)
-        return true;
-    error = QString::fromUtf8(sqlite3_errstr(rc));
-    return false;
+        return {};
+    return Failure{QString::fromUtf8(sqlite3_errstr(rc))};
 }
 
 namespace {

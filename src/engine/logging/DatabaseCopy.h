@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include "logging/SqliteConnection.h"
 
 #include <QByteArray>
@@ -8,8 +10,8 @@
 // Whole-database copies through SQLite's online backup: one read snapshot of the source, so the
 // copy is consistent while other programs keep writing to it.
 namespace DatabaseCopy {
-/// Replaces every page of `to` with the pages of `from`; false (and `error`) when it failed.
-bool copy(SqliteConnection& from, SqliteConnection& to, QString& error);
+/// Replaces every page of `to` with the pages of `from`.
+[[nodiscard]] Outcome<void> copy(SqliteConnection& from, SqliteConnection& to);
 /// A digest of every row of every table and of the schema: equal digests, equal contents. Empty
 /// when the database could not be read.
 QByteArray fingerprint(SqliteConnection& db);

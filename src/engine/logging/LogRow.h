@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 /// One `LogGen` row as it is written: every value is text.
 struct LogRow {
@@ -15,4 +16,7 @@ struct LogRow {
     QString mult;
     QString pct;
     qint64 id = 0; // `ID`, for a row read back from the log
+
+    /// The value of column `column` in table order, `ID` first.
+    QVariant value(int column) const;
 };

@@ -11,7 +11,7 @@ enum class ExchangeKind {
     Zodiac, // a zodiac sign
 };
 
-// How `ClcPct` scores the contact in hand.
+// How the points preview scores the contact in hand.
 enum class PointsKind {
     Flat,        // `cw` / `ssb` points
     ClassFactor, // 2 x class factor, the classes from the contest's class words
@@ -24,7 +24,7 @@ enum class PointsKind {
 
 // How `Enter` settles the points of the contests that score by class.
 enum class ClassPoints {
-    None,         // the points of `ClcPct` stand
+    None,         // the previewed points stand
     TwoByFactor,  // 2 x class factor
     EqualOrOther, // 2 when the classes are equal, 4 when they differ, both modes
     SpecialOrOne, // the special station 8/4, else 1 x class factor

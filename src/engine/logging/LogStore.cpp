@@ -3,15 +3,43 @@
 #include <algorithm>
 
 #include "logging/Points.h"
+#include "reports/LogDate.h"
+#include "reports/LogReader.h"
+
+#include <QSqlError>
 
 namespace {
+const QString kColumns =
+    QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct");
+const QString kUnreadable = QStringLiteral("LOGUL NU POATE FI CITIT: ");
+const QString kTotalsUnreadable = QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ");
+
 QString etp(int stage) {
     return QString::number(stage);
 }
+
+// The rows of a SELECT of kColumns.
+Outcome<QList<LogRow>> rowsOf(Outcome<QSqlQuery> q) {
+    if (!q)
+        return Failure{q.error()};
+    QList<LogRow> rows;
+    while (q->next()) {
+        LogRow r;
+        QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
+                              &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+        for (int i = 0; i < 10; ++i)
+            *columns[i] = q->value(i + 1).toString();
+        r.id = q->value(0).toLongLong();
+        rows << r;
+    }
+    if (q->lastError().isValid())
+        return Failure{q->lastError().text()};
+    return rows;
+}
 } // namespace
 
-std::optional<QList<LogRow>> LogStore::stagePage(int stage, qint64 beforeId, int limit) {
-    std::optional<QList<LogRow>> rows =
+Outcome<QList<LogRow>> LogStore::stagePage(int stage, qint64 beforeId, int limit) {
+    Outcome<QList<LogRow>> rows =
         beforeId > 0 ? readRows(QStringLiteral("WHERE Etp = ? AND ID < ? ORDER BY ID DESC LIMIT ?"),
                                 {etp(stage), beforeId, limit})
                      : readRows(QStringLiteral("WHERE Etp = ? ORDER BY ID DESC LIMIT ?"),
@@ -21,9 +49,8 @@ std::optional<QList<LogRow>> LogStore::stagePage(int stage, qint64 beforeId, int
     return rows;
 }
 
-std::optional<QList<LogRow>> LogStore::callsignPage(const QString& beginning,
-                                                    const QString& afterCall, qint64 afterId,
-                                                    int limit) {
+Outcome<QList<LogRow>> LogStore::callsignPage(const QString& beginning, const QString& afterCall,
+                                              qint64 afterId, int limit) {
     // A range instead of LIKE: nothing typed needs escaping, and the callsign index serves it.
     // U+10FFFF sorts after every character, so the range holds exactly the callsigns that
     // begin with `beginning`.
@@ -55,35 +82,35 @@ bool LogStore::hasMult(const QString& mult, int stage, qint64 exceptId) {
                .toInt() > 0;
 }
 
-std::optional<QStringList> LogStore::stageMults(int stage) {
+Outcome<QStringList> LogStore::stageMults(int stage) {
     auto q =
         m_db.select(QStringLiteral("SELECT DISTINCT Mult FROM LogGen WHERE Etp = ?"), {etp(stage)});
     if (!q)
-        return std::nullopt;
+        return Failure{q.error()};
     QStringList mults;
     while (q->next())
         mults << q->value(0).toString();
     return mults;
 }
 
-std::optional<qint64> LogStore::insert(const LogRow& r) {
+Outcome<qint64> LogStore::insert(const LogRow& r) {
     auto q =
         m_db.select(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
                                    "Md, Jud, Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                     {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct});
     if (!q)
-        return std::nullopt;
+        return Failure{q.error()};
     return q->lastInsertId().toLongLong();
 }
 
-std::optional<int> LogStore::update(qint64 id, const LogRow& r) {
+Outcome<int> LogStore::update(qint64 id, const LogRow& r) {
     auto q = m_db.select(
         QStringLiteral("UPDATE LogGen SET Callsign = ?, Data = ?, UTC = ?, Etp = ?, "
                        "Sent = ?, Rcvd = ?, Md = ?, Jud = ?, Mult = ?, Pct = ? "
                        "WHERE ID = ?"),
         {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct, id});
     if (!q)
-        return std::nullopt;
+        return Failure{q.error()};
     return q->numRowsAffected();
 }
 
@@ -96,41 +123,57 @@ std::optional<LogRow> LogStore::row(qint64 id) {
 }
 
 std::optional<LogRow> LogStore::readRow(const QString& tail, const QVariantList& values) {
-    std::optional<QList<LogRow>> rows = readRows(tail, values);
+    Outcome<QList<LogRow>> rows = readRows(tail, values);
     if (!rows || rows->isEmpty())
         return std::nullopt;
     return rows->first();
 }
 
-std::optional<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantList& values) {
-    auto q = m_db.select(QStringLiteral("SELECT ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
-                                        "Mult, Pct FROM LogGen ") +
-                             tail,
-                         values);
-    if (!q)
-        return std::nullopt;
-    QList<LogRow> rows;
-    while (q->next()) {
-        LogRow r;
-        QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
-                              &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
-        for (int i = 0; i < 10; ++i)
-            *columns[i] = q->value(i + 1).toString();
-        r.id = q->value(0).toLongLong();
-        rows << r;
-    }
-    return rows;
+Outcome<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantList& values) {
+    return rowsOf(m_db.select(
+        QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM LogGen ") + tail, values));
 }
 
-bool LogStore::remove(qint64 id) {
+Outcome<void> LogStore::remove(qint64 id) {
     return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
 }
 
-bool LogStore::removeAll() {
+Outcome<void> LogStore::removeAll() {
     return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen"));
 }
 
-std::optional<std::array<StageTotals, 4>> LogStore::Summe() {
+Outcome<qint64> LogStore::count(int stage) {
+    const LogReader::Select q = LogReader::select(QStringLiteral("count(*)"), stage);
+    auto rows = m_db.select(q.sql, q.values);
+    if (!rows)
+        return Failure{kUnreadable + rows.error()};
+    if (!rows->next())
+        return Failure{kUnreadable + rows->lastError().text()};
+    return rows->value(0).toLongLong();
+}
+
+Outcome<QList<LogRow>> LogStore::datePage(int stage, int first, int count, int total) {
+    // Rows past the middle are counted from the end, so that the last rows, which the grid shows
+    // first, cost no more than the first ones.
+    const bool fromEnd = first >= total / 2;
+    const LogReader::Select q = LogReader::select(kColumns, stage);
+    QVariantList values = q.values;
+    values << count << (fromEnd ? total - first - count : first);
+    Outcome<QList<LogRow>> rows = rowsOf(m_db.select(
+        q.sql + LogDate::sqlOrder(fromEnd) + QStringLiteral(" LIMIT ? OFFSET ?"), values));
+    if (!rows)
+        return Failure{kUnreadable + rows.error()};
+    if (fromEnd)
+        std::reverse(rows->begin(), rows->end());
+    return rows;
+}
+
+const QStringList& LogStore::columnNames() {
+    static const QStringList names = kColumns.split(QStringLiteral(", "));
+    return names;
+}
+
+Outcome<std::array<StageTotals, 4>> LogStore::stageTotals() {
     // The schema keeps `LogTotals` by triggers; a log made before it has none and is counted
     // row by row. Either way `Pct` is read as a number (" 0" is 0) and a `Mult` of blanks or
     // nothing is no multiplier.
@@ -143,7 +186,7 @@ std::optional<std::array<StageTotals, 4>> LogStore::Summe() {
                              "WHERE Etp IN ('1', '2', '3', '4') GROUP BY Etp");
     auto q = m_db.select(sql);
     if (!q)
-        return std::nullopt;
+        return Failure{kTotalsUnreadable + q.error()};
     std::array<StageTotals, 4> totals{};
     while (q->next()) {
         StageTotals& t = totals[q->value(0).toInt() - 1];
@@ -154,7 +197,9 @@ std::optional<std::array<StageTotals, 4>> LogStore::Summe() {
         t.points = points.toLongLong();
         if (points.typeId() != QMetaType::LongLong || t.points < 0 ||
             t.points > qint64(t.qsos) * Points::kMaxContactPoints)
-            return std::nullopt;
+            return Failure{
+                kTotalsUnreadable +
+                QStringLiteral("punctajul etapei %1 nu este valid").arg(q->value(0).toInt())};
     }
     return totals;
 }

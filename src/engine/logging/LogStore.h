@@ -17,12 +17,12 @@ public:
 
     /// Up to `limit` contacts of stage 1..4 logged before `beforeId` (0: the newest), oldest
     /// first: one page of the grid, found through the stage index whatever the log's size.
-    std::optional<QList<LogRow>> stagePage(int stage, qint64 beforeId, int limit);
+    [[nodiscard]] Outcome<QList<LogRow>> stagePage(int stage, qint64 beforeId, int limit);
     /// Up to `limit` contacts whose callsign begins with `beginning`, ordered by callsign and
     /// `ID`, following the contact (`afterCall`, `afterId`); `afterCall` = `beginning` and
     /// `afterId` = -1 give the first page. Every typed character is a plain character.
-    std::optional<QList<LogRow>> callsignPage(const QString& beginning, const QString& afterCall,
-                                              qint64 afterId, int limit);
+    [[nodiscard]] Outcome<QList<LogRow>>
+    callsignPage(const QString& beginning, const QString& afterCall, qint64 afterId, int limit);
     /// The `UTC` of the first contact with `callsign` in `stage` (in `mode` unless empty),
     /// leaving out the row `exceptId` (a contact under correction is no duplicate of itself).
     std::optional<QString> firstContact(const QString& callsign, int stage, const QString& mode,
@@ -30,27 +30,33 @@ public:
     /// True when a contact of `stage` other than `exceptId` already holds multiplier `mult`.
     bool hasMult(const QString& mult, int stage, qint64 exceptId = 0);
     /// The distinct multiplier values of the contacts of `stage`.
-    std::optional<QStringList> stageMults(int stage);
-    /// Writes one contact in one autocommitted INSERT; its `ID`, or nothing when it failed.
-    std::optional<qint64> insert(const LogRow& row);
+    [[nodiscard]] Outcome<QStringList> stageMults(int stage);
+    /// Writes one contact in one autocommitted INSERT; its `ID`.
+    [[nodiscard]] Outcome<qint64> insert(const LogRow& row);
     /// Replaces the values of the row `id` in one statement, keeping its `ID`; the number of
-    /// rows changed (0 when it is gone), or nothing when the statement failed.
-    std::optional<int> update(qint64 id, const LogRow& row);
+    /// rows changed (0 when it is gone).
+    [[nodiscard]] Outcome<int> update(qint64 id, const LogRow& row);
     /// The last contact stored, in any stage, with its `ID`; nothing for an empty log.
     std::optional<LogRow> lastRow();
     /// The contact with `ID` `id`; nothing when it is not in the log.
     std::optional<LogRow> row(qint64 id);
-    /// Deletes the contact with `ID` `id` after keeping a copy of the log; false when it failed.
-    bool remove(qint64 id);
-    /// Empties the log after keeping a copy of it; false when it failed.
-    bool removeAll();
-    /// The totals of the four stages from the whole log, or nothing when the query failed.
-    std::optional<std::array<StageTotals, 4>> Summe();
-    QString lastError() const { return m_db.lastError(); }
+    /// Deletes the contact with `ID` `id` after keeping a copy of the log.
+    [[nodiscard]] Outcome<void> remove(qint64 id);
+    /// Empties the log after keeping a copy of it.
+    [[nodiscard]] Outcome<void> removeAll();
+    /// The totals of the four stages from the whole log.
+    [[nodiscard]] Outcome<std::array<StageTotals, 4>> stageTotals();
+    /// The number of contacts of the whole log (stage 0) or of stage 1..4.
+    [[nodiscard]] Outcome<qint64> count(int stage);
+    /// `count` contacts of the whole log (stage 0) or of stage 1..4 in real-date order, from the
+    /// `first` of its `total` contacts on.
+    [[nodiscard]] Outcome<QList<LogRow>> datePage(int stage, int first, int count, int total);
+    /// The names of a row's values, `ID` first, as the log's grids head them.
+    static const QStringList& columnNames();
 
 private:
     /// The rows that `tail` (WHERE and ORDER BY clauses) selects.
-    std::optional<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
+    Outcome<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
     /// The first row that `tail` selects.
     std::optional<LogRow> readRow(const QString& tail, const QVariantList& values);
 

@@ -20,7 +20,7 @@ int tailValue(const QString& code) {
 }
 
 int valdora(const ContestDef& def, const QsoContact& c, const StationContext& s) {
-    const auto [own, other] = Points::Gen2(def.log, c);
+    const auto [own, other] = Points::classesOf(def.log, c);
     if (own == other)
         return 2 * Points::classFactor(own, other, s.cw(), true);
     const QString special = s.specials ? s.specials->special(def.codeString()) : QString();
@@ -76,7 +76,7 @@ bool martisorCode(const QString& code) {
 
 int classPoints(const ContestDef& def, const QsoContact& c, const StationContext& s, int preview) {
     const LogRules& rules = def.log;
-    const auto [own, other] = Points::Gen2(rules, c);
+    const auto [own, other] = Points::classesOf(rules, c);
     switch (rules.classPoints) {
     case ClassPoints::None:
         return preview;
@@ -126,11 +126,11 @@ int classFactor(const QString& ownClass, const QString& otherClass, bool cw, boo
     return cw && cwDoubles ? 2 * factor : factor;
 }
 
-std::pair<QString, QString> Gen2(const LogRules& rules, const QsoContact& c) {
+std::pair<QString, QString> classesOf(const LogRules& rules, const QsoContact& c) {
     return {rules.classOf(c.judSent.trimmed()), rules.classOf(c.judRcvd.trimmed())};
 }
 
-QString ClcPct(const ContestDef& def, const QsoContact& c, const StationContext& s) {
+QString previewPoints(const ContestDef& def, const QsoContact& c, const StationContext& s) {
     const LogRules& rules = def.log;
     const QString own = c.judSent.trimmed();
     const QString other = c.judRcvd.trimmed();
@@ -140,7 +140,7 @@ QString ClcPct(const ContestDef& def, const QsoContact& c, const StationContext&
         points = byMode(s, rules.cw, rules.ssb);
         break;
     case PointsKind::ClassFactor: {
-        const auto [ownClass, otherClass] = Gen2(rules, c);
+        const auto [ownClass, otherClass] = classesOf(rules, c);
         points = 2 * classFactor(ownClass, otherClass, s.cw(), rules.cwDoubles);
         break;
     }
@@ -158,8 +158,9 @@ QString ClcPct(const ContestDef& def, const QsoContact& c, const StationContext&
         points = valdora(def, c, s);
         break;
     case PointsKind::Moldova:
-        points = CountyTables::JudMldv(own) == CountyTables::JudMldv(other) ? byMode(s, 4, 2)
-                                                                            : byMode(s, 8, 4);
+        points = CountyTables::inMoldovaRegion(own) == CountyTables::inMoldovaRegion(other)
+                     ? byMode(s, 4, 2)
+                     : byMode(s, 8, 4);
         break;
     case PointsKind::Timis:
         points = timis(c);
@@ -169,7 +170,7 @@ QString ClcPct(const ContestDef& def, const QsoContact& c, const StationContext&
 }
 
 QString enterPoints(const ContestDef& def, const QsoContact& c, const StationContext& s) {
-    const int preview = ClcPct(def, c, s).toInt();
+    const int preview = previewPoints(def, c, s).toInt();
     return QString::number(overridePoints(def.log, c, classPoints(def, c, s, preview)));
 }
 

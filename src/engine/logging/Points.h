@@ -19,11 +19,11 @@ struct StationContext {
 namespace Points {
 /// Class factor: 1 for equal classes, 2 for different ones, doubled in CW when the rule says so.
 int classFactor(const QString& ownClass, const QString& otherClass, bool cw, bool cwDoubles);
-/// `Gen2`: the own and the other class for the contest's class words ("YO" when none).
-std::pair<QString, QString> Gen2(const LogRules& rules, const QsoContact& c);
-/// `ClcPct`: the points of the contact in hand before it is logged.
-QString ClcPct(const ContestDef& def, const QsoContact& c, const StationContext& s);
-/// The points `Enter` stores: the class points and the contest's overrides on top of `ClcPct`.
+/// The own and the other class for the contest's class words ("YO" when none).
+std::pair<QString, QString> classesOf(const LogRules& rules, const QsoContact& c);
+/// The points of the contact in hand before it is logged.
+QString previewPoints(const ContestDef& def, const QsoContact& c, const StationContext& s);
+/// The points `Enter` stores: the class points and the contest's overrides on top of previewPoints.
 QString enterPoints(const ContestDef& def, const QsoContact& c, const StationContext& s);
 /// The most a contact can score: its `Pct` column is three characters wide.
 inline constexpr int kMaxContactPoints = 999;

@@ -30,31 +30,40 @@ QStringList statements(const QString& script) {
     return out;
 }
 
-bool createDatabase(const QString& path, QString& error) {
-    QFile resource(QStringLiteral(":/schema.sql"));
-    if (!resource.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("schema lipseste din program");
-        return false;
-    }
-    const QStringList script = statements(QString::fromUtf8(resource.readAll()));
+Outcome<void> create(const QString& path, const QString& script) {
+    if (QFile::exists(path))
+        return Failure{QStringLiteral("exista deja")};
     const QString name = QStringLiteral("schema-") + QUuid::createUuid().toString();
-    bool ok = true;
+    QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        ok = db.open();
-        if (!ok)
+        if (!db.open()) {
             error = db.lastError().text();
-        for (qsizetype i = 0; ok && i < script.size(); ++i) {
+        } else {
             QSqlQuery q(db);
-            ok = q.exec(script.at(i));
-            if (!ok)
-                error = q.lastError().text();
+            for (const QString& statement : statements(script)) {
+                if (!q.exec(statement)) {
+                    error = q.lastError().text();
+                    break;
+                }
+            }
+            q.finish();
+            db.close();
         }
-        db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return ok;
+    if (error.isEmpty())
+        return {};
+    QFile::remove(path);
+    return Failure{error};
+}
+
+Outcome<void> createDatabase(const QString& path) {
+    QFile resource(QStringLiteral(":/schema.sql"));
+    if (!resource.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("schema lipseste din program")};
+    return create(path, QString::fromUtf8(resource.readAll()));
 }
 
 } // namespace SchemaScript

@@ -1,5 +1,7 @@
 #include "refdata/CallsignDb.h"
 
+#include <QSqlError>
+
 std::optional<QString> CallsignDb::lookup(const QString& callsign) {
     auto q = m_db.select(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"), {callsign});
     if (!q || !q->next())
@@ -7,41 +9,50 @@ std::optional<QString> CallsignDb::lookup(const QString& callsign) {
     return q->value(0).toString();
 }
 
-std::optional<CallJudRow> CallsignDb::longestPrefix(const QString& callsign) {
+std::optional<CallsignRow> CallsignDb::longestPrefix(const QString& callsign) {
     const QString call = callsign.trimmed().toUpper();
     for (qsizetype n = call.size(); n > 0; --n) {
         auto q = m_db.select(QStringLiteral("SELECT ID, Jud FROM CallJud WHERE Call = ?"),
                              {call.left(n)});
         if (q && q->next())
-            return CallJudRow{q->value(0).toLongLong(), q->value(1).toString()};
+            return CallsignRow{q->value(0).toLongLong(), q->value(1).toString()};
     }
     return std::nullopt;
 }
 
-bool CallsignDb::InCall(const QString& callsign, const QString& county) {
+Outcome<void> CallsignDb::add(const QString& callsign, const QString& county) {
     return m_db.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
                      {callsign, county});
 }
 
-bool CallsignDb::ModifJud(const QString& callsign, const QString& county) {
+Outcome<void> CallsignDb::changeCounty(const QString& callsign, const QString& county) {
     // Learning runs on every logged contact: a copy of the whole table here would stall the
     // operator's Enter. The database is copied when the program ends instead.
     return m_db.exec(QStringLiteral("UPDATE CallJud SET Jud = ? WHERE Call = ?"),
                      {county, callsign});
 }
 
-QString CallsignDb::addByHand(const QString& typedCall, const QString& typedCounty) {
+Outcome<void> CallsignDb::addByHand(const QString& typedCall, const QString& typedCounty) {
     const QString callsign = typedCall.trimmed();
     const QString county = typedCounty.trimmed();
     const QString notAdded = QStringLiteral(" NU S-A INSERAT NIMIC.");
     if (callsign.isEmpty())
-        return QStringLiteral("INTRODUCETI INDICATIVUL !") + notAdded;
+        return Failure{QStringLiteral("INTRODUCETI INDICATIVUL !") + notAdded};
     if (callsign.contains(u'\'') || county.contains(u'\''))
-        return QStringLiteral("INDICATIVUL SI JUDETUL NU POT CONTINE APOSTROF ( ' ) !") + notAdded;
+        return Failure{QStringLiteral("INDICATIVUL SI JUDETUL NU POT CONTINE APOSTROF ( ' ) !") +
+                       notAdded};
     if (lookup(callsign))
-        return QStringLiteral("INDICATIVUL ") + callsign +
-               QStringLiteral(" EXISTA DEJA IN BAZA DE DATE !") + notAdded;
-    if (!InCall(callsign, county))
-        return QStringLiteral("INSERAREA IN BAZA DE DATE NU A REUSIT: ") + lastError();
+        return Failure{QStringLiteral("INDICATIVUL ") + callsign +
+                       QStringLiteral(" EXISTA DEJA IN BAZA DE DATE !") + notAdded};
+    if (const Outcome<void> added = add(callsign, county); !added)
+        return Failure{QStringLiteral("INSERAREA IN BAZA DE DATE NU A REUSIT: ") + added.error()};
     return {};
+}
+
+Outcome<QSqlQuery> CallsignDb::sortedByCallsign() {
+    // Scrollable, not forward-only: the grid's model moves back and forth through it.
+    QSqlQuery q(m_db.handle());
+    if (!q.exec(QStringLiteral("SELECT * FROM CallJud ORDER BY Call")))
+        return Failure{QStringLiteral("BAZA DE DATE NU POATE FI CITITA: ") + q.lastError().text()};
+    return q;
 }

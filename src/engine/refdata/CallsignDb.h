@@ -6,9 +6,9 @@
 #include <optional>
 
 /// A row of `CallJud` found by prefix.
-struct CallJudRow {
+struct CallsignRow {
     qint64 id = 0;
-    QString jud;
+    QString county;
 };
 
 // The callsign-county table `CallJud`: what county a station was last logged with.
@@ -20,16 +20,16 @@ public:
     std::optional<QString> lookup(const QString& callsign);
     /// The own-call search: the row of the longest stored prefix of `callsign` (trimmed, upper
     /// case), or nothing when no prefix of it is stored.
-    std::optional<CallJudRow> longestPrefix(const QString& callsign);
-    /// `InCall`: adds `callsign` with `county`; false when the INSERT failed.
-    bool InCall(const QString& callsign, const QString& county);
-    /// Adds a callsign typed on the log-view screen; an empty text when it was added, otherwise
-    /// the operator's message (no callsign, an apostrophe, already known, database failure).
-    QString addByHand(const QString& callsign, const QString& county);
-    /// `ModifJud`: replaces the county of a known `callsign` after keeping a copy of the table's
-    /// file; false when the copy or the UPDATE failed.
-    bool ModifJud(const QString& callsign, const QString& county);
-    QString lastError() const { return m_db.lastError(); }
+    std::optional<CallsignRow> longestPrefix(const QString& callsign);
+    /// Adds `callsign` with `county`.
+    [[nodiscard]] Outcome<void> add(const QString& callsign, const QString& county);
+    /// Adds a callsign typed on the log-view screen; when it is refused, the operator's message
+    /// (no callsign, an apostrophe, already known, database failure).
+    [[nodiscard]] Outcome<void> addByHand(const QString& callsign, const QString& county);
+    /// Replaces the county of a known `callsign`.
+    [[nodiscard]] Outcome<void> changeCounty(const QString& callsign, const QString& county);
+    /// The whole table sorted by callsign, for a grid that fetches the rows it shows.
+    [[nodiscard]] Outcome<QSqlQuery> sortedByCallsign();
 
 private:
     Database& m_db;

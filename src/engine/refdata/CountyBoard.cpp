@@ -19,14 +19,14 @@ const QStringList& labels() {
     return list;
 }
 
-QStringList CulVerde(const ContestDef& def) {
+QStringList greenLabels(const ContestDef& def) {
     QStringList green = labels();
     if (QLatin1String(def.log.boardClub) != kNy && !def.log.aaOnBoard)
         green.removeLast();
     return green;
 }
 
-QString CulGri(const ContestDef& def, const QString& boardCounty) {
+QString greyLabel(const ContestDef& def, const QString& boardCounty) {
     const QString code = boardCounty.trimmed();
     if (def.log.aaOnBoard && code == QStringLiteral("AA"))
         return kNy;

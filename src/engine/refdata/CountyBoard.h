@@ -10,8 +10,8 @@
 namespace CountyBoard {
 /// The 49 label codes: the 42 counties, "XA".."XF" and "NY".
 const QStringList& labels();
-/// `CulVerde`: the labels painted green when the board is reset for contest `def`.
-QStringList CulVerde(const ContestDef& def);
-/// `CulGri`: the label code that a board county paints grey, or empty when it paints none.
-QString CulGri(const ContestDef& def, const QString& boardCounty);
+/// The labels painted green when the board is reset for contest `def`.
+QStringList greenLabels(const ContestDef& def);
+/// The label code that a board county paints grey, or empty when it paints none.
+QString greyLabel(const ContestDef& def, const QString& boardCounty);
 } // namespace CountyBoard

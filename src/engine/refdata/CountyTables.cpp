@@ -31,7 +31,7 @@ const QStringList& moldovaRegion() {
     return list;
 }
 
-QStringList Bez(int area) {
+QStringList countiesOfArea(int area) {
     static const char* const tables[] = {"AR CS HD TM",       "BU IF",
                                          "BR CT GL TL VN",    "AB BH BN CJ MM SJ SM",
                                          "BV CV HR MS SB",    "AG DJ GJ MH OT VL",
@@ -39,7 +39,7 @@ QStringList Bez(int area) {
     return area >= 2 && area <= 9 ? words(tables[area - 2]) : QStringList();
 }
 
-QStringList BezER(int area) {
+QStringList moldovanDistrictsOfArea(int area) {
     static const char* const tables[] = {"CL CR DB HN IL NS OR ST", "AN BE CI CS GR SL SV TR TS",
                                          "BL FL FR GL RB RZ SG TL UN", "BR CC DN DR ED OC RS SD SR",
                                          "BS CG CH CM CO CT LV TR VL"};
@@ -51,16 +51,16 @@ QStringList BezER(int area) {
     return list;
 }
 
-QStringList list1Entries(const QString& callsign) {
+QStringList countyChoices(const QString& callsign) {
     if (callsign.size() < 3 || !callsign.at(2).isDigit())
         return {};
     const int area = callsign.at(2).digitValue();
     if (isMoldovan(callsign))
-        return BezER(area);
-    return romanianPrefix(callsign) ? Bez(area) : QStringList();
+        return moldovanDistrictsOfArea(area);
+    return romanianPrefix(callsign) ? countiesOfArea(area) : QStringList();
 }
 
-QString list1Choice(const QString& callsign, const QString& entry) {
+QString chosenCounty(const QString& callsign, const QString& entry) {
     return isMoldovan(callsign) ? entry + QLatin1Char('*') : entry;
 }
 
@@ -83,7 +83,7 @@ bool isMoldovan(const QString& callsign) {
     return callsign.trimmed().startsWith(QStringLiteral("ER"));
 }
 
-CountyCheck CJud(const ContestDef& def, const QString& callsign, const QString& text) {
+CountyCheck checkCounty(const ContestDef& def, const QString& callsign, const QString& text) {
     if (isMoldovan(callsign)) {
         // A district chosen from the list already carries its "*".
         const QString district = text.trimmed();
@@ -114,7 +114,7 @@ CountyCheck CJud(const ContestDef& def, const QString& callsign, const QString& 
                                                    : QStringLiteral("JUDET INEXISTENT !")};
 }
 
-bool JudMldv(const QString& county) {
+bool inMoldovaRegion(const QString& county) {
     return moldovaRegion().contains(county.trimmed());
 }
 

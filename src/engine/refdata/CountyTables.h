@@ -20,14 +20,14 @@ const QStringList& counties();
 const QStringList& zodiac();
 /// The Moldova-region counties.
 const QStringList& moldovaRegion();
-/// The counties of Romanian call area 2..9 (`Bez2`..`Bez9`); empty for another area.
-QStringList Bez(int area);
-/// The districts of Moldovan call area 1..5 (`BezER1`..`BezER5`); empty for another area.
-QStringList BezER(int area);
+/// The counties of Romanian call area 2..9; empty for another area.
+QStringList countiesOfArea(int area);
+/// The districts of Moldovan call area 1..5; empty for another area.
+QStringList moldovanDistrictsOfArea(int area);
 /// The county choice list `list1` for a typed callsign: the table its prefix and digit call.
-QStringList list1Entries(const QString& callsign);
+QStringList countyChoices(const QString& callsign);
 /// What `list1_Click` writes into the received-county field for a chosen entry.
-QString list1Choice(const QString& callsign, const QString& entry);
+QString chosenCounty(const QString& callsign, const QString& entry);
 /// The log code of a Bucharest sector "B1".."B6" ("XA".."XF"); empty for anything else.
 QString sectorLogCode(const QString& sector);
 /// The own county for a stored county: Bucharest ("B1".."B6", "BU") becomes its sector log code
@@ -35,8 +35,8 @@ QString sectorLogCode(const QString& sector);
 QString ownCounty(const QString& stored, bool sectors);
 /// True for a Moldovan callsign, whose district gets a trailing "*".
 bool isMoldovan(const QString& callsign);
-/// `CJud`: checks the received-county field `text` for `callsign` in contest `def`.
-CountyCheck CJud(const ContestDef& def, const QString& callsign, const QString& text);
-/// `JudMldv`: is a county in the Moldova region.
-bool JudMldv(const QString& county);
+/// Checks the received-county field `text` for `callsign` in contest `def`.
+CountyCheck checkCounty(const ContestDef& def, const QString& callsign, const QString& text);
+/// True when a county is in the Moldova region.
+bool inMoldovaRegion(const QString& county);
 } // namespace CountyTables

@@ -64,7 +64,7 @@ QString leadingSerial(const QString& rest) {
 
 namespace Adif {
 
-LineResult TransfADIF(const LogRow& row, const ContestDef& def) {
+LineResult qsoRecord(const LogRow& row, const ContestDef& def) {
     const RowBuffer b(row);
     const CheckedStamp stamp = CheckedStamp::of(b);
     if (!stamp.error.isEmpty())
@@ -96,7 +96,7 @@ LineResult TransfADIF(const LogRow& row, const ContestDef& def) {
 ExportLayout layout(const ContestDef& def) {
     ExportLayout l;
     // Records hold printable ASCII only, the same bytes in every code page.
-    l.line = [&def](const LogRow& row) { return TransfADIF(row, def); };
+    l.line = [&def](const LogRow& row) { return qsoRecord(row, def); };
     return l;
 }
 

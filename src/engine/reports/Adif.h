@@ -8,7 +8,7 @@
 // The ADIF archive: no header, one record per line.
 namespace Adif {
 /// The record of one row, or the date/time message when the row is unreadable.
-LineResult TransfADIF(const LogRow& row, const ContestDef& def);
+LineResult qsoRecord(const LogRow& row, const ContestDef& def);
 /// The file: one record per contact, nothing before or after.
 ExportLayout layout(const ContestDef& def);
 } // namespace Adif

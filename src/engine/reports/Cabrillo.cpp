@@ -6,14 +6,14 @@
 
 namespace Cabrillo {
 
-QString ContestCBR(const ContestDef& def, const QString& yy) {
+QString contestName(const ContestDef& def, const QString& yy) {
     return QString::fromLatin1(def.report.cabrilloName) + yy;
 }
 
 CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qint64 claimedScore,
                                const QString& yy) {
     CabrilloHeader h;
-    h.contest = ContestCBR(def, yy);
+    h.contest = contestName(def, yy);
     h.callsign = myCall;
     h.claimedScore = QString::number(claimedScore);
     return h;
@@ -38,7 +38,7 @@ QString frequency(int bandMeters) {
     }
 }
 
-LineResult TransfCabrillo(const LogRow& row, const QString& myCall, const ContestDef& def) {
+LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& def) {
     const RowBuffer b(row);
     const CheckedStamp stamp = CheckedStamp::of(b);
     if (!stamp.error.isEmpty())
@@ -75,7 +75,7 @@ ExportLayout layout(const CabrilloHeader& h, const QString& myCall, const Contes
         l.head << QStringLiteral("ADDRESS: ") + a;
     for (const QString& s : h.soapbox)
         l.head << QStringLiteral("SOAPBOX: ") + s;
-    l.line = [myCall, &def](const LogRow& row) { return TransfCabrillo(row, myCall, def); };
+    l.line = [myCall, &def](const LogRow& row) { return qsoLine(row, myCall, def); };
     l.tail = QStringList{QStringLiteral("END-OF-LOG: ")};
     return l;
 }

@@ -9,7 +9,7 @@
 // The Cabrillo 2.0 log: header, one QSO line per contact, END-OF-LOG.
 namespace Cabrillo {
 /// The CONTEST box prefill: the contest's Cabrillo name and the two-digit year.
-QString ContestCBR(const ContestDef& def, const QString& yy);
+QString contestName(const ContestDef& def, const QString& yy);
 /// The header as the form opens: contest, station callsign and claimed score filled in.
 CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qint64 claimedScore,
                                const QString& yy);
@@ -17,7 +17,7 @@ CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qin
 QString frequency(int bandMeters);
 /// The QSO line of one row (82 characters, longer only for callsigns that do not fit their
 /// column), or the date/time message when the row is unreadable. The frequency is the band's.
-LineResult TransfCabrillo(const LogRow& row, const QString& myCall, const ContestDef& def);
+LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& def);
 /// The file: the header lines, a QSO line per contact and "END-OF-LOG: ".
 ExportLayout layout(const CabrilloHeader& header, const QString& myCall, const ContestDef& def);
 } // namespace Cabrillo

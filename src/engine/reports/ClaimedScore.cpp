@@ -1,6 +1,6 @@
 #include "reports/ClaimedScore.h"
 
-qint64 ClcPctCbr(const ContestDef& def, const ReportTotals& t) {
+qint64 claimedScoreOf(const ContestDef& def, const ReportTotals& t) {
     switch (def.report.claim) {
     case ClaimFormula::CampNat:
         return t.pairScore(1, 2) + t.pairScore(3, 4);

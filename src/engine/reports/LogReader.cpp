@@ -21,19 +21,14 @@ bool LogReader::failed(const QString& reason) {
     return false;
 }
 
-qint64 LogReader::count(int stage) {
-    const Select q = select(QStringLiteral("count(*)"), stage);
-    const QVariant n = m_db.scalar(q.sql, q.values);
-    return n.isValid() ? n.toLongLong() : -1;
-}
-
 bool LogReader::open(int stage) {
     m_error.clear();
     const Select q = select(
         QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct"), stage);
-    m_query = m_db.select(q.sql + LogDate::sqlOrder(), q.values);
-    if (!m_query)
-        return failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError());
+    Outcome<QSqlQuery> rows = m_db.select(q.sql + LogDate::sqlOrder(), q.values);
+    if (!rows)
+        return failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + rows.error());
+    m_query = *std::move(rows);
     return true;
 }
 
@@ -60,14 +55,14 @@ bool LogReader::next(LogRow& r) {
     return true;
 }
 
-bool LogReader::read(int stage, QList<LogRow>& rows) {
-    rows.clear();
+Outcome<QList<LogRow>> LogReader::read(int stage) {
     if (!open(stage))
-        return false;
+        return Failure{m_error};
+    QList<LogRow> rows;
     LogRow r;
     while (next(r))
         rows.append(r);
     if (!m_error.isEmpty())
-        rows.clear();
-    return m_error.isEmpty();
+        return Failure{m_error};
+    return rows;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Outcome.h"
 #include "logging/LogRow.h"
 
 #include <QList>
@@ -26,15 +27,12 @@ public:
     /// BY.
     static Select select(const QString& columns, int stage);
 
-    /// The number of contacts of the whole log (stage 0) or of stage 1..4; -1 when unreadable.
-    qint64 count(int stage);
     /// Starts the walk over the whole log (stage 0) or stage 1..4; false when it cannot be read.
     bool open(int stage);
     /// The next contact into `row`; false at the end, or when it cannot be read (error() says why).
     bool next(LogRow& row);
-    /// All contacts of the whole log (stage 0) or of stage 1..4; false when the log could not be
-    /// read, with the reason in error().
-    bool read(int stage, QList<LogRow>& rows);
+    /// All contacts of the whole log (stage 0) or of stage 1..4.
+    [[nodiscard]] Outcome<QList<LogRow>> read(int stage);
     QString error() const { return m_error; }
 
 private:

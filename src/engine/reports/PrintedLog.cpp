@@ -20,7 +20,7 @@ QString PrintedLog::stageCaption(int stage) {
     return QStringLiteral(" Etapa %1/%2").arg((stage + 1) / 2).arg(2 - stage % 2);
 }
 
-void PrintedLog::LPrint0(int stage) {
+void PrintedLog::printHeading(int stage) {
     m_sink.setFont(kArial, 16, false);
     for (int i = 0; i < 3; ++i)
         m_sink.newLine();
@@ -47,7 +47,7 @@ void PrintedLog::LPrint0(int stage) {
     m_sink.newLine();
 }
 
-void PrintedLog::LPrint(int number, const LogRow& row) {
+void PrintedLog::printRow(int number, const LogRow& row) {
     const RowBuffer b(row);
     const bool mults = m_def.report.hasMultipliers();
     const QString callsign = b.callsign.trimmed();
@@ -70,7 +70,7 @@ void PrintedLog::LPrint(int number, const LogRow& row) {
 }
 
 void PrintedLog::totalLine(int stage, const QList<LogRow>& stageRows) {
-    const StageTotals t = Summe(stageRows, stage);
+    const StageTotals t = stageTotalsOf(stageRows, stage);
     m_sink.newLine();
     m_sink.setFont(kArial, 10, true);
     if (m_def.report.hasMultipliers()) {
@@ -90,13 +90,13 @@ bool PrintedLog::print(int stage, const QList<LogRow>& stageRows, QString& note)
         note = QStringLiteral("TIPARIREA NU A PUTUT INCEPE !");
         return false;
     }
-    LPrint0(stage);
+    printHeading(stage);
     for (qsizetype i = 0; i < stageRows.size(); ++i) {
         if (i > 0 && i % kRowsPerPage == 0) {
             m_sink.newPage();
-            LPrint0(stage);
+            printHeading(stage);
         }
-        LPrint(int(i + 1), stageRows[i]);
+        printRow(int(i + 1), stageRows[i]);
     }
     if (!stageRows.isEmpty())
         totalLine(stage, stageRows);

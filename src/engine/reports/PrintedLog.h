@@ -18,9 +18,9 @@ public:
     /// start, with its note in `note`.
     bool print(int stage, const QList<LogRow>& stageRows, QString& note);
     /// The page heading: title, stage caption and column titles.
-    void LPrint0(int stage);
+    void printHeading(int stage);
     /// One contact with its running number.
-    void LPrint(int number, const LogRow& row);
+    void printRow(int number, const LogRow& row);
     /// The caption of stage 1..4: " Etapa 1/1", " Etapa 1/2", " Etapa 2/1", " Etapa 2/2".
     static QString stageCaption(int stage);
 

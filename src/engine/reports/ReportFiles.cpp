@@ -11,7 +11,7 @@ QString logFile(const QString& appPath, const QString& name) {
 // station data can name a folder ("..", "/", "\") or a device.
 QString fileCallsign(const QString& myCall) {
     QString name;
-    for (const QChar ch : ReportFiles::ModifIndic(myCall))
+    for (const QChar ch : ReportFiles::fileNameCall(myCall))
         if ((ch >= u'A' && ch <= u'Z') || (ch >= u'a' && ch <= u'z') || (ch >= u'0' && ch <= u'9'))
             name += ch;
     return name;
@@ -32,7 +32,7 @@ QString backupFolder(const QString& dataPath) {
     return QDir(archiveFolder(dataPath)).filePath(QStringLiteral("backup"));
 }
 
-QString ModifIndic(const QString& myCall) {
+QString fileNameCall(const QString& myCall) {
     QString c = myCall.trimmed();
     if (c.right(2) == QLatin1String("/p") || c.right(2) == QLatin1String("/P"))
         c.chop(2);

@@ -13,7 +13,7 @@ QString archiveFolder(const QString& appPath);
 /// The folder of the databases' safety copies: dataPath/ARHIVA/backup.
 QString backupFolder(const QString& dataPath);
 /// The base callsign for file names: "/P", "/<digit>", "/MM", "/QRP" and a leading prefix removed.
-QString ModifIndic(const QString& myCall);
+QString fileNameCall(const QString& myCall);
 // The base callsign in the file names below keeps only its letters and digits.
 /// appPath/Log/<base call> <code><yy>.Cbr
 QString cabrilloPath(const QString& appPath, const QString& myCall, const ContestDef& def,

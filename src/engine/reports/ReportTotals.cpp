@@ -13,7 +13,7 @@ int ReportTotals::doublingFactor() const {
     return stage(1).qsos >= 1 && stage(2).qsos >= 1 ? 2 : 1;
 }
 
-StageTotals Summe(const QList<LogRow>& rows, int stage) {
+StageTotals stageTotalsOf(const QList<LogRow>& rows, int stage) {
     const QString digit = QString::number(stage);
     StageTotals t;
     for (const LogRow& r : rows) {
@@ -38,9 +38,9 @@ ReportTotals ReportTotals::of(const std::array<StageTotals, 4>& stages) {
     return totals;
 }
 
-ReportTotals ClcSum(const QList<LogRow>& rows) {
+ReportTotals totalsOf(const QList<LogRow>& rows) {
     std::array<StageTotals, 4> stages{};
     for (int n = 1; n <= 4; ++n)
-        stages[static_cast<size_t>(n - 1)] = Summe(rows, n);
+        stages[static_cast<size_t>(n - 1)] = stageTotalsOf(rows, n);
     return ReportTotals::of(stages);
 }

@@ -25,6 +25,6 @@ struct ReportTotals {
 };
 
 /// Contacts, points and multipliers of stage 1..4 among `rows` (rows of other stages are skipped).
-StageTotals Summe(const QList<LogRow>& rows, int stage);
+StageTotals stageTotalsOf(const QList<LogRow>& rows, int stage);
 /// The totals of all four stages and their sums.
-ReportTotals ClcSum(const QList<LogRow>& rows);
+ReportTotals totalsOf(const QList<LogRow>& rows);

@@ -50,9 +50,9 @@ bool SafeFile::commit() {
     return m_file.commit() || fail(m_file.errorString());
 }
 
-QString SafeFile::write(const QString& path, const QByteArray& bytes) {
+Outcome<void> SafeFile::write(const QString& path, const QByteArray& bytes) {
     SafeFile f(path);
-    if (f.open() && f.append(bytes))
-        f.commit();
-    return f.error();
+    if (f.open() && f.append(bytes) && f.commit())
+        return {};
+    return Failure{f.error()};
 }

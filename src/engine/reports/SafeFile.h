@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QByteArray>
 #include <QSaveFile>
 #include <QString>
@@ -22,8 +24,8 @@ public:
     /// Why the file was not written, as the operator is told; empty while all goes well.
     QString error() const { return m_error; }
 
-    /// Writes `bytes` as the file `path`; an empty text on success, otherwise the message to show.
-    static QString write(const QString& path, const QByteArray& bytes);
+    /// Writes `bytes` as the file `path`; when it failed, the message to show.
+    [[nodiscard]] static Outcome<void> write(const QString& path, const QByteArray& bytes);
 
 private:
     bool fail(const QString& reason);

@@ -27,8 +27,8 @@ QString titleLine(const char* title, const QString& yy, const QString& myCall) {
     return QString::fromLatin1(title) + yy + u' ' + myCall + u' ';
 }
 
-ExportResult PSumm(const ContestDef& def, const SettingsRecord& station, const ReportTotals& totals,
-                   const QString& yy) {
+ExportResult summaryFile(const ContestDef& def, const SettingsRecord& station,
+                         const ReportTotals& totals, const QString& yy) {
     QStringList lines{TabLine().at(10, station.myCall + QStringLiteral(" - SUMMARY ")).text(),
                       titleLine(def.report.summaryTitle, yy, station.myCall)};
     const QStringList labels = StationData::fileLabels();
@@ -48,8 +48,8 @@ ExportResult PSumm(const ContestDef& def, const SettingsRecord& station, const R
     return ExportResult::textFile(lines);
 }
 
-bool PSummary(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
-              const ReportTotals& totals, const QString& yy, QString& note) {
+bool print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
+           const ReportTotals& totals, const QString& yy, QString& note) {
     if (!sink.begin(station.myCall + QStringLiteral(" - SUMMARY"))) {
         note = QStringLiteral("TIPARIREA NU A PUTUT INCEPE !");
         return false;

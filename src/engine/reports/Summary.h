@@ -12,9 +12,9 @@ namespace Summary {
 /// The summary title line: contest title, two-digit year, station callsign.
 QString titleLine(const char* title, const QString& yy, const QString& myCall);
 /// The summary file (Windows-1250, CRLF) written beside the text log.
-ExportResult PSumm(const ContestDef& def, const SettingsRecord& station, const ReportTotals& totals,
-                   const QString& yy);
+ExportResult summaryFile(const ContestDef& def, const SettingsRecord& station,
+                         const ReportTotals& totals, const QString& yy);
 /// Prints the summary sheet; false when the printer could not start, with its note in `note`.
-bool PSummary(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
-              const ReportTotals& totals, const QString& yy, QString& note);
+bool print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
+           const ReportTotals& totals, const QString& yy, QString& note);
 } // namespace Summary

@@ -9,7 +9,7 @@ const QString kRule(68, u'-');
 
 namespace TextLog {
 
-QStringList PCapTab(const ContestDef& def, const QString& myCall) {
+QStringList columnHeading(const ContestDef& def, const QString& myCall) {
     TabLine heading;
     heading.at(1, QStringLiteral("DATA"))
         .at(10, QStringLiteral("UTC"))
@@ -39,7 +39,7 @@ QString logLine(const ContestDef& def, const LogRow& row) {
 
 ExportLayout logLayout(const ContestDef& def, const QString& myCall) {
     ExportLayout l = archiveLayout(def);
-    l.head = PCapTab(def, myCall);
+    l.head = columnHeading(def, myCall);
     l.tail = QStringList{kRule};
     l.tailNeedsRows = true;
     return l;

@@ -24,7 +24,7 @@ struct AppState {
     bool autoStart = false; // started with the command-line word "AUTO"
 
     int contestNumber = 0;
-    bool campNatChosen = false;
+    bool nationalChosen = false;
     QString contestCode;
     int stage = 0;                          // 0 none, 1..4 = 1A, 1B, 2A, 2B
     QString qsoMode = QStringLiteral("00"); // "CW", "SSB", or "00" before a choice
@@ -43,7 +43,7 @@ struct AppState {
     bool contestMode = false; // CONCURS chosen; SIMULARE or nothing otherwise
     bool returnToSetup = false;
     QString lookupCall;
-    qint64 callJudId = 0; // the `CallJud` row the own-call lookup found
+    qint64 ownCallRowId = 0; // the `CallJud` row the own-call lookup found
 
     float scaleX = 1.0f;
     float scaleY = 1.0f;
@@ -52,7 +52,7 @@ struct AppState {
     std::array<StageTotals, 4> totals;
 
     /// True once a contest has been picked (contest 0 counts only when chosen).
-    bool contestChosen() const { return contestNumber != 0 || campNatChosen; }
+    bool contestChosen() const { return contestNumber != 0 || nationalChosen; }
     /// The catalogue row of the current contest.
     const ContestDef& contest() const;
 };

@@ -1,6 +1,6 @@
 #include "setup/DataFolder.h"
 
-#include "logging/EmptyDatabase.h"
+#include "logging/SchemaScript.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,9 +40,8 @@ QString fill(const QDir& dir, const QString& templates) {
     if (!error.isEmpty())
         return error;
     for (const QString& db : kDatabases) {
-        error = EmptyDatabase::create(dir.filePath(db), schema);
-        if (!error.isEmpty())
-            return db + QStringLiteral(": ") + error;
+        if (const Outcome<void> made = SchemaScript::create(dir.filePath(db), schema); !made)
+            return db + QStringLiteral(": ") + made.error();
     }
     for (const QString& sub : kWorkFolders)
         if (!dir.mkdir(sub))

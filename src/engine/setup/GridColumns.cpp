@@ -15,7 +15,7 @@ constexpr Widths kLarger{0, 1000, 900, 600, 350, 1200, 1200, 400, 400, 400, 350}
 constexpr Widths kLogView{0, 1200, 1000, 700, 400, 1300, 1300, 500, 500, 500, 450};
 } // namespace
 
-std::array<int, 11> ColGrid(float scaleX, bool nameExchange, bool logView) {
+std::array<int, 11> columnWidths(float scaleX, bool nameExchange, bool logView) {
     Widths w = logView ? kLogView : scaleX < 1.0f ? kSmaller : scaleX > 1.0f ? kLarger : kDesign;
     if (nameExchange) {
         w[5] = w[6] = logView ? 1300 : 1400;

@@ -4,7 +4,7 @@
 
 // Column widths of the log grids, in twips, for the 11 columns of a LogGen row in table order.
 namespace GridColumns {
-/// `ColGrid`: the QSO screen's or the log-view screen's grid; names instead of counties in
+/// The QSO screen's or the log-view screen's grid; names instead of counties in
 /// contest 11. ID is always hidden (width 0).
-std::array<int, 11> ColGrid(float scaleX, bool nameExchange, bool logView);
+std::array<int, 11> columnWidths(float scaleX, bool nameExchange, bool logView);
 } // namespace GridColumns

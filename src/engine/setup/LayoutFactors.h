@@ -3,7 +3,7 @@
 #include <QSize>
 
 /// The layout routine a screen runs for a display resolution.
-enum class LayoutRoutine { None, MFormMic, MFormMare, MFormMareLCD };
+enum class LayoutRoutine { None, Small, Large, LargeLcd }; // 640 x 480; 1024 x 768; LCD 1280 x 1024
 
 /// Layout factors for one display: design coordinates (800 x 600) times the factors.
 struct LayoutFactors {

@@ -18,10 +18,11 @@ std::optional<QStringList> readLines(const QString& path) {
     return decodeLines(f.readAll());
 }
 
-QString writeLines(const QString& path, const QStringList& lines) {
+Outcome<void> writeLines(const QString& path, const QStringList& lines) {
     const QString refused = Cp1250::unwritable(lines.join(QString()));
     if (!refused.isEmpty())
-        return Cp1250::refusal(QStringLiteral("Fisierul ") + QFileInfo(path).fileName(), refused);
+        return Failure{
+            Cp1250::refusal(QStringLiteral("Fisierul ") + QFileInfo(path).fileName(), refused)};
     return SafeFile::write(path, encodeLines(lines));
 }
 
@@ -126,12 +127,12 @@ QStringList decodeLines(const QByteArray& bytes) {
     return lines;
 }
 
-bool CitInit(const QString& appPath, SettingsRecord& rec) {
+bool readInitFile(const QString& appPath, SettingsRecord& rec) {
     const auto lines = readLines(pathIn(appPath, kInitFile));
     if (!lines)
         return false;
     LineReader r(*lines);
-    r.text(rec.myCall) && r.offset(rec.utcOffset) && r.text(rec.myJudet) && r.text(rec.section) &&
+    r.text(rec.myCall) && r.offset(rec.utcOffset) && r.text(rec.myCounty) && r.text(rec.section) &&
         r.text(rec.operators) && r.integer(rec.operatorCount) && r.text(rec.qth) &&
         r.text(rec.address) && r.text(rec.transmitter) && r.text(rec.receiver) &&
         r.text(rec.antennas[0]) && r.text(rec.antennas[1]) && r.text(rec.antennas[2]) &&
@@ -139,32 +140,32 @@ bool CitInit(const QString& appPath, SettingsRecord& rec) {
     return r.ok();
 }
 
-bool CitTextCw(const QString& appPath, SettingsRecord& rec) {
+bool readTextCwFile(const QString& appPath, SettingsRecord& rec) {
     const auto lines = readLines(pathIn(appPath, kTextCwFile));
     if (!lines)
         return false;
     LineReader r(*lines);
-    for (QString& t : rec.textF)
+    for (QString& t : rec.cwTexts)
         if (!r.text(t))
             return false;
     return r.integer(rec.comPort) && r.ok();
 }
 
-QString ScrieInit(const QString& appPath, const SettingsRecord& rec) {
+Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec) {
     return writeLines(pathIn(appPath, kInitFile),
-                      {rec.myCall, offsetLine(rec.utcOffset), rec.myJudet, rec.section,
+                      {rec.myCall, offsetLine(rec.utcOffset), rec.myCounty, rec.section,
                        rec.operators, formatInteger(rec.operatorCount), rec.qth, rec.address,
                        rec.transmitter, rec.receiver, rec.antennas[0], rec.antennas[1],
                        rec.antennas[2], rec.antennas[3], rec.club});
 }
 
-QString ScrieTextCw(const QString& appPath, const SettingsRecord& rec) {
-    QStringList lines(rec.textF.begin(), rec.textF.end());
+Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec) {
+    QStringList lines(rec.cwTexts.begin(), rec.cwTexts.end());
     lines << formatInteger(rec.comPort);
     return writeLines(pathIn(appPath, kTextCwFile), lines);
 }
 
-QString CalcDataPath(const QString& appPath) {
+QString dataPathFor(const QString& appPath) {
     const qsizetype bracket = appPath.lastIndexOf(u']');
     if (bracket < 0)
         return appPath;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include "setup/SettingsRecord.h"
 
 #include <QString>
@@ -14,16 +16,16 @@ QString pathIn(const QString& folder, const QString& literal);
 
 /// Reads VELTInit.dat; stops at the first missing line, keeping what was read. A malformed number
 /// keeps its old value and the lines after it are read; the result is then false.
-bool CitInit(const QString& appPath, SettingsRecord& rec);
+bool readInitFile(const QString& appPath, SettingsRecord& rec);
 /// Reads VELTTextCw.dat with the same rule.
-bool CitTextCw(const QString& appPath, SettingsRecord& rec);
-/// Writes VELTInit.dat whole; the old file is replaced only once the new one is complete.
-/// Returns an empty text, or the message to show when nothing was written.
-QString ScrieInit(const QString& appPath, const SettingsRecord& rec);
+bool readTextCwFile(const QString& appPath, SettingsRecord& rec);
+/// Writes VELTInit.dat whole; the old file is replaced only once the new one is complete. When
+/// nothing was written, the message to show.
+[[nodiscard]] Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec);
 /// Writes VELTTextCw.dat whole, with the same rule.
-QString ScrieTextCw(const QString& appPath, const SettingsRecord& rec);
+[[nodiscard]] Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec);
 /// The data folder: the program folder with a bracketed part (up to the last "]") removed.
-QString CalcDataPath(const QString& appPath);
+QString dataPathFor(const QString& appPath);
 
 /// An integer as the files hold it: sign position, digits, one blank after.
 QString formatInteger(int value);

@@ -20,7 +20,7 @@ struct UtcOffset {
 struct SettingsRecord {
     QString myCall;
     UtcOffset utcOffset;
-    QString myJudet;
+    QString myCounty;
     QString section;
     QString operators;
     int operatorCount = 0;
@@ -30,6 +30,6 @@ struct SettingsRecord {
     QString receiver;
     std::array<QString, 4> antennas;
     QString club;
-    std::array<QString, 7> textF; // TextF1..TextF7
+    std::array<QString, 7> cwTexts; // TextF1..TextF7
     int comPort = 0;
 };

@@ -3,7 +3,7 @@
 #include "keyer/MorseTiming.h"
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
-#include "screens/Message10.h"
+#include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "seams/Clock.h"
@@ -180,7 +180,7 @@ void FrmQSO::attachKeys() {
     connect(ui.list1, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { act([&] { m_entry.chooseCounty(item->text()); }); });
     const std::pair<QRadioButton*, CwWeight> weights[] = {
-        {ui.OpB50, CwWeight::OpB50}, {ui.OpB62, CwWeight::OpB62}, {ui.Opb75, CwWeight::Opb75}};
+        {ui.OpB50, CwWeight::Even}, {ui.OpB62, CwWeight::Heavy}, {ui.Opb75, CwWeight::Heavier}};
     for (const auto& [button, weight] : weights)
         connect(button, &QRadioButton::clicked, this, [this, weight] {
             m_entry.setWeight(weight);
@@ -254,7 +254,7 @@ void FrmQSO::render() {
     for (QLineEdit* e : entryFields())
         e->setEnabled(open);
     ui.LblMyCall->setText(m_state.settings.myCall);
-    ui.LblMyBezirk->setText(m_state.settings.myJudet);
+    ui.LblMyBezirk->setText(m_state.settings.myCounty);
     ui.LblContrInit->setText(m_entry.sentLabel());
     ui.LblOffLine->setVisible(m_state.offLineLog);
     for (QLineEdit* e : {ui.TxtDate, ui.TxtUTC})
@@ -357,7 +357,7 @@ void FrmQSO::renderResults() {
 
 void FrmQSO::renderBoard() {
     const QStringList& worked = m_entry.workedCounties();
-    const QStringList shown = CountyBoard::CulVerde(m_state.contest());
+    const QStringList shown = CountyBoard::greenLabels(m_state.contest());
     for (const QString& code : shown)
         if (QLabel* l = m_board.value(code))
             setBackColor(l, worked.contains(code) ? Colors::kLightGrey : Colors::kGreen);
@@ -373,7 +373,7 @@ void FrmQSO::renderKeyer() {
     ui.txtPauseCW->setVisible(keyedCw && m_state.cwRepeat && !m_state.offLineLog);
     ui.TxtPauseSSB->setVisible(m_state.qsoMode == QLatin1String("SSB") && m_state.ssbRepeat &&
                                !m_state.offLineLog);
-    ui.LblWPM->setText(MorseTiming::lblWpm(m_entry.wpm()));
+    ui.LblWPM->setText(MorseTiming::wpmCaption(m_entry.wpm()));
     const int sending = m_entry.sendingKey();
     for (int i = 0; i < 7; ++i)
         setForeColor(ui.LblF[i], i + 1 == sending ? Colors::kGreen : Colors::kRed);
@@ -395,8 +395,8 @@ void FrmQSO::renderKeyer() {
 void FrmQSO::layOutGrid() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
-        GridColumns::ColGrid(m_state.scaleX, m_state.contest().presentation == Presentation::Caras,
-                             false));
+        GridColumns::columnWidths(m_state.scaleX,
+                                  m_state.contest().presentation == Presentation::Caras, false));
 }
 
 void FrmQSO::renderGrid() {
@@ -425,7 +425,7 @@ void FrmQSO::renderGrid() {
 // ---- menus and clock ----
 
 void FrmQSO::confirmExit() {
-    if (Message10(m_services.dialogs))
+    if (exitConfirmed(m_services.dialogs))
         emit exitRequested();
 }
 

@@ -50,7 +50,7 @@ void FrmQSO::buildUi() {
 
 void FrmQSO::applyLayout(const LayoutFactors& f) {
     ScreenLayout::apply(this, m_services.metrics.displaySize(), f);
-    if (f.routine != LayoutRoutine::MFormMic) {
+    if (f.routine != LayoutRoutine::Small) {
         ui.LblAjust->show();
         return;
     }

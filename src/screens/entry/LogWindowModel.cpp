@@ -20,14 +20,14 @@ void LogWindowModel::showStage(int stage) {
     m_searching = false;
     m_stage = stage;
     const auto page = m_store.stagePage(stage, 0, kPage);
-    reset(page.value_or(QList<LogRow>()), page && page->size() == kPage);
+    reset(page.valueOr(QList<LogRow>()), page && page->size() == kPage);
 }
 
 void LogWindowModel::showCallsignsFrom(const QString& beginning) {
     m_searching = true;
     m_beginning = beginning;
     const auto page = m_store.callsignPage(beginning, beginning, -1, kPage);
-    reset(page.value_or(QList<LogRow>()), page && page->size() == kPage);
+    reset(page.valueOr(QList<LogRow>()), page && page->size() == kPage);
 }
 
 int LogWindowModel::fetchOlder() {

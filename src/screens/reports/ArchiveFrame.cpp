@@ -15,31 +15,31 @@
 
 void FrmAnzeigen::resetFileLists() {
     const QString archive = ReportFiles::archiveFolder(m_state.appPath);
-    DrvList_Change();
+    driveChanged();
     ui.DirList->setCurrentIndex(m_dirModel->index(archive));
     ui.DirList->scrollTo(ui.DirList->currentIndex());
     m_fileModel->setRootPath(archive);
     ui.FilList->setRootIndex(m_fileModel->index(archive));
 }
 
-void FrmAnzeigen::DrvList_Change() {
+void FrmAnzeigen::driveChanged() {
     const QString drive = QDir::fromNativeSeparators(ui.DrvList->currentText());
     m_dirModel->setRootPath(drive);
     ui.DirList->setRootIndex(m_dirModel->index(drive));
 }
 
-void FrmAnzeigen::DirList_Change() {
+void FrmAnzeigen::folderChanged() {
     const QString path = m_dirModel->filePath(ui.DirList->currentIndex());
     m_fileModel->setRootPath(path);
     ui.FilList->setRootIndex(m_fileModel->index(path));
     ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::FilList_DblClick(const QModelIndex& index) {
+void FrmAnzeigen::takeArchivedFileName(const QModelIndex& index) {
     ui.TxtNameDat->setText(m_fileModel->fileName(index));
 }
 
-void FrmAnzeigen::TxtNameDat_Change(const QString& text) {
+void FrmAnzeigen::archiveNameTyped(const QString& text) {
     m_fileName = text;
     const QString ending = text.right(4);
     if (ending == QLatin1String(".TXT") || ending == QLatin1String(".txt"))
@@ -52,8 +52,8 @@ void FrmAnzeigen::TxtNameDat_Change(const QString& text) {
     ui.TxtNameDat->setText(m_fileName);
 }
 
-void FrmAnzeigen::TxtNameDat_Enter() {
-    TxtNameDat_Change(ui.TxtNameDat->text());
+void FrmAnzeigen::archiveNameEntered() {
+    archiveNameTyped(ui.TxtNameDat->text());
 }
 
 bool FrmAnzeigen::archiveNameOk() {
@@ -65,7 +65,7 @@ bool FrmAnzeigen::archiveNameOk() {
     return false;
 }
 
-void FrmAnzeigen::CmdSterg_Click() {
+void FrmAnzeigen::deleteArchivedFile() {
     if (!archiveNameOk())
         return;
     if (m_archiveFormat != FormatText && m_archiveFormat != FormatAdif) {
@@ -87,21 +87,21 @@ void FrmAnzeigen::CmdSterg_Click() {
     ui.TxtNameDat->clear();
 }
 
-void FrmAnzeigen::CmdMemTxt_Click() {
+void FrmAnzeigen::saveTextArchive() {
     m_archiveFormat = FormatText;
     if (!archiveNameOk())
         return;
-    ScrieLog();
+    writeChosenFile();
     resetFileLists();
     ui.TxtNameDat->clear();
 }
 
-void FrmAnzeigen::CmdArhivADI_Click() {
+void FrmAnzeigen::saveAdifArchive() {
     m_archiveFormat = FormatAdif;
     m_outputKind = KindAdif;
     if (!archiveNameOk())
         return;
-    ScrieLog();
+    writeChosenFile();
     resetFileLists();
     ui.TxtNameDat->clear();
     ui.FraArh->hide();

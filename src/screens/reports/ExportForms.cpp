@@ -1,6 +1,6 @@
 #include "reports/Cabrillo.h"
 #include "reports/ClaimedScore.h"
-#include "reports/ScrieLog.h"
+#include "reports/LogExport.h"
 #include "reports/Summary.h"
 #include "screens/Widgets.h"
 #include "screens/reports/ExportProgressDialog.h"
@@ -36,19 +36,19 @@ QList<QLineEdit*> stationBoxes(const LogViewControls& ui) {
 
 // ---- the menus and the PRINT frame's Summary ----
 
-void FrmAnzeigen::mnuCabrillo_Click() {
+void FrmAnzeigen::startCabrillo() {
     clearStage();
-    Anulat();
-    OrdLog();
+    clearChoices();
+    makeLogFolder();
     m_outputKind = KindCabrillo;
     m_archiveFormat = FormatNone;
     m_outputPass = 10;
     m_summaryOnly = 10;
     ui.CmdGata->show();
-    Summe();
+    readTotals();
     const ContestDef& def = m_state.contest();
-    const CabrilloHeader h = Cabrillo::prefilledHeader(def, m_state.settings.myCall,
-                                                       ClcPctCbr(def, m_totals), twoDigitYear());
+    const CabrilloHeader h = Cabrillo::prefilledHeader(
+        def, m_state.settings.myCall, claimedScoreOf(def, m_totals), twoDigitYear());
     ui.TxtContest->setText(h.contest);
     ui.TxtCall->setText(h.callsign);
     ui.TxtScore->setText(h.claimedScore);
@@ -56,23 +56,23 @@ void FrmAnzeigen::mnuCabrillo_Click() {
     ui.TxtCateg->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::mnuTXT_Click() {
+void FrmAnzeigen::startTextLog() {
     clearStage();
-    Anulat();
+    clearChoices();
     m_archiveFormat = FormatNone;
-    OrdLog();
+    makeLogFolder();
     m_outputPass = 10;
     m_outputKind = KindTextLog;
     m_summaryOnly = 10;
-    DatInSumm();
+    showStationForm();
 }
 
-void FrmAnzeigen::OpBDSumm_Click() {
+void FrmAnzeigen::startPrintedSummary() {
     m_summaryOnly = 0;
-    DatInSumm();
+    showStationForm();
 }
 
-void FrmAnzeigen::DatInSumm() {
+void FrmAnzeigen::showStationForm() {
     ui.Frame3->hide();
     ui.Frame2->hide();
     ui.Frame1->hide();
@@ -102,7 +102,7 @@ void FrmAnzeigen::connectStationBoxes() {
     for (qsizetype i = 0; i + 1 < boxes.size(); ++i) {
         QLineEdit* next = boxes[i + 1];
         connect(boxes[i], &QLineEdit::returnPressed, this, [this, box = boxes[i], next] {
-            if (box == ui.TxtNo && !TxtNo_Valid()) {
+            if (box == ui.TxtNo && !operatorCountValid()) {
                 ui.TxtNo->clear();
                 return;
             }
@@ -121,7 +121,7 @@ void FrmAnzeigen::connectCabrilloBoxes() {
     }
 }
 
-bool FrmAnzeigen::TxtNo_Valid() {
+bool FrmAnzeigen::operatorCountValid() {
     return leadingNumber(ui.TxtNo->text()) >= 1;
 }
 
@@ -142,8 +142,8 @@ void FrmAnzeigen::storeStationData() {
     s.club = upper(ui.TxtClub);
 }
 
-void FrmAnzeigen::CmdGata_Click() {
-    if (!TxtNo_Valid()) {
+void FrmAnzeigen::finishForm() {
+    if (!operatorCountValid()) {
         // The form and its button stay, so the corrected number can still be confirmed.
         ui.Frame6->show();
         ui.TxtNo->clear();
@@ -159,12 +159,13 @@ void FrmAnzeigen::CmdGata_Click() {
         return;
     }
     ui.Frame6->hide();
-    if (const QString failed = SettingsFiles::ScrieInit(m_state.appPath, m_state.settings);
-        !failed.isEmpty())
-        tell(failed);
+    if (const Outcome<void> written =
+            SettingsFiles::writeInitFile(m_state.appPath, m_state.settings);
+        !written)
+        tell(written.error());
     if (m_summaryOnly == 0) {
-        PSummary();
-        Anulat();
+        printSummary();
+        clearChoices();
         return;
     }
     const bool declared =
@@ -180,7 +181,7 @@ void FrmAnzeigen::CmdGata_Click() {
         showEntryForm();
         return;
     }
-    ScrieLog();
+    writeChosenFile();
 }
 
 void FrmAnzeigen::showEntryForm() {
@@ -206,10 +207,10 @@ CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
     return h;
 }
 
-void FrmAnzeigen::ScrieLog() {
+void FrmAnzeigen::writeChosenFile() {
     ExportProgressDialog dialog(this);
-    ::ScrieLog writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
-                      twoDigitYear(), dialog.progress());
+    ::LogExport writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
+                       twoDigitYear(), dialog.progress());
     const QString name = ui.TxtNameDat->text();
     WrittenFile written;
     if (m_archiveFormat == FormatAdif)
@@ -233,10 +234,10 @@ void FrmAnzeigen::ScrieLog() {
     }
     ui.CmdGata->hide();
     ui.FraLogCbr->hide();
-    CitLogCbr(written);
+    listWrittenFile(written);
 }
 
-void FrmAnzeigen::CitLogCbr(const WrittenFile& written) {
+void FrmAnzeigen::listWrittenFile(const WrittenFile& written) {
     // A large file is listed by its first and last lines: a list of every line would cost the
     // operator as much as the file itself.
     const FileExcerpt& lines = written.lines;
@@ -252,15 +253,15 @@ void FrmAnzeigen::CitLogCbr(const WrittenFile& written) {
     ui.ListCbr->show();
 }
 
-void FrmAnzeigen::PSummary() {
-    if (!Message4()) {
+void FrmAnzeigen::printSummary() {
+    if (!printerReady()) {
         m_pending = PrintDeclined;
         return;
     }
-    Summe();
+    readTotals();
     QString note;
-    Summary::PSummary(m_services.printer, m_state.contest(), m_state.settings, m_totals,
-                      twoDigitYear(), note);
+    Summary::print(m_services.printer, m_state.contest(), m_state.settings, m_totals,
+                   twoDigitYear(), note);
     if (!note.isEmpty())
         tell(note, QStringLiteral("TIPARIRE"));
 }

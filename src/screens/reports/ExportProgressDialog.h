@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ScrieLog.h"
+#include "reports/LogExport.h"
 
 #include <QElapsedTimer>
 #include <QProgressDialog>

@@ -1,7 +1,7 @@
 #include "screens/reports/FrmAnzeigen.h"
 
 #include "reports/ReportFiles.h"
-#include "screens/Message10.h"
+#include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/reports/LogByDateModel.h"
@@ -51,7 +51,7 @@ FrmAnzeigen::FrmAnzeigen(ScreenServices& services, QWidget* parent)
     m_state.scaleX = f.scaleX;
     m_state.scaleY = f.scaleY;
     ScreenLayout::apply(this, display, f);
-    Form_Load();
+    reset();
 }
 
 void FrmAnzeigen::buildUi() {
@@ -64,7 +64,7 @@ void FrmAnzeigen::buildUi() {
     ui.DBGrid1 = grid(central, "DBGrid1");
     m_logModel = new LogByDateModel(m_services.logDb, this);
     ui.DBGrid1->setModel(m_logModel);
-    connect(ui.DBGrid1, &QTableView::clicked, this, &FrmAnzeigen::DBGrid1_RowSelected);
+    connect(ui.DBGrid1, &QTableView::clicked, this, &FrmAnzeigen::contactSelected);
     ui.DBGrid5 = grid(central, "DBGrid5");
     m_callModel = new QSqlQueryModel(this);
     ui.DBGrid5->setModel(m_callModel);
@@ -80,7 +80,7 @@ void FrmAnzeigen::buildUi() {
     right->addWidget(buildCabrilloForm(central));
     right->addWidget(buildArchiveFrame(central), 1);
     ui.CmdGata = button(central, "CmdGata", QStringLiteral("INTRODUCERE DE DATE TERMINATA"));
-    connect(ui.CmdGata, &QPushButton::clicked, this, &FrmAnzeigen::CmdGata_Click);
+    connect(ui.CmdGata, &QPushButton::clicked, this, &FrmAnzeigen::finishForm);
     right->addWidget(ui.CmdGata, 0, Qt::AlignLeft);
     right->addStretch(0);
     h->addLayout(right, 1);
@@ -110,12 +110,12 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     const QRadioButton* views[] = {ui.OpBLG, ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B};
     for (int stage = 0; stage <= 4; ++stage)
         connect(views[stage], &QRadioButton::clicked, this, [this, stage] { viewChoice(stage); });
-    connect(ui.OpBCallJud, &QRadioButton::clicked, this, &FrmAnzeigen::OpBCallJud_Click);
+    connect(ui.OpBCallJud, &QRadioButton::clicked, this, &FrmAnzeigen::showCallsignTable);
 
     ui.Frame2 = frame(w, "Frame2", QStringLiteral("DELETE LOG"));
     ui.OpbL1A = radio(ui.Frame2, "OpbL1A", QStringLiteral("&LogGen"));
     choices(ui.Frame2, {ui.OpbL1A});
-    connect(ui.OpbL1A, &QRadioButton::clicked, this, &FrmAnzeigen::OpbL1A_Click);
+    connect(ui.OpbL1A, &QRadioButton::clicked, this, &FrmAnzeigen::askToDeleteLog);
 
     ui.Frame3 = frame(w, "Frame3", QStringLiteral("PRINT"));
     ui.OpBD1A = radio(ui.Frame3, "OpBD1A", QStringLiteral("&Etapa 1A"));
@@ -128,7 +128,7 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     for (int stage = 1; stage <= 4; ++stage)
         connect(prints[stage - 1], &QRadioButton::clicked, this,
                 [this, stage] { printChoice(stage); });
-    connect(ui.OpBDSumm, &QRadioButton::clicked, this, &FrmAnzeigen::OpBDSumm_Click);
+    connect(ui.OpBDSumm, &QRadioButton::clicked, this, &FrmAnzeigen::startPrintedSummary);
 
     ui.Frame4 = frame(w, "Frame4", QStringLiteral("Summe/Etap"));
     auto* g = new QGridLayout(ui.Frame4);
@@ -148,16 +148,16 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     ui.Frame5 = frame(w, "Frame5", QStringLiteral("&DELETE"));
     ui.OpBDelete = radio(ui.Frame5, "OpBDelete", QStringLiteral("Delete QSO"));
     choices(ui.Frame5, {ui.OpBDelete});
-    connect(ui.OpBDelete, &QRadioButton::clicked, this, &FrmAnzeigen::OpBDelete_Click);
+    connect(ui.OpBDelete, &QRadioButton::clicked, this, &FrmAnzeigen::deleteSelectedContact);
 
     for (QGroupBox* f : {ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4, ui.Frame5})
         v->addWidget(f);
-    v->addWidget(buildCallJudFrames(w));
+    v->addWidget(buildCallsignFrames(w));
     v->addStretch(1);
     return w;
 }
 
-QWidget* FrmAnzeigen::buildCallJudFrames(QWidget* parent) {
+QWidget* FrmAnzeigen::buildCallsignFrames(QWidget* parent) {
     auto* w = new QWidget(parent);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
@@ -167,7 +167,7 @@ QWidget* FrmAnzeigen::buildCallJudFrames(QWidget* parent) {
     ui.OpBAnfuegen = radio(ui.Frame7, "", QStringLiteral("&Anfügen"));
     ui.OpBAnfuegen->setObjectName(QStringLiteral("OpBAnfügen"));
     f7->addWidget(ui.OpBAnfuegen);
-    connect(ui.OpBAnfuegen, &QRadioButton::clicked, this, &FrmAnzeigen::OpBAnf_gen_Click);
+    connect(ui.OpBAnfuegen, &QRadioButton::clicked, this, &FrmAnzeigen::startAddingCallsign);
 
     ui.Frame8 = frame(w, "Frame8", QStringLiteral("ENTER DATA"));
     auto* f8 = new QGridLayout(ui.Frame8);
@@ -183,7 +183,7 @@ QWidget* FrmAnzeigen::buildCallJudFrames(QWidget* parent) {
     }
     connect(ui.TxtCountry, &QLineEdit::returnPressed, this,
             [this] { ui.TxtCont->setFocus(Qt::OtherFocusReason); });
-    connect(ui.TxtCont, &QLineEdit::returnPressed, this, &FrmAnzeigen::TxtCont_Enter);
+    connect(ui.TxtCont, &QLineEdit::returnPressed, this, &FrmAnzeigen::confirmAddCallsign);
     v->addWidget(ui.Frame7);
     v->addWidget(ui.Frame8);
     return w;
@@ -291,14 +291,14 @@ QWidget* FrmAnzeigen::buildArchiveFrame(QWidget* parent) {
     g->addWidget(ui.CmdMemTxt, 2, 2);
     g->addWidget(ui.CmdArhivADI, 3, 2);
     g->addWidget(ui.CmdSterg, 4, 2);
-    connect(ui.DrvList, &QComboBox::currentIndexChanged, this, &FrmAnzeigen::DrvList_Change);
-    connect(ui.DirList, &QTreeView::clicked, this, &FrmAnzeigen::DirList_Change);
-    connect(ui.FilList, &QListView::doubleClicked, this, &FrmAnzeigen::FilList_DblClick);
-    connect(ui.TxtNameDat, &QLineEdit::textChanged, this, &FrmAnzeigen::TxtNameDat_Change);
-    connect(ui.TxtNameDat, &QLineEdit::returnPressed, this, &FrmAnzeigen::TxtNameDat_Enter);
-    connect(ui.CmdSterg, &QPushButton::clicked, this, &FrmAnzeigen::CmdSterg_Click);
-    connect(ui.CmdMemTxt, &QPushButton::clicked, this, &FrmAnzeigen::CmdMemTxt_Click);
-    connect(ui.CmdArhivADI, &QPushButton::clicked, this, &FrmAnzeigen::CmdArhivADI_Click);
+    connect(ui.DrvList, &QComboBox::currentIndexChanged, this, &FrmAnzeigen::driveChanged);
+    connect(ui.DirList, &QTreeView::clicked, this, &FrmAnzeigen::folderChanged);
+    connect(ui.FilList, &QListView::doubleClicked, this, &FrmAnzeigen::takeArchivedFileName);
+    connect(ui.TxtNameDat, &QLineEdit::textChanged, this, &FrmAnzeigen::archiveNameTyped);
+    connect(ui.TxtNameDat, &QLineEdit::returnPressed, this, &FrmAnzeigen::archiveNameEntered);
+    connect(ui.CmdSterg, &QPushButton::clicked, this, &FrmAnzeigen::deleteArchivedFile);
+    connect(ui.CmdMemTxt, &QPushButton::clicked, this, &FrmAnzeigen::saveTextArchive);
+    connect(ui.CmdArhivADI, &QPushButton::clicked, this, &FrmAnzeigen::saveAdifArchive);
     return ui.FraArh;
 }
 
@@ -346,20 +346,20 @@ void FrmAnzeigen::buildMenus() {
         emit setupRequested();
     });
     connect(ui.mnuBeenden, &QAction::triggered, this, [this] {
-        if (Message10(m_services.dialogs))
+        if (exitConfirmed(m_services.dialogs))
             emit exitRequested();
     });
-    connect(ui.mnuLogAnzeigen, &QAction::triggered, this, &FrmAnzeigen::mnuLogAnzeigen_Click);
-    connect(ui.mnuLOGDrucken, &QAction::triggered, this, &FrmAnzeigen::mnuLOGDrucken_Click);
-    connect(ui.mnuTXT, &QAction::triggered, this, &FrmAnzeigen::mnuTXT_Click);
-    connect(ui.mnuCabrillo, &QAction::triggered, this, &FrmAnzeigen::mnuCabrillo_Click);
-    connect(ui.mnuArh, &QAction::triggered, this, &FrmAnzeigen::mnuArh_Click);
-    connect(ui.mnuLOGLoeschen, &QAction::triggered, this, &FrmAnzeigen::mnuLOGLoeschen_Click);
+    connect(ui.mnuLogAnzeigen, &QAction::triggered, this, &FrmAnzeigen::showViewChoices);
+    connect(ui.mnuLOGDrucken, &QAction::triggered, this, &FrmAnzeigen::showPrintChoices);
+    connect(ui.mnuTXT, &QAction::triggered, this, &FrmAnzeigen::startTextLog);
+    connect(ui.mnuCabrillo, &QAction::triggered, this, &FrmAnzeigen::startCabrillo);
+    connect(ui.mnuArh, &QAction::triggered, this, &FrmAnzeigen::showArchiveFrame);
+    connect(ui.mnuLOGLoeschen, &QAction::triggered, this, &FrmAnzeigen::showDeleteLogChoice);
 }
 
 bool FrmAnzeigen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui.OpBCallJud && event->type() == QEvent::MouseButtonDblClick) {
-        OpBCallJud_DblClick();
+        showAddCallsignChoice();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -367,12 +367,12 @@ bool FrmAnzeigen::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- load, reset and the menus ----
 
-void FrmAnzeigen::Form_Load() {
+void FrmAnzeigen::reset() {
     const QDate today = m_services.clock.now().date();
     if (today.isValid())
         m_date = today.toString(QStringLiteral("dd.MM.yyyy"));
     clearStage();
-    Anulat();
+    clearChoices();
     m_pending = PendingNone;
     m_viewStage = -1;
     ui.TxtCountry->clear();
@@ -392,7 +392,7 @@ void FrmAnzeigen::clearStage() {
     ui.ListCbr->hide();
 }
 
-void FrmAnzeigen::Anulat() {
+void FrmAnzeigen::clearChoices() {
     for (QRadioButton* b :
          {ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B, ui.OpBD1A, ui.OpBD1B, ui.OpBD2A, ui.OpBD2B,
           ui.OpbL1A, ui.OpBAnfuegen, ui.OpBDelete, ui.OpBDSumm, ui.OpBCallJud, ui.OpBLG})
@@ -402,25 +402,25 @@ void FrmAnzeigen::Anulat() {
         w->hide();
 }
 
-void FrmAnzeigen::mnuLogAnzeigen_Click() {
+void FrmAnzeigen::showViewChoices() {
     clearStage();
-    Anulat();
+    clearChoices();
     ui.Frame1->show();
     ui.Frame4->show();
     for (QRadioButton* b : {ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B})
         b->show();
     const ContestDef& def = m_state.contest();
     if (def.stageCount < 4)
-        View2Et();
+        hideSecondStageViews();
     if (def.stageCount == 1)
         ui.OpB1B->hide();
     ui.OpBLG->show();
     m_pending = PendingDelete;
 }
 
-void FrmAnzeigen::mnuLOGDrucken_Click() {
+void FrmAnzeigen::showPrintChoices() {
     clearStage();
-    Anulat();
+    clearChoices();
     m_outputPass = 100;
     ui.Frame3->show();
     for (QRadioButton* b : {ui.OpBD1A, ui.OpBD1B, ui.OpBD2A, ui.OpBD2B})
@@ -428,23 +428,23 @@ void FrmAnzeigen::mnuLOGDrucken_Click() {
     m_pending = PendingPrint;
     const ContestDef& def = m_state.contest();
     if (def.stageCount < 4)
-        Typ2Et();
+        hideSecondStagePrints();
     if (def.stageCount == 1)
         ui.OpBD1B->hide();
 }
 
-void FrmAnzeigen::mnuLOGLoeschen_Click() {
+void FrmAnzeigen::showDeleteLogChoice() {
     clearStage();
-    Anulat();
+    clearChoices();
     ui.Frame2->show();
     if (m_state.contest().stageCount < 4)
-        Del2Et();
+        showDeleteLogButton();
 }
 
-void FrmAnzeigen::mnuArh_Click() {
+void FrmAnzeigen::showArchiveFrame() {
     clearStage();
-    Anulat();
-    OrdArhiva();
+    clearChoices();
+    makeArchiveFolder();
     resetFileLists();
     ui.FraArh->show();
     m_outputPass = 20;
@@ -453,28 +453,28 @@ void FrmAnzeigen::mnuArh_Click() {
 }
 
 // The stage shapes: the frames offer only the stages the contest has.
-void FrmAnzeigen::View2Et() {
+void FrmAnzeigen::hideSecondStageViews() {
     ui.OpB2A->hide();
     ui.OpB2B->hide();
 }
 
-void FrmAnzeigen::Typ2Et() {
+void FrmAnzeigen::hideSecondStagePrints() {
     ui.OpBD2A->hide();
     ui.OpBD2B->hide();
     ui.OpBDSumm->show();
 }
 
-void FrmAnzeigen::Del2Et() {
+void FrmAnzeigen::showDeleteLogButton() {
     ui.OpbL1A->show();
 }
 
 // ---- output folders ----
 
-bool FrmAnzeigen::OrdLog() {
+bool FrmAnzeigen::makeLogFolder() {
     return createFolder(ReportFiles::logFolder(m_state.appPath));
 }
 
-bool FrmAnzeigen::OrdArhiva() {
+bool FrmAnzeigen::makeArchiveFolder() {
     return createFolder(ReportFiles::archiveFolder(m_state.appPath));
 }
 

@@ -22,7 +22,7 @@ public:
     LogViewControls ui;
 
     /// Puts every frame and choice into its initial state (also the "reload" after a question).
-    void Form_Load();
+    void reset();
 
 signals:
     /// 1_ST_P&AGE: back to the set-up screen.
@@ -47,74 +47,74 @@ private:
     QWidget* buildStationForm(QWidget* parent);
     QWidget* buildCabrilloForm(QWidget* parent);
     QWidget* buildArchiveFrame(QWidget* parent);
-    QWidget* buildCallJudFrames(QWidget* parent);
+    QWidget* buildCallsignFrames(QWidget* parent);
     void buildMenus();
     void clearStage();
-    void Anulat();
-    void mnuLogAnzeigen_Click();
-    void mnuLOGDrucken_Click();
-    void mnuLOGLoeschen_Click();
-    void mnuArh_Click();
-    void View2Et();
-    void Typ2Et();
-    void Del2Et();
-    bool OrdLog();
-    bool OrdArhiva();
+    void clearChoices();
+    void showViewChoices();
+    void showPrintChoices();
+    void showDeleteLogChoice();
+    void showArchiveFrame();
+    void hideSecondStageViews();
+    void hideSecondStagePrints();
+    void showDeleteLogButton();
+    bool makeLogFolder();
+    bool makeArchiveFolder();
     bool createFolder(const QString& folder);
     bool ask(const QString& text, const QString& title);
     void tell(const QString& text, const QString& title = {});
     QString twoDigitYear() const;
 
     // the log grid, totals and deletions (LogViewCommands.cpp)
-    bool Summe();
+    bool readTotals();
     void showTotals(int stage);
     void bindLog(int stage);
-    void ColGrid();
+    void sizeLogColumns();
     void viewChoice(int stage);
     void printChoice(int stage);
-    bool Message4();
-    void DBGrid1_RowSelected();
-    void OpBDelete_Click();
-    void OpbL1A_Click();
-    void Ja();
+    bool printerReady();
+    void contactSelected();
+    void deleteSelectedContact();
+    void askToDeleteLog();
+    void deleteLog();
 
     // the archive frame (ArchiveFrame.cpp)
-    void DrvList_Change();
-    void DirList_Change();
-    void FilList_DblClick(const QModelIndex& index);
-    void TxtNameDat_Change(const QString& text);
-    void TxtNameDat_Enter();
-    void CmdSterg_Click();
-    void CmdMemTxt_Click();
-    void CmdArhivADI_Click();
+    void driveChanged();
+    void folderChanged();
+    void takeArchivedFileName(const QModelIndex& index);
+    void archiveNameTyped(const QString& text);
+    void archiveNameEntered();
+    void deleteArchivedFile();
+    void saveTextArchive();
+    void saveAdifArchive();
     bool archiveNameOk();
     void resetFileLists();
 
     // the station-data form, the Cabrillo form and the files they lead to (ExportForms.cpp)
-    void mnuCabrillo_Click();
-    void mnuTXT_Click();
-    void OpBDSumm_Click();
-    void DatInSumm();
+    void startCabrillo();
+    void startTextLog();
+    void startPrintedSummary();
+    void showStationForm();
     void fillStationBoxes();
     void connectStationBoxes();
     void connectCabrilloBoxes();
-    bool TxtNo_Valid();
+    bool operatorCountValid();
     void storeStationData();
-    void CmdGata_Click();
+    void finishForm();
     void showEntryForm();
     CabrilloHeader cabrilloHeader() const;
-    void ScrieLog();
-    void CitLogCbr(const WrittenFile& written);
-    void PSummary();
+    void writeChosenFile();
+    void listWrittenFile(const WrittenFile& written);
+    void printSummary();
 
-    // the callsign database (CallJudUpkeep.cpp)
-    void OpBCallJud_Click();
-    void SortCallJud();
-    void ColGridA();
-    void OpBCallJud_DblClick();
-    void OpBAnf_gen_Click();
-    void TxtCont_Enter();
-    void ScrieCallJud();
+    // the callsign database (CallsignTable.cpp)
+    void showCallsignTable();
+    void loadCallsignTable();
+    void sizeCallsignColumns();
+    void showAddCallsignChoice();
+    void startAddingCallsign();
+    void confirmAddCallsign();
+    void addTypedCallsign();
 
     ScreenServices& m_services;
     AppState& m_state;

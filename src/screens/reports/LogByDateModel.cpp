@@ -1,10 +1,7 @@
 #include "screens/reports/LogByDateModel.h"
 
-#include "logging/Database.h"
-#include "reports/LogDate.h"
-#include "reports/LogReader.h"
+#include "logging/LogStore.h"
 
-#include <QSqlRecord>
 #include <algorithm>
 
 namespace {
@@ -19,48 +16,13 @@ bool LogByDateModel::show(int stage) {
     beginResetModel();
     m_pages.clear();
     m_error.clear();
-    m_select = LogReader::select(QStringLiteral("*"), stage);
-    const qint64 rows = LogReader(m_db).count(stage);
-    m_rows = static_cast<int>(std::max<qint64>(rows, 0));
-    m_columns.clear();
-    if (auto header = m_db.select(m_select.sql + QStringLiteral(" LIMIT 0"), m_select.values)) {
-        const QSqlRecord record = header->record();
-        for (int c = 0; c < record.count(); ++c)
-            m_columns << record.fieldName(c);
-    }
-    if (rows < 0 || m_columns.isEmpty()) {
-        m_rows = 0;
-        m_error = QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError();
-    }
+    m_stage = stage;
+    const Outcome<qint64> rows = LogStore(m_db).count(stage);
+    m_rows = rows ? static_cast<int>(*rows) : 0;
+    if (!rows)
+        m_error = rows.error();
     endResetModel();
     return m_error.isEmpty();
-}
-
-LogByDateModel::Page LogByDateModel::readPage(int first, int count) const {
-    // Rows past the middle are counted from the end, so that the last rows, which the grid shows
-    // first, cost no more than the first ones.
-    const bool fromEnd = first >= m_rows / 2;
-    const int offset = fromEnd ? m_rows - first - count : first;
-    QVariantList values = m_select.values;
-    values << count << offset;
-    Page rows;
-    auto q = m_db.select(
-        m_select.sql + LogDate::sqlOrder(fromEnd) + QStringLiteral(" LIMIT ? OFFSET ?"), values);
-    if (!q) {
-        m_error = QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError();
-        return rows;
-    }
-    const int columns = static_cast<int>(m_columns.size());
-    while (q->next()) {
-        QVariantList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            row << q->value(c);
-        rows << row;
-    }
-    if (fromEnd)
-        std::reverse(rows.begin(), rows.end());
-    return rows;
 }
 
 const LogByDateModel::Page& LogByDateModel::page(int number) const {
@@ -70,11 +32,16 @@ const LogByDateModel::Page& LogByDateModel::page(int number) const {
     if (m_pages.size() >= kPagesKept)
         m_pages.clear();
     const int first = number * kPageRows;
-    return *m_pages.insert(number, readPage(first, std::min(kPageRows, m_rows - first)));
+    Outcome<Page> rows =
+        LogStore(m_db).datePage(m_stage, first, std::min(kPageRows, m_rows - first), m_rows);
+    if (!rows)
+        m_error = rows.error();
+    return *m_pages.insert(number, rows ? *std::move(rows) : Page());
 }
 
 qint64 LogByDateModel::idAt(int row) const {
-    return data(index(row, static_cast<int>(m_columns.indexOf(QLatin1String("ID"))))).toLongLong();
+    const Page& rows = page(row / kPageRows);
+    return row % kPageRows < rows.size() ? rows[row % kPageRows].id : 0;
 }
 
 int LogByDateModel::rowCount(const QModelIndex& parent) const {
@@ -82,7 +49,7 @@ int LogByDateModel::rowCount(const QModelIndex& parent) const {
 }
 
 int LogByDateModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
+    return parent.isValid() ? 0 : static_cast<int>(LogStore::columnNames().size());
 }
 
 QVariant LogByDateModel::data(const QModelIndex& index, int role) const {
@@ -100,5 +67,5 @@ QVariant LogByDateModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    return m_columns.value(section);
+    return LogStore::columnNames().value(section);
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "reports/LogReader.h"
+#include "logging/LogRow.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
-#include <QStringList>
-#include <QVariantList>
 
 class Database;
 
@@ -28,13 +26,11 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    using Page = QList<QVariantList>;
+    using Page = QList<LogRow>;
     const Page& page(int number) const;
-    Page readPage(int first, int count) const;
 
     Database& m_db;
-    LogReader::Select m_select;
-    QStringList m_columns;
+    int m_stage = 0;
     int m_rows = 0;
     mutable QHash<int, Page> m_pages;
     mutable QString m_error;

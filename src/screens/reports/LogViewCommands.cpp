@@ -17,12 +17,11 @@
 
 // ---- totals and the log grid ----
 
-bool FrmAnzeigen::Summe() {
-    const auto stages = LogStore(m_services.logDb).Summe();
+bool FrmAnzeigen::readTotals() {
+    const auto stages = LogStore(m_services.logDb).stageTotals();
     if (!stages) {
         m_totals = {};
-        tell(QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ") +
-             m_services.logDb.lastError());
+        tell(stages.error());
         return false;
     }
     m_totals = ReportTotals::of(*stages);
@@ -47,66 +46,65 @@ void FrmAnzeigen::bindLog(int stage) {
     ui.DBGrid5->hide();
     ui.DBGrid1->show();
     ui.DBGrid1->scrollToBottom();
-    ColGrid();
+    sizeLogColumns();
 }
 
-void FrmAnzeigen::ColGrid() {
+void FrmAnzeigen::sizeLogColumns() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
-        GridColumns::ColGrid(m_state.scaleX, m_state.contest().presentation == Presentation::Caras,
-                             true));
+        GridColumns::columnWidths(m_state.scaleX,
+                                  m_state.contest().presentation == Presentation::Caras, true));
 }
 
 // ---- VIEW and PRINT choices ----
 
 void FrmAnzeigen::viewChoice(int stage) {
     ui.Frame5->hide();
-    Summe();
+    readTotals();
     showTotals(stage);
     bindLog(stage);
 }
 
 void FrmAnzeigen::printChoice(int stage) {
     ui.Frame4->show();
-    Summe();
+    readTotals();
     showTotals(stage);
     bindLog(stage);
-    if (m_pending == PendingPrint && !Message4()) {
-        Anulat();
+    if (m_pending == PendingPrint && !printerReady()) {
+        clearChoices();
         m_pending = PrintDeclined;
     }
     if (m_pending == PrintDeclined)
         return;
-    QList<LogRow> rows;
-    LogReader reader(m_services.logDb);
-    if (!reader.read(stage, rows)) {
-        tell(reader.error());
+    const Outcome<QList<LogRow>> rows = LogReader(m_services.logDb).read(stage);
+    if (!rows) {
+        tell(rows.error());
         return;
     }
     const AppState& s = m_state;
     PrintedLog log(m_services.printer, s.contest(), s.settings.myCall, twoDigitYear());
     QString note;
-    log.print(stage, rows, note);
+    log.print(stage, *rows, note);
     if (!note.isEmpty())
         tell(note, QStringLiteral("TIPARIRE"));
 }
 
-bool FrmAnzeigen::Message4() {
+bool FrmAnzeigen::printerReady() {
     return ask(QStringLiteral("PRINTERUL ESTE PREGATIT PT. TIPARIRE ?"),
                QStringLiteral("TIPARIRE"));
 }
 
 // ---- deleting one contact ----
 
-void FrmAnzeigen::DBGrid1_RowSelected() {
+void FrmAnzeigen::contactSelected() {
     if (m_pending == PendingDelete)
         ui.Frame5->show();
     m_pending = PendingNone;
 }
 
-void FrmAnzeigen::OpBDelete_Click() {
+void FrmAnzeigen::deleteSelectedContact() {
     if (!ask(QStringLiteral("VRETI SA STERGETI ?"), QStringLiteral("STERGERE ?"))) {
-        Form_Load();
+        reset();
         return;
     }
     m_pending = PendingDelete;
@@ -119,9 +117,9 @@ void FrmAnzeigen::OpBDelete_Click() {
         tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
     } else {
         const qint64 id = m_logModel->idAt(selected.first().row());
-        if (!LogStore(m_services.logDb).remove(id))
-            tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
-        Summe();
+        if (const Outcome<void> removed = LogStore(m_services.logDb).remove(id); !removed)
+            tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + removed.error());
+        readTotals();
         showTotals(m_viewStage);
         bindLog(m_viewStage);
     }
@@ -131,18 +129,18 @@ void FrmAnzeigen::OpBDelete_Click() {
 
 // ---- deleting the whole log ----
 
-void FrmAnzeigen::OpbL1A_Click() {
+void FrmAnzeigen::askToDeleteLog() {
     Widgets::uncheck(ui.OpbL1A);
     bindLog(0);
     if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?")))
-        Ja();
+        deleteLog();
     else
-        Anulat();
+        clearChoices();
 }
 
-void FrmAnzeigen::Ja() {
-    if (!LogStore(m_services.logDb).removeAll())
-        tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + m_services.logDb.lastError());
+void FrmAnzeigen::deleteLog() {
+    if (const Outcome<void> removed = LogStore(m_services.logDb).removeAll(); !removed)
+        tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
     bindLog(0);
     ui.Frame2->hide();
 }

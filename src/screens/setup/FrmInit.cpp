@@ -4,7 +4,7 @@
 #include "logging/ContactEngine.h"
 #include "logging/Database.h"
 #include "screens/Colors.h"
-#include "screens/Message10.h"
+#include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/FrmQSO.h"
@@ -120,8 +120,8 @@ void FrmInit::buildUi() {
     choice->addWidget(ui.OpbConcurs);
     fv->addLayout(choice);
     fv->addWidget(ui.LblAnunt, 1);
-    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &FrmInit::OpbConcurs_Click);
-    connect(ui.OpbTest, &QRadioButton::clicked, this, &FrmInit::OpbTest_Click);
+    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &FrmInit::chooseContestMode);
+    connect(ui.OpbTest, &QRadioButton::clicked, this, &FrmInit::chooseSimulation);
     middle->addWidget(ui.FraConcurs, 1);
     v->addLayout(middle);
 
@@ -219,11 +219,11 @@ QWidget* FrmInit::buildKeyerOptions() {
     options->addWidget(ui.FramCW);
     options->addWidget(ui.FramSSB);
     v->addLayout(options);
-    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &FrmInit::OpbCwJ_Click);
-    connect(ui.OpbCwN, &QRadioButton::clicked, this, &FrmInit::OpbCwN_Click);
-    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &FrmInit::ChkCwRpt_Click);
-    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &FrmInit::OpbSSBJ_Click);
-    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &FrmInit::OpbSSBN_Click);
+    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &FrmInit::keyCwByPc);
+    connect(ui.OpbCwN, &QRadioButton::clicked, this, &FrmInit::keyCwByHand);
+    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &FrmInit::cwRepeatToggled);
+    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &FrmInit::playSsbByPc);
+    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &FrmInit::playSsbByHand);
 
     ui.FramTxtCw = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
     auto* g = new QGridLayout(ui.FramTxtCw);
@@ -272,9 +272,9 @@ void FrmInit::buildMenus() {
         connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
     }
     connect(ui.mnuBeenden, &QAction::triggered, this, &FrmInit::confirmExit);
-    connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::QSOFahr);
-    connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::mnuLog_Click);
-    connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::mnuInpLog_Click);
+    connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::startQso);
+    connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::openLogView);
+    connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::startOffLineLog);
 }
 
 bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
@@ -287,18 +287,18 @@ bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- start-up ----
 
-bool FrmInit::Form_Load() {
+bool FrmInit::load() {
     ui.LblContest->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
     applyLayoutFactors();
     ui.LblAnunt->setText(modeNotice());
     m_state.offLineLog = false;
     ui.TxtSD->setText(m_state.startDate);
     ui.TxtST->setText(m_state.startTime);
-    m_state.dataPath = SettingsFiles::CalcDataPath(m_state.appPath);
+    m_state.dataPath = SettingsFiles::dataPathFor(m_state.appPath);
     ui.LblDataFolder->setText(QStringLiteral("Folder date: ") +
                               QDir::toNativeSeparators(m_state.appPath));
     showRealtimeNotice();
-    Soundkarte();
+    checkSoundCard();
     if (!m_state.returnToSetup) {
         m_state.cwPcFlag = false;
         m_state.stage = 0;
@@ -306,10 +306,10 @@ bool FrmInit::Form_Load() {
         m_qso.setSentCode(QStringLiteral("000"));
     }
     // A missing or short settings file is no error: the boxes show what could be read.
-    SettingsFiles::CitInit(m_state.appPath, m_state.settings);
+    SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
     ui.TxtMyCall->setText(m_state.settings.myCall);
     ui.TxtTime->setText(m_state.settings.utcOffset.text);
-    ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
+    ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     if (m_state.returnToSetup)
         restoreReopenedState();
     if (m_state.contest().opensOnSentCode()) {
@@ -319,9 +319,9 @@ bool FrmInit::Form_Load() {
             prefillCallAreaDigit(m_state.settings.myCall);
         }
     }
-    const bool textsRead = SettingsFiles::CitTextCw(m_state.appPath, m_state.settings);
+    const bool textsRead = SettingsFiles::readTextCwFile(m_state.appPath, m_state.settings);
     for (int i = 0; i < 7; ++i)
-        ui.TxtF[i]->setText(m_state.settings.textF[i]);
+        ui.TxtF[i]->setText(m_state.settings.cwTexts[i]);
     if (textsRead)
         ui.TxtCP->setText(QString::number(m_state.settings.comPort));
     showPortDevice();
@@ -354,7 +354,7 @@ void FrmInit::showRealtimeNotice() {
     ui.LblTimpReal->show();
 }
 
-void FrmInit::Soundkarte() {
+void FrmInit::checkSoundCard() {
     m_state.soundCardOk = m_services.voice.outputCount() > 0;
     if (m_state.soundCardOk)
         return;
@@ -362,7 +362,7 @@ void FrmInit::Soundkarte() {
     ui.ChkSSBRpt->setEnabled(false);
     ui.FramSSB->setEnabled(false);
     ui.OpbSSBN->setChecked(true);
-    OpbSSBN_Click();
+    playSsbByHand();
     ui.OpbSSBN->setEnabled(false);
     ui.OpbSSBJ->setEnabled(false);
     m_state.ssbPcFlag = false;
@@ -370,10 +370,10 @@ void FrmInit::Soundkarte() {
 
 void FrmInit::restoreReopenedState() {
     (m_state.cwPcFlag ? ui.OpbCwJ : ui.OpbCwN)->setChecked(true);
-    m_state.cwPcFlag ? OpbCwJ_Click() : OpbCwN_Click();
+    m_state.cwPcFlag ? keyCwByPc() : keyCwByHand();
     if (m_state.soundCardOk) {
         (m_state.ssbPcFlag ? ui.OpbSSBJ : ui.OpbSSBN)->setChecked(true);
-        m_state.ssbPcFlag ? OpbSSBJ_Click() : OpbSSBN_Click();
+        m_state.ssbPcFlag ? playSsbByPc() : playSsbByHand();
     }
     ui.ChkCwRpt->setChecked(m_state.cwRepeat);
     ui.ChkSSBRpt->setChecked(m_state.ssbRepeat);
@@ -382,9 +382,9 @@ void FrmInit::restoreReopenedState() {
     const ContestDef& def = m_state.contest();
     ui.LblTipTest->setText(QString::fromLatin1(def.titleReopen));
     if (def.presentation == P::Lmayo)
-        SetupLMAYO();
+        presentLmayo();
     else if (def.presentation == P::Caras)
-        SetupCaras();
+        presentCaras();
     else if (def.presentation == P::Zodiac)
         presentZodiac();
     else if (def.presentation == P::Martisor)
@@ -431,20 +431,20 @@ bool FrmInit::openDatabases() {
 }
 
 void FrmInit::warnIfLogReadOnly() {
-    const QString problem = m_services.logDb.writeProblem();
-    if (problem.isEmpty())
+    const Outcome<void> written = m_services.logDb.tryWrite();
+    if (written)
         return;
     m_services.dialogs.message(
         QStringLiteral("Logul %1 nu poate fi scris: %2.\nContactele nu vor putea fi memorate. "
                        "Rezolvati problema inainte de inceperea concursului !")
-            .arg(QDir::toNativeSeparators(m_services.logDb.path()), problem),
+            .arg(QDir::toNativeSeparators(m_services.logDb.path()), written.error()),
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
 }
 
 void FrmInit::focusAfterLoad() {
     const ContestDef& def = m_state.contest();
     if (def.opensOnSentCode())
-        Fcs();
+        focusSentCodeOrCall();
     else if (def.opensOnOwnCall())
         focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
 }
@@ -458,7 +458,7 @@ void FrmInit::chooseContest(const ContestDef& def) {
     if (def.presetSsb)
         m_state.qsoMode = QStringLiteral("SSB");
     if (def.presentation == P::National)
-        m_state.campNatChosen = true;
+        m_state.nationalChosen = true;
     ui.LblTipTest->setText(QString::fromLatin1(def.title));
     m_state.contestCode = def.codeString();
     presentContest(def);
@@ -471,52 +471,52 @@ void FrmInit::presentContest(const ContestDef& def) {
     case P::National:
         presentNationalFrames();
         prefillCallAreaDigit(m_state.settings.myCall);
-        Fcs();
+        focusSentCodeOrCall();
         break;
     case P::Zodiac:
         presentNationalFrames();
         presentZodiac();
         break;
     case P::Lmayo:
-        SetupLMAYO();
+        presentLmayo();
         if (ui.txtContrInit->text().isEmpty())
             prefillCallAreaDigit(m_state.settings.myCall);
         else
             ui.txtContrInit->setCursorPosition(static_cast<int>(ui.txtContrInit->text().size()));
-        Fcs();
+        focusSentCodeOrCall();
         break;
     case P::Stage1Modes:
         if (def.serialSent()) {
-            Buton();
-            Fls();
+            presentClubContest();
+            hideSentCode();
         }
         if (!def.serialSent()) {
             prefillCallAreaDigit(m_state.settings.myCall);
-            Fcs();
+            focusSentCodeOrCall();
         }
         break;
     case P::Caras:
-        SetupCaras();
+        presentCaras();
         ui.txtContrInit->setText(QStringLiteral("000"));
-        Fls();
+        hideSentCode();
         focusOwnCallOrCounty();
         break;
     case P::OneStage:
-        Buton();
+        presentClubContest();
         ui.txtContrInit->hide();
         ui.LblContrInit->hide();
         break;
     case P::Martisor:
-        Buton();
+        presentClubContest();
         ui.FramCW->hide();
         break;
     case P::Club:
-        Buton();
+        presentClubContest();
         if (def.serialSent())
-            Fls();
+            hideSentCode();
         if (def.sentCode == SentCodeRule::CallAreaDigit) {
             prefillCallAreaDigit(m_state.settings.myCall);
-            Fcs();
+            focusSentCodeOrCall();
         }
         break;
     }
@@ -539,7 +539,7 @@ void FrmInit::presentZodiac() {
     ui.LblMQRA->setText(QStringLiteral("#4=MyZodie"));
 }
 
-void FrmInit::SetupLMAYO() {
+void FrmInit::presentLmayo() {
     ui.LblTipTest->setText(QStringLiteral("La multi ani YO"));
     ui.FramCW->hide();
     ui.OpbCwJ->hide();
@@ -547,17 +547,17 @@ void FrmInit::SetupLMAYO() {
     ui.FramTxtCw->hide();
 }
 
-void FrmInit::SetupCaras() {
+void FrmInit::presentCaras() {
     ui.LblTipTest->setText(QStringLiteral("Cupa Carasului"));
     ui.LblBezirk->setText(QStringLiteral("NUME OPERATOR"));
     ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, 1600, m_state.scaleX);
     ui.LblMQRA->setText(QStringLiteral("#4=MyNume"));
 }
 
-void FrmInit::Buton() {
+void FrmInit::presentClubContest() {
     if (m_state.contest().sentCodeIsStartNumber()) {
         ui.txtContrInit->clear();
-        Fcs();
+        focusSentCodeOrCall();
     } else {
         ui.txtContrInit->setText(QStringLiteral("000"));
         focusOwnCallOrCounty();
@@ -565,12 +565,12 @@ void FrmInit::Buton() {
     ui.FrmConcurs->hide();
 }
 
-void FrmInit::Fls() {
+void FrmInit::hideSentCode() {
     ui.txtContrInit->hide();
     ui.LblContrInit->hide();
 }
 
-void FrmInit::Fcs() {
+void FrmInit::focusSentCodeOrCall() {
     if (ui.txtContrInit->isVisibleTo(this))
         ui.txtContrInit->setFocus(Qt::OtherFocusReason);
     else
@@ -591,12 +591,12 @@ void FrmInit::focusOwnCallOrCounty() {
 
 // ---- CONCURS / SIMULARE and keyer options ----
 
-void FrmInit::OpbConcurs_Click() {
+void FrmInit::chooseContestMode() {
     ui.FraConcurs->hide();
     m_state.contestMode = true;
     if (m_state.contest().opensOnSentCode()) {
         ui.txtContrInit->setCursorPosition(1);
-        Fcs();
+        focusSentCodeOrCall();
     }
     m_services.dialogs.message(
         QStringLiteral("Inainte de pornirea programului verificati daca tabelele LOG necesare "
@@ -604,16 +604,16 @@ void FrmInit::OpbConcurs_Click() {
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
 }
 
-void FrmInit::OpbTest_Click() {
+void FrmInit::chooseSimulation() {
     ui.FraConcurs->hide();
     m_state.contestMode = false;
     if (m_state.contest().opensOnSentCode()) {
         ui.txtContrInit->setCursorPosition(1);
-        Fcs();
+        focusSentCodeOrCall();
     }
 }
 
-void FrmInit::OpbCwJ_Click() {
+void FrmInit::keyCwByPc() {
     ui.FramTxtCw->show();
     ui.ChkCwRpt->show();
     m_state.cwPcFlag = true;
@@ -621,7 +621,7 @@ void FrmInit::OpbCwJ_Click() {
         ui.TxtF[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::OpbCwN_Click() {
+void FrmInit::keyCwByHand() {
     ui.FramTxtCw->hide();
     notKeyedByPc(ui.ChkCwRpt, m_state.cwRepeat, m_state.cwPcFlag);
 }
@@ -635,21 +635,21 @@ void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
         ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::ChkCwRpt_Click() {
+void FrmInit::cwRepeatToggled() {
     m_state.cwRepeat = ui.ChkCwRpt->isChecked();
 }
 
-void FrmInit::OpbSSBJ_Click() {
+void FrmInit::playSsbByPc() {
     m_state.ssbPcFlag = true;
     ui.ChkSSBRpt->show();
-    OrdWav();
+    makeWavFolder();
 }
 
-void FrmInit::OpbSSBN_Click() {
+void FrmInit::playSsbByHand() {
     notKeyedByPc(ui.ChkSSBRpt, m_state.ssbRepeat, m_state.ssbPcFlag);
 }
 
-void FrmInit::OrdWav() {
+void FrmInit::makeWavFolder() {
     const QString folder = SettingsFiles::pathIn(m_state.dataPath, QStringLiteral("\\WAVUs"));
     if (QDir(folder).exists())
         return;
@@ -681,14 +681,14 @@ bool FrmInit::checkContestAndMode() {
     return true;
 }
 
-void FrmInit::mnuLog_Click() {
+void FrmInit::openLogView() {
     if (!checkContestAndMode())
         return;
     hide();
     emit logViewRequested();
 }
 
-void FrmInit::mnuInpLog_Click() {
+void FrmInit::startOffLineLog() {
     if (!checkContestAndMode())
         return;
     m_state.offLineLog = true;
@@ -707,7 +707,7 @@ void FrmInit::mnuInpLog_Click() {
 }
 
 void FrmInit::confirmExit() {
-    if (!Message10(m_services.dialogs))
+    if (!exitConfirmed(m_services.dialogs))
         return;
     m_services.callDb.close();
     close();
@@ -748,7 +748,7 @@ bool FrmInit::handOverChecks() {
     }
     m_state.settings.myCall = ui.TxtMyCall->text();
     m_state.settings.utcOffset = UtcOffset::typed(ui.TxtTime->text());
-    m_state.settings.myJudet = ui.TxtMyBezirkA->text();
+    m_state.settings.myCounty = ui.TxtMyBezirkA->text();
     const qsizetype codeLength = ui.txtContrInit->text().size();
     if (codeLength < 3 && def.sentCodeFromCallArea()) {
         refuse(kSentCode);
@@ -806,20 +806,21 @@ bool FrmInit::settingsBoxesWritable() {
     return true;
 }
 
-void FrmInit::QSOFahr() {
+void FrmInit::startQso() {
     if (handOverChecks())
         handOver();
 }
 
 void FrmInit::handOver() {
     SettingsRecord& rec = m_state.settings;
-    if (const QString failed = SettingsFiles::ScrieInit(m_state.appPath, rec); !failed.isEmpty())
-        refuse(failed);
+    if (const Outcome<void> written = SettingsFiles::writeInitFile(m_state.appPath, rec); !written)
+        refuse(written.error());
     for (int i = 0; i < 7; ++i)
-        rec.textF[i] = ui.TxtF[i]->text();
+        rec.cwTexts[i] = ui.TxtF[i]->text();
     rec.comPort = leadingNumber(ui.TxtCP->text());
-    if (const QString failed = SettingsFiles::ScrieTextCw(m_state.appPath, rec); !failed.isEmpty())
-        refuse(failed);
+    if (const Outcome<void> written = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
+        !written)
+        refuse(written.error());
     m_state.gridOwner = AppState::kGridOwnerQso;
     m_qso.start();
     hide();

@@ -19,9 +19,9 @@ public:
     InitControls ui;
 
     /// Start-up (also run when re-opened); false when the program must end.
-    bool Form_Load();
+    bool load();
     /// The hand-over to the QSO screen ("START-&QSO ").
-    void QSOFahr();
+    void startQso();
     /// The click handler of the contest's option button.
     void chooseContest(const ContestDef& def);
 
@@ -40,7 +40,7 @@ private:
 
     void applyLayoutFactors();
     void showRealtimeNotice();
-    void Soundkarte();
+    void checkSoundCard();
     bool openDatabases();
     void warnIfLogReadOnly();
     bool settingsBoxesWritable();
@@ -48,11 +48,11 @@ private:
     void focusAfterLoad();
 
     void presentContest(const ContestDef& def);
-    void Buton();
-    void Fls();
-    void Fcs();
-    void SetupLMAYO();
-    void SetupCaras();
+    void presentClubContest();
+    void hideSentCode();
+    void focusSentCodeOrCall();
+    void presentLmayo();
+    void presentCaras();
     void presentZodiac();
     void presentNationalFrames();
     void prefillCallAreaDigit(const QString& call);
@@ -61,7 +61,7 @@ private:
     // the station boxes' keys
     void installBoxKeys();
     void ownCallEntered();
-    void IndicInfo1();
+    void lookUpOwnCall();
     void ownCountyEntered();
     void sentCodeEntered();
     void startDateEntered();
@@ -70,18 +70,18 @@ private:
     void portEntered();
     void showPortDevice();
 
-    void OpbConcurs_Click();
-    void OpbTest_Click();
-    void OpbCwJ_Click();
-    void OpbCwN_Click();
-    void ChkCwRpt_Click();
-    void OpbSSBJ_Click();
-    void OpbSSBN_Click();
+    void chooseContestMode();
+    void chooseSimulation();
+    void keyCwByPc();
+    void keyCwByHand();
+    void cwRepeatToggled();
+    void playSsbByPc();
+    void playSsbByHand();
     /// "Nu" for CW or SSB: no repeat, no keying by the PC, no pause box.
     void notKeyedByPc(class QCheckBox* repeat, bool& repeatFlag, bool& pcFlag);
-    void OrdWav();
-    void mnuLog_Click();
-    void mnuInpLog_Click();
+    void makeWavFolder();
+    void openLogView();
+    void startOffLineLog();
     void confirmExit();
     bool checkContestAndMode();
     void refuse(const QString& text);

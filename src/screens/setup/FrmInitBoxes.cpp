@@ -51,13 +51,13 @@ void FrmInit::installBoxKeys() {
 void FrmInit::ownCallEntered() {
     const QString typed = ui.TxtMyCall->text();
     m_state.lookupCall = typed.trimmed();
-    Fcs();
+    focusSentCodeOrCall();
     if (m_state.lookupCall.isEmpty()) {
         m_services.dialogs.message(QStringLiteral("Introducere eronata"), windowTitle(),
                                    Dialogs::Buttons::Ok, Dialogs::Icon::None);
         return;
     }
-    IndicInfo1();
+    lookUpOwnCall();
     m_state.settings.myCall = typed.toUpper();
     ui.TxtMyCall->setText(m_state.settings.myCall);
     ui.TxtMyBezirkA->show();
@@ -67,14 +67,14 @@ void FrmInit::ownCallEntered() {
         prefillCallAreaDigit(m_state.lookupCall);
     else if (!def.prefillsExchangeAtStart())
         ui.txtContrInit->clear();
-    Fcs();
+    focusSentCodeOrCall();
     if (ui.TxtMyBezirkA->text().isEmpty())
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::IndicInfo1() {
+void FrmInit::lookUpOwnCall() {
     m_state.lookupCall = m_state.lookupCall.toUpper();
-    const std::optional<CallJudRow> row =
+    const std::optional<CallsignRow> row =
         CallsignDb(m_services.callDb).longestPrefix(m_state.lookupCall);
     if (!row) {
         ui.TxtEroare->setText(QStringLiteral("  ") + m_state.lookupCall +
@@ -85,19 +85,19 @@ void FrmInit::IndicInfo1() {
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
         return;
     }
-    m_state.callJudId = row->id;
+    m_state.ownCallRowId = row->id;
     const bool sectors = m_state.contest().log.exchange == ExchangeKind::Sector;
-    m_state.settings.myJudet = CountyTables::ownCounty(row->jud, sectors);
-    ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
+    m_state.settings.myCounty = CountyTables::ownCounty(row->county, sectors);
+    ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     // An error line left from an earlier call would now be wrong.
     ui.TxtEroare->hide();
 }
 
 void FrmInit::ownCountyEntered() {
-    m_state.settings.myJudet = ui.TxtMyBezirkA->text().toUpper();
-    ui.TxtMyBezirkA->setText(m_state.settings.myJudet);
+    m_state.settings.myCounty = ui.TxtMyBezirkA->text().toUpper();
+    ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     ui.TxtEroare->hide();
-    Fcs();
+    focusSentCodeOrCall();
 }
 
 void FrmInit::sentCodeEntered() {
@@ -121,7 +121,7 @@ void FrmInit::startTimeEntered() {
 }
 
 void FrmInit::keyerTextEntered(int index) {
-    m_state.settings.textF[static_cast<size_t>(index)] = ui.TxtF[index]->text();
+    m_state.settings.cwTexts[static_cast<size_t>(index)] = ui.TxtF[index]->text();
     (index < 6 ? ui.TxtF[index + 1] : ui.TxtCP)->setFocus(Qt::OtherFocusReason);
 }
 

@@ -37,7 +37,7 @@ QString JetImportOffer::run(const QString& path, const TableMap& map) {
     }
     if (!ask(path, map))
         return notOurs;
-    const JetImport::Outcome done = import.replace(path, map);
+    const JetImport::Result done = import.replace(path, map);
     if (!done.ok)
         return QStringLiteral("Importul din %1 nu a reusit: %2.").arg(file, done.error) +
                kLeftAlone;

@@ -1,8 +1,8 @@
-#include "screens/Message10.h"
+#include "screens/ExitConfirmation.h"
 
 #include "seams/Dialogs.h"
 
-bool Message10(Dialogs& dialogs) {
+bool exitConfirmed(Dialogs& dialogs) {
     return dialogs.message(QStringLiteral("VRETI INTRADEVAR SA IESITI DIN PROGRAM ?"),
                            QStringLiteral("EXIT"), Dialogs::Buttons::YesNo,
                            Dialogs::Icon::Question) == Dialogs::AnswerYes;

@@ -3,4 +3,4 @@
 class Dialogs;
 
 /// The exit confirmation of every screen; true when the operator answered Yes.
-bool Message10(Dialogs& dialogs);
+bool exitConfirmed(Dialogs& dialogs);

@@ -15,11 +15,11 @@ using ExportProgress = std::function<bool(qint64 written, qint64 total)>;
 
 // Reads the log and writes an output file safely, line by line as the contacts are read; the one
 // place files are written.
-class ScrieLog {
+class LogExport {
 public:
     /// `yy` is the two-digit year of file names and titles.
-    ScrieLog(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-             const QString& appPath, const QString& yy, ExportProgress progress = {});
+    LogExport(Database& logDb, const ContestDef& def, const SettingsRecord& station,
+              const QString& appPath, const QString& yy, ExportProgress progress = {});
 
     /// The Cabrillo log in the "Log" folder.
     WrittenFile cabrillo(const CabrilloHeader& header);

@@ -1,4 +1,4 @@
-#include "reports/ScrieLog.h"
+#include "reports/LogExport.h"
 
 #include "logging/LogStore.h"
 #include "reports/Adif.h"
@@ -25,14 +25,16 @@ QString cancelled(const QString& path) {
 }
 } // namespace
 
-ScrieLog::ScrieLog(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-                   const QString& appPath, const QString& yy, ExportProgress progress)
+LogExport::LogExport(Database& logDb, const ContestDef& def, const SettingsRecord& station,
+                     const QString& appPath, const QString& yy, ExportProgress progress)
     : m_db(logDb), m_def(def), m_station(station), m_appPath(appPath), m_yy(yy),
       m_progress(std::move(progress)) {}
 
-WrittenFile ScrieLog::stream(const QString& path, const ExportLayout& layout) {
+WrittenFile LogExport::stream(const QString& path, const ExportLayout& layout) {
     LogReader reader(m_db);
-    const qint64 total = m_progress ? reader.count(0) : 0;
+    // Without a count the progress shows rows only; the walk itself tells whether the log reads.
+    const Outcome<qint64> counted = m_progress ? LogStore(m_db).count(0) : Outcome<qint64>(0);
+    const qint64 total = counted ? *counted : -1;
     if (!reader.open(0))
         return {{}, {}, reader.error()};
     SafeFile file(path);
@@ -67,31 +69,31 @@ WrittenFile ScrieLog::stream(const QString& path, const ExportLayout& layout) {
     return written;
 }
 
-WrittenFile ScrieLog::cabrillo(const CabrilloHeader& header) {
+WrittenFile LogExport::cabrillo(const CabrilloHeader& header) {
     return stream(ReportFiles::cabrilloPath(m_appPath, m_station.myCall, m_def, m_yy),
                   Cabrillo::layout(header, m_station.myCall, m_def));
 }
 
-WrittenFile ScrieLog::textLog() {
+WrittenFile LogExport::textLog() {
     const WrittenFile log =
         stream(ReportFiles::textLogPath(m_appPath, m_station.myCall, m_def, m_yy),
                TextLog::logLayout(m_def, m_station.myCall));
     if (!log.ok())
         return log;
-    const auto stages = LogStore(m_db).Summe();
+    const auto stages = LogStore(m_db).stageTotals();
     if (!stages)
-        return {{}, {}, QStringLiteral("LOGUL NU POATE FI CITIT: ") + m_db.lastError()};
+        return {{}, {}, stages.error()};
     const QString path = ReportFiles::summaryPath(m_appPath, m_station.myCall, m_def, m_yy);
-    const ExportResult summary = Summary::PSumm(m_def, m_station, ReportTotals::of(*stages), m_yy);
+    const ExportResult summary =
+        Summary::summaryFile(m_def, m_station, ReportTotals::of(*stages), m_yy);
     if (!summary.ok())
         return {{}, {}, summary.error};
-    const QString failed = SafeFile::write(path, summary.bytes);
-    if (!failed.isEmpty())
-        return {{}, {}, failed};
+    if (const Outcome<void> written = SafeFile::write(path, summary.bytes); !written)
+        return {{}, {}, written.error()};
     return {path, FileExcerpt::of(SettingsFiles::decodeLines(summary.bytes)), {}};
 }
 
-WrittenFile ScrieLog::adif(const QString& typedName) {
+WrittenFile LogExport::adif(const QString& typedName) {
     const QString refused = ReportFiles::checkArchiveName(typedName);
     if (!refused.isEmpty())
         return {{}, {}, refused};
@@ -99,7 +101,7 @@ WrittenFile ScrieLog::adif(const QString& typedName) {
                   Adif::layout(m_def));
 }
 
-WrittenFile ScrieLog::textArchive(const QString& typedName) {
+WrittenFile LogExport::textArchive(const QString& typedName) {
     const QString refused = ReportFiles::checkArchiveName(typedName);
     if (!refused.isEmpty())
         return {{}, {}, refused};

@@ -1,4 +1,3 @@
-#include "logging/Database.h"
 #include "refdata/CallsignDb.h"
 #include "screens/ScreenLayout.h"
 #include "screens/reports/FrmAnzeigen.h"
@@ -9,32 +8,30 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <cmath>
 
 // The callsign-county table: viewed sorted by callsign, extended by hand.
 
-void FrmAnzeigen::OpBCallJud_Click() {
+void FrmAnzeigen::showCallsignTable() {
     m_state.gridOwner = AppState::kGridOwnerLogView;
     ui.Frame4->hide();
     ui.Frame7->hide();
-    SortCallJud();
+    loadCallsignTable();
 }
 
-void FrmAnzeigen::SortCallJud() {
-    QSqlQuery q(m_services.callDb.handle());
-    if (!q.exec(QStringLiteral("SELECT * FROM CallJud ORDER BY Call"))) {
-        tell(QStringLiteral("BAZA DE DATE NU POATE FI CITITA: ") + q.lastError().text());
+void FrmAnzeigen::loadCallsignTable() {
+    Outcome<QSqlQuery> table = CallsignDb(m_services.callDb).sortedByCallsign();
+    if (!table) {
+        tell(table.error());
         return;
     }
-    m_callModel->setQuery(std::move(q)); // fetches only the rows the grid shows
-    ColGridA();
+    m_callModel->setQuery(*std::move(table)); // fetches only the rows the grid shows
+    sizeCallsignColumns();
 }
 
-void FrmAnzeigen::ColGridA() {
+void FrmAnzeigen::sizeCallsignColumns() {
     ui.DBGrid1->hide();
     ui.DBGrid5->show();
     const int widths[] = {0, 900, 400};
@@ -44,13 +41,13 @@ void FrmAnzeigen::ColGridA() {
     ScreenLayout::setColumnWidths(ui.DBGrid5, scaled);
 }
 
-void FrmAnzeigen::OpBCallJud_DblClick() {
+void FrmAnzeigen::showAddCallsignChoice() {
     ui.Frame7->show();
     ui.Frame4->hide();
     ui.Frame1->hide();
 }
 
-void FrmAnzeigen::OpBAnf_gen_Click() {
+void FrmAnzeigen::startAddingCallsign() {
     ui.Frame8->show();
     ui.Frame7->show();
     for (QWidget* w : std::initializer_list<QWidget*>{ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4,
@@ -59,24 +56,24 @@ void FrmAnzeigen::OpBAnf_gen_Click() {
     ui.TxtCountry->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::TxtCont_Enter() {
+void FrmAnzeigen::confirmAddCallsign() {
     if (!ask(QStringLiteral("VRETI SA INSERTATI ?"), QStringLiteral("INTRODUCERE DATE"))) {
-        Form_Load();
+        reset();
         return;
     }
-    ScrieCallJud();
+    addTypedCallsign();
 }
 
-void FrmAnzeigen::ScrieCallJud() {
+void FrmAnzeigen::addTypedCallsign() {
     CallsignDb db(m_services.callDb);
-    const QString refused = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
-    if (!refused.isEmpty()) {
+    if (const Outcome<void> added = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
+        !added) {
         // Nothing was inserted: the boxes keep what was typed, to be corrected.
-        tell(refused, QStringLiteral("INTRODUCERE DATE"));
+        tell(added.error(), QStringLiteral("INTRODUCERE DATE"));
         ui.TxtCountry->setFocus(Qt::OtherFocusReason);
         return;
     }
     m_services.dialogs.message(QStringLiteral("OK?"), QStringLiteral("OK ? "), Dialogs::Buttons::Ok,
                                Dialogs::Icon::Question);
-    Form_Load();
+    reset();
 }

@@ -1,0 +1,11 @@
+#include "logging/LogRow.h"
+
+QVariant LogRow::value(int column) const {
+    if (column == 0)
+        return id;
+    const QString* const values[] = {&callsign, &data, &utc, &etp,  &sent,
+                                     &rcvd,     &md,   &jud, &mult, &pct};
+    if (column < 1 || column > 10)
+        return {};
+    return *values[column - 1];
+}
