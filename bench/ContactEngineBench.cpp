@@ -101,7 +101,7 @@ void BM_DupeCheck(benchmark::State& state) {
     const QString call = workedCall(int(state.range(0)));
     for (auto _ : state) {
         f.engine->contact().callsign = call;
-        benchmark::DoNotOptimize(f.engine->IndicInfoDubl());
+        benchmark::DoNotOptimize(f.engine->checkDuplicate());
     }
 }
 
@@ -109,7 +109,7 @@ void BM_MultCheck(benchmark::State& state) {
     Fixture& f = fixture(int(state.range(0)));
     f.engine->contact().judRcvd = QStringLiteral("XC");
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.engine->IndicMult());
+        benchmark::DoNotOptimize(f.engine->checkMultiplier());
 }
 
 void BM_Lookup(benchmark::State& state) {
@@ -117,7 +117,7 @@ void BM_Lookup(benchmark::State& state) {
     const QString call = workedCall(int(state.range(0)));
     for (auto _ : state) {
         f.engine->contact().callsign = call;
-        benchmark::DoNotOptimize(f.engine->IndicInfo());
+        benchmark::DoNotOptimize(f.engine->lookUpCallsign());
     }
 }
 
@@ -131,14 +131,14 @@ void BM_Enter(benchmark::State& state) {
         c.codRcvd = QStringLiteral("001");
         c.judRcvd = QStringLiteral("XB");
         c.judSent = QStringLiteral("XA");
-        benchmark::DoNotOptimize(f.engine->Enter());
+        benchmark::DoNotOptimize(f.engine->logContact());
     }
 }
 
-void BM_Summe(benchmark::State& state) {
+void BM_RecountTotals(benchmark::State& state) {
     Fixture& f = fixture(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.engine->Summe());
+        benchmark::DoNotOptimize(f.engine->recountTotals());
 }
 
 void sizes(benchmark::internal::Benchmark* b) {
@@ -151,7 +151,7 @@ BENCHMARK(BM_DupeCheck)->Apply(sizes);
 BENCHMARK(BM_MultCheck)->Apply(sizes);
 BENCHMARK(BM_Lookup)->Apply(sizes);
 BENCHMARK(BM_Enter)->Apply(sizes);
-BENCHMARK(BM_Summe)->Apply(sizes);
+BENCHMARK(BM_RecountTotals)->Apply(sizes);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

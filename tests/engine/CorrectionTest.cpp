@@ -8,11 +8,11 @@ namespace {
 // A contact typed and logged as the screen does it; its `ID`.
 qint64 log(EngineFixture& f, const QString& call, const QString& county) {
     f.c().callsign = call;
-    f.engine->IndicInfo();
+    f.engine->lookUpCallsign();
     f.engine->countyChanged(county);
     f.c().codRcvd = QStringLiteral("005");
-    f.engine->IndicInfoDubl();
-    const EnterResult r = f.engine->Enter();
+    f.engine->checkDuplicate();
+    const EnterResult r = f.engine->logContact();
     return r.status == EnterResult::Status::Logged ? r.id : 0;
 }
 
@@ -40,8 +40,8 @@ private slots:
         QCOMPARE(f.c().codSent, QStringLiteral("002"));
         f.c().callsign = QStringLiteral("YO6BBC");
         f.engine->countyChanged(QStringLiteral("HR"));
-        f.engine->IndicMult();
-        const EnterResult r = f.engine->Enter();
+        f.engine->checkMultiplier();
+        const EnterResult r = f.engine->logContact();
 
         QCOMPARE(r.status, EnterResult::Status::Logged);
         QVERIFY(r.corrected);
@@ -53,8 +53,8 @@ private slots:
                                           "HR|2")
                                .arg(second));
         QCOMPARE(f.c().codSent, QStringLiteral("003")); // never a serial already sent
-        QCOMPARE(f.engine->labels().LblQSO, 2);
-        QCOMPARE(f.engine->labels().LblMlt, 2);
+        QCOMPARE(f.engine->labels().qsos, 2);
+        QCOMPARE(f.engine->labels().multipliers, 2);
     }
 
     void cancelLeavesTheRowAndTheSerial() {
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(rows(f), before);
         QVERIFY(!f.engine->correction());
         QCOMPARE(f.c().codSent, QStringLiteral("003"));
-        QCOMPARE(f.engine->labels().LblContrInit, QStringLiteral("002"));
+        QCOMPARE(f.engine->labels().sentCode, QStringLiteral("002"));
     }
 
     void correctedContactIsNoDuplicateOrMultiplierOfItself() {
@@ -76,21 +76,21 @@ private slots:
         QVERIFY(f.ok());
         log(f, QStringLiteral("YO5AAA"), QStringLiteral("CJ"));
         QVERIFY(f.engine->startCorrection());
-        QVERIFY(!f.engine->IndicInfoDubl().dupe);
-        QVERIFY(f.engine->IndicMult());
-        QCOMPARE(f.engine->Enter().status, EnterResult::Status::Logged);
-        QCOMPARE(f.engine->labels().LblMlt, 1);
+        QVERIFY(!f.engine->checkDuplicate().dupe);
+        QVERIFY(f.engine->checkMultiplier());
+        QCOMPARE(f.engine->logContact().status, EnterResult::Status::Logged);
+        QCOMPARE(f.engine->labels().multipliers, 1);
     }
 
     void correctionKeepsTheStageOfItsRow() {
         EngineFixture f(QStringLiteral("CampNatUS"), QStringLiteral("CW"), 2);
         QVERIFY(f.ok());
         log(f, QStringLiteral("YO5AAA"), QStringLiteral("CJ"));
-        f.engine->Init(1);
+        f.engine->chooseStage(1);
         QVERIFY(f.engine->startCorrection());
         f.engine->countyChanged(QStringLiteral("MS"));
-        f.engine->IndicMult();
-        QCOMPARE(f.engine->Enter().status, EnterResult::Status::Logged);
+        f.engine->checkMultiplier();
+        QCOMPARE(f.engine->logContact().status, EnterResult::Status::Logged);
         QVERIFY(rows(f).first().contains(QStringLiteral("|2|599 ")));
         QCOMPARE(f.app.totals[1].qsos, 1);
         QCOMPARE(f.app.totals[1].multipliers, 1);
@@ -118,7 +118,7 @@ private slots:
         for (const char* call : {"YO5AAA", "YO5BBB", "YO5CCC"})
             ids << log(f, QString::fromLatin1(call), QStringLiteral("CJ"));
         QVERIFY(f.engine->deleteContact(ids.last()));
-        QCOMPARE(f.engine->labels().LblContrInit, QStringLiteral("002"));
+        QCOMPARE(f.engine->labels().sentCode, QStringLiteral("002"));
         QCOMPARE(f.c().codSent, QStringLiteral("003"));
     }
 

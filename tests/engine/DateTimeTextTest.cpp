@@ -70,7 +70,7 @@ private slots:
         QFETCH(int, offset);
         QFETCH(QString, date);
         QFETCH(QString, time);
-        QCOMPARE(ContactEngine::CalcOraData(local, offset), std::make_pair(date, time));
+        QCOMPARE(ContactEngine::utcDateAndTime(local, offset), std::make_pair(date, time));
     }
 };
 

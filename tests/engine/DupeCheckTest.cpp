@@ -50,7 +50,7 @@ private slots:
         f.app.offLineLog = offLine;
         f.at(now);
         f.c().callsign = QStringLiteral("yo5abc");
-        const DupeView view = f.engine->IndicInfoDubl();
+        const DupeView view = f.engine->checkDuplicate();
         QVERIFY(view.checked);
         QCOMPARE(view.dupe, dupe);
         QCOMPARE(f.c().dupe, dupe);
@@ -77,7 +77,7 @@ private slots:
         f.logged(QStringLiteral("YO3ABC"), 1, QStringLiteral("CW"), earlier);
         f.clock.current.setTime(localClock);
         f.c().callsign = QStringLiteral("YO3ABC");
-        QCOMPARE(f.engine->IndicInfoDubl().dupe, dupe);
+        QCOMPARE(f.engine->checkDuplicate().dupe, dupe);
     }
 
     void correctedCallsignCanBeLogged() {
@@ -85,9 +85,9 @@ private slots:
         QVERIFY(f.ok());
         f.logged(QStringLiteral("YO5ABC"), 1, QStringLiteral("CW"), QStringLiteral("12:00"));
         f.c().callsign = QStringLiteral("YO5ABC");
-        QVERIFY(f.engine->IndicInfoDubl().dupe);
+        QVERIFY(f.engine->checkDuplicate().dupe);
         f.c().callsign = QStringLiteral("YO5ABD");
-        const DupeView view = f.engine->IndicInfoDubl();
+        const DupeView view = f.engine->checkDuplicate();
         QVERIFY(!view.dupe);
         QVERIFY(!view.dupe);
     }

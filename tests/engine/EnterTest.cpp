@@ -9,10 +9,10 @@ class EnterTest : public QObject {
     static void typeContact(EngineFixture& f, const QString& call, const QString& county,
                             const QString& code) {
         f.c().callsign = call;
-        f.engine->IndicInfo();
+        f.engine->lookUpCallsign();
         f.engine->countyChanged(county);
         f.c().codRcvd = code;
-        f.engine->IndicInfoDubl();
+        f.engine->checkDuplicate();
     }
 
 private slots:
@@ -48,13 +48,13 @@ private slots:
         f.app.settings.utcOffset = UtcOffset::typed(QStringLiteral("2")); // clock 14:05 local
         f.app.startCode = 7;
         f.app.offLineLog = offLine;
-        f.engine->ScrMyDat();
+        f.engine->ownStationData();
         typeContact(f, QStringLiteral("yo5abc "), QStringLiteral("CJ"), QStringLiteral("5"));
         if (offLine) {
             f.c().date = typedDate;
             f.c().utc = QStringLiteral("23:59");
         }
-        const EnterResult r = f.engine->Enter();
+        const EnterResult r = f.engine->logContact();
         QCOMPARE(r.status, EnterResult::Status::Logged);
         QCOMPARE(logRows(f.log()), QStringList{row});
         QCOMPARE(f.c().date, offLine ? typedDate : QString()); // an off-line log keeps its date
@@ -63,7 +63,7 @@ private slots:
     void advancesLabelsAndTotals() {
         EngineFixture f(QStringLiteral("CampNatUS"), QStringLiteral("CW"), 3);
         QVERIFY(f.ok());
-        f.engine->ScrMyDat();
+        f.engine->ownStationData();
         struct Step {
             const char* call;
             const char* county;
@@ -78,12 +78,12 @@ private slots:
         for (const Step& s : steps) {
             typeContact(f, QString::fromLatin1(s.call), QString::fromLatin1(s.county),
                         QStringLiteral("5"));
-            const EnterResult r = f.engine->Enter();
+            const EnterResult r = f.engine->logContact();
             QCOMPARE(r.status,
                      f.c().dupe ? EnterResult::Status::Duplicate : EnterResult::Status::Logged);
-            QCOMPARE(f.engine->labels().LblQSO, s.qso);
-            QCOMPARE(f.engine->labels().LblPkt, qint64(s.pkt));
-            QCOMPARE(f.engine->labels().LblMlt, s.mlt);
+            QCOMPARE(f.engine->labels().qsos, s.qso);
+            QCOMPARE(f.engine->labels().points, qint64(s.pkt));
+            QCOMPARE(f.engine->labels().multipliers, s.mlt);
             QCOMPARE(f.app.totals[2].qsos, s.qso);
             QCOMPARE(f.app.totals[2].points, qint64(s.pkt));
             QCOMPARE(f.app.totals[2].multipliers, s.mlt);
@@ -93,10 +93,10 @@ private slots:
     void entryClearedForTheNext() {
         EngineFixture f(QStringLiteral("CampNatUS"));
         QVERIFY(f.ok());
-        f.engine->ScrMyDat();
+        f.engine->ownStationData();
         typeContact(f, QStringLiteral("YO5ABC"), QStringLiteral("CJ"), QStringLiteral("5"));
         QVERIFY(f.c().newMult);
-        const EnterResult r = f.engine->Enter();
+        const EnterResult r = f.engine->logContact();
         QCOMPARE(r.greyLabel, QStringLiteral("CJ"));
         QCOMPARE(f.c().callsign, QStringLiteral("YO"));
         QVERIFY(f.c().judRcvd.isEmpty());
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(f.c().date.isEmpty());
         QVERIFY(!f.c().newMult);
         QCOMPARE(f.c().codSent, QStringLiteral("5")); // the code received is sent next
-        QCOMPARE(f.engine->labels().LblContrInit, QStringLiteral("5"));
+        QCOMPARE(f.engine->labels().sentCode, QStringLiteral("5"));
         QCOMPARE(f.engine->lastLogged(), QStringLiteral("YO5ABC 599 0 PH"));
     }
 
@@ -152,7 +152,7 @@ private slots:
         typeContact(f, QStringLiteral("YO5NEW"), QStringLiteral("CJ"), QStringLiteral("5"));
         QVERIFY(!f.c().dupe);
         f.c().callsign = call;
-        const EnterResult r = f.engine->Enter();
+        const EnterResult r = f.engine->logContact();
         QCOMPARE(int(r.status), status);
         QCOMPARE(r.message, message);
         QCOMPARE(f.log().scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt(), 1);
@@ -163,12 +163,12 @@ private slots:
         QVERIFY(f.ok());
         typeContact(f, QStringLiteral("YO5ABC"), QStringLiteral("CJ"), QStringLiteral("5"));
         QVERIFY(f.log().exec(QStringLiteral("DROP TABLE LogGen")));
-        const EnterResult r = f.engine->Enter();
+        const EnterResult r = f.engine->logContact();
         QCOMPARE(r.status, EnterResult::Status::InsertFailed);
         QVERIFY(r.message.startsWith(QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG !")));
         QCOMPARE(f.c().callsign, QStringLiteral("YO5ABC"));
         QCOMPARE(f.c().judRcvd, QStringLiteral("CJ"));
-        QCOMPARE(f.engine->labels().LblQSO, 0);
+        QCOMPARE(f.engine->labels().qsos, 0);
         QCOMPARE(f.app.totals[0].qsos, 0);
         QCOMPARE(f.callJudRows(), 0);
     }
@@ -188,12 +188,12 @@ private slots:
             f.logged(QStringLiteral("YO5DUP"), s, QStringLiteral("CW"), QStringLiteral("10:00"),
                      QStringLiteral(" "), QStringLiteral(" 0"));
         }
-        QVERIFY(f.engine->Summe());
+        QVERIFY(f.engine->recountTotals());
         QStringList shown;
-        for (const ResultRow& r : f.engine->Frame5())
+        for (const ResultRow& r : f.engine->resultRows())
             shown << QStringList{r.band, r.qso, r.mlt, r.pkt}.join(u' ');
         QCOMPARE(shown, (QStringList{"2A 4 1 2997", "1A 2 1 999", "1B 3 1 1998", "2B 5 1 3996"}));
-        QCOMPARE(f.engine->labels().LblPkt, qint64(2997));
+        QCOMPARE(f.engine->labels().points, qint64(2997));
     }
 
     void keptTotalsFollowEveryChangeOfTheLog() {
@@ -209,14 +209,14 @@ private slots:
                            "'YO5A4'")));
         QVERIFY(
             f.log().exec(QStringLiteral("UPDATE LogGen SET Pct = '7' WHERE Callsign = 'YO5A5'")));
-        QVERIFY(f.engine->Summe());
+        QVERIFY(f.engine->recountTotals());
         const auto kept = f.app.totals;
         // A log made before the kept totals: no table, no triggers, counted row by row.
         for (const char* drop :
              {"DROP TRIGGER LogGenTotalsInsert", "DROP TRIGGER LogGenTotalsDelete",
               "DROP TRIGGER LogGenTotalsUpdate", "DROP TABLE LogTotals"})
             QVERIFY(f.log().exec(QString::fromLatin1(drop)));
-        QVERIFY(f.engine->Summe());
+        QVERIFY(f.engine->recountTotals());
         for (int s = 0; s < 4; ++s) {
             QCOMPARE(kept[s].qsos, f.app.totals[s].qsos);
             QCOMPARE(kept[s].multipliers, f.app.totals[s].multipliers);

@@ -43,7 +43,7 @@ private slots:
         if (!stored.isEmpty())
             f.known(call.toUpper(), stored);
         f.c().callsign = call;
-        const LookupView view = f.engine->IndicInfo();
+        const LookupView view = f.engine->lookUpCallsign();
         QCOMPARE(view.found, found);
         QCOMPARE(f.c().notFound, !found);
         QCOMPARE(f.c().judRcvd, county);
@@ -58,7 +58,7 @@ private slots:
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("error");
-        QTest::addColumn<bool>("list1");
+        QTest::addColumn<bool>("counties");
         const char* absent = "   NU EXISTA IN BAZA DE DATE !!";
         QTest::newRow("county list") << "CampNatUS"
                                      << "YO5ABC" << QStringLiteral("YO5ABC") + absent << true;
@@ -73,16 +73,16 @@ private slots:
         QFETCH(QString, contest);
         QFETCH(QString, call);
         QFETCH(QString, error);
-        QFETCH(bool, list1);
+        QFETCH(bool, counties);
         EngineFixture f(contest);
         QVERIFY(f.ok());
         f.c().callsign = call;
-        const LookupView view = f.engine->IndicInfo();
+        const LookupView view = f.engine->lookUpCallsign();
         QVERIFY(!view.found);
         QVERIFY(view.hideStationFrames);
-        QCOMPARE(view.TxtEroare, error);
-        QCOMPARE(view.showList1, list1);
-        QCOMPARE(!view.list1.isEmpty(), list1);
+        QCOMPARE(view.errorText, error);
+        QCOMPARE(view.offersCounties, counties);
+        QCOMPARE(!view.counties.isEmpty(), counties);
     }
 
     void learning_data() {
@@ -124,10 +124,10 @@ private slots:
         if (!stored.isEmpty())
             f.known(call, stored);
         f.c().callsign = call;
-        f.engine->IndicInfo();
+        f.engine->lookUpCallsign();
         f.engine->countyChanged(logged);
         f.c().codRcvd = QStringLiteral("001");
-        const EnterResult r = f.engine->Enter();
+        const EnterResult r = f.engine->logContact();
         QCOMPARE(r.status, EnterResult::Status::Logged);
         QVERIFY(!r.learnFailed);
         QCOMPARE(f.storedCounty(call), after);

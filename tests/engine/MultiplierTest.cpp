@@ -60,7 +60,7 @@ private slots:
         f.c().judRcvd = county;
         f.c().proposedCounty = county;
         f.c().otherMode = otherMode;
-        const bool neu = f.engine->IndicMult();
+        const bool neu = f.engine->checkMultiplier();
         QCOMPARE(f.c().mult, mult);
         QCOMPARE(neu, mult != QStringLiteral("  "));
         QCOMPARE(f.c().newMult, neu);
@@ -94,12 +94,12 @@ private slots:
             f.logged(QStringLiteral("YO5ABC"), stage, QStringLiteral("CW"), QStringLiteral("10:00"),
                      QStringLiteral("CJ"));
         f.c().callsign = QStringLiteral("YO5ABC");
-        f.engine->IndicInfo();
+        f.engine->lookUpCallsign();
         f.engine->countyChanged(QStringLiteral("CJ"));
         f.c().codRcvd = codRcvd;
-        QVERIFY(!f.engine->IndicInfoDubl().dupe);
+        QVERIFY(!f.engine->checkDuplicate().dupe);
         QCOMPARE(f.c().otherMode, otherMode);
-        const EnterResult r = f.engine->Enter();
+        const EnterResult r = f.engine->logContact();
         QCOMPARE(r.status, EnterResult::Status::Logged);
         QCOMPARE(r.row.mult, mult);
     }

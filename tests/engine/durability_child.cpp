@@ -36,10 +36,10 @@ int main(int argc, char** argv) {
             if (!engine.startCorrection())
                 return 5;
             engine.countyChanged(n % 2 ? QStringLiteral("CJ") : QStringLiteral("MS"));
-            engine.IndicMult();
+            engine.checkMultiplier();
             if (n % 3 == 0)
                 engine.cancelCorrection();
-            else if (engine.Enter().status != EnterResult::Status::Logged)
+            else if (engine.logContact().status != EnterResult::Status::Logged)
                 return 4;
         }
     }
@@ -47,11 +47,11 @@ int main(int argc, char** argv) {
     for (int n = 0;; ++n) {
         QsoContact& c = engine.contact();
         c.callsign = QStringLiteral("YO%1X%2").arg(2 + n % 8).arg(run + QString::number(n));
-        engine.IndicInfo();
+        engine.lookUpCallsign();
         engine.countyChanged(QStringLiteral("CJ"));
         c.codRcvd = QStringLiteral("001");
-        engine.IndicInfoDubl();
-        const EnterResult r = engine.Enter();
+        engine.checkDuplicate();
+        const EnterResult r = engine.logContact();
         if (r.status != EnterResult::Status::Logged)
             return 4;
         std::printf("%lld\n", static_cast<long long>(r.id));

@@ -158,11 +158,11 @@ void QsoEntry::clearContactInHand() {
 }
 
 void QsoEntry::refreshBoard() {
-    m_worked = m_engine.TabMult(m_state.stage).grey;
+    m_worked = m_engine.workedBoard(m_state.stage).grey;
 }
 
 void QsoEntry::refreshTotals() {
-    if (!m_engine.Summe())
+    if (!m_engine.recountTotals())
         message(kTotalsUnread);
 }
 
@@ -170,7 +170,7 @@ void QsoEntry::chooseStage(int stage) {
     if (stage < 1 || stage > 4)
         return;
     clearContactInHand();
-    m_engine.Init(stage);
+    m_engine.chooseStage(stage);
     refreshBoard();
     refreshTotals();
     m_state.stage = stage;
@@ -196,7 +196,7 @@ void QsoEntry::chooseCw() {
     clearContactInHand();
     m_state.qsoMode = QStringLiteral("CW");
     if (def().serialSent())
-        m_engine.contact().codSent = m_engine.MaxRap();
+        m_engine.contact().codSent = m_engine.sentCodeAfterLast();
     afterModeChosen(QStringLiteral("599"));
     // Before a stage is chosen the code sent is the one the set-up screen gave.
     if (m_phase == EntryPhase::Closed && def().sentCodeIsStartNumber())
@@ -207,7 +207,7 @@ void QsoEntry::chooseSsb() {
     clearContactInHand();
     m_state.qsoMode = QStringLiteral("SSB");
     if (def().serialSent())
-        m_engine.contact().codSent = m_engine.MaxRap();
+        m_engine.contact().codSent = m_engine.sentCodeAfterLast();
     if (def().ssbChoosesFirstStage())
         chooseStage(1);
     afterModeChosen(QStringLiteral("59"));
@@ -222,7 +222,7 @@ void QsoEntry::chooseSsb() {
 // ---- the callsign ----
 
 void QsoEntry::prepareCallsign() {
-    m_engine.contact().callsign = m_engine.YOIN();
+    m_engine.contact().callsign = m_engine.prefilledCallsign();
     if (def().log.yoinFocus && m_state.stage != 0 && modeChosen())
         requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -254,7 +254,7 @@ void QsoEntry::acceptCallsign() {
     if (lookup.toUpper() == m_state.settings.myCall.trimmed().toUpper()) {
         m_mark = CallsignMark::Duplicate;
         m_newMult = false;
-        const auto [text, title] = m_engine.MsgRoth();
+        const auto [text, title] = m_engine.refuseOwnCall();
         m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         clearContact(true);
         return;
@@ -262,12 +262,12 @@ void QsoEntry::acceptCallsign() {
     m_state.lookupCall = lookup.toUpper();
     if (!m_state.offLineLog)
         std::tie(c.date, c.utc) =
-            ContactEngine::CalcOraData(m_clock.now(), m_state.settings.utcOffset.hours());
+            ContactEngine::utcDateAndTime(m_clock.now(), m_state.settings.utcOffset.hours());
     c.callsign = typed.toUpper();
     if (def().serialSent() && c.codSent.trimmed().isEmpty())
         c.codSent = ContactEngine::nextSerial(sentLabel());
-    showLookup(m_engine.IndicInfo());
-    showDupe(m_engine.IndicInfoDubl());
+    showLookup(m_engine.lookUpCallsign());
+    showDupe(m_engine.checkDuplicate());
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
     if (!zodiac && c.codRcvd.trimmed().isEmpty())
         requestFocus(EntryField::CodeReceived);
@@ -284,12 +284,12 @@ void QsoEntry::acceptCallsign() {
 }
 
 void QsoEntry::showLookup(const LookupView& view) {
-    m_error = view.TxtEroare;
-    m_errorShown = !view.TxtEroare.isEmpty();
+    m_error = view.errorText;
+    m_errorShown = !view.errorText.isEmpty();
     if (view.hideStationFrames)
         m_stationShown = false;
-    if (view.showList1)
-        m_countyChoices += view.list1;
+    if (view.offersCounties)
+        m_countyChoices += view.counties;
 }
 
 void QsoEntry::showDupe(const DupeView& view) {
@@ -302,7 +302,7 @@ void QsoEntry::showDupe(const DupeView& view) {
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
-    const auto [county, enable] = m_engine.list1_Click(entry);
+    const auto [county, enable] = m_engine.takeCountyChoice(entry);
     m_engine.contact().judRcvd = county;
     m_newMult = m_engine.contact().newMult;
     m_logEnabled = enable;
@@ -312,7 +312,7 @@ void QsoEntry::chooseCounty(const QString& entry) {
 // ---- logging ----
 
 bool QsoEntry::dataComplete() {
-    const QString shortField = m_engine.VerifLog();
+    const QString shortField = m_engine.firstIncompleteField();
     if (shortField.isEmpty())
         return true;
     static const std::pair<const char*, EntryField> fields[] = {
@@ -338,7 +338,7 @@ void QsoEntry::dateIncomplete() {
 }
 
 void QsoEntry::logContact() {
-    const EnterResult r = m_engine.Enter();
+    const EnterResult r = m_engine.logContact();
     if (r.status == EnterResult::Status::Duplicate) {
         // A duplicate is shown, never logged.
         m_mark = CallsignMark::Duplicate;
@@ -386,7 +386,7 @@ void QsoEntry::clearContact(bool keepForRecovery) {
     }
     leaveCorrection();
     m_engine.contact().dupe = false;
-    m_engine.Anulat();
+    m_engine.clearEntry();
     m_error.clear();
     m_errorShown = false;
     m_newMult = false;

@@ -130,7 +130,7 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
 void QsoEntry::answerDupe(int n, bool f4) {
     repairDoubledPrefix();
     if (m_phase != EntryPhase::DupeAnswered)
-        showDupe(m_engine.IndicInfoDubl());
+        showDupe(m_engine.checkDuplicate());
     // The duplicate's answer goes once; the next press sends the normal text.
     if (m_phase == EntryPhase::Duplicate) {
         m_phase = EntryPhase::DupeAnswered;

@@ -337,7 +337,7 @@ void QsoEntry::codeKeyUp() {
 void QsoEntry::countyMovesOn() {
     enableLog();
     m_engine.countyChanged(text(EntryField::CountyReceived).trimmed());
-    m_newMult = m_engine.IndicMult();
+    m_newMult = m_engine.checkMultiplier();
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
@@ -358,7 +358,7 @@ void QsoEntry::countyKeyUp() {
         return;
     QString& field = this->field(EntryField::CountyReceived);
     const QString typed = field.trimmed();
-    const QString county = m_engine.IndicSpec(typed, m_errorShown);
+    const QString county = m_engine.clubWordFor(typed, m_errorShown);
     field = county;
     m_engine.countyChanged(county);
     // A club word put in place of its first letter is whole: it moves on like a county.

@@ -77,10 +77,10 @@ QString ContactEngine::lookupCounty(const QString& call, bool& found) {
         county = sector; // "BU" alone leaves the sector to the operator
     else if (bucharest)
         county = QStringLiteral("BU");
-    return Fgrs(call, county);
+    return clubWordOrCounty(call, county);
 }
 
-QString ContactEngine::Fgrs(const QString& call, const QString& county) {
+QString ContactEngine::clubWordOrCounty(const QString& call, const QString& county) {
     const LogRules& rules = def().log;
     const QString home = QString::fromLatin1(rules.clubHomeCounty);
     if (!*rules.clubWord || (!home.isEmpty() && county != home))
@@ -94,7 +94,7 @@ QString ContactEngine::Fgrs(const QString& call, const QString& county) {
     return QString::fromLatin1(rules.clubWord);
 }
 
-LookupView ContactEngine::IndicInfo() {
+LookupView ContactEngine::lookUpCallsign() {
     const LogRules& rules = def().log;
     m_contact.callsign = m_contact.callsign.toUpper();
     const QString call = m_contact.callsign.trimmed();
@@ -106,7 +106,7 @@ LookupView ContactEngine::IndicInfo() {
     m_contact.judRcvd = rules.countyExchange() ? county : QString();
     // A corrected contact keeps the code it was sent.
     if (!m_correction && rules.nextCode != NextCode::Serial)
-        m_contact.codSent = m_labels.LblContrInit;
+        m_contact.codSent = m_labels.sentCode;
     else if (!m_correction && m_contact.codSent.trimmed().isEmpty())
         m_contact.codSent = QStringLiteral("001");
     m_contact.judSent = m_app.settings.myCounty.trimmed();
@@ -120,11 +120,12 @@ LookupView ContactEngine::IndicInfo() {
         return view;
     view.hideStationFrames = true;
     if (rules.exchange != ExchangeKind::Sector)
-        view.TxtEroare =
+        view.errorText =
             call + QStringLiteral("  ") + QStringLiteral(" NU EXISTA IN BAZA DE DATE !!");
-    view.showList1 = rules.exchange != ExchangeKind::Sector && rules.exchange != ExchangeKind::Name;
-    if (view.showList1)
-        view.list1 = CountyTables::countyChoices(call);
+    view.offersCounties =
+        rules.exchange != ExchangeKind::Sector && rules.exchange != ExchangeKind::Name;
+    if (view.offersCounties)
+        view.counties = CountyTables::countyChoices(call);
     return view;
 }
 
@@ -152,7 +153,7 @@ bool ContactEngine::isDupe(const QString& call, int stage) {
     return elapsed < rule.waitMinutes;
 }
 
-DupeView ContactEngine::IndicInfoDubl() {
+DupeView ContactEngine::checkDuplicate() {
     m_contact.otherMode = false;
     m_contact.callsign = m_contact.callsign.toUpper();
     const QString call = m_contact.callsign.trimmed();
@@ -169,7 +170,7 @@ DupeView ContactEngine::IndicInfoDubl() {
         return view;
     }
     if (def().log.exchange != ExchangeKind::Zodiac)
-        IndicMult();
+        checkMultiplier();
     return view;
 }
 
@@ -178,7 +179,7 @@ void ContactEngine::notMult() {
     m_contact.newMult = false;
 }
 
-void ContactEngine::MultiplDA() {
+void ContactEngine::declareNewMultiplier() {
     const QString candidate = m_contact.judRcvd.trimmed();
     m_contact.newMult = true;
     m_contact.mult = candidate;
@@ -187,7 +188,7 @@ void ContactEngine::MultiplDA() {
         m_contact.mult = QStringLiteral("UNR");
 }
 
-bool ContactEngine::IndicMult() {
+bool ContactEngine::checkMultiplier() {
     const LogRules& rules = def().log;
     const int stage = contactStage();
     const QString candidate = m_contact.judRcvd.trimmed();
@@ -198,7 +199,7 @@ bool ContactEngine::IndicMult() {
         notMult();
     } else if (candidate != kAA && (specialStation || rules.specialMultFor(stage, candidate))) {
         if (rules.special.always || !m_contact.otherMode)
-            MultiplDA();
+            declareNewMultiplier();
         else
             notMult();
     } else if (rules.multByQuery && !m_log.hasMult(candidate, stage, correctedId())) {
@@ -229,13 +230,13 @@ bool ContactEngine::codeChanged(const QString& code) {
     return m_contact.newMult;
 }
 
-std::pair<QString, bool> ContactEngine::list1_Click(const QString& entry) {
+std::pair<QString, bool> ContactEngine::takeCountyChoice(const QString& entry) {
     countyChanged(CountyTables::chosenCounty(m_contact.callsign, entry));
-    IndicMult();
+    checkMultiplier();
     return {m_contact.judRcvd, !m_contact.dupe};
 }
 
-QString ContactEngine::IndicSpec(const QString& text, bool errorBoxVisible) const {
+QString ContactEngine::clubWordFor(const QString& text, bool errorBoxVisible) const {
     const LogRules& rules = def().log;
     if (!errorBoxVisible || !rules.clubWordShortcuts || text.size() != 1)
         return text;
@@ -245,7 +246,7 @@ QString ContactEngine::IndicSpec(const QString& text, bool errorBoxVisible) cons
     return text;
 }
 
-std::pair<QString, QString> ContactEngine::MsgRoth() {
+std::pair<QString, QString> ContactEngine::refuseOwnCall() {
     m_contact.newMult = false;
     m_contact.dupe = true;
     return {QStringLiteral("QSO CU MINE INSUMI !"), QStringLiteral("ATENTIE")};
@@ -256,7 +257,7 @@ QString ContactEngine::previewPoints() {
     return m_contact.points;
 }
 
-QString ContactEngine::VerifLog() const {
+QString ContactEngine::firstIncompleteField() const {
     const std::pair<const QString*, int> fields[] = {
         {&m_contact.callsign, 3}, {&m_contact.rstSent, 2}, {&m_contact.codSent, 1},
         {&m_contact.judSent, 1},  {&m_contact.rstRcvd, 2}, {&m_contact.codRcvd, 1},
@@ -269,7 +270,7 @@ QString ContactEngine::VerifLog() const {
     return {};
 }
 
-std::pair<QString, QString> ContactEngine::SentRcvd() const {
+std::pair<QString, QString> ContactEngine::sentAndReceived() const {
     const QsoContact& c = m_contact;
     const QChar blank(u' ');
     if (def().log.exchange == ExchangeKind::Zodiac)
@@ -279,7 +280,7 @@ std::pair<QString, QString> ContactEngine::SentRcvd() const {
             c.rstRcvd.trimmed() + blank + c.codRcvd.trimmed() + blank + c.judRcvd.trimmed()};
 }
 
-std::pair<QString, QString> ContactEngine::CalcOraData(const QDateTime& now, int utcOffset) {
+std::pair<QString, QString> ContactEngine::utcDateAndTime(const QDateTime& now, int utcOffset) {
     const QDateTime utc = now.addSecs(-qint64(utcOffset) * 3600);
     return {utc.toString(QStringLiteral("dd.MM.yy")), utc.toString(QStringLiteral("hh:mm"))};
 }
@@ -288,8 +289,8 @@ QString ContactEngine::nextSerial(const QString& code) {
     return QString::number(code.trimmed().toInt() + 1).rightJustified(3, QLatin1Char('0'));
 }
 
-LogRow ContactEngine::ScrieTab() {
-    const auto [sent, rcvd] = SentRcvd();
+LogRow ContactEngine::rowToStore() {
+    const auto [sent, rcvd] = sentAndReceived();
     QString date = m_contact.date;
     if (date.size() == 10)
         date = date.left(6) + date.right(2);
@@ -327,7 +328,7 @@ EnterResult ContactEngine::refusal(EnterResult::Status status, const QString& me
     return result;
 }
 
-EnterResult ContactEngine::Enter() {
+EnterResult ContactEngine::logContact() {
     // Whatever triggered it, the contact is judged on the fields as they stand now.
     const QString call = m_contact.callsign.trimmed().toUpper();
     if (call.isEmpty())
@@ -342,13 +343,13 @@ EnterResult ContactEngine::Enter() {
         return refusal(EnterResult::Status::Duplicate, QStringLiteral("WARNING ! QSO DUPE !"));
     // A corrected contact keeps the date and time it was made at.
     if (!m_app.offLineLog && !m_correction) {
-        const auto [date, time] = CalcOraData(m_clock.now(), m_app.settings.utcOffset.hours());
+        const auto [date, time] = utcDateAndTime(m_clock.now(), m_app.settings.utcOffset.hours());
         m_contact.date = date;
         m_contact.utc = time;
     }
     m_contact.points = Points::enterPoints(def(), m_contact, station());
     EnterResult result;
-    result.row = ScrieTab();
+    result.row = rowToStore();
     const Outcome<qint64> id = store(result.row);
     if (!id)
         return refusal(EnterResult::Status::InsertFailed,
@@ -356,7 +357,7 @@ EnterResult ContactEngine::Enter() {
     result.id = *id;
     result.corrected = m_correction.has_value();
     result.greyLabel = CountyBoard::greyLabel(def(), m_contact.boardCounty);
-    result.totalsFailed = !Summe();
+    result.totalsFailed = !recountTotals();
     m_lastLogged = call + QLatin1Char(' ') + result.row.sent;
 
     if (m_correction) {
@@ -366,8 +367,8 @@ EnterResult ContactEngine::Enter() {
         advanceSentCode();
     }
     result.learnFailed = !learn(call, m_contact.judRcvd.trimmed());
-    Anulat();
-    YOIN();
+    clearEntry();
+    prefilledCallsign();
     return result;
 }
 
@@ -390,7 +391,7 @@ Outcome<qint64> ContactEngine::store(const LogRow& row) {
 
 void ContactEngine::advanceSentCode() {
     const LogRules& rules = def().log;
-    m_labels.LblContrInit =
+    m_labels.sentCode =
         rules.nextCode == NextCode::Received ? m_contact.codRcvd : m_contact.codSent;
     if (rules.nextCode == NextCode::Received)
         m_contact.codSent = m_contact.codRcvd;
@@ -402,22 +403,22 @@ void ContactEngine::deriveSentCode() {
     const NextCode rule = def().log.nextCode;
     const std::optional<LogRow> newest = m_log.lastRow();
     if (rule == NextCode::Serial) {
-        m_labels.LblContrInit =
+        m_labels.sentCode =
             newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
         m_contact.codSent =
             newest ? Correction::nextSentCode(newest->sent, newest->md) : QStringLiteral("001");
     } else if (rule == NextCode::Received && newest) {
-        m_labels.LblContrInit = Correction::splitExchange(newest->rcvd)[1];
-        m_contact.codSent = m_labels.LblContrInit;
+        m_labels.sentCode = Correction::splitExchange(newest->rcvd)[1];
+        m_contact.codSent = m_labels.sentCode;
     } else {
-        m_contact.codSent = m_labels.LblContrInit;
+        m_contact.codSent = m_labels.sentCode;
     }
     m_contact.judSent = m_app.settings.myCounty.trimmed();
     m_contact.rstSent = reportOf(m_app.qsoMode);
     m_contact.rstRcvd = m_contact.rstSent;
 }
 
-void ContactEngine::Anulat() {
+void ContactEngine::clearEntry() {
     m_contact.callsign.clear();
     m_contact.codRcvd.clear();
     m_contact.judRcvd.clear();
@@ -434,23 +435,23 @@ void ContactEngine::Anulat() {
     m_contact.notFound = false;
 }
 
-QString ContactEngine::YOIN() {
+QString ContactEngine::prefilledCallsign() {
     if (def().log.yoPrefill)
         m_contact.callsign = QStringLiteral("YO");
     return m_contact.callsign;
 }
 
-MyDataView ContactEngine::ScrMyDat() {
-    m_labels.LblContrInit = QString::number(m_app.startCode);
-    return {m_app.settings.myCall, m_labels.LblContrInit, m_app.settings.myCounty};
+MyDataView ContactEngine::ownStationData() {
+    m_labels.sentCode = QString::number(m_app.startCode);
+    return {m_app.settings.myCall, m_labels.sentCode, m_app.settings.myCounty};
 }
 
-void ContactEngine::Init(int stage) {
-    YOIN();
+void ContactEngine::chooseStage(int stage) {
+    prefilledCallsign();
     m_app.stage = stage;
 }
 
-BoardView ContactEngine::TabMult(int stage) {
+BoardView ContactEngine::workedBoard(int stage) {
     BoardView view;
     const Outcome<QStringList> mults = m_log.stageMults(stage);
     if (!mults)
@@ -463,21 +464,21 @@ BoardView ContactEngine::TabMult(int stage) {
     return view;
 }
 
-bool ContactEngine::Summe() {
+bool ContactEngine::recountTotals() {
     const auto totals = m_log.stageTotals();
     if (!totals)
         return false;
     m_app.totals = *totals;
     if (m_app.stage >= 1 && m_app.stage <= 4) {
         const StageTotals& t = m_app.totals[m_app.stage - 1];
-        m_labels.LblQSO = t.qsos;
-        m_labels.LblPkt = t.points;
-        m_labels.LblMlt = t.multipliers;
+        m_labels.qsos = t.qsos;
+        m_labels.points = t.points;
+        m_labels.multipliers = t.multipliers;
     }
     return true;
 }
 
-std::array<ResultRow, 4> ContactEngine::Frame5() const {
+std::array<ResultRow, 4> ContactEngine::resultRows() const {
     static const int order[4][4] = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 2, 3}};
     static const char* const bands[] = {"1A", "1B", "2A", "2B"};
     const int current = qBound(1, m_app.stage, 4);
@@ -558,7 +559,7 @@ Outcome<void> ContactEngine::deleteContact(qint64 id) {
     return removed;
 }
 
-QString ContactEngine::MaxRap() {
+QString ContactEngine::sentCodeAfterLast() {
     const auto last = m_log.lastRow();
     if (!last)
         return m_contact.codSent;

@@ -32,53 +32,52 @@ public:
     QsoContact& contact() { return m_contact; }
     const ScoreLabels& labels() const { return m_labels; }
     /// The code the station sent last, as the screen's sent-code label shows it.
-    void setSentCode(const QString& code) { m_labels.LblContrInit = code; }
+    void setSentCode(const QString& code) { m_labels.sentCode = code; }
     /// Callsign + " " + sent text of the last contact logged.
     QString lastLogged() const { return m_lastLogged; }
 
-    /// `IndicInfo`: looks the callsign up, fills the exchange and the points preview.
-    LookupView IndicInfo();
-    /// `IndicInfoDubl`: the duplicate check of the current stage, then the multiplier check.
-    DupeView IndicInfoDubl();
-    /// `IndicMult`: the multiplier check of the current stage; true when `LblNeu` shows.
-    bool IndicMult();
-    /// `MultiplDA`: declares the contact in hand a new multiplier.
-    void MultiplDA();
+    /// Looks the callsign up, fills the exchange and the points preview.
+    LookupView lookUpCallsign();
+    /// The duplicate check of the current stage, then the multiplier check.
+    DupeView checkDuplicate();
+    /// The multiplier check of the current stage; true for a new multiplier.
+    bool checkMultiplier();
+    /// Declares the contact in hand a new multiplier.
+    void declareNewMultiplier();
     /// The received county changed: it is taken and the points are computed again.
     QString countyChanged(const QString& county);
-    /// The received code changed; true when it marks a new station ("YL") and `LblNeu` shows.
+    /// The received code changed; true when it marks a new station ("YL").
     bool codeChanged(const QString& code);
-    /// `list1_Click`: takes the chosen entry; the county text and whether `CmdEnterCall` is
-    /// enabled.
-    std::pair<QString, bool> list1_Click(const QString& entry);
-    /// `IndicSpec`: the club word for a first letter typed while the error box shows, or `text`.
-    /// After a replacement the screen hands the word to `countyChanged` and runs `IndicMult`.
-    QString IndicSpec(const QString& text, bool errorBoxVisible) const;
-    /// `MsgRoth`: blocks the contact with the station itself; the message and its title.
-    std::pair<QString, QString> MsgRoth();
+    /// Takes an entry chosen from the county list; the county text and whether it can be logged.
+    std::pair<QString, bool> takeCountyChoice(const QString& entry);
+    /// The club word for a first letter typed while the error box shows, or `text`.
+    /// After a replacement the caller hands the word to `countyChanged`.
+    QString clubWordFor(const QString& text, bool errorBoxVisible) const;
+    /// Blocks the contact with the station itself; the message and its title.
+    std::pair<QString, QString> refuseOwnCall();
     /// The points preview of the contact in hand.
     QString previewPoints();
-    /// `VerifLog`: the first entry field that is too short, or empty when the data are complete.
-    QString VerifLog() const;
-    /// `Enter`: logs the contact in hand.
-    EnterResult Enter();
-    /// `Anulat`: clears the entry for the next contact.
-    void Anulat();
-    /// `YOIN`: the callsign field's text for the next contact (the focus follows `log.yoinFocus`).
-    QString YOIN();
-    /// `ScrMyDat`: the station's own data; also sets the code it sends.
-    MyDataView ScrMyDat();
-    /// `Init`: chooses stage 1..4.
-    void Init(int stage);
-    /// `TabMult`: the county board and contact counter of `stage` from the log.
-    BoardView TabMult(int stage);
-    /// `Summe`: recounts the four stages from the log into the totals; false when it failed.
-    bool Summe();
-    /// `Frame5`: the results table, the current stage first.
-    std::array<ResultRow, 4> Frame5() const;
+    /// The first entry field that is too short, or empty when the data are complete.
+    QString firstIncompleteField() const;
+    /// Logs the contact in hand.
+    EnterResult logContact();
+    /// Clears the entry for the next contact.
+    void clearEntry();
+    /// The callsign field's text for the next contact.
+    QString prefilledCallsign();
+    /// The station's own data; also sets the code it sends.
+    MyDataView ownStationData();
+    /// Chooses stage 1..4.
+    void chooseStage(int stage);
+    /// The county board and contact counter of `stage` from the log.
+    BoardView workedBoard(int stage);
+    /// Recounts the four stages from the log into the totals; false when it failed.
+    bool recountTotals();
+    /// The results table, the current stage first.
+    std::array<ResultRow, 4> resultRows() const;
     /// Alt+F2: brings the newest contact this program logged (the newest in the log when it
     /// logged none) into the contact in hand, to be corrected in place; the row stays in the log
-    /// until `Enter` replaces its values. Nothing when there is no such contact.
+    /// until `logContact` replaces its values. Nothing when there is no such contact.
     std::optional<LogRow> startCorrection();
     /// Leaves the correction: the stored row stays as it was; the sent code follows the log.
     void cancelCorrection();
@@ -90,13 +89,13 @@ public:
     bool contactInHand() const;
     /// Deletes the contact with `ID` `id`; the sent code then follows the log.
     [[nodiscard]] Outcome<void> deleteContact(qint64 id);
-    /// `MaxRap`: the sent code that follows the last contact logged (any mode).
-    QString MaxRap();
+    /// The sent code that follows the last contact logged (any mode).
+    QString sentCodeAfterLast();
 
-    /// `SentRcvd`: the sent and received texts of the contact in hand.
-    std::pair<QString, QString> SentRcvd() const;
-    /// `CalcOraData`: the UTC date "dd.mm.yy" and time "hh:mm" of the local time `now`.
-    static std::pair<QString, QString> CalcOraData(const QDateTime& now, int utcOffset);
+    /// The sent and received texts of the contact in hand.
+    std::pair<QString, QString> sentAndReceived() const;
+    /// The UTC date "dd.mm.yy" and time "hh:mm" of the local time `now`.
+    static std::pair<QString, QString> utcDateAndTime(const QDateTime& now, int utcOffset);
     /// The serial code after `code`: "001".."009", "010".."099", then unpadded.
     static QString nextSerial(const QString& code);
 
@@ -123,9 +122,9 @@ private:
     void notMult();
     QString lookupCounty(const QString& call, bool& found);
     /// `Fgrs` (Ardel) and `IndicConc25` (CpTimis): a club-list station gets the club word.
-    QString Fgrs(const QString& call, const QString& county);
+    QString clubWordOrCounty(const QString& call, const QString& county);
     bool learn(const QString& call, const QString& county);
-    LogRow ScrieTab();
+    LogRow rowToStore();
 
     AppState& m_app;
     LogStore m_log;

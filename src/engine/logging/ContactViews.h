@@ -7,16 +7,16 @@
 
 // Plain results of the contact engine's procedures: what the QSO screen shows.
 
-/// What the screen shows after `IndicInfo`.
+/// What the screen shows after a callsign lookup.
 struct LookupView {
     bool found = false;
-    QString TxtEroare;              // error box text; hidden when empty
-    bool showList1 = false;         // the county choice list
-    QStringList list1;              // its entries
+    QString errorText;              // error box text; hidden when empty
+    bool offersCounties = false;    // the county choice list
+    QStringList counties;           // its entries
     bool hideStationFrames = false; // `Frame2` and `FramMyData`
 };
 
-/// What the screen shows after `IndicInfoDubl`.
+/// What the screen shows after the duplicate check.
 struct DupeView {
     bool checked = false; // false for an empty callsign: nothing changes
     bool dupe = false;    // a duplicate is never logged
@@ -24,10 +24,10 @@ struct DupeView {
 
 /// The running labels of the current stage and the code the station sends.
 struct ScoreLabels {
-    int LblQSO = 0;
-    qint64 LblPkt = 0;
-    int LblMlt = 0;
-    QString LblContrInit;
+    int qsos = 0;
+    qint64 points = 0;
+    int multipliers = 0;
+    QString sentCode;
 };
 
 /// One row of the results table `Frame5`, as texts.
@@ -40,9 +40,9 @@ struct ResultRow {
 
 /// The station's own data as `ScrMyDat` shows it.
 struct MyDataView {
-    QString LblMyCall;
-    QString LblContrInit;
-    QString LblMyBezirk;
+    QString myCall;
+    QString sentCode;
+    QString myCounty;
 };
 
 /// What `Enter` did.
@@ -58,7 +58,7 @@ struct EnterResult {
     bool learnFailed = false;  // the callsign database refused what it was taught
 };
 
-/// The county board of a stage as `TabMult` rebuilds it.
+/// The county board of a stage, rebuilt from the log.
 struct BoardView {
     QStringList grey; // label codes worked in the stage
 };

@@ -90,7 +90,7 @@ struct LogRules {
     const char* boardClub = "";      // club word that the board shows on its own label
     bool aaOnBoard = false;          // "AA" greys the extra label
     bool yoPrefill = true;           // the callsign field starts with "YO"
-    bool yoinFocus = true;           // `YOIN` puts the focus on the callsign field
+    bool yoinFocus = true;           // the prefilled callsign takes the focus
     const char* stationLists = "";   // names of the contest's special-station lists
     const char* clubWord = "";       // the club list's callsigns send this word
     const char* clubHomeCounty = ""; // only stations proposed in this county are looked up

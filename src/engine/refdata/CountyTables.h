@@ -24,9 +24,9 @@ const QStringList& moldovaRegion();
 QStringList countiesOfArea(int area);
 /// The districts of Moldovan call area 1..5; empty for another area.
 QStringList moldovanDistrictsOfArea(int area);
-/// The county choice list `list1` for a typed callsign: the table its prefix and digit call.
+/// The county choice list `counties` for a typed callsign: the table its prefix and digit call.
 QStringList countyChoices(const QString& callsign);
-/// What `list1_Click` writes into the received-county field for a chosen entry.
+/// What a chosen county-list entry writes into the received-county field.
 QString chosenCounty(const QString& callsign, const QString& entry);
 /// The log code of a Bucharest sector "B1".."B6" ("XA".."XF"); empty for anything else.
 QString sectorLogCode(const QString& sector);

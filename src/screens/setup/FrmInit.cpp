@@ -718,7 +718,7 @@ void FrmInit::confirmExit() {
 
 void FrmInit::setStartStamp() {
     // The log keeps UTC: the PC's local time less the offset typed in its box.
-    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::CalcOraData(
+    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(
         m_services.clock.now(), UtcOffset::typed(ui.TxtTime->text()).hours());
 }
 
