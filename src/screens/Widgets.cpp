@@ -50,6 +50,10 @@ int twips(int twips, float scale) {
 }
 
 void setBackColor(QWidget* w, QRgb rgb) {
+    // Screens repaint their colours after every key: an unchanged colour costs nothing.
+    if (w->autoFillBackground() && w->palette().color(QPalette::Base).rgb() == QColor(rgb).rgb() &&
+        w->palette().color(QPalette::Window).rgb() == QColor(rgb).rgb())
+        return;
     QPalette p = w->palette();
     p.setColor(QPalette::Base, QColor(rgb));
     p.setColor(QPalette::Window, QColor(rgb));
@@ -58,6 +62,9 @@ void setBackColor(QWidget* w, QRgb rgb) {
 }
 
 void setForeColor(QWidget* w, QRgb rgb) {
+    if (w->palette().color(QPalette::WindowText).rgb() == QColor(rgb).rgb() &&
+        w->palette().color(QPalette::Text).rgb() == QColor(rgb).rgb())
+        return;
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, QColor(rgb));
     p.setColor(QPalette::Text, QColor(rgb));

@@ -357,6 +357,9 @@ void FrmQSO::renderResults() {
 
 void FrmQSO::renderBoard() {
     const QStringList& worked = m_entry.workedCounties();
+    if (m_boardShown && worked == *m_boardShown)
+        return;
+    m_boardShown = worked;
     const QStringList shown = CountyBoard::greenLabels(m_state.contest());
     for (const QString& code : shown)
         if (QLabel* l = m_board.value(code))

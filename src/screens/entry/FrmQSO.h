@@ -97,4 +97,5 @@ private:
     bool m_showingNewest = false;
     QTimer* m_clock = nullptr;
     QHash<QString, class QLabel*> m_board;
+    std::optional<QStringList> m_boardShown; // the worked counties the board shows
 };

@@ -13,6 +13,7 @@
 void FrmQSO::presentContest() {
     const ContestDef& def = m_state.contest();
     ui.LblConc->setText(def.codeString());
+    m_boardShown.reset(); // the contest decides which labels the board shows
     switch (def.presentation) {
     case Presentation::National:
         showFourStages();
