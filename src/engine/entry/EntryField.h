@@ -20,6 +20,16 @@ enum class EntryField {
     PauseSsb,
 };
 
+/// The box of CW message F1..F7 (`index` 0..6).
+constexpr EntryField messageField(int index) {
+    return static_cast<EntryField>(static_cast<int>(EntryField::Message1) + index);
+}
+
+/// The index 0..6 of a CW message box.
+constexpr int messageIndex(EntryField f) {
+    return static_cast<int>(f) - static_cast<int>(EntryField::Message1);
+}
+
 /// How a field takes the focus.
 enum class Caret {
     Keep,      // where the field had it

@@ -56,7 +56,7 @@ QString& QsoEntry::field(EntryField f) {
     case EntryField::PauseSsb:
         return m_pauseSsb;
     default:
-        return m_messages[static_cast<int>(f) - static_cast<int>(EntryField::Message1)];
+        return m_messages[messageIndex(f)];
     }
 }
 

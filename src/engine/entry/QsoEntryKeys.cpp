@@ -107,7 +107,7 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
         break;
     }
     // A CW message box: Enter keeps the text and goes to the next one.
-    const int index = static_cast<int>(f) - static_cast<int>(EntryField::Message1);
+    const int index = messageIndex(f);
     if (typed != kEnterChar)
         return false;
     m_state.settings.cwTexts[index] = m_messages[index];

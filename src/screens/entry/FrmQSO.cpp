@@ -171,8 +171,7 @@ void FrmQSO::attachKeys() {
         widget->installEventFilter(this);
     }
     for (int i = 0; i < 7; ++i)
-        attachField(ui.TxtF[i],
-                    static_cast<EntryField>(static_cast<int>(EntryField::Message1) + i));
+        attachField(ui.TxtF[i], messageField(i));
     // The first two messages take no keys of their own: Enter in them is only a character.
     for (int i = 0; i < 2; ++i)
         m_keys.attach(ui.TxtF[i], {});
@@ -201,6 +200,10 @@ void FrmQSO::act(const std::function<void()>& action) {
 
 void FrmQSO::chooseStage(int stage) {
     act([&] { m_entry.chooseStage(stage); });
+    showStageControls(stage);
+}
+
+void FrmQSO::showStageControls(int stage) {
     ui.DBGrid1->setEnabled(true);
     if (m_state.contest().modesFollowFirstStages() && stage <= 2) {
         for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
@@ -231,12 +234,9 @@ void FrmQSO::load() {
 
 void FrmQSO::start() {
     show();
-    m_entry.start();
-    for (int i = 0; i < 7; ++i)
-        setTextIfChanged(ui.TxtF[i], m_entry.text(static_cast<EntryField>(
-                                         static_cast<int>(EntryField::Message1) + i)));
+    m_entry.start(); // chooses the stage the set-up holds
     if (m_state.stage >= 1 && m_state.stage <= 4)
-        chooseStage(m_state.stage);
+        showStageControls(m_state.stage);
     render();
 }
 

@@ -81,6 +81,9 @@ private:
     void layOutGrid();
     void act(const std::function<void()>& action);
     void chooseStage(int stage);
+    /// What a chosen stage shows beside the model's answers: the grid, and the mode buttons
+    /// of a contest whose first stages choose the mode.
+    void showStageControls(int stage);
     void deleteSelectedContact();
     void confirmExit();
     void tick();
