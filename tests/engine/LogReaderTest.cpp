@@ -61,7 +61,7 @@ private slots:
                                    "1");
         for (const LogRow& r : rows)
             QVERIFY(db.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp) VALUES (?, ?, ?, ?)",
-                            {r.callsign, r.data, r.utc, r.etp}));
+                            {r.callsign, r.date, r.utc, r.stage}));
         const Outcome<QList<LogRow>> read = LogReader(db).read(0);
         QVERIFY(read);
         QCOMPARE(ids(*read), (QStringList{"8", "9", "10", "2", "3", "4", "5", "1", "7", "6"}));

@@ -106,7 +106,7 @@ private slots:
         QFETCH(QString, time);
         QFETCH(QString, message);
         QList<LogRow> rows = ReportFixture::ordered(35);
-        rows[1].data = date;
+        rows[1].date = date;
         rows[1].utc = time;
         const ContestDef& def = *ContestCatalog::find(35);
         for (const ExportResult& r :

@@ -312,22 +312,10 @@ void QsoEntry::chooseCounty(const QString& entry) {
 // ---- logging ----
 
 bool QsoEntry::dataComplete() {
-    const QString shortField = m_engine.firstIncompleteField();
-    if (shortField.isEmpty())
+    const std::optional<EntryField> shortField = m_engine.firstIncompleteField();
+    if (!shortField)
         return true;
-    static const std::pair<const char*, EntryField> fields[] = {
-        {"TxtIndic", EntryField::Callsign},
-        {"TxtRSTR1", EntryField::RstReceived},
-        {"TxtRSTR2", EntryField::CodeReceived},
-        {"TxtRstR3", EntryField::CountyReceived},
-        {"TxtRSTE1", EntryField::RstSent},
-        {"TxtRSTE2", EntryField::CodeSent},
-        {"TxtRSTE3", EntryField::CountySent},
-        {"TxtDate", EntryField::Date},
-        {"TxtUTC", EntryField::Time}};
-    for (const auto& [name, f] : fields)
-        if (shortField == QLatin1String(name))
-            requestFocus(f, Caret::At, static_cast<int>(field(f).size()));
+    requestFocus(*shortField, Caret::At, static_cast<int>(field(*shortField).size()));
     return false;
 }
 

@@ -4,6 +4,8 @@
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
 
+#include <tuple>
+
 namespace {
 const QString kTwoBlanks = QStringLiteral("  ");
 const QString kAA = QStringLiteral("AA");
@@ -257,17 +259,21 @@ QString ContactEngine::previewPoints() {
     return m_contact.points;
 }
 
-QString ContactEngine::firstIncompleteField() const {
-    const std::pair<const QString*, int> fields[] = {
-        {&m_contact.callsign, 3}, {&m_contact.rstSent, 2}, {&m_contact.codSent, 1},
-        {&m_contact.judSent, 1},  {&m_contact.rstRcvd, 2}, {&m_contact.codRcvd, 1},
-        {&m_contact.judRcvd, 1},  {&m_contact.date, 8},    {&m_contact.utc, 5}};
-    static const char* const names[] = {"TxtIndic", "TxtRSTE1", "TxtRSTE2", "TxtRSTE3", "TxtRSTR1",
-                                        "TxtRSTR2", "TxtRstR3", "TxtDate",  "TxtUTC"};
-    for (int i = 0; i < 9; ++i)
-        if (fields[i].first->trimmed().size() < fields[i].second)
-            return QString::fromLatin1(names[i]);
-    return {};
+std::optional<EntryField> ContactEngine::firstIncompleteField() const {
+    const std::tuple<const QString*, int, EntryField> fields[] = {
+        {&m_contact.callsign, 3, EntryField::Callsign},
+        {&m_contact.rstSent, 2, EntryField::RstSent},
+        {&m_contact.codSent, 1, EntryField::CodeSent},
+        {&m_contact.judSent, 1, EntryField::CountySent},
+        {&m_contact.rstRcvd, 2, EntryField::RstReceived},
+        {&m_contact.codRcvd, 1, EntryField::CodeReceived},
+        {&m_contact.judRcvd, 1, EntryField::CountyReceived},
+        {&m_contact.date, 8, EntryField::Date},
+        {&m_contact.utc, 5, EntryField::Time}};
+    for (const auto& [text, shortest, field] : fields)
+        if (text->trimmed().size() < shortest)
+            return field;
+    return std::nullopt;
 }
 
 std::pair<QString, QString> ContactEngine::sentAndReceived() const {
@@ -406,7 +412,7 @@ void ContactEngine::deriveSentCode() {
         m_labels.sentCode =
             newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
         m_contact.codSent =
-            newest ? Correction::nextSentCode(newest->sent, newest->md) : QStringLiteral("001");
+            newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
     } else if (rule == NextCode::Received && newest) {
         m_labels.sentCode = Correction::splitExchange(newest->rcvd)[1];
         m_contact.codSent = m_labels.sentCode;
@@ -508,12 +514,12 @@ std::optional<LogRow> ContactEngine::startCorrection() {
     std::optional<LogRow> row = rowToCorrect();
     if (!row)
         return std::nullopt;
-    const int stage = row->etp.trimmed().toInt();
+    const int stage = row->stage.trimmed().toInt();
     m_correction =
         CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : m_app.stage,
-                         row->md == QStringLiteral("SSB") ? row->md : QStringLiteral("CW")};
+                         row->mode == QStringLiteral("SSB") ? row->mode : QStringLiteral("CW")};
     m_contact.callsign = row->callsign;
-    m_contact.date = row->data;
+    m_contact.date = row->date;
     m_contact.utc = row->utc;
     const auto sent = Correction::splitExchange(row->sent);
     const auto rcvd = Correction::splitExchange(row->rcvd);
@@ -527,7 +533,7 @@ std::optional<LogRow> ContactEngine::startCorrection() {
     m_contact.newMult = !m_contact.mult.trimmed().isEmpty();
     m_contact.boardCounty = m_contact.newMult ? m_contact.mult.trimmed() : QString();
     m_contact.proposedCounty = m_contact.judRcvd;
-    m_contact.points = row->pct;
+    m_contact.points = row->points;
     m_contact.dupe = false;
     m_contact.otherMode = false;
     m_contact.notFound = false;
@@ -563,5 +569,5 @@ QString ContactEngine::sentCodeAfterLast() {
     const auto last = m_log.lastRow();
     if (!last)
         return m_contact.codSent;
-    return Correction::nextSentCode(last->sent, last->md);
+    return Correction::nextSentCode(last->sent, last->mode);
 }

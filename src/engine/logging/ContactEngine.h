@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/EntryField.h"
 #include "logging/ContactViews.h"
 #include "logging/LogStore.h"
 #include "logging/Points.h"
@@ -57,8 +58,8 @@ public:
     std::pair<QString, QString> refuseOwnCall();
     /// The points preview of the contact in hand.
     QString previewPoints();
-    /// The first entry field that is too short, or empty when the data are complete.
-    QString firstIncompleteField() const;
+    /// The first entry field that is too short, or none when the data are complete.
+    std::optional<EntryField> firstIncompleteField() const;
     /// Logs the contact in hand.
     EnterResult logContact();
     /// Clears the entry for the next contact.

@@ -6,16 +6,16 @@
 /// One `LogGen` row as it is written: every value is text.
 struct LogRow {
     QString callsign;
-    QString data;
+    QString date; // `data`
     QString utc;
-    QString etp;
+    QString stage; // `etp`
     QString sent;
     QString rcvd;
-    QString md;
-    QString jud;
+    QString mode;   // `md`
+    QString county; // `jud`
     QString mult;
-    QString pct;
-    qint64 id = 0; // `ID`, for a row read back from the log
+    QString points; // `pct`
+    qint64 id = 0;  // `ID`, for a row read back from the log
 
     /// The value of column `column` in table order, `ID` first.
     QVariant value(int column) const;

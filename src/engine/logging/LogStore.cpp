@@ -25,8 +25,8 @@ Outcome<QList<LogRow>> rowsOf(Outcome<QSqlQuery> q) {
     QList<LogRow> rows;
     while (q->next()) {
         LogRow r;
-        QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
-                              &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+        QString* columns[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
+                              &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
         for (int i = 0; i < 10; ++i)
             *columns[i] = q->value(i + 1).toString();
         r.id = q->value(0).toLongLong();
@@ -94,21 +94,22 @@ Outcome<QStringList> LogStore::stageMults(int stage) {
 }
 
 Outcome<qint64> LogStore::insert(const LogRow& r) {
-    auto q =
-        m_db.select(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
-                                   "Md, Jud, Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct});
+    auto q = m_db.select(
+        QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
+                       "Md, Jud, Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {r.callsign, r.date, r.utc, r.stage, r.sent, r.rcvd, r.mode, r.county, r.mult, r.points});
     if (!q)
         return Failure{q.error()};
     return q->lastInsertId().toLongLong();
 }
 
 Outcome<int> LogStore::update(qint64 id, const LogRow& r) {
-    auto q = m_db.select(
-        QStringLiteral("UPDATE LogGen SET Callsign = ?, Data = ?, UTC = ?, Etp = ?, "
-                       "Sent = ?, Rcvd = ?, Md = ?, Jud = ?, Mult = ?, Pct = ? "
-                       "WHERE ID = ?"),
-        {r.callsign, r.data, r.utc, r.etp, r.sent, r.rcvd, r.md, r.jud, r.mult, r.pct, id});
+    auto q =
+        m_db.select(QStringLiteral("UPDATE LogGen SET Callsign = ?, Data = ?, UTC = ?, Etp = ?, "
+                                   "Sent = ?, Rcvd = ?, Md = ?, Jud = ?, Mult = ?, Pct = ? "
+                                   "WHERE ID = ?"),
+                    {r.callsign, r.date, r.utc, r.stage, r.sent, r.rcvd, r.mode, r.county, r.mult,
+                     r.points, id});
     if (!q)
         return Failure{q.error()};
     return q->numRowsAffected();

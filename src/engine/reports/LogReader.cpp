@@ -43,14 +43,14 @@ bool LogReader::next(LogRow& r) {
     }
     const QSqlQuery& q = *m_query;
     r.id = q.value(0).toLongLong();
-    QString* columns[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
-                          &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+    QString* columns[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
+                          &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
     for (int i = 0; i < 10; ++i)
         *columns[i] = q.value(i + 1).toString();
-    if (!Points::storedPoints(r.pct))
+    if (!Points::storedPoints(r.points))
         return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
                                      "(0..%3). CORECTATI CONTACTUL IN LOG.")
-                          .arg(r.pct.trimmed(), r.callsign.trimmed())
+                          .arg(r.points.trimmed(), r.callsign.trimmed())
                           .arg(Points::kMaxContactPoints));
     return true;
 }

@@ -17,10 +17,10 @@ StageTotals stageTotalsOf(const QList<LogRow>& rows, int stage) {
     const QString digit = QString::number(stage);
     StageTotals t;
     for (const LogRow& r : rows) {
-        if (r.etp.trimmed() != digit)
+        if (r.stage.trimmed() != digit)
             continue;
         ++t.qsos;
-        t.points += r.pct.trimmed().toLongLong(); // " 0" of a duplicate, or no number, adds 0
+        t.points += r.points.trimmed().toLongLong(); // " 0" of a duplicate, or no number, adds 0
         if (!r.mult.trimmed().isEmpty())
             ++t.multipliers;
     }

@@ -9,9 +9,9 @@ QString column(const QString& text, int width) {
 }
 
 RowBuffer::RowBuffer(const LogRow& row)
-    : callsign(column(row.callsign.trimmed(), 10)), date(fit(row.data, 10)), time(fit(row.utc, 6)),
-      stage(row.etp), sent(fit(row.sent, 18)), received(fit(row.rcvd, 18)), mode(fit(row.md, 4)),
-      mult(fit(row.mult, 5)), points(fit(row.pct, 3)) {}
+    : callsign(column(row.callsign.trimmed(), 10)), date(fit(row.date, 10)), time(fit(row.utc, 6)),
+      stage(row.stage), sent(fit(row.sent, 18)), received(fit(row.rcvd, 18)),
+      mode(fit(row.mode, 4)), mult(fit(row.mult, 5)), points(fit(row.points, 3)) {}
 
 bool RowBuffer::isSsb() const {
     return mode.trimmed() == QLatin1String("SSB");

@@ -73,8 +73,8 @@ QVariant LogWindowModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const LogRow& r = m_rows.at(index.row());
-    const QString* values[] = {&r.callsign, &r.data, &r.utc, &r.etp,  &r.sent,
-                               &r.rcvd,     &r.md,   &r.jud, &r.mult, &r.pct};
+    const QString* values[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
+                               &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
     return index.column() == 0 ? QVariant(r.id) : QVariant(*values[index.column() - 1]);
 }
 
