@@ -35,8 +35,8 @@ WrittenFile LogExport::stream(const QString& path, const ExportLayout& layout) {
     // Without a count the progress shows rows only; the walk itself tells whether the log reads.
     const Outcome<qint64> counted = m_progress ? LogStore(m_db).count(0) : Outcome<qint64>(0);
     const qint64 total = counted ? *counted : -1;
-    if (!reader.open(0))
-        return {{}, {}, reader.error()};
+    if (const Outcome<void> opened = reader.open(0); !opened)
+        return {{}, {}, opened.error()};
     SafeFile file(path);
     if (!file.open())
         return {{}, {}, file.error()};

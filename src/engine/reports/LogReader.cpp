@@ -21,15 +21,17 @@ bool LogReader::failed(const QString& reason) {
     return false;
 }
 
-bool LogReader::open(int stage) {
+Outcome<void> LogReader::open(int stage) {
     m_error.clear();
     const Select q = select(
         QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct"), stage);
     Outcome<QSqlQuery> rows = m_db.select(q.sql + LogDate::sqlOrder(), q.values);
-    if (!rows)
-        return failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + rows.error());
+    if (!rows) {
+        failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + rows.error());
+        return Failure{m_error};
+    }
     m_query = *std::move(rows);
-    return true;
+    return {};
 }
 
 bool LogReader::next(LogRow& r) {
@@ -56,8 +58,8 @@ bool LogReader::next(LogRow& r) {
 }
 
 Outcome<QList<LogRow>> LogReader::read(int stage) {
-    if (!open(stage))
-        return Failure{m_error};
+    if (const Outcome<void> opened = open(stage); !opened)
+        return Failure{opened.error()};
     QList<LogRow> rows;
     LogRow r;
     while (next(r))

@@ -27,12 +27,14 @@ public:
     /// BY.
     static Select select(const QString& columns, int stage);
 
-    /// Starts the walk over the whole log (stage 0) or stage 1..4; false when it cannot be read.
-    bool open(int stage);
-    /// The next contact into `row`; false at the end, or when it cannot be read (error() says why).
+    /// Starts the walk over the whole log (stage 0) or stage 1..4.
+    [[nodiscard]] Outcome<void> open(int stage);
+    /// The next contact into `row`; false at the end, or when the walk broke off (error() says
+    /// why).
     bool next(LogRow& row);
     /// All contacts of the whole log (stage 0) or of stage 1..4.
     [[nodiscard]] Outcome<QList<LogRow>> read(int stage);
+    /// Why the walk broke off; empty when it reached the end.
     QString error() const { return m_error; }
 
 private:
