@@ -33,13 +33,6 @@ struct ScreenHarness {
         state.appPath = folder.path();
         voice.outputs = 1;
     }
-    /// A second program on the data folder of `first`, with connections of its own.
-    ScreenHarness(const ScreenHarness& first, const QString& connectionSuffix)
-        : logDb(QStringLiteral("LogDb") + connectionSuffix),
-          callDb(QStringLiteral("CallDb") + connectionSuffix) {
-        state.appPath = first.folder.path();
-        voice.outputs = 1;
-    }
 
     /// The seven voice recordings, named as the operator is told to ("F1.WAV").
     void writeRecordings() const {
