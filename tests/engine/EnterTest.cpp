@@ -10,25 +10,32 @@ private slots:
         QTest::addColumn<QString>("contest");
         QTest::addColumn<int>("stage");
         QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("typedDate");
         QTest::addColumn<QString>("row");
         auto row = [](const char* name, const char* contest, int stage, const char* mode,
-                      const char* typedDate, const char* logged) {
-            QTest::newRow(name) << contest << stage << mode << typedDate << logged;
+                      const char* code, const char* typedDate, const char* logged) {
+            QTest::newRow(name) << contest << stage << mode << code << typedDate << logged;
         };
-        row("CampNatUS 1B CW", "CampNatUS", 2, "CW", "",
+        row("CampNatUS 1B CW", "CampNatUS", 2, "CW", "5", "",
             "YO5ABC|01.03.26|12:05|2|599 7 PH|599 5 CJ|CW|CJ|CJ|2");
-        row("club contest SSB", "CpIndep", 1, "SSB", "",
+        row("club contest SSB", "CpIndep", 1, "SSB", "5", "",
             "YO5ABC|01.03.26|12:05|1|59 001 PH|59 5 CJ|SSB|CJ|CJ|2");
-        row("zodiac: no codes", "CpPitesti", 3, "CW", "",
+        row("zodiac: no codes", "CpPitesti", 3, "CW", "5", "",
             "YO5ABC|01.03.26|12:05|3|599 PH|599 CJ|CW|CJ|  |6");
-        row("off-line, four-digit year", "CampNatUS", 4, "SSB", "28.02.2026",
+        row("off-line, four-digit year", "CampNatUS", 4, "SSB", "5", "28.02.2026",
             "YO5ABC|28.02.26|23:59|4|59 7 PH|59 5 CJ|SSB|CJ|CJ|2");
+        // 18 is the oldest age that counts as young
+        row("young in 1B", "CpElevi", 2, "SSB", "118", "",
+            "YO5ABC|01.03.26|12:05|2|59 7 PH|59 118 CJ|SSB|CJ|ELV|4");
+        row("grown", "CpElevi", 1, "SSB", "919", "",
+            "YO5ABC|01.03.26|12:05|1|59 7 PH|59 919 CJ|SSB|CJ|CJ|4");
     }
     void writesTheRowTheRulesGive() {
         QFETCH(QString, contest);
         QFETCH(int, stage);
         QFETCH(QString, mode);
+        QFETCH(QString, code);
         QFETCH(QString, typedDate); // typed on an off-line log
         const bool offLine = !typedDate.isEmpty();
         QFETCH(QString, row);
@@ -37,7 +44,7 @@ private slots:
         f.app.startCode = 7;
         f.app.offLineLog = offLine;
         f.engine->ownStationData();
-        f.typeContact(QStringLiteral("yo5abc "), QStringLiteral("CJ"));
+        f.typeContact(QStringLiteral("yo5abc "), QStringLiteral("CJ"), code);
         if (offLine) {
             f.c().date = typedDate;
             f.c().utc = QStringLiteral("23:59");

@@ -56,25 +56,6 @@ private slots:
         QCOMPARE(f.c().mult, QStringLiteral("YL"));
     }
 
-    // 18 is the oldest age that counts as young.
-    void elevMultiplierWritten_data() {
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<QString>("codRcvd");
-        QTest::addColumn<QString>("mult");
-        QTest::newRow("young in 1B") << 2 << QStringLiteral("118") << QStringLiteral("ELV");
-        QTest::newRow("grown") << 1 << QStringLiteral("919") << QStringLiteral("CJ");
-    }
-    void elevMultiplierWritten() {
-        QFETCH(int, stage);
-        QFETCH(QString, codRcvd);
-        QFETCH(QString, mult);
-        EngineFixture f(QStringLiteral("CpElevi"), QStringLiteral("SSB"), stage);
-        f.typeContact(QStringLiteral("YO5ABC"), QStringLiteral("CJ"), codRcvd);
-        const EnterResult r = f.engine->logContact();
-        QCOMPARE(r.status, EnterResult::Status::Logged);
-        QCOMPARE(r.row.mult, mult);
-    }
-
     void boardLabels_data() {
         QTest::addColumn<QString>("contest");
         QTest::addColumn<QString>("county");
