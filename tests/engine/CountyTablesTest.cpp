@@ -7,30 +7,24 @@
 class CountyTablesTest : public QObject {
     Q_OBJECT
 private slots:
-
-    void list1ForACallsign_data() {
+    void countyChoicesForACallsign_data() {
         QTest::addColumn<QString>("call");
-        QTest::addColumn<QString>("first");
-        QTest::newRow("YO2") << "YO2ABC"
-                             << "AR";
-        QTest::newRow("YR9") << "YR9ABC"
-                             << "BZ";
-        QTest::newRow("ER1") << "ER1AB"
-                             << "C ";
-        QTest::newRow("YO1: none") << "YO1ABC"
-                                   << "";
-        QTest::newRow("ER6: none") << "ER6AB"
-                                   << "";
-        QTest::newRow("foreign") << "DL5ABC"
-                                 << "";
-        QTest::newRow("short") << "YO"
-                               << "";
+        QTest::addColumn<QString>("first"); // empty: no list
+        auto row = [](const char* name, const char* call, const char* first) {
+            QTest::newRow(name) << call << first;
+        };
+        row("YO2", "YO2ABC", "AR");
+        row("YR9", "YR9ABC", "BZ");
+        row("ER1", "ER1AB", "C ");
+        row("YO1: none", "YO1ABC", "");
+        row("ER6: none", "ER6AB", "");
+        row("foreign", "DL5ABC", "");
+        row("short", "YO", "");
     }
-    void list1ForACallsign() {
+    void countyChoicesForACallsign() {
         QFETCH(QString, call);
         QFETCH(QString, first);
-        const QStringList list = CountyTables::countyChoices(call);
-        QCOMPARE(list.value(0), first);
+        QCOMPARE(CountyTables::countyChoices(call).value(0), first);
     }
 
     void checkCounty_data() {
@@ -65,6 +59,27 @@ private slots:
         QCOMPARE(check.accepted, message.isEmpty());
         QCOMPARE(check.text, result);
         QCOMPARE(check.message, message);
+    }
+
+    // The own county the set-up screen proposes from the one stored for the own call.
+    void ownCountyMapsBucharest_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("sectors");
+        QTest::addColumn<QString>("county");
+        auto row = [](const char* name, const char* stored, bool sectors, const char* county) {
+            QTest::newRow(name) << stored << sectors << county;
+        };
+        row("sector where sectors count", "B4", true, "XD");
+        row("last sector", "B6", true, "XF");
+        row("BU where sectors count", "BU", true, "X");
+        row("sector elsewhere", "B4", false, "BU");
+        row("no sector B7", "B7", false, "B7");
+    }
+    void ownCountyMapsBucharest() {
+        QFETCH(QString, stored);
+        QFETCH(bool, sectors);
+        QFETCH(QString, county);
+        QCOMPARE(CountyTables::ownCounty(stored, sectors), county);
     }
 
     void specialStationFile() {

@@ -8,6 +8,15 @@
 #include <QTest>
 #include <memory>
 
+/// A data row's words, "-" standing for an empty one.
+inline QStringList fieldsOf(const QString& row) {
+    QStringList fields = row.split(u' ', Qt::SkipEmptyParts);
+    for (QString& f : fields)
+        if (f == QStringLiteral("-"))
+            f.clear();
+    return fields;
+}
+
 // A contact engine on empty databases in a temporary folder, for one contest.
 class EngineFixture {
 public:
@@ -17,13 +26,12 @@ public:
         ++serial;
         m_log = std::make_unique<Database>(QStringLiteral("LogDb%1").arg(serial));
         m_calls = std::make_unique<Database>(QStringLiteral("CallDb%1").arg(serial));
-        m_ok = copyEmptyDatabases() &&
-               m_log->open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")) ==
-                   Database::OpenResult::Ok &&
-               m_calls->open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) ==
-                   Database::OpenResult::Ok;
         const ContestDef* def = ContestCatalog::findByCode(contest);
-        m_ok = m_ok && def;
+        const bool opened = def && copyEmptyDatabases() &&
+                            m_log->open(dir.file(QStringLiteral("LogVELT.mdb")),
+                                        QStringLiteral("LogGen")) == Database::OpenResult::Ok &&
+                            m_calls->open(dir.file(QStringLiteral("DbsVELT.mdb")),
+                                          QStringLiteral("CallJud")) == Database::OpenResult::Ok;
         if (def)
             app.contestNumber = def->number;
         app.qsoMode = mode;
@@ -31,37 +39,42 @@ public:
         app.contestMode = true;
         app.settings.myCall = QStringLiteral("YO9AAA");
         app.settings.myCounty = QStringLiteral("PH");
-        specials.set(QStringLiteral("Cp1Dec"), QStringLiteral("special"), {QStringLiteral("YO1D")});
-        specials.set(QStringLiteral("CpCFR"), QStringLiteral("special"),
-                     {QStringLiteral("YO3CFR")});
-        specials.set(QStringLiteral("Ardel"), QStringLiteral("club100"), {QStringLiteral("YO6AA")});
-        specials.set(QStringLiteral("Ardel"), QStringLiteral("club"), {QStringLiteral("YO6DD")});
-        specials.set(QStringLiteral("CpTimis"), QStringLiteral("club"), {QStringLiteral("YO2QTA")});
+        for (const char* list :
+             {"Cp1Dec special YO1D", "CpCFR special YO3CFR", "Ardel club100 YO6AA",
+              "Ardel club YO6DD", "CpTimis club YO2QTA"}) {
+            const QStringList words = fieldsOf(QLatin1String(list));
+            specials.set(words[0], words[1], {words[2]});
+        }
         engine = std::make_unique<ContactEngine>(app, *m_log, *m_calls, specials, clock);
-    }
-    bool ok() const { return m_ok; }
-    /// Copies empty databases made once per test run: much faster than the schema each time.
-    bool copyEmptyDatabases() {
-        static TempDataFolder empty;
-        static const bool made = empty.createDatabases();
-        for (const QString& name : {QStringLiteral("LogVELT.mdb"), QStringLiteral("DbsVELT.mdb")})
-            if (!made || !QFile::copy(empty.file(name), dir.file(name)))
-                return false;
-        return true;
+        QVERIFY(opened);
     }
     Database& log() { return *m_log; }
     Database& calls() { return *m_calls; }
     QsoContact& c() { return engine->contact(); }
+    /// A contact in hand as the screen fills it: looked up, county and code received, checked.
+    void typeContact(const QString& call, const QString& county,
+                     const QString& code = QStringLiteral("5")) {
+        c().callsign = call;
+        engine->lookUpCallsign();
+        engine->countyChanged(county);
+        c().codRcvd = code;
+        engine->checkDuplicate();
+    }
+    /// Types and logs a contact; its `ID`, 0 when it was not logged.
+    qint64 logContact(const QString& call, const QString& county) {
+        typeContact(call, county);
+        const EnterResult r = engine->logContact();
+        return r.status == EnterResult::Status::Logged ? r.id : 0;
+    }
 
     /// Puts a contact into the log as an earlier session would have.
     void logged(const QString& call, int stage, const QString& mode, const QString& utc,
                 const QString& mult = QStringLiteral("  "),
-                const QString& pct = QStringLiteral("2"),
-                const QString& jud = QStringLiteral("CJ")) {
+                const QString& pct = QStringLiteral("2")) {
         QVERIFY(m_log->exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "
                                            "Rcvd, Md, Jud, Mult, Pct) VALUES (?, '01.03.26', ?, "
-                                           "?, '599 001 PH', '599 001 CJ', ?, ?, ?, ?)"),
-                            {call, utc, QString::number(stage), mode, jud, mult, pct}));
+                                           "?, '599 001 PH', '599 001 CJ', ?, 'CJ', ?, ?)"),
+                            {call, utc, QString::number(stage), mode, mult, pct}));
     }
     void known(const QString& call, const QString& county) {
         QVERIFY(m_calls->exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
@@ -86,7 +99,16 @@ public:
     std::unique_ptr<ContactEngine> engine;
 
 private:
+    /// Copies empty databases made once per test run: much faster than the schema each time.
+    bool copyEmptyDatabases() {
+        static TempDataFolder empty;
+        static const bool made = empty.createDatabases();
+        for (const QString& name : {QStringLiteral("LogVELT.mdb"), QStringLiteral("DbsVELT.mdb")})
+            if (!made || !QFile::copy(empty.file(name), dir.file(name)))
+                return false;
+        return true;
+    }
+
     std::unique_ptr<Database> m_log;
     std::unique_ptr<Database> m_calls;
-    bool m_ok = false;
 };

@@ -9,11 +9,8 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(EntryField)
-Q_DECLARE_METATYPE(Caret)
 
 namespace {
-const QString kOwnCall = QStringLiteral("YO9AAA");
-
 // The entry model on a fixture's databases, typed into as the screen's fields would be.
 struct Entry {
     explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW")
@@ -59,10 +56,10 @@ struct Entry {
 class QsoEntryTest : public QObject {
     Q_OBJECT
 private slots:
-    void wholeContactMovesThroughTheFields() {
+    // A whole contact through the fields, then the same station again: shown, never logged.
+    void contactThenItsDuplicate() {
         Entry e(QStringLiteral("CampNatUS"));
         QCOMPARE(e.model.phase(), EntryPhase::Open);
-        QCOMPARE(e.model.text(EntryField::Callsign), QStringLiteral("YO"));
         e.type(EntryField::Callsign, QStringLiteral("9ZZZ "));
         QCOMPARE(e.model.focus().field, EntryField::CodeReceived);
         QCOMPARE(e.model.text(EntryField::Time), QStringLiteral("12:00"));
@@ -74,75 +71,45 @@ private slots:
         QVERIFY(e.model.newMultiplier());
         e.enter(EntryField::Callsign);
         QCOMPARE(e.rows().size(), 1);
-        QVERIFY(e.rows().first().startsWith(QStringLiteral("YO9ZZZ|")));
         QCOMPARE(e.model.text(EntryField::Callsign), QStringLiteral("YO"));
         QVERIFY(!e.model.newMultiplier() && !e.model.logEnabled());
         QCOMPARE(e.model.workedCounties(), QStringList{QStringLiteral("CJ")});
         QCOMPARE(e.model.results()[0].qso, QStringLiteral("1"));
+
+        e.contact(QStringLiteral("YO9ZZZ"), QStringLiteral("002"), QStringLiteral("CJ "));
+        QCOMPARE(e.model.phase(), EntryPhase::Duplicate);
+        QVERIFY(e.model.duplicateShown() && !e.model.logEnabled());
+        e.model.logContact(); // IN LOG pressed anyway
+        QCOMPARE(e.rows().size(), 1);
+        e.model.cancelContact();
+        QCOMPARE(e.model.phase(), EntryPhase::Open);
+        QVERIFY(!e.model.duplicateShown());
         QVERIFY(e.dialogs.shown.isEmpty());
     }
 
     // The own call is refused, and the cancelled entry can be brought back.
     void ownCallIsRefusedAndRecoverable() {
         Entry e(QStringLiteral("CampNatUS"));
-        e.model.setText(EntryField::Callsign, kOwnCall);
+        e.model.setText(EntryField::Callsign, QStringLiteral("YO9AAA"));
         e.key(EntryField::Callsign, Qt::Key_Tab);
         QCOMPARE(e.dialogs.shown.size(), 1);
-        QVERIFY(e.model.recoveryEnabled());
         QCOMPARE(e.model.text(EntryField::Callsign), QStringLiteral("YO"));
         e.model.recover();
-        QCOMPARE(e.model.text(EntryField::Callsign), kOwnCall);
+        QCOMPARE(e.model.text(EntryField::Callsign), QStringLiteral("YO9AAA"));
         QCOMPARE(e.model.callsignMark(), CallsignMark::Duplicate);
         QVERIFY(!e.model.recoveryEnabled());
         QVERIFY(e.rows().isEmpty());
     }
 
-    void doubledPrefixIsRepaired_data() {
-        QTest::addColumn<QString>("typed"); // after the prefilled "YO"
-        QTest::addColumn<QString>("accepted");
-        QTest::newRow("YO typed again") << "YO9ABC"
-                                        << "YO9ABC";
-        QTest::newRow("ER over YO") << "ER3AB"
-                                    << "ER3AB";
-        QTest::newRow("YR over YO") << "YR5ABC"
-                                    << "YR5ABC";
-    }
-    void doubledPrefixIsRepaired() {
-        QFETCH(QString, typed);
-        QFETCH(QString, accepted);
+    // A stage switch clears the contact in hand; a correction is then cancelled, recovered and
+    // logged once, in place, in the stage of its row.
+    void stageSwitchThenCorrectionCancelledAndRecovered() {
         Entry e(QStringLiteral("CampNatUS"));
-        e.type(EntryField::Callsign, typed + u' ');
-        QCOMPARE(e.model.text(EntryField::Callsign), accepted);
-        QVERIFY(e.dialogs.shown.isEmpty());
-    }
-
-    void shortCallsignTakesSpaceAsBlank() {
-        Entry e(QStringLiteral("CampNatUS"));
-        e.type(EntryField::Callsign, QStringLiteral(" "));
-        QCOMPARE(e.model.text(EntryField::Callsign), QStringLiteral("YO "));
-        QVERIFY(e.dialogs.shown.isEmpty());
-    }
-
-    void duplicateIsShownNeverLogged() {
-        Entry e(QStringLiteral("CampNatUS"));
+        e.model.correctLastContact();
+        QCOMPARE(e.dialogs.texts(), QStringList{"NU EXISTA NICI UN CONTACT DE CORECTAT !"});
+        QCOMPARE(e.model.phase(), EntryPhase::Open);
         e.contact(QStringLiteral("YO5AAA"), QStringLiteral("001"), QStringLiteral("CJ"));
         e.enter(EntryField::Callsign);
-        e.model.setText(EntryField::Callsign, QString());
-        e.type(EntryField::Callsign, QStringLiteral("YO5AAA "));
-        QCOMPARE(e.model.phase(), EntryPhase::Duplicate);
-        QVERIFY(e.model.duplicateShown() && !e.model.logEnabled());
-        QCOMPARE(e.model.callsignMark(), CallsignMark::Duplicate);
-        e.type(EntryField::CodeReceived, QStringLiteral("002"));
-        e.type(EntryField::CountyReceived, QStringLiteral("CJ "));
-        e.model.logContact(); // IN LOG pressed anyway
-        QCOMPARE(e.rows().size(), 1);
-        e.model.cancelContact();
-        QCOMPARE(e.model.phase(), EntryPhase::Open);
-        QVERIFY(!e.model.duplicateShown());
-    }
-
-    void stageButtonClearsTheContactInHand() {
-        Entry e(QStringLiteral("CampNatUS"));
         e.type(EntryField::Callsign, QStringLiteral("5BBB "));
         e.type(EntryField::CodeReceived, QStringLiteral("12"));
         e.model.chooseStage(2);
@@ -150,15 +117,7 @@ private slots:
         QCOMPARE(e.model.text(EntryField::Callsign), QStringLiteral("YO"));
         QVERIFY(e.model.text(EntryField::CodeReceived).isEmpty());
         QVERIFY(!e.model.logEnabled());
-        QVERIFY(e.rows().isEmpty());
-    }
 
-    // A correction cancelled and recovered is logged once, in place, in its own stage.
-    void correctionCancelledRecoveredAndLogged() {
-        Entry e(QStringLiteral("CampNatUS"));
-        e.contact(QStringLiteral("YO5AAA"), QStringLiteral("001"), QStringLiteral("CJ"));
-        e.enter(EntryField::Callsign);
-        e.model.chooseStage(2);
         e.key(EntryField::Callsign, Qt::Key_F2, {}, Qt::AltModifier);
         QCOMPARE(e.model.phase(), EntryPhase::Correcting);
         QCOMPARE(e.model.shownStage(), 1);
@@ -167,137 +126,96 @@ private slots:
         e.model.cancelContact();
         QCOMPARE(e.model.phase(), EntryPhase::Open);
         QCOMPARE(e.model.shownStage(), 2);
-        const QStringList before = e.rows();
         e.model.recover();
         QCOMPARE(e.model.phase(), EntryPhase::Correcting);
         QCOMPARE(e.model.text(EntryField::CountyReceived), QStringLiteral("MS"));
         e.model.logContact();
-        const QStringList after = e.rows();
-        QCOMPARE(after.size(), 1);
-        QVERIFY(after.first() != before.first());
-        QCOMPARE(after.first().section(u'|', 3, 3), QStringLiteral("1"));
-        QCOMPARE(after.first().section(u'|', 7, 7), QStringLiteral("MS"));
+        const QStringList rows = e.rows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().section(u'|', 3, 3), QStringLiteral("1"));
+        QCOMPARE(rows.first().section(u'|', 7, 7), QStringLiteral("MS"));
+        QCOMPARE(e.f.app.totals[0].qsos, 1);
+        QCOMPARE(e.f.app.totals[1].qsos, 0);
         QCOMPARE(e.model.phase(), EntryPhase::Open);
         QCOMPARE(e.model.shownStage(), 2);
     }
 
-    void nothingToCorrectSaysSo() {
+    void prefixIsRepaired_data() {
+        QTest::addColumn<QString>("typed"); // after the prefilled "YO", then Space
+        QTest::addColumn<QString>("accepted");
+        QTest::newRow("YO typed again") << QStringLiteral("YO9ABC") << QStringLiteral("YO9ABC");
+        QTest::newRow("ER over YO") << QStringLiteral("ER3AB") << QStringLiteral("ER3AB");
+        QTest::newRow("short: Space is a blank") << QString() << QStringLiteral("YO ");
+    }
+    void prefixIsRepaired() {
+        QFETCH(QString, typed);
+        QFETCH(QString, accepted);
         Entry e(QStringLiteral("CampNatUS"));
-        e.model.correctLastContact();
-        QCOMPARE(e.dialogs.texts(), QStringList{"NU EXISTA NICI UN CONTACT DE CORECTAT !"});
-        QCOMPARE(e.model.phase(), EntryPhase::Open);
-        QVERIFY(!e.model.logEnabled());
+        e.type(EntryField::Callsign, typed + u' ');
+        QCOMPARE(e.model.text(EntryField::Callsign), accepted);
+        QVERIFY(e.dialogs.shown.isEmpty());
     }
 
+    // A serial received is stored with three digits; a call-area digit as typed.
     void receivedSerialIsPaddedBeforeLogging_data() {
         QTest::addColumn<QString>("contest");
-        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("serial contest, one digit") << "CpTeleorman"
-                                                   << "7"
-                                                   << "007";
-        QTest::newRow("serial contest, two digits") << "CpTeleorman"
-                                                    << "42"
-                                                    << "042";
-        QTest::newRow("call-area code stays") << "CampNatUS"
-                                              << "7"
-                                              << "7";
+        QTest::newRow("serial") << QStringLiteral("CpTeleorman") << QStringLiteral("007");
+        QTest::newRow("call-area digit") << QStringLiteral("CampNatUS") << QStringLiteral("7");
     }
     void receivedSerialIsPaddedBeforeLogging() {
         QFETCH(QString, contest);
-        QFETCH(QString, typed);
         QFETCH(QString, stored);
         Entry e(contest);
         e.model.setText(EntryField::Callsign, QString());
         e.type(EntryField::Callsign, QStringLiteral("YO5CCC "));
         e.model.setText(EntryField::CountyReceived, QStringLiteral("CJ"));
-        e.type(EntryField::CodeReceived, typed);
+        e.type(EntryField::CodeReceived, QStringLiteral("7"));
         e.enter(EntryField::CodeReceived);
         QCOMPARE(e.rows().size(), 1);
         QCOMPARE(e.rows().first().section(u'|', 5, 5).split(u' ').value(1), stored);
     }
 
-    void dateAndTimeFieldsCheckWhatIsTyped_data() {
+    // A date or time typed is checked; off line, F2 leaves the date for a new day in front and
+    // F3 / F4 one half of the time.
+    void dateAndTimeKeys_data() {
         QTest::addColumn<EntryField>("field");
+        QTest::addColumn<int>("key"); // on the callsign, or 0 to type `typed` into the field
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("date whole") << EntryField::Date << "010326"
-                                    << "01.03.26"
-                                    << "";
-        QTest::newRow("date impossible") << EntryField::Date << "310226"
-                                         << " "
-                                         << "DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !";
-        QTest::newRow("time with space") << EntryField::Time << "0930 "
-                                         << "09:30"
-                                         << "";
-        QTest::newRow("time impossible") << EntryField::Time << "2561 "
-                                         << " "
-                                         << "ORA INCORECT INTRODUSA . INTRODUCETI ORA CORECT !";
+        auto row = [](const char* name, EntryField field, int key, const char* typed,
+                      const char* shown, const char* message) {
+            QTest::newRow(name) << field << key << typed << shown << message;
+        };
+        row("date impossible", EntryField::Date, 0, "310226", " ",
+            "DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !");
+        row("time with space", EntryField::Time, 0, "0930 ", "09:30", "");
+        row("time impossible", EntryField::Time, 0, "2561 ", " ",
+            "ORA INCORECT INTRODUSA . INTRODUCETI ORA CORECT !");
+        row("F2", EntryField::Date, Qt::Key_F2, "", ".03.26", "");
+        row("F3", EntryField::Time, Qt::Key_F3, "", "09:", "");
+        row("F4", EntryField::Time, Qt::Key_F4, "", ":30", "");
     }
-    void dateAndTimeFieldsCheckWhatIsTyped() {
+    void dateAndTimeKeys() {
         QFETCH(EntryField, field);
+        QFETCH(int, key);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, message);
         Entry e(QStringLiteral("CampNatUS"));
-        e.model.setText(field, QString());
-        e.type(field, typed);
+        if (key) {
+            e.f.app.offLineLog = true;
+            e.model.setText(EntryField::Date, QStringLiteral("01.03.26"));
+            e.model.setText(EntryField::Time, QStringLiteral("09:30"));
+            e.key(EntryField::Callsign, key);
+            QCOMPARE(e.model.focus().field, field);
+        } else {
+            e.model.setText(field, QString());
+            e.type(field, typed);
+        }
         QCOMPARE(e.model.text(field), shown);
         QCOMPARE(e.dialogs.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
-    }
-
-    // Tab walks the exchange backwards; Space in a sent field goes back to the callsign.
-    void tabAndSpaceMoveTheFocus_data() {
-        QTest::addColumn<EntryField>("from");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<EntryField>("to");
-        QTest::addColumn<Caret>("caret");
-        QTest::newRow("county, Tab") << EntryField::CountyReceived << int(Qt::Key_Tab)
-                                     << EntryField::CodeReceived << Caret::SelectAll;
-        QTest::newRow("code, Tab") << EntryField::CodeReceived << int(Qt::Key_Tab)
-                                   << EntryField::RstReceived << Caret::Middle;
-        QTest::newRow("report, Tab") << EntryField::RstReceived << int(Qt::Key_Tab)
-                                     << EntryField::CodeSent << Caret::SelectAll;
-        QTest::newRow("code sent, Tab")
-            << EntryField::CodeSent << int(Qt::Key_Tab) << EntryField::RstSent << Caret::Middle;
-        QTest::newRow("report sent, Tab")
-            << EntryField::RstSent << int(Qt::Key_Tab) << EntryField::Callsign << Caret::SelectAll;
-        QTest::newRow("county sent, Space")
-            << EntryField::CountySent << int(Qt::Key_Space) << EntryField::Callsign << Caret::AtEnd;
-    }
-    void tabAndSpaceMoveTheFocus() {
-        QFETCH(EntryField, from);
-        QFETCH(int, key);
-        QFETCH(EntryField, to);
-        QFETCH(Caret, caret);
-        Entry e(QStringLiteral("CampNatUS"));
-        e.type(EntryField::Callsign, QStringLiteral("5AAA "));
-        e.key(from, key, key == Qt::Key_Space ? QChar(u' ') : QChar());
-        QCOMPARE(e.model.focus().field, to);
-        QCOMPARE(e.model.focus().caret, caret);
-    }
-
-    // Off line, F2 leaves the date for a new day in front, F3 / F4 one half of the time.
-    void offLineKeysCutDateAndTime_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<EntryField>("field");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("F2") << int(Qt::Key_F2) << EntryField::Date << ".03.26";
-        QTest::newRow("F3") << int(Qt::Key_F3) << EntryField::Time << "09:";
-        QTest::newRow("F4") << int(Qt::Key_F4) << EntryField::Time << ":30";
-    }
-    void offLineKeysCutDateAndTime() {
-        QFETCH(int, key);
-        QFETCH(EntryField, field);
-        QFETCH(QString, shown);
-        Entry e(QStringLiteral("CampNatUS"));
-        e.f.app.offLineLog = true;
-        e.model.setText(EntryField::Date, QStringLiteral("01.03.26"));
-        e.model.setText(EntryField::Time, QStringLiteral("09:30"));
-        e.key(EntryField::Callsign, key);
-        QCOMPARE(e.model.text(field), shown);
-        QCOMPARE(e.model.focus().field, field);
     }
 
     void closedUntilStageAndModeAreChosen() {
