@@ -1,12 +1,15 @@
+#include "TempDataFolder.h"
 #include "engine/ReportFixture.h"
+#include "logging/Database.h"
+#include "logging/LogStore.h"
 #include "reports/Adif.h"
-#include "reports/Cabrillo.h"
 #include "reports/ClaimedScore.h"
-#include "reports/ReportTotals.h"
+#include "reports/LogExport.h"
+#include "reports/ReportFiles.h"
+#include "reports/SafeFile.h"
 #include "reports/Summary.h"
 #include "reports/TextLog.h"
 #include "setup/ContestCatalog.h"
-#include "setup/SettingsFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,16 +17,10 @@
 
 namespace {
 
-const QString kYear = QStringLiteral("07");
-
-QByteArray expectedFile(const QString& name) {
-    QFile f(QStringLiteral(VELT_SOURCE_DIR "/tests/engine/expected/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Compares a whole output with its expected file; a difference leaves the output beside the test.
 bool sameAsExpected(const QByteArray& actual, const QString& name) {
-    if (actual == expectedFile(name))
+    QFile expected(QStringLiteral(VELT_SOURCE_DIR "/tests/engine/expected/") + name);
+    if (expected.open(QIODevice::ReadOnly) && actual == expected.readAll())
         return true;
     const QString out = QDir::current().filePath(QString(name).replace(u'/', u'_') + ".actual");
     QFile f(out);
@@ -33,56 +30,96 @@ bool sameAsExpected(const QByteArray& actual, const QString& name) {
     return false;
 }
 
+// A data folder with its output folders, whose log holds the fixture of `contest`.
+struct LoggedFolder {
+    explicit LoggedFolder(int contest) : def(*ContestCatalog::find(contest)) {
+        for (const LogRow& r : ReportFixture::entered(contest))
+            ok = ok && LogStore(db).insert(r).ok();
+    }
+    LogExport writer(ExportProgress progress = {}) {
+        return LogExport(db, def, station, dir.path(), "07", std::move(progress));
+    }
+    QByteArray read(const QString& path) const {
+        return dir.read(QDir(dir.path()).relativeFilePath(path));
+    }
+    QStringList files(const QString& folder) const {
+        return QDir(dir.file(folder)).entryList(QDir::Files);
+    }
+
+    const ContestDef& def;
+    TempDataFolder dir;
+    Database db{QStringLiteral("ReportExportTest")};
+    SettingsRecord station = ReportFixture::station();
+    bool ok = dir.createDatabases() &&
+              db.open(dir.file("LogVELT.mdb"), "LogGen") == Database::OpenResult::Ok &&
+              QDir(dir.path()).mkpath("Log") && QDir(dir.path()).mkpath("ARHIVA");
+};
+
 CabrilloHeader header(const ContestDef& def, const QList<LogRow>& rows) {
-    CabrilloHeader h = Cabrillo::prefilledHeader(def, ReportFixture::station().myCall,
-                                                 claimedScoreOf(def, totalsOf(rows)), kYear);
-    h.category = QStringLiteral("SINGLE-OP ALL LOW");
-    h.operators = QStringLiteral("YO5OHO");
-    h.club = QStringLiteral("YO5KAD");
-    h.name = QStringLiteral("ION POPESCU");
-    h.address = {QStringLiteral("STR. LUNGA 1"), QStringLiteral("BRASOV"), QString()};
-    h.soapbox = {QStringLiteral("73"), QString()};
-    return h;
+    return ReportFixture::header(def, claimedScoreOf(def, totalsOf(rows)));
 }
-
-QByteArray output(const QString& kind, int contest, const QList<LogRow>& rows) {
-    const ContestDef& def = *ContestCatalog::find(contest);
-    const SettingsRecord st = ReportFixture::station();
-    if (kind == QLatin1String("cabrillo.cbr"))
-        return Cabrillo::layout(header(def, rows), st.myCall, def).bytesOf(rows).bytes;
-    if (kind == QLatin1String("adif.adi"))
-        return Adif::layout(def).bytesOf(rows).bytes;
-    if (kind == QLatin1String("textlog.txt"))
-        return TextLog::logLayout(def, st.myCall).bytesOf(rows).bytes;
-    if (kind == QLatin1String("archive.txt"))
-        return TextLog::archiveLayout(def).bytesOf(rows).bytes;
-    return Summary::summaryFile(def, st, totalsOf(rows), kYear).bytes;
-}
-
-const QStringList kKinds{"cabrillo.cbr", "adif.adi", "textlog.txt", "archive.txt", "summary.txt"};
 
 } // namespace
 
 class ReportExportTest : public QObject {
     Q_OBJECT
 private slots:
+    // Every file of a contest as the operator writes it from the log, compared whole.
     void wholeFiles_data() {
         QTest::addColumn<int>("contest");
-        QTest::addColumn<QString>("kind");
         for (int contest : {0, 11, 31, 33, 35})
-            for (const QString& kind : kKinds)
-                QTest::addRow("%d %s", contest, qPrintable(kind)) << contest << kind;
+            QTest::addRow("%d", contest) << contest;
     }
     void wholeFiles() {
         QFETCH(int, contest);
-        QFETCH(QString, kind);
-        const QByteArray bytes = output(kind, contest, ReportFixture::ordered(contest));
-        QVERIFY(sameAsExpected(bytes, QStringLiteral("c%1/%2").arg(contest).arg(kind)));
+        LoggedFolder folder(contest);
+        QVERIFY(folder.ok);
+        const QString expected = QStringLiteral("c%1/").arg(contest);
+        const CabrilloHeader h = header(folder.def, ReportFixture::entered(contest));
+        const QList<std::pair<WrittenFile, QString>> written{
+            {folder.writer().cabrillo(h), "cabrillo.cbr"},
+            {folder.writer().textLog(), "summary.txt"},
+            {folder.writer().adif(" ARHIVA "), "adif.adi"},
+            {folder.writer().textArchive("ARHIVA"), "archive.txt"}};
+        for (const auto& [file, name] : written) {
+            QVERIFY2(file.ok(), qPrintable(file.error));
+            QVERIFY(sameAsExpected(folder.read(file.path), expected + name));
+        }
+        QCOMPARE(folder.files("ARHIVA"), (QStringList{"ARHIVA.adi", "ARHIVA.txt"}));
+        const QString textLog =
+            ReportFiles::textLogPath(folder.dir.path(), folder.station.myCall, folder.def, "07");
+        QVERIFY(sameAsExpected(folder.read(textLog), expected + "textlog.txt"));
     }
 
     void emptyLog() {
-        QVERIFY(sameAsExpected(output("summary.txt", 35, {}), "c35/summary-empty.txt"));
-        QVERIFY(output("adif.adi", 35, {}).isEmpty());
+        const ContestDef& def = *ContestCatalog::find(35);
+        const ExportResult summary =
+            Summary::summaryFile(def, ReportFixture::station(), totalsOf({}), "07");
+        QVERIFY(sameAsExpected(summary.bytes, "c35/summary-empty.txt"));
+        QVERIFY(Adif::layout(def).bytesOf({}).bytes.isEmpty());
+    }
+
+    // Cancelled at the first report of progress: nothing written, the old file as it was.
+    void cancelledExportKeepsPreviousFile() {
+        LoggedFolder folder(35);
+        QVERIFY(folder.ok);
+        QVERIFY(folder.dir.write("Log/YO5OHO CpCarpati07.Cbr", "previous"));
+        QVERIFY(folder.dir.write("ARHIVA/CARPATI.adi", "previous"));
+        QList<qint64> totals;
+        const ExportProgress cancel = [&totals](qint64, qint64 total) {
+            totals << total;
+            return false;
+        };
+        const CabrilloHeader h = header(folder.def, {});
+        for (const WrittenFile& w :
+             {folder.writer(cancel).cabrillo(h), folder.writer(cancel).adif("CARPATI"),
+              folder.writer(cancel).textLog()})
+            QVERIFY2(w.error.contains("A FOST ANULATA"), qPrintable(w.error));
+        QCOMPARE(totals, (QList<qint64>{4, 4, 4}));
+        QCOMPARE(folder.dir.read("Log/YO5OHO CpCarpati07.Cbr"), QByteArray("previous"));
+        QCOMPARE(folder.dir.read("ARHIVA/CARPATI.adi"), QByteArray("previous"));
+        QCOMPARE(folder.files("Log"), QStringList{"YO5OHO CpCarpati07.Cbr"});
+        QCOMPARE(folder.files("ARHIVA"), QStringList{"CARPATI.adi"});
     }
 
     // A row the electronic logs cannot carry stops the export with its message and no bytes.
@@ -92,20 +129,20 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString dateMsg = "FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO5BBB     INCORECT. "
                                 "PROGRAMUL SE INTRERUPE. VERIFICATI FORMATUL ";
-        const QString timeMsg = "FORMATUL OREI UTC INCORECT %1. PROGRAMUL SE INTRERUPE. "
-                                "VERIFICATI FORMATUL ";
         QTest::newRow("day 31 of November") << "31.11.07"
                                             << "18:01" << dateMsg;
         QTest::newRow("four-digit year") << "10.11.2007"
                                          << "18:01" << dateMsg;
         QTest::newRow("hour 24") << "10.11.07"
-                                 << "24:00" << timeMsg.arg("24:00 ");
+                                 << "24:00"
+                                 << "FORMATUL OREI UTC INCORECT 24:00 . PROGRAMUL SE INTRERUPE. "
+                                    "VERIFICATI FORMATUL ";
     }
     void unreadableRowStopsExport() {
         QFETCH(QString, date);
         QFETCH(QString, time);
         QFETCH(QString, message);
-        QList<LogRow> rows = ReportFixture::ordered(35);
+        QList<LogRow> rows = ReportFixture::entered(35);
         rows[1].date = date;
         rows[1].utc = time;
         const ContestDef& def = *ContestCatalog::find(35);
@@ -121,21 +158,63 @@ private slots:
     // the file with a message instead of a substitute byte.
     void romanianLettersInTextFiles() {
         const ContestDef& def = *ContestCatalog::find(11);
-        QList<LogRow> rows{ReportFixture::row(1, "YO5AAA", "10.11.07", "18:00", "1", "599 001 ION",
-                                              "599 002 X", "CW", "", "", "1")};
+        QList<LogRow> rows{ReportFixture::row(1, "YO5AAA|10.11.07|18:00|1|599 001 ION||CW|||1")};
         rows[0].rcvd = QString::fromUtf8("599 002 \u0218\u0219\u021A\u021B");
         const ExportResult ok = TextLog::archiveLayout(def).bytesOf(rows);
         QVERIFY2(ok.ok(), qPrintable(ok.error));
         QVERIFY(ok.bytes.contains("599 002 \xaa\xba\xde\xfe"));
-        CabrilloHeader h = header(def, rows);
-        h.name = QStringLiteral(u"\u0218TEFAN \u021Au\u021Bu \u0219i");
-        const ExportResult cbr = Cabrillo::layout(h, "YO5OHO", def).bytesOf(rows);
-        QVERIFY(SettingsFiles::decodeLines(cbr.bytes).contains(
-            QStringLiteral(u"NAME: \u015ETEFAN \u0162u\u0163u \u015Fi")));
         rows[0].rcvd = QStringLiteral("599 002 \u00D1O\u20AC");
         const ExportResult refused = TextLog::archiveLayout(def).bytesOf(rows);
         QVERIFY(refused.bytes.isEmpty());
         QVERIFY2(refused.error.contains(QStringLiteral("\"\u00D1\"")), qPrintable(refused.error));
+    }
+
+    // The base callsign names the files, and an own callsign never names one outside "Log".
+    void callsignFileNames_data() {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("prefix and /P") << "ER/YO5OHO/P" << QStringLiteral("YO5OHO");
+        QTest::newRow("dot dot and slashes") << "A/../../../X" << QString();
+        QTest::newRow("prefix of dots") << "../YO5OHO/P" << QStringLiteral("YO5OHO");
+        QTest::newRow("device path") << "/dev/null" << QStringLiteral("devnull");
+    }
+    void callsignFileNames() {
+        QFETCH(QString, call);
+        QFETCH(QString, base);
+        const ContestDef& def = *ContestCatalog::find(35);
+        const QString log = "/opt/velt/Log/" + base;
+        QCOMPARE(ReportFiles::cabrilloPath("/opt/velt", call, def, "07"), log + " CpCarpati07.Cbr");
+        QCOMPARE(ReportFiles::textLogPath("/opt/velt", call, def, "07"), log + " CpCarpati07.txt");
+        QCOMPARE(ReportFiles::summaryPath("/opt/velt", call, def, "07"),
+                 log + " SUM CpCarpati07.txt");
+    }
+
+    // A typed archive name names a file inside the archive folder and nowhere else.
+    void archiveName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("start"); // start of the message, empty when accepted
+        const QString separator = "NUMELE FISIERULUI NU POATE CONTINE";
+        const QString character = "NUMELE FISIERULUI CONTINE UN CARACTER NEPERMIS";
+        QTest::newRow("plain") << "CARPATI 2007" << QString();
+        QTest::newRow("empty") << "  " << QStringLiteral("Please print in textbox, NAME FILE");
+        QTest::newRow("slash") << "../etc/x" << separator;
+        QTest::newRow("dot dot") << ".." << separator;
+        QTest::newRow("colon") << "C:LOG" << character;
+        QTest::newRow("control") << "LOG\t1" << character;
+    }
+    void archiveName() {
+        QFETCH(QString, name);
+        QFETCH(QString, start);
+        const QString message = ReportFiles::checkArchiveName(name);
+        QVERIFY2(start.isEmpty() ? message.isEmpty() : message.startsWith(start),
+                 qPrintable(message));
+    }
+
+    void safeWriteIntoMissingFolderFailsAndLeavesNothing() {
+        TempDataFolder dir;
+        const QString message = SafeFile::write(dir.file("ARHIVA/x.adi"), "data").error();
+        QVERIFY(message.startsWith("FISIERUL "));
+        QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     }
 };
 

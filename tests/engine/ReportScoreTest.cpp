@@ -1,26 +1,27 @@
 #include "engine/ReportFixture.h"
 #include "reports/ClaimedScore.h"
 #include "reports/ScoreTable.h"
-#include "setup/ContestCatalog.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(ClaimFormula)
 
 namespace {
 
 // Stage totals (contacts, points, multipliers) that keep every sum and product distinct:
 // S1 = 20, S2 = 60, S3 = 120, S4 = 200, (P1+P2)(M1+M2) = 150, (P3+P4)(M3+M4) = 630.
 ReportTotals totals(bool stage1BWorked = true) {
-    ReportTotals t;
-    t.stages = {StageTotals{3, 10, 2}, StageTotals{2, 20, 3}, StageTotals{4, 30, 4},
-                StageTotals{1, 40, 5}};
+    std::array<StageTotals, 4> stages{StageTotals{3, 10, 2}, StageTotals{2, 20, 3},
+                                      StageTotals{4, 30, 4}, StageTotals{1, 40, 5}};
     if (!stage1BWorked)
-        t.stages[1] = StageTotals{};
-    for (const StageTotals& s : t.stages) {
-        t.qsos += s.qsos;
-        t.points += s.points;
-        t.multipliers += s.multipliers;
-    }
-    return t;
+        stages[1] = StageTotals{};
+    return ReportTotals::of(stages);
+}
+
+ContestDef rules(ClaimFormula claim) {
+    ContestDef def;
+    def.report.claim = claim;
+    return def;
 }
 
 // A table as "column:text" cells joined by "|", one string per line.
@@ -44,39 +45,40 @@ const QString kP1B = "14:1B|24: 2|34: 20|44: 3";
 
 } // namespace
 
+// One row per kind of formula or table; the contests' own files are compared whole elsewhere.
 class ReportScoreTest : public QObject {
     Q_OBJECT
 private slots:
     void claimedScore_data() {
-        QTest::addColumn<int>("contest");
+        QTest::addColumn<ClaimFormula>("formula");
         QTest::addColumn<bool>("stage1BWorked");
         QTest::addColumn<qint64>("claim");
-        QTest::newRow("0") << 0 << true << qint64(780);
-        QTest::newRow("combined") << 1 << true << qint64(150);
-        QTest::newRow("per stage") << 2 << true << qint64(80);
-        QTest::newRow("11 points only") << 11 << true << qint64(30);
-        QTest::newRow("stage 1A") << 13 << true << qint64(20);
-        QTest::newRow("31 four stages") << 31 << true << qint64(400);
-        QTest::newRow("33 both stages doubled") << 33 << true << qint64(160);
-        QTest::newRow("33 one stage") << 33 << false << qint64(20);
+        QTest::newRow("two pairs") << ClaimFormula::CampNat << true << qint64(780);
+        QTest::newRow("combined") << ClaimFormula::Combined << true << qint64(150);
+        QTest::newRow("per stage") << ClaimFormula::PerStage << true << qint64(80);
+        QTest::newRow("points only") << ClaimFormula::PointsOnly << true << qint64(30);
+        QTest::newRow("stage 1A") << ClaimFormula::Stage1Only << true << qint64(20);
+        QTest::newRow("four stages") << ClaimFormula::FourStages << true << qint64(400);
+        QTest::newRow("both stages doubled") << ClaimFormula::Doubling << true << qint64(160);
+        QTest::newRow("one stage not doubled") << ClaimFormula::Doubling << false << qint64(20);
     }
     void claimedScore() {
-        QFETCH(int, contest);
+        QFETCH(ClaimFormula, formula);
         QFETCH(bool, stage1BWorked);
         QFETCH(qint64, claim);
-        QCOMPARE(claimedScoreOf(*ContestCatalog::find(contest), totals(stage1BWorked)), claim);
+        QCOMPARE(claimedScoreOf(rules(formula), totals(stage1BWorked)), claim);
     }
 
     // Points beyond 16 and 32 bits stay exact in stage totals, partial scores and the claim.
     void largeScoresAre64Bit() {
         QList<LogRow> rows;
         for (int i = 0; i < 3; ++i)
-            rows << ReportFixture::row(i + 1, "YO5AAA", "10.11.07", "18:00", "1", "599 001 BV",
-                                       "599 001 CJ", "CW", "CJ", "CJ", "2000000000");
+            rows << ReportFixture::row(
+                i + 1, "YO5AAA|10.11.07|18:00|1|599 001 BV|599 001 CJ|CW|CJ|CJ|2000000000");
         const ReportTotals t = totalsOf(rows);
         QCOMPARE(t.stage(1).points, qint64(6000000000));
-        QCOMPARE(claimedScoreOf(*ContestCatalog::find(13), t), qint64(18000000000));
-        QCOMPARE(claimedScoreOf(*ContestCatalog::find(35), t), qint64(18000000000));
+        QCOMPARE(claimedScoreOf(rules(ClaimFormula::Stage1Only), t), qint64(18000000000));
+        QCOMPARE(claimedScoreOf(rules(ClaimFormula::Combined), t), qint64(18000000000));
     }
 
     void stageTotalsFromRows() {
@@ -87,63 +89,51 @@ private slots:
         QCOMPARE(stageTotalsOf({}, 2).qsos, 0);
     }
 
-    // The layouts the whole summary files of the export tests do not show.
-    void textTable_data() {
-        QTest::addColumn<int>("contest");
+    // The text summary's tables first, then the printed sheet's.
+    void scoreTable_data() {
+        QTest::addColumn<int>("summary");
+        QTest::addColumn<int>("printed");
         QTest::addColumn<bool>("stage1BWorked");
         QTest::addColumn<QStringList>("lines");
-        const QStringList perStage{kT1A + "|54: 20", kT1B + "|54: 60",
-                                   "10:TOTAL|24: 5|34: 30|44: 5|55: 80"};
-        QTest::newRow("per stage") << 14 << true << QStringList{kTextHead} + perStage;
+        const int none = -1;
+        QTest::newRow("per stage") << int(SummaryTable::PerStage) << none << true
+                                   << QStringList{kTextHead, kT1A + "|54: 20", kT1B + "|54: 60",
+                                                  "10:TOTAL|24: 5|34: 30|44: 5|55: 80"};
         QTest::newRow("total of stage 1A")
-            << 13 << true
+            << int(SummaryTable::Independence) << none << true
             << QStringList{kTextHead, kT1A, kT1B + "|54: 60", "10:TOTAL|24: 5|34: 30|44: 5|55: 20"};
         QTest::newRow("doubled, one stage")
-            << 33 << false
+            << int(SummaryTable::Doubling) << none << false
             << QStringList{kTextHead, kT1A + "|54: 20", "10:1B|24: 0|34: 0|44: 0|54: 0",
                            "10:TOTAL|54: 20"};
         QTest::newRow("single stage")
-            << 19 << true << QStringList{kTextHead, kT1A, "10:TOTAL|24: 3|34: 10|44: 2|55: 20"};
-    }
-    void textTable() {
-        QFETCH(int, contest);
-        QFETCH(bool, stage1BWorked);
-        QFETCH(QStringList, lines);
-        QCOMPARE(
-            cells(ScoreTable::textTable(*ContestCatalog::find(contest), totals(stage1BWorked))),
-            lines);
-    }
-
-    void printedTable_data() {
-        QTest::addColumn<int>("contest");
-        QTest::addColumn<bool>("stage1BWorked");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("11 names") << 11 << true
-                                  << QStringList{"12:Etapa|20:No.QSO|30:Pcte|40:Scor",
-                                                 "14:1A|24: 3|34: 10", "14:1B|24: 2|34: 20",
-                                                 "12:TOTAL|21: 5|40: 30"};
-        QTest::newRow("0") << 0 << true
-                           << QStringList{kPrintHead,
-                                          kP1A,
-                                          kP1B + "|54: 150",
-                                          "14:2A|24: 4|34: 30|44: 4",
-                                          "14:2B|24: 1|34: 40|44: 5|54: 630",
-                                          "12:TOTAL|21: 10|49: 780"};
-        QTest::newRow("33 both stages")
-            << 33 << true
+            << int(SummaryTable::SingleStage) << none << true
+            << QStringList{kTextHead, kT1A, "10:TOTAL|24: 3|34: 10|44: 2|55: 20"};
+        QTest::newRow("printed names")
+            << none << int(PrintedTable::Names) << true
+            << QStringList{"12:Etapa|20:No.QSO|30:Pcte|40:Scor", "14:1A|24: 3|34: 10",
+                           "14:1B|24: 2|34: 20", "12:TOTAL|21: 5|40: 30"};
+        QTest::newRow("printed, doubled")
+            << none << int(PrintedTable::Doubling) << true
             << QStringList{kPrintHead, kP1A + "|54: 20", kP1B, "10:TOTAL|50: 80 * 2 = 160"};
-        QTest::newRow("combined") << 1 << true
-                                  << QStringList{kPrintHead, kP1A, kP1B,
-                                                 "12:TOTAL|22: 5|32: 30|41: 5|50: 150"};
+        QTest::newRow("printed, combined")
+            << none << int(PrintedTable::Combined) << true
+            << QStringList{kPrintHead, kP1A, kP1B, "12:TOTAL|22: 5|32: 30|41: 5|50: 150"};
     }
-    void printedTable() {
-        QFETCH(int, contest);
+    void scoreTable() {
+        QFETCH(int, summary);
+        QFETCH(int, printed);
         QFETCH(bool, stage1BWorked);
         QFETCH(QStringList, lines);
-        const auto table =
-            ScoreTable::printedTable(*ContestCatalog::find(contest), totals(stage1BWorked));
-        QCOMPARE(cells(table), lines);
-        QVERIFY(table.first().heading);
+        ContestDef def;
+        def.report.multipliers = printed != int(PrintedTable::Names);
+        if (printed < 0) {
+            def.report.summary = SummaryTable(summary);
+            QCOMPARE(cells(ScoreTable::textTable(def, totals(stage1BWorked))), lines);
+        } else {
+            def.report.printed = PrintedTable(printed);
+            QCOMPARE(cells(ScoreTable::printedTable(def, totals(stage1BWorked))), lines);
+        }
     }
 };
 

@@ -8,10 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace {
-using Line = FakeKeyLine::Line;
-
 // A program folder holding the recording of F1 under the name the operator was told to use.
 struct Recordings {
     QTemporaryDir dir;
@@ -46,68 +45,58 @@ private slots:
         QCOMPARE(VoiceKeyer::wavFile(dir.path(), key), dir.filePath(expected));
     }
 
+    void playsWithTheTransmitterKeyed_data() {
+        QTest::addColumn<bool>("portOpens");
+        QTest::addColumn<bool>("playWithoutPort");
+        QTest::addColumn<bool>("recorded");
+        QTest::addColumn<KeyingResult>("result");
+        QTest::newRow("port opens") << true << true << true << KeyingResult::Done;
+        QTest::newRow("SSB fallback plays unkeyed")
+            << false << true << true << KeyingResult::DoneWithoutKeying;
+        QTest::newRow("otherwise port error") << false << false << true << KeyingResult::PortError;
+        QTest::newRow("no recording, no keying")
+            << true << true << false << KeyingResult::MissingRecording;
+    }
     void playsWithTheTransmitterKeyed() {
+        QFETCH(bool, portOpens);
+        QFETCH(bool, playWithoutPort);
+        QFETCH(bool, recorded);
+        QFETCH(KeyingResult, result);
         const Recordings rec;
         FakeKeyLine line;
+        line.setOpenFails(!portOpens);
         FakeVoicePlayer player;
         bool rtsWhilePlaying = false;
         player.onPlay = [&] { rtsWhilePlaying = line.rts(); };
         KeyPort port(line);
         VoiceKeyer keyer(port, player);
-        QCOMPARE(keyer.play(rec.file, 2, true), KeyingResult::Done);
-        QCOMPARE(player.played, QStringList{rec.file});
-        QVERIFY(rtsWhilePlaying);
-        QCOMPARE(line.states(Line::Rts), (QList<bool>{false, true, false}));
-        QVERIFY(!line.states(Line::Dtr).contains(true));
+        QCOMPARE(keyer.play(recorded ? rec.file : rec.file + "X", 2, playWithoutPort), result);
+        const bool played = recorded && (portOpens || playWithoutPort);
+        QCOMPARE(player.played.size(), played ? 1 : 0);
+        QCOMPARE(rtsWhilePlaying, played && portOpens);
+        const QList<bool> keyed{false, true, false};
+        QCOMPARE(line.states(FakeKeyLine::Line::Rts), played && portOpens ? keyed : QList<bool>{});
+        QVERIFY(!line.states(FakeKeyLine::Line::Dtr).contains(true));
         QVERIFY(!keyer.isBusy());
     }
 
-    void absentPort_data() {
-        QTest::addColumn<bool>("playWithoutPort");
-        QTest::addColumn<KeyingResult>("result");
-        QTest::addColumn<int>("played");
-        QTest::newRow("SSB fallback plays unkeyed") << true << KeyingResult::DoneWithoutKeying << 1;
-        QTest::newRow("otherwise port error") << false << KeyingResult::PortError << 0;
-    }
-    void absentPort() {
-        QFETCH(bool, playWithoutPort);
-        QFETCH(KeyingResult, result);
-        QFETCH(int, played);
-        FakeKeyLine line;
-        line.setOpenFails(true);
-        FakeVoicePlayer player;
-        KeyPort port(line);
-        VoiceKeyer keyer(port, player);
-        const Recordings rec;
-        QCOMPARE(keyer.play(rec.file, 7, playWithoutPort), result);
-        QCOMPARE(player.played.size(), played);
-        QVERIFY(line.changes().isEmpty());
-    }
-
-    void playsWithoutPortOnlyWhenVoiceKeyingIsOn_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("soundCardOk");
-        QTest::addColumn<bool>("offLineLog");
-        QTest::addColumn<bool>("ssbPcFlag");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("all set") << "SSB" << true << false << true << true;
-        QTest::newRow("CW") << "CW" << true << false << true << false;
-        QTest::newRow("no sound card") << "SSB" << false << false << true << false;
-        QTest::newRow("off-line log") << "SSB" << true << true << true << false;
-        QTest::newRow("voice keying off") << "SSB" << true << false << false << false;
-    }
+    // Each condition alone turns the unkeyed playback off.
     void playsWithoutPortOnlyWhenVoiceKeyingIsOn() {
-        QFETCH(QString, mode);
-        QFETCH(bool, soundCardOk);
-        QFETCH(bool, offLineLog);
-        QFETCH(bool, ssbPcFlag);
-        QFETCH(bool, expected);
-        AppState state;
-        state.qsoMode = mode;
-        state.soundCardOk = soundCardOk;
-        state.offLineLog = offLineLog;
-        state.ssbPcFlag = ssbPcFlag;
-        QCOMPARE(VoiceKeyer::playsWithoutPort(state), expected);
+        AppState on;
+        on.qsoMode = QStringLiteral("SSB");
+        on.soundCardOk = true;
+        on.offLineLog = false;
+        on.ssbPcFlag = true;
+        QVERIFY(VoiceKeyer::playsWithoutPort(on));
+        const QList<std::function<void(AppState&)>> spoilers{
+            [](AppState& s) { s.qsoMode = QStringLiteral("CW"); },
+            [](AppState& s) { s.soundCardOk = false; }, [](AppState& s) { s.offLineLog = true; },
+            [](AppState& s) { s.ssbPcFlag = false; }};
+        for (const auto& spoil : spoilers) {
+            AppState off = on;
+            spoil(off);
+            QVERIFY(!VoiceKeyer::playsWithoutPort(off));
+        }
     }
 
     void abortStopsThePlaybackAndUnkeys() {
