@@ -23,10 +23,6 @@ private slots:
         const QByteArray expected = "YO9ABC\r\n2\r\nPH\r\nSOAB\r\nIon Popescu\r\n 1 \r\nPloie\xba"
                                     "ti\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nYO9KXX\r\n";
         QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), expected);
-        SettingsRecord back;
-        QVERIFY(readInitFile(dir.path(), back));
-        QCOMPARE(back.qth, rec.qth);
-        QCOMPARE(back.club, rec.club);
     }
 
     // A short file or a bad number loses nothing: what was read is written back as it was.

@@ -5,14 +5,13 @@
 #include "logging/LogStore.h"
 #include "reports/LogExport.h"
 #include "setup/ContestCatalog.h"
-#include "setup/SettingsFiles.h"
 
 #include <QDirIterator>
 #include <QTest>
 #include <functional>
 
 namespace {
-using Writer = std::function<QString(const QString& appPath, LogExport& log, int round)>;
+using Writer = std::function<QString(LogExport& log)>;
 
 // Every file on the disk but the filler, with its bytes.
 QMap<QString, QByteArray> contents(const SmallDisk& disk) {
@@ -44,14 +43,9 @@ private slots:
     void oldFileKept_data() {
         QTest::addColumn<Writer>("write");
         QTest::addColumn<int>("files");
-        QTest::newRow("settings") << Writer([](const QString& app, LogExport&, int round) {
-            SettingsRecord s = ReportFixture::station();
-            s.address = QStringLiteral("STR. LUNGA %1").arg(round);
-            return SettingsFiles::writeInitFile(app, s).error();
-        }) << 1;
         QTest::newRow("text log and summary")
-            << Writer([](const QString&, LogExport& log, int) { return log.textLog().error; }) << 2;
-        QTest::newRow("ADIF") << Writer([](const QString&, LogExport& log, int) {
+            << Writer([](LogExport& log) { return log.textLog().error; }) << 2;
+        QTest::newRow("ADIF") << Writer([](LogExport& log) {
             return log.adif(QStringLiteral("CARPATI")).error;
         }) << 1;
     }
@@ -64,12 +58,12 @@ private slots:
         QVERIFY(QDir(disk.path()).mkpath(QStringLiteral("Log")));
         QVERIFY(QDir(disk.path()).mkpath(QStringLiteral("ARHIVA")));
         LogExport log(m_db, *ContestCatalog::find(35), ReportFixture::station(), disk.path(), "07");
-        QCOMPARE(write(disk.path(), log, 1), QString());
+        QCOMPARE(write(log), QString());
         const QMap<QString, QByteArray> before = contents(disk);
         QCOMPARE(before.size(), files);
 
         disk.fill();
-        const QString message = write(disk.path(), log, 2);
+        const QString message = write(log);
         QVERIFY2(message.contains(QStringLiteral("NU A PUTUT FI SCRIS")), qPrintable(message));
         QVERIFY(message.contains(QStringLiteral("FISIERUL ANTERIOR A RAMAS NESCHIMBAT")));
         QCOMPARE(contents(disk), before);
