@@ -8,10 +8,8 @@ namespace {
 const QString LogFile = QStringLiteral("LogVELT.mdb");
 
 // 2 KB with the header of an older program's database.
-QByteArray jetFile() {
-    QByteArray bytes("\x00\x01\x00\x00Standard Jet DB\x00", 20);
-    return bytes.leftJustified(2048, 'j');
-}
+const QByteArray JetFile =
+    QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20).leftJustified(2048, 'j');
 
 QStringList entries(const TempDataFolder& dir) {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -26,9 +24,9 @@ private slots:
         QTest::addColumn<Database::OpenResult>("expected");
         using R = Database::OpenResult;
         QTest::newRow("missing") << QByteArray() << R::Missing;
-        QTest::newRow("old Jet database") << jetFile() << R::NotDatabase;
+        QTest::newRow("old Jet database") << JetFile << R::NotDatabase;
         QTest::newRow("SQLite header, junk after")
-            << QByteArray("SQLite format 3\0", 16) + jetFile() << R::NotDatabase;
+            << QByteArray("SQLite format 3\0", 16) + JetFile << R::NotDatabase;
         QTest::newRow("empty file") << QByteArray("") << R::Failed;
     }
     void refusesWithoutTouchingTheFile() {

@@ -64,9 +64,8 @@ private slots:
             const BackupSet::Result copy = copies.keep(logPath);
             QVERIFY2(copy.state != BackupSet::State::Failed, qPrintable(copy.error));
             QVERIFY(contactIds(copy.path).value_or(QSet<qint64>()).contains(reported));
-            child.kill(); // SIGKILL: no chance to clean up
-            QVERIFY(child.waitForFinished());
-            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            child.kill();                     // SIGKILL: no chance to clean up
+            QVERIFY(child.waitForFinished()); // false when it had stopped by itself
             // Only whole lines were printed after an `Enter` that had returned.
             const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
             for (qsizetype i = 0; i + 1 < lines.size(); ++i)

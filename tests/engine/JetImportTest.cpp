@@ -53,8 +53,7 @@ private slots:
         QCOMPARE((QList<int>{n.read, n.imported, n.present, n.differed, n.invalid}),
                  (QList<int>{6, 1, 3, 2, 2}));
         QCOMPARE(n.reasons.size(), 4);
-        QVERIFY(r.counts.reasons.at(0).startsWith(QStringLiteral("randul 1: YO3ABC")));
-        QVERIFY(r.counts.reasons.at(2).contains(QStringLiteral("\"YO-3AB\"")));
+        QVERIFY(n.reasons.at(0).startsWith(QStringLiteral("randul 1: YO3ABC")));
         QCOMPARE(callsAndCounties(db), QStringList({"YO3ABC|BU", "YO9XYZ|PH", "YO8NEW|IS"}));
     }
 
@@ -82,30 +81,21 @@ private slots:
         QCOMPARE(callsAndCounties(db), QStringList());
     }
 
-    void replaceKeepsTheJetFileBeside_data() {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("keptAs");
-        QTest::newRow("first import") << QStringList() << "DbsVELT.mdb.jet";
-        QTest::newRow(".jet taken") << QStringList{"DbsVELT.mdb.jet"} << "DbsVELT.mdb.1.jet";
-    }
+    // Each import keeps the Jet file beside, under a name not taken yet.
     void replaceKeepsTheJetFileBeside() {
-        QFETCH(QStringList, before);
-        QFETCH(QString, keptAs);
         const QByteArray jet =
             QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x01", 21).leftJustified(8192, 'j');
         TempDataFolder dir;
-        QVERIFY(dir.write(CallFile, jet));
-        for (const QString& f : before)
-            QVERIFY(dir.write(f, "earlier"));
         FakeJetReader reader;
         reader.content.insert(QStringLiteral("CallJud"), {CallColumns, {{"1", "YO3ABC", "BU"}}});
-        const JetImport::Result done = JetImport(reader).replace(dir.file(CallFile), callJud());
-        QVERIFY2(done.ok, qPrintable(done.error));
-        QCOMPARE(done.keptAs, dir.file(keptAs));
-        QCOMPARE(dir.read(keptAs), jet);
-        QStringList files = before + QStringList{CallFile, keptAs};
-        files.sort();
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
+        for (const QString keptAs : {"DbsVELT.mdb.jet", "DbsVELT.mdb.1.jet"}) {
+            QVERIFY(dir.write(CallFile, jet));
+            const JetImport::Result done = JetImport(reader).replace(dir.file(CallFile), callJud());
+            QVERIFY2(done.ok, qPrintable(done.error));
+            QCOMPARE(done.keptAs, dir.file(keptAs));
+            QCOMPARE(dir.read(keptAs), jet);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
         Database db(QStringLiteral("CallDb"));
         QVERIFY(openCalls(dir, db, false));
         QCOMPARE(callsAndCounties(db), QStringList{"YO3ABC|BU"});

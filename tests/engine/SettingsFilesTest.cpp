@@ -17,11 +17,17 @@ private slots:
         rec.section = QStringLiteral("SOAB");
         rec.operators = QStringLiteral("Ion Popescu");
         rec.operatorCount = 1;
-        rec.qth = QStringLiteral(u"Ploie\u015Fti"); // s-cedilla is 0xBA in Windows-1250
+        rec.qth = QStringLiteral(u"\u0218\u0219\u021A\u021B Ploie\u015Fti"); // all with cedilla
         rec.club = QStringLiteral("YO9KXX");
         QVERIFY(writeInitFile(dir.path(), rec));
-        const QByteArray expected = "YO9ABC\r\n2\r\nPH\r\nSOAB\r\nIon Popescu\r\n 1 \r\nPloie\xba"
-                                    "ti\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nYO9KXX\r\n";
+        const QByteArray expected =
+            "YO9ABC\r\n2\r\nPH\r\nSOAB\r\nIon Popescu\r\n 1 \r\n"
+            "\xaa\xba\xde\xfe Ploie\xbati\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nYO9KXX\r\n";
+        QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), expected);
+        // A character the code page cannot hold is refused and the old file kept.
+        rec.club = QStringLiteral(u"\u00D1\u4E2D");
+        const QString refused = writeInitFile(dir.path(), rec).error();
+        QVERIFY2(refused.contains(QStringLiteral(u"\"\u00D1\u4E2D\"")), qPrintable(refused));
         QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), expected);
     }
 
@@ -68,21 +74,6 @@ private slots:
         QCOMPARE(rec.cwTexts[0], QStringLiteral("a"));
         QCOMPARE(rec.cwTexts[6], QStringLiteral("g"));
         QCOMPARE(rec.comPort, port);
-    }
-
-    // Ș ș Ț ț are written with cedilla; a character the code page cannot hold is refused and the
-    // old file kept.
-    void codePageLetters() {
-        TempDataFolder dir;
-        SettingsRecord rec;
-        rec.myCounty = QStringLiteral(u"\u0218TEFAN \u021Aic\u0103");
-        QVERIFY(writeInitFile(dir.path(), rec));
-        const QByteArray before = dir.read(QStringLiteral("VELTInit.dat"));
-        QVERIFY(before.contains("\xaaTEFAN \xdeic\xe3"));
-        rec.club = QStringLiteral(u"\u00D1\u4E2D");
-        const QString refused = writeInitFile(dir.path(), rec).error();
-        QVERIFY2(refused.contains(QStringLiteral(u"\"\u00D1\u4E2D\"")), qPrintable(refused));
-        QCOMPARE(dir.read(QStringLiteral("VELTInit.dat")), before);
     }
 };
 
