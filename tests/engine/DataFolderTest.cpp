@@ -5,9 +5,7 @@
 #include <QDir>
 #include <QTest>
 
-namespace {
 const QString kTemplates = QStringLiteral(VELT_SOURCE_DIR "/data");
-} // namespace
 
 class DataFolderTest : public QObject {
     Q_OBJECT

@@ -10,10 +10,6 @@ const QString LogFile = QStringLiteral("LogVELT.mdb");
 // 2 KB with the header of an older program's database.
 const QByteArray JetFile =
     QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20).leftJustified(2048, 'j');
-
-QStringList entries(const TempDataFolder& dir) {
-    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
 } // namespace
 
 class DatabaseTest : public QObject {
@@ -33,14 +29,15 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(Database::OpenResult, expected);
         TempDataFolder dir;
+        const auto entries = [&] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); };
         if (!content.isNull())
             QVERIFY(dir.write(LogFile, content));
-        const QStringList filesBefore = entries(dir);
+        const QStringList filesBefore = entries();
         Database db(QStringLiteral("LogDb"));
         QCOMPARE(db.open(dir.file(LogFile), QStringLiteral("LogGen")), expected);
         QVERIFY(!db.exec(QStringLiteral("SELECT 1")));
         db.close();
-        QCOMPARE(entries(dir), filesBefore); // nothing created, no -wal or -shm left behind
+        QCOMPARE(entries(), filesBefore); // nothing created, no -wal or -shm left behind
         QCOMPARE(dir.read(LogFile), content);
     }
 

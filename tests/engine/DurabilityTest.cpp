@@ -66,10 +66,8 @@ private slots:
             QVERIFY(contactIds(copy.path).value_or(QSet<qint64>()).contains(reported));
             child.kill();                     // SIGKILL: no chance to clean up
             QVERIFY(child.waitForFinished()); // false when it had stopped by itself
-            // Only whole lines were printed after an `Enter` that had returned.
-            const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
-            for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-                reported.insert(lines[i].toLongLong());
+            while (child.canReadLine())       // a whole line is printed only after `Enter` returned
+                reported.insert(child.readLine().trimmed().toLongLong());
 
             const std::optional<QSet<qint64>> stored = contactIds(logPath);
             QVERIFY2(stored && stored->contains(reported), "a contact was lost");

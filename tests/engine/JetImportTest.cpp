@@ -16,7 +16,6 @@ const TableMap& callJud() {
     return *TableMap::forTable(QStringLiteral("CallJud"));
 }
 
-// A call-sign database in `dir`, opened in `db`.
 bool openCalls(const TempDataFolder& dir, Database& db, bool create = true) {
     return (!create || dir.createDatabase(CallFile)) &&
            db.open(dir.file(CallFile), QStringLiteral("CallJud")) == Database::OpenResult::Ok;
