@@ -1,4 +1,6 @@
 #include "TempDataFolder.h"
+#include "fakes/FakeClock.h"
+#include "logging/BackupSet.h"
 #include "logging/Database.h"
 
 #include <QProcess>
@@ -6,86 +8,76 @@
 #include <QSet>
 #include <QTest>
 
-// A logging process killed at random moments loses no contact whose `Enter` had returned, and
-// leaves a sound database behind.
+namespace {
+// The contacts of a sound log; nothing when the file is damaged.
+std::optional<QSet<qint64>> contactIds(const QString& path) {
+    Database db(QStringLiteral("Check"));
+    if (db.open(path, QStringLiteral("LogGen")) != Database::OpenResult::Ok ||
+        db.scalar(QStringLiteral("PRAGMA integrity_check")) != QVariant(QStringLiteral("ok")))
+        return std::nullopt;
+    QSet<qint64> ids;
+    auto q = db.select(QStringLiteral("SELECT ID FROM LogGen"));
+    while (q && q->next())
+        ids.insert(q->value(0).toLongLong());
+    return ids;
+}
+} // namespace
+
+// A logging process killed at random moments loses no contact whose `Enter` had returned, nor one
+// it was correcting; the log and a copy taken meanwhile are sound and hold every such contact.
 class DurabilityTest : public QObject {
     Q_OBJECT
 private slots:
-    void killedLoggerLosesNoContact() {
-        TempDataFolder dir;
-        QVERIFY(dir.createDatabases());
-        QSet<qint64> reported;
-        QRandomGenerator random(20261206);
-        for (int round = 0; round < 20; ++round) {
-            QProcess child;
-            child.start(QStringLiteral(DURABILITY_CHILD), {dir.path()});
-            QVERIFY(child.waitForStarted());
-            QTest::qWait(int(random.bounded(40, 400)));
-            child.kill(); // SIGKILL: no chance to clean up
-            QVERIFY(child.waitForFinished());
-            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-            // Only whole lines were printed after an `Enter` that had returned.
-            const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
-            for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-                reported.insert(lines[i].toLongLong());
-
-            Database log(QStringLiteral("Check%1").arg(round));
-            QCOMPARE(log.open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
-                     Database::OpenResult::Ok);
-            QCOMPARE(log.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
-                     QStringLiteral("ok"));
-            QSet<qint64> stored;
-            auto q = log.select(QStringLiteral("SELECT ID FROM LogGen"));
-            QVERIFY(q);
-            while (q->next())
-                stored.insert(q->value(0).toLongLong());
-            for (qint64 id : std::as_const(reported))
-                QVERIFY2(stored.contains(id),
-                         qPrintable(QStringLiteral("contact %1 lost").arg(id)));
-            QCOMPARE(log.scalar(QStringLiteral("SELECT Qsos FROM LogTotals WHERE Etp = '1'"))
-                         .toLongLong(),
-                     qint64(stored.size()));
-        }
-        QVERIFY2(reported.size() > 20, "the logger hardly ran");
+    void killedLoggerLosesNothing_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("earlier"); // contacts in the log before the first start
+        QTest::newRow("logging") << QString() << 0;
+        QTest::newRow("correcting") << QStringLiteral("correct") << 5;
     }
-
-    void killedCorrectionLosesNothing() {
+    void killedLoggerLosesNothing() {
+        QFETCH(QString, mode);
+        QFETCH(int, earlier);
         TempDataFolder dir;
         QVERIFY(dir.createDatabases());
-        Database log(QStringLiteral("Check"));
-        QCOMPARE(log.open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
-                 Database::OpenResult::Ok);
-        QStringList calls;
-        for (int i = 0; i < 5; ++i) {
-            calls << QStringLiteral("YO5K%1").arg(i);
+        const QString logPath = dir.file(QStringLiteral("LogVELT.mdb"));
+        Database log(QStringLiteral("Log"));
+        QCOMPARE(log.open(logPath, QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QSet<qint64> reported;
+        for (int id = 1; id <= earlier; ++id) {
             QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "
                                             "Rcvd, Md, Jud, Mult, Pct) VALUES (?, '01.03.26', "
                                             "'10:00', '1', '599 001 TR', '599 001 CJ', 'CW', "
                                             "'CJ', '  ', '2')"),
-                             {calls.last()}));
+                             {QStringLiteral("YO5K%1").arg(id)}));
+            reported.insert(id);
         }
-        QRandomGenerator random(20261207);
+        const FakeClock clock;
+        BackupSet copies(dir.file(QStringLiteral("ARHIVA")), QStringLiteral("LogVELT"), clock);
+        QRandomGenerator random(20261206);
         for (int round = 0; round < 20; ++round) {
             QProcess child;
-            child.start(QStringLiteral(DURABILITY_CHILD), {dir.path(), QStringLiteral("correct")});
+            child.start(QStringLiteral(DURABILITY_CHILD), {dir.path(), mode});
             QVERIFY(child.waitForStarted());
             QTest::qWait(int(random.bounded(40, 400)));
-            child.kill();
-            QVERIFY(child.waitForFinished());
-            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            while (child.canReadLine())
+                reported.insert(child.readLine().trimmed().toLongLong());
+            const BackupSet::Result copy = copies.keep(logPath);
+            QVERIFY2(copy.state != BackupSet::State::Failed, qPrintable(copy.error));
+            QVERIFY(contactIds(copy.path).value_or(QSet<qint64>()).contains(reported));
+            child.kill();                     // SIGKILL: no chance to clean up
+            QVERIFY(child.waitForFinished()); // false when it had stopped by itself
+            while (child.canReadLine())       // a whole line is printed only after `Enter` returned
+                reported.insert(child.readLine().trimmed().toLongLong());
 
-            QCOMPARE(log.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
-                     QStringLiteral("ok"));
-            QStringList stored;
-            auto q = log.select(QStringLiteral("SELECT Callsign FROM LogGen ORDER BY ID"));
-            QVERIFY(q);
-            while (q->next())
-                stored << q->value(0).toString();
-            QCOMPARE(stored, calls); // each exactly once, in its place
-            QCOMPARE(
-                log.scalar(QStringLiteral("SELECT Qsos FROM LogTotals WHERE Etp = '1'")).toInt(),
-                calls.size());
+            const std::optional<QSet<qint64>> stored = contactIds(logPath);
+            QVERIFY2(stored && stored->contains(reported), "a contact was lost");
+            if (earlier > 0)
+                QCOMPARE(*stored, reported); // a correction neither adds nor moves a contact
+            QCOMPARE(log.scalar(QStringLiteral("SELECT Qsos FROM LogTotals WHERE Etp = '1'"))
+                         .toLongLong(),
+                     qint64(stored->size()));
         }
+        QVERIFY2(earlier > 0 || reported.size() > 20, "the logger hardly ran");
     }
 };
 

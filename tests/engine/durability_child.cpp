@@ -1,6 +1,5 @@
-// Logs contacts one after another through the contact engine until it is killed, printing the
-// ID of each contact as soon as `Enter` has returned; with "correct", corrects the newest
-// contact again and again instead, logging or cancelling each correction. Used by DurabilityTest.
+// Logs contacts through the contact engine until killed, printing each ID once `Enter` returned;
+// with "correct", corrects the newest contact again and again, logging or cancelling each.
 #include "fakes/FakeClock.h"
 #include "logging/ContactEngine.h"
 #include "setup/ContestCatalog.h"

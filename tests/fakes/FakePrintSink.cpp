@@ -1,20 +1,14 @@
 #include "FakePrintSink.h"
 
-bool FakePrintSink::begin(const QString& name) {
+bool FakePrintSink::begin(const QString&) {
     if (refuseBegin)
         return false;
-    documentName = name;
     pages = {Page{}};
     return true;
 }
 
-void FakePrintSink::setFont(const QString& family, int pointSize, bool bold) {
-    m_font =
-        family + u' ' + QString::number(pointSize) + (bold ? QStringLiteral(" bold") : QString());
-}
-
 void FakePrintSink::textAt(int column, const QString& text) {
-    m_line.append({column, text, m_font});
+    m_line.append({column, text});
 }
 
 void FakePrintSink::newLine() {

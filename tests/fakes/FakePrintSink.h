@@ -11,20 +11,18 @@ public:
     struct Cell {
         int column;
         QString text;
-        QString font; // "Arial 10" or "Arial 10 bold"
     };
     using Line = QList<Cell>;
     using Page = QList<Line>;
 
     bool begin(const QString& documentName) override;
-    void setFont(const QString& family, int pointSize, bool bold) override;
+    void setFont(const QString&, int, bool) override {}
     void textAt(int column, const QString& text) override;
     void newLine() override;
     void newPage() override;
     QString end() override;
 
     bool refuseBegin = false;
-    QString documentName;
     bool ended = false;
     QList<Page> pages;
 
@@ -32,6 +30,5 @@ public:
     QStringList pageText(qsizetype n) const;
 
 private:
-    QString m_font;
     Line m_line;
 };

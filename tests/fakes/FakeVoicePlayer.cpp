@@ -4,8 +4,6 @@
 
 bool FakeVoicePlayer::play(const QString& path) {
     played.append(path);
-    if (missing.contains(path))
-        return false;
     if (onPlay)
         onPlay();
     if (playTime.count() > 0) {

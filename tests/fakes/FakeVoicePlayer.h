@@ -3,13 +3,12 @@
 #include "seams/VoicePlayer.h"
 
 #include <QEventLoop>
-#include <QSet>
 #include <QStringList>
 #include <chrono>
 #include <functional>
 
 // Records the files played. A playback lasts `playTime` in a local event loop, as the real
-// player keeps events running, and stop() ends it early; a file in `missing` plays nothing.
+// player keeps events running, and stop() ends it early.
 class FakeVoicePlayer : public VoicePlayer {
 public:
     bool play(const QString& path) override;
@@ -17,7 +16,6 @@ public:
     int outputCount() const override { return outputs; }
 
     QStringList played;
-    QSet<QString> missing;
     std::chrono::milliseconds playTime{0};
     int outputs = 1;
     int stopCount = 0;
