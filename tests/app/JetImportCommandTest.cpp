@@ -67,34 +67,26 @@ private slots:
         QCOMPARE(folder(dir), before);
     }
 
-    void importsIntoTheDataFolder_data() {
+    // Each table found is imported; the log only into an empty one, else the command fails.
+    void importsEachTableFound_data() {
         QTest::addColumn<bool>("logHasRows");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("logRows");
-        QTest::newRow("empty log") << false << 0 << 1;
-        QTest::newRow("log of another contest") << true << 1 << 1;
+        QTest::newRow("empty log") << false;
+        QTest::newRow("log of another contest") << true;
     }
-    void importsIntoTheDataFolder() {
+    void importsEachTableFound() {
         QFETCH(bool, logHasRows);
-        QFETCH(int, status);
-        QFETCH(int, logRows);
         TempDataFolder dir;
         QVERIFY(dir.createDatabases());
         QVERIFY(dir.write(QStringLiteral("old.mdb"),
                           QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x00", 21) +
                               QByteArray(4075, 'j')));
-        {
-            Database calls(QStringLiteral("CallDb"));
-            QCOMPARE(calls.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
-                     Database::OpenResult::Ok);
-            QVERIFY(calls.exec(
-                QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'BU')")));
-            Database log(QStringLiteral("LogDb"));
-            QCOMPARE(log.open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
-                     Database::OpenResult::Ok);
-            if (logHasRows)
-                QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign) VALUES ('YO2X')")));
-        }
+        Database calls(QStringLiteral("CallDb"));
+        Database log(QStringLiteral("LogDb"));
+        QCOMPARE(log.open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
+                 Database::OpenResult::Ok);
+        if (logHasRows)
+            QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign) VALUES ('YO2X')")));
+        log.close(); // the command runs while the program does not
         FakeJetReader reader;
         reader.content.insert(QStringLiteral("CallJud"),
                               {{"Call", "Jud"}, {{"yo3abc", "B3"}, {"YO8NEW", "IS"}}});
@@ -102,25 +94,22 @@ private slots:
             QStringLiteral("LogGen"),
             {QString("ID Callsign Data UTC Etp Sent Rcvd Md Jud Mult Pct").split(u' '),
              {{"1", "YO9A", "01.03.26", "12:05", "1", "599 1", "599 5", "CW", "BU", "BU", " 1"}}});
+
         const Run r =
             importJet({QStringLiteral("--import-jet"), dir.file(QStringLiteral("old.mdb"))},
                       dir.path(), reader);
-        QCOMPARE(r.status, status);
-        QVERIFY2(r.out.startsWith(QStringLiteral("Tabela CallJud importata")), qPrintable(r.out));
-        QVERIFY(r.out.contains(QStringLiteral("importate: 1, sarite: 1 (1 existau deja, dintre "
-                                              "care 1 cu alte date")));
-        QCOMPARE(r.err.isEmpty(), !logHasRows);
-        Database calls(QStringLiteral("CallDb"));
+
+        QCOMPARE(r.status, logHasRows ? 1 : 0);
+        QCOMPARE(r.out.contains(QStringLiteral("Tabela LogGen importata")), !logHasRows);
+        QCOMPARE(r.err.contains(QStringLiteral("Tabela LogGen nu a fost importata")), logHasRows);
         QCOMPARE(calls.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
                  Database::OpenResult::Ok);
-        QCOMPARE(
-            calls.scalar(QStringLiteral("SELECT group_concat(Call || ' ' || Jud) FROM CallJud"))
-                .toString(),
-            QStringLiteral("YO3ABC BU,YO8NEW IS"));
-        Database log(QStringLiteral("LogDb"));
+        QCOMPARE(calls.scalar(QStringLiteral("SELECT group_concat(Call) FROM CallJud")),
+                 QVariant("YO3ABC,YO8NEW"));
         QCOMPARE(log.open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
                  Database::OpenResult::Ok);
-        QCOMPARE(log.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt(), logRows);
+        QCOMPARE(log.scalar(QStringLiteral("SELECT group_concat(Callsign) FROM LogGen")),
+                 QVariant(logHasRows ? "YO2X" : "YO9A"));
     }
 };
 
