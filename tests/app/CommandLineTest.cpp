@@ -2,10 +2,21 @@
 #include "LogWithCopies.h"
 #include "fakes/FakeJetReader.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
-// The way back from the console after a delete, and the options refused.
+namespace {
+// Each file of the data folder with a hash of its bytes.
+QStringList filesOf(const TempDataFolder& dir) {
+    QStringList out;
+    for (const QString& f : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        out << f + u':' + QString::number(qHash(dir.read(f)));
+    return out;
+}
+} // namespace
+
+// The console commands: the way back after a delete, the old program's import, and refusals.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -14,12 +25,15 @@ class CommandLineTest : public QObject {
         QString out;
         QString err;
     };
-    static Answer velt(const QStringList& options, const QString& dataPath, const Clock& clock) {
+    // `jetTables`: what the Jet file named to --import-jet holds.
+    static Answer velt(const QStringList& options, const QString& dataPath, const Clock& clock,
+                       const QMap<QString, JetTable>& jetTables = {}) {
         QString out;
         QString err;
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         FakeJetReader jet;
+        jet.content = jetTables;
         const int status = CommandLine::run(QStringList{QStringLiteral("velt")} + options, dataPath,
                                             clock, jet, outStream, errStream);
         return {status, out, err};
@@ -68,29 +82,79 @@ private slots:
                  qPrintable(a.out));
     }
 
-    void badOptionsAreRefused_data() {
+    // Each table found is imported; the log only into an empty one, else the command fails.
+    void importJetTakesEachTableFound_data() {
+        QTest::addColumn<bool>("logHasRows");
+        QTest::newRow("empty log") << false;
+        QTest::newRow("log of another contest") << true;
+    }
+    void importJetTakesEachTableFound() {
+        QFETCH(bool, logHasRows);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        if (logHasRows)
+            QVERIFY(l.addContacts(1));
+        l.log.close(); // the command runs while the program does not
+        QVERIFY(l.folder.write(QStringLiteral("old.mdb"),
+                               QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x00", 21) +
+                                   QByteArray(4075, 'j')));
+        const QMap<QString, JetTable> old{
+            {QStringLiteral("CallJud"), {{"Call", "Jud"}, {{"yo3abc", "B3"}, {"YO8NEW", "IS"}}}},
+            {QStringLiteral("LogGen"),
+             {QString("ID Callsign Data UTC Etp Sent Rcvd Md Jud Mult Pct").split(u' '),
+              {{"1", "YO9A", "01.03.26", "12:05", "1", "599 1", "599 5", "CW", "BU", "BU",
+                " 1"}}}}};
+
+        const Answer a = velt({QStringLiteral("--import-jet"), l.folder.file("old.mdb")},
+                              l.folder.path(), l.clock, old);
+
+        QCOMPARE(a.status, logHasRows ? 1 : 0);
+        QCOMPARE(a.out.contains(QStringLiteral("Tabela LogGen importata")), !logHasRows);
+        QCOMPARE(a.err.contains(QStringLiteral("Tabela LogGen nu a fost importata")), logHasRows);
+        Database calls(QStringLiteral("CallDb"));
+        QCOMPARE(
+            calls.open(l.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
+            Database::OpenResult::Ok);
+        QCOMPARE(calls.scalar(QStringLiteral("SELECT group_concat(Call) FROM CallJud")),
+                 QVariant("YO3ABC,YO8NEW"));
+        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QCOMPARE(l.log.scalar(QStringLiteral("SELECT group_concat(Callsign) FROM LogGen")),
+                 QVariant(logHasRows ? "YO0O'K" : "YO9A"));
+    }
+
+    void badCommandsChangeNothing_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
+        const QString jet = QStringLiteral(VELT_JET_FIXTURES "/jet4-plain.mdb");
         QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << "Optiune necunoscuta: bogus";
         QTest::newRow("restore without a file")
             << QStringList{"--restore"} << 2 << "cere numele copiei";
         QTest::newRow("missing copy")
             << QStringList{"--restore", "nu-exista.mdb"} << 1 << "NU S-A SCHIMBAT NIMIC";
+        QTest::newRow("missing Jet file")
+            << QStringList{"--import-jet", "/nowhere/x.mdb"} << 1 << "nu exista";
+        QTest::newRow("not a Jet file")
+            << QStringList{"--import-jet", VELT_SCHEMA} << 1 << "nu este o baza de date Jet";
+        QTest::newRow("Jet file without the tables")
+            << QStringList{"--import-jet", jet} << 1
+            << "nu contine nici tabela CallJud, nici LogGen";
     }
-    void badOptionsAreRefused() {
+    void badCommandsChangeNothing() {
         QFETCH(QStringList, options);
         QFETCH(int, status);
         QFETCH(QString, err);
         LogWithCopies l;
         QVERIFY(l.open());
         l.log.close();
+        const QStringList before = filesOf(l.folder);
         const Answer a = velt(options, l.folder.path(), l.clock);
         QCOMPARE(a.status, status);
         QVERIFY(a.out.isEmpty());
         QVERIFY2(a.err.contains(err), qPrintable(a.err));
         // A wrong command line shows the help text too.
         QCOMPARE(a.err.contains(QStringLiteral("--list-backups")), status == 2);
+        QCOMPARE(filesOf(l.folder), before);
     }
 };
 
