@@ -45,7 +45,6 @@ private slots:
             QTest::newRow(name) << QByteArray(contest) << typed << county << error
                                 << QByteArray(focus) << sentCode;
         };
-        row("prefix found", "OpBCNUS", "yo5abc", "CJ", false, "txtContrInit", "5");
         // SENT COD is hidden in Bucuresti: the focus stays in the own-call box.
         row("sector in Bucuresti", "OpbBucuresti", "yo3abc", "XD", false, "TxtMyCall", "3");
         row("unknown prefix", "OpBCNUS", "dlxab", "", true, "TxtMyBezirkA", "0");
@@ -141,13 +140,14 @@ private slots:
         QVERIFY(h.start());
         h.clickContest("OpBCNUS");
         h.click(h.init.get(), "OpbConcurs");
-        h.initBox("TxtMyCall")->setText(QStringLiteral("YO3ABC"));
-        h.initBox("TxtTime")->setText(QStringLiteral("2"));
-        h.initBox("TxtMyBezirkA")->setText(QStringLiteral("BU"));
-        h.initBox("txtContrInit")->setText(QStringLiteral("312"));
-        h.initBox("TxtF1")->setText(QStringLiteral("CQ \"TEST\", #1"));
-        h.initBox("TxtF3")->setText(QStringLiteral("TU #8"));
-        h.initBox("TxtCP")->setText(QStringLiteral("2"));
+        for (const auto& [box, text] : {std::pair{"TxtMyCall", "YO3ABC"},
+                                        {"TxtTime", "2"},
+                                        {"TxtMyBezirkA", "BU"},
+                                        {"txtContrInit", "312"},
+                                        {"TxtF1", "CQ \"TEST\", #1"},
+                                        {"TxtF3", "TU #8"},
+                                        {"TxtCP", "2"}})
+            h.initBox(box)->setText(QLatin1String(text));
 
         h.trigger(h.init.get(), "mnuQSOfahren");
 
@@ -201,12 +201,9 @@ private slots:
         QTest::addColumn<bool>("goesOn");
         QTest::addColumn<QString>("lastMessage"); // a part of the last text shown
         using D = Dialogs;
-        const QString noServer = QStringLiteral("Nu exista legatura cu serverul !");
-        QTest::newRow("missing, OK")
-            << false << true << false << QList<int>{D::AnswerOk} << true << noServer;
         // Started by AUTO the program says why and ends whatever the answer.
-        QTest::newRow("missing, AUTO")
-            << false << true << true << QList<int>{D::AnswerOk} << false << noServer;
+        QTest::newRow("missing, AUTO") << false << true << true << QList<int>{D::AnswerOk} << false
+                                       << "Nu exista legatura cu serverul !";
         QTest::newRow("unreadable Jet file, Cancel")
             << true << false << false << QList<int>{D::AnswerCancel} << false
             << "nu poate fi citit: fisier deteriorat.";
