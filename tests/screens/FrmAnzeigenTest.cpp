@@ -10,10 +10,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
-namespace {
-constexpr Dialogs::Answer Yes = Dialogs::AnswerYes;
-constexpr Dialogs::Answer No = Dialogs::AnswerNo;
-} // namespace
+using D = Dialogs;
 
 // The log-view screen driven as the operator drives it, on a real log in a temporary folder.
 class FrmAnzeigenTest : public QObject {
@@ -83,7 +80,7 @@ private slots:
         QCOMPARE(gridCalls(grid(h)), (QStringList{"YO5BBB", "YO5AAA"}));
         clickRow(grid(h), 1);
         QVERIFY(w<QGroupBox>(h, "Frame5")->isVisible());
-        h.dialogs.script = {No};
+        h.dialogs.script = {D::AnswerNo};
         h.click(h.logView.get(), "OpBDelete");
         QCOMPARE(lastSaid(h), QStringLiteral("VRETI SA STERGETI ?"));
         QVERIFY(!w<QGroupBox>(h, "Frame1")->isVisible()); // the screen starts afresh
@@ -112,7 +109,7 @@ private slots:
         BackupSet copies(ReportFiles::backupFolder(h.folder.path()), "LogVELT", h.clock);
         keepCopiesWhereNoneCanBeMade(h, copies);
         h.trigger(h.logView.get(), "mnuLOGLöschen");
-        h.dialogs.script = {No};
+        h.dialogs.script = {D::AnswerNo};
         h.click(h.logView.get(), "OpbL1A");
         QCOMPARE(lastSaid(h), QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"));
         h.click(h.logView.get(), "OpbL1A");
@@ -133,14 +130,14 @@ private slots:
         h.trigger(h.logView.get(), "mnuCabrillo");
         const QString file =
             ReportFiles::cabrilloPath(h.folder.path(), "YO3ABC", *ContestCatalog::find(35), "26");
-        h.dialogs.script = {Yes, No, Dialogs::AnswerOk};
+        h.dialogs.script = {D::AnswerYes, D::AnswerNo, D::AnswerOk};
         h.click(h.logView.get(), "CmdGata");
         QCOMPARE(h.dialogs.shown.at(h.dialogs.shown.size() - 2).title,
                  QStringLiteral("DECLARATIE"));
         QVERIFY(!QFile::exists(file));
         QVERIFY(w<QPushButton>(h, "CmdGata")->isVisible());
 
-        h.dialogs.script = {Yes, Yes};
+        h.dialogs.script = {D::AnswerYes, D::AnswerYes};
         h.click(h.logView.get(), "CmdGata");
         QVERIFY(QFile::exists(file));
         QCOMPARE(w<QListWidget>(h, "ListCbr")->count(), 14 + 5 + 1); // the file as written
@@ -173,7 +170,7 @@ private slots:
         open(h, 0);
         h.dialogs.shown.clear();
         h.trigger(h.logView.get(), "mnuLOGDrucken");
-        h.dialogs.script = {No};
+        h.dialogs.script = {D::AnswerNo};
         h.click(h.logView.get(), "OpBD1A");
         w<QRadioButton>(h, "OpBD2A")->click();
         QVERIFY(!h.printer.ended);
