@@ -1,6 +1,5 @@
 #include "ScreenHarness.h"
 #include "refdata/CallsignDb.h"
-#include "setup/ContestCatalog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -157,27 +156,26 @@ private slots:
 
     // One contest per kind of presentation.
     void contestChoicePresentsBothScreens_data() {
-        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("control");
         QTest::addColumn<QString>("sentCode"); // text of SENT COD, "-" when hidden
         QTest::addColumn<bool>("fourStages");
         QTest::addColumn<int>("stage");
         QTest::addColumn<QString>("mode");
-        QTest::newRow("national") << 0 << "3" << true << 0 << "00";
-        QTest::newRow("serial sent") << 11 << "-" << false << 0 << "00";
-        QTest::newRow("stage and SSB preset") << 34 << "" << false << 1 << "SSB";
+        QTest::newRow("national") << QByteArray("OpBCNUS") << "3" << true << 0 << "00";
+        QTest::newRow("SENT COD hidden") << QByteArray("OpbCaras") << "-" << false << 0 << "00";
+        QTest::newRow("stage and SSB preset")
+            << QByteArray("OpBMartisor") << "" << false << 1 << "SSB";
     }
     void contestChoicePresentsBothScreens() {
-        QFETCH(int, number);
+        QFETCH(QByteArray, control);
         QFETCH(QString, sentCode);
         QFETCH(bool, fourStages);
         QFETCH(int, stage);
         QFETCH(QString, mode);
-        const ContestDef* def = ContestCatalog::find(number);
-        QVERIFY(def);
         ScreenHarness h;
         QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
         QVERIFY(h.start());
-        h.clickContest(def->control);
+        h.clickContest(control.constData());
         QLineEdit* code = h.initBox("txtContrInit");
         QCOMPARE(code->isVisible() ? code->text() : QStringLiteral("-"), sentCode);
         QCOMPARE(h.find<QPushButton>(h.qso.get(), "Cmd2B")->isVisibleTo(h.qso.get()), fourStages);
