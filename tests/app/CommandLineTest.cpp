@@ -103,14 +103,9 @@ private slots:
                               l.folder.path(), l.clock, old);
 
         QCOMPARE(a.status, logHasRows ? 1 : 0);
+        QVERIFY2(a.out.startsWith(QStringLiteral("Tabela CallJud importata")), qPrintable(a.out));
         QCOMPARE(a.out.contains(QStringLiteral("Tabela LogGen importata")), !logHasRows);
         QCOMPARE(a.err.contains(QStringLiteral("Tabela LogGen nu a fost importata")), logHasRows);
-        Database calls(QStringLiteral("CallDb"));
-        QCOMPARE(
-            calls.open(l.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
-            Database::OpenResult::Ok);
-        QCOMPARE(calls.scalar(QStringLiteral("SELECT group_concat(Call) FROM CallJud")),
-                 QVariant("YO3ABC,YO8NEW"));
         QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
         QCOMPARE(l.log.scalar(QStringLiteral("SELECT group_concat(Callsign) FROM LogGen")),
                  QVariant(logHasRows ? "YO0O'K" : "YO9A"));
