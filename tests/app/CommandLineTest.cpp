@@ -2,10 +2,21 @@
 #include "LogWithCopies.h"
 #include "fakes/FakeJetReader.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
-// The way back from the console: the operator's stories after a delete, and the options.
+namespace {
+// Each file of the data folder with a hash of its bytes.
+QStringList filesOf(const TempDataFolder& dir) {
+    QStringList out;
+    for (const QString& f : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        out << f + u':' + QString::number(qHash(dir.read(f)));
+    return out;
+}
+} // namespace
+
+// The console commands: the way back after a delete, the old program's import, and refusals.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -14,55 +25,43 @@ class CommandLineTest : public QObject {
         QString out;
         QString err;
     };
-    static Answer velt(const QStringList& options, const QString& dataPath, const Clock& clock) {
+    // `jetTables`: what the Jet file named to --import-jet holds.
+    static Answer velt(const QStringList& options, const QString& dataPath, const Clock& clock,
+                       const QMap<QString, JetTable>& jetTables = {}) {
         QString out;
         QString err;
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         FakeJetReader jet;
+        jet.content = jetTables;
         const int status = CommandLine::run(QStringList{QStringLiteral("velt")} + options, dataPath,
                                             clock, jet, outStream, errStream);
         return {status, out, err};
     }
 
 private slots:
-    void restoreBringsBackEveryContact_data() {
-        QTest::addColumn<bool>("wholeLog");
-        QTest::newRow("DELETE_LOG") << true;
-        QTest::newRow("one contact") << false;
-    }
+    // Refused while the program runs, then done once it has ended.
     void restoreBringsBackEveryContact() {
-        QFETCH(bool, wholeLog);
         LogWithCopies l;
         QVERIFY(l.open());
         QVERIFY(l.addContacts(12));
         const QList<QVariantList> before = LogWithCopies::rows(l.log);
-        LogStore store(l.log);
-        QVERIFY(wholeLog ? store.removeAll() : store.remove(before[5][0].toLongLong()));
-        l.log.close(); // the program has ended
+        QVERIFY(LogStore(l.log).removeAll());
         const QString newest = QFileInfo(l.copies.files().last()).fileName();
 
-        const Answer a = velt({QStringLiteral("--restore"), newest}, l.folder.path(), l.clock);
-        QCOMPARE(a.status, 0);
-        QCOMPARE(l.copies.files().size(), 2); // the log as it was before the restore
-        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
-        QCOMPARE(LogWithCopies::rows(l.log), before);
-        QCOMPARE(l.log.scalar(QStringLiteral("PRAGMA journal_mode")).toString(),
-                 QStringLiteral("wal"));
-    }
-
-    void restoreRefusedWhileTheProgramRuns() {
-        LogWithCopies l;
-        QVERIFY(l.open());
-        QVERIFY(l.addContacts(4));
-        QVERIFY(LogStore(l.log).removeAll());
-        const Answer a =
-            velt({QStringLiteral("--restore"), l.copies.files().last()}, l.folder.path(), l.clock);
+        Answer a = velt({QStringLiteral("--restore"), newest}, l.folder.path(), l.clock);
         QCOMPARE(a.status, 1);
         QVERIFY2(a.err.contains(QStringLiteral("ESTE DESCHIS DE UN PROGRAM CARE RULEAZA")),
                  qPrintable(a.err));
         QCOMPARE(LogWithCopies::rows(l.log).size(), 0);
         QCOMPARE(l.copies.files().size(), 1);
+
+        l.log.close();
+        a = velt({QStringLiteral("--restore"), newest}, l.folder.path(), l.clock);
+        QCOMPARE(a.status, 0);
+        QCOMPARE(l.copies.files().size(), 2); // the log as it was before the restore
+        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QCOMPARE(LogWithCopies::rows(l.log), before);
     }
 
     void listShowsContactsPerStage() {
@@ -77,36 +76,74 @@ private slots:
                  qPrintable(a.out));
     }
 
-    void optionsAnswerAsConsoleProgramsDo_data() {
+    // Each table found is imported; the log only into an empty one, else the command fails.
+    void importJetTakesEachTableFound_data() {
+        QTest::addColumn<bool>("logHasRows");
+        QTest::newRow("empty log") << false;
+        QTest::newRow("log of another contest") << true;
+    }
+    void importJetTakesEachTableFound() {
+        QFETCH(bool, logHasRows);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        if (logHasRows)
+            QVERIFY(l.addContacts(1));
+        l.log.close(); // the command runs while the program does not
+        QVERIFY(l.folder.write(QStringLiteral("old.mdb"),
+                               QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x00", 21) +
+                                   QByteArray(4075, 'j')));
+        const QMap<QString, JetTable> old{
+            {QStringLiteral("CallJud"), {{"Call", "Jud"}, {{"yo3abc", "B3"}, {"YO8NEW", "IS"}}}},
+            {QStringLiteral("LogGen"),
+             {QString("ID Callsign Data UTC Etp Sent Rcvd Md Jud Mult Pct").split(u' '),
+              {{"1", "YO9A", "01.03.26", "12:05", "1", "599 1", "599 5", "CW", "BU", "BU",
+                " 1"}}}}};
+
+        const Answer a = velt({QStringLiteral("--import-jet"), l.folder.file("old.mdb")},
+                              l.folder.path(), l.clock, old);
+
+        QCOMPARE(a.status, logHasRows ? 1 : 0);
+        QVERIFY2(a.out.startsWith(QStringLiteral("Tabela CallJud importata")), qPrintable(a.out));
+        QCOMPARE(a.out.contains(QStringLiteral("Tabela LogGen importata")), !logHasRows);
+        QCOMPARE(a.err.contains(QStringLiteral("Tabela LogGen nu a fost importata")), logHasRows);
+        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QCOMPARE(l.log.scalar(QStringLiteral("SELECT group_concat(Callsign) FROM LogGen")),
+                 QVariant(logHasRows ? "YO0O'K" : "YO9A"));
+    }
+
+    void badCommandsChangeNothing_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--list-backups"
-                              << "";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "velt "
-                                 << "";
-        QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << ""
-                                 << "Optiune necunoscuta: bogus";
-        QTest::newRow("restore without a file") << QStringList{"--restore"} << 2 << ""
-                                                << "cere numele copiei";
-        QTest::newRow("missing copy") << QStringList{"--restore", "nu-exista.mdb"} << 1 << ""
-                                      << "NU S-A SCHIMBAT NIMIC";
+        const QString jet = QStringLiteral(VELT_JET_FIXTURES "/jet4-plain.mdb");
+        QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << "Optiune necunoscuta: bogus";
+        QTest::newRow("restore without a file")
+            << QStringList{"--restore"} << 2 << "cere numele copiei";
+        QTest::newRow("missing copy")
+            << QStringList{"--restore", "nu-exista.mdb"} << 1 << "NU S-A SCHIMBAT NIMIC";
+        QTest::newRow("missing Jet file")
+            << QStringList{"--import-jet", "/nowhere/x.mdb"} << 1 << "nu exista";
+        QTest::newRow("not a Jet file")
+            << QStringList{"--import-jet", VELT_SCHEMA} << 1 << "nu este o baza de date Jet";
+        QTest::newRow("Jet file without the tables")
+            << QStringList{"--import-jet", jet} << 1
+            << "nu contine nici tabela CallJud, nici LogGen";
     }
-    void optionsAnswerAsConsoleProgramsDo() {
+    void badCommandsChangeNothing() {
         QFETCH(QStringList, options);
         QFETCH(int, status);
-        QFETCH(QString, out);
         QFETCH(QString, err);
         LogWithCopies l;
         QVERIFY(l.open());
         l.log.close();
+        const QStringList before = filesOf(l.folder);
         const Answer a = velt(options, l.folder.path(), l.clock);
         QCOMPARE(a.status, status);
-        QVERIFY2(a.out.contains(out), qPrintable(a.out));
+        QVERIFY(a.out.isEmpty());
         QVERIFY2(a.err.contains(err), qPrintable(a.err));
-        if (status == 2) // an error shows the help text too
-            QVERIFY(a.err.contains(QStringLiteral("--list-backups")));
+        // A wrong command line shows the help text too.
+        QCOMPARE(a.err.contains(QStringLiteral("--list-backups")), status == 2);
+        QCOMPARE(filesOf(l.folder), before);
     }
 };
 
