@@ -67,10 +67,13 @@ int restoreCopy(const QString& file, const QString& dataPath, const Clock& clock
     return 0;
 }
 
-QString parseError(const QCommandLineParser& parser) {
+QString parseError(const QCommandLineParser& parser, const QStringList& arguments) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
         return QStringLiteral("Optiune necunoscuta: ") + unknown.join(QStringLiteral(", "));
+    // The other failure is an option that takes a value given last, with nothing after it.
+    if (arguments.last() == QLatin1String("--import-jet"))
+        return QStringLiteral("Optiunea --import-jet cere numele fisierului .mdb.");
     return QStringLiteral("Optiunea --restore cere numele copiei.");
 }
 } // namespace
@@ -126,7 +129,7 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
     const bool parsed = parser.parse(arguments);
     int status = 0;
     if (!parsed) {
-        err << parseError(parser) << "\n\n" << parser.helpText();
+        err << parseError(parser, arguments) << "\n\n" << parser.helpText();
         status = 2;
     } else if (parser.isSet(help)) {
         out << parser.helpText();

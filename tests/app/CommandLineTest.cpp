@@ -119,6 +119,8 @@ private slots:
         QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << "Optiune necunoscuta: bogus";
         QTest::newRow("restore without a file")
             << QStringList{"--restore"} << 2 << "cere numele copiei";
+        QTest::newRow("import without a file")
+            << QStringList{"--import-jet"} << 2 << "--import-jet cere numele fisierului .mdb";
         QTest::newRow("missing copy")
             << QStringList{"--restore", "nu-exista.mdb"} << 1 << "NU S-A SCHIMBAT NIMIC";
         QTest::newRow("missing Jet file")
