@@ -179,6 +179,8 @@ DupeView ContactEngine::checkDuplicate() {
 void ContactEngine::notMult() {
     m_contact.mult = kTwoBlanks;
     m_contact.newMult = false;
+    // The board shows multipliers only, as it does when it is rebuilt from the log.
+    m_contact.boardCounty.clear();
 }
 
 void ContactEngine::declareNewMultiplier() {
