@@ -32,7 +32,7 @@ QList<Edge> planned(const QList<KeyStep>& steps) {
         }
         offset += s.ms;
     }
-    out.append({QStringLiteral("R0"), offset});
+    out.append({"R0", offset});
     return out;
 }
 
@@ -65,63 +65,64 @@ void expectOnPlan(const QList<Edge>& actual, const QList<Edge>& plan, qsizetype 
         QVERIFY2(actual.at(i).ms >= plan.at(i).ms, qPrintable(actual.at(i).change));
     }
 }
+
+struct Sender {
+    FakeKeyLine line;
+    FakeRealtimePriority realtime;
+    KeyPort port{line};
+    CwSender sender{port, realtime};
+};
 } // namespace
 
 class CwSenderTest : public QObject {
     Q_OBJECT
 private slots:
     void keysDtrExactlyDuringMarks() {
-        const QString text = QStringLiteral("ET E");
-        FakeKeyLine line;
-        KeyPort port(line);
-        CwSender sender(port, m_realtime);
-        QSignalSpy progress(&sender, &CwSender::progress);
-        const QList<KeyStep> steps = stepsFor(text);
-        QCOMPARE(sender.send(3, steps), KeyingResult::Done);
-        QVERIFY(!sender.isBusy());
-        const QList<Edge> actual = sent(line.changes());
+        Sender k;
+        QSignalSpy progress(&k.sender, &CwSender::progress);
+        const QList<KeyStep> steps = stepsFor("ET E");
+        QCOMPARE(k.sender.send(3, steps), KeyingResult::Done);
+        QVERIFY(!k.sender.isBusy());
+        const QList<Edge> actual = sent(k.line.changes());
         QCOMPARE(actual.size(), planned(steps).size());
         expectOnPlan(actual, planned(steps), actual.size());
-        QVERIFY(!line.dtr());
-        QVERIFY(!line.rts());
-        QCOMPARE(progress.last().at(0).toInt(), text.size());
+        QVERIFY(!k.line.dtr() && !k.line.rts());
+        QCOMPARE(progress.last().at(0).toInt(), 4);
     }
 
     void abortStopsAfterTheElementInProgress() {
-        FakeKeyLine line;
-        KeyPort port(line);
-        CwSender sender(port, m_realtime);
-        const QList<KeyStep> steps = stepsFor(QStringLiteral("TEST TEST TEST"));
-        connect(&sender, &CwSender::progress, &sender, [&](int shown) {
+        Sender k;
+        const QList<KeyStep> steps = stepsFor("TEST TEST TEST");
+        connect(&k.sender, &CwSender::progress, &k.sender, [&](int shown) {
             if (shown == 2)
-                sender.abort();
+                k.sender.abort();
         });
-        QCOMPARE(sender.send(3, steps), KeyingResult::Aborted);
-        QVERIFY(!line.dtr());
-        QVERIFY(!line.rts());
+        QCOMPARE(k.sender.send(3, steps), KeyingResult::Aborted);
+        QVERIFY(!k.line.dtr() && !k.line.rts());
         // The mark in progress ended no earlier than planned, then RTS went off at once.
-        const QList<Edge> actual = sent(line.changes());
+        const QList<Edge> actual = sent(k.line.changes());
         QVERIFY(actual.size() >= 4);
-        QCOMPARE(actual.last().change, QStringLiteral("R0"));
+        QCOMPARE(actual.last().change, "R0");
         expectOnPlan(actual, planned(steps), actual.size() - 1);
-        QCOMPARE(actual.at(actual.size() - 2).change, QStringLiteral("D0"));
+        QCOMPARE(actual.at(actual.size() - 2).change, "D0");
     }
 
     void portOpenedOnceReopenedForANewNumberOrRefused() {
         FakeKeyLine line;
+        FakeRealtimePriority realtime;
         {
             KeyPort port(line);
-            CwSender sender(port, m_realtime);
-            QCOMPARE(sender.send(3, stepsFor(QStringLiteral("E"))), KeyingResult::Done);
-            QCOMPARE(sender.send(3, stepsFor(QStringLiteral("T"))), KeyingResult::Done);
+            CwSender sender(port, realtime);
+            QCOMPARE(sender.send(3, stepsFor("E")), KeyingResult::Done);
+            QCOMPARE(sender.send(3, stepsFor("T")), KeyingResult::Done);
             QCOMPARE(line.openCalls(), QList<int>{3});
             QCOMPARE(line.closeCount(), 0);
-            QCOMPARE(sender.send(4, stepsFor(QStringLiteral("E"))), KeyingResult::Done);
+            QCOMPARE(sender.send(4, stepsFor("E")), KeyingResult::Done);
             QCOMPARE(line.openCalls(), (QList<int>{3, 4}));
             QCOMPARE(line.closeCount(), 1);
             line.clearChanges();
             line.setOpenFails(true);
-            QCOMPARE(sender.send(9, stepsFor(QStringLiteral("E"))), KeyingResult::PortError);
+            QCOMPARE(sender.send(9, stepsFor("E")), KeyingResult::PortError);
             QVERIFY(line.changes().isEmpty());
             QVERIFY(!sender.isBusy());
         }
@@ -129,20 +130,15 @@ private slots:
     }
 
     void secondMessageRefusedWhileOneIsUnderWay() {
-        FakeKeyLine line;
-        KeyPort port(line);
-        CwSender sender(port, m_realtime);
-        QSignalSpy finished(&sender, &CwSender::finished);
-        QCOMPARE(sender.start(3, stepsFor(QStringLiteral("TEST"))), KeyingResult::Started);
-        QVERIFY(sender.isBusy());
-        QCOMPARE(sender.send(3, stepsFor(QStringLiteral("E"))), KeyingResult::Busy);
+        Sender k;
+        QSignalSpy finished(&k.sender, &CwSender::finished);
+        QCOMPARE(k.sender.start(3, stepsFor("TEST")), KeyingResult::Started);
+        QVERIFY(k.sender.isBusy());
+        QCOMPARE(k.sender.send(3, stepsFor("E")), KeyingResult::Busy);
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.first().at(0).value<KeyingResult>(), KeyingResult::Done);
-        QVERIFY(!sender.isBusy());
+        QVERIFY(!k.sender.isBusy());
     }
-
-private:
-    FakeRealtimePriority m_realtime;
 };
 
 QTEST_GUILESS_MAIN(CwSenderTest)

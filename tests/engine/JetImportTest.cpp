@@ -13,12 +13,12 @@ const QString CallFile = QStringLiteral("DbsVELT.mdb");
 const QStringList CallColumns{"ID", "Call", "Jud"};
 
 const TableMap& callJud() {
-    return *TableMap::forTable(QStringLiteral("CallJud"));
+    return *TableMap::forTable("CallJud");
 }
 
 bool openCalls(const TempDataFolder& dir, Database& db, bool create = true) {
     return (!create || dir.createDatabase(CallFile)) &&
-           db.open(dir.file(CallFile), QStringLiteral("CallJud")) == Database::OpenResult::Ok;
+           db.open(dir.file(CallFile), "CallJud") == Database::OpenResult::Ok;
 }
 
 QStringList callsAndCounties(Database& db) {
@@ -35,7 +35,7 @@ class JetImportTest : public QObject {
 private slots:
     void callsignsMergeIntoCallJud() {
         TempDataFolder dir;
-        Database db(QStringLiteral("CallDb"));
+        Database db("CallDb");
         QVERIFY(openCalls(dir, db));
         QVERIFY(db.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'BU'), "
                                        "('YO9XYZ', 'PH')")));
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE((QList<int>{n.read, n.imported, n.present, n.differed, n.invalid}),
                  (QList<int>{6, 1, 3, 2, 2}));
         QCOMPARE(n.reasons.size(), 4);
-        QVERIFY(n.reasons.at(0).startsWith(QStringLiteral("randul 1: YO3ABC")));
+        QVERIFY(n.reasons.at(0).startsWith("randul 1: YO3ABC"));
         QCOMPARE(callsAndCounties(db), QStringList({"YO3ABC|BU", "YO9XYZ|PH", "YO8NEW|IS"}));
     }
 
@@ -67,7 +67,7 @@ private slots:
         QFETCH(QStringList, columns);
         QFETCH(QString, errorPart);
         TempDataFolder dir;
-        Database db(QStringLiteral("CallDb"));
+        Database db("CallDb");
         QVERIFY(openCalls(dir, db));
         QVERIFY(
             db.exec(QStringLiteral("CREATE TRIGGER Refuse BEFORE INSERT ON CallJud WHEN "
@@ -86,7 +86,7 @@ private slots:
             QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x01", 21).leftJustified(8192, 'j');
         TempDataFolder dir;
         FakeJetReader reader;
-        reader.content.insert(QStringLiteral("CallJud"), {CallColumns, {{"1", "YO3ABC", "BU"}}});
+        reader.content.insert("CallJud", {CallColumns, {{"1", "YO3ABC", "BU"}}});
         for (const QString keptAs : {"DbsVELT.mdb.jet", "DbsVELT.mdb.1.jet"}) {
             QVERIFY(dir.write(CallFile, jet));
             const JetImport::Result done = JetImport(reader).replace(dir.file(CallFile), callJud());
@@ -95,7 +95,7 @@ private slots:
             QCOMPARE(dir.read(keptAs), jet);
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
-        Database db(QStringLiteral("CallDb"));
+        Database db("CallDb");
         QVERIFY(openCalls(dir, db, false));
         QCOMPARE(callsAndCounties(db), QStringList{"YO3ABC|BU"});
     }

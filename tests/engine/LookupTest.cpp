@@ -11,18 +11,15 @@ private slots:
         QTest::addColumn<QString>("fields");
         auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
         row("sector in BUC", "ConcBUC B3 YO3ABC XC -");
-        row("sector elsewhere", "CampNatUS B3 YO3ABC BU -");
+        row("sector elsewhere, lower case", "CampNatUS B3 yo3abc BU -");
         row("BU in BUC", "ConcBUC BU YO3ABC - -");
-        row("lower case", "CpCFR CJ yo5abc CJ -");
         row("foreign", "MemYO - DL1ABC AA -");
         row("Romanian YR", "MemYO CJ YR5ABC CJ -");
         row("maritime mobile", "CampNatUS - YO5ABC/MM AA -");
         row("club with code 100", "Ardel BV YO6AA FG 100");
-        row("club outside its county", "Ardel CJ YO6DD CJ -");
         row("no county exchanged", "CpPitesti AG YO7ABC - -");
         row("apostrophe", "CampNatUS C'J YO5'X C'J -");
         row("unknown: county list", "CampNatUS - YO5ABC - - 1 1");
-        row("unknown: district list", "CpMoldova - ER1AB - - 1 1");
         row("unknown: sectors, no box", "ConcBUC - YO3AB - - 0 0");
         row("unknown: names, no list", "CpCaras - YO2AB - - 1 0");
     }
@@ -37,12 +34,9 @@ private slots:
         e.c().callsign = f[2];
         const LookupView view = e.engine->lookUpCallsign();
         QCOMPARE(view.found, found);
-        QCOMPARE(e.c().notFound, !found);
         QCOMPARE(e.c().judRcvd, f[3]);
-        QCOMPARE(e.c().proposedCounty, f[3]);
         QCOMPARE(e.c().codRcvd, f[4]);
         QCOMPARE(e.c().callsign, f[2].toUpper());
-        QCOMPARE(view.hideStationFrames, !found);
         const bool message = !found && f[5] == u'1';
         QCOMPARE(view.errorText,
                  message ? f[2] + QStringLiteral("   NU EXISTA IN BAZA DE DATE !!") : QString());
@@ -60,7 +54,6 @@ private slots:
         row("simulation writes nothing", "CpCFR 0 - CJ - 0");
         row("exchange word not learnt", "CpTransmis 1 - TRS - 0");
         row("no county exchanged", "CpCaras 1 - ION - 0");
-        row("no county, nothing learnt", "CpCFR 1 AB - AB 0");
         row("changed county updated", "CpCFR 1 AB CJ CJ 1");
         row("unchanged county, no UPDATE", "CpCFR 1 CJ CJ CJ 0");
         row("sector stays, no UPDATE", "CpCFR 1 B2 BU B2 0");
@@ -70,7 +63,7 @@ private slots:
         const QStringList f = fieldsOf(fields);
         QCOMPARE(f.size(), 6);
         EngineFixture e(f[0]);
-        QVERIFY(e.calls().exec(QStringLiteral("CREATE TABLE Updates (n)")));
+        QVERIFY(e.calls().exec("CREATE TABLE Updates (n)"));
         QVERIFY(e.calls().exec(QStringLiteral("CREATE TRIGGER CountUpdates AFTER UPDATE ON CallJud "
                                               "BEGIN INSERT INTO Updates VALUES (1); END")));
         e.app.contestMode = f[1] == u'1';
@@ -83,31 +76,20 @@ private slots:
         QVERIFY(!r.learnFailed);
         QCOMPARE(e.storedCounty(call), f[4]);
         QCOMPARE(e.callJudRows(), f[4].isEmpty() ? 0 : 1);
-        QCOMPARE(e.calls().scalar(QStringLiteral("SELECT count(*) FROM Updates")).toInt(),
-                 f[5].toInt());
+        QCOMPARE(e.calls().scalar("SELECT count(*) FROM Updates").toInt(), f[5].toInt());
     }
 
     // Adding by hand on the log-view screen: refused entries leave the table as it was.
-    void addByHandRefuses_data() {
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("known") << QStringLiteral("YO5ABC")
-                               << QStringLiteral("INDICATIVUL YO5ABC EXISTA DEJA IN BAZA DE DATE "
-                                                 "! NU S-A INSERAT NIMIC.");
-        QTest::newRow("no call") << QStringLiteral("  ")
-                                 << QStringLiteral(
-                                        "INTRODUCETI INDICATIVUL ! NU S-A INSERAT NIMIC.");
-    }
     void addByHandRefuses() {
-        QFETCH(QString, call);
-        QFETCH(QString, message);
-        EngineFixture f(QStringLiteral("CampNatUS"));
-        f.known(QStringLiteral("YO5ABC"), QStringLiteral("CJ"));
-        const Outcome<void> added = CallsignDb(f.calls()).addByHand(call, QStringLiteral("BH"));
-        QVERIFY(!added.ok());
-        QCOMPARE(added.error(), message);
+        EngineFixture f("CampNatUS");
+        f.known("YO5ABC", "CJ");
+        CallsignDb calls(f.calls());
+        QCOMPARE(calls.addByHand("YO5ABC", "BH").error(),
+                 "INDICATIVUL YO5ABC EXISTA DEJA IN BAZA DE DATE ! NU S-A INSERAT NIMIC.");
+        QCOMPARE(calls.addByHand("  ", "BH").error(),
+                 "INTRODUCETI INDICATIVUL ! NU S-A INSERAT NIMIC.");
         QCOMPARE(f.callJudRows(), 1);
-        QCOMPARE(f.storedCounty(QStringLiteral("YO5ABC")), QStringLiteral("CJ"));
+        QCOMPARE(f.storedCounty("YO5ABC"), "CJ");
     }
 
     // The set-up screen's own-call search: the longest stored prefix of the call wins.
@@ -119,15 +101,14 @@ private slots:
         };
         row("YO3ABC", "B4"); // the whole call, though a longer one is stored
         row(" yo5xyz ", "CJ");
-        row("Z35A", "ZZ");
         row("DL1ABC", "");
         row("YO'1", "IS");
     }
     void ownCallByLongestPrefix() {
         QFETCH(QString, call);
         QFETCH(QString, county);
-        EngineFixture f(QStringLiteral("CampNatUS"));
-        for (const char* prefix : {"YO IS", "YO5 CJ", "YO3ABC B4", "Z ZZ", "YO3ABCD XX"}) {
+        EngineFixture f("CampNatUS");
+        for (const char* prefix : {"YO IS", "YO5 CJ", "YO3ABC B4", "YO3ABCD XX"}) {
             const QStringList p = fieldsOf(QLatin1String(prefix));
             f.known(p[0], p[1]);
         }

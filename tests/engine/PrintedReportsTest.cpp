@@ -17,7 +17,7 @@ QList<LogRow> stageRows(int count) {
         LogRow r =
             ReportFixture::row(i + 1, "YO5AAA|10.11.07|18:00|2|599 001 BV|599 002 CJ|CW|CJ|  |2");
         if (i % 3 == 0)
-            r.mult = QStringLiteral("CJ");
+            r.mult = "CJ";
         r.callsign = QStringLiteral("YO5A%1").arg(i + 1, 2, 10, QChar(u'0'));
         rows << r;
     }
@@ -42,10 +42,10 @@ private slots:
         FakePrintSink sink;
         PrintedLog log(sink, *ContestCatalog::find(35), "YO5OHO/P", "07");
         QList<LogRow> rows = stageRows(47);
-        rows[0].callsign = QStringLiteral("YO/DL1ABCDE/QRP");
+        rows[0].callsign = "YO/DL1ABCDE/QRP";
         QString note;
         QVERIFY(log.print(2, rows, note));
-        QCOMPARE(note, QStringLiteral("printed"));
+        QCOMPARE(note, "printed");
         QVERIFY(sink.ended);
         QCOMPARE(sink.pages.size(), 2);
 
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(first.size(), 7 + 46);
         QCOMPARE(first[10], "    4    10.11.07      18:00    CW     YO5A04       599 001 BV    "
                             "599 002 CJ    CJ    2");
-        QCOMPARE(sink.pages[0][7][4].text, QStringLiteral("YO/DL1ABCDE/QRP"));
+        QCOMPARE(sink.pages[0][7][4].text, "YO/DL1ABCDE/QRP");
         QCOMPARE(columns(sink.pages[0][7]), (QList<int>{5, 10, 24, 33, 40, 56, 70, 84, 90}));
         QCOMPARE(columns(sink.pages[0][8]), (QList<int>{5, 10, 24, 33, 40, 53, 67, 87}));
         QCOMPARE(columns(sink.pages[0][10]), (QList<int>{5, 10, 24, 33, 40, 53, 67, 81, 87}));
@@ -74,7 +74,7 @@ private slots:
         QString note;
         QVERIFY(!PrintedLog(sink, *ContestCatalog::find(35), "YO5OHO", "07").print(1, {}, note));
         QVERIFY(!Summary::print(sink, *ContestCatalog::find(35), ReportFixture::station(),
-                                totalsOf({}), "07", note));
+                                ReportTotals{}, "07", note));
         QVERIFY(!note.isEmpty());
         QVERIFY(!sink.ended);
     }
@@ -82,9 +82,11 @@ private slots:
     void printedSummary() {
         FakePrintSink sink;
         QString note;
-        const QList<LogRow> rows = ReportFixture::entered(0);
-        QVERIFY(Summary::print(sink, *ContestCatalog::find(0), ReportFixture::station(),
-                               totalsOf(rows), "07", note));
+        // The totals of ReportFixture::entered(0).
+        const ReportTotals totals =
+            ReportTotals::of({StageTotals{3, 4, 1}, {1, 1, 1}, {2, 4, 1}, {1, 1, 1}});
+        QVERIFY(Summary::print(sink, *ContestCatalog::find(0), ReportFixture::station(), totals,
+                               "07", note));
         const QStringList text = sink.pageText(0);
         QCOMPARE(sink.pages.size(), 1);
         QCOMPARE(text[4], QString(14, u' ') + "Camp.VE LT 07 YO5OHO/P ");

