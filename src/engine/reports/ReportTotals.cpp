@@ -37,10 +37,3 @@ ReportTotals ReportTotals::of(const std::array<StageTotals, 4>& stages) {
     }
     return totals;
 }
-
-ReportTotals totalsOf(const QList<LogRow>& rows) {
-    std::array<StageTotals, 4> stages{};
-    for (int n = 1; n <= 4; ++n)
-        stages[static_cast<size_t>(n - 1)] = stageTotalsOf(rows, n);
-    return ReportTotals::of(stages);
-}

@@ -26,5 +26,3 @@ struct ReportTotals {
 
 /// Contacts, points and multipliers of stage 1..4 among `rows` (rows of other stages are skipped).
 StageTotals stageTotalsOf(const QList<LogRow>& rows, int stage);
-/// The totals of all four stages and their sums.
-ReportTotals totalsOf(const QList<LogRow>& rows);
