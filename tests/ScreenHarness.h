@@ -70,15 +70,23 @@ struct ScreenHarness {
         if (mode)
             click(qso.get(), mode);
     }
-    /// The field that has the focus on the QSO screen.
     QWidget* focused() { return qso->focusWidget(); }
-    /// Types `text` into the focused field, one key at a time.
     void type(const QString& text) {
         for (QChar c : text)
             QTest::keyClick(focused(), c.toLatin1());
     }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(focused(), k, m);
+    }
+    /// A contact as the operator types it: callsign after the "YO" offered, Space, code, county.
+    void typeContact(const QString& call, const QString& code, const QString& county) {
+        qsoBox("TxtIndic")->setFocus();
+        type(call);
+        key(Qt::Key_Space);
+        qsoBox("TxtRSTR2")->setFocus();
+        type(code);
+        qsoBox("TxtRstR3")->setFocus();
+        type(county);
     }
     /// The rows of LogGen, each as its ten text columns joined by "|".
     QStringList logRows() { return ::logRows(logDb); }
@@ -105,6 +113,9 @@ struct ScreenHarness {
             .ok();
     }
 
+    static QRgb rgb(const QWidget* w, QPalette::ColorRole role = QPalette::Base) {
+        return w->palette().color(role).rgb() & 0xFFFFFF;
+    }
     template <typename T> T* find(QWidget* screen, const char* name) {
         T* w = screen->findChild<T*>(QString::fromUtf8(name));
         if (!w)
@@ -113,7 +124,6 @@ struct ScreenHarness {
     }
     QLineEdit* initBox(const char* name) { return find<QLineEdit>(init.get(), name); }
     QLineEdit* qsoBox(const char* name) { return find<QLineEdit>(qso.get(), name); }
-    /// Clicks the contest's option button as the operator does.
     void clickContest(const char* control) { click(init.get(), control); }
     /// Clicks a control where it is once pending layouts are done, as the operator sees it: near
     /// its left edge, where an option button stretched by its layout has its mark.

@@ -11,35 +11,11 @@
 namespace {
 const QList<QSize> kDisplays{{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
 
-// A screen in one of its states: how the operator gets there.
-struct ScreenState {
-    const char* name;
-    const char* screen;  // "init", "qso" or "log"
-    const char* contest; // the contest's option button, for the QSO screen
-    QStringList steps;   // "action:<name>", "click:<name>", "type:<text>",
-                         // "show:<name>", "log:" (three contacts of stage 1A into the log)
-};
-
-const QList<ScreenState> kStates{
-    {"setup", "init", nullptr, {}},
-    {"qso-working",
-     "qso",
-     "OpBCNUS",
-     {"log:", "click:Cmd1A", "type:9ABC ", "show:LblNeu", "show:Frame3"}},
-    {"qso-names", "qso", "OpbCaras", {"log:", "click:Cmd1A", "type:9ABC "}},
-    {"log-view", "log", nullptr, {"log:", "action:mnuLogAnzeigen", "click:OpB1A"}},
-    {"log-cabrillo", "log", nullptr, {"action:mnuCabrillo"}},
-};
-
 // Controls drawn by a view or a combo box belong to it, not to the screen's layout.
-bool partOfView(QWidget* w, QWidget* window) {
+bool isControl(QWidget* w, QWidget* window) {
     for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
         if (qobject_cast<QAbstractItemView*>(p) || qobject_cast<QComboBox*>(p))
-            return true;
-    return false;
-}
-
-bool isControl(QWidget* w) {
+            return false;
     return qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
            qobject_cast<QLineEdit*>(w) || qobject_cast<QGroupBox*>(w) ||
            qobject_cast<QAbstractItemView*>(w) || qobject_cast<QComboBox*>(w);
@@ -59,33 +35,20 @@ int textRoom(QLineEdit* e) {
     return r.width() - m.left() - m.right() - 4;
 }
 
-// Whether the control's caption or text is shown whole.
-QString unreadable(QWidget* w) {
+// Whether the control's caption or text is cut off.
+bool unreadable(QWidget* w) {
     const QFontMetrics fm = w->fontMetrics();
     if (auto* l = qobject_cast<QLabel*>(w)) {
         if (l->text().isEmpty())
-            return {};
+            return false;
         if (l->wordWrap())
-            return l->height() < l->heightForWidth(l->width()) ? QStringLiteral("wrapped text cut")
-                                                               : QString();
+            return l->height() < l->heightForWidth(l->width());
         const QRect room = l->contentsRect();
-        if (room.width() < fm.horizontalAdvance(l->text()) || room.height() < fm.height())
-            return QStringLiteral("text %1 wide in %2")
-                .arg(fm.horizontalAdvance(l->text()))
-                .arg(room.width());
-        return {};
+        return room.width() < fm.horizontalAdvance(l->text()) || room.height() < fm.height();
     }
-    if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        if (e->height() < e->minimumSizeHint().height())
-            return QStringLiteral("text cut at the bottom");
-        if (textRoom(e) < fm.horizontalAdvance(e->text()))
-            return QStringLiteral("\"%1\" %2 wide in %3")
-                .arg(e->text())
-                .arg(fm.horizontalAdvance(e->text()))
-                .arg(textRoom(e));
-        return {};
-    }
-    return {};
+    auto* e = qobject_cast<QLineEdit*>(w);
+    return e && (e->height() < e->minimumSizeHint().height() ||
+                 textRoom(e) < fm.horizontalAdvance(e->text()));
 }
 
 // What is wrong with the window's layout: clipped, overlapping or unreadable controls.
@@ -95,7 +58,7 @@ QStringList layoutFaults(QWidget* window, QSize display) {
         faults << QStringLiteral("window %1x%2").arg(window->width()).arg(window->height());
     QList<QWidget*> controls;
     for (QWidget* w : window->findChildren<QWidget*>())
-        if (w->isVisible() && isControl(w) && !partOfView(w, window))
+        if (w->isVisible() && isControl(w, window))
             controls << w;
     const auto name = [](QWidget* w) {
         return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
@@ -105,9 +68,8 @@ QStringList layoutFaults(QWidget* window, QSize display) {
         const QRect r = inWindow(w, window);
         if (!window->rect().contains(r) || !w->parentWidget()->rect().contains(w->geometry()))
             faults << name(w) + QStringLiteral(" clipped");
-        const QString why = unreadable(w);
-        if (!why.isEmpty())
-            faults << name(w) + QStringLiteral(": ") + why;
+        if (unreadable(w))
+            faults << name(w) + QStringLiteral(" unreadable");
     }
     for (int i = 0; i < controls.size(); ++i)
         for (int j = i + 1; j < controls.size(); ++j) {
@@ -128,41 +90,47 @@ bool fillLog(ScreenHarness& h) {
     return true;
 }
 
-QWidget* open(ScreenHarness& h, const ScreenState& s, QSize display) {
-    h.metrics.size = display;
-    const QString screen = QLatin1String(s.screen);
-    QWidget* window = nullptr;
-    if (screen == QLatin1String("init")) {
-        h.start();
-        window = h.init.get();
-    } else if (screen == QLatin1String("qso")) {
-        const bool working = !s.steps.isEmpty();
-        h.openQso(s.contest, QStringLiteral("312"), working ? "Cmd1A" : nullptr,
-                  working ? "CmdCW" : nullptr);
-        window = h.qso.get();
-        if (!h.dialogs.shown.isEmpty()) // the hand-over stopped on the set-up screen
-            return nullptr;
-    } else {
-        window = h.openLogView(0);
-    }
-    for (const QString& step : s.steps) {
-        const QString arg = step.section(u':', 1);
-        const QByteArray name = arg.toUtf8();
-        if (step.startsWith(QLatin1String("action:")))
-            h.trigger(window, name.constData());
-        else if (step.startsWith(QLatin1String("click:")))
-            h.click(window, name.constData());
-        else if (step.startsWith(QLatin1String("type:")))
-            h.type(arg);
-        else if (step.startsWith(QLatin1String("log:")) && !fillLog(h))
-            return nullptr;
-        else if (step.startsWith(QLatin1String("show:")))
-            h.find<QWidget>(window, name.constData())->show();
-    }
-    window->show();
-    QApplication::processEvents();
-    return window;
+// The QSO screen of `contest` in the middle of a contact; null when the hand-over stopped.
+QWidget* qsoWorking(ScreenHarness& h, const char* contest) {
+    h.openQso(contest);
+    if (!h.dialogs.shown.isEmpty() || !fillLog(h))
+        return nullptr;
+    h.click(h.qso.get(), "Cmd1A");
+    h.type(QStringLiteral("9ABC "));
+    return h.qso.get();
 }
+
+// The log-view screen after `action`, the log filled and stage 1A chosen or left empty.
+QWidget* logView(ScreenHarness& h, const char* action, bool filled) {
+    QWidget* w = h.openLogView(0);
+    if (filled && !fillLog(h))
+        return nullptr;
+    h.trigger(w, action);
+    if (filled)
+        h.click(w, "OpB1A");
+    return w;
+}
+
+// A screen in one of its states, as the operator gets there.
+using Opener = QWidget* (*)(ScreenHarness&);
+const QList<std::pair<const char*, Opener>> kStates{
+    {"setup",
+     [](ScreenHarness& h) -> QWidget* {
+         h.start();
+         return h.init.get();
+     }},
+    {"qso-working",
+     [](ScreenHarness& h) {
+         QWidget* w = qsoWorking(h, "OpBCNUS");
+         if (w)
+             for (const char* hidden : {"LblNeu", "Frame3"})
+                 h.find<QWidget>(w, hidden)->show();
+         return w;
+     }},
+    {"qso-names", [](ScreenHarness& h) { return qsoWorking(h, "OpbCaras"); }},
+    {"log-view", [](ScreenHarness& h) { return logView(h, "mnuLogAnzeigen", true); }},
+    {"log-cabrillo", [](ScreenHarness& h) { return logView(h, "mnuCabrillo", false); }},
+};
 } // namespace
 
 // The three screens at the four displays: nothing cut off, nothing overlapping, all readable.
@@ -174,15 +142,17 @@ private slots:
         QTest::addColumn<QSize>("display");
         for (int s = 0; s < kStates.size(); ++s)
             for (const QSize& d : kDisplays)
-                QTest::addRow("%s %dx%d", kStates[s].name, d.width(), d.height()) << s << d;
+                QTest::addRow("%s %dx%d", kStates[s].first, d.width(), d.height()) << s << d;
     }
     void screensFitTheDisplay() {
         QFETCH(int, state);
         QFETCH(QSize, display);
-        const ScreenState& s = kStates[state];
         ScreenHarness h;
-        QWidget* window = open(h, s, display);
+        h.metrics.size = display;
+        QWidget* window = kStates[state].second(h);
         QVERIFY(window);
+        window->show();
+        QApplication::processEvents();
         const QStringList faults = layoutFaults(window, display);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
     }
