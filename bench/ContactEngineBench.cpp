@@ -107,7 +107,7 @@ void BM_DupeCheck(benchmark::State& state) {
 
 void BM_MultCheck(benchmark::State& state) {
     Fixture& f = fixture(int(state.range(0)));
-    f.engine->contact().judRcvd = QStringLiteral("XC");
+    f.engine->contact().countyReceived = QStringLiteral("XC");
     for (auto _ : state)
         benchmark::DoNotOptimize(f.engine->checkMultiplier());
 }
@@ -127,10 +127,10 @@ void BM_Enter(benchmark::State& state) {
     for (auto _ : state) {
         QsoContact& c = f.engine->contact();
         c.callsign = QStringLiteral("YO3N%1").arg(n++);
-        c.rstRcvd = QStringLiteral("59");
-        c.codRcvd = QStringLiteral("001");
-        c.judRcvd = QStringLiteral("XB");
-        c.judSent = QStringLiteral("XA");
+        c.rstReceived = QStringLiteral("59");
+        c.codeReceived = QStringLiteral("001");
+        c.countyReceived = QStringLiteral("XB");
+        c.countySent = QStringLiteral("XA");
         benchmark::DoNotOptimize(f.engine->logContact());
     }
 }

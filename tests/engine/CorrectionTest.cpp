@@ -16,13 +16,13 @@ private slots:
         QVERIFY(f.engine->startCorrection());
         f.engine->cancelCorrection();
         QCOMPARE(logRows(f.log(), true), before);
-        QCOMPARE(f.c().codSent, "003");
+        QCOMPARE(f.c().codeSent, "003");
         QCOMPARE(f.engine->labels().sentCode, "002");
 
         const std::optional<LogRow> row = f.engine->startCorrection();
         QVERIFY(row);
         QCOMPARE(row->id, second);
-        QCOMPARE(f.c().codSent, "002");
+        QCOMPARE(f.c().codeSent, "002");
         // The contact in hand is no duplicate or multiplier of its own row.
         QVERIFY(!f.engine->checkDuplicate().dupe);
         QVERIFY(f.engine->checkMultiplier());
@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(after[1], QStringLiteral("%1|YO6BBC|01.03.26|14:05|1|599 002 PH|599 5 HR|CW|HR|"
                                           "HR|2")
                                .arg(second));
-        QCOMPARE(f.c().codSent, "003"); // never a serial already sent
+        QCOMPARE(f.c().codeSent, "003"); // never a serial already sent
         QCOMPARE(f.engine->labels().qsos, 2);
         QCOMPARE(f.engine->labels().multipliers, 2);
     }
@@ -64,7 +64,7 @@ private slots:
             last = f.logContact(QString::fromLatin1(call), "CJ");
         QVERIFY(f.engine->deleteContact(last));
         QCOMPARE(f.engine->labels().sentCode, "002");
-        QCOMPARE(f.c().codSent, "003");
+        QCOMPARE(f.c().codeSent, "003");
     }
 
     // The serial after the newest contact's sent exchange, with each carry.

@@ -57,7 +57,7 @@ public:
         c().callsign = call;
         engine->lookUpCallsign();
         engine->countyChanged(county);
-        c().codRcvd = code;
+        c().codeReceived = code;
         engine->checkDuplicate();
     }
     /// Types and logs a contact; its `ID`, 0 when it was not logged.

@@ -55,8 +55,9 @@ private slots:
         const EnterResult r = f.engine->logContact();
         QCOMPARE(r.greyLabel, "CJ");
         QCOMPARE(f.c().callsign, "YO");
-        QVERIFY(f.c().judRcvd.isEmpty() && f.c().codRcvd.isEmpty() && f.c().date.isEmpty());
-        QCOMPARE(f.c().codSent, "5"); // the code received is sent next
+        QVERIFY(f.c().countyReceived.isEmpty() && f.c().codeReceived.isEmpty() &&
+                f.c().date.isEmpty());
+        QCOMPARE(f.c().codeSent, "5"); // the code received is sent next
         QCOMPARE(f.engine->labels().sentCode, "5");
         QCOMPARE(f.engine->lastLogged(), "YO5ABC 599 0 PH");
     }
@@ -100,7 +101,7 @@ private slots:
         QCOMPARE(r.status, EnterResult::Status::InsertFailed);
         QVERIFY(r.message.startsWith("CONTACTUL NU A FOST SCRIS IN LOG !"));
         QCOMPARE(f.c().callsign, "YO5ABC");
-        QCOMPARE(f.c().judRcvd, "CJ");
+        QCOMPARE(f.c().countyReceived, "CJ");
         QCOMPARE(f.engine->labels().qsos, 0);
         QCOMPARE(f.callJudRows(), 0);
     }

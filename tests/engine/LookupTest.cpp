@@ -34,8 +34,8 @@ private slots:
         e.c().callsign = f[2];
         const LookupView view = e.engine->lookUpCallsign();
         QCOMPARE(view.found, found);
-        QCOMPARE(e.c().judRcvd, f[3]);
-        QCOMPARE(e.c().codRcvd, f[4]);
+        QCOMPARE(e.c().countyReceived, f[3]);
+        QCOMPARE(e.c().codeReceived, f[4]);
         QCOMPARE(e.c().callsign, f[2].toUpper());
         const bool message = !found && f[5] == u'1';
         QCOMPARE(view.errorText,

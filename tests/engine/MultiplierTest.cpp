@@ -39,7 +39,7 @@ private slots:
         e.logged(QStringLiteral("YO9ZZY"), stage == 1 ? 2 : 1, QStringLiteral("CW"),
                  QStringLiteral("10:00"), f[4]); // the same multiplier in another stage
         e.c().callsign = f[3];
-        e.c().judRcvd = f[4];
+        e.c().countyReceived = f[4];
         e.c().proposedCounty = f[4];
         e.c().otherMode = f[5] == u'1';
         e.c().boardCounty = QStringLiteral("XX"); // left by an earlier check of this contact

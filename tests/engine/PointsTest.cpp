@@ -8,7 +8,8 @@ class PointsTest : public QObject {
     Q_OBJECT
 private slots:
     void pointsOfEachRule_data() {
-        // contest mode myCall judSent call judRcvd codSent codRcvd preview logged; "-" is empty
+        // contest mode myCall countySent call countyReceived codeSent codeReceived preview logged;
+        // "-" is empty
         QTest::addColumn<QString>("fields");
         auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
         row("LMAYO CW doubled twice", "LMAYO CW YO9AAA PH YO5X CJ 9 5 4 8");
@@ -65,11 +66,11 @@ private slots:
         const ContestDef* def = ContestCatalog::findByCode(f[0]);
         QVERIFY(def);
         QsoContact c;
-        c.judSent = f[3];
+        c.countySent = f[3];
         c.callsign = f[4];
-        c.judRcvd = f[5];
-        c.codSent = f[6];
-        c.codRcvd = f[7];
+        c.countyReceived = f[5];
+        c.codeSent = f[6];
+        c.codeReceived = f[7];
         const StationContext s{f[2], f[1], &specials};
         QCOMPARE(Points::previewPoints(*def, c, s), f[8]);
         QCOMPARE(Points::enterPoints(*def, c, s), f[9]);

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         c.callsign = QStringLiteral("YO%1X%2").arg(2 + n % 8).arg(run + QString::number(n));
         engine.lookUpCallsign();
         engine.countyChanged(QStringLiteral("CJ"));
-        c.codRcvd = QStringLiteral("001");
+        c.codeReceived = QStringLiteral("001");
         engine.checkDuplicate();
         const EnterResult r = engine.logContact();
         if (r.status != EnterResult::Status::Logged)

@@ -36,17 +36,17 @@ QString& QsoEntry::field(EntryField f) {
     case EntryField::Callsign:
         return c.callsign;
     case EntryField::RstReceived:
-        return c.rstRcvd;
+        return c.rstReceived;
     case EntryField::CodeReceived:
-        return c.codRcvd;
+        return c.codeReceived;
     case EntryField::CountyReceived:
-        return c.judRcvd;
+        return c.countyReceived;
     case EntryField::RstSent:
         return c.rstSent;
     case EntryField::CodeSent:
-        return c.codSent;
+        return c.codeSent;
     case EntryField::CountySent:
-        return c.judSent;
+        return c.countySent;
     case EntryField::Date:
         return c.date;
     case EntryField::Time:
@@ -135,14 +135,14 @@ void QsoEntry::start() {
     if (def().prefillsExchangeAtStart()) {
         c.callsign = QStringLiteral("YO");
         requestFocus(EntryField::Callsign, Caret::At, 2);
-        c.rstSent = c.rstRcvd = QStringLiteral("59");
-        c.codSent = QString::number(m_state.startCode);
-        c.judSent = m_state.settings.myCounty;
+        c.rstSent = c.rstReceived = QStringLiteral("59");
+        c.codeSent = QString::number(m_state.startCode);
+        c.countySent = m_state.settings.myCounty;
     }
     if (returning || def().continuesSerialAtStart()) {
         // A sent serial that holds no number leaves the sent-code label as it is.
-        if (!c.codSent.trimmed().isEmpty() && c.codSent.trimmed().front().isDigit())
-            setSentCode(QString::number(leadingNumber(c.codSent) - 1));
+        if (!c.codeSent.trimmed().isEmpty() && c.codeSent.trimmed().front().isDigit())
+            setSentCode(QString::number(leadingNumber(c.codeSent) - 1));
         m_state.returnToSetup = false;
     }
     settlePhase();
@@ -187,8 +187,8 @@ void QsoEntry::afterModeChosen(const QString& report) {
         prepareCallsign();
     QsoContact& c = m_engine.contact();
     c.rstSent = report;
-    c.judSent = m_state.settings.myCounty;
-    c.rstRcvd = report;
+    c.countySent = m_state.settings.myCounty;
+    c.rstReceived = report;
     settlePhase();
 }
 
@@ -196,27 +196,27 @@ void QsoEntry::chooseCw() {
     clearContactInHand();
     m_state.qsoMode = QStringLiteral("CW");
     if (def().serialSent())
-        m_engine.contact().codSent = m_engine.sentCodeAfterLast();
+        m_engine.contact().codeSent = m_engine.sentCodeAfterLast();
     afterModeChosen(QStringLiteral("599"));
     // Before a stage is chosen the code sent is the one the set-up screen gave.
     if (m_phase == EntryPhase::Closed && def().sentCodeIsStartNumber())
-        m_engine.contact().codSent = sentLabel();
+        m_engine.contact().codeSent = sentLabel();
 }
 
 void QsoEntry::chooseSsb() {
     clearContactInHand();
     m_state.qsoMode = QStringLiteral("SSB");
     if (def().serialSent())
-        m_engine.contact().codSent = m_engine.sentCodeAfterLast();
+        m_engine.contact().codeSent = m_engine.sentCodeAfterLast();
     if (def().ssbChoosesFirstStage())
         chooseStage(1);
     afterModeChosen(QStringLiteral("59"));
     if (m_phase != EntryPhase::Closed)
         return;
     if (def().sentCodeIsStartNumber())
-        m_engine.contact().codSent = sentLabel();
+        m_engine.contact().codeSent = sentLabel();
     else if (def().ssbStartsSerialAtOne())
-        m_engine.contact().codSent = QStringLiteral("001");
+        m_engine.contact().codeSent = QStringLiteral("001");
 }
 
 // ---- the callsign ----
@@ -264,14 +264,14 @@ void QsoEntry::acceptCallsign() {
         std::tie(c.date, c.utc) =
             ContactEngine::utcDateAndTime(m_clock.now(), m_state.settings.utcOffset.hours());
     c.callsign = typed.toUpper();
-    if (def().serialSent() && c.codSent.trimmed().isEmpty())
-        c.codSent = ContactEngine::nextSerial(sentLabel());
+    if (def().serialSent() && c.codeSent.trimmed().isEmpty())
+        c.codeSent = ContactEngine::nextSerial(sentLabel());
     showLookup(m_engine.lookUpCallsign());
     showDupe(m_engine.checkDuplicate());
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
-    if (!zodiac && c.codRcvd.trimmed().isEmpty())
+    if (!zodiac && c.codeReceived.trimmed().isEmpty())
         requestFocus(EntryField::CodeReceived);
-    if (zodiac && c.judRcvd.trimmed().isEmpty())
+    if (zodiac && c.countyReceived.trimmed().isEmpty())
         requestFocus(EntryField::CountyReceived);
     m_logEnabled = !c.dupe && m_state.stage != 0 && modeChosen();
     if (m_state.offLineLog) {
@@ -303,7 +303,7 @@ void QsoEntry::showDupe(const DupeView& view) {
 
 void QsoEntry::chooseCounty(const QString& entry) {
     const auto [county, enable] = m_engine.takeCountyChoice(entry);
-    m_engine.contact().judRcvd = county;
+    m_engine.contact().countyReceived = county;
     m_newMult = m_engine.contact().newMult;
     m_logEnabled = enable;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
@@ -408,8 +408,8 @@ void QsoEntry::recover() {
         // What is sent next stays as it is now: the code may have moved on since the cancel.
         const QsoContact& now = m_engine.contact();
         restored.rstSent = now.rstSent;
-        restored.codSent = now.codSent;
-        restored.judSent = now.judSent;
+        restored.codeSent = now.codeSent;
+        restored.countySent = now.countySent;
     }
     m_engine.contact() = restored;
     m_mark = s.mark;

@@ -23,7 +23,7 @@ CwMacroResult QsoEntry::expandMacros(const QString& cwText) {
     const QsoContact& c = m_engine.contact();
     m_state.lookupCall = c.callsign.trimmed();
     return CwMacros::expand(
-        cwText, {m_state.settings.myCall, m_state.lookupCall, c.codSent, c.judSent}, def());
+        cwText, {m_state.settings.myCall, m_state.lookupCall, c.codeSent, c.countySent}, def());
 }
 
 KeyingResult QsoEntry::sendCw(const QString& cwText) {

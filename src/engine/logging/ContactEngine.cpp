@@ -92,7 +92,7 @@ QString ContactEngine::clubWordOrCounty(const QString& call, const QString& coun
     if (!club100 && !m_specials.contains(code, QStringLiteral("club"), call))
         return county;
     if (club100)
-        m_contact.codRcvd = QStringLiteral("100");
+        m_contact.codeReceived = QStringLiteral("100");
     return QString::fromLatin1(rules.clubWord);
 }
 
@@ -103,16 +103,16 @@ LookupView ContactEngine::lookUpCallsign() {
     bool found = true;
     const QString county = lookupCounty(call, found);
     const QString report = reportOf(contactMode());
-    m_contact.rstRcvd = report;
+    m_contact.rstReceived = report;
     m_contact.rstSent = report;
-    m_contact.judRcvd = rules.countyExchange() ? county : QString();
+    m_contact.countyReceived = rules.countyExchange() ? county : QString();
     // A corrected contact keeps the code it was sent.
     if (!m_correction && rules.nextCode != NextCode::Serial)
-        m_contact.codSent = m_labels.sentCode;
-    else if (!m_correction && m_contact.codSent.trimmed().isEmpty())
-        m_contact.codSent = QStringLiteral("001");
-    m_contact.judSent = m_app.settings.myCounty.trimmed();
-    m_contact.proposedCounty = m_contact.judRcvd;
+        m_contact.codeSent = m_labels.sentCode;
+    else if (!m_correction && m_contact.codeSent.trimmed().isEmpty())
+        m_contact.codeSent = QStringLiteral("001");
+    m_contact.countySent = m_app.settings.myCounty.trimmed();
+    m_contact.proposedCounty = m_contact.countyReceived;
     m_contact.notFound = !found;
     previewPoints();
 
@@ -184,7 +184,7 @@ void ContactEngine::notMult() {
 }
 
 void ContactEngine::declareNewMultiplier() {
-    const QString candidate = m_contact.judRcvd.trimmed();
+    const QString candidate = m_contact.countyReceived.trimmed();
     m_contact.newMult = true;
     m_contact.mult = candidate;
     m_contact.boardCounty = candidate;
@@ -195,7 +195,7 @@ void ContactEngine::declareNewMultiplier() {
 bool ContactEngine::checkMultiplier() {
     const LogRules& rules = def().log;
     const int stage = contactStage();
-    const QString candidate = m_contact.judRcvd.trimmed();
+    const QString candidate = m_contact.countyReceived.trimmed();
     const QString special = m_specials.special(def().codeString());
     const bool specialStation = rules.special.specialStation && stage <= rules.special.lastStage &&
                                 !special.isEmpty() && m_contact.callsign.trimmed() == special;
@@ -220,12 +220,12 @@ bool ContactEngine::checkMultiplier() {
 }
 
 QString ContactEngine::countyChanged(const QString& county) {
-    m_contact.judRcvd = county;
+    m_contact.countyReceived = county;
     return previewPoints();
 }
 
 bool ContactEngine::codeChanged(const QString& code) {
-    m_contact.codRcvd = code;
+    m_contact.codeReceived = code;
     const char* yl = def().log.ylCode;
     if (*yl && code.trimmed() == QLatin1String(yl)) {
         m_contact.mult = QStringLiteral("YL");
@@ -237,7 +237,7 @@ bool ContactEngine::codeChanged(const QString& code) {
 std::pair<QString, bool> ContactEngine::takeCountyChoice(const QString& entry) {
     countyChanged(CountyTables::chosenCounty(m_contact.callsign, entry));
     checkMultiplier();
-    return {m_contact.judRcvd, !m_contact.dupe};
+    return {m_contact.countyReceived, !m_contact.dupe};
 }
 
 QString ContactEngine::clubWordFor(const QString& text, bool errorBoxVisible) const {
@@ -265,11 +265,11 @@ std::optional<EntryField> ContactEngine::firstIncompleteField() const {
     const std::tuple<const QString*, int, EntryField> fields[] = {
         {&m_contact.callsign, 3, EntryField::Callsign},
         {&m_contact.rstSent, 2, EntryField::RstSent},
-        {&m_contact.codSent, 1, EntryField::CodeSent},
-        {&m_contact.judSent, 1, EntryField::CountySent},
-        {&m_contact.rstRcvd, 2, EntryField::RstReceived},
-        {&m_contact.codRcvd, 1, EntryField::CodeReceived},
-        {&m_contact.judRcvd, 1, EntryField::CountyReceived},
+        {&m_contact.codeSent, 1, EntryField::CodeSent},
+        {&m_contact.countySent, 1, EntryField::CountySent},
+        {&m_contact.rstReceived, 2, EntryField::RstReceived},
+        {&m_contact.codeReceived, 1, EntryField::CodeReceived},
+        {&m_contact.countyReceived, 1, EntryField::CountyReceived},
         {&m_contact.date, 8, EntryField::Date},
         {&m_contact.utc, 5, EntryField::Time}};
     for (const auto& [text, shortest, field] : fields)
@@ -282,10 +282,11 @@ std::pair<QString, QString> ContactEngine::sentAndReceived() const {
     const QsoContact& c = m_contact;
     const QChar blank(u' ');
     if (def().log.exchange == ExchangeKind::Zodiac)
-        return {c.rstSent.trimmed() + blank + c.judSent.trimmed(),
-                c.rstRcvd.trimmed() + blank + c.judRcvd.trimmed()};
-    return {c.rstSent.trimmed() + blank + c.codSent.trimmed() + blank + c.judSent.trimmed(),
-            c.rstRcvd.trimmed() + blank + c.codRcvd.trimmed() + blank + c.judRcvd.trimmed()};
+        return {c.rstSent.trimmed() + blank + c.countySent.trimmed(),
+                c.rstReceived.trimmed() + blank + c.countyReceived.trimmed()};
+    return {c.rstSent.trimmed() + blank + c.codeSent.trimmed() + blank + c.countySent.trimmed(),
+            c.rstReceived.trimmed() + blank + c.codeReceived.trimmed() + blank +
+                c.countyReceived.trimmed()};
 }
 
 std::pair<QString, QString> ContactEngine::utcDateAndTime(const QDateTime& now, int utcOffset) {
@@ -305,7 +306,7 @@ LogRow ContactEngine::rowToStore() {
     QString mult = m_contact.mult;
     QString points = m_contact.points;
     if (def().log.elvMult && contactStage() <= 2 && !m_contact.otherMode &&
-        m_contact.codRcvd.trimmed().right(2).toInt() < 19)
+        m_contact.codeReceived.trimmed().right(2).toInt() < 19)
         mult = QStringLiteral("ELV");
     return {m_contact.callsign.trimmed().toUpper(),
             date,
@@ -314,7 +315,7 @@ LogRow ContactEngine::rowToStore() {
             sent,
             rcvd,
             contactMode(),
-            m_contact.judRcvd,
+            m_contact.countyReceived,
             mult,
             points};
 }
@@ -374,7 +375,7 @@ EnterResult ContactEngine::logContact() {
     } else {
         advanceSentCode();
     }
-    result.learnFailed = !learn(call, m_contact.judRcvd.trimmed());
+    result.learnFailed = !learn(call, m_contact.countyReceived.trimmed());
     clearEntry();
     prefilledCallsign();
     return result;
@@ -400,11 +401,11 @@ Outcome<qint64> ContactEngine::store(const LogRow& row) {
 void ContactEngine::advanceSentCode() {
     const LogRules& rules = def().log;
     m_labels.sentCode =
-        rules.nextCode == NextCode::Received ? m_contact.codRcvd : m_contact.codSent;
+        rules.nextCode == NextCode::Received ? m_contact.codeReceived : m_contact.codeSent;
     if (rules.nextCode == NextCode::Received)
-        m_contact.codSent = m_contact.codRcvd;
+        m_contact.codeSent = m_contact.codeReceived;
     else if (rules.nextCode == NextCode::Serial)
-        m_contact.codSent = nextSerial(m_contact.codSent);
+        m_contact.codeSent = nextSerial(m_contact.codeSent);
 }
 
 void ContactEngine::deriveSentCode() {
@@ -413,23 +414,23 @@ void ContactEngine::deriveSentCode() {
     if (rule == NextCode::Serial) {
         m_labels.sentCode =
             newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
-        m_contact.codSent =
+        m_contact.codeSent =
             newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
     } else if (rule == NextCode::Received && newest) {
         m_labels.sentCode = Correction::splitExchange(newest->rcvd)[1];
-        m_contact.codSent = m_labels.sentCode;
+        m_contact.codeSent = m_labels.sentCode;
     } else {
-        m_contact.codSent = m_labels.sentCode;
+        m_contact.codeSent = m_labels.sentCode;
     }
-    m_contact.judSent = m_app.settings.myCounty.trimmed();
+    m_contact.countySent = m_app.settings.myCounty.trimmed();
     m_contact.rstSent = reportOf(m_app.qsoMode);
-    m_contact.rstRcvd = m_contact.rstSent;
+    m_contact.rstReceived = m_contact.rstSent;
 }
 
 void ContactEngine::clearEntry() {
     m_contact.callsign.clear();
-    m_contact.codRcvd.clear();
-    m_contact.judRcvd.clear();
+    m_contact.codeReceived.clear();
+    m_contact.countyReceived.clear();
     if (!m_app.offLineLog) {
         m_contact.date.clear();
         m_contact.utc.clear();
@@ -526,15 +527,15 @@ std::optional<LogRow> ContactEngine::startCorrection() {
     const auto sent = Correction::splitExchange(row->sent);
     const auto rcvd = Correction::splitExchange(row->rcvd);
     m_contact.rstSent = sent[0];
-    m_contact.codSent = sent[1];
-    m_contact.judSent = sent[2];
-    m_contact.rstRcvd = rcvd[0];
-    m_contact.codRcvd = rcvd[1];
-    m_contact.judRcvd = rcvd[2];
+    m_contact.codeSent = sent[1];
+    m_contact.countySent = sent[2];
+    m_contact.rstReceived = rcvd[0];
+    m_contact.codeReceived = rcvd[1];
+    m_contact.countyReceived = rcvd[2];
     m_contact.mult = row->mult.isEmpty() ? QStringLiteral(" ") : row->mult;
     m_contact.newMult = !m_contact.mult.trimmed().isEmpty();
     m_contact.boardCounty = m_contact.newMult ? m_contact.mult.trimmed() : QString();
-    m_contact.proposedCounty = m_contact.judRcvd;
+    m_contact.proposedCounty = m_contact.countyReceived;
     m_contact.points = row->points;
     m_contact.dupe = false;
     m_contact.otherMode = false;
@@ -557,7 +558,8 @@ bool ContactEngine::contactInHand() const {
     const QString call = m_contact.callsign.trimmed();
     const bool onlyPrefill = def().log.yoPrefill && call == QStringLiteral("YO");
     return m_correction || (!call.isEmpty() && !onlyPrefill) ||
-           !m_contact.codRcvd.trimmed().isEmpty() || !m_contact.judRcvd.trimmed().isEmpty();
+           !m_contact.codeReceived.trimmed().isEmpty() ||
+           !m_contact.countyReceived.trimmed().isEmpty();
 }
 
 Outcome<void> ContactEngine::deleteContact(qint64 id) {
@@ -570,6 +572,6 @@ Outcome<void> ContactEngine::deleteContact(qint64 id) {
 QString ContactEngine::sentCodeAfterLast() {
     const auto last = m_log.lastRow();
     if (!last)
-        return m_contact.codSent;
+        return m_contact.codeSent;
     return Correction::nextSentCode(last->sent, last->mode);
 }

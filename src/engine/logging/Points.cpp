@@ -30,15 +30,15 @@ int valdora(const ContestDef& def, const QsoContact& c, const StationContext& s)
         return byMode(s, 30, 15);
     const QString bt = QStringLiteral("BT");
     if (clubAt(s.myCall, -3))
-        return c.judSent.trimmed() == bt ? byMode(s, 20, 10) : 2;
+        return c.countySent.trimmed() == bt ? byMode(s, 20, 10) : 2;
     if (!clubAt(c.callsign, -3))
         return byMode(s, 10, 5);
-    return c.judRcvd.trimmed() == bt ? byMode(s, 20, 10) : 2;
+    return c.countyReceived.trimmed() == bt ? byMode(s, 20, 10) : 2;
 }
 
 int timis(const QsoContact& c) {
-    const QString own = c.judSent.trimmed();
-    const QString other = c.judRcvd.trimmed();
+    const QString own = c.countySent.trimmed();
+    const QString other = c.countyReceived.trimmed();
     const QString tm = QStringLiteral("TM");
     const QString qt = QStringLiteral("QT");
     if (own == other || (own == tm && other == qt) || (own == qt && other == tm))
@@ -51,16 +51,16 @@ int timis(const QsoContact& c) {
 }
 
 int elevi(const QsoContact& c, const StationContext& s, int preview) {
-    const int tailSent = tailValue(c.codSent);
-    const int tailRcvd = tailValue(c.codRcvd);
+    const int tailSent = tailValue(c.codeSent);
+    const int tailRcvd = tailValue(c.codeReceived);
     const bool young = tailSent <= 18 || tailRcvd <= 18;
     const int cwFactor = byMode(s, 2, 1);
     const int points = young ? 4 * cwFactor : preview;
     const QString one = QStringLiteral("1");
     const bool ownClub =
-        clubAt(s.myCall, 3) && c.codSent.trimmed().startsWith(one) && tailSent > 18;
+        clubAt(s.myCall, 3) && c.codeSent.trimmed().startsWith(one) && tailSent > 18;
     const bool otherClub =
-        clubAt(c.callsign, 3) && c.codRcvd.trimmed().startsWith(one) && tailRcvd > 18;
+        clubAt(c.callsign, 3) && c.codeReceived.trimmed().startsWith(one) && tailRcvd > 18;
     if (ownClub || otherClub)
         return 4 * cwFactor;
     if (young) // the classes are never set here: the factor is the CW doubling alone
@@ -107,13 +107,13 @@ int overridePoints(const LogRules& rules, const QsoContact& c, int points) {
     case PointsOverride::Two:
         return 2;
     case PointsOverride::Ardel:
-        if (c.codRcvd.trimmed().toInt() == 100)
+        if (c.codeReceived.trimmed().toInt() == 100)
             return 100;
-        if (c.judRcvd.trimmed() == QStringLiteral("FG"))
+        if (c.countyReceived.trimmed() == QStringLiteral("FG"))
             return 25;
-        return c.judRcvd.trimmed() == QStringLiteral("BV") ? 10 : 2;
+        return c.countyReceived.trimmed() == QStringLiteral("BV") ? 10 : 2;
     case PointsOverride::Martisor:
-        return martisorCode(c.codSent) || martisorCode(c.codRcvd) ? 4 : 2;
+        return martisorCode(c.codeSent) || martisorCode(c.codeReceived) ? 4 : 2;
     }
     return points;
 }
@@ -127,13 +127,13 @@ int classFactor(const QString& ownClass, const QString& otherClass, bool cw, boo
 }
 
 std::pair<QString, QString> classesOf(const LogRules& rules, const QsoContact& c) {
-    return {rules.classOf(c.judSent.trimmed()), rules.classOf(c.judRcvd.trimmed())};
+    return {rules.classOf(c.countySent.trimmed()), rules.classOf(c.countyReceived.trimmed())};
 }
 
 QString previewPoints(const ContestDef& def, const QsoContact& c, const StationContext& s) {
     const LogRules& rules = def.log;
-    const QString own = c.judSent.trimmed();
-    const QString other = c.judRcvd.trimmed();
+    const QString own = c.countySent.trimmed();
+    const QString other = c.countyReceived.trimmed();
     int points = 2;
     switch (rules.points) {
     case PointsKind::Flat:

@@ -4,15 +4,15 @@
 
 /// The contact in hand: the QSO screen fills it from its fields and shows what the engine decides.
 struct QsoContact {
-    QString callsign; // TxtIndic
-    QString date;     // TxtDate, "dd.mm.yy" (or typed "dd.mm.yyyy")
-    QString utc;      // TxtUTC, "hh:mm"
-    QString rstRcvd;  // TxtRSTR1
-    QString codRcvd;  // TxtRSTR2
-    QString judRcvd;  // TxtRstR3
-    QString rstSent;  // TxtRSTE1
-    QString codSent;  // TxtRSTE2
-    QString judSent;  // TxtRSTE3
+    QString callsign;       // TxtIndic
+    QString date;           // TxtDate, "dd.mm.yy" (or typed "dd.mm.yyyy")
+    QString utc;            // TxtUTC, "hh:mm"
+    QString rstReceived;    // TxtRSTR1
+    QString codeReceived;   // TxtRSTR2
+    QString countyReceived; // TxtRstR3
+    QString rstSent;        // TxtRSTE1
+    QString codeSent;       // TxtRSTE2
+    QString countySent;     // TxtRSTE3
 
     QString mult = QStringLiteral("  "); // the multiplier it brings, two blanks for none
     QString points = QStringLiteral("2");
