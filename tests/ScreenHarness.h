@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 // The three screens on fakes and a temporary data folder, as main() wires them.
@@ -31,7 +32,6 @@ struct ScreenHarness {
         if (withDatabases)
             folder.createDatabases();
         state.appPath = folder.path();
-        voice.outputs = 1;
     }
 
     /// The seven voice recordings, named as the operator is told to ("F1.WAV").
@@ -53,9 +53,10 @@ struct ScreenHarness {
     }
 
     /// Goes through the set-up screen to the QSO screen of contest `control` (SIMULARE, own call
-    /// YO3ABC in BU), then presses the stage and mode buttons given.
+    /// YO3ABC in BU) after `fill` has filled in more, then presses the stage and mode buttons.
     void openQso(const char* control, const QString& sentCode = QStringLiteral("312"),
-                 const char* stage = "Cmd1A", const char* mode = "CmdCW") {
+                 const char* stage = "Cmd1A", const char* mode = "CmdCW",
+                 const std::function<void()>& fill = {}) {
         folder.write(QStringLiteral("VELTInit.dat"),
                      "YO3ABC\r\n2\r\nBU\r\n\r\n\r\n 1 \r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
         start();
@@ -63,6 +64,8 @@ struct ScreenHarness {
         click(init.get(), "OpbTest");
         if (initBox("txtContrInit")->isVisible())
             initBox("txtContrInit")->setText(sentCode);
+        if (fill)
+            fill();
         trigger(init.get(), "mnuQSOfahren");
         QApplication::setActiveWindow(qso.get());
         if (stage)

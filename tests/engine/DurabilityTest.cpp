@@ -1,7 +1,4 @@
-#include "TempDataFolder.h"
-#include "fakes/FakeClock.h"
-#include "logging/BackupSet.h"
-#include "logging/Database.h"
+#include "LogWithCopies.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -37,31 +34,27 @@ private slots:
     void killedLoggerLosesNothing() {
         QFETCH(QString, mode);
         QFETCH(int, earlier);
-        TempDataFolder dir;
-        QVERIFY(dir.createDatabases());
-        const QString logPath = dir.file(QStringLiteral("LogVELT.mdb"));
-        Database log(QStringLiteral("Log"));
-        QCOMPARE(log.open(logPath, QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        const QString logPath = l.logPath();
         QSet<qint64> reported;
         for (int id = 1; id <= earlier; ++id) {
-            QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "
-                                            "Rcvd, Md, Jud, Mult, Pct) VALUES (?, '01.03.26', "
-                                            "'10:00', '1', '599 001 TR', '599 001 CJ', 'CW', "
-                                            "'CJ', '  ', '2')"),
-                             {QStringLiteral("YO5K%1").arg(id)}));
+            QVERIFY(l.log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "
+                                              "Rcvd, Md, Jud, Mult, Pct) VALUES (?, '01.03.26', "
+                                              "'10:00', '1', '599 001 TR', '599 001 CJ', 'CW', "
+                                              "'CJ', '  ', '2')"),
+                               {QStringLiteral("YO5K%1").arg(id)}));
             reported.insert(id);
         }
-        const FakeClock clock;
-        BackupSet copies(dir.file(QStringLiteral("ARHIVA")), QStringLiteral("LogVELT"), clock);
         QRandomGenerator random(20261206);
         for (int round = 0; round < 20; ++round) {
             QProcess child;
-            child.start(QStringLiteral(DURABILITY_CHILD), {dir.path(), mode});
+            child.start(QStringLiteral(DURABILITY_CHILD), {l.folder.path(), mode});
             QVERIFY(child.waitForStarted());
             QTest::qWait(int(random.bounded(40, 400)));
             while (child.canReadLine())
                 reported.insert(child.readLine().trimmed().toLongLong());
-            const BackupSet::Result copy = copies.keep(logPath);
+            const BackupSet::Result copy = l.copies.keep(logPath);
             QVERIFY2(copy.state != BackupSet::State::Failed, qPrintable(copy.error));
             QVERIFY(contactIds(copy.path).value_or(QSet<qint64>()).contains(reported));
             child.kill();                     // SIGKILL: no chance to clean up
@@ -73,7 +66,7 @@ private slots:
             QVERIFY2(stored && stored->contains(reported), "a contact was lost");
             if (earlier > 0)
                 QCOMPARE(*stored, reported); // a correction neither adds nor moves a contact
-            QCOMPARE(log.scalar(QStringLiteral("SELECT Qsos FROM LogTotals WHERE Etp = '1'"))
+            QCOMPARE(l.log.scalar(QStringLiteral("SELECT Qsos FROM LogTotals WHERE Etp = '1'"))
                          .toLongLong(),
                      qint64(stored->size()));
         }

@@ -1,63 +1,50 @@
 #include "reports/LogReader.h"
-#include "TempDataFolder.h"
+#include "LogWithCopies.h"
 #include "engine/ReportFixture.h"
-#include "logging/Database.h"
-#include "logging/LogStore.h"
 #include "reports/LogDate.h"
 
 #include <QTest>
-
-namespace {
-// An empty log in a throw-away data folder.
-struct EmptyLog {
-    TempDataFolder dir;
-    Database db{QStringLiteral("LogReaderTest")};
-    bool ok = dir.createDatabases() &&
-              db.open(dir.file("LogVELT.mdb"), "LogGen") == Database::OpenResult::Ok;
-};
-} // namespace
 
 class LogReaderTest : public QObject {
     Q_OBJECT
 private slots:
     // Points no contact can score (crafted into the log) are refused, and no total wraps.
     void impossiblePointsAreRefused_data() {
-        QTest::addColumn<QString>("pct");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<int>("liveTotal"); // -1: the totals are refused
-        QTest::newRow("largest") << "999" << true << 1001;
-        QTest::newRow("overflowing sum") << "9223372036854775807" << false << -1;
-        QTest::newRow("negative") << "-4" << false << -1;
+        // points, 0/1 accepted, the stage's live total (-1: the totals are refused)
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("largest") << "999 1 1001";
+        QTest::newRow("overflowing sum") << "9223372036854775807 0 -1";
+        QTest::newRow("negative") << "-4 0 -1";
     }
     void impossiblePointsAreRefused() {
-        QFETCH(QString, pct);
-        QFETCH(bool, accepted);
-        QFETCH(int, liveTotal);
-        EmptyLog log;
-        QVERIFY(log.ok);
-        for (const QString& p : {QStringLiteral("2"), pct})
-            QVERIFY(log.db.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Md, Pct) VALUES "
-                                "('YO5AAA', '10.11.07', '18:00', '1', 'CW', ?)",
-                                {p}));
-        const Outcome<QList<LogRow>> rows = LogReader(log.db).read(0);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u' ');
+        const bool accepted = f[1] == u'1';
+        LogWithCopies l;
+        QVERIFY(l.open());
+        for (const QString& p : {QStringLiteral("2"), f[0]})
+            QVERIFY(l.log.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Md, Pct) VALUES "
+                               "('YO5AAA', '10.11.07', '18:00', '1', 'CW', ?)",
+                               {p}));
+        const Outcome<QList<LogRow>> rows = LogReader(l.log).read(0);
         QCOMPARE(rows.ok(), accepted);
         QVERIFY(accepted || rows.error().startsWith(QStringLiteral("PUNCTAJUL")));
-        const auto totals = LogStore(log.db).stageTotals();
-        QCOMPARE(totals ? int((*totals)[0].points) : -1, liveTotal);
+        const auto totals = LogStore(l.log).stageTotals();
+        QCOMPARE(totals ? int((*totals)[0].points) : -1, f[2].toInt());
     }
 
     // Unreadable dates, then unreadable times of a date, come first; "yy" is 2000..2099.
     void unreadableDatesComeFirst() {
-        EmptyLog log;
-        QVERIFY(log.ok);
+        LogWithCopies l;
+        QVERIFY(l.open());
         QList<LogRow> rows = ReportFixture::entered(0);
         rows << ReportFixture::row(8, "YO6AAA|1.1.07|10:00|1||||||")
              << ReportFixture::row(9, "YO6BBB|31.12.06|23:59|1||||||")
              << ReportFixture::row(10, "YO6CCC|28.02.07|9:00|1||||||");
         for (const LogRow& r : rows)
-            QVERIFY(log.db.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp) VALUES (?, ?, ?, ?)",
-                                {r.callsign, r.date, r.utc, r.stage}));
-        const Outcome<QList<LogRow>> read = LogReader(log.db).read(0);
+            QVERIFY(l.log.exec("INSERT INTO LogGen (Callsign, Data, UTC, Etp) VALUES (?, ?, ?, ?)",
+                               {r.callsign, r.date, r.utc, r.stage}));
+        const Outcome<QList<LogRow>> read = LogReader(l.log).read(0);
         QVERIFY(read);
         QStringList ids;
         for (const LogRow& r : *read)
@@ -67,12 +54,12 @@ private slots:
 
     // The log is read newest first through the schema's indexes, never sorted whole.
     void orderIsServedByAnIndex() {
-        EmptyLog log;
-        QVERIFY(log.ok);
+        LogWithCopies l;
+        QVERIFY(l.open());
         for (int stage : {0, 2}) {
             const LogReader::Select q = LogReader::select("*", stage);
             auto plan =
-                log.db.select("EXPLAIN QUERY PLAN " + q.sql + LogDate::sqlOrder(true), q.values);
+                l.log.select("EXPLAIN QUERY PLAN " + q.sql + LogDate::sqlOrder(true), q.values);
             QVERIFY(plan);
             QString steps;
             while (plan->next())

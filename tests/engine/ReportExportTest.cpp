@@ -1,7 +1,5 @@
-#include "TempDataFolder.h"
+#include "LogWithCopies.h"
 #include "engine/ReportFixture.h"
-#include "logging/Database.h"
-#include "logging/LogStore.h"
 #include "reports/Adif.h"
 #include "reports/ClaimedScore.h"
 #include "reports/LogExport.h"
@@ -31,35 +29,31 @@ bool sameAsExpected(const QByteArray& actual, const QString& name) {
 }
 
 // A data folder with its output folders, whose log holds the fixture of `contest`.
-struct LoggedFolder {
+struct LoggedFolder : LogWithCopies {
     explicit LoggedFolder(int contest) : def(*ContestCatalog::find(contest)) {
         for (const LogRow& r : ReportFixture::entered(contest))
-            ok = ok && LogStore(db).insert(r).ok();
+            ok = ok && LogStore(log).insert(r).ok();
     }
     LogExport writer(ExportProgress progress = {}) {
-        return LogExport(db, def, station, dir.path(), "07", std::move(progress));
+        return LogExport(log, def, station, folder.path(), "07", std::move(progress));
     }
     QByteArray read(const QString& path) const {
-        return dir.read(QDir(dir.path()).relativeFilePath(path));
+        return folder.read(QDir(folder.path()).relativeFilePath(path));
     }
-    QStringList files(const QString& folder) const {
-        return QDir(dir.file(folder)).entryList(QDir::Files);
+    QStringList files(const QString& name) const {
+        return QDir(folder.file(name)).entryList(QDir::Files);
     }
     // The header the operator confirms: its claim from the totals the log keeps.
     CabrilloHeader header() {
-        const auto stages = LogStore(db).stageTotals();
+        const auto stages = LogStore(log).stageTotals();
         ok = ok && stages.ok();
         return ReportFixture::header(def,
                                      claimedScoreOf(def, ReportTotals::of(stages.valueOr({}))));
     }
 
     const ContestDef& def;
-    TempDataFolder dir;
-    Database db{"ReportExportTest"};
     SettingsRecord station = ReportFixture::station();
-    bool ok = dir.createDatabases() &&
-              db.open(dir.file("LogVELT.mdb"), "LogGen") == Database::OpenResult::Ok &&
-              QDir(dir.path()).mkpath("Log") && QDir(dir.path()).mkpath("ARHIVA");
+    bool ok = open() && QDir(folder.path()).mkpath("Log") && QDir(folder.path()).mkpath("ARHIVA");
 };
 
 } // namespace
@@ -75,22 +69,22 @@ private slots:
     }
     void wholeFiles() {
         QFETCH(int, contest);
-        LoggedFolder folder(contest);
+        LoggedFolder logged(contest);
         const QString expected = QStringLiteral("c%1/").arg(contest);
         const QList<std::pair<WrittenFile, QString>> written{
-            {folder.writer().cabrillo(folder.header()), "cabrillo.cbr"},
-            {folder.writer().textLog(), "summary.txt"},
-            {folder.writer().adif(" ARHIVA "), "adif.adi"},
-            {folder.writer().textArchive("ARHIVA"), "archive.txt"}};
+            {logged.writer().cabrillo(logged.header()), "cabrillo.cbr"},
+            {logged.writer().textLog(), "summary.txt"},
+            {logged.writer().adif(" ARHIVA "), "adif.adi"},
+            {logged.writer().textArchive("ARHIVA"), "archive.txt"}};
         for (const auto& [file, name] : written) {
             QVERIFY2(file.ok(), qPrintable(file.error));
-            QVERIFY(sameAsExpected(folder.read(file.path), expected + name));
+            QVERIFY(sameAsExpected(logged.read(file.path), expected + name));
         }
-        QVERIFY(folder.ok);
-        QCOMPARE(folder.files("ARHIVA"), (QStringList{"ARHIVA.adi", "ARHIVA.txt"}));
+        QVERIFY(logged.ok);
+        QCOMPARE(logged.files("ARHIVA"), (QStringList{"ARHIVA.adi", "ARHIVA.txt"}));
         const QString textLog =
-            ReportFiles::textLogPath(folder.dir.path(), folder.station.myCall, folder.def, "07");
-        QVERIFY(sameAsExpected(folder.read(textLog), expected + "textlog.txt"));
+            ReportFiles::textLogPath(logged.folder.path(), logged.station.myCall, logged.def, "07");
+        QVERIFY(sameAsExpected(logged.read(textLog), expected + "textlog.txt"));
     }
 
     void emptyLog() {
@@ -103,50 +97,46 @@ private slots:
 
     // Cancelled at the first report of progress: nothing written, the old file as it was.
     void cancelledExportKeepsPreviousFile() {
-        LoggedFolder folder(35);
-        QVERIFY(folder.ok);
-        QVERIFY(folder.dir.write("Log/YO5OHO CpCarpati07.Cbr", "previous"));
-        QVERIFY(folder.dir.write("ARHIVA/CARPATI.adi", "previous"));
+        LoggedFolder logged(35);
+        QVERIFY(logged.ok);
+        QVERIFY(logged.folder.write("Log/YO5OHO CpCarpati07.Cbr", "previous"));
+        QVERIFY(logged.folder.write("ARHIVA/CARPATI.adi", "previous"));
         QList<qint64> totals;
         const ExportProgress cancel = [&totals](qint64, qint64 total) {
             totals << total;
             return false;
         };
         for (const WrittenFile& w :
-             {folder.writer(cancel).cabrillo(ReportFixture::header(folder.def, 0)),
-              folder.writer(cancel).adif("CARPATI"), folder.writer(cancel).textLog()})
+             {logged.writer(cancel).cabrillo(ReportFixture::header(logged.def, 0)),
+              logged.writer(cancel).adif("CARPATI"), logged.writer(cancel).textLog()})
             QVERIFY2(w.error.contains("A FOST ANULATA"), qPrintable(w.error));
         QCOMPARE(totals, (QList<qint64>{4, 4, 4}));
-        QCOMPARE(folder.dir.read("Log/YO5OHO CpCarpati07.Cbr"), QByteArray("previous"));
-        QCOMPARE(folder.dir.read("ARHIVA/CARPATI.adi"), QByteArray("previous"));
-        QCOMPARE(folder.files("Log"), QStringList{"YO5OHO CpCarpati07.Cbr"});
-        QCOMPARE(folder.files("ARHIVA"), QStringList{"CARPATI.adi"});
+        QCOMPARE(logged.folder.read("Log/YO5OHO CpCarpati07.Cbr"), QByteArray("previous"));
+        QCOMPARE(logged.folder.read("ARHIVA/CARPATI.adi"), QByteArray("previous"));
+        QCOMPARE(logged.files("Log"), QStringList{"YO5OHO CpCarpati07.Cbr"});
+        QCOMPARE(logged.files("ARHIVA"), QStringList{"CARPATI.adi"});
     }
 
     // A row the electronic logs cannot carry stops the export with its message and no bytes.
     void unreadableRowStopsExport_data() {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("fields"); // date|time|message
         const QString end = ". PROGRAMUL SE INTRERUPE. VERIFICATI FORMATUL ";
         QTest::newRow("day 31 of November")
-            << QStringLiteral("31.11.07") << QStringLiteral("18:01")
-            << "FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO5BBB     INCORECT" + end;
-        QTest::newRow("hour 24") << QStringLiteral("10.11.07") << QStringLiteral("24:00")
-                                 << "FORMATUL OREI UTC INCORECT 24:00 " + end;
+            << "31.11.07|18:01|FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO5BBB     INCORECT" +
+                   end;
+        QTest::newRow("hour 24") << "10.11.07|24:00|FORMATUL OREI UTC INCORECT 24:00 " + end;
     }
     void unreadableRowStopsExport() {
-        QFETCH(QString, date);
-        QFETCH(QString, time);
-        QFETCH(QString, message);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
         QList<LogRow> rows = ReportFixture::entered(35);
-        rows[1].date = date;
-        rows[1].utc = time;
+        rows[1].date = f[0];
+        rows[1].utc = f[1];
         const ContestDef& def = *ContestCatalog::find(35);
         for (const ExportResult& r :
              {Cabrillo::layout(ReportFixture::header(def, 0), "YO5OHO", def).bytesOf(rows),
               Adif::layout(def).bytesOf(rows)}) {
-            QCOMPARE(r.error, message);
+            QCOMPARE(r.error, f[2]);
             QVERIFY(r.bytes.isEmpty());
         }
     }

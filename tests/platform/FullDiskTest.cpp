@@ -1,8 +1,6 @@
+#include "LogWithCopies.h"
 #include "SmallDisk.h"
-#include "TempDataFolder.h"
 #include "engine/ReportFixture.h"
-#include "logging/Database.h"
-#include "logging/LogStore.h"
 #include "reports/LogExport.h"
 #include "setup/ContestCatalog.h"
 
@@ -34,10 +32,9 @@ class FullDiskTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QVERIFY(m_log.createDatabases());
-        QCOMPARE(m_db.open(m_log.file("LogVELT.mdb"), "LogGen"), Database::OpenResult::Ok);
+        QVERIFY(m_log.open());
         for (const LogRow& r : ReportFixture::entered(35))
-            QVERIFY(LogStore(m_db).insert(r));
+            QVERIFY(LogStore(m_log.log).insert(r));
     }
 
     void oldFileKept_data() {
@@ -54,7 +51,8 @@ private slots:
             QSKIP("a small disk is mounted only when the tests run as root");
         QVERIFY(QDir(disk.path()).mkpath(QStringLiteral("Log")));
         QVERIFY(QDir(disk.path()).mkpath(QStringLiteral("ARHIVA")));
-        LogExport log(m_db, *ContestCatalog::find(35), ReportFixture::station(), disk.path(), "07");
+        LogExport log(m_log.log, *ContestCatalog::find(35), ReportFixture::station(), disk.path(),
+                      "07");
         QCOMPARE(write(log), QString());
         const QMap<QString, QByteArray> before = contents(disk);
         QVERIFY(!before.isEmpty());
@@ -67,8 +65,7 @@ private slots:
     }
 
 private:
-    TempDataFolder m_log;
-    Database m_db{QStringLiteral("FullDiskTest")};
+    LogWithCopies m_log;
 };
 
 QTEST_MAIN(FullDiskTest)
