@@ -57,16 +57,6 @@ private slots:
         QVERIFY(!f.engine->startCorrection());
     }
 
-    void deleteLetsTheSerialFollowTheLog() {
-        EngineFixture f("CpTeleorman");
-        qint64 last = 0;
-        for (const char* call : {"YO5AAA", "YO5BBB", "YO5CCC"})
-            last = f.logContact(QString::fromLatin1(call), "CJ");
-        QVERIFY(f.engine->deleteContact(last));
-        QCOMPARE(f.engine->labels().sentCode, "002");
-        QCOMPARE(f.c().codeSent, "003");
-    }
-
     // The serial after the newest contact's sent exchange, with each carry.
     void nextSentCode_data() {
         QTest::addColumn<QString>("sent");

@@ -55,7 +55,6 @@ private slots:
         const QString typed = QStringLiteral(u"O'K 50% \u0218");
         QVERIFY(db.exec(insert, {typed, QStringLiteral("BU")}));
         const Outcome<void> again = db.exec(insert, {typed, QStringLiteral("PH")});
-        QVERIFY(!again); // unique Call
         QVERIFY(again.error().contains(QStringLiteral("UNIQUE")));
         QCOMPARE(db.scalar(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"), {typed}),
                  QVariant(QStringLiteral("BU")));

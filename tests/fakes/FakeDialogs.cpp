@@ -1,8 +1,8 @@
 #include "fakes/FakeDialogs.h"
 
-Dialogs::Answer FakeDialogs::message(const QString& text, const QString& title, Buttons buttons,
+Dialogs::Answer FakeDialogs::message(const QString& text, const QString&, Buttons buttons,
                                      Icon icon) {
-    shown.append({text, title, buttons, icon});
+    shown.append({text, icon});
     if (!script.isEmpty())
         return script.takeFirst();
     return buttons == Buttons::YesNo ? AnswerYes : AnswerOk;

@@ -10,8 +10,6 @@ class FakeDialogs : public Dialogs {
 public:
     struct Shown {
         QString text;
-        QString title;
-        Buttons buttons;
         Icon icon;
     };
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
