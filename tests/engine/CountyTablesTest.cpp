@@ -8,22 +8,18 @@ class CountyTablesTest : public QObject {
     Q_OBJECT
 private slots:
     void countyChoicesForACallsign_data() {
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<QString>("first"); // empty: no list
-        auto row = [](const char* name, const char* call, const char* first) {
-            QTest::newRow(name) << call << first;
-        };
-        row("YR9", "YR9ABC", "BZ");
-        row("ER1", "ER1AB", "C ");
-        row("YO1: none", "YO1ABC", "");
-        row("ER6: none", "ER6AB", "");
-        row("foreign", "DL5ABC", "");
-        row("short", "YO", "");
+        QTest::addColumn<QString>("fields"); // call|first county offered, empty for no list
+        QTest::newRow("YR9") << "YR9ABC|BZ";
+        QTest::newRow("ER1") << "ER1AB|C ";
+        QTest::newRow("YO1: none") << "YO1ABC|";
+        QTest::newRow("ER6: none") << "ER6AB|";
+        QTest::newRow("foreign") << "DL5ABC|";
+        QTest::newRow("short") << "YO|";
     }
     void countyChoicesForACallsign() {
-        QFETCH(QString, call);
-        QFETCH(QString, first);
-        QCOMPARE(CountyTables::countyChoices(call).value(0), first);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
+        QCOMPARE(CountyTables::countyChoices(f[0]).value(0), f[1]);
     }
 
     void checkCounty_data() {
@@ -52,22 +48,17 @@ private slots:
 
     // The own county the set-up screen proposes from the one stored for the own call.
     void ownCountyMapsBucharest_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("sectors");
-        QTest::addColumn<QString>("county");
-        auto row = [](const char* name, const char* stored, bool sectors, const char* county) {
-            QTest::newRow(name) << stored << sectors << county;
-        };
-        row("last sector", "B6", true, "XF");
-        row("BU where sectors count", "BU", true, "X");
-        row("sector elsewhere", "B4", false, "BU");
-        row("no sector B7", "B7", false, "B7");
+        // county stored, 0/1 for sectors counting, county proposed
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("last sector") << "B6 1 XF";
+        QTest::newRow("BU where sectors count") << "BU 1 X";
+        QTest::newRow("sector elsewhere") << "B4 0 BU";
+        QTest::newRow("no sector B7") << "B7 0 B7";
     }
     void ownCountyMapsBucharest() {
-        QFETCH(QString, stored);
-        QFETCH(bool, sectors);
-        QFETCH(QString, county);
-        QCOMPARE(CountyTables::ownCounty(stored, sectors), county);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u' ');
+        QCOMPARE(CountyTables::ownCounty(f[0], f[1] == u'1'), f[2]);
     }
 
     void specialStationFile() {
@@ -86,8 +77,7 @@ private slots:
         QCOMPARE(r.stations.special("Cp1Dec"), "YO1D");
         QCOMPARE(r.stations.list("Ardel", "club100"), (QStringList{"YO6AA", "YO6BB"}));
         QVERIFY(r.stations.contains("Ardel", "club", "YO6EEE"));
-        QVERIFY(r.stations.contains("Ardel", "club",
-                                    "K1A")); // the shortest callsign
+        QVERIFY(r.stations.contains("Ardel", "club", "K1A")); // the shortest callsign
         QVERIFY(r.stations.special("Valdora").isEmpty());
         QCOMPARE(r.messages.size(), 6);
         QCOMPARE(r.messages[0], QStringLiteral("special_stations.txt, linia 6: concursul "

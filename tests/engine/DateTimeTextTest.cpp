@@ -7,39 +7,26 @@ class DateTimeTextTest : public QObject {
     Q_OBJECT
 private slots:
     void datesAndTimes_data() {
-        QTest::addColumn<bool>("date"); // read as a date, else as a time
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("formatted"); // empty: refused
-        auto row = [](bool date, const char* text, const char* formatted) {
-            QTest::newRow(text) << date << text << formatted;
-        };
-        row(true, "01.03.2026", "01.03.26");
-        row(true, "28/02/26", "28.02.26");
-        row(true, "28-2-2026", "28.02.26");
-        row(true, " 05.06.07 ", "05.06.07");
-        row(true, "29.02.23", "");
-        row(true, "29.02.24", "29.02.24");
-        row(true, "01.13.26", "");
-        row(true, "01.03/26", "");
-        row(false, "1430", "14:30");
-        row(false, "9:05", "09:05");
-        row(false, "00.00", "00:00");
-        row(false, "23:59:59", "23:59");
-        row(false, "24:00", "");
-        row(false, "12:60", "");
+        // "D" read as a date or "T" as a time, the text, as formatted (empty: refused)
+        QTest::addColumn<QString>("fields");
+        for (const char* row :
+             {"D|01.03.2026|01.03.26", "D|28/02/26|28.02.26", "D|28-2-2026|28.02.26",
+              "D| 05.06.07 |05.06.07", "D|29.02.23|", "D|29.02.24|29.02.24", "D|01.13.26|",
+              "D|01.03/26|", "T|1430|14:30", "T|9:05|09:05", "T|00.00|00:00", "T|23:59:59|23:59",
+              "T|24:00|", "T|12:60|"})
+            QTest::newRow(row) << row;
     }
     void datesAndTimes() {
-        QFETCH(bool, date);
-        QFETCH(QString, text);
-        QFETCH(QString, formatted);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
         QString shown;
-        if (date) {
-            if (const auto d = DateTimeText::parseDate(text))
+        if (f[0] == u'D') {
+            if (const auto d = DateTimeText::parseDate(f[1]))
                 shown = DateTimeText::formatDate(*d);
-        } else if (const auto t = DateTimeText::parseTime(text)) {
+        } else if (const auto t = DateTimeText::parseTime(f[1])) {
             shown = DateTimeText::formatTime(*t);
         }
-        QCOMPARE(shown, formatted);
+        QCOMPARE(shown, f[2]);
     }
 
     // The UTC date and time a contact is logged at, from the local clock and the offset.

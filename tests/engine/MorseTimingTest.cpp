@@ -2,8 +2,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(CwWeight)
-
 namespace {
 // "+110 -37 ..." : key down or up and its milliseconds, one interval after another.
 QString render(const QList<KeyStep>& steps) {
@@ -19,40 +17,32 @@ class MorseTimingTest : public QObject {
     Q_OBJECT
 private slots:
     void steps_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("speed");
-        QTest::addColumn<CwWeight>("weight");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("endSpeed"); // speed changes stay after the message
-        const CwWeight even = CwWeight::Even;
+        // text, speed, weight ("E" even, "H" heavy), the steps, the speed after the message
+        QTest::addColumn<QString>("fields");
+        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
         // At 30 wpm: a dot 37 ms, a dash 110, the gap after a character 37 + 117, a space 147.
-        QTest::newRow("ET E at 30")
-            << "ET E" << 30 << even << "+37 -37 -117 +110 -37 -117 -147 +37 -37 -117 -147" << 30;
-        QTest::newRow("empty text: one word space") << "" << 30 << even << "-147" << 30;
-        QTest::newRow("weight 0.8")
-            << "ET~" << 30 << CwWeight::Heavy << "+43 -31 -117 +116 -31 -117 -61 -147" << 30;
+        row("ET E at 30", "ET E|30|E|+37 -37 -117 +110 -37 -117 -147 +37 -37 -117 -147|30");
+        row("empty text: one word space", "|30|E|-147|30");
+        row("weight 0.8", "ET~|30|H|+43 -31 -117 +116 -31 -117 -61 -147|30");
         // Below 13 wpm the characters are formed at 13 wpm; the gaps take the rest.
-        QTest::newRow("13 wpm") << "E" << 13 << even << "+85 -85 -270 -338" << 13;
-        QTest::newRow("12 wpm") << "ET" << 12 << even << "+85 -85 -335 +254 -85 -335 -338" << 12;
-        QTest::newRow("11 wpm") << "E" << 11 << even << "+85 -85 -428 -338" << 11;
-        QTest::newRow("10 wpm") << "E" << 10 << even << "+85 -85 -492 -338" << 10;
-        QTest::newRow("9 wpm") << "E" << 9 << even << "+85 -85 -685 -338" << 9;
-        QTest::newRow("no entry, no gap")
-            << "E(-E" << 30 << even << "+37 -37 -117 +37 -37 -117 -147" << 30;
-        QTest::newRow("faster and back")
-            << "E>E<E" << 30 << even << "+37 -37 -117 +31 -31 -100 +37 -37 -117 -147" << 30;
-        QTest::newRow("> at 40 gives 45") << "E>" << 40 << even << "+27 -27 -88 -98" << 45;
-        QTest::newRow("< stops at 5") << "<<<E" << 10 << even << "+220 -220 -703 -879" << 5;
+        row("13 wpm", "E|13|E|+85 -85 -270 -338|13");
+        row("12 wpm", "ET|12|E|+85 -85 -335 +254 -85 -335 -338|12");
+        row("11 wpm", "E|11|E|+85 -85 -428 -338|11");
+        row("10 wpm", "E|10|E|+85 -85 -492 -338|10");
+        row("9 wpm", "E|9|E|+85 -85 -685 -338|9");
+        row("no entry, no gap", "E(-E|30|E|+37 -37 -117 +37 -37 -117 -147|30");
+        row("faster and back", "E>E<E|30|E|+37 -37 -117 +31 -31 -100 +37 -37 -117 -147|30");
+        // speed changes stay after the message
+        row("> at 40 gives 45", "E>|40|E|+27 -27 -88 -98|45");
+        row("< stops at 5", "<<<E|10|E|+220 -220 -703 -879|5");
     }
     void steps() {
-        QFETCH(QString, text);
-        QFETCH(int, speed);
-        QFETCH(CwWeight, weight);
-        QFETCH(QString, expected);
-        QFETCH(int, endSpeed);
-        const CwMessage m = MorseTiming::steps(text, speed, weight);
-        QCOMPARE(render(m.steps), expected);
-        QCOMPARE(m.endSpeed, endSpeed);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
+        const CwWeight weight = f[2] == u'H' ? CwWeight::Heavy : CwWeight::Even;
+        const CwMessage m = MorseTiming::steps(f[0], f[1].toInt(), weight);
+        QCOMPARE(render(m.steps), f[3]);
+        QCOMPARE(m.endSpeed, f[4].toInt());
     }
 
     void stepsCountTheCharactersSent() {
@@ -65,19 +55,17 @@ private slots:
     }
 
     void speedKeys_data() {
-        QTest::addColumn<int>("speed");
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("PageUp 39 to 40") << 39 << true << 40;
-        QTest::newRow("PageUp after > at 40") << 45 << true << 40;
-        QTest::newRow("PageDown 12 to 10") << 12 << false << 10;
-        QTest::newRow("PageDown 11 to 10") << 11 << false << 10;
+        // speed, "+" PageUp or "-" PageDown, speed afterwards
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("PageUp 39 to 40") << "39 + 40";
+        QTest::newRow("PageUp after > at 40") << "45 + 40";
+        QTest::newRow("PageDown 12 to 10") << "12 - 10";
+        QTest::newRow("PageDown 11 to 10") << "11 - 10";
     }
     void speedKeys() {
-        QFETCH(int, speed);
-        QFETCH(bool, up);
-        QFETCH(int, expected);
-        QCOMPARE(MorseTiming::stepSpeed(speed, up), expected);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u' ');
+        QCOMPARE(MorseTiming::stepSpeed(f[0].toInt(), f[1] == u'+'), f[2].toInt());
     }
 };
 

@@ -8,8 +8,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(EntryField)
-
 namespace {
 // The entry model on a fixture's databases, typed into as the screen's fields would be.
 struct Entry {
@@ -173,42 +171,35 @@ private slots:
     // A date or time typed is checked; off line, F2 leaves the date for a new day in front and
     // F3 / F4 one half of the time.
     void dateAndTimeKeys_data() {
-        QTest::addColumn<EntryField>("field");
-        QTest::addColumn<int>("key"); // on the callsign, or 0 to type `typed` into the field
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("message");
-        auto row = [](const char* name, EntryField field, int key, const char* typed,
-                      const char* shown, const char* message) {
-            QTest::newRow(name) << field << key << typed << shown << message;
-        };
-        row("date impossible", EntryField::Date, 0, "310226", " ",
-            "DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !");
-        row("time impossible", EntryField::Time, 0, "2561 ", " ",
-            "ORA INCORECT INTRODUSA . INTRODUCETI ORA CORECT !");
-        row("F2", EntryField::Date, Qt::Key_F2, "", ".03.26", "");
-        row("F3", EntryField::Time, Qt::Key_F3, "", "09:", "");
-        row("F4", EntryField::Time, Qt::Key_F4, "", ":30", "");
+        // "date" or "time", the F key pressed on the callsign (0: `typed` is typed into the
+        // field), typed, the field's text afterwards, the message
+        QTest::addColumn<QString>("fields");
+        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
+        row("date impossible",
+            "date|0|310226| |DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !");
+        row("time impossible", "time|0|2561 | |ORA INCORECT INTRODUSA . INTRODUCETI ORA CORECT !");
+        row("F2", "date|2||.03.26|");
+        row("F3", "time|3||09:|");
+        row("F4", "time|4||:30|");
     }
     void dateAndTimeKeys() {
-        QFETCH(EntryField, field);
-        QFETCH(int, key);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        QFETCH(QString, message);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
+        const EntryField field = f[0] == "date" ? EntryField::Date : EntryField::Time;
+        const int fKey = f[1].toInt();
         Entry e("CampNatUS");
-        if (key) {
+        if (fKey) {
             e.f.app.offLineLog = true;
             e.model.setText(EntryField::Date, "01.03.26");
             e.model.setText(EntryField::Time, "09:30");
-            e.key(EntryField::Callsign, key);
+            e.key(EntryField::Callsign, Qt::Key_F1 + fKey - 1);
             QCOMPARE(e.model.focus().field, field);
         } else {
             e.model.setText(field, QString());
-            e.type(field, typed);
+            e.type(field, f[2]);
         }
-        QCOMPARE(e.model.text(field), shown);
-        QCOMPARE(e.dialogs.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(e.model.text(field), f[3]);
+        QCOMPARE(e.dialogs.texts(), f[4].isEmpty() ? QStringList{} : QStringList{f[4]});
     }
 
     void closedUntilStageAndModeAreChosen() {

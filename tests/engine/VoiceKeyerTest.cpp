@@ -30,21 +30,20 @@ class VoiceKeyerTest : public QObject {
     Q_OBJECT
 private slots:
     void wavFileWhateverItsCase_data() {
-        QTest::addColumn<QString>("onDisk");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("upper case") << "WAVUs/F1.WAV" << 1 << "WAVUs/F1.WAV";
-        QTest::newRow("lower case") << "wavus/f1.wav" << 1 << "wavus/f1.wav";
-        QTest::newRow("missing: the name it should have") << "WAVUs/F1.WAV" << 3 << "WAVUs/F3.wav";
+        // the file on disk, the key, the file played
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("upper case") << "WAVUs/F1.WAV 1 WAVUs/F1.WAV";
+        QTest::newRow("lower case") << "wavus/f1.wav 1 wavus/f1.wav";
+        QTest::newRow("missing: the name it should have") << "WAVUs/F1.WAV 3 WAVUs/F3.wav";
     }
     void wavFileWhateverItsCase() {
-        QFETCH(QString, onDisk);
-        QFETCH(int, key);
-        QFETCH(QString, expected);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u' ');
+        const QString& onDisk = f[0];
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(onDisk.section(u'/', 0, 0));
         QFile(dir.filePath(onDisk)).open(QIODevice::WriteOnly);
-        QCOMPARE(VoiceKeyer::wavFile(dir.path(), key), dir.filePath(expected));
+        QCOMPARE(VoiceKeyer::wavFile(dir.path(), f[1].toInt()), dir.filePath(f[2]));
     }
 
     void playsWithTheTransmitterKeyed_data() {

@@ -25,30 +25,22 @@ class FrmInitTest : public QObject {
     Q_OBJECT
 private slots:
     void ownCallFillsCountyAndSentCode_data() {
-        QTest::addColumn<QByteArray>("contest");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("county");
-        QTest::addColumn<QByteArray>("focus");
-        QTest::addColumn<QString>("sentCode");
-        auto row = [](const char* name, const char* contest, const char* typed, const char* county,
-                      const char* focus, const char* sentCode) {
-            QTest::newRow(name) << QByteArray(contest) << typed << county << QByteArray(focus)
-                                << sentCode;
-        };
+        // contest, own call typed, county found, focus afterwards, SENT COD afterwards
+        QTest::addColumn<QString>("fields");
+        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
         // SENT COD is hidden in Bucuresti: the focus stays in the own-call box.
-        row("sector in Bucuresti", "OpbBucuresti", "yo3abc", "XD", "TxtMyCall", "3");
-        row("unknown prefix", "OpBCNUS", "dlxab", "", "TxtMyBezirkA", "0");
-        row("Ardel empties SENT COD", "OpBArdel", "yo5abc", "CJ", "txtContrInit", "");
+        row("sector in Bucuresti", "OpbBucuresti|yo3abc|XD|TxtMyCall|3");
+        row("unknown prefix", "OpBCNUS|dlxab||TxtMyBezirkA|0");
+        row("Ardel empties SENT COD", "OpBArdel|yo5abc|CJ|txtContrInit|");
     }
     void ownCallFillsCountyAndSentCode() {
-        QFETCH(QByteArray, contest);
-        QFETCH(QString, typed);
-        QFETCH(QString, county);
-        QFETCH(QByteArray, focus);
-        QFETCH(QString, sentCode);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
+        const QString& typed = f[1];
+        const QString& county = f[2];
         ScreenHarness h;
         QVERIFY(h.start());
-        h.clickContest(contest.constData());
+        h.clickContest(qPrintable(f[0]));
         h.click(h.init.get(), "OpbTest");
         CallsignDb calls(h.callDb);
         QVERIFY(calls.add(QStringLiteral("YO5"), QStringLiteral("CJ")));
@@ -65,61 +57,44 @@ private slots:
             QCOMPARE(errorLine->text(), "  " + typed.toUpper() + " INEXISTENT IN BAZA DE DATE!!");
             QCOMPARE(errorLine->cursorPosition(), 0); // the callsign shows, not the tail
         }
-        QCOMPARE(h.init->focusWidget(), h.initBox(focus.constData()));
-        QCOMPARE(h.initBox("txtContrInit")->text(), sentCode);
+        QCOMPARE(h.init->focusWidget(), h.initBox(qPrintable(f[3])));
+        QCOMPARE(h.initBox("txtContrInit")->text(), f[4]);
     }
 
     void handOverChecksStopInOrder_data() {
-        QTest::addColumn<QByteArray>("contest");
-        QTest::addColumn<QString>("county");
-        QTest::addColumn<QString>("sentCode");
-        QTest::addColumn<QString>("offset");
-        QTest::addColumn<QString>("message"); // how the text starts
-        QTest::addColumn<QByteArray>("focus");
-        QTest::addColumn<QString>("boxAfter");
-        auto row = [](const char* name, const char* contest, const QString& county,
-                      const char* code, const char* offset, const QString& message,
-                      const char* focus, const QString& after) {
-            QTest::newRow(name) << QByteArray(contest) << county << code << offset << message
-                                << QByteArray(focus) << after;
-        };
-        row("short sent code", "OpBCpElevilor", "BU", "12", "2", "COMPLECTATI BOXUL SENT COD",
-            "txtContrInit", "3");
-        row("short zodiac", "OpBCpArges", "LE", "", "2", "COMPLECTATI BOXUL ZODIA", "TxtMyBezirkA",
-            "");
-        row("Bucuresti with BU", "OpbBucuresti", "BU", "", "2",
-            "JUDET INEXISTENT ! INTRODUCETI XA....XF !", "TxtMyBezirkA", "");
-        row("offset beyond any time zone", "OpBCNUS", "BU", "312", "99999",
-            "DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR DE ORE INTRE -12 SI +14 !",
-            "TxtTime", "99999");
-        row("letter Windows-1250 cannot hold", "OpBCNUS", QString::fromUtf8("B\u00D1"), "312", "2",
-            "Boxul JUDET PROPRIU contine caractere", "TxtMyBezirkA", QString::fromUtf8("B\u00D1"));
+        // contest, own county, SENT COD, offset, how the message starts, focus, that box's text
+        QTest::addColumn<QString>("fields");
+        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
+        row("short sent code", "OpBCpElevilor|BU|12|2|COMPLECTATI BOXUL SENT COD|txtContrInit|3");
+        row("short zodiac", "OpBCpArges|LE||2|COMPLECTATI BOXUL ZODIA|TxtMyBezirkA|");
+        row("Bucuresti with BU",
+            "OpbBucuresti|BU||2|JUDET INEXISTENT ! INTRODUCETI XA....XF !|TxtMyBezirkA|");
+        row("offset beyond any time zone",
+            "OpBCNUS|BU|312|99999|DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR DE ORE "
+            "INTRE -12 SI +14 !|TxtTime|99999");
+        row("letter Windows-1250 cannot hold",
+            "OpBCNUS|B\u00D1|312|2|Boxul JUDET PROPRIU contine caractere|TxtMyBezirkA|B\u00D1");
     }
     void handOverChecksStopInOrder() {
-        QFETCH(QByteArray, contest);
-        QFETCH(QString, county);
-        QFETCH(QString, sentCode);
-        QFETCH(QString, offset);
-        QFETCH(QString, message);
-        QFETCH(QByteArray, focus);
-        QFETCH(QString, boxAfter);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
         ScreenHarness h;
         QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
         QVERIFY(h.start());
-        h.clickContest(contest.constData());
+        h.clickContest(qPrintable(f[0]));
         h.click(h.init.get(), "OpbTest");
-        h.initBox("TxtMyBezirkA")->setText(county);
-        h.initBox("txtContrInit")->setText(sentCode);
-        h.initBox("TxtTime")->setText(offset);
+        h.initBox("TxtMyBezirkA")->setText(f[1]);
+        h.initBox("txtContrInit")->setText(f[2]);
+        h.initBox("TxtTime")->setText(f[3]);
         h.dialogs.shown.clear();
         QFile::remove(h.folder.file(QStringLiteral("VELTInit.dat")));
 
         h.trigger(h.init.get(), "mnuQSOfahren");
 
         QCOMPARE(h.dialogs.shown.size(), 1);
-        QVERIFY2(h.dialogs.shown[0].text.startsWith(message), qPrintable(h.dialogs.shown[0].text));
-        QCOMPARE(h.init->focusWidget(), h.initBox(focus.constData()));
-        QCOMPARE(h.initBox(focus.constData())->text(), boxAfter);
+        QVERIFY2(h.dialogs.shown[0].text.startsWith(f[4]), qPrintable(h.dialogs.shown[0].text));
+        QCOMPARE(h.init->focusWidget(), h.initBox(qPrintable(f[5])));
+        QCOMPARE(h.initBox(qPrintable(f[5]))->text(), f[6]);
         QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTInit.dat"))));
         QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTTextCw.dat"))));
         QVERIFY(!h.qso->isVisible());
@@ -155,58 +130,41 @@ private slots:
 
     // One contest per kind of presentation.
     void contestChoicePresentsBothScreens_data() {
-        QTest::addColumn<QByteArray>("control");
-        QTest::addColumn<QString>("sentCode"); // text of SENT COD, "-" when hidden
-        QTest::addColumn<bool>("fourStages");
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("national") << QByteArray("OpBCNUS") << "3" << true << 0 << "00";
-        QTest::newRow("SENT COD hidden") << QByteArray("OpbCaras") << "-" << false << 0 << "00";
-        QTest::newRow("stage and SSB preset")
-            << QByteArray("OpBMartisor") << "" << false << 1 << "SSB";
+        // contest, SENT COD ("-" when hidden), 0/1 for four stages, stage, mode
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("national") << "OpBCNUS|3|1|0|00";
+        QTest::newRow("SENT COD hidden") << "OpbCaras|-|0|0|00";
+        QTest::newRow("stage and SSB preset") << "OpBMartisor||0|1|SSB";
     }
     void contestChoicePresentsBothScreens() {
-        QFETCH(QByteArray, control);
-        QFETCH(QString, sentCode);
-        QFETCH(bool, fourStages);
-        QFETCH(int, stage);
-        QFETCH(QString, mode);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
         ScreenHarness h;
         QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
         QVERIFY(h.start());
-        h.clickContest(control.constData());
+        h.clickContest(qPrintable(f[0]));
         QLineEdit* code = h.initBox("txtContrInit");
-        QCOMPARE(code->isVisible() ? code->text() : QStringLiteral("-"), sentCode);
-        QCOMPARE(h.find<QPushButton>(h.qso.get(), "Cmd2B")->isVisibleTo(h.qso.get()), fourStages);
-        QCOMPARE(h.state.stage, stage);
-        QCOMPARE(h.state.qsoMode, mode);
+        QCOMPARE(code->isVisible() ? code->text() : QStringLiteral("-"), f[1]);
+        QCOMPARE(h.find<QPushButton>(h.qso.get(), "Cmd2B")->isVisibleTo(h.qso.get()), f[2] == u'1');
+        QCOMPARE(h.state.stage, f[3].toInt());
+        QCOMPARE(h.state.qsoMode, f[4]);
     }
 
     void databaseTroubleAtStart_data() {
-        QTest::addColumn<bool>("jetFile"); // false: no call database at all
-        QTest::addColumn<bool>("readable");
-        QTest::addColumn<bool>("autoStart");
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<bool>("goesOn");
-        QTest::addColumn<QString>("lastMessage"); // a part of the last text shown
-        using D = Dialogs;
+        // 0/1 for a call database at all (a Jet file), for a readable one and for AUTO; the
+        // answers (Yes, Ok, Cancel); 0/1 for going on; a part of the last text shown
+        QTest::addColumn<QString>("fields");
         // Started by AUTO the program says why and ends whatever the answer.
-        QTest::newRow("missing, AUTO") << false << true << true << QList<int>{D::AnswerOk} << false
-                                       << "Nu exista legatura cu serverul !";
+        QTest::newRow("missing, AUTO") << "0|1|1|O|0|Nu exista legatura cu serverul !";
         QTest::newRow("unreadable Jet file, Cancel")
-            << true << false << false << QList<int>{D::AnswerCancel} << false
-            << "nu poate fi citit: fisier deteriorat.";
-        QTest::newRow("Jet file imported")
-            << true << true << false << QList<int>{D::AnswerYes, D::AnswerOk} << true
-            << "importate: 2, sarite: 0.";
+            << "1|0|0|C|0|nu poate fi citit: fisier deteriorat.";
+        QTest::newRow("Jet file imported") << "1|1|0|YO|1|importate: 2, sarite: 0.";
     }
     void databaseTroubleAtStart() {
-        QFETCH(bool, jetFile);
-        QFETCH(bool, readable);
-        QFETCH(bool, autoStart);
-        QFETCH(QList<int>, answers);
-        QFETCH(bool, goesOn);
-        QFETCH(QString, lastMessage);
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
+        const bool jetFile = f[0] == u'1';
+        const bool goesOn = f[4] == u'1';
         ScreenHarness h(false);
         QVERIFY(h.folder.createDatabase(QStringLiteral("LogVELT.mdb")));
         QFile fixture(QStringLiteral(VELT_JET_FIXTURES "/jet4-plain.mdb"));
@@ -214,17 +172,19 @@ private slots:
         const QByteArray jet = fixture.readAll();
         if (jetFile)
             QVERIFY(h.folder.write(QStringLiteral("DbsVELT.mdb"), jet));
-        h.jet.opens = readable;
+        h.jet.opens = f[1] == u'1';
         h.jet.content.insert(QStringLiteral("CallJud"),
                              {{"ID", "Call", "Jud"}, {{"1", "yo3abc", "BU"}, {"2", "YO8A", "IS"}}});
-        h.state.autoStart = autoStart;
-        for (int a : answers)
-            h.dialogs.script << Dialogs::Answer(a);
+        h.state.autoStart = f[2] == u'1';
+        for (QChar a : f[3])
+            h.dialogs.script << (a == u'Y'   ? Dialogs::AnswerYes
+                                 : a == u'C' ? Dialogs::AnswerCancel
+                                             : Dialogs::AnswerOk);
 
         QCOMPARE(h.start(), goesOn);
 
-        QCOMPARE(h.dialogs.shown.size(), answers.size());
-        QVERIFY2(h.dialogs.shown.last().text.contains(lastMessage),
+        QCOMPARE(h.dialogs.shown.size(), f[3].size());
+        QVERIFY2(h.dialogs.shown.last().text.contains(f[5]),
                  qPrintable(h.dialogs.shown.last().text));
         // Nothing is made in place of a missing file; a Jet file is left as it was, or imported.
         if (!jetFile)
