@@ -3,6 +3,7 @@
 #include "keyer/MorseTable.h"
 #include "screens/Colors.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QTimer>
 #include <functional>
@@ -171,6 +172,19 @@ private slots:
         QCOMPARE(h.dialogs.texts(), QStringList{QString::fromLatin1(Keying::kPortErrorMessage)});
         QVERIFY(!h.state.cwPcFlag && !h.state.ssbPcFlag);
         QCOMPARE(h.keyLine.openCalls().size(), 1);
+        QVERIFY(h.keyLine.changes().isEmpty());
+    }
+
+    // A missing recording is named to the operator, and the transmitter stays off.
+    void missingRecordingIsNamed() {
+        ScreenHarness h;
+        QVERIFY(openQso(h, false, {}));
+        QVERIFY(QFile::remove(h.folder.file(QStringLiteral("WAVUs/F2.WAV"))));
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F2);
+        QCOMPARE(h.dialogs.texts().size(), 1);
+        QVERIFY2(h.dialogs.texts()[0].endsWith(
+                     QStringLiteral("Creati fisierul F2.wav in folderul WAVUs.")),
+                 qPrintable(h.dialogs.texts()[0]));
         QVERIFY(h.keyLine.changes().isEmpty());
     }
 
