@@ -68,9 +68,12 @@ std::optional<JetRowStream::Message> ChildJetReader::ask(const QStringList& argu
     const QDeadlineTimer deadline(m_limit);
     child.start(QIODevice::ReadOnly);
     QByteArray answer;
-    while (child.waitForReadyRead(static_cast<int>(deadline.remainingTime())) &&
-           answer.size() <= most)
+    const auto left = [&] { return static_cast<int>(deadline.remainingTime()); };
+    while (answer.size() <= most && child.waitForReadyRead(left()))
         answer += child.readAllStandardOutput();
+    // The answer may end a moment before the child does.
+    if (answer.size() <= most)
+        child.waitForFinished(left());
     if (child.error() == QProcess::FailedToStart) {
         m_error =
             QStringLiteral("cititorul fisierelor Jet (%1) nu poate fi pornit").arg(m_executable);
