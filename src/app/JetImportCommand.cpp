@@ -31,6 +31,7 @@ int run(const QStringList& arguments, const QString& dataPath, JetReader& reader
         return 1;
     }
     JetImport import(reader);
+    QStringList held;
     int found = 0;
     int failed = 0;
     for (const TableMap& map : TableMap::all()) {
@@ -45,6 +46,7 @@ int run(const QStringList& arguments, const QString& dataPath, JetReader& reader
                        .arg(shown(source), seen.error);
             return 1;
         }
+        held = seen.tables;
         if (seen.holds == JetImport::Holds::NoTable)
             continue;
         ++found;
@@ -66,8 +68,8 @@ int run(const QStringList& arguments, const QString& dataPath, JetReader& reader
         }
     }
     if (found == 0) {
-        err << QStringLiteral("Fisierul %1 nu contine nici tabela CallJud, nici LogGen.\n")
-                   .arg(shown(source));
+        err << QStringLiteral("Fisierul %1 nu contine nici tabela CallJud, nici LogGen (%2).\n")
+                   .arg(shown(source), JetImport::tablesHeld(held));
         return 1;
     }
     return failed == 0 ? 0 : 1;

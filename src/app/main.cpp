@@ -1,7 +1,8 @@
 #include "app/CommandLine.h"
 #include "logging/BackupSet.h"
 #include "logging/Database.h"
-#include "platform/MdbJetReader.h"
+#include "platform/ChildJetReader.h"
+#include "platform/JetReadChild.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtHelp.h"
@@ -37,7 +38,7 @@ int answerOnConsole(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    MdbJetReader jet;
+    ChildJetReader jet(QCoreApplication::applicationFilePath());
     const QString dataPath =
         SettingsFiles::dataPathFor(QDir::toNativeSeparators(locateData().path));
     return CommandLine::run(QCoreApplication::arguments(), dataPath, QtClock(), jet, out, err);
@@ -45,6 +46,8 @@ int answerOnConsole(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (JetReadChild::isChild(argc, argv))
+        return JetReadChild::run(argc, argv);
     if (CommandLine::isCommand(argc, argv))
         return answerOnConsole(argc, argv);
     QApplication app(argc, argv);
@@ -63,7 +66,7 @@ int main(int argc, char* argv[]) {
     QtKeyLine keyLine(dataPath);
     QtPrintSink printer(dataPath, nullptr);
     QtHelp help(data.helpFolder);
-    MdbJetReader jet;
+    ChildJetReader jet(QCoreApplication::applicationFilePath());
     QtRealtimePriority realtime;
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));

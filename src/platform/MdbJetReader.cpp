@@ -3,6 +3,7 @@
 #include "jetimport/JetSignature.h"
 
 #include <QFile>
+#include <algorithm>
 #include <mdbtools.h>
 #include <vector>
 
@@ -28,7 +29,8 @@ void fixTextEncoding(MdbHandle* mdb) {
 }
 
 // The rows of the table starting at `page`, only the columns named in `wanted` (all when it is
-// empty). Fewer rows than the table counts means pages missing from a damaged file.
+// empty). A damaged file is refused: fewer rows than the table counts (pages missing), a column
+// listed twice, or a value longer than the buffer it was bound to.
 std::optional<JetTable> readRows(MdbHandle* mdb, const QString& name, quint32 page,
                                  const QStringList& wanted) {
     MdbCatalogEntry entry{};
@@ -37,7 +39,7 @@ std::optional<JetTable> readRows(MdbHandle* mdb, const QString& name, quint32 pa
     entry.table_pg = page;
     qstrncpy(entry.object_name, name.toUtf8().constData(), sizeof entry.object_name);
     MdbTableDef* def = mdb_read_table(&entry);
-    if (!def || !mdb_read_columns(def)) {
+    if (!def || !mdb_read_columns(def) || !def->columns || def->columns->len != def->num_cols) {
         mdb_free_tabledef(def);
         return std::nullopt;
     }
@@ -45,28 +47,43 @@ std::optional<JetTable> readRows(MdbHandle* mdb, const QString& name, quint32 pa
     std::vector<std::vector<char>> values;
     std::vector<int> lengths(def->num_cols, 0);
     values.reserve(def->num_cols);
-    for (unsigned int c = 0; c < def->num_cols; ++c) {
+    bool sound = true;
+    for (unsigned int c = 0; c < def->num_cols && sound; ++c) {
         const QString column =
             QString::fromUtf8(static_cast<MdbColumn*>(g_ptr_array_index(def->columns, c))->name);
         if (!wanted.isEmpty() && !wanted.contains(column))
             continue;
+        sound = !out.columns.contains(column);
         out.columns << column;
         values.emplace_back(mdb->bind_size + 1);
         mdb_bind_column(def, static_cast<int>(c) + 1, values.back().data(),
                         &lengths[out.columns.size() - 1]);
     }
-    mdb_rewind_table(def);
-    while (mdb_fetch_row(def)) {
+    if (sound)
+        mdb_rewind_table(def);
+    while (sound && mdb_fetch_row(def)) {
         QStringList row;
-        for (size_t c = 0; c < values.size(); ++c)
-            row << QString::fromUtf8(values[c].data(), lengths[c]);
+        for (size_t c = 0; c < values.size() && sound; ++c) {
+            sound = lengths[c] >= 0 && static_cast<size_t>(lengths[c]) <= mdb->bind_size;
+            if (sound)
+                row << QString::fromUtf8(values[c].data(), lengths[c]);
+        }
         out.rows << row;
     }
-    const bool whole = static_cast<unsigned int>(out.rows.size()) == def->num_rows;
+    sound = sound && static_cast<unsigned int>(out.rows.size()) == def->num_rows;
     mdb_free_tabledef(def);
-    if (!whole)
+    if (!sound)
         return std::nullopt;
     return out;
+}
+
+// A number of the catalogue (an empty value is a null one), or nullopt when the text is none.
+std::optional<qint64> number(const QString& text) {
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const qint64 n = text.toLongLong(&ok);
+    return ok ? std::optional(n) : std::nullopt;
 }
 } // namespace
 
@@ -95,6 +112,7 @@ bool MdbJetReader::open(const QString& path) {
     // whatever follows the end as rows.
     if (f.size() < 2 * page || f.size() % page != 0)
         return fail(QStringLiteral("fisierul este incomplet (trunchiat)"));
+    const auto pages = static_cast<quint64>(f.size() / page);
     f.close();
     MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!mdb)
@@ -105,25 +123,38 @@ bool MdbJetReader::open(const QString& path) {
     mdb_set_boolean_fmt_numbers(mdb);
     // The catalogue is read here rather than by mdb_read_catalog(), whose parsing of the
     // objects' properties runs without end on some damaged files.
-    const auto catalog = readRows(mdb, QStringLiteral("MSysObjects"), kCatalogPage,
-                                  {QStringLiteral("Id"), QStringLiteral("Name"),
-                                   QStringLiteral("Type"), QStringLiteral("Flags")});
-    if (!catalog || catalog->columns.size() != 4) {
-        close();
-        return fail(
-            QStringLiteral("fisierul este deteriorat (lista tabelelor nu poate fi citita)"));
-    }
-    const auto at = [&](const char* column) {
-        return catalog->columns.indexOf(QLatin1String(column));
-    };
+    const QStringList wanted{QStringLiteral("Id"), QStringLiteral("Name"), QStringLiteral("Type"),
+                             QStringLiteral("Flags")};
+    const auto catalog = readRows(mdb, QStringLiteral("MSysObjects"), kCatalogPage, wanted);
+    if (!catalog || catalog->columns.size() != wanted.size() ||
+        !std::all_of(wanted.begin(), wanted.end(),
+                     [&](const QString& w) { return catalog->columns.contains(w); }))
+        return damagedCatalogue();
+    const qsizetype idAt = catalog->columns.indexOf(wanted[0]);
+    const qsizetype nameAt = catalog->columns.indexOf(wanted[1]);
+    const qsizetype typeAt = catalog->columns.indexOf(wanted[2]);
+    const qsizetype flagsAt = catalog->columns.indexOf(wanted[3]);
     for (const QStringList& row : catalog->rows) {
-        const bool table = (row.at(at("Type")).toInt() & 0x7F) == MDB_TABLE;
-        const auto flags = static_cast<quint32>(row.at(at("Flags")).toLongLong());
-        if (table && (flags & kSystemFlags) == 0)
-            m_tables.append({row.at(at("Name")),
-                             static_cast<quint32>(row.at(at("Id")).toLongLong()) & 0x00FFFFFF});
+        const auto type = number(row.at(typeAt));
+        if (!type)
+            return damagedCatalogue();
+        if ((*type & 0x7F) != MDB_TABLE)
+            continue;
+        const auto flags = number(row.at(flagsAt));
+        const auto id = number(row.at(idAt));
+        // A table's first page lies inside the file; anything else is damage.
+        const quint32 first = id ? static_cast<quint32>(*id) & 0x00FFFFFF : 0;
+        if (!flags || first < kCatalogPage || first >= pages || row.at(nameAt).isEmpty())
+            return damagedCatalogue();
+        if ((static_cast<quint32>(*flags) & kSystemFlags) == 0)
+            m_tables.append({row.at(nameAt), first});
     }
     return true;
+}
+
+bool MdbJetReader::damagedCatalogue() {
+    close();
+    return fail(QStringLiteral("fisierul este deteriorat (lista tabelelor nu poate fi citita)"));
 }
 
 QStringList MdbJetReader::tables() const {

@@ -22,6 +22,7 @@ public:
 private:
     struct Handle; // libmdb's, kept out of this header
     bool fail(const QString& reason);
+    bool damagedCatalogue();
 
     std::unique_ptr<Handle> m_handle;
     QList<std::pair<QString, quint32>> m_tables; // name, first page

@@ -152,13 +152,18 @@ private slots:
 
     void databaseTroubleAtStart_data() {
         // 0/1 for a call database at all (a Jet file), for a readable one and for AUTO; the
-        // answers (Yes, Ok, Cancel); 0/1 for going on; a part of the last text shown
+        // answers (Yes, Ok, Cancel); 0/1 for going on; a part of the last text shown; the tables
+        // the Jet file holds
         QTest::addColumn<QString>("fields");
         // Started by AUTO the program says why and ends whatever the answer.
-        QTest::newRow("missing, AUTO") << "0|1|1|O|0|Nu exista legatura cu serverul !";
+        QTest::newRow("missing, AUTO") << "0|1|1|O|0|Nu exista legatura cu serverul !|CallJud";
         QTest::newRow("unreadable Jet file, Cancel")
-            << "1|0|0|C|0|nu poate fi citit: fisier deteriorat.";
-        QTest::newRow("Jet file imported") << "1|1|0|YO|1|importate: 2, sarite: 0.";
+            << "1|0|0|C|0|nu poate fi citit: fisier deteriorat.|CallJud";
+        QTest::newRow("Jet file without CallJud, Cancel")
+            << "1|1|0|C|0|nu contine tabela CallJud (tabelele din fisier: LogGen, "
+               "Vechi).\nFisierul a "
+               "fost lasat neschimbat. Puneti in locul lui baza de date DbsVELT.mdb|LogGen,Vechi";
+        QTest::newRow("Jet file imported") << "1|1|0|YO|1|importate: 2, sarite: 0.|CallJud";
     }
     void databaseTroubleAtStart() {
         QFETCH(QString, fields);
@@ -173,8 +178,9 @@ private slots:
         if (jetFile)
             QVERIFY(h.folder.write(QStringLiteral("DbsVELT.mdb"), jet));
         h.jet.opens = f[1] == u'1';
-        h.jet.content.insert(QStringLiteral("CallJud"),
-                             {{"ID", "Call", "Jud"}, {{"1", "yo3abc", "BU"}, {"2", "YO8A", "IS"}}});
+        for (const QString& table : f[6].split(u','))
+            h.jet.content.insert(
+                table, {{"ID", "Call", "Jud"}, {{"1", "yo3abc", "BU"}, {"2", "YO8A", "IS"}}});
         h.state.autoStart = f[2] == u'1';
         for (QChar a : f[3])
             h.dialogs.script << (a == u'Y'   ? Dialogs::AnswerYes
@@ -184,8 +190,10 @@ private slots:
         QCOMPARE(h.start(), goesOn);
 
         QCOMPARE(h.dialogs.shown.size(), f[3].size());
-        QVERIFY2(h.dialogs.shown.last().text.contains(f[5]),
-                 qPrintable(h.dialogs.shown.last().text));
+        const QString& text = h.dialogs.shown.last().text;
+        QVERIFY2(text.contains(f[5]), qPrintable(text));
+        // A Jet file is no server's fault.
+        QVERIFY(!jetFile || !text.contains(QLatin1String("serverul")));
         // Nothing is made in place of a missing file; a Jet file is left as it was, or imported.
         if (!jetFile)
             QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("DbsVELT.mdb"))));

@@ -68,14 +68,22 @@ QString JetImport::keepingName(const QString& path) {
     return unusedName(path, QStringLiteral(".jet"));
 }
 
+QString JetImport::tablesHeld(const QStringList& tables) {
+    if (tables.isEmpty())
+        return QStringLiteral("fisierul nu are nicio tabela");
+    return QStringLiteral("tabelele din fisier: ") + tables.join(QStringLiteral(", "));
+}
+
 JetImport::Inspection JetImport::inspect(const QString& path, const TableMap& map) {
     if (!JetSignature::matches(path))
-        return {Holds::NotJet, {}};
+        return {Holds::NotJet, {}, {}};
     if (!m_reader.open(path))
-        return {Holds::Unreadable, m_reader.error()};
-    const bool holds = m_reader.tables().contains(map.sourceTable, Qt::CaseInsensitive);
+        return {Holds::Unreadable, m_reader.error(), {}};
+    const QStringList tables = m_reader.tables();
     m_reader.close();
-    return {holds ? Holds::Table : Holds::NoTable, {}};
+    return {tables.contains(map.sourceTable, Qt::CaseInsensitive) ? Holds::Table : Holds::NoTable,
+            {},
+            tables};
 }
 
 std::optional<JetTable> JetImport::readTable(const QString& path, const TableMap& map,

@@ -3,6 +3,7 @@
 #include "jetimport/ImportCounts.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class JetReader;
@@ -16,7 +17,8 @@ public:
     enum class Holds { NotJet, Unreadable, NoTable, Table };
     struct Inspection {
         Holds holds = Holds::NotJet;
-        QString error; // Romanian, when Unreadable
+        QString error;      // Romanian, when Unreadable
+        QStringList tables; // what the file holds, when readable
     };
     struct Result {
         bool ok = false;
@@ -38,6 +40,8 @@ public:
 
     /// The first free name of "<path>.jet", "<path>.1.jet", ...
     static QString keepingName(const QString& path);
+    /// The tables a Jet file holds, for a message: "tabelele din fisier: A, B".
+    static QString tablesHeld(const QStringList& tables);
 
 private:
     std::optional<JetTable> readTable(const QString& path, const TableMap& map, QString& error);

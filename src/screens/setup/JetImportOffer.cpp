@@ -5,18 +5,27 @@
 #include "seams/Dialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 const QString kTitle = QStringLiteral("IMPORT");
-const QString kLeftAlone = QStringLiteral(" Fisierul a fost lasat neschimbat.\nNu exista "
-                                          "legatura cu serverul !");
+const QString kLeftAlone = QStringLiteral("\nFisierul a fost lasat neschimbat.");
+
+// What the operator can do about a Jet file that cannot be imported: there is no server to blame.
+QString putTheRightFile(const QString& path, const TableMap& map) {
+    return kLeftAlone +
+           QStringLiteral(" Puneti in locul lui baza de date %1 a programului anterior (cu tabela "
+                          "%2) si porniti din nou programul.")
+               .arg(QFileInfo(path).fileName(), map.sourceTable);
+}
 } // namespace
 
 QString JetImportOffer::run(const QString& path, const TableMap& map) {
     const QString file = QDir::toNativeSeparators(path);
     const QString notOurs =
-        QStringLiteral("Fisierul %1 nu este o baza de date a acestui program.").arg(file) +
-        kLeftAlone;
+        QStringLiteral("Fisierul %1 nu este o baza de date a acestui program. Fisierul a fost "
+                       "lasat neschimbat.\nNu exista legatura cu serverul !")
+            .arg(file);
     JetImport import(m_reader);
     const JetImport::Inspection found = import.inspect(path, map);
     switch (found.holds) {
@@ -26,12 +35,12 @@ QString JetImportOffer::run(const QString& path, const TableMap& map) {
         return QStringLiteral("Fisierul %1 pare o baza de date Jet (.mdb), dar nu poate fi "
                               "citit: %2.")
                    .arg(file, found.error) +
-               kLeftAlone;
+               putTheRightFile(path, map);
     case JetImport::Holds::NoTable:
-        return QStringLiteral("Fisierul %1 este o baza de date Jet (.mdb), dar nu contine "
-                              "tabela %2.")
-                   .arg(file, map.sourceTable) +
-               kLeftAlone;
+        return QStringLiteral("Fisierul %1 este o baza de date Jet (.mdb), dar nu contine tabela "
+                              "%2 (%3).")
+                   .arg(file, map.sourceTable, JetImport::tablesHeld(found.tables)) +
+               putTheRightFile(path, map);
     case JetImport::Holds::Table:
         break;
     }
