@@ -2,7 +2,37 @@
 #include "SmallDisk.h"
 #include "logging/BackupRestore.h"
 
+#include <QDeadlineTimer>
+#include <QProcess>
 #include <QTest>
+
+namespace {
+// The names in a test row with the clock's second as {now}, the next one as {next}, an hour
+// later as {later}.
+QString withStamps(QString name, const Clock& clock) {
+    const QDateTime now = clock.now().toUTC();
+    const auto stamp = [](const QDateTime& t) {
+        return t.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    };
+    return name.replace(QStringLiteral("{now}"), stamp(now))
+        .replace(QStringLiteral("{next}"), stamp(now.addSecs(1)))
+        .replace(QStringLiteral("{later}"), stamp(now.addSecs(3600)));
+}
+
+// Puts `name` in `folder`: a folder when it ends in "/", else a file of a few bytes.
+bool place(const QDir& folder, const QString& name) {
+    if (name.endsWith(u'/'))
+        return folder.mkpath(name);
+    QFile f(folder.filePath(name));
+    return f.open(QIODevice::WriteOnly) && f.write(name.toUtf8()) > 0;
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("folder");
+}
+
+} // namespace
 
 // The copies kept before anything removes rows: how many, when, and what a failed copy stops.
 class BackupTest : public QObject {
@@ -29,6 +59,120 @@ private slots:
         for (int n = 28; n >= 9; --n)
             expected << n;
         QCOMPARE(held, expected);
+    }
+
+    // A new copy sorts last and never takes a name that is there already, whatever holds it.
+    void copyNames_data() {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first") << QStringList{} << "LogVELT-{now}.mdb";
+        QTest::newRow("same second") << QStringList{"LogVELT-{now}.mdb"} << "LogVELT-{now}-2.mdb";
+        QTest::newRow("clock went back")
+            << QStringList{"LogVELT-{later}.mdb"} << "LogVELT-{later}-2.mdb";
+        QTest::newRow("number below its limit")
+            << QStringList{"LogVELT-{now}-999999998.mdb"} << "LogVELT-{now}-999999999.mdb";
+        QTest::newRow("number at its limit")
+            << QStringList{"LogVELT-{now}-999999999.mdb"} << "LogVELT-{next}.mdb";
+        QTest::newRow("number past an int is no copy")
+            << QStringList{"LogVELT-{now}.mdb", "LogVELT-{now}-2147483647.mdb"}
+            << "LogVELT-{now}-2.mdb";
+        QTest::newRow("name held by a folder")
+            << QStringList{"LogVELT-{now}.mdb/"} << "LogVELT-{now}-2.mdb";
+        QTest::newRow("next names held too")
+            << QStringList{"LogVELT-{now}.mdb", "LogVELT-{now}-2.mdb/", "LogVELT-{now}-3.mdb",
+                           "LogVELT-{now}-3.mdb-journal"}
+            << "LogVELT-{now}-4.mdb";
+    }
+    void copyNames() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(3));
+        const QDir folder(l.copies.folder());
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        QMap<QString, QByteArray> before;
+        for (const QString& name : present) {
+            QVERIFY(place(folder, withStamps(name, l.clock)));
+            before[name] = contents(folder.filePath(withStamps(name, l.clock)));
+        }
+        const BackupSet::Result r = l.copies.keep(l.logPath());
+        QCOMPARE(r.state, BackupSet::State::Taken);
+        QCOMPARE(QFileInfo(r.path).fileName(), withStamps(expected, l.clock));
+        QCOMPARE(l.copies.files().last(), r.path);
+        QCOMPARE(BackupRestore::rowCount(r.path, QStringLiteral("LogGen")), 3);
+        for (const QString& name : present)
+            QCOMPARE(contents(folder.filePath(withStamps(name, l.clock))), before[name]);
+    }
+
+    // What a copy cut short left is neither listed nor counted, and goes at the next start.
+    void leftoversOfInterruptedCopies_data() {
+        QTest::addColumn<QStringList>("leftovers");
+        QTest::newRow("unfinished copy") << QStringList{"LogVELT-x7k2.part"};
+        QTest::newRow("unfinished copy and its journal")
+            << QStringList{"LogVELT-x7k2.part", "LogVELT-x7k2.part-journal"};
+        QTest::newRow("copy written in place, cut short")
+            << QStringList{"LogVELT-{next}.mdb", "LogVELT-{next}.mdb-journal"};
+    }
+    void leftoversOfInterruptedCopies() {
+        QFETCH(QStringList, leftovers);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(2));
+        QVERIFY(l.log.keepCopy());
+        const QStringList whole = l.copies.files();
+        const QDir folder(l.copies.folder());
+        for (const QString& name : leftovers)
+            QVERIFY(place(folder, withStamps(name, l.clock)));
+        QCOMPARE(l.copies.files(), whole);
+        l.copies.removeInterrupted();
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(whole.first()).fileName()});
+    }
+
+    // A delete killed in the middle of its copy of a contest-size log: no part of that copy is
+    // listed or counted, it goes at the next start, and the log lost nothing.
+    void killedCopyLeavesNoPartialCopy() {
+        constexpr int kContacts = 40000;
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.log.exec(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                "INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct) "
+                "SELECT 'YO' || (2 + i % 8) || 'K' || i, '01.03.26', '12:00', 1 + i % 4, '599 ' || "
+                "i, "
+                "'599 001 BU', 'CW', 'BU', '  ', ' 1' FROM n"),
+            {kContacts}));
+        l.log.close();
+        const QDir folder(l.copies.folder());
+        QProcess child;
+        child.start(QStringLiteral(BACKUP_CHILD), {l.folder.path()});
+        QVERIFY(child.waitForStarted() && child.waitForReadyRead(60000)); // one delete done
+        bool caught = false; // an unfinished copy already holding pages
+        for (QDeadlineTimer limit(60000); !caught && !limit.hasExpired();) {
+            for (const QFileInfo& f : folder.entryInfoList({QStringLiteral("*.part")}, QDir::Files))
+                caught = caught || f.size() > 0;
+            QVERIFY(child.state() == QProcess::Running);
+        }
+        child.kill(); // SIGKILL: no chance to clean up
+        QVERIFY(child.waitForFinished());
+        QVERIFY(caught);
+        const int deletes = int(child.readAllStandardOutput().count('\n'));
+
+        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QCOMPARE(l.log.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), "ok");
+        const int left = l.log.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt();
+        QVERIFY(left == kContacts - deletes || left == kContacts - deletes - 1); // print unseen
+        // Whole copies only, each the log before one delete, the newest before the last.
+        const QStringList listed = l.copies.files();
+        QVERIFY(!listed.isEmpty() && listed.size() <= BackupSet::kKept);
+        for (qsizetype i = 0; i < listed.size(); ++i)
+            QCOMPARE(BackupRestore::rowCount(listed[i], QStringLiteral("LogGen")),
+                     left + int(listed.size() - i));
+        QVERIFY(!folder.entryList({QStringLiteral("*.part*")}, QDir::Files).isEmpty());
+        l.copies.removeInterrupted();
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden).size(), listed.size());
     }
 
     void fullDiskStopsTheDelete() {
