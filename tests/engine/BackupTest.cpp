@@ -130,6 +130,21 @@ private slots:
                  QStringList{QFileInfo(whole.first()).fileName()});
     }
 
+    // Putting back the oldest copy: the copy of the log taken first does not push it out.
+    void restoreKeepsTheCopyPutBack() {
+        LogWithCopies l;
+        QVERIFY(l.open());
+        for (int i = 0; i < BackupSet::kKept; ++i)
+            QVERIFY(l.addContacts(1) && l.log.keepCopy());
+        QVERIFY(l.addContacts(1));
+        const QString oldest = l.copies.files().first();
+        l.log.close();
+        QVERIFY(BackupRestore::restore(l.copies, l.logPath(), oldest, BackupRestore::Kind::Log));
+        QCOMPARE(l.copies.files().size(), BackupSet::kKept + 1);
+        QCOMPARE(l.copies.files().first(), oldest);
+        QCOMPARE(BackupRestore::rowCount(l.logPath(), QStringLiteral("LogGen")), 1);
+    }
+
     // A delete killed in the middle of its copy of a contest-size log: no part of that copy is
     // listed or counted, it goes at the next start, and the log lost nothing.
     void killedCopyLeavesNoPartialCopy() {
