@@ -11,35 +11,28 @@
 namespace {
 const QString kCopyName = QStringLiteral("LogVELT-2026-02-01-100000.mdb");
 
-// Makes the file given to --restore, in the backup folder of a log of 12 contacts; its path.
+// Makes the file given to --restore beside a log of 12 contacts; its path.
 using MakeCopy = QString (*)(LogWithCopies&);
-
-QString inBackup(LogWithCopies& l, const QString& name) {
-    QDir().mkpath(l.copies.folder());
-    return QDir(l.copies.folder()).filePath(name);
-}
 
 // A database made by `sql`, named `name`.
 QString sqlCopy(LogWithCopies& l, const QString& name, const char* sql) {
     SqliteConnection db;
-    const QString path = inBackup(l, name);
-    return db.open(path, SqliteConnection::Mode::Create) && db.exec(sql) ? path : QString();
+    return db.open(l.folder.file(name), SqliteConnection::Mode::Create) && db.exec(sql)
+               ? l.folder.file(name)
+               : QString();
 }
 
 // A copy of the log as the program takes it, named `name`, then changed by `sql`.
 QString logCopy(LogWithCopies& l, const QString& name = kCopyName, const char* sql = "") {
-    const QString path = inBackup(l, name);
     SqliteConnection db;
-    return QFile::copy(l.copies.keep(l.logPath()).path, path) &&
-                   db.open(path, SqliteConnection::Mode::ReadWrite) && db.exec(sql)
-               ? path
+    return QFile::copy(l.copies.keep(l.logPath()).path, l.folder.file(name)) &&
+                   db.open(l.folder.file(name), SqliteConnection::Mode::ReadWrite) && db.exec(sql)
+               ? l.folder.file(name)
                : QString();
 }
 
 QString written(LogWithCopies& l, const QByteArray& bytes) {
-    QFile f(inBackup(l, kCopyName));
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName()
-                                                                          : QString();
+    return l.folder.write(kCopyName, bytes) ? l.folder.file(kCopyName) : QString();
 }
 
 // The bytes of the database `path`'s rows and schema.
@@ -84,41 +77,14 @@ class CommandLineTest : public QObject {
         return {status, out, err};
     }
 
-    // Runs --restore on the file `make` gives once the log's contacts were deleted: a refusal
-    // changes no file; a restore brings back what the copy holds, in a log that can be written.
-    void restore(MakeCopy make, const QString& refusal) {
-        LogWithCopies l;
-        QVERIFY(l.open());
-        QVERIFY(l.addContacts(12));
-        const QString copy = make(l);
-        QVERIFY(!copy.isEmpty());
-        QVERIFY(LogStore(l.log).removeAll());
-        l.log.close();
-        const QStringList before = filesOf(l.folder);
-        const QStringList copiesBefore = QDir(l.copies.folder()).entryList(QDir::Files);
-        const Answer a = velt({QStringLiteral("--restore"), copy}, l.folder.path(), l.clock);
-        if (!refusal.isEmpty()) {
-            QCOMPARE(a.status, 1);
-            QVERIFY2(a.err.contains(refusal) &&
-                         a.err.endsWith(QStringLiteral("NU S-A SCHIMBAT NIMIC.\n")),
-                     qPrintable(a.err));
-            QCOMPARE(filesOf(l.folder), before);
-            QCOMPARE(QDir(l.copies.folder()).entryList(QDir::Files), copiesBefore);
-            return;
-        }
-        QVERIFY2(a.status == 0, qPrintable(a.err));
-        const bool callsigns = a.out.startsWith(QStringLiteral("Fisierul DbsVELT.mdb"));
-        QCOMPARE(fingerprint(l.folder.file(callsigns ? "DbsVELT.mdb" : "LogVELT.mdb")),
-                 fingerprint(copy));
-        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
-        QVERIFY(l.addContacts(1));
-    }
-
 private slots:
-    // Only a copy holding every column the program needs, every page sound, is put back.
-    void restoreChecksTheCopy_data() {
+    // Only a regular file holding every column the program needs, every page sound, is put back;
+    // a refusal names the real cause and changes no file; a restore leaves a log that can be
+    // written.
+    void restoreTakesOnlyASoundCopy_data() {
         QTest::addColumn<MakeCopy>("make");
         QTest::addColumn<QString>("refusal"); // none: restored
+        // What the copy holds.
         QTest::newRow("whole log copy")
             << MakeCopy([](LogWithCopies& l) { return logCopy(l); }) << QString();
         QTest::newRow("log table of one column")
@@ -146,22 +112,12 @@ private slots:
                            "'CREATE INDEX LogGenCallsign ON LogGen (Data)' WHERE name = "
                            "'LogGenCallsign'");
         }) << "ESTE DETERIORAT.";
-    }
-    void restoreChecksTheCopy() {
-        QFETCH(MakeCopy, make);
-        QFETCH(QString, refusal);
-        restore(make, refusal);
-    }
-
-    // Whatever is named, only a regular file is read and a refusal names its real cause.
-    void restoreTakesOnlyACopy_data() {
-        QTest::addColumn<MakeCopy>("make");
-        QTest::addColumn<QString>("refusal"); // none: restored
+        // What is named.
         QTest::newRow("pipe") << MakeCopy([](LogWithCopies& l) {
-            const QString path = inBackup(l, kCopyName);
+            const QString path = l.folder.file(kCopyName);
             return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
         }) << "NU ESTE UN FISIER OBISNUIT";
-        QTest::newRow("folder") << MakeCopy([](LogWithCopies& l) { return l.copies.folder(); })
+        QTest::newRow("folder") << MakeCopy([](LogWithCopies& l) { return l.folder.path(); })
                                 << "ESTE UN FOLDER, NU O COPIE.";
         QTest::newRow("the log itself") << MakeCopy([](LogWithCopies& l) { return l.logPath(); })
                                         << "ESTE CHIAR LogVELT.mdb PE CARE IL FOLOSESTE PROGRAMUL";
@@ -190,10 +146,34 @@ private slots:
             return logCopy(l, "indicative.mdb", "DELETE FROM LogGen");
         }) << "NUMELE LUI TREBUIE SA INCEAPA CU LogVELT SAU DbsVELT";
     }
-    void restoreTakesOnlyACopy() {
+    void restoreTakesOnlyASoundCopy() {
         QFETCH(MakeCopy, make);
         QFETCH(QString, refusal);
-        restore(make, refusal);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(12));
+        const QString copy = make(l);
+        QVERIFY(!copy.isEmpty());
+        QVERIFY(LogStore(l.log).removeAll());
+        l.log.close();
+        const QStringList before = filesOf(l.folder);
+        const QStringList copies = l.copies.files();
+        const Answer a = velt({QStringLiteral("--restore"), copy}, l.folder.path(), l.clock);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(a.status, 1);
+            QVERIFY2(a.err.contains(refusal) &&
+                         a.err.endsWith(QStringLiteral("NU S-A SCHIMBAT NIMIC.\n")),
+                     qPrintable(a.err));
+            QCOMPARE(filesOf(l.folder), before);
+            QCOMPARE(l.copies.files(), copies);
+            return;
+        }
+        QVERIFY2(a.status == 0, qPrintable(a.err));
+        const bool callsigns = a.out.startsWith(QStringLiteral("Fisierul DbsVELT.mdb"));
+        QCOMPARE(fingerprint(l.folder.file(callsigns ? "DbsVELT.mdb" : "LogVELT.mdb")),
+                 fingerprint(copy));
+        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QVERIFY(l.addContacts(1));
     }
 
     // Refused while the program runs, then done once it has ended.
