@@ -64,7 +64,9 @@ QStringList BackupSet::files() const {
     const QDir dir(m_folder);
     const QStringList names = dir.entryList({m_stem + QStringLiteral("-*.mdb")}, QDir::Files);
     for (const QString& name : names)
-        if (const auto parsed = parseName(m_stem, name); parsed && !cutShort(dir.filePath(name)))
+        // A link to a pipe or a device is no copy either: reading it would never end.
+        if (const auto parsed = parseName(m_stem, name);
+            parsed && QFileInfo(dir.filePath(name)).isFile() && !cutShort(dir.filePath(name)))
             found.emplace_back(*parsed, dir.filePath(name));
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
         return std::tie(a.first.stamp, a.first.number) < std::tie(b.first.stamp, b.first.number);
