@@ -205,8 +205,14 @@ private slots:
         QVERIFY(l.open());
         QVERIFY(l.addContacts(5)); // stages 1, 2, 3, 4, 1
         QVERIFY(l.log.keepCopy());
+        // A name of a copy on a link to a pipe is no copy: reading it would never end.
+        const QString pipe = l.folder.file(QStringLiteral("pipe"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0 &&
+                QFile::link(pipe,
+                            l.copies.folder() + QStringLiteral("/LogVELT-2099-01-01-000000.mdb")));
         const Answer a = velt({QStringLiteral("--list-backups")}, l.folder.path(), l.clock);
         QCOMPARE(a.status, 0);
+        QVERIFY2(a.out.contains(QStringLiteral("(LogVELT.mdb): 1 copii")), qPrintable(a.out));
         QVERIFY2(a.out.contains(QFileInfo(l.copies.files().last()).fileName() +
                                 QStringLiteral("  1A: 2  1B: 1  2A: 1  2B: 1\n")),
                  qPrintable(a.out));
