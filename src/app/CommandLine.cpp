@@ -52,12 +52,15 @@ int restoreCopy(const QString& file, const QString& dataPath, const Clock& clock
     const QString folder = ReportFiles::backupFolder(dataPath);
     // A bare name as --list-backups shows it names a copy in the backup folder.
     const QString path = QFileInfo::exists(file) ? file : QDir(folder).filePath(file);
-    const bool isLog = BackupRestore::rowCount(path, QStringLiteral("LogGen")).has_value();
-    const QString stem = isLog ? kLogStem : kCallStem;
+    const Outcome<BackupRestore::Kind> kind = BackupRestore::kindOf(path);
+    if (!kind) {
+        err << kind.error() << '\n';
+        return 1;
+    }
+    const QString stem = BackupRestore::stem(*kind);
     BackupSet copies(folder, stem, clock);
     const Outcome<QString> kept =
-        BackupRestore::restore(copies, databasePath(dataPath, stem), path,
-                               isLog ? QStringLiteral("LogGen") : QStringLiteral("CallJud"));
+        BackupRestore::restore(copies, databasePath(dataPath, stem), path, *kind);
     if (!kept) {
         err << kept.error() << '\n';
         return 1;

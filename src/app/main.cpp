@@ -77,6 +77,9 @@ int main(int argc, char* argv[]) {
     // Whatever removes or changes stored rows keeps a copy of the file first.
     BackupSet logCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("LogVELT"), clock);
     BackupSet callCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("DbsVELT"), clock);
+    // What a copy cut short by a crash left goes before anything is copied again.
+    logCopies.removeInterrupted();
+    callCopies.removeInterrupted();
     logDb.keepCopiesIn(&logCopies);
     callDb.keepCopiesIn(&callCopies);
     // The year's special stations; a line that cannot be read is skipped and named.

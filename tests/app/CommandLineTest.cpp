@@ -1,10 +1,48 @@
 #include "app/CommandLine.h"
 #include "LogWithCopies.h"
 #include "fakes/FakeJetReader.h"
+#include "logging/DatabaseCopy.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <sys/stat.h>
+
+namespace {
+const QString kCopyName = QStringLiteral("LogVELT-2026-02-01-100000.mdb");
+
+// Makes the file given to --restore beside a log of 12 contacts; its path.
+using MakeCopy = QString (*)(LogWithCopies&);
+
+// A database made by `sql`, named `name`.
+QString sqlCopy(LogWithCopies& l, const QString& name, const char* sql) {
+    SqliteConnection db;
+    return db.open(l.folder.file(name), SqliteConnection::Mode::Create) && db.exec(sql)
+               ? l.folder.file(name)
+               : QString();
+}
+
+// A copy of the log as the program takes it, named `name`, then changed by `sql`.
+QString logCopy(LogWithCopies& l, const QString& name = kCopyName, const char* sql = "") {
+    SqliteConnection db;
+    return QFile::copy(l.copies.keep(l.logPath()).path, l.folder.file(name)) &&
+                   db.open(l.folder.file(name), SqliteConnection::Mode::ReadWrite) && db.exec(sql)
+               ? l.folder.file(name)
+               : QString();
+}
+
+QString written(LogWithCopies& l, const QByteArray& bytes) {
+    return l.folder.write(kCopyName, bytes) ? l.folder.file(kCopyName) : QString();
+}
+
+// The bytes of the database `path`'s rows and schema.
+QByteArray fingerprint(const QString& path) {
+    SqliteConnection db;
+    return db.open(path, SqliteConnection::Mode::ReadOnly) ? DatabaseCopy::fingerprint(db)
+                                                           : QByteArray();
+}
+} // namespace
+Q_DECLARE_METATYPE(MakeCopy)
 
 namespace {
 // Each file of the data folder with a hash of its bytes.
@@ -40,6 +78,104 @@ class CommandLineTest : public QObject {
     }
 
 private slots:
+    // Only a regular file holding every column the program needs, every page sound, is put back;
+    // a refusal names the real cause and changes no file; a restore leaves a log that can be
+    // written.
+    void restoreTakesOnlyASoundCopy_data() {
+        QTest::addColumn<MakeCopy>("make");
+        QTest::addColumn<QString>("refusal"); // none: restored
+        // What the copy holds.
+        QTest::newRow("whole log copy")
+            << MakeCopy([](LogWithCopies& l) { return logCopy(l); }) << QString();
+        QTest::newRow("log table of one column")
+            << MakeCopy(
+                   [](LogWithCopies& l) { return sqlCopy(l, kCopyName, "CREATE TABLE LogGen(x)"); })
+            << "TABELA LogGen: LIPSESC COLOANELE ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
+               "Jud, Mult, Pct.";
+        QTest::newRow("log table without Pct") << MakeCopy([](LogWithCopies& l) {
+            return sqlCopy(l, kCopyName,
+                           "CREATE TABLE LogGen(ID INTEGER PRIMARY KEY, Callsign, Data, "
+                           "UTC, Etp, Sent, Rcvd, Md, Jud, Mult)");
+        }) << "TABELA LogGen: LIPSESC COLOANELE Pct.";
+        QTest::newRow("whole callsign copy") << MakeCopy([](LogWithCopies& l) {
+            return sqlCopy(l, "DbsVELT-2026-02-01-100000.mdb",
+                           "CREATE TABLE CallJud(ID INTEGER PRIMARY KEY, Call, Jud);"
+                           "INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'B3')");
+        }) << QString();
+        QTest::newRow("callsign table without Jud") << MakeCopy([](LogWithCopies& l) {
+            return sqlCopy(l, "DbsVELT-2026-02-01-100000.mdb",
+                           "CREATE TABLE CallJud(ID INTEGER PRIMARY KEY, Call)");
+        }) << "TABELA CallJud: LIPSESC COLOANELE Jud.";
+        QTest::newRow("index that disagrees with its table") << MakeCopy([](LogWithCopies& l) {
+            return logCopy(l, kCopyName,
+                           "PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = "
+                           "'CREATE INDEX LogGenCallsign ON LogGen (Data)' WHERE name = "
+                           "'LogGenCallsign'");
+        }) << "ESTE DETERIORAT.";
+        // What is named.
+        QTest::newRow("pipe") << MakeCopy([](LogWithCopies& l) {
+            const QString path = l.folder.file(kCopyName);
+            return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+        }) << "NU ESTE UN FISIER OBISNUIT";
+        QTest::newRow("folder") << MakeCopy([](LogWithCopies& l) { return l.folder.path(); })
+                                << "ESTE UN FOLDER, NU O COPIE.";
+        QTest::newRow("the log itself") << MakeCopy([](LogWithCopies& l) { return l.logPath(); })
+                                        << "ESTE CHIAR LogVELT.mdb PE CARE IL FOLOSESTE PROGRAMUL";
+        QTest::newRow("empty") << MakeCopy([](LogWithCopies& l) { return written(l, {}); })
+                               << "ESTE GOL.";
+        QTest::newRow("garbage") << MakeCopy([](LogWithCopies& l) {
+            return written(l, QByteArray(8192, 'x'));
+        }) << "NU ESTE O BAZA DE DATE SQLITE";
+        QTest::newRow("cut in half") << MakeCopy([](LogWithCopies& l) {
+            const QString path = logCopy(l);
+            return QFile::resize(path, QFileInfo(path).size() / 2) ? path : QString();
+        }) << "ESTE INCOMPLET";
+        QTest::newRow("1 KiB pages") << MakeCopy([](LogWithCopies& l) {
+            return logCopy(l, kCopyName, "PRAGMA page_size = 1024; VACUUM;");
+        }) << QString();
+        QTest::newRow("another program's database") << MakeCopy([](LogWithCopies& l) {
+            return sqlCopy(l, "notes.db", "CREATE TABLE Notes(x)");
+        }) << "NU ESTE O COPIE A LOGULUI (TABELA LogGen) SAU A BAZEI DE DATE CU INDICATIVE";
+        // Both files hold both tables: without the name, the rows tell which one it is.
+        QTest::newRow("callsigns under another name") << MakeCopy([](LogWithCopies& l) {
+            return logCopy(
+                l, "indicative.mdb",
+                "DELETE FROM LogGen; INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'B3')");
+        }) << QString();
+        QTest::newRow("empty under another name") << MakeCopy([](LogWithCopies& l) {
+            return logCopy(l, "indicative.mdb", "DELETE FROM LogGen");
+        }) << "NUMELE LUI TREBUIE SA INCEAPA CU LogVELT SAU DbsVELT";
+    }
+    void restoreTakesOnlyASoundCopy() {
+        QFETCH(MakeCopy, make);
+        QFETCH(QString, refusal);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(12));
+        const QString copy = make(l);
+        QVERIFY(!copy.isEmpty());
+        QVERIFY(LogStore(l.log).removeAll());
+        l.log.close();
+        const QStringList before = filesOf(l.folder);
+        const QStringList copies = l.copies.files();
+        const Answer a = velt({QStringLiteral("--restore"), copy}, l.folder.path(), l.clock);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(a.status, 1);
+            QVERIFY2(a.err.contains(refusal) &&
+                         a.err.endsWith(QStringLiteral("NU S-A SCHIMBAT NIMIC.\n")),
+                     qPrintable(a.err));
+            QCOMPARE(filesOf(l.folder), before);
+            QCOMPARE(l.copies.files(), copies);
+            return;
+        }
+        QVERIFY2(a.status == 0, qPrintable(a.err));
+        const bool callsigns = a.out.startsWith(QStringLiteral("Fisierul DbsVELT.mdb"));
+        QCOMPARE(fingerprint(l.folder.file(callsigns ? "DbsVELT.mdb" : "LogVELT.mdb")),
+                 fingerprint(copy));
+        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QVERIFY(l.addContacts(1));
+    }
+
     // Refused while the program runs, then done once it has ended.
     void restoreBringsBackEveryContact() {
         LogWithCopies l;
@@ -69,8 +205,14 @@ private slots:
         QVERIFY(l.open());
         QVERIFY(l.addContacts(5)); // stages 1, 2, 3, 4, 1
         QVERIFY(l.log.keepCopy());
+        // A name of a copy on a link to a pipe is no copy: reading it would never end.
+        const QString pipe = l.folder.file(QStringLiteral("pipe"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0 &&
+                QFile::link(pipe,
+                            l.copies.folder() + QStringLiteral("/LogVELT-2099-01-01-000000.mdb")));
         const Answer a = velt({QStringLiteral("--list-backups")}, l.folder.path(), l.clock);
         QCOMPARE(a.status, 0);
+        QVERIFY2(a.out.contains(QStringLiteral("(LogVELT.mdb): 1 copii")), qPrintable(a.out));
         QVERIFY2(a.out.contains(QFileInfo(l.copies.files().last()).fileName() +
                                 QStringLiteral("  1A: 2  1B: 1  2A: 1  2B: 1\n")),
                  qPrintable(a.out));

@@ -2,7 +2,24 @@
 #include "SmallDisk.h"
 #include "logging/BackupRestore.h"
 
+#include <QDeadlineTimer>
+#include <QProcess>
 #include <QTest>
+
+namespace {
+// Puts `name` in `folder`: a folder when it ends in "/", else a file of a few bytes.
+bool place(const QDir& folder, const QString& name) {
+    if (name.endsWith(u'/'))
+        return folder.mkpath(name);
+    QFile f(folder.filePath(name));
+    return f.open(QIODevice::WriteOnly) && f.write(name.toUtf8()) > 0;
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("folder");
+}
+} // namespace
 
 // The copies kept before anything removes rows: how many, when, and what a failed copy stops.
 class BackupTest : public QObject {
@@ -29,6 +46,138 @@ private slots:
         for (int n = 28; n >= 9; --n)
             expected << n;
         QCOMPARE(held, expected);
+    }
+
+    // A new copy sorts last and never takes a name that is there already, whatever holds it.
+    void copyNames_data() {
+        QTest::addColumn<QStringList>("present"); // the clock is at 2026-03-01 14:05:00 UTC
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("same second")
+            << QStringList{"LogVELT-2026-03-01-140500.mdb"} << "LogVELT-2026-03-01-140500-2.mdb";
+        QTest::newRow("clock went back")
+            << QStringList{"LogVELT-2026-03-01-150000.mdb"} << "LogVELT-2026-03-01-150000-2.mdb";
+        QTest::newRow("number below its limit")
+            << QStringList{"LogVELT-2026-03-01-140500-999999998.mdb"}
+            << "LogVELT-2026-03-01-140500-999999999.mdb";
+        QTest::newRow("number at its limit")
+            << QStringList{"LogVELT-2026-03-01-140500-999999999.mdb"}
+            << "LogVELT-2026-03-01-140501.mdb";
+        QTest::newRow("number past an int is no copy")
+            << QStringList{"LogVELT-2026-03-01-140500.mdb",
+                           "LogVELT-2026-03-01-140500-2147483647.mdb"}
+            << "LogVELT-2026-03-01-140500-2.mdb";
+        QTest::newRow("name held by a folder")
+            << QStringList{"LogVELT-2026-03-01-140500.mdb/"} << "LogVELT-2026-03-01-140500-2.mdb";
+        QTest::newRow("next names held too")
+            << QStringList{"LogVELT-2026-03-01-140500.mdb", "LogVELT-2026-03-01-140500-2.mdb/",
+                           "LogVELT-2026-03-01-140500-3.mdb",
+                           "LogVELT-2026-03-01-140500-3.mdb-journal"}
+            << "LogVELT-2026-03-01-140500-4.mdb";
+    }
+    void copyNames() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        LogWithCopies l;
+        l.clock.current = QDateTime(QDate(2026, 3, 1), QTime(14, 5), Qt::UTC);
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(3));
+        const QDir folder(l.copies.folder());
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        QMap<QString, QByteArray> before;
+        for (const QString& name : present) {
+            QVERIFY(place(folder, name));
+            before[name] = contents(folder.filePath(name));
+        }
+        const BackupSet::Result r = l.copies.keep(l.logPath());
+        QCOMPARE(QFileInfo(r.path).fileName(), expected);
+        QCOMPARE(l.copies.files().last(), r.path);
+        QCOMPARE(BackupRestore::rowCount(r.path, QStringLiteral("LogGen")), 3);
+        for (const QString& name : present)
+            QCOMPARE(contents(folder.filePath(name)), before[name]);
+    }
+
+    // What a copy cut short left is neither listed nor counted, and goes at the next start.
+    void leftoversOfInterruptedCopies_data() {
+        QTest::addColumn<QStringList>("leftovers");
+        QTest::newRow("unfinished copy and its journal")
+            << QStringList{"LogVELT-x7k2.part", "LogVELT-x7k2.part-journal"};
+        QTest::newRow("copy written in place, cut short") << QStringList{
+            "LogVELT-2099-01-01-000000.mdb", "LogVELT-2099-01-01-000000.mdb-journal"};
+    }
+    void leftoversOfInterruptedCopies() {
+        QFETCH(QStringList, leftovers);
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(2));
+        QVERIFY(l.log.keepCopy());
+        const QStringList whole = l.copies.files();
+        const QDir folder(l.copies.folder());
+        for (const QString& name : leftovers)
+            QVERIFY(place(folder, name));
+        QCOMPARE(l.copies.files(), whole);
+        l.copies.removeInterrupted();
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(whole.first()).fileName()});
+    }
+
+    // Putting back the oldest copy: the copy of the log taken first does not push it out.
+    void restoreKeepsTheCopyPutBack() {
+        LogWithCopies l;
+        QVERIFY(l.open());
+        for (int i = 0; i < BackupSet::kKept; ++i)
+            QVERIFY(l.addContacts(1) && l.log.keepCopy());
+        QVERIFY(l.addContacts(1));
+        const QString oldest = l.copies.files().first();
+        l.log.close();
+        QVERIFY(BackupRestore::restore(l.copies, l.logPath(), oldest, BackupRestore::Kind::Log));
+        QCOMPARE(l.copies.files().size(), BackupSet::kKept + 1);
+        QCOMPARE(l.copies.files().first(), oldest);
+        QCOMPARE(BackupRestore::rowCount(l.logPath(), QStringLiteral("LogGen")), 1);
+    }
+
+    // A delete killed in the middle of its copy of a contest-size log: no part of that copy is
+    // listed or counted, it goes at the next start, and the log lost nothing.
+    void killedCopyLeavesNoPartialCopy() {
+        constexpr int kContacts = 40000;
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.log.exec(
+            QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                "INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct) "
+                "SELECT 'YO' || (2 + i % 8) || 'K' || i, '01.03.26', '12:00', 1 + i % 4, '599 ' || "
+                "i, "
+                "'599 001 BU', 'CW', 'BU', '  ', ' 1' FROM n"),
+            {kContacts}));
+        l.log.close();
+        const QDir folder(l.copies.folder());
+        QProcess child;
+        child.start(QStringLiteral(BACKUP_CHILD), {l.folder.path()});
+        QVERIFY(child.waitForStarted() && child.waitForReadyRead(60000)); // one delete done
+        bool caught = false; // an unfinished copy already holding pages
+        for (QDeadlineTimer limit(60000); !caught && !limit.hasExpired();) {
+            for (const QFileInfo& f : folder.entryInfoList({QStringLiteral("*.part")}, QDir::Files))
+                caught = caught || f.size() > 0;
+            QVERIFY(child.state() == QProcess::Running);
+        }
+        child.kill(); // SIGKILL: no chance to clean up
+        QVERIFY(child.waitForFinished());
+        QVERIFY(caught);
+        const int deletes = int(child.readAllStandardOutput().count('\n'));
+
+        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QCOMPARE(l.log.scalar(QStringLiteral("PRAGMA integrity_check")).toString(), "ok");
+        const int left = l.log.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt();
+        QVERIFY(left == kContacts - deletes || left == kContacts - deletes - 1); // print unseen
+        // Whole copies only, each the log before one delete, the newest before the last.
+        const QStringList listed = l.copies.files();
+        QVERIFY(!listed.isEmpty() && listed.size() <= BackupSet::kKept);
+        for (qsizetype i = 0; i < listed.size(); ++i)
+            QCOMPARE(BackupRestore::rowCount(listed[i], QStringLiteral("LogGen")),
+                     left + int(listed.size() - i));
+        QVERIFY(!folder.entryList({QStringLiteral("*.part*")}, QDir::Files).isEmpty());
+        l.copies.removeInterrupted();
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden).size(), listed.size());
     }
 
     void fullDiskStopsTheDelete() {

@@ -1,24 +1,46 @@
 #include "logging/BackupSet.h"
 
 #include "logging/DatabaseCopy.h"
+#include "logging/FileNames.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace {
+const QString kStampFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
+// Nine digits: the number of a copy can always grow by one without overflowing an int.
+constexpr int kLastNumber = 999'999'999;
+// What a copy is written under until it is whole; never listed as a copy.
+const QString kUnfinished = QStringLiteral(".part");
+
 struct CopyName {
     QString stamp;
     int number = 1; // copies taken within the same second get "-2", "-3", ...
+
+    QString fileName(const QString& stem) const {
+        const QString suffix = number > 1 ? u'-' + QString::number(number) : QString();
+        return stem + u'-' + stamp + suffix + QStringLiteral(".mdb");
+    }
+    // The name that sorts right after this one.
+    CopyName next() const {
+        if (number < kLastNumber)
+            return {stamp, number + 1};
+        const QDateTime time = QDateTime::fromString(stamp, kStampFormat).addSecs(1);
+        return {time.toString(kStampFormat), 1};
+    }
 };
 
 std::optional<CopyName> parseName(const QString& stem, const QString& name) {
     static const QRegularExpression pattern(
-        QStringLiteral("^(.+)-(\\d{4}-\\d{2}-\\d{2}-\\d{6})(?:-(\\d+))?\\.mdb$"));
+        QStringLiteral("^(.+)-(\\d{4}-\\d{2}-\\d{2}-\\d{6})(?:-([1-9]\\d{0,8}))?\\.mdb$"));
     const QRegularExpressionMatch m = pattern.match(name);
-    if (!m.hasMatch() || m.captured(1) != stem)
+    if (!m.hasMatch() || m.captured(1) != stem ||
+        !QDateTime::fromString(m.captured(2), kStampFormat).isValid())
         return std::nullopt;
     return CopyName{m.captured(2), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt()};
 }
@@ -27,6 +49,11 @@ void removeCopy(const QString& path) {
     for (const char* suffix : {"", "-journal", "-wal", "-shm"})
         QFile::remove(path + QLatin1String(suffix));
 }
+
+// A copy written in place by an earlier version and cut short keeps its journal beside it.
+bool cutShort(const QString& path) {
+    return QFileInfo::exists(path + QStringLiteral("-journal"));
+}
 } // namespace
 
 BackupSet::BackupSet(QString folder, QString stem, const Clock& clock)
@@ -34,11 +61,13 @@ BackupSet::BackupSet(QString folder, QString stem, const Clock& clock)
 
 QStringList BackupSet::files() const {
     std::vector<std::pair<CopyName, QString>> found;
-    const QStringList names =
-        QDir(m_folder).entryList({m_stem + QStringLiteral("-*.mdb")}, QDir::Files, QDir::Name);
+    const QDir dir(m_folder);
+    const QStringList names = dir.entryList({m_stem + QStringLiteral("-*.mdb")}, QDir::Files);
     for (const QString& name : names)
-        if (const auto parsed = parseName(m_stem, name))
-            found.emplace_back(*parsed, QDir(m_folder).filePath(name));
+        // A link to a pipe or a device is no copy either: reading it would never end.
+        if (const auto parsed = parseName(m_stem, name);
+            parsed && QFileInfo(dir.filePath(name)).isFile() && !cutShort(dir.filePath(name)))
+            found.emplace_back(*parsed, dir.filePath(name));
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
         return std::tie(a.first.stamp, a.first.number) < std::tie(b.first.stamp, b.first.number);
     });
@@ -48,37 +77,93 @@ QStringList BackupSet::files() const {
     return paths;
 }
 
+void BackupSet::removeInterrupted() const {
+    const QDir dir(m_folder);
+    const QDir::Filters any = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QString& name : dir.entryList({m_stem + u'-' + u'*' + kUnfinished + u'*'}, any))
+        QFile::remove(dir.filePath(name));
+    for (const QString& name : dir.entryList({m_stem + QStringLiteral("-*.mdb")}, QDir::Files))
+        if (parseName(m_stem, name) && cutShort(dir.filePath(name)))
+            removeCopy(dir.filePath(name));
+}
+
 BackupSet::Result BackupSet::keep(const QString& databasePath) {
     SqliteConnection source;
     if (!source.open(databasePath, SqliteConnection::Mode::ReadWrite))
-        return failed(source.error());
+        return failed(source.reason());
     return keep(source);
 }
 
-BackupSet::Result BackupSet::keep(SqliteConnection& source) {
+BackupSet::Result BackupSet::keep(SqliteConnection& source, const QString& spared) {
     const QByteArray current = DatabaseCopy::fingerprint(source);
     if (!current.isEmpty() && current == newestFingerprint())
         return {State::Unchanged, m_knownPath, {}};
     if (!QDir().mkpath(m_folder))
         return failed(QStringLiteral("folderul nu poate fi creat"));
-    const QString path = QDir(m_folder).filePath(newFileName());
-    SqliteConnection target;
-    // A plain single file: the copy needs no -wal or -shm beside it.
-    Outcome<void> done = target.open(path, SqliteConnection::Mode::Create)
-                             ? DatabaseCopy::copy(source, target)
-                             : Failure{target.error()};
-    if (done && !target.exec("PRAGMA journal_mode = DELETE"))
-        done = Failure{target.error()};
-    if (!done) {
-        target.close();
-        removeCopy(path);
-        return failed(done.error());
+    const Outcome<QString> temporary = writeTemporary(source);
+    if (!temporary)
+        return failed(temporary.error());
+    const Outcome<QString> path = giveName(*temporary);
+    if (!path) {
+        removeCopy(*temporary);
+        return failed(path.error());
     }
-    target.close();
-    m_knownPath = path;
+    m_knownPath = *path;
     m_knownFingerprint = current;
-    prune();
-    return {State::Taken, path, {}};
+    prune(spared);
+    return {State::Taken, *path, {}};
+}
+
+Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source) const {
+    QString path;
+    for (QFile file;;) {
+        path = QDir(m_folder).filePath(
+            m_stem + u'-' + QString::number(QRandomGenerator::global()->generate64(), 36) +
+            kUnfinished);
+        file.setFileName(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            break;
+        if (!file.exists())
+            return Failure{QFileInfo(m_folder).isWritable()
+                               ? QStringLiteral("fisierul nu poate fi creat")
+                               : QStringLiteral("folderul nu permite scrierea")};
+    }
+    SqliteConnection target;
+    // A plain single file, every page on the disk before the copy takes its name.
+    Outcome<void> done = target.open(path, SqliteConnection::Mode::ReadWrite) &&
+                                 target.exec("PRAGMA synchronous = FULL")
+                             ? DatabaseCopy::copy(source, target)
+                             : Failure{target.reason()};
+    if (done && !target.exec("PRAGMA journal_mode = DELETE"))
+        done = Failure{target.reason()};
+    target.close();
+    if (!done) {
+        removeCopy(path);
+        return Failure{done.error()};
+    }
+    return path;
+}
+
+Outcome<QString> BackupSet::giveName(const QString& temporary) const {
+    CopyName name{m_clock.now().toUTC().toString(kStampFormat), 1};
+    // A new copy always sorts last, even within one second or after the clock went back, so
+    // that pruning never takes it.
+    const QStringList copies = files();
+    if (!copies.isEmpty()) {
+        const CopyName newest = *parseName(m_stem, QFileInfo(copies.last()).fileName());
+        if (name.stamp <= newest.stamp)
+            name = newest.next();
+    }
+    // A name may be taken by something that is no copy (a folder, a file cut short, another
+    // program's copy of the same second): the next one is tried.
+    for (;; name = name.next()) {
+        const QString path = QDir(m_folder).filePath(name.fileName(m_stem));
+        const Outcome<bool> renamed = FileNames::renameIfFree(temporary, path);
+        if (!renamed)
+            return Failure{renamed.error()};
+        if (*renamed)
+            return path;
+    }
 }
 
 QByteArray BackupSet::newestFingerprint() {
@@ -96,22 +181,12 @@ QByteArray BackupSet::newestFingerprint() {
     return m_knownFingerprint;
 }
 
-QString BackupSet::newFileName() const {
-    CopyName next{m_clock.now().toUTC().toString(QStringLiteral("yyyy-MM-dd-HHmmss")), 1};
-    // A new copy always sorts last, even within one second or after the clock went back, so
-    // that pruning never takes it.
-    const QStringList copies = files();
-    if (!copies.isEmpty()) {
-        const CopyName newest = *parseName(m_stem, QFileInfo(copies.last()).fileName());
-        if (next.stamp <= newest.stamp)
-            next = {newest.stamp, newest.number + 1};
-    }
-    const QString number = next.number > 1 ? u'-' + QString::number(next.number) : QString();
-    return m_stem + u'-' + next.stamp + number + QStringLiteral(".mdb");
-}
-
-void BackupSet::prune() const {
-    const QStringList copies = files();
+void BackupSet::prune(const QString& spared) const {
+    QStringList copies = files();
+    const QString sparedFile = QFileInfo(spared).canonicalFilePath();
+    copies.removeIf([&](const QString& copy) {
+        return !sparedFile.isEmpty() && QFileInfo(copy).canonicalFilePath() == sparedFile;
+    });
     for (qsizetype i = 0; i + kKept < copies.size(); ++i)
         removeCopy(copies[i]);
 }

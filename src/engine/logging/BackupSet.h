@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include "logging/SqliteConnection.h"
 #include "seams/Clock.h"
 
@@ -8,7 +10,9 @@
 #include <QStringList>
 
 // The copies of one database file kept in a folder as <stem>-<yyyy-mm-dd-hhmmss>.mdb (UTC): a copy
-// is taken only when the database differs from the newest one, and only the newest are kept.
+// is taken only when the database differs from the newest one, and only the newest are kept. A
+// copy is written under a temporary name and takes its own only when whole, never over another
+// file.
 class BackupSet {
 public:
     static constexpr int kKept = 20;
@@ -24,18 +28,22 @@ public:
 
     /// Copies the database at `databasePath` unless it equals the newest copy.
     Result keep(const QString& databasePath);
-    /// Copies the database open on `source` unless it equals the newest copy.
-    Result keep(SqliteConnection& source);
+    /// Copies the database open on `source` unless it equals the newest copy; the copy `spared`
+    /// is neither counted among the kept ones nor removed this time.
+    Result keep(SqliteConnection& source, const QString& spared = {});
     /// The kept copies, oldest first, as full paths.
     QStringList files() const;
+    /// Removes what copies interrupted by a crash or a power cut left behind.
+    void removeInterrupted() const;
     QString folder() const { return m_folder; }
     QString stem() const { return m_stem; }
 
 private:
     Result failed(const QString& reason) const;
-    QString newFileName() const;
+    Outcome<QString> writeTemporary(SqliteConnection& source) const;
+    Outcome<QString> giveName(const QString& temporary) const;
     QByteArray newestFingerprint();
-    void prune() const;
+    void prune(const QString& spared) const;
 
     QString m_folder;
     QString m_stem;

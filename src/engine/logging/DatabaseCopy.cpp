@@ -10,7 +10,7 @@ namespace DatabaseCopy {
 Outcome<void> copy(SqliteConnection& from, SqliteConnection& to) {
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
     if (!backup)
-        return Failure{QString::fromUtf8(sqlite3_errmsg(to.handle()))};
+        return Failure{SqliteConnection::describe(sqlite3_errcode(to.handle()))};
     // All pages in one step: the source is read under a single read lock, one snapshot.
     int rc = sqlite3_backup_step(backup, -1);
     for (int tries = 0; (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && tries < 50; ++tries) {
@@ -20,7 +20,7 @@ Outcome<void> copy(SqliteConnection& from, SqliteConnection& to) {
     sqlite3_backup_finish(backup);
     if (rc == SQLITE_DONE)
         return {};
-    return Failure{QString::fromUtf8(sqlite3_errstr(rc))};
+    return Failure{SqliteConnection::describe(rc)};
 }
 
 namespace {

@@ -59,11 +59,18 @@ Outcome<void> create(const QString& path, const QString& script) {
     return Failure{error};
 }
 
-Outcome<void> createDatabase(const QString& path) {
+Outcome<QString> builtIn() {
     QFile resource(QStringLiteral(":/schema.sql"));
     if (!resource.open(QIODevice::ReadOnly))
         return Failure{QStringLiteral("schema lipseste din program")};
-    return create(path, QString::fromUtf8(resource.readAll()));
+    return QString::fromUtf8(resource.readAll());
+}
+
+Outcome<void> createDatabase(const QString& path) {
+    const Outcome<QString> script = builtIn();
+    if (!script)
+        return Failure{script.error()};
+    return create(path, *script);
 }
 
 } // namespace SchemaScript

@@ -14,6 +14,8 @@ QStringList statements(const QString& script);
 /// Creates the database `path` (which must not exist) from `script`; nothing is left when it
 /// failed.
 [[nodiscard]] Outcome<void> create(const QString& path, const QString& script);
+/// The program's own schema, built into it.
+[[nodiscard]] Outcome<QString> builtIn();
 /// Creates the database `path` (which must not exist) holding the program's tables.
 [[nodiscard]] Outcome<void> createDatabase(const QString& path);
 

@@ -29,6 +29,37 @@ void SqliteConnection::close() {
 
 void SqliteConnection::takeError() {
     m_error = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
+    m_code = m_db ? sqlite3_errcode(m_db) : SQLITE_NOMEM;
+}
+
+bool SqliteConnection::busy() const {
+    return (m_code & 0xff) == SQLITE_BUSY || (m_code & 0xff) == SQLITE_LOCKED;
+}
+
+QString SqliteConnection::describe(int code) {
+    switch (code & 0xff) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("fisierul este deteriorat");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("fisierul nu exista sau nu poate fi deschis");
+    case SQLITE_READONLY:
+        return QStringLiteral("fisierul sau folderul este numai pentru citire");
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("lipseste dreptul de acces");
+    case SQLITE_FULL:
+        return QStringLiteral("discul este plin");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("fisierul este folosit de alt program");
+    case SQLITE_IOERR:
+        return QStringLiteral("eroare de citire sau de scriere pe disc");
+    case SQLITE_NOMEM:
+        return QStringLiteral("memorie insuficienta");
+    default:
+        return QStringLiteral("eroare SQLite %1").arg(code);
+    }
 }
 
 bool SqliteConnection::exec(const char* sql) {
@@ -38,7 +69,7 @@ bool SqliteConnection::exec(const char* sql) {
     return false;
 }
 
-std::optional<QString> SqliteConnection::text(const QString& sql, const QStringList& values) {
+std::optional<QStringList> SqliteConnection::column(const QString& sql, const QStringList& values) {
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
         takeError();
@@ -46,14 +77,21 @@ std::optional<QString> SqliteConnection::text(const QString& sql, const QStringL
     }
     for (int i = 0; i < values.size(); ++i)
         sqlite3_bind_text(stmt, i + 1, values[i].toUtf8().constData(), -1, SQLITE_TRANSIENT);
-    std::optional<QString> value;
-    const int rc = sqlite3_step(stmt);
-    if (rc == SQLITE_ROW)
-        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-    else if (rc != SQLITE_DONE)
+    QStringList rows;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    if (rc != SQLITE_DONE)
         takeError();
     sqlite3_finalize(stmt);
-    return value;
+    return rc == SQLITE_DONE ? std::optional<QStringList>(rows) : std::nullopt;
+}
+
+std::optional<QString> SqliteConnection::text(const QString& sql, const QStringList& values) {
+    const std::optional<QStringList> rows = column(sql, values);
+    if (!rows || rows->isEmpty())
+        return std::nullopt;
+    return rows->first();
 }
 
 bool SqliteConnection::hasTable(const QString& table) {

@@ -26,9 +26,17 @@ public:
     bool exec(const char* sql);
     /// The first column of the first row of `sql`, `values` bound, as text; nothing when it failed.
     std::optional<QString> text(const QString& sql, const QStringList& values = {});
+    /// The first column of every row of `sql`, `values` bound, as text; nothing when it failed.
+    std::optional<QStringList> column(const QString& sql, const QStringList& values = {});
     /// True when `table` exists in the file.
     bool hasTable(const QString& table);
     QString error() const { return m_error; }
+    /// Why the last call failed, in Romanian words the operator understands.
+    QString reason() const { return describe(m_code); }
+    /// True when the last call failed because another connection holds the file.
+    bool busy() const;
+    /// The cause behind an SQLite result code, in Romanian.
+    static QString describe(int code);
 
 private:
     void takeError();
@@ -36,4 +44,5 @@ private:
     sqlite3* m_db = nullptr;
     QString m_path;
     QString m_error;
+    int m_code = 0;
 };
