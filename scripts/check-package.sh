@@ -1,38 +1,45 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it, starts the installed program twice as an ordinary user
-# with an empty home and checks the data folder it makes; validates the desktop files. Needs root
-# (it installs the package and removes it again); exits 77 (skipped) otherwise.
+# Builds the Debian package and checks it without installing it: lintian must find no error or
+# warning, the desktop files must be valid, and the program, unpacked into a temporary root, is
+# started twice by an ordinary user with an empty home and must make its data folder once. The
+# system's packages are never installed, replaced or removed.
 set -euo pipefail
 build=$(realpath "$1")
-[ "$(id -u)" -eq 0 ] || { echo "skipped: installing the package needs root"; exit 77; }
+work=$(mktemp -d)
+chmod 755 "$work"
+trap 'rm -rf "$work"' EXIT
 
-cd "$build"
-rm -f velt_*.deb
-cpack -G DEB >/dev/null
-deb=$(ls "$build"/velt_*.deb)
+(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
+deb=$(ls "$work"/out/velt_*.deb)
 dpkg-deb -f "$deb" Depends | grep -q libqt6core6
 if dpkg-deb -f "$deb" Depends | grep -q -- '-dev'; then
     echo "the package depends on development packages"; exit 1
 fi
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
-trap 'dpkg --purge velt >/dev/null' EXIT
-dpkg -s velt >/dev/null
+lintian --allow-root --fail-on error,warning --display-info "$deb"
 
-desktop-file-validate /usr/share/applications/ro.velt.Velt.desktop
-appstreamcli validate --no-net /usr/share/metainfo/ro.velt.Velt.metainfo.xml
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/ro.velt.Velt.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/ro.velt.Velt.metainfo.xml"
 
-home=$(mktemp -d)
-chown nobody:nogroup "$home"
+home="$work/home"
+mkdir "$home"
+# As root the program runs as nobody, the ordinary user it is meant for.
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown nobody:nogroup "$home"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
 data="$home/.local/share/velt"
 # An 800 x 600 display, so the set-up screen opens without the resolution message.
-screen=$(mktemp --suffix=.json)
-chmod 644 "$screen"
+screen="$work/screen.json"
 echo '{"screens": [{"name": "s", "x": 0, "y": 0, "width": 800, "height": 600}]}' >"$screen"
+chmod 644 "$screen"
 
-# Starts the installed program as nobody, waits until its set-up screen is up, then ends it.
+# Starts the unpacked program, waits until its set-up screen is up, then ends it.
 start_once() {
-    setpriv --reuid=nobody --regid=nogroup --clear-groups env -i HOME="$home" \
-        QT_QPA_PLATFORM="offscreen:configfile=$screen" /usr/bin/velt >/dev/null 2>&1 &
+    "${as_user[@]}" env -i HOME="$home" QT_QPA_PLATFORM="offscreen:configfile=$screen" \
+        "$root/usr/bin/velt" >/dev/null 2>&1 &
     local pid=$! waited=0
     # Up once it holds the second database open.
     until ls -l "/proc/$pid/fd" 2>/dev/null | grep -q "$data/DbsVELT.mdb\$"; do
@@ -52,13 +59,12 @@ snapshot() {
 }
 
 start_once
-[ "$(stat -c %U "$data")" = nobody ]
+[ "$(stat -c %U "$data")" = "$(stat -c %U "$home")" ]
 for d in WAVUs Log ARHIVA; do [ -d "$data/$d" ]; done
 [ -f "$data/special_stations.txt" ]
-count() { setpriv --reuid=nobody --regid=nogroup --clear-groups sqlite3 "$data/$1" "SELECT count(*) FROM $2"; }
+count() { "${as_user[@]}" sqlite3 "$data/$1" "SELECT count(*) FROM $2"; }
 [ "$(count LogVELT.mdb LogGen)" = 0 ] && [ "$(count DbsVELT.mdb CallJud)" = 0 ]
 before=$(snapshot)
 start_once
 [ "$(snapshot)" = "$before" ] || { echo "the second start changed the data folder"; exit 1; }
-rm -rf "$home" "$screen"
-echo "package installed, data folder made once in an empty home, desktop files valid"
+echo "package clean for lintian, data folder made once in an empty home, desktop files valid"

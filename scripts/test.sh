@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs every test.
 source "$(dirname "$0")/common.sh"
 # The benchmarks are built with the tests, so their library is installed here only.
-install_missing desktop-file-utils appstream file libbenchmark-dev
+install_missing desktop-file-utils appstream file lintian libbenchmark-dev
 build -DVELT_TESTS=ON -DVELT_BENCH=ON -DVELT_WERROR=ON
 cd build
 exec ctest --output-on-failure --no-tests=error

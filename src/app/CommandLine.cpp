@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 const QString kLogStem = QStringLiteral("LogVELT");
@@ -70,82 +71,128 @@ int restoreCopy(const QString& file, const QString& dataPath, const Clock& clock
     return 0;
 }
 
-QString parseError(const QCommandLineParser& parser, const QStringList& arguments) {
-    const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty())
-        return QStringLiteral("Optiune necunoscuta: ") + unknown.join(QStringLiteral(", "));
-    // The other failure is an option that takes a value given last, with nothing after it.
-    if (arguments.last() == QLatin1String("--import-jet"))
-        return QStringLiteral("Optiunea --import-jet cere numele fisierului .mdb.");
-    return QStringLiteral("Optiunea --restore cere numele copiei.");
+bool isAuto(const QString& word) {
+    return word.compare(QLatin1String("AUTO"), Qt::CaseInsensitive) == 0;
 }
+
+// The options the program accepts, with their help texts: the one table --help and the manual
+// page are made from.
+struct Options {
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Afiseaza acest text.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Afiseaza versiunea programului.")};
+    const QCommandLineOption list{
+        QStringLiteral("list-backups"),
+        QStringLiteral("Arata copiile de siguranta din ARHIVA/backup, cu numarul de contacte pe "
+                       "etape.")};
+    const QCommandLineOption restore{
+        QStringLiteral("restore"),
+        QStringLiteral("Pune copia FISIER in locul logului (sau al bazei de date cu indicative); "
+                       "fisierul de acum se pastreaza si el ca o copie. Programul nu trebuie sa "
+                       "ruleze."),
+        QStringLiteral("FISIER")};
+    const QCommandLineOption importJet{
+        QStringLiteral("import-jet"),
+        QStringLiteral("Aduce indicativele (CallJud) si logul (LogGen) din baza de date .mdb a "
+                       "programului vechi in bazele de date ale acestui program."),
+        QStringLiteral("FISIER.mdb")};
+    const QCommandLineOption dataFolder{
+        QStringLiteral("data-folder"),
+        QStringLiteral("Foloseste FOLDER ca folder de date in locul lui ~/.local/share/velt, "
+                       "la pornirea ecranelor ca si pentru celelalte optiuni; daca lipseste, este "
+                       "creat."),
+        QStringLiteral("FOLDER")};
+    QCommandLineParser parser;
+
+    Options() {
+        parser.setApplicationDescription(
+            QStringLiteral("VELT: logger pentru concursurile de radioamatori din Romania."));
+        parser.addOptions({help, version, list, restore, importJet, dataFolder});
+        parser.addPositionalArgument(
+            QStringLiteral("AUTO"),
+            QStringLiteral("Daca o baza de date nu poate fi deschisa la pornire, programul se "
+                           "inchide imediat."),
+            QStringLiteral("[AUTO]"));
+    }
+
+    /// Parses `arguments`; why they are refused, or an empty text.
+    QString parse(const QStringList& arguments) {
+        if (!parser.parse(arguments)) {
+            const QStringList unknown = parser.unknownOptionNames();
+            if (!unknown.isEmpty())
+                return QStringLiteral("Optiune necunoscuta: ") + unknown.join(QStringLiteral(", "));
+            // The other failure is an option that takes a value given last, with nothing after.
+            if (arguments.last() == QLatin1String("--import-jet"))
+                return QStringLiteral("Optiunea --import-jet cere numele fisierului .mdb.");
+            return QStringLiteral("Optiunea --restore cere numele copiei.");
+        }
+        QStringList words = parser.positionalArguments();
+        words.removeIf(isAuto);
+        if (!words.isEmpty())
+            return QStringLiteral("Cuvant necunoscut: ") + words.join(QStringLiteral(", "));
+        return {};
+    }
+};
 } // namespace
 
 namespace CommandLine {
 
 bool isCommand(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (argv[i][0] == '-')
-            return true;
-    return false;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    Options o;
+    return !o.parse(arguments).isEmpty() || o.parser.isSet(o.help) || o.parser.isSet(o.version) ||
+           o.parser.isSet(o.list) || o.parser.isSet(o.restore) || o.parser.isSet(o.importJet);
+}
+
+QString namedDataFolder(const QStringList& arguments) {
+    Options o;
+    return o.parse(arguments).isEmpty() ? o.parser.value(o.dataFolder) : QString();
 }
 
 bool autoStart(const QStringList& arguments) {
-    for (const QString& arg : arguments.mid(1))
-        if (arg.toUpper() == QLatin1String("AUTO"))
-            return true;
-    return false;
+    return std::any_of(arguments.begin() + 1, arguments.end(), isAuto);
+}
+
+bool needsDataFolder(const QStringList& arguments) {
+    Options o;
+    return o.parse(arguments).isEmpty() &&
+           (o.parser.isSet(o.list) || o.parser.isSet(o.restore) || o.parser.isSet(o.importJet));
+}
+
+QStringList optionNames() {
+    const Options o;
+    QStringList names;
+    for (const QCommandLineOption* option :
+         {&o.help, &o.version, &o.list, &o.restore, &o.importJet, &o.dataFolder})
+        names << option->names().last();
+    return names;
 }
 
 int run(const QStringList& arguments, const QString& dataPath, const Clock& clock, JetReader& jet,
         QTextStream& out, QTextStream& err) {
     ParserTexts texts;
     QCoreApplication::installTranslator(&texts);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("VELT: logger pentru concursurile de radioamatori din Romania."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Afiseaza acest text."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Afiseaza versiunea programului."));
-    const QCommandLineOption list(
-        QStringLiteral("list-backups"),
-        QStringLiteral("Arata copiile de siguranta din ARHIVA/backup, cu numarul de contacte pe "
-                       "etape."));
-    const QCommandLineOption restore(
-        QStringLiteral("restore"),
-        QStringLiteral("Pune copia FISIER in locul logului (sau al bazei de date cu indicative); "
-                       "fisierul de acum se pastreaza si el ca o copie. Programul nu trebuie sa "
-                       "ruleze."),
-        QStringLiteral("FISIER"));
-    const QCommandLineOption importJet(
-        QStringLiteral("import-jet"),
-        QStringLiteral("Aduce indicativele (CallJud) si logul (LogGen) din baza de date .mdb a "
-                       "programului vechi in bazele de date ale acestui program."),
-        QStringLiteral("FISIER.mdb"));
-    parser.addOptions({help, version, list, restore, importJet});
-    parser.addPositionalArgument(
-        QStringLiteral("AUTO"),
-        QStringLiteral("Daca o baza de date nu poate fi deschisa la pornire, programul se "
-                       "inchide imediat."),
-        QStringLiteral("[AUTO]"));
-    const bool parsed = parser.parse(arguments);
+    Options o;
+    const QString refusal = o.parse(arguments);
     int status = 0;
-    if (!parsed) {
-        err << parseError(parser, arguments) << "\n\n" << parser.helpText();
+    if (!refusal.isEmpty()) {
+        err << refusal << "\n\n" << o.parser.helpText();
         status = 2;
-    } else if (parser.isSet(help)) {
-        out << parser.helpText();
-    } else if (parser.isSet(version)) {
+    } else if (o.parser.isSet(o.help)) {
+        out << o.parser.helpText();
+    } else if (o.parser.isSet(o.version)) {
         out << "velt " << VELT_VERSION << '\n';
-    } else if (parser.isSet(importJet)) {
+    } else if (o.parser.isSet(o.importJet)) {
         status = JetImportCommand::run(arguments, dataPath, jet, out, err);
-    } else if (parser.isSet(restore)) {
-        status = restoreCopy(parser.value(restore), dataPath, clock, out, err);
-    } else if (parser.isSet(list)) {
+    } else if (o.parser.isSet(o.restore)) {
+        status = restoreCopy(o.parser.value(o.restore), dataPath, clock, out, err);
+    } else if (o.parser.isSet(o.list)) {
         listBackups(dataPath, clock, out);
     } else {
-        err << parser.helpText();
+        err << o.parser.helpText();
         status = 2;
     }
     QCoreApplication::removeTranslator(&texts);

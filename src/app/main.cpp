@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/NoDisplayMessage.h"
 #include "logging/BackupSet.h"
 #include "logging/Database.h"
 #include "platform/ChildJetReader.h"
@@ -19,6 +20,7 @@
 #include "screens/setup/FrmInit.h"
 #include "setup/AppState.h"
 #include "setup/DataFolder.h"
+#include "setup/OldDataMove.h"
 #include "setup/SettingsFiles.h"
 
 #include <QApplication>
@@ -27,11 +29,12 @@
 #include <cstdlib>
 
 namespace {
-// The program's own folder when it holds the databases and can be written, else the user's.
-DataFolder::Location locateData() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return DataFolder::locate(programFolder, DataFolder::userFolder(),
-                              DataFolder::templatesFolder(programFolder));
+// The folder named on the command line, else the user's.
+DataFolder::Location locateData(const QStringList& arguments) {
+    const QString named = CommandLine::namedDataFolder(arguments);
+    return DataFolder::locate(named.isEmpty() ? DataFolder::userFolder()
+                                              : QDir(named).absolutePath(),
+                              DataFolder::templatesFolder(QCoreApplication::applicationDirPath()));
 }
 
 int answerOnConsole(int argc, char* argv[]) {
@@ -39,9 +42,12 @@ int answerOnConsole(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     ChildJetReader jet(QCoreApplication::applicationFilePath());
+    const QStringList arguments = QCoreApplication::arguments();
     const QString dataPath =
-        SettingsFiles::dataPathFor(QDir::toNativeSeparators(locateData().path));
-    return CommandLine::run(QCoreApplication::arguments(), dataPath, QtClock(), jet, out, err);
+        CommandLine::needsDataFolder(arguments)
+            ? SettingsFiles::dataPathFor(QDir::toNativeSeparators(locateData(arguments).path))
+            : QString();
+    return CommandLine::run(arguments, dataPath, QtClock(), jet, out, err);
 }
 } // namespace
 
@@ -50,11 +56,13 @@ int main(int argc, char* argv[]) {
         return JetReadChild::run(argc, argv);
     if (CommandLine::isCommand(argc, argv))
         return answerOnConsole(argc, argv);
+    NoDisplayMessage::install();
     QApplication app(argc, argv);
+    NoDisplayMessage::remove();
     QApplication::setApplicationName(QStringLiteral("VELT"));
 
     AppState state;
-    const DataFolder::Location data = locateData();
+    const DataFolder::Location data = locateData(QCoreApplication::arguments());
     state.appPath = QDir::toNativeSeparators(data.path);
     state.autoStart = CommandLine::autoStart(QCoreApplication::arguments());
     const QString dataPath = SettingsFiles::dataPathFor(state.appPath);
@@ -74,6 +82,8 @@ int main(int argc, char* argv[]) {
         dialogs.message(QStringLiteral("Folderul de date %1 nu a putut fi creat: %2")
                             .arg(QDir::toNativeSeparators(data.path), data.error),
                         QStringLiteral("VELT"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    else
+        OldDataMove::offer(QCoreApplication::applicationDirPath(), data.path, dialogs, clock);
     // Whatever removes or changes stored rows keeps a copy of the file first.
     BackupSet logCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("LogVELT"), clock);
     BackupSet callCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("DbsVELT"), clock);

@@ -34,7 +34,7 @@ bool setFifoWithinLimit() {
 RealtimePriority::Way QtRealtimePriority::raiseCurrentThread() {
     if ((m_ways & SystemPolicy) && setFifoWithinLimit())
         return Way::Granted;
-    if ((m_ways & RealtimeKitService) && RealtimeKit::makeCurrentThreadRealtime(wantedPriority()))
+    if ((m_ways & RealtimeKitService) && RealtimeKit::makeCurrentThreadRealtime())
         return Way::RealtimeKit;
     // An ordinary thread's sleeps may end up to 50 us late by default, on top of the scheduler.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);

@@ -4,7 +4,6 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QVariant>
-#include <algorithm>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -38,7 +37,7 @@ bool limitRealtimeCpuTime(qint64 maxUsec) {
 }
 } // namespace
 
-bool makeCurrentThreadRealtime(int priority) {
+bool makeCurrentThreadRealtime() {
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected())
         return false;
@@ -48,7 +47,7 @@ bool makeCurrentThreadRealtime(int priority) {
         return false;
     QDBusMessage ask = QDBusMessage::createMethodCall(kService, kPath, kService,
                                                       QStringLiteral("MakeThreadRealtime"));
-    ask << static_cast<quint64>(gettid()) << static_cast<quint32>(std::min(priority, maxPriority));
+    ask << static_cast<quint64>(gettid()) << static_cast<quint32>(maxPriority);
     return bus.call(ask, QDBus::Block, kTimeoutMs).type() == QDBusMessage::ReplyMessage;
 }
 } // namespace RealtimeKit

@@ -80,6 +80,11 @@ void tighten(QLayout* l, const Spacing& s) {
         l->setSpacing(tighter(spacing.width(), s.spacing));
     }
 }
+
+// The width of the column's widest text on screen (QTableView hides its own answer).
+int contentWidth(const QAbstractItemView* grid, int column) {
+    return grid->sizeHintForColumn(column);
+}
 } // namespace
 
 namespace ScreenLayout {
@@ -117,9 +122,12 @@ void setColumnWidths(QTableView* grid, std::span<const int> twips) {
     const int columns = grid->model() ? grid->model()->columnCount() : 0;
     for (int c = 0; c < static_cast<int>(twips.size()) && c < columns; ++c) {
         grid->setColumnHidden(c, twips[c] == 0);
+        // Never narrower than the widest text the column shows: at a small display the
+        // design width would cut a county or a mode to "C...".
         if (twips[c] > 0)
-            grid->setColumnWidth(c, std::max(Widgets::twips(twips[c]),
-                                             grid->horizontalHeader()->sectionSizeHint(c)));
+            grid->setColumnWidth(
+                c, std::max({Widgets::twips(twips[c]), grid->horizontalHeader()->sectionSizeHint(c),
+                             contentWidth(grid, c)}));
     }
 }
 

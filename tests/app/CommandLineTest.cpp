@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -259,6 +261,8 @@ private slots:
         QTest::addColumn<QString>("err");
         const QString jet = QStringLiteral(VELT_JET_FIXTURES "/jet4-plain.mdb");
         QTest::newRow("unknown") << QStringList{"--bogus"} << 2 << "Optiune necunoscuta: bogus";
+        QTest::newRow("unknown word")
+            << QStringList{"AUTO", "foo"} << 2 << "Cuvant necunoscut: foo";
         QTest::newRow("restore without a file")
             << QStringList{"--restore"} << 2 << "cere numele copiei";
         QTest::newRow("import without a file")
@@ -288,6 +292,67 @@ private slots:
         // A wrong command line shows the help text too.
         QCOMPARE(a.err.contains(QStringLiteral("--list-backups")), status == 2);
         QCOMPARE(filesOf(l.folder), before);
+    }
+
+    // The program itself, with an empty home: nothing but the named commands may make its data
+    // folder, only "AUTO" may stand beside them, and without a display it says what it needs.
+    void programAnswersWithoutSideEffects_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << QStringList{"--help"} << "offscreen" << 0 << "--list-backups"
+                              << "";
+        QTest::newRow("version") << QStringList{"--version"} << "offscreen" << 0
+                                 << "velt " VELT_VERSION "\n"
+                                 << "";
+        QTest::newRow("unknown word") << QStringList{"foo"} << "offscreen" << 2 << ""
+                                      << "Cuvant necunoscut: foo";
+        QTest::newRow("no display") << QStringList{"AUTO"} << "xcb" << 1 << ""
+                                    << "VELT are nevoie de un ecran grafic";
+    }
+    void programAnswersWithoutSideEffects() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, platform);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const QTemporaryDir home;
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        QProcess velt;
+        velt.setProcessEnvironment(env);
+        velt.start(QStringLiteral(VELT_PROGRAM), options);
+        QVERIFY(velt.waitForFinished());
+        QCOMPARE(velt.exitCode(), status);
+        const QString stdOut = QString::fromLocal8Bit(velt.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(velt.readAllStandardError());
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
+        QCOMPARE(stdErr.contains(QStringLiteral("--list-backups")), status == 2); // the usage
+        QCOMPARE(
+            QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
+    }
+
+    // The manual page names every option the program accepts, and no other.
+    void manPageListsEveryOption() {
+        QFile page(QStringLiteral(VELT_MAN_PAGE));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
+        QStringList named;
+        static const QRegularExpression option(QStringLiteral(R"(\\fB\\-\\-([a-z\\-]+)\\fR)"));
+        for (const QRegularExpressionMatch& m : option.globalMatch(text))
+            named << m.captured(1).remove(u'\\');
+        named.removeDuplicates();
+        named.sort();
+        QStringList accepted = CommandLine::optionNames();
+        accepted.sort();
+        QCOMPARE(named, accepted);
+        for (const char* section : {".SH FILES", ".SH \"EXIT STATUS\"", ".SH ENVIRONMENT"})
+            QVERIFY2(text.contains(QLatin1String(section)), section);
     }
 };
 

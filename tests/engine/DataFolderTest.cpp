@@ -1,6 +1,9 @@
 #include "setup/DataFolder.h"
 #include "TempDataFolder.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDialogs.h"
 #include "logging/Database.h"
+#include "setup/OldDataMove.h"
 
 #include <QDir>
 #include <QTest>
@@ -10,22 +13,57 @@ const QString kTemplates = QStringLiteral(VELT_SOURCE_DIR "/data");
 class DataFolderTest : public QObject {
     Q_OBJECT
 private slots:
-    void programFolderIsUsedWhenItHoldsADatabase_data() {
-        QTest::addColumn<QStringList>("databases");
-        QTest::newRow("build folder") << QStringList{"DbsVELT.mdb"};
-        QTest::newRow("installed: no databases") << QStringList{};
+    // The templates of an installed program, else those of the build folder it runs from.
+    void templatesAreInstalledOrBuilt() {
+        TempDataFolder prefix;
+        const QString bin = prefix.file(QStringLiteral("bin"));
+        QCOMPARE(DataFolder::templatesFolder(bin), bin + QStringLiteral("/share/velt"));
+        QVERIFY(QDir().mkpath(prefix.file(QStringLiteral("share/velt"))));
+        QVERIFY(prefix.write(QStringLiteral("share/velt/schema.sql"), "--"));
+        QCOMPARE(DataFolder::templatesFolder(bin), prefix.file(QStringLiteral("share/velt")));
     }
-    void programFolderIsUsedWhenItHoldsADatabase() {
-        QFETCH(QStringList, databases);
-        TempDataFolder program;
+
+    // A log left in the build folder by an earlier run is offered once; on "Da" it replaces the
+    // data folder's, which is kept as a copy, and the build folder keeps its own.
+    void oldBuildLogIsOfferedOnce_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("moved") << true;
+        QTest::newRow("declined") << false;
+    }
+    void oldBuildLogIsOfferedOnce() {
+        QFETCH(bool, yes);
+        TempDataFolder build;
         TempDataFolder home;
-        for (const QString& db : databases)
-            QVERIFY(program.createDatabase(db));
-        const QString user = home.file(QStringLiteral("share/velt"));
-        const DataFolder::Location where = DataFolder::locate(program.path(), user, kTemplates);
-        QVERIFY(where.error.isEmpty());
-        QCOMPARE(where.path, databases.isEmpty() ? user : program.path());
-        QCOMPARE(QFile::exists(user), databases.isEmpty());
+        QVERIFY(build.createDatabases());
+        QVERIFY(build.write(QStringLiteral("VELTInit.dat"), "YO3ABC\r\n"));
+        QVERIFY(QDir(build.path()).mkpath(QStringLiteral("Log")));
+        QVERIFY(build.write(QStringLiteral("Log/YO3ABC.cbr"), "START-OF-LOG: 3.0\r\n"));
+        Database old(QStringLiteral("OldLog"));
+        QCOMPARE(old.open(build.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
+                 Database::OpenResult::Ok);
+        QVERIFY(
+            old.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Etp) VALUES ('YO9A', '1')")));
+        old.close();
+        const QString data = home.file(QStringLiteral("velt"));
+        QVERIFY(DataFolder::locate(data, kTemplates).error.isEmpty());
+        FakeDialogs dialogs;
+        dialogs.script = {yes ? Dialogs::AnswerYes : Dialogs::AnswerNo};
+        const FakeClock clock;
+
+        OldDataMove::offer(build.path(), data, dialogs, clock);
+        OldDataMove::offer(build.path(), data, dialogs, clock);
+
+        QCOMPARE(dialogs.shown.size(), yes ? 2 : 1); // asked once; told once it is done
+        QVERIFY(dialogs.shown[0].text.contains(build.path()));
+        Database log(QStringLiteral("LogDb"));
+        QCOMPARE(log.open(data + QStringLiteral("/LogVELT.mdb"), QStringLiteral("LogGen")),
+                 Database::OpenResult::Ok);
+        QCOMPARE(log.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt(), yes ? 1 : 0);
+        QCOMPARE(QFile::exists(data + QStringLiteral("/Log/YO3ABC.cbr")), yes);
+        QCOMPARE(QFile::exists(data + QStringLiteral("/VELTInit.dat")), yes);
+        QCOMPARE(QDir(data + QStringLiteral("/ARHIVA/backup")).entryList(QDir::Files).size(),
+                 yes ? 2 : 0); // the data folder's own two databases
+        QVERIFY(QFile::exists(build.file(QStringLiteral("LogVELT.mdb"))));
     }
 
     // A failed first start leaves nothing half made; the next one makes a working folder.
@@ -33,11 +71,11 @@ private slots:
         TempDataFolder program;
         TempDataFolder home;
         const QString user = home.file(QStringLiteral("velt"));
-        QVERIFY(DataFolder::locate(program.path(), user, program.path())
-                    .error.contains(QStringLiteral("schema.sql")));
+        QVERIFY(
+            DataFolder::locate(user, program.path()).error.contains(QStringLiteral("schema.sql")));
         QVERIFY(QDir(home.path()).isEmpty());
 
-        const DataFolder::Location where = DataFolder::locate(program.path(), user, kTemplates);
+        const DataFolder::Location where = DataFolder::locate(user, kTemplates);
         QVERIFY2(where.error.isEmpty(), qPrintable(where.error));
         QCOMPARE(where.helpFolder, kTemplates + QStringLiteral("/help"));
         const QDir dir(user);
@@ -56,11 +94,9 @@ private slots:
 
     // An existing folder is the operator's, even with its databases missing.
     void existingUserFolderIsLeftAsItIs() {
-        TempDataFolder program;
         TempDataFolder user;
         QVERIFY(user.write(QStringLiteral("VELTInit.dat"), "YO3ABC\r\n"));
-        const DataFolder::Location where =
-            DataFolder::locate(program.path(), user.path(), kTemplates);
+        const DataFolder::Location where = DataFolder::locate(user.path(), kTemplates);
         QCOMPARE(where.path, user.path());
         QVERIFY(where.error.isEmpty());
         QCOMPARE(

@@ -3,12 +3,18 @@
 #include "reports/ReportFiles.h"
 #include "setup/ContestCatalog.h"
 
+#include <QComboBox>
+#include <QFileSystemModel>
 #include <QGroupBox>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableView>
+#include <QTreeView>
 
 using D = Dialogs;
 
@@ -125,6 +131,8 @@ private slots:
         h.trigger(h.logView.get(), "mnuCabrillo");
         const QString file =
             ReportFiles::cabrilloPath(h.folder.path(), "YO3ABC", *ContestCatalog::find(35), "26");
+        QTest::keyClicks(w<QLineEdit>(h, "TxtOperat"), "YO3ABC YO3XYZ");
+        QTest::keyClicks(w<QLineEdit>(h, "TxtSoap2"), "73");
         h.dialogs.script = {D::AnswerYes, D::AnswerNo, D::AnswerOk};
         h.click(h.logView.get(), "CmdGata");
         QVERIFY(!QFile::exists(file));
@@ -135,6 +143,15 @@ private slots:
         QVERIFY(QFile::exists(file));
         QCOMPARE(w<QListWidget>(h, "ListCbr")->count(), 14 + 5 + 1); // the file as written
         QVERIFY(!w<QGroupBox>(h, "FraLogCbr")->isVisible());
+
+        // The operator's boxes are back in the next run, kept in VELT.ini.
+        QVERIFY(h.openLogView(35));
+        h.trigger(h.logView.get(), "mnuCabrillo");
+        QCOMPARE(w<QLineEdit>(h, "TxtOperat")->text(), QStringLiteral("YO3ABC YO3XYZ"));
+        QCOMPARE(w<QLineEdit>(h, "TxtSoap2")->text(), QStringLiteral("73"));
+        QCOMPARE(
+            QSettings(h.folder.file("VELT.ini"), QSettings::IniFormat).value("Cabrillo/Operators"),
+            QVariant("YO3ABC YO3XYZ"));
     }
 
     // More rows than a page of the grid, the later half dated first: the grid starts at its
@@ -175,6 +192,39 @@ private slots:
         const QString page = h.printer.pageText(0).join(u'\n');
         QVERIFY(page.contains(QStringLiteral("YO6CCC")) && !page.contains(QStringLiteral("YO5")));
         QCOMPARE(gridCalls(grid(h)), QStringList{"YO6CCC"});
+    }
+
+    // It opens on the stage being worked; the archive frame starts in ARHIVA; every command has
+    // an access key.
+    void opensWhereTheOperatorWorks() {
+        ScreenHarness h;
+        open(h, 0);
+        h.state.stage = 2;
+        QVERIFY(h.openLogView(0));
+        QVERIFY(w<QRadioButton>(h, "OpB1B")->isChecked());
+        QCOMPARE(gridCalls(grid(h)), QStringList{"YO6CCC"});
+        QCOMPARE(totals(h), QStringLiteral("1/1/3"));
+
+        h.trigger(h.logView.get(), "mnuArh");
+        const QString archive = ReportFiles::archiveFolder(h.folder.path());
+        QCOMPARE(w<QComboBox>(h, "DrvList")->currentText(), archive);
+        const auto* files = w<QListView>(h, "FilList");
+        QCOMPARE(static_cast<const QFileSystemModel*>(files->model())->filePath(files->rootIndex()),
+                 archive);
+        const auto* folders = w<QTreeView>(h, "DirList");
+        QCOMPARE(
+            static_cast<const QFileSystemModel*>(folders->model())->filePath(folders->rootIndex()),
+            archive);
+
+        QStringList withoutKey;
+        const QRegularExpression key(QStringLiteral("&[^&]"));
+        for (const QAbstractButton* b : h.logView->findChildren<QAbstractButton*>())
+            if (!b->text().isEmpty() && !b->text().contains(key))
+                withoutKey << b->text();
+        for (const QAction* a : h.logView->findChildren<QAction*>())
+            if (!a->text().isEmpty() && !a->text().contains(key))
+                withoutKey << a->text();
+        QCOMPARE(withoutKey, QStringList());
     }
 };
 

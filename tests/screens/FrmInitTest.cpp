@@ -113,6 +113,8 @@ private slots:
                                         {"TxtF3", "TU #8"},
                                         {"TxtCP", "2"}})
             h.initBox(box)->setText(QLatin1String(text));
+        // The port's device is shown without Enter.
+        QCOMPARE(h.find<QLabel>(h.init.get(), "LblPortDev")->text(), QStringLiteral("/dev/ttyS1"));
 
         h.trigger(h.init.get(), "mnuQSOfahren");
 

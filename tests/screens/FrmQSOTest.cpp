@@ -173,6 +173,9 @@ private slots:
         h.dialogs.script = {Dialogs::AnswerNo};
         QTest::keyClick(grid, Qt::Key_Delete);
         QCOMPARE(h.logRows().size(), 3);
+        QCOMPARE(h.dialogs.shown.last().text, // names the contact
+                 QStringLiteral("VRETI INTRADEVAR SA STERGETI CONTACTUL CU YO5CCC DE LA 12:05 UTC "
+                                "DIN ETAPA 1A ?"));
         h.dialogs.script = {Dialogs::AnswerYes};
         grid->selectRow(2);
         QTest::keyClick(grid, Qt::Key_Delete);
@@ -181,6 +184,15 @@ private slots:
         logContact(h, "5DDD", "011", "HR");
         QCOMPARE(column(h.logRows(), 4), (QStringList{"599 001 BU", "599 002 BU", "599 003 BU"}));
         labelsMatchTheLog(h);
+    }
+
+    // A one-stage contest shows no stage it does not have.
+    void oneStageContestShowsOnlyItsStage() {
+        ScreenHarness h;
+        h.openQso("OpbMemorialYO", QString(), nullptr, "CmdCW");
+        QCOMPARE(h.state.stage, 1);
+        for (const char* other : {"Cmd1B", "Cmd2A", "Cmd2B", "Lbl1B", "Lbl2A", "Lbl2B"})
+            QVERIFY2(!h.find<QWidget>(h.qso.get(), other)->isVisible(), other);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyleOptionFrame>
+#include <QTableView>
 
 namespace {
 const QList<QSize> kDisplays{{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}};
@@ -51,6 +52,20 @@ bool unreadable(QWidget* w) {
                  textRoom(e) < fm.horizontalAdvance(e->text()));
 }
 
+// The grid's cells whose text is cut off.
+QStringList clippedCells(QTableView* grid) {
+    QStringList out;
+    const QAbstractItemModel* m = grid->model();
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (int c = 0; c < m->columnCount(); ++c)
+        for (int r = 0; r < m->rowCount() && !grid->isColumnHidden(c); ++r) {
+            const QString text = m->index(r, c).data().toString();
+            if (grid->fontMetrics().horizontalAdvance(text) + margins > grid->columnWidth(c))
+                out << grid->objectName() + QStringLiteral(" cuts ") + text;
+        }
+    return out;
+}
+
 // What is wrong with the window's layout: clipped, overlapping or unreadable controls.
 QStringList layoutFaults(QWidget* window, QSize display) {
     QStringList faults;
@@ -70,6 +85,8 @@ QStringList layoutFaults(QWidget* window, QSize display) {
             faults << name(w) + QStringLiteral(" clipped");
         if (unreadable(w))
             faults << name(w) + QStringLiteral(" unreadable");
+        if (auto* grid = qobject_cast<QTableView*>(w))
+            faults << clippedCells(grid);
     }
     for (int i = 0; i < controls.size(); ++i)
         for (int j = i + 1; j < controls.size(); ++j) {
@@ -82,10 +99,11 @@ QStringList layoutFaults(QWidget* window, QSize display) {
     return faults;
 }
 
+// The widest values of their columns: long callsigns, a wide county, SSB.
 bool fillLog(ScreenHarness& h) {
     for (const char* call : {"YO9ABC/P", "YO2WWW", "YO8MMM/M"})
         if (!h.addContact(QLatin1String(call), QStringLiteral("06.12.26"), QStringLiteral("12:05"),
-                          1, QStringLiteral("TM"), QStringLiteral("2")))
+                          1, QStringLiteral("MM"), QStringLiteral("2"), QStringLiteral("SSB")))
             return false;
     return true;
 }

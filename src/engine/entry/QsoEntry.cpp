@@ -4,6 +4,7 @@
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "setup/LeadingNumber.h"
+#include "setup/StageName.h"
 
 // The contact's way through the screen: stage and mode, acceptance of the callsign, logging,
 // cancelling, recovery, correction and deletion.
@@ -443,8 +444,14 @@ void QsoEntry::correctLastContact() {
 }
 
 void QsoEntry::deleteContact(qint64 id) {
-    if (m_dialogs.message(QStringLiteral("VRETI INTRADEVAR SA STERGETI ?"),
-                          QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
+    // The question names the contact, so a wrong row is not deleted unseen.
+    const std::optional<LogRow> row = m_engine.storedContact(id);
+    if (!row)
+        return;
+    const QString question =
+        QStringLiteral("VRETI INTRADEVAR SA STERGETI CONTACTUL CU %1 DE LA %2 UTC DIN ETAPA %3 ?")
+            .arg(row->callsign.trimmed(), row->utc, stageName(row->stage.toInt()));
+    if (m_dialogs.message(question, QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
                           Dialogs::Icon::Question) != Dialogs::AnswerYes)
         return;
     if (def().log.warnsAfterDelete())

@@ -3,6 +3,7 @@
 #include "logging/Correction.h"
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
+#include "setup/StageName.h"
 
 #include <tuple>
 
@@ -489,14 +490,13 @@ bool ContactEngine::recountTotals() {
 
 std::array<ResultRow, 4> ContactEngine::resultRows() const {
     static const int order[4][4] = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 2, 3}};
-    static const char* const bands[] = {"1A", "1B", "2A", "2B"};
     const int current = qBound(1, m_app.stage, 4);
     std::array<ResultRow, 4> rows;
     for (int i = 0; i < 4; ++i) {
         const int s = order[current - 1][i];
         const StageTotals& t = m_app.totals[s - 1];
-        rows[i] = {QString::fromLatin1(bands[s - 1]), QString::number(t.qsos),
-                   QString::number(t.multipliers), QString::number(t.points)};
+        rows[i] = {stageName(s), QString::number(t.qsos), QString::number(t.multipliers),
+                   QString::number(t.points)};
     }
     return rows;
 }

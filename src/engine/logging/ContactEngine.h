@@ -90,6 +90,8 @@ public:
     bool contactInHand() const;
     /// Deletes the contact with `ID` `id`; the sent code then follows the log.
     [[nodiscard]] Outcome<void> deleteContact(qint64 id);
+    /// The stored contact `id`; nothing when it is not in the log.
+    std::optional<LogRow> storedContact(qint64 id) { return m_log.row(id); }
     /// The sent code that follows the last contact logged (any mode).
     QString sentCodeAfterLast();
 

@@ -1,13 +1,11 @@
 #include "reports/ScoreTable.h"
 
 #include "reports/TabLine.h"
+#include "setup/StageName.h"
 
 #include <optional>
 
 namespace {
-
-const QStringList kStageNames{QStringLiteral("1A"), QStringLiteral("1B"), QStringLiteral("2A"),
-                              QStringLiteral("2B")};
 
 using Score = std::optional<qint64>;
 
@@ -31,7 +29,7 @@ ScoreLine heading(const Columns& c, bool multipliers) {
 
 ScoreLine stageRow(const Columns& c, const ReportTotals& t, int n, Score score = {}) {
     ScoreLine l;
-    l.at(c.name, kStageNames[n - 1]).at(24, t.stage(n).qsos).at(34, t.stage(n).points);
+    l.at(c.name, stageName(n)).at(24, t.stage(n).qsos).at(34, t.stage(n).points);
     l.at(44, t.stage(n).multipliers);
     if (score)
         l.at(54, *score);
@@ -40,7 +38,7 @@ ScoreLine stageRow(const Columns& c, const ReportTotals& t, int n, Score score =
 
 ScoreLine namesRow(const Columns& c, const ReportTotals& t, int n) {
     ScoreLine l;
-    l.at(c.name, kStageNames[n - 1]).at(24, t.stage(n).qsos).at(34, t.stage(n).points);
+    l.at(c.name, stageName(n)).at(24, t.stage(n).qsos).at(34, t.stage(n).points);
     return l;
 }
 

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <algorithm>
 
 namespace DataFolder {
 namespace {
@@ -56,25 +55,18 @@ QString userFolder() {
 }
 
 QString templatesFolder(const QString& programFolder) {
-    return QDir::cleanPath(programFolder + QStringLiteral("/../share/velt"));
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/velt"));
+    const QString built = QDir(programFolder).filePath(QStringLiteral("share/velt"));
+    return QFileInfo::exists(QDir(installed).filePath(QStringLiteral("schema.sql"))) ? installed
+                                                                                     : built;
 }
 
-bool holdsData(const QString& folder) {
-    const QDir dir(folder);
-    const bool databases =
-        std::any_of(kDatabases.begin(), kDatabases.end(),
-                    [&](const QString& db) { return QFileInfo::exists(dir.filePath(db)); });
-    return databases && QFileInfo(folder).isWritable();
-}
-
-Location locate(const QString& programFolder, const QString& userFolder, const QString& templates) {
-    if (holdsData(programFolder))
-        return {programFolder, QDir(programFolder).filePath(QStringLiteral("help")), {}};
-    Location where{userFolder, QDir(templates).filePath(QStringLiteral("help")), {}};
+Location locate(const QString& folder, const QString& templates) {
+    Location where{folder, QDir(templates).filePath(QStringLiteral("help")), {}};
     // An existing folder is the operator's: a database missing from it is reported at start-up,
     // never silently replaced by an empty one.
-    if (!QFileInfo::exists(userFolder))
-        where.error = create(userFolder, templates);
+    if (!QFileInfo::exists(folder))
+        where.error = create(folder, templates);
     return where;
 }
 

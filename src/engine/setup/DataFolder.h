@@ -2,10 +2,10 @@
 
 #include <QString>
 
-// Where the program keeps its settings files, databases, WAVUs, Log and ARHIVA. A folder the
-// program runs from that holds its databases and can be written (the build folder, a copied
-// folder) stays the data folder; an installed program keeps its data in a per-user folder, made
-// on first start from the installed templates.
+// Where the program keeps its settings files, databases, WAVUs, Log and ARHIVA: the per-user
+// folder, or a folder named on the command line, made on first start from the templates. An
+// installed program and one run from its build folder use the same one: a build folder is
+// deleted by cleaning the build, so it never holds the operator's data.
 namespace DataFolder {
 
 struct Location {
@@ -16,12 +16,11 @@ struct Location {
 
 /// The per-user data folder: $XDG_DATA_HOME/velt (~/.local/share/velt).
 QString userFolder();
-/// The installed templates (schema, help pages, shipped files) for a program in `programFolder`.
+/// The templates (schema, help pages, shipped files) for a program in `programFolder`: installed
+/// in ../share/velt, or in share/velt of the build folder the program was built in.
 QString templatesFolder(const QString& programFolder);
-/// True when `folder` holds one of the databases and can be written.
-bool holdsData(const QString& folder);
-/// Chooses the data folder; makes `userFolder` from `templates` when it is the one and is missing.
-Location locate(const QString& programFolder, const QString& userFolder, const QString& templates);
+/// The data folder `folder`, made from `templates` when it is missing.
+Location locate(const QString& folder, const QString& templates);
 /// Makes `folder` from `templates`: empty databases, the working folders, the shipped files. It is
 /// built beside `folder` and renamed into place, so a failed start leaves nothing half made.
 QString create(const QString& folder, const QString& templates);

@@ -330,8 +330,11 @@ void FrmQSO::renderStageAndMode() {
     const int stage = m_entry.shownStage();
     const bool correcting = m_entry.phase() == EntryPhase::Correcting;
     for (int i = 0; i < 4; ++i) {
-        // A correction shows only the stage of the contact it edits.
-        if (correcting)
+        // A correction shows only the stage of the contact it edits; no contest shows a stage it
+        // does not have.
+        if (i >= m_state.contest().stageCount)
+            marks[i]->hide();
+        else if (correcting)
             marks[i]->setVisible(i + 1 == stage);
         else if (stage != 0)
             marks[i]->show();

@@ -9,23 +9,26 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QSignalBlocker>
 #include <QTreeView>
 
 // The archive frame: the typed name always names a file inside the "ARHIVA" folder.
 
+// The lists start in "ARHIVA", where every archive goes, not at the top of the file system.
 void FrmAnzeigen::resetFileLists() {
     const QString archive = ReportFiles::archiveFolder(m_state.appPath);
+    const QSignalBlocker quiet(ui.DrvList);
+    ui.DrvList->clear();
+    ui.DrvList->addItem(QDir::toNativeSeparators(archive));
     driveChanged();
-    ui.DirList->setCurrentIndex(m_dirModel->index(archive));
-    ui.DirList->scrollTo(ui.DirList->currentIndex());
     m_fileModel->setRootPath(archive);
     ui.FilList->setRootIndex(m_fileModel->index(archive));
 }
 
 void FrmAnzeigen::driveChanged() {
-    const QString drive = QDir::fromNativeSeparators(ui.DrvList->currentText());
-    m_dirModel->setRootPath(drive);
-    ui.DirList->setRootIndex(m_dirModel->index(drive));
+    const QString folder = QDir::fromNativeSeparators(ui.DrvList->currentText());
+    m_dirModel->setRootPath(folder);
+    ui.DirList->setRootIndex(m_dirModel->index(folder));
 }
 
 void FrmAnzeigen::folderChanged() {

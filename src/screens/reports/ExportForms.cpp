@@ -1,4 +1,5 @@
 #include "reports/Cabrillo.h"
+#include "reports/CabrilloKept.h"
 #include "reports/ClaimedScore.h"
 #include "reports/LogExport.h"
 #include "reports/Summary.h"
@@ -47,11 +48,10 @@ void FrmAnzeigen::startCabrillo() {
     ui.CmdGata->show();
     readTotals();
     const ContestDef& def = m_state.contest();
-    const CabrilloHeader h = Cabrillo::prefilledHeader(
-        def, m_state.settings.myCall, claimedScoreOf(def, m_totals), twoDigitYear());
-    ui.TxtContest->setText(h.contest);
-    ui.TxtCall->setText(h.callsign);
-    ui.TxtScore->setText(h.claimedScore);
+    showCabrilloHeader(CabrilloKept::load(CabrilloKept::iniPath(m_state.appPath),
+                                          Cabrillo::prefilledHeader(def, m_state.settings.myCall,
+                                                                    claimedScoreOf(def, m_totals),
+                                                                    twoDigitYear())));
     ui.FraLogCbr->show();
     ui.TxtCateg->setFocus(Qt::OtherFocusReason);
 }
@@ -163,6 +163,12 @@ void FrmAnzeigen::finishForm() {
             SettingsFiles::writeInitFile(m_state.appPath, m_state.settings);
         !written)
         tell(written.error());
+    if (m_outputKind == KindCabrillo) {
+        if (const Outcome<void> kept =
+                CabrilloKept::save(CabrilloKept::iniPath(m_state.appPath), cabrilloHeader());
+            !kept)
+            tell(kept.error());
+    }
     if (m_summaryOnly == 0) {
         printSummary();
         clearChoices();
@@ -190,6 +196,22 @@ void FrmAnzeigen::showEntryForm() {
 }
 
 // ---- writing and showing the files ----
+
+void FrmAnzeigen::showCabrilloHeader(const CabrilloHeader& h) {
+    for (const auto& [box, text] : {std::pair{ui.TxtContest, h.contest},
+                                    {ui.TxtCall, h.callsign},
+                                    {ui.TxtCateg, h.category},
+                                    {ui.TxtScore, h.claimedScore},
+                                    {ui.TxtOperat, h.operators},
+                                    {ui.TxtClub1, h.club},
+                                    {ui.TxtName, h.name},
+                                    {ui.TxtAdrs[0], h.address[0]},
+                                    {ui.TxtAdrs[1], h.address[1]},
+                                    {ui.TxtAdrs[2], h.address[2]},
+                                    {ui.TxtSoap[0], h.soapbox[0]},
+                                    {ui.TxtSoap[1], h.soapbox[1]}})
+        box->setText(text);
+}
 
 CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
     CabrilloHeader h;

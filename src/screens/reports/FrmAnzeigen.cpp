@@ -52,6 +52,20 @@ FrmAnzeigen::FrmAnzeigen(ScreenServices& services, QWidget* parent)
     m_state.scaleY = f.scaleY;
     ScreenLayout::apply(this, display, f);
     reset();
+    openStageLog();
+}
+
+QRadioButton* FrmAnzeigen::viewButton(int stage) const {
+    QRadioButton* const views[] = {ui.OpBLG, ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B};
+    return views[stage];
+}
+
+// The screen opens on the log of the stage being worked, or the whole log before one is chosen.
+void FrmAnzeigen::openStageLog() {
+    showViewChoices();
+    const int stage = m_state.stage;
+    viewButton(stage)->setChecked(true);
+    viewChoice(stage);
 }
 
 void FrmAnzeigen::buildUi() {
@@ -79,7 +93,7 @@ void FrmAnzeigen::buildUi() {
     right->addWidget(buildStationForm(central));
     right->addWidget(buildCabrilloForm(central));
     right->addWidget(buildArchiveFrame(central), 1);
-    ui.CmdGata = button(central, "CmdGata", QStringLiteral("INTRODUCERE DE DATE TERMINATA"));
+    ui.CmdGata = button(central, "CmdGata", QStringLiteral("INTRODUCERE DE DATE &TERMINATA"));
     connect(ui.CmdGata, &QPushButton::clicked, this, &FrmAnzeigen::finishForm);
     right->addWidget(ui.CmdGata, 0, Qt::AlignLeft);
     right->addStretch(0);
@@ -99,17 +113,17 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     };
 
     ui.Frame1 = frame(w, "Frame1", QStringLiteral("VIEW"));
-    ui.OpBLG = radio(ui.Frame1, "OpBLG", QStringLiteral(" Log Gen"));
-    ui.OpB1A = radio(ui.Frame1, "OpB1A", QStringLiteral(" Etapa 1A"));
+    ui.OpBLG = radio(ui.Frame1, "OpBLG", QStringLiteral(" L&og Gen"));
+    ui.OpB1A = radio(ui.Frame1, "OpB1A", QStringLiteral(" Etapa &1A"));
     ui.OpB1B = radio(ui.Frame1, "OpB1B", QStringLiteral(" Etapa 1&B"));
     ui.OpB2A = radio(ui.Frame1, "OpB2A", QStringLiteral(" Etapa 2&A"));
     ui.OpB2B = radio(ui.Frame1, "OpB2B", QStringLiteral(" Etapa 2&B"));
     ui.OpBCallJud = radio(ui.Frame1, "OpBCallJud", QStringLiteral(" &Call Jud"));
     ui.OpBCallJud->installEventFilter(this);
     choices(ui.Frame1, {ui.OpBLG, ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B, ui.OpBCallJud});
-    const QRadioButton* views[] = {ui.OpBLG, ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B};
     for (int stage = 0; stage <= 4; ++stage)
-        connect(views[stage], &QRadioButton::clicked, this, [this, stage] { viewChoice(stage); });
+        connect(viewButton(stage), &QRadioButton::clicked, this,
+                [this, stage] { viewChoice(stage); });
     connect(ui.OpBCallJud, &QRadioButton::clicked, this, &FrmAnzeigen::showCallsignTable);
 
     ui.Frame2 = frame(w, "Frame2", QStringLiteral("DELETE LOG"));
@@ -146,7 +160,7 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     total("LblPkt", "Pkt", "TxtPkt", 2, ui.LblPkt, ui.TxtPkt);
 
     ui.Frame5 = frame(w, "Frame5", QStringLiteral("&DELETE"));
-    ui.OpBDelete = radio(ui.Frame5, "OpBDelete", QStringLiteral("Delete QSO"));
+    ui.OpBDelete = radio(ui.Frame5, "OpBDelete", QStringLiteral("Delete &QSO"));
     choices(ui.Frame5, {ui.OpBDelete});
     connect(ui.OpBDelete, &QRadioButton::clicked, this, &FrmAnzeigen::deleteSelectedContact);
 
@@ -262,8 +276,6 @@ QWidget* FrmAnzeigen::buildArchiveFrame(QWidget* parent) {
     auto* g = new QGridLayout(ui.FraArh);
     ui.DrvList = new QComboBox(ui.FraArh);
     ui.DrvList->setObjectName(QStringLiteral("DrvList"));
-    for (const QFileInfo& drive : QDir::drives())
-        ui.DrvList->addItem(QDir::toNativeSeparators(drive.absolutePath()));
     m_dirModel = new QFileSystemModel(this);
     m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     ui.DirList = new QTreeView(ui.FraArh);
@@ -280,9 +292,9 @@ QWidget* FrmAnzeigen::buildArchiveFrame(QWidget* parent) {
     ui.LblNumeFis = label(ui.FraArh, "LblNumeFis", QStringLiteral("Nume fisier"));
     ui.TxtNameDat = lineEdit(ui.FraArh, "TxtNameDat");
     upperCaseTyping(ui.TxtNameDat);
-    ui.CmdMemTxt = button(ui.FraArh, "CmdMemTxt", QStringLiteral("Save TEXT file"));
-    ui.CmdArhivADI = button(ui.FraArh, "CmdArhivADI", QStringLiteral("  Save ADIF file"));
-    ui.CmdSterg = button(ui.FraArh, "CmdSterg", QStringLiteral("Sterge file"));
+    ui.CmdMemTxt = button(ui.FraArh, "CmdMemTxt", QStringLiteral("Save &TEXT file"));
+    ui.CmdArhivADI = button(ui.FraArh, "CmdArhivADI", QStringLiteral("  Save ADI&F file"));
+    ui.CmdSterg = button(ui.FraArh, "CmdSterg", QStringLiteral("&Sterge file"));
     g->addWidget(ui.DrvList, 0, 0);
     g->addWidget(ui.DirList, 1, 0, 5, 1);
     g->addWidget(ui.FilList, 0, 1, 6, 1);
@@ -318,23 +330,23 @@ void FrmAnzeigen::buildMenus() {
     ui.mnuASCIIDatei->setObjectName(QStringLiteral("mnuASCIIDatei"));
     ui.mnuLog = ui.mnuASCIIDatei->addMenu(QStringLiteral("Memorare pe &HDD in folderul \"LOG\""));
     ui.mnuLog->setObjectName(QStringLiteral("mnuLog"));
-    ui.mnuTXT = add(ui.mnuLog, "mnuTXT", QStringLiteral("FORMAT TXT"));
-    ui.mnuCabrillo = add(ui.mnuLog, "mnuCabrillo", QStringLiteral("FORMAT CABRILLO"));
+    ui.mnuTXT = add(ui.mnuLog, "mnuTXT", QStringLiteral("FORMAT &TXT"));
+    ui.mnuCabrillo = add(ui.mnuLog, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
     ui.mnuCabrillo->setEnabled(m_state.contest().hasCabrillo());
     ui.mnuArh = add(ui.mnuASCIIDatei, "mnuArh",
                     QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
     ui.mnuLOGLoeschen = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
-    ui.mnuHelp3 = bar->addMenu(QStringLiteral("HELP"));
+    ui.mnuHelp3 = bar->addMenu(QStringLiteral("&HELP"));
     ui.mnuHelp3->setObjectName(QStringLiteral("mnuHelp3"));
     const struct {
         const char* name;
         const char* caption;
         int topic;
-    } topics[] = {{"mnuVizLog", "Vizualizare log", 900},
-                  {"mnuTipLog", "Tiparire log", 1000},
-                  {"mnuMemLog", "Memorare log", 1100},
-                  {"mnuDelLog", "Stergere log", 1200},
-                  {"mnuOutPag", "Iesire din pagina", 1300}};
+    } topics[] = {{"mnuVizLog", "&Vizualizare log", 900},
+                  {"mnuTipLog", "&Tiparire log", 1000},
+                  {"mnuMemLog", "&Memorare log", 1100},
+                  {"mnuDelLog", "&Stergere log", 1200},
+                  {"mnuOutPag", "&Iesire din pagina", 1300}};
     for (const auto& t : topics) {
         QAction* a = add(ui.mnuHelp3, t.name, QLatin1String(t.caption));
         const int topic = t.topic;

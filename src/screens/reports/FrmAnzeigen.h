@@ -10,6 +10,7 @@
 class LogByDateModel;
 class QFileSystemModel;
 class QModelIndex;
+class QRadioButton;
 class QSqlQueryModel;
 struct WrittenFile;
 
@@ -49,6 +50,8 @@ private:
     QWidget* buildArchiveFrame(QWidget* parent);
     QWidget* buildCallsignFrames(QWidget* parent);
     void buildMenus();
+    QRadioButton* viewButton(int stage) const;
+    void openStageLog();
     void clearStage();
     void clearChoices();
     void showViewChoices();
@@ -102,6 +105,7 @@ private:
     void storeStationData();
     void finishForm();
     void showEntryForm();
+    void showCabrilloHeader(const CabrilloHeader& h);
     CabrilloHeader cabrilloHeader() const;
     void writeChosenFile();
     void listWrittenFile(const WrittenFile& written);

@@ -141,7 +141,10 @@ void FrmInit::buildUi() {
     v->addWidget(ui.LblDataFolder);
 
     auto* footer = new QHBoxLayout;
-    footer->addWidget(label(central, "LblVersion", QStringLiteral("Var. A3.06")));
+    footer->addWidget(label(central, "LblVersion",
+                            QStringLiteral("Var. A%1.%2")
+                                .arg(VELT_VERSION_MAJOR)
+                                .arg(VELT_VERSION_MINOR, 2, 10, QLatin1Char('0'))));
     footer->addStretch(1);
     footer->addWidget(label(central, "LblAutor", QStringLiteral("Created by Karven")));
     v->addLayout(footer);
@@ -345,12 +348,14 @@ void FrmInit::applyLayoutFactors() {
 void FrmInit::showRealtimeNotice() {
     if (m_services.realtime.available() != RealtimePriority::Way::None)
         return;
+    // The package grants real-time priority to the group that may key the serial port.
     ui.LblTimpReal->setText(
         QStringLiteral("ATENTIE: sistemul nu da prioritate de timp real emisiei CW; pe un PC "
-                       "incarcat elementele CW pot intarzia cateva milisecunde. Pentru prioritate "
-                       "de timp real instalati serviciul rtkit (sudo apt install rtkit) sau dati "
-                       "programului dreptul: sudo setcap cap_sys_nice+ep ") +
-        QCoreApplication::applicationFilePath());
+                       "incarcat elementele CW pot intarzia zeci de milisecunde. Adaugati "
+                       "utilizatorul in grupul dialout: sudo adduser %1 dialout (apoi iesiti din "
+                       "sesiune si intrati din nou). Grupul primeste prioritatea daca ati ales-o "
+                       "la instalare (sudo dpkg-reconfigure velt).")
+            .arg(qEnvironmentVariable("USER", QStringLiteral("$USER"))));
     ui.LblTimpReal->show();
 }
 

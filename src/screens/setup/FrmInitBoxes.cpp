@@ -46,6 +46,9 @@ void FrmInit::installBoxKeys() {
     for (int i = 0; i < 7; ++i)
         m_keys->attach(ui.TxtF[i], boxKeys(true, [this, i] { keyerTextEntered(i); }));
     m_keys->attach(ui.TxtCP, boxKeys(false, [this] { portEntered(); }));
+    // The device follows the number as it is typed, whether the box is left by Enter, Tab or a
+    // click.
+    connect(ui.TxtCP, &QLineEdit::textChanged, this, &FrmInit::showPortDevice);
 }
 
 void FrmInit::ownCallEntered() {

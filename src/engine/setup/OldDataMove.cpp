@@ -1,0 +1,122 @@
+#include "setup/OldDataMove.h"
+
+#include "logging/BackupRestore.h"
+#include "logging/BackupSet.h"
+#include "reports/ReportFiles.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace OldDataMove {
+namespace {
+const QString kTitle = QStringLiteral("VELT");
+const QString kAskedKey = QStringLiteral("DataFolder/OldFolderAsked");
+
+struct DatabaseFile {
+    const char* stem;
+    const char* table;
+};
+const DatabaseFile kDatabases[] = {{"LogVELT", "LogGen"}, {"DbsVELT", "CallJud"}};
+const char* const kSettingsFiles[] = {"VELTInit.dat", "VELTTextCw.dat", "special_stations.txt"};
+const char* const kWorkFolders[] = {"WAVUs", "Log", "ARHIVA"};
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+bool holdsDatabase(const QDir& folder) {
+    for (const DatabaseFile& db : kDatabases)
+        if (QFileInfo::exists(folder.filePath(QLatin1String(db.stem) + QStringLiteral(".mdb"))))
+            return true;
+    return false;
+}
+
+// Copies the files of `from` that `to` lacks, keeping the sub-folders; what fails is named.
+QStringList copyMissing(const QDir& from, const QDir& to) {
+    QStringList failed;
+    QDirIterator it(from.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to.filePath(from.relativeFilePath(source));
+        if (QFileInfo::exists(target))
+            continue;
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(source, target))
+            failed << native(source);
+    }
+    return failed;
+}
+
+// The move itself; the texts of what could not be brought over.
+QStringList move(const QDir& from, const QDir& to, const Clock& clock) {
+    QStringList failed;
+    for (const DatabaseFile& db : kDatabases) {
+        const QString name = QLatin1String(db.stem) + QStringLiteral(".mdb");
+        if (!QFileInfo::exists(from.filePath(name)))
+            continue;
+        BackupSet copies(ReportFiles::backupFolder(to.path()), QLatin1String(db.stem), clock);
+        const Outcome<QString> kept = BackupRestore::restore(
+            copies, to.filePath(name), from.filePath(name), QLatin1String(db.table));
+        if (!kept)
+            failed << kept.error();
+    }
+    for (const char* file : kSettingsFiles) {
+        const QString name = QLatin1String(file);
+        if (!QFileInfo::exists(from.filePath(name)))
+            continue;
+        // The data folder's own file stays beside it under another name.
+        const QString target = to.filePath(name);
+        const QString aside = target + QStringLiteral(".inainte");
+        if (QFileInfo::exists(target)) {
+            QFile::remove(aside);
+            if (!QFile::rename(target, aside)) {
+                failed << native(target);
+                continue;
+            }
+        }
+        if (!QFile::copy(from.filePath(name), target))
+            failed << native(from.filePath(name));
+    }
+    for (const char* folder : kWorkFolders)
+        failed << copyMissing(QDir(from.filePath(QLatin1String(folder))),
+                              QDir(to.filePath(QLatin1String(folder))));
+    return failed;
+}
+} // namespace
+
+void offer(const QString& programFolder, const QString& dataFolder, Dialogs& dialogs,
+           const Clock& clock) {
+    const QDir from(programFolder);
+    const QDir to(dataFolder);
+    if (from.canonicalPath() == to.canonicalPath() || !holdsDatabase(from))
+        return;
+    QSettings ini(to.filePath(QStringLiteral("VELT.ini")), QSettings::IniFormat);
+    if (ini.value(kAskedKey).toString() == from.canonicalPath())
+        return;
+    const QString question =
+        QStringLiteral("In folderul programului, %1, se afla logul si baza de date cu indicative "
+                       "dintr-o rulare anterioara. Acest folder se sterge la curatarea "
+                       "compilarii. Le aduceti in folderul de date %2?\n\nBazele de date de acum "
+                       "din %2 se pastreaza ca copii in ARHIVA/backup, iar fisierele din %1 raman "
+                       "si ele neatinse.")
+            .arg(native(from.path()), native(to.path()));
+    const bool yes = dialogs.message(question, kTitle, Dialogs::Buttons::YesNo,
+                                     Dialogs::Icon::Question) == Dialogs::AnswerYes;
+    const QStringList failed = yes ? move(from, to, clock) : QStringList();
+    if (!failed.isEmpty()) {
+        // Asked again at the next start, after the cause is removed.
+        dialogs.message(QStringLiteral("Nu s-a putut aduce tot in folderul de date:\n") +
+                            failed.join(u'\n'),
+                        kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        return;
+    }
+    ini.setValue(kAskedKey, from.canonicalPath());
+    ini.sync();
+    if (yes)
+        dialogs.message(QStringLiteral("Logul si baza de date cu indicative sunt acum in %1.")
+                            .arg(native(to.path())),
+                        kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+}
+} // namespace OldDataMove
