@@ -15,11 +15,8 @@ namespace {
 const QString kTitle = QStringLiteral("VELT");
 const QString kAskedKey = QStringLiteral("DataFolder/OldFolderAsked");
 
-struct DatabaseFile {
-    const char* stem;
-    const char* table;
-};
-const DatabaseFile kDatabases[] = {{"LogVELT", "LogGen"}, {"DbsVELT", "CallJud"}};
+using BackupRestore::Kind;
+const Kind kDatabases[] = {Kind::Log, Kind::Callsigns};
 const char* const kSettingsFiles[] = {"VELTInit.dat", "VELTTextCw.dat", "special_stations.txt"};
 const char* const kWorkFolders[] = {"WAVUs", "Log", "ARHIVA"};
 
@@ -28,8 +25,8 @@ QString native(const QString& path) {
 }
 
 bool holdsDatabase(const QDir& folder) {
-    for (const DatabaseFile& db : kDatabases)
-        if (QFileInfo::exists(folder.filePath(QLatin1String(db.stem) + QStringLiteral(".mdb"))))
+    for (const Kind kind : kDatabases)
+        if (QFileInfo::exists(folder.filePath(BackupRestore::stem(kind) + QStringLiteral(".mdb"))))
             return true;
     return false;
 }
@@ -52,13 +49,13 @@ QStringList copyMissing(const QDir& from, const QDir& to) {
 // The move itself; the texts of what could not be brought over.
 QStringList move(const QDir& from, const QDir& to, const Clock& clock) {
     QStringList failed;
-    for (const DatabaseFile& db : kDatabases) {
-        const QString name = QLatin1String(db.stem) + QStringLiteral(".mdb");
+    for (const Kind kind : kDatabases) {
+        const QString name = BackupRestore::stem(kind) + QStringLiteral(".mdb");
         if (!QFileInfo::exists(from.filePath(name)))
             continue;
-        BackupSet copies(ReportFiles::backupFolder(to.path()), QLatin1String(db.stem), clock);
-        const Outcome<QString> kept = BackupRestore::restore(
-            copies, to.filePath(name), from.filePath(name), QLatin1String(db.table));
+        BackupSet copies(ReportFiles::backupFolder(to.path()), BackupRestore::stem(kind), clock);
+        const Outcome<QString> kept =
+            BackupRestore::restore(copies, to.filePath(name), from.filePath(name), kind);
         if (!kept)
             failed << kept.error();
     }
