@@ -261,8 +261,7 @@ void QsoEntry::acceptCallsign() {
     }
     m_state.lookupCall = lookup.toUpper();
     if (!m_state.offLineLog)
-        std::tie(c.date, c.utc) =
-            ContactEngine::utcDateAndTime(m_clock.now(), m_state.settings.utcOffset.hours());
+        std::tie(c.date, c.utc) = ContactEngine::utcDateAndTime(m_clock);
     c.callsign = typed.toUpper();
     if (def().serialSent() && c.codeSent.trimmed().isEmpty())
         c.codeSent = ContactEngine::nextSerial(sentLabel());

@@ -149,8 +149,8 @@ bool ContactEngine::isDupe(const QString& call, int stage) {
         return false;
     }
     // Minutes since the earlier contact, across midnight: 23:58 to 00:09 is 11 minutes.
-    const QTime clock = m_clock.now().time();
-    const int now = clock.hour() * 60 - m_app.settings.utcOffset.hours() * 60 + clock.minute();
+    const QTime clock = m_clock.utcNow().time();
+    const int now = clock.hour() * 60 + clock.minute();
     const int elapsed = ((now - minutesOf(*earlier)) % 1440 + 1440) % 1440;
     return elapsed < rule.waitMinutes;
 }
@@ -289,8 +289,8 @@ std::pair<QString, QString> ContactEngine::sentAndReceived() const {
                 c.countyReceived.trimmed()};
 }
 
-std::pair<QString, QString> ContactEngine::utcDateAndTime(const QDateTime& now, int utcOffset) {
-    const QDateTime utc = now.addSecs(-qint64(utcOffset) * 3600);
+std::pair<QString, QString> ContactEngine::utcDateAndTime(const Clock& clock) {
+    const QDateTime utc = clock.utcNow();
     return {utc.toString(QStringLiteral("dd.MM.yy")), utc.toString(QStringLiteral("hh:mm"))};
 }
 
@@ -352,7 +352,7 @@ EnterResult ContactEngine::logContact() {
         return refusal(EnterResult::Status::Duplicate, QStringLiteral("WARNING ! QSO DUPE !"));
     // A corrected contact keeps the date and time it was made at.
     if (!m_app.offLineLog && !m_correction) {
-        const auto [date, time] = utcDateAndTime(m_clock.now(), m_app.settings.utcOffset.hours());
+        const auto [date, time] = utcDateAndTime(m_clock);
         m_contact.date = date;
         m_contact.utc = time;
     }

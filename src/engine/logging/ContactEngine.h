@@ -95,8 +95,8 @@ public:
 
     /// The sent and received texts of the contact in hand.
     std::pair<QString, QString> sentAndReceived() const;
-    /// The UTC date "dd.mm.yy" and time "hh:mm" of the local time `now`.
-    static std::pair<QString, QString> utcDateAndTime(const QDateTime& now, int utcOffset);
+    /// The UTC date "dd.mm.yy" and time "hh:mm" of the clock now.
+    static std::pair<QString, QString> utcDateAndTime(const Clock& clock);
     /// The serial code after `code`: "001".."009", "010".."099", then unpadded.
     static QString nextSerial(const QString& code);
 

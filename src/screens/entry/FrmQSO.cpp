@@ -433,8 +433,7 @@ void FrmQSO::confirmExit() {
 }
 
 void FrmQSO::tick() {
-    const QDateTime utc =
-        m_services.clock.now().addSecs(-3600LL * m_state.settings.utcOffset.hours());
+    const QDateTime utc = m_services.clock.utcNow();
     if (!utc.isValid())
         return;
     m_state.nowDate = utc.toString(QStringLiteral("dd.MM.yy"));

@@ -21,6 +21,7 @@
 #include "setup/LayoutFactors.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
+#include "setup/SystemOffset.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -308,7 +309,7 @@ bool FrmInit::load() {
     // A missing or short settings file is no error: the boxes show what could be read.
     SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
     ui.TxtMyCall->setText(m_state.settings.myCall);
-    ui.TxtTime->setText(m_state.settings.utcOffset.text);
+    ui.TxtTime->setText(SystemOffset::text(m_services.clock));
     ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     if (m_state.returnToSetup)
         restoreReopenedState();
@@ -717,9 +718,7 @@ void FrmInit::confirmExit() {
 // ---- hand-over ----
 
 void FrmInit::setStartStamp() {
-    // The log keeps UTC: the PC's local time less the offset typed in its box.
-    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(
-        m_services.clock.now(), UtcOffset::typed(ui.TxtTime->text()).hours());
+    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(m_services.clock);
 }
 
 bool FrmInit::handOverChecks() {
@@ -812,6 +811,10 @@ void FrmInit::startQso() {
 }
 
 void FrmInit::handOver() {
+    if (const QString notice = SystemOffset::notice(ui.TxtTime->text(), m_services.clock);
+        !notice.isEmpty())
+        m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::Information);
     SettingsRecord& rec = m_state.settings;
     if (const Outcome<void> written = SettingsFiles::writeInitFile(m_state.appPath, rec); !written)
         refuse(written.error());
