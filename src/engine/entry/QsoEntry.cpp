@@ -1,5 +1,6 @@
 #include "entry/QsoEntry.h"
 
+#include "entry/OffLineStamp.h"
 #include "keyer/MorseTiming.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
@@ -340,6 +341,9 @@ void QsoEntry::logContact() {
                               : Dialogs::Icon::Exclamation);
         return;
     }
+    if (m_state.offLineLog && !r.corrected)
+        std::tie(m_state.startDate, m_state.startTime) =
+            OffLineStamp::afterLogged(m_state.startDate, m_state.startTime, r.row.date, r.row.utc);
     if (r.corrected)
         refreshBoard(); // the corrected row may have taken its multiplier away, or moved it
     else if (!r.greyLabel.isEmpty() && !m_worked.contains(r.greyLabel))
