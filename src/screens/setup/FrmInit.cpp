@@ -2,7 +2,9 @@
 
 #include "jetimport/TableMap.h"
 #include "logging/ContactEngine.h"
+#include "logging/ContestLog.h"
 #include "logging/Database.h"
+#include "logging/LogStore.h"
 #include "screens/Colors.h"
 #include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
@@ -806,8 +808,31 @@ bool FrmInit::settingsBoxesWritable() {
 }
 
 void FrmInit::startQso() {
-    if (handOverChecks())
+    if (handOverChecks() && logReadyForContest())
         handOver();
+}
+
+bool FrmInit::logReadyForContest() {
+    // A real contest on line only, asked once a run; an unreadable log is named by the QSO screen.
+    if (!m_state.contestMode || m_state.offLineLog || m_contestLogAsked)
+        return true;
+    const Outcome<ContestLog::Span> span = ContestLog::span(m_services.logDb);
+    if (!span)
+        return true;
+    const QString question = ContestLog::question(*span, m_state.contest().codeString(),
+                                                  ContestLog::lastContest(m_state.appPath),
+                                                  m_services.clock.utcNow().date());
+    m_contestLogAsked = true;
+    if (question.isEmpty() ||
+        m_services.dialogs.message(question, QStringLiteral("ATENTIE"), Dialogs::Buttons::YesNo,
+                                   Dialogs::Icon::Question) != Dialogs::AnswerYes)
+        return true;
+    if (const Outcome<void> emptied = LogStore(m_services.logDb).removeAll(); !emptied) {
+        m_contestLogAsked = false;
+        refuse(QStringLiteral("LOGUL NU A PUTUT FI GOLIT: ") + emptied.error());
+        return false;
+    }
+    return true;
 }
 
 void FrmInit::handOver() {
@@ -824,6 +849,10 @@ void FrmInit::handOver() {
     if (const Outcome<void> written = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
         !written)
         refuse(written.error());
+    if (const Outcome<void> kept =
+            ContestLog::keepLastContest(m_state.appPath, m_state.contest().codeString());
+        !kept)
+        refuse(kept.error());
     m_state.gridOwner = AppState::kGridOwnerQso;
     m_qso.start();
     hide();
