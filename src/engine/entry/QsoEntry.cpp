@@ -264,6 +264,7 @@ void QsoEntry::acceptCallsign() {
     if (!m_state.offLineLog)
         std::tie(c.date, c.utc) = ContactEngine::utcDateAndTime(m_clock);
     c.callsign = typed.toUpper();
+    followLog();
     if (def().serialSent() && c.codeSent.trimmed().isEmpty())
         c.codeSent = ContactEngine::nextSerial(sentLabel());
     showLookup(m_engine.lookUpCallsign());
@@ -465,4 +466,13 @@ void QsoEntry::deleteContact(qint64 id) {
         refreshGrid();
     }
     requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+bool QsoEntry::followLog() {
+    if (!m_engine.followLog())
+        return false;
+    refreshTotals();
+    refreshBoard();
+    refreshGrid(m_gridBeginning);
+    return true;
 }

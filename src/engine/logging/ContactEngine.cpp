@@ -39,7 +39,8 @@ QString otherModeOf(const QString& mode) {
 
 ContactEngine::ContactEngine(AppState& app, Database& logDb, Database& callDb,
                              const SpecialStations& specials, const Clock& clock)
-    : m_app(app), m_log(logDb), m_calls(callDb), m_specials(specials), m_clock(clock) {}
+    : m_app(app), m_log(logDb), m_calls(callDb), m_specials(specials), m_clock(clock),
+      m_changes(logDb) {}
 
 StationContext ContactEngine::station() const {
     return {m_app.settings.myCall.trimmed(), contactMode(), &m_specials};
@@ -381,7 +382,7 @@ EnterResult ContactEngine::logContact() {
     return result;
 }
 
-Outcome<qint64> ContactEngine::store(const LogRow& row) {
+Outcome<qint64> ContactEngine::store(LogRow& row) {
     if (m_correction) {
         const Outcome<int> changed = m_log.update(m_correction->id, row);
         if (!changed)
@@ -390,7 +391,11 @@ Outcome<qint64> ContactEngine::store(const LogRow& row) {
             return m_correction->id;
         // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
     }
-    const Outcome<qint64> id = m_log.insert(row);
+    // A new serial follows the log, whoever logged last; a corrected contact keeps its code.
+    const bool serial = def().log.nextCode == NextCode::Serial && !m_correction;
+    const Outcome<qint64> id = serial ? m_log.insertNextSerial(row) : m_log.insert(row);
+    if (id && serial)
+        m_contact.codeSent = Correction::splitExchange(row.sent)[1];
     if (id) {
         m_loggedHere = true;
         m_loggedIds.append(*id);
@@ -410,13 +415,10 @@ void ContactEngine::advanceSentCode() {
 
 void ContactEngine::deriveSentCode() {
     const NextCode rule = def().log.nextCode;
-    const std::optional<LogRow> newest = m_log.lastRow();
     if (rule == NextCode::Serial) {
-        m_labels.sentCode =
-            newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
-        m_contact.codeSent =
-            newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
-    } else if (rule == NextCode::Received && newest) {
+        serialFromLog();
+    } else if (const std::optional<LogRow> newest = m_log.lastRow();
+               rule == NextCode::Received && newest) {
         m_labels.sentCode = Correction::splitExchange(newest->rcvd)[1];
         m_contact.codeSent = m_labels.sentCode;
     } else {
@@ -425,6 +427,21 @@ void ContactEngine::deriveSentCode() {
     m_contact.countySent = m_app.settings.myCounty.trimmed();
     m_contact.rstSent = reportOf(m_app.qsoMode);
     m_contact.rstReceived = m_contact.rstSent;
+}
+
+void ContactEngine::serialFromLog() {
+    const std::optional<LogRow> newest = m_log.lastRow();
+    m_labels.sentCode = newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
+    m_contact.codeSent =
+        newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
+}
+
+bool ContactEngine::followLog() {
+    if (!m_changes.changedElsewhere())
+        return false;
+    if (def().log.nextCode == NextCode::Serial && !m_correction)
+        serialFromLog();
+    return true;
 }
 
 void ContactEngine::clearEntry() {

@@ -2,6 +2,7 @@
 
 #include "entry/EntryField.h"
 #include "logging/ContactViews.h"
+#include "logging/LogChanges.h"
 #include "logging/LogStore.h"
 #include "logging/Points.h"
 #include "logging/QsoContact.h"
@@ -92,6 +93,9 @@ public:
     [[nodiscard]] Outcome<void> deleteContact(qint64 id);
     /// The sent code that follows the last contact logged (any mode).
     QString sentCodeAfterLast();
+    /// True when another program changed the log since the last look; the serial to send next is
+    /// then read from it again (the caller reads the totals).
+    bool followLog();
 
     /// The sent and received texts of the contact in hand.
     std::pair<QString, QString> sentAndReceived() const;
@@ -111,12 +115,14 @@ private:
     static QString reportOf(const QString& mode);
     static EnterResult refusal(EnterResult::Status status, const QString& message);
     /// Writes the contact: replaces the corrected row, or adds a new one; its `ID`.
-    Outcome<qint64> store(const LogRow& row);
+    Outcome<qint64> store(LogRow& row);
     /// The sent code after a new contact, by the contest's rule.
     void advanceSentCode();
     /// The sent code and label from the newest contact in the log, after a correction or a
     /// delete; the reports and county sent as for a new contact.
     void deriveSentCode();
+    /// The serial label and the serial sent next, from the newest contact in the log.
+    void serialFromLog();
     std::optional<LogRow> rowToCorrect();
     StationContext station() const;
     bool isDupe(const QString& call, int stage);
@@ -137,5 +143,6 @@ private:
     QString m_lastLogged;
     std::optional<CorrectionTarget> m_correction;
     QList<qint64> m_loggedIds; // contacts this program logged, oldest first
+    LogChanges m_changes;
     bool m_loggedHere = false;
 };

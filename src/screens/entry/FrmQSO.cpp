@@ -446,4 +446,7 @@ void FrmQSO::tick() {
                                     QStringLiteral("Created by Karven");
     if (windowTitle() != title)
         setWindowTitle(title);
+    // Another program logging into the same file shows here within a second.
+    if (isVisible() && m_entry.followLog())
+        render();
 }
