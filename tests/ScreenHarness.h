@@ -147,7 +147,8 @@ struct ScreenHarness {
     AppState state;
     FakeDialogs dialogs;
     FakeHelp help;
-    FakeClock clock;
+    // A station in Romania in winter: 14:05 local is 12:05 UTC.
+    FakeClock clock{QDateTime(QDate(2026, 3, 1), QTime(14, 5), QTimeZone("Europe/Bucharest"))};
     FakeScreenMetrics metrics;
     FakeVoicePlayer voice;
     FakeKeyLine keyLine;

@@ -5,5 +5,6 @@
 // The PC clock.
 class QtClock : public Clock {
 public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    QDateTime utcNow() const override { return QDateTime::currentDateTimeUtc(); }
+    QTimeZone zone() const override { return QTimeZone::systemTimeZone(); }
 };

@@ -1,5 +1,4 @@
 #include "setup/DateTimeText.h"
-#include "logging/ContactEngine.h"
 
 #include <QTest>
 
@@ -27,26 +26,6 @@ private slots:
             shown = DateTimeText::formatTime(*t);
         }
         QCOMPARE(shown, f[2]);
-    }
-
-    // The UTC date and time a contact is logged at, from the local clock and the offset.
-    void utcOfTheLocalClock_data() {
-        QTest::addColumn<QDateTime>("local");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QString>("utc");
-        auto row = [](const char* name, QDateTime local, int offset, const char* utc) {
-            QTest::newRow(name) << local << offset << utc;
-        };
-        row("day before", QDateTime(QDate(2026, 3, 1), QTime(1, 30)), 3, "28.02.26 22:30");
-        row("west of UTC, next year", QDateTime(QDate(2026, 12, 31), QTime(23, 0)), -2,
-            "01.01.27 01:00");
-    }
-    void utcOfTheLocalClock() {
-        QFETCH(QDateTime, local);
-        QFETCH(int, offset);
-        QFETCH(QString, utc);
-        const auto [date, time] = ContactEngine::utcDateAndTime(local, offset);
-        QCOMPARE(date + u' ' + time, utc);
     }
 };
 

@@ -6,8 +6,8 @@ class DupeCheckTest : public QObject {
 private slots:
     void dupeRules_data() {
         // contest, stage in hand and of the earlier contact, mode in hand (the earlier one is
-        // CW), UTC of the earlier contact, local clock, offset, then 0/1 for off-line, duplicate
-        // and other-mode mark
+        // CW), UTC of the earlier contact, UTC clock, offset typed (never used), then 0/1 for
+        // off-line, duplicate and other-mode mark
         QTest::addColumn<QString>("fields");
         auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
         row("blind to the mode", "CampNatUS 1 1 SSB 12:00 12:30 0 0 1 0");
@@ -22,8 +22,8 @@ private slots:
         row("waits in 2A", "CpCFR 3 3 SSB 12:00 12:01 0 0 1 0");
         row("dupe marks the other mode", "Cp1Dec 1 1 SSB 12:00 12:01 0 0 1 1");
         row("23:58 to 00:09", "ConcBUC 1 1 SSB 23:58 00:09 0 0 0 0");
-        row("offset 2, 23:58 to 00:03 UTC", "ConcBUC 1 1 SSB 23:58 02:03 2 0 1 0");
-        row("offset 3, 21:55 to 22:05 UTC", "ConcBUC 1 1 SSB 21:55 01:05 3 0 0 0");
+        row("offset typed, 23:58 to 00:03", "ConcBUC 1 1 SSB 23:58 00:03 2 0 1 0");
+        row("offset typed, 21:55 to 22:05", "ConcBUC 1 1 SSB 21:55 22:05 3 0 0 0");
     }
     void dupeRules() {
         QFETCH(QString, fields);

@@ -33,7 +33,9 @@ private slots:
         const QStringList f = fieldsOf(fields);
         const QString typedDate = f[4];
         EngineFixture e(f[0], f[2], f[1].toInt());
-        e.app.settings.utcOffset = UtcOffset::typed("2"); // clock 14:05 local
+        // 14:05 in Bucharest is 12:05 UTC, whatever offset was typed.
+        e.clock.current = QDateTime(QDate(2026, 3, 1), QTime(14, 5), QTimeZone("Europe/Bucharest"));
+        e.app.settings.utcOffset = UtcOffset::typed("5");
         e.app.startCode = 7;
         e.app.offLineLog = !typedDate.isEmpty();
         e.engine->ownStationData();

@@ -1,5 +1,6 @@
 #include "entry/QsoEntry.h"
 
+#include "entry/OffLineStamp.h"
 #include "keyer/MorseTiming.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
@@ -262,9 +263,9 @@ void QsoEntry::acceptCallsign() {
     }
     m_state.lookupCall = lookup.toUpper();
     if (!m_state.offLineLog)
-        std::tie(c.date, c.utc) =
-            ContactEngine::utcDateAndTime(m_clock.now(), m_state.settings.utcOffset.hours());
+        std::tie(c.date, c.utc) = ContactEngine::utcDateAndTime(m_clock);
     c.callsign = typed.toUpper();
+    followLog();
     if (def().serialSent() && c.codeSent.trimmed().isEmpty())
         c.codeSent = ContactEngine::nextSerial(sentLabel());
     showLookup(m_engine.lookUpCallsign());
@@ -342,6 +343,9 @@ void QsoEntry::logContact() {
                               : Dialogs::Icon::Exclamation);
         return;
     }
+    if (m_state.offLineLog && !r.corrected)
+        std::tie(m_state.startDate, m_state.startTime) =
+            OffLineStamp::afterLogged(m_state.startDate, m_state.startTime, r.row.date, r.row.utc);
     if (r.corrected)
         refreshBoard(); // the corrected row may have taken its multiplier away, or moved it
     else if (!r.greyLabel.isEmpty() && !m_worked.contains(r.greyLabel))
@@ -469,4 +473,13 @@ void QsoEntry::deleteContact(qint64 id) {
         refreshGrid();
     }
     requestFocus(EntryField::Callsign, Caret::AtEnd);
+}
+
+bool QsoEntry::followLog() {
+    if (!m_engine.followLog())
+        return false;
+    refreshTotals();
+    refreshBoard();
+    refreshGrid(m_gridBeginning);
+    return true;
 }

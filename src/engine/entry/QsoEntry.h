@@ -112,6 +112,9 @@ public:
     void abortKeying();
     /// The sent-code label, as the set-up screen sets it before a contest.
     void setSentCode(const QString& code);
+    /// Reads the totals, the board, the grid and the serial again when another program changed
+    /// the log; true then.
+    bool followLog();
 
     // ---- answers ----
     EntryPhase phase() const { return m_phase; }

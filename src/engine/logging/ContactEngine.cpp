@@ -40,7 +40,8 @@ QString otherModeOf(const QString& mode) {
 
 ContactEngine::ContactEngine(AppState& app, Database& logDb, Database& callDb,
                              const SpecialStations& specials, const Clock& clock)
-    : m_app(app), m_log(logDb), m_calls(callDb), m_specials(specials), m_clock(clock) {}
+    : m_app(app), m_log(logDb), m_calls(callDb), m_specials(specials), m_clock(clock),
+      m_changes(logDb) {}
 
 StationContext ContactEngine::station() const {
     return {m_app.settings.myCall.trimmed(), contactMode(), &m_specials};
@@ -150,8 +151,8 @@ bool ContactEngine::isDupe(const QString& call, int stage) {
         return false;
     }
     // Minutes since the earlier contact, across midnight: 23:58 to 00:09 is 11 minutes.
-    const QTime clock = m_clock.now().time();
-    const int now = clock.hour() * 60 - m_app.settings.utcOffset.hours() * 60 + clock.minute();
+    const QTime clock = m_clock.utcNow().time();
+    const int now = clock.hour() * 60 + clock.minute();
     const int elapsed = ((now - minutesOf(*earlier)) % 1440 + 1440) % 1440;
     return elapsed < rule.waitMinutes;
 }
@@ -290,8 +291,8 @@ std::pair<QString, QString> ContactEngine::sentAndReceived() const {
                 c.countyReceived.trimmed()};
 }
 
-std::pair<QString, QString> ContactEngine::utcDateAndTime(const QDateTime& now, int utcOffset) {
-    const QDateTime utc = now.addSecs(-qint64(utcOffset) * 3600);
+std::pair<QString, QString> ContactEngine::utcDateAndTime(const Clock& clock) {
+    const QDateTime utc = clock.utcNow();
     return {utc.toString(QStringLiteral("dd.MM.yy")), utc.toString(QStringLiteral("hh:mm"))};
 }
 
@@ -353,7 +354,7 @@ EnterResult ContactEngine::logContact() {
         return refusal(EnterResult::Status::Duplicate, QStringLiteral("WARNING ! QSO DUPE !"));
     // A corrected contact keeps the date and time it was made at.
     if (!m_app.offLineLog && !m_correction) {
-        const auto [date, time] = utcDateAndTime(m_clock.now(), m_app.settings.utcOffset.hours());
+        const auto [date, time] = utcDateAndTime(m_clock);
         m_contact.date = date;
         m_contact.utc = time;
     }
@@ -382,7 +383,7 @@ EnterResult ContactEngine::logContact() {
     return result;
 }
 
-Outcome<qint64> ContactEngine::store(const LogRow& row) {
+Outcome<qint64> ContactEngine::store(LogRow& row) {
     if (m_correction) {
         const Outcome<int> changed = m_log.update(m_correction->id, row);
         if (!changed)
@@ -391,7 +392,11 @@ Outcome<qint64> ContactEngine::store(const LogRow& row) {
             return m_correction->id;
         // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
     }
-    const Outcome<qint64> id = m_log.insert(row);
+    // A new serial follows the log, whoever logged last; a corrected contact keeps its code.
+    const bool serial = def().log.nextCode == NextCode::Serial && !m_correction;
+    const Outcome<qint64> id = serial ? m_log.insertNextSerial(row) : m_log.insert(row);
+    if (id && serial)
+        m_contact.codeSent = Correction::splitExchange(row.sent)[1];
     if (id) {
         m_loggedHere = true;
         m_loggedIds.append(*id);
@@ -411,13 +416,10 @@ void ContactEngine::advanceSentCode() {
 
 void ContactEngine::deriveSentCode() {
     const NextCode rule = def().log.nextCode;
-    const std::optional<LogRow> newest = m_log.lastRow();
     if (rule == NextCode::Serial) {
-        m_labels.sentCode =
-            newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
-        m_contact.codeSent =
-            newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
-    } else if (rule == NextCode::Received && newest) {
+        serialFromLog();
+    } else if (const std::optional<LogRow> newest = m_log.lastRow();
+               rule == NextCode::Received && newest) {
         m_labels.sentCode = Correction::splitExchange(newest->rcvd)[1];
         m_contact.codeSent = m_labels.sentCode;
     } else {
@@ -426,6 +428,21 @@ void ContactEngine::deriveSentCode() {
     m_contact.countySent = m_app.settings.myCounty.trimmed();
     m_contact.rstSent = reportOf(m_app.qsoMode);
     m_contact.rstReceived = m_contact.rstSent;
+}
+
+void ContactEngine::serialFromLog() {
+    const std::optional<LogRow> newest = m_log.lastRow();
+    m_labels.sentCode = newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
+    m_contact.codeSent =
+        newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
+}
+
+bool ContactEngine::followLog() {
+    if (!m_changes.changedElsewhere())
+        return false;
+    if (def().log.nextCode == NextCode::Serial && !m_correction)
+        serialFromLog();
+    return true;
 }
 
 void ContactEngine::clearEntry() {

@@ -2,6 +2,7 @@
 
 #include "entry/EntryField.h"
 #include "logging/ContactViews.h"
+#include "logging/LogChanges.h"
 #include "logging/LogStore.h"
 #include "logging/Points.h"
 #include "logging/QsoContact.h"
@@ -94,11 +95,14 @@ public:
     std::optional<LogRow> storedContact(qint64 id) { return m_log.row(id); }
     /// The sent code that follows the last contact logged (any mode).
     QString sentCodeAfterLast();
+    /// True when another program changed the log since the last look; the serial to send next is
+    /// then read from it again (the caller reads the totals).
+    bool followLog();
 
     /// The sent and received texts of the contact in hand.
     std::pair<QString, QString> sentAndReceived() const;
-    /// The UTC date "dd.mm.yy" and time "hh:mm" of the local time `now`.
-    static std::pair<QString, QString> utcDateAndTime(const QDateTime& now, int utcOffset);
+    /// The UTC date "dd.mm.yy" and time "hh:mm" of the clock now.
+    static std::pair<QString, QString> utcDateAndTime(const Clock& clock);
     /// The serial code after `code`: "001".."009", "010".."099", then unpadded.
     static QString nextSerial(const QString& code);
 
@@ -113,12 +117,14 @@ private:
     static QString reportOf(const QString& mode);
     static EnterResult refusal(EnterResult::Status status, const QString& message);
     /// Writes the contact: replaces the corrected row, or adds a new one; its `ID`.
-    Outcome<qint64> store(const LogRow& row);
+    Outcome<qint64> store(LogRow& row);
     /// The sent code after a new contact, by the contest's rule.
     void advanceSentCode();
     /// The sent code and label from the newest contact in the log, after a correction or a
     /// delete; the reports and county sent as for a new contact.
     void deriveSentCode();
+    /// The serial label and the serial sent next, from the newest contact in the log.
+    void serialFromLog();
     std::optional<LogRow> rowToCorrect();
     StationContext station() const;
     bool isDupe(const QString& call, int stage);
@@ -139,5 +145,6 @@ private:
     QString m_lastLogged;
     std::optional<CorrectionTarget> m_correction;
     QList<qint64> m_loggedIds; // contacts this program logged, oldest first
+    LogChanges m_changes;
     bool m_loggedHere = false;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "logging/Correction.h"
 #include "logging/Points.h"
 #include "reports/LogDate.h"
 #include "reports/LogReader.h"
@@ -101,6 +102,33 @@ Outcome<qint64> LogStore::insert(const LogRow& r) {
     if (!q)
         return Failure{q.error()};
     return q->lastInsertId().toLongLong();
+}
+
+Outcome<qint64> LogStore::insertNextSerial(LogRow& row) {
+    // The write lock first: a program logging at the same moment waits for the row written here,
+    // so the serial read below is still the newest when it is stored.
+    if (Outcome<void> locked = m_db.exec(QStringLiteral("BEGIN IMMEDIATE")); !locked)
+        return Failure{locked.error()};
+    Outcome<qint64> id = insertAfterNewest(row);
+    if (id)
+        if (const Outcome<void> committed = m_db.exec(QStringLiteral("COMMIT")); !committed)
+            id = Failure{committed.error()};
+    if (!id)
+        // A failed rollback ends with the connection; the failure above is what counts.
+        static_cast<void>(m_db.exec(QStringLiteral("ROLLBACK")));
+    return id;
+}
+
+Outcome<qint64> LogStore::insertAfterNewest(LogRow& row) {
+    const Outcome<QList<LogRow>> newest = readRows(QStringLiteral("ORDER BY ID DESC LIMIT 1"), {});
+    if (!newest)
+        return Failure{newest.error()};
+    std::array<QString, 3> sent = Correction::splitExchange(row.sent);
+    sent[1] = newest->isEmpty()
+                  ? QStringLiteral("001")
+                  : Correction::nextSentCode(newest->first().sent, newest->first().mode);
+    row.sent = QStringList(sent.begin(), sent.end()).join(u' ');
+    return insert(row);
 }
 
 Outcome<int> LogStore::update(qint64 id, const LogRow& r) {

@@ -33,6 +33,10 @@ public:
     [[nodiscard]] Outcome<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`.
     [[nodiscard]] Outcome<qint64> insert(const LogRow& row);
+    /// Writes a new contact whose sent code is the serial after the newest contact's, read and
+    /// written in one transaction: programs logging into one file never send the same serial.
+    /// `row.sent` gets the serial; its `ID`.
+    [[nodiscard]] Outcome<qint64> insertNextSerial(LogRow& row);
     /// Replaces the values of the row `id` in one statement, keeping its `ID`; the number of
     /// rows changed (0 when it is gone).
     [[nodiscard]] Outcome<int> update(qint64 id, const LogRow& row);
@@ -57,6 +61,8 @@ public:
 private:
     /// The rows that `tail` (WHERE and ORDER BY clauses) selects.
     Outcome<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
+    /// `insertNextSerial` within its transaction.
+    Outcome<qint64> insertAfterNewest(LogRow& row);
     /// The first row that `tail` selects.
     std::optional<LogRow> readRow(const QString& tail, const QVariantList& values);
 

@@ -26,13 +26,16 @@ QString digits(int value, int width) {
     return QString::number(value).rightJustified(width, u'0');
 }
 
-QString sqlOrder(bool newestFirst) {
+QString sqlDateKey() {
     // "dd.mm.yy" read as yymmdd (two-digit years are 2000..2099); the same text as the indexes.
-    const QString direction = newestFirst ? QStringLiteral(" DESC") : QString();
-    return QStringLiteral(" ORDER BY CASE WHEN trim(Data) GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9]' "
+    return QStringLiteral("CASE WHEN trim(Data) GLOB '[0-9][0-9].[0-9][0-9].[0-9][0-9]' "
                           "THEN substr(trim(Data), 7, 2) || substr(trim(Data), 4, 2) || "
-                          "substr(trim(Data), 1, 2) ELSE '' END") +
-           direction +
+                          "substr(trim(Data), 1, 2) ELSE '' END");
+}
+
+QString sqlOrder(bool newestFirst) {
+    const QString direction = newestFirst ? QStringLiteral(" DESC") : QString();
+    return QStringLiteral(" ORDER BY ") + sqlDateKey() + direction +
            QStringLiteral(", CASE WHEN trim(UTC) GLOB '[0-9][0-9]:[0-9][0-9]' THEN trim(UTC) "
                           "ELSE '' END") +
            direction + QStringLiteral(", ID") + direction;

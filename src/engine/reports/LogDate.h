@@ -11,6 +11,8 @@ QDate parseDate(const QString& text);
 QTime parseTime(const QString& text);
 /// `value` in `width` digits with leading zeros (dates and times of the electronic logs).
 QString digits(int value, int width);
+/// The SQL expression giving a row's `Data` as "yymmdd", '' when it is no date.
+QString sqlDateKey();
 /// The ORDER BY clause listing LogGen rows by real date, then time, then entry order (reversed
 /// when `newestFirst`); unreadable dates and times sort first. The schema's indexes serve it.
 QString sqlOrder(bool newestFirst = false);

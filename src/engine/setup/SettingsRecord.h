@@ -9,8 +9,6 @@ struct UtcOffset {
     QString text;
     bool numeric = false;
 
-    /// The offset in hours (0 when the text holds no number).
-    int hours() const;
     /// True when the text is a number of hours a real time zone has: -12..+14.
     bool isReal() const;
     static UtcOffset typed(const QString& text) { return {text, false}; }

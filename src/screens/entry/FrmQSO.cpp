@@ -436,8 +436,7 @@ void FrmQSO::confirmExit() {
 }
 
 void FrmQSO::tick() {
-    const QDateTime utc =
-        m_services.clock.now().addSecs(-3600LL * m_state.settings.utcOffset.hours());
+    const QDateTime utc = m_services.clock.utcNow();
     if (!utc.isValid())
         return;
     m_state.nowDate = utc.toString(QStringLiteral("dd.MM.yy"));
@@ -450,4 +449,7 @@ void FrmQSO::tick() {
                                     QStringLiteral("Created by Karven");
     if (windowTitle() != title)
         setWindowTitle(title);
+    // Another program logging into the same file shows here within a second.
+    if (isVisible() && m_entry.followLog())
+        render();
 }

@@ -2,7 +2,9 @@
 
 #include "jetimport/TableMap.h"
 #include "logging/ContactEngine.h"
+#include "logging/ContestLog.h"
 #include "logging/Database.h"
+#include "logging/LogStore.h"
 #include "screens/Colors.h"
 #include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
@@ -21,6 +23,7 @@
 #include "setup/LayoutFactors.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
+#include "setup/SystemOffset.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -311,7 +314,7 @@ bool FrmInit::load() {
     // A missing or short settings file is no error: the boxes show what could be read.
     SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
     ui.TxtMyCall->setText(m_state.settings.myCall);
-    ui.TxtTime->setText(m_state.settings.utcOffset.text);
+    ui.TxtTime->setText(SystemOffset::text(m_services.clock));
     ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     if (m_state.returnToSetup)
         restoreReopenedState();
@@ -722,9 +725,7 @@ void FrmInit::confirmExit() {
 // ---- hand-over ----
 
 void FrmInit::setStartStamp() {
-    // The log keeps UTC: the PC's local time less the offset typed in its box.
-    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(
-        m_services.clock.now(), UtcOffset::typed(ui.TxtTime->text()).hours());
+    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(m_services.clock);
 }
 
 bool FrmInit::handOverChecks() {
@@ -812,11 +813,38 @@ bool FrmInit::settingsBoxesWritable() {
 }
 
 void FrmInit::startQso() {
-    if (handOverChecks())
+    if (handOverChecks() && logReadyForContest())
         handOver();
 }
 
+bool FrmInit::logReadyForContest() {
+    // A real contest on line only, asked once a run; an unreadable log is named by the QSO screen.
+    if (!m_state.contestMode || m_state.offLineLog || m_contestLogAsked)
+        return true;
+    const Outcome<ContestLog::Span> span = ContestLog::span(m_services.logDb);
+    if (!span)
+        return true;
+    const QString question = ContestLog::question(*span, m_state.contest().codeString(),
+                                                  ContestLog::lastContest(m_state.appPath),
+                                                  m_services.clock.utcNow().date());
+    m_contestLogAsked = true;
+    if (question.isEmpty() ||
+        m_services.dialogs.message(question, QStringLiteral("ATENTIE"), Dialogs::Buttons::YesNo,
+                                   Dialogs::Icon::Question) != Dialogs::AnswerYes)
+        return true;
+    if (const Outcome<void> emptied = LogStore(m_services.logDb).removeAll(); !emptied) {
+        m_contestLogAsked = false;
+        refuse(QStringLiteral("LOGUL NU A PUTUT FI GOLIT: ") + emptied.error());
+        return false;
+    }
+    return true;
+}
+
 void FrmInit::handOver() {
+    if (const QString notice = SystemOffset::notice(ui.TxtTime->text(), m_services.clock);
+        !notice.isEmpty())
+        m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::Information);
     SettingsRecord& rec = m_state.settings;
     if (const Outcome<void> written = SettingsFiles::writeInitFile(m_state.appPath, rec); !written)
         refuse(written.error());
@@ -826,6 +854,10 @@ void FrmInit::handOver() {
     if (const Outcome<void> written = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
         !written)
         refuse(written.error());
+    if (const Outcome<void> kept =
+            ContestLog::keepLastContest(m_state.appPath, m_state.contest().codeString());
+        !kept)
+        refuse(kept.error());
     m_state.gridOwner = AppState::kGridOwnerQso;
     m_qso.start();
     hide();

@@ -87,10 +87,13 @@ private:
     void refuse(const QString& text);
     void setStartStamp();
     bool handOverChecks();
+    /// Before a real contest starts on a log of an earlier one, asks whether to empty it.
+    bool logReadyForContest();
     void handOver();
 
     ScreenServices& m_services;
     AppState& m_state;
     FrmQSO& m_qso;
     FieldKeys* m_keys = nullptr;
+    bool m_contestLogAsked = false;
 };

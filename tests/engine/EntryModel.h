@@ -1,0 +1,39 @@
+#pragma once
+
+#include "entry/QsoEntry.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeKeyLine.h"
+#include "fakes/FakeRealtimePriority.h"
+#include "fakes/FakeVoicePlayer.h"
+
+#include <functional>
+
+// An entry model as one program's QSO screen holds it, on the databases it is given.
+struct EntryModel {
+    EntryModel(const AppState& state, Database& log, Database& calls,
+               const SpecialStations& specials, const Clock& clock)
+        : app(state), model({app, log, calls, specials, clock, dialogs, keyLine, voice, realtime}) {
+        model.start();
+    }
+    /// A contact as typed into the fields, the callsign accepted with Space, then IN LOG.
+    void log(const QString& call, const QString& code, const QString& county,
+             const std::function<void()>& beforeCode = {}) {
+        model.setText(EntryField::Callsign, call);
+        QChar space = u' ';
+        if (!model.keyDown(EntryField::Callsign, {Qt::Key_Space, {}, space}))
+            model.keyPress(EntryField::Callsign, space);
+        model.keyUp(EntryField::Callsign);
+        if (beforeCode)
+            beforeCode();
+        model.setText(EntryField::CodeReceived, code);
+        model.setText(EntryField::CountyReceived, county);
+        model.logContact();
+    }
+
+    AppState app;
+    FakeDialogs dialogs;
+    FakeKeyLine keyLine;
+    FakeVoicePlayer voice;
+    FakeRealtimePriority realtime;
+    QsoEntry model;
+};
