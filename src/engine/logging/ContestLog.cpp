@@ -1,6 +1,7 @@
 #include "logging/ContestLog.h"
 
 #include "reports/LogDate.h"
+#include "setup/SettingsFiles.h"
 
 #include <QDir>
 #include <QSettings>
@@ -15,10 +16,6 @@ QDate dateOfKey(const QVariant& key) {
     const QString k = key.toString();
     return k.size() == 6 ? QDate(2000 + k.left(2).toInt(), k.mid(2, 2).toInt(), k.right(2).toInt())
                          : QDate();
-}
-
-QString settingsPath(const QString& folder) {
-    return QDir(folder).filePath(QStringLiteral("VELT.ini"));
 }
 
 const QString kLastKey = QStringLiteral("Contest/last");
@@ -57,16 +54,18 @@ QString question(const Span& span, const QString& code, const QString& lastCode,
 }
 
 QString lastContest(const QString& folder) {
-    return QSettings(settingsPath(folder), QSettings::IniFormat).value(kLastKey).toString();
+    return QSettings(SettingsFiles::keptSettingsPath(folder), QSettings::IniFormat)
+        .value(kLastKey)
+        .toString();
 }
 
 Outcome<void> keepLastContest(const QString& folder, const QString& code) {
-    QSettings settings(settingsPath(folder), QSettings::IniFormat);
+    QSettings settings(SettingsFiles::keptSettingsPath(folder), QSettings::IniFormat);
     settings.setValue(kLastKey, code);
     settings.sync();
     if (settings.status() != QSettings::NoError)
         return Failure{QStringLiteral("FISIERUL %1 NU A PUTUT FI SCRIS.")
-                           .arg(QDir::toNativeSeparators(settingsPath(folder)))};
+                           .arg(QDir::toNativeSeparators(SettingsFiles::keptSettingsPath(folder)))};
     return {};
 }
 

@@ -18,10 +18,6 @@ template <typename Header, typename Visit> void forEachBox(Header& h, Visit visi
 }
 } // namespace
 
-QString iniPath(const QString& appPath) {
-    return QDir(appPath).filePath(QStringLiteral("VELT.ini"));
-}
-
 CabrilloHeader load(const QString& iniPath, CabrilloHeader header) {
     QSettings ini(iniPath, QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("Cabrillo"));

@@ -9,8 +9,6 @@
 // operators, club, name, address, soapbox), kept between exports and runs in group "Cabrillo"
 // of VELT.ini in the data folder. The contest, callsign and claimed score are always derived.
 namespace CabrilloKept {
-/// The file in data folder `appPath`.
-QString iniPath(const QString& appPath);
 /// `header` with the kept boxes filled in from `iniPath`; boxes never kept stay as they are.
 CabrilloHeader load(const QString& iniPath, CabrilloHeader header);
 /// Keeps the boxes of `header` in `iniPath`.

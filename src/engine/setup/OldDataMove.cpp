@@ -3,6 +3,7 @@
 #include "logging/BackupRestore.h"
 #include "logging/BackupSet.h"
 #include "reports/ReportFiles.h"
+#include "setup/SettingsFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -89,7 +90,7 @@ void offer(const QString& programFolder, const QString& dataFolder, Dialogs& dia
     const QDir to(dataFolder);
     if (from.canonicalPath() == to.canonicalPath() || !holdsDatabase(from))
         return;
-    QSettings ini(to.filePath(QStringLiteral("VELT.ini")), QSettings::IniFormat);
+    QSettings ini(SettingsFiles::keptSettingsPath(to.path()), QSettings::IniFormat);
     if (ini.value(kAskedKey).toString() == from.canonicalPath())
         return;
     const QString question =

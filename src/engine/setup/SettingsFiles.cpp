@@ -3,6 +3,7 @@
 #include "reports/SafeFile.h"
 #include "setup/Cp1250.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
@@ -163,6 +164,10 @@ Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec)
     QStringList lines(rec.cwTexts.begin(), rec.cwTexts.end());
     lines << formatInteger(rec.comPort);
     return writeLines(pathIn(appPath, kTextCwFile), lines);
+}
+
+QString keptSettingsPath(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("VELT.ini"));
 }
 
 QString dataPathFor(const QString& appPath) {

@@ -24,6 +24,8 @@ bool readTextCwFile(const QString& appPath, SettingsRecord& rec);
 [[nodiscard]] Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec);
 /// Writes VELTTextCw.dat whole, with the same rule.
 [[nodiscard]] Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec);
+/// VELT.ini in `folder`: the settings the two old files have no place for, kept by group.
+QString keptSettingsPath(const QString& folder);
 /// The data folder: the program folder with a bracketed part (up to the last "]") removed.
 QString dataPathFor(const QString& appPath);
 

@@ -48,7 +48,7 @@ void FrmAnzeigen::startCabrillo() {
     ui.CmdGata->show();
     readTotals();
     const ContestDef& def = m_state.contest();
-    showCabrilloHeader(CabrilloKept::load(CabrilloKept::iniPath(m_state.appPath),
+    showCabrilloHeader(CabrilloKept::load(SettingsFiles::keptSettingsPath(m_state.appPath),
                                           Cabrillo::prefilledHeader(def, m_state.settings.myCall,
                                                                     claimedScoreOf(def, m_totals),
                                                                     twoDigitYear())));
@@ -164,8 +164,8 @@ void FrmAnzeigen::finishForm() {
         !written)
         tell(written.error());
     if (m_outputKind == KindCabrillo) {
-        if (const Outcome<void> kept =
-                CabrilloKept::save(CabrilloKept::iniPath(m_state.appPath), cabrilloHeader());
+        if (const Outcome<void> kept = CabrilloKept::save(
+                SettingsFiles::keptSettingsPath(m_state.appPath), cabrilloHeader());
             !kept)
             tell(kept.error());
     }
