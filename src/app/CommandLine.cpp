@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/JetImportCommand.h"
+#include "app/LearnCommand.h"
 #include "app/ParserTexts.h"
 #include "logging/BackupRestore.h"
 #include "logging/BackupSet.h"
@@ -120,7 +121,14 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
         QStringLiteral("Aduce indicativele (CallJud) si logul (LogGen) din baza de date .mdb a "
                        "programului vechi in bazele de date ale acestui program."),
         QStringLiteral("FISIER.mdb"));
-    parser.addOptions({help, version, list, restore, importJet});
+    const QCommandLineOption learn(
+        QStringLiteral("learn"),
+        QStringLiteral("Invata indicativele si judetele din logurile Cabrillo si ADIF date "
+                       "(FISIER...) in baza de date cu indicative, dupa o copie a ei."));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"),
+        QStringLiteral("Cu --learn: arata doar ce s-ar invata, fara sa scrie nimic."));
+    parser.addOptions({help, version, list, restore, importJet, learn, dryRun});
     parser.addPositionalArgument(
         QStringLiteral("AUTO"),
         QStringLiteral("Daca o baza de date nu poate fi deschisa la pornire, programul se "
@@ -137,6 +145,9 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
         out << "velt " << VELT_VERSION << '\n';
     } else if (parser.isSet(importJet)) {
         status = JetImportCommand::run(arguments, dataPath, jet, out, err);
+    } else if (parser.isSet(learn)) {
+        status = LearnCommand::run(parser.positionalArguments(), parser.isSet(dryRun), dataPath,
+                                   clock, out, err);
     } else if (parser.isSet(restore)) {
         status = restoreCopy(parser.value(restore), dataPath, clock, out, err);
     } else if (parser.isSet(list)) {
