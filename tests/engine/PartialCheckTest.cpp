@@ -27,9 +27,11 @@ private slots:
         QFETCH(QString, fragment);
         QFETCH(QString, shown);
         PartialCheck index;
-        for (const char* call :
-             {"YO5AAA", "YO5AAA/P", "yo2ab", "ER5AB", "YO8XYZ/MM", "YO5BYO", "AAB"})
-            index.add(QLatin1String(call), false);
+        QList<PartialMatch> loaded;
+        for (const char* call : {"YO5AAA", "YO5AAA/P", "yo2ab ", "ER5AB", "YO8XYZ/MM", "AAB"})
+            loaded.append({QLatin1String(call), false});
+        index.reset(loaded);
+        index.add(QStringLiteral("YO5BYO"), false); // merged into the loaded ones' order
         index.add(QStringLiteral("YO5AAA"), true);
         index.add(QStringLiteral("LZ1ZZ"), true);
         index.add(QStringLiteral("YO5AAA"), false); // a mark is never taken back

@@ -3,6 +3,7 @@
 #include "logging/Database.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -19,14 +20,27 @@ quint64 pieceKey(const QChar* at, qsizetype length) {
 Outcome<void> PartialCheck::load(Database& callDb, Database& logDb) {
     const std::pair<Database*, const char*> sources[] = {
         {&callDb, "SELECT Call FROM CallJud"}, {&logDb, "SELECT DISTINCT Callsign FROM LogGen"}};
+    QList<PartialMatch> calls;
     for (const auto& [db, sql] : sources) {
         Outcome<QSqlQuery> q = db->select(QLatin1String(sql));
         if (!q)
             return Failure{q.error()};
         while (q->next())
-            add(q->value(0).toString(), db == &logDb);
+            calls.append({q->value(0).toString(), db == &logDb});
     }
+    reset(std::move(calls));
     return {};
+}
+
+void PartialCheck::reset(QList<PartialMatch> calls) {
+    *this = PartialCheck();
+    for (PartialMatch& call : calls)
+        call.callsign = call.callsign.trimmed().toUpper();
+    std::sort(calls.begin(), calls.end(),
+              [](const PartialMatch& a, const PartialMatch& b) { return a.callsign < b.callsign; });
+    for (const PartialMatch& call : std::as_const(calls))
+        add(call.callsign, call.worked);
+    m_ordered = size();
 }
 
 void PartialCheck::add(const QString& callsign, bool worked) {
@@ -63,26 +77,38 @@ QList<PartialMatch> PartialCheck::find(const QString& fragment, int limit) const
         if (!rarest || it->size() < rarest->size())
             rarest = &*it;
     }
-    struct Ranked {
-        int rank; // 0 exact, 1 beginning with the fragment, 2 holding it
-        int id;
-    };
-    std::vector<Ranked> found;
-    found.reserve(rarest->size());
+    // Calls loaded together come in callsign order: the first `limit` of each rank are kept.
+    // Those added since are few, sorted apart and merged in.
+    std::array<std::vector<int>, 3> ranked; // 0 exact, 1 beginning with the fragment, 2 holding it
+    std::vector<std::pair<int, int>> later; // rank, call
     for (const int id : *rarest) {
         const QString& call = m_calls[size_t(id)].callsign;
         if (f.size() > 3 && !call.contains(f))
             continue;
-        found.push_back({call.size() == f.size() ? 0 : call.startsWith(f) ? 1 : 2, id});
+        const int rank = call.size() == f.size() ? 0 : call.startsWith(f) ? 1 : 2;
+        if (id >= m_ordered)
+            later.emplace_back(rank, id);
+        else if (ranked[size_t(rank)].size() < size_t(limit))
+            ranked[size_t(rank)].push_back(id);
     }
-    const auto shown = found.begin() + std::min<qsizetype>(limit, qsizetype(found.size()));
-    std::partial_sort(found.begin(), shown, found.end(), [this](const Ranked& a, const Ranked& b) {
-        return a.rank != b.rank ? a.rank < b.rank
-                                : m_calls[size_t(a.id)].callsign < m_calls[size_t(b.id)].callsign;
+    const auto byCall = [this](int a, int b) {
+        return m_calls[size_t(a)].callsign < m_calls[size_t(b)].callsign;
+    };
+    std::sort(later.begin(), later.end(), [&byCall](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : byCall(a.second, b.second);
     });
+    std::array<size_t, 3> laterOfRank{};
+    for (const auto& [rank, id] : later) {
+        ranked[size_t(rank)].push_back(id);
+        ++laterOfRank[size_t(rank)];
+    }
     QList<PartialMatch> out;
-    out.reserve(shown - found.begin());
-    for (auto it = found.begin(); it != shown; ++it)
-        out << m_calls[size_t(it->id)];
+    for (size_t rank = 0; rank < ranked.size(); ++rank) {
+        std::vector<int>& ids = ranked[rank];
+        std::inplace_merge(ids.begin(), ids.end() - qsizetype(laterOfRank[rank]), ids.end(),
+                           byCall);
+        for (auto it = ids.begin(); it != ids.end() && out.size() < limit; ++it)
+            out << m_calls[size_t(*it)];
+    }
     return out;
 }
