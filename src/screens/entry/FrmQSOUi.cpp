@@ -1,10 +1,10 @@
 #include "screens/entry/FrmQSO.h"
-#include "screens/entry/PartialCheckList.h"
 
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/entry/PartialCheckList.h"
 #include "seams/Help.h"
 #include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
