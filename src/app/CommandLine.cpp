@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/JetImportCommand.h"
+#include "app/LearnCommand.h"
 #include "app/ParserTexts.h"
 #include "logging/BackupRestore.h"
 #include "logging/BackupSet.h"
@@ -103,12 +104,19 @@ struct Options {
                        "la pornirea ecranelor ca si pentru celelalte optiuni; daca lipseste, este "
                        "creat."),
         QStringLiteral("FOLDER")};
+    const QCommandLineOption learn{
+        QStringLiteral("learn"),
+        QStringLiteral("Invata indicativele si judetele din logurile Cabrillo si ADIF date "
+                       "(FISIER...) in baza de date cu indicative, dupa o copie a ei.")};
+    const QCommandLineOption dryRun{
+        QStringLiteral("dry-run"),
+        QStringLiteral("Cu --learn: arata doar ce s-ar invata, fara sa scrie nimic.")};
     QCommandLineParser parser;
 
     Options() {
         parser.setApplicationDescription(
             QStringLiteral("VELT: logger pentru concursurile de radioamatori din Romania."));
-        parser.addOptions({help, version, list, restore, importJet, dataFolder});
+        parser.addOptions({help, version, list, restore, importJet, dataFolder, learn, dryRun});
         parser.addPositionalArgument(
             QStringLiteral("AUTO"),
             QStringLiteral("Daca o baza de date nu poate fi deschisa la pornire, programul se "
@@ -127,6 +135,11 @@ struct Options {
                 return QStringLiteral("Optiunea --import-jet cere numele fisierului .mdb.");
             return QStringLiteral("Optiunea --restore cere numele copiei.");
         }
+        // The words after --learn are the files to learn from.
+        if (parser.isSet(learn))
+            return {};
+        if (parser.isSet(dryRun))
+            return QStringLiteral("Optiunea --dry-run merge doar cu --learn.");
         QStringList words = parser.positionalArguments();
         words.removeIf(isAuto);
         if (!words.isEmpty())
@@ -144,7 +157,8 @@ bool isCommand(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     Options o;
     return !o.parse(arguments).isEmpty() || o.parser.isSet(o.help) || o.parser.isSet(o.version) ||
-           o.parser.isSet(o.list) || o.parser.isSet(o.restore) || o.parser.isSet(o.importJet);
+           o.parser.isSet(o.list) || o.parser.isSet(o.restore) || o.parser.isSet(o.importJet) ||
+           o.parser.isSet(o.learn);
 }
 
 QString namedDataFolder(const QStringList& arguments) {
@@ -158,8 +172,8 @@ bool autoStart(const QStringList& arguments) {
 
 bool needsDataFolder(const QStringList& arguments) {
     Options o;
-    return o.parse(arguments).isEmpty() &&
-           (o.parser.isSet(o.list) || o.parser.isSet(o.restore) || o.parser.isSet(o.importJet));
+    return o.parse(arguments).isEmpty() && (o.parser.isSet(o.list) || o.parser.isSet(o.restore) ||
+                                            o.parser.isSet(o.importJet) || o.parser.isSet(o.learn));
 }
 
 QStringList optionNames() {
@@ -187,6 +201,9 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
         out << "velt " << VELT_VERSION << '\n';
     } else if (o.parser.isSet(o.importJet)) {
         status = JetImportCommand::run(arguments, dataPath, jet, out, err);
+    } else if (o.parser.isSet(o.learn)) {
+        status = LearnCommand::run(o.parser.positionalArguments(), o.parser.isSet(o.dryRun),
+                                   dataPath, clock, out, err);
     } else if (o.parser.isSet(o.restore)) {
         status = restoreCopy(o.parser.value(o.restore), dataPath, clock, out, err);
     } else if (o.parser.isSet(o.list)) {

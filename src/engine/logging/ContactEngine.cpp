@@ -20,13 +20,6 @@ bool romanianCall(const QString& call) {
     return prefixes.contains(call.left(2));
 }
 
-// Exchange words that say nothing about a station's county, and no county at all: never taught
-// to the database.
-bool notLearnt(const QString& county) {
-    static const QStringList list = words("NY CF RVR TRS TLC XA XB XC XD XE XF");
-    return county.isEmpty() || list.contains(county);
-}
-
 // Minutes since midnight of an "hh:mm" text.
 int minutesOf(const QString& hhmm) {
     return hhmm.section(QLatin1Char(':'), 0, 0).toInt() * 60 +
@@ -323,7 +316,7 @@ LogRow ContactEngine::rowToStore() {
 }
 
 bool ContactEngine::learn(const QString& call, const QString& county) {
-    if (!m_app.contestMode || !def().log.countyExchange() || notLearnt(county))
+    if (!m_app.contestMode || !def().log.countyExchange() || CallsignDb::neverLearnt(county))
         return true;
     if (m_contact.notFound)
         return m_calls.add(call, county).ok();

@@ -1,6 +1,19 @@
 #include "refdata/CallsignDb.h"
 
+#include "refdata/CountyTables.h"
+
 #include <QSqlError>
+
+bool CallsignDb::neverLearnt(const QString& county) {
+    static const QStringList list =
+        QStringLiteral("NY CF RVR TRS TLC XA XB XC XD XE XF").split(u' ');
+    return county.isEmpty() || list.contains(county);
+}
+
+bool CallsignDb::learnable(const QString& county) {
+    return !neverLearnt(county) && (CountyTables::counties().contains(county) ||
+                                    !CountyTables::sectorLogCode(county).isEmpty());
+}
 
 std::optional<QString> CallsignDb::lookup(const QString& callsign) {
     auto q = m_db.select(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"), {callsign});

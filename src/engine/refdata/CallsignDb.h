@@ -28,6 +28,12 @@ public:
     [[nodiscard]] Outcome<void> addByHand(const QString& callsign, const QString& county);
     /// Replaces the county of a known `callsign`.
     [[nodiscard]] Outcome<void> changeCounty(const QString& callsign, const QString& county);
+    /// True for what is never taught to the table: nothing, or an exchange word that says nothing
+    /// about a station's county.
+    static bool neverLearnt(const QString& county);
+    /// True when a county read from a past log may be taught: a county code or a Bucharest sector
+    /// as stored ("B1".."B6"), never a club word, "AA" or another exchange.
+    static bool learnable(const QString& county);
     /// The whole table sorted by callsign, for a grid that fetches the rows it shows.
     [[nodiscard]] Outcome<QSqlQuery> sortedByCallsign();
 

@@ -4,6 +4,7 @@
 #include "screens/Colors.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/entry/PartialCheckList.h"
 #include "seams/Help.h"
 #include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
@@ -44,7 +45,11 @@ void FrmQSO::buildUi() {
     ui.DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Small type, so that the exchange fits the grid's column widths.
     ScreenLayout::setFont(ui.DBGrid1, 8, false);
-    v->addWidget(ui.DBGrid1, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(ui.DBGrid1, 1);
+    bottom->addWidget(
+        new PartialCheckList(ui.TxtIndic, m_entry, m_services.callDb, m_services.logDb, central));
+    v->addLayout(bottom, 1);
     setCentralWidget(central);
 }
 

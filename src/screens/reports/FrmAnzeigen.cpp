@@ -4,6 +4,7 @@
 #include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/reports/LearnFromLogsButton.h"
 #include "screens/reports/LogByDateModel.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
@@ -182,6 +183,9 @@ QWidget* FrmAnzeigen::buildCallsignFrames(QWidget* parent) {
     ui.OpBAnfuegen->setObjectName(QStringLiteral("OpBAnfügen"));
     f7->addWidget(ui.OpBAnfuegen);
     connect(ui.OpBAnfuegen, &QRadioButton::clicked, this, &FrmAnzeigen::startAddingCallsign);
+    auto* learn = new LearnFromLogsButton(m_services.dialogs, m_services.callDb, ui.Frame7);
+    connect(learn, &LearnFromLogsButton::learnt, this, &FrmAnzeigen::loadCallsignTable);
+    f7->addWidget(learn);
 
     ui.Frame8 = frame(w, "Frame8", QStringLiteral("ENTER DATA"));
     auto* f8 = new QGridLayout(ui.Frame8);

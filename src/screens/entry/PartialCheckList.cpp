@@ -1,0 +1,75 @@
+#include "screens/entry/PartialCheckList.h"
+
+#include "entry/QsoEntry.h"
+#include "screens/ScreenLayout.h"
+
+#include <QLineEdit>
+#include <QShortcut>
+#include <QShowEvent>
+
+PartialCheckList::PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Database& callDb,
+                                   Database& logDb, QWidget* parent)
+    : QListWidget(parent), m_field(callsignField), m_entry(entry), m_callDb(callDb),
+      m_logDb(logDb) {
+    setObjectName(QStringLiteral("PartialCheck"));
+    setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat. "
+                              "Ctrl+1..9 sau clic: il pune in campul indicativului."));
+    setFocusPolicy(Qt::NoFocus);
+    ScreenLayout::setFont(this, 8, false);
+    ScreenLayout::setDesignWidth(this, 1700);
+    connect(m_field, &QLineEdit::textEdited, this, &PartialCheckList::showMatches);
+    connect(this, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choose(row(item)); });
+    // The field is emptied or prefilled after every contact logged.
+    connect(m_field, &QLineEdit::textChanged, this, &PartialCheckList::noteLogged);
+    for (int i = 0; i < 9; ++i) {
+        auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), this);
+        key->setContext(Qt::WindowShortcut);
+        connect(key, &QShortcut::activated, this, [this, i] { choose(i); });
+    }
+}
+
+void PartialCheckList::showEvent(QShowEvent* event) {
+    QListWidget::showEvent(event);
+    // Built when the screen opens for a contest, from the databases it works on.
+    if (event->spontaneous())
+        return;
+    m_index = PartialCheck();
+    (void)m_index.load(m_callDb, m_logDb);
+    m_lastLogged = m_entry.engine().lastLogged();
+    clear();
+}
+
+void PartialCheckList::noteLogged() {
+    const QString logged = m_entry.engine().lastLogged();
+    if (logged == m_lastLogged)
+        return;
+    m_lastLogged = logged;
+    m_index.add(logged.section(u' ', 0, 0), true);
+}
+
+void PartialCheckList::showMatches(const QString& typed) {
+    clear();
+    const QList<PartialMatch> found = m_index.find(typed, kShown);
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const QString number = i < 9 ? QString::number(i + 1) + u' ' : QStringLiteral("  ");
+        auto* item = new QListWidgetItem(number + found[i].callsign +
+                                             (found[i].worked ? QStringLiteral(" *") : QString()),
+                                         this);
+        item->setData(Qt::UserRole, found[i].callsign);
+        if (found[i].worked) {
+            QFont bold = font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
+}
+
+void PartialCheckList::choose(int index) {
+    const QListWidgetItem* chosen = item(index);
+    if (!chosen)
+        return;
+    m_field->setText(chosen->data(Qt::UserRole).toString());
+    m_field->setFocus();
+    clear();
+}

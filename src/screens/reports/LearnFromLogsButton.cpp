@@ -1,0 +1,47 @@
+#include "screens/reports/LearnFromLogsButton.h"
+
+#include "refdata/LogLearning.h"
+#include "seams/Dialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+const QString kTitle = QStringLiteral("INVATARE DIN LOGURI");
+}
+
+LearnFromLogsButton::LearnFromLogsButton(Dialogs& dialogs, Database& callDb, QWidget* parent)
+    : QPushButton(QStringLiteral("Din loguri..."), parent), m_dialogs(dialogs), m_callDb(callDb) {
+    setObjectName(QStringLiteral("CmdLearnLogs"));
+    setToolTip(QStringLiteral("Invata indicativele si judetele din loguri Cabrillo si ADIF"));
+    connect(this, &QPushButton::clicked, this, &LearnFromLogsButton::chooseFiles);
+}
+
+void LearnFromLogsButton::chooseFiles() {
+    // Opened, not executed: the screen's own event loop serves it.
+    auto* chooser = new QFileDialog(window(), kTitle);
+    chooser->setObjectName(QStringLiteral("LearnLogsChooser"));
+    chooser->setOption(QFileDialog::DontUseNativeDialog);
+    chooser->setFileMode(QFileDialog::ExistingFiles);
+    chooser->setNameFilters({QStringLiteral("Loguri Cabrillo si ADIF (*.log *.cbr *.txt *.adi)"),
+                             QStringLiteral("Toate fisierele (*)")});
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &QFileDialog::filesSelected, this, &LearnFromLogsButton::learnFrom);
+    chooser->open();
+}
+
+void LearnFromLogsButton::learnFrom(const QStringList& files) {
+    const LogLearning::Plan plan = LogLearning::plan(m_callDb, files);
+    if (!plan.writes()) {
+        m_dialogs.message(plan.describe() + QStringLiteral("\nNu este nimic de scris."), kTitle,
+                          Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+        return;
+    }
+    if (m_dialogs.message(plan.describe() + QStringLiteral("\nSCRIETI IN BAZA DE DATE ?"), kTitle,
+                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question) != Dialogs::AnswerYes)
+        return;
+    if (const Outcome<void> done = LogLearning::apply(m_callDb, plan); !done) {
+        m_dialogs.message(done.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        return;
+    }
+    emit learnt();
+}

@@ -1,0 +1,56 @@
+#include "refdata/PartialCheck.h"
+
+#include <QTest>
+
+// The partial check: every known callsign holding the typed fragment, the exact one first.
+class PartialCheckTest : public QObject {
+    Q_OBJECT
+private slots:
+    void found_data() {
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<QString>("shown"); // "*" marks a worked callsign
+        auto row = [](const char* name, const char* fragment, const char* shown) {
+            QTest::newRow(name) << fragment << shown;
+        };
+        row("one character is too few", "Y", "");
+        row("two at the start, lower case; YO5BYO listed once", "yo",
+            "YO2AB YO5AAA* YO5AAA/P YO5BYO YO8XYZ/MM");
+        row("exact first, then its beginnings", "YO5AAA", "YO5AAA* YO5AAA/P");
+        row("middle, with the digit", "5A", "ER5AB YO5AAA* YO5AAA/P");
+        row("end", "YZ/MM", "YO8XYZ/MM");
+        row("slash alone", "/P", "YO5AAA/P");
+        row("all pieces present, fragment absent", "AAAB", "");
+        row("unknown piece", "QQ", "");
+        row("logged only, worked", "LZ1", "LZ1ZZ*");
+    }
+    void found() {
+        QFETCH(QString, fragment);
+        QFETCH(QString, shown);
+        PartialCheck index;
+        QList<PartialMatch> loaded;
+        for (const char* call : {"YO5AAA", "YO5AAA/P", "yo2ab ", "ER5AB", "YO8XYZ/MM", "AAB"})
+            loaded.append({QLatin1String(call), false});
+        index.reset(loaded);
+        index.add(QStringLiteral("YO5BYO"), false); // merged into the loaded ones' order
+        index.add(QStringLiteral("YO5AAA"), true);
+        index.add(QStringLiteral("LZ1ZZ"), true);
+        index.add(QStringLiteral("YO5AAA"), false); // a mark is never taken back
+        QStringList out;
+        for (const PartialMatch& m : index.find(fragment, 30))
+            out << m.callsign + (m.worked ? QStringLiteral("*") : QString());
+        QCOMPARE(out.join(u' '), shown);
+    }
+    void limitKeepsTheBest() {
+        PartialCheck index;
+        for (const char* call : {"YO9ZZ", "YO9AB", "YO9", "XYO9"})
+            index.add(QLatin1String(call), false);
+        QCOMPARE(index.size(), 4);
+        const QList<PartialMatch> two = index.find(QStringLiteral("YO9"), 2);
+        QCOMPARE(two.size(), 2);
+        QCOMPARE(two[0].callsign, QStringLiteral("YO9"));
+        QCOMPARE(two[1].callsign, QStringLiteral("YO9AB"));
+    }
+};
+
+QTEST_GUILESS_MAIN(PartialCheckTest)
+#include "PartialCheckTest.moc"

@@ -1,0 +1,56 @@
+#include "ScreenHarness.h"
+
+#include <QListWidget>
+
+// The partial check on the QSO screen, driven by keys and clicks.
+class PartialCheckListTest : public QObject {
+    Q_OBJECT
+
+    static QString shown(QListWidget* list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out.join(u'|');
+    }
+
+private slots:
+    void typedChosenAndLogged() {
+        ScreenHarness h;
+        {
+            Database calls(QStringLiteral("Known"));
+            QCOMPARE(
+                calls.open(h.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
+                Database::OpenResult::Ok);
+            QVERIFY(calls.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES ('YO5AAA', "
+                                              "'CJ'), ('YO5ABC', 'CJ'), ('YO8XAB/P', 'IS')")));
+        }
+        h.openQso("OpBCNUS");
+        auto* list = h.find<QListWidget>(h.qso.get(), "PartialCheck");
+        QLineEdit* call = h.qsoBox("TxtIndic");
+        call->setFocus();
+        call->clear();
+        h.type(QStringLiteral("A"));
+        QCOMPARE(shown(list), QString());
+        h.type(QStringLiteral("B"));
+        QCOMPARE(shown(list), QStringLiteral("1 YO5ABC|2 YO8XAB/P"));
+
+        h.key(Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(call->text(), QStringLiteral("YO8XAB/P"));
+        QCOMPARE(list->count(), 0);
+
+        call->clear();
+        h.typeContact(QStringLiteral("YO5ABC"), QStringLiteral("001"), QStringLiteral("CJ"));
+        h.key(Qt::Key_Return);
+        QCOMPARE(h.logRows().size(), 1);
+        call->setFocus();
+        call->clear();
+        h.type(QStringLiteral("5A"));
+        QCOMPARE(shown(list), QStringLiteral("1 YO5AAA|2 YO5ABC *"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(call->text(), QStringLiteral("YO5ABC"));
+    }
+};
+
+QTEST_MAIN(PartialCheckListTest)
+#include "PartialCheckListTest.moc"
