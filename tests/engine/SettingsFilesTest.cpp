@@ -118,25 +118,31 @@ private slots:
         QCOMPARE(dir.read(file), bytes);
     }
 
-    // A keyer text is written whole or refused, never cut.
-    void keyerTextLimit_data() {
+    // A text is written whole or refused, never cut; the seventh line of either file here.
+    void textLimit_data() {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("length");
-        QTest::newRow("32767") << 32767;
-        QTest::newRow("32768") << 32768;
+        QTest::newRow("keyer text 32767") << "VELTTextCw.dat" << 32767;
+        QTest::newRow("keyer text 32768") << "VELTTextCw.dat" << 32768;
+        QTest::newRow("QTH 32768") << "VELTInit.dat" << 32768;
     }
-    void keyerTextLimit() {
+    void textLimit() {
+        QFETCH(QString, file);
         QFETCH(int, length);
         TempDataFolder dir;
         SettingsRecord rec;
-        rec.cwTexts[6] = QString(length, u'E');
-        const Outcome<void> written = writeTextCwFile(dir.path(), rec);
-        const QByteArray file = dir.read(QStringLiteral("VELTTextCw.dat"));
+        rec.qth = rec.cwTexts[6] = QString(length, u'E');
+        const Outcome<void> written = file == QStringLiteral("VELTInit.dat")
+                                          ? writeInitFile(dir.path(), rec)
+                                          : writeTextCwFile(dir.path(), rec);
+        const QByteArray bytes = dir.read(file);
         QCOMPARE(written.ok(), length <= kMaxTextLength);
-        QCOMPARE(file.size(), qsizetype(written.ok() ? 6 * 2 + length + 2 + 5 : 0));
+        QCOMPARE(bytes.size(), qsizetype(written.ok() ? 6 * 2 + length + 2 + 5 : 0));
         if (written.ok())
             return;
-        QVERIFY2(written.error().startsWith(QStringLiteral("Textul F7 are 32768 de caractere")),
-                 qPrintable(written.error()));
+        const QString expected =
+            QStringLiteral("Textul din randul 7 al fisierului %1 are 32768 de caractere").arg(file);
+        QVERIFY2(written.error().startsWith(expected), qPrintable(written.error()));
     }
 };
 

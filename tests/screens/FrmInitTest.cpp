@@ -129,6 +129,28 @@ private slots:
         QCOMPARE(h.state.startTime, QStringLiteral("12:05"));
     }
 
+    // The station file as Notepad saves it: a UTF-8 mark is no part of the own call; UTF-16 is
+    // named to the operator at start.
+    void stationFileEncodingAtStart_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("ownCall");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xef\xbb\xbfYO3ABC\r\n") << "YO3ABC";
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfeY\0O\0\r\0\n\0", 10) << "";
+    }
+    void stationFileEncodingAtStart() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, ownCall);
+        ScreenHarness h;
+        QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), file));
+        QVERIFY(h.start());
+        QCOMPARE(h.initBox("TxtMyCall")->text(), ownCall);
+        const bool refused =
+            std::any_of(h.dialogs.shown.begin(), h.dialogs.shown.end(), [](const auto& shown) {
+                return shown.text.contains(QStringLiteral("VELTInit.dat este salvat ca UTF-16"));
+            });
+        QCOMPARE(refused, ownCall.isEmpty());
+    }
+
     // A keyer text the file cannot hold is refused where it is typed and at the hand-over; the
     // box never cuts it, typed or read from the file.
     void keyerTextLimit_data() {

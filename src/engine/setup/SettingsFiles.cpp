@@ -51,6 +51,13 @@ Outcome<void> writeLines(const QString& path, const QStringList& lines) {
     // What the operator must still convert is never replaced.
     if (QFile old(path); old.open(QIODevice::ReadOnly) && isUtf16(old.read(512)))
         return Failure{utf16Refusal(path)};
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString where = QStringLiteral("din randul %1 al fisierului %2")
+                                  .arg(i + 1)
+                                  .arg(QFileInfo(path).fileName());
+        if (const QString tooLong = textTooLong(where, lines[i]); !tooLong.isEmpty())
+            return Failure{tooLong};
+    }
     const QString refused = Cp1250::unwritable(lines.join(QString()));
     if (!refused.isEmpty())
         return Failure{
@@ -192,11 +199,6 @@ Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec) {
 }
 
 Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec) {
-    for (size_t i = 0; i < rec.cwTexts.size(); ++i) {
-        const QString refused = textTooLong(QStringLiteral("F%1").arg(i + 1), rec.cwTexts[i]);
-        if (!refused.isEmpty())
-            return Failure{refused};
-    }
     QStringList lines(rec.cwTexts.begin(), rec.cwTexts.end());
     lines << formatInteger(rec.comPort);
     return writeLines(pathIn(appPath, kTextCwFile), lines);

@@ -24,11 +24,12 @@ inline constexpr qsizetype kMaxTextLength = 32767;
 /// Reads VELTTextCw.dat with the same rules.
 [[nodiscard]] Outcome<bool> readTextCwFile(const QString& appPath, SettingsRecord& rec);
 /// Writes VELTInit.dat whole; the old file is replaced only once the new one is complete. When
-/// nothing was written, the message to show. A UTF-16 file stays as it is.
+/// nothing was written, the message to show. A UTF-16 file stays as it is; a text longer than
+/// kMaxTextLength is refused, never cut.
 [[nodiscard]] Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec);
-/// Writes VELTTextCw.dat whole, with the same rules; a text longer than kMaxTextLength is refused.
+/// Writes VELTTextCw.dat whole, with the same rules.
 [[nodiscard]] Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec);
-/// The message refusing the text of box `name` when it is longer than kMaxTextLength; empty when
+/// The message refusing the text `name` ("F1") when it is longer than kMaxTextLength; empty when
 /// it fits.
 QString textTooLong(const QString& name, const QString& text);
 /// The data folder: the program folder with a bracketed part (up to the last "]") removed.

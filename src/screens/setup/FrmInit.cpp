@@ -31,7 +31,6 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QVBoxLayout>
-#include <limits>
 
 using namespace Widgets;
 using P = Presentation;
@@ -235,8 +234,6 @@ QWidget* FrmInit::buildKeyerOptions() {
                            QStringLiteral("F") + QString::number(i + 1)),
                      i, 0);
         ui.TxtF[i] = lineEdit(ui.FramTxtCw, ("TxtF" + n).constData());
-        // A text too long for the file is refused with a message, never cut by the box.
-        ui.TxtF[i]->setMaxLength(std::numeric_limits<int>::max());
         g->addWidget(ui.TxtF[i], i, 1, 1, 4);
     }
     ui.LblJ = label(ui.FramTxtCw, "LblJ", QStringLiteral("#3=CodEmis"));
