@@ -2,6 +2,7 @@
 
 #include <QPalette>
 #include <cmath>
+#include <limits>
 
 namespace Widgets {
 
@@ -15,6 +16,9 @@ QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& toolTip) {
     auto* w = new QLineEdit(parent);
     w->setObjectName(QLatin1String(name));
     w->setToolTip(toolTip);
+    // Qt's default cuts a text at 32767 characters without a word; what a text must not exceed
+    // is checked, with a message, where it is used.
+    w->setMaxLength(std::numeric_limits<int>::max());
     return w;
 }
 

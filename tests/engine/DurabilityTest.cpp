@@ -49,6 +49,7 @@ private slots:
         QRandomGenerator random(20261206);
         for (int round = 0; round < 20; ++round) {
             QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel); // sanitizer reports
             child.start(QStringLiteral(DURABILITY_CHILD), {l.folder.path(), mode});
             QVERIFY(child.waitForStarted());
             QTest::qWait(int(random.bounded(40, 400)));

@@ -48,7 +48,7 @@ private slots:
         TempDataFolder dir;
         QVERIFY(dir.write(QStringLiteral("VELTInit.dat"), file));
         SettingsRecord rec;
-        QVERIFY(!readInitFile(dir.path(), rec));
+        QVERIFY(!readInitFile(dir.path(), rec).valueOr(true));
         QVERIFY(writeInitFile(dir.path(), rec));
         QVERIFY(dir.read(QStringLiteral("VELTInit.dat")).contains(kept));
     }
@@ -70,10 +70,79 @@ private slots:
         QVERIFY(dir.write(QStringLiteral("VELTTextCw.dat"), bytes));
         SettingsRecord rec;
         rec.comPort = 9;
-        readTextCwFile(dir.path(), rec);
+        QVERIFY(readTextCwFile(dir.path(), rec).ok());
         QCOMPARE(rec.cwTexts[0], QStringLiteral("a"));
         QCOMPARE(rec.cwTexts[6], QStringLiteral("g"));
         QCOMPARE(rec.comPort, port);
+    }
+
+    // What Notepad saves: a UTF-8 mark is no part of the first line; UTF-16 is refused, naming
+    // the file, and is never replaced.
+    void foreignEncodings_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("firstLine"); // empty when refused
+        const QString init = QStringLiteral("VELTInit.dat");
+        const QString texts = QStringLiteral("VELTTextCw.dat");
+        QTest::newRow("UTF-8 mark, station")
+            << init << QByteArray("\xef\xbb\xbfYO3ABC\r\n") << "YO3ABC";
+        QTest::newRow("UTF-8 mark, keyer") << texts
+                                           << QByteArray("\xef\xbb\xbf"
+                                                         "CQ\r\n")
+                                           << "CQ";
+        QTest::newRow("UTF-16 LE mark") << init << QByteArray("\xff\xfeY\0O\0\r\0\n\0", 10) << "";
+        QTest::newRow("UTF-16 BE mark") << texts << QByteArray("\xfe\xff\0C\0Q\0\r\0\n", 10) << "";
+        QTest::newRow("UTF-16 LE, no mark") << init << QByteArray("Y\0O\0\r\0\n\0", 8) << "";
+    }
+    void foreignEncodings() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, firstLine);
+        TempDataFolder dir;
+        QVERIFY(dir.write(file, bytes));
+        const bool station = file == QStringLiteral("VELTInit.dat");
+        SettingsRecord rec;
+        rec.myCall = rec.cwTexts[0] = QStringLiteral("KEPT");
+        const Outcome<bool> read =
+            station ? readInitFile(dir.path(), rec) : readTextCwFile(dir.path(), rec);
+        QCOMPARE(station ? rec.myCall : rec.cwTexts[0],
+                 firstLine.isEmpty() ? QStringLiteral("KEPT") : firstLine);
+        QCOMPARE(read.ok(), !firstLine.isEmpty());
+        if (read.ok())
+            return;
+        QVERIFY2(read.error().contains(file) && read.error().contains(QStringLiteral("ANSI")),
+                 qPrintable(read.error()));
+        const Outcome<void> written =
+            station ? writeInitFile(dir.path(), rec) : writeTextCwFile(dir.path(), rec);
+        QCOMPARE(written.error(), read.error());
+        QCOMPARE(dir.read(file), bytes);
+    }
+
+    // A text is written whole or refused, never cut; the seventh line of either file here.
+    void textLimit_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("length");
+        QTest::newRow("keyer text 32767") << "VELTTextCw.dat" << 32767;
+        QTest::newRow("keyer text 32768") << "VELTTextCw.dat" << 32768;
+        QTest::newRow("QTH 32768") << "VELTInit.dat" << 32768;
+    }
+    void textLimit() {
+        QFETCH(QString, file);
+        QFETCH(int, length);
+        TempDataFolder dir;
+        SettingsRecord rec;
+        rec.qth = rec.cwTexts[6] = QString(length, u'E');
+        const Outcome<void> written = file == QStringLiteral("VELTInit.dat")
+                                          ? writeInitFile(dir.path(), rec)
+                                          : writeTextCwFile(dir.path(), rec);
+        const QByteArray bytes = dir.read(file);
+        QCOMPARE(written.ok(), length <= kMaxTextLength);
+        QCOMPARE(bytes.size(), qsizetype(written.ok() ? 6 * 2 + length + 2 + 5 : 0));
+        if (written.ok())
+            return;
+        const QString expected =
+            QStringLiteral("Textul din randul 7 al fisierului %1 are 32768 de caractere").arg(file);
+        QVERIFY2(written.error().startsWith(expected), qPrintable(written.error()));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QTest>
 #include <functional>
+#include <sys/wait.h>
 
 namespace {
 using Writer = std::function<QString(LogExport& log)>;
@@ -62,6 +63,25 @@ private slots:
         QVERIFY2(message.contains(QStringLiteral("NU A PUTUT FI SCRIS")), qPrintable(message));
         QVERIFY(message.contains(QStringLiteral("FISIERUL ANTERIOR A RAMAS NESCHIMBAT")));
         QCOMPARE(contents(disk), before);
+    }
+
+    // A small disk left mounted by a test that was killed is unmounted by the next one.
+    void leftoverDiskUnmounted() {
+        if (geteuid() != 0)
+            QSKIP("a small disk is mounted only when the tests run as root");
+        const pid_t gone = fork();
+        if (gone == 0)
+            _exit(0);
+        QVERIFY(gone > 0 && waitpid(gone, nullptr, 0) == gone);
+        const QByteArray leftover = QFile::encodeName(SmallDisk::folderOf(gone) + "-killed");
+        QVERIFY(QDir().mkpath(QFile::decodeName(leftover)));
+        QCOMPARE(::mount("tmpfs", leftover.constData(), "tmpfs", 0, "size=4096"), 0);
+
+        const SmallDisk disk(4096);
+        QFile mounts(QStringLiteral("/proc/self/mountinfo"));
+        QVERIFY(mounts.open(QIODevice::ReadOnly));
+        QVERIFY(!mounts.readAll().contains(leftover + ' '));
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(leftover)));
     }
 
 private:

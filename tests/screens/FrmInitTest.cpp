@@ -1,5 +1,6 @@
 #include "ScreenHarness.h"
 #include "refdata/CallsignDb.h"
+#include "setup/SettingsFiles.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -128,6 +129,74 @@ private slots:
         QCOMPARE(h.find<QLabel>(h.qso.get(), "LblContrInit")->text(), QStringLiteral("312"));
         QCOMPARE(h.state.startDate, QStringLiteral("01.03.26")); // 14:05 local, offset 2
         QCOMPARE(h.state.startTime, QStringLiteral("12:05"));
+    }
+
+    // The station file as Notepad saves it: a UTF-8 mark is no part of the own call; UTF-16 is
+    // named to the operator at start.
+    void stationFileEncodingAtStart_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("ownCall");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xef\xbb\xbfYO3ABC\r\n") << "YO3ABC";
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfeY\0O\0\r\0\n\0", 10) << "";
+    }
+    void stationFileEncodingAtStart() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, ownCall);
+        ScreenHarness h;
+        QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), file));
+        QVERIFY(h.start());
+        QCOMPARE(h.initBox("TxtMyCall")->text(), ownCall);
+        const bool refused =
+            std::any_of(h.dialogs.shown.begin(), h.dialogs.shown.end(), [](const auto& shown) {
+                return shown.text.contains(QStringLiteral("VELTInit.dat este salvat ca UTF-16"));
+            });
+        QCOMPARE(refused, ownCall.isEmpty());
+    }
+
+    // A keyer text the file cannot hold is refused where it is typed and at the hand-over; the
+    // box never cuts it, typed or read from the file.
+    void keyerTextLimit_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("fromFile");
+        QTest::newRow("32767 typed") << 32767 << false;
+        QTest::newRow("32768 typed") << 32768 << false;
+        QTest::newRow("32768 in the file") << 32768 << true;
+    }
+    void keyerTextLimit() {
+        QFETCH(int, length);
+        QFETCH(bool, fromFile);
+        const QByteArray texts = QByteArray(length, 'E') + "\r\n\r\n\r\n\r\n\r\n\r\n\r\n 1 \r\n";
+        ScreenHarness h;
+        QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
+        if (fromFile)
+            QVERIFY(h.folder.write(QStringLiteral("VELTTextCw.dat"), texts));
+        QVERIFY(h.start());
+        h.clickContest("OpBCNUS");
+        h.click(h.init.get(), "OpbTest");
+        h.initBox("txtContrInit")->setText(QStringLiteral("312"));
+        QLineEdit* f1 = h.initBox("TxtF1");
+        f1->setFocus();
+        if (!fromFile) {
+            f1->setText(QString(length - 1, u'E'));
+            QTest::keyClick(f1, Qt::Key_E);
+        }
+        h.dialogs.shown.clear();
+        QTest::keyClick(f1, Qt::Key_Return);
+        h.trigger(h.init.get(), "mnuQSOfahren");
+
+        QCOMPARE(f1->text().size(), length);
+        const bool fits = length <= SettingsFiles::kMaxTextLength;
+        QCOMPARE(h.qso->isVisible(), fits);
+        const QByteArray written = h.folder.read(QStringLiteral("VELTTextCw.dat"));
+        if (fits) {
+            QCOMPARE(written.indexOf("\r\n"), qsizetype(length));
+            return;
+        }
+        QCOMPARE(h.dialogs.shown.size(), 2); // at Enter and at the hand-over
+        for (const auto& shown : h.dialogs.shown)
+            QVERIFY2(shown.text.startsWith(QStringLiteral("Textul F1 are 32768 de caractere")),
+                     qPrintable(shown.text));
+        QCOMPARE(written, fromFile ? texts : QByteArray());
     }
 
     // One contest per kind of presentation.

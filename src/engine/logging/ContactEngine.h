@@ -138,7 +138,7 @@ private:
     AppState& m_app;
     LogStore m_log;
     CallsignDb m_calls;
-    const SpecialStations& m_specials;
+    SpecialStations m_specials;
     const Clock& m_clock;
     QsoContact m_contact;
     ScoreLabels m_labels;

@@ -96,7 +96,7 @@ LineResult qsoRecord(const LogRow& row, const ContestDef& def) {
 ExportLayout layout(const ContestDef& def) {
     ExportLayout l;
     // Records hold printable ASCII only, the same bytes in every code page.
-    l.line = [&def](const LogRow& row) { return qsoRecord(row, def); };
+    l.line = [def](const LogRow& row) { return qsoRecord(row, def); };
     return l;
 }
 

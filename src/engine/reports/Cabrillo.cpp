@@ -75,7 +75,7 @@ ExportLayout layout(const CabrilloHeader& h, const QString& myCall, const Contes
         l.head << QStringLiteral("ADDRESS: ") + a;
     for (const QString& s : h.soapbox)
         l.head << QStringLiteral("SOAPBOX: ") + s;
-    l.line = [myCall, &def](const LogRow& row) { return qsoLine(row, myCall, def); };
+    l.line = [myCall, def](const LogRow& row) { return qsoLine(row, myCall, def); };
     l.tail = QStringList{QStringLiteral("END-OF-LOG: ")};
     return l;
 }

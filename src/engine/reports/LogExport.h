@@ -35,8 +35,8 @@ private:
     WrittenFile stream(const QString& path, const ExportLayout& layout);
 
     Database& m_db;
-    const ContestDef& m_def;
-    const SettingsRecord& m_station;
+    ContestDef m_def;
+    SettingsRecord m_station;
     QString m_appPath;
     QString m_yy;
     ExportProgress m_progress;

@@ -28,7 +28,7 @@ private:
     void totalLine(int stage, const QList<LogRow>& stageRows);
 
     PrintSink& m_sink;
-    const ContestDef& m_def;
+    ContestDef m_def;
     QString m_myCall;
     QString m_yy;
 };

@@ -6,20 +6,58 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <array>
 #include <optional>
 
 namespace SettingsFiles {
 
 namespace {
 
-std::optional<QStringList> readLines(const QString& path) {
+// Notepad saves "Unicode" as UTF-16: with its byte order mark, or (other editors) without, when
+// every other byte of Latin text is NUL.
+bool isUtf16(const QByteArray& bytes) {
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff"))
+        return true;
+    const QByteArray head = bytes.left(512);
+    std::array<qsizetype, 2> nuls{};
+    for (qsizetype i = 0; i < head.size(); ++i)
+        nuls[static_cast<size_t>(i % 2)] += head.at(i) == '\0';
+    const qsizetype most = std::max(nuls[0], nuls[1]);
+    return most > 0 && most * 4 >= head.size();
+}
+
+QString utf16Refusal(const QString& path) {
+    return QStringLiteral("Fisierul %1 este salvat ca UTF-16 (Unicode): programul nu il citeste "
+                          "si nu il inlocuieste. Deschideti-l in Notepad si salvati-l ca text "
+                          "ANSI (Windows-1250): File, Save As, Encoding: ANSI.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+// The lines of the file (none when it is missing); a UTF-8 byte order mark is no part of them.
+Outcome<QStringList> readLines(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return decodeLines(f.readAll());
+        return QStringList();
+    QByteArray bytes = f.readAll();
+    if (isUtf16(bytes))
+        return Failure{utf16Refusal(path)};
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        bytes.remove(0, 3);
+    return decodeLines(bytes);
 }
 
 Outcome<void> writeLines(const QString& path, const QStringList& lines) {
+    // What the operator must still convert is never replaced.
+    if (QFile old(path); old.open(QIODevice::ReadOnly) && isUtf16(old.read(512)))
+        return Failure{utf16Refusal(path)};
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString where = QStringLiteral("din randul %1 al fisierului %2")
+                                  .arg(i + 1)
+                                  .arg(QFileInfo(path).fileName());
+        if (const QString tooLong = textTooLong(where, lines[i]); !tooLong.isEmpty())
+            return Failure{tooLong};
+    }
     const QString refused = Cp1250::unwritable(lines.join(QString()));
     if (!refused.isEmpty())
         return Failure{
@@ -128,10 +166,10 @@ QStringList decodeLines(const QByteArray& bytes) {
     return lines;
 }
 
-bool readInitFile(const QString& appPath, SettingsRecord& rec) {
-    const auto lines = readLines(pathIn(appPath, kInitFile));
+Outcome<bool> readInitFile(const QString& appPath, SettingsRecord& rec) {
+    const Outcome<QStringList> lines = readLines(pathIn(appPath, kInitFile));
     if (!lines)
-        return false;
+        return Failure{lines.error()};
     LineReader r(*lines);
     r.text(rec.myCall) && r.offset(rec.utcOffset) && r.text(rec.myCounty) && r.text(rec.section) &&
         r.text(rec.operators) && r.integer(rec.operatorCount) && r.text(rec.qth) &&
@@ -141,10 +179,10 @@ bool readInitFile(const QString& appPath, SettingsRecord& rec) {
     return r.ok();
 }
 
-bool readTextCwFile(const QString& appPath, SettingsRecord& rec) {
-    const auto lines = readLines(pathIn(appPath, kTextCwFile));
+Outcome<bool> readTextCwFile(const QString& appPath, SettingsRecord& rec) {
+    const Outcome<QStringList> lines = readLines(pathIn(appPath, kTextCwFile));
     if (!lines)
-        return false;
+        return Failure{lines.error()};
     LineReader r(*lines);
     for (QString& t : rec.cwTexts)
         if (!r.text(t))
@@ -168,6 +206,16 @@ Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec)
 
 QString keptSettingsPath(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("VELT.ini"));
+}
+
+QString textTooLong(const QString& name, const QString& text) {
+    if (text.size() <= kMaxTextLength)
+        return {};
+    return QStringLiteral("Textul %1 are %2 de caractere, dar cel mult %3 pot fi pastrate in "
+                          "fisier. Scurtati-l; nimic nu a fost scris.")
+        .arg(name)
+        .arg(text.size())
+        .arg(kMaxTextLength);
 }
 
 QString dataPathFor(const QString& appPath) {

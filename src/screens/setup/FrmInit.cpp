@@ -105,7 +105,7 @@ void FrmInit::buildUi() {
         ui.contestButtons << b;
         grid->addWidget(b, i % 8, i / 8);
         ++i;
-        connect(b, &QRadioButton::clicked, this, [this, &def] { chooseContest(def); });
+        connect(b, &QRadioButton::clicked, this, [this, def] { chooseContest(def); });
     }
     middle->addWidget(ui.FrmConcurs);
 
@@ -312,7 +312,9 @@ bool FrmInit::load() {
         m_qso.setSentCode(QStringLiteral("000"));
     }
     // A missing or short settings file is no error: the boxes show what could be read.
-    SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
+    if (const Outcome<bool> read = SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
+        !read)
+        refuse(read.error());
     ui.TxtMyCall->setText(m_state.settings.myCall);
     ui.TxtTime->setText(SystemOffset::text(m_services.clock));
     ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
@@ -325,10 +327,12 @@ bool FrmInit::load() {
             prefillCallAreaDigit(m_state.settings.myCall);
         }
     }
-    const bool textsRead = SettingsFiles::readTextCwFile(m_state.appPath, m_state.settings);
+    const Outcome<bool> texts = SettingsFiles::readTextCwFile(m_state.appPath, m_state.settings);
+    if (!texts)
+        refuse(texts.error());
     for (int i = 0; i < 7; ++i)
         ui.TxtF[i]->setText(m_state.settings.cwTexts[i]);
-    if (textsRead)
+    if (texts.valueOr(false))
         ui.TxtCP->setText(QString::number(m_state.settings.comPort));
     showPortDevice();
     if (!openDatabases())
@@ -802,10 +806,13 @@ bool FrmInit::settingsBoxesWritable() {
     for (int i = 0; i < 7; ++i)
         boxes.append({ui.TxtF[i], QStringLiteral("F%1").arg(i + 1)});
     for (const auto& [box, name] : boxes) {
-        const QString refused = Cp1250::unwritable(box->text());
+        const QString chars = Cp1250::unwritable(box->text());
+        const QString refused = chars.isEmpty()
+                                    ? SettingsFiles::textTooLong(name, box->text())
+                                    : Cp1250::refusal(QStringLiteral("Boxul ") + name, chars);
         if (refused.isEmpty())
             continue;
-        refuse(Cp1250::refusal(QStringLiteral("Boxul ") + name, refused));
+        refuse(refused);
         box->setFocus(Qt::OtherFocusReason);
         return false;
     }

@@ -10,6 +10,7 @@
 #include "setup/ContestCatalog.h"
 #include "setup/DateTimeText.h"
 #include "setup/LeadingNumber.h"
+#include "setup/SettingsFiles.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -124,7 +125,14 @@ void FrmInit::startTimeEntered() {
 }
 
 void FrmInit::keyerTextEntered(int index) {
-    m_state.settings.cwTexts[static_cast<size_t>(index)] = ui.TxtF[index]->text();
+    const QString text = ui.TxtF[index]->text();
+    if (const QString refused =
+            SettingsFiles::textTooLong(QStringLiteral("F%1").arg(index + 1), text);
+        !refused.isEmpty()) {
+        refuse(refused); // the text stays in its box to be shortened
+        return;
+    }
+    m_state.settings.cwTexts[static_cast<size_t>(index)] = text;
     (index < 6 ? ui.TxtF[index + 1] : ui.TxtCP)->setFocus(Qt::OtherFocusReason);
 }
 
