@@ -3,6 +3,7 @@
 #include "reports/ReportFiles.h"
 #include "setup/ContestCatalog.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -171,10 +172,26 @@ private slots:
 
         h.trigger(h.logView.get(), "mnuLOGDrucken");
         h.click(h.logView.get(), "OpBD1B");
-        QVERIFY(h.printer.ended);
+        QTRY_VERIFY(h.printer.ended);
         const QString page = h.printer.pageText(0).join(u'\n');
         QVERIFY(page.contains(QStringLiteral("YO6CCC")) && !page.contains(QStringLiteral("YO5")));
         QCOMPARE(gridCalls(grid(h)), QStringList{"YO6CCC"});
+    }
+
+    // The print runs between events with its progress shown at once; "Anuleaza" drops it.
+    void printShowsProgressAndCancels() {
+        ScreenHarness h;
+        open(h, 0);
+        h.trigger(h.logView.get(), "mnuLOGDrucken");
+        h.dialogs.script = {D::AnswerYes};
+        h.click(h.logView.get(), "OpBD1A");
+        auto* progress = h.logView->findChild<QDialog*>(QStringLiteral("StagePrint"));
+        QVERIFY(progress && progress->isVisible() && !h.printer.ended);
+        h.dialogs.shown.clear();
+        QTest::keyClick(progress, Qt::Key_Escape);
+        QVERIFY(h.printer.aborted && !h.printer.ended && !progress->isVisible());
+        QCOMPARE(h.dialogs.texts(), QStringList{"TIPARIREA A FOST OPRITA."});
+        QTRY_VERIFY(!h.logView->findChild<QDialog*>(QStringLiteral("StagePrint")));
     }
 };
 
