@@ -6,6 +6,9 @@
 #include "BenchCalls.h"
 #include "MustExec.h"
 #include "ScreenHarness.h"
+#include "logging/BackupSet.h"
+#include "platform/QtPrintSink.h"
+#include "reports/ReportFiles.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -178,6 +181,65 @@ void BM_ScreenTextArchive(benchmark::State& state) {
     archiveExport(state, "CmdMemTxt", "ARHIVA/CARPATI.txt");
 }
 
+// PRINT_LOG of stage 1A into a PDF file, as on a PC without a printer: from the click to the
+// note that the file is written. longest_wait_ms is the longest the window went without
+// answering (the longest event handled meanwhile).
+void BM_PrintStage(benchmark::State& state) {
+    ScreenHarness& h = screenFor(static_cast<int>(state.range(0)));
+    QtPrintSink pdf(h.folder.path(), nullptr, QtPrintSink::Target::Pdf);
+    ScreenServices services{h.state,    h.dialogs, h.help,    h.clock, h.metrics,
+                            h.voice,    h.keyLine, pdf,       h.logDb, h.callDb,
+                            h.specials, h.jet,     h.realtime};
+    FrmAnzeigen view(services);
+    view.show();
+    qint64 longestWait = 0;
+    for (auto _ : state) {
+        h.trigger(&view, "mnuLOGDrucken");
+        h.dialogs.script = {FakeDialogs::AnswerYes};
+        QElapsedTimer t;
+        t.start();
+        h.click(&view, "OpBD1A"); // asks whether the printer is ready
+        const qsizetype said = h.dialogs.shown.size();
+        while (h.dialogs.shown.size() == said) {
+            QElapsedTimer wait;
+            wait.start();
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            longestWait = std::max(longestWait, wait.elapsed());
+        }
+        state.SetIterationTime(t.nsecsElapsed() / 1e9);
+        if (!h.dialogs.shown.last().text.startsWith(QStringLiteral("Fisierul PDF a fost scris")))
+            state.SkipWithError(qPrintable(h.dialogs.shown.last().text));
+    }
+    state.counters["longest_wait_ms"] = double(longestWait);
+    finish(state, fileMb(h, "Log/YO3ABC Etapa 1_1.pdf"));
+}
+
+// DELETE_LOG answered Yes, with the copy kept first in ARHIVA/backup as the program wires it:
+// from the click to the empty grid drawn. The log is filled again for each iteration.
+void BM_DeleteLog(benchmark::State& state) {
+    const int size = static_cast<int>(state.range(0));
+    ScreenHarness& h = screenFor(size);
+    BackupSet copies(ReportFiles::backupFolder(h.folder.path()), QStringLiteral("LogVELT"),
+                     h.clock);
+    h.logDb.keepCopiesIn(&copies);
+    for (auto _ : state) {
+        if (h.logDb.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt() == 0)
+            fillLog(h, size);
+        h.trigger(h.logView.get(), "mnuLOGLöschen");
+        h.dialogs.script = {FakeDialogs::AnswerYes};
+        QElapsedTimer t;
+        t.start();
+        h.click(h.logView.get(), "OpbL1A");
+        draw(h, "DBGrid1");
+        state.SetIterationTime(t.nsecsElapsed() / 1e9);
+        h.clock.current = h.clock.current.addSecs(1);
+    }
+    h.logDb.keepCopiesIn(nullptr);
+    state.counters["peak_rss_mb"] = peakRssMb();
+    if (h.logDb.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt() != 0)
+        state.SkipWithError("the log was not emptied");
+}
+
 // All cases of one size run together, so each log is filled once.
 void registerAll() {
     const struct {
@@ -188,14 +250,21 @@ void registerAll() {
                  {"BM_ScreenCabrillo", BM_ScreenCabrillo},
                  {"BM_ScreenAdif", BM_ScreenAdif},
                  {"BM_ScreenTextLog", BM_ScreenTextLog},
-                 {"BM_ScreenTextArchive", BM_ScreenTextArchive}};
+                 {"BM_ScreenTextArchive", BM_ScreenTextArchive},
+                 {"BM_PrintStage", BM_PrintStage}};
     for (int size : {1000, 100000})
         for (const auto& c : cases)
             benchmark::RegisterBenchmark(c.name, c.run)
                 ->Arg(size)
                 ->UseManualTime()
-                ->Iterations(size > 1000 ? 3 : 20)
+                ->Iterations(size > 1000 ? (c.run == BM_PrintStage ? 1 : 3) : 20)
                 ->Unit(benchmark::kMillisecond);
+    for (int size : {1000, 150000})
+        benchmark::RegisterBenchmark("BM_DeleteLog", BM_DeleteLog)
+            ->Arg(size)
+            ->UseManualTime()
+            ->Iterations(size > 1000 ? 1 : 5)
+            ->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

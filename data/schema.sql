@@ -1,6 +1,9 @@
 -- The contest log and the callsign-county table. Every value is text, as the log files expect;
 -- the indexes serve the queries run on every keystroke (callsign prefix, callsign per stage and multiplier per stage).
 PRAGMA journal_mode = WAL;
+-- The schema's version: a file of an older one is brought up to this one when opened, a newer one
+-- is refused. Raise it with every change below.
+PRAGMA user_version = 1;
 
 CREATE TABLE IF NOT EXISTS LogGen (
     ID       INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -5,6 +5,7 @@
 #include "app/ParserTexts.h"
 #include "logging/BackupRestore.h"
 #include "logging/BackupSet.h"
+#include "logging/CopyCounts.h"
 #include "reports/ReportFiles.h"
 #include "setup/SettingsFiles.h"
 
@@ -15,9 +16,6 @@
 #include <algorithm>
 
 namespace {
-const QString kLogStem = QStringLiteral("LogVELT");
-const QString kCallStem = QStringLiteral("DbsVELT");
-
 QString databasePath(const QString& dataPath, const QString& stem) {
     return SettingsFiles::pathIn(dataPath, u'\\' + stem + QStringLiteral(".mdb"));
 }
@@ -25,28 +23,30 @@ QString databasePath(const QString& dataPath, const QString& stem) {
 void listBackups(const QString& dataPath, const Clock& clock, QTextStream& out) {
     const QString folder = ReportFiles::backupFolder(dataPath);
     out << "Copiile de siguranta din " << QDir::toNativeSeparators(folder) << ":\n";
-    for (const QString& stem : {kLogStem, kCallStem}) {
+    CopyCounts counts(folder);
+    for (const BackupRestore::Kind kind :
+         {BackupRestore::Kind::Log, BackupRestore::Kind::Callsigns}) {
+        const QString stem = BackupRestore::stem(kind);
         const QStringList files = BackupSet(folder, stem, clock).files();
-        out << (stem == kLogStem ? "Logul (" : "Baza de date cu indicative (") << stem
-            << ".mdb): " << files.size() << " copii\n";
+        out << (kind == BackupRestore::Kind::Log ? "Logul (" : "Baza de date cu indicative (")
+            << stem << ".mdb): " << files.size() << " copii\n";
         for (const QString& file : files) {
             out << "  " << QFileInfo(file).fileName();
-            if (stem == kCallStem) {
-                const auto n = BackupRestore::rowCount(file, QStringLiteral("CallJud"));
-                out << (n ? QStringLiteral("  indicative: %1").arg(*n)
-                          : QStringLiteral("  nu poate fi citita"));
-            } else if (const auto counts = BackupRestore::stageCounts(file)) {
-                out << QStringLiteral("  1A: %1  1B: %2  2A: %3  2B: %4")
-                           .arg((*counts)[0])
-                           .arg((*counts)[1])
-                           .arg((*counts)[2])
-                           .arg((*counts)[3]);
-            } else {
+            const auto n = counts.of(file, kind);
+            if (!n)
                 out << "  nu poate fi citita";
-            }
+            else if (kind == BackupRestore::Kind::Callsigns)
+                out << QStringLiteral("  indicative: %1").arg(n->at(0));
+            else
+                out << QStringLiteral("  1A: %1  1B: %2  2A: %3  2B: %4")
+                           .arg(n->at(0))
+                           .arg(n->at(1))
+                           .arg(n->at(2))
+                           .arg(n->at(3));
             out << '\n';
         }
     }
+    counts.save();
 }
 
 int restoreCopy(const QString& file, const QString& dataPath, const Clock& clock, QTextStream& out,

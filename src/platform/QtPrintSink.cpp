@@ -108,6 +108,17 @@ void QtPrintSink::newPage() {
     m_top = 0;
 }
 
+void QtPrintSink::abort() {
+    if (!m_painter)
+        return;
+    if (m_printer)
+        m_printer->abort();
+    m_painter->end();
+    m_painter.reset();
+    // The PDF made so far stays in memory and goes with it.
+    releaseDevice();
+}
+
 QString QtPrintSink::end() {
     if (!m_painter)
         return {};

@@ -30,6 +30,7 @@ public:
     void newLine() override;
     void newPage() override;
     QString end() override;
+    void abort() override;
 
     /// The PDF file for a document name: sanitised, always inside the "Log" folder.
     QString pdfPathFor(const QString& documentName) const;

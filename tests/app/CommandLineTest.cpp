@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "LogWithCopies.h"
 #include "fakes/FakeJetReader.h"
+#include "logging/CopyCounts.h"
 #include "logging/DatabaseCopy.h"
 
 #include <QDir>
@@ -218,6 +219,31 @@ private slots:
         QVERIFY2(a.out.contains(QFileInfo(l.copies.files().last()).fileName() +
                                 QStringLiteral("  1A: 2  1B: 1  2A: 1  2B: 1\n")),
                  qPrintable(a.out));
+
+        // The counts are remembered by name, size and time: trusted while all three match (the
+        // copy is not opened), read again from the copy when one differs; bad lines are skipped.
+        const QString cache = QDir(l.copies.folder()).filePath(CopyCounts::kFileName);
+        const auto read = [&] {
+            QFile f(cache);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString remembered = read();
+        const QString key = remembered.section(u'\t', 0, 2);
+        QVERIFY2(remembered == key + QStringLiteral("\t2,1,1,1\n"), qPrintable(remembered));
+        const auto listWith = [&](const QString& lines) {
+            {
+                QFile f(cache);
+                if (!f.open(QIODevice::WriteOnly) || f.write(lines.toUtf8()) <= 0)
+                    return QString();
+            }
+            return velt({QStringLiteral("--list-backups")}, l.folder.path(), l.clock).out;
+        };
+        QVERIFY(listWith(QStringLiteral("x\tbad\n") + key + QStringLiteral("\t7,7,7,7\n"))
+                    .contains(QStringLiteral("1A: 7  1B: 7  2A: 7  2B: 7\n")));
+        const QString otherSize = key.section(u'\t', 0, 0) + QStringLiteral("\t1\t") +
+                                  key.section(u'\t', 2, 2) + QStringLiteral("\t7,7,7,7\n");
+        QCOMPARE(listWith(otherSize), a.out);
+        QCOMPARE(read(), remembered);
     }
 
     // Each table found is imported; the log only into an empty one, else the command fails.

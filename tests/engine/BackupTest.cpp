@@ -180,6 +180,26 @@ private slots:
         QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden).size(), listed.size());
     }
 
+    // Emptied at once, the log counts its totals as before; the copy holds every row.
+    void emptyingTheLogKeepsCopyAndTotals() {
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(10)); // stages 1, 2, 3, 4, 1, ...
+        QVERIFY(LogStore(l.log).removeAll());
+        QCOMPARE(l.log.scalar(QStringLiteral("SELECT count(*) FROM LogGen")).toInt(), 0);
+        QCOMPARE(BackupRestore::stageCounts(l.copies.files().value(0)),
+                 (std::array<int, 4>{3, 3, 2, 2}));
+        QVERIFY(l.addContacts(5));
+        QVERIFY(LogStore(l.log).remove(
+            l.log.scalar(QStringLiteral("SELECT min(ID) FROM LogGen")).toLongLong()));
+        const auto totals = LogStore(l.log).stageTotals();
+        QVERIFY(totals);
+        QList<int> qsos;
+        for (const StageTotals& t : *totals)
+            qsos << t.qsos;
+        QCOMPARE(qsos, QList<int>({1, 1, 1, 1}));
+    }
+
     void fullDiskStopsTheDelete() {
         LogWithCopies l;
         QVERIFY(l.open());

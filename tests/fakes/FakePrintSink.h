@@ -21,9 +21,11 @@ public:
     void newLine() override;
     void newPage() override;
     QString end() override;
+    void abort() override { aborted = true; }
 
     bool refuseBegin = false;
     bool ended = false;
+    bool aborted = false;
     QList<Page> pages;
 
     /// The lines of page `n` as text, each cell placed at its column.

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFileSystemModel>
+#include <QDialog>
 #include <QGroupBox>
 #include <QListView>
 #include <QListWidget>
@@ -188,7 +189,7 @@ private slots:
 
         h.trigger(h.logView.get(), "mnuLOGDrucken");
         h.click(h.logView.get(), "OpBD1B");
-        QVERIFY(h.printer.ended);
+        QTRY_VERIFY(h.printer.ended);
         const QString page = h.printer.pageText(0).join(u'\n');
         QVERIFY(page.contains(QStringLiteral("YO6CCC")) && !page.contains(QStringLiteral("YO5")));
         QCOMPARE(gridCalls(grid(h)), QStringList{"YO6CCC"});
@@ -225,6 +226,20 @@ private slots:
             if (!a->text().isEmpty() && !a->text().contains(key))
                 withoutKey << a->text();
         QCOMPARE(withoutKey, QStringList());
+    // The print runs between events with its progress shown at once; "Anuleaza" drops it.
+    void printShowsProgressAndCancels() {
+        ScreenHarness h;
+        open(h, 0);
+        h.trigger(h.logView.get(), "mnuLOGDrucken");
+        h.dialogs.script = {D::AnswerYes};
+        h.click(h.logView.get(), "OpBD1A");
+        auto* progress = h.logView->findChild<QDialog*>(QStringLiteral("StagePrint"));
+        QVERIFY(progress && progress->isVisible() && !h.printer.ended);
+        h.dialogs.shown.clear();
+        QTest::keyClick(progress, Qt::Key_Escape);
+        QVERIFY(h.printer.aborted && !h.printer.ended && !progress->isVisible());
+        QCOMPARE(h.dialogs.texts(), QStringList{"TIPARIREA A FOST OPRITA."});
+        QTRY_VERIFY(!h.logView->findChild<QDialog*>(QStringLiteral("StagePrint")));
     }
 };
 

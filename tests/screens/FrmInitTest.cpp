@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "logging/SqliteConnection.h"
 #include "refdata/CallsignDb.h"
 #include "setup/SettingsFiles.h"
 
@@ -272,6 +273,24 @@ private slots:
             QCOMPARE(h.folder.read(QStringLiteral("DbsVELT.mdb")), jet);
         else
             QCOMPARE(h.callDb.scalar(QStringLiteral("SELECT count(*) FROM CallJud")), QVariant(2));
+    }
+
+    // A log made by a newer program is refused and left as it was.
+    void newerLogRefusedAtStart() {
+        ScreenHarness h;
+        {
+            SqliteConnection log;
+            QVERIFY(log.open(h.folder.file(QStringLiteral("LogVELT.mdb")),
+                             SqliteConnection::Mode::ReadWrite) &&
+                    log.exec("PRAGMA user_version = 99"));
+        }
+        const QByteArray before = h.folder.read(QStringLiteral("LogVELT.mdb"));
+        h.state.autoStart = true;
+        QVERIFY(!h.start());
+        QVERIFY2(h.dialogs.texts().last().contains(QStringLiteral("versiune mai noua")),
+                 qPrintable(h.dialogs.texts().last()));
+        QVERIFY(!h.logDb.isOpen());
+        QCOMPARE(h.folder.read(QStringLiteral("LogVELT.mdb")), before);
     }
 
     // The menus ask for a contest and a mode first; INPUT-LOG-OFF-LINE then takes a typed

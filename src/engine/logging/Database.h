@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 
 #include "Outcome.h"
 
@@ -37,6 +38,9 @@ public:
     /// Runs a statement that deletes or changes stored rows, after keeping a copy of the file
     /// (unless it equals the newest copy); nothing is changed when either failed.
     [[nodiscard]] Outcome<void> execAfterCopy(const QString& sql, const QVariantList& values = {});
+    /// Runs `change` (several statements) as one transaction after keeping a copy of the file, as
+    /// execAfterCopy does; nothing is changed when either failed.
+    [[nodiscard]] Outcome<void> changeAfterCopy(const std::function<Outcome<void>()>& change);
     /// Keeps a copy of the file unless it equals the newest copy.
     [[nodiscard]] Outcome<void> keepCopy();
     /// Runs a statement with bound values and gives its rows.

@@ -4,6 +4,7 @@
 
 #include "logging/Correction.h"
 #include "logging/Points.h"
+#include "logging/SchemaScript.h"
 #include "reports/LogDate.h"
 #include "reports/LogReader.h"
 
@@ -13,6 +14,7 @@ namespace {
 const QString kColumns =
     QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct");
 const QString kUnreadable = QStringLiteral("LOGUL NU POATE FI CITIT: ");
+const QString kDeleteTrigger = QStringLiteral("LogGenTotalsDelete");
 const QString kTotalsUnreadable = QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ");
 
 QString etp(int stage) {
@@ -168,7 +170,23 @@ Outcome<void> LogStore::remove(qint64 id) {
 }
 
 Outcome<void> LogStore::removeAll() {
-    return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen"));
+    // Row by row, the totals' trigger and the indexes make emptying a large log take seconds;
+    // with no delete trigger SQLite drops the table's pages at once. The trigger comes back from
+    // the schema, and the totals are emptied, in the same transaction.
+    const Outcome<QString> schema = SchemaScript::builtIn();
+    if (!schema)
+        return Failure{schema.error()};
+    const QStringList statements = SchemaScript::statements(*schema).filter(kDeleteTrigger);
+    if (statements.size() != 1 || !m_db.hasTable(QStringLiteral("LogTotals")))
+        return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen"));
+    return m_db.changeAfterCopy([&]() -> Outcome<void> {
+        for (const QString& sql : {QStringLiteral("DROP TRIGGER IF EXISTS ") + kDeleteTrigger,
+                                   QStringLiteral("DELETE FROM LogGen"),
+                                   QStringLiteral("DELETE FROM LogTotals"), statements.first()})
+            if (Outcome<void> done = m_db.exec(sql); !done)
+                return done;
+        return {};
+    });
 }
 
 Outcome<qint64> LogStore::count(int stage) {

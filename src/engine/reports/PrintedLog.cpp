@@ -69,37 +69,60 @@ void PrintedLog::printRow(int number, const LogRow& row) {
     m_sink.newLine();
 }
 
-void PrintedLog::totalLine(int stage, const QList<LogRow>& stageRows) {
-    const StageTotals t = stageTotalsOf(stageRows, stage);
+void PrintedLog::totalLine() {
     m_sink.newLine();
     m_sink.setFont(kArial, 10, true);
     if (m_def.report.hasMultipliers()) {
         m_sink.textAt(47, QStringLiteral("TOTAL"));
-        m_sink.textAt(77, TabLine::number(t.multipliers));
-        m_sink.textAt(81, TabLine::number(t.points));
+        m_sink.textAt(77, TabLine::number(m_totals.multipliers));
+        m_sink.textAt(81, TabLine::number(m_totals.points));
     } else {
         m_sink.textAt(50, QStringLiteral("TOTAL"));
-        m_sink.textAt(87, TabLine::number(t.points));
+        m_sink.textAt(87, TabLine::number(m_totals.points));
     }
     m_sink.newLine();
     m_sink.setFont(kArial, 10, false);
 }
 
-bool PrintedLog::print(int stage, const QList<LogRow>& stageRows, QString& note) {
+bool PrintedLog::begin(int stage, QString& note) {
     if (!m_sink.begin(m_myCall + stageCaption(stage))) {
         note = QStringLiteral("TIPARIREA NU A PUTUT INCEPE !");
         return false;
     }
+    m_stage = stage;
+    m_printed = 0;
+    m_totals = {};
     printHeading(stage);
-    for (qsizetype i = 0; i < stageRows.size(); ++i) {
-        if (i > 0 && i % kRowsPerPage == 0) {
-            m_sink.newPage();
-            printHeading(stage);
-        }
-        printRow(int(i + 1), stageRows[i]);
+    return true;
+}
+
+void PrintedLog::add(const LogRow& row) {
+    if (m_printed > 0 && m_printed % kRowsPerPage == 0) {
+        m_sink.newPage();
+        printHeading(m_stage);
     }
-    if (!stageRows.isEmpty())
-        totalLine(stage, stageRows);
-    note = m_sink.end();
+    printRow(++m_printed, row);
+    const StageTotals t = stageTotalsOf({row}, m_stage);
+    m_totals.qsos += t.qsos;
+    m_totals.points += t.points;
+    m_totals.multipliers += t.multipliers;
+}
+
+QString PrintedLog::finish() {
+    if (m_printed > 0)
+        totalLine();
+    return m_sink.end();
+}
+
+void PrintedLog::abort() {
+    m_sink.abort();
+}
+
+bool PrintedLog::print(int stage, const QList<LogRow>& stageRows, QString& note) {
+    if (!begin(stage, note))
+        return false;
+    for (const LogRow& row : stageRows)
+        add(row);
+    note = finish();
     return true;
 }

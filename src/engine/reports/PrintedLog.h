@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logging/LogRow.h"
+#include "reports/ReportTotals.h"
 #include "setup/ContestDef.h"
 
 #include <QList>
@@ -17,6 +18,13 @@ public:
     /// Prints the contacts of `stage` (1..4) from `stageRows`; false when the printer could not
     /// start, with its note in `note`.
     bool print(int stage, const QList<LogRow>& stageRows, QString& note);
+    /// The same, a contact at a time: begin() (false and `note` when the printer could not
+    /// start), add() for each contact in order, then finish() for the TOTAL line and the
+    /// printer's note, or abort() to drop the document.
+    bool begin(int stage, QString& note);
+    void add(const LogRow& row);
+    QString finish();
+    void abort();
     /// The page heading: title, stage caption and column titles.
     void printHeading(int stage);
     /// One contact with its running number.
@@ -25,10 +33,13 @@ public:
     static QString stageCaption(int stage);
 
 private:
-    void totalLine(int stage, const QList<LogRow>& stageRows);
+    void totalLine();
 
     PrintSink& m_sink;
     ContestDef m_def;
     QString m_myCall;
     QString m_yy;
+    int m_stage = 0;
+    int m_printed = 0;
+    StageTotals m_totals; // of the contacts printed so far
 };

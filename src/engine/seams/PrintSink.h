@@ -15,4 +15,6 @@ public:
     virtual void newPage() = 0;
     /// Ends the document; returns a note for the operator (for example the PDF file written).
     virtual QString end() = 0;
+    /// Drops the document begun: nothing more is printed, no file is left.
+    virtual void abort() = 0;
 };

@@ -6,6 +6,7 @@
 #include "screens/Widgets.h"
 #include "screens/reports/FrmAnzeigen.h"
 #include "screens/reports/LogByDateModel.h"
+#include "screens/reports/StagePrint.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
 #include "setup/GridColumns.h"
@@ -76,17 +77,19 @@ void FrmAnzeigen::printChoice(int stage) {
     }
     if (m_pending == PrintDeclined)
         return;
-    const Outcome<QList<LogRow>> rows = LogReader(m_services.logDb).read(stage);
-    if (!rows) {
-        tell(rows.error());
-        return;
-    }
     const AppState& s = m_state;
-    PrintedLog log(m_services.printer, s.contest(), s.settings.myCall, twoDigitYear());
+    auto* print = new StagePrint(
+        m_services.logDb,
+        PrintedLog(m_services.printer, s.contest(), s.settings.myCall, twoDigitYear()), this);
+    const auto done = [this, print](const QString& note) {
+        print->deleteLater();
+        if (!note.isEmpty())
+            tell(note, QStringLiteral("TIPARIRE"));
+    };
+    connect(print, &StagePrint::ended, this, done);
     QString note;
-    log.print(stage, *rows, note);
-    if (!note.isEmpty())
-        tell(note, QStringLiteral("TIPARIRE"));
+    if (!print->start(stage, m_totals.stage(stage).qsos, note))
+        done(note);
 }
 
 bool FrmAnzeigen::printerReady() {

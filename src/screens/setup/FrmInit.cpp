@@ -5,6 +5,7 @@
 #include "logging/ContestLog.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
+#include "logging/SchemaUpgrade.h"
 #include "screens/Colors.h"
 #include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
@@ -404,6 +405,18 @@ void FrmInit::restoreReopenedState() {
     ui.txtContrInit->setText(m_qso.sentLabel());
 }
 
+namespace {
+// Empty when `db` is of this program's schema or was brought up to it; otherwise why not, with
+// the file closed so that nothing changes it.
+QString schemaError(Database& db) {
+    const Outcome<void> upToDate = SchemaUpgrade::bringUpToDate(db);
+    if (upToDate)
+        return {};
+    db.close();
+    return upToDate.error();
+}
+} // namespace
+
 bool FrmInit::openDatabases() {
     const struct {
         Database& db;
@@ -413,14 +426,17 @@ bool FrmInit::openDatabases() {
         const TableMap& map = *TableMap::forTable(QLatin1String(d.table));
         const QString path = SettingsFiles::pathIn(m_state.dataPath, map.file);
         const Database::OpenResult r = d.db.open(path, map.targetTable);
-        if (r == Database::OpenResult::Ok)
+        QString text = r == Database::OpenResult::Ok ? schemaError(d.db) : QString();
+        if (r == Database::OpenResult::Ok && text.isEmpty())
             continue;
         // The rest of this step is abandoned, as with any start-up failure.
-        QString text;
         if (r == Database::OpenResult::NotDatabase && !m_state.autoStart) {
             text = JetImportOffer(m_services.dialogs, m_services.jet).run(path, map);
-            if (text.isEmpty() && d.db.open(path, map.targetTable) == Database::OpenResult::Ok)
-                continue;
+            if (text.isEmpty() && d.db.open(path, map.targetTable) == Database::OpenResult::Ok) {
+                text = schemaError(d.db);
+                if (text.isEmpty())
+                    continue;
+            }
         } else if (r == Database::OpenResult::NotDatabase) {
             text = QStringLiteral("Fisierul %1 nu este o baza de date a acestui program. "
                                   "Fisierul a fost lasat neschimbat.\nNu exista legatura cu "
