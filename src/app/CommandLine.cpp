@@ -113,10 +113,13 @@ struct Options {
         QStringLiteral("Cu --learn: arata doar ce s-ar invata, fara sa scrie nimic.")};
     QCommandLineParser parser;
 
+    QList<QCommandLineOption> all() const {
+        return {help, version, list, restore, importJet, dataFolder, learn, dryRun};
+    }
     Options() {
         parser.setApplicationDescription(
             QStringLiteral("VELT: logger pentru concursurile de radioamatori din Romania."));
-        parser.addOptions({help, version, list, restore, importJet, dataFolder, learn, dryRun});
+        parser.addOptions(all());
         parser.addPositionalArgument(
             QStringLiteral("AUTO"),
             QStringLiteral("Daca o baza de date nu poate fi deschisa la pornire, programul se "
@@ -179,9 +182,8 @@ bool needsDataFolder(const QStringList& arguments) {
 QStringList optionNames() {
     const Options o;
     QStringList names;
-    for (const QCommandLineOption* option :
-         {&o.help, &o.version, &o.list, &o.restore, &o.importJet, &o.dataFolder})
-        names << option->names().last();
+    for (const QCommandLineOption& option : o.all())
+        names << option.names().last();
     return names;
 }
 

@@ -226,6 +226,8 @@ private slots:
             if (!a->text().isEmpty() && !a->text().contains(key))
                 withoutKey << a->text();
         QCOMPARE(withoutKey, QStringList());
+    }
+
     // The print runs between events with its progress shown at once; "Anuleaza" drops it.
     void printShowsProgressAndCancels() {
         ScreenHarness h;

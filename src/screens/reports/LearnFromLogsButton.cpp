@@ -10,7 +10,7 @@ const QString kTitle = QStringLiteral("INVATARE DIN LOGURI");
 }
 
 LearnFromLogsButton::LearnFromLogsButton(Dialogs& dialogs, Database& callDb, QWidget* parent)
-    : QPushButton(QStringLiteral("Din loguri..."), parent), m_dialogs(dialogs), m_callDb(callDb) {
+    : QPushButton(QStringLiteral("Di&n loguri..."), parent), m_dialogs(dialogs), m_callDb(callDb) {
     setObjectName(QStringLiteral("CmdLearnLogs"));
     setToolTip(QStringLiteral("Invata indicativele si judetele din loguri Cabrillo si ADIF"));
     connect(this, &QPushButton::clicked, this, &LearnFromLogsButton::chooseFiles);
