@@ -55,12 +55,13 @@ enum class Transmission {
 /// The contact in hand, as a cancel left it, for the recovery menu.
 struct EntrySnapshot {
     QsoContact contact;
+    int stage = 0; // the stage and mode it was typed in
+    QString mode;
     std::optional<CorrectionTarget> correction;
     EntryPhase phase = EntryPhase::Open;
     CallsignMark mark = CallsignMark::Plain;
     QString error;
     bool errorShown = false;
-    bool newMult = false;
     bool logEnabled = false;
     bool stationShown = true;
 };
@@ -118,7 +119,8 @@ public:
     QString text(EntryField field) const;
     const FocusRequest& focus() const { return m_focus; }
     bool logEnabled() const { return m_logEnabled; }
-    bool newMultiplier() const { return m_newMult; }
+    /// The engine's verdict on the contact in hand, never a copy of it.
+    bool newMultiplier() const { return m_engine.contact().newMult; }
     CallsignMark callsignMark() const { return m_mark; }
     bool duplicateShown() const {
         return m_phase == EntryPhase::Duplicate || m_phase == EntryPhase::DupeAnswered;
@@ -147,6 +149,8 @@ public:
     QString sentSoFar() const { return m_sentSoFar; }
     bool messageUnderWay() const { return m_cw.isBusy() || m_voice.isBusy(); }
     bool offLineShown() const { return m_state.offLineLog; }
+    /// Grows with every typed character a field refused.
+    int refusedKeys() const { return m_refusedKeys; }
 
 signals:
     /// Something shown changed while a message was under way.
@@ -169,13 +173,17 @@ private:
     void showDupe(const DupeView& view);
     void prepareCallsign();
     void clearContact(bool keepForRecovery);
-    void clearContactInHand();
+    void keepContactInHand();
+    void recheckContact();
+    void fitReports(QsoContact& contact) const;
+    void deriveMultipliers(int stage);
     void leaveCorrection();
     void afterModeChosen(const QString& report);
     void takeSentCodeFromLog();
     void refreshBoard();
     void refreshTotals();
     bool dataComplete();
+    bool charactersLegal();
     void dateIncomplete();
     void padReceivedCode();
     void enableLog() { m_logEnabled = !m_engine.contact().dupe; }
@@ -193,6 +201,7 @@ private:
     bool codeKeyPress(QChar c, bool space);
     void codeKeyUp();
     void countyMovesOn();
+    void takeClubWord();
     bool countyKeyPress(QChar c, bool space);
     void countyKeyUp();
     bool dateKeyDown(const EntryKey& key);
@@ -240,7 +249,6 @@ private:
 
     CallsignMark m_mark = CallsignMark::Plain;
     bool m_logEnabled = false;
-    bool m_newMult = false;
     QString m_error;
     bool m_errorShown = false;
     QStringList m_countyChoices;
@@ -249,6 +257,7 @@ private:
     std::optional<EntrySnapshot> m_snapshot;
     bool m_recoveryEnabled = false;
     int m_gridSerial = 0;
+    int m_refusedKeys = 0;
     QString m_gridBeginning;
 
     int m_wpm;

@@ -1,6 +1,7 @@
 #include "logging/LogStore.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "logging/Points.h"
 #include "reports/LogDate.h"
@@ -74,11 +75,11 @@ std::optional<QString> LogStore::firstContact(const QString& callsign, int stage
     return q->value(0).toString();
 }
 
-bool LogStore::hasMult(const QString& mult, int stage, qint64 exceptId) {
+bool LogStore::hasMult(const QString& mult, int stage, qint64 beforeId) {
     return m_db.scalar(
                    QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE Mult = ? AND "
-                                  "Etp = ? AND ID <> ? LIMIT 1)"),
-                   {mult, etp(stage), exceptId})
+                                  "Etp = ? AND ID < ? LIMIT 1)"),
+                   {mult, etp(stage), beforeId > 0 ? beforeId : std::numeric_limits<qint64>::max()})
                .toInt() > 0;
 }
 
@@ -135,8 +136,13 @@ Outcome<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantLis
         QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM LogGen ") + tail, values));
 }
 
-Outcome<void> LogStore::remove(qint64 id) {
-    return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+Outcome<void> LogStore::remove(qint64 id, const std::function<Outcome<void>()>& alsoInside) {
+    return m_db.changeAfterCopy([&]() -> Outcome<void> {
+        if (Outcome<void> done = m_db.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+            !done || !alsoInside)
+            return done;
+        return alsoInside();
+    });
 }
 
 Outcome<void> LogStore::removeAll() {

@@ -27,8 +27,8 @@ public:
     /// leaving out the row `exceptId` (a contact under correction is no duplicate of itself).
     std::optional<QString> firstContact(const QString& callsign, int stage, const QString& mode,
                                         qint64 exceptId = 0);
-    /// True when a contact of `stage` other than `exceptId` already holds multiplier `mult`.
-    bool hasMult(const QString& mult, int stage, qint64 exceptId = 0);
+    /// True when a contact of `stage` before `ID` `beforeId` (0: any) holds multiplier `mult`.
+    bool hasMult(const QString& mult, int stage, qint64 beforeId = 0);
     /// The distinct multiplier values of the contacts of `stage`.
     [[nodiscard]] Outcome<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`.
@@ -40,8 +40,10 @@ public:
     std::optional<LogRow> lastRow();
     /// The contact with `ID` `id`; nothing when it is not in the log.
     std::optional<LogRow> row(qint64 id);
-    /// Deletes the contact with `ID` `id` after keeping a copy of the log.
-    [[nodiscard]] Outcome<void> remove(qint64 id);
+    /// Deletes the contact with `ID` `id` after keeping a copy of the log; `alsoInside` runs in
+    /// the same transaction.
+    [[nodiscard]] Outcome<void> remove(qint64 id,
+                                       const std::function<Outcome<void>()>& alsoInside = {});
     /// Empties the log after keeping a copy of it.
     [[nodiscard]] Outcome<void> removeAll();
     /// The totals of the four stages from the whole log.
