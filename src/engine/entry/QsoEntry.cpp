@@ -18,6 +18,7 @@ QsoEntry::QsoEntry(EntryServices s, QObject* parent)
     : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock),
       m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_port(s.keyLine),
       m_cw(m_port, s.realtime), m_voice(m_port, s.voice), m_wpm(MorseTiming::kOpeningSpeed) {
+    connect(&m_cw, &CwSender::finished, this, &QsoEntry::cwFinished);
     connect(&m_cw, &CwSender::progress, this, [this](int n) {
         m_sentSoFar = m_sendingText.left(n);
         emit changed();
@@ -78,6 +79,8 @@ bool QsoEntry::isCw() const {
 }
 
 void QsoEntry::requestFocus(EntryField f, Caret caret, int position) {
+    if (m_afterMessageRuns && m_typed != m_typedAtStart)
+        return; // the operator went on while the message was sent
     if (caret == Caret::SelectAll)
         field(f) = field(f).trimmed();
     m_focus = {f, caret, position, m_focus.serial + 1};

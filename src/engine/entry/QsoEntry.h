@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 class Dialogs;
@@ -213,11 +214,15 @@ private:
     bool spaceMovesToCallsign(bool space);
 
     // keying
+    /// What runs when the message under way has ended (or at once when it did not start).
+    using AfterMessage = std::function<void(KeyingResult)>;
     CwMacroResult expandMacros(const QString& cwText);
-    KeyingResult sendCw(const QString& cwText);
-    KeyingResult sendKey(int n, const QString& text);
+    KeyingResult sendCw(const QString& cwText, AfterMessage after = {});
+    void cwFinished(KeyingResult r);
+    KeyingResult sendKey(int n, const QString& text, AfterMessage after = {});
     void transmit(int n, const QString& cwText, bool acceptFirst, bool f4);
     void repeatCw();
+    void endRepeats();
     void afterF1(EntryField field);
     void sendAndLog(int n, EntryField field);
     void answerDupe(int n, bool f4);
@@ -266,4 +271,11 @@ private:
     int m_sendingKey = 0;
     QString m_sentSoFar;
     QString m_sendingText;
+    Transmission m_transmissionBefore = Transmission::Idle;
+    int m_speedChange = 0;
+    AfterMessage m_afterMessage;
+    bool m_afterMessageRuns = false;
+    int m_typed = 0; // keys typed into the fields, so that a focus move meant for the end of a
+                     // message is dropped when the operator has typed since it began
+    int m_typedAtStart = 0;
 };

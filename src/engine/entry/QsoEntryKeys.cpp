@@ -36,6 +36,8 @@ QString squeezed(const QString& text, int n) {
 
 bool QsoEntry::keyDown(EntryField f, const EntryKey& key) {
     m_pressedKey = key.key;
+    if (!key.typed.isNull() || key.key == Qt::Key_Backspace || key.key == Qt::Key_Delete)
+        ++m_typed;
     // An Alt+key that nothing on the screen took is never a character.
     if (key.alt() && key.typed.isPrint())
         return true;
