@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
 source "$(dirname "$0")/common.sh"
-# The benchmarks are built with the tests, so their library is installed here only.
-install_missing desktop-file-utils appstream file lintian libbenchmark-dev
+# The benchmarks and the randomized tests are built with the tests, so their libraries are
+# installed here only.
+install_missing desktop-file-utils appstream file lintian libbenchmark-dev librapidcheck-dev
 build -DVELT_TESTS=ON -DVELT_BENCH=ON -DVELT_WERROR=ON
 cd build
 exec ctest --output-on-failure --no-tests=error

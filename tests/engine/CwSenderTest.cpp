@@ -72,6 +72,17 @@ struct Sender {
     KeyPort port{line};
     CwSender sender{port, realtime};
 };
+
+// Starts a message and waits for its end as the entry model's event loop would.
+KeyingResult sendWhole(CwSender& sender, int port, const QList<KeyStep>& steps) {
+    QSignalSpy finished(&sender, &CwSender::finished);
+    const KeyingResult started = sender.start(port, steps);
+    if (started != KeyingResult::Started)
+        return started;
+    if (!finished.wait(10000))
+        return KeyingResult::Busy;
+    return finished.first().at(0).value<KeyingResult>();
+}
 } // namespace
 
 class CwSenderTest : public QObject {
@@ -81,7 +92,7 @@ private slots:
         Sender k;
         QSignalSpy progress(&k.sender, &CwSender::progress);
         const QList<KeyStep> steps = stepsFor("ET E");
-        QCOMPARE(k.sender.send(3, steps), KeyingResult::Done);
+        QCOMPARE(sendWhole(k.sender, 3, steps), KeyingResult::Done);
         QVERIFY(!k.sender.isBusy());
         const QList<Edge> actual = sent(k.line.changes());
         QCOMPARE(actual.size(), planned(steps).size());
@@ -96,7 +107,7 @@ private slots:
             if (shown == 2)
                 k.sender.abort();
         });
-        QCOMPARE(k.sender.send(3, steps), KeyingResult::Aborted);
+        QCOMPARE(sendWhole(k.sender, 3, steps), KeyingResult::Aborted);
         // The mark in progress ended no earlier than planned, then RTS went off at once.
         const QList<Edge> actual = sent(k.line.changes());
         QVERIFY(actual.size() >= 4);
@@ -111,16 +122,16 @@ private slots:
         {
             KeyPort port(line);
             CwSender sender(port, realtime);
-            QCOMPARE(sender.send(3, stepsFor("E")), KeyingResult::Done);
-            QCOMPARE(sender.send(3, stepsFor("T")), KeyingResult::Done);
+            QCOMPARE(sendWhole(sender, 3, stepsFor("E")), KeyingResult::Done);
+            QCOMPARE(sendWhole(sender, 3, stepsFor("T")), KeyingResult::Done);
             QCOMPARE(line.openCalls(), QList<int>{3});
             QCOMPARE(line.closeCount(), 0);
-            QCOMPARE(sender.send(4, stepsFor("E")), KeyingResult::Done);
+            QCOMPARE(sendWhole(sender, 4, stepsFor("E")), KeyingResult::Done);
             QCOMPARE(line.openCalls(), (QList<int>{3, 4}));
             QCOMPARE(line.closeCount(), 1);
             line.clearChanges();
             line.setOpenFails(true);
-            QCOMPARE(sender.send(9, stepsFor("E")), KeyingResult::PortError);
+            QCOMPARE(sendWhole(sender, 9, stepsFor("E")), KeyingResult::PortError);
             QVERIFY(line.changes().isEmpty());
             QVERIFY(!sender.isBusy());
         }
@@ -132,7 +143,7 @@ private slots:
         QSignalSpy finished(&k.sender, &CwSender::finished);
         QCOMPARE(k.sender.start(3, stepsFor("TEST")), KeyingResult::Started);
         QVERIFY(k.sender.isBusy());
-        QCOMPARE(k.sender.send(3, stepsFor("E")), KeyingResult::Busy);
+        QCOMPARE(k.sender.start(3, stepsFor("E")), KeyingResult::Busy);
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.first().at(0).value<KeyingResult>(), KeyingResult::Done);
         QVERIFY(!k.sender.isBusy());

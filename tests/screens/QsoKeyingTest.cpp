@@ -61,6 +61,12 @@ bool openQso(ScreenHarness& h, bool cw, const QStringList& texts, bool repeat = 
     return h.qso->isVisible();
 }
 
+// Lets the message under way, and a repeat, run to their end: keying never waits for them.
+void untilIdle(ScreenHarness& h, int ms = 10000) {
+    const QsoEntry& e = h.qso->entry();
+    QTRY_VERIFY_WITH_TIMEOUT(!e.messageUnderWay() && e.transmission() == Transmission::Idle, ms);
+}
+
 bool linesOff(const FakeKeyLine& line) {
     return !line.dtr() && !line.rts();
 }
@@ -107,6 +113,7 @@ private slots:
             });
 
         QTest::keyClick(call, Qt::Key(Qt::Key_F1 + fKey - 1));
+        untilIdle(h);
 
         QCOMPARE(h.dialogs.texts(),
                  complete ? QStringList() : QStringList{"Date incomplete. Nu se poate loga!!"});
@@ -135,6 +142,7 @@ private slots:
         QTest::keyClicks(call, QStringLiteral("8XYZ"));
         h.keyLine.clearChanges();
         QTest::keyClick(call, Qt::Key_F2);
+        untilIdle(h);
         QCOMPARE(marks(h.keyLine), elements(QStringLiteral("YO8XYZ QSO B4")));
         QCOMPARE(keyings(h.keyLine), 1);
         QCOMPARE(h.rgb(call), Colors::kRed);
@@ -149,17 +157,48 @@ private slots:
             });
 
         QTest::keyClick(call, Qt::Key_F2);
+        untilIdle(h);
 
         QCOMPARE(marks(h.keyLine), elements(QStringLiteral("TU")));
         QCOMPARE(keyings(h.keyLine), 1);
         QVERIFY(h.dialogs.shown.isEmpty());
         h.keyLine.clearChanges();
         QTest::keyClick(call, Qt::Key_F3, Qt::AltModifier);
+        untilIdle(h);
         const QString report = h.qso->engine().lastLogged();
         QVERIFY(report.startsWith(QLatin1String("YO8XYZ ")));
         QCOMPARE(marks(h.keyLine), elements(report));
         QCOMPARE(h.logRows().size(), 1);
         QVERIFY(linesOff(h.keyLine));
+    }
+
+    // Keys typed while a message goes out stay where they were typed: the focus move meant for
+    // the message's end is dropped.
+    void keysTypedDuringAMessageStayWhereTyped() {
+        ScreenHarness h;
+        QVERIFY(openQso(h, true, QStringList(7, QStringLiteral("TU"))));
+        QLineEdit* call = h.qsoBox("TxtIndic");
+        h.typeContact(QStringLiteral("3ABD"), QStringLiteral("123"), QStringLiteral("BU"));
+        QTest::keyClick(call, Qt::Key_Return);
+        QTest::keyClicks(call, QStringLiteral("3ABD"));
+        once(
+            h.qso.get(), [&] { return marks(h.keyLine) > 0; },
+            [&] {
+                call->setFocus();
+                QTest::keyClick(call, Qt::Key_Backspace);
+                QTest::keyClicks(call, QStringLiteral("E"));
+                QTest::keyClick(call, Qt::Key_Space);
+                QTest::keyClicks(h.focused(), QStringLiteral("07"));
+            });
+        QTest::keyClick(call, Qt::Key_F2); // the duplicate's answer
+        untilIdle(h);
+        QCOMPARE(h.focused(), h.qsoBox("TxtRSTR2"));
+        QTest::keyClicks(h.focused(), QStringLiteral("7"));
+        QTest::keyClicks(h.focused(), QStringLiteral("IS"));
+        QTest::keyClick(h.focused(), Qt::Key_Return);
+        QCOMPARE(h.logRows().size(), 2);
+        QVERIFY(h.logRows().last().startsWith(QLatin1String("YO3ABE|")));
+        QVERIFY(h.logRows().last().contains(QLatin1String("|599 077 IS|")));
     }
 
     // A refused port says so once, and the keys stop transmitting, a repeat among them.
@@ -244,6 +283,7 @@ private slots:
         guard.start(std::chrono::seconds(20));
 
         QTest::keyClick(call, Qt::Key_F1);
+        untilIdle(h, 30000);
 
         QVERIFY(!hung);
         QVERIFY(keyings(h.keyLine) <= atLeaving); // nothing keyed once the operator left or asked

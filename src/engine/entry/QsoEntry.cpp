@@ -1,5 +1,6 @@
 #include "entry/QsoEntry.h"
 
+#include "entry/EntryCharacters.h"
 #include "entry/OffLineStamp.h"
 #include "keyer/MorseTiming.h"
 #include "seams/Clock.h"
@@ -19,6 +20,7 @@ QsoEntry::QsoEntry(EntryServices s, QObject* parent)
     : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock),
       m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_port(s.keyLine),
       m_cw(m_port, s.realtime), m_voice(m_port, s.voice), m_wpm(MorseTiming::kOpeningSpeed) {
+    connect(&m_cw, &CwSender::finished, this, &QsoEntry::cwFinished);
     connect(&m_cw, &CwSender::progress, this, [this](int n) {
         m_sentSoFar = m_sendingText.left(n);
         emit changed();
@@ -79,6 +81,8 @@ bool QsoEntry::isCw() const {
 }
 
 void QsoEntry::requestFocus(EntryField f, Caret caret, int position) {
+    if (m_afterMessageRuns && m_typed != m_typedAtStart)
+        return; // the operator went on while the message was sent
     if (caret == Caret::SelectAll)
         field(f) = field(f).trimmed();
     m_focus = {f, caret, position, m_focus.serial + 1};
@@ -127,6 +131,7 @@ void QsoEntry::start() {
     m_engine.contact().date = m_state.startDate;
     m_engine.contact().utc = m_state.startTime;
     clearContact(false);
+    deriveMultipliers(0);
     if (m_state.stage >= 1 && m_state.stage <= 4)
         chooseStage(m_state.stage);
     if (isCw())
@@ -154,9 +159,16 @@ void QsoEntry::setSentCode(const QString& code) {
     m_engine.setSentCode(code);
 }
 
-void QsoEntry::clearContactInHand() {
+void QsoEntry::keepContactInHand() {
+    // A contact pushed aside by a stage, a mode or a correction is kept for REC&UP.
     if (m_engine.contactInHand())
-        clearContact(false);
+        clearContact(!m_engine.correction());
+}
+
+void QsoEntry::deriveMultipliers(int stage) {
+    if (const Outcome<void> derived = m_engine.deriveMultipliers(stage); !derived)
+        message(QStringLiteral("MULTIPLICATORII NU AU PUTUT FI REFACUTI DIN LOG: ") +
+                derived.error());
 }
 
 void QsoEntry::refreshBoard() {
@@ -171,8 +183,9 @@ void QsoEntry::refreshTotals() {
 void QsoEntry::chooseStage(int stage) {
     if (stage < 1 || stage > 4)
         return;
-    clearContactInHand();
+    keepContactInHand();
     m_engine.chooseStage(stage);
+    deriveMultipliers(stage); // the log view may have deleted contacts
     refreshBoard();
     refreshTotals();
     m_state.stage = stage;
@@ -195,7 +208,7 @@ void QsoEntry::afterModeChosen(const QString& report) {
 }
 
 void QsoEntry::chooseCw() {
-    clearContactInHand();
+    keepContactInHand();
     m_state.qsoMode = QStringLiteral("CW");
     if (def().serialSent())
         m_engine.contact().codeSent = m_engine.sentCodeAfterLast();
@@ -206,7 +219,7 @@ void QsoEntry::chooseCw() {
 }
 
 void QsoEntry::chooseSsb() {
-    clearContactInHand();
+    keepContactInHand();
     m_state.qsoMode = QStringLiteral("SSB");
     if (def().serialSent())
         m_engine.contact().codeSent = m_engine.sentCodeAfterLast();
@@ -255,7 +268,6 @@ void QsoEntry::acceptCallsign() {
     }
     if (lookup.toUpper() == m_state.settings.myCall.trimmed().toUpper()) {
         m_mark = CallsignMark::Duplicate;
-        m_newMult = false;
         const auto [text, title] = m_engine.refuseOwnCall();
         m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         clearContact(true);
@@ -299,14 +311,12 @@ void QsoEntry::showDupe(const DupeView& view) {
         return;
     m_mark = view.dupe ? CallsignMark::Duplicate : CallsignMark::New;
     m_logEnabled = !view.dupe;
-    m_newMult = m_engine.contact().newMult;
     settlePhase();
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
     const auto [county, enable] = m_engine.takeCountyChoice(entry);
     m_engine.contact().countyReceived = county;
-    m_newMult = m_engine.contact().newMult;
     m_logEnabled = enable;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -321,6 +331,24 @@ bool QsoEntry::dataComplete() {
     return false;
 }
 
+bool QsoEntry::charactersLegal() {
+    for (EntryField f : {EntryField::Callsign, EntryField::RstReceived, EntryField::CodeReceived,
+                         EntryField::CountyReceived, EntryField::RstSent, EntryField::CodeSent,
+                         EntryField::CountySent}) {
+        const QString t = text(f).trimmed();
+        const bool legal =
+            std::all_of(t.begin(), t.end(),
+                        [&](QChar c) { return EntryCharacters::accepts(def(), f, c); }) &&
+            (f != EntryField::Callsign || EntryCharacters::legalCallsign(t));
+        if (!legal) {
+            message(QStringLiteral("Introducere eronata !"));
+            requestFocus(f, Caret::AtEnd);
+            return false;
+        }
+    }
+    return true;
+}
+
 void QsoEntry::dateIncomplete() {
     message(QStringLiteral("Date incomplete. Nu se poate loga!!"));
     refreshGrid();
@@ -328,6 +356,19 @@ void QsoEntry::dateIncomplete() {
 }
 
 void QsoEntry::logContact() {
+    // Whatever triggers it, a contact is logged only whole and of legal characters; blanks go
+    // as they go when the cursor moves on.
+    field(EntryField::Callsign).remove(u' ');
+    squeezeFields();
+    if (!charactersLegal())
+        return;
+    if (text(EntryField::Callsign).trimmed().size() >= 3) {
+        padReceivedCode();
+        if (!dataComplete()) {
+            dateIncomplete();
+            return;
+        }
+    }
     const EnterResult r = m_engine.logContact();
     if (r.status == EnterResult::Status::Duplicate) {
         // A duplicate is shown, never logged.
@@ -346,13 +387,9 @@ void QsoEntry::logContact() {
     if (m_state.offLineLog && !r.corrected)
         std::tie(m_state.startDate, m_state.startTime) =
             OffLineStamp::afterLogged(m_state.startDate, m_state.startTime, r.row.date, r.row.utc);
-    if (r.corrected)
-        refreshBoard(); // the corrected row may have taken its multiplier away, or moved it
-    else if (!r.greyLabel.isEmpty() && !m_worked.contains(r.greyLabel))
-        m_worked << r.greyLabel;
+    refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
     m_error.clear();
     m_errorShown = false;
-    m_newMult = false;
     m_mark = CallsignMark::Plain;
     m_logEnabled = false;
     refreshGrid();
@@ -372,9 +409,16 @@ void QsoEntry::logContact() {
 
 void QsoEntry::clearContact(bool keepForRecovery) {
     if (keepForRecovery) {
-        m_snapshot = EntrySnapshot{
-            m_engine.contact(), m_engine.correction(), m_phase,       m_mark, m_error, m_errorShown,
-            m_newMult,          m_logEnabled,          m_stationShown};
+        m_snapshot = EntrySnapshot{m_engine.contact(),
+                                   m_state.stage,
+                                   m_state.qsoMode,
+                                   m_engine.correction(),
+                                   m_phase,
+                                   m_mark,
+                                   m_error,
+                                   m_errorShown,
+                                   m_logEnabled,
+                                   m_stationShown};
         m_recoveryEnabled = true;
     }
     leaveCorrection();
@@ -382,7 +426,6 @@ void QsoEntry::clearContact(bool keepForRecovery) {
     m_engine.clearEntry();
     m_error.clear();
     m_errorShown = false;
-    m_newMult = false;
     m_mark = CallsignMark::Plain;
     m_state.gridOwner = AppState::kGridOwnerQso;
     refreshGrid();
@@ -410,6 +453,8 @@ void QsoEntry::recover() {
         // Back to the correction of the same row, never a new contact.
         m_engine.resumeCorrection(*s.correction);
     } else {
+        // A correction under way is left: the contact brought back is a new one.
+        leaveCorrection();
         // What is sent next stays as it is now: the code may have moved on since the cancel.
         const QsoContact& now = m_engine.contact();
         restored.rstSent = now.rstSent;
@@ -420,12 +465,31 @@ void QsoEntry::recover() {
     m_mark = s.mark;
     m_error = s.error;
     m_errorShown = s.errorShown;
-    m_newMult = s.newMult;
     m_logEnabled = s.logEnabled;
     m_stationShown = s.stationShown;
     m_phase = s.phase;
+    if (!s.correction)
+        fitReports(m_engine.contact());
+    // The log, the stage or the mode may have changed since the cancel: the contact is judged
+    // again where it will be logged.
+    recheckContact();
     settlePhase();
     requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(restored.callsign.size()));
+}
+
+void QsoEntry::fitReports(QsoContact& c) const {
+    const QString report = isCw() ? QStringLiteral("599") : QStringLiteral("59");
+    for (QString* r : {&c.rstReceived, &c.rstSent})
+        if (r->trimmed().size() != report.size())
+            *r = report;
+}
+
+void QsoEntry::recheckContact() {
+    // A callsign not accepted yet is checked when it is; the own call stays refused.
+    const QString call = text(EntryField::Callsign).trimmed().toUpper();
+    if (m_mark == CallsignMark::Plain || call == m_state.settings.myCall.trimmed().toUpper())
+        return;
+    showDupe(m_engine.checkDuplicate());
 }
 
 void QsoEntry::leaveCorrection() {
@@ -436,12 +500,13 @@ void QsoEntry::leaveCorrection() {
 }
 
 void QsoEntry::correctLastContact() {
+    if (!m_engine.correction() && m_engine.contactInHand())
+        clearContact(true);
     if (!m_engine.startCorrection()) {
         message(QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !"));
         requestFocus(EntryField::Callsign, Caret::AtEnd);
         return;
     }
-    m_newMult = m_engine.contact().newMult;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
     m_logEnabled = true;
     settlePhase();
@@ -467,10 +532,11 @@ void QsoEntry::deleteContact(qint64 id) {
         m_dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + deleted.error(),
                           kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     } else {
-        // The label and the code sent next follow the log; the contact in hand stays as typed.
+        // The label follows the log; the contact in hand stays as typed and is judged again.
         refreshBoard();
         refreshTotals();
         refreshGrid();
+        recheckContact();
     }
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }

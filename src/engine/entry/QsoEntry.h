@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 class Dialogs;
@@ -55,12 +56,13 @@ enum class Transmission {
 /// The contact in hand, as a cancel left it, for the recovery menu.
 struct EntrySnapshot {
     QsoContact contact;
+    int stage = 0; // the stage and mode it was typed in
+    QString mode;
     std::optional<CorrectionTarget> correction;
     EntryPhase phase = EntryPhase::Open;
     CallsignMark mark = CallsignMark::Plain;
     QString error;
     bool errorShown = false;
-    bool newMult = false;
     bool logEnabled = false;
     bool stationShown = true;
 };
@@ -121,7 +123,8 @@ public:
     QString text(EntryField field) const;
     const FocusRequest& focus() const { return m_focus; }
     bool logEnabled() const { return m_logEnabled; }
-    bool newMultiplier() const { return m_newMult; }
+    /// The engine's verdict on the contact in hand, never a copy of it.
+    bool newMultiplier() const { return m_engine.contact().newMult; }
     CallsignMark callsignMark() const { return m_mark; }
     bool duplicateShown() const {
         return m_phase == EntryPhase::Duplicate || m_phase == EntryPhase::DupeAnswered;
@@ -150,6 +153,8 @@ public:
     QString sentSoFar() const { return m_sentSoFar; }
     bool messageUnderWay() const { return m_cw.isBusy() || m_voice.isBusy(); }
     bool offLineShown() const { return m_state.offLineLog; }
+    /// Grows with every typed character a field refused.
+    int refusedKeys() const { return m_refusedKeys; }
 
 signals:
     /// Something shown changed while a message was under way.
@@ -172,13 +177,17 @@ private:
     void showDupe(const DupeView& view);
     void prepareCallsign();
     void clearContact(bool keepForRecovery);
-    void clearContactInHand();
+    void keepContactInHand();
+    void recheckContact();
+    void fitReports(QsoContact& contact) const;
+    void deriveMultipliers(int stage);
     void leaveCorrection();
     void afterModeChosen(const QString& report);
     void takeSentCodeFromLog();
     void refreshBoard();
     void refreshTotals();
     bool dataComplete();
+    bool charactersLegal();
     void dateIncomplete();
     void padReceivedCode();
     void enableLog() { m_logEnabled = !m_engine.contact().dupe; }
@@ -196,6 +205,7 @@ private:
     bool codeKeyPress(QChar c, bool space);
     void codeKeyUp();
     void countyMovesOn();
+    void takeClubWord();
     bool countyKeyPress(QChar c, bool space);
     void countyKeyUp();
     bool dateKeyDown(const EntryKey& key);
@@ -207,11 +217,15 @@ private:
     bool spaceMovesToCallsign(bool space);
 
     // keying
+    /// What runs when the message under way has ended (or at once when it did not start).
+    using AfterMessage = std::function<void(KeyingResult)>;
     CwMacroResult expandMacros(const QString& cwText);
-    KeyingResult sendCw(const QString& cwText);
-    KeyingResult sendKey(int n, const QString& text);
+    KeyingResult sendCw(const QString& cwText, AfterMessage after = {});
+    void cwFinished(KeyingResult r);
+    KeyingResult sendKey(int n, const QString& text, AfterMessage after = {});
     void transmit(int n, const QString& cwText, bool acceptFirst, bool f4);
     void repeatCw();
+    void endRepeats();
     void afterF1(EntryField field);
     void sendAndLog(int n, EntryField field);
     void answerDupe(int n, bool f4);
@@ -243,7 +257,6 @@ private:
 
     CallsignMark m_mark = CallsignMark::Plain;
     bool m_logEnabled = false;
-    bool m_newMult = false;
     QString m_error;
     bool m_errorShown = false;
     QStringList m_countyChoices;
@@ -252,6 +265,7 @@ private:
     std::optional<EntrySnapshot> m_snapshot;
     bool m_recoveryEnabled = false;
     int m_gridSerial = 0;
+    int m_refusedKeys = 0;
     QString m_gridBeginning;
 
     int m_wpm;
@@ -260,4 +274,11 @@ private:
     int m_sendingKey = 0;
     QString m_sentSoFar;
     QString m_sendingText;
+    Transmission m_transmissionBefore = Transmission::Idle;
+    int m_speedChange = 0;
+    AfterMessage m_afterMessage;
+    bool m_afterMessageRuns = false;
+    int m_typed = 0; // keys typed into the fields, so that a focus move meant for the end of a
+                     // message is dropped when the operator has typed since it began
+    int m_typedAtStart = 0;
 };

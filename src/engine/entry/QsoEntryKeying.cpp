@@ -4,6 +4,7 @@
 #include "seams/Dialogs.h"
 
 #include <QDir>
+#include <utility>
 
 // The function keys that transmit: CW messages with their macros and logging, voice recordings,
 // the F1 repeats and Alt+F3.
@@ -26,33 +27,53 @@ CwMacroResult QsoEntry::expandMacros(const QString& cwText) {
         cwText, {m_state.settings.myCall, m_state.lookupCall, c.codeSent, c.countySent}, def());
 }
 
-KeyingResult QsoEntry::sendCw(const QString& cwText) {
-    if (messageUnderWay())
+KeyingResult QsoEntry::sendCw(const QString& cwText, AfterMessage after) {
+    if (messageUnderWay()) {
+        if (after)
+            after(KeyingResult::Busy);
         return KeyingResult::Busy;
+    }
     m_sendingText = cwText.trimmed(); // a macro at either end leaves a blank behind
     const int startSpeed = m_wpm;
     const CwMessage message = MorseTiming::steps(m_sendingText, startSpeed, m_weight);
-    const Transmission before = m_transmission;
-    if (before == Transmission::Idle)
+    m_sentSoFar.clear();
+    const KeyingResult r = m_cw.start(m_state.settings.comPort, message.steps);
+    if (r != KeyingResult::Started) {
+        m_sendingKey = 0;
+        if (r == KeyingResult::PortError)
+            portError();
+        if (after)
+            after(r);
+        emit changed();
+        return r;
+    }
+    m_transmissionBefore = m_transmission;
+    if (m_transmission == Transmission::Idle)
         m_transmission = Transmission::Sending;
-    m_sentSoFar.clear();
-    emit changed();
-    const KeyingResult r = m_cw.send(m_state.settings.comPort, message.steps);
-    m_sentSoFar.clear();
-    m_transmission = before;
-    if (r == KeyingResult::PortError)
-        portError();
-    else if (r != KeyingResult::Aborted)
-        m_wpm += message.endSpeed - startSpeed; // ">" and "<" stay, and PageUp meanwhile too
+    m_speedChange = message.endSpeed - startSpeed;
+    m_afterMessage = std::move(after);
+    m_typedAtStart = m_typed;
     emit changed();
     return r;
 }
 
-KeyingResult QsoEntry::sendKey(int n, const QString& text) {
-    m_sendingKey = n;
-    const KeyingResult r = sendCw(expandMacros(text).text);
+void QsoEntry::cwFinished(KeyingResult r) {
+    m_sentSoFar.clear();
+    m_transmission = m_transmissionBefore;
     m_sendingKey = 0;
-    return r;
+    if (r != KeyingResult::Aborted)
+        m_wpm += m_speedChange; // ">" and "<" stay, and PageUp meanwhile too
+    if (const AfterMessage after = std::exchange(m_afterMessage, {})) {
+        m_afterMessageRuns = true;
+        after(r);
+        m_afterMessageRuns = false;
+    }
+    emit changed();
+}
+
+KeyingResult QsoEntry::sendKey(int n, const QString& text, AfterMessage after) {
+    m_sendingKey = n;
+    return sendCw(expandMacros(text).text, std::move(after));
 }
 
 void QsoEntry::transmit(int n, const QString& cwText, bool acceptFirst, bool f4) {
@@ -60,32 +81,49 @@ void QsoEntry::transmit(int n, const QString& cwText, bool acceptFirst, bool f4)
     const bool shortCall = field(EntryField::Callsign).trimmed().size() < 4;
     if (acceptFirst && !(shortCall && f4))
         acceptCallsign();
+    // The focus moves on when the message has gone.
+    const AfterMessage moveOn = [this, shortCall, f4](KeyingResult) {
+        if (shortCall && f4)
+            requestFocus(EntryField::Callsign, Caret::AtEnd);
+        else if (text(EntryField::CodeReceived).isEmpty())
+            requestFocus(EntryField::CodeReceived);
+        else if (text(EntryField::CountyReceived).isEmpty())
+            requestFocus(EntryField::CountyReceived);
+        else
+            requestFocus(EntryField::Callsign, Caret::AtEnd);
+    };
     // Expanded before logging: logging empties the fields the macros read.
     const CwMacroResult m = expandMacros(cwText);
     if (m.logAfterSend && !dataComplete()) {
+        m_sendingKey = 0;
         dateIncomplete();
-    } else {
-        if (m.logAfterSend)
-            logContact();
-        sendCw(m.text);
+        moveOn(KeyingResult::Done);
+        return;
     }
-    if (shortCall && f4)
-        requestFocus(EntryField::Callsign, Caret::AtEnd);
-    else if (text(EntryField::CodeReceived).isEmpty())
-        requestFocus(EntryField::CodeReceived);
-    else if (text(EntryField::CountyReceived).isEmpty())
-        requestFocus(EntryField::CountyReceived);
-    else
-        requestFocus(EntryField::Callsign, Caret::AtEnd);
-    m_sendingKey = 0;
+    if (m.logAfterSend)
+        logContact();
+    sendCw(m.text, moveOn);
 }
 
 void QsoEntry::repeatCw() {
-    m_cwRepeat.run(RepeatPause::pauseLength(m_pauseCw), [this] {
+    m_cwRepeat.wait(RepeatPause::pauseLength(m_pauseCw), [this](RepeatPause::Outcome o) {
+        if (o != RepeatPause::Outcome::Elapsed) {
+            endRepeats();
+            return;
+        }
         m_transmission = Transmission::Repeating;
-        return sendKey(1, m_messages[0]) == KeyingResult::Done;
+        sendKey(1, m_messages[0], [this](KeyingResult r) {
+            if (r == KeyingResult::Done)
+                repeatCw();
+            else
+                endRepeats();
+        });
     });
+}
+
+void QsoEntry::endRepeats() {
     m_transmission = Transmission::Idle;
+    emit changed();
 }
 
 void QsoEntry::afterF1(EntryField f) {
@@ -106,25 +144,28 @@ void QsoEntry::afterF1(EntryField f) {
 void QsoEntry::sendAndLog(int n, EntryField f) {
     if (f == EntryField::CodeReceived)
         padReceivedCode();
-    bool logged = false;
-    if (dataComplete()) {
-        m_sendingKey = n;
-        const CwMacroResult m = expandMacros(m_messages[n - 1]);
-        const KeyingResult r = sendCw(m.text);
-        m_sendingKey = 0;
-        // An aborted message logs nothing.
-        logged = m.logAfterSend && r != KeyingResult::Aborted;
+    const auto moveOn = [this](bool logged) {
+        if (text(EntryField::Callsign).trimmed().size() < 3)
+            requestFocus(EntryField::Callsign, Caret::AtEnd);
+        else if (text(EntryField::CodeReceived).isEmpty())
+            requestFocus(EntryField::CodeReceived);
+        else if (logged)
+            requestFocus(EntryField::Callsign, Caret::AtEnd);
+    };
+    if (!dataComplete()) {
+        dateIncomplete();
+        moveOn(false);
+        return;
+    }
+    m_sendingKey = n;
+    const CwMacroResult m = expandMacros(m_messages[n - 1]);
+    sendCw(m.text, [this, moveOn, log = m.logAfterSend](KeyingResult r) {
+        // An aborted message logs nothing; the contact is logged as it stands when it ends.
+        const bool logged = log && r != KeyingResult::Aborted && r != KeyingResult::Busy;
         if (logged)
             logContact();
-    } else {
-        dateIncomplete();
-    }
-    if (text(EntryField::Callsign).trimmed().size() < 3)
-        requestFocus(EntryField::Callsign, Caret::AtEnd);
-    else if (text(EntryField::CodeReceived).isEmpty())
-        requestFocus(EntryField::CodeReceived);
-    else if (logged)
-        requestFocus(EntryField::Callsign, Caret::AtEnd);
+        moveOn(logged);
+    });
 }
 
 void QsoEntry::answerDupe(int n, bool f4) {
@@ -149,12 +190,14 @@ void QsoEntry::cwFunctionKey(int n, EntryField f) {
     switch (n) {
     case 1:
         if (m_transmission != Transmission::Idle)
-            return; // the repeat under way sends it already; a second one would nest in it
+            return; // the repeat under way sends it already; a second one would run beside it
         m_cwRepeat.reset();
-        // Neither an aborted message nor a refused port repeats.
-        if (sendKey(1, m_messages[0]) == KeyingResult::Done && m_state.cwRepeat)
-            repeatCw();
-        afterF1(f);
+        sendKey(1, m_messages[0], [this, f](KeyingResult r) {
+            // Neither an aborted message nor a refused port repeats.
+            if (r == KeyingResult::Done && m_state.cwRepeat)
+                repeatCw();
+            afterF1(f);
+        });
         return;
     case 2:
     case 4:
@@ -195,12 +238,18 @@ KeyingResult QsoEntry::playVoice(int n) {
 }
 
 void QsoEntry::repeatVoice() {
-    m_ssbRepeat.run(RepeatPause::pauseLength(m_pauseSsb), [this] {
+    m_ssbRepeat.wait(RepeatPause::pauseLength(m_pauseSsb), [this](RepeatPause::Outcome o) {
+        if (o != RepeatPause::Outcome::Elapsed) {
+            endRepeats();
+            return;
+        }
         m_transmission = Transmission::Repeating;
         const KeyingResult r = playVoice(1);
-        return r == KeyingResult::Done || r == KeyingResult::DoneWithoutKeying;
+        if (r == KeyingResult::Done || r == KeyingResult::DoneWithoutKeying)
+            repeatVoice();
+        else
+            endRepeats();
     });
-    m_transmission = Transmission::Idle;
 }
 
 void QsoEntry::voiceFunctionKey(int n, EntryField f) {

@@ -1,5 +1,6 @@
 #include "entry/QsoEntry.h"
 
+#include "entry/EntryCharacters.h"
 #include "refdata/CountyTables.h"
 #include "seams/Dialogs.h"
 #include "setup/DateTimeText.h"
@@ -35,6 +36,11 @@ QString squeezed(const QString& text, int n) {
 
 bool QsoEntry::keyDown(EntryField f, const EntryKey& key) {
     m_pressedKey = key.key;
+    if (!key.typed.isNull() || key.key == Qt::Key_Backspace || key.key == Qt::Key_Delete)
+        ++m_typed;
+    // An Alt+key that nothing on the screen took is never a character.
+    if (key.alt() && key.typed.isPrint())
+        return true;
     if (f == EntryField::PauseCw || f == EntryField::PauseSsb)
         return key.key == Qt::Key_F1;
     if (isMessageField(f))
@@ -64,8 +70,10 @@ bool QsoEntry::keyDown(EntryField f, const EntryKey& key) {
             requestFocus(EntryField::CodeSent, Caret::SelectAll);
         else if (f == EntryField::CodeReceived)
             requestFocus(EntryField::RstReceived, Caret::Middle);
-        else
+        else {
+            takeClubWord();
             requestFocus(EntryField::CodeReceived, Caret::SelectAll);
+        }
         return true;
     }
     if (isFunctionKey(key.key) && !key.alt())
@@ -75,6 +83,11 @@ bool QsoEntry::keyDown(EntryField f, const EntryKey& key) {
 
 bool QsoEntry::keyPress(EntryField f, QChar& typed) {
     typed = typed.toUpper();
+    if (!EntryCharacters::accepts(def(), f, typed)) {
+        m_pressedKey = 0;
+        ++m_refusedKeys;
+        return true;
+    }
     // Space moves on only when it was pressed as a key of its own in this field.
     const bool space = typed == u' ' && m_pressedKey == Qt::Key_Space;
     m_pressedKey = 0;
@@ -327,21 +340,30 @@ bool QsoEntry::codeKeyPress(QChar c, bool space) {
 void QsoEntry::codeKeyUp() {
     QString& code = field(EntryField::CodeReceived);
     code = code.trimmed();
-    m_newMult = m_engine.codeChanged(code) || m_newMult;
+    m_engine.codeChanged(code);
     const ExchangeKind exchange = def().log.exchange;
     const int full = exchange == ExchangeKind::Zodiac ? 2 : 3;
     if (code.size() == full && m_focused == EntryField::CodeReceived)
         codeMovesOn(false, exchange != ExchangeKind::Name); // a name is typed after, not replaced
 }
 
+void QsoEntry::takeClubWord() {
+    QString& county = field(EntryField::CountyReceived);
+    county = m_engine.clubWordFor(county.trimmed(), m_errorShown);
+}
+
 void QsoEntry::countyMovesOn() {
     enableLog();
     m_engine.countyChanged(text(EntryField::CountyReceived).trimmed());
-    m_newMult = m_engine.checkMultiplier();
+    m_engine.checkMultiplier();
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
 bool QsoEntry::countyKeyPress(QChar c, bool space) {
+    if (space && text(EntryField::CountyReceived).trimmed().isEmpty())
+        return true; // nothing to move on with: the cursor stays for the county
+    if ((space || c == kEnterChar) && !text(EntryField::CountyReceived).trimmed().isEmpty())
+        takeClubWord();
     if (space) {
         QString& county = field(EntryField::CountyReceived);
         if (text(EntryField::Callsign).trimmed().startsWith(QLatin1String("ER")) &&
@@ -357,14 +379,12 @@ void QsoEntry::countyKeyUp() {
     if (m_focused != EntryField::CountyReceived)
         return;
     QString& field = this->field(EntryField::CountyReceived);
-    const QString typed = field.trimmed();
-    const QString county = m_engine.clubWordFor(typed, m_errorShown);
+    const QString county = field.trimmed();
     field = county;
     m_engine.countyChanged(county);
-    // A club word put in place of its first letter is whole: it moves on like a county.
     const LogRules& rules = def().log;
     const int full = rules.exchange == ExchangeKind::Zodiac ? 3 : 2;
-    if (county == typed && (rules.countyWaitsForWholeWord() || county.size() < full))
+    if (rules.countyWaitsForWholeWord() || county.size() < full)
         return;
     const CountyCheck check =
         CountyTables::checkCounty(def(), text(EntryField::Callsign).trimmed(), county);

@@ -1,6 +1,5 @@
 #include "keyer/CwSender.h"
 
-#include <QEventLoop>
 #include <thread>
 
 namespace {
@@ -34,20 +33,6 @@ KeyingResult CwSender::start(int port, const QList<KeyStep>& steps) {
     m_thread.reset(QThread::create([this, steps] { play(steps); }));
     m_thread->start(QThread::TimeCriticalPriority);
     return KeyingResult::Started;
-}
-
-KeyingResult CwSender::send(int port, const QList<KeyStep>& steps) {
-    const KeyingResult started = start(port, steps);
-    if (started != KeyingResult::Started)
-        return started;
-    QEventLoop loop;
-    KeyingResult result = KeyingResult::Done;
-    connect(this, &CwSender::finished, &loop, [&](KeyingResult r) {
-        result = r;
-        loop.quit();
-    });
-    loop.exec();
-    return result;
 }
 
 void CwSender::abort() {

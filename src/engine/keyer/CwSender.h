@@ -24,10 +24,9 @@ public:
     /// Ends a message under way after the element in progress, both lines off.
     ~CwSender() override;
 
-    /// Starts sending `steps` on port `port`; Started, or PortError / Busy with nothing sent.
+    /// Starts sending `steps` on port `port` and returns at once: Started (finished() follows),
+    /// or PortError / Busy with nothing sent.
     KeyingResult start(int port, const QList<KeyStep>& steps);
-    /// Sends and waits in a local event loop, so key handlers keep running meanwhile.
-    KeyingResult send(int port, const QList<KeyStep>& steps);
     /// End or Escape: the message stops after the element in progress.
     void abort();
     /// True from start() until finished() has been emitted.

@@ -1,9 +1,14 @@
 #include "keyer/RepeatPause.h"
 
-#include <QEventLoop>
 #include <QRegularExpression>
-#include <QTimer>
 #include <cmath>
+#include <utility>
+
+RepeatPause::RepeatPause(QObject* parent) : QObject(parent) {
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &RepeatPause::end);
+}
 
 std::chrono::milliseconds RepeatPause::pauseLength(const QString& text) {
     static const QRegularExpression leadingNumber(
@@ -13,40 +18,24 @@ std::chrono::milliseconds RepeatPause::pauseLength(const QString& text) {
     return std::chrono::milliseconds(seconds > 0 ? std::llround(seconds * 1000.0) : 0);
 }
 
-RepeatPause::Outcome RepeatPause::wait(std::chrono::milliseconds pause) {
+void RepeatPause::wait(std::chrono::milliseconds pause, Done done) {
+    m_done = std::move(done);
+    m_waiting = true;
     emit waitStarted();
-    if (!m_abort && !m_stop) {
-        QEventLoop loop;
-        QTimer::singleShot(pause, &loop, &QEventLoop::quit);
-        m_loop = &loop;
-        loop.exec();
-        m_loop = nullptr;
-    }
-    const Outcome outcome = takePending();
-    emit waitEnded(outcome);
-    return outcome;
-}
-
-RepeatPause::Outcome RepeatPause::run(std::chrono::milliseconds pause, const SendOnce& sendOnce) {
-    for (;;) {
-        const Outcome outcome = wait(pause);
-        if (outcome != Outcome::Elapsed)
-            return outcome;
-        if (!sendOnce())
-            return Outcome::Aborted;
-    }
+    // A pending abort or stop ends the pause at once, from the event loop as any other end.
+    m_timer.start(m_abort || m_stop ? std::chrono::milliseconds(0) : pause);
 }
 
 void RepeatPause::abort() {
     m_abort = true;
-    if (m_loop)
-        m_loop->quit();
+    if (isWaiting())
+        m_timer.start(0);
 }
 
 void RepeatPause::stopRepeat() {
     m_stop = true;
-    if (m_loop)
-        m_loop->quit();
+    if (isWaiting())
+        m_timer.start(0);
 }
 
 void RepeatPause::reset() {
@@ -54,11 +43,14 @@ void RepeatPause::reset() {
     m_stop = false;
 }
 
-RepeatPause::Outcome RepeatPause::takePending() {
+void RepeatPause::end() {
     const Outcome outcome = m_abort  ? Outcome::Aborted
                             : m_stop ? Outcome::Stopped
                                      : Outcome::Elapsed;
-    m_abort = false;
-    m_stop = false;
-    return outcome;
+    reset();
+    m_waiting = false;
+    const Done done = std::exchange(m_done, {});
+    emit waitEnded(outcome);
+    if (done)
+        done(outcome);
 }

@@ -2,15 +2,14 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 
-class QEventLoop;
-
-// The pause between automatic repeats of the F1 message (Pauza in CW, PauzaSSB in voice).
-// The wait runs a local event loop, so typing and key handlers run during it. End or Escape
-// (abort) and typing in the fields (stopRepeat) are kept until the next wait sees them, so a
-// key pressed while a message is under way still ends the repeat.
+// The pause between automatic repeats of the F1 message (Pauza in CW, PauzaSSB in voice), kept
+// by a timer: nothing waits, keys are handled meanwhile as at any other time. End or Escape
+// (abort) and typing in the fields (stopRepeat) end the pause under way, or are kept until the
+// next pause begins, so a key pressed while a message is under way still ends the repeat.
 class RepeatPause : public QObject {
     Q_OBJECT
 public:
@@ -20,34 +19,36 @@ public:
         Stopped, // typing in the callsign or received-code fields (StopCwRepeat, StopSsbRepeat)
     };
     Q_ENUM(Outcome)
-    using SendOnce = std::function<bool()>;
+    using Done = std::function<void(Outcome)>;
 
-    using QObject::QObject;
+    explicit RepeatPause(QObject* parent = nullptr);
 
     /// The pause length typed in txtPauseCW or TxtPauseSSB: its leading number, in seconds.
     static std::chrono::milliseconds pauseLength(const QString& text);
 
-    /// Waits `pause`, ended early by abort() or stopRepeat().
-    Outcome wait(std::chrono::milliseconds pause);
-    /// Repeats wait and `sendOnce` until a wait ends early or `sendOnce` returns false (aborted).
-    Outcome run(std::chrono::milliseconds pause, const SendOnce& sendOnce);
-    /// End or Escape: ends the current or the next wait.
+    /// Starts a pause of `pause`; `done` runs from the event loop with how it ended.
+    void wait(std::chrono::milliseconds pause, Done done);
+    /// End or Escape: ends the current or the next pause.
     void abort();
-    /// Typing in the fields: ends the current or the next wait.
+    /// Typing in the fields: ends the current or the next pause.
     void stopRepeat();
     /// Forgets an abort or stop not yet seen (F1 starting a new message).
     void reset();
+    /// True while a pause runs.
+    bool isWaiting() const { return m_waiting; }
 
 signals:
-    /// A wait begins (the pause box turns red).
+    /// A pause begins (the pause box turns red).
     void waitStarted();
-    /// A wait has ended; `outcome` says how.
+    /// A pause has ended; `outcome` says how.
     void waitEnded(RepeatPause::Outcome outcome);
 
 private:
-    Outcome takePending();
+    void end();
 
+    QTimer m_timer;
+    Done m_done;
+    bool m_waiting = false;
     bool m_abort = false;
     bool m_stop = false;
-    QEventLoop* m_loop = nullptr;
 };

@@ -1,10 +1,12 @@
 #include "logging/ContactEngine.h"
 
+#include "entry/EntryCharacters.h"
 #include "logging/Correction.h"
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
 #include "setup/StageName.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -33,8 +35,8 @@ QString otherModeOf(const QString& mode) {
 
 ContactEngine::ContactEngine(AppState& app, Database& logDb, Database& callDb,
                              const SpecialStations& specials, const Clock& clock)
-    : m_app(app), m_log(logDb), m_calls(callDb), m_specials(specials), m_clock(clock),
-      m_changes(logDb) {}
+    : m_app(app), m_logDb(logDb), m_log(logDb), m_mults(logDb), m_calls(callDb),
+      m_specials(specials), m_clock(clock), m_changes(logDb) {}
 
 StationContext ContactEngine::station() const {
     return {m_app.settings.myCall.trimmed(), contactMode(), &m_specials};
@@ -123,6 +125,8 @@ LookupView ContactEngine::lookUpCallsign() {
         rules.exchange != ExchangeKind::Sector && rules.exchange != ExchangeKind::Name;
     if (view.offersCounties)
         view.counties = CountyTables::countyChoices(call);
+    if (view.offersCounties && rules.clubWordShortcuts)
+        view.counties += words(rules.classWords);
     return view;
 }
 
@@ -137,12 +141,15 @@ bool ContactEngine::isDupe(const QString& call, int stage) {
         return false;
     const std::optional<QString> earlier =
         m_log.firstContact(call, stage, otherModeOf(mode), correctedId());
-    if (!earlier || m_app.offLineLog)
+    if (!earlier)
         return false;
+    // The mark follows the log alone, as the multiplier column derived from it does.
     if (rule.otherModeFree) {
         m_contact.otherMode = true;
         return false;
     }
+    if (m_app.offLineLog)
+        return false;
     // Minutes since the earlier contact, across midnight: 23:58 to 00:09 is 11 minutes.
     const QTime clock = m_clock.utcNow().time();
     const int now = clock.hour() * 60 + clock.minute();
@@ -162,6 +169,7 @@ DupeView ContactEngine::checkDuplicate() {
     m_contact.dupe = isDupe(call, contactStage());
     view.dupe = m_contact.dupe;
     if (m_contact.dupe) {
+        m_contact.newMult = false; // a duplicate brings nothing
         if (def().log.dupeRule(contactStage()).dupeMarksOtherMode)
             m_contact.otherMode = true;
         return view;
@@ -171,46 +179,23 @@ DupeView ContactEngine::checkDuplicate() {
     return view;
 }
 
-void ContactEngine::notMult() {
-    m_contact.mult = kTwoBlanks;
-    m_contact.newMult = false;
-    // The board shows multipliers only, as it does when it is rebuilt from the log.
-    m_contact.boardCounty.clear();
-}
-
-void ContactEngine::declareNewMultiplier() {
-    const QString candidate = m_contact.countyReceived.trimmed();
-    m_contact.newMult = true;
-    m_contact.mult = candidate;
-    m_contact.boardCounty = candidate;
-    if (def().log.special.specialStation && !m_contact.otherMode)
-        m_contact.mult = QStringLiteral("UNR");
+MultiplierStation ContactEngine::multiplierStation() const {
+    return {m_specials.special(def().codeString()), m_app.settings.myCounty.trimmed()};
 }
 
 bool ContactEngine::checkMultiplier() {
-    const LogRules& rules = def().log;
     const int stage = contactStage();
+    // A corrected contact is judged against the contacts before it, as the log's column is.
+    const qint64 before = correctedId();
+    m_contact.mult = MultiplierRule::earned(
+        def(), multiplierStation(), stage,
+        {m_contact.callsign, m_contact.countyReceived, m_contact.codeReceived, m_contact.otherMode},
+        [&](const QString& v) { return m_log.hasMult(v, stage, before); });
+    m_contact.newMult = MultiplierRule::isMultiplier(m_contact.mult);
     const QString candidate = m_contact.countyReceived.trimmed();
-    const QString special = m_specials.special(def().codeString());
-    const bool specialStation = rules.special.specialStation && stage <= rules.special.lastStage &&
-                                !special.isEmpty() && m_contact.callsign.trimmed() == special;
-    if (candidate.isEmpty() || (candidate == kAA && !(stage == 1 && rules.aaMultFirstStage))) {
-        notMult();
-    } else if (candidate != kAA && (specialStation || rules.specialMultFor(stage, candidate))) {
-        if (rules.special.always || !m_contact.otherMode)
-            declareNewMultiplier();
-        else
-            notMult();
-    } else if (rules.multByQuery && !m_log.hasMult(candidate, stage, correctedId())) {
-        m_contact.newMult = true;
-        m_contact.mult = candidate;
-        m_contact.boardCounty = candidate;
-    } else {
-        notMult();
-    }
-    if (rules.ownCountyNoMult &&
-        m_contact.proposedCounty.trimmed() == m_app.settings.myCounty.trimmed())
-        notMult();
+    const bool county = m_contact.mult.trimmed() == candidate || m_contact.mult == u"UNR";
+    // The board shows multipliers only, as it does when it is rebuilt from the log.
+    m_contact.boardCounty = m_contact.newMult && county ? candidate : QString();
     return m_contact.newMult;
 }
 
@@ -221,11 +206,8 @@ QString ContactEngine::countyChanged(const QString& county) {
 
 bool ContactEngine::codeChanged(const QString& code) {
     m_contact.codeReceived = code;
-    const char* yl = def().log.ylCode;
-    if (*yl && code.trimmed() == QLatin1String(yl)) {
-        m_contact.mult = QStringLiteral("YL");
-        m_contact.newMult = true;
-    }
+    if (*def().log.ylCode && !m_contact.dupe)
+        checkMultiplier();
     return m_contact.newMult;
 }
 
@@ -237,7 +219,12 @@ std::pair<QString, bool> ContactEngine::takeCountyChoice(const QString& entry) {
 
 QString ContactEngine::clubWordFor(const QString& text, bool errorBoxVisible) const {
     const LogRules& rules = def().log;
-    if (!errorBoxVisible || !rules.clubWordShortcuts || text.size() != 1)
+    if (!errorBoxVisible || !rules.clubWordShortcuts || text.isEmpty())
+        return text;
+    // Letters that begin a county are that county's, never a club word's.
+    const QStringList& counties = CountyTables::counties();
+    if (std::any_of(counties.begin(), counties.end(),
+                    [&](const QString& c) { return c.startsWith(text); }))
         return text;
     for (const QString& word : words(rules.classWords))
         if (word.startsWith(text))
@@ -298,11 +285,6 @@ LogRow ContactEngine::rowToStore() {
     QString date = m_contact.date;
     if (date.size() == 10)
         date = date.left(6) + date.right(2);
-    QString mult = m_contact.mult;
-    QString points = m_contact.points;
-    if (def().log.elvMult && contactStage() <= 2 && !m_contact.otherMode &&
-        m_contact.codeReceived.trimmed().right(2).toInt() < 19)
-        mult = QStringLiteral("ELV");
     return {m_contact.callsign.trimmed().toUpper(),
             date,
             m_contact.utc,
@@ -311,8 +293,8 @@ LogRow ContactEngine::rowToStore() {
             rcvd,
             contactMode(),
             m_contact.countyReceived,
-            mult,
-            points};
+            m_contact.mult,
+            m_contact.points};
 }
 
 bool ContactEngine::learn(const QString& call, const QString& county) {
@@ -339,6 +321,8 @@ EnterResult ContactEngine::logContact() {
         return refusal(EnterResult::Status::EmptyCall, QStringLiteral("Introducere eronata !"));
     if (call.size() < 3)
         return refusal(EnterResult::Status::Incomplete, QStringLiteral("Introducere incompleta !"));
+    if (!EntryCharacters::legalCallsign(call))
+        return refusal(EnterResult::Status::EmptyCall, QStringLiteral("Introducere eronata !"));
     if (call == m_app.settings.myCall.trimmed().toUpper())
         return refusal(EnterResult::Status::OwnCall, QStringLiteral("QSO CU MINE INSUMI !"));
     m_contact.otherMode = false;
@@ -360,7 +344,6 @@ EnterResult ContactEngine::logContact() {
                        QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(id.error()));
     result.id = *id;
     result.corrected = m_correction.has_value();
-    result.greyLabel = CountyBoard::greyLabel(def(), m_contact.boardCounty);
     result.totalsFailed = !recountTotals();
     m_lastLogged = call + QLatin1Char(' ') + result.row.sent;
 
@@ -377,22 +360,35 @@ EnterResult ContactEngine::logContact() {
 }
 
 Outcome<qint64> ContactEngine::store(LogRow& row) {
-    if (m_correction) {
-        const Outcome<int> changed = m_log.update(m_correction->id, row);
-        if (!changed)
-            return Failure{changed.error()};
-        if (*changed > 0)
-            return m_correction->id;
-        // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
-    }
+    // The row and the multipliers it gives or takes are written together, or not at all.
+    const int stage = contactStage();
     // A new serial follows the log, whoever logged last; a corrected contact keeps its code.
     const bool serial = def().log.nextCode == NextCode::Serial && !m_correction;
-    const Outcome<qint64> id = serial ? m_log.insertNextSerial(row) : m_log.insert(row);
-    if (id && serial)
+    qint64 id = 0;
+    const Outcome<void> written = m_logDb.inTransaction([&]() -> Outcome<void> {
+        if (m_correction) {
+            const Outcome<int> changed = m_log.update(m_correction->id, row);
+            if (!changed)
+                return Failure{changed.error()};
+            if (*changed > 0)
+                id = m_correction->id;
+            // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
+        }
+        if (id == 0) {
+            const Outcome<qint64> added = serial ? m_log.insertNextSerial(row) : m_log.insert(row);
+            if (!added)
+                return Failure{added.error()};
+            id = *added;
+        }
+        return m_mults.derive(def(), multiplierStation(), stage, id);
+    });
+    if (!written)
+        return Failure{written.error()};
+    if (serial)
         m_contact.codeSent = Correction::splitExchange(row.sent)[1];
-    if (id) {
+    if (!m_correction || id != m_correction->id) {
         m_loggedHere = true;
-        m_loggedIds.append(*id);
+        m_loggedIds.append(id);
     }
     return id;
 }
@@ -573,10 +569,28 @@ bool ContactEngine::contactInHand() const {
 }
 
 Outcome<void> ContactEngine::deleteContact(qint64 id) {
-    Outcome<void> removed = m_log.remove(id);
-    if (removed && def().log.nextCode != NextCode::Sent)
+    const std::optional<LogRow> row = m_log.row(id);
+    const int stage = row ? row->stage.trimmed().toInt() : 0;
+    Outcome<void> removed = m_log.remove(id, [&]() -> Outcome<void> {
+        if (stage < 1 || stage > 4)
+            return {};
+        return m_mults.derive(def(), multiplierStation(), stage, id);
+    });
+    if (!removed)
+        return removed;
+    const QsoContact typed = m_contact;
+    if (def().log.nextCode != NextCode::Sent)
         deriveSentCode();
+    // A delete never edits the fields in hand; only an empty entry takes the new sent code.
+    if (contactInHand())
+        m_contact = typed;
     return removed;
+}
+
+Outcome<void> ContactEngine::deriveMultipliers(int stage) {
+    if (stage == 0)
+        return m_mults.deriveAll(def(), multiplierStation());
+    return m_logDb.inTransaction([&] { return m_mults.derive(def(), multiplierStation(), stage); });
 }
 
 QString ContactEngine::sentCodeAfterLast() {

@@ -4,6 +4,7 @@
 #include "logging/ContactViews.h"
 #include "logging/LogChanges.h"
 #include "logging/LogStore.h"
+#include "logging/MultiplierColumn.h"
 #include "logging/Points.h"
 #include "logging/QsoContact.h"
 #include "refdata/CallsignDb.h"
@@ -32,6 +33,7 @@ public:
                   const Clock& clock);
 
     QsoContact& contact() { return m_contact; }
+    const QsoContact& contact() const { return m_contact; }
     const ScoreLabels& labels() const { return m_labels; }
     /// The code the station sent last, as the screen's sent-code label shows it.
     void setSentCode(const QString& code) { m_labels.sentCode = code; }
@@ -44,15 +46,14 @@ public:
     DupeView checkDuplicate();
     /// The multiplier check of the current stage; true for a new multiplier.
     bool checkMultiplier();
-    /// Declares the contact in hand a new multiplier.
-    void declareNewMultiplier();
     /// The received county changed: it is taken and the points are computed again.
     QString countyChanged(const QString& county);
     /// The received code changed; true when it marks a new station ("YL").
     bool codeChanged(const QString& code);
     /// Takes an entry chosen from the county list; the county text and whether it can be logged.
     std::pair<QString, bool> takeCountyChoice(const QString& entry);
-    /// The club word for a first letter typed while the error box shows, or `text`.
+    /// The club word that `text` begins while the error box shows, when no county begins with
+    /// it; else `text`.
     /// After a replacement the caller hands the word to `countyChanged`.
     QString clubWordFor(const QString& text, bool errorBoxVisible) const;
     /// Blocks the contact with the station itself; the message and its title.
@@ -89,10 +90,13 @@ public:
     const std::optional<CorrectionTarget>& correction() const { return m_correction; }
     /// True when the entry holds more than an empty or prefilled callsign, or a correction.
     bool contactInHand() const;
-    /// Deletes the contact with `ID` `id`; the sent code then follows the log.
+    /// Deletes the contact with `ID` `id` and derives its stage's multipliers again, in one
+    /// transaction; the sent-code label then follows the log, the contact in hand stays as typed.
     [[nodiscard]] Outcome<void> deleteContact(qint64 id);
     /// The stored contact `id`; nothing when it is not in the log.
     std::optional<LogRow> storedContact(qint64 id) { return m_log.row(id); }
+    /// Derives the multipliers of the whole log (at start) or of `stage` from the contacts.
+    [[nodiscard]] Outcome<void> deriveMultipliers(int stage = 0);
     /// The sent code that follows the last contact logged (any mode).
     QString sentCodeAfterLast();
     /// True when another program changed the log since the last look; the serial to send next is
@@ -128,15 +132,17 @@ private:
     std::optional<LogRow> rowToCorrect();
     StationContext station() const;
     bool isDupe(const QString& call, int stage);
-    void notMult();
     QString lookupCounty(const QString& call, bool& found);
     /// `Fgrs` (Ardel) and `IndicConc25` (CpTimis): a club-list station gets the club word.
     QString clubWordOrCounty(const QString& call, const QString& county);
     bool learn(const QString& call, const QString& county);
     LogRow rowToStore();
+    MultiplierStation multiplierStation() const;
 
     AppState& m_app;
+    Database& m_logDb;
     LogStore m_log;
+    MultiplierColumn m_mults;
     CallsignDb m_calls;
     SpecialStations m_specials;
     const Clock& m_clock;

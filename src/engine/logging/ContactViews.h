@@ -53,7 +53,6 @@ struct EnterResult {
     qint64 id = 0;             // `ID` of the row written
     bool corrected = false;    // an existing row was replaced (a correction)
     bool totalsFailed = false; // the totals could not be read back from the log
-    QString greyLabel;         // `greyLabel`: the board label to paint grey, or empty
     LogRow row;                // what was written
     bool learnFailed = false;  // the callsign database refused what it was taught
 };

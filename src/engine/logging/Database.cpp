@@ -125,20 +125,22 @@ void Database::rollBack() {
 }
 
 Outcome<void> Database::execAfterCopy(const QString& sql, const QVariantList& values) {
-    if (!m_copies)
-        return exec(sql, values);
     return changeAfterCopy([&] { return exec(sql, values); });
 }
 
 Outcome<void> Database::changeAfterCopy(const std::function<Outcome<void>()>& change) {
     // The write lock first: no other program can change the file between the copy and the
-    // change, so the copy holds every row the change removes.
+    // statement, so the copy holds every row the statement removes.
+    return inTransaction([&]() -> Outcome<void> {
+        if (const Outcome<void> copied = keepCopy(); !copied)
+            return Failure{copied.error() + QStringLiteral(" NU S-A SCHIMBAT NIMIC.")};
+        return change();
+    });
+}
+
+Outcome<void> Database::inTransaction(const std::function<Outcome<void>()>& change) {
     if (Outcome<void> locked = exec(QStringLiteral("BEGIN IMMEDIATE")); !locked)
         return locked;
-    if (const Outcome<void> copied = keepCopy(); !copied) {
-        rollBack();
-        return Failure{copied.error() + QStringLiteral(" NU S-A SCHIMBAT NIMIC.")};
-    }
     Outcome<void> done = change();
     if (done)
         done = exec(QStringLiteral("COMMIT"));

@@ -38,9 +38,10 @@ public:
     /// Runs a statement that deletes or changes stored rows, after keeping a copy of the file
     /// (unless it equals the newest copy); nothing is changed when either failed.
     [[nodiscard]] Outcome<void> execAfterCopy(const QString& sql, const QVariantList& values = {});
-    /// Runs `change` (several statements) as one transaction after keeping a copy of the file, as
-    /// execAfterCopy does; nothing is changed when either failed.
+    /// Runs `change` in one transaction after keeping a copy of the file, as execAfterCopy does.
     [[nodiscard]] Outcome<void> changeAfterCopy(const std::function<Outcome<void>()>& change);
+    /// Runs `change` in one transaction: all of it is written, or nothing.
+    [[nodiscard]] Outcome<void> inTransaction(const std::function<Outcome<void>()>& change);
     /// Keeps a copy of the file unless it equals the newest copy.
     [[nodiscard]] Outcome<void> keepCopy();
     /// Runs a statement with bound values and gives its rows.

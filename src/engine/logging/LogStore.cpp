@@ -1,6 +1,7 @@
 #include "logging/LogStore.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "logging/Correction.h"
 #include "logging/Points.h"
@@ -77,11 +78,11 @@ std::optional<QString> LogStore::firstContact(const QString& callsign, int stage
     return q->value(0).toString();
 }
 
-bool LogStore::hasMult(const QString& mult, int stage, qint64 exceptId) {
+bool LogStore::hasMult(const QString& mult, int stage, qint64 beforeId) {
     return m_db.scalar(
                    QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE Mult = ? AND "
-                                  "Etp = ? AND ID <> ? LIMIT 1)"),
-                   {mult, etp(stage), exceptId})
+                                  "Etp = ? AND ID < ? LIMIT 1)"),
+                   {mult, etp(stage), beforeId > 0 ? beforeId : std::numeric_limits<qint64>::max()})
                .toInt() > 0;
 }
 
@@ -107,21 +108,6 @@ Outcome<qint64> LogStore::insert(const LogRow& r) {
 }
 
 Outcome<qint64> LogStore::insertNextSerial(LogRow& row) {
-    // The write lock first: a program logging at the same moment waits for the row written here,
-    // so the serial read below is still the newest when it is stored.
-    if (Outcome<void> locked = m_db.exec(QStringLiteral("BEGIN IMMEDIATE")); !locked)
-        return Failure{locked.error()};
-    Outcome<qint64> id = insertAfterNewest(row);
-    if (id)
-        if (const Outcome<void> committed = m_db.exec(QStringLiteral("COMMIT")); !committed)
-            id = Failure{committed.error()};
-    if (!id)
-        // A failed rollback ends with the connection; the failure above is what counts.
-        static_cast<void>(m_db.exec(QStringLiteral("ROLLBACK")));
-    return id;
-}
-
-Outcome<qint64> LogStore::insertAfterNewest(LogRow& row) {
     const Outcome<QList<LogRow>> newest = readRows(QStringLiteral("ORDER BY ID DESC LIMIT 1"), {});
     if (!newest)
         return Failure{newest.error()};
@@ -165,8 +151,13 @@ Outcome<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantLis
         QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM LogGen ") + tail, values));
 }
 
-Outcome<void> LogStore::remove(qint64 id) {
-    return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+Outcome<void> LogStore::remove(qint64 id, const std::function<Outcome<void>()>& alsoInside) {
+    return m_db.changeAfterCopy([&]() -> Outcome<void> {
+        if (Outcome<void> done = m_db.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+            !done || !alsoInside)
+            return done;
+        return alsoInside();
+    });
 }
 
 Outcome<void> LogStore::removeAll() {

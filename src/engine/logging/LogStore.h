@@ -27,15 +27,15 @@ public:
     /// leaving out the row `exceptId` (a contact under correction is no duplicate of itself).
     std::optional<QString> firstContact(const QString& callsign, int stage, const QString& mode,
                                         qint64 exceptId = 0);
-    /// True when a contact of `stage` other than `exceptId` already holds multiplier `mult`.
-    bool hasMult(const QString& mult, int stage, qint64 exceptId = 0);
+    /// True when a contact of `stage` before `ID` `beforeId` (0: any) holds multiplier `mult`.
+    bool hasMult(const QString& mult, int stage, qint64 beforeId = 0);
     /// The distinct multiplier values of the contacts of `stage`.
     [[nodiscard]] Outcome<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`.
     [[nodiscard]] Outcome<qint64> insert(const LogRow& row);
-    /// Writes a new contact whose sent code is the serial after the newest contact's, read and
-    /// written in one transaction: programs logging into one file never send the same serial.
-    /// `row.sent` gets the serial; its `ID`.
+    /// Writes a new contact whose sent code is the serial after the newest contact's; run inside
+    /// a write transaction (BEGIN IMMEDIATE), programs logging into one file never send the same
+    /// serial. `row.sent` gets the serial; its `ID`.
     [[nodiscard]] Outcome<qint64> insertNextSerial(LogRow& row);
     /// Replaces the values of the row `id` in one statement, keeping its `ID`; the number of
     /// rows changed (0 when it is gone).
@@ -44,8 +44,10 @@ public:
     std::optional<LogRow> lastRow();
     /// The contact with `ID` `id`; nothing when it is not in the log.
     std::optional<LogRow> row(qint64 id);
-    /// Deletes the contact with `ID` `id` after keeping a copy of the log.
-    [[nodiscard]] Outcome<void> remove(qint64 id);
+    /// Deletes the contact with `ID` `id` after keeping a copy of the log; `alsoInside` runs in
+    /// the same transaction.
+    [[nodiscard]] Outcome<void> remove(qint64 id,
+                                       const std::function<Outcome<void>()>& alsoInside = {});
     /// Empties the log after keeping a copy of it.
     [[nodiscard]] Outcome<void> removeAll();
     /// The totals of the four stages from the whole log.
@@ -61,8 +63,6 @@ public:
 private:
     /// The rows that `tail` (WHERE and ORDER BY clauses) selects.
     Outcome<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
-    /// `insertNextSerial` within its transaction.
-    Outcome<qint64> insertAfterNewest(LogRow& row);
     /// The first row that `tail` selects.
     std::optional<LogRow> readRow(const QString& tail, const QVariantList& values);
 

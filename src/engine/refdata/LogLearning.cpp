@@ -60,26 +60,17 @@ Plan plan(Database& callDb, const QStringList& paths) {
 }
 
 Outcome<void> apply(Database& callDb, const Plan& plan) {
-    const QString nothing = QStringLiteral(" NU S-A SCHIMBAT NIMIC.");
-    auto undo = [&callDb, &nothing](const QString& why) {
-        (void)callDb.exec(QStringLiteral("ROLLBACK"));
-        return Failure{why + nothing};
-    };
-    // The write lock first, so the copy holds every row as it was before the import.
-    if (const Outcome<void> locked = callDb.exec(QStringLiteral("BEGIN IMMEDIATE")); !locked)
-        return Failure{locked.error() + nothing};
-    if (const Outcome<void> copied = callDb.keepCopy(); !copied)
-        return undo(copied.error());
     CallsignDb calls(callDb);
-    for (auto it = plan.changed.cbegin(); it != plan.changed.cend(); ++it)
-        if (const Outcome<void> done = calls.changeCounty(it.key(), it.value()); !done)
-            return undo(done.error());
-    for (auto it = plan.added.cbegin(); it != plan.added.cend(); ++it)
-        if (const Outcome<void> done = calls.add(it.key(), it.value()); !done)
-            return undo(done.error());
-    if (const Outcome<void> done = callDb.exec(QStringLiteral("COMMIT")); !done)
-        return undo(done.error());
-    return {};
+    return callDb.changeAfterCopy([&]() -> Outcome<void> {
+        const QString nothing = QStringLiteral(" NU S-A SCHIMBAT NIMIC.");
+        for (auto it = plan.changed.cbegin(); it != plan.changed.cend(); ++it)
+            if (const Outcome<void> done = calls.changeCounty(it.key(), it.value()); !done)
+                return Failure{done.error() + nothing};
+        for (auto it = plan.added.cbegin(); it != plan.added.cend(); ++it)
+            if (const Outcome<void> done = calls.add(it.key(), it.value()); !done)
+                return Failure{done.error() + nothing};
+        return {};
+    });
 }
 
 } // namespace LogLearning

@@ -1,5 +1,6 @@
 #include "screens/entry/FrmQSO.h"
 
+#include "entry/EntryCharacters.h"
 #include "keyer/MorseTiming.h"
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
@@ -139,6 +140,8 @@ bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmQSO::attachField(QLineEdit* widget, EntryField field) {
     m_fields.insert(widget, field);
+    if (const int longest = EntryCharacters::maxLength(field); longest > 0)
+        widget->setMaxLength(longest);
     connect(widget, &QLineEdit::textChanged, this,
             [this, field](const QString& text) { m_entry.setText(field, text); });
     using H = FieldKeys::Handlers;
@@ -194,7 +197,10 @@ QList<QLineEdit*> FrmQSO::entryFields() const {
 }
 
 void FrmQSO::act(const std::function<void()>& action) {
+    const int refused = m_entry.refusedKeys();
     action();
+    if (m_entry.refusedKeys() != refused)
+        QApplication::beep();
     render();
 }
 

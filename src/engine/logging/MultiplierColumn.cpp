@@ -1,0 +1,75 @@
+#include "logging/MultiplierColumn.h"
+
+#include "logging/Correction.h"
+
+#include <QSet>
+#include <QSqlError>
+
+namespace {
+QString otherModeOf(const QString& mode) {
+    return mode == QStringLiteral("CW") ? QStringLiteral("SSB") : QStringLiteral("CW");
+}
+} // namespace
+
+Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierStation& station,
+                                       int stage, qint64 fromId) {
+    const QString etp = QString::number(stage);
+    auto earlier = m_db.select(
+        QStringLiteral("SELECT DISTINCT trim(Mult) FROM LogGen WHERE Etp = ? AND ID < ?"),
+        {etp, fromId});
+    if (!earlier)
+        return Failure{earlier.error()};
+    QSet<QString> held;
+    while (earlier->next())
+        held.insert(earlier->value(0).toString());
+    auto rows = m_db.select(QStringLiteral("SELECT ID, Callsign, Md, Jud, Rcvd, Mult FROM LogGen "
+                                           "WHERE Etp = ? AND ID >= ? ORDER BY ID"),
+                            {etp, fromId});
+    if (!rows)
+        return Failure{rows.error()};
+    const bool otherModeFree =
+        def.log.dupeRule(stage).modeAware && def.log.dupeRule(stage).otherModeFree;
+    QSet<QString> worked; // callsign + mode of the contacts walked so far
+    QList<std::pair<qint64, QString>> changes;
+    while (rows->next()) {
+        const QString call = rows->value(1).toString().trimmed();
+        const QString mode = rows->value(2).toString();
+        MultiplierFacts facts{call, rows->value(3).toString(),
+                              Correction::splitExchange(rows->value(4).toString())[1], false};
+        if (otherModeFree) {
+            const QString other = otherModeOf(mode);
+            facts.otherMode =
+                worked.contains(call + u'|' + other) ||
+                m_db.scalar(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE "
+                                           "Callsign = ? AND Md = ? AND Etp = ? AND ID < ? "
+                                           "LIMIT 1)"),
+                            {call, other, etp, fromId})
+                        .toInt() > 0;
+            worked.insert(call + u'|' + mode);
+        }
+        const QString mult = MultiplierRule::earned(
+            def, station, stage, facts, [&](const QString& v) { return held.contains(v); });
+        const QString stored = rows->value(5).toString();
+        if (mult.trimmed() != stored.trimmed())
+            changes << std::pair{rows->value(0).toLongLong(), mult};
+        if (MultiplierRule::isMultiplier(mult))
+            held.insert(mult.trimmed());
+    }
+    if (rows->lastError().isValid())
+        return Failure{rows->lastError().text()};
+    for (const auto& [id, mult] : changes)
+        if (Outcome<void> done =
+                m_db.exec(QStringLiteral("UPDATE LogGen SET Mult = ? WHERE ID = ?"), {mult, id});
+            !done)
+            return done;
+    return {};
+}
+
+Outcome<void> MultiplierColumn::deriveAll(const ContestDef& def, const MultiplierStation& station) {
+    return m_db.inTransaction([&]() -> Outcome<void> {
+        for (int stage = 1; stage <= 4; ++stage)
+            if (Outcome<void> done = derive(def, station, stage); !done)
+                return done;
+        return {};
+    });
+}

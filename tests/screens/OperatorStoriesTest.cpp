@@ -1,0 +1,191 @@
+#include "ScreenHarness.h"
+
+#include <QLabel>
+#include <QTableView>
+
+// Operator stories on the real QSO screen, each a line of key strokes and clicks, compared with
+// the log row by row afterwards. Words of a story:
+//   =text      typed into the focused field        Space Enter Tab F12 Alt+X Alt+F2  keys
+//   @Box ^Box  the focus into a field, caret at its end or its text selected
+//   !Name      a button clicked or a menu command triggered
+//   log:C/N/J  a whole contact (callsign, code, county) logged with Enter
+//   del:CALL   the grid row of CALL deleted (the question answered Yes)
+//   ?Box=text  the field holds text at that moment ("?LblMlt=1" for a label)
+
+namespace {
+void keyWord(ScreenHarness& h, const QString& w) {
+    static const QHash<QString, Qt::Key> keys = {{"Space", Qt::Key_Space},
+                                                 {"Enter", Qt::Key_Return},
+                                                 {"Tab", Qt::Key_Tab},
+                                                 {"F2", Qt::Key_F2},
+                                                 {"F12", Qt::Key_F12}};
+    if (w.startsWith(QLatin1String("Alt+"))) {
+        const QString k = w.mid(4);
+        if (k == QLatin1String("F2"))
+            h.key(Qt::Key_F2, Qt::AltModifier);
+        else
+            QTest::keyClick(h.focused(), k.toLower().at(0).toLatin1(), Qt::AltModifier);
+    } else {
+        QVERIFY2(keys.contains(w), qPrintable(w));
+        h.key(keys.value(w));
+    }
+}
+
+void deleteRow(ScreenHarness& h, const QString& call) {
+    auto* grid = h.find<QTableView>(h.qso.get(), "DBGrid1");
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        if (grid->model()->index(r, 1).data().toString() == call) {
+            grid->setFocus();
+            grid->selectRow(r);
+            h.dialogs.script = {Dialogs::AnswerYes};
+            QTest::keyClick(grid, Qt::Key_Delete);
+            return;
+        }
+    QFAIL(qPrintable(QStringLiteral("no row ") + call));
+}
+
+void logContact(ScreenHarness& h, const QStringList& parts) {
+    h.typeContact(parts[0], parts[1], parts[2]);
+    // Contests whose club words are longer than a county wait for Space after the county.
+    if (h.focused() == h.qsoBox("TxtRstR3"))
+        h.key(Qt::Key_Space);
+    h.qsoBox("TxtIndic")->setFocus();
+    h.key(Qt::Key_Return);
+}
+
+void check(ScreenHarness& h, const QString& w) {
+    const QString name = w.mid(1).section(u'=', 0, 0);
+    const QString want = w.section(u'=', 1);
+    QWidget* widget = h.find<QWidget>(h.qso.get(), name.toLatin1().constData());
+    const QString shown = qobject_cast<QLabel*>(widget) ? qobject_cast<QLabel*>(widget)->text()
+                                                        : qobject_cast<QLineEdit*>(widget)->text();
+    QCOMPARE(shown, want);
+}
+
+// Typed one character at a time, letters outside Latin-1 as a keyboard layout delivers them.
+void type(ScreenHarness& h, const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(h.focused(), c.toLatin1());
+            continue;
+        }
+        for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(t, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(h.focused(), &e);
+        }
+    }
+}
+
+void play(ScreenHarness& h, const QString& story) {
+    for (const QString& w : story.split(u' ', Qt::SkipEmptyParts)) {
+        if (w.startsWith(u'=')) {
+            type(h, w.mid(1));
+        } else if (w.startsWith(u'@') || w.startsWith(u'^')) {
+            QLineEdit* box = h.qsoBox(w.mid(1).toLatin1().constData());
+            box->setFocus();
+            if (w.startsWith(u'^'))
+                box->selectAll();
+            else
+                box->end(false);
+        } else if (w.startsWith(u'!')) {
+            const QByteArray name = w.mid(1).toLatin1();
+            if (h.qso->findChild<QAction*>(QString::fromLatin1(name)))
+                h.trigger(h.qso.get(), name.constData());
+            else
+                h.click(h.qso.get(), name.constData());
+        } else if (w.startsWith(QLatin1String("log:"))) {
+            logContact(h, w.mid(4).split(u'/'));
+        } else if (w.startsWith(QLatin1String("del:"))) {
+            deleteRow(h, w.mid(4));
+        } else if (w.startsWith(u'?')) {
+            check(h, w);
+        } else {
+            keyWord(h, w);
+        }
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+} // namespace
+
+class OperatorStoriesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stories_data() {
+        QTest::addColumn<QString>("contest");
+        QTest::addColumn<QString>("story");
+        QTest::addColumn<QString>(
+            "rows"); // callsign, stage, sent, received, mode, Mult; "/" between rows
+        auto story = [](const char* name, const char* contest, const char* words,
+                        const char* rows) { QTest::newRow(name) << contest << words << rows; };
+        const char* nus = "OpBCNUS";
+        const char* telecom = "ObBTelecom";
+        // 1: a recovered contact is judged again in the stage and mode it is logged in.
+        story("recovery into another stage", nus,
+              "log:3ABD/123/BU !Cmd1B log:8XYZ/045/IS !Cmd1A @TxtIndic =8QQQ Space =045 =IS "
+              "?LblMlt=1 !CmdAbbruchX !Cmd1B !mnuRecup @TxtIndic Enter ?LblMlt=1",
+              "YO3ABD 1 599 312 BU|599 123 BU CW BU/YO8XYZ 2 599 123 BU|599 045 IS CW IS/"
+              "YO8QQQ 2 599 045 BU|599 045 IS CW -");
+        story("recovery into another mode", nus,
+              "@TxtIndic =8QQQ Space =045 =IS !CmdAbbruchX !CmdSSB !mnuRecup @TxtIndic Enter",
+              "YO8QQQ 1 59 312 BU|59 045 IS SSB IS");
+        // 2: a delete leaves the fields in hand as typed and judges the contact again.
+        story("delete beside a contact in hand", nus,
+              "log:3ABD/123/BU log:8XYZ/045/IS @TxtIndic =8XY Space =077 =IS ^TxtRSTR1 =579 Space "
+              "del:YO8XYZ ?TxtRSTR1=579 ?TxtRSTE2=045 @TxtIndic Enter",
+              "YO3ABD 1 599 312 BU|599 123 BU CW BU/YO8XY 1 599 045 BU|579 077 IS CW IS");
+        story("delete during a correction", telecom,
+              "log:5AAA/001/CJ log:5BBB/002/CJ log:5CCC/003/CJ Alt+F2 del:YO5AAA "
+              "?TxtRSTE2=003 @TxtIndic Enter",
+              "YO5BBB 1 599 002 BU|599 002 CJ CW CJ/YO5CCC 1 599 003 BU|599 003 CJ CW -");
+        // 3: the multiplier moves to the earliest contact that earns it.
+        story("delete of a multiplier's holder", nus,
+              "log:8XYZ/045/IS log:8QQQ/046/IS del:YO8XYZ ?LblMlt=1",
+              "YO8QQQ 1 599 045 BU|599 046 IS CW IS");
+        // 4: every way of logging checks the contact is whole; Space stays in an empty county.
+        story("space in an empty county", nus, "@TxtIndic =8kaa Space =012 Space =bc Enter",
+              "YO8KAA 1 599 312 BU|599 012 BC CW BC");
+        story("IN LOG with no exchange", nus, "@TxtIndic =8kaa Space !CmdEnterCall F12", "");
+        // 6: an Alt+key of a hidden button types nothing.
+        story("Alt of a hidden stage", telecom,
+              "@TxtIndic =5ABC Alt+2 Space =001 =CJ Space @TxtIndic Enter",
+              "YO5ABC 1 599 001 BU|599 001 CJ CW CJ");
+        // 7: the club word waits for letters no county begins with.
+        story("county beginning like the club word", telecom,
+              "@TxtIndic =2LLL Space =001 =TM Space @TxtIndic Enter",
+              "YO2LLL 1 599 001 BU|599 001 TM CW TM");
+        story("club word in full", telecom, "@TxtIndic =2MMM Space =001 =TLC Space @TxtIndic Enter",
+              "YO2MMM 1 599 001 BU|599 001 TLC CW TLC");
+        // 8: characters no callsign or exchange holds are refused as they are typed.
+        story("foreign letters", nus, "@TxtIndic =9ЖHÎD中 Space =0x45 =IS @TxtIndic Enter",
+              "YO9HD 1 599 312 BU|599 045 IS CW IS");
+        story("callsign past its longest", nus,
+              "@TxtIndic =1234567890ABCDEFGHIJ Space =045 =IS @TxtIndic Enter",
+              "YO1234567890A 1 599 312 BU|599 045 IS CW IS");
+        // 9: a contact pushed aside by a correction or a mode is kept for REC&UP.
+        story("contact pushed aside by a correction", nus,
+              "log:3ABD/123/BU @TxtIndic =5BBB Space =011 =CJ Alt+F2 ?TxtIndic=YO3ABD "
+              "!mnuRecup @TxtIndic Enter",
+              "YO3ABD 1 599 312 BU|599 123 BU CW BU/YO5BBB 1 599 123 BU|599 011 CJ CW CJ");
+    }
+    void stories() {
+        QFETCH(QString, contest);
+        QFETCH(QString, story);
+        QFETCH(QString, rows);
+        ScreenHarness h;
+        h.openQso(contest.toLatin1().constData(), QStringLiteral("312"));
+        play(h, story);
+        if (QTest::currentTestFailed())
+            return;
+        QStringList stored;
+        for (const QString& r : h.logRows()) {
+            const QStringList c = r.split(u'|');
+            const QString mult = c[8].trimmed().isEmpty() ? QStringLiteral("-") : c[8].trimmed();
+            stored << QStringList{c[0], c[3], c[4] + u'|' + c[5], c[6], mult}.join(u' ');
+        }
+        QCOMPARE(stored, rows.isEmpty() ? QStringList{} : rows.split(u'/'));
+    }
+};
+
+QTEST_MAIN(OperatorStoriesTest)
+#include "OperatorStoriesTest.moc"
