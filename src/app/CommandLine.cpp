@@ -14,11 +14,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <vector>
 
 namespace {
 QString databasePath(const QString& dataPath, const QString& stem) {
     return SettingsFiles::pathIn(dataPath, u'\\' + stem + QStringLiteral(".mdb"));
 }
+
+constexpr int kCountedPerListing = 100;
 
 void listBackups(const QString& dataPath, const Clock& clock, QTextStream& out) {
     const QString folder = ReportFiles::backupFolder(dataPath);
@@ -30,10 +33,27 @@ void listBackups(const QString& dataPath, const Clock& clock, QTextStream& out) 
         const QStringList files = BackupSet(folder, stem, clock).files();
         out << (kind == BackupRestore::Kind::Log ? "Logul (" : "Baza de date cu indicative (")
             << stem << ".mdb): " << files.size() << " copii\n";
-        for (const QString& file : files) {
+        // Copies not yet counted are opened newest first, at most kCountedPerListing of them:
+        // the first listing of thousands answers at once, each later one counts some more.
+        std::vector<std::optional<QList<int>>> found(static_cast<size_t>(files.size()));
+        std::vector<bool> opened(found.size(), false);
+        int budget = kCountedPerListing;
+        for (qsizetype i = files.size() - 1; i >= 0; --i) {
+            const auto at = static_cast<size_t>(i);
+            found[at] = counts.remembered(files[i], kind);
+            if (!found[at] && budget > 0) {
+                --budget;
+                opened[at] = true;
+                found[at] = counts.of(files[i], kind);
+            }
+        }
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            const QString& file = files[i];
             out << "  " << QFileInfo(file).fileName();
-            const auto n = counts.of(file, kind);
-            if (!n)
+            const auto& n = found[static_cast<size_t>(i)];
+            if (!n && !opened[static_cast<size_t>(i)])
+                out << "  nenumarata inca (se numara la listarile urmatoare)";
+            else if (!n)
                 out << "  nu poate fi citita";
             else if (kind == BackupRestore::Kind::Callsigns)
                 out << QStringLiteral("  indicative: %1").arg(n->at(0));

@@ -2,7 +2,6 @@
 
 #include "reports/SafeFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
@@ -44,10 +43,12 @@ bool QtPrintSink::choosePrinter(const QString& documentName) {
     m_pdfPath = pdfPathFor(documentName);
     if (!QDir(m_dataFolder).mkpath(QStringLiteral("Log")))
         return false;
-    // The PDF is made in memory and written by the program's one safe writer at the end.
-    m_pdfBytes = std::make_unique<QBuffer>();
-    m_pdfBytes->open(QIODevice::WriteOnly);
-    m_pdf = std::make_unique<QPdfWriter>(m_pdfBytes.get());
+    // The PDF goes page by page to the safe writer's temporary file, which replaces the old file
+    // only once complete: memory stays flat however long the log.
+    m_pdfFile = std::make_unique<SafeFile>(m_pdfPath);
+    if (!m_pdfFile->open())
+        return false;
+    m_pdf = std::make_unique<QPdfWriter>(m_pdfFile->device());
     m_pdf->setTitle(documentName);
     m_pdf->setPageSize(QPageSize(QPageSize::A4));
     m_device = m_pdf.get();
@@ -71,7 +72,7 @@ void QtPrintSink::releaseDevice() {
     m_device = nullptr;
     m_printer.reset();
     m_pdf.reset();
-    m_pdfBytes.reset();
+    m_pdfFile.reset();
 }
 
 void QtPrintSink::setFont(const QString& family, int pointSize, bool bold) {
@@ -115,7 +116,7 @@ void QtPrintSink::abort() {
         m_printer->abort();
     m_painter->end();
     m_painter.reset();
-    // The PDF made so far stays in memory and goes with it.
+    // The PDF made so far is a temporary file and goes with it.
     releaseDevice();
 }
 
@@ -124,13 +125,16 @@ QString QtPrintSink::end() {
         return {};
     const bool drawn = m_painter->end();
     m_painter.reset();
-    const QByteArray pdf = m_pdfBytes ? m_pdfBytes->data() : QByteArray();
-    releaseDevice();
-    if (m_pdfPath.isEmpty())
+    m_pdf.reset();
+    if (m_pdfPath.isEmpty()) {
+        releaseDevice();
         return {};
+    }
     const QString file = QDir::toNativeSeparators(m_pdfPath);
-    if (!drawn)
-        return QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file;
-    const Outcome<void> written = SafeFile::write(m_pdfPath, pdf);
-    return written ? QStringLiteral("Fisierul PDF a fost scris: ") + file : written.error();
+    const bool written = drawn && m_pdfFile->commit();
+    const QString error = m_pdfFile->error();
+    releaseDevice();
+    if (written)
+        return QStringLiteral("Fisierul PDF a fost scris: ") + file;
+    return error.isEmpty() ? QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file : error;
 }

@@ -6,12 +6,12 @@
 #include <QString>
 #include <memory>
 
-class QBuffer;
 class QPagedPaintDevice;
 class QPainter;
 class QPdfWriter;
 class QPrinter;
 class QWidget;
+class SafeFile;
 
 // Prints through Qt's print dialog, or into a PDF file in the data folder's "Log" folder when no
 // printer is installed (or when PDF is asked for).
@@ -45,7 +45,7 @@ private:
     Target m_target;
     QFont m_font;
     std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<QBuffer> m_pdfBytes;
+    std::unique_ptr<SafeFile> m_pdfFile;
     std::unique_ptr<QPdfWriter> m_pdf;
     QPagedPaintDevice* m_device = nullptr; // the printer or the PDF writer
     std::unique_ptr<QPainter> m_painter;

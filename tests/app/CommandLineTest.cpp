@@ -246,6 +246,31 @@ private slots:
         QCOMPARE(read(), remembered);
     }
 
+    // A listing opens at most 100 copies not yet counted, the newest; the next one counts on.
+    void listCountsNewestCopiesFirst() {
+        LogWithCopies l;
+        QVERIFY(l.open());
+        QVERIFY(l.addContacts(1));
+        QVERIFY(l.log.keepCopy());
+        const QString copy = l.copies.files().last();
+        for (int i = 0; i < 100; ++i)
+            QVERIFY(QFile::copy(copy,
+                                l.copies.folder() + QStringLiteral("/LogVELT-2000-01-01-00%1%2.mdb")
+                                                        .arg(i / 60, 2, 10, QChar(u'0'))
+                                                        .arg(i % 60, 2, 10, QChar(u'0'))));
+        const auto list = [&] {
+            return velt({QStringLiteral("--list-backups")}, l.folder.path(), l.clock).out;
+        };
+        const QString first = list();
+        QVERIFY2(first.contains(QStringLiteral("LogVELT-2000-01-01-000000.mdb  nenumarata inca")) &&
+                     first.count(QStringLiteral("1A: 1  1B: 0")) == 100,
+                 qPrintable(first));
+        const QString second = list();
+        QVERIFY2(!second.contains(QStringLiteral("nenumarata")) &&
+                     second.count(QStringLiteral("1A: 1  1B: 0")) == 101,
+                 qPrintable(second));
+    }
+
     // Each table found is imported; the log only into an empty one, else the command fails.
     void importJetTakesEachTableFound_data() {
         QTest::addColumn<bool>("logHasRows");

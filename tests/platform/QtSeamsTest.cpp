@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTest>
@@ -58,11 +59,20 @@ private slots:
                 sink.newPage();
         }
         const QString file = dir.file(QStringLiteral("Log/LogVELT.pdf"));
+        QVERIFY(!QFileInfo::exists(file)); // whole or not at all
         QCOMPARE(sink.end(),
                  QStringLiteral("Fisierul PDF a fost scris: ") + QDir::toNativeSeparators(file));
         // An explicit new page after the first line, and one more past the bottom.
         static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-        QCOMPARE(QString::fromLatin1(dir.read(QStringLiteral("Log/LogVELT.pdf"))).count(page), 3);
+        const QByteArray written = dir.read(QStringLiteral("Log/LogVELT.pdf"));
+        QCOMPARE(QString::fromLatin1(written).count(page), 3);
+        // An abandoned print leaves the previous file and no part of its own.
+        QVERIFY(sink.begin(QStringLiteral("LogVELT")));
+        sink.textAt(15, QStringLiteral("YO3XYZ"));
+        sink.abort();
+        QCOMPARE(dir.read(QStringLiteral("Log/LogVELT.pdf")), written);
+        QCOMPARE(QDir(dir.file(QStringLiteral("Log"))).entryList(QDir::Files),
+                 QStringList{QStringLiteral("LogVELT.pdf")});
     }
 
     // Every topic a menu opens has a shipped page with content, all in one window.

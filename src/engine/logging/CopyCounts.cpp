@@ -55,14 +55,20 @@ CopyCounts::CopyCounts(const QString& folder) : m_file(QDir(folder).filePath(kFi
     }
 }
 
-std::optional<QList<int>> CopyCounts::of(const QString& path, BackupRestore::Kind kind) {
+std::optional<QList<int>> CopyCounts::remembered(const QString& path, BackupRestore::Kind kind) {
     const QString key = keyOf(path);
     const int expected = kind == BackupRestore::Kind::Log ? 4 : 1;
     auto known = m_known.constFind(key);
-    if (!key.isEmpty() && known != m_known.constEnd() && known->size() == expected) {
-        m_asked.insert(key, *known);
-        return *known;
-    }
+    if (key.isEmpty() || known == m_known.constEnd() || known->size() != expected)
+        return std::nullopt;
+    m_asked.insert(key, *known);
+    return *known;
+}
+
+std::optional<QList<int>> CopyCounts::of(const QString& path, BackupRestore::Kind kind) {
+    if (auto known = remembered(path, kind))
+        return known;
+    const QString key = keyOf(path);
     const std::optional<QList<int>> counts = read(path, kind);
     if (counts && !key.isEmpty())
         m_asked.insert(key, *counts);

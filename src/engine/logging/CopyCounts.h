@@ -20,6 +20,8 @@ public:
     /// For a log copy the contacts of stages 1A, 1B, 2A, 2B; for a callsign copy the callsigns;
     /// nothing when the copy cannot be read.
     std::optional<QList<int>> of(const QString& path, BackupRestore::Kind kind);
+    /// The counts remembered for the copy, without opening it; nothing when none are.
+    std::optional<QList<int>> remembered(const QString& path, BackupRestore::Kind kind);
     /// Remembers the counts asked for since the start (copies no longer listed are forgotten). A
     /// file that cannot be written only costs the next listing its time.
     void save() const;

@@ -19,6 +19,9 @@ public:
     bool open();
     /// Adds `bytes` to the temporary file; false when they could not be written.
     bool append(const QByteArray& bytes);
+    /// The temporary file, for a writer that takes a device (a PDF); its write errors show at
+    /// commit().
+    QIODevice* device() { return &m_file; }
     /// Checks that every byte reached the disk, then replaces the old file; false otherwise.
     bool commit();
     /// Why the file was not written, as the operator is told; empty while all goes well.
