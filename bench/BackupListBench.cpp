@@ -2,6 +2,7 @@
 // of a log of 200 contacts over the four stages, and as many callsign-database copies: the
 // first listing (nothing remembered about the copies yet) and every later one. Timed from the
 // command to its last line written; peak_rss_mb is the process's peak resident memory so far.
+#include "PeakMemory.h"
 #include "TempDataFolder.h"
 #include "app/CommandLine.h"
 #include "fakes/FakeClock.h"
@@ -20,16 +21,6 @@
 #include <memory>
 
 namespace {
-
-double peakRssMb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
 
 bool makeLog(const QString& path) {
     QProcess sqlite;

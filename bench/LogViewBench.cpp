@@ -6,6 +6,7 @@
 // that writes the file. peak_rss_mb is the process's peak resident memory so far.
 #include "BenchCalls.h"
 #include "MustExec.h"
+#include "PeakMemory.h"
 #include "ScreenHarness.h"
 #include "logging/BackupSet.h"
 #include "platform/QtPrintSink.h"
@@ -23,16 +24,6 @@
 namespace {
 
 constexpr int kContest = 35; // Cupa Carpati: two stages, serials and counties
-
-double peakRssMb() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
 
 // `size` contacts of stage 1A over a two-day contest, as the QSO screen writes them.
 void fillLog(const ScreenHarness& h, int size) {

@@ -4,8 +4,8 @@
 #include "setup/ContestCatalog.h"
 
 #include <QComboBox>
-#include <QFileSystemModel>
 #include <QDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QListView>
 #include <QListWidget>
