@@ -4,6 +4,7 @@
 #include "fakes/FakeClock.h"
 #include "logging/BackupSet.h"
 #include "logging/Database.h"
+#include "logging/DatabaseCopy.h"
 #include "logging/LogStore.h"
 #include "reports/ReportFiles.h"
 
@@ -43,6 +44,12 @@ struct LogWithCopies {
                 return false;
         }
         return true;
+    }
+    /// The bytes of the rows and schema of the database at `path`.
+    static QByteArray fingerprint(const QString& path) {
+        SqliteConnection db;
+        return db.open(path, SqliteConnection::Mode::ReadOnly) ? DatabaseCopy::fingerprint(db)
+                                                               : QByteArray();
     }
     /// Every row of `LogGen` in `db`, each value with its type (a NULL stays a NULL).
     static QList<QVariantList> rows(Database& db) {

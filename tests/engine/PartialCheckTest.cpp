@@ -20,7 +20,6 @@ private slots:
         row("end", "YZ/MM", "YO8XYZ/MM");
         row("slash alone", "/P", "YO5AAA/P");
         row("all pieces present, fragment absent", "AAAB", "");
-        row("unknown piece", "QQ", "");
         row("logged only, worked", "LZ1", "LZ1ZZ*");
     }
     void found() {
