@@ -1,59 +1,59 @@
 #include "platform/QtVoicePlayer.h"
 
 #include <QAudioDevice>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
+#include <utility>
 
-bool QtVoicePlayer::play(const QString& path) {
+bool QtVoicePlayer::start(const QString& path, std::function<void()> ended) {
     // One message at a time: a second one while a file is playing is refused.
-    if (m_loop || !QFileInfo(path).isFile() || outputCount() == 0)
+    if (m_effect || !QFileInfo(path).isFile() || outputCount() == 0)
         return false;
-    QSoundEffect effect;
-    QEventLoop loop;
-    m_effect = &effect;
-    m_loop = &loop;
-    bool played = true;
-    bool done = false; // a quit before exec() would be lost
-    const auto finish = [&](bool ok) {
-        played = ok;
-        done = true;
-        loop.quit();
-    };
-    const auto follow = [&] {
-        switch (effect.status()) {
+    auto* effect = new QSoundEffect;
+    m_effect = effect;
+    m_ended = std::move(ended);
+    const auto follow = [this, effect] {
+        if (m_effect != effect)
+            return; // stopped already
+        switch (effect->status()) {
         case QSoundEffect::Ready:
-            if (!effect.isPlaying())
-                effect.play();
+            if (!effect->isPlaying())
+                effect->play();
             break;
         case QSoundEffect::Error:
-            finish(false);
+            finish();
             break;
         default:
             break;
         }
     };
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, follow);
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect.isPlaying())
-            finish(true);
+    QObject::connect(effect, &QSoundEffect::statusChanged, effect, follow);
+    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
+        if (m_effect == effect && !effect->isPlaying())
+            finish();
     });
-    effect.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    effect->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     follow(); // a sample already loaded reports no status change
-    if (!done)
-        loop.exec();
-    m_effect.clear();
-    m_loop.clear();
-    return played;
+    return true;
 }
 
 void QtVoicePlayer::stop() {
-    if (m_effect)
-        m_effect->stop();
-    if (m_loop)
-        m_loop->quit();
+    if (!m_effect)
+        return;
+    m_effect->stop();
+    finish();
+}
+
+void QtVoicePlayer::finish() {
+    if (!m_effect)
+        return;
+    m_effect->deleteLater();
+    m_effect.clear();
+    // Queued: the caller of start() or stop() must not be re-entered.
+    QTimer::singleShot(0, std::exchange(m_ended, {}));
 }
 
 int QtVoicePlayer::outputCount() const {

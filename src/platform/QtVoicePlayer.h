@@ -4,18 +4,18 @@
 
 #include <QPointer>
 
-class QEventLoop;
 class QSoundEffect;
 
-// WAV playback through Qt Multimedia. play() waits in a local event loop, so the screens keep
-// handling keys (End or Escape calls stop()) while the message is on the air.
+// WAV playback through Qt Multimedia, followed through the effect's signals.
 class QtVoicePlayer : public VoicePlayer {
 public:
-    bool play(const QString& path) override;
+    bool start(const QString& path, std::function<void()> ended) override;
     void stop() override;
     int outputCount() const override;
 
 private:
+    void finish();
+
     QPointer<QSoundEffect> m_effect;
-    QPointer<QEventLoop> m_loop;
+    std::function<void()> m_ended;
 };

@@ -38,6 +38,9 @@ enum class Act {
     Correct,
     Delete,
     Restart,
+    FKey,     // a message started with F1..F5 (F3 and F5 log when it has gone)
+    KeyerEnd, // the keyer's events delivered: a message under way may finish now
+    Abort,    // Escape or End while a message may be under way
     Count
 };
 
@@ -46,9 +49,10 @@ struct Step {
     int pick = 0;
 };
 
-const char* const kActNames[] = {"contact", "call",  "code",   "county", "junk", "space",
-                                 "tab",     "enter", "inlog",  "stage",  "mode", "anulat",
-                                 "recup",   "altf2", "delete", "restart"};
+const char* const kActNames[] = {"contact", "call",   "code",     "county", "junk",
+                                 "space",   "tab",    "enter",    "inlog",  "stage",
+                                 "mode",    "anulat", "recup",    "altf2",  "delete",
+                                 "restart", "fkey",   "keyerend", "abort"};
 
 std::ostream& operator<<(std::ostream& os, const Step& s) {
     return os << kActNames[int(s.act)] << '(' << s.pick << ')';
@@ -182,7 +186,10 @@ void checkLog(EngineFixture& f, QsoEntry& model, const std::map<qint64, Row>& be
     const ContestDef& def = f.app.contest();
     Database& db = f.log();
     const std::map<qint64, Row> after = storedRows(db);
-    const bool logs = step.act == Act::Enter || step.act == Act::InLog || step.act == Act::Contact;
+    // A message's end logs what F3 or F5 sent; Escape may come after it has gone.
+    const bool logs = step.act == Act::Enter || step.act == Act::InLog ||
+                      step.act == Act::Contact || step.act == Act::FKey ||
+                      step.act == Act::KeyerEnd || step.act == Act::Abort;
     // No row lost or doubled; new rows come only from logging, one at a time, after the others.
     int added = 0;
     for (const auto& [id, row] : after) {
@@ -343,6 +350,16 @@ void apply(Operator& op, EngineFixture& f, const Step& s, const QStringList& cou
     }
     case Act::Restart:
         op.restart();
+        break;
+    case Act::FKey:
+        op.press(Qt::Key_F1 + s.pick % 5);
+        break;
+    case Act::KeyerEnd:
+        QTest::qWait(5);
+        op.act([](QsoEntry&) {});
+        break;
+    case Act::Abort:
+        op.press(s.pick % 2 ? Qt::Key_Escape : Qt::Key_End);
         break;
     case Act::Count:
         break;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +23,16 @@ struct Voice {
     Voice() {
         QDir(dir.path()).mkpath("WAVUs");
         QFile(file).open(QIODevice::WriteOnly);
+    }
+    // What start() refused, or how the playback it started ended.
+    KeyingResult playToEnd(const QString& wav, bool playWithoutPort) {
+        QSignalSpy ended(&keyer, &VoiceKeyer::finished);
+        const KeyingResult r = keyer.start(wav, 2, playWithoutPort);
+        if (r != KeyingResult::Started)
+            return r;
+        if (!ended.wait(5000))
+            return KeyingResult::Started;
+        return ended[0][0].value<KeyingResult>();
     }
 };
 } // namespace
@@ -67,7 +78,7 @@ private slots:
         k.line.setOpenFails(!portOpens);
         bool rtsWhilePlaying = false;
         k.player.onPlay = [&] { rtsWhilePlaying = k.line.rts(); };
-        QCOMPARE(k.keyer.play(recorded ? k.file : k.file + "X", 2, playWithoutPort), result);
+        QCOMPARE(k.playToEnd(recorded ? k.file : k.file + "X", playWithoutPort), result);
         const bool played = recorded && (portOpens || playWithoutPort);
         QCOMPARE(k.player.played.size(), played ? 1 : 0);
         QCOMPARE(rtsWhilePlaying, played && portOpens);
@@ -101,10 +112,10 @@ private slots:
         k.player.playTime = std::chrono::seconds(60);
         KeyingResult second = KeyingResult::Done;
         k.player.onPlay = [&] {
-            second = k.keyer.play(k.file, 2, true);
+            second = k.keyer.start(k.file, 2, true);
             QTimer::singleShot(0, [&] { k.keyer.abort(); });
         };
-        QCOMPARE(k.keyer.play(k.file, 2, true), KeyingResult::Aborted);
+        QCOMPARE(k.playToEnd(k.file, true), KeyingResult::Aborted);
         QCOMPARE(second, KeyingResult::Busy);
         QCOMPARE(k.player.stopCount, 1);
         QVERIFY(!k.line.rts() && !k.line.dtr());

@@ -1,23 +1,28 @@
 #include "fakes/FakeVoicePlayer.h"
 
-#include <QTimer>
+#include <utility>
 
-bool FakeVoicePlayer::play(const QString& path) {
+FakeVoicePlayer::FakeVoicePlayer() {
+    m_end.setSingleShot(true);
+    QObject::connect(&m_end, &QTimer::timeout, [this] {
+        if (m_ended)
+            std::exchange(m_ended, {})();
+    });
+}
+
+bool FakeVoicePlayer::start(const QString& path, std::function<void()> ended) {
+    if (m_ended)
+        return false;
     played.append(path);
+    m_ended = std::move(ended);
     if (onPlay)
         onPlay();
-    if (playTime.count() > 0) {
-        QEventLoop loop;
-        QTimer::singleShot(playTime, &loop, &QEventLoop::quit);
-        m_loop = &loop;
-        loop.exec();
-        m_loop = nullptr;
-    }
+    m_end.start(playTime);
     return true;
 }
 
 void FakeVoicePlayer::stop() {
     ++stopCount;
-    if (m_loop)
-        m_loop->quit();
+    if (m_ended)
+        m_end.start(0);
 }

@@ -2,16 +2,17 @@
 
 #include "seams/VoicePlayer.h"
 
-#include <QEventLoop>
 #include <QStringList>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 
-// Records the files played. A playback lasts `playTime` in a local event loop, as the real
-// player keeps events running, and stop() ends it early.
+// Records the files played. A playback ends after `playTime` on a timer, or at stop(), and
+// reports its end from the event loop as the real player does.
 class FakeVoicePlayer : public VoicePlayer {
 public:
-    bool play(const QString& path) override;
+    FakeVoicePlayer();
+    bool start(const QString& path, std::function<void()> ended) override;
     void stop() override;
     int outputCount() const override { return outputs; }
 
@@ -23,5 +24,6 @@ public:
     std::function<void()> onPlay;
 
 private:
-    QEventLoop* m_loop = nullptr;
+    QTimer m_end;
+    std::function<void()> m_ended;
 };

@@ -154,6 +154,29 @@ private slots:
         QCOMPARE(refused, ownCall.isEmpty());
     }
 
+    // The station's boxes refuse, key by key, what the QSO fields of their kind refuse.
+    void stationBoxesRefuseForeignCharacters_data() {
+        // contest, box, typed, shown
+        QTest::addColumn<QString>("fields");
+        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
+        row("own call", "OpBCNUS|TxtMyCall|yo3/p-x.1_|YO3/PX1");
+        row("own county", "OpBCNUS|TxtMyBezirkA|c1j.|CJ");
+        row("numeric sent code", "OpBCNUS|txtContrInit|3a1-|31");
+        row("zodiac sent code", "OpBCpArges|txtContrInit|le1o.|LE1O");
+    }
+    void stationBoxesRefuseForeignCharacters() {
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
+        ScreenHarness h;
+        QVERIFY(h.start());
+        h.clickContest(qPrintable(f[0]));
+        QLineEdit* box = h.initBox(qPrintable(f[1]));
+        box->clear();
+        box->setFocus();
+        QTest::keyClicks(box, f[2]);
+        QCOMPARE(box->text(), f[3]);
+    }
+
     // A keyer text the file cannot hold is refused where it is typed and at the hand-over; the
     // box never cuts it, typed or read from the file.
     void keyerTextLimit_data() {

@@ -220,8 +220,12 @@ private:
     /// What runs when the message under way has ended (or at once when it did not start).
     using AfterMessage = std::function<void(KeyingResult)>;
     CwMacroResult expandMacros(const QString& cwText);
+    bool refusedWhileBusy(const AfterMessage& after);
     KeyingResult sendCw(const QString& cwText, AfterMessage after = {});
-    void cwFinished(KeyingResult r);
+    /// The common start of a CW or voice message: `r` is what its sender's start() answered.
+    KeyingResult messageStarted(KeyingResult r, AfterMessage after, int speedChange);
+    /// Both senders' finished(): the transmission ends and `after` of the message runs.
+    void messageFinished(KeyingResult r);
     KeyingResult sendKey(int n, const QString& text, AfterMessage after = {});
     void transmit(int n, const QString& cwText, bool acceptFirst, bool f4);
     void repeatCw();
@@ -230,7 +234,7 @@ private:
     void sendAndLog(int n, EntryField field);
     void answerDupe(int n, bool f4);
     void cwFunctionKey(int n, EntryField field);
-    KeyingResult playVoice(int n);
+    void playVoice(int n, AfterMessage after = {});
     void repeatVoice();
     void voiceFunctionKey(int n, EntryField field);
     bool transmitLastReport();

@@ -27,17 +27,26 @@ CwMacroResult QsoEntry::expandMacros(const QString& cwText) {
         cwText, {m_state.settings.myCall, m_state.lookupCall, c.codeSent, c.countySent}, def());
 }
 
+bool QsoEntry::refusedWhileBusy(const AfterMessage& after) {
+    if (!messageUnderWay())
+        return false;
+    if (after)
+        after(KeyingResult::Busy);
+    return true;
+}
+
 KeyingResult QsoEntry::sendCw(const QString& cwText, AfterMessage after) {
-    if (messageUnderWay()) {
-        if (after)
-            after(KeyingResult::Busy);
+    if (refusedWhileBusy(after))
         return KeyingResult::Busy;
-    }
     m_sendingText = cwText.trimmed(); // a macro at either end leaves a blank behind
     const int startSpeed = m_wpm;
     const CwMessage message = MorseTiming::steps(m_sendingText, startSpeed, m_weight);
     m_sentSoFar.clear();
-    const KeyingResult r = m_cw.start(m_state.settings.comPort, message.steps);
+    return messageStarted(m_cw.start(m_state.settings.comPort, message.steps), std::move(after),
+                          message.endSpeed - startSpeed);
+}
+
+KeyingResult QsoEntry::messageStarted(KeyingResult r, AfterMessage after, int speedChange) {
     if (r != KeyingResult::Started) {
         m_sendingKey = 0;
         if (r == KeyingResult::PortError)
@@ -50,14 +59,14 @@ KeyingResult QsoEntry::sendCw(const QString& cwText, AfterMessage after) {
     m_transmissionBefore = m_transmission;
     if (m_transmission == Transmission::Idle)
         m_transmission = Transmission::Sending;
-    m_speedChange = message.endSpeed - startSpeed;
+    m_speedChange = speedChange;
     m_afterMessage = std::move(after);
     m_typedAtStart = m_typed;
     emit changed();
     return r;
 }
 
-void QsoEntry::cwFinished(KeyingResult r) {
+void QsoEntry::messageFinished(KeyingResult r) {
     m_sentSoFar.clear();
     m_transmission = m_transmissionBefore;
     m_sendingKey = 0;
@@ -215,27 +224,26 @@ void QsoEntry::cwFunctionKey(int n, EntryField f) {
     }
 }
 
-KeyingResult QsoEntry::playVoice(int n) {
+void QsoEntry::playVoice(int n, AfterMessage after) {
+    if (refusedWhileBusy(after))
+        return;
     m_sendingKey = n;
-    const Transmission before = m_transmission;
-    if (before == Transmission::Idle)
-        m_transmission = Transmission::Sending;
-    emit changed();
     const QString file = VoiceKeyer::wavFile(m_state.appPath, n);
     const KeyingResult r =
-        m_voice.play(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
-    m_sendingKey = 0;
-    m_transmission = before;
-    emit changed();
-    if (r == KeyingResult::PortError)
-        portError();
+        m_voice.start(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
     if (r == KeyingResult::MissingRecording)
         message(QStringLiteral("Inregistrarea %1 lipseste: nu s-a transmis nimic. Creati fisierul "
                                "F%2.wav in folderul WAVUs.")
                     .arg(QDir::toNativeSeparators(file))
                     .arg(n));
-    return r;
+    messageStarted(r, std::move(after), 0);
 }
+
+namespace {
+bool playedToItsEnd(KeyingResult r) {
+    return r == KeyingResult::Done || r == KeyingResult::DoneWithoutKeying;
+}
+} // namespace
 
 void QsoEntry::repeatVoice() {
     m_ssbRepeat.wait(RepeatPause::pauseLength(m_pauseSsb), [this](RepeatPause::Outcome o) {
@@ -244,11 +252,12 @@ void QsoEntry::repeatVoice() {
             return;
         }
         m_transmission = Transmission::Repeating;
-        const KeyingResult r = playVoice(1);
-        if (r == KeyingResult::Done || r == KeyingResult::DoneWithoutKeying)
-            repeatVoice();
-        else
-            endRepeats();
+        playVoice(1, [this](KeyingResult r) {
+            if (playedToItsEnd(r))
+                repeatVoice();
+            else
+                endRepeats();
+        });
     });
 }
 
@@ -260,11 +269,13 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
     if (m_transmission != Transmission::Idle)
         return; // the repeat under way plays it already
     m_ssbRepeat.reset();
-    const KeyingResult r = playVoice(1);
-    if (r != KeyingResult::PortError && r != KeyingResult::MissingRecording && m_state.ssbRepeat)
-        repeatVoice();
-    if (f == EntryField::RstReceived)
-        requestFocus(EntryField::CodeReceived);
+    playVoice(1, [this, f](KeyingResult r) {
+        // Neither an aborted message nor a refused one repeats.
+        if (playedToItsEnd(r) && m_state.ssbRepeat)
+            repeatVoice();
+        if (f == EntryField::RstReceived)
+            requestFocus(EntryField::CodeReceived);
+    });
 }
 
 bool QsoEntry::transmitLastReport() {

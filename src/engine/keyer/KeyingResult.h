@@ -4,7 +4,7 @@
 
 /// How a CW or voice message ended, or why it did not start.
 enum class KeyingResult {
-    Started,           // the message is under way (CwSender::start only)
+    Started,           // the message is under way (start() of a sender only)
     Done,              // sent or played to its end
     Aborted,           // End or Escape ended it early
     PortError,         // the port could not be opened: nothing was sent

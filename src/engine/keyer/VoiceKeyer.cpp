@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 // `name` in `folder` as the disk spells it ("F1.WAV", "f1.wav"); `name` itself when none is there.
@@ -25,27 +26,40 @@ bool VoiceKeyer::playsWithoutPort(const AppState& state) {
            state.ssbPcFlag;
 }
 
-KeyingResult VoiceKeyer::play(const QString& wavFile, int port, bool playWithoutPort) {
+KeyingResult VoiceKeyer::start(const QString& wavFile, int port, bool playWithoutPort) {
     if (m_busy)
         return KeyingResult::Busy;
     if (!QFileInfo(wavFile).isFile())
         return KeyingResult::MissingRecording; // the transmitter is not keyed for nothing
-    const bool keyed = m_port.ensureOpen(port);
-    if (!keyed && !playWithoutPort)
+    m_keyed = m_port.ensureOpen(port);
+    if (!m_keyed && !playWithoutPort)
         return KeyingResult::PortError;
     m_busy = true;
     m_aborted = false;
-    if (keyed) {
+    if (m_keyed) {
         m_port.line().setDtr(false);
         m_port.line().setRts(true);
     }
-    m_player.play(wavFile);
-    if (keyed)
+    // A file the player refuses ends at once, as before, but still as an event.
+    // The player may outlive this keyer (the QSO screen closed while a file played).
+    const auto end = [keyer = QPointer<VoiceKeyer>(this)] {
+        if (keyer)
+            keyer->ended();
+    };
+    if (!m_player.start(wavFile, end))
+        QMetaObject::invokeMethod(this, &VoiceKeyer::ended, Qt::QueuedConnection);
+    return KeyingResult::Started;
+}
+
+void VoiceKeyer::ended() {
+    if (!m_busy)
+        return;
+    if (m_keyed)
         m_port.line().setRts(false);
     m_busy = false;
-    if (m_aborted)
-        return KeyingResult::Aborted;
-    return keyed ? KeyingResult::Done : KeyingResult::DoneWithoutKeying;
+    emit finished(m_aborted ? KeyingResult::Aborted
+                  : m_keyed ? KeyingResult::Done
+                            : KeyingResult::DoneWithoutKeying);
 }
 
 void VoiceKeyer::abort() {

@@ -4,16 +4,18 @@
 #include "keyer/KeyingResult.h"
 #include "seams/VoicePlayer.h"
 
+#include <QObject>
 #include <QString>
 
 struct AppState;
 
-// Plays the operator's recorded messages with the transmitter keyed by RTS (play). Playback
-// is synchronous: the player keeps the caller's events running, so End or Escape reaches
-// abort() while a file plays.
-class VoiceKeyer {
+// Plays the operator's recorded messages with the transmitter keyed by RTS, as CwSender sends
+// CW: start() returns at once and finished() follows when the playback ends or is aborted.
+class VoiceKeyer : public QObject {
+    Q_OBJECT
 public:
-    VoiceKeyer(KeyPort& port, VoicePlayer& player) : m_port(port), m_player(player) {}
+    VoiceKeyer(KeyPort& port, VoicePlayer& player, QObject* parent = nullptr)
+        : QObject(parent), m_port(port), m_player(player) {}
 
     /// The recording of function key `key` (1..7): "WAVUs/F<key>.wav" in the program folder,
     /// whatever the case of the names on the disk ("F1.WAV" is found).
@@ -21,18 +23,25 @@ public:
     /// True when a recording is played without keying if the port cannot be opened.
     static bool playsWithoutPort(const AppState& state);
 
-    /// RTS on, `wavFile` played to its end, RTS off; MissingRecording, without keying, when
-    /// the file is not there.
-    /// Without a port: DoneWithoutKeying after playing when `playWithoutPort`, else PortError.
-    KeyingResult play(const QString& wavFile, int port, bool playWithoutPort);
-    /// End or Escape: stops the playback under way.
+    /// RTS on and `wavFile` started: Started, and finished() follows with RTS off again.
+    /// Nothing keyed and nothing played: MissingRecording when the file is not there, Busy
+    /// while one plays, PortError without a port unless `playWithoutPort` (then it plays
+    /// unkeyed and finishes DoneWithoutKeying).
+    KeyingResult start(const QString& wavFile, int port, bool playWithoutPort);
+    /// End or Escape: stops the playback under way; finished(Aborted) follows.
     void abort();
-    /// True while a recording plays.
+    /// True from start() until finished() has been emitted.
     bool isBusy() const { return m_busy; }
 
+signals:
+    void finished(KeyingResult result);
+
 private:
+    void ended();
+
     KeyPort& m_port;
     VoicePlayer& m_player;
     bool m_busy = false;
     bool m_aborted = false;
+    bool m_keyed = false;
 };

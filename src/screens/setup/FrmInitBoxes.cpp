@@ -1,4 +1,5 @@
 // The set-up screen's station boxes: what each key does in them.
+#include "entry/EntryCharacters.h"
 #include "logging/Database.h"
 #include "refdata/CallsignDb.h"
 #include "refdata/CountyTables.h"
@@ -17,17 +18,19 @@
 #include <QLineEdit>
 
 namespace {
-// Enter runs `onEnter` and goes no further; other characters become capitals in caps boxes.
-FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter) {
+// Enter runs `onEnter` and goes no further; other characters become capitals in caps boxes,
+// and a character `takes` refuses is not inserted.
+FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter,
+                            std::function<bool(QChar)> takes = {}) {
     FieldKeys::Handlers h;
-    h.keyPress = [caps, onEnter = std::move(onEnter)](QChar& c) {
+    h.keyPress = [caps, onEnter = std::move(onEnter), takes = std::move(takes)](QChar& c) {
         if (c == FieldKeys::kEnter) {
             onEnter();
             return true;
         }
         if (caps)
             c = c.toUpper();
-        return false;
+        return takes && !takes(c);
     };
     return h;
 }
@@ -35,11 +38,20 @@ FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter) {
 
 void FrmInit::installBoxKeys() {
     m_keys = new FieldKeys(this);
-    FieldKeys::Handlers ownCall = boxKeys(true, [this] { ownCallEntered(); });
+    // The station's own boxes take what the QSO screen's fields of the same kind take.
+    const auto takes = [this](EntryField f) {
+        return [this, f](QChar c) { return EntryCharacters::accepts(m_state.contest(), f, c); };
+    };
+    FieldKeys::Handlers ownCall = boxKeys(
+        true, [this] { ownCallEntered(); }, takes(EntryField::Callsign));
     ownCall.keyDown = [](QKeyEvent& e) { return e.key() == Qt::Key_F1; }; // F1 does nothing here
     m_keys->attach(ui.TxtMyCall, ownCall);
-    m_keys->attach(ui.TxtMyBezirkA, boxKeys(true, [this] { ownCountyEntered(); }));
-    m_keys->attach(ui.txtContrInit, boxKeys(true, [this] { sentCodeEntered(); }));
+    m_keys->attach(ui.TxtMyBezirkA,
+                   boxKeys(
+                       true, [this] { ownCountyEntered(); }, takes(EntryField::CountySent)));
+    m_keys->attach(ui.txtContrInit,
+                   boxKeys(
+                       true, [this] { sentCodeEntered(); }, takes(EntryField::CodeSent)));
     m_keys->attach(ui.TxtTime,
                    boxKeys(false, [this] { ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason); }));
     m_keys->attach(ui.TxtSD, boxKeys(true, [this] { startDateEntered(); }));
