@@ -1,0 +1,28 @@
+#pragma once
+
+#include "keyer/KeyingResult.h"
+
+#include <QObject>
+#include <QString>
+
+// What sends a CW message: the serial line, a WinKeyer, cwdaemon or the radio by CAT. start()
+// returns at once; finished() follows when the message has been sent or was aborted.
+class CwKeyer : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    /// Starts sending `text` (macros already expanded; the speed signs and the half space "~"
+    /// kept) at `wpm` words per minute: Started (finished() follows), or PortError / Busy with
+    /// nothing sent.
+    virtual KeyingResult start(const QString& text, int wpm) = 0;
+    /// End, Escape or the paddle: stops the message; finished(Aborted) follows.
+    virtual void abort() = 0;
+    /// True from start() until finished() has been emitted.
+    virtual bool isBusy() const = 0;
+
+signals:
+    /// The first `shown` characters of the message text have been sent (TxtCwCurent).
+    void progress(int shown);
+    void finished(KeyingResult result);
+};
