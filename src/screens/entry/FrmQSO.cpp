@@ -211,7 +211,7 @@ void FrmQSO::chooseStage(int stage) {
 
 void FrmQSO::showStageControls(int stage) {
     ui.DBGrid1->setEnabled(true);
-    if (m_state.contest().modesFollowFirstStages() && stage <= 2) {
+    if (m_state.contest().screen.modesAfterStage && stage <= 2) {
         for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
             b->show();
             b->setEnabled(true);
@@ -407,8 +407,7 @@ void FrmQSO::renderKeyer() {
 void FrmQSO::layOutGrid() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
-        GridColumns::columnWidths(m_state.scaleX,
-                                  m_state.contest().presentation == Presentation::Caras, false));
+        GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), false));
 }
 
 void FrmQSO::renderGrid() {

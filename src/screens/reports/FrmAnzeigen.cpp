@@ -336,7 +336,7 @@ void FrmAnzeigen::buildMenus() {
     ui.mnuLog->setObjectName(QStringLiteral("mnuLog"));
     ui.mnuTXT = add(ui.mnuLog, "mnuTXT", QStringLiteral("FORMAT &TXT"));
     ui.mnuCabrillo = add(ui.mnuLog, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
-    ui.mnuCabrillo->setEnabled(m_state.contest().hasCabrillo());
+    ui.mnuCabrillo->setEnabled(m_state.contest().cabrillo);
     ui.mnuArh = add(ui.mnuASCIIDatei, "mnuArh",
                     QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
     ui.mnuLOGLoeschen = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
