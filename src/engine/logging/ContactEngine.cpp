@@ -114,7 +114,6 @@ LookupView ContactEngine::lookUpCallsign() {
     previewPoints();
 
     LookupView view;
-    view.found = found;
     if (found)
         return view;
     view.hideStationFrames = true;
@@ -457,11 +456,6 @@ QString ContactEngine::prefilledCallsign() {
     return m_contact.callsign;
 }
 
-MyDataView ContactEngine::ownStationData() {
-    m_labels.sentCode = QString::number(m_app.startCode);
-    return {m_app.settings.myCall, m_labels.sentCode, m_app.settings.myCounty};
-}
-
 void ContactEngine::chooseStage(int stage) {
     prefilledCallsign();
     m_app.stage = stage;
@@ -485,12 +479,6 @@ bool ContactEngine::recountTotals() {
     if (!totals)
         return false;
     m_app.totals = *totals;
-    if (m_app.stage >= 1 && m_app.stage <= 4) {
-        const StageTotals& t = m_app.totals[m_app.stage - 1];
-        m_labels.qsos = t.qsos;
-        m_labels.points = t.points;
-        m_labels.multipliers = t.multipliers;
-    }
     return true;
 }
 
