@@ -4,6 +4,7 @@
 #include "logging/Correction.h"
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
+#include "setup/DateTimeText.h"
 #include "setup/StageName.h"
 
 #include <algorithm>
@@ -272,7 +273,7 @@ std::pair<QString, QString> ContactEngine::sentAndReceived() const {
 
 std::pair<QString, QString> ContactEngine::utcDateAndTime(const Clock& clock) {
     const QDateTime utc = clock.utcNow();
-    return {utc.toString(QStringLiteral("dd.MM.yy")), utc.toString(QStringLiteral("hh:mm"))};
+    return {DateTimeText::formatDate(utc.date()), DateTimeText::formatTime(utc.time())};
 }
 
 QString ContactEngine::nextSerial(const QString& code) {

@@ -10,6 +10,7 @@
 #include "seams/Clock.h"
 #include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
+#include "setup/DateTimeText.h"
 #include "setup/GridColumns.h"
 #include "setup/LayoutFactors.h"
 
@@ -444,7 +445,7 @@ void FrmQSO::tick() {
     const QDateTime utc = m_services.clock.utcNow();
     if (!utc.isValid())
         return;
-    m_state.nowDate = utc.toString(QStringLiteral("dd.MM.yy"));
+    m_state.nowDate = DateTimeText::formatDate(utc.date());
     m_state.nowTime = utc.toString(QStringLiteral("hh:mm:ss"));
     const QString title = m_state.scaleX < 1.0f
                               ? QString(10, u' ') + m_state.nowDate + u' ' + m_state.nowTime +
