@@ -8,6 +8,7 @@
 #include "logging/SchemaUpgrade.h"
 #include "screens/Colors.h"
 #include "screens/ExitConfirmation.h"
+#include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/FrmQSO.h"
@@ -262,21 +263,11 @@ void FrmInit::buildMenus() {
     ui.mnuQSOfahren = add("mnuQSOfahren", QStringLiteral("START-&QSO "));
     ui.mnuLog = add("mnuLog", QStringLiteral("&LOG"));
     ui.mnuInpLog = add("mnuInpLog", QStringLiteral("&INPUT-LOG-OFF-LINE"));
-    ui.mnuHelp1 = menuBar()->addMenu(QStringLiteral("&HELP"));
-    ui.mnuHelp1->setObjectName(QStringLiteral("mnuHelp1"));
-    const struct {
-        const char* name;
-        const char* caption;
-        int topic;
-    } topics[] = {{"mnuGener", "Generalitati", 100},
-                  {"mnuInDateProp", "Introducere date proprii", 200},
-                  {"mnuOutInit", "Iesire din initializare", 300}};
-    for (const auto& t : topics) {
-        QAction* a = ui.mnuHelp1->addAction(QLatin1String(t.caption));
-        a->setObjectName(QLatin1String(t.name));
-        const int topic = t.topic;
-        connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
-    }
+    ui.mnuHelp1 = addHelpMenu(menuBar(), "mnuHelp1", QStringLiteral("&HELP"),
+                              {{"mnuGener", "Generalitati", 100},
+                               {"mnuInDateProp", "Introducere date proprii", 200},
+                               {"mnuOutInit", "Iesire din initializare", 300}},
+                              m_services.help);
     connect(ui.mnuBeenden, &QAction::triggered, this, &FrmInit::confirmExit);
     connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::startQso);
     connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::openLogView);
