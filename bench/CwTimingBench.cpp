@@ -25,9 +25,12 @@ constexpr int kMessageMs = 30000;
 QList<KeyStep> thirtySecondMessage() {
     QString text;
     CwMessage message;
-    while (message.totalMs() < kMessageMs) {
+    for (int ms = 0; ms < kMessageMs;) {
         text += QStringLiteral("CQ TEST ");
         message = MorseTiming::steps(text, 30, CwWeight::Even);
+        ms = 0;
+        for (const KeyStep& s : message.steps)
+            ms += s.ms;
     }
     return message.steps;
 }

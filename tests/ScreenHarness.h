@@ -98,7 +98,7 @@ struct ScreenHarness {
         if (!qso && !start())
             return nullptr;
         state.contestNumber = contest;
-        state.nationalChosen = contest == 0;
+        state.contestChosen = true;
         logView = std::make_unique<FrmAnzeigen>(services);
         logView->show();
         QApplication::setActiveWindow(logView.get());

@@ -17,7 +17,7 @@ void FieldKeys::attach(QWidget* field, Handlers handlers) {
 
 QChar FieldKeys::typedChar(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
-        return kEnter;
+        return kEnterChar;
     return event.text().size() == 1 ? event.text().at(0) : QChar();
 }
 

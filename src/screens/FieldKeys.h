@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/EntryField.h"
+
 #include <QChar>
 #include <QHash>
 #include <QObject>
@@ -15,14 +17,11 @@ class QWidget;
 class FieldKeys : public QObject {
     Q_OBJECT
 public:
-    /// The character KeyPress sees for Enter (Return and the keypad's Enter).
-    static constexpr QChar kEnter = QChar(u'\r');
-
     /// One field's logic; any part may be left empty.
     struct Handlers {
         /// The pressed key; returning true swallows it (no KeyPress, the field gets nothing).
         std::function<bool(QKeyEvent&)> keyDown;
-        /// The typed character (kEnter, '\b', 0x1b for Escape too); may replace it; returning
+        /// The typed character (kEnterChar, '\b', 0x1b for Escape too); may replace it; returning
         /// true swallows it.
         std::function<bool(QChar&)> keyPress;
         /// The released key.
@@ -32,7 +31,7 @@ public:
     explicit FieldKeys(QObject* parent = nullptr);
     /// Runs `handlers` for every key of `field` from now on, in place of any earlier ones.
     void attach(QWidget* field, Handlers handlers);
-    /// The character a key event types: kEnter for Enter, else its single text character,
+    /// The character a key event types: kEnterChar for Enter, else its single text character,
     /// else null.
     static QChar typedChar(const QKeyEvent& event);
 

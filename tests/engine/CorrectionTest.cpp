@@ -40,8 +40,8 @@ private slots:
                                           "HR|2")
                                .arg(second));
         QCOMPARE(f.c().codeSent, "003"); // never a serial already sent
-        QCOMPARE(f.engine->labels().qsos, 2);
-        QCOMPARE(f.engine->labels().multipliers, 2);
+        QCOMPARE(f.engine->resultRows()[0].qso, "2");
+        QCOMPARE(f.engine->resultRows()[0].mlt, "2");
     }
 
     void takesOnlyWhatThisProgramLogged() {

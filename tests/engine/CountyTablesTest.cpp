@@ -7,21 +7,6 @@
 class CountyTablesTest : public QObject {
     Q_OBJECT
 private slots:
-    void countyChoicesForACallsign_data() {
-        QTest::addColumn<QString>("fields"); // call|first county offered, empty for no list
-        QTest::newRow("YR9") << "YR9ABC|BZ";
-        QTest::newRow("ER1") << "ER1AB|C ";
-        QTest::newRow("YO1: none") << "YO1ABC|";
-        QTest::newRow("ER6: none") << "ER6AB|";
-        QTest::newRow("foreign") << "DL5ABC|";
-        QTest::newRow("short") << "YO|";
-    }
-    void countyChoicesForACallsign() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        QCOMPARE(CountyTables::countyChoices(f[0]).value(0), f[1]);
-    }
-
     void checkCounty_data() {
         // contest|call|text typed|field afterwards|message
         QTest::addColumn<QString>("fields");

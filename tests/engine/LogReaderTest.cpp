@@ -13,6 +13,7 @@ private slots:
         // points, 0/1 accepted, the stage's live total (-1: the totals are refused)
         QTest::addColumn<QString>("fields");
         QTest::newRow("largest") << "999 1 1001";
+        QTest::newRow("past the largest") << "1000 0 1002";
         QTest::newRow("overflowing sum") << "9223372036854775807 0 -1";
         QTest::newRow("negative") << "-4 0 -1";
     }

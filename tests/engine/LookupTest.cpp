@@ -33,7 +33,7 @@ private slots:
             e.known(f[2].toUpper(), f[1]);
         e.c().callsign = f[2];
         const LookupView view = e.engine->lookUpCallsign();
-        QCOMPARE(view.found, found);
+        QCOMPARE(e.c().notFound, !found);
         QCOMPARE(e.c().countyReceived, f[3]);
         QCOMPARE(e.c().codeReceived, f[4]);
         QCOMPARE(e.c().callsign, f[2].toUpper());

@@ -27,9 +27,7 @@ private slots:
         // Below 13 wpm the characters are formed at 13 wpm; the gaps take the rest.
         row("13 wpm", "E|13|E|+85 -85 -270 -338|13");
         row("12 wpm", "ET|12|E|+85 -85 -335 +254 -85 -335 -338|12");
-        row("11 wpm", "E|11|E|+85 -85 -428 -338|11");
         row("10 wpm", "E|10|E|+85 -85 -492 -338|10");
-        row("9 wpm", "E|9|E|+85 -85 -685 -338|9");
         row("no entry, no gap", "E(-E|30|E|+37 -37 -117 +37 -37 -117 -147|30");
         row("faster and back", "E>E<E|30|E|+37 -37 -117 +31 -31 -100 +37 -37 -117 -147|30");
         // speed changes stay after the message
@@ -51,7 +49,6 @@ private slots:
         for (const KeyStep& s : m.steps)
             shown << s.shown;
         QCOMPARE(shown, (QList<int>{1, 1, 1, 3, 3, 3, 3}));
-        QCOMPARE(m.totalMs(), 37 + 37 + 117 + 94 + 31 + 100 + 126);
     }
 
     void speedKeys_data() {

@@ -22,6 +22,7 @@ private slots:
         row("Indep BZ-other", "CpIndep SSB YO9A PH YO9B BZ 001 002 8 8");
         row("Valdora both BT CW", "Valdora CW YO8A BT YO8B BT 001 002 4 4");
         row("Valdora event station CW", "Valdora CW YO5A CJ YR8V BT 001 002 30 30");
+        row("Valdora as event station SSB", "Valdora SSB YR8V CJ YO5B BT 001 002 15 15");
         row("Valdora own club in BT CW", "Valdora CW YO8KAA BT YO5B CJ 001 002 20 20");
         row("Valdora own club outside", "Valdora CW YO5KAA CJ YO8B BT 001 002 2 2");
         row("Valdora no clubs SSB", "Valdora SSB YO8A BT YO5B CJ 001 002 5 5");

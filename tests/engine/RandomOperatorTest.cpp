@@ -96,7 +96,7 @@ public:
     void restart() {
         const ContestDef& def = m_f.app.contest();
         m_f.app.stage = def.presetStage ? 1 : 0;
-        m_f.app.qsoMode = def.presetSsb ? QStringLiteral("SSB") : QStringLiteral("00");
+        m_f.app.qsoMode = def.ssbOnly ? QStringLiteral("SSB") : QStringLiteral("00");
         m_model.reset();
         m_model = std::make_unique<QsoEntry>(EntryServices{m_f.app, m_f.log(), m_f.calls(),
                                                            m_f.specials, m_f.clock, m_dialogs,

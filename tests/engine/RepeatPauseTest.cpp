@@ -1,7 +1,7 @@
 #include "keyer/RepeatPause.h"
 
-#include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 using Outcome = RepeatPause::Outcome;
 using std::chrono::milliseconds;
@@ -33,12 +33,12 @@ private slots:
         QFETCH(bool, typing);
         QFETCH(Outcome, outcome);
         RepeatPause pause;
-        QSignalSpy ended(&pause, &RepeatPause::waitEnded);
-        pause.wait(std::chrono::hours(1), {});
+        std::optional<Outcome> ended;
+        pause.wait(std::chrono::hours(1), [&ended](Outcome o) { ended = o; });
         QVERIFY(pause.isWaiting());
         typing ? pause.stopRepeat() : pause.abort();
-        QVERIFY(ended.wait(1000));
-        QCOMPARE(ended.first().at(0).value<Outcome>(), outcome);
+        QTRY_VERIFY_WITH_TIMEOUT(ended.has_value(), 1000);
+        QCOMPARE(*ended, outcome);
         QVERIFY(!pause.isWaiting());
     }
 

@@ -1,3 +1,4 @@
+#include "ExpectedFile.h"
 #include "LogWithCopies.h"
 #include "engine/ReportFixture.h"
 #include "reports/Adif.h"
@@ -14,19 +15,6 @@
 #include <QTest>
 
 namespace {
-
-// Compares a whole output with its expected file; a difference leaves the output beside the test.
-bool sameAsExpected(const QByteArray& actual, const QString& name) {
-    QFile expected(QStringLiteral(VELT_SOURCE_DIR "/tests/engine/expected/") + name);
-    if (expected.open(QIODevice::ReadOnly) && actual == expected.readAll())
-        return true;
-    const QString out = QDir::current().filePath(QString(name).replace(u'/', u'_') + ".actual");
-    QFile f(out);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(actual);
-    qWarning("%s differs; the output is in %s", qPrintable(name), qPrintable(out));
-    return false;
-}
 
 // A data folder with its output folders, whose log holds the fixture of `contest`.
 struct LoggedFolder : LogWithCopies {
@@ -70,7 +58,7 @@ private slots:
     void wholeFiles() {
         QFETCH(int, contest);
         LoggedFolder logged(contest);
-        const QString expected = QStringLiteral("c%1/").arg(contest);
+        const QString expected = QStringLiteral("engine/expected/c%1/").arg(contest);
         const QList<std::pair<WrittenFile, QString>> written{
             {logged.writer().cabrillo(logged.header()), "cabrillo.cbr"},
             {logged.writer().textLog(), "summary.txt"},
@@ -91,7 +79,7 @@ private slots:
         const ContestDef& def = *ContestCatalog::find(35);
         const ExportResult summary =
             Summary::summaryFile(def, ReportFixture::station(), ReportTotals{}, "07");
-        QVERIFY(sameAsExpected(summary.bytes, "c35/summary-empty.txt"));
+        QVERIFY(sameAsExpected(summary.bytes, "engine/expected/c35/summary-empty.txt"));
         QVERIFY(Adif::layout(def).bytesOf({}).bytes.isEmpty());
     }
 
@@ -156,6 +144,8 @@ private slots:
         QTest::addColumn<QString>("base");
         QTest::newRow("prefix and /P") << "ER/YO5OHO/P" << QStringLiteral("YO5OHO");
         QTest::newRow("dot dot and slashes") << "A/../../../X" << QString();
+        QTest::newRow("each side of the kept ranges") << "@AZ[`az{09:\u00C4"
+                                                      << "AZaz09";
     }
     void callsignFileNames() {
         QFETCH(QString, call);
@@ -179,6 +169,7 @@ private slots:
         QTest::newRow("slash") << "LOG/X" << separator;
         QTest::newRow("dot dot") << ".." << separator;
         QTest::newRow("colon") << "C:LOG" << character;
+        QTest::newRow("below the blank") << "LOG\x1F" << character;
     }
     void archiveName() {
         QFETCH(QString, name);

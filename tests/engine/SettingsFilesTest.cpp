@@ -8,6 +8,20 @@ using namespace SettingsFiles;
 class SettingsFilesTest : public QObject {
     Q_OBJECT
 private slots:
+    // The offsets real time zones have: -12..+14 hours.
+    void utcOffsetBounds_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("real");
+        for (const auto& [typed, real] :
+             {std::pair{"-13", false}, {"-12", true}, {"14", true}, {"15", false}})
+            QTest::newRow(typed) << typed << real;
+    }
+    void utcOffsetBounds() {
+        QFETCH(QString, typed);
+        QFETCH(bool, real);
+        QCOMPARE(UtcOffset::typed(typed).isReal(), real);
+    }
+
     void writesInitFileByteForByte() {
         TempDataFolder dir;
         SettingsRecord rec;

@@ -4,7 +4,6 @@
 #include "setup/SettingsFiles.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 
 namespace {
@@ -221,28 +220,6 @@ private slots:
             QVERIFY2(shown.text.startsWith(QStringLiteral("Textul F1 are 32768 de caractere")),
                      qPrintable(shown.text));
         QCOMPARE(written, fromFile ? texts : QByteArray());
-    }
-
-    // One contest per kind of presentation.
-    void contestChoicePresentsBothScreens_data() {
-        // contest, SENT COD ("-" when hidden), 0/1 for four stages, stage, mode
-        QTest::addColumn<QString>("fields");
-        QTest::newRow("national") << "OpBCNUS|3|1|0|00";
-        QTest::newRow("SENT COD hidden") << "OpbCaras|-|0|0|00";
-        QTest::newRow("stage and SSB preset") << "OpBMartisor||0|1|SSB";
-    }
-    void contestChoicePresentsBothScreens() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        ScreenHarness h;
-        QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
-        QVERIFY(h.start());
-        h.clickContest(qPrintable(f[0]));
-        QLineEdit* code = h.initBox("txtContrInit");
-        QCOMPARE(code->isVisible() ? code->text() : QStringLiteral("-"), f[1]);
-        QCOMPARE(h.find<QPushButton>(h.qso.get(), "Cmd2B")->isVisibleTo(h.qso.get()), f[2] == u'1');
-        QCOMPARE(h.state.stage, f[3].toInt());
-        QCOMPARE(h.state.qsoMode, f[4]);
     }
 
     void databaseTroubleAtStart_data() {

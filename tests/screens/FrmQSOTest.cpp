@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 // The QSO screen as the operator types into it, and sequences where its states combine
@@ -184,6 +185,31 @@ private slots:
         logContact(h, "5DDD", "011", "HR");
         QCOMPARE(column(h.logRows(), 4), (QStringList{"599 001 BU", "599 002 BU", "599 003 BU"}));
         labelsMatchTheLog(h);
+    }
+
+    // The log window reads a stage 100 rows at a time; scrolled to its top it adds the page before.
+    void logWindowPagesAtItsTop_data() {
+        QTest::addColumn<int>("logged");
+        QTest::newRow("one page") << 100;
+        QTest::newRow("one row more") << 101;
+    }
+    void logWindowPagesAtItsTop() {
+        QFETCH(int, logged);
+        ScreenHarness h;
+        h.openQso("OpBTeleorman", QString(), "Cmd1A", "CmdCW");
+        QVERIFY(h.logDb
+                    .exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i "
+                          "< ?) INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
+                          "Mult, Pct) SELECT 'YO5A' || i, '01.03.26', '12:00', '1', '599 001 BU', "
+                          "'599 001 CJ', 'CW', 'CJ', '  ', '2' FROM n",
+                          {logged})
+                    .ok());
+        h.click(h.qso.get(), "Cmd1B");
+        h.click(h.qso.get(), "Cmd1A");
+        auto* grid = h.find<QTableView>(h.qso.get(), "DBGrid1");
+        QCOMPARE(grid->model()->rowCount(), 100);
+        grid->verticalScrollBar()->setValue(0);
+        QCOMPARE(grid->model()->rowCount(), logged);
     }
 
     // A one-stage contest shows no stage it does not have.

@@ -183,7 +183,6 @@ private:
     void deriveMultipliers(int stage);
     void leaveCorrection();
     void afterModeChosen(const QString& report);
-    void takeSentCodeFromLog();
     void refreshBoard();
     void refreshTotals();
     bool dataComplete();

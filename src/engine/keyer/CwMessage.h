@@ -15,7 +15,4 @@ struct KeyStep {
 struct CwMessage {
     QList<KeyStep> steps;
     int endSpeed = 0;
-
-    /// The length of the whole message in milliseconds.
-    int totalMs() const;
 };

@@ -50,7 +50,6 @@ void RepeatPause::end() {
     reset();
     m_waiting = false;
     const Done done = std::exchange(m_done, {});
-    emit waitEnded(outcome);
     if (done)
         done(outcome);
 }

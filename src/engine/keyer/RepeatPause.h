@@ -40,8 +40,6 @@ public:
 signals:
     /// A pause begins (the pause box turns red).
     void waitStarted();
-    /// A pause has ended; `outcome` says how.
-    void waitEnded(RepeatPause::Outcome outcome);
 
 private:
     void end();

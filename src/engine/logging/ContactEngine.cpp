@@ -4,6 +4,7 @@
 #include "logging/Correction.h"
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
+#include "setup/DateTimeText.h"
 #include "setup/StageName.h"
 
 #include <algorithm>
@@ -114,7 +115,6 @@ LookupView ContactEngine::lookUpCallsign() {
     previewPoints();
 
     LookupView view;
-    view.found = found;
     if (found)
         return view;
     view.hideStationFrames = true;
@@ -273,7 +273,7 @@ std::pair<QString, QString> ContactEngine::sentAndReceived() const {
 
 std::pair<QString, QString> ContactEngine::utcDateAndTime(const Clock& clock) {
     const QDateTime utc = clock.utcNow();
-    return {utc.toString(QStringLiteral("dd.MM.yy")), utc.toString(QStringLiteral("hh:mm"))};
+    return {DateTimeText::formatDate(utc.date()), DateTimeText::formatTime(utc.time())};
 }
 
 QString ContactEngine::nextSerial(const QString& code) {
@@ -457,11 +457,6 @@ QString ContactEngine::prefilledCallsign() {
     return m_contact.callsign;
 }
 
-MyDataView ContactEngine::ownStationData() {
-    m_labels.sentCode = QString::number(m_app.startCode);
-    return {m_app.settings.myCall, m_labels.sentCode, m_app.settings.myCounty};
-}
-
 void ContactEngine::chooseStage(int stage) {
     prefilledCallsign();
     m_app.stage = stage;
@@ -485,12 +480,6 @@ bool ContactEngine::recountTotals() {
     if (!totals)
         return false;
     m_app.totals = *totals;
-    if (m_app.stage >= 1 && m_app.stage <= 4) {
-        const StageTotals& t = m_app.totals[m_app.stage - 1];
-        m_labels.qsos = t.qsos;
-        m_labels.points = t.points;
-        m_labels.multipliers = t.multipliers;
-    }
     return true;
 }
 

@@ -68,8 +68,6 @@ public:
     void clearEntry();
     /// The callsign field's text for the next contact.
     QString prefilledCallsign();
-    /// The station's own data; also sets the code it sends.
-    MyDataView ownStationData();
     /// Chooses stage 1..4.
     void chooseStage(int stage);
     /// The county board and contact counter of `stage` from the log.

@@ -9,7 +9,6 @@
 
 /// What the screen shows after a callsign lookup.
 struct LookupView {
-    bool found = false;
     QString errorText;              // error box text; hidden when empty
     bool offersCounties = false;    // the county choice list
     QStringList counties;           // its entries
@@ -22,11 +21,8 @@ struct DupeView {
     bool dupe = false;    // a duplicate is never logged
 };
 
-/// The running labels of the current stage and the code the station sends.
+/// The running labels: the code the station sends.
 struct ScoreLabels {
-    int qsos = 0;
-    qint64 points = 0;
-    int multipliers = 0;
     QString sentCode;
 };
 
@@ -36,13 +32,6 @@ struct ResultRow {
     QString qso;
     QString mlt;
     QString pkt;
-};
-
-/// The station's own data as `ScrMyDat` shows it.
-struct MyDataView {
-    QString myCall;
-    QString sentCode;
-    QString myCounty;
 };
 
 /// What `Enter` did.

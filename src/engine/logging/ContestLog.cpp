@@ -1,6 +1,7 @@
 #include "logging/ContestLog.h"
 
 #include "reports/LogDate.h"
+#include "setup/DateTimeText.h"
 #include "setup/SettingsFiles.h"
 
 #include <QDir>
@@ -40,7 +41,7 @@ QString question(const Span& span, const QString& code, const QString& lastCode,
     if (!old && !otherContest)
         return {};
     const auto shown = [](QDate d) {
-        return d.isValid() ? d.toString(QStringLiteral("dd.MM.yy")) : QStringLiteral("?");
+        return d.isValid() ? DateTimeText::formatDate(d) : QStringLiteral("?");
     };
     QString text = QStringLiteral("LOGUL CONTINE %1 CONTACTE, DIN %2 PANA IN %3")
                        .arg(span.count)

@@ -24,7 +24,7 @@ struct AppState {
     bool autoStart = false; // started with the command-line word "AUTO"
 
     int contestNumber = 0;
-    bool nationalChosen = false;
+    bool contestChosen = false; // an option button was clicked: contest 0 is the default too
     QString contestCode;
     int stage = 0;                          // 0 none, 1..4 = 1A, 1B, 2A, 2B
     QString qsoMode = QStringLiteral("00"); // "CW", "SSB", or "00" before a choice
@@ -51,8 +51,6 @@ struct AppState {
 
     std::array<StageTotals, 4> totals;
 
-    /// True once a contest has been picked (contest 0 counts only when chosen).
-    bool contestChosen() const { return contestNumber != 0 || nationalChosen; }
     /// The catalogue row of the current contest.
     const ContestDef& contest() const;
 };

@@ -3,8 +3,47 @@
 #include <array>
 
 namespace {
-using P = Presentation;
 using S = SentCodeRule;
+using SO = SetupOpening;
+
+// What each contest shows on the two screens beyond its stages and sent code.
+constexpr ExchangeShape kNameFields{.sentCaption = "RSTS CODS NUMES",
+                                    .receivedCaption = "  RSTR CODR NUMER",
+                                    .macroHelp = "#1=MYCALL #2=YourCall  #3=CodEmis #4=MyNume",
+                                    .sentWidth = 800,
+                                    .receivedWidth = 800,
+                                    .smallFont = true,
+                                    .multipliers = false,
+                                    .ownCaption = "NUME OPERATOR",
+                                    .ownWidth = 1600,
+                                    .ownMacroHelp = "#4=MyNume"};
+constexpr ExchangeShape kZodiacFields{.sentCaption = "  RSTS  ZODS",
+                                      .receivedCaption = " RSTR  ZODR",
+                                      .macroHelp = "#1=MYCALL #2=YourCall  #4=MYZODIE",
+                                      .sentWidth = 800,
+                                      .receivedWidth = 800,
+                                      .codeFields = false,
+                                      .ownCaption = "                    Zodia",
+                                      .ownWidth = 800,
+                                      .ownMacroHelp = "#4=MyZodie",
+                                      .codeMacroHelp = false};
+constexpr const char* kChooseStage = "SELECT ETAPA";
+constexpr const char* kChooseMode = "Selectie MOD";
+constexpr ScreenShape kAsDesigned{};
+constexpr ScreenShape kNational{.asksCwByPc = true, .opening = SO::SentCode};
+constexpr ScreenShape kLmayo{.prompt = kChooseStage, .hidesCwTexts = true, .opening = SO::SentCode};
+constexpr ScreenShape kBraila{
+    .prompt = kChooseStage, .modesAfterStage = true, .opening = SO::SentCode};
+constexpr ScreenShape kCaras{.opening = SO::OwnCall, .exchange = kNameFields};
+constexpr ScreenShape kClub{.opening = SO::OwnCall};
+constexpr ScreenShape kIndep{.ssbChoosesStage1A = true, .opening = SO::OwnCall};
+constexpr ScreenShape kClubWords{.opening = SO::OwnCall, .exchange = {.receivedWidth = 715}};
+constexpr ScreenShape kTresin{.enablesModes = true, .opening = SO::OwnCall};
+constexpr ScreenShape kOneStage{.prompt = kChooseMode, .opening = SO::OwnCall};
+constexpr ScreenShape kMemYO{
+    .prompt = kChooseMode, .ssbSerialFromOne = true, .opening = SO::OwnCall};
+constexpr ScreenShape kZodiac{.asksCwByPc = true, .exchange = kZodiacFields};
+constexpr ScreenShape kMartisor{.prompt = kChooseMode, .opensReady = true};
 
 // The logging rules of each contest, appended to its row: duplicate groups and waiting times per
 // stage, special multipliers, points, the next sent code.
@@ -168,53 +207,53 @@ constexpr LogRules kLogCarpati{.dupe = kAllBlind,
 
 // clang-format off
 constexpr std::array<ContestDef, 23> kContests{{
-    // no control            caption                  code           title                 title on re-open     presentation    SENT COD              stages preset stage/SSB, modes enabled, SSB only, logging rules
+    // no control            caption                  code           title                 title on re-open     SENT COD              stages, preset stage, SSB only, Cabrillo, screens, logging rules
     //   report: Cabrillo name, summary title, printed title, claim, summary table, heading, printed table, band, multipliers
-    {0,  "OpBCNUS",         "&Camp.Nat.US",          "CampNatUS",   "Camp.Nat.US",        "Camp.Nat.YO",       P::National,    S::CallAreaDigit,        4, false, false, false, false, kLogCampNatUS,
+    {0,  "OpBCNUS",         "&Camp.Nat.US",          "CampNatUS",   "Camp.Nat.US",        "Camp.Nat.YO",       S::CallAreaDigit,        4, false, false, true,  kNational,   kLogCampNatUS,
      {"Camp.VELT ",            "Camp.VELT ",            "Camp.VE LT ",           CF::CampNat,    T::CampNat,         true,  PT::CampNat,         80, true}},
-    {1,  "OpbLamultiani",   "La &multi ani YO",      "LMAYO",       "La multi ani YO",    "La multi ani YO",   P::Lmayo,       S::CallAreaDigitIfEmpty, 2, false, false, false, true, kLogLmayo,
+    {1,  "OpbLamultiani",   "La &multi ani YO",      "LMAYO",       "La multi ani YO",    "La multi ani YO",   S::CallAreaDigitIfEmpty, 2, false, true,  true,  kLmayo,      kLogLmayo,
      {"La multi ani YO ",      "La multi ani YO ",      "La multi ani YO ",      CF::Combined,   T::Combined,        true,  PT::Combined,        80, true}},
-    {2,  "OpbCupaBraila",   "Cu&pa Braila",          "CpBraila",    "Cupa Braila",        "Cupa Braila",       P::Stage1Modes, S::CallAreaDigit,        2, false, false, false, false, kLogBraila,
+    {2,  "OpbCupaBraila",   "Cu&pa Braila",          "CpBraila",    "Cupa Braila",        "Cupa Braila",       S::CallAreaDigit,        2, false, false, true,  kBraila,     kLogBraila,
      {"Cupa Braila ",          "Cupa Braila ",          "Cupa Braila ",          CF::PerStage,   T::PerStage,        false, PT::PerStage,        80, true}},
-    {11, "OpbCaras",        "Cupa Ca&rasului",       "CpCaras",     "Cupa Carasului",     "Cupa Carasului",    P::Caras,       S::Serial,               2, false, false, false, false, kLogCaras,
+    {11, "OpbCaras",        "Cupa Ca&rasului",       "CpCaras",     "Cupa Carasului",     "Cupa Carasului",    S::Serial,               2, false, false, false, kCaras,      kLogCaras,
      {"Cupa Carasului ",       "Cupa Carasului ",       "Cupa Carasului ",       CF::PointsOnly, T::Names,           true,  PT::Names,           80, false}},
-    {12, "OpbBucuresti",    "C&oncurs Bucuresti",    "ConcBUC",     "Concurs Bucuresti",  "Concurs Bucuresti", P::Club,        S::Serial,               2, false, false, false, false, kLogBuc,
+    {12, "OpbBucuresti",    "C&oncurs Bucuresti",    "ConcBUC",     "Concurs Bucuresti",  "Concurs Bucuresti", S::Serial,               2, false, false, true,  kClub,       kLogBuc,
      {"Concurs Bucuresti ",    "Concurs Bucuresti ",    "Concurs Bucuresti ",    CF::Combined,   T::Combined,        false, PT::Combined,        80, true}},
-    {13, "OpbIndepend",     "Cp Ind&ependentei",     "CpIndep",     "Cp Independentei",   "Cp Independentei",  P::Club,        S::Serial,               2, false, false, false, false, kLogIndep,
+    {13, "OpbIndepend",     "Cp Ind&ependentei",     "CpIndep",     "Cp Independentei",   "Cp Independentei",  S::Serial,               2, false, false, true,  kIndep,      kLogIndep,
      {"Cupa Independentei ",   "Cupa Independentei ",   "Cupa Independentei ",   CF::Stage1Only, T::Independence,    true,  PT::TwoRowsStage1,   80, true}},
-    {14, "OpBTeleorman",    "Cupa  Teleorm&an",      "CpTeleorman", "Cupa Teleorman",     "Cupa Teleorman",    P::Club,        S::Serial,               2, false, false, false, false, kLogTeleorman,
+    {14, "OpBTeleorman",    "Cupa  Teleorm&an",      "CpTeleorman", "Cupa Teleorman",     "Cupa Teleorman",    S::Serial,               2, false, false, true,  kClub,       kLogTeleorman,
      {"Cupa Teleorman ",       "Cupa Teleorman ",       "Cupa Teleorman ",       CF::PerStage,   T::PerStage,        true,  PT::PerStage,        80, true}},
-    {15, "OpBCpTransm",     "Cp Tran&smisionist",    "CpTransmis",  "Cp Transmisionist",  "Cp Transmisionist", P::Club,        S::Serial,               2, false, false, false, false, kLogTransmis,
+    {15, "OpBCpTransm",     "Cp Tran&smisionist",    "CpTransmis",  "Cp Transmisionist",  "Cp Transmisionist", S::Serial,               2, false, false, true,  kClubWords,  kLogTransmis,
      {"Cupa Transmisionist ",  "Cupa Transmisionist ",  "Cupa Transmisionist ",  CF::PerStage,   T::PerStage,        false, PT::PerStage,        80, true}},
-    {16, "OpbDimbovita",    "C&upa  Dimbovitei",     "CpDimbovita", "Cupa Dimbovita",     "Cupa Dimbovitei",   P::Club,        S::Serial,               2, false, false, false, false, kLogDimbovita,
+    {16, "OpbDimbovita",    "C&upa  Dimbovitei",     "CpDimbovita", "Cupa Dimbovita",     "Cupa Dimbovitei",   S::Serial,               2, false, false, true,  kClub,       kLogDimbovita,
      {"Cupa Dambovitei ",      "Cupa Dimbovitei ",      "Cupa Dimbovitei ",      CF::Combined,   T::Combined,        true,  PT::Combined,        80, true}},
-    {17, "OpB25Oct",        "Cp  2&5 Octombrie",     "Cp25Oct",     "Cp 25 Octombrie",    "Cp. 25 Octombrie",  P::Club,        S::Serial,               2, false, false, false, false, kLog25Oct,
+    {17, "OpB25Oct",        "Cp  2&5 Octombrie",     "Cp25Oct",     "Cp 25 Octombrie",    "Cp. 25 Octombrie",  S::Serial,               2, false, false, true,  kClub,       kLog25Oct,
      {"Cupa 25 Octombrie ",    "Cupa 25 Octombrie ",    "Cupa 25 Octombrie ",    CF::PerStage,   T::PerStage,        false, PT::PerStage,        80, true}},
-    {18, "OpbFeroviar",     "Cupa &Feroviarului",    "CpCFR",       "Cupa Feroviarului",  "Cp. Feroviarului",  P::Club,        S::Serial,               2, false, false, false, false, kLogCfr,
+    {18, "OpbFeroviar",     "Cupa &Feroviarului",    "CpCFR",       "Cupa Feroviarului",  "Cp. Feroviarului",  S::Serial,               2, false, false, true,  kClub,       kLogCfr,
      {"Cupa Feroviarului ",    "Cupa Feroviarului ",    "Cupa Feroviarului ",    CF::PerStage,   T::PerStage,        true,  PT::PerStage,        80, true}},
-    {19, "Opb1dec",         "*Cupa &1 Decembrie",    "Cp1Dec",      "Cp 1 Decembrie",     "Cp. 1 Decembrie",   P::Club,        S::Serial,               2, false, false, false, false, kLog1Dec,
+    {19, "Opb1dec",         "*Cupa &1 Decembrie",    "Cp1Dec",      "Cp 1 Decembrie",     "Cp. 1 Decembrie",   S::Serial,               2, false, false, true,  kClub,       kLog1Dec,
      {"Cupa 1 Decembrie ",     "Cupa 1 Decembrie ",     "Cupa 1 Decembrie ",     CF::Combined,   T::SingleStage,     true,  PT::SingleStage,     80, true}},
-    {20, "OpbTresin",       "*&Trofeul Tresin*",     "Tresin",      "Trofeul Tresin",     "Trofeul Tresin",    P::Stage1Modes, S::Serial,               2, false, false, true,  false, kLogTresin,
+    {20, "OpbTresin",       "*&Trofeul Tresin*",     "Tresin",      "Trofeul Tresin",     "Trofeul Tresin",    S::Serial,               2, false, false, true,  kTresin,     kLogTresin,
      {"Trofeul Tresin ",       "Trofeul Tresin ",       "Trofeul Tresin ",       CF::Combined,   T::Combined,        true,  PT::Combined,        40, true}},
-    {21, "OpbValdora",      "*Cupa Valdora*",        "Valdora",     "Cupa Valdora",       "Cupa Valdora",      P::OneStage,    S::Hidden,               1, true,  false, false, false, kLogValdora,
+    {21, "OpbValdora",      "*Cupa Valdora*",        "Valdora",     "Cupa Valdora",       "Cupa Valdora",      S::Hidden,               1, true,  false, true,  kOneStage,   kLogValdora,
      {"Cupa Valdora ",         "Cupa Valdora ",         "Cupa Valdora ",         CF::Stage1Only, T::SingleStage,     true,  PT::SingleStage,     40, true}},
-    {22, "ObBTelecom",      "*Ziua Telecom*",        "Telecom",     "Ziua Telecom ",      "Ziua Telecom",      P::Club,        S::Serial,               2, false, false, false, false, kLogTelecom,
+    {22, "ObBTelecom",      "*Ziua Telecom*",        "Telecom",     "Ziua Telecom ",      "Ziua Telecom",      S::Serial,               2, false, false, true,  kClubWords,  kLogTelecom,
      {"Ziua Telecom ",         "Ziua Telecom ",         "Ziua Telecom ",         CF::PerStage,   T::PerStage,        true,  PT::PerStage,        80, true}},
-    {23, "OpBMoldova",      "*Cupa Moldovei*",       "CpMoldova",   "Cupa Moldovei",      "Cupa Moldovei",     P::Club,        S::Serial,               2, false, false, false, false, kLogMoldova,
+    {23, "OpBMoldova",      "*Cupa Moldovei*",       "CpMoldova",   "Cupa Moldovei",      "Cupa Moldovei",     S::Serial,               2, false, false, true,  kClub,       kLogMoldova,
      {"Cupa Moldovei ",        "Cupa Moldovei ",        "Cupa Moldovei ",        CF::PerStage,   T::PerStage,        true,  PT::PerStage,        80, true}},
-    {24, "OpbMemorialYO",   "*Memorial YO*",         "MemYO",       "Memorial YO",        "Memorial YO",       P::OneStage,    S::Hidden,               1, true,  false, false, false, kLogMemYO,
+    {24, "OpbMemorialYO",   "*Memorial YO*",         "MemYO",       "Memorial YO",        "Memorial YO",       S::Hidden,               1, true,  false, true,  kMemYO,      kLogMemYO,
      {"Memorial YO ",          "Memorial YO ",          "Memorial YO ",          CF::Stage1Only, T::SingleStage,     true,  PT::SingleStage,     40, true}},
-    {25, "Option1",         "*Cupa &Timis",          "CpTimis",     "Cupa Timis",         "Cupa Timis",        P::Club,        S::Serial,               2, false, false, false, false, kLogTimis,
+    {25, "Option1",         "*Cupa &Timis",          "CpTimis",     "Cupa Timis",         "Cupa Timis",        S::Serial,               2, false, false, true,  kClub,       kLogTimis,
      {"Cupa Timis ",           "Cupa Timis ",           "Cupa Timis ",           CF::PerStage,   T::PerStageNoTotal, true,  PT::PerStageNoTotal, 80, true}},
-    {31, "OpBCpArges",      "*Cupa Mun Pitesti*",    "CpPitesti",   "Cupa Mun.Pitesti",   "Cupa Mun. Pitesti", P::Zodiac,      S::ZodiacSign,           4, false, false, false, false, kLogPitesti,
+    {31, "OpBCpArges",      "*Cupa Mun Pitesti*",    "CpPitesti",   "Cupa Mun.Pitesti",   "Cupa Mun. Pitesti", S::ZodiacSign,           4, false, false, true,  kZodiac,     kLogPitesti,
      {"Cupa Pitesti ",         "Cupa Pitesti ",         "Cupa Pitesti ",         CF::FourStages, T::FourStages,      true,  PT::FourStages,      80, true}},
-    {32, "OpBCpElevilor",   "*Cupa Elevilor*",       "CpElevi",     "Cupa Elevilor",      "Cupa Elevilor",     P::Club,        S::CallAreaDigit,        2, false, false, false, false, kLogElevi,
+    {32, "OpBCpElevilor",   "*Cupa Elevilor*",       "CpElevi",     "Cupa Elevilor",      "Cupa Elevilor",     S::CallAreaDigit,        2, false, false, true,  kAsDesigned, kLogElevi,
      {"Cupa Elevului ",        "Cupa Elevului ",        "Cupa Elevului ",        CF::PerStage,   T::PerStage,        true,  PT::PerStage,        80, true}},
-    {33, "OpBArdel",        "*Memorial Ardel*",      "Ardel",       "Memorial Ardel",     "Memorial Ardel",    P::Club,        S::RequiredEmpty,        2, false, false, false, false, kLogArdel,
+    {33, "OpBArdel",        "*Memorial Ardel*",      "Ardel",       "Memorial Ardel",     "Memorial Ardel",    S::RequiredEmpty,        2, false, false, true,  kAsDesigned, kLogArdel,
      {"Memorial Ardel ",       "Memorial Ardel ",       "Memorial Ardel ",       CF::Doubling,   T::Doubling,        true,  PT::Doubling,        80, true}},
-    {34, "OpBMartisor",     "*Cupa Martisor*",       "Martisor",    "Cupa Martisor",      "Cupa Martisor",     P::Martisor,    S::RequiredEmpty,        1, true,  true,  false, true, kLogMartisor,
+    {34, "OpBMartisor",     "*Cupa Martisor*",       "Martisor",    "Cupa Martisor",      "Cupa Martisor",     S::RequiredEmpty,        1, true,  true,  true,  kMartisor,   kLogMartisor,
      {"Cupa Martisor ",        "Cupa Martisor ",        "Cupa Martisor ",        CF::Stage1Only, T::SingleStage,     true,  PT::SingleStage,     80, true}},
-    {35, "OpBCarpati",      "*Cupa Carpati*",        "CpCarpati",   "Cupa Carpati",       "Cupa Carpati",      P::Club,        S::Free,                 2, false, false, false, false, kLogCarpati,
+    {35, "OpBCarpati",      "*Cupa Carpati*",        "CpCarpati",   "Cupa Carpati",       "Cupa Carpati",      S::Free,                 2, false, false, true,  kAsDesigned, kLogCarpati,
      {"Cupa Carpati ",         "Cupa Carpati ",         "Cupa Carpati ",         CF::Combined,   T::Combined,        true,  PT::Combined,        80, true}},
 }};
 // clang-format on

@@ -10,6 +10,7 @@
 #include "seams/Clock.h"
 #include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
+#include "setup/DateTimeText.h"
 #include "setup/GridColumns.h"
 #include "setup/LayoutFactors.h"
 
@@ -211,7 +212,7 @@ void FrmQSO::chooseStage(int stage) {
 
 void FrmQSO::showStageControls(int stage) {
     ui.DBGrid1->setEnabled(true);
-    if (m_state.contest().modesFollowFirstStages() && stage <= 2) {
+    if (m_state.contest().screen.modesAfterStage && stage <= 2) {
         for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
             b->show();
             b->setEnabled(true);
@@ -407,8 +408,7 @@ void FrmQSO::renderKeyer() {
 void FrmQSO::layOutGrid() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
-        GridColumns::columnWidths(m_state.scaleX,
-                                  m_state.contest().presentation == Presentation::Caras, false));
+        GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), false));
 }
 
 void FrmQSO::renderGrid() {
@@ -445,7 +445,7 @@ void FrmQSO::tick() {
     const QDateTime utc = m_services.clock.utcNow();
     if (!utc.isValid())
         return;
-    m_state.nowDate = utc.toString(QStringLiteral("dd.MM.yy"));
+    m_state.nowDate = DateTimeText::formatDate(utc.date());
     m_state.nowTime = utc.toString(QStringLiteral("hh:mm:ss"));
     const QString title = m_state.scaleX < 1.0f
                               ? QString(10, u' ') + m_state.nowDate + u' ' + m_state.nowTime +

@@ -61,13 +61,11 @@ private:
     QList<QLineEdit*> entryFields() const;
 
     // per contest
-    void hideSecondStages();
-    void presentSimpleContest();
-    void presentNameExchange();
-    void presentZodiacExchange();
-    void presentOneStage();
-    void presentMartisor();
-    void showFourStages();
+    void presentStages(int stageCount);
+    void presentModes(const ContestDef& def);
+    void presentExchange(const ExchangeShape& shape);
+    void presentBoard(const ContestDef& def);
+    void presentReadyStart();
 
     // the model's answers
     void render();

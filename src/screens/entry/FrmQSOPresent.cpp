@@ -1,5 +1,6 @@
 #include "screens/entry/FrmQSO.h"
 
+#include "refdata/CountyBoard.h"
 #include "screens/ScreenLayout.h"
 #include "setup/AppState.h"
 
@@ -8,55 +9,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-// The stages, modes, fields and labels each kind of contest shows on the QSO screen.
+// The stages, modes, fields and labels the contest's row asks the QSO screen to show.
 
 void FrmQSO::presentContest() {
     const ContestDef& def = m_state.contest();
     ui.LblConc->setText(def.codeString());
     m_boardShown.reset(); // the contest decides which labels the board shows
-    switch (def.presentation) {
-    case Presentation::National:
-        showFourStages();
-        break;
-    case Presentation::Zodiac:
-        showFourStages();
-        presentZodiacExchange();
-        break;
-    case Presentation::Lmayo:
-        ui.LblNY->show();
-        ui.CmdCW->hide();
-        m_state.qsoMode = QStringLiteral("SSB");
-        hideSecondStages();
-        ui.LblMode->hide();
-        ui.LblAnunt->setText(QStringLiteral("SELECT ETAPA"));
-        break;
-    case Presentation::Stage1Modes:
-        if (def.serialSent())
-            presentSimpleContest();
-        hideSecondStages();
-        if (def.enablesModes) {
-            ui.CmdCW->setEnabled(true);
-            ui.CmdSSB->setEnabled(true);
-        }
-        if (def.modesFollowFirstStages())
-            ui.LblAnunt->setText(QStringLiteral("SELECT ETAPA"));
-        break;
-    case Presentation::Caras:
-        presentNameExchange();
-        break;
-    case Presentation::OneStage:
-        presentSimpleContest();
-        presentOneStage();
-        break;
-    case Presentation::Martisor:
-        presentSimpleContest();
-        presentOneStage();
-        presentMartisor();
-        break;
-    case Presentation::Club:
-        presentSimpleContest();
-        break;
-    }
+    presentStages(def.stageCount);
+    presentModes(def);
+    presentExchange(def.screen.exchange);
+    presentBoard(def);
+    if (*def.screen.prompt)
+        ui.LblAnunt->setText(QString::fromLatin1(def.screen.prompt));
+    if (def.screen.opensReady)
+        presentReadyStart();
     // Serials sent start at "001" in a new contest.
     if (def.serialSent() && !m_state.returnToSetup) {
         m_entry.setText(EntryField::CodeSent, QStringLiteral("001"));
@@ -64,85 +30,76 @@ void FrmQSO::presentContest() {
     }
 }
 
-void FrmQSO::hideSecondStages() {
-    ui.Cmd2A->hide();
-    ui.Cmd2B->hide();
-    ui.Frame3->hide();
-    for (int row : {2, 3})
-        for (QLabel* l : {ui.LblBand[row], ui.LblPkt[row], ui.LblMlt[row], ui.LblQSO[row]})
+void FrmQSO::presentStages(int stageCount) {
+    if (stageCount < 4) {
+        ui.Cmd2A->hide();
+        ui.Cmd2B->hide();
+        ui.Frame3->hide();
+        for (int row : {2, 3})
+            for (QLabel* l : {ui.LblBand[row], ui.LblPkt[row], ui.LblMlt[row], ui.LblQSO[row]})
+                l->hide();
+    }
+    if (stageCount > 1)
+        return;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui.LblMode, ui.LblFrq, ui.Cmd1A, ui.Cmd1B, ui.Lbl1A})
+        w->hide();
+    for (QLabel* l : {ui.LblBand[1], ui.LblPkt[1], ui.LblMlt[1], ui.LblQSO[1]})
+        l->hide();
+}
+
+void FrmQSO::presentModes(const ContestDef& def) {
+    if (def.ssbOnly) {
+        ui.CmdCW->hide();
+        ui.LblMode->hide();
+    }
+    if (def.screen.enablesModes) {
+        ui.CmdCW->setEnabled(true);
+        ui.CmdSSB->setEnabled(true);
+    }
+}
+
+void FrmQSO::presentExchange(const ExchangeShape& shape) {
+    if (*shape.sentCaption)
+        ui.LblRSTS->setText(QString::fromLatin1(shape.sentCaption));
+    if (*shape.receivedCaption)
+        ui.LblRSTR->setText(QString::fromLatin1(shape.receivedCaption));
+    if (*shape.macroHelp)
+        ui.LblMacro->setText(QString::fromLatin1(shape.macroHelp));
+    const std::pair<QLineEdit*, int> widths[] = {{ui.TxtRSTE3, shape.sentWidth},
+                                                 {ui.TxtRstR3, shape.receivedWidth}};
+    for (const auto& [field, width] : widths) {
+        if (width > 0)
+            ScreenLayout::setDesignWidth(field, width, m_state.scaleX);
+        if (shape.smallFont) {
+            QFont f = field->font();
+            f.setPointSize(8);
+            field->setFont(f);
+        }
+    }
+    if (!shape.codeFields)
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{ui.TxtRSTE2, ui.TxtRSTR2, ui.LblContrInit})
+            w->hide();
+    if (!shape.multipliers)
+        for (QLabel* l : {ui.LblMlt[0], ui.LblMlt[1], ui.LblMltCol})
             l->hide();
 }
 
-void FrmQSO::presentSimpleContest() {
-    const ContestDef& def = m_state.contest();
-    ui.LblNY->hide();
-    hideSecondStages();
-    if (def.ssbChoosesFirstStage())
-        return;
-    if (def.widensCountyField())
-        ScreenLayout::setDesignWidth(ui.TxtRstR3, 715, m_state.scaleX);
+void FrmQSO::presentBoard(const ContestDef& def) {
+    ui.LblNY->setVisible(CountyBoard::greenLabels(def).contains(QStringLiteral("NY")));
+    if (def.log.aaOnBoard)
+        ui.LblNY->setText(QStringLiteral("AA"));
     if (def.log.exchange == ExchangeKind::Sector) {
         for (QLabel* l : ui.sectorLabels)
             l->show();
         ui.Frame4->show();
         ui.LblBU->hide();
     }
-    if (def.log.aaOnBoard) {
-        ui.LblNY->setText(QStringLiteral("AA"));
-        ui.LblNY->show();
-    }
 }
 
-void FrmQSO::presentNameExchange() {
-    ui.LblNY->hide();
-    hideSecondStages();
-    ui.Frame4->hide();
-    for (QLineEdit* e : {ui.TxtRSTE3, ui.TxtRstR3}) {
-        ScreenLayout::setDesignWidth(e, 800, m_state.scaleX);
-        QFont f = e->font();
-        f.setPointSize(8);
-        e->setFont(f);
-    }
-    ui.LblRSTS->setText(QStringLiteral("RSTS CODS NUMES"));
-    ui.LblRSTR->setText(QStringLiteral("  RSTR CODR NUMER"));
-    ui.LblMlt[0]->hide();
-    ui.LblMlt[1]->hide();
-    ui.LblMltCol->hide();
-    ui.LblMacro->setText(QStringLiteral("#1=MYCALL #2=YourCall  #3=CodEmis #4=MyNume"));
-}
-
-void FrmQSO::presentZodiacExchange() {
-    ui.TxtRSTE2->hide();
-    ui.TxtRSTR2->hide();
-    ui.LblContrInit->hide();
-    ui.Frame4->hide();
-    ui.LblRSTS->setText(QStringLiteral("  RSTS  ZODS"));
-    ui.LblRSTR->setText(QStringLiteral(" RSTR  ZODR"));
-    ScreenLayout::setDesignWidth(ui.TxtRSTE3, 800, m_state.scaleX);
-    ScreenLayout::setDesignWidth(ui.TxtRstR3, 800, m_state.scaleX);
-    ui.LblMacro->setText(QStringLiteral("#1=MYCALL #2=YourCall  #4=MYZODIE"));
-}
-
-void FrmQSO::showFourStages() {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ui.CmdCW, ui.CmdSSB, ui.Cmd2A, ui.Cmd2B, ui.LblMode})
-        w->show();
-    ui.LblNY->hide();
-}
-
-void FrmQSO::presentOneStage() {
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.LblMode, ui.LblFrq, ui.Cmd1A, ui.Cmd1B,
-                                                      ui.Cmd2A, ui.Cmd2B, ui.Lbl1A})
-        w->hide();
-    ui.LblAnunt->setText(QStringLiteral("Selectie MOD"));
-    for (QLabel* l : {ui.LblBand[1], ui.LblPkt[1], ui.LblMlt[1], ui.LblQSO[1]})
-        l->hide();
-}
-
-void FrmQSO::presentMartisor() {
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.LblMode, ui.LblFrq, ui.CmdCW, ui.Cmd1B,
-                                                      ui.Cmd2A, ui.Cmd2B, ui.LblAnunt})
-        w->hide();
+void FrmQSO::presentReadyStart() {
+    ui.LblAnunt->hide();
     ui.CmdSSB->setEnabled(false);
     ui.Cmd1A->show();
     ui.Cmd1A->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
+#include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/PartialCheckList.h"
@@ -389,23 +390,13 @@ void FrmQSO::buildMenus() {
     ui.mnuRecup = menuBar()->addAction(QStringLiteral("REC&UP.DUPA ANULARE"));
     ui.mnuRecup->setObjectName(QStringLiteral("mnuRecup"));
     ui.mnuRecup->setEnabled(false);
-    ui.mnuHelp2 = menuBar()->addMenu(QStringLiteral("HELP"));
-    ui.mnuHelp2->setObjectName(QStringLiteral("mnuHelp2"));
-    const struct {
-        const char* name;
-        const char* caption;
-        int topic;
-    } topics[] = {{"mnuDescrEcran", "Descriere ecran", 400},
-                  {"mnuSchimbBanda", "Schimbare banda si mod", 500},
-                  {"mnuInputDate", "Introducere date", 600},
-                  {"mnuModifDate", "Modificari date", 700},
-                  {"mnuOutPag", "Iesire din pagina", 800}};
-    for (const auto& t : topics) {
-        QAction* a = ui.mnuHelp2->addAction(QLatin1String(t.caption));
-        a->setObjectName(QLatin1String(t.name));
-        const int topic = t.topic;
-        connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
-    }
+    ui.mnuHelp2 = addHelpMenu(menuBar(), "mnuHelp2", QStringLiteral("HELP"),
+                              {{"mnuDescrEcran", "Descriere ecran", 400},
+                               {"mnuSchimbBanda", "Schimbare banda si mod", 500},
+                               {"mnuInputDate", "Introducere date", 600},
+                               {"mnuModifDate", "Modificari date", 700},
+                               {"mnuOutPag", "Iesire din pagina", 800}},
+                              m_services.help);
     connect(ui.mnuBeenden, &QAction::triggered, this, &FrmQSO::confirmExit);
     connect(ui.mnuRecup, &QAction::triggered, this, [this] { act([this] { m_entry.recover(); }); });
     connect(ui.mnuAnfang, &QAction::triggered, this, [this] {

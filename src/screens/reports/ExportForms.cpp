@@ -8,6 +8,7 @@
 #include "screens/reports/FrmAnzeigen.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
+#include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
 
 #include <QGroupBox>
@@ -15,20 +16,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTableView>
 #include <algorithm>
 
 // The station-data form and the Cabrillo form, and the files and printouts they lead to.
 
 namespace {
-// The leading number of a typed text ("2X" gives 2), 0 when it has none.
-int leadingNumber(const QString& text) {
-    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,9})"));
-    const auto m = re.match(text);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-}
-
 QList<QLineEdit*> stationBoxes(const LogViewControls& ui) {
     return {ui.TxtSection, ui.TxtOp,     ui.TxtNo,     ui.TxtQTH,    ui.TxtAds,    ui.TxtTx,
             ui.TxtRx,      ui.TxtAnt[0], ui.TxtAnt[1], ui.TxtAnt[2], ui.TxtAnt[3], ui.TxtClub};

@@ -2,6 +2,7 @@
 
 #include "reports/ReportFiles.h"
 #include "screens/ExitConfirmation.h"
+#include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/reports/LearnFromLogsButton.h"
@@ -336,26 +337,17 @@ void FrmAnzeigen::buildMenus() {
     ui.mnuLog->setObjectName(QStringLiteral("mnuLog"));
     ui.mnuTXT = add(ui.mnuLog, "mnuTXT", QStringLiteral("FORMAT &TXT"));
     ui.mnuCabrillo = add(ui.mnuLog, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
-    ui.mnuCabrillo->setEnabled(m_state.contest().hasCabrillo());
+    ui.mnuCabrillo->setEnabled(m_state.contest().cabrillo);
     ui.mnuArh = add(ui.mnuASCIIDatei, "mnuArh",
                     QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
     ui.mnuLOGLoeschen = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
-    ui.mnuHelp3 = bar->addMenu(QStringLiteral("&HELP"));
-    ui.mnuHelp3->setObjectName(QStringLiteral("mnuHelp3"));
-    const struct {
-        const char* name;
-        const char* caption;
-        int topic;
-    } topics[] = {{"mnuVizLog", "&Vizualizare log", 900},
-                  {"mnuTipLog", "&Tiparire log", 1000},
-                  {"mnuMemLog", "&Memorare log", 1100},
-                  {"mnuDelLog", "&Stergere log", 1200},
-                  {"mnuOutPag", "&Iesire din pagina", 1300}};
-    for (const auto& t : topics) {
-        QAction* a = add(ui.mnuHelp3, t.name, QLatin1String(t.caption));
-        const int topic = t.topic;
-        connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
-    }
+    ui.mnuHelp3 = addHelpMenu(bar, "mnuHelp3", QStringLiteral("&HELP"),
+                              {{"mnuVizLog", "&Vizualizare log", 900},
+                               {"mnuTipLog", "&Tiparire log", 1000},
+                               {"mnuMemLog", "&Memorare log", 1100},
+                               {"mnuDelLog", "&Stergere log", 1200},
+                               {"mnuOutPag", "&Iesire din pagina", 1300}},
+                              m_services.help);
     connect(ui.mnuAnfang, &QAction::triggered, this, [this] {
         m_state.returnToSetup = true;
         close();

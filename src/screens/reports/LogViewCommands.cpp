@@ -53,8 +53,7 @@ void FrmAnzeigen::bindLog(int stage) {
 void FrmAnzeigen::sizeLogColumns() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
-        GridColumns::columnWidths(m_state.scaleX,
-                                  m_state.contest().presentation == Presentation::Caras, true));
+        GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), true));
 }
 
 // ---- VIEW and PRINT choices ----

@@ -8,6 +8,7 @@
 #include "logging/SchemaUpgrade.h"
 #include "screens/Colors.h"
 #include "screens/ExitConfirmation.h"
+#include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/FrmQSO.h"
@@ -37,7 +38,6 @@
 #include <QVBoxLayout>
 
 using namespace Widgets;
-using P = Presentation;
 
 namespace {
 const QString kProgramTitle = QStringLiteral("VELT");
@@ -263,21 +263,11 @@ void FrmInit::buildMenus() {
     ui.mnuQSOfahren = add("mnuQSOfahren", QStringLiteral("START-&QSO "));
     ui.mnuLog = add("mnuLog", QStringLiteral("&LOG"));
     ui.mnuInpLog = add("mnuInpLog", QStringLiteral("&INPUT-LOG-OFF-LINE"));
-    ui.mnuHelp1 = menuBar()->addMenu(QStringLiteral("&HELP"));
-    ui.mnuHelp1->setObjectName(QStringLiteral("mnuHelp1"));
-    const struct {
-        const char* name;
-        const char* caption;
-        int topic;
-    } topics[] = {{"mnuGener", "Generalitati", 100},
-                  {"mnuInDateProp", "Introducere date proprii", 200},
-                  {"mnuOutInit", "Iesire din initializare", 300}};
-    for (const auto& t : topics) {
-        QAction* a = ui.mnuHelp1->addAction(QLatin1String(t.caption));
-        a->setObjectName(QLatin1String(t.name));
-        const int topic = t.topic;
-        connect(a, &QAction::triggered, this, [this, topic] { m_services.help.open(topic); });
-    }
+    ui.mnuHelp1 = addHelpMenu(menuBar(), "mnuHelp1", QStringLiteral("&HELP"),
+                              {{"mnuGener", "Generalitati", 100},
+                               {"mnuInDateProp", "Introducere date proprii", 200},
+                               {"mnuOutInit", "Iesire din initializare", 300}},
+                              m_services.help);
     connect(ui.mnuBeenden, &QAction::triggered, this, &FrmInit::confirmExit);
     connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::startQso);
     connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::openLogView);
@@ -321,7 +311,7 @@ bool FrmInit::load() {
     ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     if (m_state.returnToSetup)
         restoreReopenedState();
-    if (m_state.contest().opensOnSentCode()) {
+    if (m_state.contest().screen.opening == SetupOpening::SentCode) {
         if (m_state.returnToSetup) {
             ui.txtContrInit->setText(m_qso.sentLabel());
         } else {
@@ -394,14 +384,7 @@ void FrmInit::restoreReopenedState() {
     ui.FraConcurs->hide();
     const ContestDef& def = m_state.contest();
     ui.LblTipTest->setText(QString::fromLatin1(def.titleReopen));
-    if (def.presentation == P::Lmayo)
-        presentLmayo();
-    else if (def.presentation == P::Caras)
-        presentCaras();
-    else if (def.presentation == P::Zodiac)
-        presentZodiac();
-    else if (def.presentation == P::Martisor)
-        ui.FramCW->hide();
+    presentShape(def);
     ui.txtContrInit->setText(m_qso.sentLabel());
 }
 
@@ -470,10 +453,10 @@ void FrmInit::warnIfLogReadOnly() {
 }
 
 void FrmInit::focusAfterLoad() {
-    const ContestDef& def = m_state.contest();
-    if (def.opensOnSentCode())
+    const SetupOpening opening = m_state.contest().screen.opening;
+    if (opening == SetupOpening::SentCode)
         focusSentCodeOrCall();
-    else if (def.opensOnOwnCall())
+    else if (opening == SetupOpening::OwnCall)
         focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
 }
 
@@ -481,12 +464,11 @@ void FrmInit::focusAfterLoad() {
 
 void FrmInit::chooseContest(const ContestDef& def) {
     m_state.contestNumber = def.number;
+    m_state.contestChosen = true;
     if (def.presetStage)
         m_state.stage = 1;
-    if (def.presetSsb)
+    if (def.ssbOnly)
         m_state.qsoMode = QStringLiteral("SSB");
-    if (def.presentation == P::National)
-        m_state.nationalChosen = true;
     ui.LblTipTest->setText(QString::fromLatin1(def.title));
     m_state.contestCode = def.codeString();
     presentContest(def);
@@ -495,102 +477,66 @@ void FrmInit::chooseContest(const ContestDef& def) {
 
 void FrmInit::presentContest(const ContestDef& def) {
     m_qso.presentContest();
-    switch (def.presentation) {
-    case P::National:
-        presentNationalFrames();
+    presentShape(def);
+    presentSentCode(def);
+    if (def.screen.asksCwByPc) {
+        ui.FramCW->show();
+        ui.OpbCwJ->show();
+        ui.OpbCwN->show();
+        uncheck(ui.OpbCwJ);
+    }
+}
+
+// What the contest's row shows here; run again when the screen is re-opened.
+void FrmInit::presentShape(const ContestDef& def) {
+    if (def.ssbOnly)
+        ui.FramCW->hide();
+    if (def.screen.hidesCwTexts)
+        for (QWidget* w : std::initializer_list<QWidget*>{ui.OpbCwJ, ui.OpbCwN, ui.FramTxtCw})
+            w->hide();
+    const ExchangeShape& shape = def.screen.exchange;
+    if (*shape.ownCaption)
+        ui.LblBezirk->setText(QString::fromLatin1(shape.ownCaption));
+    if (shape.ownWidth > 0)
+        ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, shape.ownWidth, m_state.scaleX);
+    if (*shape.ownMacroHelp)
+        ui.LblMQRA->setText(QString::fromLatin1(shape.ownMacroHelp));
+    if (!shape.codeMacroHelp)
+        ui.LblJ->hide();
+    if (def.sentCode == SentCodeRule::ZodiacSign) {
+        ui.txtContrInit->clear();
+        hideSentCode();
+    }
+}
+
+// SENT COD and the focus as the contest's choice leaves them.
+void FrmInit::presentSentCode(const ContestDef& def) {
+    switch (def.sentCode) {
+    case SentCodeRule::CallAreaDigit:
         prefillCallAreaDigit(m_state.settings.myCall);
         focusSentCodeOrCall();
         break;
-    case P::Zodiac:
-        presentNationalFrames();
-        presentZodiac();
-        break;
-    case P::Lmayo:
-        presentLmayo();
+    case SentCodeRule::CallAreaDigitIfEmpty:
         if (ui.txtContrInit->text().isEmpty())
             prefillCallAreaDigit(m_state.settings.myCall);
         else
             ui.txtContrInit->setCursorPosition(static_cast<int>(ui.txtContrInit->text().size()));
         focusSentCodeOrCall();
         break;
-    case P::Stage1Modes:
-        if (def.serialSent()) {
-            presentClubContest();
-            hideSentCode();
-        }
-        if (!def.serialSent()) {
-            prefillCallAreaDigit(m_state.settings.myCall);
-            focusSentCodeOrCall();
-        }
-        break;
-    case P::Caras:
-        presentCaras();
+    case SentCodeRule::Serial:
+    case SentCodeRule::Hidden:
         ui.txtContrInit->setText(QStringLiteral("000"));
         hideSentCode();
         focusOwnCallOrCounty();
         break;
-    case P::OneStage:
-        presentClubContest();
-        ui.txtContrInit->hide();
-        ui.LblContrInit->hide();
-        break;
-    case P::Martisor:
-        presentClubContest();
-        ui.FramCW->hide();
-        break;
-    case P::Club:
-        presentClubContest();
-        if (def.serialSent())
-            hideSentCode();
-        if (def.sentCode == SentCodeRule::CallAreaDigit) {
-            prefillCallAreaDigit(m_state.settings.myCall);
-            focusSentCodeOrCall();
-        }
-        break;
-    }
-}
-
-void FrmInit::presentNationalFrames() {
-    ui.FramCW->show();
-    ui.OpbCwJ->show();
-    ui.OpbCwN->show();
-    uncheck(ui.OpbCwJ);
-}
-
-void FrmInit::presentZodiac() {
-    ui.txtContrInit->hide();
-    ui.txtContrInit->clear();
-    ui.LblContrInit->hide();
-    ui.LblBezirk->setText(QStringLiteral("                    Zodia"));
-    ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, 800, m_state.scaleX);
-    ui.LblJ->hide();
-    ui.LblMQRA->setText(QStringLiteral("#4=MyZodie"));
-}
-
-void FrmInit::presentLmayo() {
-    ui.LblTipTest->setText(QStringLiteral("La multi ani YO"));
-    ui.FramCW->hide();
-    ui.OpbCwJ->hide();
-    ui.OpbCwN->hide();
-    ui.FramTxtCw->hide();
-}
-
-void FrmInit::presentCaras() {
-    ui.LblTipTest->setText(QStringLiteral("Cupa Carasului"));
-    ui.LblBezirk->setText(QStringLiteral("NUME OPERATOR"));
-    ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, 1600, m_state.scaleX);
-    ui.LblMQRA->setText(QStringLiteral("#4=MyNume"));
-}
-
-void FrmInit::presentClubContest() {
-    if (m_state.contest().sentCodeIsStartNumber()) {
+    case SentCodeRule::ZodiacSign:
+        break; // the own zodiac sign is asked instead
+    case SentCodeRule::RequiredEmpty:
+    case SentCodeRule::Free:
         ui.txtContrInit->clear();
         focusSentCodeOrCall();
-    } else {
-        ui.txtContrInit->setText(QStringLiteral("000"));
-        focusOwnCallOrCounty();
+        break;
     }
-    ui.FrmConcurs->hide();
 }
 
 void FrmInit::hideSentCode() {
@@ -622,7 +568,7 @@ void FrmInit::focusOwnCallOrCounty() {
 void FrmInit::chooseContestMode() {
     ui.FraConcurs->hide();
     m_state.contestMode = true;
-    if (m_state.contest().opensOnSentCode()) {
+    if (m_state.contest().screen.opening == SetupOpening::SentCode) {
         ui.txtContrInit->setCursorPosition(1);
         focusSentCodeOrCall();
     }
@@ -635,7 +581,7 @@ void FrmInit::chooseContestMode() {
 void FrmInit::chooseSimulation() {
     ui.FraConcurs->hide();
     m_state.contestMode = false;
-    if (m_state.contest().opensOnSentCode()) {
+    if (m_state.contest().screen.opening == SetupOpening::SentCode) {
         ui.txtContrInit->setCursorPosition(1);
         focusSentCodeOrCall();
     }
@@ -698,7 +644,7 @@ void FrmInit::refuse(const QString& text) {
 }
 
 bool FrmInit::checkContestAndMode() {
-    if (!m_state.contestChosen()) {
+    if (!m_state.contestChosen) {
         refuse(kNoContest);
         return false;
     }
@@ -750,7 +696,7 @@ void FrmInit::setStartStamp() {
 
 bool FrmInit::handOverChecks() {
     const ContestDef& def = m_state.contest();
-    if (!m_state.contestChosen()) {
+    if (!m_state.contestChosen) {
         refuse(kNoContest);
         return false;
     }

@@ -48,13 +48,10 @@ private:
     void focusAfterLoad();
 
     void presentContest(const ContestDef& def);
-    void presentClubContest();
+    void presentShape(const ContestDef& def);
+    void presentSentCode(const ContestDef& def);
     void hideSentCode();
     void focusSentCodeOrCall();
-    void presentLmayo();
-    void presentCaras();
-    void presentZodiac();
-    void presentNationalFrames();
     void prefillCallAreaDigit(const QString& call);
     void focusOwnCallOrCounty();
 

@@ -24,7 +24,7 @@ FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter,
                             std::function<bool(QChar)> takes = {}) {
     FieldKeys::Handlers h;
     h.keyPress = [caps, onEnter = std::move(onEnter), takes = std::move(takes)](QChar& c) {
-        if (c == FieldKeys::kEnter) {
+        if (c == kEnterChar) {
             onEnter();
             return true;
         }
