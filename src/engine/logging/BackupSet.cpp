@@ -94,20 +94,22 @@ void BackupSet::removeInterrupted() const {
             removeCopy(dir.filePath(name));
 }
 
-BackupSet::Result BackupSet::keep(const QString& databasePath) {
+BackupSet::Result BackupSet::keep(const QString& databasePath,
+                                  const DatabaseCopy::Progress& progress) {
     SqliteConnection source;
     if (!source.open(databasePath, SqliteConnection::Mode::ReadWrite))
         return failed(source.reason());
-    return keep(source);
+    return keep(source, {}, progress);
 }
 
-BackupSet::Result BackupSet::keep(SqliteConnection& source, const QString& spared) {
+BackupSet::Result BackupSet::keep(SqliteConnection& source, const QString& spared,
+                                  const DatabaseCopy::Progress& progress) {
     const QByteArray current = DatabaseCopy::fingerprint(source);
     if (!current.isEmpty() && current == newestFingerprint())
         return {State::Unchanged, m_knownPath, {}};
     if (!QDir().mkpath(m_folder))
         return failed(QStringLiteral("folderul nu poate fi creat"));
-    const Outcome<QString> temporary = writeTemporary(source);
+    const Outcome<QString> temporary = writeTemporary(source, progress);
     if (!temporary)
         return failed(temporary.error());
     const Outcome<QString> path = giveName(*temporary);
@@ -121,7 +123,8 @@ BackupSet::Result BackupSet::keep(SqliteConnection& source, const QString& spare
     return {State::Taken, *path, {}};
 }
 
-Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source) const {
+Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source,
+                                           const DatabaseCopy::Progress& progress) const {
     QString path;
     for (QFile file;;) {
         path = QDir(m_folder).filePath(
@@ -139,7 +142,7 @@ Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source) const {
     // A plain single file, every page on the disk before the copy takes its name.
     Outcome<void> done = target.open(path, SqliteConnection::Mode::ReadWrite) &&
                                  target.exec("PRAGMA synchronous = FULL")
-                             ? DatabaseCopy::copy(source, target)
+                             ? DatabaseCopy::copy(source, target, progress)
                              : Failure{target.reason()};
     if (done && !target.exec("PRAGMA journal_mode = DELETE"))
         done = Failure{target.reason()};
