@@ -63,7 +63,8 @@ void SlicedWork::end(bool cancelled) {
     m_slices.stop();
     hide();
     deleteLater();
-    // The step's state goes with it: what it holds is let go of now, not at the deletion.
+    // What the work holds (an open file, a printer's document) is let go of now, not when the
+    // dialog is deleted.
     const Ended ended = std::move(m_ended);
     ended(cancelled);
     m_step = {};
