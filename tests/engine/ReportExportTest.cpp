@@ -22,9 +22,7 @@ struct LoggedFolder : LogWithCopies {
         for (const LogRow& r : ReportFixture::entered(contest))
             ok = ok && LogStore(log).insert(r).ok();
     }
-    LogExport writer(ExportProgress progress = {}) {
-        return LogExport(log, def, station, folder.path(), "07", std::move(progress));
-    }
+    LogExport writer() { return LogExport(log, def, station, folder.path(), "07"); }
     QByteArray read(const QString& path) const {
         return folder.read(QDir(folder.path()).relativeFilePath(path));
     }
@@ -60,10 +58,10 @@ private slots:
         LoggedFolder logged(contest);
         const QString expected = QStringLiteral("engine/expected/c%1/").arg(contest);
         const QList<std::pair<WrittenFile, QString>> written{
-            {logged.writer().cabrillo(logged.header()), "cabrillo.cbr"},
-            {logged.writer().textLog(), "summary.txt"},
-            {logged.writer().adif(" ARHIVA "), "adif.adi"},
-            {logged.writer().textArchive("ARHIVA"), "archive.txt"}};
+            {logged.writer().cabrillo(logged.header())->whole(), "cabrillo.cbr"},
+            {logged.writer().textLog()->whole(), "summary.txt"},
+            {logged.writer().adif(" ARHIVA ")->whole(), "adif.adi"},
+            {logged.writer().textArchive("ARHIVA")->whole(), "archive.txt"}};
         for (const auto& [file, name] : written) {
             QVERIFY2(file.ok(), qPrintable(file.error));
             QVERIFY(sameAsExpected(logged.read(file.path), expected + name));
@@ -83,22 +81,21 @@ private slots:
         QVERIFY(Adif::layout(def).bytesOf({}).bytes.isEmpty());
     }
 
-    // Cancelled at the first report of progress: nothing written, the old file as it was.
+    // Cancelled after its first contact: nothing written, the old file as it was.
     void cancelledExportKeepsPreviousFile() {
         LoggedFolder logged(35);
         QVERIFY(logged.ok);
         QVERIFY(logged.folder.write("Log/YO5OHO CpCarpati07.Cbr", "previous"));
         QVERIFY(logged.folder.write("ARHIVA/CARPATI.adi", "previous"));
-        QList<qint64> totals;
-        const ExportProgress cancel = [&totals](qint64, qint64 total) {
-            totals << total;
-            return false;
-        };
-        for (const WrittenFile& w :
-             {logged.writer(cancel).cabrillo(ReportFixture::header(logged.def, 0)),
-              logged.writer(cancel).adif("CARPATI"), logged.writer(cancel).textLog()})
+        const LogExport writer = logged.writer();
+        const QList<std::shared_ptr<ExportRun>> runs{
+            writer.cabrillo(ReportFixture::header(logged.def, 0)), writer.adif("CARPATI"),
+            writer.textLog()};
+        for (const std::shared_ptr<ExportRun>& run : runs) {
+            QVERIFY(run->start() && run->step());
+            const WrittenFile w = run->cancel();
             QVERIFY2(w.error.contains("A FOST ANULATA"), qPrintable(w.error));
-        QCOMPARE(totals, (QList<qint64>{4, 4, 4}));
+        }
         QCOMPARE(logged.folder.read("Log/YO5OHO CpCarpati07.Cbr"), QByteArray("previous"));
         QCOMPARE(logged.folder.read("ARHIVA/CARPATI.adi"), QByteArray("previous"));
         QCOMPARE(logged.files("Log"), QStringList{"YO5OHO CpCarpati07.Cbr"});

@@ -116,14 +116,17 @@ private slots:
         h.click(h.logView.get(), "OpbL1A");
         QCOMPARE(lastSaid(h), QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"));
         h.click(h.logView.get(), "OpbL1A");
-        QVERIFY(refusedUnchanged(h, "LOGUL NU A PUTUT FI STERS: COPIA DE"));
+        QTRY_VERIFY(refusedUnchanged(h, "LOGUL NU A PUTUT FI STERS: COPIA DE"));
         QCOMPARE(h.logRows().size(), 5);
 
         QVERIFY(QFile::remove(h.folder.file(QStringLiteral("ARHIVA"))));
         h.trigger(h.logView.get(), "mnuLOGLöschen");
         h.click(h.logView.get(), "OpbL1A");
-        QCOMPARE(h.logRows().size(), 0);
+        QTRY_COMPARE(h.logRows().size(), 0);
         QCOMPARE(grid(h)->model()->rowCount(), 0);
+        SqliteConnection copy; // made in parts, the copy holds every row deleted
+        QVERIFY(copy.open(copies.files().last(), SqliteConnection::Mode::ReadOnly));
+        QCOMPARE(copy.text("SELECT count(*) FROM LogGen"), QStringLiteral("5"));
     }
 
     void cabrilloIsWrittenOnlyAfterTheDeclaration() {
@@ -141,7 +144,7 @@ private slots:
 
         h.dialogs.script = {D::AnswerYes, D::AnswerYes};
         h.click(h.logView.get(), "CmdGata");
-        QVERIFY(QFile::exists(file));
+        QTRY_VERIFY(QFile::exists(file));
         QCOMPARE(w<QListWidget>(h, "ListCbr")->count(), 14 + 5 + 1); // the file as written
         QVERIFY(!w<QGroupBox>(h, "FraLogCbr")->isVisible());
 
@@ -228,20 +231,41 @@ private slots:
         QCOMPARE(withoutKey, QStringList());
     }
 
-    // The print runs between events with its progress shown at once; "Anuleaza" drops it.
-    void printShowsProgressAndCancels() {
+    // Printing, writing a file and emptying the log run between events with their progress
+    // shown at once; "Anuleaza" stops them and nothing is printed, written or deleted.
+    void longWorkShowsProgressAndCancels_data() {
+        QTest::addColumn<QString>("command"); // menu|choice
+        QTest::addColumn<QString>("said");
+        QTest::newRow("print") << "mnuLOGDrucken|OpBD1A"
+                               << "TIPARIREA A FOST OPRITA.";
+        QTest::newRow("ADIF") << "mnuArh|CmdArhivADI"
+                              << "SCRIEREA FISIERULUI ";
+        QTest::newRow("delete log") << "mnuLOGLöschen|OpbL1A"
+                                    << "STERGEREA LOGULUI A FOST OPRITA. NU S-A SCHIMBAT NIMIC.";
+    }
+    void longWorkShowsProgressAndCancels() {
+        QFETCH(QString, command);
+        QFETCH(QString, said);
+        const QStringList steps = command.split(u'|');
         ScreenHarness h;
-        open(h, 0);
-        h.trigger(h.logView.get(), "mnuLOGDrucken");
+        open(h, 35);
+        BackupSet copies(ReportFiles::backupFolder(h.folder.path()), "LogVELT", h.clock);
+        h.logDb.keepCopiesIn(&copies);
+        h.trigger(h.logView.get(), qPrintable(steps[0]));
+        w<QLineEdit>(h, "TxtNameDat")->setText(QStringLiteral("CARPATI"));
         h.dialogs.script = {D::AnswerYes};
-        h.click(h.logView.get(), "OpBD1A");
-        auto* progress = h.logView->findChild<QDialog*>(QStringLiteral("StagePrint"));
-        QVERIFY(progress && progress->isVisible() && !h.printer.ended);
+        h.click(h.logView.get(), qPrintable(steps[1]));
+        auto* progress = h.logView->findChild<QDialog*>(QStringLiteral("SlicedWork"));
+        QVERIFY(progress && progress->isVisible());
         h.dialogs.shown.clear();
         QTest::keyClick(progress, Qt::Key_Escape);
-        QVERIFY(h.printer.aborted && !h.printer.ended && !progress->isVisible());
-        QCOMPARE(h.dialogs.texts(), QStringList{"TIPARIREA A FOST OPRITA."});
-        QTRY_VERIFY(!h.logView->findChild<QDialog*>(QStringLiteral("StagePrint")));
+        QVERIFY(!progress->isVisible());
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QVERIFY2(lastSaid(h).startsWith(said), qPrintable(lastSaid(h)));
+        QVERIFY(!h.printer.ended && h.logRows().size() == 5);
+        QCOMPARE(h.printer.aborted, steps[0] == QStringLiteral("mnuLOGDrucken"));
+        QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("ARHIVA/CARPATI.adi"))));
+        QTRY_VERIFY(!h.logView->findChild<QDialog*>(QStringLiteral("SlicedWork")));
     }
 };
 

@@ -5,10 +5,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -43,13 +44,35 @@ bool validStamp(QStringView stamp) {
            QTime::isValid(n(11, 2), n(13, 2), n(15, 2));
 }
 
+bool isDigit(QChar ch) {
+    return ch >= u'0' && ch <= u'9';
+}
+
+bool allDigits(QStringView text) {
+    return std::all_of(text.begin(), text.end(), isDigit);
+}
+
+// "<stem>-yyyy-MM-dd-HHmmss[-n].mdb", n of one to nine digits not starting with 0; read by hand,
+// as a pattern match costs more than the rest of listing a folder of thousands of copies.
 std::optional<CopyName> parseName(const QString& stem, const QString& name) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(.+)-(\\d{4}-\\d{2}-\\d{2}-\\d{6})(?:-([1-9]\\d{0,8}))?\\.mdb$"));
-    const QRegularExpressionMatch m = pattern.match(name);
-    if (!m.hasMatch() || m.captured(1) != stem || !validStamp(m.capturedView(2)))
+    static constexpr qsizetype kStampLength = 17;
+    const qsizetype at = stem.size() + 1;
+    if (!name.startsWith(stem) || name.size() < at + kStampLength + 4 || name.at(at - 1) != u'-' ||
+        !name.endsWith(QLatin1StringView(".mdb")))
         return std::nullopt;
-    return CopyName{m.captured(2), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt()};
+    const QStringView stamp = QStringView(name).mid(at, kStampLength);
+    for (qsizetype i = 0; i < kStampLength; ++i) {
+        const bool dash = i == 4 || i == 7 || i == 10;
+        if (dash ? stamp[i] != u'-' : !isDigit(stamp[i]))
+            return std::nullopt;
+    }
+    const QStringView suffix = QStringView(name).mid(at + kStampLength).chopped(4);
+    if (!suffix.isEmpty() && (suffix.size() < 2 || suffix.size() > 10 || suffix[0] != u'-' ||
+                              suffix[1] == u'0' || !allDigits(suffix.mid(1))))
+        return std::nullopt;
+    if (!validStamp(stamp))
+        return std::nullopt;
+    return CopyName{stamp.toString(), suffix.isEmpty() ? 1 : suffix.mid(1).toInt()};
 }
 
 void removeCopy(const QString& path) {
@@ -67,20 +90,31 @@ BackupSet::BackupSet(QString folder, QString stem, const Clock& clock)
     : m_folder(std::move(folder)), m_stem(std::move(stem)), m_clock(clock) {}
 
 QStringList BackupSet::files() const {
+    // One read of the folder: the copies and the journals beside them come from its entries, and
+    // the file system is asked more only about a link (a link to a pipe or a device is no copy:
+    // reading it would never end).
     std::vector<std::pair<CopyName, QString>> found;
-    const QDir dir(m_folder);
-    const QStringList names = dir.entryList({m_stem + QStringLiteral("-*.mdb")}, QDir::Files);
-    for (const QString& name : names)
-        // A link to a pipe or a device is no copy either: reading it would never end.
-        if (const auto parsed = parseName(m_stem, name);
-            parsed && QFileInfo(dir.filePath(name)).isFile() && !cutShort(dir.filePath(name)))
-            found.emplace_back(*parsed, dir.filePath(name));
+    QSet<QString> journals;
+    const QString prefix = m_stem + u'-';
+    for (QDirIterator it(m_folder, QDir::Files); it.hasNext();) {
+        it.next();
+        const QString name = it.fileName();
+        if (!name.startsWith(prefix))
+            continue;
+        if (name.endsWith(QLatin1StringView("-journal")))
+            journals.insert(name.chopped(8));
+        else if (const auto parsed = parseName(m_stem, name); parsed && it.fileInfo().isFile())
+            found.emplace_back(*parsed, name);
+    }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
         return std::tie(a.first.stamp, a.first.number) < std::tie(b.first.stamp, b.first.number);
     });
+    const QDir dir(m_folder);
     QStringList paths;
-    for (const auto& f : found)
-        paths << f.second;
+    paths.reserve(qsizetype(found.size()));
+    for (const auto& [name, file] : found)
+        if (!journals.contains(file))
+            paths << dir.filePath(file);
     return paths;
 }
 
@@ -94,20 +128,22 @@ void BackupSet::removeInterrupted() const {
             removeCopy(dir.filePath(name));
 }
 
-BackupSet::Result BackupSet::keep(const QString& databasePath) {
+BackupSet::Result BackupSet::keep(const QString& databasePath,
+                                  const DatabaseCopy::Progress& progress) {
     SqliteConnection source;
     if (!source.open(databasePath, SqliteConnection::Mode::ReadWrite))
         return failed(source.reason());
-    return keep(source);
+    return keep(source, {}, progress);
 }
 
-BackupSet::Result BackupSet::keep(SqliteConnection& source, const QString& spared) {
+BackupSet::Result BackupSet::keep(SqliteConnection& source, const QString& spared,
+                                  const DatabaseCopy::Progress& progress) {
     const QByteArray current = DatabaseCopy::fingerprint(source);
     if (!current.isEmpty() && current == newestFingerprint())
         return {State::Unchanged, m_knownPath, {}};
     if (!QDir().mkpath(m_folder))
         return failed(QStringLiteral("folderul nu poate fi creat"));
-    const Outcome<QString> temporary = writeTemporary(source);
+    const Outcome<QString> temporary = writeTemporary(source, progress);
     if (!temporary)
         return failed(temporary.error());
     const Outcome<QString> path = giveName(*temporary);
@@ -121,7 +157,8 @@ BackupSet::Result BackupSet::keep(SqliteConnection& source, const QString& spare
     return {State::Taken, *path, {}};
 }
 
-Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source) const {
+Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source,
+                                           const DatabaseCopy::Progress& progress) const {
     QString path;
     for (QFile file;;) {
         path = QDir(m_folder).filePath(
@@ -139,7 +176,7 @@ Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source) const {
     // A plain single file, every page on the disk before the copy takes its name.
     Outcome<void> done = target.open(path, SqliteConnection::Mode::ReadWrite) &&
                                  target.exec("PRAGMA synchronous = FULL")
-                             ? DatabaseCopy::copy(source, target)
+                             ? DatabaseCopy::copy(source, target, progress)
                              : Failure{target.reason()};
     if (done && !target.exec("PRAGMA journal_mode = DELETE"))
         done = Failure{target.reason()};

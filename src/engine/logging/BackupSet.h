@@ -2,6 +2,7 @@
 
 #include "Outcome.h"
 
+#include "logging/DatabaseCopy.h"
 #include "logging/SqliteConnection.h"
 #include "seams/Clock.h"
 
@@ -26,11 +27,13 @@ public:
 
     BackupSet(QString folder, QString stem, const Clock& clock);
 
-    /// Copies the database at `databasePath` unless it equals the newest copy.
-    Result keep(const QString& databasePath);
+    /// Copies the database at `databasePath` unless it equals the newest copy, telling
+    /// `progress` as the pages are copied.
+    Result keep(const QString& databasePath, const DatabaseCopy::Progress& progress = {});
     /// Copies the database open on `source` unless it equals the newest copy; the copy `spared`
     /// is neither counted among the kept ones nor removed this time.
-    Result keep(SqliteConnection& source, const QString& spared = {});
+    Result keep(SqliteConnection& source, const QString& spared = {},
+                const DatabaseCopy::Progress& progress = {});
     /// The kept copies, oldest first, as full paths.
     QStringList files() const;
     /// Removes what copies interrupted by a crash or a power cut left behind.
@@ -40,7 +43,8 @@ public:
 
 private:
     Result failed(const QString& reason) const;
-    Outcome<QString> writeTemporary(SqliteConnection& source) const;
+    Outcome<QString> writeTemporary(SqliteConnection& source,
+                                    const DatabaseCopy::Progress& progress) const;
     Outcome<QString> giveName(const QString& temporary) const;
     QByteArray newestFingerprint();
     void prune(const QString& spared) const;

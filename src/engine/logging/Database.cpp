@@ -118,7 +118,7 @@ Outcome<void> Database::exec(const QString& sql, const QVariantList& values) {
     return {};
 }
 
-void Database::rollBack() {
+void Database::abandonChange() {
     // A rollback that fails leaves the transaction to end with the connection; the statement's
     // own failure is what the operator is told.
     static_cast<void>(exec(QStringLiteral("ROLLBACK")));
@@ -131,29 +131,40 @@ Outcome<void> Database::execAfterCopy(const QString& sql, const QVariantList& va
 Outcome<void> Database::changeAfterCopy(const std::function<Outcome<void>()>& change) {
     // The write lock first: no other program can change the file between the copy and the
     // statement, so the copy holds every row the statement removes.
-    return inTransaction([&]() -> Outcome<void> {
-        if (const Outcome<void> copied = keepCopy(); !copied)
-            return Failure{copied.error() + QStringLiteral(" NU S-A SCHIMBAT NIMIC.")};
-        return change();
-    });
+    return inTransaction([&] { return afterCopy(keepCopy(), change); });
+}
+
+Outcome<void> Database::afterCopy(const Outcome<void>& copied,
+                                  const std::function<Outcome<void>()>& change) {
+    if (!copied)
+        return Failure{copied.error() + QStringLiteral(" NU S-A SCHIMBAT NIMIC.")};
+    return change();
 }
 
 Outcome<void> Database::inTransaction(const std::function<Outcome<void>()>& change) {
-    if (Outcome<void> locked = exec(QStringLiteral("BEGIN IMMEDIATE")); !locked)
+    if (Outcome<void> locked = beginChange(); !locked)
         return locked;
+    return finishChange(change);
+}
+
+Outcome<void> Database::beginChange() {
+    return exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Outcome<void> Database::finishChange(const std::function<Outcome<void>()>& change) {
     Outcome<void> done = change();
     if (done)
         done = exec(QStringLiteral("COMMIT"));
     if (!done)
-        rollBack();
+        abandonChange();
     return done;
 }
 
-Outcome<void> Database::keepCopy() {
+Outcome<void> Database::keepCopy(const DatabaseCopy::Progress& progress) {
     if (!m_copies)
         return {};
     // Read through a connection of the copy's own; it sees every committed row.
-    const BackupSet::Result r = m_copies->keep(m_path);
+    const BackupSet::Result r = m_copies->keep(m_path, progress);
     if (r.state == BackupSet::State::Failed)
         return Failure{r.error};
     return {};
@@ -177,7 +188,7 @@ Outcome<void> Database::tryWrite() {
         return Failure{QStringLiteral("logul nu poate fi deschis pentru scriere (") +
                        begun.error() + u')'};
     const Outcome<void> written = exec(QStringLiteral("CREATE TABLE VeltWriteCheck (x)"));
-    rollBack();
+    abandonChange();
     if (written)
         return {};
     const QFileInfo file(m_path);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "Outcome.h"
+#include "logging/DatabaseCopy.h"
 
 class BackupSet;
 
@@ -42,8 +43,19 @@ public:
     [[nodiscard]] Outcome<void> changeAfterCopy(const std::function<Outcome<void>()>& change);
     /// Runs `change` in one transaction: all of it is written, or nothing.
     [[nodiscard]] Outcome<void> inTransaction(const std::function<Outcome<void>()>& change);
-    /// Keeps a copy of the file unless it equals the newest copy.
-    [[nodiscard]] Outcome<void> keepCopy();
+    /// Takes the write lock for a change: no other program changes the file until
+    /// finishChange() or abandonChange().
+    [[nodiscard]] Outcome<void> beginChange();
+    /// Runs `change` under the lock beginChange() took and writes it; nothing when it failed.
+    [[nodiscard]] Outcome<void> finishChange(const std::function<Outcome<void>()>& change);
+    /// Gives up the lock beginChange() took; nothing is changed.
+    void abandonChange();
+    /// Keeps a copy of the file unless it equals the newest copy, telling `progress` as it goes;
+    /// it reads through a connection of its own, so it may run on another thread.
+    [[nodiscard]] Outcome<void> keepCopy(const DatabaseCopy::Progress& progress = {});
+    /// `change`, when `copied` is a copy kept; otherwise why nothing is changed.
+    static Outcome<void> afterCopy(const Outcome<void>& copied,
+                                   const std::function<Outcome<void>()>& change);
     /// Runs a statement with bound values and gives its rows.
     [[nodiscard]] Outcome<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
     /// The first column of the first row of a SELECT, or an invalid variant.
@@ -56,8 +68,6 @@ public:
     [[nodiscard]] Outcome<void> tryWrite();
 
 private:
-    void rollBack();
-
     QString m_name;
     QString m_path;
     QString m_openError;

@@ -7,17 +7,30 @@
 
 namespace DatabaseCopy {
 
-Outcome<void> copy(SqliteConnection& from, SqliteConnection& to) {
+Outcome<void> copy(SqliteConnection& from, SqliteConnection& to, const Progress& progress) {
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
     if (!backup)
         return Failure{SqliteConnection::describe(sqlite3_errcode(to.handle()))};
-    // All pages in one step: the source is read under a single read lock, one snapshot.
-    int rc = sqlite3_backup_step(backup, -1);
-    for (int tries = 0; (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && tries < 50; ++tries) {
-        QThread::msleep(100);
-        rc = sqlite3_backup_step(backup, -1);
+    // Without progress all pages in one step, under a single read lock. In parts, a source
+    // changed between two parts makes SQLite start the copy again: one snapshot either way.
+    const int pagesPerStep = progress ? 256 : -1;
+    int rc = SQLITE_OK;
+    bool stopped = false;
+    for (int tries = 0; !stopped && tries < 50;) {
+        rc = sqlite3_backup_step(backup, pagesPerStep);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+            ++tries;
+            QThread::msleep(100);
+        } else if (rc != SQLITE_OK) {
+            break;
+        } else if (progress) {
+            const int total = sqlite3_backup_pagecount(backup);
+            stopped = !progress(total - sqlite3_backup_remaining(backup), total);
+        }
     }
     sqlite3_backup_finish(backup);
+    if (stopped)
+        return Failure{QStringLiteral("copierea a fost oprita")};
     if (rc == SQLITE_DONE)
         return {};
     return Failure{SqliteConnection::describe(rc)};

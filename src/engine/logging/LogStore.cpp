@@ -160,24 +160,29 @@ Outcome<void> LogStore::remove(qint64 id, const std::function<Outcome<void>()>& 
     });
 }
 
-Outcome<void> LogStore::removeAll() {
+std::function<Outcome<void>()> LogStore::emptying() {
     // Row by row, the totals' trigger and the indexes make emptying a large log take seconds;
     // with no delete trigger SQLite drops the table's pages at once. The trigger comes back from
     // the schema, and the totals are emptied, in the same transaction.
     const Outcome<QString> schema = SchemaScript::builtIn();
     if (!schema)
-        return Failure{schema.error()};
+        return [error = schema.error()]() -> Outcome<void> { return Failure{error}; };
     const QStringList statements = SchemaScript::statements(*schema).filter(kDeleteTrigger);
-    if (statements.size() != 1 || !m_db.hasTable(QStringLiteral("LogTotals")))
-        return m_db.execAfterCopy(QStringLiteral("DELETE FROM LogGen"));
-    return m_db.changeAfterCopy([&]() -> Outcome<void> {
-        for (const QString& sql : {QStringLiteral("DROP TRIGGER IF EXISTS ") + kDeleteTrigger,
-                                   QStringLiteral("DELETE FROM LogGen"),
-                                   QStringLiteral("DELETE FROM LogTotals"), statements.first()})
-            if (Outcome<void> done = m_db.exec(sql); !done)
+    QStringList steps{QStringLiteral("DELETE FROM LogGen")};
+    if (statements.size() == 1 && m_db.hasTable(QStringLiteral("LogTotals")))
+        steps = {QStringLiteral("DROP TRIGGER IF EXISTS ") + kDeleteTrigger,
+                 QStringLiteral("DELETE FROM LogGen"), QStringLiteral("DELETE FROM LogTotals"),
+                 statements.first()};
+    return [db = &m_db, steps]() -> Outcome<void> {
+        for (const QString& sql : steps)
+            if (Outcome<void> done = db->exec(sql); !done)
                 return done;
         return {};
-    });
+    };
+}
+
+Outcome<void> LogStore::removeAll() {
+    return m_db.changeAfterCopy(emptying());
 }
 
 Outcome<qint64> LogStore::count(int stage) {

@@ -50,6 +50,8 @@ public:
                                        const std::function<Outcome<void>()>& alsoInside = {});
     /// Empties the log after keeping a copy of it.
     [[nodiscard]] Outcome<void> removeAll();
+    /// The change that empties the log, to run in a transaction after a copy is kept.
+    std::function<Outcome<void>()> emptying();
     /// The totals of the four stages from the whole log.
     [[nodiscard]] Outcome<std::array<StageTotals, 4>> stageTotals();
     /// The number of contacts of the whole log (stage 0) or of stage 1..4.

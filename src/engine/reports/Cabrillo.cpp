@@ -39,24 +39,29 @@ QString frequency(int bandMeters) {
 }
 
 LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& def) {
-    const RowBuffer b(row);
-    const CheckedStamp stamp = CheckedStamp::of(b);
+    const CheckedStamp stamp = CheckedStamp::of(row);
     if (!stamp.error.isEmpty())
         return {{}, stamp.error};
-    const QString mode = b.mode.trimmed();
-    const QString cbrMode = mode == QLatin1String("SSB") ? QStringLiteral("PH") : mode;
+    const QStringView mode = QStringView(row.mode).left(4).trimmed();
     QString line;
-    line.reserve(82);
-    line += QLatin1String("QSO: ");
-    line += fit(frequency(def.report.bandMeters), 5) + u' ';
-    line += fit(cbrMode, 3);
-    line += LogDate::digits(stamp.date.year(), 4) + u'-' + LogDate::digits(stamp.date.month(), 2) +
-            u'-' + LogDate::digits(stamp.date.day(), 2) + u' ';
-    line += LogDate::digits(stamp.time.hour(), 2) + LogDate::digits(stamp.time.minute(), 2) + u' ';
-    line += column(myCall.trimmed(), 14);
-    line += fit(b.sent.trimmed(), 12);
-    line += column(b.callsign.trimmed(), 14);
-    line += fit(b.received.trimmed(), 12);
+    line.reserve(96); // one allocation per line
+    line += QLatin1StringView("QSO: ");
+    appendFit(line, frequency(def.report.bandMeters), 5);
+    line += u' ';
+    appendFit(line, mode == u"SSB" ? QStringView(u"PH") : mode, 3);
+    LogDate::appendDigits(line, stamp.date.year(), 4);
+    line += u'-';
+    LogDate::appendDigits(line, stamp.date.month(), 2);
+    line += u'-';
+    LogDate::appendDigits(line, stamp.date.day(), 2);
+    line += u' ';
+    LogDate::appendDigits(line, stamp.time.hour(), 2);
+    LogDate::appendDigits(line, stamp.time.minute(), 2);
+    line += u' ';
+    appendColumn(line, QStringView(myCall).trimmed(), 14);
+    appendFit(line, QStringView(row.sent).left(18).trimmed(), 12);
+    appendColumn(line, QStringView(row.callsign).trimmed(), 14);
+    appendFit(line, QStringView(row.rcvd).left(18).trimmed(), 12);
     return {line, {}};
 }
 

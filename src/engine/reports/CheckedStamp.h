@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/RowBuffer.h"
+#include "logging/LogRow.h"
 
 #include <QDate>
 #include <QTime>
@@ -11,6 +11,6 @@ struct CheckedStamp {
     QTime time;
     QString error; // the operator's message when the date or the time is not valid
 
-    /// Checks the row's date, then its time.
-    static CheckedStamp of(const RowBuffer& row);
+    /// Checks the row's date, then its time, as their fixed-width fields hold them.
+    static CheckedStamp of(const LogRow& row);
 };

@@ -2,28 +2,40 @@
 
 #include "reports/LineEncoder.h"
 
-bool ExportLayout::write(const NextRow& next, const PutLine& put, QString& rowError) const {
-    for (const QString& l : head)
-        if (!put(l))
-            return false;
-    bool anyRow = false;
-    LogRow row;
-    while (next(row)) {
-        const LineResult r = line(row);
-        if (!r.ok()) {
-            rowError = r.error;
-            return false;
-        }
-        if (!put(r.line))
-            return false;
-        anyRow = true;
+#include <algorithm>
+
+namespace {
+bool putAll(const QStringList& lines, const ExportLayout::PutLine& put) {
+    return std::all_of(lines.cbegin(), lines.cend(), put);
+}
+} // namespace
+
+bool ExportLayout::putHead(const PutLine& put) const {
+    return putAll(head, put);
+}
+
+bool ExportLayout::putRow(const LogRow& row, const PutLine& put, QString& rowError) const {
+    const LineResult r = line(row);
+    if (!r.ok()) {
+        rowError = r.error;
+        return false;
     }
-    if (tailNeedsRows && !anyRow)
-        return true;
-    for (const QString& l : tail)
-        if (!put(l))
+    return put(r.line);
+}
+
+bool ExportLayout::putTail(qint64 rows, const PutLine& put) const {
+    return (tailNeedsRows && rows == 0) || putAll(tail, put);
+}
+
+bool ExportLayout::write(const NextRow& next, const PutLine& put, QString& rowError) const {
+    if (!putHead(put))
+        return false;
+    qint64 rows = 0;
+    LogRow row;
+    for (; next(row); ++rows)
+        if (!putRow(row, put, rowError))
             return false;
-    return true;
+    return putTail(rows, put);
 }
 
 ExportResult ExportLayout::bytesOf(const QList<LogRow>& rows) const {

@@ -20,6 +20,13 @@ struct ExportLayout {
     QStringList tail;
     bool tailNeedsRows = false; // the tail stands under contacts only (a closing rule)
 
+    /// Puts the head; false at the first line `put` refuses.
+    bool putHead(const PutLine& put) const;
+    /// Puts the line of `row`; false when `put` refuses it or the row cannot be written (its
+    /// message in `rowError`).
+    bool putRow(const LogRow& row, const PutLine& put, QString& rowError) const;
+    /// Puts the tail under `rows` contacts; false at the first line `put` refuses.
+    bool putTail(qint64 rows, const PutLine& put) const;
     /// Puts the head, the line of each contact `next` gives and the tail; false at the first line
     /// `put` refuses or the first contact that cannot be written (its message in `rowError`).
     bool write(const NextRow& next, const PutLine& put, QString& rowError) const;

@@ -1,9 +1,11 @@
 #include "reports/LogDate.h"
 
+#include <charconv>
+
 namespace LogDate {
 
-QDate parseDate(const QString& text) {
-    const QString t = text.trimmed();
+QDate parseDate(QStringView text) {
+    const QStringView t = text.trimmed();
     if (t.size() != 8 || t.at(2) != u'.' || t.at(5) != u'.')
         return {};
     for (int i : {0, 1, 3, 4, 6, 7})
@@ -12,8 +14,8 @@ QDate parseDate(const QString& text) {
     return QDate(2000 + t.mid(6, 2).toInt(), t.mid(3, 2).toInt(), t.mid(0, 2).toInt());
 }
 
-QTime parseTime(const QString& text) {
-    const QString t = text.trimmed();
+QTime parseTime(QStringView text) {
+    const QStringView t = text.trimmed();
     if (t.size() != 5 || t.at(2) != u':')
         return {};
     for (int i : {0, 1, 3, 4})
@@ -22,8 +24,17 @@ QTime parseTime(const QString& text) {
     return QTime(t.mid(0, 2).toInt(), t.mid(3, 2).toInt());
 }
 
-QString digits(int value, int width) {
-    return QString::number(value).rightJustified(width, u'0');
+void appendDigits(QString& out, int value, int width) {
+    const qsizetype start = out.size();
+    appendNumber(out, value);
+    while (out.size() - start < width)
+        out.insert(start, u'0');
+}
+
+void appendNumber(QString& out, qint64 value) {
+    char text[24];
+    const qsizetype length = std::to_chars(text, text + sizeof text, value).ptr - text;
+    out += QLatin1StringView(text, length);
 }
 
 QString sqlDateKey() {

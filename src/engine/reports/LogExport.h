@@ -1,43 +1,40 @@
 #pragma once
 
 #include "reports/Cabrillo.h"
-#include "reports/WrittenFile.h"
+#include "reports/ExportRun.h"
 #include "setup/ContestDef.h"
 #include "setup/SettingsRecord.h"
 
 #include <QString>
-#include <functional>
+#include <memory>
 
 class Database;
 
-/// Told that `written` of `total` contacts are in the file; false when the operator cancels.
-using ExportProgress = std::function<bool(qint64 written, qint64 total)>;
-
-// Reads the log and writes an output file safely, line by line as the contacts are read; the one
-// place files are written.
+// The output files of the log, each as a run that reads the log and writes its file line by line
+// as the contacts are read; the one place files are written.
 class LogExport {
 public:
     /// `yy` is the two-digit year of file names and titles.
     LogExport(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-              const QString& appPath, const QString& yy, ExportProgress progress = {});
+              const QString& appPath, const QString& yy);
 
     /// The Cabrillo log in the "Log" folder.
-    WrittenFile cabrillo(const CabrilloHeader& header);
-    /// The text log and then the summary file in the "Log" folder; the summary is returned.
-    WrittenFile textLog();
+    std::unique_ptr<ExportRun> cabrillo(const CabrilloHeader& header) const;
+    /// The text log and then the summary file in the "Log" folder; the summary is the answer.
+    std::unique_ptr<ExportRun> textLog() const;
     /// The ADIF archive `typedName`.adi in the "ARHIVA" folder.
-    WrittenFile adif(const QString& typedName);
+    std::unique_ptr<ExportRun> adif(const QString& typedName) const;
     /// The text archive `typedName`.txt in the "ARHIVA" folder.
-    WrittenFile textArchive(const QString& typedName);
+    std::unique_ptr<ExportRun> textArchive(const QString& typedName) const;
 
 private:
-    /// Writes the whole log as `layout` makes it into `path`: whole, or not at all.
-    WrittenFile stream(const QString& path, const ExportLayout& layout);
+    /// The archive `typedName` with `suffix` as `layout` makes it, or the name's refusal.
+    std::unique_ptr<ExportRun> archive(const QString& typedName, const QString& suffix,
+                                       ExportLayout layout) const;
 
     Database& m_db;
     ContestDef m_def;
     SettingsRecord m_station;
     QString m_appPath;
     QString m_yy;
-    ExportProgress m_progress;
 };

@@ -4,7 +4,21 @@
 #include "logging/Points.h"
 #include "reports/LogDate.h"
 
-#include <QSqlError>
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+namespace {
+const QString kUnreadable = QStringLiteral("LOGUL NU POATE FI CITIT: ");
+
+// The SQLite connection under the named one, as its driver gives it: the same library, the same
+// transaction. Null when the database is not open.
+sqlite3* sqliteOf(const QSqlDatabase& db) {
+    const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+} // namespace
 
 LogReader::Select LogReader::select(const QString& columns, int stage) {
     Select q{QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM LogGen"), {}};
@@ -15,40 +29,55 @@ LogReader::Select LogReader::select(const QString& columns, int stage) {
     return q;
 }
 
+LogReader::~LogReader() {
+    failed(QString());
+}
+
 bool LogReader::failed(const QString& reason) {
-    m_query.reset();
+    sqlite3_finalize(m_rows);
+    m_rows = nullptr;
     m_error = reason;
     return false;
 }
 
 Outcome<void> LogReader::open(int stage) {
-    m_error.clear();
+    failed(QString());
     const Select q = select(
         QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct"), stage);
-    Outcome<QSqlQuery> rows = m_db.select(q.sql + LogDate::sqlOrder(), q.values);
-    if (!rows) {
-        failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + rows.error());
+    sqlite3* db = sqliteOf(m_db.handle());
+    const QByteArray sql = (q.sql + LogDate::sqlOrder()).toUtf8();
+    const bool prepared = db && sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &m_rows,
+                                                   nullptr) == SQLITE_OK;
+    for (int i = 0; prepared && i < q.values.size(); ++i)
+        sqlite3_bind_text(m_rows, i + 1, q.values[i].toString().toUtf8().constData(), -1,
+                          SQLITE_TRANSIENT);
+    if (!prepared) {
+        failed(kUnreadable + (db ? QString::fromUtf8(sqlite3_errmsg(db))
+                                 : QStringLiteral("baza de date nu este deschisa")));
         return Failure{m_error};
     }
-    m_query = *std::move(rows);
     return {};
 }
 
+QString LogReader::text(int column) const {
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_rows, column));
+    return bytes ? QString::fromUtf8(bytes, sqlite3_column_bytes(m_rows, column)) : QString();
+}
+
 bool LogReader::next(LogRow& r) {
-    if (!m_query)
+    if (!m_rows)
         return false;
-    if (!m_query->next()) {
+    if (const int rc = sqlite3_step(m_rows); rc != SQLITE_ROW)
         // The end of the rows, or a read that failed on the way.
-        const QSqlError e = m_query->lastError();
-        return e.isValid() ? failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + e.text())
-                           : failed(QString());
-    }
-    const QSqlQuery& q = *m_query;
-    r.id = q.value(0).toLongLong();
+        return failed(rc == SQLITE_DONE
+                          ? QString()
+                          : kUnreadable +
+                                QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_rows))));
+    r.id = sqlite3_column_int64(m_rows, 0);
     QString* columns[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
                           &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
     for (int i = 0; i < 10; ++i)
-        *columns[i] = q.value(i + 1).toString();
+        *columns[i] = text(i + 1);
     if (!Points::storedPoints(r.points))
         return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
                                      "(0..%3). CORECTATI CONTACTUL IN LOG.")

@@ -17,8 +17,6 @@ struct RowBuffer {
     QString points;   // 3
 
     explicit RowBuffer(const LogRow& row);
-    /// True when the trimmed mode is "SSB".
-    bool isSsb() const;
 };
 
 /// `text` left-aligned in `width` characters: padded with blanks or cut.
@@ -26,3 +24,7 @@ QString fit(const QString& text, int width);
 /// `text` left-aligned in a column of `width` characters, widened to the text and one blank when
 /// it does not fit: for values that must never be cut.
 QString column(const QString& text, int width);
+/// Appends fit(`text`, `width`) to `out`.
+void appendFit(QString& out, QStringView text, int width);
+/// Appends column(`text`, `width`) to `out`.
+void appendColumn(QString& out, QStringView text, int width);

@@ -27,14 +27,28 @@ QStringList columnHeading(const ContestDef& def, const QString& myCall) {
 }
 
 QString logLine(const ContestDef& def, const LogRow& row) {
-    const RowBuffer b(row);
-    QString line = b.date + b.time + b.mode + b.callsign;
-    if (!def.report.hasMultipliers())
-        return line + b.sent + b.received + b.points;
-    const bool ssb = b.isSsb();
-    line += b.sent.trimmed() + QString(ssb ? 3 : 2, u' ');
-    line += b.received.trimmed() + QString(ssb ? 5 : 4, u' ');
-    return line + b.stage + QStringLiteral("   ") + b.mult + b.points;
+    QString line;
+    line.reserve(96); // one allocation per line
+    appendFit(line, row.date, 10);
+    appendFit(line, row.utc, 6);
+    appendFit(line, row.mode, 4);
+    appendColumn(line, QStringView(row.callsign).trimmed(), 10);
+    if (!def.report.hasMultipliers()) {
+        appendFit(line, row.sent, 18);
+        appendFit(line, row.rcvd, 18);
+        appendFit(line, row.points, 3);
+        return line;
+    }
+    const bool ssb = QStringView(row.mode).left(4).trimmed() == u"SSB";
+    line += QStringView(row.sent).left(18).trimmed();
+    line += QLatin1StringView(ssb ? "   " : "  ");
+    line += QStringView(row.rcvd).left(18).trimmed();
+    line += QLatin1StringView(ssb ? "     " : "    ");
+    line += row.stage;
+    line += QLatin1StringView("   ");
+    appendFit(line, row.mult, 5);
+    appendFit(line, row.points, 3);
+    return line;
 }
 
 ExportLayout logLayout(const ContestDef& def, const QString& myCall) {

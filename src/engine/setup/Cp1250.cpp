@@ -70,6 +70,9 @@ QString refusal(const QString& where, const QString& chars) {
 }
 
 QByteArray encode(const QString& text) {
+    // ASCII, as nearly every file is, is the same bytes in the code page.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() < 0x80; }))
+        return text.toLatin1();
     QStringEncoder enc(kCodePage);
     return enc.encode(withCedillas(text));
 }

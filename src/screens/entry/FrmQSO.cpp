@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
 
 using namespace Widgets;
 
@@ -428,7 +430,11 @@ void FrmQSO::renderGrid() {
             ui.DBGrid1->scrollToBottom();
         }
     } else {
-        m_grid->showCallsignsFrom(beginning);
+        // A key in the callsign field reads only the rows the grid has room for, and one below
+        // them, so that the view asks for no more: the same few rows at every log size.
+        const int rowHeight = std::max(1, ui.DBGrid1->verticalHeader()->defaultSectionSize());
+        const int height = ui.DBGrid1->viewport()->height();
+        m_grid->showCallsignsFrom(beginning, (height + rowHeight - 1) / rowHeight + 1);
         layOutGrid();
     }
     m_showingNewest = false;

@@ -1,5 +1,7 @@
 #include "screens/entry/LogWindowModel.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kPage = 100;
 const char* const kColumns[] = {"ID",   "Callsign", "Data", "UTC",  "Etp", "Sent",
@@ -23,11 +25,12 @@ void LogWindowModel::showStage(int stage) {
     reset(page.valueOr(QList<LogRow>()), page && page->size() == kPage);
 }
 
-void LogWindowModel::showCallsignsFrom(const QString& beginning) {
+void LogWindowModel::showCallsignsFrom(const QString& beginning, int rows) {
     m_searching = true;
     m_beginning = beginning;
-    const auto page = m_store.callsignPage(beginning, beginning, -1, kPage);
-    reset(page.valueOr(QList<LogRow>()), page && page->size() == kPage);
+    const int first = std::clamp(rows, 1, kPage);
+    const auto page = m_store.callsignPage(beginning, beginning, -1, first);
+    reset(page.valueOr(QList<LogRow>()), page && page->size() == first);
 }
 
 int LogWindowModel::fetchOlder() {

@@ -17,8 +17,9 @@ public:
 
     /// The newest contacts of stage 1..4, the newest last.
     void showStage(int stage);
-    /// The contacts whose callsign begins with `beginning`, by callsign.
-    void showCallsignsFrom(const QString& beginning);
+    /// The contacts whose callsign begins with `beginning`, by callsign: the first `rows` of
+    /// them (what the grid shows at once), the others as the view asks for them.
+    void showCallsignsFrom(const QString& beginning, int rows);
     /// Puts the page before the first row above it; the number of rows added.
     int fetchOlder();
     /// The `ID` of the contact in `row`.

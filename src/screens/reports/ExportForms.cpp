@@ -1,11 +1,12 @@
+#include "logging/LogStore.h"
 #include "reports/Cabrillo.h"
 #include "reports/CabrilloKept.h"
 #include "reports/ClaimedScore.h"
 #include "reports/LogExport.h"
 #include "reports/Summary.h"
 #include "screens/Widgets.h"
-#include "screens/reports/ExportProgressDialog.h"
 #include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
 #include "setup/LeadingNumber.h"
@@ -223,21 +224,31 @@ CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
 }
 
 void FrmAnzeigen::writeChosenFile() {
-    ExportProgressDialog dialog(this);
-    ::LogExport writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
-                       twoDigitYear(), dialog.progress());
-    const QString name = ui.TxtNameDat->text();
-    WrittenFile written;
+    const ::LogExport writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
+                             twoDigitYear());
+    std::shared_ptr<ExportRun> run;
     if (m_archiveFormat == FormatAdif)
-        written = writer.adif(name);
+        run = writer.adif(ui.TxtNameDat->text());
     else if (m_archiveFormat == FormatText)
-        written = writer.textArchive(name);
+        run = writer.textArchive(ui.TxtNameDat->text());
     else if (m_outputKind == KindCabrillo)
-        written = writer.cabrillo(cabrilloHeader());
+        run = writer.cabrillo(cabrilloHeader());
     else if (m_outputKind == KindTextLog)
-        written = writer.textLog();
+        run = writer.textLog();
     else
         return;
+    if (!run->start())
+        return showWrittenFile(run->finish());
+    const Outcome<qint64> total = LogStore(m_services.logDb).count(0);
+    SlicedWork::run(
+        this, QStringLiteral("MEMORARE LOG"), QStringLiteral("Se scrie fisierul ..."),
+        total.valueOr(0), [run] { return run->step(); },
+        [this, run](bool cancelled) {
+            showWrittenFile(cancelled ? run->cancel() : run->finish());
+        });
+}
+
+void FrmAnzeigen::showWrittenFile(const WrittenFile& written) {
     ui.DBGrid1->hide();
     ui.Frame4->hide();
     if (!written.ok()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Outcome.h"
 #include "reports/CabrilloHeader.h"
 #include "reports/ReportTotals.h"
 #include "screens/ScreenServices.h"
@@ -80,6 +81,7 @@ private:
     void deleteSelectedContact();
     void askToDeleteLog();
     void deleteLog();
+    void logDeleted(const Outcome<void>& removed);
 
     // the archive frame (ArchiveFrame.cpp)
     void driveChanged();
@@ -108,6 +110,7 @@ private:
     void showCabrilloHeader(const CabrilloHeader& h);
     CabrilloHeader cabrilloHeader() const;
     void writeChosenFile();
+    void showWrittenFile(const WrittenFile& written);
     void listWrittenFile(const WrittenFile& written);
     void printSummary();
 

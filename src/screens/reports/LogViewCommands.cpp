@@ -1,12 +1,13 @@
+#include "logging/ChangeAfterCopy.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
-#include "reports/LogReader.h"
+#include "reports/PrintRun.h"
 #include "reports/PrintedLog.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/reports/FrmAnzeigen.h"
 #include "screens/reports/LogByDateModel.h"
-#include "screens/reports/StagePrint.h"
+#include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
 #include "setup/GridColumns.h"
@@ -15,6 +16,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
+
+namespace {
+// The longest a step waits for the copy: the window answers between steps.
+constexpr int kCopyWaitMs = 10;
+} // namespace
 
 // ---- totals and the log grid ----
 
@@ -77,18 +83,22 @@ void FrmAnzeigen::printChoice(int stage) {
     if (m_pending == PrintDeclined)
         return;
     const AppState& s = m_state;
-    auto* print = new StagePrint(
-        m_services.logDb,
-        PrintedLog(m_services.printer, s.contest(), s.settings.myCall, twoDigitYear()), this);
-    const auto done = [this, print](const QString& note) {
-        print->deleteLater();
+    auto print =
+        std::make_shared<PrintRun>(m_services.logDb, PrintedLog(m_services.printer, s.contest(),
+                                                                s.settings.myCall, twoDigitYear()));
+    const auto tellPrinted = [this](const QString& note) {
         if (!note.isEmpty())
             tell(note, QStringLiteral("TIPARIRE"));
     };
-    connect(print, &StagePrint::ended, this, done);
     QString note;
-    if (!print->start(stage, m_totals.stage(stage).qsos, note))
-        done(note);
+    if (!print->start(stage, note))
+        return tellPrinted(note);
+    SlicedWork::run(
+        this, QStringLiteral("TIPARIRE"), QStringLiteral("Se tipareste logul ..."),
+        m_totals.stage(stage).qsos, [print] { return print->step(); },
+        [print, tellPrinted](bool cancelled) {
+            tellPrinted(cancelled ? print->cancel() : print->finish());
+        });
 }
 
 bool FrmAnzeigen::printerReady() {
@@ -141,7 +151,27 @@ void FrmAnzeigen::askToDeleteLog() {
 }
 
 void FrmAnzeigen::deleteLog() {
-    if (const Outcome<void> removed = LogStore(m_services.logDb).removeAll(); !removed)
+    // The copy kept first takes long on a large log: it is made on a worker thread, and nothing
+    // else may write to the log until the log is emptied, so every window waits.
+    auto change =
+        std::make_shared<ChangeAfterCopy>(m_services.logDb, LogStore(m_services.logDb).emptying());
+    if (const Outcome<void> started = change->start(); !started)
+        return logDeleted(started);
+    SlicedWork::run(
+        this, QStringLiteral("STERGERE"), QStringLiteral("Se pastreaza o copie a logului ..."), 100,
+        [change] { return change->copying(kCopyWaitMs); },
+        [this, change](bool cancelled) {
+            if (!cancelled)
+                return logDeleted(change->finish());
+            change->cancel();
+            tell(QStringLiteral("STERGEREA LOGULUI A FOST OPRITA. NU S-A SCHIMBAT NIMIC."));
+            logDeleted({});
+        },
+        [change] { return change->percent(); }, Qt::ApplicationModal);
+}
+
+void FrmAnzeigen::logDeleted(const Outcome<void>& removed) {
+    if (!removed)
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
     bindLog(0);
     ui.Frame2->hide();
