@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/QsoEntry.h"
+#include "keyer/KeyerChoice.h"
 #include "screens/FieldKeys.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/LogWindowModel.h"
@@ -69,6 +70,8 @@ private:
     void presentMartisor();
     void showFourStages();
 
+    void chooseKeyer();
+
     // the model's answers
     void render();
     void renderFields();
@@ -91,6 +94,7 @@ private:
     ScreenServices& m_services;
     AppState& m_state;
     QsoControls ui;
+    KeyerChoice m_keyers;
     QsoEntry m_entry;
     FieldKeys m_keys;
     QHash<QLineEdit*, EntryField> m_fields;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "keyer/CwKeyer.h"
+
+#include <QByteArrayList>
+#include <QTimer>
+#include <QUdpSocket>
+
+// Keys CW through cwdaemon: each message goes as UDP datagrams (the speed, a reply request, the
+// text) and cwdaemon answers the reply request once it has sent the text. A cwdaemon that does
+// not answer ends the message after its Morse length; one that refuses ends it as aborted, and
+// the next message says the link is missing.
+class CwDaemonKeyer : public CwKeyer {
+    Q_OBJECT
+public:
+    CwDaemonKeyer(const QString& host, quint16 port, QObject* parent = nullptr);
+
+    KeyingResult start(const QString& text, int wpm) override;
+    void abort() override;
+    bool isBusy() const override { return m_phase != Phase::Idle; }
+
+private:
+    enum class Phase { Idle, Sending, Ending }; // Ending: finished() is on its way
+
+    void send(const QByteArray& datagram);
+    void refused();
+    void readReplies();
+    void finishLater(KeyingResult result);
+
+    QString m_host;
+    quint16 m_port;
+    QUdpSocket m_socket;
+    QByteArrayList m_unsent; // datagrams waiting for the host name to be looked up
+    QTimer m_deadline;
+    Phase m_phase = Phase::Idle;
+    int m_serial = 0;        // numbers the reply requests, so a late reply ends nothing
+    bool m_refused = false;  // cwdaemon's port refused a datagram
+    bool m_starting = false; // start() answers a refusal itself
+};
