@@ -8,7 +8,7 @@
 #include <utility>
 
 // cwdaemon on a UDP port of this machine: records every datagram, and answers a reply request
-// once the text after it has been "keyed", `charMs` a character; an abort drops the answer.
+// once the text after it has been "keyed", 20 ms a character; an abort drops the answer.
 class FakeCwDaemon : public QObject {
 public:
     FakeCwDaemon() {
@@ -33,10 +33,11 @@ public:
     }
 
     QByteArrayList received;
-    int charMs = 20;
     bool replies = true; // false: as an older cwdaemon, which answers no reply request
 
 private:
+    static constexpr int kCharMs = 20;
+
     void take(const QNetworkDatagram& d) {
         const QByteArray data = d.data();
         received << data;
@@ -49,7 +50,7 @@ private:
             m_keyed.stop();
         } else if (!data.startsWith('\x1b') && !m_request.isEmpty() && replies) {
             m_answer = std::exchange(m_request, {});
-            m_keyed.start(charMs * static_cast<int>(data.size()));
+            m_keyed.start(kCharMs * static_cast<int>(data.size()));
         }
     }
 

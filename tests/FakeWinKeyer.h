@@ -7,8 +7,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-// A WinKeyer on a pseudo-terminal: records every byte the program writes, answers host open with
-// a version, and keys each text character in `charMs`, echoing it, with the status bytes of a
+// A WinKeyer on a pseudo-terminal: records what the program writes, answers host open with
+// a version, and keys each text character in 20 ms, echoing it, with the status bytes of a
 // WinKeyer: busy when it starts, idle once its buffer is empty or cleared.
 class FakeWinKeyer : public QObject {
 public:
@@ -47,15 +47,14 @@ public:
         idle();
     }
 
-    QByteArray received;
     /// What was received, each command as "<command parameters>" in hex: "<02 28>TU".
     QString sent;
     int messages = 0; // speed commands, one at the start of each message
-    int charMs = 20;
 
 private:
+    static constexpr int kCharMs = 20;
+
     void take(quint8 byte) {
-        received += static_cast<char>(byte);
         const QString hex = QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
         if (m_params > 0) {
             sent += u' ' + hex + (m_params == 1 ? QStringLiteral(">") : QString());
@@ -86,7 +85,7 @@ private:
         if (m_keying.isActive())
             return;
         answer(0xC4);
-        m_keying.start(charMs);
+        m_keying.start(kCharMs);
     }
     void keyNext() {
         answer(static_cast<quint8>(m_queue.front()));
