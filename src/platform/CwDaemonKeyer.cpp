@@ -36,6 +36,8 @@ QByteArray encode(const QString& text) {
 CwDaemonKeyer::CwDaemonKeyer(const QString& host, quint16 port, QObject* parent)
     : CwKeyer(parent), m_host(host), m_port(port) {
     m_deadline.setSingleShot(true);
+    m_progress.setSingleShot(true);
+    connect(&m_progress, &QTimer::timeout, this, &CwDaemonKeyer::showProgress);
     connect(&m_deadline, &QTimer::timeout, this, [this] { finishLater(KeyingResult::Done); });
     connect(&m_socket, &QUdpSocket::readyRead, this, &CwDaemonKeyer::readReplies);
     connect(&m_socket, &QUdpSocket::connected, this, [this] {
@@ -65,9 +67,29 @@ KeyingResult CwDaemonKeyer::start(const QString& text, int wpm) {
         m_phase = Phase::Idle;
         return KeyingResult::PortError;
     }
+    const CwMessage morse = MorseTiming::steps(text, wpm, CwWeight::Even);
     // An older cwdaemon sends no reply: the Morse length at the speed, and some leeway.
-    m_deadline.start(MorseTiming::steps(text, wpm, CwWeight::Even).totalMs() * 5 / 4 + 1000);
+    m_deadline.start(morse.totalMs() * 5 / 4 + 1000);
+    m_marks.clear();
+    int at = 0;
+    for (const KeyStep& step : morse.steps) {
+        if (m_marks.isEmpty() || m_marks.last().second != step.shown)
+            m_marks.append({at, step.shown});
+        at += step.ms;
+    }
+    m_sinceStart.start();
+    showProgress();
     return KeyingResult::Started;
+}
+
+void CwDaemonKeyer::showProgress() {
+    int shown = -1;
+    while (!m_marks.isEmpty() && m_marks.first().first <= m_sinceStart.elapsed())
+        shown = m_marks.takeFirst().second;
+    if (shown >= 0)
+        emit progress(shown);
+    if (!m_marks.isEmpty())
+        m_progress.start(static_cast<int>(m_marks.first().first - m_sinceStart.elapsed()));
 }
 
 void CwDaemonKeyer::abort() {
@@ -117,6 +139,7 @@ void CwDaemonKeyer::finishLater(KeyingResult result) {
         return;
     m_phase = Phase::Ending;
     m_deadline.stop();
+    m_progress.stop();
     QMetaObject::invokeMethod(
         this,
         [this, result] {

@@ -3,8 +3,11 @@
 #include "keyer/CwKeyer.h"
 
 #include <QByteArrayList>
+#include <QElapsedTimer>
+#include <QList>
 #include <QTimer>
 #include <QUdpSocket>
+#include <utility>
 
 // Keys CW through cwdaemon: each message goes as UDP datagrams (the speed, a reply request, the
 // text) and cwdaemon answers the reply request once it has sent the text. A cwdaemon that does
@@ -24,6 +27,7 @@ private:
 
     void send(const QByteArray& datagram);
     void refused();
+    void showProgress();
     void readReplies();
     void finishLater(KeyingResult result);
 
@@ -32,6 +36,11 @@ private:
     QUdpSocket m_socket;
     QByteArrayList m_unsent; // datagrams waiting for the host name to be looked up
     QTimer m_deadline;
+    // cwdaemon tells nothing while it keys: the characters are shown at their time on the
+    // serial line, as (milliseconds from the start, characters shown).
+    QList<std::pair<int, int>> m_marks;
+    QElapsedTimer m_sinceStart;
+    QTimer m_progress;
     Phase m_phase = Phase::Idle;
     int m_serial = 0;        // numbers the reply requests, so a late reply ends nothing
     bool m_refused = false;  // cwdaemon's port refused a datagram
