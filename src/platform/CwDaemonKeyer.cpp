@@ -69,7 +69,7 @@ KeyingResult CwDaemonKeyer::start(const QString& text, int wpm) {
     }
     const CwMessage morse = MorseTiming::steps(text, wpm, CwWeight::Even);
     // An older cwdaemon sends no reply: the Morse length at the speed, and some leeway.
-    m_deadline.start(morse.totalMs() * 5 / 4 + 1000);
+    m_deadline.start(morse.totalMs() * 3 / 2 + 1000);
     m_marks.clear();
     int at = 0;
     for (const KeyStep& step : morse.steps) {
@@ -78,7 +78,7 @@ KeyingResult CwDaemonKeyer::start(const QString& text, int wpm) {
         at += step.ms;
     }
     m_sinceStart.start();
-    showProgress();
+    m_progress.start(0); // from the event loop, as the serial line's
     return KeyingResult::Started;
 }
 
