@@ -11,8 +11,9 @@
 
 // Keys CW through cwdaemon: each message goes as UDP datagrams (the speed, a reply request, the
 // text) and cwdaemon answers the reply request once it has sent the text. A cwdaemon that does
-// not answer ends the message after its Morse length; one that refuses ends it as aborted, and
-// the next message says the link is missing.
+// not answer ends the message half as long again after its Morse length. A port nobody listens
+// on is a port error at start(), or, noticed later, ends the message as aborted and makes the
+// next start() the port error.
 class CwDaemonKeyer : public CwKeyer {
     Q_OBJECT
 public:
