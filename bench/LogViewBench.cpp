@@ -210,9 +210,9 @@ void BM_ScreenTextArchive(benchmark::State& state) {
 void BM_PrintStage(benchmark::State& state) {
     ScreenHarness& h = screenFor(static_cast<int>(state.range(0)));
     QtPrintSink pdf(h.folder.path(), nullptr, QtPrintSink::Target::Pdf);
-    ScreenServices services{h.state,    h.dialogs, h.help,    h.clock, h.metrics,
-                            h.voice,    h.keyLine, pdf,       h.logDb, h.callDb,
-                            h.specials, h.jet,     h.realtime};
+    ScreenServices services{h.state,    h.dialogs, h.help,     h.clock,       h.metrics,
+                            h.voice,    h.keyLine, pdf,        h.logDb,       h.callDb,
+                            h.specials, h.jet,     h.realtime, h.keyerDevices};
     FrmAnzeigen view(services);
     view.show();
     qint64 longestWait = 0;

@@ -12,6 +12,7 @@
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeVoicePlayer.h"
 #include "logging/Database.h"
+#include "platform/QtKeyerDevices.h"
 #include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
@@ -158,8 +159,9 @@ struct ScreenHarness {
     SpecialStations specials;
     FakeJetReader jet;
     FakeRealtimePriority realtime;
-    ScreenServices services{state,   dialogs, help,   clock,    metrics, voice,   keyLine,
-                            printer, logDb,   callDb, specials, jet,     realtime};
+    QtKeyerDevices keyerDevices; // on a fake WinKeyer or cwdaemon where a test chooses one
+    ScreenServices services{state,   dialogs, help,   clock,    metrics, voice,    keyLine,
+                            printer, logDb,   callDb, specials, jet,     realtime, keyerDevices};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
     std::unique_ptr<FrmAnzeigen> logView;

@@ -8,6 +8,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtHelp.h"
 #include "platform/QtKeyLine.h"
+#include "platform/QtKeyerDevices.h"
 #include "platform/QtPrintSink.h"
 #include "platform/QtRealtimePriority.h"
 #include "platform/QtScreenMetrics.h"
@@ -76,6 +77,7 @@ int main(int argc, char* argv[]) {
     QtHelp help(data.helpFolder);
     ChildJetReader jet(QCoreApplication::applicationFilePath());
     QtRealtimePriority realtime;
+    QtKeyerDevices keyerDevices;
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
     if (!data.error.isEmpty())
@@ -98,9 +100,9 @@ int main(int argc, char* argv[]) {
     if (const QString message = specials.message(); !message.isEmpty())
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
-    ScreenServices services{state,   dialogs, help,  clock,  metrics,           voice,
-                            keyLine, printer, logDb, callDb, specials.stations, jet,
-                            realtime};
+    ScreenServices services{state,    dialogs,     help,  clock,  metrics,           voice,
+                            keyLine,  printer,     logDb, callDb, specials.stations, jet,
+                            realtime, keyerDevices};
 
     FrmQSO qso(services);
     qso.load();

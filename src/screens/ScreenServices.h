@@ -7,6 +7,7 @@ class Dialogs;
 class Help;
 class JetReader;
 class KeyLine;
+class KeyerDevices;
 class PrintSink;
 class RealtimePriority;
 class ScreenMetrics;
@@ -28,4 +29,5 @@ struct ScreenServices {
     const SpecialStations& specials;
     JetReader& jet;
     RealtimePriority& realtime;
+    KeyerDevices& keyerDevices;
 };

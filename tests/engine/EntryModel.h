@@ -5,6 +5,7 @@
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeVoicePlayer.h"
+#include "keyer/SerialLineKeyer.h"
 
 #include <functional>
 
@@ -12,7 +13,7 @@
 struct EntryModel {
     EntryModel(const AppState& state, Database& log, Database& calls,
                const SpecialStations& specials, const Clock& clock)
-        : app(state), model({app, log, calls, specials, clock, dialogs, keyLine, voice, realtime}) {
+        : app(state), model({app, log, calls, specials, clock, dialogs, keyPort, keyer, voice}) {
         model.start();
     }
     /// A contact as typed into the fields, the callsign accepted with Space, then IN LOG.
@@ -35,5 +36,7 @@ struct EntryModel {
     FakeKeyLine keyLine;
     FakeVoicePlayer voice;
     FakeRealtimePriority realtime;
+    KeyPort keyPort{keyLine};
+    SerialLineKeyer keyer{keyPort, realtime, [this] { return app.settings.comPort; }};
     QsoEntry model;
 };

@@ -5,6 +5,7 @@
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeVoicePlayer.h"
+#include "keyer/SerialLineKeyer.h"
 
 #include <QTest>
 
@@ -12,8 +13,8 @@ namespace {
 // The entry model on a fixture's databases, typed into as the screen's fields would be.
 struct Entry {
     explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW")
-        : f(contest, mode, stage), model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs,
-                                          keyLine, voice, realtime}) {
+        : f(contest, mode, stage),
+          model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs, keyPort, keyer, voice}) {
         f.app.contestMode = false;
         f.at("12:00");
         model.start();
@@ -46,6 +47,8 @@ struct Entry {
     FakeKeyLine keyLine;
     FakeVoicePlayer voice;
     FakeRealtimePriority realtime;
+    KeyPort keyPort{keyLine};
+    SerialLineKeyer keyer{keyPort, realtime, [this] { return f.app.settings.comPort; }};
     QsoEntry model;
 };
 } // namespace

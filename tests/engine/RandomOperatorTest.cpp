@@ -5,6 +5,7 @@
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeVoicePlayer.h"
+#include "keyer/SerialLineKeyer.h"
 #include "refdata/CountyTables.h"
 
 #include <QRegularExpression>
@@ -98,9 +99,13 @@ public:
         m_f.app.stage = def.presetStage ? 1 : 0;
         m_f.app.qsoMode = def.ssbOnly ? QStringLiteral("SSB") : QStringLiteral("00");
         m_model.reset();
+        m_keyer.reset(); // the program's port closes as it ends
+        m_keyPort = std::make_unique<KeyPort>(m_keyLine);
+        m_keyer = std::make_unique<SerialLineKeyer>(*m_keyPort, m_realtime,
+                                                    [this] { return m_f.app.settings.comPort; });
         m_model = std::make_unique<QsoEntry>(EntryServices{m_f.app, m_f.log(), m_f.calls(),
                                                            m_f.specials, m_f.clock, m_dialogs,
-                                                           m_keyLine, m_voice, m_realtime});
+                                                           *m_keyPort, *m_keyer, m_voice});
         m_model->start();
         m_model->chooseStage(1);
         m_model->chooseCw();
@@ -152,6 +157,8 @@ private:
     FakeKeyLine m_keyLine;
     FakeVoicePlayer m_voice;
     FakeRealtimePriority m_realtime;
+    std::unique_ptr<KeyPort> m_keyPort;
+    std::unique_ptr<SerialLineKeyer> m_keyer;
     std::unique_ptr<QsoEntry> m_model;
     EntryField m_focused = EntryField::Callsign;
     int m_seen = -1;

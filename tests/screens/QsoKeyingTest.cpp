@@ -1,3 +1,4 @@
+#include "FakeKeyers.h"
 #include "ScreenHarness.h"
 #include "keyer/KeyingResult.h"
 #include "keyer/MorseTable.h"
@@ -227,30 +228,77 @@ private slots:
         QVERIFY(h.keyLine.changes().isEmpty());
     }
 
+    // The keyers that take text get a macro's message, a speed change and an abort in their
+    // own protocol: F1 twice around PageDown, then F2 stopped by Escape.
+    void deviceKeyersGetTheirProtocol_data() {
+        QTest::addColumn<int>("keyer");
+        QTest::addColumn<QString>("sent");
+        const QString winKeyerMessage =
+            "<02 %1><03 32>CQ YO3ABC <1c %2>TU<1c %3> <1c %2><1c %1>K<1e>";
+        QTest::newRow("WinKeyer") << static_cast<int>(KeyerKind::WinKeyer)
+                                  << "<00 02><0e 04>" + winKeyerMessage.arg("28", "2d", "5a") +
+                                         winKeyerMessage.arg("26", "2b", "56") +
+                                         "<02 26><03 32>TEST TEST TEST<0a>";
+        QTest::newRow("cwdaemon") << static_cast<int>(KeyerKind::CwDaemon)
+                                  << "^240|^h1|CQ YO3ABC ++TU~--K|^238|^h2|CQ YO3ABC ++TU~--K|"
+                                     "^238|^h3|TEST TEST TEST|^4";
+    }
+    void deviceKeyersGetTheirProtocol() {
+        QFETCH(int, keyer);
+        QFETCH(QString, sent);
+        ScreenHarness h;
+        const FakeKeyers station(h.folder.path(), static_cast<KeyerKind>(keyer), h.keyLine);
+        QVERIFY(
+            openQso(h, true, {QStringLiteral("CQ #1 >TU~<K"), QStringLiteral("TEST TEST TEST")}));
+        QLineEdit* call = h.qsoBox("TxtIndic");
+        QTest::keyClick(call, Qt::Key_F1);
+        untilIdle(h);
+        QTest::keyClick(call, Qt::Key_PageDown);
+        QTest::keyClick(call, Qt::Key_F1);
+        untilIdle(h);
+        once(
+            h.qso.get(), [&] { return station.messages() == 3; },
+            [&] { QTest::keyClick(call, Qt::Key_Escape); });
+        QTest::keyClick(call, Qt::Key_F2);
+        untilIdle(h);
+        QTRY_COMPARE(station.sent(), sent);
+    }
+
     // A repeat ends in a wait when the operator types, presses F1 again or leaves the screen,
     // with both lines off.
     void repeatEnds_data() {
+        QTest::addColumn<int>("keyer"); // KeyerKind
         QTest::addColumn<bool>("cw");
         QTest::addColumn<QString>("screen"); // where the keys go: "qso", "init", "menu", "close"
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<QString>("callAfter");
+        const int line = static_cast<int>(KeyerKind::SerialLine);
         QTest::newRow("CW, typing in the callsign")
-            << true << "qso" << QList<int>{Qt::Key_A} << "YOA";
-        QTest::newRow("CW, F1 again, then Escape")
-            << true << "qso" << QList<int>{Qt::Key_F1, Qt::Key_Escape} << "YO";
-        QTest::newRow("CW, 1_ST_PAGE") << true << "menu" << QList<int>{} << "YO";
-        QTest::newRow("SSB, closing the screen") << false << "close" << QList<int>{} << "YO";
+            << line << true << "qso" << QList<int>{Qt::Key_A} << "YOA";
+        QTest::newRow("CW, 1_ST_PAGE") << line << true << "menu" << QList<int>{} << "YO";
+        QTest::newRow("SSB, closing the screen")
+            << line << false << "close" << QList<int>{} << "YO";
         QTest::newRow("SSB, Escape on the set-up screen")
-            << false << "init" << QList<int>{Qt::Key_Escape} << "YO";
-        QTest::newRow("CW, End on the set-up screen")
-            << true << "init" << QList<int>{Qt::Key_End} << "YO";
+            << line << false << "init" << QList<int>{Qt::Key_Escape} << "YO";
+        // Escape and End, once for each keyer
+        for (const auto& [name, kind] : {std::pair{"serial line", KeyerKind::SerialLine},
+                                         std::pair{"WinKeyer", KeyerKind::WinKeyer},
+                                         std::pair{"cwdaemon", KeyerKind::CwDaemon}}) {
+            QTest::addRow("CW on the %s, F1 again, then Escape", name)
+                << static_cast<int>(kind) << true << "qso" << QList<int>{Qt::Key_F1, Qt::Key_Escape}
+                << "YO";
+            QTest::addRow("CW on the %s, End on the set-up screen", name)
+                << static_cast<int>(kind) << true << "init" << QList<int>{Qt::Key_End} << "YO";
+        }
     }
     void repeatEnds() {
+        QFETCH(int, keyer);
         QFETCH(bool, cw);
         QFETCH(QString, screen);
         QFETCH(QList<int>, keys);
         QFETCH(QString, callAfter);
         ScreenHarness h;
+        const FakeKeyers station(h.folder.path(), static_cast<KeyerKind>(keyer), h.keyLine);
         h.voice.playTime = std::chrono::milliseconds(30);
         QVERIFY(openQso(h, cw, {QStringLiteral("E")}, true));
         QLineEdit* pause = h.qsoBox(cw ? "txtPauseCW" : "TxtPauseSSB");
@@ -259,7 +307,7 @@ private slots:
         QLineEdit* call = h.qsoBox("TxtIndic");
         int atLeaving = 0;
         once(
-            h.qso.get(), [&] { return keyings(h.keyLine) >= 2 && h.rgb(pause) == Colors::kRed; },
+            h.qso.get(), [&] { return station.messages() >= 2 && h.rgb(pause) == Colors::kRed; },
             [&] {
                 QWidget* target = call;
                 if (screen == QLatin1String("menu")) {
@@ -272,7 +320,7 @@ private slots:
                 }
                 for (int key : keys)
                     QTest::keyClick(target, Qt::Key(key));
-                atLeaving = keyings(h.keyLine);
+                atLeaving = station.messages();
             });
         bool hung = false; // a repeat that never sees its end is stopped late, failing the test
         QTimer guard;
@@ -286,7 +334,7 @@ private slots:
         untilIdle(h, 30000);
 
         QVERIFY(!hung);
-        QVERIFY(keyings(h.keyLine) <= atLeaving); // nothing keyed once the operator left or asked
+        QVERIFY(station.messages() <= atLeaving); // nothing keyed once the operator left or asked
         QCOMPARE(call->text(), callAfter);
         QCOMPARE(h.rgb(pause), cw ? Colors::kYellow : qRgb(192, 255, 255) & 0xFFFFFF);
         QVERIFY(linesOff(h.keyLine));

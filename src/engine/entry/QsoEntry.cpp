@@ -18,11 +18,11 @@ const QString kTotalsUnread = QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE D
 
 QsoEntry::QsoEntry(EntryServices s, QObject* parent)
     : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock),
-      m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_port(s.keyLine),
-      m_cw(m_port, s.realtime), m_voice(m_port, s.voice), m_wpm(MorseTiming::kOpeningSpeed) {
-    connect(&m_cw, &CwSender::finished, this, &QsoEntry::messageFinished);
+      m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_cw(s.keyer),
+      m_voice(s.keyPort, s.voice), m_wpm(MorseTiming::kOpeningSpeed) {
+    connect(&m_cw, &CwKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_voice, &VoiceKeyer::finished, this, &QsoEntry::messageFinished);
-    connect(&m_cw, &CwSender::progress, this, [this](int n) {
+    connect(&m_cw, &CwKeyer::progress, this, [this](int n) {
         m_sentSoFar = m_sendingText.left(n);
         emit changed();
     });

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "entry/EntryField.h"
+#include "keyer/CwKeyer.h"
 #include "keyer/CwMacros.h"
-#include "keyer/CwSender.h"
 #include "keyer/CwWeight.h"
 #include "keyer/KeyPort.h"
 #include "keyer/RepeatPause.h"
@@ -16,8 +16,6 @@
 #include <optional>
 
 class Dialogs;
-class KeyLine;
-class RealtimePriority;
 class VoicePlayer;
 
 /// What the entry model reaches the outside world through.
@@ -28,9 +26,9 @@ struct EntryServices {
     const SpecialStations& specials;
     const Clock& clock;
     Dialogs& dialogs;
-    KeyLine& keyLine;
+    KeyPort& keyPort; // the serial port voice messages key RTS on
+    CwKeyer& keyer;
     VoicePlayer& voice;
-    RealtimePriority& realtime;
 };
 
 /// Where the contact in hand stands.
@@ -109,7 +107,7 @@ public:
     void deleteContact(qint64 id);
     /// PageUp / PageDown and the speed arrows.
     void changeCwSpeed(bool up);
-    void setWeight(CwWeight weight) { m_weight = weight; }
+    void setWeight(CwWeight weight) { m_cw.setWeight(weight); }
     /// End or Escape, or the screen left: no message or repeat goes on.
     void abortKeying();
     /// The sent-code label, as the set-up screen sets it before a contest.
@@ -244,8 +242,7 @@ private:
     Dialogs& m_dialogs;
     const Clock& m_clock;
     ContactEngine m_engine;
-    KeyPort m_port;
-    CwSender m_cw;
+    CwKeyer& m_cw;
     VoiceKeyer m_voice;
     RepeatPause m_cwRepeat;
     RepeatPause m_ssbRepeat;
@@ -272,7 +269,6 @@ private:
     QString m_gridBeginning;
 
     int m_wpm;
-    CwWeight m_weight = CwWeight::Even;
     Transmission m_transmission = Transmission::Idle;
     int m_sendingKey = 0;
     QString m_sentSoFar;

@@ -40,10 +40,11 @@ KeyingResult QsoEntry::sendCw(const QString& cwText, AfterMessage after) {
         return KeyingResult::Busy;
     m_sendingText = cwText.trimmed(); // a macro at either end leaves a blank behind
     const int startSpeed = m_wpm;
-    const CwMessage message = MorseTiming::steps(m_sendingText, startSpeed, m_weight);
+    // ">" and "<" change the speed for the messages after it, whatever keys it.
+    const int endSpeed = MorseTiming::steps(m_sendingText, startSpeed, CwWeight::Even).endSpeed;
     m_sentSoFar.clear();
-    return messageStarted(m_cw.start(m_state.settings.comPort, message.steps), std::move(after),
-                          message.endSpeed - startSpeed);
+    return messageStarted(m_cw.start(m_sendingText, startSpeed), std::move(after),
+                          endSpeed - startSpeed);
 }
 
 KeyingResult QsoEntry::messageStarted(KeyingResult r, AfterMessage after, int speedChange) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyer/CwWeight.h"
 #include "keyer/KeyingResult.h"
 
 #include <QObject>
@@ -20,6 +21,9 @@ public:
     virtual void abort() = 0;
     /// True from start() until finished() has been emitted.
     virtual bool isBusy() const = 0;
+    /// The weight chosen on the QSO screen, for the messages that start after it; a keyer that
+    /// has no weighting of its own keeps its own.
+    virtual void setWeight(CwWeight) {}
 
 signals:
     /// The first `shown` characters of the message text have been sent (TxtCwCurent).

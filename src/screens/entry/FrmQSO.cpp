@@ -8,6 +8,7 @@
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "seams/Clock.h"
+#include "seams/Dialogs.h"
 #include "seams/ScreenMetrics.h"
 #include "setup/AppState.h"
 #include "setup/DateTimeText.h"
@@ -32,9 +33,9 @@
 using namespace Widgets;
 
 namespace {
-EntryServices entryServices(ScreenServices& s) {
-    return {s.state,   s.logDb,   s.callDb, s.specials, s.clock,
-            s.dialogs, s.keyLine, s.voice,  s.realtime};
+EntryServices entryServices(ScreenServices& s, KeyerChoice& keyers) {
+    return {s.state,   s.logDb,       s.callDb, s.specials, s.clock,
+            s.dialogs, keyers.port(), keyers,   s.voice};
 }
 
 // The county list's height in twips for a callsign's call area, 0 to leave it as it is.
@@ -74,7 +75,10 @@ void setTextIfChanged(QLineEdit* field, const QString& text) {
 
 FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state),
-      m_entry(entryServices(services)), m_keys(this) {
+      m_keyers(
+          services.keyLine, services.realtime,
+          [&state = services.state] { return state.settings.comPort; }, services.keyerDevices),
+      m_entry(entryServices(services, m_keyers)), m_keys(this) {
     setObjectName(QStringLiteral("FrmQSO"));
     buildUi();
     buildMenus();
@@ -243,10 +247,23 @@ void FrmQSO::load() {
 
 void FrmQSO::start() {
     show();
+    chooseKeyer();
     m_entry.start(); // chooses the stage the set-up holds
     if (m_state.stage >= 1 && m_state.stage <= 4)
         showStageControls(m_state.stage);
     render();
+}
+
+// Read each time the screen opens: the radio settings may have changed on the set-up screen.
+void FrmQSO::chooseKeyer() {
+    const Outcome<RadioSettings> radio = RadioSettingsFile::load(m_state.appPath);
+    QStringList notices{radio.error()};
+    // No rig control yet to key by CAT: that choice falls back to the serial line.
+    notices << m_keyers.choose(radio.valueOr({}), nullptr);
+    notices.removeAll(QString());
+    if (!notices.isEmpty())
+        m_services.dialogs.message(notices.join(u'\n'), QStringLiteral("VELT"),
+                                   Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
 }
 
 void FrmQSO::setSentCode(const QString& code) {

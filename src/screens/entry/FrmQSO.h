@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/QsoEntry.h"
+#include "keyer/KeyerChoice.h"
 #include "screens/FieldKeys.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/LogWindowModel.h"
@@ -67,6 +68,8 @@ private:
     void presentBoard(const ContestDef& def);
     void presentReadyStart();
 
+    void chooseKeyer();
+
     // the model's answers
     void render();
     void renderFields();
@@ -89,6 +92,7 @@ private:
     ScreenServices& m_services;
     AppState& m_state;
     QsoControls ui;
+    KeyerChoice m_keyers;
     QsoEntry m_entry;
     FieldKeys m_keys;
     QHash<QLineEdit*, EntryField> m_fields;
