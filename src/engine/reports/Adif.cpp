@@ -82,6 +82,11 @@ LineResult qsoRecord(const LogRow& row, const ContestDef& def) {
           LogDate::digits(stamp.time.hour(), 2) + LogDate::digits(stamp.time.minute(), 2));
     field(r, QLatin1String("MODE"), mode);
     field(r, QLatin1String("BAND"), QString::number(def.report.bandMeters) + u'm');
+    if (row.frequency) // MHz, to the Hz
+        field(r, QLatin1String("FREQ"),
+              QStringLiteral("%1.%2")
+                  .arg(*row.frequency / 1000000)
+                  .arg(*row.frequency % 1000000, 6, 10, QLatin1Char('0')));
     field(r, QLatin1String("RST_SENT"), sent.report);
     field(r, QLatin1String("RST_RCVD"), rcvd.report);
     field(r, QLatin1String("COMMENT"), def.codeString());

@@ -48,7 +48,11 @@ LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& d
     QString line;
     line.reserve(82);
     line += QLatin1String("QSO: ");
-    line += fit(frequency(def.report.bandMeters), 5) + u' ';
+    // The radio's frequency in whole kHz when it was read, else the band's.
+    line += fit(row.frequency ? QString::number(*row.frequency / 1000)
+                              : frequency(def.report.bandMeters),
+                5) +
+            u' ';
     line += fit(cbrMode, 3);
     line += LogDate::digits(stamp.date.year(), 4) + u'-' + LogDate::digits(stamp.date.month(), 2) +
             u'-' + LogDate::digits(stamp.date.day(), 2) + u' ';

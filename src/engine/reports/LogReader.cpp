@@ -23,8 +23,7 @@ bool LogReader::failed(const QString& reason) {
 
 Outcome<void> LogReader::open(int stage) {
     m_error.clear();
-    const Select q = select(
-        QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct"), stage);
+    const Select q = select(LogRow::columns(), stage);
     Outcome<QSqlQuery> rows = m_db.select(q.sql + LogDate::sqlOrder(), q.values);
     if (!rows) {
         failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + rows.error());
@@ -43,12 +42,7 @@ bool LogReader::next(LogRow& r) {
         return e.isValid() ? failed(QStringLiteral("LOGUL NU POATE FI CITIT: ") + e.text())
                            : failed(QString());
     }
-    const QSqlQuery& q = *m_query;
-    r.id = q.value(0).toLongLong();
-    QString* columns[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
-                          &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
-    for (int i = 0; i < 10; ++i)
-        *columns[i] = q.value(i + 1).toString();
+    r = LogRow::fromQuery(*m_query);
     if (!Points::storedPoints(r.points))
         return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
                                      "(0..%3). CORECTATI CONTACTUL IN LOG.")
