@@ -1,5 +1,6 @@
 #include "entry/QsoEntry.h"
 
+#include "keyer/CwKeyer.h"
 #include "keyer/MorseTiming.h"
 #include "seams/Dialogs.h"
 
@@ -42,8 +43,9 @@ KeyingResult QsoEntry::sendCw(const QString& cwText, AfterMessage after) {
     const int startSpeed = m_wpm;
     const CwMessage message = MorseTiming::steps(m_sendingText, startSpeed, m_weight);
     m_sentSoFar.clear();
-    return messageStarted(m_cw.start(m_state.settings.comPort, message.steps), std::move(after),
-                          message.endSpeed - startSpeed);
+    const KeyingResult r = keysByCat() ? m_radioCat->start(m_sendingText, startSpeed)
+                                       : m_cw.start(m_state.settings.comPort, message.steps);
+    return messageStarted(r, std::move(after), message.endSpeed - startSpeed);
 }
 
 KeyingResult QsoEntry::messageStarted(KeyingResult r, AfterMessage after, int speedChange) {
@@ -67,6 +69,8 @@ KeyingResult QsoEntry::messageStarted(KeyingResult r, AfterMessage after, int sp
 }
 
 void QsoEntry::messageFinished(KeyingResult r) {
+    if (r == KeyingResult::PortError)
+        portError(); // the radio refused the message it had taken
     m_sentSoFar.clear();
     m_transmission = m_transmissionBefore;
     m_sendingKey = 0;
@@ -289,6 +293,8 @@ void QsoEntry::abortKeying() {
     if (!messageUnderWay() && m_transmission == Transmission::Idle)
         return;
     m_cw.abort();
+    if (m_radioCat)
+        m_radioCat->abort();
     m_voice.abort();
     m_cwRepeat.abort();
     m_ssbRepeat.abort();
