@@ -11,7 +11,10 @@
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeVoicePlayer.h"
+#include "keyer/RigCwKeyer.h"
 #include "logging/Database.h"
+#include "platform/HamlibRig.h"
+#include "radio/RigLink.h"
 #include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
@@ -158,8 +161,13 @@ struct ScreenHarness {
     SpecialStations specials;
     FakeJetReader jet;
     FakeRealtimePriority realtime;
-    ScreenServices services{state,   dialogs, help,   clock,    metrics, voice,   keyLine,
-                            printer, logDb,   callDb, specials, jet,     realtime};
+    // Hamlib itself: its dummy radio (model 1) stands in for a real one.
+    RigLink rig{[](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); }};
+    RigCwKeyer radioCat{rig};
+    QList<RigModel> rigModels = HamlibRig::models();
+    ScreenServices services{state,    dialogs, help,      clock,     metrics,  voice,
+                            keyLine,  printer, logDb,     callDb,    specials, jet,
+                            realtime, &rig,    &radioCat, &rigModels};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
     std::unique_ptr<FrmAnzeigen> logView;

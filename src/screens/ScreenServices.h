@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
+
 struct AppState;
 class Clock;
+class CwKeyer;
 class Database;
 class Dialogs;
 class Help;
@@ -9,6 +12,8 @@ class JetReader;
 class KeyLine;
 class PrintSink;
 class RealtimePriority;
+class RigLink;
+struct RigModel;
 class ScreenMetrics;
 class SpecialStations;
 class VoicePlayer;
@@ -28,4 +33,7 @@ struct ScreenServices {
     const SpecialStations& specials;
     JetReader& jet;
     RealtimePriority& realtime;
+    RigLink* rig = nullptr;                     // the radio by CAT
+    CwKeyer* radioCat = nullptr;                // CW keyed by the radio through `rig`
+    const QList<RigModel>* rigModels = nullptr; // the radio models the settings offer
 };

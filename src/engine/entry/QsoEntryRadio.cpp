@@ -26,7 +26,7 @@ void QsoEntry::attachRadio() {
     connect(m_rig, &RigLink::silent, this, [this](const QString& why) {
         m_radioReading.reset();
         m_engine.setRadioFrequency(std::nullopt);
-        m_radioSilence = QStringLiteral("Radioul nu raspunde; se reincearca. ") + why;
+        m_radioSilence = why + QStringLiteral(" Se reincearca.");
         emit changed();
     });
     connect(m_rig, &RigLink::answered, this, [this] {

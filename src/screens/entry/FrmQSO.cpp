@@ -30,8 +30,16 @@ using namespace Widgets;
 
 namespace {
 EntryServices entryServices(ScreenServices& s) {
-    return {s.state,   s.logDb,   s.callDb, s.specials, s.clock,
-            s.dialogs, s.keyLine, s.voice,  s.realtime};
+    return {s.state,   s.logDb, s.callDb,   s.specials, s.clock,   s.dialogs,
+            s.keyLine, s.voice, s.realtime, s.rig,      s.radioCat};
+}
+
+// "14025.30 kHz CW": to ten hertz, as a radio's display shows it.
+QString radioText(const RigReading& r) {
+    return QStringLiteral("%1.%2 kHz %3")
+        .arg(r.frequencyHz / 1000)
+        .arg(r.frequencyHz % 1000 / 10, 2, 10, QLatin1Char('0'))
+        .arg(r.mode);
 }
 
 // The county list's height in twips for a callsign's call area, 0 to leave it as it is.
@@ -89,6 +97,7 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     connect(&m_entry, &QsoEntry::changed, this, [this] {
         renderKeyer();
         renderStageAndMode();
+        renderRadio();
     });
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
@@ -110,6 +119,7 @@ void FrmQSO::closeEvent(QCloseEvent* event) {
 void FrmQSO::hideEvent(QHideEvent* event) {
     // Nobody is at this screen any more: nothing may go on keying the transmitter.
     m_entry.abortKeying();
+    m_entry.stopFollowingRadio();
     QMainWindow::hideEvent(event);
 }
 
@@ -290,6 +300,7 @@ void FrmQSO::render() {
     }
     ui.mnuRecup->setEnabled(m_entry.recoveryEnabled());
     renderStageAndMode();
+    renderRadio();
     renderResults();
     renderBoard();
     renderKeyer();
@@ -329,6 +340,16 @@ void FrmQSO::renderFocus() {
         field->setSelection(1, 1);
         break;
     }
+}
+
+void FrmQSO::renderRadio() {
+    const QString silence = m_entry.radioSilence();
+    const std::optional<RigReading>& reading = m_entry.radioReading();
+    ui.LblFrecventa->setText(!silence.isEmpty() ? QStringLiteral("RADIOUL NU RASPUNDE")
+                             : reading          ? radioText(*reading)
+                                                : QString());
+    ui.LblFrecventa->setToolTip(silence);
+    setForeColor(ui.LblFrecventa, silence.isEmpty() ? Colors::kBlack : Colors::kRed);
 }
 
 void FrmQSO::renderStageAndMode() {
