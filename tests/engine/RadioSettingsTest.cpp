@@ -41,7 +41,6 @@ private slots:
         QTest::newRow("port 65536")
             << QByteArray("[Keyer]\ncwdaemonPort=65536\n") << "Keyer/cwdaemonPort";
         QTest::newRow("model -1") << QByteArray("[Keyer]\n[Rig]\nmodel=-1\n") << "Rig/model";
-        QTest::newRow("baud in words") << QByteArray("[Keyer]\n[Rig]\nbaud=rapid\n") << "Rig/baud";
     }
     void badValueNamedOthersKept() {
         QFETCH(QByteArray, bad);
@@ -64,7 +63,6 @@ private slots:
         QTest::addColumn<QString>("port");
         QTest::addColumn<bool>("ptt");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("serial line, no radio") << 0 << 0 << "" << false << "";
         QTest::newRow("WinKeyer without port") << 1 << 0 << "" << false << "Scrieti portul";
         QTest::newRow("CAT keyer without radio") << 3 << 0 << "" << false << "Pentru CW";
         QTest::newRow("PTT by CAT without radio") << 0 << 0 << "" << true << "Pentru CW";
@@ -72,7 +70,6 @@ private slots:
         QTest::newRow("rigctld port 65535") << 0 << 2 << "shack:65535" << false << "";
         QTest::newRow("rigctld port 65536") << 0 << 2 << "shack:65536" << false << "Adresa";
         QTest::newRow("rigctld without host") << 0 << 2 << ":4532" << false << "Adresa";
-        QTest::newRow("serial radio") << 0 << 3073 << "/dev/ttyUSB0" << false << "";
     }
     void problemOfTheChoice() {
         QFETCH(int, keyer);

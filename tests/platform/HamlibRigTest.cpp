@@ -88,14 +88,6 @@ private slots:
         QVERIFY(HamlibRig::models().size() > 100);
     }
 
-    void unknownModelRefusedInRomanian() {
-        RadioSettings s;
-        s.rigModel = 999998;
-        const Outcome<void> opened = HamlibRig(s).open();
-        QVERIFY(!opened);
-        QVERIFY(opened.error().contains(QStringLiteral("nu este cunoscut")));
-    }
-
     // rigctld on localhost: the frequency stored with the contact and exported; rigctld killed
     // mid-contest: said once on the screen, and the next contact is logged without one.
     void rigctldStoredExportedAndLost() {

@@ -41,8 +41,6 @@ private slots:
                                                   << "Portul cwdaemon";
         QTest::newRow("cwdaemon port 65535") << "2|0||65535|0"
                                              << "";
-        QTest::newRow("rigctld without a port") << "0|2|localhost|6789|0"
-                                                << "Adresa rigctld";
         QTest::newRow("CAT keyer without a radio") << "3|0||6789|0"
                                                    << "alegeti modelul";
         QTest::newRow("PTT by CAT through rigctld") << "3|2|localhost:4532|6789|1"

@@ -29,8 +29,7 @@ void RigWorker::stop() {
         m_rig->close();
     m_rig.reset();
     m_open = false;
-    m_silent = false;
-    m_answered = false;
+    m_heard = Heard::Nothing;
 }
 
 Outcome<void> RigWorker::ensureOpen() {
@@ -47,10 +46,9 @@ void RigWorker::lose(const QString& why) {
     if (m_open)
         m_rig->close(); // opened afresh on the next try: a link that broke rarely mends itself
     m_open = false;
-    if (m_silent)
+    if (m_heard == Heard::Silent)
         return;
-    m_silent = true;
-    m_answered = false;
+    m_heard = Heard::Silent;
     emit silent(why);
 }
 
@@ -60,16 +58,15 @@ void RigWorker::poll() {
     const Outcome<void> opened = ensureOpen();
     const Outcome<RigReading> r = opened ? m_rig->read() : Failure{opened.error()};
     if (r) {
-        if (!m_answered) {
-            m_silent = false;
-            m_answered = true;
+        if (m_heard != Heard::Answering) {
+            m_heard = Heard::Answering;
             emit answered();
         }
         emit reading(*r);
     } else {
         lose(r.error());
     }
-    m_timer.start(m_silent ? m_retryMs : m_pollMs);
+    m_timer.start(m_heard == Heard::Silent ? m_retryMs : m_pollMs);
 }
 
 Outcome<void> RigWorker::run(const std::function<Outcome<void>(Rig&)>& command) {

@@ -41,8 +41,8 @@ private:
     std::unique_ptr<Rig> m_rig;
     QTimer m_timer;
     bool m_open = false;
-    bool m_silent = false;
-    bool m_answered = false;
+    enum class Heard { Nothing, Answering, Silent };
+    Heard m_heard = Heard::Nothing; // since the radio was last chosen
     bool m_pttOn = false;
     int m_pollMs = 0;
     int m_retryMs = 0;
