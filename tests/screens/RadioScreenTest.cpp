@@ -27,6 +27,17 @@ void retype(QWidget* box, const QString& text) {
 void writeRadio(ScreenHarness& h, const char* ini) {
     h.folder.write(QStringLiteral("VELTRadio.ini"), ini);
 }
+
+// The QSO screen keying CW by CAT through Hamlib's dummy radio, once the radio has answered.
+bool openCatQso(ScreenHarness& h, const std::function<void()>& fill) {
+    writeRadio(h, "[Keyer]\nkind=cat\n[Rig]\nmodel=1\n");
+    h.openQso("OpBCNUS", QStringLiteral("312"), "Cmd1A", "CmdCW", [&] {
+        h.initBox("TxtCP")->setText(QStringLiteral("2"));
+        h.click(h.init.get(), "OpbCwJ");
+        fill();
+    });
+    return QTest::qWaitFor([&] { return h.qso->entry().radioReading().has_value(); }, 10000);
+}
 } // namespace
 
 class RadioScreenTest : public QObject {
@@ -110,14 +121,8 @@ private slots:
     void catKeyerLogsAfterSendingUnlessEscaped() {
         QFETCH(bool, escape);
         ScreenHarness h;
-        writeRadio(h, "[Keyer]\nkind=cat\n[Rig]\nmodel=1\n");
-        h.openQso("OpBCNUS", QStringLiteral("312"), "Cmd1A", "CmdCW", [&] {
-            h.initBox("TxtCP")->setText(QStringLiteral("2"));
-            h.click(h.init.get(), "OpbCwJ");
-            h.initBox("TxtF3")->setText(QStringLiteral("TU #8"));
-        });
+        QVERIFY(openCatQso(h, [&] { h.initBox("TxtF3")->setText(QStringLiteral("TU #8")); }));
         const QsoEntry& e = h.qso->entry();
-        QTRY_VERIFY_WITH_TIMEOUT(e.radioReading().has_value(), 10000);
         h.typeContact(QStringLiteral("8XYZ"), QStringLiteral("123"), QStringLiteral("CJ"));
         QTest::keyClick(h.qsoBox("TxtRstR3"), Qt::Key_F3);
         QVERIFY(e.messageUnderWay());
@@ -127,6 +132,26 @@ private slots:
         QCOMPARE(h.logRows().size(), escape ? 0 : 1);
         QVERIFY(h.keyLine.changes().isEmpty());
         QVERIFY(h.dialogs.shown.isEmpty());
+    }
+
+    // The F1 repeat keyed by the radio goes on until Escape.
+    void catKeyerRepeatsUntilEscape() {
+        ScreenHarness h;
+        QVERIFY(openCatQso(h, [&] {
+            h.click(h.init.get(), "ChkCwRpt");
+            h.initBox("TxtF1")->setText(QStringLiteral("E"));
+        }));
+        const QsoEntry& e = h.qso->entry();
+        QLineEdit* pause = h.qsoBox("txtPauseCW");
+        pause->clear();
+        QTest::keyClicks(pause, QStringLiteral("0.4"));
+        QLineEdit* call = h.qsoBox("TxtIndic");
+        QTest::keyClick(call, Qt::Key_F1);
+        QTRY_VERIFY_WITH_TIMEOUT(e.transmission() == Transmission::Repeating, 10000);
+        QTest::keyClick(call, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!e.messageUnderWay() && e.transmission() == Transmission::Idle,
+                                 10000);
+        QVERIFY(h.keyLine.changes().isEmpty());
     }
 };
 
