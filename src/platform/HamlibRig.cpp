@@ -3,13 +3,20 @@
 #include <hamlib/rig.h>
 
 #include <algorithm>
+#include <clocale>
 #include <mutex>
 
 namespace {
-// Hamlib writes its warnings to stderr unless told not to; its backends are loaded once.
-void quietHamlib() {
+// Hamlib writes its warnings to stderr unless told not to. Hamlib 4.5 switches LC_NUMERIC to
+// "C" around rig_open() and restores it from a pointer that the switch itself frees, unless the
+// locale is "C" already; Qt does not read LC_NUMERIC, so it is set once, here, on the thread
+// that makes the radios, before any radio is opened.
+void prepareHamlib() {
     static std::once_flag once;
-    std::call_once(once, [] { rig_set_debug(RIG_DEBUG_NONE); });
+    std::call_once(once, [] {
+        rig_set_debug(RIG_DEBUG_NONE);
+        std::setlocale(LC_NUMERIC, "C");
+    });
 }
 
 int addModel(const rig_caps* caps, rig_ptr_t list) {
@@ -21,7 +28,7 @@ int addModel(const rig_caps* caps, rig_ptr_t list) {
 } // namespace
 
 HamlibRig::HamlibRig(const RadioSettings& settings) : m_settings(settings) {
-    quietHamlib();
+    prepareHamlib();
 }
 
 HamlibRig::~HamlibRig() {
@@ -29,7 +36,7 @@ HamlibRig::~HamlibRig() {
 }
 
 QList<RigModel> HamlibRig::models() {
-    quietHamlib();
+    prepareHamlib();
     rig_load_all_backends();
     QList<RigModel> list;
     rig_list_foreach(addModel, &list);

@@ -1,7 +1,7 @@
 #include "radio/RigLink.h"
 
 RigLink::RigLink(RigFactory factory, QObject* parent)
-    : QObject(parent), m_worker(new RigWorker(std::move(factory))) {
+    : QObject(parent), m_factory(std::move(factory)), m_worker(new RigWorker) {
     qRegisterMetaType<RigReading>();
     m_worker->moveToThread(&m_thread);
     // What a poll queued before stop() tells comes too late to be shown.
@@ -33,8 +33,11 @@ RigLink::~RigLink() {
 void RigLink::follow(const RadioSettings& settings, int pollMs, int retryMs) {
     m_following = settings.rigModel != 0;
     m_answering = false;
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, settings, pollMs, retryMs] {
-        worker->follow(settings, pollMs, retryMs);
+    // Made here, not on the worker: a CAT library may set up process-wide state when a radio is
+    // made, which must not happen beside the thread that uses the previous one.
+    std::shared_ptr<Rig> rig = m_following ? m_factory(settings) : nullptr;
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, rig, pollMs, retryMs] {
+        worker->follow(rig, pollMs, retryMs);
     });
 }
 

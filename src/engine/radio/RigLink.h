@@ -42,6 +42,7 @@ signals:
     void answered();
 
 private:
+    RigFactory m_factory;
     QThread m_thread;
     RigWorker* m_worker;
     bool m_following = false;

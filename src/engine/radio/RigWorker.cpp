@@ -1,6 +1,6 @@
 #include "radio/RigWorker.h"
 
-RigWorker::RigWorker(RigFactory factory) : m_factory(std::move(factory)), m_timer(this) {
+RigWorker::RigWorker() : m_timer(this) {
     // The next poll is timed from the end of the last one, so a slow radio is never asked twice
     // at once and the CAT commands in the queue get their turn.
     m_timer.setSingleShot(true);
@@ -11,11 +11,11 @@ RigWorker::~RigWorker() {
     stop();
 }
 
-void RigWorker::follow(const RadioSettings& settings, int pollMs, int retryMs) {
+void RigWorker::follow(std::shared_ptr<Rig> rig, int pollMs, int retryMs) {
     stop();
-    if (settings.rigModel == 0)
+    if (!rig)
         return;
-    m_rig = m_factory(settings);
+    m_rig = std::move(rig);
     m_pollMs = pollMs;
     m_retryMs = retryMs;
     poll();

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-/// Makes the Rig the settings name; called on the worker thread.
+/// Makes the Rig the settings name; called on RigLink's own thread, used on the worker's.
 using RigFactory = std::function<std::unique_ptr<Rig>(const RadioSettings&)>;
 
 // Lives on RigLink's thread and is the only one that talks to the radio: it reads frequency and
@@ -16,10 +16,11 @@ using RigFactory = std::function<std::unique_ptr<Rig>(const RadioSettings&)>;
 class RigWorker : public QObject {
     Q_OBJECT
 public:
-    explicit RigWorker(RigFactory factory);
+    RigWorker();
     ~RigWorker() override;
 
-    void follow(const RadioSettings& settings, int pollMs, int retryMs);
+    /// Polls `rig` from now on; none when it is null.
+    void follow(std::shared_ptr<Rig> rig, int pollMs, int retryMs);
     void stop();
     /// Runs `command` on the radio, opening it first when it is closed.
     Outcome<void> run(const std::function<Outcome<void>(Rig&)>& command);
@@ -37,8 +38,7 @@ private:
     Outcome<void> ensureOpen();
     void lose(const QString& why);
 
-    RigFactory m_factory;
-    std::unique_ptr<Rig> m_rig;
+    std::shared_ptr<Rig> m_rig;
     QTimer m_timer;
     bool m_open = false;
     enum class Heard { Nothing, Answering, Silent };
