@@ -1,10 +1,6 @@
 #include "platform/HamlibRig.h"
 #include "engine/EngineFixture.h"
-#include "entry/QsoEntry.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/FakeKeyLine.h"
-#include "fakes/FakeRealtimePriority.h"
-#include "fakes/FakeVoicePlayer.h"
+#include "engine/EntryModel.h"
 #include "radio/RigLink.h"
 #include "reports/Adif.h"
 #include "reports/Cabrillo.h"
@@ -34,35 +30,19 @@ int freePort() {
 // The operator's QSO screen model on a contest log, following the radio its settings name.
 struct Station {
     EngineFixture f{QStringLiteral("CampNatUS")};
-    FakeDialogs dialogs;
-    FakeKeyLine keyLine;
-    FakeVoicePlayer voice;
-    FakeRealtimePriority realtime;
     RigLink link{[](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); }};
-    std::unique_ptr<QsoEntry> model;
+    std::unique_ptr<EntryModel> entry;
 
     explicit Station(const RadioSettings& radio) {
         f.app.appPath = f.dir.path();
         QVERIFY(RadioSettingsFile::save(f.dir.path(), radio));
-        model =
-            std::make_unique<QsoEntry>(EntryServices{f.app, f.log(), f.calls(), f.specials, f.clock,
-                                                     dialogs, keyLine, voice, realtime, &link});
-        model->start();
-        model->chooseStage(1);
-        model->chooseCw();
+        entry = std::make_unique<EntryModel>(f.app, f.log(), f.calls(), f.specials, f.clock, &link);
     }
-    qint64 log(const QString& call) {
-        model->setText(EntryField::Callsign, call);
-        QChar space = u' ';
-        if (!model->keyDown(EntryField::Callsign, {Qt::Key_Space, {}, space}))
-            model->keyPress(EntryField::Callsign, space);
-        model->setText(EntryField::CodeReceived, QStringLiteral("001"));
-        model->setText(EntryField::CountyReceived, QStringLiteral("CJ"));
-        model->logContact();
-        return f.log().scalar(QStringLiteral("SELECT max(ID) FROM LogGen")).toLongLong();
-    }
-    QVariant frequencyOf(qint64 id) {
-        return f.log().scalar(QStringLiteral("SELECT Frecv FROM LogGen WHERE ID = ?"), {id});
+    // Logs a contact with `call`: its `ID` and stored frequency.
+    std::pair<qint64, QVariant> log(const QString& call) {
+        entry->log(call, QStringLiteral("001"), QStringLiteral("CJ"));
+        const qint64 id = f.log().scalar(QStringLiteral("SELECT max(ID) FROM LogGen")).toLongLong();
+        return {id, f.log().scalar(QStringLiteral("SELECT Frecv FROM LogGen WHERE ID = ?"), {id})};
     }
 };
 } // namespace
@@ -108,10 +88,11 @@ private slots:
         radio.rigModel = RadioSettings::kNetworkModel;
         radio.rigPort = address;
         Station station(radio);
-        QTRY_VERIFY_WITH_TIMEOUT(station.model->radioReading().has_value(), 10000);
-        QCOMPARE(*station.model->radioReading(), (RigReading{3525400, QStringLiteral("CW")}));
-        const qint64 tuned = station.log(QStringLiteral("YO5BBB"));
-        QCOMPARE(station.frequencyOf(tuned), QVariant(qint64(3525400)));
+        const QsoEntry& model = station.entry->model;
+        QTRY_VERIFY_WITH_TIMEOUT(model.radioReading().has_value(), 10000);
+        QCOMPARE(*model.radioReading(), (RigReading{3525400, QStringLiteral("CW")}));
+        const auto [tuned, frequency] = station.log(QStringLiteral("YO5BBB"));
+        QCOMPARE(frequency, QVariant(qint64(3525400)));
         const std::optional<LogRow> row = LogStore(station.f.log()).row(tuned);
         QVERIFY(row);
         const ContestDef& def = station.f.app.contest();
@@ -121,12 +102,12 @@ private slots:
 
         daemon.kill();
         QVERIFY(daemon.waitForFinished());
-        QTRY_VERIFY_WITH_TIMEOUT(!station.model->radioSilence().isEmpty(), 20000);
-        QVERIFY(!station.model->radioReading());
-        const qint64 untuned = station.log(QStringLiteral("YO6CCC"));
+        QTRY_VERIFY_WITH_TIMEOUT(!model.radioSilence().isEmpty(), 20000);
+        QVERIFY(!model.radioReading());
+        const auto [untuned, none] = station.log(QStringLiteral("YO6CCC"));
         QCOMPARE(untuned, tuned + 1);
-        QVERIFY(station.frequencyOf(untuned).isNull());
-        QVERIFY(station.dialogs.shown.isEmpty());
+        QVERIFY(none.isNull());
+        QVERIFY(station.entry->dialogs.shown.isEmpty());
     }
 };
 
