@@ -60,6 +60,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 # RealtimeKit gives the CW sender real-time priority for an ordinary user in a desktop session;
 # elsewhere the install asks (off by default) whether the dialout group may have it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "rtkit")
+# rigctld shares one radio among programs (Hamlib's network model).
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libhamlib-utils")
 set(debian ${CMAKE_SOURCE_DIR}/packaging/debian)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     "${debian}/config;${debian}/templates;${debian}/postinst;${debian}/postrm")

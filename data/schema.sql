@@ -1,9 +1,10 @@
--- The contest log and the callsign-county table. Every value is text, as the log files expect;
+-- The contest log and the callsign-county table. Every value is text, as the log files expect,
+-- but for the frequency the radio reported (Hz; NULL when none was read);
 -- the indexes serve the queries run on every keystroke (callsign prefix, callsign per stage and multiplier per stage).
 PRAGMA journal_mode = WAL;
 -- The schema's version: a file of an older one is brought up to this one when opened, a newer one
 -- is refused. Raise it with every change below.
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
 
 CREATE TABLE IF NOT EXISTS LogGen (
     ID       INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -16,7 +17,8 @@ CREATE TABLE IF NOT EXISTS LogGen (
     Md       TEXT,
     Jud      TEXT,
     Mult     TEXT,
-    Pct      TEXT
+    Pct      TEXT,
+    Frecv    INTEGER
 );
 CREATE INDEX IF NOT EXISTS LogGenEtpCallsign ON LogGen (Etp, Callsign);
 CREATE INDEX IF NOT EXISTS LogGenEtpMult ON LogGen (Etp, Mult);

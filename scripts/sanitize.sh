@@ -13,6 +13,7 @@ trap 'rm -rf "$reports"' EXIT
 # to the standard error only, which CTest keeps in its log.
 export ASAN_OPTIONS="log_path=$reports/asan:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 status=0
 # The package test checks the release build's package; it says nothing about the sanitizers.
 (cd build-asan && ctest -j "$(nproc)" --output-on-failure --no-tests=error -E '^package\.') ||

@@ -11,8 +11,11 @@
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeScreenMetrics.h"
 #include "fakes/FakeVoicePlayer.h"
+#include "keyer/RigCwKeyer.h"
 #include "logging/Database.h"
+#include "platform/HamlibRig.h"
 #include "platform/QtKeyerDevices.h"
+#include "radio/RigLink.h"
 #include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/FrmQSO.h"
@@ -160,8 +163,13 @@ struct ScreenHarness {
     FakeJetReader jet;
     FakeRealtimePriority realtime;
     QtKeyerDevices keyerDevices; // on a fake WinKeyer or cwdaemon where a test chooses one
-    ScreenServices services{state,   dialogs, help,   clock,    metrics, voice,    keyLine,
-                            printer, logDb,   callDb, specials, jet,     realtime, keyerDevices};
+    // Hamlib itself: its dummy radio (model 1) stands in for a real one.
+    RigLink rig{[](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); }};
+    RigCwKeyer radioCat{rig};
+    QList<RigModel> rigModels = HamlibRig::models();
+    ScreenServices services{state,    dialogs,      help,  clock,     metrics,   voice,
+                            keyLine,  printer,      logDb, callDb,    specials,  jet,
+                            realtime, keyerDevices, &rig,  &radioCat, &rigModels};
     std::unique_ptr<FrmQSO> qso;
     std::unique_ptr<FrmInit> init;
     std::unique_ptr<FrmAnzeigen> logView;

@@ -1,8 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/NoDisplayMessage.h"
+#include "keyer/RigCwKeyer.h"
 #include "logging/BackupSet.h"
 #include "logging/Database.h"
 #include "platform/ChildJetReader.h"
+#include "platform/HamlibRig.h"
 #include "platform/JetReadChild.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
@@ -13,6 +15,7 @@
 #include "platform/QtRealtimePriority.h"
 #include "platform/QtScreenMetrics.h"
 #include "platform/QtVoicePlayer.h"
+#include "radio/RigLink.h"
 #include "refdata/SpecialStations.h"
 #include "reports/ReportFiles.h"
 #include "screens/ScreenServices.h"
@@ -100,9 +103,12 @@ int main(int argc, char* argv[]) {
     if (const QString message = specials.message(); !message.isEmpty())
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
-    ScreenServices services{state,    dialogs,     help,  clock,  metrics,           voice,
-                            keyLine,  printer,     logDb, callDb, specials.stations, jet,
-                            realtime, keyerDevices};
+    RigLink rig([](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); });
+    RigCwKeyer radioCat(rig);
+    const QList<RigModel> rigModels = HamlibRig::models();
+    ScreenServices services{state,    dialogs,      help,  clock,     metrics,           voice,
+                            keyLine,  printer,      logDb, callDb,    specials.stations, jet,
+                            realtime, keyerDevices, &rig,  &radioCat, &rigModels};
 
     FrmQSO qso(services);
     qso.load();

@@ -10,5 +10,6 @@ constexpr QRgb kMagenta = 0x800080;   // chosen stage or mode
 constexpr QRgb kLightGrey = 0xC0C0C0; // worked, not chosen
 constexpr QRgb kYellow = 0xFFFF00;    // off-line date and time
 constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kBlack = 0x000000;
 constexpr QRgb kLightCyan = 0xC0FFFF; // the voice repeat has ended
 } // namespace Colors

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
+
 struct AppState;
 class Clock;
+class CwKeyer;
 class Database;
 class Dialogs;
 class Help;
@@ -10,6 +13,8 @@ class KeyLine;
 class KeyerDevices;
 class PrintSink;
 class RealtimePriority;
+class RigLink;
+struct RigModel;
 class ScreenMetrics;
 class SpecialStations;
 class VoicePlayer;
@@ -30,4 +35,7 @@ struct ScreenServices {
     JetReader& jet;
     RealtimePriority& realtime;
     KeyerDevices& keyerDevices;
+    RigLink* rig = nullptr;                     // the radio by CAT
+    CwKeyer* radioCat = nullptr;                // CW keyed by the radio through `rig`
+    const QList<RigModel>* rigModels = nullptr; // the radio models the settings offer
 };

@@ -12,8 +12,9 @@
 // An entry model as one program's QSO screen holds it, on the databases it is given.
 struct EntryModel {
     EntryModel(const AppState& state, Database& log, Database& calls,
-               const SpecialStations& specials, const Clock& clock)
-        : app(state), model({app, log, calls, specials, clock, dialogs, keyPort, keyer, voice}) {
+               const SpecialStations& specials, const Clock& clock, RigLink* rig = nullptr)
+        : app(state),
+          model({app, log, calls, specials, clock, dialogs, keyPort, keyer, voice, rig}) {
         model.start();
     }
     /// A contact as typed into the fields, the callsign accepted with Space, then IN LOG.

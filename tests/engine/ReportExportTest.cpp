@@ -2,6 +2,7 @@
 #include "LogWithCopies.h"
 #include "engine/ReportFixture.h"
 #include "reports/Adif.h"
+#include "reports/Cabrillo.h"
 #include "reports/ClaimedScore.h"
 #include "reports/LogExport.h"
 #include "reports/ReportFiles.h"
@@ -71,6 +72,30 @@ private slots:
         const QString textLog =
             ReportFiles::textLogPath(logged.folder.path(), logged.station.myCall, logged.def, "07");
         QVERIFY(sameAsExpected(logged.read(textLog), expected + "textlog.txt"));
+    }
+
+    // The radio's frequency when the contact has one, else the band's.
+    void frequencyStoredOrTheBands_data() {
+        QTest::addColumn<qint64>("hz");
+        QTest::addColumn<QString>("cabrillo");
+        QTest::addColumn<QString>("adif");
+        QTest::newRow("none") << qint64(0) << "QSO: 3500  CW"
+                              << "<BAND:3>80m<RST_SENT";
+        QTest::newRow("below a kHz") << qint64(3525999) << "QSO: 3525  CW"
+                                     << "<BAND:3>80m<FREQ:8>3.525999<RST_SENT";
+        QTest::newRow("five digits") << qint64(28025000) << "QSO: 28025 CW"
+                                     << "<FREQ:9>28.025000";
+    }
+    void frequencyStoredOrTheBands() {
+        QFETCH(qint64, hz);
+        QFETCH(QString, cabrillo);
+        QFETCH(QString, adif);
+        LogRow row = ReportFixture::entered(0).first();
+        if (hz > 0)
+            row.frequency = hz;
+        const ContestDef& def = *ContestCatalog::find(0);
+        QVERIFY(Cabrillo::qsoLine(row, QStringLiteral("YO5OHO/P"), def).line.startsWith(cabrillo));
+        QVERIFY(Adif::qsoRecord(row, def).line.contains(adif));
     }
 
     void emptyLog() {

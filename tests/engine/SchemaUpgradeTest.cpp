@@ -4,7 +4,8 @@
 #include <QTest>
 
 namespace {
-// A log of the schema before the version was kept: no real-order indexes, version 0.
+// A log of the schema before the version was kept: no real-order indexes, no frequency,
+// version 0.
 const QString kPreviousLog = QStringLiteral(VELT_SOURCE_DIR "/tests/data/logs/LogVELT-v0.mdb");
 
 QStringList column(Database& db, const QString& sql) {
@@ -26,7 +27,8 @@ class SchemaUpgradeTest : public QObject {
 private slots:
     void olderLogGetsIndexesVersionAndTotals_data() {
         QTest::addColumn<QString>("before"); // run on the fixture first
-        QTest::newRow("previous schema") << QString();
+        QTest::newRow("schema 0") << QString();
+        QTest::newRow("schema 1") << QStringLiteral("PRAGMA user_version = 1");
         QTest::newRow("before the totals")
             << QStringLiteral("DROP TRIGGER LogGenTotalsInsert; DROP TRIGGER LogGenTotalsDelete; "
                               "DROP TRIGGER LogGenTotalsUpdate; DROP TABLE LogTotals");
@@ -41,6 +43,7 @@ private slots:
         for (const QString& statement : before.split(u';', Qt::SkipEmptyParts))
             QVERIFY(l.log.exec(statement));
         const QList<QVariantList> rows = LogWithCopies::rows(l.log);
+        const int version = l.log.scalar(QStringLiteral("PRAGMA user_version")).toInt();
 
         QVERIFY(SchemaUpgrade::bringUpToDate(l.log));
         QCOMPARE(l.log.scalar(QStringLiteral("PRAGMA user_version")).toInt(),
@@ -50,14 +53,21 @@ private slots:
         QVERIFY(indexes.contains(QStringLiteral("LogGenRealOrder")));
         QVERIFY(indexes.contains(QStringLiteral("LogGenEtpRealOrder")));
         QCOMPARE(totals(l.log), QStringList({"1|2|1|3", "3|1|1|2"}));
-        QCOMPARE(LogWithCopies::rows(l.log), rows);
+        // The rows as they were, with no frequency in the column they gained.
+        QList<QVariantList> upgraded = LogWithCopies::rows(l.log);
+        for (QVariantList& row : upgraded)
+            QVERIFY(row.takeLast().isNull());
+        QCOMPARE(upgraded, rows);
+        QCOMPARE(column(l.log, QStringLiteral("SELECT type FROM pragma_table_info('LogGen') "
+                                              "WHERE name = 'Frecv'")),
+                 QStringList{"INTEGER"});
 
         // The file as it was is kept among the copies; a second opening changes nothing.
         QCOMPARE(l.copies.files().size(), 1);
         Database copy(QStringLiteral("Copy"));
         QCOMPARE(copy.open(l.copies.files().first(), QStringLiteral("LogGen")),
                  Database::OpenResult::Ok);
-        QCOMPARE(copy.scalar(QStringLiteral("PRAGMA user_version")).toInt(), 0);
+        QCOMPARE(copy.scalar(QStringLiteral("PRAGMA user_version")).toInt(), version);
         QCOMPARE(LogWithCopies::rows(copy), rows);
         QVERIFY(SchemaUpgrade::bringUpToDate(l.log));
         QCOMPARE(l.copies.files().size(), 1);

@@ -19,7 +19,7 @@ const QString kTotalsUnread = QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE D
 QsoEntry::QsoEntry(EntryServices s, QObject* parent)
     : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock),
       m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_cw(s.keyer),
-      m_voice(s.keyPort, s.voice), m_wpm(MorseTiming::kOpeningSpeed) {
+      m_voice(s.keyPort, s.voice), m_rig(s.rig), m_wpm(MorseTiming::kOpeningSpeed) {
     connect(&m_cw, &CwKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_voice, &VoiceKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_cw, &CwKeyer::progress, this, [this](int n) {
@@ -31,6 +31,7 @@ QsoEntry::QsoEntry(EntryServices s, QObject* parent)
             m_transmission = Transmission::RepeatWaiting;
             emit changed();
         });
+    attachRadio();
 }
 
 QsoEntry::~QsoEntry() = default;
@@ -153,6 +154,7 @@ void QsoEntry::start() {
             setSentCode(QString::number(leadingNumber(c.codeSent) - 1));
         m_state.returnToSetup = false;
     }
+    followRadio();
     settlePhase();
 }
 

@@ -8,6 +8,8 @@
 #include "keyer/RepeatPause.h"
 #include "keyer/VoiceKeyer.h"
 #include "logging/ContactEngine.h"
+#include "seams/Rig.h"
+#include "setup/RadioSettings.h"
 
 #include <QObject>
 #include <QStringList>
@@ -15,7 +17,9 @@
 #include <functional>
 #include <optional>
 
+class CwKeyer;
 class Dialogs;
+class RigLink;
 class VoicePlayer;
 
 /// What the entry model reaches the outside world through.
@@ -29,6 +33,7 @@ struct EntryServices {
     KeyPort& keyPort; // the serial port voice messages key RTS on
     CwKeyer& keyer;
     VoicePlayer& voice;
+    RigLink* rig = nullptr; // the radio by CAT, when the program has one
 };
 
 /// Where the contact in hand stands.
@@ -112,6 +117,8 @@ public:
     void abortKeying();
     /// The sent-code label, as the set-up screen sets it before a contest.
     void setSentCode(const QString& code);
+    /// The QSO screen is left: the radio is no longer read.
+    void stopFollowingRadio();
     /// Reads the totals, the board, the grid and the serial again when another program changed
     /// the log; true then.
     bool followLog();
@@ -149,7 +156,13 @@ public:
     int sendingKey() const { return m_sendingKey; }
     /// What of the CW message has gone out.
     QString sentSoFar() const { return m_sentSoFar; }
-    bool messageUnderWay() const { return m_cw.isBusy() || m_voice.isBusy(); }
+    bool messageUnderWay() const;
+    /// What the radio reported last; none while it does not answer or none is chosen.
+    const std::optional<RigReading>& radioReading() const { return m_radioReading; }
+    /// Why the radio chosen does not answer; empty while it does or none is chosen.
+    QString radioSilence() const { return m_radioSilence; }
+    /// The radio and keyer settings read when the screen opened.
+    const RadioSettings& radioSettings() const { return m_radio; }
     bool offLineShown() const { return m_state.offLineLog; }
     /// Grows with every typed character a field refused.
     int refusedKeys() const { return m_refusedKeys; }
@@ -213,6 +226,10 @@ private:
     void badDateOrTime(EntryField f, const QString& text);
     bool spaceMovesToCallsign(bool space);
 
+    // the radio
+    void attachRadio();
+    void followRadio();
+
     // keying
     /// What runs when the message under way has ended (or at once when it did not start).
     using AfterMessage = std::function<void(KeyingResult)>;
@@ -244,6 +261,10 @@ private:
     ContactEngine m_engine;
     CwKeyer& m_cw;
     VoiceKeyer m_voice;
+    RigLink* m_rig;
+    RadioSettings m_radio;
+    std::optional<RigReading> m_radioReading;
+    QString m_radioSilence;
     RepeatPause m_cwRepeat;
     RepeatPause m_ssbRepeat;
 

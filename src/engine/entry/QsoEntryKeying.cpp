@@ -1,5 +1,6 @@
 #include "entry/QsoEntry.h"
 
+#include "keyer/CwKeyer.h"
 #include "keyer/MorseTiming.h"
 #include "seams/Dialogs.h"
 
@@ -68,6 +69,8 @@ KeyingResult QsoEntry::messageStarted(KeyingResult r, AfterMessage after, int sp
 }
 
 void QsoEntry::messageFinished(KeyingResult r) {
+    if (r == KeyingResult::PortError)
+        portError(); // the radio refused the message it had taken
     m_sentSoFar.clear();
     m_transmission = m_transmissionBefore;
     m_sendingKey = 0;

@@ -15,4 +15,7 @@ struct KeyStep {
 struct CwMessage {
     QList<KeyStep> steps;
     int endSpeed = 0;
+
+    /// The length of the whole message in milliseconds.
+    int totalMs() const;
 };

@@ -1,5 +1,6 @@
 #include "keyer/VoiceKeyer.h"
 
+#include "radio/RigLink.h"
 #include "setup/AppState.h"
 
 #include <QDir>
@@ -31,15 +32,13 @@ KeyingResult VoiceKeyer::start(const QString& wavFile, int port, bool playWithou
         return KeyingResult::Busy;
     if (!QFileInfo(wavFile).isFile())
         return KeyingResult::MissingRecording; // the transmitter is not keyed for nothing
-    m_keyed = m_port.ensureOpen(port);
+    m_keyed = m_catPtt ? m_catPtt->answering() : m_port.ensureOpen(port);
     if (!m_keyed && !playWithoutPort)
         return KeyingResult::PortError;
     m_busy = true;
     m_aborted = false;
-    if (m_keyed) {
-        m_port.line().setDtr(false);
-        m_port.line().setRts(true);
-    }
+    if (m_keyed)
+        transmit(true);
     // A file the player refuses ends at once, as before, but still as an event.
     // The player may outlive this keyer (the QSO screen closed while a file played).
     const auto end = [keyer = QPointer<VoiceKeyer>(this)] {
@@ -55,11 +54,21 @@ void VoiceKeyer::ended() {
     if (!m_busy)
         return;
     if (m_keyed)
-        m_port.line().setRts(false);
+        transmit(false);
     m_busy = false;
     emit finished(m_aborted ? KeyingResult::Aborted
                   : m_keyed ? KeyingResult::Done
                             : KeyingResult::DoneWithoutKeying);
+}
+
+void VoiceKeyer::transmit(bool on) {
+    if (m_catPtt) {
+        m_catPtt->setPtt(on);
+        return;
+    }
+    if (on)
+        m_port.line().setDtr(false);
+    m_port.line().setRts(on);
 }
 
 void VoiceKeyer::abort() {

@@ -8,6 +8,7 @@
 #include <QString>
 
 struct AppState;
+class RigLink;
 
 // Plays the operator's recorded messages with the transmitter keyed by RTS, as CwSender sends
 // CW: start() returns at once and finished() follows when the playback ends or is aborted.
@@ -20,13 +21,15 @@ public:
     /// The recording of function key `key` (1..7): "WAVUs/F<key>.wav" in the program folder,
     /// whatever the case of the names on the disk ("F1.WAV" is found).
     static QString wavFile(const QString& appPath, int key);
+    /// The transmitter keyed by CAT through `rig` from now on, or by RTS again with nullptr.
+    void usePttByCat(RigLink* rig) { m_catPtt = rig; }
     /// True when a recording is played without keying if the port cannot be opened.
     static bool playsWithoutPort(const AppState& state);
 
-    /// RTS on and `wavFile` started: Started, and finished() follows with RTS off again.
-    /// Nothing keyed and nothing played: MissingRecording when the file is not there, Busy
-    /// while one plays, PortError without a port unless `playWithoutPort` (then it plays
-    /// unkeyed and finishes DoneWithoutKeying).
+    /// RTS (or PTT by CAT) on and `wavFile` started: Started, and finished() follows with the
+    /// transmitter off again. Nothing keyed and nothing played: MissingRecording when the file is
+    /// not there, Busy while one plays, PortError without a port (or with a radio that does not
+    /// answer) unless `playWithoutPort` (then it plays unkeyed and finishes DoneWithoutKeying).
     KeyingResult start(const QString& wavFile, int port, bool playWithoutPort);
     /// End or Escape: stops the playback under way; finished(Aborted) follows.
     void abort();
@@ -38,8 +41,10 @@ signals:
 
 private:
     void ended();
+    void transmit(bool on);
 
     KeyPort& m_port;
+    RigLink* m_catPtt = nullptr;
     VoicePlayer& m_player;
     bool m_busy = false;
     bool m_aborted = false;

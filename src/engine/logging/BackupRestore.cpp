@@ -2,6 +2,9 @@
 
 #include "logging/DatabaseCopy.h"
 #include "logging/SchemaScript.h"
+#include "logging/SchemaUpgrade.h"
+
+#include <algorithm>
 
 #include <QDir>
 #include <QFile>
@@ -96,8 +99,14 @@ Outcome<void> checkSchema(SqliteConnection& copy, Kind kind) {
     if (present->isEmpty())
         return refused(kindText + u'.');
     QStringList missing;
+    // A copy older than a column gets it when the restored log is next opened.
+    const auto added = [](const QString& column) {
+        return std::any_of(SchemaUpgrade::addedColumns().cbegin(),
+                           SchemaUpgrade::addedColumns().cend(),
+                           [&](const auto& c) { return c.first == column; });
+    };
     for (const QString& column : neededColumns(table(kind)))
-        if (!present->contains(column, Qt::CaseInsensitive))
+        if (!present->contains(column, Qt::CaseInsensitive) && !added(column))
             missing << column;
     if (!missing.isEmpty())
         return refused(kindText + QStringLiteral(": LIPSESC COLOANELE ") +

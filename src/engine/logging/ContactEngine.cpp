@@ -285,16 +285,20 @@ LogRow ContactEngine::rowToStore() {
     QString date = m_contact.date;
     if (date.size() == 10)
         date = date.left(6) + date.right(2);
-    return {m_contact.callsign.trimmed().toUpper(),
-            date,
-            m_contact.utc,
-            QString::number(contactStage()),
-            sent,
-            rcvd,
-            contactMode(),
-            m_contact.countyReceived,
-            m_contact.mult,
-            m_contact.points};
+    LogRow row{m_contact.callsign.trimmed().toUpper(),
+               date,
+               m_contact.utc,
+               QString::number(contactStage()),
+               sent,
+               rcvd,
+               contactMode(),
+               m_contact.countyReceived,
+               m_contact.mult,
+               m_contact.points};
+    // A paper log typed in afterwards was not worked on the frequency the radio shows now.
+    if (!m_app.offLineLog)
+        row.frequency = m_radioFrequency;
+    return row;
 }
 
 bool ContactEngine::learn(const QString& call, const QString& county) {

@@ -37,6 +37,9 @@ public:
     const ScoreLabels& labels() const { return m_labels; }
     /// The code the station sent last, as the screen's sent-code label shows it.
     void setSentCode(const QString& code) { m_labels.sentCode = code; }
+    /// The frequency the radio reports now, in Hz, stored with the contacts logged from now on;
+    /// none while no radio answers.
+    void setRadioFrequency(std::optional<qint64> hz) { m_radioFrequency = hz; }
     /// Callsign + " " + sent text of the last contact logged.
     QString lastLogged() const { return m_lastLogged; }
 
@@ -151,4 +154,5 @@ private:
     QList<qint64> m_loggedIds; // contacts this program logged, oldest first
     LogChanges m_changes;
     bool m_loggedHere = false;
+    std::optional<qint64> m_radioFrequency;
 };

@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <QVariant>
+#include <optional>
 
-/// One `LogGen` row as it is written: every value is text.
+class QSqlQuery;
+
+/// One `LogGen` row as it is written: every value is text but the frequency.
 struct LogRow {
     QString callsign;
     QString date; // `data`
@@ -14,9 +17,14 @@ struct LogRow {
     QString mode;   // `md`
     QString county; // `jud`
     QString mult;
-    QString points; // `pct`
-    qint64 id = 0;  // `ID`, for a row read back from the log
+    QString points;                    // `pct`
+    qint64 id = 0;                     // `ID`, for a row read back from the log
+    std::optional<qint64> frequency{}; // `Frecv`, Hz, when the radio reported one
 
-    /// The value of column `column` in table order, `ID` first.
+    /// The columns a row is read from, `ID` first, for a SELECT.
+    static const QString& columns();
+    /// The row `q` stands on, read from columns().
+    static LogRow fromQuery(const QSqlQuery& q);
+    /// The value of column `column` in table order, `ID` first; the frequency is not shown.
     QVariant value(int column) const;
 };

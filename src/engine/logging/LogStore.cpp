@@ -12,8 +12,7 @@
 #include <QSqlError>
 
 namespace {
-const QString kColumns =
-    QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct");
+const QString& kColumns = LogRow::columns();
 const QString kUnreadable = QStringLiteral("LOGUL NU POATE FI CITIT: ");
 const QString kDeleteTrigger = QStringLiteral("LogGenTotalsDelete");
 const QString kTotalsUnreadable = QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ");
@@ -27,15 +26,8 @@ Outcome<QList<LogRow>> rowsOf(Outcome<QSqlQuery> q) {
     if (!q)
         return Failure{q.error()};
     QList<LogRow> rows;
-    while (q->next()) {
-        LogRow r;
-        QString* columns[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
-                              &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
-        for (int i = 0; i < 10; ++i)
-            *columns[i] = q->value(i + 1).toString();
-        r.id = q->value(0).toLongLong();
-        rows << r;
-    }
+    while (q->next())
+        rows << LogRow::fromQuery(*q);
     if (q->lastError().isValid())
         return Failure{q->lastError().text()};
     return rows;
@@ -100,8 +92,9 @@ Outcome<QStringList> LogStore::stageMults(int stage) {
 Outcome<qint64> LogStore::insert(const LogRow& r) {
     auto q = m_db.select(
         QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
-                       "Md, Jud, Mult, Pct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {r.callsign, r.date, r.utc, r.stage, r.sent, r.rcvd, r.mode, r.county, r.mult, r.points});
+                       "Md, Jud, Mult, Pct, Frecv) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {r.callsign, r.date, r.utc, r.stage, r.sent, r.rcvd, r.mode, r.county, r.mult, r.points,
+         r.frequency ? QVariant(*r.frequency) : QVariant(QMetaType::fromType<qint64>())});
     if (!q)
         return Failure{q.error()};
     return q->lastInsertId().toLongLong();
@@ -212,7 +205,8 @@ Outcome<QList<LogRow>> LogStore::datePage(int stage, int first, int count, int t
 }
 
 const QStringList& LogStore::columnNames() {
-    static const QStringList names = kColumns.split(QStringLiteral(", "));
+    // The grid shows the columns the log has always had.
+    static const QStringList names = kColumns.split(QStringLiteral(", ")).mid(0, 11);
     return names;
 }
 

@@ -13,8 +13,27 @@ const QString kFillTotals = QStringLiteral(
     "sum(length(trim(coalesce(Mult, ''))) > 0), sum(CAST(trim(coalesce(Pct, '')) AS INTEGER)) "
     "FROM LogGen WHERE Etp IS NOT NULL GROUP BY Etp");
 
+// CREATE TABLE IF NOT EXISTS leaves an older table as it is: the columns added since come here.
+Outcome<void> addColumns(Database& db) {
+    for (const auto& [name, type] : addedColumns()) {
+        if (db.scalar(QStringLiteral("SELECT count(*) FROM pragma_table_info('LogGen') WHERE "
+                                     "name = ?"),
+                      {name})
+                .toInt() > 0)
+            continue;
+        if (Outcome<void> done =
+                db.exec(QStringLiteral("ALTER TABLE LogGen ADD COLUMN %1 %2").arg(name, type));
+            !done)
+            return done;
+    }
+    return {};
+}
+
 Outcome<void> addWhatIsMissing(Database& db, const QString& script) {
     const bool hadTotals = db.hasTable(QStringLiteral("LogTotals"));
+    if (db.hasTable(QStringLiteral("LogGen")))
+        if (Outcome<void> done = addColumns(db); !done)
+            return done;
     // Every statement of the schema is CREATE ... IF NOT EXISTS; the pragmas cannot run inside a
     // transaction and the version is set last.
     for (const QString& statement : SchemaScript::statements(script)) {
@@ -29,6 +48,12 @@ Outcome<void> addWhatIsMissing(Database& db, const QString& script) {
     return db.exec(QStringLiteral("PRAGMA user_version = %1").arg(kVersion));
 }
 } // namespace
+
+const QList<std::pair<QString, QString>>& addedColumns() {
+    static const QList<std::pair<QString, QString>> columns{
+        {QStringLiteral("Frecv"), QStringLiteral("INTEGER")}};
+    return columns;
+}
 
 Outcome<void> bringUpToDate(Database& db) {
     const QString file = QDir::toNativeSeparators(db.path());

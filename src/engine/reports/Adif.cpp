@@ -110,6 +110,13 @@ LineResult qsoRecord(const LogRow& row, const ContestDef& def) {
     char* const bandEnd = std::to_chars(band, band + sizeof band - 1, def.report.bandMeters).ptr;
     *bandEnd = 'm';
     field(r, QLatin1StringView("BAND"), QLatin1StringView(band, bandEnd + 1));
+    if (row.frequency) { // MHz, to the Hz
+        QString mhz;
+        LogDate::appendNumber(mhz, *row.frequency / 1000000);
+        mhz += u'.';
+        LogDate::appendDigits(mhz, int(*row.frequency % 1000000), 6);
+        field(r, QLatin1StringView("FREQ"), QStringView(mhz));
+    }
     field(r, QLatin1StringView("RST_SENT"), sent.report);
     field(r, QLatin1StringView("RST_RCVD"), rcvd.report);
     field(r, QLatin1StringView("COMMENT"), QLatin1StringView(def.code));

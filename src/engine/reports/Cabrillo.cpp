@@ -46,7 +46,11 @@ LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& d
     QString line;
     line.reserve(96); // one allocation per line
     line += QLatin1StringView("QSO: ");
-    appendFit(line, frequency(def.report.bandMeters), 5);
+    // The radio's frequency in whole kHz when it was read, else the band's.
+    appendFit(line,
+              row.frequency ? QString::number(*row.frequency / 1000)
+                            : frequency(def.report.bandMeters),
+              5);
     line += u' ';
     appendFit(line, mode == u"SSB" ? QStringView(u"PH") : mode, 3);
     LogDate::appendDigits(line, stamp.date.year(), 4);

@@ -42,8 +42,7 @@ bool LogReader::failed(const QString& reason) {
 
 Outcome<void> LogReader::open(int stage) {
     failed(QString());
-    const Select q = select(
-        QStringLiteral("ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, Mult, Pct"), stage);
+    const Select q = select(LogRow::columns(), stage);
     sqlite3* db = sqliteOf(m_db.handle());
     const QByteArray sql = (q.sql + LogDate::sqlOrder()).toUtf8();
     const bool prepared = db && sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &m_rows,
@@ -78,6 +77,9 @@ bool LogReader::next(LogRow& r) {
                           &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
     for (int i = 0; i < 10; ++i)
         *columns[i] = text(i + 1);
+    r.frequency.reset();
+    if (sqlite3_column_type(m_rows, 11) != SQLITE_NULL && sqlite3_column_int64(m_rows, 11) > 0)
+        r.frequency = sqlite3_column_int64(m_rows, 11);
     if (!Points::storedPoints(r.points))
         return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
                                      "(0..%3). CORECTATI CONTACTUL IN LOG.")

@@ -15,13 +15,30 @@ QString unreadable(const QString& folder, const QString& key) {
 
 } // namespace
 
+QString RadioSettings::problem() const {
+    if (keyer == KeyerKind::WinKeyer && winKeyerPort.trimmed().isEmpty())
+        return QStringLiteral("Scrieti portul serial al WinKeyer-ului (de exemplu /dev/ttyUSB0).");
+    if (keyer == KeyerKind::CwDaemon && cwDaemonHost.trimmed().isEmpty())
+        return QStringLiteral("Scrieti adresa calculatorului pe care ruleaza cwdaemon.");
+    if ((keyer == KeyerKind::RadioCat || pttByCat) && rigModel == 0)
+        return QStringLiteral("Pentru CW sau PTT prin CAT alegeti modelul radioului.");
+    if (rigModel == kNetworkModel && !rigPort.isEmpty()) {
+        bool ok = false;
+        const int port = rigPort.section(u':', -1).toInt(&ok);
+        if (!rigPort.contains(u':') || rigPort.section(u':', 0, -2).isEmpty() || !ok || port < 1 ||
+            port > 65535)
+            return QStringLiteral("Adresa rigctld se scrie gazda:port, de exemplu localhost:4532.");
+    }
+    return {};
+}
+
 namespace RadioSettingsFile {
 
 QString pathIn(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("VELTRadio.ini"));
 }
 
-Outcome<RadioSettings> load(const QString& folder) {
+std::pair<RadioSettings, QString> read(const QString& folder) {
     RadioSettings s;
     const QSettings ini(pathIn(folder), QSettings::IniFormat);
     QStringList bad;
@@ -48,9 +65,7 @@ Outcome<RadioSettings> load(const QString& folder) {
     s.rigPort = ini.value(QStringLiteral("Rig/port")).toString();
     s.rigBaud = number(QStringLiteral("Rig/baud"), 0, 0, 1000000);
     s.pttByCat = ini.value(QStringLiteral("Rig/pttByCat"), false).toBool();
-    if (!bad.isEmpty())
-        return Failure{unreadable(folder, bad.join(QStringLiteral(", ")))};
-    return s;
+    return {s, bad.isEmpty() ? QString() : unreadable(folder, bad.join(QStringLiteral(", ")))};
 }
 
 Outcome<void> save(const QString& folder, const RadioSettings& s) {

@@ -35,7 +35,15 @@ using namespace Widgets;
 namespace {
 EntryServices entryServices(ScreenServices& s, KeyerChoice& keyers) {
     return {s.state,   s.logDb,       s.callDb, s.specials, s.clock,
-            s.dialogs, keyers.port(), keyers,   s.voice};
+            s.dialogs, keyers.port(), keyers,   s.voice,    s.rig};
+}
+
+// "14025.30 kHz CW": to ten hertz, as a radio's display shows it.
+QString radioText(const RigReading& r) {
+    return QStringLiteral("%1.%2 kHz %3")
+        .arg(r.frequencyHz / 1000)
+        .arg(r.frequencyHz % 1000 / 10, 2, 10, QLatin1Char('0'))
+        .arg(r.mode);
 }
 
 // The county list's height in twips for a callsign's call area, 0 to leave it as it is.
@@ -96,6 +104,7 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     connect(&m_entry, &QsoEntry::changed, this, [this] {
         renderKeyer();
         renderStageAndMode();
+        renderRadio();
     });
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
@@ -117,6 +126,7 @@ void FrmQSO::closeEvent(QCloseEvent* event) {
 void FrmQSO::hideEvent(QHideEvent* event) {
     // Nobody is at this screen any more: nothing may go on keying the transmitter.
     m_entry.abortKeying();
+    m_entry.stopFollowingRadio();
     QMainWindow::hideEvent(event);
 }
 
@@ -247,23 +257,19 @@ void FrmQSO::load() {
 
 void FrmQSO::start() {
     show();
+    m_entry.start(); // chooses the stage the set-up holds and reads the radio settings
     chooseKeyer();
-    m_entry.start(); // chooses the stage the set-up holds
     if (m_state.stage >= 1 && m_state.stage <= 4)
         showStageControls(m_state.stage);
     render();
 }
 
-// Read each time the screen opens: the radio settings may have changed on the set-up screen.
+// Each time the screen opens: the radio settings may have changed on the set-up screen.
 void FrmQSO::chooseKeyer() {
-    const Outcome<RadioSettings> radio = RadioSettingsFile::load(m_state.appPath);
-    QStringList notices{radio.error()};
-    // No rig control yet to key by CAT: that choice falls back to the serial line.
-    notices << m_keyers.choose(radio.valueOr({}), nullptr);
-    notices.removeAll(QString());
-    if (!notices.isEmpty())
-        m_services.dialogs.message(notices.join(u'\n'), QStringLiteral("VELT"),
-                                   Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    const QString notice = m_keyers.choose(m_entry.radioSettings(), m_services.radioCat);
+    if (!notice.isEmpty())
+        m_services.dialogs.message(notice, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::Exclamation);
 }
 
 void FrmQSO::setSentCode(const QString& code) {
@@ -310,6 +316,7 @@ void FrmQSO::render() {
     }
     ui.mnuRecup->setEnabled(m_entry.recoveryEnabled());
     renderStageAndMode();
+    renderRadio();
     renderResults();
     renderBoard();
     renderKeyer();
@@ -349,6 +356,16 @@ void FrmQSO::renderFocus() {
         field->setSelection(1, 1);
         break;
     }
+}
+
+void FrmQSO::renderRadio() {
+    const QString silence = m_entry.radioSilence();
+    const std::optional<RigReading>& reading = m_entry.radioReading();
+    ui.LblFrecventa->setText(!silence.isEmpty() ? QStringLiteral("RADIOUL NU RASPUNDE")
+                             : reading          ? radioText(*reading)
+                                                : QString());
+    ui.LblFrecventa->setToolTip(silence);
+    setForeColor(ui.LblFrecventa, silence.isEmpty() ? Colors::kBlack : Colors::kRed);
 }
 
 void FrmQSO::renderStageAndMode() {

@@ -75,6 +75,7 @@ private:
     void renderFields();
     void renderFocus();
     void renderStageAndMode();
+    void renderRadio();
     void renderResults();
     void renderBoard();
     void renderKeyer();

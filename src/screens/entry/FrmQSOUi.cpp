@@ -136,6 +136,9 @@ QWidget* FrmQSO::buildStageRow() {
         h->addWidget(marks[i]);
         connect(stages[i], &QPushButton::clicked, this, [this, i] { chooseStage(i + 1); });
     }
+    ui.LblFrecventa = label(w, "LblFrecventa");
+    h->addSpacing(8);
+    h->addWidget(ui.LblFrecventa);
     h->addSpacing(12);
     h->addWidget(ui.LblMode);
     h->addWidget(ui.CmdCW);

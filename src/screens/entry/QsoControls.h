@@ -35,6 +35,7 @@ struct QsoControls {
     QLabel* Lbl1B = nullptr;
     QLabel* Lbl2A = nullptr;
     QLabel* Lbl2B = nullptr;
+    QLabel* LblFrecventa = nullptr; // the radio's frequency and mode, or that it does not answer
     QPushButton* CmdCW = nullptr;
     QPushButton* CmdSSB = nullptr;
     QLabel* LblMode = nullptr;

@@ -1,5 +1,7 @@
 #include "screens/setup/FrmInit.h"
 
+#include "screens/setup/RadioSettingsDialog.h"
+
 #include "jetimport/TableMap.h"
 #include "logging/ContactEngine.h"
 #include "logging/ContestLog.h"
@@ -13,6 +15,7 @@
 #include "screens/Widgets.h"
 #include "screens/entry/FrmQSO.h"
 #include "screens/setup/JetImportOffer.h"
+#include "screens/setup/RadioSettingsDialog.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/Help.h"
@@ -272,6 +275,15 @@ void FrmInit::buildMenus() {
     connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::startQso);
     connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::openLogView);
     connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::startOffLineLog);
+    // Last on the bar, so that the menus before it stay where the operator knows them.
+    ui.mnuRadio = add("mnuRadio", QStringLiteral("&RADIO"));
+    connect(ui.mnuRadio, &QAction::triggered, this, [this] {
+        auto* dialog = new RadioSettingsDialog(
+            m_state.appPath, m_services.rigModels ? *m_services.rigModels : QList<RigModel>(),
+            this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
 }
 
 bool FrmInit::eventFilter(QObject* watched, QEvent* event) {

@@ -58,4 +58,5 @@ struct InitControls {
     QAction* mnuLog = nullptr;
     QAction* mnuInpLog = nullptr;
     QMenu* mnuHelp1 = nullptr;
+    QAction* mnuRadio = nullptr; // the radio and keyer settings
 };

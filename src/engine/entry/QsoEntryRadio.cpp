@@ -1,0 +1,51 @@
+#include "entry/QsoEntry.h"
+
+#include "radio/RigLink.h"
+
+// The radio by CAT: its frequency shown and stored with each contact, its PTT for voice.
+
+void QsoEntry::attachRadio() {
+    if (!m_rig)
+        return;
+    connect(m_rig, &RigLink::reading, this, [this](const RigReading& r) {
+        if (m_radioReading == r)
+            return;
+        m_radioReading = r;
+        m_engine.setRadioFrequency(r.frequencyHz);
+        emit changed();
+    });
+    // Said once per silence; the link tries again quietly and logging goes on without it.
+    connect(m_rig, &RigLink::silent, this, [this](const QString& why) {
+        m_radioReading.reset();
+        m_engine.setRadioFrequency(std::nullopt);
+        m_radioSilence = why + QStringLiteral(" Se reincearca.");
+        emit changed();
+    });
+    connect(m_rig, &RigLink::answered, this, [this] {
+        m_radioSilence.clear();
+        emit changed();
+    });
+}
+
+void QsoEntry::followRadio() {
+    QString problem;
+    std::tie(m_radio, problem) = RadioSettingsFile::read(m_state.appPath);
+    if (!problem.isEmpty())
+        message(problem);
+    m_radioReading.reset();
+    m_radioSilence.clear();
+    m_engine.setRadioFrequency(std::nullopt);
+    if (!m_rig)
+        return;
+    m_rig->follow(m_radio);
+    m_voice.usePttByCat(m_radio.pttByCat ? m_rig : nullptr);
+}
+
+void QsoEntry::stopFollowingRadio() {
+    if (m_rig)
+        m_rig->stop();
+}
+
+bool QsoEntry::messageUnderWay() const {
+    return m_cw.isBusy() || m_voice.isBusy();
+}

@@ -1,0 +1,155 @@
+#include "ScreenHarness.h"
+#include "screens/setup/RadioSettingsDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+
+// The radio settings dialog of the set-up screen, and the radio on the QSO screen through
+// Hamlib's dummy radio.
+namespace {
+// Opens the dialog from the set-up screen's menu.
+RadioSettingsDialog* openDialog(ScreenHarness& h) {
+    h.trigger(h.init.get(), "mnuRadio");
+    auto* dialog = h.init->findChild<RadioSettingsDialog*>(QStringLiteral("FrmRadio"));
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+// Types `text` over what a box holds.
+void retype(QWidget* box, const QString& text) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void writeRadio(ScreenHarness& h, const char* ini) {
+    h.folder.write(QStringLiteral("VELTRadio.ini"), ini);
+}
+
+// The QSO screen keying CW by CAT through Hamlib's dummy radio, once the radio has answered.
+bool openCatQso(ScreenHarness& h, const std::function<void()>& fill) {
+    writeRadio(h, "[Keyer]\nkind=cat\n[Rig]\nmodel=1\n");
+    h.openQso("OpBCNUS", QStringLiteral("312"), "Cmd1A", "CmdCW", [&] {
+        h.initBox("TxtCP")->setText(QStringLiteral("2"));
+        h.click(h.init.get(), "OpbCwJ");
+        fill();
+    });
+    return QTest::qWaitFor([&] { return h.qso->entry().radioReading().has_value(); }, 10000);
+}
+} // namespace
+
+class RadioScreenTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Keyer (steps down the list), model (typed to find it), port, cwdaemon port, PTT by CAT:
+    // saved, or the reason shown with nothing written.
+    void dialogByKeys_data() {
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("cwdaemon port past 65535") << "2|0||65536|0"
+                                                  << "Portul cwdaemon";
+        QTest::newRow("cwdaemon port 65535") << "2|0||65535|0"
+                                             << "";
+        QTest::newRow("CAT keyer without a radio") << "3|0||6789|0"
+                                                   << "alegeti modelul";
+        QTest::newRow("PTT by CAT through rigctld") << "3|2|localhost:4532|6789|1"
+                                                    << "";
+    }
+    void dialogByKeys() {
+        QFETCH(QString, fields);
+        QFETCH(QString, error);
+        const QStringList f = fields.split(u'|');
+        ScreenHarness h;
+        h.start();
+        const QPointer<RadioSettingsDialog> dialog = openDialog(h);
+        QVERIFY(dialog);
+        auto* keyer = h.find<QComboBox>(dialog, "CboManipulator");
+        keyer->setFocus();
+        for (int i = 0; i < f[0].toInt(); ++i)
+            QTest::keyClick(keyer, Qt::Key_Down);
+        auto* model = h.find<QComboBox>(dialog, "CboModelRadio");
+        model->setFocus();
+        QTest::keyClicks(model, f[1] + QStringLiteral(" -"));
+        retype(h.find<QLineEdit>(dialog, "TxtPortRadio"), f[2]);
+        retype(h.find<QLineEdit>(dialog, "TxtCwDaemonPort"), f[3]);
+        if (f[4] == u'1') {
+            h.find<QCheckBox>(dialog, "ChkPttCat")->setFocus();
+            QTest::keyClick(h.find<QCheckBox>(dialog, "ChkPttCat"), Qt::Key_Space);
+        }
+        QTest::keyClick(keyer, Qt::Key_Return);
+
+        QCOMPARE(dialog && dialog->isVisible(), !error.isEmpty());
+        QCOMPARE(QFile::exists(RadioSettingsFile::pathIn(h.folder.path())), error.isEmpty());
+        if (!error.isEmpty()) {
+            QVERIFY(h.find<QLabel>(dialog, "LblEroare")->text().contains(error));
+            return;
+        }
+        // What a disabled box holds is kept as it stands.
+        RadioSettings expected;
+        expected.keyer = static_cast<KeyerKind>(f[0].toInt());
+        expected.cwDaemonPort = static_cast<quint16>(f[3].toInt());
+        expected.rigModel = f[1].toInt();
+        expected.rigPort = f[2];
+        expected.pttByCat = f[4] == u'1';
+        const auto [saved, problem] = RadioSettingsFile::read(h.folder.path());
+        QVERIFY(problem.isEmpty());
+        QCOMPARE(saved, expected);
+    }
+
+    // The frequency beside the stage, from the radio the settings name.
+    void frequencyBesideTheStage() {
+        ScreenHarness h;
+        writeRadio(h, "[Rig]\nmodel=1\n");
+        h.openQso("OpBCNUS");
+        auto* shown = h.find<QLabel>(h.qso.get(), "LblFrecventa");
+        QTRY_COMPARE_WITH_TIMEOUT(shown->text(), QStringLiteral("145000.00 kHz FM"), 10000);
+    }
+
+    // F3 keyed by the radio: the contact is logged once the message has gone, not when Escape
+    // ended it; the serial line is never touched.
+    void catKeyerLogsAfterSendingUnlessEscaped_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("to its end") << false;
+        QTest::newRow("escaped") << true;
+    }
+    void catKeyerLogsAfterSendingUnlessEscaped() {
+        QFETCH(bool, escape);
+        ScreenHarness h;
+        QVERIFY(openCatQso(h, [&] { h.initBox("TxtF3")->setText(QStringLiteral("TU #8")); }));
+        const QsoEntry& e = h.qso->entry();
+        h.typeContact(QStringLiteral("8XYZ"), QStringLiteral("123"), QStringLiteral("CJ"));
+        QTest::keyClick(h.qsoBox("TxtRstR3"), Qt::Key_F3);
+        QVERIFY(e.messageUnderWay());
+        if (escape)
+            QTest::keyClick(h.qsoBox("TxtRstR3"), Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!e.messageUnderWay(), 10000);
+        QCOMPARE(h.logRows().size(), escape ? 0 : 1);
+        QVERIFY(h.keyLine.changes().isEmpty());
+        QVERIFY(h.dialogs.shown.isEmpty());
+    }
+
+    // The F1 repeat keyed by the radio goes on until Escape.
+    void catKeyerRepeatsUntilEscape() {
+        ScreenHarness h;
+        QVERIFY(openCatQso(h, [&] {
+            h.click(h.init.get(), "ChkCwRpt");
+            h.initBox("TxtF1")->setText(QStringLiteral("E"));
+        }));
+        const QsoEntry& e = h.qso->entry();
+        QLineEdit* pause = h.qsoBox("txtPauseCW");
+        pause->clear();
+        QTest::keyClicks(pause, QStringLiteral("0.4"));
+        QLineEdit* call = h.qsoBox("TxtIndic");
+        QTest::keyClick(call, Qt::Key_F1);
+        QTRY_VERIFY_WITH_TIMEOUT(e.transmission() == Transmission::Repeating, 10000);
+        QTest::keyClick(call, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!e.messageUnderWay() && e.transmission() == Transmission::Idle,
+                                 10000);
+        QVERIFY(h.keyLine.changes().isEmpty());
+    }
+};
+
+QTEST_MAIN(RadioScreenTest)
+#include "RadioScreenTest.moc"
