@@ -7,7 +7,6 @@
 #include "fakes/FakeVoicePlayer.h"
 #include "refdata/CountyTables.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTest>
@@ -80,19 +79,8 @@ const std::array<QString, 7> kMessages = {kFaster + u'E',
                                           QStringLiteral("T")};
 
 // A recording of no length as a sound recorder writes it: PCM, mono, 8 kHz, 8 bits.
-QByteArray emptyRecording() {
-    QByteArray wav;
-    QDataStream out(&wav, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
-        << quint16(8);
-    out.writeRawData("data", 4);
-    out << quint32(0);
-    return wav;
-}
+const QByteArray kEmptyRecording = QByteArray::fromHex(
+    "524946462400000057415645666d74201000000001000100401f0000401f0000010008006461746100000000");
 
 // The contests whose rules the operator meets: serials and club words, zodiac, age, own county
 // and club list, sectors and "AA", four stages with codes passed on.
@@ -445,7 +433,7 @@ private slots:
         f.app.appPath = f.dir.path();
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("WAVUs")));
         for (int n = 1; n <= 3; ++n)
-            QVERIFY(f.dir.write(QStringLiteral("WAVUs/F%1.wav").arg(n), emptyRecording()));
+            QVERIFY(f.dir.write(QStringLiteral("WAVUs/F%1.wav").arg(n), kEmptyRecording));
         f.at("12:00");
         const rc::detail::TestParams params = [] {
             rc::detail::TestParams p = rc::detail::configuration().testParams;
