@@ -215,6 +215,25 @@ private slots:
         QCOMPARE(e.model.phase(), EntryPhase::Open);
         QCOMPARE(e.model.focus().field, EntryField::Callsign);
     }
+
+    // A correction that becomes a duplicate is shown as one and not logged, both ways.
+    void duplicateUnderCorrection() {
+        Entry e("CampNatUS");
+        for (const char* call : {"YO5AAA", "YO5BBB"}) {
+            e.contact(call, "001", "CJ");
+            e.enter(EntryField::Callsign);
+        }
+        e.key(EntryField::Callsign, Qt::Key_F2, {}, Qt::AltModifier);
+        for (const char* call : {"YO5AAA", "YO5BBB"}) {
+            const bool dupe = QLatin1String(call) == QLatin1String("YO5AAA");
+            e.model.setText(EntryField::Callsign, call);
+            e.key(EntryField::Callsign, Qt::Key_Tab);
+            QCOMPARE(e.model.phase(), EntryPhase::Correcting);
+            QCOMPARE(e.model.duplicateShown(), dupe);
+            QCOMPARE(e.model.logEnabled(), !dupe);
+            QCOMPARE(e.model.callsignMark(), dupe ? CallsignMark::Duplicate : CallsignMark::New);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(QsoEntryTest)

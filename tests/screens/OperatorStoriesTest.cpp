@@ -11,6 +11,8 @@
 //   log:C/N/J  a whole contact (callsign, code, county) logged with Enter
 //   del:CALL   the grid row of CALL deleted (the question answered Yes)
 //   ?Box=text  the field holds text at that moment ("?LblMlt=1" for a label)
+//   ?focus=Box the field has the focus     ?said=text  the last message, "_" for blanks
+// A contest column "control date time" starts an off-line log at that date ("-" empty) and time.
 
 namespace {
 void keyWord(ScreenHarness& h, const QString& w) {
@@ -56,6 +58,15 @@ void logContact(ScreenHarness& h, const QStringList& parts) {
 void check(ScreenHarness& h, const QString& w) {
     const QString name = w.mid(1).section(u'=', 0, 0);
     const QString want = w.section(u'=', 1);
+    if (name == QLatin1String("focus")) {
+        QCOMPARE(h.focused()->objectName(), want);
+        return;
+    }
+    if (name == QLatin1String("said")) {
+        QVERIFY(!h.dialogs.texts().isEmpty());
+        QCOMPARE(h.dialogs.texts().last(), QString(want).replace(u'_', u' '));
+        return;
+    }
     QWidget* widget = h.find<QWidget>(h.qso.get(), name.toLatin1().constData());
     const QString shown = qobject_cast<QLabel*>(widget) ? qobject_cast<QLabel*>(widget)->text()
                                                         : qobject_cast<QLineEdit*>(widget)->text();
@@ -167,13 +178,25 @@ private slots:
               "log:3ABD/123/BU @TxtIndic =5BBB Space =011 =CJ Alt+F2 ?TxtIndic=YO3ABD "
               "!mnuRecup @TxtIndic Enter",
               "YO3ABD 1 599 312 BU|599 123 BU CW BU/YO5BBB 1 599 123 BU|599 011 CJ CW CJ");
+        // Off-line, Enter in the callsign field logs only a contact whose date and time are whole.
+        story("off-line without a date", "OpBCNUS - 23:00",
+              "@TxtIndic =8kaa Space ?TxtUTC=23: @TxtRSTR2 =012 =IS ?focus=TxtIndic Enter "
+              "?said=Date_incomplete._Nu_se_poate_loga!! ?focus=TxtDate",
+              "");
     }
     void stories() {
         QFETCH(QString, contest);
         QFETCH(QString, story);
         QFETCH(QString, rows);
         ScreenHarness h;
-        h.openQso(contest.toLatin1().constData(), QStringLiteral("312"));
+        const QStringList setup = contest.split(u' ');
+        h.openQso(setup[0].toLatin1().constData(), QStringLiteral("312"), "Cmd1A", "CmdCW", [&] {
+            if (setup.size() < 3)
+                return;
+            h.trigger(h.init.get(), "mnuInpLog");
+            h.initBox("TxtSD")->setText(setup[1] == u"-" ? QString() : setup[1]);
+            h.initBox("TxtST")->setText(setup[2]);
+        });
         play(h, story);
         if (QTest::currentTestFailed())
             return;

@@ -91,17 +91,23 @@ void QsoEntry::requestFocus(EntryField f, Caret caret, int position) {
     m_focused = f;
 }
 
-void QsoEntry::settlePhase() {
-    if (m_state.stage < 1 || m_state.stage > 4 || !modeChosen()) {
-        m_phase = EntryPhase::Closed;
-        return;
-    }
+ShownState QsoEntry::shown() const {
+    // The engine's contact holds the verdicts; the model adds only what the operator did.
+    const QsoContact& c = m_engine.contact();
+    ShownState s;
+    s.newMultiplier = c.newMult;
+    s.mark = c.dupe ? CallsignMark::Duplicate : c.checked ? CallsignMark::New : CallsignMark::Plain;
+    if (m_state.stage < 1 || m_state.stage > 4 || !modeChosen())
+        return s;
     if (m_engine.correction())
-        m_phase = EntryPhase::Correcting;
-    else if (!m_engine.contact().dupe)
-        m_phase = EntryPhase::Open;
-    else if (m_phase != EntryPhase::DupeAnswered)
-        m_phase = EntryPhase::Duplicate;
+        s.phase = EntryPhase::Correcting;
+    else if (c.dupe)
+        s.phase = m_dupeAnswered ? EntryPhase::DupeAnswered : EntryPhase::Duplicate;
+    else
+        s.phase = EntryPhase::Open;
+    s.duplicate = c.dupe;
+    s.logEnabled = m_logReady && !c.dupe;
+    return s;
 }
 
 void QsoEntry::refreshGrid(const QString& beginning) {
@@ -155,7 +161,6 @@ void QsoEntry::start() {
         m_state.returnToSetup = false;
     }
     followRadio();
-    settlePhase();
 }
 
 void QsoEntry::setSentCode(const QString& code) {
@@ -197,7 +202,6 @@ void QsoEntry::chooseStage(int stage) {
         requestFocus(EntryField::Callsign, Caret::AtEnd);
     }
     refreshGrid();
-    settlePhase();
 }
 
 void QsoEntry::afterModeChosen(const QString& report) {
@@ -207,7 +211,6 @@ void QsoEntry::afterModeChosen(const QString& report) {
     c.rstSent = report;
     c.countySent = m_state.settings.myCounty;
     c.rstReceived = report;
-    settlePhase();
 }
 
 void QsoEntry::chooseCw() {
@@ -217,7 +220,7 @@ void QsoEntry::chooseCw() {
         m_engine.contact().codeSent = m_engine.sentCodeAfterLast();
     afterModeChosen(QStringLiteral("599"));
     // Before a stage is chosen the code sent is the one the set-up screen gave.
-    if (m_phase == EntryPhase::Closed && def().sentCodeIsStartNumber())
+    if (phase() == EntryPhase::Closed && def().sentCodeIsStartNumber())
         m_engine.contact().codeSent = sentLabel();
 }
 
@@ -229,7 +232,7 @@ void QsoEntry::chooseSsb() {
     if (def().ssbChoosesFirstStage())
         chooseStage(1);
     afterModeChosen(QStringLiteral("59"));
-    if (m_phase != EntryPhase::Closed)
+    if (phase() != EntryPhase::Closed)
         return;
     if (def().sentCodeIsStartNumber())
         m_engine.contact().codeSent = sentLabel();
@@ -270,7 +273,6 @@ void QsoEntry::acceptCallsign() {
         return;
     }
     if (lookup.toUpper() == m_state.settings.myCall.trimmed().toUpper()) {
-        m_mark = CallsignMark::Duplicate;
         const auto [text, title] = m_engine.refuseOwnCall();
         m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         clearContact(true);
@@ -290,14 +292,13 @@ void QsoEntry::acceptCallsign() {
         requestFocus(EntryField::CodeReceived);
     if (zodiac && c.countyReceived.trimmed().isEmpty())
         requestFocus(EntryField::CountyReceived);
-    m_logEnabled = !c.dupe && m_state.stage != 0 && modeChosen();
+    m_logReady = true;
     if (m_state.offLineLog) {
         c.date = m_state.startDate.trimmed();
         m_state.startTime = m_state.startTime.left(3).trimmed();
         c.utc = m_state.startTime;
         requestFocus(EntryField::Time, Caret::At, static_cast<int>(c.utc.size()));
     }
-    settlePhase();
 }
 
 void QsoEntry::showLookup(const LookupView& view) {
@@ -312,15 +313,14 @@ void QsoEntry::showLookup(const LookupView& view) {
 void QsoEntry::showDupe(const DupeView& view) {
     if (!view.checked)
         return;
-    m_mark = view.dupe ? CallsignMark::Duplicate : CallsignMark::New;
-    m_logEnabled = !view.dupe;
-    settlePhase();
+    m_logReady = true;
+    if (!view.dupe)
+        m_dupeAnswered = false;
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
-    const auto [county, enable] = m_engine.takeCountyChoice(entry);
-    m_engine.contact().countyReceived = county;
-    m_logEnabled = enable;
+    m_engine.contact().countyReceived = m_engine.takeCountyChoice(entry).first;
+    m_logReady = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
@@ -373,13 +373,8 @@ void QsoEntry::logContact() {
         }
     }
     const EnterResult r = m_engine.logContact();
-    if (r.status == EnterResult::Status::Duplicate) {
-        // A duplicate is shown, never logged.
-        m_mark = CallsignMark::Duplicate;
-        m_logEnabled = false;
-        settlePhase();
-        return;
-    }
+    if (r.status == EnterResult::Status::Duplicate)
+        return; // shown, never logged
     if (r.status != EnterResult::Status::Logged) {
         m_dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
                           r.status == EnterResult::Status::InsertFailed
@@ -393,15 +388,13 @@ void QsoEntry::logContact() {
     refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
     m_error.clear();
     m_errorShown = false;
-    m_mark = CallsignMark::Plain;
-    m_logEnabled = false;
+    m_logReady = false;
+    m_dupeAnswered = false;
     refreshGrid();
     prepareCallsign();
     m_stationShown = true;
     m_countyChoices.clear();
     m_recoveryEnabled = false;
-    m_phase = EntryPhase::Open;
-    settlePhase();
     if (r.totalsFailed)
         message(kTotalsUnread);
     if (r.learnFailed)
@@ -412,37 +405,27 @@ void QsoEntry::logContact() {
 
 void QsoEntry::clearContact(bool keepForRecovery) {
     if (keepForRecovery) {
-        m_snapshot = EntrySnapshot{m_engine.contact(),
-                                   m_state.stage,
-                                   m_state.qsoMode,
-                                   m_engine.correction(),
-                                   m_phase,
-                                   m_mark,
-                                   m_error,
-                                   m_errorShown,
-                                   m_logEnabled,
-                                   m_stationShown};
+        m_snapshot = EntrySnapshot{m_engine.contact(),    m_state.stage,  m_state.qsoMode,
+                                   m_engine.correction(), m_dupeAnswered, m_error,
+                                   m_errorShown,          m_logReady,     m_stationShown};
         m_recoveryEnabled = true;
     }
     leaveCorrection();
-    m_engine.contact().dupe = false;
     m_engine.clearEntry();
     m_error.clear();
     m_errorShown = false;
-    m_mark = CallsignMark::Plain;
     m_state.gridOwner = AppState::kGridOwnerQso;
     refreshGrid();
     prepareCallsign();
     m_countyChoices.clear();
-    m_logEnabled = false;
+    m_logReady = false;
+    m_dupeAnswered = false;
     m_stationShown = true;
-    m_phase = EntryPhase::Open;
-    settlePhase();
 }
 
 void QsoEntry::cancelContact() {
     clearContact(true);
-    if (m_phase != EntryPhase::Closed)
+    if (phase() != EntryPhase::Closed)
         requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
@@ -465,18 +448,16 @@ void QsoEntry::recover() {
         restored.countySent = now.countySent;
     }
     m_engine.contact() = restored;
-    m_mark = s.mark;
+    m_dupeAnswered = s.dupeAnswered;
     m_error = s.error;
     m_errorShown = s.errorShown;
-    m_logEnabled = s.logEnabled;
+    m_logReady = s.logReady;
     m_stationShown = s.stationShown;
-    m_phase = s.phase;
     if (!s.correction)
         fitReports(m_engine.contact());
     // The log, the stage or the mode may have changed since the cancel: the contact is judged
     // again where it will be logged.
     recheckContact();
-    settlePhase();
     requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(restored.callsign.size()));
 }
 
@@ -490,16 +471,14 @@ void QsoEntry::fitReports(QsoContact& c) const {
 void QsoEntry::recheckContact() {
     // A callsign not accepted yet is checked when it is; the own call stays refused.
     const QString call = text(EntryField::Callsign).trimmed().toUpper();
-    if (m_mark == CallsignMark::Plain || call == m_state.settings.myCall.trimmed().toUpper())
+    if (callsignMark() == CallsignMark::Plain ||
+        call == m_state.settings.myCall.trimmed().toUpper())
         return;
     showDupe(m_engine.checkDuplicate());
 }
 
 void QsoEntry::leaveCorrection() {
-    if (!m_engine.correction())
-        return;
     m_engine.cancelCorrection();
-    settlePhase();
 }
 
 void QsoEntry::correctLastContact() {
@@ -511,8 +490,8 @@ void QsoEntry::correctLastContact() {
         return;
     }
     requestFocus(EntryField::Callsign, Caret::AtEnd);
-    m_logEnabled = true;
-    settlePhase();
+    m_logReady = true;
+    m_dupeAnswered = false;
 }
 
 void QsoEntry::deleteContact(qint64 id) {

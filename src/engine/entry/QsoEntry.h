@@ -56,17 +56,25 @@ enum class Transmission {
     RepeatWaiting, // the pause between two repeats
 };
 
+/// What the screen shows of the contact in hand: derived from the model's inputs, never stored.
+struct ShownState {
+    EntryPhase phase = EntryPhase::Closed;
+    bool logEnabled = false; // IN LOG
+    bool newMultiplier = false;
+    CallsignMark mark = CallsignMark::Plain;
+    bool duplicate = false;
+};
+
 /// The contact in hand, as a cancel left it, for the recovery menu.
 struct EntrySnapshot {
     QsoContact contact;
     int stage = 0; // the stage and mode it was typed in
     QString mode;
     std::optional<CorrectionTarget> correction;
-    EntryPhase phase = EntryPhase::Open;
-    CallsignMark mark = CallsignMark::Plain;
+    bool dupeAnswered = false;
     QString error;
     bool errorShown = false;
-    bool logEnabled = false;
+    bool logReady = false;
     bool stationShown = true;
 };
 
@@ -124,16 +132,16 @@ public:
     bool followLog();
 
     // ---- answers ----
-    EntryPhase phase() const { return m_phase; }
+    /// The phase, IN LOG, the new-multiplier and duplicate marks, from the engine's contact, the
+    /// correction, the stage, the mode and the operator's last moves.
+    ShownState shown() const;
+    EntryPhase phase() const { return shown().phase; }
     QString text(EntryField field) const;
     const FocusRequest& focus() const { return m_focus; }
-    bool logEnabled() const { return m_logEnabled; }
-    /// The engine's verdict on the contact in hand, never a copy of it.
-    bool newMultiplier() const { return m_engine.contact().newMult; }
-    CallsignMark callsignMark() const { return m_mark; }
-    bool duplicateShown() const {
-        return m_phase == EntryPhase::Duplicate || m_phase == EntryPhase::DupeAnswered;
-    }
+    bool logEnabled() const { return shown().logEnabled; }
+    bool newMultiplier() const { return shown().newMultiplier; }
+    CallsignMark callsignMark() const { return shown().mark; }
+    bool duplicateShown() const { return shown().duplicate; }
     QString errorText() const { return m_error; }
     bool errorShown() const { return m_errorShown; }
     const QStringList& countyChoices() const { return m_countyChoices; }
@@ -177,7 +185,6 @@ private:
     bool modeChosen() const;
     bool isCw() const;
     void requestFocus(EntryField f, Caret caret = Caret::Keep, int position = 0);
-    void settlePhase();
     void refreshGrid(const QString& beginning = {});
     void message(const QString& text, bool exclamation = true);
 
@@ -200,7 +207,6 @@ private:
     bool charactersLegal();
     void dateIncomplete();
     void padReceivedCode();
-    void enableLog() { m_logEnabled = !m_engine.contact().dupe; }
     void squeezeCallsign();
     void squeezeFields();
 
@@ -268,7 +274,6 @@ private:
     RepeatPause m_cwRepeat;
     RepeatPause m_ssbRepeat;
 
-    EntryPhase m_phase = EntryPhase::Closed;
     FocusRequest m_focus;
     EntryField m_focused = EntryField::Callsign;
     int m_pressedKey = 0; // the key whose character comes next
@@ -276,8 +281,11 @@ private:
     QString m_pauseCw;
     QString m_pauseSsb;
 
-    CallsignMark m_mark = CallsignMark::Plain;
-    bool m_logEnabled = false;
+    // The operator's last move lets the contact be logged (a duplicate aside): moving on from
+    // a field arms IN LOG, entering the report, code, date or time disarms it.
+    bool m_logReady = false;
+    // F2/F4 answered the duplicate in hand; the next press sends the normal text.
+    bool m_dupeAnswered = false;
     QString m_error;
     bool m_errorShown = false;
     QStringList m_countyChoices;

@@ -183,19 +183,18 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
 
 void QsoEntry::answerDupe(int n, bool f4) {
     repairDoubledPrefix();
-    if (m_phase != EntryPhase::DupeAnswered)
+    if (phase() != EntryPhase::DupeAnswered)
         showDupe(m_engine.checkDuplicate());
     // The duplicate's answer goes once; the next press sends the normal text.
-    if (m_phase == EntryPhase::Duplicate) {
-        m_phase = EntryPhase::DupeAnswered;
+    if (phase() == EntryPhase::Duplicate) {
+        m_dupeAnswered = true;
         transmit(n,
                  f4 ? QStringLiteral(" ")
                     : text(EntryField::Callsign).trimmed() + QStringLiteral(" QSO B4"),
                  true, false);
         return;
     }
-    if (m_phase == EntryPhase::DupeAnswered)
-        m_phase = EntryPhase::Duplicate;
+    m_dupeAnswered = false;
     transmit(n, m_messages[n - 1], true, f4);
 }
 

@@ -106,14 +106,14 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
     case EntryField::CountySent:
         return spaceMovesToCallsign(space) || typed == kEnterChar;
     case EntryField::Date:
-        m_logEnabled = false;
+        m_logReady = false;
         return space && dateKeyPress();
     case EntryField::Time:
         return timeKeyPress(typed, space);
     case EntryField::PauseCw:
     case EntryField::PauseSsb:
         field(f) += typed;
-        if (m_phase != EntryPhase::Closed)
+        if (phase() != EntryPhase::Closed)
             requestFocus(EntryField::Callsign, Caret::AtEnd);
         return true;
     default:
@@ -150,13 +150,13 @@ void QsoEntry::focusEntered(EntryField f) {
     }
     if (f == EntryField::RstReceived || f == EntryField::CodeReceived || f == EntryField::Date ||
         f == EntryField::Time)
-        m_logEnabled = false;
+        m_logReady = false;
 }
 
 bool QsoEntry::spaceMovesToCallsign(bool space) {
     if (!space)
         return false;
-    enableLog();
+    m_logReady = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
     return true;
 }
@@ -239,7 +239,7 @@ bool QsoEntry::callsignKeyDown(const EntryKey& key) {
         break;
     case Qt::Key_F12:
     case Qt::Key_Insert:
-        if (m_logEnabled)
+        if (logEnabled())
             logContact();
         swallow = true;
         break;
@@ -264,7 +264,7 @@ bool QsoEntry::callsignKeyDown(const EntryKey& key) {
 bool QsoEntry::callsignKeyPress(QChar c, bool space) {
     stopRepeats();
     if (c == kEnterChar) {
-        if (m_logEnabled)
+        if (logEnabled())
             logContact();
         return true;
     }
@@ -307,13 +307,10 @@ void QsoEntry::codeMovesOn(bool pad, bool selectCounty) {
         else
             requestFocus(EntryField::CountyReceived, Caret::At, static_cast<int>(county.size()));
     } else {
-        m_logEnabled = false;
+        m_logReady = false;
         requestFocus(EntryField::CountyReceived);
     }
-    if (m_engine.contact().dupe) {
-        m_phase = EntryPhase::Duplicate;
-        m_logEnabled = false;
-    }
+    m_dupeAnswered = false; // a duplicate is shown as such again
 }
 
 bool QsoEntry::enterFromExchange() {
@@ -322,14 +319,14 @@ bool QsoEntry::enterFromExchange() {
         dateIncomplete();
         return true;
     }
-    if (m_logEnabled)
+    if (logEnabled())
         logContact();
     return true;
 }
 
 bool QsoEntry::codeKeyPress(QChar c, bool space) {
     stopRepeats();
-    enableLog();
+    m_logReady = true;
     if (space) {
         codeMovesOn(true, true);
         return true;
@@ -353,7 +350,7 @@ void QsoEntry::takeClubWord() {
 }
 
 void QsoEntry::countyMovesOn() {
-    enableLog();
+    m_logReady = true;
     m_engine.countyChanged(text(EntryField::CountyReceived).trimmed());
     m_engine.checkMultiplier();
     requestFocus(EntryField::Callsign, Caret::AtEnd);
@@ -400,7 +397,7 @@ void QsoEntry::countyKeyUp() {
 // ---- blanks ----
 
 void QsoEntry::squeezeCallsign() {
-    m_logEnabled = false;
+    m_logReady = false;
     QString call = text(EntryField::Callsign).left(15);
     call.remove(u' ');
     m_state.lookupCall = call;
@@ -463,7 +460,7 @@ bool QsoEntry::dateKeyDown(const EntryKey& key) {
 }
 
 bool QsoEntry::dateKeyPress() {
-    enableLog();
+    m_logReady = true;
     const auto parsed = DateTimeText::parseDate(text(EntryField::Date));
     if (!parsed) {
         badDateOrTime(EntryField::Date, kBadDate);
@@ -488,9 +485,8 @@ void QsoEntry::acceptTime() {
 }
 
 bool QsoEntry::timeKeyPress(QChar c, bool space) {
-    m_logEnabled = false;
+    m_logReady = space;
     if (space) {
-        enableLog();
         acceptTime();
         return true;
     }

@@ -165,6 +165,7 @@ DupeView ContactEngine::checkDuplicate() {
     if (call.isEmpty())
         return view;
     view.checked = true;
+    m_contact.checked = true;
     // The mark describes the callsign now in the field, so a corrected callsign can be logged.
     m_contact.dupe = isDupe(call, contactStage());
     view.dupe = m_contact.dupe;
@@ -450,6 +451,7 @@ void ContactEngine::clearEntry() {
     m_contact.boardCounty.clear();
     m_contact.proposedCounty.clear();
     m_contact.newMult = false;
+    m_contact.checked = false;
     m_contact.dupe = false;
     m_contact.otherMode = false;
     m_contact.notFound = false;
@@ -536,6 +538,7 @@ std::optional<LogRow> ContactEngine::startCorrection() {
     m_contact.boardCounty = m_contact.newMult ? m_contact.mult.trimmed() : QString();
     m_contact.proposedCounty = m_contact.countyReceived;
     m_contact.points = row->points;
+    m_contact.checked = false;
     m_contact.dupe = false;
     m_contact.otherMode = false;
     m_contact.notFound = false;

@@ -18,6 +18,7 @@ struct QsoContact {
     QString points = QStringLiteral("2");
     QString boardCounty;    // the code the county board greys when it is logged
     QString proposedCounty; // the county the callsign database proposed
+    bool checked = false;   // the duplicate check ran on the callsign in hand
     bool dupe = false;      // duplicate mark
     bool otherMode = false; // worked in the other mode of the stage, allowed at once
     bool notFound = false;  // the callsign is not in the callsign database

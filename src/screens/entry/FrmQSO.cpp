@@ -281,7 +281,8 @@ void FrmQSO::setSentCode(const QString& code) {
 
 void FrmQSO::render() {
     renderFields();
-    const bool open = m_entry.phase() != EntryPhase::Closed;
+    const ShownState shown = m_entry.shown();
+    const bool open = shown.phase != EntryPhase::Closed;
     ui.LblAnunt->setVisible(!open && !m_state.contest().prefillsExchangeAtStart());
     for (QLineEdit* e : entryFields())
         e->setEnabled(open);
@@ -292,11 +293,11 @@ void FrmQSO::render() {
     for (QLineEdit* e : {ui.TxtDate, ui.TxtUTC})
         if (m_state.offLineLog)
             setBackColor(e, Colors::kYellow);
-    ui.CmdEnterCall->setEnabled(m_entry.logEnabled());
-    ui.LblNeu->setVisible(m_entry.newMultiplier());
+    ui.CmdEnterCall->setEnabled(shown.logEnabled);
+    ui.LblNeu->setVisible(shown.newMultiplier);
     static const QRgb marks[] = {Colors::kYellow, Colors::kGreen, Colors::kRed};
-    setBackColor(ui.TxtIndic, marks[static_cast<int>(m_entry.callsignMark())]);
-    ui.Frame3->setVisible(m_entry.duplicateShown());
+    setBackColor(ui.TxtIndic, marks[static_cast<int>(shown.mark)]);
+    ui.Frame3->setVisible(shown.duplicate);
     ui.TxtEroare->setText(m_entry.errorText());
     ui.TxtEroare->setVisible(m_entry.errorShown());
     ui.Frame2->setVisible(m_entry.stationShown());
