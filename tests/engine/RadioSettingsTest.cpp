@@ -23,8 +23,8 @@ private slots:
         s.rigBaud = 19200;
         s.pttByCat = true;
         QVERIFY(RadioSettingsFile::save(dir.path(), s));
-        const auto [back, problem] = RadioSettingsFile::read(dir.path());
-        QVERIFY(problem.isEmpty());
+        const auto [back, backProblem] = RadioSettingsFile::read(dir.path());
+        QVERIFY(backProblem.isEmpty());
         QCOMPARE(back, s);
     }
 
