@@ -1,15 +1,9 @@
+#include "ExpectedFile.h"
 #include "TempDataFolder.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTest>
-
-namespace {
-QByteArray fixture(const QString& name) {
-    QFile f(QStringLiteral(VELT_JET_FIXTURES "/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 // `velt --import-jet` as the operator runs it, the program in a folder of its own with its
 // databases: a damaged file gets one Romanian line, never libmdb's English ones, never a crash.
@@ -19,14 +13,15 @@ private slots:
     void damagedFileGetsOneMessage_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("pages missing") << fixture(QStringLiteral("jet3-types.mdb")).left(8 * 2048)
-                                       << "nu poate fi citit: fisierul este deteriorat";
+        QTest::newRow("pages missing")
+            << jetFixture(QStringLiteral("jet3-types.mdb")).left(8 * 2048)
+            << "nu poate fi citit: fisierul este deteriorat";
         const QDir damaged(QStringLiteral(VELT_JET_FIXTURES "/damaged"));
         for (const QString& name : damaged.entryList({QStringLiteral("*.mdb")}, QDir::Files))
             QTest::newRow(qPrintable(name))
-                << fixture(QStringLiteral("damaged/") + name) << "nu poate fi citit";
+                << jetFixture(QStringLiteral("damaged/") + name) << "nu poate fi citit";
         QTest::newRow("neither table")
-            << fixture(QStringLiteral("jet4-plain.mdb"))
+            << jetFixture(QStringLiteral("jet4-plain.mdb"))
             << "nu contine nici tabela CallJud, nici LogGen (tabelele din fisier: Table1).";
     }
     void damagedFileGetsOneMessage() {
