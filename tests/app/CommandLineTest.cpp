@@ -50,7 +50,8 @@ QStringList filesOf(const TempDataFolder& dir) {
 }
 } // namespace
 
-// The console commands: the way back after a delete, the old program's import, and refusals.
+// The console commands: the way back after a delete, the old program's import, learning from
+// past logs, and refusals.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -274,6 +275,40 @@ private slots:
         QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
         QCOMPARE(l.log.scalar(QStringLiteral("SELECT group_concat(Callsign) FROM LogGen")),
                  QVariant(logHasRows ? "YO0O'K" : "YO9A"));
+    }
+
+    // --learn: the counts printed, and the database written only without --dry-run.
+    void learn_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("copies");
+        const QString log = QStringLiteral(VELT_SOURCE_DIR "/tests/data/pastlogs/cfr2021.log");
+        const QString notLog = QStringLiteral(VELT_SOURCE_DIR "/tests/data/pastlogs/notes.txt");
+        QTest::newRow("dry run") << QStringList{"--learn", "--dry-run", log} << 0 << 0 << 0;
+        QTest::newRow("written") << QStringList{"--learn", log} << 0 << 3 << 1;
+        QTest::newRow("one file refused") << QStringList{"--learn", log, notLog} << 1 << 3 << 1;
+        QTest::newRow("no file") << QStringList{"--learn"} << 2 << 0 << 0;
+    }
+    void learn() {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(int, rows);
+        QFETCH(int, copies);
+        LogWithCopies l;
+        QVERIFY(l.folder.createDatabases());
+        BackupSet callCopies(ReportFiles::backupFolder(l.folder.path()), QStringLiteral("DbsVELT"),
+                             l.clock);
+        const Answer a = velt(options, l.folder.path(), l.clock);
+        QCOMPARE(a.status, status);
+        if (status != 2)
+            QVERIFY2(a.out.startsWith(QStringLiteral("Indicative noi: 3\n")), qPrintable(a.out));
+        Database calls(QStringLiteral("Learnt"));
+        QCOMPARE(
+            calls.open(l.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
+            Database::OpenResult::Ok);
+        QCOMPARE(calls.scalar(QStringLiteral("SELECT count(*) FROM CallJud")).toInt(), rows);
+        QCOMPARE(callCopies.files().size(), copies);
     }
 
     void badCommandsChangeNothing_data() {
