@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "ExpectedFile.h"
 #include "LogWithCopies.h"
 #include "fakes/FakeJetReader.h"
 #include "logging/BackupRestore.h"
@@ -387,6 +388,52 @@ private slots:
         QCOMPARE(
             QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList());
+    }
+
+    // `velt --import-jet` as the operator runs it, the program in a folder of its own with its
+    // databases: a damaged file gets one Romanian line, never libmdb's English ones, never a
+    // crash.
+    void damagedFileGetsOneMessage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pages missing")
+            << jetFixture(QStringLiteral("jet3-types.mdb")).left(8 * 2048)
+            << "nu poate fi citit: fisierul este deteriorat";
+        const QDir damaged(QStringLiteral(VELT_JET_FIXTURES "/damaged"));
+        for (const QString& name : damaged.entryList({QStringLiteral("*.mdb")}, QDir::Files))
+            QTest::newRow(qPrintable(name))
+                << jetFixture(QStringLiteral("damaged/") + name) << "nu poate fi citit";
+        QTest::newRow("neither table")
+            << jetFixture(QStringLiteral("jet4-plain.mdb"))
+            << "nu contine nici tabela CallJud, nici LogGen (tabelele din fisier: Table1).";
+    }
+    void damagedFileGetsOneMessage() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        QVERIFY(QFile::copy(QStringLiteral(VELT_PROGRAM), dir.file(QStringLiteral("velt"))));
+        QVERIFY(dir.write(QStringLiteral("old.mdb"), bytes));
+        const QByteArray log = dir.read(QStringLiteral("LogVELT.mdb"));
+        const QByteArray calls = dir.read(QStringLiteral("DbsVELT.mdb"));
+        QProcess velt;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path());
+        velt.setProcessEnvironment(env);
+        velt.start(dir.file(QStringLiteral("velt")),
+                   {QStringLiteral("--import-jet"), dir.file(QStringLiteral("old.mdb"))});
+        QVERIFY(velt.waitForFinished(60000));
+
+        QCOMPARE(velt.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(velt.exitCode(), 1);
+        QCOMPARE(velt.readAllStandardOutput(), QByteArray());
+        const QString err = QString::fromUtf8(velt.readAllStandardError());
+        QCOMPARE(err.count(u'\n'), 1);
+        QVERIFY2(err.startsWith(QLatin1String("Fisierul ")) && err.contains(message),
+                 qPrintable(err));
+        QCOMPARE(dir.read(QStringLiteral("LogVELT.mdb")), log);
+        QCOMPARE(dir.read(QStringLiteral("DbsVELT.mdb")), calls);
+        QCOMPARE(dir.read(QStringLiteral("old.mdb")), bytes);
     }
 
     // The manual page names every option the program accepts, and no other.
