@@ -17,3 +17,9 @@ inline bool sameAsExpected(const QByteArray& actual, const QString& name) {
     qWarning("%s differs; the output is in %s", qPrintable(name), qPrintable(out));
     return false;
 }
+
+/// A Jet file of tests/data/jet, named from there; empty when it cannot be read.
+inline QByteArray jetFixture(const QString& name) {
+    QFile f(QStringLiteral(VELT_JET_FIXTURES "/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

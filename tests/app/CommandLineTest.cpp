@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
+#include "ExpectedFile.h"
 #include "LogWithCopies.h"
 #include "fakes/FakeJetReader.h"
+#include "logging/BackupRestore.h"
 #include "logging/CopyCounts.h"
 
 #include <QDir>
@@ -13,33 +15,33 @@
 namespace {
 const QString kCopyName = QStringLiteral("LogVELT-2026-02-01-100000.mdb");
 
-// Makes the file given to --restore beside a log of 12 contacts; its path.
-using MakeCopy = QString (*)(LogWithCopies&);
-
-// A database made by `sql`, named `name`.
-QString sqlCopy(LogWithCopies& l, const QString& name, const char* sql) {
+// Makes the file given to --restore beside the log, named `name` (else kCopyName), as `how`
+// says: "log" a copy of the log as the program takes it changed by `sql`, "half" that copy cut
+// in half, "new" a database made by `sql`, "bytes" `sql` as bytes, "pipe", "folder", or "self"
+// (the log itself); its path.
+QString makeCopy(LogWithCopies& l, const QString& how, const QString& name, const QString& sql) {
+    const QString path = l.folder.file(name.isEmpty() ? kCopyName : name);
     SqliteConnection db;
-    return db.open(l.folder.file(name), SqliteConnection::Mode::Create) && db.exec(sql)
-               ? l.folder.file(name)
-               : QString();
+    if (how == u"half") {
+        const QString copy = makeCopy(l, QStringLiteral("log"), name, sql);
+        return QFile::resize(copy, QFileInfo(copy).size() / 2) ? copy : QString();
+    }
+    if (how == u"log")
+        return QFile::copy(l.copies.keep(l.logPath()).path, path) &&
+                       db.open(path, SqliteConnection::Mode::ReadWrite) && db.exec(qPrintable(sql))
+                   ? path
+                   : QString();
+    if (how == u"new")
+        return db.open(path, SqliteConnection::Mode::Create) && db.exec(qPrintable(sql))
+                   ? path
+                   : QString();
+    if (how == u"bytes")
+        return l.folder.write(QFileInfo(path).fileName(), sql.toLatin1()) ? path : QString();
+    if (how == u"pipe")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+    return how == u"folder" ? l.folder.path() : l.logPath();
 }
 
-// A copy of the log as the program takes it, named `name`, then changed by `sql`.
-QString logCopy(LogWithCopies& l, const QString& name = kCopyName, const char* sql = "") {
-    SqliteConnection db;
-    return QFile::copy(l.copies.keep(l.logPath()).path, l.folder.file(name)) &&
-                   db.open(l.folder.file(name), SqliteConnection::Mode::ReadWrite) && db.exec(sql)
-               ? l.folder.file(name)
-               : QString();
-}
-
-QString written(LogWithCopies& l, const QByteArray& bytes) {
-    return l.folder.write(kCopyName, bytes) ? l.folder.file(kCopyName) : QString();
-}
-} // namespace
-Q_DECLARE_METATYPE(MakeCopy)
-
-namespace {
 // Each file of the data folder with a hash of its bytes.
 QStringList filesOf(const TempDataFolder& dir) {
     QStringList out;
@@ -49,7 +51,8 @@ QStringList filesOf(const TempDataFolder& dir) {
 }
 } // namespace
 
-// The console commands: the way back after a delete, the old program's import, and refusals.
+// The console commands: the way back after a delete, the old program's import, learning from
+// past logs, and refusals.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -77,77 +80,61 @@ private slots:
     // a refusal names the real cause and changes no file; a restore leaves a log that can be
     // written.
     void restoreTakesOnlyASoundCopy_data() {
-        QTest::addColumn<MakeCopy>("make");
+        QTest::addColumn<QString>("how"); // see makeCopy
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("refusal"); // none: restored
+        const auto row = [](const char* tag, const char* how, const char* name, const QString& sql,
+                            const char* refusal) {
+            QTest::newRow(tag) << how << name << sql << refusal;
+        };
+        const char* calls = "DbsVELT-2026-02-01-100000.mdb";
         // What the copy holds.
-        QTest::newRow("whole log copy")
-            << MakeCopy([](LogWithCopies& l) { return logCopy(l); }) << QString();
-        QTest::newRow("log table of one column")
-            << MakeCopy(
-                   [](LogWithCopies& l) { return sqlCopy(l, kCopyName, "CREATE TABLE LogGen(x)"); })
-            << "TABELA LogGen: LIPSESC COLOANELE ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "
-               "Jud, Mult, Pct.";
-        QTest::newRow("log table without Pct") << MakeCopy([](LogWithCopies& l) {
-            return sqlCopy(l, kCopyName,
-                           "CREATE TABLE LogGen(ID INTEGER PRIMARY KEY, Callsign, Data, "
-                           "UTC, Etp, Sent, Rcvd, Md, Jud, Mult)");
-        }) << "TABELA LogGen: LIPSESC COLOANELE Pct.";
-        QTest::newRow("whole callsign copy") << MakeCopy([](LogWithCopies& l) {
-            return sqlCopy(l, "DbsVELT-2026-02-01-100000.mdb",
-                           "CREATE TABLE CallJud(ID INTEGER PRIMARY KEY, Call, Jud);"
-                           "INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'B3')");
-        }) << QString();
-        QTest::newRow("callsign table without Jud") << MakeCopy([](LogWithCopies& l) {
-            return sqlCopy(l, "DbsVELT-2026-02-01-100000.mdb",
-                           "CREATE TABLE CallJud(ID INTEGER PRIMARY KEY, Call)");
-        }) << "TABELA CallJud: LIPSESC COLOANELE Jud.";
-        QTest::newRow("index that disagrees with its table") << MakeCopy([](LogWithCopies& l) {
-            return logCopy(l, kCopyName,
-                           "PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = "
-                           "'CREATE INDEX LogGenCallsign ON LogGen (Data)' WHERE name = "
-                           "'LogGenCallsign'");
-        }) << "ESTE DETERIORAT.";
+        row("whole log copy", "log", "", "", "");
+        row("log table of one column", "new", "", "CREATE TABLE LogGen(x)",
+            "TABELA LogGen: LIPSESC COLOANELE ID, Callsign, Data, UTC, Etp, Sent, Rcvd, Md, Jud, "
+            "Mult, Pct.");
+        row("log table without Pct", "new", "",
+            "CREATE TABLE LogGen(ID INTEGER PRIMARY KEY, Callsign, Data, UTC, Etp, Sent, Rcvd, "
+            "Md, Jud, Mult)",
+            "TABELA LogGen: LIPSESC COLOANELE Pct.");
+        row("whole callsign copy", "new", calls,
+            "CREATE TABLE CallJud(ID INTEGER PRIMARY KEY, Call, Jud);"
+            "INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'B3')",
+            "");
+        row("callsign table without Jud", "new", calls,
+            "CREATE TABLE CallJud(ID INTEGER PRIMARY KEY, Call)",
+            "TABELA CallJud: LIPSESC COLOANELE Jud.");
+        row("index that disagrees with its table", "log", "",
+            "PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = 'CREATE INDEX "
+            "LogGenCallsign ON LogGen (Data)' WHERE name = 'LogGenCallsign'",
+            "ESTE DETERIORAT.");
         // What is named.
-        QTest::newRow("pipe") << MakeCopy([](LogWithCopies& l) {
-            const QString path = l.folder.file(kCopyName);
-            return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
-        }) << "NU ESTE UN FISIER OBISNUIT";
-        QTest::newRow("folder") << MakeCopy([](LogWithCopies& l) { return l.folder.path(); })
-                                << "ESTE UN FOLDER, NU O COPIE.";
-        QTest::newRow("the log itself") << MakeCopy([](LogWithCopies& l) { return l.logPath(); })
-                                        << "ESTE CHIAR LogVELT.mdb PE CARE IL FOLOSESTE PROGRAMUL";
-        QTest::newRow("empty") << MakeCopy([](LogWithCopies& l) { return written(l, {}); })
-                               << "ESTE GOL.";
-        QTest::newRow("garbage") << MakeCopy([](LogWithCopies& l) {
-            return written(l, QByteArray(8192, 'x'));
-        }) << "NU ESTE O BAZA DE DATE SQLITE";
-        QTest::newRow("cut in half") << MakeCopy([](LogWithCopies& l) {
-            const QString path = logCopy(l);
-            return QFile::resize(path, QFileInfo(path).size() / 2) ? path : QString();
-        }) << "ESTE INCOMPLET";
-        QTest::newRow("1 KiB pages") << MakeCopy([](LogWithCopies& l) {
-            return logCopy(l, kCopyName, "PRAGMA page_size = 1024; VACUUM;");
-        }) << QString();
-        QTest::newRow("another program's database") << MakeCopy([](LogWithCopies& l) {
-            return sqlCopy(l, "notes.db", "CREATE TABLE Notes(x)");
-        }) << "NU ESTE O COPIE A LOGULUI (TABELA LogGen) SAU A BAZEI DE DATE CU INDICATIVE";
+        row("pipe", "pipe", "", "", "NU ESTE UN FISIER OBISNUIT");
+        row("folder", "folder", "", "", "ESTE UN FOLDER, NU O COPIE.");
+        row("the log itself", "self", "", "",
+            "ESTE CHIAR LogVELT.mdb PE CARE IL FOLOSESTE PROGRAMUL");
+        row("empty", "bytes", "", "", "ESTE GOL.");
+        row("garbage", "bytes", "", QString(8192, u'x'), "NU ESTE O BAZA DE DATE SQLITE");
+        row("cut in half", "half", "", "", "ESTE INCOMPLET");
+        row("1 KiB pages", "log", "", "PRAGMA page_size = 1024; VACUUM;", "");
+        row("another program's database", "new", "notes.db", "CREATE TABLE Notes(x)",
+            "NU ESTE O COPIE A LOGULUI (TABELA LogGen) SAU A BAZEI DE DATE CU INDICATIVE");
         // Both files hold both tables: without the name, the rows tell which one it is.
-        QTest::newRow("callsigns under another name") << MakeCopy([](LogWithCopies& l) {
-            return logCopy(
-                l, "indicative.mdb",
-                "DELETE FROM LogGen; INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'B3')");
-        }) << QString();
-        QTest::newRow("empty under another name") << MakeCopy([](LogWithCopies& l) {
-            return logCopy(l, "indicative.mdb", "DELETE FROM LogGen");
-        }) << "NUMELE LUI TREBUIE SA INCEAPA CU LogVELT SAU DbsVELT";
+        row("callsigns under another name", "log", "indicative.mdb",
+            "DELETE FROM LogGen; INSERT INTO CallJud (Call, Jud) VALUES ('YO3ABC', 'B3')", "");
+        row("empty under another name", "log", "indicative.mdb", "DELETE FROM LogGen",
+            "NUMELE LUI TREBUIE SA INCEAPA CU LogVELT SAU DbsVELT");
     }
     void restoreTakesOnlyASoundCopy() {
-        QFETCH(MakeCopy, make);
+        QFETCH(QString, how);
+        QFETCH(QString, name);
+        QFETCH(QString, sql);
         QFETCH(QString, refusal);
         LogWithCopies l;
         QVERIFY(l.open());
         QVERIFY(l.addContacts(12));
-        const QString copy = make(l);
+        const QString copy = makeCopy(l, how, name, sql);
         QVERIFY(!copy.isEmpty());
         QVERIFY(LogStore(l.log).removeAll());
         l.log.close();
@@ -172,12 +159,11 @@ private slots:
         QVERIFY(l.addContacts(1));
     }
 
-    // Refused while the program runs, then done once it has ended.
-    void restoreBringsBackEveryContact() {
+    // A copy named as listed: refused while the program runs, then done once it has ended.
+    void restoreByCopyName() {
         LogWithCopies l;
         QVERIFY(l.open());
         QVERIFY(l.addContacts(12));
-        const QList<QVariantList> before = LogWithCopies::rows(l.log);
         QVERIFY(LogStore(l.log).removeAll());
         const QString newest = QFileInfo(l.copies.files().last()).fileName();
 
@@ -192,8 +178,7 @@ private slots:
         a = velt({QStringLiteral("--restore"), newest}, l.folder.path(), l.clock);
         QCOMPARE(a.status, 0);
         QCOMPARE(l.copies.files().size(), 2); // the log as it was before the restore
-        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
-        QCOMPARE(LogWithCopies::rows(l.log), before);
+        QCOMPARE(BackupRestore::rowCount(l.logPath(), QStringLiteral("LogGen")), 12);
     }
 
     void listShowsContactsPerStage() {
@@ -293,6 +278,37 @@ private slots:
                  QVariant(logHasRows ? "YO0O'K" : "YO9A"));
     }
 
+    // --learn: the counts printed, and the database written only without --dry-run.
+    void learn_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("copies");
+        const QString log = QStringLiteral(VELT_SOURCE_DIR "/tests/data/pastlogs/cfr2021.log");
+        const QString notLog = QStringLiteral(VELT_SOURCE_DIR "/tests/data/pastlogs/notes.txt");
+        QTest::newRow("dry run") << QStringList{"--learn", "--dry-run", log} << 0 << 0 << 0;
+        QTest::newRow("written") << QStringList{"--learn", log} << 0 << 3 << 1;
+        QTest::newRow("one file refused") << QStringList{"--learn", log, notLog} << 1 << 3 << 1;
+        QTest::newRow("no file") << QStringList{"--learn"} << 2 << 0 << 0;
+    }
+    void learn() {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(int, rows);
+        QFETCH(int, copies);
+        LogWithCopies l;
+        QVERIFY(l.folder.createDatabases());
+        BackupSet callCopies(ReportFiles::backupFolder(l.folder.path()), QStringLiteral("DbsVELT"),
+                             l.clock);
+        const Answer a = velt(options, l.folder.path(), l.clock);
+        QCOMPARE(a.status, status);
+        if (status != 2)
+            QVERIFY2(a.out.startsWith(QStringLiteral("Indicative noi: 3\n")), qPrintable(a.out));
+        QCOMPARE(BackupRestore::rowCount(l.folder.file("DbsVELT.mdb"), QStringLiteral("CallJud")),
+                 rows);
+        QCOMPARE(callCopies.files().size(), copies);
+    }
+
     void badCommandsChangeNothing_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
@@ -369,6 +385,52 @@ private slots:
         QCOMPARE(
             QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList());
+    }
+
+    // `velt --import-jet` as the operator runs it, the program in a folder of its own with its
+    // databases: a damaged file gets one Romanian line, never libmdb's English ones, never a
+    // crash.
+    void damagedFileGetsOneMessage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pages missing")
+            << jetFixture(QStringLiteral("jet3-types.mdb")).left(8 * 2048)
+            << "nu poate fi citit: fisierul este deteriorat";
+        const QDir damaged(QStringLiteral(VELT_JET_FIXTURES "/damaged"));
+        for (const QString& name : damaged.entryList({QStringLiteral("*.mdb")}, QDir::Files))
+            QTest::newRow(qPrintable(name))
+                << jetFixture(QStringLiteral("damaged/") + name) << "nu poate fi citit";
+        QTest::newRow("neither table")
+            << jetFixture(QStringLiteral("jet4-plain.mdb"))
+            << "nu contine nici tabela CallJud, nici LogGen (tabelele din fisier: Table1).";
+    }
+    void damagedFileGetsOneMessage() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabases());
+        QVERIFY(QFile::copy(QStringLiteral(VELT_PROGRAM), dir.file(QStringLiteral("velt"))));
+        QVERIFY(dir.write(QStringLiteral("old.mdb"), bytes));
+        const QByteArray log = dir.read(QStringLiteral("LogVELT.mdb"));
+        const QByteArray calls = dir.read(QStringLiteral("DbsVELT.mdb"));
+        QProcess velt;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path());
+        velt.setProcessEnvironment(env);
+        velt.start(dir.file(QStringLiteral("velt")),
+                   {QStringLiteral("--import-jet"), dir.file(QStringLiteral("old.mdb"))});
+        QVERIFY(velt.waitForFinished(60000));
+
+        QCOMPARE(velt.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(velt.exitCode(), 1);
+        QCOMPARE(velt.readAllStandardOutput(), QByteArray());
+        const QString err = QString::fromUtf8(velt.readAllStandardError());
+        QCOMPARE(err.count(u'\n'), 1);
+        QVERIFY2(err.startsWith(QLatin1String("Fisierul ")) && err.contains(message),
+                 qPrintable(err));
+        QCOMPARE(dir.read(QStringLiteral("LogVELT.mdb")), log);
+        QCOMPARE(dir.read(QStringLiteral("DbsVELT.mdb")), calls);
+        QCOMPARE(dir.read(QStringLiteral("old.mdb")), bytes);
     }
 
     // The manual page names every option the program accepts, and no other.

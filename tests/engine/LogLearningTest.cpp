@@ -65,7 +65,6 @@ private slots:
             "YO3BBB=B3 YO4DDD=GL YO5AAA=CJ YO7HHH=OT");
         row("ADIF: received string, CRLF; no county field", "srx.adi nocounty.adi", "1 0 0 3 0",
             "YO4DDD=CT YO5AAA=CJ YO7HHH=OT YO8III=NT");
-        row("not a log, a cut line: refused whole", "notes.txt cut.log", "0 0 0 0 2", before);
         row("missing file refused", "nothere.log", "0 0 0 0 1", before);
     }
     void learnt() {

@@ -100,10 +100,6 @@ private slots:
         const QString texts = QStringLiteral("VELTTextCw.dat");
         QTest::newRow("UTF-8 mark, station")
             << init << QByteArray("\xef\xbb\xbfYO3ABC\r\n") << "YO3ABC";
-        QTest::newRow("UTF-8 mark, keyer") << texts
-                                           << QByteArray("\xef\xbb\xbf"
-                                                         "CQ\r\n")
-                                           << "CQ";
         QTest::newRow("UTF-16 LE mark") << init << QByteArray("\xff\xfeY\0O\0\r\0\n\0", 10) << "";
         QTest::newRow("UTF-16 BE mark") << texts << QByteArray("\xfe\xff\0C\0Q\0\r\0\n", 10) << "";
         QTest::newRow("UTF-16 LE, no mark") << init << QByteArray("Y\0O\0\r\0\n\0", 8) << "";
@@ -132,31 +128,26 @@ private slots:
         QCOMPARE(dir.read(file), bytes);
     }
 
-    // A text is written whole or refused, never cut; the seventh line of either file here.
+    // A text is written whole or refused, never cut.
     void textLimit_data() {
-        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("length");
-        QTest::newRow("keyer text 32767") << "VELTTextCw.dat" << 32767;
-        QTest::newRow("keyer text 32768") << "VELTTextCw.dat" << 32768;
-        QTest::newRow("QTH 32768") << "VELTInit.dat" << 32768;
+        QTest::newRow("keyer text 32767") << 32767;
+        QTest::newRow("keyer text 32768") << 32768;
     }
     void textLimit() {
-        QFETCH(QString, file);
         QFETCH(int, length);
         TempDataFolder dir;
         SettingsRecord rec;
-        rec.qth = rec.cwTexts[6] = QString(length, u'E');
-        const Outcome<void> written = file == QStringLiteral("VELTInit.dat")
-                                          ? writeInitFile(dir.path(), rec)
-                                          : writeTextCwFile(dir.path(), rec);
-        const QByteArray bytes = dir.read(file);
+        rec.cwTexts[6] = QString(length, u'E');
+        const Outcome<void> written = writeTextCwFile(dir.path(), rec);
         QCOMPARE(written.ok(), length <= kMaxTextLength);
-        QCOMPARE(bytes.size(), qsizetype(written.ok() ? 6 * 2 + length + 2 + 5 : 0));
+        QCOMPARE(dir.read(QStringLiteral("VELTTextCw.dat")).size(),
+                 qsizetype(written.ok() ? 6 * 2 + length + 2 + 5 : 0));
         if (written.ok())
             return;
-        const QString expected =
-            QStringLiteral("Textul din randul 7 al fisierului %1 are 32768 de caractere").arg(file);
-        QVERIFY2(written.error().startsWith(expected), qPrintable(written.error()));
+        QVERIFY2(written.error().startsWith(QStringLiteral(
+                     "Textul din randul 7 al fisierului VELTTextCw.dat are 32768 de caractere")),
+                 qPrintable(written.error()));
     }
 };
 

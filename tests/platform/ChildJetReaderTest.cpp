@@ -1,4 +1,5 @@
 #include "platform/ChildJetReader.h"
+#include "ExpectedFile.h"
 #include "TempDataFolder.h"
 #include "jetimport/JetImport.h"
 #include "jetimport/TableMap.h"
@@ -30,11 +31,6 @@ QString fakeChild(const TempDataFolder& tools, const QString& listing, const QSt
     const QString path = tools.file(QStringLiteral("velt"));
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     return path;
-}
-
-QByteArray jetFile() {
-    QFile f(QStringLiteral(VELT_JET_FIXTURES "/jet4-plain.mdb"));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 } // namespace
 
@@ -89,7 +85,7 @@ private slots:
         QFETCH(QString, refusal);
         TempDataFolder tools;
         TempDataFolder data;
-        const QByteArray jet = jetFile();
+        const QByteArray jet = jetFixture(QStringLiteral("jet4-plain.mdb"));
         QVERIFY(data.write(kCalls, jet));
         ChildJetReader reader(fakeChild(tools, listing, reading), 3s);
 
@@ -109,7 +105,7 @@ private slots:
 
     void missingProgramIsNamed() {
         TempDataFolder data;
-        QVERIFY(data.write(kCalls, jetFile()));
+        QVERIFY(data.write(kCalls, jetFixture(QStringLiteral("jet4-plain.mdb"))));
         ChildJetReader reader(data.file(QStringLiteral("absent")));
         QVERIFY(!reader.open(data.file(kCalls)));
         QVERIFY2(reader.error().contains("nu poate fi pornit"), qPrintable(reader.error()));

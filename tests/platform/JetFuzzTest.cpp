@@ -1,3 +1,4 @@
+#include "ExpectedFile.h"
 #include "TempDataFolder.h"
 #include "jetimport/JetImport.h"
 #include "jetimport/TableMap.h"
@@ -30,11 +31,10 @@ QByteArray stored(const QString& name, bool jet3) {
 QList<Base> bases() {
     QList<Base> out;
     for (const char* name : {"jet3-types.mdb", "jet4-plain.mdb", "jet4-numeric.mdb"}) {
-        QFile f(QStringLiteral(VELT_JET_FIXTURES "/") + QLatin1String(name));
-        if (!f.open(QIODevice::ReadOnly))
+        QByteArray bytes = jetFixture(QLatin1String(name));
+        if (bytes.isEmpty())
             return {};
         const bool jet3 = QLatin1String(name).startsWith(QLatin1String("jet3"));
-        QByteArray bytes = f.readAll();
         bytes.replace(stored(QStringLiteral("Table1"), jet3),
                       stored(QStringLiteral("LogGen"), jet3));
         out.append({bytes, jet3 ? 2048 : 4096, jet3});

@@ -1,3 +1,4 @@
+#include "ExpectedFile.h"
 #include "TempDataFolder.h"
 #include "jetimport/JetImport.h"
 #include "jetimport/TableMap.h"
@@ -9,10 +10,6 @@
 #include <memory>
 
 namespace {
-QByteArray fixture(const QString& name) {
-    QFile f(QStringLiteral(VELT_JET_FIXTURES "/") + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 using Rows = QList<QStringList>;
 
@@ -50,7 +47,7 @@ private slots:
         QFETCH(QStringList, columns);
         QFETCH(Rows, rows);
         // Romanian letters in Windows-1250 where the Jet 3 fixture has "cdefg".
-        QByteArray bytes = fixture(file);
+        QByteArray bytes = jetFixture(file);
         if (const qsizetype at = bytes.indexOf("abcdefg"); at > 0)
             bytes.replace(at + 2, 5, "\xE3\xEE\xE2\xBA\xFE");
         TempDataFolder dir;
@@ -69,13 +66,13 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
         QTest::newRow("truncated")
-            << fixture(QStringLiteral("jet3-types.mdb")).left(100000) << "trunchiat";
+            << jetFixture(QStringLiteral("jet3-types.mdb")).left(100000) << "trunchiat";
         QTest::newRow("not a Jet file")
             << QByteArray(65536, '\x5a') << "nu este o baza de date Jet";
         const QDir damaged(QStringLiteral(VELT_JET_FIXTURES "/damaged"));
         for (const QString& name : damaged.entryList({QStringLiteral("*.mdb")}, QDir::Files))
             QTest::newRow(qPrintable(name))
-                << fixture(QStringLiteral("damaged/") + name) << "deteriorat";
+                << jetFixture(QStringLiteral("damaged/") + name) << "deteriorat";
     }
     void damagedFilesAreRefusedUntouched() {
         QFETCH(QByteArray, bytes);

@@ -11,15 +11,6 @@ using D = Dialogs;
 // earlier contest unless the operator says so.
 class ContestStartTest : public QObject {
     Q_OBJECT
-
-    static QStringList startingWith(const ScreenHarness& h, const QString& start) {
-        QStringList out;
-        for (const QString& text : h.dialogs.texts())
-            if (text.startsWith(start))
-                out << text;
-        return out;
-    }
-
 private slots:
     void timesAreTheSystemsUtc_data() {
         // zone, UTC of the contact, offset typed ("-": the box as filled), the box as filled,
@@ -45,7 +36,8 @@ private slots:
                 h.initBox("TxtTime")->setText(f[2]);
         });
         QCOMPARE(filled, f[3]);
-        const QStringList notices = startingWith(h, "DIFERENTA ORA YO - ORA UTC SCRISA IN BOX");
+        const QStringList notices =
+            h.dialogs.texts().filter("DIFERENTA ORA YO - ORA UTC SCRISA IN BOX");
         if (f[4].isEmpty())
             QVERIFY2(notices.isEmpty(), qPrintable(notices.join(u'\n')));
         else
@@ -109,14 +101,14 @@ private slots:
             h.dialogs.script = {f[4] == u'Y' ? D::AnswerYes : D::AnswerNo};
         h.trigger(h.init.get(), "mnuQSOfahren");
 
-        const QStringList asked = startingWith(h, "LOGUL CONTINE");
+        const QStringList asked = h.dialogs.texts().filter("LOGUL CONTINE");
         QCOMPARE(asked.size(), f[6].isEmpty() ? 0 : 1);
         if (!asked.isEmpty())
             QCOMPARE(asked[0].section(u'\n', 0, 0), f[6]);
         QCOMPARE(h.logRows().size(), f[7].toInt());
         QCOMPARE(copies.files().size(), f[8].toInt());
         const bool refused = f[5] == u'1';
-        QCOMPARE(startingWith(h, "LOGUL NU A PUTUT FI GOLIT: ").size(), refused ? 1 : 0);
+        QCOMPARE(h.dialogs.texts().filter("LOGUL NU A PUTUT FI GOLIT: ").size(), refused ? 1 : 0);
         QCOMPARE(h.qso->isVisible(), !refused);
         if (!refused)
             QCOMPARE(QSettings(h.folder.file("VELT.ini"), QSettings::IniFormat)
