@@ -1,5 +1,5 @@
 #include "reports/ReportFiles.h"
-#include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogViewWindow.h"
 #include "setup/AppState.h"
 
 #include <QComboBox>
@@ -15,7 +15,7 @@
 // The archive frame: the typed name always names a file inside the "ARHIVA" folder.
 
 // The lists start in "ARHIVA", where every archive goes, not at the top of the file system.
-void FrmAnzeigen::resetFileLists() {
+void LogViewWindow::resetFileLists() {
     const QString archive = ReportFiles::archiveFolder(m_state.appPath);
     const QSignalBlocker quiet(ui.DrvList);
     ui.DrvList->clear();
@@ -25,24 +25,24 @@ void FrmAnzeigen::resetFileLists() {
     ui.FilList->setRootIndex(m_fileModel->index(archive));
 }
 
-void FrmAnzeigen::driveChanged() {
+void LogViewWindow::driveChanged() {
     const QString folder = QDir::fromNativeSeparators(ui.DrvList->currentText());
     m_dirModel->setRootPath(folder);
     ui.DirList->setRootIndex(m_dirModel->index(folder));
 }
 
-void FrmAnzeigen::folderChanged() {
+void LogViewWindow::folderChanged() {
     const QString path = m_dirModel->filePath(ui.DirList->currentIndex());
     m_fileModel->setRootPath(path);
     ui.FilList->setRootIndex(m_fileModel->index(path));
     ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::takeArchivedFileName(const QModelIndex& index) {
+void LogViewWindow::takeArchivedFileName(const QModelIndex& index) {
     ui.TxtNameDat->setText(m_fileModel->fileName(index));
 }
 
-void FrmAnzeigen::archiveNameTyped(const QString& text) {
+void LogViewWindow::archiveNameTyped(const QString& text) {
     m_fileName = text;
     const QString ending = text.right(4);
     if (ending == QLatin1String(".TXT") || ending == QLatin1String(".txt"))
@@ -55,11 +55,11 @@ void FrmAnzeigen::archiveNameTyped(const QString& text) {
     ui.TxtNameDat->setText(m_fileName);
 }
 
-void FrmAnzeigen::archiveNameEntered() {
+void LogViewWindow::archiveNameEntered() {
     archiveNameTyped(ui.TxtNameDat->text());
 }
 
-bool FrmAnzeigen::archiveNameOk() {
+bool LogViewWindow::archiveNameOk() {
     const QString why = ReportFiles::checkArchiveName(ui.TxtNameDat->text());
     if (why.isEmpty())
         return true;
@@ -68,7 +68,7 @@ bool FrmAnzeigen::archiveNameOk() {
     return false;
 }
 
-void FrmAnzeigen::deleteArchivedFile() {
+void LogViewWindow::deleteArchivedFile() {
     if (!archiveNameOk())
         return;
     if (m_archiveFormat != FormatText && m_archiveFormat != FormatAdif) {
@@ -90,7 +90,7 @@ void FrmAnzeigen::deleteArchivedFile() {
     ui.TxtNameDat->clear();
 }
 
-void FrmAnzeigen::saveTextArchive() {
+void LogViewWindow::saveTextArchive() {
     m_archiveFormat = FormatText;
     if (!archiveNameOk())
         return;
@@ -99,7 +99,7 @@ void FrmAnzeigen::saveTextArchive() {
     ui.TxtNameDat->clear();
 }
 
-void FrmAnzeigen::saveAdifArchive() {
+void LogViewWindow::saveAdifArchive() {
     m_archiveFormat = FormatAdif;
     m_outputKind = KindAdif;
     if (!archiveNameOk())

@@ -1,6 +1,6 @@
 #include "refdata/CallsignDb.h"
 #include "screens/ScreenLayout.h"
-#include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogViewWindow.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
 
@@ -14,14 +14,14 @@
 
 // The callsign-county table: viewed sorted by callsign, extended by hand.
 
-void FrmAnzeigen::showCallsignTable() {
+void LogViewWindow::showCallsignTable() {
     m_state.gridOwner = AppState::kGridOwnerLogView;
     ui.Frame4->hide();
     ui.Frame7->hide();
     loadCallsignTable();
 }
 
-void FrmAnzeigen::loadCallsignTable() {
+void LogViewWindow::loadCallsignTable() {
     Outcome<QSqlQuery> table = CallsignDb(m_services.callDb).sortedByCallsign();
     if (!table) {
         tell(table.error());
@@ -31,7 +31,7 @@ void FrmAnzeigen::loadCallsignTable() {
     sizeCallsignColumns();
 }
 
-void FrmAnzeigen::sizeCallsignColumns() {
+void LogViewWindow::sizeCallsignColumns() {
     ui.DBGrid1->hide();
     ui.DBGrid5->show();
     const int widths[] = {0, 900, 400};
@@ -41,13 +41,13 @@ void FrmAnzeigen::sizeCallsignColumns() {
     ScreenLayout::setColumnWidths(ui.DBGrid5, scaled);
 }
 
-void FrmAnzeigen::showAddCallsignChoice() {
+void LogViewWindow::showAddCallsignChoice() {
     ui.Frame7->show();
     ui.Frame4->hide();
     ui.Frame1->hide();
 }
 
-void FrmAnzeigen::startAddingCallsign() {
+void LogViewWindow::startAddingCallsign() {
     ui.Frame8->show();
     ui.Frame7->show();
     for (QWidget* w : std::initializer_list<QWidget*>{ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4,
@@ -56,7 +56,7 @@ void FrmAnzeigen::startAddingCallsign() {
     ui.TxtCountry->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::confirmAddCallsign() {
+void LogViewWindow::confirmAddCallsign() {
     if (!ask(QStringLiteral("VRETI SA INSERTATI ?"), QStringLiteral("INTRODUCERE DATE"))) {
         reset();
         return;
@@ -64,7 +64,7 @@ void FrmAnzeigen::confirmAddCallsign() {
     addTypedCallsign();
 }
 
-void FrmAnzeigen::addTypedCallsign() {
+void LogViewWindow::addTypedCallsign() {
     CallsignDb db(m_services.callDb);
     if (const Outcome<void> added = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
         !added) {

@@ -5,7 +5,7 @@
 #include "reports/LogExport.h"
 #include "reports/Summary.h"
 #include "screens/Widgets.h"
-#include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogViewWindow.h"
 #include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
@@ -31,7 +31,7 @@ QList<QLineEdit*> stationBoxes(const LogViewControls& ui) {
 
 // ---- the menus and the PRINT frame's Summary ----
 
-void FrmAnzeigen::startCabrillo() {
+void LogViewWindow::startCabrillo() {
     clearStage();
     clearChoices();
     makeLogFolder();
@@ -50,7 +50,7 @@ void FrmAnzeigen::startCabrillo() {
     ui.TxtCateg->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::startTextLog() {
+void LogViewWindow::startTextLog() {
     clearStage();
     clearChoices();
     m_archiveFormat = FormatNone;
@@ -61,12 +61,12 @@ void FrmAnzeigen::startTextLog() {
     showStationForm();
 }
 
-void FrmAnzeigen::startPrintedSummary() {
+void LogViewWindow::startPrintedSummary() {
     m_summaryOnly = 0;
     showStationForm();
 }
 
-void FrmAnzeigen::showStationForm() {
+void LogViewWindow::showStationForm() {
     ui.Frame3->hide();
     ui.Frame2->hide();
     ui.Frame1->hide();
@@ -76,7 +76,7 @@ void FrmAnzeigen::showStationForm() {
     ui.TxtSection->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::fillStationBoxes() {
+void LogViewWindow::fillStationBoxes() {
     const SettingsRecord& s = m_state.settings;
     // Never stored (or stored below 1): the form's own starting value.
     const int operatorCount = std::max(s.operatorCount, 1);
@@ -91,7 +91,7 @@ void FrmAnzeigen::fillStationBoxes() {
 
 // ---- Enter in the two forms ----
 
-void FrmAnzeigen::connectStationBoxes() {
+void LogViewWindow::connectStationBoxes() {
     const QList<QLineEdit*> boxes = stationBoxes(ui);
     for (qsizetype i = 0; i + 1 < boxes.size(); ++i) {
         QLineEdit* next = boxes[i + 1];
@@ -105,7 +105,7 @@ void FrmAnzeigen::connectStationBoxes() {
     }
 }
 
-void FrmAnzeigen::connectCabrilloBoxes() {
+void LogViewWindow::connectCabrilloBoxes() {
     const QList<QLineEdit*>& boxes = ui.cabrilloBoxes;
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         QLineEdit* next = boxes[(i + 1) % boxes.size()];
@@ -115,13 +115,13 @@ void FrmAnzeigen::connectCabrilloBoxes() {
     }
 }
 
-bool FrmAnzeigen::operatorCountValid() {
+bool LogViewWindow::operatorCountValid() {
     return leadingNumber(ui.TxtNo->text()) >= 1;
 }
 
 // ---- confirming the data ----
 
-void FrmAnzeigen::storeStationData() {
+void LogViewWindow::storeStationData() {
     SettingsRecord& s = m_state.settings;
     const auto upper = [](const QLineEdit* box) { return box->text().toUpper(); };
     s.section = upper(ui.TxtSection);
@@ -136,7 +136,7 @@ void FrmAnzeigen::storeStationData() {
     s.club = upper(ui.TxtClub);
 }
 
-void FrmAnzeigen::finishForm() {
+void LogViewWindow::finishForm() {
     if (!operatorCountValid()) {
         // The form and its button stay, so the corrected number can still be confirmed.
         ui.Frame6->show();
@@ -184,14 +184,14 @@ void FrmAnzeigen::finishForm() {
     writeChosenFile();
 }
 
-void FrmAnzeigen::showEntryForm() {
+void LogViewWindow::showEntryForm() {
     ui.CmdGata->show();
     (m_outputKind == KindCabrillo ? ui.FraLogCbr : ui.Frame6)->show();
 }
 
 // ---- writing and showing the files ----
 
-void FrmAnzeigen::showCabrilloHeader(const CabrilloHeader& h) {
+void LogViewWindow::showCabrilloHeader(const CabrilloHeader& h) {
     for (const auto& [box, text] : {std::pair{ui.TxtContest, h.contest},
                                     {ui.TxtCall, h.callsign},
                                     {ui.TxtCateg, h.category},
@@ -207,7 +207,7 @@ void FrmAnzeigen::showCabrilloHeader(const CabrilloHeader& h) {
         box->setText(text);
 }
 
-CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
+CabrilloHeader LogViewWindow::cabrilloHeader() const {
     CabrilloHeader h;
     h.contest = ui.TxtContest->text();
     h.callsign = ui.TxtCall->text();
@@ -223,7 +223,7 @@ CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
     return h;
 }
 
-void FrmAnzeigen::writeChosenFile() {
+void LogViewWindow::writeChosenFile() {
     const ::LogExport writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
                              twoDigitYear());
     std::shared_ptr<ExportRun> run;
@@ -248,7 +248,7 @@ void FrmAnzeigen::writeChosenFile() {
         });
 }
 
-void FrmAnzeigen::showWrittenFile(const WrittenFile& written) {
+void LogViewWindow::showWrittenFile(const WrittenFile& written) {
     ui.DBGrid1->hide();
     ui.Frame4->hide();
     if (!written.ok()) {
@@ -263,7 +263,7 @@ void FrmAnzeigen::showWrittenFile(const WrittenFile& written) {
     listWrittenFile(written);
 }
 
-void FrmAnzeigen::listWrittenFile(const WrittenFile& written) {
+void LogViewWindow::listWrittenFile(const WrittenFile& written) {
     // A large file is listed by its first and last lines: a list of every line would cost the
     // operator as much as the file itself.
     const FileExcerpt& lines = written.lines;
@@ -279,7 +279,7 @@ void FrmAnzeigen::listWrittenFile(const WrittenFile& written) {
     ui.ListCbr->show();
 }
 
-void FrmAnzeigen::printSummary() {
+void LogViewWindow::printSummary() {
     if (!printerReady()) {
         m_pending = PrintDeclined;
         return;

@@ -5,8 +5,8 @@
 #include "reports/PrintedLog.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
-#include "screens/reports/FrmAnzeigen.h"
 #include "screens/reports/LogByDateModel.h"
+#include "screens/reports/LogViewWindow.h"
 #include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
@@ -24,7 +24,7 @@ constexpr int kCopyWaitMs = 10;
 
 // ---- totals and the log grid ----
 
-bool FrmAnzeigen::readTotals() {
+bool LogViewWindow::readTotals() {
     const auto stages = LogStore(m_services.logDb).stageTotals();
     if (!stages) {
         m_totals = {};
@@ -35,7 +35,7 @@ bool FrmAnzeigen::readTotals() {
     return true;
 }
 
-void FrmAnzeigen::showTotals(int stage) {
+void LogViewWindow::showTotals(int stage) {
     const bool whole = stage == 0;
     ui.TxtQSO->setText(QString::number(whole ? m_totals.qsos : m_totals.stage(stage).qsos));
     ui.TxtMlt->setText(
@@ -43,7 +43,7 @@ void FrmAnzeigen::showTotals(int stage) {
     ui.TxtPkt->setText(QString::number(whole ? m_totals.points : m_totals.stage(stage).points));
 }
 
-void FrmAnzeigen::bindLog(int stage) {
+void LogViewWindow::bindLog(int stage) {
     m_state.gridOwner = AppState::kGridOwnerLogView;
     m_viewStage = stage;
     if (!m_logModel->show(stage)) {
@@ -56,7 +56,7 @@ void FrmAnzeigen::bindLog(int stage) {
     sizeLogColumns();
 }
 
-void FrmAnzeigen::sizeLogColumns() {
+void LogViewWindow::sizeLogColumns() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
         GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), true));
@@ -64,14 +64,14 @@ void FrmAnzeigen::sizeLogColumns() {
 
 // ---- VIEW and PRINT choices ----
 
-void FrmAnzeigen::viewChoice(int stage) {
+void LogViewWindow::viewChoice(int stage) {
     ui.Frame5->hide();
     readTotals();
     showTotals(stage);
     bindLog(stage);
 }
 
-void FrmAnzeigen::printChoice(int stage) {
+void LogViewWindow::printChoice(int stage) {
     ui.Frame4->show();
     readTotals();
     showTotals(stage);
@@ -101,20 +101,20 @@ void FrmAnzeigen::printChoice(int stage) {
         });
 }
 
-bool FrmAnzeigen::printerReady() {
+bool LogViewWindow::printerReady() {
     return ask(QStringLiteral("PRINTERUL ESTE PREGATIT PT. TIPARIRE ?"),
                QStringLiteral("TIPARIRE"));
 }
 
 // ---- deleting one contact ----
 
-void FrmAnzeigen::contactSelected() {
+void LogViewWindow::contactSelected() {
     if (m_pending == PendingDelete)
         ui.Frame5->show();
     m_pending = PendingNone;
 }
 
-void FrmAnzeigen::deleteSelectedContact() {
+void LogViewWindow::deleteSelectedContact() {
     if (!ask(QStringLiteral("VRETI SA STERGETI ?"), QStringLiteral("STERGERE ?"))) {
         reset();
         return;
@@ -141,7 +141,7 @@ void FrmAnzeigen::deleteSelectedContact() {
 
 // ---- deleting the whole log ----
 
-void FrmAnzeigen::askToDeleteLog() {
+void LogViewWindow::askToDeleteLog() {
     Widgets::uncheck(ui.OpbL1A);
     bindLog(0);
     if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?")))
@@ -150,7 +150,7 @@ void FrmAnzeigen::askToDeleteLog() {
         clearChoices();
 }
 
-void FrmAnzeigen::deleteLog() {
+void LogViewWindow::deleteLog() {
     // The copy kept first takes long on a large log: it is made on a worker thread, and nothing
     // else may write to the log until the log is emptied, so every window waits.
     auto change =
@@ -170,7 +170,7 @@ void FrmAnzeigen::deleteLog() {
         [change] { return change->percent(); }, Qt::ApplicationModal);
 }
 
-void FrmAnzeigen::logDeleted(const Outcome<void>& removed) {
+void LogViewWindow::logDeleted(const Outcome<void>& removed) {
     if (!removed)
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
     bindLog(0);

@@ -16,10 +16,10 @@ class QSqlQueryModel;
 struct WrittenFile;
 
 /// The log-view screen: the log by stage, exports, printing and upkeep.
-class FrmAnzeigen : public QMainWindow {
+class LogViewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmAnzeigen(ScreenServices& services, QWidget* parent = nullptr);
+    explicit LogViewWindow(ScreenServices& services, QWidget* parent = nullptr);
 
     LogViewControls ui;
 
@@ -43,7 +43,7 @@ private:
     // The pending log action of the delete and print choices.
     enum Pending { PendingNone = 0, PendingDelete = 1, PendingPrint = 10, PrintDeclined = 25 };
 
-    // building (FrmAnzeigen.cpp)
+    // building (LogViewWindow.cpp)
     void buildUi();
     QWidget* buildChoiceFrames(QWidget* parent);
     QWidget* buildStationForm(QWidget* parent);

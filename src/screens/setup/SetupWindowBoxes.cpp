@@ -4,7 +4,7 @@
 #include "refdata/CallsignDb.h"
 #include "refdata/CountyTables.h"
 #include "screens/FieldKeys.h"
-#include "screens/setup/FrmInit.h"
+#include "screens/setup/SetupWindow.h"
 #include "seams/Dialogs.h"
 #include "seams/KeyLine.h"
 #include "setup/AppState.h"
@@ -36,7 +36,7 @@ FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter,
 }
 } // namespace
 
-void FrmInit::installBoxKeys() {
+void SetupWindow::installBoxKeys() {
     m_keys = new FieldKeys(this);
     // The station's own boxes take what the QSO screen's fields of the same kind take.
     const auto takes = [this](EntryField f) {
@@ -61,10 +61,10 @@ void FrmInit::installBoxKeys() {
     m_keys->attach(ui.TxtCP, boxKeys(false, [this] { portEntered(); }));
     // The device follows the number as it is typed, whether the box is left by Enter, Tab or a
     // click.
-    connect(ui.TxtCP, &QLineEdit::textChanged, this, &FrmInit::showPortDevice);
+    connect(ui.TxtCP, &QLineEdit::textChanged, this, &SetupWindow::showPortDevice);
 }
 
-void FrmInit::ownCallEntered() {
+void SetupWindow::ownCallEntered() {
     const QString typed = ui.TxtMyCall->text();
     m_state.lookupCall = typed.trimmed();
     focusSentCodeOrCall();
@@ -88,7 +88,7 @@ void FrmInit::ownCallEntered() {
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::lookUpOwnCall() {
+void SetupWindow::lookUpOwnCall() {
     m_state.lookupCall = m_state.lookupCall.toUpper();
     const std::optional<CallsignRow> row =
         CallsignDb(m_services.callDb).longestPrefix(m_state.lookupCall);
@@ -109,20 +109,20 @@ void FrmInit::lookUpOwnCall() {
     ui.TxtEroare->hide();
 }
 
-void FrmInit::ownCountyEntered() {
+void SetupWindow::ownCountyEntered() {
     m_state.settings.myCounty = ui.TxtMyBezirkA->text().toUpper();
     ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
     ui.TxtEroare->hide();
     focusSentCodeOrCall();
 }
 
-void FrmInit::sentCodeEntered() {
+void SetupWindow::sentCodeEntered() {
     if (!ui.txtContrInit->text().isEmpty())
         m_state.startCode = leadingNumber(ui.txtContrInit->text());
     ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::startDateEntered() {
+void SetupWindow::startDateEntered() {
     // A text that is no date brings back the last valid one.
     if (const auto date = DateTimeText::parseDate(ui.TxtSD->text()))
         m_state.nowDate = DateTimeText::formatDate(*date);
@@ -131,12 +131,12 @@ void FrmInit::startDateEntered() {
     ui.TxtST->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::startTimeEntered() {
+void SetupWindow::startTimeEntered() {
     m_state.startTime = ui.TxtST->text();
     ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::keyerTextEntered(int index) {
+void SetupWindow::keyerTextEntered(int index) {
     const QString text = ui.TxtF[index]->text();
     if (const QString refused =
             SettingsFiles::textTooLong(QStringLiteral("F%1").arg(index + 1), text);
@@ -148,14 +148,14 @@ void FrmInit::keyerTextEntered(int index) {
     (index < 6 ? ui.TxtF[index + 1] : ui.TxtCP)->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::portEntered() {
+void SetupWindow::portEntered() {
     // A text without a number gives port 0, which opens nothing.
     m_state.settings.comPort = leadingNumber(ui.TxtCP->text());
     showPortDevice();
     ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::showPortDevice() {
+void SetupWindow::showPortDevice() {
     const int port = leadingNumber(ui.TxtCP->text());
     ui.LblPortDev->setText(port > 0 ? m_services.keyLine.deviceFor(port) : QString());
 }

@@ -1,4 +1,4 @@
-#include "screens/entry/FrmQSO.h"
+#include "screens/entry/QsoWindow.h"
 
 #include "refdata/CountyBoard.h"
 #include "screens/Colors.h"
@@ -26,7 +26,7 @@ namespace {
 const char* const kStageNames[4] = {"1A", "1B", "2A", "2B"};
 } // namespace
 
-void FrmQSO::buildUi() {
+void QsoWindow::buildUi() {
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
     v->setContentsMargins(4, 2, 4, 2);
@@ -54,7 +54,7 @@ void FrmQSO::buildUi() {
     setCentralWidget(central);
 }
 
-void FrmQSO::applyLayout(const LayoutFactors& f) {
+void QsoWindow::applyLayout(const LayoutFactors& f) {
     ScreenLayout::apply(this, m_services.metrics.displaySize(), f);
     if (f.routine != LayoutRoutine::Small) {
         ui.LblAjust->show();
@@ -74,7 +74,7 @@ void FrmQSO::applyLayout(const LayoutFactors& f) {
     ui.LblAjust->hide();
 }
 
-QWidget* FrmQSO::buildHeader() {
+QWidget* QsoWindow::buildHeader() {
     auto* w = new QWidget(this);
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
@@ -104,7 +104,7 @@ QWidget* FrmQSO::buildHeader() {
     return w;
 }
 
-QWidget* FrmQSO::buildStageRow() {
+QWidget* QsoWindow::buildStageRow() {
     auto* w = new QWidget(this);
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
@@ -153,7 +153,7 @@ QWidget* FrmQSO::buildStageRow() {
     return w;
 }
 
-QWidget* FrmQSO::buildEntry() {
+QWidget* QsoWindow::buildEntry() {
     auto* w = new QWidget(this);
     auto* g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
@@ -216,7 +216,7 @@ QWidget* FrmQSO::buildEntry() {
     return w;
 }
 
-QWidget* FrmQSO::buildResults() {
+QWidget* QsoWindow::buildResults() {
     auto* w = new QWidget(this);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
@@ -268,7 +268,7 @@ QWidget* FrmQSO::buildResults() {
     return w;
 }
 
-QWidget* FrmQSO::buildBoard() {
+QWidget* QsoWindow::buildBoard() {
     auto* w = new QWidget(this);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
@@ -310,7 +310,7 @@ QWidget* FrmQSO::buildBoard() {
     return w;
 }
 
-QWidget* FrmQSO::buildKeyer() {
+QWidget* QsoWindow::buildKeyer() {
     auto* w = new QWidget(this);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
@@ -385,7 +385,7 @@ QWidget* FrmQSO::buildKeyer() {
     return w;
 }
 
-void FrmQSO::buildMenus() {
+void QsoWindow::buildMenus() {
     ui.mnuBeenden = menuBar()->addAction(QStringLiteral("E&XIT"));
     ui.mnuBeenden->setObjectName(QStringLiteral("mnuBeenden"));
     ui.mnuAnfang = menuBar()->addAction(QStringLiteral("1_ST_PA&GE"));
@@ -400,7 +400,7 @@ void FrmQSO::buildMenus() {
                                {"mnuModifDate", "Modificari date", 700},
                                {"mnuOutPag", "Iesire din pagina", 800}},
                               m_services.help);
-    connect(ui.mnuBeenden, &QAction::triggered, this, &FrmQSO::confirmExit);
+    connect(ui.mnuBeenden, &QAction::triggered, this, &QsoWindow::confirmExit);
     connect(ui.mnuRecup, &QAction::triggered, this, [this] { act([this] { m_entry.recover(); }); });
     connect(ui.mnuAnfang, &QAction::triggered, this, [this] {
         m_state.returnToSetup = true;

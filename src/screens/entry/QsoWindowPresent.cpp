@@ -1,4 +1,4 @@
-#include "screens/entry/FrmQSO.h"
+#include "screens/entry/QsoWindow.h"
 
 #include "refdata/CountyBoard.h"
 #include "screens/ScreenLayout.h"
@@ -11,7 +11,7 @@
 
 // The stages, modes, fields and labels the contest's row asks the QSO screen to show.
 
-void FrmQSO::presentContest() {
+void QsoWindow::presentContest() {
     const ContestDef& def = m_state.contest();
     ui.LblConc->setText(def.codeString());
     m_boardShown.reset(); // the contest decides which labels the board shows
@@ -30,7 +30,7 @@ void FrmQSO::presentContest() {
     }
 }
 
-void FrmQSO::presentStages(int stageCount) {
+void QsoWindow::presentStages(int stageCount) {
     if (stageCount < 4) {
         ui.Cmd2A->hide();
         ui.Cmd2B->hide();
@@ -48,7 +48,7 @@ void FrmQSO::presentStages(int stageCount) {
         l->hide();
 }
 
-void FrmQSO::presentModes(const ContestDef& def) {
+void QsoWindow::presentModes(const ContestDef& def) {
     if (def.ssbOnly) {
         ui.CmdCW->hide();
         ui.LblMode->hide();
@@ -59,7 +59,7 @@ void FrmQSO::presentModes(const ContestDef& def) {
     }
 }
 
-void FrmQSO::presentExchange(const ExchangeShape& shape) {
+void QsoWindow::presentExchange(const ExchangeShape& shape) {
     if (*shape.sentCaption)
         ui.LblRSTS->setText(QString::fromLatin1(shape.sentCaption));
     if (*shape.receivedCaption)
@@ -86,7 +86,7 @@ void FrmQSO::presentExchange(const ExchangeShape& shape) {
             l->hide();
 }
 
-void FrmQSO::presentBoard(const ContestDef& def) {
+void QsoWindow::presentBoard(const ContestDef& def) {
     ui.LblNY->setVisible(CountyBoard::greenLabels(def).contains(QStringLiteral("NY")));
     if (def.log.aaOnBoard)
         ui.LblNY->setText(QStringLiteral("AA"));
@@ -98,7 +98,7 @@ void FrmQSO::presentBoard(const ContestDef& def) {
     }
 }
 
-void FrmQSO::presentReadyStart() {
+void QsoWindow::presentReadyStart() {
     ui.LblAnunt->hide();
     ui.CmdSSB->setEnabled(false);
     ui.Cmd1A->show();

@@ -1,4 +1,4 @@
-#include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogViewWindow.h"
 
 #include "reports/ReportFiles.h"
 #include "screens/ExitConfirmation.h"
@@ -41,7 +41,7 @@ QTableView* grid(QWidget* parent, const char* name) {
 }
 } // namespace
 
-FrmAnzeigen::FrmAnzeigen(ScreenServices& services, QWidget* parent)
+LogViewWindow::LogViewWindow(ScreenServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state) {
     setObjectName(QStringLiteral("FrmAnzeigen"));
     setWindowTitle(QStringLiteral("Prelucrare LOG"));
@@ -57,20 +57,20 @@ FrmAnzeigen::FrmAnzeigen(ScreenServices& services, QWidget* parent)
     openStageLog();
 }
 
-QRadioButton* FrmAnzeigen::viewButton(int stage) const {
+QRadioButton* LogViewWindow::viewButton(int stage) const {
     QRadioButton* const views[] = {ui.OpBLG, ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B};
     return views[stage];
 }
 
 // The screen opens on the log of the stage being worked, or the whole log before one is chosen.
-void FrmAnzeigen::openStageLog() {
+void LogViewWindow::openStageLog() {
     showViewChoices();
     const int stage = m_state.stage;
     viewButton(stage)->setChecked(true);
     viewChoice(stage);
 }
 
-void FrmAnzeigen::buildUi() {
+void LogViewWindow::buildUi() {
     auto* central = new QWidget(this);
     auto* h = new QHBoxLayout(central);
     h->setContentsMargins(6, 4, 6, 4);
@@ -80,7 +80,7 @@ void FrmAnzeigen::buildUi() {
     ui.DBGrid1 = grid(central, "DBGrid1");
     m_logModel = new LogByDateModel(m_services.logDb, this);
     ui.DBGrid1->setModel(m_logModel);
-    connect(ui.DBGrid1, &QTableView::clicked, this, &FrmAnzeigen::contactSelected);
+    connect(ui.DBGrid1, &QTableView::clicked, this, &LogViewWindow::contactSelected);
     ui.DBGrid5 = grid(central, "DBGrid5");
     m_callModel = new QSqlQueryModel(this);
     ui.DBGrid5->setModel(m_callModel);
@@ -96,14 +96,14 @@ void FrmAnzeigen::buildUi() {
     right->addWidget(buildCabrilloForm(central));
     right->addWidget(buildArchiveFrame(central), 1);
     ui.CmdGata = button(central, "CmdGata", QStringLiteral("INTRODUCERE DE DATE &TERMINATA"));
-    connect(ui.CmdGata, &QPushButton::clicked, this, &FrmAnzeigen::finishForm);
+    connect(ui.CmdGata, &QPushButton::clicked, this, &LogViewWindow::finishForm);
     right->addWidget(ui.CmdGata, 0, Qt::AlignLeft);
     right->addStretch(0);
     h->addLayout(right, 1);
     setCentralWidget(central);
 }
 
-QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
+QWidget* LogViewWindow::buildChoiceFrames(QWidget* parent) {
     auto* w = new QWidget(parent);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
@@ -126,12 +126,12 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     for (int stage = 0; stage <= 4; ++stage)
         connect(viewButton(stage), &QRadioButton::clicked, this,
                 [this, stage] { viewChoice(stage); });
-    connect(ui.OpBCallJud, &QRadioButton::clicked, this, &FrmAnzeigen::showCallsignTable);
+    connect(ui.OpBCallJud, &QRadioButton::clicked, this, &LogViewWindow::showCallsignTable);
 
     ui.Frame2 = frame(w, "Frame2", QStringLiteral("DELETE LOG"));
     ui.OpbL1A = radio(ui.Frame2, "OpbL1A", QStringLiteral("&LogGen"));
     choices(ui.Frame2, {ui.OpbL1A});
-    connect(ui.OpbL1A, &QRadioButton::clicked, this, &FrmAnzeigen::askToDeleteLog);
+    connect(ui.OpbL1A, &QRadioButton::clicked, this, &LogViewWindow::askToDeleteLog);
 
     ui.Frame3 = frame(w, "Frame3", QStringLiteral("PRINT"));
     ui.OpBD1A = radio(ui.Frame3, "OpBD1A", QStringLiteral("&Etapa 1A"));
@@ -144,7 +144,7 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     for (int stage = 1; stage <= 4; ++stage)
         connect(prints[stage - 1], &QRadioButton::clicked, this,
                 [this, stage] { printChoice(stage); });
-    connect(ui.OpBDSumm, &QRadioButton::clicked, this, &FrmAnzeigen::startPrintedSummary);
+    connect(ui.OpBDSumm, &QRadioButton::clicked, this, &LogViewWindow::startPrintedSummary);
 
     ui.Frame4 = frame(w, "Frame4", QStringLiteral("Summe/Etap"));
     auto* g = new QGridLayout(ui.Frame4);
@@ -164,7 +164,7 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     ui.Frame5 = frame(w, "Frame5", QStringLiteral("&DELETE"));
     ui.OpBDelete = radio(ui.Frame5, "OpBDelete", QStringLiteral("Delete &QSO"));
     choices(ui.Frame5, {ui.OpBDelete});
-    connect(ui.OpBDelete, &QRadioButton::clicked, this, &FrmAnzeigen::deleteSelectedContact);
+    connect(ui.OpBDelete, &QRadioButton::clicked, this, &LogViewWindow::deleteSelectedContact);
 
     for (QGroupBox* f : {ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4, ui.Frame5})
         v->addWidget(f);
@@ -173,7 +173,7 @@ QWidget* FrmAnzeigen::buildChoiceFrames(QWidget* parent) {
     return w;
 }
 
-QWidget* FrmAnzeigen::buildCallsignFrames(QWidget* parent) {
+QWidget* LogViewWindow::buildCallsignFrames(QWidget* parent) {
     auto* w = new QWidget(parent);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
@@ -183,9 +183,9 @@ QWidget* FrmAnzeigen::buildCallsignFrames(QWidget* parent) {
     ui.OpBAnfuegen = radio(ui.Frame7, "", QStringLiteral("&Anfügen"));
     ui.OpBAnfuegen->setObjectName(QStringLiteral("OpBAnfügen"));
     f7->addWidget(ui.OpBAnfuegen);
-    connect(ui.OpBAnfuegen, &QRadioButton::clicked, this, &FrmAnzeigen::startAddingCallsign);
+    connect(ui.OpBAnfuegen, &QRadioButton::clicked, this, &LogViewWindow::startAddingCallsign);
     auto* learn = new LearnFromLogsButton(m_services.dialogs, m_services.callDb, ui.Frame7);
-    connect(learn, &LearnFromLogsButton::learnt, this, &FrmAnzeigen::loadCallsignTable);
+    connect(learn, &LearnFromLogsButton::learnt, this, &LogViewWindow::loadCallsignTable);
     f7->addWidget(learn);
 
     ui.Frame8 = frame(w, "Frame8", QStringLiteral("ENTER DATA"));
@@ -202,13 +202,13 @@ QWidget* FrmAnzeigen::buildCallsignFrames(QWidget* parent) {
     }
     connect(ui.TxtCountry, &QLineEdit::returnPressed, this,
             [this] { ui.TxtCont->setFocus(Qt::OtherFocusReason); });
-    connect(ui.TxtCont, &QLineEdit::returnPressed, this, &FrmAnzeigen::confirmAddCallsign);
+    connect(ui.TxtCont, &QLineEdit::returnPressed, this, &LogViewWindow::confirmAddCallsign);
     v->addWidget(ui.Frame7);
     v->addWidget(ui.Frame8);
     return w;
 }
 
-QWidget* FrmAnzeigen::buildStationForm(QWidget* parent) {
+QWidget* LogViewWindow::buildStationForm(QWidget* parent) {
     ui.Frame6 = frame(parent, "Frame6", QStringLiteral("ENTER DATA"));
     auto* g = new QGridLayout(ui.Frame6);
     g->setVerticalSpacing(2);
@@ -247,7 +247,7 @@ QWidget* FrmAnzeigen::buildStationForm(QWidget* parent) {
     return ui.Frame6;
 }
 
-QWidget* FrmAnzeigen::buildCabrilloForm(QWidget* parent) {
+QWidget* LogViewWindow::buildCabrilloForm(QWidget* parent) {
     ui.FraLogCbr = frame(parent, "FraLogCbr", QStringLiteral("ENTER DATA CABRILLO (ARRL FORMAT)"));
     auto* g = new QGridLayout(ui.FraLogCbr);
     g->setVerticalSpacing(2);
@@ -276,7 +276,7 @@ QWidget* FrmAnzeigen::buildCabrilloForm(QWidget* parent) {
     return ui.FraLogCbr;
 }
 
-QWidget* FrmAnzeigen::buildArchiveFrame(QWidget* parent) {
+QWidget* LogViewWindow::buildArchiveFrame(QWidget* parent) {
     ui.FraArh = frame(parent, "FraArh", QStringLiteral("Arhivare LOG"));
     auto* g = new QGridLayout(ui.FraArh);
     ui.DrvList = new QComboBox(ui.FraArh);
@@ -308,18 +308,18 @@ QWidget* FrmAnzeigen::buildArchiveFrame(QWidget* parent) {
     g->addWidget(ui.CmdMemTxt, 2, 2);
     g->addWidget(ui.CmdArhivADI, 3, 2);
     g->addWidget(ui.CmdSterg, 4, 2);
-    connect(ui.DrvList, &QComboBox::currentIndexChanged, this, &FrmAnzeigen::driveChanged);
-    connect(ui.DirList, &QTreeView::clicked, this, &FrmAnzeigen::folderChanged);
-    connect(ui.FilList, &QListView::doubleClicked, this, &FrmAnzeigen::takeArchivedFileName);
-    connect(ui.TxtNameDat, &QLineEdit::textChanged, this, &FrmAnzeigen::archiveNameTyped);
-    connect(ui.TxtNameDat, &QLineEdit::returnPressed, this, &FrmAnzeigen::archiveNameEntered);
-    connect(ui.CmdSterg, &QPushButton::clicked, this, &FrmAnzeigen::deleteArchivedFile);
-    connect(ui.CmdMemTxt, &QPushButton::clicked, this, &FrmAnzeigen::saveTextArchive);
-    connect(ui.CmdArhivADI, &QPushButton::clicked, this, &FrmAnzeigen::saveAdifArchive);
+    connect(ui.DrvList, &QComboBox::currentIndexChanged, this, &LogViewWindow::driveChanged);
+    connect(ui.DirList, &QTreeView::clicked, this, &LogViewWindow::folderChanged);
+    connect(ui.FilList, &QListView::doubleClicked, this, &LogViewWindow::takeArchivedFileName);
+    connect(ui.TxtNameDat, &QLineEdit::textChanged, this, &LogViewWindow::archiveNameTyped);
+    connect(ui.TxtNameDat, &QLineEdit::returnPressed, this, &LogViewWindow::archiveNameEntered);
+    connect(ui.CmdSterg, &QPushButton::clicked, this, &LogViewWindow::deleteArchivedFile);
+    connect(ui.CmdMemTxt, &QPushButton::clicked, this, &LogViewWindow::saveTextArchive);
+    connect(ui.CmdArhivADI, &QPushButton::clicked, this, &LogViewWindow::saveAdifArchive);
     return ui.FraArh;
 }
 
-void FrmAnzeigen::buildMenus() {
+void LogViewWindow::buildMenus() {
     const auto add = [this](QWidget* menu, const char* name, const QString& caption) {
         auto* a = new QAction(caption, this);
         a->setObjectName(QString::fromUtf8(name));
@@ -357,15 +357,15 @@ void FrmAnzeigen::buildMenus() {
         if (exitConfirmed(m_services.dialogs))
             emit exitRequested();
     });
-    connect(ui.mnuLogAnzeigen, &QAction::triggered, this, &FrmAnzeigen::showViewChoices);
-    connect(ui.mnuLOGDrucken, &QAction::triggered, this, &FrmAnzeigen::showPrintChoices);
-    connect(ui.mnuTXT, &QAction::triggered, this, &FrmAnzeigen::startTextLog);
-    connect(ui.mnuCabrillo, &QAction::triggered, this, &FrmAnzeigen::startCabrillo);
-    connect(ui.mnuArh, &QAction::triggered, this, &FrmAnzeigen::showArchiveFrame);
-    connect(ui.mnuLOGLoeschen, &QAction::triggered, this, &FrmAnzeigen::showDeleteLogChoice);
+    connect(ui.mnuLogAnzeigen, &QAction::triggered, this, &LogViewWindow::showViewChoices);
+    connect(ui.mnuLOGDrucken, &QAction::triggered, this, &LogViewWindow::showPrintChoices);
+    connect(ui.mnuTXT, &QAction::triggered, this, &LogViewWindow::startTextLog);
+    connect(ui.mnuCabrillo, &QAction::triggered, this, &LogViewWindow::startCabrillo);
+    connect(ui.mnuArh, &QAction::triggered, this, &LogViewWindow::showArchiveFrame);
+    connect(ui.mnuLOGLoeschen, &QAction::triggered, this, &LogViewWindow::showDeleteLogChoice);
 }
 
-bool FrmAnzeigen::eventFilter(QObject* watched, QEvent* event) {
+bool LogViewWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui.OpBCallJud && event->type() == QEvent::MouseButtonDblClick) {
         showAddCallsignChoice();
         return true;
@@ -375,7 +375,7 @@ bool FrmAnzeigen::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- load, reset and the menus ----
 
-void FrmAnzeigen::reset() {
+void LogViewWindow::reset() {
     const QDate today = m_services.clock.now().date();
     if (today.isValid())
         m_date = today.toString(QStringLiteral("dd.MM.yyyy"));
@@ -391,7 +391,7 @@ void FrmAnzeigen::reset() {
     fillStationBoxes();
 }
 
-void FrmAnzeigen::clearStage() {
+void LogViewWindow::clearStage() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4, ui.Frame5, ui.Frame6, ui.Frame7, ui.Frame8,
              ui.FraLogCbr, ui.FraArh, ui.CmdGata, ui.DBGrid5})
@@ -400,7 +400,7 @@ void FrmAnzeigen::clearStage() {
     ui.ListCbr->hide();
 }
 
-void FrmAnzeigen::clearChoices() {
+void LogViewWindow::clearChoices() {
     for (QRadioButton* b :
          {ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B, ui.OpBD1A, ui.OpBD1B, ui.OpBD2A, ui.OpBD2B,
           ui.OpbL1A, ui.OpBAnfuegen, ui.OpBDelete, ui.OpBDSumm, ui.OpBCallJud, ui.OpBLG})
@@ -410,7 +410,7 @@ void FrmAnzeigen::clearChoices() {
         w->hide();
 }
 
-void FrmAnzeigen::showViewChoices() {
+void LogViewWindow::showViewChoices() {
     clearStage();
     clearChoices();
     ui.Frame1->show();
@@ -426,7 +426,7 @@ void FrmAnzeigen::showViewChoices() {
     m_pending = PendingDelete;
 }
 
-void FrmAnzeigen::showPrintChoices() {
+void LogViewWindow::showPrintChoices() {
     clearStage();
     clearChoices();
     m_outputPass = 100;
@@ -441,7 +441,7 @@ void FrmAnzeigen::showPrintChoices() {
         ui.OpBD1B->hide();
 }
 
-void FrmAnzeigen::showDeleteLogChoice() {
+void LogViewWindow::showDeleteLogChoice() {
     clearStage();
     clearChoices();
     ui.Frame2->show();
@@ -449,7 +449,7 @@ void FrmAnzeigen::showDeleteLogChoice() {
         showDeleteLogButton();
 }
 
-void FrmAnzeigen::showArchiveFrame() {
+void LogViewWindow::showArchiveFrame() {
     clearStage();
     clearChoices();
     makeArchiveFolder();
@@ -461,32 +461,32 @@ void FrmAnzeigen::showArchiveFrame() {
 }
 
 // The stage shapes: the frames offer only the stages the contest has.
-void FrmAnzeigen::hideSecondStageViews() {
+void LogViewWindow::hideSecondStageViews() {
     ui.OpB2A->hide();
     ui.OpB2B->hide();
 }
 
-void FrmAnzeigen::hideSecondStagePrints() {
+void LogViewWindow::hideSecondStagePrints() {
     ui.OpBD2A->hide();
     ui.OpBD2B->hide();
     ui.OpBDSumm->show();
 }
 
-void FrmAnzeigen::showDeleteLogButton() {
+void LogViewWindow::showDeleteLogButton() {
     ui.OpbL1A->show();
 }
 
 // ---- output folders ----
 
-bool FrmAnzeigen::makeLogFolder() {
+bool LogViewWindow::makeLogFolder() {
     return createFolder(ReportFiles::logFolder(m_state.appPath));
 }
 
-bool FrmAnzeigen::makeArchiveFolder() {
+bool LogViewWindow::makeArchiveFolder() {
     return createFolder(ReportFiles::archiveFolder(m_state.appPath));
 }
 
-bool FrmAnzeigen::createFolder(const QString& folder) {
+bool LogViewWindow::createFolder(const QString& folder) {
     if (QDir(folder).exists())
         return true;
     const QString shown = QDir::toNativeSeparators(folder);
@@ -501,15 +501,15 @@ bool FrmAnzeigen::createFolder(const QString& folder) {
 
 // ---- message boxes ----
 
-bool FrmAnzeigen::ask(const QString& text, const QString& title) {
+bool LogViewWindow::ask(const QString& text, const QString& title) {
     return m_services.dialogs.message(text, title, Dialogs::Buttons::YesNo,
                                       Dialogs::Icon::Question) == Dialogs::AnswerYes;
 }
 
-void FrmAnzeigen::tell(const QString& text, const QString& title) {
+void LogViewWindow::tell(const QString& text, const QString& title) {
     m_services.dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::None);
 }
 
-QString FrmAnzeigen::twoDigitYear() const {
+QString LogViewWindow::twoDigitYear() const {
     return ReportFiles::twoDigitYear(m_date);
 }

@@ -1,4 +1,4 @@
-#include "screens/setup/FrmInit.h"
+#include "screens/setup/SetupWindow.h"
 
 #include "screens/setup/RadioSettingsDialog.h"
 
@@ -13,7 +13,7 @@
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
-#include "screens/entry/FrmQSO.h"
+#include "screens/entry/QsoWindow.h"
 #include "screens/setup/JetImportOffer.h"
 #include "screens/setup/RadioSettingsDialog.h"
 #include "seams/Clock.h"
@@ -68,7 +68,7 @@ QString modeNotice() {
 
 } // namespace
 
-FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
+SetupWindow::SetupWindow(ScreenServices& services, QsoWindow& qso, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state), m_qso(qso) {
     setObjectName(QStringLiteral("FrmInit"));
     setWindowTitle(kProgramTitle);
@@ -77,7 +77,7 @@ FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
     installBoxKeys();
 }
 
-void FrmInit::buildUi() {
+void SetupWindow::buildUi() {
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
     v->setContentsMargins(6, 2, 6, 2);
@@ -127,8 +127,8 @@ void FrmInit::buildUi() {
     choice->addWidget(ui.OpbConcurs);
     fv->addLayout(choice);
     fv->addWidget(ui.LblAnunt, 1);
-    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &FrmInit::chooseContestMode);
-    connect(ui.OpbTest, &QRadioButton::clicked, this, &FrmInit::chooseSimulation);
+    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &SetupWindow::chooseContestMode);
+    connect(ui.OpbTest, &QRadioButton::clicked, this, &SetupWindow::chooseSimulation);
     middle->addWidget(ui.FraConcurs, 1);
     v->addLayout(middle);
 
@@ -158,7 +158,7 @@ void FrmInit::buildUi() {
     setCentralWidget(central);
 }
 
-QWidget* FrmInit::buildStationBoxes() {
+QWidget* SetupWindow::buildStationBoxes() {
     auto* w = new QWidget(this);
     auto* g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
@@ -205,7 +205,7 @@ QWidget* FrmInit::buildStationBoxes() {
     return w;
 }
 
-QWidget* FrmInit::buildKeyerOptions() {
+QWidget* SetupWindow::buildKeyerOptions() {
     auto* w = new QWidget(this);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
@@ -229,11 +229,11 @@ QWidget* FrmInit::buildKeyerOptions() {
     options->addWidget(ui.FramCW);
     options->addWidget(ui.FramSSB);
     v->addLayout(options);
-    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &FrmInit::keyCwByPc);
-    connect(ui.OpbCwN, &QRadioButton::clicked, this, &FrmInit::keyCwByHand);
-    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &FrmInit::cwRepeatToggled);
-    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &FrmInit::playSsbByPc);
-    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &FrmInit::playSsbByHand);
+    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &SetupWindow::keyCwByPc);
+    connect(ui.OpbCwN, &QRadioButton::clicked, this, &SetupWindow::keyCwByHand);
+    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &SetupWindow::cwRepeatToggled);
+    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &SetupWindow::playSsbByPc);
+    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &SetupWindow::playSsbByHand);
 
     ui.FramTxtCw = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
     auto* g = new QGridLayout(ui.FramTxtCw);
@@ -256,7 +256,7 @@ QWidget* FrmInit::buildKeyerOptions() {
     return w;
 }
 
-void FrmInit::buildMenus() {
+void SetupWindow::buildMenus() {
     auto add = [this](const char* name, const QString& caption) {
         QAction* a = menuBar()->addAction(caption);
         a->setObjectName(QLatin1String(name));
@@ -271,10 +271,10 @@ void FrmInit::buildMenus() {
                                {"mnuInDateProp", "Introducere date proprii", 200},
                                {"mnuOutInit", "Iesire din initializare", 300}},
                               m_services.help);
-    connect(ui.mnuBeenden, &QAction::triggered, this, &FrmInit::confirmExit);
-    connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::startQso);
-    connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::openLogView);
-    connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::startOffLineLog);
+    connect(ui.mnuBeenden, &QAction::triggered, this, &SetupWindow::confirmExit);
+    connect(ui.mnuQSOfahren, &QAction::triggered, this, &SetupWindow::startQso);
+    connect(ui.mnuLog, &QAction::triggered, this, &SetupWindow::openLogView);
+    connect(ui.mnuInpLog, &QAction::triggered, this, &SetupWindow::startOffLineLog);
     // Last on the bar, so that the menus before it stay where the operator knows them.
     ui.mnuRadio = add("mnuRadio", QStringLiteral("&RADIO"));
     connect(ui.mnuRadio, &QAction::triggered, this, [this] {
@@ -286,7 +286,7 @@ void FrmInit::buildMenus() {
     });
 }
 
-bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
+bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui.LblTipTest && event->type() == QEvent::MouseButtonDblClick) {
         ui.FrmConcurs->show();
         return true;
@@ -296,7 +296,7 @@ bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- start-up ----
 
-bool FrmInit::load() {
+bool SetupWindow::load() {
     ui.LblContest->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
     applyLayoutFactors();
     ui.LblAnunt->setText(modeNotice());
@@ -344,7 +344,7 @@ bool FrmInit::load() {
     return true;
 }
 
-void FrmInit::applyLayoutFactors() {
+void SetupWindow::applyLayoutFactors() {
     const QSize display = m_services.metrics.displaySize();
     const LayoutFactors f = LayoutFactors::forDisplay(display);
     if (!f.supported)
@@ -355,7 +355,7 @@ void FrmInit::applyLayoutFactors() {
     ScreenLayout::apply(this, display, f);
 }
 
-void FrmInit::showRealtimeNotice() {
+void SetupWindow::showRealtimeNotice() {
     if (m_services.realtime.available() != RealtimePriority::Way::None)
         return;
     // The package grants real-time priority to the group that may key the serial port.
@@ -369,7 +369,7 @@ void FrmInit::showRealtimeNotice() {
     ui.LblTimpReal->show();
 }
 
-void FrmInit::checkSoundCard() {
+void SetupWindow::checkSoundCard() {
     m_state.soundCardOk = m_services.voice.outputCount() > 0;
     if (m_state.soundCardOk)
         return;
@@ -383,7 +383,7 @@ void FrmInit::checkSoundCard() {
     m_state.ssbPcFlag = false;
 }
 
-void FrmInit::restoreReopenedState() {
+void SetupWindow::restoreReopenedState() {
     (m_state.cwPcFlag ? ui.OpbCwJ : ui.OpbCwN)->setChecked(true);
     m_state.cwPcFlag ? keyCwByPc() : keyCwByHand();
     if (m_state.soundCardOk) {
@@ -412,7 +412,7 @@ QString schemaError(Database& db) {
 }
 } // namespace
 
-bool FrmInit::openDatabases() {
+bool SetupWindow::openDatabases() {
     const struct {
         Database& db;
         const char* table;
@@ -453,7 +453,7 @@ bool FrmInit::openDatabases() {
     return true;
 }
 
-void FrmInit::warnIfLogReadOnly() {
+void SetupWindow::warnIfLogReadOnly() {
     const Outcome<void> written = m_services.logDb.tryWrite();
     if (written)
         return;
@@ -464,7 +464,7 @@ void FrmInit::warnIfLogReadOnly() {
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
 }
 
-void FrmInit::focusAfterLoad() {
+void SetupWindow::focusAfterLoad() {
     const SetupOpening opening = m_state.contest().screen.opening;
     if (opening == SetupOpening::SentCode)
         focusSentCodeOrCall();
@@ -474,7 +474,7 @@ void FrmInit::focusAfterLoad() {
 
 // ---- contest choice ----
 
-void FrmInit::chooseContest(const ContestDef& def) {
+void SetupWindow::chooseContest(const ContestDef& def) {
     m_state.contestNumber = def.number;
     m_state.contestChosen = true;
     if (def.presetStage)
@@ -487,7 +487,7 @@ void FrmInit::chooseContest(const ContestDef& def) {
     ui.FrmConcurs->hide();
 }
 
-void FrmInit::presentContest(const ContestDef& def) {
+void SetupWindow::presentContest(const ContestDef& def) {
     m_qso.presentContest();
     presentShape(def);
     presentSentCode(def);
@@ -500,7 +500,7 @@ void FrmInit::presentContest(const ContestDef& def) {
 }
 
 // What the contest's row shows here; run again when the screen is re-opened.
-void FrmInit::presentShape(const ContestDef& def) {
+void SetupWindow::presentShape(const ContestDef& def) {
     if (def.ssbOnly)
         ui.FramCW->hide();
     if (def.screen.hidesCwTexts)
@@ -522,7 +522,7 @@ void FrmInit::presentShape(const ContestDef& def) {
 }
 
 // SENT COD and the focus as the contest's choice leaves them.
-void FrmInit::presentSentCode(const ContestDef& def) {
+void SetupWindow::presentSentCode(const ContestDef& def) {
     switch (def.sentCode) {
     case SentCodeRule::CallAreaDigit:
         prefillCallAreaDigit(m_state.settings.myCall);
@@ -551,24 +551,24 @@ void FrmInit::presentSentCode(const ContestDef& def) {
     }
 }
 
-void FrmInit::hideSentCode() {
+void SetupWindow::hideSentCode() {
     ui.txtContrInit->hide();
     ui.LblContrInit->hide();
 }
 
-void FrmInit::focusSentCodeOrCall() {
+void SetupWindow::focusSentCodeOrCall() {
     if (ui.txtContrInit->isVisibleTo(this))
         ui.txtContrInit->setFocus(Qt::OtherFocusReason);
     else
         ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::prefillCallAreaDigit(const QString& call) {
+void SetupWindow::prefillCallAreaDigit(const QString& call) {
     ui.txtContrInit->setText(ContestCatalog::callAreaDigit(call));
     ui.txtContrInit->setCursorPosition(1);
 }
 
-void FrmInit::focusOwnCallOrCounty() {
+void SetupWindow::focusOwnCallOrCounty() {
     if (ui.TxtMyBezirkA->text().isEmpty())
         ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
     else
@@ -577,7 +577,7 @@ void FrmInit::focusOwnCallOrCounty() {
 
 // ---- CONCURS / SIMULARE and keyer options ----
 
-void FrmInit::chooseContestMode() {
+void SetupWindow::chooseContestMode() {
     ui.FraConcurs->hide();
     m_state.contestMode = true;
     if (m_state.contest().screen.opening == SetupOpening::SentCode) {
@@ -590,7 +590,7 @@ void FrmInit::chooseContestMode() {
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
 }
 
-void FrmInit::chooseSimulation() {
+void SetupWindow::chooseSimulation() {
     ui.FraConcurs->hide();
     m_state.contestMode = false;
     if (m_state.contest().screen.opening == SetupOpening::SentCode) {
@@ -599,7 +599,7 @@ void FrmInit::chooseSimulation() {
     }
 }
 
-void FrmInit::keyCwByPc() {
+void SetupWindow::keyCwByPc() {
     ui.FramTxtCw->show();
     ui.ChkCwRpt->show();
     m_state.cwPcFlag = true;
@@ -607,12 +607,12 @@ void FrmInit::keyCwByPc() {
         ui.TxtF[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::keyCwByHand() {
+void SetupWindow::keyCwByHand() {
     ui.FramTxtCw->hide();
     notKeyedByPc(ui.ChkCwRpt, m_state.cwRepeat, m_state.cwPcFlag);
 }
 
-void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
+void SetupWindow::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
     repeat->hide();
     repeat->setChecked(false);
     repeatFlag = false;
@@ -621,21 +621,21 @@ void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
         ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::cwRepeatToggled() {
+void SetupWindow::cwRepeatToggled() {
     m_state.cwRepeat = ui.ChkCwRpt->isChecked();
 }
 
-void FrmInit::playSsbByPc() {
+void SetupWindow::playSsbByPc() {
     m_state.ssbPcFlag = true;
     ui.ChkSSBRpt->show();
     makeWavFolder();
 }
 
-void FrmInit::playSsbByHand() {
+void SetupWindow::playSsbByHand() {
     notKeyedByPc(ui.ChkSSBRpt, m_state.ssbRepeat, m_state.ssbPcFlag);
 }
 
-void FrmInit::makeWavFolder() {
+void SetupWindow::makeWavFolder() {
     const QString folder = SettingsFiles::pathIn(m_state.dataPath, QStringLiteral("\\WAVUs"));
     if (QDir(folder).exists())
         return;
@@ -650,12 +650,12 @@ void FrmInit::makeWavFolder() {
 
 // ---- menus ----
 
-void FrmInit::refuse(const QString& text) {
+void SetupWindow::refuse(const QString& text) {
     m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,
                                Dialogs::Icon::Exclamation);
 }
 
-bool FrmInit::checkContestAndMode() {
+bool SetupWindow::checkContestAndMode() {
     if (!m_state.contestChosen) {
         refuse(kNoContest);
         return false;
@@ -667,14 +667,14 @@ bool FrmInit::checkContestAndMode() {
     return true;
 }
 
-void FrmInit::openLogView() {
+void SetupWindow::openLogView() {
     if (!checkContestAndMode())
         return;
     hide();
     emit logViewRequested();
 }
 
-void FrmInit::startOffLineLog() {
+void SetupWindow::startOffLineLog() {
     if (!checkContestAndMode())
         return;
     m_state.offLineLog = true;
@@ -692,7 +692,7 @@ void FrmInit::startOffLineLog() {
     ui.TxtSD->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::confirmExit() {
+void SetupWindow::confirmExit() {
     if (!exitConfirmed(m_services.dialogs))
         return;
     m_services.callDb.close();
@@ -702,11 +702,11 @@ void FrmInit::confirmExit() {
 
 // ---- hand-over ----
 
-void FrmInit::setStartStamp() {
+void SetupWindow::setStartStamp() {
     std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(m_services.clock);
 }
 
-bool FrmInit::handOverChecks() {
+bool SetupWindow::handOverChecks() {
     const ContestDef& def = m_state.contest();
     if (!m_state.contestChosen) {
         refuse(kNoContest);
@@ -774,7 +774,7 @@ bool FrmInit::handOverChecks() {
     return settingsBoxesWritable();
 }
 
-bool FrmInit::settingsBoxesWritable() {
+bool SetupWindow::settingsBoxesWritable() {
     QList<std::pair<QLineEdit*, QString>> boxes{{ui.TxtMyCall, ui.LblMyCall->text().trimmed()},
                                                 {ui.TxtMyBezirkA, ui.LblBezirk->text().trimmed()}};
     for (int i = 0; i < 7; ++i)
@@ -793,12 +793,12 @@ bool FrmInit::settingsBoxesWritable() {
     return true;
 }
 
-void FrmInit::startQso() {
+void SetupWindow::startQso() {
     if (handOverChecks() && logReadyForContest())
         handOver();
 }
 
-bool FrmInit::logReadyForContest() {
+bool SetupWindow::logReadyForContest() {
     // A real contest on line only, asked once a run; an unreadable log is named by the QSO screen.
     if (!m_state.contestMode || m_state.offLineLog || m_contestLogAsked)
         return true;
@@ -821,7 +821,7 @@ bool FrmInit::logReadyForContest() {
     return true;
 }
 
-void FrmInit::handOver() {
+void SetupWindow::handOver() {
     if (const QString notice = SystemOffset::notice(ui.TxtTime->text(), m_services.clock);
         !notice.isEmpty())
         m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,

@@ -1,4 +1,4 @@
-#include "screens/entry/FrmQSO.h"
+#include "screens/entry/QsoWindow.h"
 
 #include "entry/EntryCharacters.h"
 #include "keyer/MorseTiming.h"
@@ -81,7 +81,7 @@ void setTextIfChanged(QLineEdit* field, const QString& text) {
 }
 } // namespace
 
-FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
+QsoWindow::QsoWindow(ScreenServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state),
       m_keyers(
           services.keyLine, services.realtime,
@@ -108,7 +108,7 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     });
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
-    connect(m_clock, &QTimer::timeout, this, &FrmQSO::tick);
+    connect(m_clock, &QTimer::timeout, this, &QsoWindow::tick);
     m_clock->start();
     tick();
     renderKeyer();
@@ -116,21 +116,21 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-FrmQSO::~FrmQSO() = default;
+QsoWindow::~QsoWindow() = default;
 
-void FrmQSO::closeEvent(QCloseEvent* event) {
+void QsoWindow::closeEvent(QCloseEvent* event) {
     m_entry.abortKeying(); // a message under way stops with both lines off
     QMainWindow::closeEvent(event);
 }
 
-void FrmQSO::hideEvent(QHideEvent* event) {
+void QsoWindow::hideEvent(QHideEvent* event) {
     // Nobody is at this screen any more: nothing may go on keying the transmitter.
     m_entry.abortKeying();
     m_entry.stopFollowingRadio();
     QMainWindow::hideEvent(event);
 }
 
-bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
+bool QsoWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() != this) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -155,7 +155,7 @@ bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- keys and actions ----
 
-void FrmQSO::attachField(QLineEdit* widget, EntryField field) {
+void QsoWindow::attachField(QLineEdit* widget, EntryField field) {
     m_fields.insert(widget, field);
     if (const int longest = EntryCharacters::maxLength(field); longest > 0)
         widget->setMaxLength(longest);
@@ -178,7 +178,7 @@ void FrmQSO::attachField(QLineEdit* widget, EntryField field) {
                             [this, field](QKeyEvent&) { act([&] { m_entry.keyUp(field); }); }});
 }
 
-void FrmQSO::attachKeys() {
+void QsoWindow::attachKeys() {
     const std::pair<QLineEdit*, EntryField> fields[] = {
         {ui.TxtIndic, EntryField::Callsign},     {ui.TxtRSTR1, EntryField::RstReceived},
         {ui.TxtRSTR2, EntryField::CodeReceived}, {ui.TxtRstR3, EntryField::CountyReceived},
@@ -208,12 +208,12 @@ void FrmQSO::attachKeys() {
         });
 }
 
-QList<QLineEdit*> FrmQSO::entryFields() const {
+QList<QLineEdit*> QsoWindow::entryFields() const {
     return {ui.TxtIndic, ui.TxtRSTE1, ui.TxtRSTE2, ui.TxtRSTE3,
             ui.TxtRSTR1, ui.TxtRSTR2, ui.TxtRstR3};
 }
 
-void FrmQSO::act(const std::function<void()>& action) {
+void QsoWindow::act(const std::function<void()>& action) {
     const int refused = m_entry.refusedKeys();
     action();
     if (m_entry.refusedKeys() != refused)
@@ -221,12 +221,12 @@ void FrmQSO::act(const std::function<void()>& action) {
     render();
 }
 
-void FrmQSO::chooseStage(int stage) {
+void QsoWindow::chooseStage(int stage) {
     act([&] { m_entry.chooseStage(stage); });
     showStageControls(stage);
 }
 
-void FrmQSO::showStageControls(int stage) {
+void QsoWindow::showStageControls(int stage) {
     ui.DBGrid1->setEnabled(true);
     if (m_state.contest().screen.modesAfterStage && stage <= 2) {
         for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
@@ -236,7 +236,7 @@ void FrmQSO::showStageControls(int stage) {
     }
 }
 
-void FrmQSO::deleteSelectedContact() {
+void QsoWindow::deleteSelectedContact() {
     const QModelIndex current = ui.DBGrid1->currentIndex();
     if (current.isValid())
         act([&] { m_entry.deleteContact(m_grid->idAt(current.row())); });
@@ -244,7 +244,7 @@ void FrmQSO::deleteSelectedContact() {
 
 // ---- load and hand-over ----
 
-void FrmQSO::load() {
+void QsoWindow::load() {
     // Another display than the four keeps the design layout here, without a message.
     const LayoutFactors f = LayoutFactors::forDisplay(m_services.metrics.displaySize());
     m_state.scaleX = f.scaleX;
@@ -255,7 +255,7 @@ void FrmQSO::load() {
         render();
 }
 
-void FrmQSO::start() {
+void QsoWindow::start() {
     show();
     m_entry.start(); // chooses the stage the set-up holds and reads the radio settings
     chooseKeyer();
@@ -265,21 +265,21 @@ void FrmQSO::start() {
 }
 
 // Each time the screen opens: the radio settings may have changed on the set-up screen.
-void FrmQSO::chooseKeyer() {
+void QsoWindow::chooseKeyer() {
     const QString notice = m_keyers.choose(m_entry.radioSettings(), m_services.radioCat);
     if (!notice.isEmpty())
         m_services.dialogs.message(notice, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                                    Dialogs::Icon::Exclamation);
 }
 
-void FrmQSO::setSentCode(const QString& code) {
+void QsoWindow::setSentCode(const QString& code) {
     m_entry.setSentCode(code);
     ui.LblContrInit->setText(code);
 }
 
 // ---- rendering ----
 
-void FrmQSO::render() {
+void QsoWindow::render() {
     renderFields();
     const ShownState shown = m_entry.shown();
     const bool open = shown.phase != EntryPhase::Closed;
@@ -325,12 +325,12 @@ void FrmQSO::render() {
     renderFocus();
 }
 
-void FrmQSO::renderFields() {
+void QsoWindow::renderFields() {
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
         setTextIfChanged(it.key(), m_entry.text(it.value()));
 }
 
-void FrmQSO::renderFocus() {
+void QsoWindow::renderFocus() {
     const FocusRequest& f = m_entry.focus();
     if (f.serial == m_focusShown)
         return;
@@ -359,7 +359,7 @@ void FrmQSO::renderFocus() {
     }
 }
 
-void FrmQSO::renderRadio() {
+void QsoWindow::renderRadio() {
     const QString silence = m_entry.radioSilence();
     const std::optional<RigReading>& reading = m_entry.radioReading();
     ui.LblFrecventa->setText(!silence.isEmpty() ? QStringLiteral("RADIOUL NU RASPUNDE")
@@ -369,7 +369,7 @@ void FrmQSO::renderRadio() {
     setForeColor(ui.LblFrecventa, silence.isEmpty() ? Colors::kBlack : Colors::kRed);
 }
 
-void FrmQSO::renderStageAndMode() {
+void QsoWindow::renderStageAndMode() {
     const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
     const int stage = m_entry.shownStage();
     const bool correcting = m_entry.phase() == EntryPhase::Correcting;
@@ -392,7 +392,7 @@ void FrmQSO::renderStageAndMode() {
     }
 }
 
-void FrmQSO::renderResults() {
+void QsoWindow::renderResults() {
     const auto rows = m_entry.results();
     for (int r = 0; r < 4; ++r) {
         ui.LblBand[r]->setText(rows[r].band);
@@ -402,7 +402,7 @@ void FrmQSO::renderResults() {
     }
 }
 
-void FrmQSO::renderBoard() {
+void QsoWindow::renderBoard() {
     const QStringList& worked = m_entry.workedCounties();
     if (m_boardShown && worked == *m_boardShown)
         return;
@@ -413,7 +413,7 @@ void FrmQSO::renderBoard() {
             setBackColor(l, worked.contains(code) ? Colors::kLightGrey : Colors::kGreen);
 }
 
-void FrmQSO::renderKeyer() {
+void QsoWindow::renderKeyer() {
     const bool cw = m_state.qsoMode == QLatin1String("CW");
     const bool keyedCw = cw && m_state.cwPcFlag;
     if (m_state.qsoMode != QLatin1String("00")) {
@@ -442,13 +442,13 @@ void FrmQSO::renderKeyer() {
                                                                       : Colors::kLightCyan);
 }
 
-void FrmQSO::layOutGrid() {
+void QsoWindow::layOutGrid() {
     ScreenLayout::setColumnWidths(
         ui.DBGrid1,
         GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), false));
 }
 
-void FrmQSO::renderGrid() {
+void QsoWindow::renderGrid() {
     if (m_entry.gridSerial() == m_gridShown)
         return;
     m_gridShown = m_entry.gridSerial();
@@ -477,12 +477,12 @@ void FrmQSO::renderGrid() {
 
 // ---- menus and clock ----
 
-void FrmQSO::confirmExit() {
+void QsoWindow::confirmExit() {
     if (exitConfirmed(m_services.dialogs))
         emit exitRequested();
 }
 
-void FrmQSO::tick() {
+void QsoWindow::tick() {
     const QDateTime utc = m_services.clock.utcNow();
     if (!utc.isValid())
         return;
