@@ -13,14 +13,14 @@
 
 void QsoWindow::presentContest() {
     const ContestDef& def = m_state.contest();
-    ui.LblConc->setText(def.codeString());
+    ui.contestName->setText(def.codeString());
     m_boardShown.reset(); // the contest decides which labels the board shows
     presentStages(def.stageCount);
     presentModes(def);
     presentExchange(def.screen.exchange);
     presentBoard(def);
     if (*def.screen.prompt)
-        ui.LblAnunt->setText(QString::fromLatin1(def.screen.prompt));
+        ui.prompt->setText(QString::fromLatin1(def.screen.prompt));
     if (def.screen.opensReady)
         presentReadyStart();
     // Serials sent start at "001" in a new contest.
@@ -32,42 +32,44 @@ void QsoWindow::presentContest() {
 
 void QsoWindow::presentStages(int stageCount) {
     if (stageCount < 4) {
-        ui.Cmd2A->hide();
-        ui.Cmd2B->hide();
-        ui.Frame3->hide();
+        ui.stage2AButton->hide();
+        ui.stage2BButton->hide();
+        ui.dupeWarning->hide();
         for (int row : {2, 3})
-            for (QLabel* l : {ui.LblBand[row], ui.LblPkt[row], ui.LblMlt[row], ui.LblQSO[row]})
+            for (QLabel* l : {ui.stageNames[row], ui.stagePoints[row], ui.stageMultipliers[row],
+                              ui.stageContacts[row]})
                 l->hide();
     }
     if (stageCount > 1)
         return;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{ui.LblMode, ui.LblFrq, ui.Cmd1A, ui.Cmd1B, ui.Lbl1A})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui.modeCaption, ui.stageCaption, ui.stage1AButton, ui.stage1BButton, ui.stage1AMarker})
         w->hide();
-    for (QLabel* l : {ui.LblBand[1], ui.LblPkt[1], ui.LblMlt[1], ui.LblQSO[1]})
+    for (QLabel* l :
+         {ui.stageNames[1], ui.stagePoints[1], ui.stageMultipliers[1], ui.stageContacts[1]})
         l->hide();
 }
 
 void QsoWindow::presentModes(const ContestDef& def) {
     if (def.ssbOnly) {
-        ui.CmdCW->hide();
-        ui.LblMode->hide();
+        ui.cwButton->hide();
+        ui.modeCaption->hide();
     }
     if (def.screen.enablesModes) {
-        ui.CmdCW->setEnabled(true);
-        ui.CmdSSB->setEnabled(true);
+        ui.cwButton->setEnabled(true);
+        ui.ssbButton->setEnabled(true);
     }
 }
 
 void QsoWindow::presentExchange(const ExchangeShape& shape) {
     if (*shape.sentCaption)
-        ui.LblRSTS->setText(QString::fromLatin1(shape.sentCaption));
+        ui.sentCaption->setText(QString::fromLatin1(shape.sentCaption));
     if (*shape.receivedCaption)
-        ui.LblRSTR->setText(QString::fromLatin1(shape.receivedCaption));
+        ui.receivedCaption->setText(QString::fromLatin1(shape.receivedCaption));
     if (*shape.macroHelp)
-        ui.LblMacro->setText(QString::fromLatin1(shape.macroHelp));
-    const std::pair<QLineEdit*, int> widths[] = {{ui.TxtRSTE3, shape.sentWidth},
-                                                 {ui.TxtRstR3, shape.receivedWidth}};
+        ui.macroLegend->setText(QString::fromLatin1(shape.macroHelp));
+    const std::pair<QLineEdit*, int> widths[] = {{ui.sentCounty, shape.sentWidth},
+                                                 {ui.receivedCounty, shape.receivedWidth}};
     for (const auto& [field, width] : widths) {
         if (width > 0)
             ScreenLayout::setDesignWidth(field, width, m_state.scaleX);
@@ -79,30 +81,31 @@ void QsoWindow::presentExchange(const ExchangeShape& shape) {
     }
     if (!shape.codeFields)
         for (QWidget* w :
-             std::initializer_list<QWidget*>{ui.TxtRSTE2, ui.TxtRSTR2, ui.LblContrInit})
+             std::initializer_list<QWidget*>{ui.sentCode, ui.receivedCode, ui.sentCodeLabel})
             w->hide();
     if (!shape.multipliers)
-        for (QLabel* l : {ui.LblMlt[0], ui.LblMlt[1], ui.LblMltCol})
+        for (QLabel* l :
+             {ui.stageMultipliers[0], ui.stageMultipliers[1], ui.multipliersColumnCaption})
             l->hide();
 }
 
 void QsoWindow::presentBoard(const ContestDef& def) {
-    ui.LblNY->setVisible(CountyBoard::greenLabels(def).contains(QStringLiteral("NY")));
+    ui.extraCountyLabel->setVisible(CountyBoard::greenLabels(def).contains(QStringLiteral("NY")));
     if (def.log.aaOnBoard)
-        ui.LblNY->setText(QStringLiteral("AA"));
+        ui.extraCountyLabel->setText(QStringLiteral("AA"));
     if (def.log.exchange == ExchangeKind::Sector) {
         for (QLabel* l : ui.sectorLabels)
             l->show();
-        ui.Frame4->show();
-        ui.LblBU->hide();
+        ui.sectorBoard->show();
+        ui.bucharestLabel->hide();
     }
 }
 
 void QsoWindow::presentReadyStart() {
-    ui.LblAnunt->hide();
-    ui.CmdSSB->setEnabled(false);
-    ui.Cmd1A->show();
-    ui.Cmd1A->setEnabled(false);
+    ui.prompt->hide();
+    ui.ssbButton->setEnabled(false);
+    ui.stage1AButton->show();
+    ui.stage1AButton->setEnabled(false);
     m_state.gridOwner = AppState::kGridOwnerQso;
     layOutGrid();
 }
