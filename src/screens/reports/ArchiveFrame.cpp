@@ -17,29 +17,29 @@
 // The lists start in "ARHIVA", where every archive goes, not at the top of the file system.
 void LogViewWindow::resetFileLists() {
     const QString archive = ReportFiles::archiveFolder(m_state.appPath);
-    const QSignalBlocker quiet(ui.DrvList);
-    ui.DrvList->clear();
-    ui.DrvList->addItem(QDir::toNativeSeparators(archive));
+    const QSignalBlocker quiet(ui.archiveDrives);
+    ui.archiveDrives->clear();
+    ui.archiveDrives->addItem(QDir::toNativeSeparators(archive));
     driveChanged();
     m_fileModel->setRootPath(archive);
-    ui.FilList->setRootIndex(m_fileModel->index(archive));
+    ui.archiveFiles->setRootIndex(m_fileModel->index(archive));
 }
 
 void LogViewWindow::driveChanged() {
-    const QString folder = QDir::fromNativeSeparators(ui.DrvList->currentText());
+    const QString folder = QDir::fromNativeSeparators(ui.archiveDrives->currentText());
     m_dirModel->setRootPath(folder);
-    ui.DirList->setRootIndex(m_dirModel->index(folder));
+    ui.archiveFolders->setRootIndex(m_dirModel->index(folder));
 }
 
 void LogViewWindow::folderChanged() {
-    const QString path = m_dirModel->filePath(ui.DirList->currentIndex());
+    const QString path = m_dirModel->filePath(ui.archiveFolders->currentIndex());
     m_fileModel->setRootPath(path);
-    ui.FilList->setRootIndex(m_fileModel->index(path));
-    ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+    ui.archiveFiles->setRootIndex(m_fileModel->index(path));
+    ui.fileNameBox->setFocus(Qt::OtherFocusReason);
 }
 
 void LogViewWindow::takeArchivedFileName(const QModelIndex& index) {
-    ui.TxtNameDat->setText(m_fileModel->fileName(index));
+    ui.fileNameBox->setText(m_fileModel->fileName(index));
 }
 
 void LogViewWindow::archiveNameTyped(const QString& text) {
@@ -52,19 +52,19 @@ void LogViewWindow::archiveNameTyped(const QString& text) {
     else
         return;
     m_fileName.chop(4);
-    ui.TxtNameDat->setText(m_fileName);
+    ui.fileNameBox->setText(m_fileName);
 }
 
 void LogViewWindow::archiveNameEntered() {
-    archiveNameTyped(ui.TxtNameDat->text());
+    archiveNameTyped(ui.fileNameBox->text());
 }
 
 bool LogViewWindow::archiveNameOk() {
-    const QString why = ReportFiles::checkArchiveName(ui.TxtNameDat->text());
+    const QString why = ReportFiles::checkArchiveName(ui.fileNameBox->text());
     if (why.isEmpty())
         return true;
     tell(why);
-    ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+    ui.fileNameBox->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
@@ -73,10 +73,10 @@ void LogViewWindow::deleteArchivedFile() {
         return;
     if (m_archiveFormat != FormatText && m_archiveFormat != FormatAdif) {
         tell(QStringLiteral("SCRIETI NUMELE FISIERULUI CU TERMINATIA .TXT SAU .ADI !"));
-        ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+        ui.fileNameBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const QString name = ui.TxtNameDat->text().trimmed();
+    const QString name = ui.fileNameBox->text().trimmed();
     if (!ask(QStringLiteral("VRETI SA STERGETI FISIERUL ") + name + QStringLiteral(" ?"),
              QStringLiteral("STERGERE?")))
         return;
@@ -87,7 +87,7 @@ void LogViewWindow::deleteArchivedFile() {
         tell(QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(path) +
              QStringLiteral(" NU EXISTA SAU NU POATE FI STERS !"));
     resetFileLists();
-    ui.TxtNameDat->clear();
+    ui.fileNameBox->clear();
 }
 
 void LogViewWindow::saveTextArchive() {
@@ -96,7 +96,7 @@ void LogViewWindow::saveTextArchive() {
         return;
     writeChosenFile();
     resetFileLists();
-    ui.TxtNameDat->clear();
+    ui.fileNameBox->clear();
 }
 
 void LogViewWindow::saveAdifArchive() {
@@ -106,6 +106,6 @@ void LogViewWindow::saveAdifArchive() {
         return;
     writeChosenFile();
     resetFileLists();
-    ui.TxtNameDat->clear();
-    ui.FraArh->hide();
+    ui.fileNameBox->clear();
+    ui.archivePanel->hide();
 }

@@ -16,8 +16,8 @@
 
 void LogViewWindow::showCallsignTable() {
     m_state.gridOwner = AppState::kGridOwnerLogView;
-    ui.Frame4->hide();
-    ui.Frame7->hide();
+    ui.stageTotalsFrame->hide();
+    ui.callsignTableFrame->hide();
     loadCallsignTable();
 }
 
@@ -32,28 +32,29 @@ void LogViewWindow::loadCallsignTable() {
 }
 
 void LogViewWindow::sizeCallsignColumns() {
-    ui.DBGrid1->hide();
-    ui.DBGrid5->show();
+    ui.logGrid->hide();
+    ui.callsignGrid->show();
     const int widths[] = {0, 900, 400};
     int scaled[3];
     for (int c = 0; c < 3; ++c)
         scaled[c] = static_cast<int>(std::lround(widths[c] * m_state.scaleX));
-    ScreenLayout::setColumnWidths(ui.DBGrid5, scaled);
+    ScreenLayout::setColumnWidths(ui.callsignGrid, scaled);
 }
 
 void LogViewWindow::showAddCallsignChoice() {
-    ui.Frame7->show();
-    ui.Frame4->hide();
-    ui.Frame1->hide();
+    ui.callsignTableFrame->show();
+    ui.stageTotalsFrame->hide();
+    ui.viewFrame->hide();
 }
 
 void LogViewWindow::startAddingCallsign() {
-    ui.Frame8->show();
-    ui.Frame7->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4,
-                                                      ui.Frame5, ui.Frame6, ui.CmdGata})
+    ui.callsignForm->show();
+    ui.callsignTableFrame->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
+             ui.deleteContactFrame, ui.stationForm, ui.formDoneButton})
         w->hide();
-    ui.TxtCountry->setFocus(Qt::OtherFocusReason);
+    ui.newCallsignBox->setFocus(Qt::OtherFocusReason);
 }
 
 void LogViewWindow::confirmAddCallsign() {
@@ -66,11 +67,12 @@ void LogViewWindow::confirmAddCallsign() {
 
 void LogViewWindow::addTypedCallsign() {
     CallsignDb db(m_services.callDb);
-    if (const Outcome<void> added = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
+    if (const Outcome<void> added =
+            db.addByHand(ui.newCallsignBox->text(), ui.newCallsignCountyBox->text());
         !added) {
         // Nothing was inserted: the boxes keep what was typed, to be corrected.
         tell(added.error(), QStringLiteral("INTRODUCERE DATE"));
-        ui.TxtCountry->setFocus(Qt::OtherFocusReason);
+        ui.newCallsignBox->setFocus(Qt::OtherFocusReason);
         return;
     }
     m_services.dialogs.message(QStringLiteral("OK?"), QStringLiteral("OK ? "), Dialogs::Buttons::Ok,

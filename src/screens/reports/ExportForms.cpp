@@ -24,8 +24,9 @@
 
 namespace {
 QList<QLineEdit*> stationBoxes(const LogViewControls& ui) {
-    return {ui.TxtSection, ui.TxtOp,     ui.TxtNo,     ui.TxtQTH,    ui.TxtAds,    ui.TxtTx,
-            ui.TxtRx,      ui.TxtAnt[0], ui.TxtAnt[1], ui.TxtAnt[2], ui.TxtAnt[3], ui.TxtClub};
+    return {ui.sectionBox,      ui.operatorNameBox, ui.operatorCountBox, ui.qthBox,
+            ui.addressBox,      ui.transmitterBox,  ui.receiverBox,      ui.antennaBoxes[0],
+            ui.antennaBoxes[1], ui.antennaBoxes[2], ui.antennaBoxes[3],  ui.clubBox};
 }
 } // namespace
 
@@ -39,15 +40,15 @@ void LogViewWindow::startCabrillo() {
     m_archiveFormat = FormatNone;
     m_outputPass = 10;
     m_summaryOnly = 10;
-    ui.CmdGata->show();
+    ui.formDoneButton->show();
     readTotals();
     const ContestDef& def = m_state.contest();
     showCabrilloHeader(CabrilloKept::load(SettingsFiles::keptSettingsPath(m_state.appPath),
                                           Cabrillo::prefilledHeader(def, m_state.settings.myCall,
                                                                     claimedScoreOf(def, m_totals),
                                                                     twoDigitYear())));
-    ui.FraLogCbr->show();
-    ui.TxtCateg->setFocus(Qt::OtherFocusReason);
+    ui.cabrilloForm->show();
+    ui.cabrilloCategoryBox->setFocus(Qt::OtherFocusReason);
 }
 
 void LogViewWindow::startTextLog() {
@@ -67,13 +68,13 @@ void LogViewWindow::startPrintedSummary() {
 }
 
 void LogViewWindow::showStationForm() {
-    ui.Frame3->hide();
-    ui.Frame2->hide();
-    ui.Frame1->hide();
-    ui.Frame6->show();
-    ui.CmdGata->show();
+    ui.printFrame->hide();
+    ui.deleteLogFrame->hide();
+    ui.viewFrame->hide();
+    ui.stationForm->show();
+    ui.formDoneButton->show();
     fillStationBoxes();
-    ui.TxtSection->setFocus(Qt::OtherFocusReason);
+    ui.sectionBox->setFocus(Qt::OtherFocusReason);
 }
 
 void LogViewWindow::fillStationBoxes() {
@@ -96,8 +97,8 @@ void LogViewWindow::connectStationBoxes() {
     for (qsizetype i = 0; i + 1 < boxes.size(); ++i) {
         QLineEdit* next = boxes[i + 1];
         connect(boxes[i], &QLineEdit::returnPressed, this, [this, box = boxes[i], next] {
-            if (box == ui.TxtNo && !operatorCountValid()) {
-                ui.TxtNo->clear();
+            if (box == ui.operatorCountBox && !operatorCountValid()) {
+                ui.operatorCountBox->clear();
                 return;
             }
             next->setFocus(Qt::OtherFocusReason);
@@ -116,7 +117,7 @@ void LogViewWindow::connectCabrilloBoxes() {
 }
 
 bool LogViewWindow::operatorCountValid() {
-    return leadingNumber(ui.TxtNo->text()) >= 1;
+    return leadingNumber(ui.operatorCountBox->text()) >= 1;
 }
 
 // ---- confirming the data ----
@@ -124,35 +125,35 @@ bool LogViewWindow::operatorCountValid() {
 void LogViewWindow::storeStationData() {
     SettingsRecord& s = m_state.settings;
     const auto upper = [](const QLineEdit* box) { return box->text().toUpper(); };
-    s.section = upper(ui.TxtSection);
-    s.operators = upper(ui.TxtOp);
-    s.operatorCount = leadingNumber(ui.TxtNo->text());
-    s.qth = upper(ui.TxtQTH);
-    s.address = upper(ui.TxtAds);
-    s.transmitter = upper(ui.TxtTx);
-    s.receiver = upper(ui.TxtRx);
+    s.section = upper(ui.sectionBox);
+    s.operators = upper(ui.operatorNameBox);
+    s.operatorCount = leadingNumber(ui.operatorCountBox->text());
+    s.qth = upper(ui.qthBox);
+    s.address = upper(ui.addressBox);
+    s.transmitter = upper(ui.transmitterBox);
+    s.receiver = upper(ui.receiverBox);
     for (int i = 0; i < 4; ++i)
-        s.antennas[static_cast<size_t>(i)] = upper(ui.TxtAnt[i]);
-    s.club = upper(ui.TxtClub);
+        s.antennas[static_cast<size_t>(i)] = upper(ui.antennaBoxes[i]);
+    s.club = upper(ui.clubBox);
 }
 
 void LogViewWindow::finishForm() {
     if (!operatorCountValid()) {
         // The form and its button stay, so the corrected number can still be confirmed.
-        ui.Frame6->show();
-        ui.TxtNo->clear();
-        ui.TxtNo->setFocus(Qt::OtherFocusReason);
+        ui.stationForm->show();
+        ui.operatorCountBox->clear();
+        ui.operatorCountBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    ui.CmdGata->hide();
+    ui.formDoneButton->hide();
     storeStationData();
     if (!ask(QStringLiteral("INTRODUCERE DE DATE TERMINATA ?"),
              QStringLiteral("INTRODUCERE DATE"))) {
-        ui.CmdGata->show();
-        ui.TxtSection->setFocus(Qt::OtherFocusReason);
+        ui.formDoneButton->show();
+        ui.sectionBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    ui.Frame6->hide();
+    ui.stationForm->hide();
     if (const Outcome<void> written =
             SettingsFiles::writeInitFile(m_state.appPath, m_state.settings);
         !written)
@@ -185,41 +186,41 @@ void LogViewWindow::finishForm() {
 }
 
 void LogViewWindow::showEntryForm() {
-    ui.CmdGata->show();
-    (m_outputKind == KindCabrillo ? ui.FraLogCbr : ui.Frame6)->show();
+    ui.formDoneButton->show();
+    (m_outputKind == KindCabrillo ? ui.cabrilloForm : ui.stationForm)->show();
 }
 
 // ---- writing and showing the files ----
 
 void LogViewWindow::showCabrilloHeader(const CabrilloHeader& h) {
-    for (const auto& [box, text] : {std::pair{ui.TxtContest, h.contest},
-                                    {ui.TxtCall, h.callsign},
-                                    {ui.TxtCateg, h.category},
-                                    {ui.TxtScore, h.claimedScore},
-                                    {ui.TxtOperat, h.operators},
-                                    {ui.TxtClub1, h.club},
-                                    {ui.TxtName, h.name},
-                                    {ui.TxtAdrs[0], h.address[0]},
-                                    {ui.TxtAdrs[1], h.address[1]},
-                                    {ui.TxtAdrs[2], h.address[2]},
-                                    {ui.TxtSoap[0], h.soapbox[0]},
-                                    {ui.TxtSoap[1], h.soapbox[1]}})
+    for (const auto& [box, text] : {std::pair{ui.cabrilloContestBox, h.contest},
+                                    {ui.cabrilloCallsignBox, h.callsign},
+                                    {ui.cabrilloCategoryBox, h.category},
+                                    {ui.cabrilloScoreBox, h.claimedScore},
+                                    {ui.cabrilloOperatorsBox, h.operators},
+                                    {ui.cabrilloClubBox, h.club},
+                                    {ui.cabrilloNameBox, h.name},
+                                    {ui.cabrilloAddressBoxes[0], h.address[0]},
+                                    {ui.cabrilloAddressBoxes[1], h.address[1]},
+                                    {ui.cabrilloAddressBoxes[2], h.address[2]},
+                                    {ui.cabrilloSoapboxBoxes[0], h.soapbox[0]},
+                                    {ui.cabrilloSoapboxBoxes[1], h.soapbox[1]}})
         box->setText(text);
 }
 
 CabrilloHeader LogViewWindow::cabrilloHeader() const {
     CabrilloHeader h;
-    h.contest = ui.TxtContest->text();
-    h.callsign = ui.TxtCall->text();
-    h.category = ui.TxtCateg->text();
-    h.claimedScore = ui.TxtScore->text();
-    h.operators = ui.TxtOperat->text();
-    h.club = ui.TxtClub1->text();
-    h.name = ui.TxtName->text();
+    h.contest = ui.cabrilloContestBox->text();
+    h.callsign = ui.cabrilloCallsignBox->text();
+    h.category = ui.cabrilloCategoryBox->text();
+    h.claimedScore = ui.cabrilloScoreBox->text();
+    h.operators = ui.cabrilloOperatorsBox->text();
+    h.club = ui.cabrilloClubBox->text();
+    h.name = ui.cabrilloNameBox->text();
     for (int i = 0; i < 3; ++i)
-        h.address[static_cast<size_t>(i)] = ui.TxtAdrs[i]->text();
+        h.address[static_cast<size_t>(i)] = ui.cabrilloAddressBoxes[i]->text();
     for (int i = 0; i < 2; ++i)
-        h.soapbox[static_cast<size_t>(i)] = ui.TxtSoap[i]->text();
+        h.soapbox[static_cast<size_t>(i)] = ui.cabrilloSoapboxBoxes[i]->text();
     return h;
 }
 
@@ -228,9 +229,9 @@ void LogViewWindow::writeChosenFile() {
                              twoDigitYear());
     std::shared_ptr<ExportRun> run;
     if (m_archiveFormat == FormatAdif)
-        run = writer.adif(ui.TxtNameDat->text());
+        run = writer.adif(ui.fileNameBox->text());
     else if (m_archiveFormat == FormatText)
-        run = writer.textArchive(ui.TxtNameDat->text());
+        run = writer.textArchive(ui.fileNameBox->text());
     else if (m_outputKind == KindCabrillo)
         run = writer.cabrillo(cabrilloHeader());
     else if (m_outputKind == KindTextLog)
@@ -249,8 +250,8 @@ void LogViewWindow::writeChosenFile() {
 }
 
 void LogViewWindow::showWrittenFile(const WrittenFile& written) {
-    ui.DBGrid1->hide();
-    ui.Frame4->hide();
+    ui.logGrid->hide();
+    ui.stageTotalsFrame->hide();
     if (!written.ok()) {
         // Nothing was written; the form stays, to try again.
         tell(written.error);
@@ -258,8 +259,8 @@ void LogViewWindow::showWrittenFile(const WrittenFile& written) {
             showEntryForm();
         return;
     }
-    ui.CmdGata->hide();
-    ui.FraLogCbr->hide();
+    ui.formDoneButton->hide();
+    ui.cabrilloForm->hide();
     listWrittenFile(written);
 }
 
@@ -267,16 +268,17 @@ void LogViewWindow::listWrittenFile(const WrittenFile& written) {
     // A large file is listed by its first and last lines: a list of every line would cost the
     // operator as much as the file itself.
     const FileExcerpt& lines = written.lines;
-    ui.ListCbr->clear();
-    ui.ListCbr->addItems(lines.head());
+    ui.cabrilloPreview->clear();
+    ui.cabrilloPreview->addItems(lines.head());
     if (lines.omitted() > 0)
-        ui.ListCbr->addItem(QStringLiteral("... FISIERUL ARE %1 LINII; SE ARATA PRIMELE %2 SI "
-                                           "ULTIMELE %3 ...")
-                                .arg(lines.count())
-                                .arg(lines.head().size())
-                                .arg(lines.tail().size()));
-    ui.ListCbr->addItems(lines.tail());
-    ui.ListCbr->show();
+        ui.cabrilloPreview->addItem(
+            QStringLiteral("... FISIERUL ARE %1 LINII; SE ARATA PRIMELE %2 SI "
+                           "ULTIMELE %3 ...")
+                .arg(lines.count())
+                .arg(lines.head().size())
+                .arg(lines.tail().size()));
+    ui.cabrilloPreview->addItems(lines.tail());
+    ui.cabrilloPreview->show();
 }
 
 void LogViewWindow::printSummary() {

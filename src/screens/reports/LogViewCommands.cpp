@@ -37,10 +37,10 @@ bool LogViewWindow::readTotals() {
 
 void LogViewWindow::showTotals(int stage) {
     const bool whole = stage == 0;
-    ui.TxtQSO->setText(QString::number(whole ? m_totals.qsos : m_totals.stage(stage).qsos));
-    ui.TxtMlt->setText(
+    ui.contactsBox->setText(QString::number(whole ? m_totals.qsos : m_totals.stage(stage).qsos));
+    ui.multipliersBox->setText(
         QString::number(whole ? m_totals.multipliers : m_totals.stage(stage).multipliers));
-    ui.TxtPkt->setText(QString::number(whole ? m_totals.points : m_totals.stage(stage).points));
+    ui.pointsBox->setText(QString::number(whole ? m_totals.points : m_totals.stage(stage).points));
 }
 
 void LogViewWindow::bindLog(int stage) {
@@ -50,29 +50,29 @@ void LogViewWindow::bindLog(int stage) {
         tell(m_logModel->error());
         return;
     }
-    ui.DBGrid5->hide();
-    ui.DBGrid1->show();
-    ui.DBGrid1->scrollToBottom();
+    ui.callsignGrid->hide();
+    ui.logGrid->show();
+    ui.logGrid->scrollToBottom();
     sizeLogColumns();
 }
 
 void LogViewWindow::sizeLogColumns() {
     ScreenLayout::setColumnWidths(
-        ui.DBGrid1,
+        ui.logGrid,
         GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), true));
 }
 
 // ---- VIEW and PRINT choices ----
 
 void LogViewWindow::viewChoice(int stage) {
-    ui.Frame5->hide();
+    ui.deleteContactFrame->hide();
     readTotals();
     showTotals(stage);
     bindLog(stage);
 }
 
 void LogViewWindow::printChoice(int stage) {
-    ui.Frame4->show();
+    ui.stageTotalsFrame->show();
     readTotals();
     showTotals(stage);
     bindLog(stage);
@@ -110,7 +110,7 @@ bool LogViewWindow::printerReady() {
 
 void LogViewWindow::contactSelected() {
     if (m_pending == PendingDelete)
-        ui.Frame5->show();
+        ui.deleteContactFrame->show();
     m_pending = PendingNone;
 }
 
@@ -122,8 +122,8 @@ void LogViewWindow::deleteSelectedContact() {
     m_pending = PendingDelete;
     // Only a contact the operator selected in the log grid on screen; a row left selected in it
     // while the callsign table is shown is not what the operator sees.
-    const QModelIndexList selected = ui.DBGrid1->isVisible() && ui.DBGrid1->selectionModel()
-                                         ? ui.DBGrid1->selectionModel()->selectedRows()
+    const QModelIndexList selected = ui.logGrid->isVisible() && ui.logGrid->selectionModel()
+                                         ? ui.logGrid->selectionModel()->selectedRows()
                                          : QModelIndexList();
     if (selected.isEmpty()) {
         tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
@@ -135,14 +135,14 @@ void LogViewWindow::deleteSelectedContact() {
         showTotals(m_viewStage);
         bindLog(m_viewStage);
     }
-    ui.Frame5->hide();
-    Widgets::uncheck(ui.OpBDelete);
+    ui.deleteContactFrame->hide();
+    Widgets::uncheck(ui.deleteContactOption);
 }
 
 // ---- deleting the whole log ----
 
 void LogViewWindow::askToDeleteLog() {
-    Widgets::uncheck(ui.OpbL1A);
+    Widgets::uncheck(ui.deleteGeneralLogOption);
     bindLog(0);
     if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?")))
         deleteLog();
@@ -174,5 +174,5 @@ void LogViewWindow::logDeleted(const Outcome<void>& removed) {
     if (!removed)
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
     bindLog(0);
-    ui.Frame2->hide();
+    ui.deleteLogFrame->hide();
 }

@@ -58,7 +58,9 @@ LogViewWindow::LogViewWindow(ScreenServices& services, QWidget* parent)
 }
 
 QRadioButton* LogViewWindow::viewButton(int stage) const {
-    QRadioButton* const views[] = {ui.OpBLG, ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B};
+    QRadioButton* const views[] = {ui.viewGeneralLogOption, ui.viewStage1AOption,
+                                   ui.viewStage1BOption, ui.viewStage2AOption,
+                                   ui.viewStage2BOption};
     return views[stage];
 }
 
@@ -77,27 +79,28 @@ void LogViewWindow::buildUi() {
     h->addWidget(buildChoiceFrames(central));
 
     auto* right = new QVBoxLayout;
-    ui.DBGrid1 = grid(central, "DBGrid1");
+    ui.logGrid = grid(central, "DBGrid1");
     m_logModel = new LogByDateModel(m_services.logDb, this);
-    ui.DBGrid1->setModel(m_logModel);
-    connect(ui.DBGrid1, &QTableView::clicked, this, &LogViewWindow::contactSelected);
-    ui.DBGrid5 = grid(central, "DBGrid5");
+    ui.logGrid->setModel(m_logModel);
+    connect(ui.logGrid, &QTableView::clicked, this, &LogViewWindow::contactSelected);
+    ui.callsignGrid = grid(central, "DBGrid5");
     m_callModel = new QSqlQueryModel(this);
-    ui.DBGrid5->setModel(m_callModel);
-    ui.ListCbr = new QListWidget(central);
-    ui.ListCbr->setObjectName(QStringLiteral("ListCbr"));
+    ui.callsignGrid->setModel(m_callModel);
+    ui.cabrilloPreview = new QListWidget(central);
+    ui.cabrilloPreview->setObjectName(QStringLiteral("ListCbr"));
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
-    ui.ListCbr->setFont(fixed);
-    right->addWidget(ui.DBGrid1, 1);
-    right->addWidget(ui.DBGrid5, 1);
-    right->addWidget(ui.ListCbr, 1);
+    ui.cabrilloPreview->setFont(fixed);
+    right->addWidget(ui.logGrid, 1);
+    right->addWidget(ui.callsignGrid, 1);
+    right->addWidget(ui.cabrilloPreview, 1);
     right->addWidget(buildStationForm(central));
     right->addWidget(buildCabrilloForm(central));
     right->addWidget(buildArchiveFrame(central), 1);
-    ui.CmdGata = button(central, "CmdGata", QStringLiteral("INTRODUCERE DE DATE &TERMINATA"));
-    connect(ui.CmdGata, &QPushButton::clicked, this, &LogViewWindow::finishForm);
-    right->addWidget(ui.CmdGata, 0, Qt::AlignLeft);
+    ui.formDoneButton =
+        button(central, "CmdGata", QStringLiteral("INTRODUCERE DE DATE &TERMINATA"));
+    connect(ui.formDoneButton, &QPushButton::clicked, this, &LogViewWindow::finishForm);
+    right->addWidget(ui.formDoneButton, 0, Qt::AlignLeft);
     right->addStretch(0);
     h->addLayout(right, 1);
     setCentralWidget(central);
@@ -114,59 +117,68 @@ QWidget* LogViewWindow::buildChoiceFrames(QWidget* parent) {
             fv->addWidget(b, 0, Qt::AlignLeft);
     };
 
-    ui.Frame1 = frame(w, "Frame1", QStringLiteral("VIEW"));
-    ui.OpBLG = radio(ui.Frame1, "OpBLG", QStringLiteral(" L&og Gen"));
-    ui.OpB1A = radio(ui.Frame1, "OpB1A", QStringLiteral(" Etapa &1A"));
-    ui.OpB1B = radio(ui.Frame1, "OpB1B", QStringLiteral(" Etapa 1&B"));
-    ui.OpB2A = radio(ui.Frame1, "OpB2A", QStringLiteral(" Etapa 2&A"));
-    ui.OpB2B = radio(ui.Frame1, "OpB2B", QStringLiteral(" Etapa 2&B"));
-    ui.OpBCallJud = radio(ui.Frame1, "OpBCallJud", QStringLiteral(" &Call Jud"));
-    ui.OpBCallJud->installEventFilter(this);
-    choices(ui.Frame1, {ui.OpBLG, ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B, ui.OpBCallJud});
+    ui.viewFrame = frame(w, "Frame1", QStringLiteral("VIEW"));
+    ui.viewGeneralLogOption = radio(ui.viewFrame, "OpBLG", QStringLiteral(" L&og Gen"));
+    ui.viewStage1AOption = radio(ui.viewFrame, "OpB1A", QStringLiteral(" Etapa &1A"));
+    ui.viewStage1BOption = radio(ui.viewFrame, "OpB1B", QStringLiteral(" Etapa 1&B"));
+    ui.viewStage2AOption = radio(ui.viewFrame, "OpB2A", QStringLiteral(" Etapa 2&A"));
+    ui.viewStage2BOption = radio(ui.viewFrame, "OpB2B", QStringLiteral(" Etapa 2&B"));
+    ui.viewCallsignTableOption = radio(ui.viewFrame, "OpBCallJud", QStringLiteral(" &Call Jud"));
+    ui.viewCallsignTableOption->installEventFilter(this);
+    choices(ui.viewFrame, {ui.viewGeneralLogOption, ui.viewStage1AOption, ui.viewStage1BOption,
+                           ui.viewStage2AOption, ui.viewStage2BOption, ui.viewCallsignTableOption});
     for (int stage = 0; stage <= 4; ++stage)
         connect(viewButton(stage), &QRadioButton::clicked, this,
                 [this, stage] { viewChoice(stage); });
-    connect(ui.OpBCallJud, &QRadioButton::clicked, this, &LogViewWindow::showCallsignTable);
+    connect(ui.viewCallsignTableOption, &QRadioButton::clicked, this,
+            &LogViewWindow::showCallsignTable);
 
-    ui.Frame2 = frame(w, "Frame2", QStringLiteral("DELETE LOG"));
-    ui.OpbL1A = radio(ui.Frame2, "OpbL1A", QStringLiteral("&LogGen"));
-    choices(ui.Frame2, {ui.OpbL1A});
-    connect(ui.OpbL1A, &QRadioButton::clicked, this, &LogViewWindow::askToDeleteLog);
+    ui.deleteLogFrame = frame(w, "Frame2", QStringLiteral("DELETE LOG"));
+    ui.deleteGeneralLogOption = radio(ui.deleteLogFrame, "OpbL1A", QStringLiteral("&LogGen"));
+    choices(ui.deleteLogFrame, {ui.deleteGeneralLogOption});
+    connect(ui.deleteGeneralLogOption, &QRadioButton::clicked, this,
+            &LogViewWindow::askToDeleteLog);
 
-    ui.Frame3 = frame(w, "Frame3", QStringLiteral("PRINT"));
-    ui.OpBD1A = radio(ui.Frame3, "OpBD1A", QStringLiteral("&Etapa 1A"));
-    ui.OpBD1B = radio(ui.Frame3, "OpBD1B", QStringLiteral("E&tapa 1B"));
-    ui.OpBD2A = radio(ui.Frame3, "OpBD2A", QStringLiteral("Eta&pa 2A"));
-    ui.OpBD2B = radio(ui.Frame3, "OpBD2B", QStringLiteral("Etapa &2B"));
-    ui.OpBDSumm = radio(ui.Frame3, "OpBDSumm", QStringLiteral("&Summary"));
-    choices(ui.Frame3, {ui.OpBD1A, ui.OpBD1B, ui.OpBD2A, ui.OpBD2B, ui.OpBDSumm});
-    const QRadioButton* prints[] = {ui.OpBD1A, ui.OpBD1B, ui.OpBD2A, ui.OpBD2B};
+    ui.printFrame = frame(w, "Frame3", QStringLiteral("PRINT"));
+    ui.printStage1AOption = radio(ui.printFrame, "OpBD1A", QStringLiteral("&Etapa 1A"));
+    ui.printStage1BOption = radio(ui.printFrame, "OpBD1B", QStringLiteral("E&tapa 1B"));
+    ui.printStage2AOption = radio(ui.printFrame, "OpBD2A", QStringLiteral("Eta&pa 2A"));
+    ui.printStage2BOption = radio(ui.printFrame, "OpBD2B", QStringLiteral("Etapa &2B"));
+    ui.printSummaryOption = radio(ui.printFrame, "OpBDSumm", QStringLiteral("&Summary"));
+    choices(ui.printFrame, {ui.printStage1AOption, ui.printStage1BOption, ui.printStage2AOption,
+                            ui.printStage2BOption, ui.printSummaryOption});
+    const QRadioButton* prints[] = {ui.printStage1AOption, ui.printStage1BOption,
+                                    ui.printStage2AOption, ui.printStage2BOption};
     for (int stage = 1; stage <= 4; ++stage)
         connect(prints[stage - 1], &QRadioButton::clicked, this,
                 [this, stage] { printChoice(stage); });
-    connect(ui.OpBDSumm, &QRadioButton::clicked, this, &LogViewWindow::startPrintedSummary);
+    connect(ui.printSummaryOption, &QRadioButton::clicked, this,
+            &LogViewWindow::startPrintedSummary);
 
-    ui.Frame4 = frame(w, "Frame4", QStringLiteral("Summe/Etap"));
-    auto* g = new QGridLayout(ui.Frame4);
+    ui.stageTotalsFrame = frame(w, "Frame4", QStringLiteral("Summe/Etap"));
+    auto* g = new QGridLayout(ui.stageTotalsFrame);
     const auto total = [&](const char* labelName, const char* caption, const char* boxName,
                            int column, QLabel*& l, QLineEdit*& box) {
-        l = label(ui.Frame4, labelName, QLatin1String(caption));
-        box = lineEdit(ui.Frame4, boxName);
+        l = label(ui.stageTotalsFrame, labelName, QLatin1String(caption));
+        box = lineEdit(ui.stageTotalsFrame, boxName);
         box->setReadOnly(true);
         ScreenLayout::setDesignWidth(box, 700);
         g->addWidget(l, 0, column);
         g->addWidget(box, 1, column);
     };
-    total("LblQSO", "QSO", "TxtQSO", 0, ui.LblQSO, ui.TxtQSO);
-    total("LblMlt", "Mlt", "TxtMlt", 1, ui.LblMlt, ui.TxtMlt);
-    total("LblPkt", "Pkt", "TxtPkt", 2, ui.LblPkt, ui.TxtPkt);
+    total("LblQSO", "QSO", "TxtQSO", 0, ui.contactsCaption, ui.contactsBox);
+    total("LblMlt", "Mlt", "TxtMlt", 1, ui.multipliersCaption, ui.multipliersBox);
+    total("LblPkt", "Pkt", "TxtPkt", 2, ui.pointsCaption, ui.pointsBox);
 
-    ui.Frame5 = frame(w, "Frame5", QStringLiteral("&DELETE"));
-    ui.OpBDelete = radio(ui.Frame5, "OpBDelete", QStringLiteral("Delete &QSO"));
-    choices(ui.Frame5, {ui.OpBDelete});
-    connect(ui.OpBDelete, &QRadioButton::clicked, this, &LogViewWindow::deleteSelectedContact);
+    ui.deleteContactFrame = frame(w, "Frame5", QStringLiteral("&DELETE"));
+    ui.deleteContactOption =
+        radio(ui.deleteContactFrame, "OpBDelete", QStringLiteral("Delete &QSO"));
+    choices(ui.deleteContactFrame, {ui.deleteContactOption});
+    connect(ui.deleteContactOption, &QRadioButton::clicked, this,
+            &LogViewWindow::deleteSelectedContact);
 
-    for (QGroupBox* f : {ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4, ui.Frame5})
+    for (QGroupBox* f : {ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
+                         ui.deleteContactFrame})
         v->addWidget(f);
     v->addWidget(buildCallsignFrames(w));
     v->addStretch(1);
@@ -177,40 +189,43 @@ QWidget* LogViewWindow::buildCallsignFrames(QWidget* parent) {
     auto* w = new QWidget(parent);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
-    ui.Frame7 = frame(w, "Frame7", QStringLiteral("TAB. JUD"));
-    auto* f7 = new QHBoxLayout(ui.Frame7);
-    f7->addWidget(label(ui.Frame7, "LblInsert", QStringLiteral("Insert")));
-    ui.OpBAnfuegen = radio(ui.Frame7, "", QStringLiteral("&Anfügen"));
-    ui.OpBAnfuegen->setObjectName(QStringLiteral("OpBAnfügen"));
-    f7->addWidget(ui.OpBAnfuegen);
-    connect(ui.OpBAnfuegen, &QRadioButton::clicked, this, &LogViewWindow::startAddingCallsign);
-    auto* learn = new LearnFromLogsButton(m_services.dialogs, m_services.callDb, ui.Frame7);
+    ui.callsignTableFrame = frame(w, "Frame7", QStringLiteral("TAB. JUD"));
+    auto* f7 = new QHBoxLayout(ui.callsignTableFrame);
+    f7->addWidget(label(ui.callsignTableFrame, "LblInsert", QStringLiteral("Insert")));
+    ui.addCallsignOption = radio(ui.callsignTableFrame, "", QStringLiteral("&Anfügen"));
+    ui.addCallsignOption->setObjectName(QStringLiteral("OpBAnfügen"));
+    f7->addWidget(ui.addCallsignOption);
+    connect(ui.addCallsignOption, &QRadioButton::clicked, this,
+            &LogViewWindow::startAddingCallsign);
+    auto* learn =
+        new LearnFromLogsButton(m_services.dialogs, m_services.callDb, ui.callsignTableFrame);
     connect(learn, &LearnFromLogsButton::learnt, this, &LogViewWindow::loadCallsignTable);
     f7->addWidget(learn);
 
-    ui.Frame8 = frame(w, "Frame8", QStringLiteral("ENTER DATA"));
-    auto* f8 = new QGridLayout(ui.Frame8);
-    ui.TxtCountry = lineEdit(ui.Frame8, "TxtCountry");
-    ui.TxtCont = lineEdit(ui.Frame8, "TxtCont");
-    f8->addWidget(label(ui.Frame8, "LblCountry", QStringLiteral("Call")), 0, 0);
-    f8->addWidget(ui.TxtCountry, 0, 1);
-    f8->addWidget(label(ui.Frame8, "LblCont", QStringLiteral("Jud")), 1, 0);
-    f8->addWidget(ui.TxtCont, 1, 1);
-    for (QLineEdit* e : {ui.TxtCountry, ui.TxtCont}) {
+    ui.callsignForm = frame(w, "Frame8", QStringLiteral("ENTER DATA"));
+    auto* f8 = new QGridLayout(ui.callsignForm);
+    ui.newCallsignBox = lineEdit(ui.callsignForm, "TxtCountry");
+    ui.newCallsignCountyBox = lineEdit(ui.callsignForm, "TxtCont");
+    f8->addWidget(label(ui.callsignForm, "LblCountry", QStringLiteral("Call")), 0, 0);
+    f8->addWidget(ui.newCallsignBox, 0, 1);
+    f8->addWidget(label(ui.callsignForm, "LblCont", QStringLiteral("Jud")), 1, 0);
+    f8->addWidget(ui.newCallsignCountyBox, 1, 1);
+    for (QLineEdit* e : {ui.newCallsignBox, ui.newCallsignCountyBox}) {
         ScreenLayout::setDesignWidth(e, 1200);
         upperCaseTyping(e);
     }
-    connect(ui.TxtCountry, &QLineEdit::returnPressed, this,
-            [this] { ui.TxtCont->setFocus(Qt::OtherFocusReason); });
-    connect(ui.TxtCont, &QLineEdit::returnPressed, this, &LogViewWindow::confirmAddCallsign);
-    v->addWidget(ui.Frame7);
-    v->addWidget(ui.Frame8);
+    connect(ui.newCallsignBox, &QLineEdit::returnPressed, this,
+            [this] { ui.newCallsignCountyBox->setFocus(Qt::OtherFocusReason); });
+    connect(ui.newCallsignCountyBox, &QLineEdit::returnPressed, this,
+            &LogViewWindow::confirmAddCallsign);
+    v->addWidget(ui.callsignTableFrame);
+    v->addWidget(ui.callsignForm);
     return w;
 }
 
 QWidget* LogViewWindow::buildStationForm(QWidget* parent) {
-    ui.Frame6 = frame(parent, "Frame6", QStringLiteral("ENTER DATA"));
-    auto* g = new QGridLayout(ui.Frame6);
+    ui.stationForm = frame(parent, "Frame6", QStringLiteral("ENTER DATA"));
+    auto* g = new QGridLayout(ui.stationForm);
     g->setVerticalSpacing(2);
     const struct {
         QLineEdit** box;
@@ -218,105 +233,111 @@ QWidget* LogViewWindow::buildStationForm(QWidget* parent) {
         const char* label;
         const char* tip;
     } boxes[] = {
-        {&ui.TxtSection, "TxtSection", "Section", "Introdu Categoria de participare ; ESCAPE"},
-        {&ui.TxtOp, "TxtOp", "Op.Name", "Introdu Numele operatorului ; ESCAPE"},
-        {&ui.TxtNo, "TxtNo", "No.Operat", "Introdu Nr. Operatori ; ESCAPE"},
-        {&ui.TxtQTH, "TxtQTH", "QTH", "Introdu QTH-ul ; ESCAPE"},
-        {&ui.TxtAds, "TxtAds", "Adress", "Introdu adresa ; ESCAPE"},
-        {&ui.TxtTx, "TxtTx", "Tx", "Introdu emitatorul ; ESCAPE"},
-        {&ui.TxtRx, "TxtRx", "Rx", "Introdu receptorul ; ESCAPE"},
-        {&ui.TxtAnt[0], "TxtAnt", "Ant1", "Introdu Antena1 ; ESCAPE"},
-        {&ui.TxtAnt[1], "TxtAnt2", "Ant2", "Introdu Antena2 ; ESCAPE"},
-        {&ui.TxtAnt[2], "TxtAnt3", "Ant3", "Introdu Antena3 ; ESCAPE"},
-        {&ui.TxtAnt[3], "TxtAnt4", "Ant4", "Introdu antena 4 ; ESCAPE"},
-        {&ui.TxtClub, "TxtClub", "Club:", "Introdu Clubul in care esti membru  ; ESCAPE"},
+        {&ui.sectionBox, "TxtSection", "Section", "Introdu Categoria de participare ; ESCAPE"},
+        {&ui.operatorNameBox, "TxtOp", "Op.Name", "Introdu Numele operatorului ; ESCAPE"},
+        {&ui.operatorCountBox, "TxtNo", "No.Operat", "Introdu Nr. Operatori ; ESCAPE"},
+        {&ui.qthBox, "TxtQTH", "QTH", "Introdu QTH-ul ; ESCAPE"},
+        {&ui.addressBox, "TxtAds", "Adress", "Introdu adresa ; ESCAPE"},
+        {&ui.transmitterBox, "TxtTx", "Tx", "Introdu emitatorul ; ESCAPE"},
+        {&ui.receiverBox, "TxtRx", "Rx", "Introdu receptorul ; ESCAPE"},
+        {&ui.antennaBoxes[0], "TxtAnt", "Ant1", "Introdu Antena1 ; ESCAPE"},
+        {&ui.antennaBoxes[1], "TxtAnt2", "Ant2", "Introdu Antena2 ; ESCAPE"},
+        {&ui.antennaBoxes[2], "TxtAnt3", "Ant3", "Introdu Antena3 ; ESCAPE"},
+        {&ui.antennaBoxes[3], "TxtAnt4", "Ant4", "Introdu antena 4 ; ESCAPE"},
+        {&ui.clubBox, "TxtClub", "Club:", "Introdu Clubul in care esti membru  ; ESCAPE"},
     };
     int i = 0;
     for (const auto& b : boxes) {
-        *b.box = lineEdit(ui.Frame6, b.name, QString::fromLatin1(b.tip));
+        *b.box = lineEdit(ui.stationForm, b.name, QString::fromLatin1(b.tip));
         upperCaseTyping(*b.box);
         const int row = i % 6;
         const int column = i / 6 * 2;
-        g->addWidget(label(ui.Frame6, (QByteArray("Lbl") + (b.name + 3)).constData(),
+        g->addWidget(label(ui.stationForm, (QByteArray("Lbl") + (b.name + 3)).constData(),
                            QLatin1String(b.label)),
                      row, column);
         g->addWidget(*b.box, row, column + 1);
         ++i;
     }
     connectStationBoxes();
-    return ui.Frame6;
+    return ui.stationForm;
 }
 
 QWidget* LogViewWindow::buildCabrilloForm(QWidget* parent) {
-    ui.FraLogCbr = frame(parent, "FraLogCbr", QStringLiteral("ENTER DATA CABRILLO (ARRL FORMAT)"));
-    auto* g = new QGridLayout(ui.FraLogCbr);
+    ui.cabrilloForm =
+        frame(parent, "FraLogCbr", QStringLiteral("ENTER DATA CABRILLO (ARRL FORMAT)"));
+    auto* g = new QGridLayout(ui.cabrilloForm);
     g->setVerticalSpacing(2);
     const struct {
         QLineEdit** box;
         const char* name;
         const char* label;
-    } boxes[] = {
-        {&ui.TxtContest, "TxtContest", "CONTEST:"}, {&ui.TxtCall, "TxtCall", "CALLSIGN:"},
-        {&ui.TxtCateg, "TxtCateg", "CATEGORY:"},    {&ui.TxtScore, "TxtScore", "CLAIMED-SCORE:"},
-        {&ui.TxtOperat, "TxtOperat", "OPERATORS:"}, {&ui.TxtClub1, "TxtClub1", "CLUB:"},
-        {&ui.TxtName, "TxtName", "NAME:"},          {&ui.TxtAdrs[0], "TxtAdrs1", "ADRESS:"},
-        {&ui.TxtAdrs[1], "TxtAdrs2", "ADRESS:"},    {&ui.TxtAdrs[2], "TxtAdrs3", "ADRESS:"},
-        {&ui.TxtSoap[0], "TxtSoap1", "SOAPBOX:"},   {&ui.TxtSoap[1], "TxtSoap2", "SOAPBOX:"}};
+    } boxes[] = {{&ui.cabrilloContestBox, "TxtContest", "CONTEST:"},
+                 {&ui.cabrilloCallsignBox, "TxtCall", "CALLSIGN:"},
+                 {&ui.cabrilloCategoryBox, "TxtCateg", "CATEGORY:"},
+                 {&ui.cabrilloScoreBox, "TxtScore", "CLAIMED-SCORE:"},
+                 {&ui.cabrilloOperatorsBox, "TxtOperat", "OPERATORS:"},
+                 {&ui.cabrilloClubBox, "TxtClub1", "CLUB:"},
+                 {&ui.cabrilloNameBox, "TxtName", "NAME:"},
+                 {&ui.cabrilloAddressBoxes[0], "TxtAdrs1", "ADRESS:"},
+                 {&ui.cabrilloAddressBoxes[1], "TxtAdrs2", "ADRESS:"},
+                 {&ui.cabrilloAddressBoxes[2], "TxtAdrs3", "ADRESS:"},
+                 {&ui.cabrilloSoapboxBoxes[0], "TxtSoap1", "SOAPBOX:"},
+                 {&ui.cabrilloSoapboxBoxes[1], "TxtSoap2", "SOAPBOX:"}};
     int row = 0;
     for (const auto& b : boxes) {
-        *b.box = lineEdit(ui.FraLogCbr, b.name);
+        *b.box = lineEdit(ui.cabrilloForm, b.name);
         upperCaseTyping(*b.box);
         ui.cabrilloBoxes << *b.box;
-        g->addWidget(label(ui.FraLogCbr, (QByteArray("Lbl") + (b.name + 3)).constData(),
+        g->addWidget(label(ui.cabrilloForm, (QByteArray("Lbl") + (b.name + 3)).constData(),
                            QLatin1String(b.label)),
                      row, 0);
         g->addWidget(*b.box, row++, 1);
     }
     connectCabrilloBoxes();
-    return ui.FraLogCbr;
+    return ui.cabrilloForm;
 }
 
 QWidget* LogViewWindow::buildArchiveFrame(QWidget* parent) {
-    ui.FraArh = frame(parent, "FraArh", QStringLiteral("Arhivare LOG"));
-    auto* g = new QGridLayout(ui.FraArh);
-    ui.DrvList = new QComboBox(ui.FraArh);
-    ui.DrvList->setObjectName(QStringLiteral("DrvList"));
+    ui.archivePanel = frame(parent, "FraArh", QStringLiteral("Arhivare LOG"));
+    auto* g = new QGridLayout(ui.archivePanel);
+    ui.archiveDrives = new QComboBox(ui.archivePanel);
+    ui.archiveDrives->setObjectName(QStringLiteral("DrvList"));
     m_dirModel = new QFileSystemModel(this);
     m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    ui.DirList = new QTreeView(ui.FraArh);
-    ui.DirList->setObjectName(QStringLiteral("DirList"));
-    ui.DirList->setModel(m_dirModel);
+    ui.archiveFolders = new QTreeView(ui.archivePanel);
+    ui.archiveFolders->setObjectName(QStringLiteral("DirList"));
+    ui.archiveFolders->setModel(m_dirModel);
     for (int c = 1; c < m_dirModel->columnCount(); ++c)
-        ui.DirList->hideColumn(c);
-    ui.DirList->setHeaderHidden(true);
+        ui.archiveFolders->hideColumn(c);
+    ui.archiveFolders->setHeaderHidden(true);
     m_fileModel = new QFileSystemModel(this);
     m_fileModel->setFilter(QDir::Files);
-    ui.FilList = new QListView(ui.FraArh);
-    ui.FilList->setObjectName(QStringLiteral("FilList"));
-    ui.FilList->setModel(m_fileModel);
-    ui.LblNumeFis = label(ui.FraArh, "LblNumeFis", QStringLiteral("Nume fisier"));
-    ui.TxtNameDat = lineEdit(ui.FraArh, "TxtNameDat");
-    upperCaseTyping(ui.TxtNameDat);
-    ui.CmdMemTxt = button(ui.FraArh, "CmdMemTxt", QStringLiteral("Save &TEXT file"));
-    ui.CmdArhivADI = button(ui.FraArh, "CmdArhivADI", QStringLiteral("  Save ADI&F file"));
-    ui.CmdSterg = button(ui.FraArh, "CmdSterg", QStringLiteral("&Sterge file"));
-    g->addWidget(ui.DrvList, 0, 0);
-    g->addWidget(ui.DirList, 1, 0, 5, 1);
-    g->addWidget(ui.FilList, 0, 1, 6, 1);
-    g->addWidget(ui.LblNumeFis, 0, 2);
-    g->addWidget(ui.TxtNameDat, 1, 2);
-    g->addWidget(ui.CmdMemTxt, 2, 2);
-    g->addWidget(ui.CmdArhivADI, 3, 2);
-    g->addWidget(ui.CmdSterg, 4, 2);
-    connect(ui.DrvList, &QComboBox::currentIndexChanged, this, &LogViewWindow::driveChanged);
-    connect(ui.DirList, &QTreeView::clicked, this, &LogViewWindow::folderChanged);
-    connect(ui.FilList, &QListView::doubleClicked, this, &LogViewWindow::takeArchivedFileName);
-    connect(ui.TxtNameDat, &QLineEdit::textChanged, this, &LogViewWindow::archiveNameTyped);
-    connect(ui.TxtNameDat, &QLineEdit::returnPressed, this, &LogViewWindow::archiveNameEntered);
-    connect(ui.CmdSterg, &QPushButton::clicked, this, &LogViewWindow::deleteArchivedFile);
-    connect(ui.CmdMemTxt, &QPushButton::clicked, this, &LogViewWindow::saveTextArchive);
-    connect(ui.CmdArhivADI, &QPushButton::clicked, this, &LogViewWindow::saveAdifArchive);
-    return ui.FraArh;
+    ui.archiveFiles = new QListView(ui.archivePanel);
+    ui.archiveFiles->setObjectName(QStringLiteral("FilList"));
+    ui.archiveFiles->setModel(m_fileModel);
+    ui.fileNameCaption = label(ui.archivePanel, "LblNumeFis", QStringLiteral("Nume fisier"));
+    ui.fileNameBox = lineEdit(ui.archivePanel, "TxtNameDat");
+    upperCaseTyping(ui.fileNameBox);
+    ui.saveTextButton = button(ui.archivePanel, "CmdMemTxt", QStringLiteral("Save &TEXT file"));
+    ui.saveAdifButton = button(ui.archivePanel, "CmdArhivADI", QStringLiteral("  Save ADI&F file"));
+    ui.deleteFileButton = button(ui.archivePanel, "CmdSterg", QStringLiteral("&Sterge file"));
+    g->addWidget(ui.archiveDrives, 0, 0);
+    g->addWidget(ui.archiveFolders, 1, 0, 5, 1);
+    g->addWidget(ui.archiveFiles, 0, 1, 6, 1);
+    g->addWidget(ui.fileNameCaption, 0, 2);
+    g->addWidget(ui.fileNameBox, 1, 2);
+    g->addWidget(ui.saveTextButton, 2, 2);
+    g->addWidget(ui.saveAdifButton, 3, 2);
+    g->addWidget(ui.deleteFileButton, 4, 2);
+    connect(ui.archiveDrives, &QComboBox::currentIndexChanged, this, &LogViewWindow::driveChanged);
+    connect(ui.archiveFolders, &QTreeView::clicked, this, &LogViewWindow::folderChanged);
+    connect(ui.archiveFiles, &QListView::doubleClicked, this, &LogViewWindow::takeArchivedFileName);
+    connect(ui.fileNameBox, &QLineEdit::textChanged, this, &LogViewWindow::archiveNameTyped);
+    connect(ui.fileNameBox, &QLineEdit::returnPressed, this, &LogViewWindow::archiveNameEntered);
+    connect(ui.deleteFileButton, &QPushButton::clicked, this, &LogViewWindow::deleteArchivedFile);
+    connect(ui.saveTextButton, &QPushButton::clicked, this, &LogViewWindow::saveTextArchive);
+    connect(ui.saveAdifButton, &QPushButton::clicked, this, &LogViewWindow::saveAdifArchive);
+    return ui.archivePanel;
 }
 
 void LogViewWindow::buildMenus() {
@@ -327,46 +348,48 @@ void LogViewWindow::buildMenus() {
         return a;
     };
     QMenuBar* bar = menuBar();
-    ui.mnuAnfang = add(bar, "mnuAnfang", QStringLiteral("1_ST_P&AGE"));
-    ui.mnuBeenden = add(bar, "mnuBeenden", QStringLiteral("E&XIT"));
-    ui.mnuLogAnzeigen = add(bar, "mnuLogAnzeigen", QStringLiteral("VIEW_LO&G "));
-    ui.mnuLOGDrucken = add(bar, "mnuLOGDrucken", QStringLiteral("P&RINT_LOG"));
-    ui.mnuASCIIDatei = bar->addMenu(QStringLiteral("&MEMORARE_LOG"));
-    ui.mnuASCIIDatei->setObjectName(QStringLiteral("mnuASCIIDatei"));
-    ui.mnuLog = ui.mnuASCIIDatei->addMenu(QStringLiteral("Memorare pe &HDD in folderul \"LOG\""));
-    ui.mnuLog->setObjectName(QStringLiteral("mnuLog"));
-    ui.mnuTXT = add(ui.mnuLog, "mnuTXT", QStringLiteral("FORMAT &TXT"));
-    ui.mnuCabrillo = add(ui.mnuLog, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
-    ui.mnuCabrillo->setEnabled(m_state.contest().cabrillo);
-    ui.mnuArh = add(ui.mnuASCIIDatei, "mnuArh",
-                    QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
-    ui.mnuLOGLoeschen = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
-    ui.mnuHelp3 = addHelpMenu(bar, "mnuHelp3", QStringLiteral("&HELP"),
+    ui.firstPageAction = add(bar, "mnuAnfang", QStringLiteral("1_ST_P&AGE"));
+    ui.quitAction = add(bar, "mnuBeenden", QStringLiteral("E&XIT"));
+    ui.viewLogAction = add(bar, "mnuLogAnzeigen", QStringLiteral("VIEW_LO&G "));
+    ui.printLogAction = add(bar, "mnuLOGDrucken", QStringLiteral("P&RINT_LOG"));
+    ui.saveLogMenu = bar->addMenu(QStringLiteral("&MEMORARE_LOG"));
+    ui.saveLogMenu->setObjectName(QStringLiteral("mnuASCIIDatei"));
+    ui.saveToDiskMenu =
+        ui.saveLogMenu->addMenu(QStringLiteral("Memorare pe &HDD in folderul \"LOG\""));
+    ui.saveToDiskMenu->setObjectName(QStringLiteral("mnuLog"));
+    ui.saveTextAction = add(ui.saveToDiskMenu, "mnuTXT", QStringLiteral("FORMAT &TXT"));
+    ui.saveCabrilloAction =
+        add(ui.saveToDiskMenu, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
+    ui.saveCabrilloAction->setEnabled(m_state.contest().cabrillo);
+    ui.archiveAction = add(ui.saveLogMenu, "mnuArh",
+                           QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
+    ui.deleteLogAction = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
+    ui.helpMenu = addHelpMenu(bar, "mnuHelp3", QStringLiteral("&HELP"),
                               {{"mnuVizLog", "&Vizualizare log", 900},
                                {"mnuTipLog", "&Tiparire log", 1000},
                                {"mnuMemLog", "&Memorare log", 1100},
                                {"mnuDelLog", "&Stergere log", 1200},
                                {"mnuOutPag", "&Iesire din pagina", 1300}},
                               m_services.help);
-    connect(ui.mnuAnfang, &QAction::triggered, this, [this] {
+    connect(ui.firstPageAction, &QAction::triggered, this, [this] {
         m_state.returnToSetup = true;
         close();
         emit setupRequested();
     });
-    connect(ui.mnuBeenden, &QAction::triggered, this, [this] {
+    connect(ui.quitAction, &QAction::triggered, this, [this] {
         if (exitConfirmed(m_services.dialogs))
             emit exitRequested();
     });
-    connect(ui.mnuLogAnzeigen, &QAction::triggered, this, &LogViewWindow::showViewChoices);
-    connect(ui.mnuLOGDrucken, &QAction::triggered, this, &LogViewWindow::showPrintChoices);
-    connect(ui.mnuTXT, &QAction::triggered, this, &LogViewWindow::startTextLog);
-    connect(ui.mnuCabrillo, &QAction::triggered, this, &LogViewWindow::startCabrillo);
-    connect(ui.mnuArh, &QAction::triggered, this, &LogViewWindow::showArchiveFrame);
-    connect(ui.mnuLOGLoeschen, &QAction::triggered, this, &LogViewWindow::showDeleteLogChoice);
+    connect(ui.viewLogAction, &QAction::triggered, this, &LogViewWindow::showViewChoices);
+    connect(ui.printLogAction, &QAction::triggered, this, &LogViewWindow::showPrintChoices);
+    connect(ui.saveTextAction, &QAction::triggered, this, &LogViewWindow::startTextLog);
+    connect(ui.saveCabrilloAction, &QAction::triggered, this, &LogViewWindow::startCabrillo);
+    connect(ui.archiveAction, &QAction::triggered, this, &LogViewWindow::showArchiveFrame);
+    connect(ui.deleteLogAction, &QAction::triggered, this, &LogViewWindow::showDeleteLogChoice);
 }
 
 bool LogViewWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui.OpBCallJud && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == ui.viewCallsignTableOption && event->type() == QEvent::MouseButtonDblClick) {
         showAddCallsignChoice();
         return true;
     }
@@ -383,46 +406,51 @@ void LogViewWindow::reset() {
     clearChoices();
     m_pending = PendingNone;
     m_viewStage = -1;
-    ui.TxtCountry->clear();
-    ui.TxtCont->clear();
+    ui.newCallsignBox->clear();
+    ui.newCallsignCountyBox->clear();
     // The contest without multipliers shows no multiplier total.
-    ui.TxtMlt->setVisible(m_state.contest().report.hasMultipliers());
-    ui.LblMlt->setVisible(m_state.contest().report.hasMultipliers());
+    ui.multipliersBox->setVisible(m_state.contest().report.hasMultipliers());
+    ui.multipliersCaption->setVisible(m_state.contest().report.hasMultipliers());
     fillStationBoxes();
 }
 
 void LogViewWindow::clearStage() {
     for (QWidget* w : std::initializer_list<QWidget*>{
-             ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4, ui.Frame5, ui.Frame6, ui.Frame7, ui.Frame8,
-             ui.FraLogCbr, ui.FraArh, ui.CmdGata, ui.DBGrid5})
+             ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
+             ui.deleteContactFrame, ui.stationForm, ui.callsignTableFrame, ui.callsignForm,
+             ui.cabrilloForm, ui.archivePanel, ui.formDoneButton, ui.callsignGrid})
         w->hide();
-    ui.ListCbr->clear();
-    ui.ListCbr->hide();
+    ui.cabrilloPreview->clear();
+    ui.cabrilloPreview->hide();
 }
 
 void LogViewWindow::clearChoices() {
-    for (QRadioButton* b :
-         {ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B, ui.OpBD1A, ui.OpBD1B, ui.OpBD2A, ui.OpBD2B,
-          ui.OpbL1A, ui.OpBAnfuegen, ui.OpBDelete, ui.OpBDSumm, ui.OpBCallJud, ui.OpBLG})
+    for (QRadioButton* b : {ui.viewStage1AOption, ui.viewStage1BOption, ui.viewStage2AOption,
+                            ui.viewStage2BOption, ui.printStage1AOption, ui.printStage1BOption,
+                            ui.printStage2AOption, ui.printStage2BOption, ui.deleteGeneralLogOption,
+                            ui.addCallsignOption, ui.deleteContactOption, ui.printSummaryOption,
+                            ui.viewCallsignTableOption, ui.viewGeneralLogOption})
         uncheck(b);
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.OpBLG, ui.DBGrid1, ui.Frame3, ui.Frame4,
-                                                      ui.Frame5, ui.FraArh})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.viewGeneralLogOption, ui.logGrid,
+                                                      ui.printFrame, ui.stageTotalsFrame,
+                                                      ui.deleteContactFrame, ui.archivePanel})
         w->hide();
 }
 
 void LogViewWindow::showViewChoices() {
     clearStage();
     clearChoices();
-    ui.Frame1->show();
-    ui.Frame4->show();
-    for (QRadioButton* b : {ui.OpB1A, ui.OpB1B, ui.OpB2A, ui.OpB2B})
+    ui.viewFrame->show();
+    ui.stageTotalsFrame->show();
+    for (QRadioButton* b :
+         {ui.viewStage1AOption, ui.viewStage1BOption, ui.viewStage2AOption, ui.viewStage2BOption})
         b->show();
     const ContestDef& def = m_state.contest();
     if (def.stageCount < 4)
         hideSecondStageViews();
     if (def.stageCount == 1)
-        ui.OpB1B->hide();
-    ui.OpBLG->show();
+        ui.viewStage1BOption->hide();
+    ui.viewGeneralLogOption->show();
     m_pending = PendingDelete;
 }
 
@@ -430,21 +458,22 @@ void LogViewWindow::showPrintChoices() {
     clearStage();
     clearChoices();
     m_outputPass = 100;
-    ui.Frame3->show();
-    for (QRadioButton* b : {ui.OpBD1A, ui.OpBD1B, ui.OpBD2A, ui.OpBD2B})
+    ui.printFrame->show();
+    for (QRadioButton* b : {ui.printStage1AOption, ui.printStage1BOption, ui.printStage2AOption,
+                            ui.printStage2BOption})
         b->show();
     m_pending = PendingPrint;
     const ContestDef& def = m_state.contest();
     if (def.stageCount < 4)
         hideSecondStagePrints();
     if (def.stageCount == 1)
-        ui.OpBD1B->hide();
+        ui.printStage1BOption->hide();
 }
 
 void LogViewWindow::showDeleteLogChoice() {
     clearStage();
     clearChoices();
-    ui.Frame2->show();
+    ui.deleteLogFrame->show();
     if (m_state.contest().stageCount < 4)
         showDeleteLogButton();
 }
@@ -454,26 +483,26 @@ void LogViewWindow::showArchiveFrame() {
     clearChoices();
     makeArchiveFolder();
     resetFileLists();
-    ui.FraArh->show();
+    ui.archivePanel->show();
     m_outputPass = 20;
     m_summaryOnly = 10;
-    ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+    ui.fileNameBox->setFocus(Qt::OtherFocusReason);
 }
 
 // The stage shapes: the frames offer only the stages the contest has.
 void LogViewWindow::hideSecondStageViews() {
-    ui.OpB2A->hide();
-    ui.OpB2B->hide();
+    ui.viewStage2AOption->hide();
+    ui.viewStage2BOption->hide();
 }
 
 void LogViewWindow::hideSecondStagePrints() {
-    ui.OpBD2A->hide();
-    ui.OpBD2B->hide();
-    ui.OpBDSumm->show();
+    ui.printStage2AOption->hide();
+    ui.printStage2BOption->hide();
+    ui.printSummaryOption->show();
 }
 
 void LogViewWindow::showDeleteLogButton() {
-    ui.OpbL1A->show();
+    ui.deleteGeneralLogOption->show();
 }
 
 // ---- output folders ----
