@@ -213,7 +213,7 @@ void BM_PrintStage(benchmark::State& state) {
     ScreenServices services{h.state,    h.dialogs, h.help,     h.clock,       h.metrics,
                             h.voice,    h.keyLine, pdf,        h.logDb,       h.callDb,
                             h.specials, h.jet,     h.realtime, h.keyerDevices};
-    FrmAnzeigen view(services);
+    LogViewWindow view(services);
     view.show();
     qint64 longestWait = 0;
     for (auto _ : state) {

@@ -18,9 +18,9 @@
 #include "radio/RigLink.h"
 #include "refdata/SpecialStations.h"
 #include "screens/ScreenServices.h"
-#include "screens/entry/FrmQSO.h"
-#include "screens/reports/FrmAnzeigen.h"
-#include "screens/setup/FrmInit.h"
+#include "screens/entry/QsoWindow.h"
+#include "screens/reports/LogViewWindow.h"
+#include "screens/setup/SetupWindow.h"
 #include "setup/AppState.h"
 
 #include <QApplication>
@@ -47,9 +47,9 @@ struct ScreenHarness {
 
     /// Creates the screens and runs the set-up screen's start-up; false when it asked to end.
     bool start() {
-        qso = std::make_unique<FrmQSO>(services);
+        qso = std::make_unique<QsoWindow>(services);
         qso->load();
-        init = std::make_unique<FrmInit>(services, *qso);
+        init = std::make_unique<SetupWindow>(services, *qso);
         const bool go = init->load();
         init->show();
         QApplication::setActiveWindow(init.get());
@@ -98,12 +98,12 @@ struct ScreenHarness {
     /// The rows of LogGen, each as its ten text columns joined by "|".
     QStringList logRows() { return ::logRows(logDb); }
     /// Opens the log-view screen for `contest` as the set-up screen's "&LOG" does.
-    FrmAnzeigen* openLogView(int contest) {
+    LogViewWindow* openLogView(int contest) {
         if (!qso && !start())
             return nullptr;
         state.contestNumber = contest;
         state.contestChosen = true;
-        logView = std::make_unique<FrmAnzeigen>(services);
+        logView = std::make_unique<LogViewWindow>(services);
         logView->show();
         QApplication::setActiveWindow(logView.get());
         return logView.get();
@@ -170,7 +170,7 @@ struct ScreenHarness {
     ScreenServices services{state,    dialogs,      help,  clock,     metrics,   voice,
                             keyLine,  printer,      logDb, callDb,    specials,  jet,
                             realtime, keyerDevices, &rig,  &radioCat, &rigModels};
-    std::unique_ptr<FrmQSO> qso;
-    std::unique_ptr<FrmInit> init;
-    std::unique_ptr<FrmAnzeigen> logView;
+    std::unique_ptr<QsoWindow> qso;
+    std::unique_ptr<SetupWindow> init;
+    std::unique_ptr<LogViewWindow> logView;
 };

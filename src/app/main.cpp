@@ -19,9 +19,9 @@
 #include "refdata/SpecialStations.h"
 #include "reports/ReportFiles.h"
 #include "screens/ScreenServices.h"
-#include "screens/entry/FrmQSO.h"
-#include "screens/reports/FrmAnzeigen.h"
-#include "screens/setup/FrmInit.h"
+#include "screens/entry/QsoWindow.h"
+#include "screens/reports/LogViewWindow.h"
+#include "screens/setup/SetupWindow.h"
 #include "setup/AppState.h"
 #include "setup/DataFolder.h"
 #include "setup/OldDataMove.h"
@@ -110,9 +110,9 @@ int main(int argc, char* argv[]) {
                             keyLine,  printer,      logDb, callDb,    specials.stations, jet,
                             realtime, keyerDevices, &rig,  &radioCat, &rigModels};
 
-    FrmQSO qso(services);
+    QsoWindow qso(services);
     qso.load();
-    FrmInit init(services, qso);
+    SetupWindow init(services, qso);
 
     // A start-up that could not open the databases ends with a failure status for the script
     // that started the program.
@@ -123,14 +123,14 @@ int main(int argc, char* argv[]) {
         }
         init.show();
     };
-    QObject::connect(&init, &FrmInit::exitRequested, &app, &QApplication::quit);
-    QObject::connect(&qso, &FrmQSO::exitRequested, &app, &QApplication::quit);
-    QObject::connect(&qso, &FrmQSO::setupRequested, &app, backToSetup);
-    QObject::connect(&init, &FrmInit::logViewRequested, &app, [&] {
-        auto* logView = new FrmAnzeigen(services);
+    QObject::connect(&init, &SetupWindow::exitRequested, &app, &QApplication::quit);
+    QObject::connect(&qso, &QsoWindow::exitRequested, &app, &QApplication::quit);
+    QObject::connect(&qso, &QsoWindow::setupRequested, &app, backToSetup);
+    QObject::connect(&init, &SetupWindow::logViewRequested, &app, [&] {
+        auto* logView = new LogViewWindow(services);
         logView->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(logView, &FrmAnzeigen::exitRequested, &app, &QApplication::quit);
-        QObject::connect(logView, &FrmAnzeigen::setupRequested, &app, backToSetup);
+        QObject::connect(logView, &LogViewWindow::exitRequested, &app, &QApplication::quit);
+        QObject::connect(logView, &LogViewWindow::setupRequested, &app, backToSetup);
         logView->showMaximized();
     });
 

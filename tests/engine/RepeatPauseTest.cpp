@@ -3,7 +3,7 @@
 #include <QTest>
 #include <optional>
 
-using Outcome = RepeatPause::Outcome;
+using PauseEnd = RepeatPause::PauseEnd;
 using std::chrono::milliseconds;
 
 class RepeatPauseTest : public QObject {
@@ -25,16 +25,16 @@ private slots:
 
     void keysEndALongWaitEarly_data() {
         QTest::addColumn<bool>("typing");
-        QTest::addColumn<Outcome>("outcome");
-        QTest::newRow("End or Escape") << false << Outcome::Aborted;
-        QTest::newRow("typing") << true << Outcome::Stopped;
+        QTest::addColumn<PauseEnd>("outcome");
+        QTest::newRow("End or Escape") << false << PauseEnd::Aborted;
+        QTest::newRow("typing") << true << PauseEnd::Stopped;
     }
     void keysEndALongWaitEarly() {
         QFETCH(bool, typing);
-        QFETCH(Outcome, outcome);
+        QFETCH(PauseEnd, outcome);
         RepeatPause pause;
-        std::optional<Outcome> ended;
-        pause.wait(std::chrono::hours(1), [&ended](Outcome o) { ended = o; });
+        std::optional<PauseEnd> ended;
+        pause.wait(std::chrono::hours(1), [&ended](PauseEnd o) { ended = o; });
         QVERIFY(pause.isWaiting());
         typing ? pause.stopRepeat() : pause.abort();
         QTRY_VERIFY_WITH_TIMEOUT(ended.has_value(), 1000);
@@ -45,12 +45,12 @@ private slots:
     // A key typed while a message was under way ends the next pause at once, and only that one.
     void keyDuringAMessageEndsTheNextPause() {
         RepeatPause pause;
-        QList<Outcome> outcomes;
+        QList<PauseEnd> outcomes;
         pause.stopRepeat();
-        pause.wait(std::chrono::hours(1), [&](Outcome o) { outcomes << o; });
-        QTRY_COMPARE(outcomes, QList<Outcome>{Outcome::Stopped});
-        pause.wait(milliseconds(0), [&](Outcome o) { outcomes << o; });
-        QTRY_COMPARE(outcomes, (QList<Outcome>{Outcome::Stopped, Outcome::Elapsed}));
+        pause.wait(std::chrono::hours(1), [&](PauseEnd o) { outcomes << o; });
+        QTRY_COMPARE(outcomes, QList<PauseEnd>{PauseEnd::Stopped});
+        pause.wait(milliseconds(0), [&](PauseEnd o) { outcomes << o; });
+        QTRY_COMPARE(outcomes, (QList<PauseEnd>{PauseEnd::Stopped, PauseEnd::Elapsed}));
     }
 };
 

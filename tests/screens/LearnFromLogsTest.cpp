@@ -17,7 +17,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(int, rows);
         ScreenHarness h;
-        FrmAnzeigen* view = h.openLogView(1);
+        LogViewWindow* view = h.openLogView(1);
         QVERIFY(view);
         h.dialogs.script = {Dialogs::Answer(answer)};
         h.find<QPushButton>(view, "CmdLearnLogs")->click();

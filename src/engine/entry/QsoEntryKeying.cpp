@@ -119,8 +119,8 @@ void QsoEntry::transmit(int n, const QString& cwText, bool acceptFirst, bool f4)
 }
 
 void QsoEntry::repeatCw() {
-    m_cwRepeat.wait(RepeatPause::pauseLength(m_pauseCw), [this](RepeatPause::Outcome o) {
-        if (o != RepeatPause::Outcome::Elapsed) {
+    m_cwRepeat.wait(RepeatPause::pauseLength(m_pauseCw), [this](RepeatPause::PauseEnd o) {
+        if (o != RepeatPause::PauseEnd::Elapsed) {
             endRepeats();
             return;
         }
@@ -249,8 +249,8 @@ bool playedToItsEnd(KeyingResult r) {
 } // namespace
 
 void QsoEntry::repeatVoice() {
-    m_ssbRepeat.wait(RepeatPause::pauseLength(m_pauseSsb), [this](RepeatPause::Outcome o) {
-        if (o != RepeatPause::Outcome::Elapsed) {
+    m_ssbRepeat.wait(RepeatPause::pauseLength(m_pauseSsb), [this](RepeatPause::PauseEnd o) {
+        if (o != RepeatPause::PauseEnd::Elapsed) {
             endRepeats();
             return;
         }

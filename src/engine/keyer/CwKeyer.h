@@ -26,7 +26,7 @@ public:
     virtual void setWeight(CwWeight) {}
 
 signals:
-    /// The first `shown` characters of the message text have been sent (TxtCwCurent).
+    /// The first `shown` characters of the message text have been sent.
     void progress(int shown);
     void finished(KeyingResult result);
 };

@@ -8,8 +8,8 @@
 struct CwMacroValues {
     QString myCall;      // "#1"
     QString lookupCall;  // "#2": the trimmed callsign field
-    QString codeSent;    // "#3": the text of TxtRSTE2
-    QString ownExchange; // "#4": the text of TxtRSTE3 (county, zodiac sign or name)
+    QString codeSent;    // "#3": the sent-code field
+    QString ownExchange; // "#4": the sent-county field (county, zodiac sign or name)
 };
 
 /// A message text with its macros expanded.

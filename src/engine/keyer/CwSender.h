@@ -33,7 +33,7 @@ public:
     bool isBusy() const { return m_busy; }
 
 signals:
-    /// The first `shown` characters of the message text have been sent (TxtCwCurent).
+    /// The first `shown` characters of the message text have been sent.
     void progress(int shown);
     void finished(KeyingResult result);
 

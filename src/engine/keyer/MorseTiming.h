@@ -30,6 +30,6 @@ int toMs(double ticks);
 CwMessage steps(const QString& text, int speed, CwWeight weight);
 /// PageUp (`up`) or PageDown: 2 wpm faster or slower, kept within 10..40.
 int stepSpeed(int speed, bool up);
-/// The text of `LblWPM` for a speed.
+/// The speed label's text for a speed.
 QString wpmCaption(int speed);
 } // namespace MorseTiming

@@ -44,9 +44,9 @@ void RepeatPause::reset() {
 }
 
 void RepeatPause::end() {
-    const Outcome outcome = m_abort  ? Outcome::Aborted
-                            : m_stop ? Outcome::Stopped
-                                     : Outcome::Elapsed;
+    const PauseEnd outcome = m_abort  ? PauseEnd::Aborted
+                             : m_stop ? PauseEnd::Stopped
+                                      : PauseEnd::Elapsed;
     reset();
     m_waiting = false;
     const Done done = std::exchange(m_done, {});

@@ -13,17 +13,17 @@
 class RepeatPause : public QObject {
     Q_OBJECT
 public:
-    enum class Outcome {
+    enum class PauseEnd {
         Elapsed, // the pause ran out: send again
         Aborted, // End or Escape (KeyAbort)
         Stopped, // typing in the callsign or received-code fields (StopCwRepeat, StopSsbRepeat)
     };
-    Q_ENUM(Outcome)
-    using Done = std::function<void(Outcome)>;
+    Q_ENUM(PauseEnd)
+    using Done = std::function<void(PauseEnd)>;
 
     explicit RepeatPause(QObject* parent = nullptr);
 
-    /// The pause length typed in txtPauseCW or TxtPauseSSB: its leading number, in seconds.
+    /// The pause length typed in the CW or SSB repeat-pause box: its leading number, in seconds.
     static std::chrono::milliseconds pauseLength(const QString& text);
 
     /// Starts a pause of `pause`; `done` runs from the event loop with how it ended.

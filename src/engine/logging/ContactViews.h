@@ -12,7 +12,7 @@ struct LookupView {
     QString errorText;              // error box text; hidden when empty
     bool offersCounties = false;    // the county choice list
     QStringList counties;           // its entries
-    bool hideStationFrames = false; // `Frame2` and `FramMyData`
+    bool hideStationFrames = false; // the station data and its frame
 };
 
 /// What the screen shows after the duplicate check.
@@ -26,7 +26,7 @@ struct ScoreLabels {
     QString sentCode;
 };
 
-/// One row of the results table `Frame5`, as texts.
+/// One row of the QSO screen's results per stage, as texts.
 struct ResultRow {
     QString band;
     QString qso;

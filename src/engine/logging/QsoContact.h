@@ -4,15 +4,15 @@
 
 /// The contact in hand: the QSO screen fills it from its fields and shows what the engine decides.
 struct QsoContact {
-    QString callsign;       // TxtIndic
-    QString date;           // TxtDate, "dd.mm.yy" (or typed "dd.mm.yyyy")
-    QString utc;            // TxtUTC, "hh:mm"
-    QString rstReceived;    // TxtRSTR1
-    QString codeReceived;   // TxtRSTR2
-    QString countyReceived; // TxtRstR3
-    QString rstSent;        // TxtRSTE1
-    QString codeSent;       // TxtRSTE2
-    QString countySent;     // TxtRSTE3
+    QString callsign;
+    QString date; // "dd.mm.yy" (or typed "dd.mm.yyyy")
+    QString utc;  // "hh:mm"
+    QString rstReceived;
+    QString codeReceived;
+    QString countyReceived;
+    QString rstSent;
+    QString codeSent;
+    QString countySent;
 
     QString mult = QStringLiteral("  "); // the multiplier it brings, two blanks for none
     QString points = QStringLiteral("2");
@@ -22,5 +22,5 @@ struct QsoContact {
     bool dupe = false;      // duplicate mark
     bool otherMode = false; // worked in the other mode of the stage, allowed at once
     bool notFound = false;  // the callsign is not in the callsign database
-    bool newMult = false;   // `LblNeu` ("NOU") visible
+    bool newMult = false;   // the "NOU" mark shows
 };

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// The county board of the QSO screen: one label `Lbl` + code per county, sector and "NY".
+// The county board of the QSO screen: one label per county, sector and "NY".
 // Green means not yet worked in the stage, light grey worked.
 namespace CountyBoard {
 /// The 49 label codes: the 42 counties, "XA".."XF" and "NY".

@@ -13,93 +13,94 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 
-/// The QSO screen's controls, named as the system names them; the set-up screen writes into some.
+/// The QSO screen's controls; each keeps the system's name as objectName. The set-up screen
+/// writes into some.
 struct QsoControls {
     // Station and contest
-    QLabel* LblConc = nullptr;
-    QLabel* LblMyCall = nullptr;
-    QLabel* LblMyBezirk = nullptr;
-    QLabel* LblContrInit = nullptr;
-    QLabel* LblOffLine = nullptr;
-    QLineEdit* TxtDate = nullptr;
-    QLineEdit* TxtUTC = nullptr;
-    QLabel* LblAnunt = nullptr;
+    QLabel* contestName = nullptr;
+    QLabel* ownCall = nullptr;
+    QLabel* ownCounty = nullptr;
+    QLabel* sentCodeLabel = nullptr;
+    QLabel* offlineMarker = nullptr;
+    QLineEdit* dateField = nullptr;
+    QLineEdit* timeField = nullptr;
+    QLabel* prompt = nullptr;
 
     // Stage and mode
-    QLabel* LblFrq = nullptr;
-    QPushButton* Cmd1A = nullptr;
-    QPushButton* Cmd1B = nullptr;
-    QPushButton* Cmd2A = nullptr;
-    QPushButton* Cmd2B = nullptr;
-    QLabel* Lbl1A = nullptr;
-    QLabel* Lbl1B = nullptr;
-    QLabel* Lbl2A = nullptr;
-    QLabel* Lbl2B = nullptr;
-    QLabel* LblFrecventa = nullptr; // the radio's frequency and mode, or that it does not answer
-    QPushButton* CmdCW = nullptr;
-    QPushButton* CmdSSB = nullptr;
-    QLabel* LblMode = nullptr;
-    QLabel* LblCW = nullptr;
-    QLabel* LblSSB = nullptr;
+    QLabel* stageCaption = nullptr;
+    QPushButton* stage1AButton = nullptr;
+    QPushButton* stage1BButton = nullptr;
+    QPushButton* stage2AButton = nullptr;
+    QPushButton* stage2BButton = nullptr;
+    QLabel* stage1AMarker = nullptr;
+    QLabel* stage1BMarker = nullptr;
+    QLabel* stage2AMarker = nullptr;
+    QLabel* stage2BMarker = nullptr;
+    QLabel* radioFrequency = nullptr; // the radio's frequency and mode, or that it does not answer
+    QPushButton* cwButton = nullptr;
+    QPushButton* ssbButton = nullptr;
+    QLabel* modeCaption = nullptr;
+    QLabel* cwMarker = nullptr;
+    QLabel* ssbMarker = nullptr;
 
     // Entry
-    QLabel* LblRufZeich = nullptr;
-    QLabel* LblRSTR = nullptr;
-    QLabel* LblRSTS = nullptr;
-    QLineEdit* TxtIndic = nullptr;
-    QLineEdit* TxtRSTR1 = nullptr;
-    QLineEdit* TxtRSTR2 = nullptr;
-    QLineEdit* TxtRstR3 = nullptr;
-    QLineEdit* TxtRSTE1 = nullptr;
-    QLineEdit* TxtRSTE2 = nullptr;
-    QLineEdit* TxtRSTE3 = nullptr;
-    QLabel* LblNeu = nullptr;
-    QPushButton* CmdEnterCall = nullptr;
-    QPushButton* CmdAbbruchX = nullptr;
-    QLineEdit* TxtEroare = nullptr;
-    QListWidget* list1 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QLabel* LblAjust = nullptr;
+    QLabel* callCaption = nullptr;
+    QLabel* receivedCaption = nullptr;
+    QLabel* sentCaption = nullptr;
+    QLineEdit* callsign = nullptr;
+    QLineEdit* receivedReport = nullptr;
+    QLineEdit* receivedCode = nullptr;
+    QLineEdit* receivedCounty = nullptr;
+    QLineEdit* sentReport = nullptr;
+    QLineEdit* sentCode = nullptr;
+    QLineEdit* sentCounty = nullptr;
+    QLabel* newMarker = nullptr;
+    QPushButton* logButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QLineEdit* errorLine = nullptr;
+    QListWidget* countyChoices = nullptr;
+    QGroupBox* dupeWarning = nullptr;
+    QLabel* layoutHint = nullptr;
 
     // County board
-    QGroupBox* Frame1 = nullptr;
-    QLabel* LblNY = nullptr;
-    QLabel* LblBU = nullptr;
-    QGroupBox* Frame4 = nullptr;
+    QGroupBox* countyBoard = nullptr;
+    QLabel* extraCountyLabel = nullptr;
+    QLabel* bucharestLabel = nullptr;
+    QGroupBox* sectorBoard = nullptr;
     QList<QLabel*> sectorLabels; // LblXA..LblXF
 
     // Results per stage
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QLabel* LblBandCol = nullptr;
-    QLabel* LblPktCol = nullptr;
-    QLabel* LblMltCol = nullptr;
-    QLabel* LblQSOCol = nullptr;
-    QLabel* LblBand[4] = {};
-    QLabel* LblPkt[4] = {};
-    QLabel* LblMlt[4] = {};
-    QLabel* LblQSO[4] = {};
+    QGroupBox* stationPanel = nullptr;
+    QGroupBox* stageTotals = nullptr;
+    QLabel* stageColumnCaption = nullptr;
+    QLabel* pointsColumnCaption = nullptr;
+    QLabel* multipliersColumnCaption = nullptr;
+    QLabel* contactsColumnCaption = nullptr;
+    QLabel* stageNames[4] = {};
+    QLabel* stagePoints[4] = {};
+    QLabel* stageMultipliers[4] = {};
+    QLabel* stageContacts[4] = {};
 
     // Keyer
-    QGroupBox* FrmCwProgr = nullptr;
-    QGroupBox* FramTxtCw = nullptr;
-    QGroupBox* FramMyData = nullptr;
-    QLineEdit* TxtF[7] = {};
-    QLabel* LblF[7] = {};
-    QLabel* LblMacro = nullptr;
-    QLineEdit* TxtCwCurent = nullptr;
-    QLabel* LblWPM = nullptr;
-    QRadioButton* OpB50 = nullptr;
-    QRadioButton* OpB62 = nullptr;
-    QRadioButton* Opb75 = nullptr;
-    QLineEdit* txtPauseCW = nullptr;
-    QLineEdit* TxtPauseSSB = nullptr;
+    QGroupBox* keyerPanel = nullptr;
+    QGroupBox* keyerTextsPanel = nullptr;
+    QGroupBox* ownDataPanel = nullptr;
+    QLineEdit* keyerTexts[7] = {};
+    QLabel* keyerTextCaptions[7] = {};
+    QLabel* macroLegend = nullptr;
+    QLineEdit* cwSending = nullptr;
+    QLabel* cwSpeed = nullptr;
+    QRadioButton* evenWeight = nullptr;
+    QRadioButton* heavyWeight = nullptr;
+    QRadioButton* heavierWeight = nullptr;
+    QLineEdit* cwRepeatPause = nullptr;
+    QLineEdit* ssbRepeatPause = nullptr;
 
-    QTableView* DBGrid1 = nullptr;
+    QTableView* logGrid = nullptr;
 
     // Menus
-    QAction* mnuBeenden = nullptr;
-    QAction* mnuAnfang = nullptr;
-    QAction* mnuRecup = nullptr;
-    QMenu* mnuHelp2 = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* firstPageAction = nullptr;
+    QAction* recoverAction = nullptr;
+    QMenu* helpMenu = nullptr;
 };

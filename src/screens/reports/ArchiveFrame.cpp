@@ -1,5 +1,5 @@
 #include "reports/ReportFiles.h"
-#include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogViewWindow.h"
 #include "setup/AppState.h"
 
 #include <QComboBox>
@@ -15,34 +15,34 @@
 // The archive frame: the typed name always names a file inside the "ARHIVA" folder.
 
 // The lists start in "ARHIVA", where every archive goes, not at the top of the file system.
-void FrmAnzeigen::resetFileLists() {
+void LogViewWindow::resetFileLists() {
     const QString archive = ReportFiles::archiveFolder(m_state.appPath);
-    const QSignalBlocker quiet(ui.DrvList);
-    ui.DrvList->clear();
-    ui.DrvList->addItem(QDir::toNativeSeparators(archive));
+    const QSignalBlocker quiet(ui.archiveDrives);
+    ui.archiveDrives->clear();
+    ui.archiveDrives->addItem(QDir::toNativeSeparators(archive));
     driveChanged();
     m_fileModel->setRootPath(archive);
-    ui.FilList->setRootIndex(m_fileModel->index(archive));
+    ui.archiveFiles->setRootIndex(m_fileModel->index(archive));
 }
 
-void FrmAnzeigen::driveChanged() {
-    const QString folder = QDir::fromNativeSeparators(ui.DrvList->currentText());
+void LogViewWindow::driveChanged() {
+    const QString folder = QDir::fromNativeSeparators(ui.archiveDrives->currentText());
     m_dirModel->setRootPath(folder);
-    ui.DirList->setRootIndex(m_dirModel->index(folder));
+    ui.archiveFolders->setRootIndex(m_dirModel->index(folder));
 }
 
-void FrmAnzeigen::folderChanged() {
-    const QString path = m_dirModel->filePath(ui.DirList->currentIndex());
+void LogViewWindow::folderChanged() {
+    const QString path = m_dirModel->filePath(ui.archiveFolders->currentIndex());
     m_fileModel->setRootPath(path);
-    ui.FilList->setRootIndex(m_fileModel->index(path));
-    ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+    ui.archiveFiles->setRootIndex(m_fileModel->index(path));
+    ui.fileNameBox->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::takeArchivedFileName(const QModelIndex& index) {
-    ui.TxtNameDat->setText(m_fileModel->fileName(index));
+void LogViewWindow::takeArchivedFileName(const QModelIndex& index) {
+    ui.fileNameBox->setText(m_fileModel->fileName(index));
 }
 
-void FrmAnzeigen::archiveNameTyped(const QString& text) {
+void LogViewWindow::archiveNameTyped(const QString& text) {
     m_fileName = text;
     const QString ending = text.right(4);
     if (ending == QLatin1String(".TXT") || ending == QLatin1String(".txt"))
@@ -52,31 +52,31 @@ void FrmAnzeigen::archiveNameTyped(const QString& text) {
     else
         return;
     m_fileName.chop(4);
-    ui.TxtNameDat->setText(m_fileName);
+    ui.fileNameBox->setText(m_fileName);
 }
 
-void FrmAnzeigen::archiveNameEntered() {
-    archiveNameTyped(ui.TxtNameDat->text());
+void LogViewWindow::archiveNameEntered() {
+    archiveNameTyped(ui.fileNameBox->text());
 }
 
-bool FrmAnzeigen::archiveNameOk() {
-    const QString why = ReportFiles::checkArchiveName(ui.TxtNameDat->text());
+bool LogViewWindow::archiveNameOk() {
+    const QString why = ReportFiles::checkArchiveName(ui.fileNameBox->text());
     if (why.isEmpty())
         return true;
     tell(why);
-    ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+    ui.fileNameBox->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
-void FrmAnzeigen::deleteArchivedFile() {
+void LogViewWindow::deleteArchivedFile() {
     if (!archiveNameOk())
         return;
     if (m_archiveFormat != FormatText && m_archiveFormat != FormatAdif) {
         tell(QStringLiteral("SCRIETI NUMELE FISIERULUI CU TERMINATIA .TXT SAU .ADI !"));
-        ui.TxtNameDat->setFocus(Qt::OtherFocusReason);
+        ui.fileNameBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const QString name = ui.TxtNameDat->text().trimmed();
+    const QString name = ui.fileNameBox->text().trimmed();
     if (!ask(QStringLiteral("VRETI SA STERGETI FISIERUL ") + name + QStringLiteral(" ?"),
              QStringLiteral("STERGERE?")))
         return;
@@ -87,25 +87,25 @@ void FrmAnzeigen::deleteArchivedFile() {
         tell(QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(path) +
              QStringLiteral(" NU EXISTA SAU NU POATE FI STERS !"));
     resetFileLists();
-    ui.TxtNameDat->clear();
+    ui.fileNameBox->clear();
 }
 
-void FrmAnzeigen::saveTextArchive() {
+void LogViewWindow::saveTextArchive() {
     m_archiveFormat = FormatText;
     if (!archiveNameOk())
         return;
     writeChosenFile();
     resetFileLists();
-    ui.TxtNameDat->clear();
+    ui.fileNameBox->clear();
 }
 
-void FrmAnzeigen::saveAdifArchive() {
+void LogViewWindow::saveAdifArchive() {
     m_archiveFormat = FormatAdif;
     m_outputKind = KindAdif;
     if (!archiveNameOk())
         return;
     writeChosenFile();
     resetFileLists();
-    ui.TxtNameDat->clear();
-    ui.FraArh->hide();
+    ui.fileNameBox->clear();
+    ui.archivePanel->hide();
 }

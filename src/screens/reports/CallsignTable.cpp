@@ -1,6 +1,6 @@
 #include "refdata/CallsignDb.h"
 #include "screens/ScreenLayout.h"
-#include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogViewWindow.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
 
@@ -14,14 +14,14 @@
 
 // The callsign-county table: viewed sorted by callsign, extended by hand.
 
-void FrmAnzeigen::showCallsignTable() {
+void LogViewWindow::showCallsignTable() {
     m_state.gridOwner = AppState::kGridOwnerLogView;
-    ui.Frame4->hide();
-    ui.Frame7->hide();
+    ui.stageTotalsFrame->hide();
+    ui.callsignTableFrame->hide();
     loadCallsignTable();
 }
 
-void FrmAnzeigen::loadCallsignTable() {
+void LogViewWindow::loadCallsignTable() {
     Outcome<QSqlQuery> table = CallsignDb(m_services.callDb).sortedByCallsign();
     if (!table) {
         tell(table.error());
@@ -31,32 +31,33 @@ void FrmAnzeigen::loadCallsignTable() {
     sizeCallsignColumns();
 }
 
-void FrmAnzeigen::sizeCallsignColumns() {
-    ui.DBGrid1->hide();
-    ui.DBGrid5->show();
+void LogViewWindow::sizeCallsignColumns() {
+    ui.logGrid->hide();
+    ui.callsignGrid->show();
     const int widths[] = {0, 900, 400};
     int scaled[3];
     for (int c = 0; c < 3; ++c)
         scaled[c] = static_cast<int>(std::lround(widths[c] * m_state.scaleX));
-    ScreenLayout::setColumnWidths(ui.DBGrid5, scaled);
+    ScreenLayout::setColumnWidths(ui.callsignGrid, scaled);
 }
 
-void FrmAnzeigen::showAddCallsignChoice() {
-    ui.Frame7->show();
-    ui.Frame4->hide();
-    ui.Frame1->hide();
+void LogViewWindow::showAddCallsignChoice() {
+    ui.callsignTableFrame->show();
+    ui.stageTotalsFrame->hide();
+    ui.viewFrame->hide();
 }
 
-void FrmAnzeigen::startAddingCallsign() {
-    ui.Frame8->show();
-    ui.Frame7->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.Frame1, ui.Frame2, ui.Frame3, ui.Frame4,
-                                                      ui.Frame5, ui.Frame6, ui.CmdGata})
+void LogViewWindow::startAddingCallsign() {
+    ui.callsignForm->show();
+    ui.callsignTableFrame->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
+             ui.deleteContactFrame, ui.stationForm, ui.formDoneButton})
         w->hide();
-    ui.TxtCountry->setFocus(Qt::OtherFocusReason);
+    ui.newCallsignBox->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::confirmAddCallsign() {
+void LogViewWindow::confirmAddCallsign() {
     if (!ask(QStringLiteral("VRETI SA INSERTATI ?"), QStringLiteral("INTRODUCERE DATE"))) {
         reset();
         return;
@@ -64,13 +65,14 @@ void FrmAnzeigen::confirmAddCallsign() {
     addTypedCallsign();
 }
 
-void FrmAnzeigen::addTypedCallsign() {
+void LogViewWindow::addTypedCallsign() {
     CallsignDb db(m_services.callDb);
-    if (const Outcome<void> added = db.addByHand(ui.TxtCountry->text(), ui.TxtCont->text());
+    if (const Outcome<void> added =
+            db.addByHand(ui.newCallsignBox->text(), ui.newCallsignCountyBox->text());
         !added) {
         // Nothing was inserted: the boxes keep what was typed, to be corrected.
         tell(added.error(), QStringLiteral("INTRODUCERE DATE"));
-        ui.TxtCountry->setFocus(Qt::OtherFocusReason);
+        ui.newCallsignBox->setFocus(Qt::OtherFocusReason);
         return;
     }
     m_services.dialogs.message(QStringLiteral("OK?"), QStringLiteral("OK ? "), Dialogs::Buttons::Ok,

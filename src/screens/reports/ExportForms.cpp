@@ -5,7 +5,7 @@
 #include "reports/LogExport.h"
 #include "reports/Summary.h"
 #include "screens/Widgets.h"
-#include "screens/reports/FrmAnzeigen.h"
+#include "screens/reports/LogViewWindow.h"
 #include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
@@ -24,14 +24,15 @@
 
 namespace {
 QList<QLineEdit*> stationBoxes(const LogViewControls& ui) {
-    return {ui.TxtSection, ui.TxtOp,     ui.TxtNo,     ui.TxtQTH,    ui.TxtAds,    ui.TxtTx,
-            ui.TxtRx,      ui.TxtAnt[0], ui.TxtAnt[1], ui.TxtAnt[2], ui.TxtAnt[3], ui.TxtClub};
+    return {ui.sectionBox,      ui.operatorNameBox, ui.operatorCountBox, ui.qthBox,
+            ui.addressBox,      ui.transmitterBox,  ui.receiverBox,      ui.antennaBoxes[0],
+            ui.antennaBoxes[1], ui.antennaBoxes[2], ui.antennaBoxes[3],  ui.clubBox};
 }
 } // namespace
 
 // ---- the menus and the PRINT frame's Summary ----
 
-void FrmAnzeigen::startCabrillo() {
+void LogViewWindow::startCabrillo() {
     clearStage();
     clearChoices();
     makeLogFolder();
@@ -39,18 +40,18 @@ void FrmAnzeigen::startCabrillo() {
     m_archiveFormat = FormatNone;
     m_outputPass = 10;
     m_summaryOnly = 10;
-    ui.CmdGata->show();
+    ui.formDoneButton->show();
     readTotals();
     const ContestDef& def = m_state.contest();
     showCabrilloHeader(CabrilloKept::load(SettingsFiles::keptSettingsPath(m_state.appPath),
                                           Cabrillo::prefilledHeader(def, m_state.settings.myCall,
                                                                     claimedScoreOf(def, m_totals),
                                                                     twoDigitYear())));
-    ui.FraLogCbr->show();
-    ui.TxtCateg->setFocus(Qt::OtherFocusReason);
+    ui.cabrilloForm->show();
+    ui.cabrilloCategoryBox->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::startTextLog() {
+void LogViewWindow::startTextLog() {
     clearStage();
     clearChoices();
     m_archiveFormat = FormatNone;
@@ -61,22 +62,22 @@ void FrmAnzeigen::startTextLog() {
     showStationForm();
 }
 
-void FrmAnzeigen::startPrintedSummary() {
+void LogViewWindow::startPrintedSummary() {
     m_summaryOnly = 0;
     showStationForm();
 }
 
-void FrmAnzeigen::showStationForm() {
-    ui.Frame3->hide();
-    ui.Frame2->hide();
-    ui.Frame1->hide();
-    ui.Frame6->show();
-    ui.CmdGata->show();
+void LogViewWindow::showStationForm() {
+    ui.printFrame->hide();
+    ui.deleteLogFrame->hide();
+    ui.viewFrame->hide();
+    ui.stationForm->show();
+    ui.formDoneButton->show();
     fillStationBoxes();
-    ui.TxtSection->setFocus(Qt::OtherFocusReason);
+    ui.sectionBox->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmAnzeigen::fillStationBoxes() {
+void LogViewWindow::fillStationBoxes() {
     const SettingsRecord& s = m_state.settings;
     // Never stored (or stored below 1): the form's own starting value.
     const int operatorCount = std::max(s.operatorCount, 1);
@@ -91,13 +92,13 @@ void FrmAnzeigen::fillStationBoxes() {
 
 // ---- Enter in the two forms ----
 
-void FrmAnzeigen::connectStationBoxes() {
+void LogViewWindow::connectStationBoxes() {
     const QList<QLineEdit*> boxes = stationBoxes(ui);
     for (qsizetype i = 0; i + 1 < boxes.size(); ++i) {
         QLineEdit* next = boxes[i + 1];
         connect(boxes[i], &QLineEdit::returnPressed, this, [this, box = boxes[i], next] {
-            if (box == ui.TxtNo && !operatorCountValid()) {
-                ui.TxtNo->clear();
+            if (box == ui.operatorCountBox && !operatorCountValid()) {
+                ui.operatorCountBox->clear();
                 return;
             }
             next->setFocus(Qt::OtherFocusReason);
@@ -105,7 +106,7 @@ void FrmAnzeigen::connectStationBoxes() {
     }
 }
 
-void FrmAnzeigen::connectCabrilloBoxes() {
+void LogViewWindow::connectCabrilloBoxes() {
     const QList<QLineEdit*>& boxes = ui.cabrilloBoxes;
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         QLineEdit* next = boxes[(i + 1) % boxes.size()];
@@ -115,44 +116,44 @@ void FrmAnzeigen::connectCabrilloBoxes() {
     }
 }
 
-bool FrmAnzeigen::operatorCountValid() {
-    return leadingNumber(ui.TxtNo->text()) >= 1;
+bool LogViewWindow::operatorCountValid() {
+    return leadingNumber(ui.operatorCountBox->text()) >= 1;
 }
 
 // ---- confirming the data ----
 
-void FrmAnzeigen::storeStationData() {
+void LogViewWindow::storeStationData() {
     SettingsRecord& s = m_state.settings;
     const auto upper = [](const QLineEdit* box) { return box->text().toUpper(); };
-    s.section = upper(ui.TxtSection);
-    s.operators = upper(ui.TxtOp);
-    s.operatorCount = leadingNumber(ui.TxtNo->text());
-    s.qth = upper(ui.TxtQTH);
-    s.address = upper(ui.TxtAds);
-    s.transmitter = upper(ui.TxtTx);
-    s.receiver = upper(ui.TxtRx);
+    s.section = upper(ui.sectionBox);
+    s.operators = upper(ui.operatorNameBox);
+    s.operatorCount = leadingNumber(ui.operatorCountBox->text());
+    s.qth = upper(ui.qthBox);
+    s.address = upper(ui.addressBox);
+    s.transmitter = upper(ui.transmitterBox);
+    s.receiver = upper(ui.receiverBox);
     for (int i = 0; i < 4; ++i)
-        s.antennas[static_cast<size_t>(i)] = upper(ui.TxtAnt[i]);
-    s.club = upper(ui.TxtClub);
+        s.antennas[static_cast<size_t>(i)] = upper(ui.antennaBoxes[i]);
+    s.club = upper(ui.clubBox);
 }
 
-void FrmAnzeigen::finishForm() {
+void LogViewWindow::finishForm() {
     if (!operatorCountValid()) {
         // The form and its button stay, so the corrected number can still be confirmed.
-        ui.Frame6->show();
-        ui.TxtNo->clear();
-        ui.TxtNo->setFocus(Qt::OtherFocusReason);
+        ui.stationForm->show();
+        ui.operatorCountBox->clear();
+        ui.operatorCountBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    ui.CmdGata->hide();
+    ui.formDoneButton->hide();
     storeStationData();
     if (!ask(QStringLiteral("INTRODUCERE DE DATE TERMINATA ?"),
              QStringLiteral("INTRODUCERE DATE"))) {
-        ui.CmdGata->show();
-        ui.TxtSection->setFocus(Qt::OtherFocusReason);
+        ui.formDoneButton->show();
+        ui.sectionBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    ui.Frame6->hide();
+    ui.stationForm->hide();
     if (const Outcome<void> written =
             SettingsFiles::writeInitFile(m_state.appPath, m_state.settings);
         !written)
@@ -184,53 +185,53 @@ void FrmAnzeigen::finishForm() {
     writeChosenFile();
 }
 
-void FrmAnzeigen::showEntryForm() {
-    ui.CmdGata->show();
-    (m_outputKind == KindCabrillo ? ui.FraLogCbr : ui.Frame6)->show();
+void LogViewWindow::showEntryForm() {
+    ui.formDoneButton->show();
+    (m_outputKind == KindCabrillo ? ui.cabrilloForm : ui.stationForm)->show();
 }
 
 // ---- writing and showing the files ----
 
-void FrmAnzeigen::showCabrilloHeader(const CabrilloHeader& h) {
-    for (const auto& [box, text] : {std::pair{ui.TxtContest, h.contest},
-                                    {ui.TxtCall, h.callsign},
-                                    {ui.TxtCateg, h.category},
-                                    {ui.TxtScore, h.claimedScore},
-                                    {ui.TxtOperat, h.operators},
-                                    {ui.TxtClub1, h.club},
-                                    {ui.TxtName, h.name},
-                                    {ui.TxtAdrs[0], h.address[0]},
-                                    {ui.TxtAdrs[1], h.address[1]},
-                                    {ui.TxtAdrs[2], h.address[2]},
-                                    {ui.TxtSoap[0], h.soapbox[0]},
-                                    {ui.TxtSoap[1], h.soapbox[1]}})
+void LogViewWindow::showCabrilloHeader(const CabrilloHeader& h) {
+    for (const auto& [box, text] : {std::pair{ui.cabrilloContestBox, h.contest},
+                                    {ui.cabrilloCallsignBox, h.callsign},
+                                    {ui.cabrilloCategoryBox, h.category},
+                                    {ui.cabrilloScoreBox, h.claimedScore},
+                                    {ui.cabrilloOperatorsBox, h.operators},
+                                    {ui.cabrilloClubBox, h.club},
+                                    {ui.cabrilloNameBox, h.name},
+                                    {ui.cabrilloAddressBoxes[0], h.address[0]},
+                                    {ui.cabrilloAddressBoxes[1], h.address[1]},
+                                    {ui.cabrilloAddressBoxes[2], h.address[2]},
+                                    {ui.cabrilloSoapboxBoxes[0], h.soapbox[0]},
+                                    {ui.cabrilloSoapboxBoxes[1], h.soapbox[1]}})
         box->setText(text);
 }
 
-CabrilloHeader FrmAnzeigen::cabrilloHeader() const {
+CabrilloHeader LogViewWindow::cabrilloHeader() const {
     CabrilloHeader h;
-    h.contest = ui.TxtContest->text();
-    h.callsign = ui.TxtCall->text();
-    h.category = ui.TxtCateg->text();
-    h.claimedScore = ui.TxtScore->text();
-    h.operators = ui.TxtOperat->text();
-    h.club = ui.TxtClub1->text();
-    h.name = ui.TxtName->text();
+    h.contest = ui.cabrilloContestBox->text();
+    h.callsign = ui.cabrilloCallsignBox->text();
+    h.category = ui.cabrilloCategoryBox->text();
+    h.claimedScore = ui.cabrilloScoreBox->text();
+    h.operators = ui.cabrilloOperatorsBox->text();
+    h.club = ui.cabrilloClubBox->text();
+    h.name = ui.cabrilloNameBox->text();
     for (int i = 0; i < 3; ++i)
-        h.address[static_cast<size_t>(i)] = ui.TxtAdrs[i]->text();
+        h.address[static_cast<size_t>(i)] = ui.cabrilloAddressBoxes[i]->text();
     for (int i = 0; i < 2; ++i)
-        h.soapbox[static_cast<size_t>(i)] = ui.TxtSoap[i]->text();
+        h.soapbox[static_cast<size_t>(i)] = ui.cabrilloSoapboxBoxes[i]->text();
     return h;
 }
 
-void FrmAnzeigen::writeChosenFile() {
+void LogViewWindow::writeChosenFile() {
     const ::LogExport writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
                              twoDigitYear());
     std::shared_ptr<ExportRun> run;
     if (m_archiveFormat == FormatAdif)
-        run = writer.adif(ui.TxtNameDat->text());
+        run = writer.adif(ui.fileNameBox->text());
     else if (m_archiveFormat == FormatText)
-        run = writer.textArchive(ui.TxtNameDat->text());
+        run = writer.textArchive(ui.fileNameBox->text());
     else if (m_outputKind == KindCabrillo)
         run = writer.cabrillo(cabrilloHeader());
     else if (m_outputKind == KindTextLog)
@@ -248,9 +249,9 @@ void FrmAnzeigen::writeChosenFile() {
         });
 }
 
-void FrmAnzeigen::showWrittenFile(const WrittenFile& written) {
-    ui.DBGrid1->hide();
-    ui.Frame4->hide();
+void LogViewWindow::showWrittenFile(const WrittenFile& written) {
+    ui.logGrid->hide();
+    ui.stageTotalsFrame->hide();
     if (!written.ok()) {
         // Nothing was written; the form stays, to try again.
         tell(written.error);
@@ -258,28 +259,29 @@ void FrmAnzeigen::showWrittenFile(const WrittenFile& written) {
             showEntryForm();
         return;
     }
-    ui.CmdGata->hide();
-    ui.FraLogCbr->hide();
+    ui.formDoneButton->hide();
+    ui.cabrilloForm->hide();
     listWrittenFile(written);
 }
 
-void FrmAnzeigen::listWrittenFile(const WrittenFile& written) {
+void LogViewWindow::listWrittenFile(const WrittenFile& written) {
     // A large file is listed by its first and last lines: a list of every line would cost the
     // operator as much as the file itself.
     const FileExcerpt& lines = written.lines;
-    ui.ListCbr->clear();
-    ui.ListCbr->addItems(lines.head());
+    ui.cabrilloPreview->clear();
+    ui.cabrilloPreview->addItems(lines.head());
     if (lines.omitted() > 0)
-        ui.ListCbr->addItem(QStringLiteral("... FISIERUL ARE %1 LINII; SE ARATA PRIMELE %2 SI "
-                                           "ULTIMELE %3 ...")
-                                .arg(lines.count())
-                                .arg(lines.head().size())
-                                .arg(lines.tail().size()));
-    ui.ListCbr->addItems(lines.tail());
-    ui.ListCbr->show();
+        ui.cabrilloPreview->addItem(
+            QStringLiteral("... FISIERUL ARE %1 LINII; SE ARATA PRIMELE %2 SI "
+                           "ULTIMELE %3 ...")
+                .arg(lines.count())
+                .arg(lines.head().size())
+                .arg(lines.tail().size()));
+    ui.cabrilloPreview->addItems(lines.tail());
+    ui.cabrilloPreview->show();
 }
 
-void FrmAnzeigen::printSummary() {
+void LogViewWindow::printSummary() {
     if (!printerReady()) {
         m_pending = PrintDeclined;
         return;

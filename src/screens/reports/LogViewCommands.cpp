@@ -5,8 +5,8 @@
 #include "reports/PrintedLog.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
-#include "screens/reports/FrmAnzeigen.h"
 #include "screens/reports/LogByDateModel.h"
+#include "screens/reports/LogViewWindow.h"
 #include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
 #include "setup/AppState.h"
@@ -24,7 +24,7 @@ constexpr int kCopyWaitMs = 10;
 
 // ---- totals and the log grid ----
 
-bool FrmAnzeigen::readTotals() {
+bool LogViewWindow::readTotals() {
     const auto stages = LogStore(m_services.logDb).stageTotals();
     if (!stages) {
         m_totals = {};
@@ -35,44 +35,44 @@ bool FrmAnzeigen::readTotals() {
     return true;
 }
 
-void FrmAnzeigen::showTotals(int stage) {
+void LogViewWindow::showTotals(int stage) {
     const bool whole = stage == 0;
-    ui.TxtQSO->setText(QString::number(whole ? m_totals.qsos : m_totals.stage(stage).qsos));
-    ui.TxtMlt->setText(
+    ui.contactsBox->setText(QString::number(whole ? m_totals.qsos : m_totals.stage(stage).qsos));
+    ui.multipliersBox->setText(
         QString::number(whole ? m_totals.multipliers : m_totals.stage(stage).multipliers));
-    ui.TxtPkt->setText(QString::number(whole ? m_totals.points : m_totals.stage(stage).points));
+    ui.pointsBox->setText(QString::number(whole ? m_totals.points : m_totals.stage(stage).points));
 }
 
-void FrmAnzeigen::bindLog(int stage) {
+void LogViewWindow::bindLog(int stage) {
     m_state.gridOwner = AppState::kGridOwnerLogView;
     m_viewStage = stage;
     if (!m_logModel->show(stage)) {
         tell(m_logModel->error());
         return;
     }
-    ui.DBGrid5->hide();
-    ui.DBGrid1->show();
-    ui.DBGrid1->scrollToBottom();
+    ui.callsignGrid->hide();
+    ui.logGrid->show();
+    ui.logGrid->scrollToBottom();
     sizeLogColumns();
 }
 
-void FrmAnzeigen::sizeLogColumns() {
+void LogViewWindow::sizeLogColumns() {
     ScreenLayout::setColumnWidths(
-        ui.DBGrid1,
+        ui.logGrid,
         GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), true));
 }
 
 // ---- VIEW and PRINT choices ----
 
-void FrmAnzeigen::viewChoice(int stage) {
-    ui.Frame5->hide();
+void LogViewWindow::viewChoice(int stage) {
+    ui.deleteContactFrame->hide();
     readTotals();
     showTotals(stage);
     bindLog(stage);
 }
 
-void FrmAnzeigen::printChoice(int stage) {
-    ui.Frame4->show();
+void LogViewWindow::printChoice(int stage) {
+    ui.stageTotalsFrame->show();
     readTotals();
     showTotals(stage);
     bindLog(stage);
@@ -101,20 +101,20 @@ void FrmAnzeigen::printChoice(int stage) {
         });
 }
 
-bool FrmAnzeigen::printerReady() {
+bool LogViewWindow::printerReady() {
     return ask(QStringLiteral("PRINTERUL ESTE PREGATIT PT. TIPARIRE ?"),
                QStringLiteral("TIPARIRE"));
 }
 
 // ---- deleting one contact ----
 
-void FrmAnzeigen::contactSelected() {
+void LogViewWindow::contactSelected() {
     if (m_pending == PendingDelete)
-        ui.Frame5->show();
+        ui.deleteContactFrame->show();
     m_pending = PendingNone;
 }
 
-void FrmAnzeigen::deleteSelectedContact() {
+void LogViewWindow::deleteSelectedContact() {
     if (!ask(QStringLiteral("VRETI SA STERGETI ?"), QStringLiteral("STERGERE ?"))) {
         reset();
         return;
@@ -122,8 +122,8 @@ void FrmAnzeigen::deleteSelectedContact() {
     m_pending = PendingDelete;
     // Only a contact the operator selected in the log grid on screen; a row left selected in it
     // while the callsign table is shown is not what the operator sees.
-    const QModelIndexList selected = ui.DBGrid1->isVisible() && ui.DBGrid1->selectionModel()
-                                         ? ui.DBGrid1->selectionModel()->selectedRows()
+    const QModelIndexList selected = ui.logGrid->isVisible() && ui.logGrid->selectionModel()
+                                         ? ui.logGrid->selectionModel()->selectedRows()
                                          : QModelIndexList();
     if (selected.isEmpty()) {
         tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
@@ -135,14 +135,14 @@ void FrmAnzeigen::deleteSelectedContact() {
         showTotals(m_viewStage);
         bindLog(m_viewStage);
     }
-    ui.Frame5->hide();
-    Widgets::uncheck(ui.OpBDelete);
+    ui.deleteContactFrame->hide();
+    Widgets::uncheck(ui.deleteContactOption);
 }
 
 // ---- deleting the whole log ----
 
-void FrmAnzeigen::askToDeleteLog() {
-    Widgets::uncheck(ui.OpbL1A);
+void LogViewWindow::askToDeleteLog() {
+    Widgets::uncheck(ui.deleteGeneralLogOption);
     bindLog(0);
     if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?")))
         deleteLog();
@@ -150,7 +150,7 @@ void FrmAnzeigen::askToDeleteLog() {
         clearChoices();
 }
 
-void FrmAnzeigen::deleteLog() {
+void LogViewWindow::deleteLog() {
     // The copy kept first takes long on a large log: it is made on a worker thread, and nothing
     // else may write to the log until the log is emptied, so every window waits.
     auto change =
@@ -170,9 +170,9 @@ void FrmAnzeigen::deleteLog() {
         [change] { return change->percent(); }, Qt::ApplicationModal);
 }
 
-void FrmAnzeigen::logDeleted(const Outcome<void>& removed) {
+void LogViewWindow::logDeleted(const Outcome<void>& removed) {
     if (!removed)
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
     bindLog(0);
-    ui.Frame2->hide();
+    ui.deleteLogFrame->hide();
 }

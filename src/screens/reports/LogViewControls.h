@@ -15,90 +15,90 @@ class QRadioButton;
 class QTableView;
 class QTreeView;
 
-/// The log-view screen's controls, named as the system names them.
+/// The log-view screen's controls; each keeps the system's name as objectName.
 struct LogViewControls {
-    QGroupBox* Frame1 = nullptr; // VIEW
-    QRadioButton* OpBLG = nullptr;
-    QRadioButton* OpB1A = nullptr;
-    QRadioButton* OpB1B = nullptr;
-    QRadioButton* OpB2A = nullptr;
-    QRadioButton* OpB2B = nullptr;
-    QRadioButton* OpBCallJud = nullptr;
+    QGroupBox* viewFrame = nullptr; // VIEW
+    QRadioButton* viewGeneralLogOption = nullptr;
+    QRadioButton* viewStage1AOption = nullptr;
+    QRadioButton* viewStage1BOption = nullptr;
+    QRadioButton* viewStage2AOption = nullptr;
+    QRadioButton* viewStage2BOption = nullptr;
+    QRadioButton* viewCallsignTableOption = nullptr;
 
-    QGroupBox* Frame2 = nullptr; // DELETE LOG
-    QRadioButton* OpbL1A = nullptr;
+    QGroupBox* deleteLogFrame = nullptr; // DELETE LOG
+    QRadioButton* deleteGeneralLogOption = nullptr;
 
-    QGroupBox* Frame3 = nullptr; // PRINT
-    QRadioButton* OpBD1A = nullptr;
-    QRadioButton* OpBD1B = nullptr;
-    QRadioButton* OpBD2A = nullptr;
-    QRadioButton* OpBD2B = nullptr;
-    QRadioButton* OpBDSumm = nullptr;
+    QGroupBox* printFrame = nullptr; // PRINT
+    QRadioButton* printStage1AOption = nullptr;
+    QRadioButton* printStage1BOption = nullptr;
+    QRadioButton* printStage2AOption = nullptr;
+    QRadioButton* printStage2BOption = nullptr;
+    QRadioButton* printSummaryOption = nullptr;
 
-    QGroupBox* Frame4 = nullptr; // Summe/Etap
-    QLabel* LblQSO = nullptr;
-    QLineEdit* TxtQSO = nullptr;
-    QLabel* LblMlt = nullptr;
-    QLineEdit* TxtMlt = nullptr;
-    QLabel* LblPkt = nullptr;
-    QLineEdit* TxtPkt = nullptr;
+    QGroupBox* stageTotalsFrame = nullptr; // Summe/Etap
+    QLabel* contactsCaption = nullptr;
+    QLineEdit* contactsBox = nullptr;
+    QLabel* multipliersCaption = nullptr;
+    QLineEdit* multipliersBox = nullptr;
+    QLabel* pointsCaption = nullptr;
+    QLineEdit* pointsBox = nullptr;
 
-    QGroupBox* Frame5 = nullptr; // &DELETE
-    QRadioButton* OpBDelete = nullptr;
+    QGroupBox* deleteContactFrame = nullptr; // &DELETE
+    QRadioButton* deleteContactOption = nullptr;
 
-    QGroupBox* Frame6 = nullptr; // ENTER DATA: station data of the summary sheet
-    QLineEdit* TxtSection = nullptr;
-    QLineEdit* TxtOp = nullptr;
-    QLineEdit* TxtNo = nullptr;
-    QLineEdit* TxtQTH = nullptr;
-    QLineEdit* TxtAds = nullptr;
-    QLineEdit* TxtTx = nullptr;
-    QLineEdit* TxtRx = nullptr;
-    QLineEdit* TxtAnt[4] = {};
-    QLineEdit* TxtClub = nullptr;
-    QPushButton* CmdGata = nullptr;
+    QGroupBox* stationForm = nullptr; // ENTER DATA: station data of the summary sheet
+    QLineEdit* sectionBox = nullptr;
+    QLineEdit* operatorNameBox = nullptr;
+    QLineEdit* operatorCountBox = nullptr;
+    QLineEdit* qthBox = nullptr;
+    QLineEdit* addressBox = nullptr;
+    QLineEdit* transmitterBox = nullptr;
+    QLineEdit* receiverBox = nullptr;
+    QLineEdit* antennaBoxes[4] = {};
+    QLineEdit* clubBox = nullptr;
+    QPushButton* formDoneButton = nullptr;
 
-    QGroupBox* Frame7 = nullptr; // TAB. JUD
-    QRadioButton* OpBAnfuegen = nullptr;
-    QGroupBox* Frame8 = nullptr; // ENTER DATA: callsign database
-    QLineEdit* TxtCountry = nullptr;
-    QLineEdit* TxtCont = nullptr;
+    QGroupBox* callsignTableFrame = nullptr; // TAB. JUD
+    QRadioButton* addCallsignOption = nullptr;
+    QGroupBox* callsignForm = nullptr; // ENTER DATA: callsign database
+    QLineEdit* newCallsignBox = nullptr;
+    QLineEdit* newCallsignCountyBox = nullptr;
 
-    QGroupBox* FraLogCbr = nullptr;
-    QLineEdit* TxtContest = nullptr;
-    QLineEdit* TxtCall = nullptr;
-    QLineEdit* TxtCateg = nullptr;
-    QLineEdit* TxtScore = nullptr;
-    QLineEdit* TxtOperat = nullptr;
-    QLineEdit* TxtClub1 = nullptr;
-    QLineEdit* TxtName = nullptr;
-    QLineEdit* TxtAdrs[3] = {};
-    QLineEdit* TxtSoap[2] = {};
+    QGroupBox* cabrilloForm = nullptr;
+    QLineEdit* cabrilloContestBox = nullptr;
+    QLineEdit* cabrilloCallsignBox = nullptr;
+    QLineEdit* cabrilloCategoryBox = nullptr;
+    QLineEdit* cabrilloScoreBox = nullptr;
+    QLineEdit* cabrilloOperatorsBox = nullptr;
+    QLineEdit* cabrilloClubBox = nullptr;
+    QLineEdit* cabrilloNameBox = nullptr;
+    QLineEdit* cabrilloAddressBoxes[3] = {};
+    QLineEdit* cabrilloSoapboxBoxes[2] = {};
     QList<QLineEdit*> cabrilloBoxes; // in the file's order
 
-    QGroupBox* FraArh = nullptr;
-    QComboBox* DrvList = nullptr;
-    QTreeView* DirList = nullptr;
-    QListView* FilList = nullptr;
-    QLabel* LblNumeFis = nullptr;
-    QLineEdit* TxtNameDat = nullptr;
-    QPushButton* CmdMemTxt = nullptr;
-    QPushButton* CmdArhivADI = nullptr;
-    QPushButton* CmdSterg = nullptr;
+    QGroupBox* archivePanel = nullptr;
+    QComboBox* archiveDrives = nullptr;
+    QTreeView* archiveFolders = nullptr;
+    QListView* archiveFiles = nullptr;
+    QLabel* fileNameCaption = nullptr;
+    QLineEdit* fileNameBox = nullptr;
+    QPushButton* saveTextButton = nullptr;
+    QPushButton* saveAdifButton = nullptr;
+    QPushButton* deleteFileButton = nullptr;
 
-    QTableView* DBGrid1 = nullptr;
-    QTableView* DBGrid5 = nullptr;
-    QListWidget* ListCbr = nullptr;
+    QTableView* logGrid = nullptr;
+    QTableView* callsignGrid = nullptr;
+    QListWidget* cabrilloPreview = nullptr;
 
-    QAction* mnuAnfang = nullptr;
-    QAction* mnuBeenden = nullptr;
-    QAction* mnuLogAnzeigen = nullptr;
-    QAction* mnuLOGDrucken = nullptr;
-    QMenu* mnuASCIIDatei = nullptr;
-    QMenu* mnuLog = nullptr;
-    QAction* mnuTXT = nullptr;
-    QAction* mnuCabrillo = nullptr;
-    QAction* mnuArh = nullptr;
-    QAction* mnuLOGLoeschen = nullptr;
-    QMenu* mnuHelp3 = nullptr;
+    QAction* firstPageAction = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* viewLogAction = nullptr;
+    QAction* printLogAction = nullptr;
+    QMenu* saveLogMenu = nullptr;
+    QMenu* saveToDiskMenu = nullptr;
+    QAction* saveTextAction = nullptr;
+    QAction* saveCabrilloAction = nullptr;
+    QAction* archiveAction = nullptr;
+    QAction* deleteLogAction = nullptr;
+    QMenu* helpMenu = nullptr;
 };

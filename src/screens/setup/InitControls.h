@@ -10,53 +10,53 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 
-/// The set-up screen's controls, named as the system names them.
+/// The set-up screen's controls; each keeps the system's name as objectName.
 struct InitControls {
-    QLabel* LblContest = nullptr;
-    QLabel* LblTipTest = nullptr;
-    QGroupBox* FrmConcurs = nullptr;
+    QLabel* contestTitle = nullptr;
+    QLabel* runKind = nullptr;
+    QGroupBox* contestChoice = nullptr;
     QList<QRadioButton*> contestButtons; // in catalogue order
-    QGroupBox* FraConcurs = nullptr;
-    QRadioButton* OpbTest = nullptr;
-    QRadioButton* OpbConcurs = nullptr;
-    QLabel* LblAnunt = nullptr;
+    QGroupBox* runChoice = nullptr;
+    QRadioButton* simulationButton = nullptr;
+    QRadioButton* contestButton = nullptr;
+    QLabel* runNotice = nullptr;
 
-    QLabel* LblMyCall = nullptr;
-    QLineEdit* TxtMyCall = nullptr;
-    QLabel* LblBezirk = nullptr;
-    QLineEdit* TxtMyBezirkA = nullptr;
-    QLineEdit* TxtEroare = nullptr;
-    QLabel* LblContrInit = nullptr;
-    QLineEdit* txtContrInit = nullptr;
-    QLabel* LblTime = nullptr;
-    QLineEdit* TxtTime = nullptr;
-    QLabel* LblSD = nullptr;
-    QLineEdit* TxtSD = nullptr;
-    QLabel* LblST = nullptr;
-    QLineEdit* TxtST = nullptr;
-    QLabel* LblCP = nullptr;
-    QLineEdit* TxtCP = nullptr;
-    QLabel* LblPortDev = nullptr;    // the device the port number resolves to
-    QLabel* LblTimpReal = nullptr;   // CW timing without real-time priority
-    QLabel* LblDataFolder = nullptr; // the data folder in use
+    QLabel* ownCallCaption = nullptr;
+    QLineEdit* ownCall = nullptr;
+    QLabel* ownCountyCaption = nullptr;
+    QLineEdit* ownCounty = nullptr;
+    QLineEdit* errorLine = nullptr;
+    QLabel* sentCodeCaption = nullptr;
+    QLineEdit* sentCode = nullptr;
+    QLabel* utcOffsetCaption = nullptr;
+    QLineEdit* utcOffset = nullptr;
+    QLabel* startDateCaption = nullptr;
+    QLineEdit* startDate = nullptr;
+    QLabel* startTimeCaption = nullptr;
+    QLineEdit* startTime = nullptr;
+    QLabel* portCaption = nullptr;
+    QLineEdit* portNumber = nullptr;
+    QLabel* portDevice = nullptr;      // the device the port number resolves to
+    QLabel* realTimeWarning = nullptr; // CW timing without real-time priority
+    QLabel* dataFolder = nullptr;      // the data folder in use
 
-    QGroupBox* FramCW = nullptr;
-    QRadioButton* OpbCwJ = nullptr;
-    QRadioButton* OpbCwN = nullptr;
-    QCheckBox* ChkCwRpt = nullptr;
-    QGroupBox* FramSSB = nullptr;
-    QRadioButton* OpbSSBJ = nullptr;
-    QRadioButton* OpbSSBN = nullptr;
-    QCheckBox* ChkSSBRpt = nullptr;
-    QGroupBox* FramTxtCw = nullptr;
-    QLineEdit* TxtF[7] = {};
-    QLabel* LblJ = nullptr;
-    QLabel* LblMQRA = nullptr;
+    QGroupBox* cwByPc = nullptr;
+    QRadioButton* cwByPcYes = nullptr;
+    QRadioButton* cwByPcNo = nullptr;
+    QCheckBox* cwRepeat = nullptr;
+    QGroupBox* ssbByPc = nullptr;
+    QRadioButton* ssbByPcYes = nullptr;
+    QRadioButton* ssbByPcNo = nullptr;
+    QCheckBox* ssbRepeat = nullptr;
+    QGroupBox* keyerTextsPanel = nullptr;
+    QLineEdit* keyerTexts[7] = {};
+    QLabel* sentCodeLegend = nullptr;
+    QLabel* ownCountyLegend = nullptr;
 
-    QAction* mnuBeenden = nullptr;
-    QAction* mnuQSOfahren = nullptr;
-    QAction* mnuLog = nullptr;
-    QAction* mnuInpLog = nullptr;
-    QMenu* mnuHelp1 = nullptr;
-    QAction* mnuRadio = nullptr; // the radio and keyer settings
+    QAction* quitAction = nullptr;
+    QAction* startAction = nullptr;
+    QAction* logAction = nullptr;
+    QAction* offlineInputAction = nullptr;
+    QMenu* helpMenu = nullptr;
+    QAction* radioAction = nullptr; // the radio and keyer settings
 };

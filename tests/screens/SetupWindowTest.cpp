@@ -23,7 +23,7 @@ void typeAndEnter(QLineEdit* box, const QString& typed) {
 }
 } // namespace
 
-class FrmInitTest : public QObject {
+class SetupWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void ownCallFillsCountyAndSentCode_data() {
@@ -303,11 +303,11 @@ private slots:
             QCOMPARE(h.state.startDate, QStringLiteral("05.03.26"));
             QCOMPARE(h.init->focusWidget(), h.initBox("TxtST"));
         }
-        QSignalSpy logView(h.init.get(), &FrmInit::logViewRequested);
+        QSignalSpy logView(h.init.get(), &SetupWindow::logViewRequested);
         h.trigger(h.init.get(), "mnuLog");
         QCOMPARE(logView.size(), 1);
     }
 };
 
-QTEST_MAIN(FrmInitTest)
-#include "FrmInitTest.moc"
+QTEST_MAIN(SetupWindowTest)
+#include "SetupWindowTest.moc"

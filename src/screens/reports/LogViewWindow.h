@@ -16,10 +16,10 @@ class QSqlQueryModel;
 struct WrittenFile;
 
 /// The log-view screen: the log by stage, exports, printing and upkeep.
-class FrmAnzeigen : public QMainWindow {
+class LogViewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmAnzeigen(ScreenServices& services, QWidget* parent = nullptr);
+    explicit LogViewWindow(ScreenServices& services, QWidget* parent = nullptr);
 
     LogViewControls ui;
 
@@ -36,14 +36,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What CmdGata and the file driver produce (the screen's output kind).
+    // What formDoneButton and the file driver produce (the screen's output kind).
     enum OutputKind { KindNone = 0, KindAdif = 10, KindTextLog = 100, KindCabrillo = 1000 };
     // The archive file's format, from the typed extension or the button pressed.
     enum ArchiveFormat { FormatNone = 0, FormatText = 50, FormatAdif = 60 };
     // The pending log action of the delete and print choices.
     enum Pending { PendingNone = 0, PendingDelete = 1, PendingPrint = 10, PrintDeclined = 25 };
 
-    // building (FrmAnzeigen.cpp)
+    // building (LogViewWindow.cpp)
     void buildUi();
     QWidget* buildChoiceFrames(QWidget* parent);
     QWidget* buildStationForm(QWidget* parent);
@@ -137,5 +137,5 @@ private:
     int m_archiveFormat = FormatNone;
     int m_summaryOnly = 0; // 10: the form leads to a file; 0: to the printed summary
     int m_viewStage = -1;  // what the log grid shows: 0 whole log, 1..4 a stage
-    QString m_fileName;    // typed into TxtNameDat, without its extension
+    QString m_fileName;    // typed into fileNameBox, without its extension
 };

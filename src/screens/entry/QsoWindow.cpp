@@ -1,4 +1,4 @@
-#include "screens/entry/FrmQSO.h"
+#include "screens/entry/QsoWindow.h"
 
 #include "entry/EntryCharacters.h"
 #include "keyer/MorseTiming.h"
@@ -81,7 +81,7 @@ void setTextIfChanged(QLineEdit* field, const QString& text) {
 }
 } // namespace
 
-FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
+QsoWindow::QsoWindow(ScreenServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state),
       m_keyers(
           services.keyLine, services.realtime,
@@ -92,14 +92,14 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     buildMenus();
     attachKeys();
     // The keyer's frames show only once CW is keyed by the PC.
-    ui.FramTxtCw->hide();
-    ui.FrmCwProgr->hide();
+    ui.keyerTextsPanel->hide();
+    ui.keyerPanel->hide();
     m_grid = new LogWindowModel(services.logDb, this);
-    ui.DBGrid1->setModel(m_grid);
-    connect(ui.DBGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (!m_showingNewest && value == ui.DBGrid1->verticalScrollBar()->minimum())
+    ui.logGrid->setModel(m_grid);
+    connect(ui.logGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_showingNewest && value == ui.logGrid->verticalScrollBar()->minimum())
             if (const int added = m_grid->fetchOlder())
-                ui.DBGrid1->scrollTo(m_grid->index(added, 0), QAbstractItemView::PositionAtTop);
+                ui.logGrid->scrollTo(m_grid->index(added, 0), QAbstractItemView::PositionAtTop);
     });
     connect(&m_entry, &QsoEntry::changed, this, [this] {
         renderKeyer();
@@ -108,7 +108,7 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     });
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
-    connect(m_clock, &QTimer::timeout, this, &FrmQSO::tick);
+    connect(m_clock, &QTimer::timeout, this, &QsoWindow::tick);
     m_clock->start();
     tick();
     renderKeyer();
@@ -116,21 +116,21 @@ FrmQSO::FrmQSO(ScreenServices& services, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-FrmQSO::~FrmQSO() = default;
+QsoWindow::~QsoWindow() = default;
 
-void FrmQSO::closeEvent(QCloseEvent* event) {
+void QsoWindow::closeEvent(QCloseEvent* event) {
     m_entry.abortKeying(); // a message under way stops with both lines off
     QMainWindow::closeEvent(event);
 }
 
-void FrmQSO::hideEvent(QHideEvent* event) {
+void QsoWindow::hideEvent(QHideEvent* event) {
     // Nobody is at this screen any more: nothing may go on keying the transmitter.
     m_entry.abortKeying();
     m_entry.stopFollowingRadio();
     QMainWindow::hideEvent(event);
 }
 
-bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
+bool QsoWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() != this) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -142,10 +142,10 @@ bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && m_fields.contains(field)) {
         act([&] { m_entry.focusEntered(m_fields.value(field)); });
     } else if (event->type() == QEvent::MouseButtonDblClick &&
-               (watched == ui.TxtDate || watched == ui.TxtUTC)) {
+               (watched == ui.dateField || watched == ui.timeField)) {
         field->clear();
         return true;
-    } else if (watched == ui.DBGrid1 && event->type() == QEvent::KeyPress &&
+    } else if (watched == ui.logGrid && event->type() == QEvent::KeyPress &&
                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         deleteSelectedContact();
         return true;
@@ -155,7 +155,7 @@ bool FrmQSO::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- keys and actions ----
 
-void FrmQSO::attachField(QLineEdit* widget, EntryField field) {
+void QsoWindow::attachField(QLineEdit* widget, EntryField field) {
     m_fields.insert(widget, field);
     if (const int longest = EntryCharacters::maxLength(field); longest > 0)
         widget->setMaxLength(longest);
@@ -178,42 +178,48 @@ void FrmQSO::attachField(QLineEdit* widget, EntryField field) {
                             [this, field](QKeyEvent&) { act([&] { m_entry.keyUp(field); }); }});
 }
 
-void FrmQSO::attachKeys() {
+void QsoWindow::attachKeys() {
     const std::pair<QLineEdit*, EntryField> fields[] = {
-        {ui.TxtIndic, EntryField::Callsign},     {ui.TxtRSTR1, EntryField::RstReceived},
-        {ui.TxtRSTR2, EntryField::CodeReceived}, {ui.TxtRstR3, EntryField::CountyReceived},
-        {ui.TxtRSTE1, EntryField::RstSent},      {ui.TxtRSTE2, EntryField::CodeSent},
-        {ui.TxtRSTE3, EntryField::CountySent},   {ui.TxtDate, EntryField::Date},
-        {ui.TxtUTC, EntryField::Time},           {ui.txtPauseCW, EntryField::PauseCw},
-        {ui.TxtPauseSSB, EntryField::PauseSsb}};
+        {ui.callsign, EntryField::Callsign},
+        {ui.receivedReport, EntryField::RstReceived},
+        {ui.receivedCode, EntryField::CodeReceived},
+        {ui.receivedCounty, EntryField::CountyReceived},
+        {ui.sentReport, EntryField::RstSent},
+        {ui.sentCode, EntryField::CodeSent},
+        {ui.sentCounty, EntryField::CountySent},
+        {ui.dateField, EntryField::Date},
+        {ui.timeField, EntryField::Time},
+        {ui.cwRepeatPause, EntryField::PauseCw},
+        {ui.ssbRepeatPause, EntryField::PauseSsb}};
     for (const auto& [widget, field] : fields) {
         attachField(widget, field);
         widget->installEventFilter(this);
     }
     for (int i = 0; i < 7; ++i)
-        attachField(ui.TxtF[i], messageField(i));
+        attachField(ui.keyerTexts[i], messageField(i));
     // The first two messages take no keys of their own: Enter in them is only a character.
     for (int i = 0; i < 2; ++i)
-        m_keys.attach(ui.TxtF[i], {});
-    ui.DBGrid1->installEventFilter(this);
-    connect(ui.list1, &QListWidget::itemClicked, this,
+        m_keys.attach(ui.keyerTexts[i], {});
+    ui.logGrid->installEventFilter(this);
+    connect(ui.countyChoices, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { act([&] { m_entry.chooseCounty(item->text()); }); });
-    const std::pair<QRadioButton*, CwWeight> weights[] = {
-        {ui.OpB50, CwWeight::Even}, {ui.OpB62, CwWeight::Heavy}, {ui.Opb75, CwWeight::Heavier}};
+    const std::pair<QRadioButton*, CwWeight> weights[] = {{ui.evenWeight, CwWeight::Even},
+                                                          {ui.heavyWeight, CwWeight::Heavy},
+                                                          {ui.heavierWeight, CwWeight::Heavier}};
     for (const auto& [button, weight] : weights)
         connect(button, &QRadioButton::clicked, this, [this, weight] {
             m_entry.setWeight(weight);
-            if (ui.TxtIndic->isEnabled())
-                focusAt(ui.TxtIndic, static_cast<int>(ui.TxtIndic->text().trimmed().size()));
+            if (ui.callsign->isEnabled())
+                focusAt(ui.callsign, static_cast<int>(ui.callsign->text().trimmed().size()));
         });
 }
 
-QList<QLineEdit*> FrmQSO::entryFields() const {
-    return {ui.TxtIndic, ui.TxtRSTE1, ui.TxtRSTE2, ui.TxtRSTE3,
-            ui.TxtRSTR1, ui.TxtRSTR2, ui.TxtRstR3};
+QList<QLineEdit*> QsoWindow::entryFields() const {
+    return {ui.callsign,       ui.sentReport,   ui.sentCode,      ui.sentCounty,
+            ui.receivedReport, ui.receivedCode, ui.receivedCounty};
 }
 
-void FrmQSO::act(const std::function<void()>& action) {
+void QsoWindow::act(const std::function<void()>& action) {
     const int refused = m_entry.refusedKeys();
     action();
     if (m_entry.refusedKeys() != refused)
@@ -221,30 +227,30 @@ void FrmQSO::act(const std::function<void()>& action) {
     render();
 }
 
-void FrmQSO::chooseStage(int stage) {
+void QsoWindow::chooseStage(int stage) {
     act([&] { m_entry.chooseStage(stage); });
     showStageControls(stage);
 }
 
-void FrmQSO::showStageControls(int stage) {
-    ui.DBGrid1->setEnabled(true);
+void QsoWindow::showStageControls(int stage) {
+    ui.logGrid->setEnabled(true);
     if (m_state.contest().screen.modesAfterStage && stage <= 2) {
-        for (QPushButton* b : {ui.CmdCW, ui.CmdSSB}) {
+        for (QPushButton* b : {ui.cwButton, ui.ssbButton}) {
             b->show();
             b->setEnabled(true);
         }
     }
 }
 
-void FrmQSO::deleteSelectedContact() {
-    const QModelIndex current = ui.DBGrid1->currentIndex();
+void QsoWindow::deleteSelectedContact() {
+    const QModelIndex current = ui.logGrid->currentIndex();
     if (current.isValid())
         act([&] { m_entry.deleteContact(m_grid->idAt(current.row())); });
 }
 
 // ---- load and hand-over ----
 
-void FrmQSO::load() {
+void QsoWindow::load() {
     // Another display than the four keeps the design layout here, without a message.
     const LayoutFactors f = LayoutFactors::forDisplay(m_services.metrics.displaySize());
     m_state.scaleX = f.scaleX;
@@ -255,7 +261,7 @@ void FrmQSO::load() {
         render();
 }
 
-void FrmQSO::start() {
+void QsoWindow::start() {
     show();
     m_entry.start(); // chooses the stage the set-up holds and reads the radio settings
     chooseKeyer();
@@ -265,57 +271,57 @@ void FrmQSO::start() {
 }
 
 // Each time the screen opens: the radio settings may have changed on the set-up screen.
-void FrmQSO::chooseKeyer() {
+void QsoWindow::chooseKeyer() {
     const QString notice = m_keyers.choose(m_entry.radioSettings(), m_services.radioCat);
     if (!notice.isEmpty())
         m_services.dialogs.message(notice, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                                    Dialogs::Icon::Exclamation);
 }
 
-void FrmQSO::setSentCode(const QString& code) {
+void QsoWindow::setSentCode(const QString& code) {
     m_entry.setSentCode(code);
-    ui.LblContrInit->setText(code);
+    ui.sentCodeLabel->setText(code);
 }
 
 // ---- rendering ----
 
-void FrmQSO::render() {
+void QsoWindow::render() {
     renderFields();
     const ShownState shown = m_entry.shown();
     const bool open = shown.phase != EntryPhase::Closed;
-    ui.LblAnunt->setVisible(!open && !m_state.contest().prefillsExchangeAtStart());
+    ui.prompt->setVisible(!open && !m_state.contest().prefillsExchangeAtStart());
     for (QLineEdit* e : entryFields())
         e->setEnabled(open);
-    ui.LblMyCall->setText(m_state.settings.myCall);
-    ui.LblMyBezirk->setText(m_state.settings.myCounty);
-    ui.LblContrInit->setText(m_entry.sentLabel());
-    ui.LblOffLine->setVisible(m_state.offLineLog);
-    for (QLineEdit* e : {ui.TxtDate, ui.TxtUTC})
+    ui.ownCall->setText(m_state.settings.myCall);
+    ui.ownCounty->setText(m_state.settings.myCounty);
+    ui.sentCodeLabel->setText(m_entry.sentLabel());
+    ui.offlineMarker->setVisible(m_state.offLineLog);
+    for (QLineEdit* e : {ui.dateField, ui.timeField})
         if (m_state.offLineLog)
             setBackColor(e, Colors::kYellow);
-    ui.CmdEnterCall->setEnabled(shown.logEnabled);
-    ui.LblNeu->setVisible(shown.newMultiplier);
+    ui.logButton->setEnabled(shown.logEnabled);
+    ui.newMarker->setVisible(shown.newMultiplier);
     static const QRgb marks[] = {Colors::kYellow, Colors::kGreen, Colors::kRed};
-    setBackColor(ui.TxtIndic, marks[static_cast<int>(shown.mark)]);
-    ui.Frame3->setVisible(shown.duplicate);
-    ui.TxtEroare->setText(m_entry.errorText());
-    ui.TxtEroare->setVisible(m_entry.errorShown());
-    ui.Frame2->setVisible(m_entry.stationShown());
-    ui.FramMyData->setVisible(m_entry.stationShown());
+    setBackColor(ui.callsign, marks[static_cast<int>(shown.mark)]);
+    ui.dupeWarning->setVisible(shown.duplicate);
+    ui.errorLine->setText(m_entry.errorText());
+    ui.errorLine->setVisible(m_entry.errorShown());
+    ui.stationPanel->setVisible(m_entry.stationShown());
+    ui.ownDataPanel->setVisible(m_entry.stationShown());
     const QStringList& choices = m_entry.countyChoices();
     if (choices.isEmpty()) {
-        ui.list1->clear();
-        ui.list1->hide();
-    } else if (ui.list1->count() != choices.size()) {
+        ui.countyChoices->clear();
+        ui.countyChoices->hide();
+    } else if (ui.countyChoices->count() != choices.size()) {
         if (const int height =
                 countyListHeight(m_entry.text(EntryField::Callsign).trimmed(), m_state.scaleX))
-            ui.list1->setFixedHeight(twips(height, m_state.scaleY));
-        ui.list1->clear();
-        ui.list1->addItems(choices);
-        ui.list1->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
-        ui.list1->show();
+            ui.countyChoices->setFixedHeight(twips(height, m_state.scaleY));
+        ui.countyChoices->clear();
+        ui.countyChoices->addItems(choices);
+        ui.countyChoices->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
+        ui.countyChoices->show();
     }
-    ui.mnuRecup->setEnabled(m_entry.recoveryEnabled());
+    ui.recoverAction->setEnabled(m_entry.recoveryEnabled());
     renderStageAndMode();
     renderRadio();
     renderResults();
@@ -325,12 +331,12 @@ void FrmQSO::render() {
     renderFocus();
 }
 
-void FrmQSO::renderFields() {
+void QsoWindow::renderFields() {
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
         setTextIfChanged(it.key(), m_entry.text(it.value()));
 }
 
-void FrmQSO::renderFocus() {
+void QsoWindow::renderFocus() {
     const FocusRequest& f = m_entry.focus();
     if (f.serial == m_focusShown)
         return;
@@ -359,18 +365,19 @@ void FrmQSO::renderFocus() {
     }
 }
 
-void FrmQSO::renderRadio() {
+void QsoWindow::renderRadio() {
     const QString silence = m_entry.radioSilence();
     const std::optional<RigReading>& reading = m_entry.radioReading();
-    ui.LblFrecventa->setText(!silence.isEmpty() ? QStringLiteral("RADIOUL NU RASPUNDE")
-                             : reading          ? radioText(*reading)
-                                                : QString());
-    ui.LblFrecventa->setToolTip(silence);
-    setForeColor(ui.LblFrecventa, silence.isEmpty() ? Colors::kBlack : Colors::kRed);
+    ui.radioFrequency->setText(!silence.isEmpty() ? QStringLiteral("RADIOUL NU RASPUNDE")
+                               : reading          ? radioText(*reading)
+                                                  : QString());
+    ui.radioFrequency->setToolTip(silence);
+    setForeColor(ui.radioFrequency, silence.isEmpty() ? Colors::kBlack : Colors::kRed);
 }
 
-void FrmQSO::renderStageAndMode() {
-    const QList<QLabel*> marks{ui.Lbl1A, ui.Lbl1B, ui.Lbl2A, ui.Lbl2B};
+void QsoWindow::renderStageAndMode() {
+    const QList<QLabel*> marks{ui.stage1AMarker, ui.stage1BMarker, ui.stage2AMarker,
+                               ui.stage2BMarker};
     const int stage = m_entry.shownStage();
     const bool correcting = m_entry.phase() == EntryPhase::Correcting;
     for (int i = 0; i < 4; ++i) {
@@ -387,22 +394,22 @@ void FrmQSO::renderStageAndMode() {
     const bool modeShown = m_state.qsoMode != QLatin1String("00") || correcting;
     if (modeShown) {
         const bool cw = m_entry.shownCw();
-        setForeColor(ui.LblCW, cw ? Colors::kMagenta : Colors::kLightGrey);
-        setForeColor(ui.LblSSB, cw ? Colors::kLightGrey : Colors::kMagenta);
+        setForeColor(ui.cwMarker, cw ? Colors::kMagenta : Colors::kLightGrey);
+        setForeColor(ui.ssbMarker, cw ? Colors::kLightGrey : Colors::kMagenta);
     }
 }
 
-void FrmQSO::renderResults() {
+void QsoWindow::renderResults() {
     const auto rows = m_entry.results();
     for (int r = 0; r < 4; ++r) {
-        ui.LblBand[r]->setText(rows[r].band);
-        ui.LblQSO[r]->setText(rows[r].qso);
-        ui.LblMlt[r]->setText(rows[r].mlt);
-        ui.LblPkt[r]->setText(rows[r].pkt);
+        ui.stageNames[r]->setText(rows[r].band);
+        ui.stageContacts[r]->setText(rows[r].qso);
+        ui.stageMultipliers[r]->setText(rows[r].mlt);
+        ui.stagePoints[r]->setText(rows[r].pkt);
     }
 }
 
-void FrmQSO::renderBoard() {
+void QsoWindow::renderBoard() {
     const QStringList& worked = m_entry.workedCounties();
     if (m_boardShown && worked == *m_boardShown)
         return;
@@ -413,42 +420,43 @@ void FrmQSO::renderBoard() {
             setBackColor(l, worked.contains(code) ? Colors::kLightGrey : Colors::kGreen);
 }
 
-void FrmQSO::renderKeyer() {
+void QsoWindow::renderKeyer() {
     const bool cw = m_state.qsoMode == QLatin1String("CW");
     const bool keyedCw = cw && m_state.cwPcFlag;
     if (m_state.qsoMode != QLatin1String("00")) {
-        ui.FramTxtCw->setVisible(keyedCw);
-        ui.FrmCwProgr->setVisible(keyedCw);
+        ui.keyerTextsPanel->setVisible(keyedCw);
+        ui.keyerPanel->setVisible(keyedCw);
     }
-    ui.txtPauseCW->setVisible(keyedCw && m_state.cwRepeat && !m_state.offLineLog);
-    ui.TxtPauseSSB->setVisible(m_state.qsoMode == QLatin1String("SSB") && m_state.ssbRepeat &&
-                               !m_state.offLineLog);
-    ui.LblWPM->setText(MorseTiming::wpmCaption(m_entry.wpm()));
+    ui.cwRepeatPause->setVisible(keyedCw && m_state.cwRepeat && !m_state.offLineLog);
+    ui.ssbRepeatPause->setVisible(m_state.qsoMode == QLatin1String("SSB") && m_state.ssbRepeat &&
+                                  !m_state.offLineLog);
+    ui.cwSpeed->setText(MorseTiming::wpmCaption(m_entry.wpm()));
     const int sending = m_entry.sendingKey();
     for (int i = 0; i < 7; ++i)
-        setForeColor(ui.LblF[i], i + 1 == sending ? Colors::kGreen : Colors::kRed);
-    setBackColor(ui.TxtF[0],
+        setForeColor(ui.keyerTextCaptions[i], i + 1 == sending ? Colors::kGreen : Colors::kRed);
+    setBackColor(ui.keyerTexts[0],
                  m_state.cwRepeat || m_state.ssbRepeat ? Colors::kGreen : Colors::kYellow);
     const Transmission t = m_entry.transmission();
     const bool sendingCw = cw && (t == Transmission::Sending || t == Transmission::Repeating);
-    ui.TxtCwCurent->setVisible(sendingCw);
-    ui.TxtCwCurent->setText(sendingCw ? m_entry.sentSoFar() : QString());
+    ui.cwSending->setVisible(sendingCw);
+    ui.cwSending->setText(sendingCw ? m_entry.sentSoFar() : QString());
     const QRgb waiting = Colors::kRed;
     if (cw)
-        setBackColor(ui.txtPauseCW, t == Transmission::RepeatWaiting ? waiting : Colors::kYellow);
+        setBackColor(ui.cwRepeatPause,
+                     t == Transmission::RepeatWaiting ? waiting : Colors::kYellow);
     else
-        setBackColor(ui.TxtPauseSSB, t == Transmission::RepeatWaiting ? waiting
-                                     : t == Transmission::Repeating   ? Colors::kGreen
-                                                                      : Colors::kLightCyan);
+        setBackColor(ui.ssbRepeatPause, t == Transmission::RepeatWaiting ? waiting
+                                        : t == Transmission::Repeating   ? Colors::kGreen
+                                                                         : Colors::kLightCyan);
 }
 
-void FrmQSO::layOutGrid() {
+void QsoWindow::layOutGrid() {
     ScreenLayout::setColumnWidths(
-        ui.DBGrid1,
+        ui.logGrid,
         GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), false));
 }
 
-void FrmQSO::renderGrid() {
+void QsoWindow::renderGrid() {
     if (m_entry.gridSerial() == m_gridShown)
         return;
     m_gridShown = m_entry.gridSerial();
@@ -461,14 +469,14 @@ void FrmQSO::renderGrid() {
         m_grid->showStage(m_state.stage);
         layOutGrid();
         if (const int last = m_grid->rowCount() - 1; last >= 0) {
-            ui.DBGrid1->selectRow(last);
-            ui.DBGrid1->scrollToBottom();
+            ui.logGrid->selectRow(last);
+            ui.logGrid->scrollToBottom();
         }
     } else {
         // A key in the callsign field reads only the rows the grid has room for, and one below
         // them, so that the view asks for no more: the same few rows at every log size.
-        const int rowHeight = std::max(1, ui.DBGrid1->verticalHeader()->defaultSectionSize());
-        const int height = ui.DBGrid1->viewport()->height();
+        const int rowHeight = std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize());
+        const int height = ui.logGrid->viewport()->height();
         m_grid->showCallsignsFrom(beginning, (height + rowHeight - 1) / rowHeight + 1);
         layOutGrid();
     }
@@ -477,12 +485,12 @@ void FrmQSO::renderGrid() {
 
 // ---- menus and clock ----
 
-void FrmQSO::confirmExit() {
+void QsoWindow::confirmExit() {
     if (exitConfirmed(m_services.dialogs))
         emit exitRequested();
 }
 
-void FrmQSO::tick() {
+void QsoWindow::tick() {
     const QDateTime utc = m_services.clock.utcNow();
     if (!utc.isValid())
         return;

@@ -7,14 +7,14 @@
 
 struct ContestDef;
 class FieldKeys;
-class FrmQSO;
+class QsoWindow;
 
 /// The set-up screen: contest choice, CONCURS / SIMULARE, station data, hand-over to the QSO
 /// screen.
-class FrmInit : public QMainWindow {
+class SetupWindow : public QMainWindow {
     Q_OBJECT
 public:
-    FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent = nullptr);
+    SetupWindow(ScreenServices& services, QsoWindow& qso, QWidget* parent = nullptr);
 
     InitControls ui;
 
@@ -90,7 +90,7 @@ private:
 
     ScreenServices& m_services;
     AppState& m_state;
-    FrmQSO& m_qso;
+    QsoWindow& m_qso;
     FieldKeys* m_keys = nullptr;
     bool m_contestLogAsked = false;
 };

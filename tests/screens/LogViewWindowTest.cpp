@@ -20,7 +20,7 @@
 using D = Dialogs;
 
 // The log-view screen driven as the operator drives it, on a real log in a temporary folder.
-class FrmAnzeigenTest : public QObject {
+class LogViewWindowTest : public QObject {
     Q_OBJECT
 
     // Two contacts in 1A (one a multiplier), one in each other stage; 1A is logged out of order.
@@ -269,5 +269,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmAnzeigenTest)
-#include "FrmAnzeigenTest.moc"
+QTEST_MAIN(LogViewWindowTest)
+#include "LogViewWindowTest.moc"

@@ -1,4 +1,4 @@
-#include "screens/setup/FrmInit.h"
+#include "screens/setup/SetupWindow.h"
 
 #include "screens/setup/RadioSettingsDialog.h"
 
@@ -13,7 +13,7 @@
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
-#include "screens/entry/FrmQSO.h"
+#include "screens/entry/QsoWindow.h"
 #include "screens/setup/JetImportOffer.h"
 #include "screens/setup/RadioSettingsDialog.h"
 #include "seams/Clock.h"
@@ -68,7 +68,7 @@ QString modeNotice() {
 
 } // namespace
 
-FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
+SetupWindow::SetupWindow(ScreenServices& services, QsoWindow& qso, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_state(services.state), m_qso(qso) {
     setObjectName(QStringLiteral("FrmInit"));
     setWindowTitle(kProgramTitle);
@@ -77,33 +77,33 @@ FrmInit::FrmInit(ScreenServices& services, FrmQSO& qso, QWidget* parent)
     installBoxKeys();
 }
 
-void FrmInit::buildUi() {
+void SetupWindow::buildUi() {
     auto* central = new QWidget(this);
     auto* v = new QVBoxLayout(central);
     v->setContentsMargins(6, 2, 6, 2);
     v->setSpacing(4);
     auto* title = new QHBoxLayout;
-    ui.LblContest = label(central, "LblContest");
-    ui.LblTipTest = label(central, "LblTipTest");
+    ui.contestTitle = label(central, "LblContest");
+    ui.runKind = label(central, "LblTipTest");
     QFont big = font();
     big.setPointSize(14);
     big.setBold(true);
-    ui.LblContest->setFont(big);
-    ui.LblTipTest->setFont(big);
-    ui.LblTipTest->installEventFilter(this);
-    setForeColor(ui.LblTipTest, Colors::kMagenta);
-    title->addWidget(ui.LblContest);
-    title->addWidget(ui.LblTipTest, 1);
+    ui.contestTitle->setFont(big);
+    ui.runKind->setFont(big);
+    ui.runKind->installEventFilter(this);
+    setForeColor(ui.runKind, Colors::kMagenta);
+    title->addWidget(ui.contestTitle);
+    title->addWidget(ui.runKind, 1);
     v->addLayout(title);
 
     auto* middle = new QHBoxLayout;
-    ui.FrmConcurs = frame(central, "FrmConcurs", QStringLiteral("CONCURS :"));
-    auto* grid = new QGridLayout(ui.FrmConcurs);
+    ui.contestChoice = frame(central, "FrmConcurs", QStringLiteral("CONCURS :"));
+    auto* grid = new QGridLayout(ui.contestChoice);
     grid->setVerticalSpacing(1);
     auto* group = new QButtonGroup(this);
     int i = 0;
     for (const ContestDef& def : ContestCatalog::all()) {
-        QRadioButton* b = radio(ui.FrmConcurs, def.control, QString::fromLatin1(def.caption));
+        QRadioButton* b = radio(ui.contestChoice, def.control, QString::fromLatin1(def.caption));
         b->setToolTip(QStringLiteral("Nume concurs"));
         group->addButton(b);
         ui.contestButtons << b;
@@ -111,25 +111,25 @@ void FrmInit::buildUi() {
         ++i;
         connect(b, &QRadioButton::clicked, this, [this, def] { chooseContest(def); });
     }
-    middle->addWidget(ui.FrmConcurs);
+    middle->addWidget(ui.contestChoice);
 
-    ui.FraConcurs = frame(central, "FraConcurs", QStringLiteral("ATENTIUNE"));
-    auto* fv = new QVBoxLayout(ui.FraConcurs);
-    ui.OpbTest = radio(ui.FraConcurs, "OpbTest", QStringLiteral("SIMULAR&E"));
-    ui.OpbConcurs = radio(ui.FraConcurs, "OpbConcurs", QStringLiteral("C&ONCURS"));
-    ui.LblAnunt = label(ui.FraConcurs, "LblAnunt");
-    ui.LblAnunt->setWordWrap(true);
+    ui.runChoice = frame(central, "FraConcurs", QStringLiteral("ATENTIUNE"));
+    auto* fv = new QVBoxLayout(ui.runChoice);
+    ui.simulationButton = radio(ui.runChoice, "OpbTest", QStringLiteral("SIMULAR&E"));
+    ui.contestButton = radio(ui.runChoice, "OpbConcurs", QStringLiteral("C&ONCURS"));
+    ui.runNotice = label(ui.runChoice, "LblAnunt");
+    ui.runNotice->setWordWrap(true);
     QFont small = font();
     small.setPointSize(8);
-    ui.LblAnunt->setFont(small);
+    ui.runNotice->setFont(small);
     auto* choice = new QHBoxLayout;
-    choice->addWidget(ui.OpbTest);
-    choice->addWidget(ui.OpbConcurs);
+    choice->addWidget(ui.simulationButton);
+    choice->addWidget(ui.contestButton);
     fv->addLayout(choice);
-    fv->addWidget(ui.LblAnunt, 1);
-    connect(ui.OpbConcurs, &QRadioButton::clicked, this, &FrmInit::chooseContestMode);
-    connect(ui.OpbTest, &QRadioButton::clicked, this, &FrmInit::chooseSimulation);
-    middle->addWidget(ui.FraConcurs, 1);
+    fv->addWidget(ui.runNotice, 1);
+    connect(ui.contestButton, &QRadioButton::clicked, this, &SetupWindow::chooseContestMode);
+    connect(ui.simulationButton, &QRadioButton::clicked, this, &SetupWindow::chooseSimulation);
+    middle->addWidget(ui.runChoice, 1);
     v->addLayout(middle);
 
     auto* lower = new QHBoxLayout;
@@ -137,15 +137,15 @@ void FrmInit::buildUi() {
     lower->addWidget(buildKeyerOptions(), 1);
     v->addLayout(lower);
     v->addStretch(1);
-    ui.LblTimpReal = label(central, "LblTimpReal");
-    ui.LblTimpReal->setWordWrap(true);
-    setForeColor(ui.LblTimpReal, Colors::kRed);
-    ui.LblTimpReal->hide();
-    v->addWidget(ui.LblTimpReal);
-    ui.LblDataFolder = label(central, "LblDataFolder");
+    ui.realTimeWarning = label(central, "LblTimpReal");
+    ui.realTimeWarning->setWordWrap(true);
+    setForeColor(ui.realTimeWarning, Colors::kRed);
+    ui.realTimeWarning->hide();
+    v->addWidget(ui.realTimeWarning);
+    ui.dataFolder = label(central, "LblDataFolder");
     // A long home folder is cut at the window's edge instead of widening the screen.
-    ui.LblDataFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    v->addWidget(ui.LblDataFolder);
+    ui.dataFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    v->addWidget(ui.dataFolder);
 
     auto* footer = new QHBoxLayout;
     footer->addWidget(label(central, "LblVersion",
@@ -158,126 +158,125 @@ void FrmInit::buildUi() {
     setCentralWidget(central);
 }
 
-QWidget* FrmInit::buildStationBoxes() {
+QWidget* SetupWindow::buildStationBoxes() {
     auto* w = new QWidget(this);
     auto* g = new QGridLayout(w);
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(2);
-    ui.LblMyCall = label(w, "LblMyCall", QStringLiteral("INDICATIV "));
-    ui.TxtMyCall = lineEdit(w, "TxtMyCall");
-    ui.LblBezirk = label(w, "LblBezirk", QStringLiteral("JUDET PROPRIU"));
-    ui.TxtMyBezirkA = lineEdit(w, "TxtMyBezirkA");
-    ui.TxtEroare = lineEdit(w, "TxtEroare");
-    ui.TxtEroare->setReadOnly(true);
-    ui.TxtEroare->setFocusPolicy(Qt::NoFocus);
-    ui.TxtEroare->hide();
-    ui.LblContrInit = label(w, "LblContrInit", QStringLiteral("   SENT  COD"));
-    ui.txtContrInit = lineEdit(w, "txtContrInit");
-    ui.LblTime = label(w, "LblTime", QStringLiteral(" (Ora YO-Ora  UTC)"));
-    ui.TxtTime = lineEdit(w, "TxtTime");
-    ui.LblSD = label(w, "LblSD", QStringLiteral("START DATA"));
-    ui.TxtSD = lineEdit(w, "TxtSD");
-    ui.LblST = label(w, "LblST", QStringLiteral("START ORA"));
-    ui.TxtST = lineEdit(w, "TxtST");
-    ui.LblCP = label(w, "LblCP", QStringLiteral("ComPort :"));
-    ui.TxtCP = lineEdit(w, "TxtCP");
-    ui.LblPortDev = label(w, "LblPortDev");
-    for (QWidget* x : std::initializer_list<QWidget*>{ui.LblSD, ui.TxtSD, ui.LblST, ui.TxtST})
+    ui.ownCallCaption = label(w, "LblMyCall", QStringLiteral("INDICATIV "));
+    ui.ownCall = lineEdit(w, "TxtMyCall");
+    ui.ownCountyCaption = label(w, "LblBezirk", QStringLiteral("JUDET PROPRIU"));
+    ui.ownCounty = lineEdit(w, "TxtMyBezirkA");
+    ui.errorLine = lineEdit(w, "TxtEroare");
+    ui.errorLine->setReadOnly(true);
+    ui.errorLine->setFocusPolicy(Qt::NoFocus);
+    ui.errorLine->hide();
+    ui.sentCodeCaption = label(w, "LblContrInit", QStringLiteral("   SENT  COD"));
+    ui.sentCode = lineEdit(w, "txtContrInit");
+    ui.utcOffsetCaption = label(w, "LblTime", QStringLiteral(" (Ora YO-Ora  UTC)"));
+    ui.utcOffset = lineEdit(w, "TxtTime");
+    ui.startDateCaption = label(w, "LblSD", QStringLiteral("START DATA"));
+    ui.startDate = lineEdit(w, "TxtSD");
+    ui.startTimeCaption = label(w, "LblST", QStringLiteral("START ORA"));
+    ui.startTime = lineEdit(w, "TxtST");
+    ui.portCaption = label(w, "LblCP", QStringLiteral("ComPort :"));
+    ui.portNumber = lineEdit(w, "TxtCP");
+    ui.portDevice = label(w, "LblPortDev");
+    for (QWidget* x : std::initializer_list<QWidget*>{ui.startDateCaption, ui.startDate,
+                                                      ui.startTimeCaption, ui.startTime})
         x->hide();
-    const QList<QPair<QLabel*, QLineEdit*>> rows{{ui.LblMyCall, ui.TxtMyCall},
-                                                 {ui.LblBezirk, ui.TxtMyBezirkA},
-                                                 {ui.LblContrInit, ui.txtContrInit},
-                                                 {ui.LblTime, ui.TxtTime},
-                                                 {ui.LblSD, ui.TxtSD},
-                                                 {ui.LblST, ui.TxtST},
-                                                 {ui.LblCP, ui.TxtCP}};
+    const QList<QPair<QLabel*, QLineEdit*>> rows{
+        {ui.ownCallCaption, ui.ownCall},     {ui.ownCountyCaption, ui.ownCounty},
+        {ui.sentCodeCaption, ui.sentCode},   {ui.utcOffsetCaption, ui.utcOffset},
+        {ui.startDateCaption, ui.startDate}, {ui.startTimeCaption, ui.startTime},
+        {ui.portCaption, ui.portNumber}};
     int r = 0;
     for (const auto& [l, e] : rows) {
         ScreenLayout::setDesignWidth(e, 1800);
         g->addWidget(l, r, 0);
         g->addWidget(e, r, 1);
-        if (e == ui.TxtCP)
-            g->addWidget(ui.LblPortDev, r, 2);
+        if (e == ui.portNumber)
+            g->addWidget(ui.portDevice, r, 2);
         ++r;
-        if (e == ui.TxtMyBezirkA)
-            g->addWidget(ui.TxtEroare, r++, 0, 1, 2);
+        if (e == ui.ownCounty)
+            g->addWidget(ui.errorLine, r++, 0, 1, 2);
     }
     return w;
 }
 
-QWidget* FrmInit::buildKeyerOptions() {
+QWidget* SetupWindow::buildKeyerOptions() {
     auto* w = new QWidget(this);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
     auto* options = new QHBoxLayout;
-    ui.FramCW = frame(w, "FramCW", QStringLiteral("CW cu PC"));
-    auto* cw = new QHBoxLayout(ui.FramCW);
-    ui.OpbCwJ = radio(ui.FramCW, "OpbCwJ", QStringLiteral("&Da"));
-    ui.OpbCwN = radio(ui.FramCW, "OpbCwN", QStringLiteral("&Nu"));
-    ui.ChkCwRpt = check(ui.FramCW, "ChkCwRpt", QStringLiteral("Cw &Rpt"));
-    cw->addWidget(ui.OpbCwJ);
-    cw->addWidget(ui.OpbCwN);
-    cw->addWidget(ui.ChkCwRpt);
-    ui.FramSSB = frame(w, "FramSSB", QStringLiteral("SSB cu PC"));
-    auto* ssb = new QHBoxLayout(ui.FramSSB);
-    ui.OpbSSBJ = radio(ui.FramSSB, "OpbSSBJ", QStringLiteral("D&a"));
-    ui.OpbSSBN = radio(ui.FramSSB, "OpbSSBN", QStringLiteral("N&u"));
-    ui.ChkSSBRpt = check(ui.FramSSB, "ChkSSBRpt", QStringLiteral("&SSB Rpt"));
-    ssb->addWidget(ui.OpbSSBJ);
-    ssb->addWidget(ui.OpbSSBN);
-    ssb->addWidget(ui.ChkSSBRpt);
-    options->addWidget(ui.FramCW);
-    options->addWidget(ui.FramSSB);
+    ui.cwByPc = frame(w, "FramCW", QStringLiteral("CW cu PC"));
+    auto* cw = new QHBoxLayout(ui.cwByPc);
+    ui.cwByPcYes = radio(ui.cwByPc, "OpbCwJ", QStringLiteral("&Da"));
+    ui.cwByPcNo = radio(ui.cwByPc, "OpbCwN", QStringLiteral("&Nu"));
+    ui.cwRepeat = check(ui.cwByPc, "ChkCwRpt", QStringLiteral("Cw &Rpt"));
+    cw->addWidget(ui.cwByPcYes);
+    cw->addWidget(ui.cwByPcNo);
+    cw->addWidget(ui.cwRepeat);
+    ui.ssbByPc = frame(w, "FramSSB", QStringLiteral("SSB cu PC"));
+    auto* ssb = new QHBoxLayout(ui.ssbByPc);
+    ui.ssbByPcYes = radio(ui.ssbByPc, "OpbSSBJ", QStringLiteral("D&a"));
+    ui.ssbByPcNo = radio(ui.ssbByPc, "OpbSSBN", QStringLiteral("N&u"));
+    ui.ssbRepeat = check(ui.ssbByPc, "ChkSSBRpt", QStringLiteral("&SSB Rpt"));
+    ssb->addWidget(ui.ssbByPcYes);
+    ssb->addWidget(ui.ssbByPcNo);
+    ssb->addWidget(ui.ssbRepeat);
+    options->addWidget(ui.cwByPc);
+    options->addWidget(ui.ssbByPc);
     v->addLayout(options);
-    connect(ui.OpbCwJ, &QRadioButton::clicked, this, &FrmInit::keyCwByPc);
-    connect(ui.OpbCwN, &QRadioButton::clicked, this, &FrmInit::keyCwByHand);
-    connect(ui.ChkCwRpt, &QCheckBox::clicked, this, &FrmInit::cwRepeatToggled);
-    connect(ui.OpbSSBJ, &QRadioButton::clicked, this, &FrmInit::playSsbByPc);
-    connect(ui.OpbSSBN, &QRadioButton::clicked, this, &FrmInit::playSsbByHand);
+    connect(ui.cwByPcYes, &QRadioButton::clicked, this, &SetupWindow::keyCwByPc);
+    connect(ui.cwByPcNo, &QRadioButton::clicked, this, &SetupWindow::keyCwByHand);
+    connect(ui.cwRepeat, &QCheckBox::clicked, this, &SetupWindow::cwRepeatToggled);
+    connect(ui.ssbByPcYes, &QRadioButton::clicked, this, &SetupWindow::playSsbByPc);
+    connect(ui.ssbByPcNo, &QRadioButton::clicked, this, &SetupWindow::playSsbByHand);
 
-    ui.FramTxtCw = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
-    auto* g = new QGridLayout(ui.FramTxtCw);
+    ui.keyerTextsPanel = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
+    auto* g = new QGridLayout(ui.keyerTextsPanel);
     g->setVerticalSpacing(1);
     for (int i = 0; i < 7; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        g->addWidget(label(ui.FramTxtCw, ("LblF" + n).constData(),
+        g->addWidget(label(ui.keyerTextsPanel, ("LblF" + n).constData(),
                            QStringLiteral("F") + QString::number(i + 1)),
                      i, 0);
-        ui.TxtF[i] = lineEdit(ui.FramTxtCw, ("TxtF" + n).constData());
-        g->addWidget(ui.TxtF[i], i, 1, 1, 4);
+        ui.keyerTexts[i] = lineEdit(ui.keyerTextsPanel, ("TxtF" + n).constData());
+        g->addWidget(ui.keyerTexts[i], i, 1, 1, 4);
     }
-    ui.LblJ = label(ui.FramTxtCw, "LblJ", QStringLiteral("#3=CodEmis"));
-    ui.LblMQRA = label(ui.FramTxtCw, "LblMQRA", QStringLiteral("#4=MyJudet"));
-    g->addWidget(label(ui.FramTxtCw, "LblM1", QStringLiteral("#1=MyCall")), 7, 1);
-    g->addWidget(label(ui.FramTxtCw, "LblM2", QStringLiteral("#2=YourCall")), 7, 2);
-    g->addWidget(ui.LblJ, 7, 3);
-    g->addWidget(ui.LblMQRA, 7, 4);
-    v->addWidget(ui.FramTxtCw);
+    ui.sentCodeLegend = label(ui.keyerTextsPanel, "LblJ", QStringLiteral("#3=CodEmis"));
+    ui.ownCountyLegend = label(ui.keyerTextsPanel, "LblMQRA", QStringLiteral("#4=MyJudet"));
+    g->addWidget(label(ui.keyerTextsPanel, "LblM1", QStringLiteral("#1=MyCall")), 7, 1);
+    g->addWidget(label(ui.keyerTextsPanel, "LblM2", QStringLiteral("#2=YourCall")), 7, 2);
+    g->addWidget(ui.sentCodeLegend, 7, 3);
+    g->addWidget(ui.ownCountyLegend, 7, 4);
+    v->addWidget(ui.keyerTextsPanel);
     return w;
 }
 
-void FrmInit::buildMenus() {
+void SetupWindow::buildMenus() {
     auto add = [this](const char* name, const QString& caption) {
         QAction* a = menuBar()->addAction(caption);
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    ui.mnuBeenden = add("mnuBeenden", QStringLiteral("E&XIT"));
-    ui.mnuQSOfahren = add("mnuQSOfahren", QStringLiteral("START-&QSO "));
-    ui.mnuLog = add("mnuLog", QStringLiteral("&LOG"));
-    ui.mnuInpLog = add("mnuInpLog", QStringLiteral("&INPUT-LOG-OFF-LINE"));
-    ui.mnuHelp1 = addHelpMenu(menuBar(), "mnuHelp1", QStringLiteral("&HELP"),
+    ui.quitAction = add("mnuBeenden", QStringLiteral("E&XIT"));
+    ui.startAction = add("mnuQSOfahren", QStringLiteral("START-&QSO "));
+    ui.logAction = add("mnuLog", QStringLiteral("&LOG"));
+    ui.offlineInputAction = add("mnuInpLog", QStringLiteral("&INPUT-LOG-OFF-LINE"));
+    ui.helpMenu = addHelpMenu(menuBar(), "mnuHelp1", QStringLiteral("&HELP"),
                               {{"mnuGener", "Generalitati", 100},
                                {"mnuInDateProp", "Introducere date proprii", 200},
                                {"mnuOutInit", "Iesire din initializare", 300}},
                               m_services.help);
-    connect(ui.mnuBeenden, &QAction::triggered, this, &FrmInit::confirmExit);
-    connect(ui.mnuQSOfahren, &QAction::triggered, this, &FrmInit::startQso);
-    connect(ui.mnuLog, &QAction::triggered, this, &FrmInit::openLogView);
-    connect(ui.mnuInpLog, &QAction::triggered, this, &FrmInit::startOffLineLog);
+    connect(ui.quitAction, &QAction::triggered, this, &SetupWindow::confirmExit);
+    connect(ui.startAction, &QAction::triggered, this, &SetupWindow::startQso);
+    connect(ui.logAction, &QAction::triggered, this, &SetupWindow::openLogView);
+    connect(ui.offlineInputAction, &QAction::triggered, this, &SetupWindow::startOffLineLog);
     // Last on the bar, so that the menus before it stay where the operator knows them.
-    ui.mnuRadio = add("mnuRadio", QStringLiteral("&RADIO"));
-    connect(ui.mnuRadio, &QAction::triggered, this, [this] {
+    ui.radioAction = add("mnuRadio", QStringLiteral("&RADIO"));
+    connect(ui.radioAction, &QAction::triggered, this, [this] {
         auto* dialog = new RadioSettingsDialog(
             m_state.appPath, m_services.rigModels ? *m_services.rigModels : QList<RigModel>(),
             this);
@@ -286,9 +285,9 @@ void FrmInit::buildMenus() {
     });
 }
 
-bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui.LblTipTest && event->type() == QEvent::MouseButtonDblClick) {
-        ui.FrmConcurs->show();
+bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui.runKind && event->type() == QEvent::MouseButtonDblClick) {
+        ui.contestChoice->show();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -296,16 +295,16 @@ bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- start-up ----
 
-bool FrmInit::load() {
-    ui.LblContest->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
+bool SetupWindow::load() {
+    ui.contestTitle->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
     applyLayoutFactors();
-    ui.LblAnunt->setText(modeNotice());
+    ui.runNotice->setText(modeNotice());
     m_state.offLineLog = false;
-    ui.TxtSD->setText(m_state.startDate);
-    ui.TxtST->setText(m_state.startTime);
+    ui.startDate->setText(m_state.startDate);
+    ui.startTime->setText(m_state.startTime);
     m_state.dataPath = SettingsFiles::dataPathFor(m_state.appPath);
-    ui.LblDataFolder->setText(QStringLiteral("Folder date: ") +
-                              QDir::toNativeSeparators(m_state.appPath));
+    ui.dataFolder->setText(QStringLiteral("Folder date: ") +
+                           QDir::toNativeSeparators(m_state.appPath));
     showRealtimeNotice();
     checkSoundCard();
     if (!m_state.returnToSetup) {
@@ -318,14 +317,14 @@ bool FrmInit::load() {
     if (const Outcome<bool> read = SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
         !read)
         refuse(read.error());
-    ui.TxtMyCall->setText(m_state.settings.myCall);
-    ui.TxtTime->setText(SystemOffset::text(m_services.clock));
-    ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
+    ui.ownCall->setText(m_state.settings.myCall);
+    ui.utcOffset->setText(SystemOffset::text(m_services.clock));
+    ui.ownCounty->setText(m_state.settings.myCounty);
     if (m_state.returnToSetup)
         restoreReopenedState();
     if (m_state.contest().screen.opening == SetupOpening::SentCode) {
         if (m_state.returnToSetup) {
-            ui.txtContrInit->setText(m_qso.sentLabel());
+            ui.sentCode->setText(m_qso.sentLabel());
         } else {
             prefillCallAreaDigit(m_state.settings.myCall);
         }
@@ -334,9 +333,9 @@ bool FrmInit::load() {
     if (!texts)
         refuse(texts.error());
     for (int i = 0; i < 7; ++i)
-        ui.TxtF[i]->setText(m_state.settings.cwTexts[i]);
+        ui.keyerTexts[i]->setText(m_state.settings.cwTexts[i]);
     if (texts.valueOr(false))
-        ui.TxtCP->setText(QString::number(m_state.settings.comPort));
+        ui.portNumber->setText(QString::number(m_state.settings.comPort));
     showPortDevice();
     if (!openDatabases())
         return false;
@@ -344,7 +343,7 @@ bool FrmInit::load() {
     return true;
 }
 
-void FrmInit::applyLayoutFactors() {
+void SetupWindow::applyLayoutFactors() {
     const QSize display = m_services.metrics.displaySize();
     const LayoutFactors f = LayoutFactors::forDisplay(display);
     if (!f.supported)
@@ -355,49 +354,49 @@ void FrmInit::applyLayoutFactors() {
     ScreenLayout::apply(this, display, f);
 }
 
-void FrmInit::showRealtimeNotice() {
+void SetupWindow::showRealtimeNotice() {
     if (m_services.realtime.available() != RealtimePriority::Way::None)
         return;
     // The package grants real-time priority to the group that may key the serial port.
-    ui.LblTimpReal->setText(
+    ui.realTimeWarning->setText(
         QStringLiteral("ATENTIE: sistemul nu da prioritate de timp real emisiei CW; pe un PC "
                        "incarcat elementele CW pot intarzia zeci de milisecunde. Adaugati "
                        "utilizatorul in grupul dialout: sudo adduser %1 dialout (apoi iesiti din "
                        "sesiune si intrati din nou). Grupul primeste prioritatea daca ati ales-o "
                        "la instalare (sudo dpkg-reconfigure velt).")
             .arg(qEnvironmentVariable("USER", QStringLiteral("$USER"))));
-    ui.LblTimpReal->show();
+    ui.realTimeWarning->show();
 }
 
-void FrmInit::checkSoundCard() {
+void SetupWindow::checkSoundCard() {
     m_state.soundCardOk = m_services.voice.outputCount() > 0;
     if (m_state.soundCardOk)
         return;
-    ui.ChkSSBRpt->setChecked(false);
-    ui.ChkSSBRpt->setEnabled(false);
-    ui.FramSSB->setEnabled(false);
-    ui.OpbSSBN->setChecked(true);
+    ui.ssbRepeat->setChecked(false);
+    ui.ssbRepeat->setEnabled(false);
+    ui.ssbByPc->setEnabled(false);
+    ui.ssbByPcNo->setChecked(true);
     playSsbByHand();
-    ui.OpbSSBN->setEnabled(false);
-    ui.OpbSSBJ->setEnabled(false);
+    ui.ssbByPcNo->setEnabled(false);
+    ui.ssbByPcYes->setEnabled(false);
     m_state.ssbPcFlag = false;
 }
 
-void FrmInit::restoreReopenedState() {
-    (m_state.cwPcFlag ? ui.OpbCwJ : ui.OpbCwN)->setChecked(true);
+void SetupWindow::restoreReopenedState() {
+    (m_state.cwPcFlag ? ui.cwByPcYes : ui.cwByPcNo)->setChecked(true);
     m_state.cwPcFlag ? keyCwByPc() : keyCwByHand();
     if (m_state.soundCardOk) {
-        (m_state.ssbPcFlag ? ui.OpbSSBJ : ui.OpbSSBN)->setChecked(true);
+        (m_state.ssbPcFlag ? ui.ssbByPcYes : ui.ssbByPcNo)->setChecked(true);
         m_state.ssbPcFlag ? playSsbByPc() : playSsbByHand();
     }
-    ui.ChkCwRpt->setChecked(m_state.cwRepeat);
-    ui.ChkSSBRpt->setChecked(m_state.ssbRepeat);
-    ui.FrmConcurs->hide();
-    ui.FraConcurs->hide();
+    ui.cwRepeat->setChecked(m_state.cwRepeat);
+    ui.ssbRepeat->setChecked(m_state.ssbRepeat);
+    ui.contestChoice->hide();
+    ui.runChoice->hide();
     const ContestDef& def = m_state.contest();
-    ui.LblTipTest->setText(QString::fromLatin1(def.titleReopen));
+    ui.runKind->setText(QString::fromLatin1(def.titleReopen));
     presentShape(def);
-    ui.txtContrInit->setText(m_qso.sentLabel());
+    ui.sentCode->setText(m_qso.sentLabel());
 }
 
 namespace {
@@ -412,7 +411,7 @@ QString schemaError(Database& db) {
 }
 } // namespace
 
-bool FrmInit::openDatabases() {
+bool SetupWindow::openDatabases() {
     const struct {
         Database& db;
         const char* table;
@@ -453,7 +452,7 @@ bool FrmInit::openDatabases() {
     return true;
 }
 
-void FrmInit::warnIfLogReadOnly() {
+void SetupWindow::warnIfLogReadOnly() {
     const Outcome<void> written = m_services.logDb.tryWrite();
     if (written)
         return;
@@ -464,80 +463,81 @@ void FrmInit::warnIfLogReadOnly() {
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
 }
 
-void FrmInit::focusAfterLoad() {
+void SetupWindow::focusAfterLoad() {
     const SetupOpening opening = m_state.contest().screen.opening;
     if (opening == SetupOpening::SentCode)
         focusSentCodeOrCall();
     else if (opening == SetupOpening::OwnCall)
-        focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
+        focusAt(ui.ownCall, static_cast<int>(ui.ownCall->text().size()));
 }
 
 // ---- contest choice ----
 
-void FrmInit::chooseContest(const ContestDef& def) {
+void SetupWindow::chooseContest(const ContestDef& def) {
     m_state.contestNumber = def.number;
     m_state.contestChosen = true;
     if (def.presetStage)
         m_state.stage = 1;
     if (def.ssbOnly)
         m_state.qsoMode = QStringLiteral("SSB");
-    ui.LblTipTest->setText(QString::fromLatin1(def.title));
+    ui.runKind->setText(QString::fromLatin1(def.title));
     m_state.contestCode = def.codeString();
     presentContest(def);
-    ui.FrmConcurs->hide();
+    ui.contestChoice->hide();
 }
 
-void FrmInit::presentContest(const ContestDef& def) {
+void SetupWindow::presentContest(const ContestDef& def) {
     m_qso.presentContest();
     presentShape(def);
     presentSentCode(def);
     if (def.screen.asksCwByPc) {
-        ui.FramCW->show();
-        ui.OpbCwJ->show();
-        ui.OpbCwN->show();
-        uncheck(ui.OpbCwJ);
+        ui.cwByPc->show();
+        ui.cwByPcYes->show();
+        ui.cwByPcNo->show();
+        uncheck(ui.cwByPcYes);
     }
 }
 
 // What the contest's row shows here; run again when the screen is re-opened.
-void FrmInit::presentShape(const ContestDef& def) {
+void SetupWindow::presentShape(const ContestDef& def) {
     if (def.ssbOnly)
-        ui.FramCW->hide();
+        ui.cwByPc->hide();
     if (def.screen.hidesCwTexts)
-        for (QWidget* w : std::initializer_list<QWidget*>{ui.OpbCwJ, ui.OpbCwN, ui.FramTxtCw})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{ui.cwByPcYes, ui.cwByPcNo, ui.keyerTextsPanel})
             w->hide();
     const ExchangeShape& shape = def.screen.exchange;
     if (*shape.ownCaption)
-        ui.LblBezirk->setText(QString::fromLatin1(shape.ownCaption));
+        ui.ownCountyCaption->setText(QString::fromLatin1(shape.ownCaption));
     if (shape.ownWidth > 0)
-        ScreenLayout::setDesignWidth(ui.TxtMyBezirkA, shape.ownWidth, m_state.scaleX);
+        ScreenLayout::setDesignWidth(ui.ownCounty, shape.ownWidth, m_state.scaleX);
     if (*shape.ownMacroHelp)
-        ui.LblMQRA->setText(QString::fromLatin1(shape.ownMacroHelp));
+        ui.ownCountyLegend->setText(QString::fromLatin1(shape.ownMacroHelp));
     if (!shape.codeMacroHelp)
-        ui.LblJ->hide();
+        ui.sentCodeLegend->hide();
     if (def.sentCode == SentCodeRule::ZodiacSign) {
-        ui.txtContrInit->clear();
+        ui.sentCode->clear();
         hideSentCode();
     }
 }
 
 // SENT COD and the focus as the contest's choice leaves them.
-void FrmInit::presentSentCode(const ContestDef& def) {
+void SetupWindow::presentSentCode(const ContestDef& def) {
     switch (def.sentCode) {
     case SentCodeRule::CallAreaDigit:
         prefillCallAreaDigit(m_state.settings.myCall);
         focusSentCodeOrCall();
         break;
     case SentCodeRule::CallAreaDigitIfEmpty:
-        if (ui.txtContrInit->text().isEmpty())
+        if (ui.sentCode->text().isEmpty())
             prefillCallAreaDigit(m_state.settings.myCall);
         else
-            ui.txtContrInit->setCursorPosition(static_cast<int>(ui.txtContrInit->text().size()));
+            ui.sentCode->setCursorPosition(static_cast<int>(ui.sentCode->text().size()));
         focusSentCodeOrCall();
         break;
     case SentCodeRule::Serial:
     case SentCodeRule::Hidden:
-        ui.txtContrInit->setText(QStringLiteral("000"));
+        ui.sentCode->setText(QStringLiteral("000"));
         hideSentCode();
         focusOwnCallOrCounty();
         break;
@@ -545,43 +545,43 @@ void FrmInit::presentSentCode(const ContestDef& def) {
         break; // the own zodiac sign is asked instead
     case SentCodeRule::RequiredEmpty:
     case SentCodeRule::Free:
-        ui.txtContrInit->clear();
+        ui.sentCode->clear();
         focusSentCodeOrCall();
         break;
     }
 }
 
-void FrmInit::hideSentCode() {
-    ui.txtContrInit->hide();
-    ui.LblContrInit->hide();
+void SetupWindow::hideSentCode() {
+    ui.sentCode->hide();
+    ui.sentCodeCaption->hide();
 }
 
-void FrmInit::focusSentCodeOrCall() {
-    if (ui.txtContrInit->isVisibleTo(this))
-        ui.txtContrInit->setFocus(Qt::OtherFocusReason);
+void SetupWindow::focusSentCodeOrCall() {
+    if (ui.sentCode->isVisibleTo(this))
+        ui.sentCode->setFocus(Qt::OtherFocusReason);
     else
-        ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+        ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::prefillCallAreaDigit(const QString& call) {
-    ui.txtContrInit->setText(ContestCatalog::callAreaDigit(call));
-    ui.txtContrInit->setCursorPosition(1);
+void SetupWindow::prefillCallAreaDigit(const QString& call) {
+    ui.sentCode->setText(ContestCatalog::callAreaDigit(call));
+    ui.sentCode->setCursorPosition(1);
 }
 
-void FrmInit::focusOwnCallOrCounty() {
-    if (ui.TxtMyBezirkA->text().isEmpty())
-        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+void SetupWindow::focusOwnCallOrCounty() {
+    if (ui.ownCounty->text().isEmpty())
+        ui.ownCounty->setFocus(Qt::OtherFocusReason);
     else
-        focusAt(ui.TxtMyCall, static_cast<int>(ui.TxtMyCall->text().size()));
+        focusAt(ui.ownCall, static_cast<int>(ui.ownCall->text().size()));
 }
 
 // ---- CONCURS / SIMULARE and keyer options ----
 
-void FrmInit::chooseContestMode() {
-    ui.FraConcurs->hide();
+void SetupWindow::chooseContestMode() {
+    ui.runChoice->hide();
     m_state.contestMode = true;
     if (m_state.contest().screen.opening == SetupOpening::SentCode) {
-        ui.txtContrInit->setCursorPosition(1);
+        ui.sentCode->setCursorPosition(1);
         focusSentCodeOrCall();
     }
     m_services.dialogs.message(
@@ -590,52 +590,52 @@ void FrmInit::chooseContestMode() {
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
 }
 
-void FrmInit::chooseSimulation() {
-    ui.FraConcurs->hide();
+void SetupWindow::chooseSimulation() {
+    ui.runChoice->hide();
     m_state.contestMode = false;
     if (m_state.contest().screen.opening == SetupOpening::SentCode) {
-        ui.txtContrInit->setCursorPosition(1);
+        ui.sentCode->setCursorPosition(1);
         focusSentCodeOrCall();
     }
 }
 
-void FrmInit::keyCwByPc() {
-    ui.FramTxtCw->show();
-    ui.ChkCwRpt->show();
+void SetupWindow::keyCwByPc() {
+    ui.keyerTextsPanel->show();
+    ui.cwRepeat->show();
     m_state.cwPcFlag = true;
     if (!m_state.returnToSetup)
-        ui.TxtF[0]->setFocus(Qt::OtherFocusReason);
+        ui.keyerTexts[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::keyCwByHand() {
-    ui.FramTxtCw->hide();
-    notKeyedByPc(ui.ChkCwRpt, m_state.cwRepeat, m_state.cwPcFlag);
+void SetupWindow::keyCwByHand() {
+    ui.keyerTextsPanel->hide();
+    notKeyedByPc(ui.cwRepeat, m_state.cwRepeat, m_state.cwPcFlag);
 }
 
-void FrmInit::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
+void SetupWindow::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
     repeat->hide();
     repeat->setChecked(false);
     repeatFlag = false;
     pcFlag = false;
     if (!m_state.returnToSetup)
-        ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+        ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::cwRepeatToggled() {
-    m_state.cwRepeat = ui.ChkCwRpt->isChecked();
+void SetupWindow::cwRepeatToggled() {
+    m_state.cwRepeat = ui.cwRepeat->isChecked();
 }
 
-void FrmInit::playSsbByPc() {
+void SetupWindow::playSsbByPc() {
     m_state.ssbPcFlag = true;
-    ui.ChkSSBRpt->show();
+    ui.ssbRepeat->show();
     makeWavFolder();
 }
 
-void FrmInit::playSsbByHand() {
-    notKeyedByPc(ui.ChkSSBRpt, m_state.ssbRepeat, m_state.ssbPcFlag);
+void SetupWindow::playSsbByHand() {
+    notKeyedByPc(ui.ssbRepeat, m_state.ssbRepeat, m_state.ssbPcFlag);
 }
 
-void FrmInit::makeWavFolder() {
+void SetupWindow::makeWavFolder() {
     const QString folder = SettingsFiles::pathIn(m_state.dataPath, QStringLiteral("\\WAVUs"));
     if (QDir(folder).exists())
         return;
@@ -650,49 +650,50 @@ void FrmInit::makeWavFolder() {
 
 // ---- menus ----
 
-void FrmInit::refuse(const QString& text) {
+void SetupWindow::refuse(const QString& text) {
     m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,
                                Dialogs::Icon::Exclamation);
 }
 
-bool FrmInit::checkContestAndMode() {
+bool SetupWindow::checkContestAndMode() {
     if (!m_state.contestChosen) {
         refuse(kNoContest);
         return false;
     }
-    if (ui.FraConcurs->isVisibleTo(this)) {
+    if (ui.runChoice->isVisibleTo(this)) {
         refuse(kNoMode);
         return false;
     }
     return true;
 }
 
-void FrmInit::openLogView() {
+void SetupWindow::openLogView() {
     if (!checkContestAndMode())
         return;
     hide();
     emit logViewRequested();
 }
 
-void FrmInit::startOffLineLog() {
+void SetupWindow::startOffLineLog() {
     if (!checkContestAndMode())
         return;
     m_state.offLineLog = true;
     m_state.cwPcFlag = false;
     m_state.ssbPcFlag = false;
-    ui.ChkCwRpt->setChecked(false);
-    ui.ChkSSBRpt->setChecked(false);
+    ui.cwRepeat->setChecked(false);
+    ui.ssbRepeat->setChecked(false);
     m_state.cwRepeat = false;
     m_state.ssbRepeat = false;
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.TxtSD, ui.TxtST, ui.LblSD, ui.LblST})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.startDate, ui.startTime,
+                                                      ui.startDateCaption, ui.startTimeCaption})
         w->show();
-    ui.TxtST->setText(QStringLiteral("00:00"));
+    ui.startTime->setText(QStringLiteral("00:00"));
     setStartStamp();
-    ui.TxtSD->setText(m_state.nowDate);
-    ui.TxtSD->setFocus(Qt::OtherFocusReason);
+    ui.startDate->setText(m_state.nowDate);
+    ui.startDate->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::confirmExit() {
+void SetupWindow::confirmExit() {
     if (!exitConfirmed(m_services.dialogs))
         return;
     m_services.callDb.close();
@@ -702,83 +703,83 @@ void FrmInit::confirmExit() {
 
 // ---- hand-over ----
 
-void FrmInit::setStartStamp() {
+void SetupWindow::setStartStamp() {
     std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(m_services.clock);
 }
 
-bool FrmInit::handOverChecks() {
+bool SetupWindow::handOverChecks() {
     const ContestDef& def = m_state.contest();
     if (!m_state.contestChosen) {
         refuse(kNoContest);
         return false;
     }
-    if (ui.FraConcurs->isVisibleTo(this)) {
+    if (ui.runChoice->isVisibleTo(this)) {
         refuse(kNoMode);
         return false;
     }
-    m_state.cwRepeat = ui.ChkCwRpt->isChecked();
-    m_state.ssbRepeat = ui.ChkSSBRpt->isChecked();
+    m_state.cwRepeat = ui.cwRepeat->isChecked();
+    m_state.ssbRepeat = ui.ssbRepeat->isChecked();
     m_state.startCode =
-        m_state.contest().sentCodeIsStartNumber() ? leadingNumber(ui.txtContrInit->text()) : 0;
+        m_state.contest().sentCodeIsStartNumber() ? leadingNumber(ui.sentCode->text()) : 0;
     if (m_state.offLineLog) {
-        m_state.startDate = ui.TxtSD->text();
-        m_state.startTime = ui.TxtST->text();
+        m_state.startDate = ui.startDate->text();
+        m_state.startTime = ui.startTime->text();
     } else {
         setStartStamp();
-        ui.TxtSD->setText(m_state.nowDate);
-        ui.TxtST->setText(m_state.nowTime);
+        ui.startDate->setText(m_state.nowDate);
+        ui.startTime->setText(m_state.nowTime);
         m_state.startDate = m_state.nowDate;
         m_state.startTime = m_state.nowTime;
     }
-    m_state.settings.myCall = ui.TxtMyCall->text();
-    m_state.settings.utcOffset = UtcOffset::typed(ui.TxtTime->text());
-    m_state.settings.myCounty = ui.TxtMyBezirkA->text();
-    const qsizetype codeLength = ui.txtContrInit->text().size();
+    m_state.settings.myCall = ui.ownCall->text();
+    m_state.settings.utcOffset = UtcOffset::typed(ui.utcOffset->text());
+    m_state.settings.myCounty = ui.ownCounty->text();
+    const qsizetype codeLength = ui.sentCode->text().size();
     if (codeLength < 3 && def.sentCodeFromCallArea()) {
         refuse(kSentCode);
         prefillCallAreaDigit(m_state.settings.myCall);
-        ui.txtContrInit->setFocus(Qt::OtherFocusReason);
+        ui.sentCode->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (def.sentCode == SentCodeRule::ZodiacSign && ui.TxtMyBezirkA->text().size() < 3) {
+    if (def.sentCode == SentCodeRule::ZodiacSign && ui.ownCounty->text().size() < 3) {
         refuse(QStringLiteral("COMPLECTATI BOXUL ZODIA"));
-        ui.TxtMyBezirkA->clear();
-        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+        ui.ownCounty->clear();
+        ui.ownCounty->setFocus(Qt::OtherFocusReason);
         return false;
     }
     if (codeLength < 3 && def.sentCode == SentCodeRule::RequiredEmpty) {
         refuse(kSentCode);
-        ui.txtContrInit->setFocus(Qt::OtherFocusReason);
+        ui.sentCode->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (def.log.exchange == ExchangeKind::Sector &&
-        ui.TxtMyBezirkA->text() == QLatin1String("BU")) {
+    if (def.log.exchange == ExchangeKind::Sector && ui.ownCounty->text() == QLatin1String("BU")) {
         refuse(QStringLiteral("JUDET INEXISTENT ! INTRODUCETI XA....XF !"));
-        ui.TxtMyBezirkA->clear();
-        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+        ui.ownCounty->clear();
+        ui.ownCounty->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    const QString offset = ui.TxtTime->text();
+    const QString offset = ui.utcOffset->text();
     if (offset.isEmpty() || offset == QLatin1String(" ") || offset == QLatin1String("  ")) {
-        ui.TxtTime->clear();
-        ui.TxtTime->setFocus(Qt::OtherFocusReason);
+        ui.utcOffset->clear();
+        ui.utcOffset->setFocus(Qt::OtherFocusReason);
         return false;
     }
     if (!UtcOffset::typed(offset).isReal()) {
         refuse(QStringLiteral("DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR DE ORE INTRE "
                               "-12 SI +14 !"));
-        ui.TxtTime->selectAll();
-        ui.TxtTime->setFocus(Qt::OtherFocusReason);
+        ui.utcOffset->selectAll();
+        ui.utcOffset->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return settingsBoxesWritable();
 }
 
-bool FrmInit::settingsBoxesWritable() {
-    QList<std::pair<QLineEdit*, QString>> boxes{{ui.TxtMyCall, ui.LblMyCall->text().trimmed()},
-                                                {ui.TxtMyBezirkA, ui.LblBezirk->text().trimmed()}};
+bool SetupWindow::settingsBoxesWritable() {
+    QList<std::pair<QLineEdit*, QString>> boxes{
+        {ui.ownCall, ui.ownCallCaption->text().trimmed()},
+        {ui.ownCounty, ui.ownCountyCaption->text().trimmed()}};
     for (int i = 0; i < 7; ++i)
-        boxes.append({ui.TxtF[i], QStringLiteral("F%1").arg(i + 1)});
+        boxes.append({ui.keyerTexts[i], QStringLiteral("F%1").arg(i + 1)});
     for (const auto& [box, name] : boxes) {
         const QString chars = Cp1250::unwritable(box->text());
         const QString refused = chars.isEmpty()
@@ -793,12 +794,12 @@ bool FrmInit::settingsBoxesWritable() {
     return true;
 }
 
-void FrmInit::startQso() {
+void SetupWindow::startQso() {
     if (handOverChecks() && logReadyForContest())
         handOver();
 }
 
-bool FrmInit::logReadyForContest() {
+bool SetupWindow::logReadyForContest() {
     // A real contest on line only, asked once a run; an unreadable log is named by the QSO screen.
     if (!m_state.contestMode || m_state.offLineLog || m_contestLogAsked)
         return true;
@@ -821,8 +822,8 @@ bool FrmInit::logReadyForContest() {
     return true;
 }
 
-void FrmInit::handOver() {
-    if (const QString notice = SystemOffset::notice(ui.TxtTime->text(), m_services.clock);
+void SetupWindow::handOver() {
+    if (const QString notice = SystemOffset::notice(ui.utcOffset->text(), m_services.clock);
         !notice.isEmpty())
         m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
                                    Dialogs::Icon::Information);
@@ -830,8 +831,8 @@ void FrmInit::handOver() {
     if (const Outcome<void> written = SettingsFiles::writeInitFile(m_state.appPath, rec); !written)
         refuse(written.error());
     for (int i = 0; i < 7; ++i)
-        rec.cwTexts[i] = ui.TxtF[i]->text();
-    rec.comPort = leadingNumber(ui.TxtCP->text());
+        rec.cwTexts[i] = ui.keyerTexts[i]->text();
+    rec.comPort = leadingNumber(ui.portNumber->text());
     if (const Outcome<void> written = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
         !written)
         refuse(written.error());

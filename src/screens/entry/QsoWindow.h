@@ -16,11 +16,11 @@ class QTimer;
 
 /// The working screen of the contest: it shows what the entry model answers and hands the
 /// operator's keys, buttons and menus to it.
-class FrmQSO : public QMainWindow {
+class QsoWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FrmQSO(ScreenServices& services, QWidget* parent = nullptr);
-    ~FrmQSO() override;
+    explicit QsoWindow(ScreenServices& services, QWidget* parent = nullptr);
+    ~QsoWindow() override;
 
     QsoEntry& entry() { return m_entry; }
     ContactEngine& engine() { return m_entry.engine(); }

@@ -46,7 +46,7 @@ QStringList column(const QStringList& rows, int i) {
 }
 } // namespace
 
-class FrmQSOTest : public QObject {
+class QsoWindowTest : public QObject {
     Q_OBJECT
 private slots:
     // The call area's county list, a Moldovan district marked with a star, the row logged.
@@ -222,5 +222,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmQSOTest)
-#include "FrmQSOTest.moc"
+QTEST_MAIN(QsoWindowTest)
+#include "QsoWindowTest.moc"

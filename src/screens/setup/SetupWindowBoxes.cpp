@@ -4,7 +4,7 @@
 #include "refdata/CallsignDb.h"
 #include "refdata/CountyTables.h"
 #include "screens/FieldKeys.h"
-#include "screens/setup/FrmInit.h"
+#include "screens/setup/SetupWindow.h"
 #include "seams/Dialogs.h"
 #include "seams/KeyLine.h"
 #include "setup/AppState.h"
@@ -36,7 +36,7 @@ FieldKeys::Handlers boxKeys(bool caps, std::function<void()> onEnter,
 }
 } // namespace
 
-void FrmInit::installBoxKeys() {
+void SetupWindow::installBoxKeys() {
     m_keys = new FieldKeys(this);
     // The station's own boxes take what the QSO screen's fields of the same kind take.
     const auto takes = [this](EntryField f) {
@@ -45,27 +45,27 @@ void FrmInit::installBoxKeys() {
     FieldKeys::Handlers ownCall = boxKeys(
         true, [this] { ownCallEntered(); }, takes(EntryField::Callsign));
     ownCall.keyDown = [](QKeyEvent& e) { return e.key() == Qt::Key_F1; }; // F1 does nothing here
-    m_keys->attach(ui.TxtMyCall, ownCall);
-    m_keys->attach(ui.TxtMyBezirkA,
+    m_keys->attach(ui.ownCall, ownCall);
+    m_keys->attach(ui.ownCounty,
                    boxKeys(
                        true, [this] { ownCountyEntered(); }, takes(EntryField::CountySent)));
-    m_keys->attach(ui.txtContrInit,
+    m_keys->attach(ui.sentCode,
                    boxKeys(
                        true, [this] { sentCodeEntered(); }, takes(EntryField::CodeSent)));
-    m_keys->attach(ui.TxtTime,
-                   boxKeys(false, [this] { ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason); }));
-    m_keys->attach(ui.TxtSD, boxKeys(true, [this] { startDateEntered(); }));
-    m_keys->attach(ui.TxtST, boxKeys(true, [this] { startTimeEntered(); }));
+    m_keys->attach(ui.utcOffset,
+                   boxKeys(false, [this] { ui.ownCounty->setFocus(Qt::OtherFocusReason); }));
+    m_keys->attach(ui.startDate, boxKeys(true, [this] { startDateEntered(); }));
+    m_keys->attach(ui.startTime, boxKeys(true, [this] { startTimeEntered(); }));
     for (int i = 0; i < 7; ++i)
-        m_keys->attach(ui.TxtF[i], boxKeys(true, [this, i] { keyerTextEntered(i); }));
-    m_keys->attach(ui.TxtCP, boxKeys(false, [this] { portEntered(); }));
+        m_keys->attach(ui.keyerTexts[i], boxKeys(true, [this, i] { keyerTextEntered(i); }));
+    m_keys->attach(ui.portNumber, boxKeys(false, [this] { portEntered(); }));
     // The device follows the number as it is typed, whether the box is left by Enter, Tab or a
     // click.
-    connect(ui.TxtCP, &QLineEdit::textChanged, this, &FrmInit::showPortDevice);
+    connect(ui.portNumber, &QLineEdit::textChanged, this, &SetupWindow::showPortDevice);
 }
 
-void FrmInit::ownCallEntered() {
-    const QString typed = ui.TxtMyCall->text();
+void SetupWindow::ownCallEntered() {
+    const QString typed = ui.ownCall->text();
     m_state.lookupCall = typed.trimmed();
     focusSentCodeOrCall();
     if (m_state.lookupCall.isEmpty()) {
@@ -75,69 +75,69 @@ void FrmInit::ownCallEntered() {
     }
     lookUpOwnCall();
     m_state.settings.myCall = typed.toUpper();
-    ui.TxtMyCall->setText(m_state.settings.myCall);
-    ui.TxtMyBezirkA->show();
-    ui.LblBezirk->show();
+    ui.ownCall->setText(m_state.settings.myCall);
+    ui.ownCounty->show();
+    ui.ownCountyCaption->show();
     const ContestDef& def = m_state.contest();
     if (def.sentCode != SentCodeRule::RequiredEmpty)
         prefillCallAreaDigit(m_state.lookupCall);
     else if (!def.prefillsExchangeAtStart())
-        ui.txtContrInit->clear();
+        ui.sentCode->clear();
     focusSentCodeOrCall();
-    if (ui.TxtMyBezirkA->text().isEmpty())
-        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+    if (ui.ownCounty->text().isEmpty())
+        ui.ownCounty->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::lookUpOwnCall() {
+void SetupWindow::lookUpOwnCall() {
     m_state.lookupCall = m_state.lookupCall.toUpper();
     const std::optional<CallsignRow> row =
         CallsignDb(m_services.callDb).longestPrefix(m_state.lookupCall);
     if (!row) {
-        ui.TxtEroare->setText(QStringLiteral("  ") + m_state.lookupCall +
+        ui.errorLine->setText(QStringLiteral("  ") + m_state.lookupCall +
                               QStringLiteral(" INEXISTENT IN BAZA DE DATE!!"));
-        ui.TxtEroare->setCursorPosition(0); // a narrow box shows the callsign, not the tail
-        ui.TxtEroare->show();
-        ui.TxtMyBezirkA->clear();
-        ui.TxtMyBezirkA->setFocus(Qt::OtherFocusReason);
+        ui.errorLine->setCursorPosition(0); // a narrow box shows the callsign, not the tail
+        ui.errorLine->show();
+        ui.ownCounty->clear();
+        ui.ownCounty->setFocus(Qt::OtherFocusReason);
         return;
     }
     m_state.ownCallRowId = row->id;
     const bool sectors = m_state.contest().log.exchange == ExchangeKind::Sector;
     m_state.settings.myCounty = CountyTables::ownCounty(row->county, sectors);
-    ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
+    ui.ownCounty->setText(m_state.settings.myCounty);
     // An error line left from an earlier call would now be wrong.
-    ui.TxtEroare->hide();
+    ui.errorLine->hide();
 }
 
-void FrmInit::ownCountyEntered() {
-    m_state.settings.myCounty = ui.TxtMyBezirkA->text().toUpper();
-    ui.TxtMyBezirkA->setText(m_state.settings.myCounty);
-    ui.TxtEroare->hide();
+void SetupWindow::ownCountyEntered() {
+    m_state.settings.myCounty = ui.ownCounty->text().toUpper();
+    ui.ownCounty->setText(m_state.settings.myCounty);
+    ui.errorLine->hide();
     focusSentCodeOrCall();
 }
 
-void FrmInit::sentCodeEntered() {
-    if (!ui.txtContrInit->text().isEmpty())
-        m_state.startCode = leadingNumber(ui.txtContrInit->text());
-    ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+void SetupWindow::sentCodeEntered() {
+    if (!ui.sentCode->text().isEmpty())
+        m_state.startCode = leadingNumber(ui.sentCode->text());
+    ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::startDateEntered() {
+void SetupWindow::startDateEntered() {
     // A text that is no date brings back the last valid one.
-    if (const auto date = DateTimeText::parseDate(ui.TxtSD->text()))
+    if (const auto date = DateTimeText::parseDate(ui.startDate->text()))
         m_state.nowDate = DateTimeText::formatDate(*date);
-    ui.TxtSD->setText(m_state.nowDate);
+    ui.startDate->setText(m_state.nowDate);
     m_state.startDate = m_state.nowDate;
-    ui.TxtST->setFocus(Qt::OtherFocusReason);
+    ui.startTime->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::startTimeEntered() {
-    m_state.startTime = ui.TxtST->text();
-    ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+void SetupWindow::startTimeEntered() {
+    m_state.startTime = ui.startTime->text();
+    ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::keyerTextEntered(int index) {
-    const QString text = ui.TxtF[index]->text();
+void SetupWindow::keyerTextEntered(int index) {
+    const QString text = ui.keyerTexts[index]->text();
     if (const QString refused =
             SettingsFiles::textTooLong(QStringLiteral("F%1").arg(index + 1), text);
         !refused.isEmpty()) {
@@ -145,17 +145,17 @@ void FrmInit::keyerTextEntered(int index) {
         return;
     }
     m_state.settings.cwTexts[static_cast<size_t>(index)] = text;
-    (index < 6 ? ui.TxtF[index + 1] : ui.TxtCP)->setFocus(Qt::OtherFocusReason);
+    (index < 6 ? ui.keyerTexts[index + 1] : ui.portNumber)->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::portEntered() {
+void SetupWindow::portEntered() {
     // A text without a number gives port 0, which opens nothing.
-    m_state.settings.comPort = leadingNumber(ui.TxtCP->text());
+    m_state.settings.comPort = leadingNumber(ui.portNumber->text());
     showPortDevice();
-    ui.TxtMyCall->setFocus(Qt::OtherFocusReason);
+    ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmInit::showPortDevice() {
-    const int port = leadingNumber(ui.TxtCP->text());
-    ui.LblPortDev->setText(port > 0 ? m_services.keyLine.deviceFor(port) : QString());
+void SetupWindow::showPortDevice() {
+    const int port = leadingNumber(ui.portNumber->text());
+    ui.portDevice->setText(port > 0 ? m_services.keyLine.deviceFor(port) : QString());
 }

@@ -1,0 +1,544 @@
+#include "screens/reports/LogViewWindow.h"
+
+#include "reports/ReportFiles.h"
+#include "screens/ExitConfirmation.h"
+#include "screens/HelpMenu.h"
+#include "screens/ScreenLayout.h"
+#include "screens/Widgets.h"
+#include "screens/reports/LearnFromLogsButton.h"
+#include "screens/reports/LogByDateModel.h"
+#include "seams/Clock.h"
+#include "seams/Dialogs.h"
+#include "seams/Help.h"
+#include "seams/ScreenMetrics.h"
+#include "setup/AppState.h"
+#include "setup/LayoutFactors.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QListView>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using namespace Widgets;
+
+namespace {
+QTableView* grid(QWidget* parent, const char* name) {
+    auto* g = new QTableView(parent);
+    g->setObjectName(QLatin1String(name));
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return g;
+}
+} // namespace
+
+LogViewWindow::LogViewWindow(ScreenServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_state(services.state) {
+    setObjectName(QStringLiteral("FrmAnzeigen"));
+    setWindowTitle(QStringLiteral("Prelucrare LOG"));
+    buildUi();
+    buildMenus();
+    // Another display than the four keeps the design layout here, without a message.
+    const QSize display = m_services.metrics.displaySize();
+    const LayoutFactors f = LayoutFactors::forDisplay(display);
+    m_state.scaleX = f.scaleX;
+    m_state.scaleY = f.scaleY;
+    ScreenLayout::apply(this, display, f);
+    reset();
+    openStageLog();
+}
+
+QRadioButton* LogViewWindow::viewButton(int stage) const {
+    QRadioButton* const views[] = {ui.viewGeneralLogOption, ui.viewStage1AOption,
+                                   ui.viewStage1BOption, ui.viewStage2AOption,
+                                   ui.viewStage2BOption};
+    return views[stage];
+}
+
+// The screen opens on the log of the stage being worked, or the whole log before one is chosen.
+void LogViewWindow::openStageLog() {
+    showViewChoices();
+    const int stage = m_state.stage;
+    viewButton(stage)->setChecked(true);
+    viewChoice(stage);
+}
+
+void LogViewWindow::buildUi() {
+    auto* central = new QWidget(this);
+    auto* h = new QHBoxLayout(central);
+    h->setContentsMargins(6, 4, 6, 4);
+    h->addWidget(buildChoiceFrames(central));
+
+    auto* right = new QVBoxLayout;
+    ui.logGrid = grid(central, "DBGrid1");
+    m_logModel = new LogByDateModel(m_services.logDb, this);
+    ui.logGrid->setModel(m_logModel);
+    connect(ui.logGrid, &QTableView::clicked, this, &LogViewWindow::contactSelected);
+    ui.callsignGrid = grid(central, "DBGrid5");
+    m_callModel = new QSqlQueryModel(this);
+    ui.callsignGrid->setModel(m_callModel);
+    ui.cabrilloPreview = new QListWidget(central);
+    ui.cabrilloPreview->setObjectName(QStringLiteral("ListCbr"));
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    ui.cabrilloPreview->setFont(fixed);
+    right->addWidget(ui.logGrid, 1);
+    right->addWidget(ui.callsignGrid, 1);
+    right->addWidget(ui.cabrilloPreview, 1);
+    right->addWidget(buildStationForm(central));
+    right->addWidget(buildCabrilloForm(central));
+    right->addWidget(buildArchiveFrame(central), 1);
+    ui.formDoneButton =
+        button(central, "CmdGata", QStringLiteral("INTRODUCERE DE DATE &TERMINATA"));
+    connect(ui.formDoneButton, &QPushButton::clicked, this, &LogViewWindow::finishForm);
+    right->addWidget(ui.formDoneButton, 0, Qt::AlignLeft);
+    right->addStretch(0);
+    h->addLayout(right, 1);
+    setCentralWidget(central);
+}
+
+QWidget* LogViewWindow::buildChoiceFrames(QWidget* parent) {
+    auto* w = new QWidget(parent);
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    const auto choices = [](QGroupBox* f, QList<QRadioButton*> buttons) {
+        auto* fv = new QVBoxLayout(f);
+        fv->setSpacing(2);
+        for (QRadioButton* b : buttons)
+            fv->addWidget(b, 0, Qt::AlignLeft);
+    };
+
+    ui.viewFrame = frame(w, "Frame1", QStringLiteral("VIEW"));
+    ui.viewGeneralLogOption = radio(ui.viewFrame, "OpBLG", QStringLiteral(" L&og Gen"));
+    ui.viewStage1AOption = radio(ui.viewFrame, "OpB1A", QStringLiteral(" Etapa &1A"));
+    ui.viewStage1BOption = radio(ui.viewFrame, "OpB1B", QStringLiteral(" Etapa 1&B"));
+    ui.viewStage2AOption = radio(ui.viewFrame, "OpB2A", QStringLiteral(" Etapa 2&A"));
+    ui.viewStage2BOption = radio(ui.viewFrame, "OpB2B", QStringLiteral(" Etapa 2&B"));
+    ui.viewCallsignTableOption = radio(ui.viewFrame, "OpBCallJud", QStringLiteral(" &Call Jud"));
+    ui.viewCallsignTableOption->installEventFilter(this);
+    choices(ui.viewFrame, {ui.viewGeneralLogOption, ui.viewStage1AOption, ui.viewStage1BOption,
+                           ui.viewStage2AOption, ui.viewStage2BOption, ui.viewCallsignTableOption});
+    for (int stage = 0; stage <= 4; ++stage)
+        connect(viewButton(stage), &QRadioButton::clicked, this,
+                [this, stage] { viewChoice(stage); });
+    connect(ui.viewCallsignTableOption, &QRadioButton::clicked, this,
+            &LogViewWindow::showCallsignTable);
+
+    ui.deleteLogFrame = frame(w, "Frame2", QStringLiteral("DELETE LOG"));
+    ui.deleteGeneralLogOption = radio(ui.deleteLogFrame, "OpbL1A", QStringLiteral("&LogGen"));
+    choices(ui.deleteLogFrame, {ui.deleteGeneralLogOption});
+    connect(ui.deleteGeneralLogOption, &QRadioButton::clicked, this,
+            &LogViewWindow::askToDeleteLog);
+
+    ui.printFrame = frame(w, "Frame3", QStringLiteral("PRINT"));
+    ui.printStage1AOption = radio(ui.printFrame, "OpBD1A", QStringLiteral("&Etapa 1A"));
+    ui.printStage1BOption = radio(ui.printFrame, "OpBD1B", QStringLiteral("E&tapa 1B"));
+    ui.printStage2AOption = radio(ui.printFrame, "OpBD2A", QStringLiteral("Eta&pa 2A"));
+    ui.printStage2BOption = radio(ui.printFrame, "OpBD2B", QStringLiteral("Etapa &2B"));
+    ui.printSummaryOption = radio(ui.printFrame, "OpBDSumm", QStringLiteral("&Summary"));
+    choices(ui.printFrame, {ui.printStage1AOption, ui.printStage1BOption, ui.printStage2AOption,
+                            ui.printStage2BOption, ui.printSummaryOption});
+    const QRadioButton* prints[] = {ui.printStage1AOption, ui.printStage1BOption,
+                                    ui.printStage2AOption, ui.printStage2BOption};
+    for (int stage = 1; stage <= 4; ++stage)
+        connect(prints[stage - 1], &QRadioButton::clicked, this,
+                [this, stage] { printChoice(stage); });
+    connect(ui.printSummaryOption, &QRadioButton::clicked, this,
+            &LogViewWindow::startPrintedSummary);
+
+    ui.stageTotalsFrame = frame(w, "Frame4", QStringLiteral("Summe/Etap"));
+    auto* g = new QGridLayout(ui.stageTotalsFrame);
+    const auto total = [&](const char* labelName, const char* caption, const char* boxName,
+                           int column, QLabel*& l, QLineEdit*& box) {
+        l = label(ui.stageTotalsFrame, labelName, QLatin1String(caption));
+        box = lineEdit(ui.stageTotalsFrame, boxName);
+        box->setReadOnly(true);
+        ScreenLayout::setDesignWidth(box, 700);
+        g->addWidget(l, 0, column);
+        g->addWidget(box, 1, column);
+    };
+    total("LblQSO", "QSO", "TxtQSO", 0, ui.contactsCaption, ui.contactsBox);
+    total("LblMlt", "Mlt", "TxtMlt", 1, ui.multipliersCaption, ui.multipliersBox);
+    total("LblPkt", "Pkt", "TxtPkt", 2, ui.pointsCaption, ui.pointsBox);
+
+    ui.deleteContactFrame = frame(w, "Frame5", QStringLiteral("&DELETE"));
+    ui.deleteContactOption =
+        radio(ui.deleteContactFrame, "OpBDelete", QStringLiteral("Delete &QSO"));
+    choices(ui.deleteContactFrame, {ui.deleteContactOption});
+    connect(ui.deleteContactOption, &QRadioButton::clicked, this,
+            &LogViewWindow::deleteSelectedContact);
+
+    for (QGroupBox* f : {ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
+                         ui.deleteContactFrame})
+        v->addWidget(f);
+    v->addWidget(buildCallsignFrames(w));
+    v->addStretch(1);
+    return w;
+}
+
+QWidget* LogViewWindow::buildCallsignFrames(QWidget* parent) {
+    auto* w = new QWidget(parent);
+    auto* v = new QVBoxLayout(w);
+    v->setContentsMargins(0, 0, 0, 0);
+    ui.callsignTableFrame = frame(w, "Frame7", QStringLiteral("TAB. JUD"));
+    auto* f7 = new QHBoxLayout(ui.callsignTableFrame);
+    f7->addWidget(label(ui.callsignTableFrame, "LblInsert", QStringLiteral("Insert")));
+    ui.addCallsignOption = radio(ui.callsignTableFrame, "", QStringLiteral("&Anfügen"));
+    ui.addCallsignOption->setObjectName(QStringLiteral("OpBAnfügen"));
+    f7->addWidget(ui.addCallsignOption);
+    connect(ui.addCallsignOption, &QRadioButton::clicked, this,
+            &LogViewWindow::startAddingCallsign);
+    auto* learn =
+        new LearnFromLogsButton(m_services.dialogs, m_services.callDb, ui.callsignTableFrame);
+    connect(learn, &LearnFromLogsButton::learnt, this, &LogViewWindow::loadCallsignTable);
+    f7->addWidget(learn);
+
+    ui.callsignForm = frame(w, "Frame8", QStringLiteral("ENTER DATA"));
+    auto* f8 = new QGridLayout(ui.callsignForm);
+    ui.newCallsignBox = lineEdit(ui.callsignForm, "TxtCountry");
+    ui.newCallsignCountyBox = lineEdit(ui.callsignForm, "TxtCont");
+    f8->addWidget(label(ui.callsignForm, "LblCountry", QStringLiteral("Call")), 0, 0);
+    f8->addWidget(ui.newCallsignBox, 0, 1);
+    f8->addWidget(label(ui.callsignForm, "LblCont", QStringLiteral("Jud")), 1, 0);
+    f8->addWidget(ui.newCallsignCountyBox, 1, 1);
+    for (QLineEdit* e : {ui.newCallsignBox, ui.newCallsignCountyBox}) {
+        ScreenLayout::setDesignWidth(e, 1200);
+        upperCaseTyping(e);
+    }
+    connect(ui.newCallsignBox, &QLineEdit::returnPressed, this,
+            [this] { ui.newCallsignCountyBox->setFocus(Qt::OtherFocusReason); });
+    connect(ui.newCallsignCountyBox, &QLineEdit::returnPressed, this,
+            &LogViewWindow::confirmAddCallsign);
+    v->addWidget(ui.callsignTableFrame);
+    v->addWidget(ui.callsignForm);
+    return w;
+}
+
+QWidget* LogViewWindow::buildStationForm(QWidget* parent) {
+    ui.stationForm = frame(parent, "Frame6", QStringLiteral("ENTER DATA"));
+    auto* g = new QGridLayout(ui.stationForm);
+    g->setVerticalSpacing(2);
+    const struct {
+        QLineEdit** box;
+        const char* name;
+        const char* label;
+        const char* tip;
+    } boxes[] = {
+        {&ui.sectionBox, "TxtSection", "Section", "Introdu Categoria de participare ; ESCAPE"},
+        {&ui.operatorNameBox, "TxtOp", "Op.Name", "Introdu Numele operatorului ; ESCAPE"},
+        {&ui.operatorCountBox, "TxtNo", "No.Operat", "Introdu Nr. Operatori ; ESCAPE"},
+        {&ui.qthBox, "TxtQTH", "QTH", "Introdu QTH-ul ; ESCAPE"},
+        {&ui.addressBox, "TxtAds", "Adress", "Introdu adresa ; ESCAPE"},
+        {&ui.transmitterBox, "TxtTx", "Tx", "Introdu emitatorul ; ESCAPE"},
+        {&ui.receiverBox, "TxtRx", "Rx", "Introdu receptorul ; ESCAPE"},
+        {&ui.antennaBoxes[0], "TxtAnt", "Ant1", "Introdu Antena1 ; ESCAPE"},
+        {&ui.antennaBoxes[1], "TxtAnt2", "Ant2", "Introdu Antena2 ; ESCAPE"},
+        {&ui.antennaBoxes[2], "TxtAnt3", "Ant3", "Introdu Antena3 ; ESCAPE"},
+        {&ui.antennaBoxes[3], "TxtAnt4", "Ant4", "Introdu antena 4 ; ESCAPE"},
+        {&ui.clubBox, "TxtClub", "Club:", "Introdu Clubul in care esti membru  ; ESCAPE"},
+    };
+    int i = 0;
+    for (const auto& b : boxes) {
+        *b.box = lineEdit(ui.stationForm, b.name, QString::fromLatin1(b.tip));
+        upperCaseTyping(*b.box);
+        const int row = i % 6;
+        const int column = i / 6 * 2;
+        g->addWidget(label(ui.stationForm, (QByteArray("Lbl") + (b.name + 3)).constData(),
+                           QLatin1String(b.label)),
+                     row, column);
+        g->addWidget(*b.box, row, column + 1);
+        ++i;
+    }
+    connectStationBoxes();
+    return ui.stationForm;
+}
+
+QWidget* LogViewWindow::buildCabrilloForm(QWidget* parent) {
+    ui.cabrilloForm =
+        frame(parent, "FraLogCbr", QStringLiteral("ENTER DATA CABRILLO (ARRL FORMAT)"));
+    auto* g = new QGridLayout(ui.cabrilloForm);
+    g->setVerticalSpacing(2);
+    const struct {
+        QLineEdit** box;
+        const char* name;
+        const char* label;
+    } boxes[] = {{&ui.cabrilloContestBox, "TxtContest", "CONTEST:"},
+                 {&ui.cabrilloCallsignBox, "TxtCall", "CALLSIGN:"},
+                 {&ui.cabrilloCategoryBox, "TxtCateg", "CATEGORY:"},
+                 {&ui.cabrilloScoreBox, "TxtScore", "CLAIMED-SCORE:"},
+                 {&ui.cabrilloOperatorsBox, "TxtOperat", "OPERATORS:"},
+                 {&ui.cabrilloClubBox, "TxtClub1", "CLUB:"},
+                 {&ui.cabrilloNameBox, "TxtName", "NAME:"},
+                 {&ui.cabrilloAddressBoxes[0], "TxtAdrs1", "ADRESS:"},
+                 {&ui.cabrilloAddressBoxes[1], "TxtAdrs2", "ADRESS:"},
+                 {&ui.cabrilloAddressBoxes[2], "TxtAdrs3", "ADRESS:"},
+                 {&ui.cabrilloSoapboxBoxes[0], "TxtSoap1", "SOAPBOX:"},
+                 {&ui.cabrilloSoapboxBoxes[1], "TxtSoap2", "SOAPBOX:"}};
+    int row = 0;
+    for (const auto& b : boxes) {
+        *b.box = lineEdit(ui.cabrilloForm, b.name);
+        upperCaseTyping(*b.box);
+        ui.cabrilloBoxes << *b.box;
+        g->addWidget(label(ui.cabrilloForm, (QByteArray("Lbl") + (b.name + 3)).constData(),
+                           QLatin1String(b.label)),
+                     row, 0);
+        g->addWidget(*b.box, row++, 1);
+    }
+    connectCabrilloBoxes();
+    return ui.cabrilloForm;
+}
+
+QWidget* LogViewWindow::buildArchiveFrame(QWidget* parent) {
+    ui.archivePanel = frame(parent, "FraArh", QStringLiteral("Arhivare LOG"));
+    auto* g = new QGridLayout(ui.archivePanel);
+    ui.archiveDrives = new QComboBox(ui.archivePanel);
+    ui.archiveDrives->setObjectName(QStringLiteral("DrvList"));
+    m_dirModel = new QFileSystemModel(this);
+    m_dirModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    ui.archiveFolders = new QTreeView(ui.archivePanel);
+    ui.archiveFolders->setObjectName(QStringLiteral("DirList"));
+    ui.archiveFolders->setModel(m_dirModel);
+    for (int c = 1; c < m_dirModel->columnCount(); ++c)
+        ui.archiveFolders->hideColumn(c);
+    ui.archiveFolders->setHeaderHidden(true);
+    m_fileModel = new QFileSystemModel(this);
+    m_fileModel->setFilter(QDir::Files);
+    ui.archiveFiles = new QListView(ui.archivePanel);
+    ui.archiveFiles->setObjectName(QStringLiteral("FilList"));
+    ui.archiveFiles->setModel(m_fileModel);
+    ui.fileNameCaption = label(ui.archivePanel, "LblNumeFis", QStringLiteral("Nume fisier"));
+    ui.fileNameBox = lineEdit(ui.archivePanel, "TxtNameDat");
+    upperCaseTyping(ui.fileNameBox);
+    ui.saveTextButton = button(ui.archivePanel, "CmdMemTxt", QStringLiteral("Save &TEXT file"));
+    ui.saveAdifButton = button(ui.archivePanel, "CmdArhivADI", QStringLiteral("  Save ADI&F file"));
+    ui.deleteFileButton = button(ui.archivePanel, "CmdSterg", QStringLiteral("&Sterge file"));
+    g->addWidget(ui.archiveDrives, 0, 0);
+    g->addWidget(ui.archiveFolders, 1, 0, 5, 1);
+    g->addWidget(ui.archiveFiles, 0, 1, 6, 1);
+    g->addWidget(ui.fileNameCaption, 0, 2);
+    g->addWidget(ui.fileNameBox, 1, 2);
+    g->addWidget(ui.saveTextButton, 2, 2);
+    g->addWidget(ui.saveAdifButton, 3, 2);
+    g->addWidget(ui.deleteFileButton, 4, 2);
+    connect(ui.archiveDrives, &QComboBox::currentIndexChanged, this, &LogViewWindow::driveChanged);
+    connect(ui.archiveFolders, &QTreeView::clicked, this, &LogViewWindow::folderChanged);
+    connect(ui.archiveFiles, &QListView::doubleClicked, this, &LogViewWindow::takeArchivedFileName);
+    connect(ui.fileNameBox, &QLineEdit::textChanged, this, &LogViewWindow::archiveNameTyped);
+    connect(ui.fileNameBox, &QLineEdit::returnPressed, this, &LogViewWindow::archiveNameEntered);
+    connect(ui.deleteFileButton, &QPushButton::clicked, this, &LogViewWindow::deleteArchivedFile);
+    connect(ui.saveTextButton, &QPushButton::clicked, this, &LogViewWindow::saveTextArchive);
+    connect(ui.saveAdifButton, &QPushButton::clicked, this, &LogViewWindow::saveAdifArchive);
+    return ui.archivePanel;
+}
+
+void LogViewWindow::buildMenus() {
+    const auto add = [this](QWidget* menu, const char* name, const QString& caption) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QString::fromUtf8(name));
+        menu->addAction(a);
+        return a;
+    };
+    QMenuBar* bar = menuBar();
+    ui.firstPageAction = add(bar, "mnuAnfang", QStringLiteral("1_ST_P&AGE"));
+    ui.quitAction = add(bar, "mnuBeenden", QStringLiteral("E&XIT"));
+    ui.viewLogAction = add(bar, "mnuLogAnzeigen", QStringLiteral("VIEW_LO&G "));
+    ui.printLogAction = add(bar, "mnuLOGDrucken", QStringLiteral("P&RINT_LOG"));
+    ui.saveLogMenu = bar->addMenu(QStringLiteral("&MEMORARE_LOG"));
+    ui.saveLogMenu->setObjectName(QStringLiteral("mnuASCIIDatei"));
+    ui.saveToDiskMenu =
+        ui.saveLogMenu->addMenu(QStringLiteral("Memorare pe &HDD in folderul \"LOG\""));
+    ui.saveToDiskMenu->setObjectName(QStringLiteral("mnuLog"));
+    ui.saveTextAction = add(ui.saveToDiskMenu, "mnuTXT", QStringLiteral("FORMAT &TXT"));
+    ui.saveCabrilloAction =
+        add(ui.saveToDiskMenu, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
+    ui.saveCabrilloAction->setEnabled(m_state.contest().cabrillo);
+    ui.archiveAction = add(ui.saveLogMenu, "mnuArh",
+                           QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
+    ui.deleteLogAction = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
+    ui.helpMenu = addHelpMenu(bar, "mnuHelp3", QStringLiteral("&HELP"),
+                              {{"mnuVizLog", "&Vizualizare log", 900},
+                               {"mnuTipLog", "&Tiparire log", 1000},
+                               {"mnuMemLog", "&Memorare log", 1100},
+                               {"mnuDelLog", "&Stergere log", 1200},
+                               {"mnuOutPag", "&Iesire din pagina", 1300}},
+                              m_services.help);
+    connect(ui.firstPageAction, &QAction::triggered, this, [this] {
+        m_state.returnToSetup = true;
+        close();
+        emit setupRequested();
+    });
+    connect(ui.quitAction, &QAction::triggered, this, [this] {
+        if (exitConfirmed(m_services.dialogs))
+            emit exitRequested();
+    });
+    connect(ui.viewLogAction, &QAction::triggered, this, &LogViewWindow::showViewChoices);
+    connect(ui.printLogAction, &QAction::triggered, this, &LogViewWindow::showPrintChoices);
+    connect(ui.saveTextAction, &QAction::triggered, this, &LogViewWindow::startTextLog);
+    connect(ui.saveCabrilloAction, &QAction::triggered, this, &LogViewWindow::startCabrillo);
+    connect(ui.archiveAction, &QAction::triggered, this, &LogViewWindow::showArchiveFrame);
+    connect(ui.deleteLogAction, &QAction::triggered, this, &LogViewWindow::showDeleteLogChoice);
+}
+
+bool LogViewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui.viewCallsignTableOption && event->type() == QEvent::MouseButtonDblClick) {
+        showAddCallsignChoice();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- load, reset and the menus ----
+
+void LogViewWindow::reset() {
+    const QDate today = m_services.clock.now().date();
+    if (today.isValid())
+        m_date = today.toString(QStringLiteral("dd.MM.yyyy"));
+    clearStage();
+    clearChoices();
+    m_pending = PendingNone;
+    m_viewStage = -1;
+    ui.newCallsignBox->clear();
+    ui.newCallsignCountyBox->clear();
+    // The contest without multipliers shows no multiplier total.
+    ui.multipliersBox->setVisible(m_state.contest().report.hasMultipliers());
+    ui.multipliersCaption->setVisible(m_state.contest().report.hasMultipliers());
+    fillStationBoxes();
+}
+
+void LogViewWindow::clearStage() {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
+             ui.deleteContactFrame, ui.stationForm, ui.callsignTableFrame, ui.callsignForm,
+             ui.cabrilloForm, ui.archivePanel, ui.formDoneButton, ui.callsignGrid})
+        w->hide();
+    ui.cabrilloPreview->clear();
+    ui.cabrilloPreview->hide();
+}
+
+void LogViewWindow::clearChoices() {
+    for (QRadioButton* b : {ui.viewStage1AOption, ui.viewStage1BOption, ui.viewStage2AOption,
+                            ui.viewStage2BOption, ui.printStage1AOption, ui.printStage1BOption,
+                            ui.printStage2AOption, ui.printStage2BOption, ui.deleteGeneralLogOption,
+                            ui.addCallsignOption, ui.deleteContactOption, ui.printSummaryOption,
+                            ui.viewCallsignTableOption, ui.viewGeneralLogOption})
+        uncheck(b);
+    for (QWidget* w : std::initializer_list<QWidget*>{ui.viewGeneralLogOption, ui.logGrid,
+                                                      ui.printFrame, ui.stageTotalsFrame,
+                                                      ui.deleteContactFrame, ui.archivePanel})
+        w->hide();
+}
+
+void LogViewWindow::showViewChoices() {
+    clearStage();
+    clearChoices();
+    ui.viewFrame->show();
+    ui.stageTotalsFrame->show();
+    for (QRadioButton* b :
+         {ui.viewStage1AOption, ui.viewStage1BOption, ui.viewStage2AOption, ui.viewStage2BOption})
+        b->show();
+    const ContestDef& def = m_state.contest();
+    if (def.stageCount < 4)
+        hideSecondStageViews();
+    if (def.stageCount == 1)
+        ui.viewStage1BOption->hide();
+    ui.viewGeneralLogOption->show();
+    m_pending = PendingDelete;
+}
+
+void LogViewWindow::showPrintChoices() {
+    clearStage();
+    clearChoices();
+    m_outputPass = 100;
+    ui.printFrame->show();
+    for (QRadioButton* b : {ui.printStage1AOption, ui.printStage1BOption, ui.printStage2AOption,
+                            ui.printStage2BOption})
+        b->show();
+    m_pending = PendingPrint;
+    const ContestDef& def = m_state.contest();
+    if (def.stageCount < 4)
+        hideSecondStagePrints();
+    if (def.stageCount == 1)
+        ui.printStage1BOption->hide();
+}
+
+void LogViewWindow::showDeleteLogChoice() {
+    clearStage();
+    clearChoices();
+    ui.deleteLogFrame->show();
+    if (m_state.contest().stageCount < 4)
+        showDeleteLogButton();
+}
+
+void LogViewWindow::showArchiveFrame() {
+    clearStage();
+    clearChoices();
+    makeArchiveFolder();
+    resetFileLists();
+    ui.archivePanel->show();
+    m_outputPass = 20;
+    m_summaryOnly = 10;
+    ui.fileNameBox->setFocus(Qt::OtherFocusReason);
+}
+
+// The stage shapes: the frames offer only the stages the contest has.
+void LogViewWindow::hideSecondStageViews() {
+    ui.viewStage2AOption->hide();
+    ui.viewStage2BOption->hide();
+}
+
+void LogViewWindow::hideSecondStagePrints() {
+    ui.printStage2AOption->hide();
+    ui.printStage2BOption->hide();
+    ui.printSummaryOption->show();
+}
+
+void LogViewWindow::showDeleteLogButton() {
+    ui.deleteGeneralLogOption->show();
+}
+
+// ---- output folders ----
+
+bool LogViewWindow::makeLogFolder() {
+    return createFolder(ReportFiles::logFolder(m_state.appPath));
+}
+
+bool LogViewWindow::makeArchiveFolder() {
+    return createFolder(ReportFiles::archiveFolder(m_state.appPath));
+}
+
+bool LogViewWindow::createFolder(const QString& folder) {
+    if (QDir(folder).exists())
+        return true;
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (!QDir().mkpath(folder)) {
+        tell(QStringLiteral("Folderul ") + shown + QStringLiteral(" nu a putut fi creiat !"));
+        return false;
+    }
+    tell(QStringLiteral("Folderul ") + shown +
+         QStringLiteral(" a fost creiat. Datele se inscriu in folderul nou creiat"));
+    return true;
+}
+
+// ---- message boxes ----
+
+bool LogViewWindow::ask(const QString& text, const QString& title) {
+    return m_services.dialogs.message(text, title, Dialogs::Buttons::YesNo,
+                                      Dialogs::Icon::Question) == Dialogs::AnswerYes;
+}
+
+void LogViewWindow::tell(const QString& text, const QString& title) {
+    m_services.dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+}
+
+QString LogViewWindow::twoDigitYear() const {
+    return ReportFiles::twoDigitYear(m_date);
+}
