@@ -248,19 +248,19 @@ void FrmAnzeigen::writeChosenFile() {
         });
 }
 
-void FrmAnzeigen::showWrittenFile(const WrittenFile& written) {
+void FrmAnzeigen::showWrittenFile(const Outcome<WrittenFile>& written) {
     ui.DBGrid1->hide();
     ui.Frame4->hide();
-    if (!written.ok()) {
+    if (!written) {
         // Nothing was written; the form stays, to try again.
-        tell(written.error);
+        tell(written.error());
         if (m_archiveFormat == FormatNone)
             showEntryForm();
         return;
     }
     ui.CmdGata->hide();
     ui.FraLogCbr->hide();
-    listWrittenFile(written);
+    listWrittenFile(*written);
 }
 
 void FrmAnzeigen::listWrittenFile(const WrittenFile& written) {
