@@ -3,6 +3,7 @@
 #include "entry/EntryCharacters.h"
 #include "entry/OffLineStamp.h"
 #include "keyer/MorseTiming.h"
+#include "logging/SerialCode.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "setup/LeadingNumber.h"
@@ -291,7 +292,7 @@ void QsoEntry::acceptCallsign() {
     c.callsign = typed.toUpper();
     followLog();
     if (def().serialSent() && c.codeSent.trimmed().isEmpty())
-        c.codeSent = ContactEngine::nextSerial(sentLabel());
+        c.codeSent = SerialCode::next(sentLabel());
     showLookup(m_engine.lookUpCallsign());
     showDupe(m_engine.checkDuplicate());
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;

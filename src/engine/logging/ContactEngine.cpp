@@ -2,6 +2,7 @@
 
 #include "entry/EntryCharacters.h"
 #include "logging/Correction.h"
+#include "logging/SerialCode.h"
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
 #include "setup/DateTimeText.h"
@@ -299,10 +300,6 @@ std::pair<QString, QString> ContactEngine::utcDateAndTime(const Clock& clock) {
     return {DateTimeText::formatDate(utc.date()), DateTimeText::formatTime(utc.time())};
 }
 
-QString ContactEngine::nextSerial(const QString& code) {
-    return QString::number(code.trimmed().toInt() + 1).rightJustified(3, QLatin1Char('0'));
-}
-
 LogRow ContactEngine::rowToStore() {
     const auto [sent, rcvd] = sentAndReceived();
     QString date = m_contact.date;
@@ -432,7 +429,7 @@ void ContactEngine::advanceSentCode() {
     if (rules.nextCode == NextCode::Received)
         m_contact.codeSent = m_contact.codeReceived;
     else if (rules.nextCode == NextCode::Serial)
-        m_contact.codeSent = nextSerial(m_contact.codeSent);
+        m_contact.codeSent = SerialCode::next(m_contact.codeSent);
 }
 
 Outcome<void> ContactEngine::deriveSentCode() {

@@ -108,8 +108,6 @@ public:
     std::pair<QString, QString> sentAndReceived() const;
     /// The UTC date "dd.mm.yy" and time "hh:mm" of the clock now.
     static std::pair<QString, QString> utcDateAndTime(const Clock& clock);
-    /// The serial code after `code`: "001".."009", "010".."099", then unpadded.
-    static QString nextSerial(const QString& code);
 
 private:
     const ContestDef& def() const { return m_app.contest(); }
