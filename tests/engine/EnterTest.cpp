@@ -107,6 +107,27 @@ private slots:
         QCOMPARE(f.callJudRows(), 0);
     }
 
+    // A log that cannot be read is said so, never taken for a log without the contact.
+    void unreadableLogIsReported_data() {
+        QTest::addColumn<int>("lookup");
+        QTest::newRow("duplicate") << 0;
+        QTest::newRow("multiplier") << 1;
+        QTest::newRow("newest contact") << 2;
+        QTest::newRow("contact by ID") << 3;
+    }
+    void unreadableLogIsReported() {
+        QFETCH(int, lookup);
+        EngineFixture f("CampNatUS");
+        f.typeContact("YO5ABC", "CJ");
+        QVERIFY(f.log().exec("DROP TABLE LogGen"));
+        ContactEngine& e = *f.engine;
+        const QString error = lookup == 0   ? e.checkDuplicate().error
+                              : lookup == 1 ? e.checkMultiplier().error()
+                              : lookup == 2 ? e.sentCodeAfterLast().error()
+                                            : e.storedContact(1).error();
+        QVERIFY2(error.startsWith("LOGUL NU POATE FI CITIT: "), qPrintable(error));
+    }
+
     // The kept totals follow every change of the log, as a count row by row finds them; the
     // results frame shows the current stage first, then the others in order.
     void totalsAndResultsFrame() {

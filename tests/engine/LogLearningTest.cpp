@@ -130,8 +130,8 @@ private slots:
         const ContestDef& def = *ContestCatalog::findByCode(QStringLiteral("CpCFR"));
         const LogRow r = ReportFixture::row(0, row.toUtf8().constData());
         const QString cabrillo = QStringLiteral("START-OF-LOG: 2.0\r\n") +
-                                 Cabrillo::qsoLine(r, QStringLiteral("YO9AAA"), def).line;
-        const QString adif = Adif::qsoRecord(r, def).line;
+                                 Cabrillo::qsoLine(r, QStringLiteral("YO9AAA"), def).valueOr({});
+        const QString adif = Adif::qsoRecord(r, def).valueOr({});
         for (const QString& text : {cabrillo, adif}) {
             const PastLogFile f = PastLog::parse(QStringLiteral("x"), text.toUtf8());
             QVERIFY2(f.refusal.isEmpty(), qPrintable(f.refusal));

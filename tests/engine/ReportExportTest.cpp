@@ -58,14 +58,14 @@ private slots:
         QFETCH(int, contest);
         LoggedFolder logged(contest);
         const QString expected = QStringLiteral("engine/expected/c%1/").arg(contest);
-        const QList<std::pair<WrittenFile, QString>> written{
+        const QList<std::pair<Outcome<WrittenFile>, QString>> written{
             {logged.writer().cabrillo(logged.header())->whole(), "cabrillo.cbr"},
             {logged.writer().textLog()->whole(), "summary.txt"},
             {logged.writer().adif(" ARHIVA ")->whole(), "adif.adi"},
             {logged.writer().textArchive("ARHIVA")->whole(), "archive.txt"}};
         for (const auto& [file, name] : written) {
-            QVERIFY2(file.ok(), qPrintable(file.error));
-            QVERIFY(sameAsExpected(logged.read(file.path), expected + name));
+            QVERIFY2(file, qPrintable(file.error()));
+            QVERIFY(sameAsExpected(logged.read(file->path), expected + name));
         }
         QVERIFY(logged.ok);
         QCOMPARE(logged.files("ARHIVA"), (QStringList{"ARHIVA.adi", "ARHIVA.txt"}));
@@ -94,16 +94,16 @@ private slots:
         if (hz > 0)
             row.frequency = hz;
         const ContestDef& def = *ContestCatalog::find(0);
-        QVERIFY(Cabrillo::qsoLine(row, QStringLiteral("YO5OHO/P"), def).line.startsWith(cabrillo));
-        QVERIFY(Adif::qsoRecord(row, def).line.contains(adif));
+        QVERIFY(Cabrillo::qsoLine(row, QStringLiteral("YO5OHO/P"), def)->startsWith(cabrillo));
+        QVERIFY(Adif::qsoRecord(row, def)->contains(adif));
     }
 
     void emptyLog() {
         const ContestDef& def = *ContestCatalog::find(35);
-        const ExportResult summary =
+        const Outcome<QByteArray> summary =
             Summary::summaryFile(def, ReportFixture::station(), ReportTotals{}, "07");
-        QVERIFY(sameAsExpected(summary.bytes, "engine/expected/c35/summary-empty.txt"));
-        QVERIFY(Adif::layout(def).bytesOf({}).bytes.isEmpty());
+        QVERIFY(sameAsExpected(*summary, "engine/expected/c35/summary-empty.txt"));
+        QVERIFY(Adif::layout(def).bytesOf({})->isEmpty());
     }
 
     // Cancelled after its first contact: nothing written, the old file as it was.
@@ -118,8 +118,8 @@ private slots:
             writer.textLog()};
         for (const std::shared_ptr<ExportRun>& run : runs) {
             QVERIFY(run->start() && run->step());
-            const WrittenFile w = run->cancel();
-            QVERIFY2(w.error.contains("A FOST ANULATA"), qPrintable(w.error));
+            const Outcome<WrittenFile> w = run->cancel();
+            QVERIFY2(!w && w.error().contains("A FOST ANULATA"), qPrintable(w.error()));
         }
         QCOMPARE(logged.folder.read("Log/YO5OHO CpCarpati07.Cbr"), QByteArray("previous"));
         QCOMPARE(logged.folder.read("ARHIVA/CARPATI.adi"), QByteArray("previous"));
@@ -143,21 +143,21 @@ private slots:
         rows[1].date = f[0];
         rows[1].utc = f[1];
         const ContestDef& def = *ContestCatalog::find(35);
-        for (const ExportResult& r :
+        for (const Outcome<QByteArray>& r :
              {Cabrillo::layout(ReportFixture::header(def, 0), "YO5OHO", def).bytesOf(rows),
               Adif::layout(def).bytesOf(rows)}) {
-            QCOMPARE(r.error, f[2]);
-            QVERIFY(r.bytes.isEmpty());
+            QVERIFY(!r);
+            QCOMPARE(r.error(), f[2]);
         }
     }
 
     // A character the code page cannot hold stops the file with a message, not a substitute byte.
     void characterOutsideTheCodePage() {
         const ContestDef& def = *ContestCatalog::find(11);
-        const ExportResult refused = TextLog::archiveLayout(def).bytesOf({ReportFixture::row(
+        const Outcome<QByteArray> refused = TextLog::archiveLayout(def).bytesOf({ReportFixture::row(
             1, "YO5AAA|10.11.07|18:00|1|599 001 ION|599 002 \u00D1O\u20AC|CW|||1")});
-        QVERIFY(refused.bytes.isEmpty());
-        QVERIFY2(refused.error.contains("\"\u00D1\""), qPrintable(refused.error));
+        QVERIFY(!refused);
+        QVERIFY2(refused.error().contains("\"\u00D1\""), qPrintable(refused.error()));
     }
 
     // The base callsign names the files, and an own callsign never names one outside "Log".

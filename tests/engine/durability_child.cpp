@@ -32,13 +32,16 @@ int main(int argc, char** argv) {
     ContactEngine engine(state, logDb, callDb, specials, clock);
     if (argc > 2 && QByteArray(argv[2]) == "correct") {
         for (int n = 0;; ++n) {
-            if (!engine.startCorrection())
+            if (!engine.startCorrection().valueOr(std::nullopt))
                 return 5;
             engine.countyChanged(n % 2 ? QStringLiteral("CJ") : QStringLiteral("MS"));
-            engine.checkMultiplier();
+            if (!engine.checkMultiplier())
+                return 5;
+            if (n % 3 == 0 && !engine.cancelCorrection())
+                return 5;
             if (n % 3 == 0)
-                engine.cancelCorrection();
-            else if (engine.logContact().status != EnterResult::Status::Logged)
+                continue;
+            if (engine.logContact().status != EnterResult::Status::Logged)
                 return 4;
         }
     }

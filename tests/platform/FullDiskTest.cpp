@@ -41,9 +41,9 @@ private slots:
     void oldFileKept_data() {
         QTest::addColumn<Writer>("write");
         QTest::newRow("text log and summary")
-            << Writer([](LogExport& log) { return log.textLog()->whole().error; });
+            << Writer([](LogExport& log) { return log.textLog()->whole().error(); });
         QTest::newRow("ADIF") << Writer(
-            [](LogExport& log) { return log.adif(QStringLiteral("CARPATI"))->whole().error; });
+            [](LogExport& log) { return log.adif(QStringLiteral("CARPATI"))->whole().error(); });
     }
     void oldFileKept() {
         QFETCH(Writer, write);

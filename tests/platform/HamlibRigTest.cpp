@@ -93,12 +93,12 @@ private slots:
         QCOMPARE(*model.radioReading(), (RigReading{3525400, QStringLiteral("CW")}));
         const auto [tuned, frequency] = station.log(QStringLiteral("YO5BBB"));
         QCOMPARE(frequency, QVariant(qint64(3525400)));
-        const std::optional<LogRow> row = LogStore(station.f.log()).row(tuned);
+        const std::optional<LogRow> row = *LogStore(station.f.log()).row(tuned);
         QVERIFY(row);
         const ContestDef& def = station.f.app.contest();
-        QCOMPARE(Cabrillo::qsoLine(*row, QStringLiteral("YO9AAA"), def).line.left(14),
+        QCOMPARE(Cabrillo::qsoLine(*row, QStringLiteral("YO9AAA"), def)->left(14),
                  QStringLiteral("QSO: 3525  CW "));
-        QVERIFY(Adif::qsoRecord(*row, def).line.contains(QStringLiteral("<FREQ:8>3.525400")));
+        QVERIFY(Adif::qsoRecord(*row, def)->contains(QStringLiteral("<FREQ:8>3.525400")));
 
         daemon.kill();
         QVERIFY(daemon.waitForFinished());

@@ -3,6 +3,7 @@
 #include "entry/EntryCharacters.h"
 #include "entry/OffLineStamp.h"
 #include "keyer/MorseTiming.h"
+#include "logging/SerialCode.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "setup/LeadingNumber.h"
@@ -213,11 +214,18 @@ void QsoEntry::afterModeChosen(const QString& report) {
     c.rstReceived = report;
 }
 
+void QsoEntry::takeSentCodeAfterLast() {
+    const Outcome<QString> code = m_engine.sentCodeAfterLast();
+    if (!code)
+        return message(code.error());
+    m_engine.contact().codeSent = *code;
+}
+
 void QsoEntry::chooseCw() {
     keepContactInHand();
     m_state.qsoMode = QStringLiteral("CW");
     if (def().serialSent())
-        m_engine.contact().codeSent = m_engine.sentCodeAfterLast();
+        takeSentCodeAfterLast();
     afterModeChosen(QStringLiteral("599"));
     // Before a stage is chosen the code sent is the one the set-up screen gave.
     if (phase() == EntryPhase::Closed && def().sentCodeIsStartNumber())
@@ -228,7 +236,7 @@ void QsoEntry::chooseSsb() {
     keepContactInHand();
     m_state.qsoMode = QStringLiteral("SSB");
     if (def().serialSent())
-        m_engine.contact().codeSent = m_engine.sentCodeAfterLast();
+        takeSentCodeAfterLast();
     if (def().ssbChoosesFirstStage())
         chooseStage(1);
     afterModeChosen(QStringLiteral("59"));
@@ -284,7 +292,7 @@ void QsoEntry::acceptCallsign() {
     c.callsign = typed.toUpper();
     followLog();
     if (def().serialSent() && c.codeSent.trimmed().isEmpty())
-        c.codeSent = ContactEngine::nextSerial(sentLabel());
+        c.codeSent = SerialCode::next(sentLabel());
     showLookup(m_engine.lookUpCallsign());
     showDupe(m_engine.checkDuplicate());
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
@@ -311,6 +319,8 @@ void QsoEntry::showLookup(const LookupView& view) {
 }
 
 void QsoEntry::showDupe(const DupeView& view) {
+    if (!view.error.isEmpty())
+        message(view.error);
     if (!view.checked)
         return;
     m_logReady = true;
@@ -319,7 +329,12 @@ void QsoEntry::showDupe(const DupeView& view) {
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
-    m_engine.contact().countyReceived = m_engine.takeCountyChoice(entry).first;
+    const Outcome<std::pair<QString, bool>> taken = m_engine.takeCountyChoice(entry);
+    if (!taken) {
+        message(taken.error());
+        return;
+    }
+    m_engine.contact().countyReceived = taken->first;
     m_logReady = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -399,6 +414,8 @@ void QsoEntry::logContact() {
         message(kTotalsUnread);
     if (r.learnFailed)
         message(QStringLiteral("BAZA DE DATE A INDICATIVELOR NU A PUTUT FI ACTUALIZATA !"));
+    if (!r.codeError.isEmpty())
+        message(r.codeError);
 }
 
 // ---- cancel, recovery, correction, delete ----
@@ -478,14 +495,17 @@ void QsoEntry::recheckContact() {
 }
 
 void QsoEntry::leaveCorrection() {
-    m_engine.cancelCorrection();
+    if (const Outcome<void> left = m_engine.cancelCorrection(); !left)
+        message(left.error());
 }
 
 void QsoEntry::correctLastContact() {
     if (!m_engine.correction() && m_engine.contactInHand())
         clearContact(true);
-    if (!m_engine.startCorrection()) {
-        message(QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !"));
+    const Outcome<std::optional<LogRow>> started = m_engine.startCorrection();
+    if (!started || !*started) {
+        message(started ? QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !")
+                        : started.error());
         requestFocus(EntryField::Callsign, Caret::AtEnd);
         return;
     }
@@ -496,7 +516,12 @@ void QsoEntry::correctLastContact() {
 
 void QsoEntry::deleteContact(qint64 id) {
     // The question names the contact, so a wrong row is not deleted unseen.
-    const std::optional<LogRow> row = m_engine.storedContact(id);
+    const Outcome<std::optional<LogRow>> stored = m_engine.storedContact(id);
+    if (!stored) {
+        message(stored.error());
+        return;
+    }
+    const std::optional<LogRow>& row = *stored;
     if (!row)
         return;
     const QString question =
@@ -510,21 +535,21 @@ void QsoEntry::deleteContact(qint64 id) {
             QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
                            "VERIFICATI SI MODIFICATI VALOAREA CODS"),
             QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    if (const Outcome<void> deleted = m_engine.deleteContact(id); !deleted) {
-        m_dialogs.message(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + deleted.error(),
-                          kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
-    } else {
-        // The label follows the log; the contact in hand stays as typed and is judged again.
-        refreshBoard();
-        refreshTotals();
-        refreshGrid();
-        recheckContact();
-    }
+    if (const Outcome<void> deleted = m_engine.deleteContact(id); !deleted)
+        m_dialogs.message(deleted.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    // The label follows the log; the contact in hand stays as typed and is judged again.
+    refreshBoard();
+    refreshTotals();
+    refreshGrid();
+    recheckContact();
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
 bool QsoEntry::followLog() {
-    if (!m_engine.followLog())
+    const Outcome<bool> changed = m_engine.followLog();
+    if (!changed)
+        message(changed.error());
+    if (!changed.valueOr(true))
         return false;
     refreshTotals();
     refreshBoard();

@@ -130,6 +130,8 @@ public:
     /// Reads the totals, the board, the grid and the serial again when another program changed
     /// the log; true then.
     bool followLog();
+    /// The sent serial after the newest contact in the log into the contact in hand.
+    void takeSentCodeAfterLast();
 
     // ---- answers ----
     /// The phase, IN LOG, the new-multiplier and duplicate marks, from the engine's contact, the

@@ -337,7 +337,8 @@ bool QsoEntry::codeKeyPress(QChar c, bool space) {
 void QsoEntry::codeKeyUp() {
     QString& code = field(EntryField::CodeReceived);
     code = code.trimmed();
-    m_engine.codeChanged(code);
+    if (const Outcome<bool> changed = m_engine.codeChanged(code); !changed)
+        message(changed.error());
     const ExchangeKind exchange = def().log.exchange;
     const int full = exchange == ExchangeKind::Zodiac ? 2 : 3;
     if (code.size() == full && m_focused == EntryField::CodeReceived)
@@ -352,7 +353,8 @@ void QsoEntry::takeClubWord() {
 void QsoEntry::countyMovesOn() {
     m_logReady = true;
     m_engine.countyChanged(text(EntryField::CountyReceived).trimmed());
-    m_engine.checkMultiplier();
+    if (const Outcome<bool> mult = m_engine.checkMultiplier(); !mult)
+        message(mult.error());
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 

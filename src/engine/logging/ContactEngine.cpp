@@ -2,6 +2,7 @@
 
 #include "entry/EntryCharacters.h"
 #include "logging/Correction.h"
+#include "logging/SerialCode.h"
 #include "refdata/CountyBoard.h"
 #include "refdata/CountyTables.h"
 #include "setup/DateTimeText.h"
@@ -130,17 +131,22 @@ LookupView ContactEngine::lookUpCallsign() {
     return view;
 }
 
-bool ContactEngine::isDupe(const QString& call, int stage) {
+Outcome<bool> ContactEngine::isDupe(const QString& call, int stage) {
     const DupeRule& rule = def().log.dupeRule(stage);
     const QString mode = contactMode();
-    if (!rule.modeAware)
-        return m_log.firstContact(call, stage, {}, correctedId()).has_value();
-    if (m_log.firstContact(call, stage, mode, correctedId()))
-        return true;
+    const Outcome<std::optional<QString>> same =
+        m_log.firstContact(call, stage, rule.modeAware ? mode : QString(), correctedId());
+    if (!same)
+        return Failure{same.error()};
+    if (!rule.modeAware || *same)
+        return same->has_value();
     if (rule.otherModeAlwaysNew)
         return false;
-    const std::optional<QString> earlier =
+    const Outcome<std::optional<QString>> other =
         m_log.firstContact(call, stage, otherModeOf(mode), correctedId());
+    if (!other)
+        return Failure{other.error()};
+    const std::optional<QString>& earlier = *other;
     if (!earlier)
         return false;
     // The mark follows the log alone, as the multiplier column derived from it does.
@@ -164,10 +170,15 @@ DupeView ContactEngine::checkDuplicate() {
     DupeView view;
     if (call.isEmpty())
         return view;
+    // The mark describes the callsign now in the field, so a corrected callsign can be logged.
+    const Outcome<bool> dupe = isDupe(call, contactStage());
+    if (!dupe) {
+        view.error = dupe.error();
+        return view;
+    }
     view.checked = true;
     m_contact.checked = true;
-    // The mark describes the callsign now in the field, so a corrected callsign can be logged.
-    m_contact.dupe = isDupe(call, contactStage());
+    m_contact.dupe = *dupe;
     view.dupe = m_contact.dupe;
     if (m_contact.dupe) {
         m_contact.newMult = false; // a duplicate brings nothing
@@ -175,8 +186,10 @@ DupeView ContactEngine::checkDuplicate() {
             m_contact.otherMode = true;
         return view;
     }
-    if (def().log.exchange != ExchangeKind::Zodiac)
-        checkMultiplier();
+    if (def().log.exchange == ExchangeKind::Zodiac)
+        return view;
+    if (const Outcome<bool> mult = checkMultiplier(); !mult)
+        return {false, false, mult.error()};
     return view;
 }
 
@@ -184,14 +197,23 @@ MultiplierStation ContactEngine::multiplierStation() const {
     return {m_specials.special(def().codeString()), m_app.settings.myCounty.trimmed()};
 }
 
-bool ContactEngine::checkMultiplier() {
+Outcome<bool> ContactEngine::checkMultiplier() {
     const int stage = contactStage();
     // A corrected contact is judged against the contacts before it, as the log's column is.
     const qint64 before = correctedId();
-    m_contact.mult = MultiplierRule::earned(
+    QString unread;
+    const QString mult = MultiplierRule::earned(
         def(), multiplierStation(), stage,
         {m_contact.callsign, m_contact.countyReceived, m_contact.codeReceived, m_contact.otherMode},
-        [&](const QString& v) { return m_log.hasMult(v, stage, before); });
+        [&](const QString& v) {
+            const Outcome<bool> held = m_log.hasMult(v, stage, before);
+            if (!held && unread.isEmpty())
+                unread = held.error();
+            return held.valueOr(false);
+        });
+    if (!unread.isEmpty())
+        return Failure{unread};
+    m_contact.mult = mult;
     m_contact.newMult = MultiplierRule::isMultiplier(m_contact.mult);
     const QString candidate = m_contact.countyReceived.trimmed();
     const bool county = m_contact.mult.trimmed() == candidate || m_contact.mult == u"UNR";
@@ -205,17 +227,18 @@ QString ContactEngine::countyChanged(const QString& county) {
     return previewPoints();
 }
 
-bool ContactEngine::codeChanged(const QString& code) {
+Outcome<bool> ContactEngine::codeChanged(const QString& code) {
     m_contact.codeReceived = code;
     if (*def().log.ylCode && !m_contact.dupe)
-        checkMultiplier();
+        return checkMultiplier();
     return m_contact.newMult;
 }
 
-std::pair<QString, bool> ContactEngine::takeCountyChoice(const QString& entry) {
+Outcome<std::pair<QString, bool>> ContactEngine::takeCountyChoice(const QString& entry) {
     countyChanged(CountyTables::chosenCounty(m_contact.callsign, entry));
-    checkMultiplier();
-    return {m_contact.countyReceived, !m_contact.dupe};
+    if (const Outcome<bool> mult = checkMultiplier(); !mult)
+        return Failure{mult.error()};
+    return std::pair{m_contact.countyReceived, !m_contact.dupe};
 }
 
 QString ContactEngine::clubWordFor(const QString& text, bool errorBoxVisible) const {
@@ -277,10 +300,6 @@ std::pair<QString, QString> ContactEngine::utcDateAndTime(const Clock& clock) {
     return {DateTimeText::formatDate(utc.date()), DateTimeText::formatTime(utc.time())};
 }
 
-QString ContactEngine::nextSerial(const QString& code) {
-    return QString::number(code.trimmed().toInt() + 1).rightJustified(3, QLatin1Char('0'));
-}
-
 LogRow ContactEngine::rowToStore() {
     const auto [sent, rcvd] = sentAndReceived();
     QString date = m_contact.date;
@@ -331,7 +350,11 @@ EnterResult ContactEngine::logContact() {
     if (call == m_app.settings.myCall.trimmed().toUpper())
         return refusal(EnterResult::Status::OwnCall, QStringLiteral("QSO CU MINE INSUMI !"));
     m_contact.otherMode = false;
-    m_contact.dupe = isDupe(call, contactStage());
+    const Outcome<bool> dupe = isDupe(call, contactStage());
+    if (!dupe)
+        return refusal(EnterResult::Status::InsertFailed,
+                       QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(dupe.error()));
+    m_contact.dupe = *dupe;
     if (m_contact.dupe)
         return refusal(EnterResult::Status::Duplicate, QStringLiteral("WARNING ! QSO DUPE !"));
     // A corrected contact keeps the date and time it was made at.
@@ -354,7 +377,8 @@ EnterResult ContactEngine::logContact() {
 
     if (m_correction) {
         m_correction.reset();
-        deriveSentCode();
+        if (const Outcome<void> derived = deriveSentCode(); !derived)
+            result.codeError = derived.error();
     } else {
         advanceSentCode();
     }
@@ -405,16 +429,20 @@ void ContactEngine::advanceSentCode() {
     if (rules.nextCode == NextCode::Received)
         m_contact.codeSent = m_contact.codeReceived;
     else if (rules.nextCode == NextCode::Serial)
-        m_contact.codeSent = nextSerial(m_contact.codeSent);
+        m_contact.codeSent = SerialCode::next(m_contact.codeSent);
 }
 
-void ContactEngine::deriveSentCode() {
+Outcome<void> ContactEngine::deriveSentCode() {
     const NextCode rule = def().log.nextCode;
     if (rule == NextCode::Serial) {
-        serialFromLog();
-    } else if (const std::optional<LogRow> newest = m_log.lastRow();
-               rule == NextCode::Received && newest) {
-        m_labels.sentCode = Correction::splitExchange(newest->rcvd)[1];
+        if (Outcome<void> serial = serialFromLog(); !serial)
+            return serial;
+    } else if (rule == NextCode::Received) {
+        const Outcome<std::optional<LogRow>> newest = m_log.lastRow();
+        if (!newest)
+            return Failure{newest.error()};
+        if (*newest)
+            m_labels.sentCode = Correction::splitExchange((*newest)->rcvd)[1];
         m_contact.codeSent = m_labels.sentCode;
     } else {
         m_contact.codeSent = m_labels.sentCode;
@@ -422,20 +450,26 @@ void ContactEngine::deriveSentCode() {
     m_contact.countySent = m_app.settings.myCounty.trimmed();
     m_contact.rstSent = reportOf(m_app.qsoMode);
     m_contact.rstReceived = m_contact.rstSent;
+    return {};
 }
 
-void ContactEngine::serialFromLog() {
-    const std::optional<LogRow> newest = m_log.lastRow();
+Outcome<void> ContactEngine::serialFromLog() {
+    const Outcome<std::optional<LogRow>> read = m_log.lastRow();
+    if (!read)
+        return Failure{read.error()};
+    const std::optional<LogRow>& newest = *read;
     m_labels.sentCode = newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
     m_contact.codeSent =
         newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
+    return {};
 }
 
-bool ContactEngine::followLog() {
+Outcome<bool> ContactEngine::followLog() {
     if (!m_changes.changedElsewhere())
         return false;
     if (def().log.nextCode == NextCode::Serial && !m_correction)
-        serialFromLog();
+        if (const Outcome<void> serial = serialFromLog(); !serial)
+            return Failure{serial.error()};
     return true;
 }
 
@@ -502,22 +536,24 @@ std::array<ResultRow, 4> ContactEngine::resultRows() const {
     return rows;
 }
 
-std::optional<LogRow> ContactEngine::rowToCorrect() {
+Outcome<std::optional<LogRow>> ContactEngine::rowToCorrect() {
     if (!m_loggedHere)
         return m_log.lastRow();
     // Only what this program logged: another program's newer contact is never taken.
     while (!m_loggedIds.isEmpty()) {
-        if (std::optional<LogRow> row = m_log.row(m_loggedIds.last()))
+        Outcome<std::optional<LogRow>> row = m_log.row(m_loggedIds.last());
+        if (!row || *row)
             return row;
         m_loggedIds.removeLast();
     }
-    return std::nullopt;
+    return std::optional<LogRow>();
 }
 
-std::optional<LogRow> ContactEngine::startCorrection() {
-    std::optional<LogRow> row = rowToCorrect();
-    if (!row)
-        return std::nullopt;
+Outcome<std::optional<LogRow>> ContactEngine::startCorrection() {
+    Outcome<std::optional<LogRow>> found = rowToCorrect();
+    if (!found || !*found)
+        return found;
+    const std::optional<LogRow>& row = *found;
     const int stage = row->stage.trimmed().toInt();
     m_correction =
         CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : m_app.stage,
@@ -542,14 +578,14 @@ std::optional<LogRow> ContactEngine::startCorrection() {
     m_contact.dupe = false;
     m_contact.otherMode = false;
     m_contact.notFound = false;
-    return row;
+    return found;
 }
 
-void ContactEngine::cancelCorrection() {
+Outcome<void> ContactEngine::cancelCorrection() {
     if (!m_correction)
-        return;
+        return {};
     m_correction.reset();
-    deriveSentCode();
+    return deriveSentCode();
 }
 
 void ContactEngine::resumeCorrection(const CorrectionTarget& target) {
@@ -565,22 +601,28 @@ bool ContactEngine::contactInHand() const {
 }
 
 Outcome<void> ContactEngine::deleteContact(qint64 id) {
-    const std::optional<LogRow> row = m_log.row(id);
-    const int stage = row ? row->stage.trimmed().toInt() : 0;
+    const Outcome<std::optional<LogRow>> row = m_log.row(id);
+    if (!row)
+        return Failure{QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + row.error()};
+    const int stage = *row ? (*row)->stage.trimmed().toInt() : 0;
     Outcome<void> removed = m_log.remove(id, [&]() -> Outcome<void> {
         if (stage < 1 || stage > 4)
             return {};
         return m_mults.derive(def(), multiplierStation(), stage, id);
     });
     if (!removed)
-        return removed;
+        return Failure{QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + removed.error()};
     const QsoContact typed = m_contact;
-    if (def().log.nextCode != NextCode::Sent)
-        deriveSentCode();
+    const Outcome<void> derived =
+        def().log.nextCode != NextCode::Sent ? deriveSentCode() : Outcome<void>();
     // A delete never edits the fields in hand; only an empty entry takes the new sent code.
     if (contactInHand())
         m_contact = typed;
-    return removed;
+    if (!derived)
+        return Failure{QStringLiteral("CONTACTUL A FOST STERS, DAR CODUL DE TRIMIS NU A PUTUT FI "
+                                      "CITIT: ") +
+                       derived.error()};
+    return {};
 }
 
 Outcome<void> ContactEngine::deriveMultipliers(int stage) {
@@ -589,9 +631,11 @@ Outcome<void> ContactEngine::deriveMultipliers(int stage) {
     return m_logDb.inTransaction([&] { return m_mults.derive(def(), multiplierStation(), stage); });
 }
 
-QString ContactEngine::sentCodeAfterLast() {
-    const auto last = m_log.lastRow();
+Outcome<QString> ContactEngine::sentCodeAfterLast() {
+    const Outcome<std::optional<LogRow>> last = m_log.lastRow();
     if (!last)
+        return Failure{last.error()};
+    if (!*last)
         return m_contact.codeSent;
-    return Correction::nextSentCode(last->sent, last->mode);
+    return Correction::nextSentCode((*last)->sent, (*last)->mode);
 }

@@ -48,13 +48,13 @@ public:
     /// The duplicate check of the current stage, then the multiplier check.
     DupeView checkDuplicate();
     /// The multiplier check of the current stage; true for a new multiplier.
-    bool checkMultiplier();
+    [[nodiscard]] Outcome<bool> checkMultiplier();
     /// The received county changed: it is taken and the points are computed again.
     QString countyChanged(const QString& county);
     /// The received code changed; true when it marks a new station ("YL").
-    bool codeChanged(const QString& code);
+    [[nodiscard]] Outcome<bool> codeChanged(const QString& code);
     /// Takes an entry chosen from the county list; the county text and whether it can be logged.
-    std::pair<QString, bool> takeCountyChoice(const QString& entry);
+    [[nodiscard]] Outcome<std::pair<QString, bool>> takeCountyChoice(const QString& entry);
     /// The club word that `text` begins while the error box shows, when no county begins with
     /// it; else `text`.
     /// After a replacement the caller hands the word to `countyChanged`.
@@ -82,9 +82,9 @@ public:
     /// Alt+F2: brings the newest contact this program logged (the newest in the log when it
     /// logged none) into the contact in hand, to be corrected in place; the row stays in the log
     /// until `logContact` replaces its values. Nothing when there is no such contact.
-    std::optional<LogRow> startCorrection();
+    [[nodiscard]] Outcome<std::optional<LogRow>> startCorrection();
     /// Leaves the correction: the stored row stays as it was; the sent code follows the log.
-    void cancelCorrection();
+    [[nodiscard]] Outcome<void> cancelCorrection();
     /// Returns to a correction left by a cancel (the recovery menu).
     void resumeCorrection(const CorrectionTarget& target);
     /// The correction under way, if any.
@@ -95,21 +95,19 @@ public:
     /// transaction; the sent-code label then follows the log, the contact in hand stays as typed.
     [[nodiscard]] Outcome<void> deleteContact(qint64 id);
     /// The stored contact `id`; nothing when it is not in the log.
-    std::optional<LogRow> storedContact(qint64 id) { return m_log.row(id); }
+    [[nodiscard]] Outcome<std::optional<LogRow>> storedContact(qint64 id) { return m_log.row(id); }
     /// Derives the multipliers of the whole log (at start) or of `stage` from the contacts.
     [[nodiscard]] Outcome<void> deriveMultipliers(int stage = 0);
     /// The sent code that follows the last contact logged (any mode).
-    QString sentCodeAfterLast();
+    [[nodiscard]] Outcome<QString> sentCodeAfterLast();
     /// True when another program changed the log since the last look; the serial to send next is
     /// then read from it again (the caller reads the totals).
-    bool followLog();
+    [[nodiscard]] Outcome<bool> followLog();
 
     /// The sent and received texts of the contact in hand.
     std::pair<QString, QString> sentAndReceived() const;
     /// The UTC date "dd.mm.yy" and time "hh:mm" of the clock now.
     static std::pair<QString, QString> utcDateAndTime(const Clock& clock);
-    /// The serial code after `code`: "001".."009", "010".."099", then unpadded.
-    static QString nextSerial(const QString& code);
 
 private:
     const ContestDef& def() const { return m_app.contest(); }
@@ -127,12 +125,12 @@ private:
     void advanceSentCode();
     /// The sent code and label from the newest contact in the log, after a correction or a
     /// delete; the reports and county sent as for a new contact.
-    void deriveSentCode();
+    Outcome<void> deriveSentCode();
     /// The serial label and the serial sent next, from the newest contact in the log.
-    void serialFromLog();
-    std::optional<LogRow> rowToCorrect();
+    Outcome<void> serialFromLog();
+    Outcome<std::optional<LogRow>> rowToCorrect();
     StationContext station() const;
-    bool isDupe(const QString& call, int stage);
+    Outcome<bool> isDupe(const QString& call, int stage);
     QString lookupCounty(const QString& call, bool& found);
     /// `Fgrs` (Ardel) and `IndicConc25` (CpTimis): a club-list station gets the club word.
     QString clubWordOrCounty(const QString& call, const QString& county);

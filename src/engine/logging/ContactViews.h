@@ -19,6 +19,7 @@ struct LookupView {
 struct DupeView {
     bool checked = false; // false for an empty callsign: nothing changes
     bool dupe = false;    // a duplicate is never logged
+    QString error;        // the log could not be read: nothing was judged
 };
 
 /// The running labels: the code the station sends.
@@ -44,6 +45,7 @@ struct EnterResult {
     bool totalsFailed = false; // the totals could not be read back from the log
     LogRow row;                // what was written
     bool learnFailed = false;  // the callsign database refused what it was taught
+    QString codeError;         // the next sent code could not be read from the log
 };
 
 /// The county board of a stage, rebuilt from the log.

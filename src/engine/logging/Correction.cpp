@@ -1,6 +1,6 @@
 #include "logging/Correction.h"
 
-#include "logging/ContactEngine.h"
+#include "logging/SerialCode.h"
 
 #include <QStringList>
 
@@ -27,7 +27,7 @@ QString nextSentCode(const QString& lastSent, const QString& lastMode) {
     code.toInt(&numeric);
     if (!numeric)
         return QStringLiteral("001");
-    return ContactEngine::nextSerial(code);
+    return SerialCode::next(code);
 }
 
 } // namespace Correction

@@ -8,15 +8,18 @@ const QString& LogRow::columns() {
     return names;
 }
 
+const QStringList& LogRow::textColumns() {
+    static const QStringList names = columns().split(QStringLiteral(", ")).mid(1, kTexts.size());
+    return names;
+}
+
 LogRow LogRow::fromQuery(const QSqlQuery& q) {
     LogRow r;
     r.id = q.value(0).toLongLong();
-    QString* texts[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
-                        &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
-    for (int i = 0; i < 10; ++i)
-        *texts[i] = q.value(i + 1).toString();
+    for (int i = 0; i < int(kTexts.size()); ++i)
+        r.*kTexts[i] = q.value(i + 1).toString();
     bool ok = false;
-    const qint64 hz = q.value(11).toLongLong(&ok);
+    const qint64 hz = q.value(int(kTexts.size()) + 1).toLongLong(&ok);
     if (ok && hz > 0)
         r.frequency = hz;
     return r;
@@ -25,9 +28,7 @@ LogRow LogRow::fromQuery(const QSqlQuery& q) {
 QVariant LogRow::value(int column) const {
     if (column == 0)
         return id;
-    const QString* const values[] = {&callsign, &date, &utc,    &stage, &sent,
-                                     &rcvd,     &mode, &county, &mult,  &points};
-    if (column < 1 || column > 10)
+    if (column < 1 || column > int(kTexts.size()))
         return {};
-    return *values[column - 1];
+    return this->*kTexts[column - 1];
 }

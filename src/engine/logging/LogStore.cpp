@@ -21,6 +21,14 @@ QString etp(int stage) {
     return QString::number(stage);
 }
 
+// The text values of `r`, in the order of LogRow::textColumns().
+QVariantList textValues(const LogRow& r) {
+    QVariantList values;
+    for (QString LogRow::*text : LogRow::kTexts)
+        values << r.*text;
+    return values;
+}
+
 // The rows of a SELECT of kColumns.
 Outcome<QList<LogRow>> rowsOf(Outcome<QSqlQuery> q) {
     if (!q)
@@ -56,8 +64,8 @@ Outcome<QList<LogRow>> LogStore::callsignPage(const QString& beginning, const QS
                     {afterCall, afterId, end, limit});
 }
 
-std::optional<QString> LogStore::firstContact(const QString& callsign, int stage,
-                                              const QString& mode, qint64 exceptId) {
+Outcome<std::optional<QString>> LogStore::firstContact(const QString& callsign, int stage,
+                                                       const QString& mode, qint64 exceptId) {
     auto q = mode.isEmpty()
                  ? m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
                                               "Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
@@ -65,17 +73,26 @@ std::optional<QString> LogStore::firstContact(const QString& callsign, int stage
                  : m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
                                               "Md = ? AND Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
                                {callsign, mode, etp(stage), exceptId});
-    if (!q || !q->next())
-        return std::nullopt;
-    return q->value(0).toString();
+    if (!q)
+        return Failure{kUnreadable + q.error()};
+    if (q->next())
+        return std::optional<QString>(q->value(0).toString());
+    if (q->lastError().isValid())
+        return Failure{kUnreadable + q->lastError().text()};
+    return std::optional<QString>();
 }
 
-bool LogStore::hasMult(const QString& mult, int stage, qint64 beforeId) {
-    return m_db.scalar(
-                   QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE Mult = ? AND "
-                                  "Etp = ? AND ID < ? LIMIT 1)"),
-                   {mult, etp(stage), beforeId > 0 ? beforeId : std::numeric_limits<qint64>::max()})
-               .toInt() > 0;
+Outcome<bool> LogStore::hasMult(const QString& mult, int stage, qint64 beforeId) {
+    auto q = m_db.select(
+        QStringLiteral("SELECT 1 FROM LogGen WHERE Mult = ? AND Etp = ? AND ID < ? LIMIT 1"),
+        {mult, etp(stage), beforeId > 0 ? beforeId : std::numeric_limits<qint64>::max()});
+    if (!q)
+        return Failure{kUnreadable + q.error()};
+    if (q->next())
+        return true;
+    if (q->lastError().isValid())
+        return Failure{kUnreadable + q->lastError().text()};
+    return false;
 }
 
 Outcome<QStringList> LogStore::stageMults(int stage) {
@@ -90,11 +107,13 @@ Outcome<QStringList> LogStore::stageMults(int stage) {
 }
 
 Outcome<qint64> LogStore::insert(const LogRow& r) {
-    auto q = m_db.select(
-        QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
-                       "Md, Jud, Mult, Pct, Frecv) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {r.callsign, r.date, r.utc, r.stage, r.sent, r.rcvd, r.mode, r.county, r.mult, r.points,
-         r.frequency ? QVariant(*r.frequency) : QVariant(QMetaType::fromType<qint64>())});
+    static const QString sql =
+        QStringLiteral("INSERT INTO LogGen (") + LogRow::textColumns().join(QStringLiteral(", ")) +
+        QStringLiteral(", Frecv) VALUES (?") +
+        QStringLiteral(", ?").repeated(LogRow::kTexts.size()) + QStringLiteral(")");
+    QVariantList values = textValues(r);
+    values << (r.frequency ? QVariant(*r.frequency) : QVariant(QMetaType::fromType<qint64>()));
+    auto q = m_db.select(sql, values);
     if (!q)
         return Failure{q.error()};
     return q->lastInsertId().toLongLong();
@@ -113,30 +132,33 @@ Outcome<qint64> LogStore::insertNextSerial(LogRow& row) {
 }
 
 Outcome<int> LogStore::update(qint64 id, const LogRow& r) {
-    auto q =
-        m_db.select(QStringLiteral("UPDATE LogGen SET Callsign = ?, Data = ?, UTC = ?, Etp = ?, "
-                                   "Sent = ?, Rcvd = ?, Md = ?, Jud = ?, Mult = ?, Pct = ? "
-                                   "WHERE ID = ?"),
-                    {r.callsign, r.date, r.utc, r.stage, r.sent, r.rcvd, r.mode, r.county, r.mult,
-                     r.points, id});
+    // The frequency stays that of the contact as it was made.
+    static const QString sql = QStringLiteral("UPDATE LogGen SET ") +
+                               LogRow::textColumns().join(QStringLiteral(" = ?, ")) +
+                               QStringLiteral(" = ? WHERE ID = ?");
+    QVariantList values = textValues(r);
+    values << id;
+    auto q = m_db.select(sql, values);
     if (!q)
         return Failure{q.error()};
     return q->numRowsAffected();
 }
 
-std::optional<LogRow> LogStore::lastRow() {
+Outcome<std::optional<LogRow>> LogStore::lastRow() {
     return readRow(QStringLiteral("ORDER BY ID DESC LIMIT 1"), {});
 }
 
-std::optional<LogRow> LogStore::row(qint64 id) {
+Outcome<std::optional<LogRow>> LogStore::row(qint64 id) {
     return readRow(QStringLiteral("WHERE ID = ?"), {id});
 }
 
-std::optional<LogRow> LogStore::readRow(const QString& tail, const QVariantList& values) {
-    Outcome<QList<LogRow>> rows = readRows(tail, values);
-    if (!rows || rows->isEmpty())
-        return std::nullopt;
-    return rows->first();
+Outcome<std::optional<LogRow>> LogStore::readRow(const QString& tail, const QVariantList& values) {
+    const Outcome<QList<LogRow>> rows = readRows(tail, values);
+    if (!rows)
+        return Failure{kUnreadable + rows.error()};
+    if (rows->isEmpty())
+        return std::optional<LogRow>();
+    return std::optional<LogRow>(rows->first());
 }
 
 Outcome<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantList& values) {
@@ -206,7 +228,7 @@ Outcome<QList<LogRow>> LogStore::datePage(int stage, int first, int count, int t
 
 const QStringList& LogStore::columnNames() {
     // The grid shows the columns the log has always had.
-    static const QStringList names = kColumns.split(QStringLiteral(", ")).mid(0, 11);
+    static const QStringList names = QStringList{QStringLiteral("ID")} + LogRow::textColumns();
     return names;
 }
 

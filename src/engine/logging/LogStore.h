@@ -25,10 +25,10 @@ public:
     callsignPage(const QString& beginning, const QString& afterCall, qint64 afterId, int limit);
     /// The `UTC` of the first contact with `callsign` in `stage` (in `mode` unless empty),
     /// leaving out the row `exceptId` (a contact under correction is no duplicate of itself).
-    std::optional<QString> firstContact(const QString& callsign, int stage, const QString& mode,
-                                        qint64 exceptId = 0);
+    [[nodiscard]] Outcome<std::optional<QString>>
+    firstContact(const QString& callsign, int stage, const QString& mode, qint64 exceptId = 0);
     /// True when a contact of `stage` before `ID` `beforeId` (0: any) holds multiplier `mult`.
-    bool hasMult(const QString& mult, int stage, qint64 beforeId = 0);
+    [[nodiscard]] Outcome<bool> hasMult(const QString& mult, int stage, qint64 beforeId = 0);
     /// The distinct multiplier values of the contacts of `stage`.
     [[nodiscard]] Outcome<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`.
@@ -41,9 +41,9 @@ public:
     /// rows changed (0 when it is gone).
     [[nodiscard]] Outcome<int> update(qint64 id, const LogRow& row);
     /// The last contact stored, in any stage, with its `ID`; nothing for an empty log.
-    std::optional<LogRow> lastRow();
+    [[nodiscard]] Outcome<std::optional<LogRow>> lastRow();
     /// The contact with `ID` `id`; nothing when it is not in the log.
-    std::optional<LogRow> row(qint64 id);
+    [[nodiscard]] Outcome<std::optional<LogRow>> row(qint64 id);
     /// Deletes the contact with `ID` `id` after keeping a copy of the log; `alsoInside` runs in
     /// the same transaction.
     [[nodiscard]] Outcome<void> remove(qint64 id,
@@ -66,7 +66,7 @@ private:
     /// The rows that `tail` (WHERE and ORDER BY clauses) selects.
     Outcome<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
     /// The first row that `tail` selects.
-    std::optional<LogRow> readRow(const QString& tail, const QVariantList& values);
+    Outcome<std::optional<LogRow>> readRow(const QString& tail, const QVariantList& values);
 
     Database& m_db;
 };

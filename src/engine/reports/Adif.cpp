@@ -77,10 +77,10 @@ QStringView leadingSerial(QStringView rest) {
 
 namespace Adif {
 
-LineResult qsoRecord(const LogRow& row, const ContestDef& def) {
+Outcome<QString> qsoRecord(const LogRow& row, const ContestDef& def) {
     const CheckedStamp stamp = CheckedStamp::of(row);
     if (!stamp.error.isEmpty())
-        return {{}, stamp.error};
+        return Failure{stamp.error};
     QString callOwned, modeOwned, sentOwned, rcvdOwned;
     const QStringView call = printableField(row.callsign, callOwned,
                                             [&] { return printableAscii(row.callsign.trimmed()); });
@@ -125,7 +125,7 @@ LineResult qsoRecord(const LogRow& row, const ContestDef& def) {
     field(r, QLatin1StringView("SRX"), leadingSerial(rcvd.rest));
     field(r, QLatin1StringView("SRX_STRING"), rcvd.rest.trimmed());
     r += QLatin1StringView("<EOR>");
-    return {r, {}};
+    return r;
 }
 
 ExportLayout layout(const ContestDef& def) {

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "Outcome.h"
 #include "logging/LogRow.h"
 #include "reports/ExportLayout.h"
-#include "reports/LineResult.h"
 #include "setup/ContestDef.h"
 
 // The ADIF archive: no header, one record per line.
 namespace Adif {
 /// The record of one row, or the date/time message when the row is unreadable.
-LineResult qsoRecord(const LogRow& row, const ContestDef& def);
+Outcome<QString> qsoRecord(const LogRow& row, const ContestDef& def);
 /// The file: one record per contact, nothing before or after.
 ExportLayout layout(const ContestDef& def);
 } // namespace Adif

@@ -38,10 +38,10 @@ QString frequency(int bandMeters) {
     }
 }
 
-LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& def) {
+Outcome<QString> qsoLine(const LogRow& row, const QString& myCall, const ContestDef& def) {
     const CheckedStamp stamp = CheckedStamp::of(row);
     if (!stamp.error.isEmpty())
-        return {{}, stamp.error};
+        return Failure{stamp.error};
     const QStringView mode = QStringView(row.mode).left(4).trimmed();
     QString line;
     line.reserve(96); // one allocation per line
@@ -66,7 +66,7 @@ LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& d
     appendFit(line, QStringView(row.sent).left(18).trimmed(), 12);
     appendColumn(line, QStringView(row.callsign).trimmed(), 14);
     appendFit(line, QStringView(row.rcvd).left(18).trimmed(), 12);
-    return {line, {}};
+    return line;
 }
 
 ExportLayout layout(const CabrilloHeader& h, const QString& myCall, const ContestDef& def) {

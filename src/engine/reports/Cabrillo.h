@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Outcome.h"
 #include "logging/LogRow.h"
 #include "reports/CabrilloHeader.h"
 #include "reports/ExportLayout.h"
-#include "reports/LineResult.h"
 #include "setup/ContestDef.h"
 
 // The Cabrillo 2.0 log: header, one QSO line per contact, END-OF-LOG.
@@ -17,7 +17,7 @@ CabrilloHeader prefilledHeader(const ContestDef& def, const QString& myCall, qin
 QString frequency(int bandMeters);
 /// The QSO line of one row (82 characters, longer only for callsigns that do not fit their
 /// column), or the date/time message when the row is unreadable. The frequency is the band's.
-LineResult qsoLine(const LogRow& row, const QString& myCall, const ContestDef& def);
+Outcome<QString> qsoLine(const LogRow& row, const QString& myCall, const ContestDef& def);
 /// The file: the header lines, a QSO line per contact and "END-OF-LOG: ".
 ExportLayout layout(const CabrilloHeader& header, const QString& myCall, const ContestDef& def);
 } // namespace Cabrillo

@@ -15,12 +15,12 @@ bool ExportLayout::putHead(const PutLine& put) const {
 }
 
 bool ExportLayout::putRow(const LogRow& row, const PutLine& put, QString& rowError) const {
-    const LineResult r = line(row);
-    if (!r.ok()) {
-        rowError = r.error;
+    const Outcome<QString> r = line(row);
+    if (!r) {
+        rowError = r.error();
         return false;
     }
-    return put(r.line);
+    return put(*r);
 }
 
 bool ExportLayout::putTail(qint64 rows, const PutLine& put) const {
@@ -38,10 +38,10 @@ bool ExportLayout::write(const NextRow& next, const PutLine& put, QString& rowEr
     return putTail(rows, put);
 }
 
-ExportResult ExportLayout::bytesOf(const QList<LogRow>& rows) const {
-    ExportResult r;
-    LineEncoder encoder([&r](const QByteArray& bytes) {
-        r.bytes += bytes;
+Outcome<QByteArray> ExportLayout::bytesOf(const QList<LogRow>& rows) const {
+    QByteArray file;
+    LineEncoder encoder([&file](const QByteArray& bytes) {
+        file += bytes;
         return true;
     });
     qsizetype i = 0;
@@ -54,7 +54,13 @@ ExportResult ExportLayout::bytesOf(const QList<LogRow>& rows) const {
     };
     if (!write(
             next, [&](const QString& l) { return encoder.add(l); }, rowError))
-        return ExportResult::failed(rowError.isEmpty() ? encoder.error() : rowError);
+        return Failure{rowError.isEmpty() ? encoder.error() : rowError};
     encoder.finish();
-    return r;
+    return file;
+}
+
+Outcome<QByteArray> ExportLayout::textFile(const QStringList& lines) {
+    ExportLayout layout;
+    layout.head = lines;
+    return layout.bytesOf({});
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Outcome.h"
 #include "logging/LogRow.h"
-#include "reports/ExportResult.h"
-#include "reports/LineResult.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -16,7 +16,8 @@ struct ExportLayout {
     using PutLine = std::function<bool(const QString&)>;
 
     QStringList head;
-    std::function<LineResult(const LogRow&)> line;
+    /// The line of one contact, or why the contact cannot be written.
+    std::function<Outcome<QString>(const LogRow&)> line;
     QStringList tail;
     bool tailNeedsRows = false; // the tail stands under contacts only (a closing rule)
 
@@ -31,5 +32,8 @@ struct ExportLayout {
     /// `put` refuses or the first contact that cannot be written (its message in `rowError`).
     bool write(const NextRow& next, const PutLine& put, QString& rowError) const;
     /// The whole file for `rows` in log order (Windows-1250, CRLF), or the first failure.
-    ExportResult bytesOf(const QList<LogRow>& rows) const;
+    Outcome<QByteArray> bytesOf(const QList<LogRow>& rows) const;
+    /// The Windows-1250 text file of `lines`, refused when a line holds a character the code page
+    /// cannot hold (never replaced silently).
+    static Outcome<QByteArray> textFile(const QStringList& lines);
 };

@@ -46,29 +46,29 @@ bool ExportRun::step() {
     return m_running = m_layout.putRow(m_row, m_put, m_rowError);
 }
 
-WrittenFile ExportRun::finish() {
+Outcome<WrittenFile> ExportRun::finish() {
     const bool complete = m_atEnd && m_layout.putTail(m_rows, m_put) && m_encoder.finish();
     // The first reason wins; the file is put in place only when there is none.
     for (const QString& reason : {m_error, m_reader.error(), m_rowError, m_encoder.error()}) {
         if (!reason.isEmpty())
-            return {{}, {}, reason};
+            return Failure{reason};
     }
     if (!complete || !m_file || !m_file->commit())
-        return {{}, {}, m_file ? m_file->error() : QString()};
-    return m_then ? m_then(m_written) : m_written;
+        return Failure{m_file ? m_file->error() : QString()};
+    if (m_then)
+        return m_then(m_written);
+    return m_written;
 }
 
-WrittenFile ExportRun::cancel() {
+Outcome<WrittenFile> ExportRun::cancel() {
     m_running = false;
     m_file.reset();
-    return {{},
-            {},
-            QStringLiteral("SCRIEREA FISIERULUI ") + QDir::toNativeSeparators(m_path) +
-                QStringLiteral(" A FOST ANULATA: NU S-A SCRIS NIMIC, FISIERUL ANTERIOR A RAMAS "
-                               "NESCHIMBAT.")};
+    return Failure{QStringLiteral("SCRIEREA FISIERULUI ") + QDir::toNativeSeparators(m_path) +
+                   QStringLiteral(" A FOST ANULATA: NU S-A SCRIS NIMIC, FISIERUL ANTERIOR A RAMAS "
+                                  "NESCHIMBAT.")};
 }
 
-WrittenFile ExportRun::whole() {
+Outcome<WrittenFile> ExportRun::whole() {
     if (start())
         while (step()) {
         }

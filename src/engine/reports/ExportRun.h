@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Outcome.h"
 #include "reports/ExportLayout.h"
 #include "reports/LineEncoder.h"
 #include "reports/LogReader.h"
@@ -17,7 +18,7 @@ class Database;
 class ExportRun {
 public:
     /// What follows a whole file (the text log's summary); its answer is the run's.
-    using Then = std::function<WrittenFile(const WrittenFile&)>;
+    using Then = std::function<Outcome<WrittenFile>(const WrittenFile&)>;
 
     ExportRun(Database& logDb, QString path, ExportLayout layout, Then then = {});
     /// A run that writes nothing and answers `reason`.
@@ -29,11 +30,11 @@ public:
     bool step();
     /// After the last step: the lines after the contacts, the file put in place; what was
     /// written, or the first reason it was not.
-    WrittenFile finish();
+    Outcome<WrittenFile> finish();
     /// The operator's cancel: nothing written, the old file as it was.
-    WrittenFile cancel();
+    Outcome<WrittenFile> cancel();
     /// start(), every step() and finish() at once.
-    WrittenFile whole();
+    Outcome<WrittenFile> whole();
 
 private:
     bool put(const QString& line);

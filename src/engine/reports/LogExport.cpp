@@ -23,16 +23,17 @@ std::unique_ptr<ExportRun> LogExport::textLog() const {
     // The summary is written from the totals once the log is whole; the run may outlive this.
     const auto summary = [db = &m_db, def = m_def, station = m_station,
                           path = ReportFiles::summaryPath(m_appPath, m_station.myCall, m_def, m_yy),
-                          yy = m_yy](const WrittenFile&) -> WrittenFile {
+                          yy = m_yy](const WrittenFile&) -> Outcome<WrittenFile> {
         const auto stages = LogStore(*db).stageTotals();
         if (!stages)
-            return {{}, {}, stages.error()};
-        const ExportResult file = Summary::summaryFile(def, station, ReportTotals::of(*stages), yy);
-        if (!file.ok())
-            return {{}, {}, file.error};
-        if (const Outcome<void> written = SafeFile::write(path, file.bytes); !written)
-            return {{}, {}, written.error()};
-        return {path, FileExcerpt::of(SettingsFiles::decodeLines(file.bytes)), {}};
+            return Failure{stages.error()};
+        const Outcome<QByteArray> file =
+            Summary::summaryFile(def, station, ReportTotals::of(*stages), yy);
+        if (!file)
+            return Failure{file.error()};
+        if (const Outcome<void> written = SafeFile::write(path, *file); !written)
+            return Failure{written.error()};
+        return WrittenFile{path, FileExcerpt::of(SettingsFiles::decodeLines(*file))};
     };
     return std::make_unique<ExportRun>(
         m_db, ReportFiles::textLogPath(m_appPath, m_station.myCall, m_def, m_yy),

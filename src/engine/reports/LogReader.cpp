@@ -73,13 +73,13 @@ bool LogReader::next(LogRow& r) {
                           : kUnreadable +
                                 QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_rows))));
     r.id = sqlite3_column_int64(m_rows, 0);
-    QString* columns[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
-                          &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
-    for (int i = 0; i < 10; ++i)
-        *columns[i] = text(i + 1);
+    const int texts = int(LogRow::kTexts.size());
+    for (int i = 0; i < texts; ++i)
+        r.*LogRow::kTexts[i] = text(i + 1);
     r.frequency.reset();
-    if (sqlite3_column_type(m_rows, 11) != SQLITE_NULL && sqlite3_column_int64(m_rows, 11) > 0)
-        r.frequency = sqlite3_column_int64(m_rows, 11);
+    if (sqlite3_column_type(m_rows, texts + 1) != SQLITE_NULL &&
+        sqlite3_column_int64(m_rows, texts + 1) > 0)
+        r.frequency = sqlite3_column_int64(m_rows, texts + 1);
     if (!Points::storedPoints(r.points))
         return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
                                      "(0..%3). CORECTATI CONTACTUL IN LOG.")

@@ -1,5 +1,6 @@
 #include "reports/Summary.h"
 
+#include "reports/ExportLayout.h"
 #include "reports/ScoreTable.h"
 #include "reports/StationData.h"
 #include "reports/TabLine.h"
@@ -27,8 +28,8 @@ QString titleLine(const char* title, const QString& yy, const QString& myCall) {
     return QString::fromLatin1(title) + yy + u' ' + myCall + u' ';
 }
 
-ExportResult summaryFile(const ContestDef& def, const SettingsRecord& station,
-                         const ReportTotals& totals, const QString& yy) {
+Outcome<QByteArray> summaryFile(const ContestDef& def, const SettingsRecord& station,
+                                const ReportTotals& totals, const QString& yy) {
     QStringList lines{TabLine().at(10, station.myCall + QStringLiteral(" - SUMMARY ")).text(),
                       titleLine(def.report.summaryTitle, yy, station.myCall)};
     const QStringList labels = StationData::fileLabels();
@@ -45,7 +46,7 @@ ExportResult summaryFile(const ContestDef& def, const SettingsRecord& station,
           "PRIN EXPEDIEREA LOGULUI ELECTRONIC DECLAR CA AM OPERAT",
           "STATIA IN LIMITELE LICENTEI SI RESPECTIND REGULAMENTUL", "DE CONCURS !!!"})
         lines << TabLine().at(10, QString::fromLatin1(text)).text();
-    return ExportResult::textFile(lines);
+    return ExportLayout::textFile(lines);
 }
 
 bool print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,

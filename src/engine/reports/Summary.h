@@ -1,9 +1,11 @@
 #pragma once
 
-#include "reports/ExportResult.h"
+#include "Outcome.h"
 #include "reports/ReportTotals.h"
 #include "setup/ContestDef.h"
 #include "setup/SettingsRecord.h"
+
+#include <QByteArray>
 
 class PrintSink;
 
@@ -12,8 +14,8 @@ namespace Summary {
 /// The summary title line: contest title, two-digit year, station callsign.
 QString titleLine(const char* title, const QString& yy, const QString& myCall);
 /// The summary file (Windows-1250, CRLF) written beside the text log.
-ExportResult summaryFile(const ContestDef& def, const SettingsRecord& station,
-                         const ReportTotals& totals, const QString& yy);
+Outcome<QByteArray> summaryFile(const ContestDef& def, const SettingsRecord& station,
+                                const ReportTotals& totals, const QString& yy);
 /// Prints the summary sheet; false when the printer could not start, with its note in `note`.
 bool print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
            const ReportTotals& totals, const QString& yy, QString& note);

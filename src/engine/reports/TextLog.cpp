@@ -61,7 +61,7 @@ ExportLayout logLayout(const ContestDef& def, const QString& myCall) {
 
 ExportLayout archiveLayout(const ContestDef& def) {
     ExportLayout l;
-    l.line = [def](const LogRow& row) { return LineResult{logLine(def, row), {}}; };
+    l.line = [def](const LogRow& row) { return Outcome<QString>(logLine(def, row)); };
     return l;
 }
 

@@ -4,8 +4,6 @@
 
 namespace {
 constexpr int kPage = 100;
-const char* const kColumns[] = {"ID",   "Callsign", "Data", "UTC",  "Etp", "Sent",
-                                "Rcvd", "Md",       "Jud",  "Mult", "Pct"};
 } // namespace
 
 LogWindowModel::LogWindowModel(Database& log, QObject* parent)
@@ -69,21 +67,18 @@ int LogWindowModel::rowCount(const QModelIndex& parent) const {
 }
 
 int LogWindowModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(std::size(kColumns));
+    return parent.isValid() ? 0 : int(LogStore::columnNames().size());
 }
 
 QVariant LogWindowModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    const LogRow& r = m_rows.at(index.row());
-    const QString* values[] = {&r.callsign, &r.date, &r.utc,    &r.stage, &r.sent,
-                               &r.rcvd,     &r.mode, &r.county, &r.mult,  &r.points};
-    return index.column() == 0 ? QVariant(r.id) : QVariant(*values[index.column() - 1]);
+    return m_rows.at(index.row()).value(index.column());
 }
 
 QVariant LogWindowModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromLatin1(kColumns[section]);
+    return LogStore::columnNames().value(section);
 }

@@ -249,19 +249,19 @@ void LogViewWindow::writeChosenFile() {
         });
 }
 
-void LogViewWindow::showWrittenFile(const WrittenFile& written) {
+void LogViewWindow::showWrittenFile(const Outcome<WrittenFile>& written) {
     ui.logGrid->hide();
     ui.stageTotalsFrame->hide();
-    if (!written.ok()) {
+    if (!written) {
         // Nothing was written; the form stays, to try again.
-        tell(written.error);
+        tell(written.error());
         if (m_archiveFormat == FormatNone)
             showEntryForm();
         return;
     }
     ui.formDoneButton->hide();
     ui.cabrilloForm->hide();
-    listWrittenFile(written);
+    listWrittenFile(*written);
 }
 
 void LogViewWindow::listWrittenFile(const WrittenFile& written) {

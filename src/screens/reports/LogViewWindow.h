@@ -110,7 +110,7 @@ private:
     void showCabrilloHeader(const CabrilloHeader& h);
     CabrilloHeader cabrilloHeader() const;
     void writeChosenFile();
-    void showWrittenFile(const WrittenFile& written);
+    void showWrittenFile(const Outcome<WrittenFile>& written);
     void listWrittenFile(const WrittenFile& written);
     void printSummary();
 

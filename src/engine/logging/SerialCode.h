@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+namespace SerialCode {
+/// The serial code after `code`: "001".."009", "010".."099", then unpadded.
+QString next(const QString& code);
+} // namespace SerialCode
