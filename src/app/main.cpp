@@ -25,7 +25,6 @@
 #include "setup/ContestRun.h"
 #include "setup/DataFolder.h"
 #include "setup/OldDataMove.h"
-#include "setup/SettingsFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,8 +94,8 @@ int main(int argc, char* argv[]) {
     logDb.keepCopiesIn(&logCopies);
     callDb.keepCopiesIn(&callCopies);
     // The year's special stations; a line that cannot be read is skipped and named.
-    const SpecialStations::LoadResult specials = SpecialStations::load(
-        SettingsFiles::pathIn(dataPath, QStringLiteral("\\special_stations.txt")));
+    const SpecialStations::LoadResult specials =
+        SpecialStations::load(QDir(dataPath).filePath(QStringLiteral("special_stations.txt")));
     if (const QString message = specials.message(); !message.isEmpty())
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);

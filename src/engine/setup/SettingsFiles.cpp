@@ -134,11 +134,6 @@ QString offsetLine(const UtcOffset& o) {
 }
 } // namespace
 
-QString pathIn(const QString& folder, const QString& literal) {
-    QString tail = literal;
-    return folder + tail.replace(u'\\', u'/');
-}
-
 QString formatInteger(int value) {
     return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value) +
            QStringLiteral(" ");
@@ -167,7 +162,7 @@ QStringList decodeLines(const QByteArray& bytes) {
 }
 
 Outcome<bool> readInitFile(const QString& dataFolder, SettingsRecord& rec) {
-    const Outcome<QStringList> lines = readLines(pathIn(dataFolder, kInitFile));
+    const Outcome<QStringList> lines = readLines(QDir(dataFolder).filePath(kInitFile));
     if (!lines)
         return Failure{lines.error()};
     LineReader r(*lines);
@@ -180,7 +175,7 @@ Outcome<bool> readInitFile(const QString& dataFolder, SettingsRecord& rec) {
 }
 
 Outcome<bool> readTextCwFile(const QString& dataFolder, SettingsRecord& rec) {
-    const Outcome<QStringList> lines = readLines(pathIn(dataFolder, kTextCwFile));
+    const Outcome<QStringList> lines = readLines(QDir(dataFolder).filePath(kTextCwFile));
     if (!lines)
         return Failure{lines.error()};
     LineReader r(*lines);
@@ -191,7 +186,7 @@ Outcome<bool> readTextCwFile(const QString& dataFolder, SettingsRecord& rec) {
 }
 
 Outcome<void> writeInitFile(const QString& dataFolder, const SettingsRecord& rec) {
-    return writeLines(pathIn(dataFolder, kInitFile),
+    return writeLines(QDir(dataFolder).filePath(kInitFile),
                       {rec.myCall, offsetLine(rec.utcOffset), rec.myCounty, rec.section,
                        rec.operators, formatInteger(rec.operatorCount), rec.qth, rec.address,
                        rec.transmitter, rec.receiver, rec.antennas[0], rec.antennas[1],
@@ -201,7 +196,7 @@ Outcome<void> writeInitFile(const QString& dataFolder, const SettingsRecord& rec
 Outcome<void> writeTextCwFile(const QString& dataFolder, const SettingsRecord& rec) {
     QStringList lines(rec.cwTexts.begin(), rec.cwTexts.end());
     lines << formatInteger(rec.comPort);
-    return writeLines(pathIn(dataFolder, kTextCwFile), lines);
+    return writeLines(QDir(dataFolder).filePath(kTextCwFile), lines);
 }
 
 QString keptSettingsPath(const QString& folder) {

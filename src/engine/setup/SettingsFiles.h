@@ -8,11 +8,8 @@
 
 // The two settings files in the program's folder: station data and keyer data.
 namespace SettingsFiles {
-inline const QString kInitFile = QStringLiteral("\\VELTInit.dat");
-inline const QString kTextCwFile = QStringLiteral("\\VELTTextCw.dat");
-
-/// The file `literal` (which starts with a backslash) in `folder`.
-QString pathIn(const QString& folder, const QString& literal);
+inline const QString kInitFile = QStringLiteral("VELTInit.dat");
+inline const QString kTextCwFile = QStringLiteral("VELTTextCw.dat");
 
 /// The longest text a line of the files may hold: the programs that read them cut longer ones.
 inline constexpr qsizetype kMaxTextLength = 32767;

@@ -414,7 +414,7 @@ bool SetupWindow::openDatabases() {
     } dbs[] = {{m_services.logDb, "LogGen"}, {m_services.callDb, "CallJud"}};
     for (const auto& d : dbs) {
         const TableMap& map = *TableMap::forTable(QLatin1String(d.table));
-        const QString path = SettingsFiles::pathIn(run().dataFolder(), map.file);
+        const QString path = QDir(run().dataFolder()).filePath(map.file);
         const Database::OpenResult r = d.db.open(path, map.targetTable);
         QString text = r == Database::OpenResult::Ok ? schemaError(d.db) : QString();
         if (r == Database::OpenResult::Ok && text.isEmpty())
@@ -626,15 +626,14 @@ void SetupWindow::playSsbByHand() {
 }
 
 void SetupWindow::makeWavFolder() {
-    const QString folder = SettingsFiles::pathIn(run().dataFolder(), QStringLiteral("\\WAVUs"));
+    const QString folder = QDir(run().dataFolder()).filePath(QStringLiteral("WAVUs"));
     if (QDir(folder).exists())
         return;
     QDir().mkpath(folder);
     m_services.dialogs.message(
-        QStringLiteral("Folderul ") + run().dataFolder() +
-            QStringLiteral(
-                "\\WAVUs a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
-                "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
+        QStringLiteral("Folderul ") + QDir::toNativeSeparators(folder) +
+            QStringLiteral(" a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
+                           "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
 }
 
