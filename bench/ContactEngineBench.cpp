@@ -27,12 +27,14 @@ public:
                m_calls.open(m_dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) ==
                    Database::OpenResult::Ok;
         fill(size);
-        m_app.contestNumber = ContestCatalog::findByCode(QStringLiteral("ConcBUC"))->number;
-        m_app.stage = 1;
-        m_app.qsoMode = QStringLiteral("SSB");
-        m_app.contestMode = true;
-        m_app.settings.myCall = QStringLiteral("YO3AAA");
-        m_app.settings.myCounty = QStringLiteral("XA");
+        m_app.chooseContest(*ContestCatalog::findByCode(QStringLiteral("ConcBUC")));
+        m_app.chooseStage(Stage::A1);
+        m_app.chooseMode(Mode::Ssb);
+        m_app.chooseRealContest(true);
+        HandOver station;
+        station.settings.myCall = QStringLiteral("YO3AAA");
+        station.settings.myCounty = QStringLiteral("XA");
+        m_app.begin(station);
         engine = std::make_unique<ContactEngine>(m_app, m_log, m_calls, m_specials, m_clock);
     }
     bool ok() const { return m_ok; }
@@ -67,7 +69,7 @@ private:
     TempDataFolder m_dir;
     Database m_log;
     Database m_calls;
-    AppState m_app;
+    ContestRun m_app;
     FakeClock m_clock;
     SpecialStations m_specials;
     bool m_ok = false;

@@ -210,7 +210,7 @@ void BM_ScreenTextArchive(benchmark::State& state) {
 void BM_PrintStage(benchmark::State& state) {
     ScreenHarness& h = screenFor(static_cast<int>(state.range(0)));
     QtPrintSink pdf(h.folder.path(), nullptr, QtPrintSink::Target::Pdf);
-    ScreenServices services{h.state,    h.dialogs, h.help,     h.clock,       h.metrics,
+    ScreenServices services{h.run,      h.dialogs, h.help,     h.clock,       h.metrics,
                             h.voice,    h.keyLine, pdf,        h.logDb,       h.callDb,
                             h.specials, h.jet,     h.realtime, h.keyerDevices};
     LogViewWindow view(services);

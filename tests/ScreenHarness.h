@@ -21,7 +21,8 @@
 #include "screens/entry/QsoWindow.h"
 #include "screens/reports/LogViewWindow.h"
 #include "screens/setup/SetupWindow.h"
-#include "setup/AppState.h"
+#include "setup/ContestCatalog.h"
+#include "setup/ContestRun.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,7 +36,6 @@ struct ScreenHarness {
     explicit ScreenHarness(bool withDatabases = true) {
         if (withDatabases)
             folder.createDatabases();
-        state.appPath = folder.path();
     }
 
     /// The seven voice recordings, named as the operator is told to ("F1.WAV").
@@ -49,7 +49,7 @@ struct ScreenHarness {
     bool start() {
         qso = std::make_unique<QsoWindow>(services);
         qso->load();
-        init = std::make_unique<SetupWindow>(services, *qso);
+        init = std::make_unique<SetupWindow>(services, *qso, autoStart);
         const bool go = init->load();
         init->show();
         QApplication::setActiveWindow(init.get());
@@ -101,8 +101,7 @@ struct ScreenHarness {
     LogViewWindow* openLogView(int contest) {
         if (!qso && !start())
             return nullptr;
-        state.contestNumber = contest;
-        state.contestChosen = true;
+        run.chooseContest(*ContestCatalog::find(contest));
         logView = std::make_unique<LogViewWindow>(services);
         logView->show();
         QApplication::setActiveWindow(logView.get());
@@ -148,7 +147,8 @@ struct ScreenHarness {
     }
 
     TempDataFolder folder;
-    AppState state;
+    ContestRun run{folder.path()};
+    bool autoStart = false; // started by a script
     FakeDialogs dialogs;
     FakeHelp help;
     // A station in Romania in winter: 14:05 local is 12:05 UTC.
@@ -167,7 +167,7 @@ struct ScreenHarness {
     RigLink rig{[](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); }};
     RigCwKeyer radioCat{rig};
     QList<RigModel> rigModels = HamlibRig::models();
-    ScreenServices services{state,    dialogs,      help,  clock,     metrics,   voice,
+    ScreenServices services{run,      dialogs,      help,  clock,     metrics,   voice,
                             keyLine,  printer,      logDb, callDb,    specials,  jet,
                             realtime, keyerDevices, &rig,  &radioCat, &rigModels};
     std::unique_ptr<QsoWindow> qso;

@@ -7,7 +7,6 @@
 #include "logging/BackupSet.h"
 #include "logging/CopyCounts.h"
 #include "reports/ReportFiles.h"
-#include "setup/SettingsFiles.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,7 +17,7 @@
 
 namespace {
 QString databasePath(const QString& dataPath, const QString& stem) {
-    return SettingsFiles::pathIn(dataPath, u'\\' + stem + QStringLiteral(".mdb"));
+    return QDir(dataPath).filePath(stem + QStringLiteral(".mdb"));
 }
 
 constexpr int kCountedPerListing = 100;

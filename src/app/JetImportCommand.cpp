@@ -2,7 +2,6 @@
 
 #include "jetimport/JetImport.h"
 #include "jetimport/TableMap.h"
-#include "setup/SettingsFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,7 +49,7 @@ int run(const QStringList& arguments, const QString& dataPath, JetReader& reader
         if (seen.holds == JetImport::Holds::NoTable)
             continue;
         ++found;
-        const QString target = SettingsFiles::pathIn(dataPath, map.file);
+        const QString target = QDir(dataPath).filePath(map.file);
         const JetImport::Result done = import.importInto(source, target, map);
         if (!done.ok) {
             ++failed;

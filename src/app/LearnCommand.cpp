@@ -4,8 +4,8 @@
 #include "logging/Database.h"
 #include "refdata/LogLearning.h"
 #include "reports/ReportFiles.h"
-#include "setup/SettingsFiles.h"
 
+#include <QDir>
 #include <QTextStream>
 
 namespace LearnCommand {
@@ -17,7 +17,7 @@ int run(const QStringList& files, bool dryRun, const QString& dataPath, const Cl
         return 2;
     }
     Database callDb(QStringLiteral("LearnCallDb"));
-    const QString path = SettingsFiles::pathIn(dataPath, QStringLiteral("\\DbsVELT.mdb"));
+    const QString path = QDir(dataPath).filePath(QStringLiteral("DbsVELT.mdb"));
     if (callDb.open(path, QStringLiteral("CallJud")) != Database::OpenResult::Ok) {
         err << QStringLiteral("Baza de date cu indicative %1 nu poate fi deschisa. %2\n")
                    .arg(path, callDb.openError());

@@ -22,10 +22,9 @@
 #include "screens/entry/QsoWindow.h"
 #include "screens/reports/LogViewWindow.h"
 #include "screens/setup/SetupWindow.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 #include "setup/DataFolder.h"
 #include "setup/OldDataMove.h"
-#include "setup/SettingsFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,10 +46,9 @@ int answerOnConsole(int argc, char* argv[]) {
     QTextStream err(stderr);
     ChildJetReader jet(QCoreApplication::applicationFilePath());
     const QStringList arguments = QCoreApplication::arguments();
-    const QString dataPath =
-        CommandLine::needsDataFolder(arguments)
-            ? SettingsFiles::dataPathFor(QDir::toNativeSeparators(locateData(arguments).path))
-            : QString();
+    const QString dataPath = CommandLine::needsDataFolder(arguments)
+                                 ? QDir::toNativeSeparators(locateData(arguments).path)
+                                 : QString();
     return CommandLine::run(arguments, dataPath, QtClock(), jet, out, err);
 }
 } // namespace
@@ -65,11 +63,9 @@ int main(int argc, char* argv[]) {
     NoDisplayMessage::remove();
     QApplication::setApplicationName(QStringLiteral("VELT"));
 
-    AppState state;
     const DataFolder::Location data = locateData(QCoreApplication::arguments());
-    state.appPath = QDir::toNativeSeparators(data.path);
-    state.autoStart = CommandLine::autoStart(QCoreApplication::arguments());
-    const QString dataPath = SettingsFiles::dataPathFor(state.appPath);
+    const QString dataPath = QDir::toNativeSeparators(data.path);
+    ContestRun run(dataPath);
 
     QtDialogs dialogs;
     QtClock clock;
@@ -98,25 +94,26 @@ int main(int argc, char* argv[]) {
     logDb.keepCopiesIn(&logCopies);
     callDb.keepCopiesIn(&callCopies);
     // The year's special stations; a line that cannot be read is skipped and named.
-    const SpecialStations::LoadResult specials = SpecialStations::load(
-        SettingsFiles::pathIn(dataPath, QStringLiteral("\\special_stations.txt")));
+    const SpecialStations::LoadResult specials =
+        SpecialStations::load(QDir(dataPath).filePath(QStringLiteral("special_stations.txt")));
     if (const QString message = specials.message(); !message.isEmpty())
         dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                         Dialogs::Icon::Exclamation);
     RigLink rig([](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); });
     RigCwKeyer radioCat(rig);
     const QList<RigModel> rigModels = HamlibRig::models();
-    ScreenServices services{state,    dialogs,      help,  clock,     metrics,           voice,
+    ScreenServices services{run,      dialogs,      help,  clock,     metrics,           voice,
                             keyLine,  printer,      logDb, callDb,    specials.stations, jet,
                             realtime, keyerDevices, &rig,  &radioCat, &rigModels};
 
     QsoWindow qso(services);
     qso.load();
-    SetupWindow init(services, qso);
+    SetupWindow init(services, qso, CommandLine::autoStart(QCoreApplication::arguments()));
 
     // A start-up that could not open the databases ends with a failure status for the script
     // that started the program.
     auto backToSetup = [&] {
+        run.reopenSetup();
         if (!init.load()) {
             QApplication::exit(EXIT_FAILURE);
             return;

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-struct AppState;
+class ContestRun;
 class Clock;
 class CwKeyer;
 class Database;
@@ -21,7 +21,7 @@ class VoicePlayer;
 
 /// What the screens reach the outside world through; created once by main().
 struct ScreenServices {
-    AppState& state;
+    ContestRun& run; // the contest being worked
     Dialogs& dialogs;
     Help& help;
     Clock& clock;

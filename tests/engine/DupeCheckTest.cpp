@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "RunSetup.h"
 
 // The duplicate rules: one contest of each kind, and both sides of every waiting time.
 class DupeCheckTest : public QObject {
@@ -31,8 +32,10 @@ private slots:
         EngineFixture e(f[0], f[3], f[1].toInt());
         e.logged(QStringLiteral("YO5ABC"), f[2].toInt(), QStringLiteral("CW"), f[4]);
         e.at(f[5]);
-        e.app.settings.utcOffset = UtcOffset::typed(f[6]);
-        e.app.offLineLog = f[7] == u'1';
+        changeRun(e.app, [&](HandOver& h) {
+            h.settings.utcOffset = UtcOffset::typed(f[6]);
+            h.offLine = f[7] == u'1';
+        });
         e.c().callsign = QStringLiteral("yo5abc");
         const DupeView view = e.engine->checkDuplicate();
         QVERIFY(view.checked);

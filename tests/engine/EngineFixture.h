@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunSetup.h"
 #include "TempDataFolder.h"
 #include "fakes/FakeClock.h"
 #include "logging/ContactEngine.h"
@@ -33,12 +34,14 @@ public:
                             m_calls->open(dir.file(QStringLiteral("DbsVELT.mdb")),
                                           QStringLiteral("CallJud")) == Database::OpenResult::Ok;
         if (def)
-            app.contestNumber = def->number;
-        app.qsoMode = mode;
-        app.stage = stage;
-        app.contestMode = true;
-        app.settings.myCall = QStringLiteral("YO9AAA");
-        app.settings.myCounty = QStringLiteral("PH");
+            app.chooseContest(*def);
+        app.chooseMode(modeFromText(mode));
+        app.chooseStage(stageFromNumber(stage));
+        app.chooseRealContest(true);
+        changeRun(app, [](HandOver& h) {
+            h.settings.myCall = QStringLiteral("YO9AAA");
+            h.settings.myCounty = QStringLiteral("PH");
+        });
         for (const char* list :
              {"Cp1Dec special YO1D", "CpCFR special YO3CFR", "Ardel club100 YO6AA",
               "Ardel club YO6DD", "CpTimis club YO2QTA"}) {
@@ -93,7 +96,7 @@ public:
     }
 
     TempDataFolder dir;
-    AppState app;
+    ContestRun app{dir.path()};
     FakeClock clock;
     SpecialStations specials;
     std::unique_ptr<ContactEngine> engine;

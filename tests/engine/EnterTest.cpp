@@ -1,5 +1,6 @@
 #include "EngineFixture.h"
 #include "LogRows.h"
+#include "RunSetup.h"
 
 // Logging a contact: the row written, the running labels, the next code and the totals.
 class EnterTest : public QObject {
@@ -35,12 +36,14 @@ private slots:
         EngineFixture e(f[0], f[2], f[1].toInt());
         // 14:05 in Bucharest is 12:05 UTC, whatever offset was typed.
         e.clock.current = QDateTime(QDate(2026, 3, 1), QTime(14, 5), QTimeZone("Europe/Bucharest"));
-        e.app.settings.utcOffset = UtcOffset::typed("5");
-        e.app.startCode = 7;
-        e.app.offLineLog = !typedDate.isEmpty();
+        changeRun(e.app, [&](HandOver& h) {
+            h.settings.utcOffset = UtcOffset::typed("5");
+            h.startCode = 7;
+            h.offLine = !typedDate.isEmpty();
+        });
         e.engine->setSentCode("7");
         e.typeContact("yo5abc ", "CJ", f[3]);
-        if (e.app.offLineLog) {
+        if (e.app.offLine()) {
             e.c().date = typedDate;
             e.c().utc = "23:59";
         }
@@ -83,7 +86,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         EngineFixture f("CampNatUS");
-        f.app.settings.myCall = "YO3ABC";
+        changeRun(f.app, [](HandOver& h) { h.settings.myCall = "YO3ABC"; });
         f.logged("YO5OLD", 1, "CW", "10:00");
         f.typeContact("YO5NEW", "CJ");
         QVERIFY(!f.c().dupe);

@@ -11,7 +11,7 @@
 
 // An entry model as one program's QSO screen holds it, on the databases it is given.
 struct EntryModel {
-    EntryModel(const AppState& state, Database& log, Database& calls,
+    EntryModel(const ContestRun& state, Database& log, Database& calls,
                const SpecialStations& specials, const Clock& clock, RigLink* rig = nullptr)
         : app(state),
           model({app, log, calls, specials, clock, dialogs, keyPort, keyer, voice, rig}) {
@@ -32,12 +32,12 @@ struct EntryModel {
         model.logContact();
     }
 
-    AppState app;
+    ContestRun app;
     FakeDialogs dialogs;
     FakeKeyLine keyLine;
     FakeVoicePlayer voice;
     FakeRealtimePriority realtime;
     KeyPort keyPort{keyLine};
-    SerialLineKeyer keyer{keyPort, realtime, [this] { return app.settings.comPort; }};
+    SerialLineKeyer keyer{keyPort, realtime, [this] { return app.settings().comPort; }};
     QsoEntry model;
 };

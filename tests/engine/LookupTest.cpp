@@ -66,7 +66,7 @@ private slots:
         QVERIFY(e.calls().exec("CREATE TABLE Updates (n)"));
         QVERIFY(e.calls().exec(QStringLiteral("CREATE TRIGGER CountUpdates AFTER UPDATE ON CallJud "
                                               "BEGIN INSERT INTO Updates VALUES (1); END")));
-        e.app.contestMode = f[1] == u'1';
+        e.app.chooseRealContest(f[1] == u'1');
         const QString call = QStringLiteral("YO5ABC");
         if (!f[2].isEmpty())
             e.known(call, f[2]);

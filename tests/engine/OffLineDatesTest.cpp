@@ -1,6 +1,7 @@
 #include "EngineFixture.h"
 #include "EntryModel.h"
 #include "LogRows.h"
+#include "RunSetup.h"
 
 // A paper log typed in afterwards, across midnight and month ends: the date and hour offered
 // for the next contact follow the contacts logged.
@@ -22,9 +23,11 @@ private slots:
         QFETCH(QString, fields);
         const QStringList f = fieldsOf(fields);
         EngineFixture fixture("CpMoldova");
-        fixture.app.offLineLog = true;
-        fixture.app.startDate = f[0];
-        fixture.app.startTime = f[1];
+        changeRun(fixture.app, [&](HandOver& h) {
+            h.offLine = true;
+            h.startDate = f[0];
+            h.startTime = f[1];
+        });
         EntryModel e(fixture.app, fixture.log(), fixture.calls(), fixture.specials, fixture.clock);
         e.log("YO5AAA", "001", "CJ", [&] {
             e.model.setText(EntryField::Date, f[2]);

@@ -1,6 +1,7 @@
 #include "entry/QsoEntry.h"
 #include "EngineFixture.h"
 #include "LogRows.h"
+#include "RunSetup.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
@@ -15,7 +16,7 @@ struct Entry {
     explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW")
         : f(contest, mode, stage),
           model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs, keyPort, keyer, voice}) {
-        f.app.contestMode = false;
+        f.app.chooseRealContest(false);
         f.at("12:00");
         model.start();
     }
@@ -48,7 +49,7 @@ struct Entry {
     FakeVoicePlayer voice;
     FakeRealtimePriority realtime;
     KeyPort keyPort{keyLine};
-    SerialLineKeyer keyer{keyPort, realtime, [this] { return f.app.settings.comPort; }};
+    SerialLineKeyer keyer{keyPort, realtime, [this] { return f.app.settings().comPort; }};
     QsoEntry model;
 };
 } // namespace
@@ -130,8 +131,8 @@ private slots:
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().section(u'|', 3, 3), "1");
         QCOMPARE(rows.first().section(u'|', 7, 7), "MS");
-        QCOMPARE(e.f.app.totals[0].qsos, 1);
-        QCOMPARE(e.f.app.totals[1].qsos, 0);
+        QCOMPARE(e.f.app.totals()[0].qsos, 1);
+        QCOMPARE(e.f.app.totals()[1].qsos, 0);
         QCOMPARE(e.model.shownStage(), 2);
     }
 
@@ -192,7 +193,7 @@ private slots:
         const int fKey = f[1].toInt();
         Entry e("CampNatUS");
         if (fKey) {
-            e.f.app.offLineLog = true;
+            changeRun(e.f.app, [](HandOver& h) { h.offLine = true; });
             e.model.setText(EntryField::Date, "01.03.26");
             e.model.setText(EntryField::Time, "09:30");
             e.key(EntryField::Callsign, Qt::Key_F1 + fKey - 1);

@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "RunSetup.h"
 #include "entry/EntryCharacters.h"
 #include "entry/QsoEntry.h"
 #include "fakes/FakeDialogs.h"
@@ -114,13 +115,13 @@ public:
     /// (unless the contest presets them), and the operator presses 1A and CW.
     void restart() {
         const ContestDef& def = m_f.app.contest();
-        m_f.app.stage = def.presetStage ? 1 : 0;
-        m_f.app.qsoMode = def.ssbOnly ? QStringLiteral("SSB") : QStringLiteral("00");
+        m_f.app.chooseStage(def.presetStage ? Stage::A1 : Stage::None);
+        m_f.app.chooseMode(def.ssbOnly ? Mode::Ssb : Mode::None);
         m_model.reset();
         m_keyer.reset(); // the program's port closes as it ends
         m_keyPort = std::make_unique<KeyPort>(m_keyLine);
         m_keyer = std::make_unique<SerialLineKeyer>(*m_keyPort, m_realtime,
-                                                    [this] { return m_f.app.settings.comPort; });
+                                                    [this] { return m_f.app.settings().comPort; });
         m_model = std::make_unique<QsoEntry>(EntryServices{m_f.app, m_f.log(), m_f.calls(),
                                                            m_f.specials, m_f.clock, m_dialogs,
                                                            *m_keyPort, *m_keyer, m_voice});
@@ -434,10 +435,12 @@ private slots:
         QFETCH(int, contest);
         const Contest& c = kContests[contest];
         EngineFixture f(QString::fromLatin1(c.code), QStringLiteral("CW"), 1);
-        f.app.contestMode = false;
-        f.app.cwPcFlag = f.app.ssbPcFlag = f.app.soundCardOk = true;
-        f.app.settings.cwTexts = kMessages;
-        f.app.appPath = f.dir.path();
+        f.app.chooseRealContest(false);
+        f.app.setSoundCard(true);
+        changeRun(f.app, [](HandOver& h) {
+            h.keyer.cwByPc = h.keyer.ssbByPc = true;
+            h.settings.cwTexts = kMessages;
+        });
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("WAVUs")));
         for (int n = 1; n <= 3; ++n)
             QVERIFY(f.dir.write(QStringLiteral("WAVUs/F%1.wav").arg(n), kEmptyRecording));

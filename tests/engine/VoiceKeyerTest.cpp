@@ -1,7 +1,8 @@
 #include "keyer/VoiceKeyer.h"
+#include "RunSetup.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeVoicePlayer.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,17 +92,18 @@ private slots:
 
     // Each condition alone turns the unkeyed playback off.
     void playsWithoutPortOnlyWhenVoiceKeyingIsOn() {
-        AppState on;
-        on.qsoMode = "SSB";
-        on.soundCardOk = true;
-        on.offLineLog = false;
-        on.ssbPcFlag = true;
+        ContestRun on;
+        on.chooseMode(Mode::Ssb);
+        on.setSoundCard(true);
+        changeRun(on, [](HandOver& h) { h.keyer.ssbByPc = true; });
         QVERIFY(VoiceKeyer::playsWithoutPort(on));
-        const QList<std::function<void(AppState&)>> spoilers{
-            [](AppState& s) { s.qsoMode = "CW"; }, [](AppState& s) { s.soundCardOk = false; },
-            [](AppState& s) { s.offLineLog = true; }, [](AppState& s) { s.ssbPcFlag = false; }};
+        const QList<std::function<void(ContestRun&)>> spoilers{
+            [](ContestRun& s) { s.chooseMode(Mode::Cw); },
+            [](ContestRun& s) { s.setSoundCard(false); },
+            [](ContestRun& s) { changeRun(s, [](HandOver& h) { h.offLine = true; }); },
+            [](ContestRun& s) { s.stopKeyingByPc(); }};
         for (const auto& spoil : spoilers) {
-            AppState off = on;
+            ContestRun off = on;
             spoil(off);
             QVERIFY(!VoiceKeyer::playsWithoutPort(off));
         }

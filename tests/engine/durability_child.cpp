@@ -1,5 +1,6 @@
 // Logs contacts through the contact engine until killed, printing each ID once `Enter` returned;
 // with "correct", corrects the newest contact again and again, logging or cancelling each.
+#include "RunSetup.h"
 #include "fakes/FakeClock.h"
 #include "logging/ContactEngine.h"
 #include "setup/ContestCatalog.h"
@@ -20,13 +21,15 @@ int main(int argc, char** argv) {
         callDb.open(folder.filePath(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) !=
             Database::OpenResult::Ok)
         return 3;
-    AppState state;
-    state.contestNumber = ContestCatalog::findByCode(QStringLiteral("CpTeleorman"))->number;
-    state.stage = 1;
-    state.qsoMode = QStringLiteral("CW");
-    state.contestMode = true;
-    state.settings.myCall = QStringLiteral("YO9AAA");
-    state.settings.myCounty = QStringLiteral("TR");
+    ContestRun state(folder.path());
+    state.chooseContest(*ContestCatalog::findByCode(QStringLiteral("CpTeleorman")));
+    state.chooseStage(Stage::A1);
+    state.chooseMode(Mode::Cw);
+    state.chooseRealContest(true);
+    changeRun(state, [](HandOver& h) {
+        h.settings.myCall = QStringLiteral("YO9AAA");
+        h.settings.myCounty = QStringLiteral("TR");
+    });
     const SpecialStations specials;
     const FakeClock clock;
     ContactEngine engine(state, logDb, callDb, specials, clock);

@@ -34,7 +34,6 @@ struct Station {
     std::unique_ptr<EntryModel> entry;
 
     explicit Station(const RadioSettings& radio) {
-        f.app.appPath = f.dir.path();
         QVERIFY(RadioSettingsFile::save(f.dir.path(), radio));
         entry = std::make_unique<EntryModel>(f.app, f.log(), f.calls(), f.specials, f.clock, &link);
     }

@@ -46,8 +46,9 @@ private slots:
                                    "YO3ABC\r\n2\r\nBU\r\n\r\n\r\n 1 \r\n"));
             QVERIFY(h.start());
             h.clickContest(d.control);
-            QStringList line{d.code, "stage=" + QString::number(h.state.stage),
-                             "mode=" + h.state.qsoMode};
+            const QString mode = modeText(h.run.mode());
+            QStringList line{d.code, "stage=" + QString::number(stageNumber(h.run.stage())),
+                             "mode=" + (mode.isEmpty() ? QStringLiteral("00") : mode)};
             for (const char* name : kQsoControls)
                 line << shown(h.qso.get(), name);
             for (const char* name : kInitControls)

@@ -1,3 +1,4 @@
+#include "RunSetup.h"
 #include "ScreenHarness.h"
 #include "logging/BackupSet.h"
 #include "reports/ReportFiles.h"
@@ -32,8 +33,10 @@ class LogViewWindowTest : public QObject {
         QVERIFY(h.addContact("YO8EEE", "08.03.26", "09:30", 4, "IS", "1", "SSB"));
     }
     static void open(ScreenHarness& h, int contest, bool filled = true) {
-        h.state.settings.myCall = QStringLiteral("YO3ABC");
-        h.state.settings.operatorCount = 1;
+        changeRun(h.run, [](HandOver& s) {
+            s.settings.myCall = QStringLiteral("YO3ABC");
+            s.settings.operatorCount = 1;
+        });
         QVERIFY(h.openLogView(contest));
         if (filled)
             fillLog(h);
@@ -203,7 +206,7 @@ private slots:
     void opensWhereTheOperatorWorks() {
         ScreenHarness h;
         open(h, 0);
-        h.state.stage = 2;
+        h.run.chooseStage(Stage::B1);
         QVERIFY(h.openLogView(0));
         QVERIFY(w<QRadioButton>(h, "OpB1B")->isChecked());
         QCOMPARE(gridCalls(grid(h)), QStringList{"YO6CCC"});

@@ -210,7 +210,7 @@ private slots:
         for (int press = 0; press < 2; ++press)
             QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
         QCOMPARE(h.dialogs.texts(), QStringList{QString::fromLatin1(Keying::kPortErrorMessage)});
-        QVERIFY(!h.state.cwPcFlag && !h.state.ssbPcFlag);
+        QVERIFY(!h.run.keyer().cwByPc && !h.run.keyer().ssbByPc);
         QCOMPARE(h.keyLine.openCalls().size(), 1);
         QVERIFY(h.keyLine.changes().isEmpty());
     }

@@ -26,7 +26,7 @@ void logContact(ScreenHarness& h, const QString& call, const QString& code, cons
 
 // The score labels of the current stage agree with the log itself.
 void labelsMatchTheLog(ScreenHarness& h) {
-    const QString stage = QString::number(h.state.stage);
+    const QString stage = QString::number(stageNumber(h.run.stage()));
     auto q = h.logDb.select(QStringLiteral("SELECT count(*), "
                                            "coalesce(sum(CAST(trim(Pct) AS INTEGER)), 0), "
                                            "coalesce(sum(length(trim(Mult)) > 0), 0) "
@@ -216,7 +216,7 @@ private slots:
     void oneStageContestShowsOnlyItsStage() {
         ScreenHarness h;
         h.openQso("OpbMemorialYO", QString(), nullptr, "CmdCW");
-        QCOMPARE(h.state.stage, 1);
+        QCOMPARE(h.run.stage(), Stage::A1);
         for (const char* other : {"Cmd1B", "Cmd2A", "Cmd2B", "Lbl1B", "Lbl2A", "Lbl2B"})
             QVERIFY2(!h.find<QWidget>(h.qso.get(), other)->isVisible(), other);
     }

@@ -18,8 +18,8 @@ const QString kTotalsUnread = QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE D
 } // namespace
 
 QsoEntry::QsoEntry(EntryServices s, QObject* parent)
-    : QObject(parent), m_state(s.state), m_dialogs(s.dialogs), m_clock(s.clock),
-      m_engine(s.state, s.logDb, s.callDb, s.specials, s.clock), m_cw(s.keyer),
+    : QObject(parent), m_run(s.run), m_dialogs(s.dialogs), m_clock(s.clock),
+      m_engine(s.run, s.logDb, s.callDb, s.specials, s.clock), m_cw(s.keyer),
       m_voice(s.keyPort, s.voice), m_rig(s.rig), m_wpm(MorseTiming::kOpeningSpeed) {
     connect(&m_cw, &CwKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_voice, &VoiceKeyer::finished, this, &QsoEntry::messageFinished);
@@ -76,11 +76,11 @@ void QsoEntry::setText(EntryField f, const QString& text) {
 }
 
 bool QsoEntry::modeChosen() const {
-    return m_state.qsoMode == QLatin1String("CW") || m_state.qsoMode == QLatin1String("SSB");
+    return m_run.mode() != Mode::None;
 }
 
 bool QsoEntry::isCw() const {
-    return m_state.qsoMode == QLatin1String("CW");
+    return m_run.mode() == Mode::Cw;
 }
 
 void QsoEntry::requestFocus(EntryField f, Caret caret, int position) {
@@ -98,7 +98,7 @@ ShownState QsoEntry::shown() const {
     ShownState s;
     s.newMultiplier = c.newMult;
     s.mark = c.dupe ? CallsignMark::Duplicate : c.checked ? CallsignMark::New : CallsignMark::Plain;
-    if (m_state.stage < 1 || m_state.stage > 4 || !modeChosen())
+    if (m_run.stage() == Stage::None || !modeChosen())
         return s;
     if (m_engine.correction())
         s.phase = EntryPhase::Correcting;
@@ -122,7 +122,7 @@ void QsoEntry::message(const QString& text, bool exclamation) {
 }
 
 int QsoEntry::shownStage() const {
-    return m_engine.correction() ? m_engine.correction()->stage : m_state.stage;
+    return m_engine.correction() ? m_engine.correction()->stage : stageNumber(m_run.stage());
 }
 
 bool QsoEntry::shownCw() const {
@@ -132,34 +132,34 @@ bool QsoEntry::shownCw() const {
 // ---- start, stage and mode ----
 
 void QsoEntry::start() {
-    const bool returning = m_state.returnToSetup;
+    const bool returning = m_run.setupReopened();
     if (!returning)
-        m_messages = m_state.settings.cwTexts;
-    setSentCode(m_state.startCode == 0 ? QStringLiteral("000")
-                                       : QString::number(m_state.startCode));
-    m_engine.contact().date = m_state.startDate;
-    m_engine.contact().utc = m_state.startTime;
+        m_messages = m_run.settings().cwTexts;
+    setSentCode(m_run.startCode() == 0 ? QStringLiteral("000")
+                                       : QString::number(m_run.startCode()));
+    m_engine.contact().date = m_run.startDate();
+    m_engine.contact().utc = m_run.startTime();
     clearContact(false);
     deriveMultipliers(0);
-    if (m_state.stage >= 1 && m_state.stage <= 4)
-        chooseStage(m_state.stage);
+    if (m_run.stage() != Stage::None)
+        chooseStage(stageNumber(m_run.stage()));
     if (isCw())
         afterModeChosen(QStringLiteral("599"));
-    else if (m_state.qsoMode == QLatin1String("SSB"))
+    else if (m_run.mode() == Mode::Ssb)
         afterModeChosen(QStringLiteral("59"));
     QsoContact& c = m_engine.contact();
     if (def().prefillsExchangeAtStart()) {
         c.callsign = QStringLiteral("YO");
         requestFocus(EntryField::Callsign, Caret::At, 2);
         c.rstSent = c.rstReceived = QStringLiteral("59");
-        c.codeSent = QString::number(m_state.startCode);
-        c.countySent = m_state.settings.myCounty;
+        c.codeSent = QString::number(m_run.startCode());
+        c.countySent = m_run.settings().myCounty;
     }
     if (returning || def().continuesSerialAtStart()) {
         // A sent serial that holds no number leaves the sent-code label as it is.
         if (!c.codeSent.trimmed().isEmpty() && c.codeSent.trimmed().front().isDigit())
             setSentCode(QString::number(leadingNumber(c.codeSent) - 1));
-        m_state.returnToSetup = false;
+        m_run.resumeFromSetup();
     }
     followRadio();
 }
@@ -181,7 +181,7 @@ void QsoEntry::deriveMultipliers(int stage) {
 }
 
 void QsoEntry::refreshBoard() {
-    m_worked = m_engine.workedBoard(m_state.stage).grey;
+    m_worked = m_engine.workedBoard(stageNumber(m_run.stage())).grey;
 }
 
 void QsoEntry::refreshTotals() {
@@ -197,7 +197,7 @@ void QsoEntry::chooseStage(int stage) {
     deriveMultipliers(stage); // the log view may have deleted contacts
     refreshBoard();
     refreshTotals();
-    m_state.stage = stage;
+    m_run.chooseStage(stageFromNumber(stage));
     if (modeChosen()) {
         prepareCallsign();
         requestFocus(EntryField::Callsign, Caret::AtEnd);
@@ -206,11 +206,11 @@ void QsoEntry::chooseStage(int stage) {
 }
 
 void QsoEntry::afterModeChosen(const QString& report) {
-    if (m_state.stage != 0)
+    if (m_run.stage() != Stage::None)
         prepareCallsign();
     QsoContact& c = m_engine.contact();
     c.rstSent = report;
-    c.countySent = m_state.settings.myCounty;
+    c.countySent = m_run.settings().myCounty;
     c.rstReceived = report;
 }
 
@@ -223,7 +223,7 @@ void QsoEntry::takeSentCodeAfterLast() {
 
 void QsoEntry::chooseCw() {
     keepContactInHand();
-    m_state.qsoMode = QStringLiteral("CW");
+    m_run.chooseMode(Mode::Cw);
     if (def().serialSent())
         takeSentCodeAfterLast();
     afterModeChosen(QStringLiteral("599"));
@@ -234,7 +234,7 @@ void QsoEntry::chooseCw() {
 
 void QsoEntry::chooseSsb() {
     keepContactInHand();
-    m_state.qsoMode = QStringLiteral("SSB");
+    m_run.chooseMode(Mode::Ssb);
     if (def().serialSent())
         takeSentCodeAfterLast();
     if (def().ssbChoosesFirstStage())
@@ -252,7 +252,7 @@ void QsoEntry::chooseSsb() {
 
 void QsoEntry::prepareCallsign() {
     m_engine.contact().callsign = m_engine.prefilledCallsign();
-    if (def().log.yoinFocus && m_state.stage != 0 && modeChosen())
+    if (def().log.yoinFocus && m_run.stage() != Stage::None && modeChosen())
         requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
@@ -280,14 +280,13 @@ void QsoEntry::acceptCallsign() {
         prepareCallsign();
         return;
     }
-    if (lookup.toUpper() == m_state.settings.myCall.trimmed().toUpper()) {
+    if (lookup.toUpper() == m_run.settings().myCall.trimmed().toUpper()) {
         const auto [text, title] = m_engine.refuseOwnCall();
         m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         clearContact(true);
         return;
     }
-    m_state.lookupCall = lookup.toUpper();
-    if (!m_state.offLineLog)
+    if (!m_run.offLine())
         std::tie(c.date, c.utc) = ContactEngine::utcDateAndTime(m_clock);
     c.callsign = typed.toUpper();
     followLog();
@@ -301,10 +300,10 @@ void QsoEntry::acceptCallsign() {
     if (zodiac && c.countyReceived.trimmed().isEmpty())
         requestFocus(EntryField::CountyReceived);
     m_logReady = true;
-    if (m_state.offLineLog) {
-        c.date = m_state.startDate.trimmed();
-        m_state.startTime = m_state.startTime.left(3).trimmed();
-        c.utc = m_state.startTime;
+    if (m_run.offLine()) {
+        c.date = m_run.startDate().trimmed();
+        m_run.setOffLineStamp(m_run.startDate(), m_run.startTime().left(3).trimmed());
+        c.utc = m_run.startTime();
         requestFocus(EntryField::Time, Caret::At, static_cast<int>(c.utc.size()));
     }
 }
@@ -397,9 +396,11 @@ void QsoEntry::logContact() {
                               : Dialogs::Icon::Exclamation);
         return;
     }
-    if (m_state.offLineLog && !r.corrected)
-        std::tie(m_state.startDate, m_state.startTime) =
-            OffLineStamp::afterLogged(m_state.startDate, m_state.startTime, r.row.date, r.row.utc);
+    if (m_run.offLine() && !r.corrected) {
+        const auto [date, time] =
+            OffLineStamp::afterLogged(m_run.startDate(), m_run.startTime(), r.row.date, r.row.utc);
+        m_run.setOffLineStamp(date, time);
+    }
     refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
     m_error.clear();
     m_errorShown = false;
@@ -422,16 +423,15 @@ void QsoEntry::logContact() {
 
 void QsoEntry::clearContact(bool keepForRecovery) {
     if (keepForRecovery) {
-        m_snapshot = EntrySnapshot{m_engine.contact(),    m_state.stage,  m_state.qsoMode,
-                                   m_engine.correction(), m_dupeAnswered, m_error,
-                                   m_errorShown,          m_logReady,     m_stationShown};
+        m_snapshot = EntrySnapshot{
+            m_engine.contact(), m_engine.correction(), m_dupeAnswered, m_error, m_errorShown,
+            m_logReady,         m_stationShown};
         m_recoveryEnabled = true;
     }
     leaveCorrection();
     m_engine.clearEntry();
     m_error.clear();
     m_errorShown = false;
-    m_state.gridOwner = AppState::kGridOwnerQso;
     refreshGrid();
     prepareCallsign();
     m_countyChoices.clear();
@@ -489,7 +489,7 @@ void QsoEntry::recheckContact() {
     // A callsign not accepted yet is checked when it is; the own call stays refused.
     const QString call = text(EntryField::Callsign).trimmed().toUpper();
     if (callsignMark() == CallsignMark::Plain ||
-        call == m_state.settings.myCall.trimmed().toUpper())
+        call == m_run.settings().myCall.trimmed().toUpper())
         return;
     showDupe(m_engine.checkDuplicate());
 }

@@ -24,7 +24,7 @@ class VoicePlayer;
 
 /// What the entry model reaches the outside world through.
 struct EntryServices {
-    AppState& state;
+    ContestRun& run;
     Database& logDb;
     Database& callDb;
     const SpecialStations& specials;
@@ -68,8 +68,6 @@ struct ShownState {
 /// The contact in hand, as a cancel left it, for the recovery menu.
 struct EntrySnapshot {
     QsoContact contact;
-    int stage = 0; // the stage and mode it was typed in
-    QString mode;
     std::optional<CorrectionTarget> correction;
     bool dupeAnswered = false;
     QString error;
@@ -173,7 +171,6 @@ public:
     QString radioSilence() const { return m_radioSilence; }
     /// The radio and keyer settings read when the screen opened.
     const RadioSettings& radioSettings() const { return m_radio; }
-    bool offLineShown() const { return m_state.offLineLog; }
     /// Grows with every typed character a field refused.
     int refusedKeys() const { return m_refusedKeys; }
 
@@ -182,7 +179,7 @@ signals:
     void changed();
 
 private:
-    const ContestDef& def() const { return m_state.contest(); }
+    const ContestDef& def() const { return m_run.contest(); }
     QString& field(EntryField f);
     bool modeChosen() const;
     bool isCw() const;
@@ -263,7 +260,7 @@ private:
     void portError();
     void stopRepeats();
 
-    AppState& m_state;
+    ContestRun& m_run;
     Dialogs& m_dialogs;
     const Clock& m_clock;
     ContactEngine m_engine;

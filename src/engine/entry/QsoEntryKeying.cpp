@@ -11,21 +11,19 @@
 // the F1 repeats and Alt+F3.
 
 void QsoEntry::changeCwSpeed(bool up) {
-    if (isCw() && m_state.cwPcFlag)
+    if (isCw() && m_run.keyer().cwByPc)
         m_wpm = MorseTiming::stepSpeed(m_wpm, up);
 }
 
 void QsoEntry::portError() {
     message(QString::fromLatin1(Keying::kPortErrorMessage));
-    m_state.cwPcFlag = false;
-    m_state.ssbPcFlag = false;
+    m_run.stopKeyingByPc();
 }
 
 CwMacroResult QsoEntry::expandMacros(const QString& cwText) {
     const QsoContact& c = m_engine.contact();
-    m_state.lookupCall = c.callsign.trimmed();
     return CwMacros::expand(
-        cwText, {m_state.settings.myCall, m_state.lookupCall, c.codeSent, c.countySent}, def());
+        cwText, {m_run.settings().myCall, c.callsign.trimmed(), c.codeSent, c.countySent}, def());
 }
 
 bool QsoEntry::refusedWhileBusy(const AfterMessage& after) {
@@ -206,7 +204,7 @@ void QsoEntry::cwFunctionKey(int n, EntryField f) {
         m_cwRepeat.reset();
         sendKey(1, m_messages[0], [this, f](KeyingResult r) {
             // Neither an aborted message nor a refused port repeats.
-            if (r == KeyingResult::Done && m_state.cwRepeat)
+            if (r == KeyingResult::Done && m_run.keyer().cwRepeat)
                 repeatCw();
             afterF1(f);
         });
@@ -231,9 +229,9 @@ void QsoEntry::playVoice(int n, AfterMessage after) {
     if (refusedWhileBusy(after))
         return;
     m_sendingKey = n;
-    const QString file = VoiceKeyer::wavFile(m_state.appPath, n);
+    const QString file = VoiceKeyer::wavFile(m_run.dataFolder(), n);
     const KeyingResult r =
-        m_voice.start(file, m_state.settings.comPort, VoiceKeyer::playsWithoutPort(m_state));
+        m_voice.start(file, m_run.settings().comPort, VoiceKeyer::playsWithoutPort(m_run));
     if (r == KeyingResult::MissingRecording)
         message(QStringLiteral("Inregistrarea %1 lipseste: nu s-a transmis nimic. Creati fisierul "
                                "F%2.wav in folderul WAVUs.")
@@ -274,7 +272,7 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
     m_ssbRepeat.reset();
     playVoice(1, [this, f](KeyingResult r) {
         // Neither an aborted message nor a refused one repeats.
-        if (playedToItsEnd(r) && m_state.ssbRepeat)
+        if (playedToItsEnd(r) && m_run.keyer().ssbRepeat)
             repeatVoice();
         if (f == EntryField::RstReceived)
             requestFocus(EntryField::CodeReceived);
@@ -282,7 +280,7 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
 }
 
 bool QsoEntry::transmitLastReport() {
-    if (!isCw() || !m_state.cwPcFlag)
+    if (!isCw() || !m_run.keyer().cwByPc)
         return false;
     sendCw(expandMacros(m_engine.lastLogged()).text);
     return true;

@@ -123,7 +123,7 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
     const int index = messageIndex(f);
     if (typed != kEnterChar)
         return false;
-    m_state.settings.cwTexts[index] = m_messages[index];
+    m_run.keepCwText(index, m_messages[index]);
     if (f < EntryField::Message7)
         requestFocus(static_cast<EntryField>(static_cast<int>(f) + 1));
     else
@@ -136,7 +136,7 @@ void QsoEntry::keyUp(EntryField f) {
         codeKeyUp();
     else if (f == EntryField::CountyReceived)
         countyKeyUp();
-    else if (f == EntryField::Time && m_state.offLineLog && m_focused == EntryField::Time &&
+    else if (f == EntryField::Time && m_run.offLine() && m_focused == EntryField::Time &&
              text(f).trimmed().size() >= 5)
         acceptTime();
 }
@@ -195,11 +195,11 @@ bool QsoEntry::altKeys(const EntryKey& key) {
 void QsoEntry::functionKey(EntryField f, int n) {
     if (messageUnderWay())
         return;
-    if (isCw() && m_state.cwPcFlag && !m_state.offLineLog)
+    if (isCw() && m_run.keyer().cwByPc && !m_run.offLine())
         cwFunctionKey(n, f);
-    else if (!isCw() && m_state.soundCardOk && !m_state.offLineLog && m_state.ssbPcFlag)
+    else if (!isCw() && m_run.keyer().soundCard && !m_run.offLine() && m_run.keyer().ssbByPc)
         voiceFunctionKey(n, f);
-    else if (m_state.offLineLog)
+    else if (m_run.offLine())
         offLineKey(n);
 }
 
@@ -402,7 +402,6 @@ void QsoEntry::squeezeCallsign() {
     m_logReady = false;
     QString call = text(EntryField::Callsign).left(15);
     call.remove(u' ');
-    m_state.lookupCall = call;
     field(EntryField::Callsign) = call.trimmed();
 }
 
@@ -451,7 +450,7 @@ bool QsoEntry::dateKeyDown(const EntryKey& key) {
         badDateOrTime(EntryField::Date, kBadDate);
     } else {
         date = DateTimeText::formatDate(*parsed);
-        if (m_state.offLineLog) {
+        if (m_run.offLine()) {
             if (text(EntryField::Time).trimmed().isEmpty())
                 requestFocus(EntryField::Time);
             else
@@ -480,7 +479,7 @@ void QsoEntry::acceptTime() {
         return;
     }
     field(EntryField::Time) = DateTimeText::formatTime(*parsed);
-    if (m_state.offLineLog)
+    if (m_run.offLine())
         moveOnOffLine();
     else
         requestFocus(EntryField::Callsign, Caret::AtEnd);

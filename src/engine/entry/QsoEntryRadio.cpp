@@ -29,7 +29,7 @@ void QsoEntry::attachRadio() {
 
 void QsoEntry::followRadio() {
     QString problem;
-    std::tie(m_radio, problem) = RadioSettingsFile::read(m_state.appPath);
+    std::tie(m_radio, problem) = RadioSettingsFile::read(m_run.dataFolder());
     if (!problem.isEmpty())
         message(problem);
     m_radioReading.reset();

@@ -11,10 +11,10 @@ QList<ColumnMap> sameNames(const QStringList& names) {
 
 const QList<TableMap>& TableMap::all() {
     static const QList<TableMap> maps{
-        {QStringLiteral("\\DbsVELT.mdb"), QStringLiteral("CallJud"), QStringLiteral("CallJud"),
+        {QStringLiteral("DbsVELT.mdb"), QStringLiteral("CallJud"), QStringLiteral("CallJud"),
          sameNames({QStringLiteral("Call"), QStringLiteral("Jud")}), QStringLiteral("Call"),
          QString()},
-        {QStringLiteral("\\LogVELT.mdb"), QStringLiteral("LogGen"), QStringLiteral("LogGen"),
+        {QStringLiteral("LogVELT.mdb"), QStringLiteral("LogGen"), QStringLiteral("LogGen"),
          sameNames({QStringLiteral("Callsign"), QStringLiteral("Data"), QStringLiteral("UTC"),
                     QStringLiteral("Etp"), QStringLiteral("Sent"), QStringLiteral("Rcvd"),
                     QStringLiteral("Md"), QStringLiteral("Jud"), QStringLiteral("Mult"),

@@ -11,7 +11,7 @@ struct ColumnMap {
 
 /// How one table of a Jet file is copied into one of the program's tables.
 struct TableMap {
-    QString file;        // the database file both programs use, as "\DbsVELT.mdb"
+    QString file;        // the database file both programs use, as "DbsVELT.mdb"
     QString sourceTable; // in the Jet file
     QString targetTable; // in the SQLite file
     QList<ColumnMap> columns;

@@ -1,7 +1,7 @@
 #include "keyer/VoiceKeyer.h"
 
 #include "radio/RigLink.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,15 +16,14 @@ QString spelledOnDisk(const QDir& folder, const QString& name) {
 }
 } // namespace
 
-QString VoiceKeyer::wavFile(const QString& appPath, int key) {
-    const QDir app(appPath);
+QString VoiceKeyer::wavFile(const QString& dataFolder, int key) {
+    const QDir app(dataFolder);
     const QDir folder(app.filePath(spelledOnDisk(app, QStringLiteral("WAVUs"))));
     return folder.filePath(spelledOnDisk(folder, QStringLiteral("F%1.wav").arg(key)));
 }
 
-bool VoiceKeyer::playsWithoutPort(const AppState& state) {
-    return state.qsoMode == QLatin1String("SSB") && state.soundCardOk && !state.offLineLog &&
-           state.ssbPcFlag;
+bool VoiceKeyer::playsWithoutPort(const ContestRun& run) {
+    return run.mode() == Mode::Ssb && run.keyer().playsVoice() && !run.offLine();
 }
 
 KeyingResult VoiceKeyer::start(const QString& wavFile, int port, bool playWithoutPort) {

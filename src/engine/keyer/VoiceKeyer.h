@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-struct AppState;
+class ContestRun;
 class RigLink;
 
 // Plays the operator's recorded messages with the transmitter keyed by RTS, as CwSender sends
@@ -20,11 +20,11 @@ public:
 
     /// The recording of function key `key` (1..7): "WAVUs/F<key>.wav" in the program folder,
     /// whatever the case of the names on the disk ("F1.WAV" is found).
-    static QString wavFile(const QString& appPath, int key);
+    static QString wavFile(const QString& dataFolder, int key);
     /// The transmitter keyed by CAT through `rig` from now on, or by RTS again with nullptr.
     void usePttByCat(RigLink* rig) { m_catPtt = rig; }
     /// True when a recording is played without keying if the port cannot be opened.
-    static bool playsWithoutPort(const AppState& state);
+    static bool playsWithoutPort(const ContestRun& run);
 
     /// RTS (or PTT by CAT) on and `wavFile` started: Started, and finished() follows with the
     /// transmitter off again. Nothing keyed and nothing played: MissingRecording when the file is

@@ -35,21 +35,21 @@ QString otherModeOf(const QString& mode) {
 }
 } // namespace
 
-ContactEngine::ContactEngine(AppState& app, Database& logDb, Database& callDb,
+ContactEngine::ContactEngine(ContestRun& app, Database& logDb, Database& callDb,
                              const SpecialStations& specials, const Clock& clock)
     : m_app(app), m_logDb(logDb), m_log(logDb), m_mults(logDb), m_calls(callDb),
       m_specials(specials), m_clock(clock), m_changes(logDb) {}
 
 StationContext ContactEngine::station() const {
-    return {m_app.settings.myCall.trimmed(), contactMode(), &m_specials};
+    return {m_app.settings().myCall.trimmed(), contactMode(), &m_specials};
 }
 
 int ContactEngine::contactStage() const {
-    return m_correction ? m_correction->stage : m_app.stage;
+    return m_correction ? m_correction->stage : stageNumber(m_app.stage());
 }
 
 QString ContactEngine::contactMode() const {
-    return m_correction ? m_correction->mode : m_app.qsoMode;
+    return m_correction ? m_correction->mode : modeText(m_app.mode());
 }
 
 qint64 ContactEngine::correctedId() const {
@@ -110,7 +110,7 @@ LookupView ContactEngine::lookUpCallsign() {
         m_contact.codeSent = m_labels.sentCode;
     else if (!m_correction && m_contact.codeSent.trimmed().isEmpty())
         m_contact.codeSent = QStringLiteral("001");
-    m_contact.countySent = m_app.settings.myCounty.trimmed();
+    m_contact.countySent = m_app.settings().myCounty.trimmed();
     m_contact.proposedCounty = m_contact.countyReceived;
     m_contact.notFound = !found;
     previewPoints();
@@ -154,7 +154,7 @@ Outcome<bool> ContactEngine::isDupe(const QString& call, int stage) {
         m_contact.otherMode = true;
         return false;
     }
-    if (m_app.offLineLog)
+    if (m_app.offLine())
         return false;
     // Minutes since the earlier contact, across midnight: 23:58 to 00:09 is 11 minutes.
     const QTime clock = m_clock.utcNow().time();
@@ -194,7 +194,7 @@ DupeView ContactEngine::checkDuplicate() {
 }
 
 MultiplierStation ContactEngine::multiplierStation() const {
-    return {m_specials.special(def().codeString()), m_app.settings.myCounty.trimmed()};
+    return {m_specials.special(def().codeString()), m_app.settings().myCounty.trimmed()};
 }
 
 Outcome<bool> ContactEngine::checkMultiplier() {
@@ -316,13 +316,13 @@ LogRow ContactEngine::rowToStore() {
                m_contact.mult,
                m_contact.points};
     // A paper log typed in afterwards was not worked on the frequency the radio shows now.
-    if (!m_app.offLineLog)
+    if (!m_app.offLine())
         row.frequency = m_radioFrequency;
     return row;
 }
 
 bool ContactEngine::learn(const QString& call, const QString& county) {
-    if (!m_app.contestMode || !def().log.countyExchange() || CallsignDb::neverLearnt(county))
+    if (!m_app.realContest() || !def().log.countyExchange() || CallsignDb::neverLearnt(county))
         return true;
     if (m_contact.notFound)
         return m_calls.add(call, county).ok();
@@ -347,7 +347,7 @@ EnterResult ContactEngine::logContact() {
         return refusal(EnterResult::Status::Incomplete, QStringLiteral("Introducere incompleta !"));
     if (!EntryCharacters::legalCallsign(call))
         return refusal(EnterResult::Status::EmptyCall, QStringLiteral("Introducere eronata !"));
-    if (call == m_app.settings.myCall.trimmed().toUpper())
+    if (call == m_app.settings().myCall.trimmed().toUpper())
         return refusal(EnterResult::Status::OwnCall, QStringLiteral("QSO CU MINE INSUMI !"));
     m_contact.otherMode = false;
     const Outcome<bool> dupe = isDupe(call, contactStage());
@@ -358,7 +358,7 @@ EnterResult ContactEngine::logContact() {
     if (m_contact.dupe)
         return refusal(EnterResult::Status::Duplicate, QStringLiteral("WARNING ! QSO DUPE !"));
     // A corrected contact keeps the date and time it was made at.
-    if (!m_app.offLineLog && !m_correction) {
+    if (!m_app.offLine() && !m_correction) {
         const auto [date, time] = utcDateAndTime(m_clock);
         m_contact.date = date;
         m_contact.utc = time;
@@ -447,8 +447,8 @@ Outcome<void> ContactEngine::deriveSentCode() {
     } else {
         m_contact.codeSent = m_labels.sentCode;
     }
-    m_contact.countySent = m_app.settings.myCounty.trimmed();
-    m_contact.rstSent = reportOf(m_app.qsoMode);
+    m_contact.countySent = m_app.settings().myCounty.trimmed();
+    m_contact.rstSent = reportOf(modeText(m_app.mode()));
     m_contact.rstReceived = m_contact.rstSent;
     return {};
 }
@@ -477,7 +477,7 @@ void ContactEngine::clearEntry() {
     m_contact.callsign.clear();
     m_contact.codeReceived.clear();
     m_contact.countyReceived.clear();
-    if (!m_app.offLineLog) {
+    if (!m_app.offLine()) {
         m_contact.date.clear();
         m_contact.utc.clear();
     }
@@ -499,7 +499,7 @@ QString ContactEngine::prefilledCallsign() {
 
 void ContactEngine::chooseStage(int stage) {
     prefilledCallsign();
-    m_app.stage = stage;
+    m_app.chooseStage(stageFromNumber(stage));
 }
 
 BoardView ContactEngine::workedBoard(int stage) {
@@ -519,17 +519,17 @@ bool ContactEngine::recountTotals() {
     const auto totals = m_log.stageTotals();
     if (!totals)
         return false;
-    m_app.totals = *totals;
+    m_app.setTotals(*totals);
     return true;
 }
 
 std::array<ResultRow, 4> ContactEngine::resultRows() const {
     static const int order[4][4] = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 2, 3}};
-    const int current = qBound(1, m_app.stage, 4);
+    const int current = qBound(1, stageNumber(m_app.stage()), 4);
     std::array<ResultRow, 4> rows;
     for (int i = 0; i < 4; ++i) {
         const int s = order[current - 1][i];
-        const StageTotals& t = m_app.totals[s - 1];
+        const StageTotals& t = m_app.totals()[s - 1];
         rows[i] = {stageName(s), QString::number(t.qsos), QString::number(t.multipliers),
                    QString::number(t.points)};
     }
@@ -556,7 +556,7 @@ Outcome<std::optional<LogRow>> ContactEngine::startCorrection() {
     const std::optional<LogRow>& row = *found;
     const int stage = row->stage.trimmed().toInt();
     m_correction =
-        CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : m_app.stage,
+        CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : stageNumber(m_app.stage()),
                          row->mode == QStringLiteral("SSB") ? row->mode : QStringLiteral("CW")};
     m_contact.callsign = row->callsign;
     m_contact.date = row->date;

@@ -10,7 +10,7 @@
 #include "refdata/CallsignDb.h"
 #include "refdata/SpecialStations.h"
 #include "seams/Clock.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 
 #include <QList>
 #include <QString>
@@ -29,8 +29,8 @@ struct CorrectionTarget {
 // The QSO screen fills `contact()` from its fields, calls the procedures and shows the results.
 class ContactEngine {
 public:
-    ContactEngine(AppState& app, Database& logDb, Database& callDb, const SpecialStations& specials,
-                  const Clock& clock);
+    ContactEngine(ContestRun& app, Database& logDb, Database& callDb,
+                  const SpecialStations& specials, const Clock& clock);
 
     QsoContact& contact() { return m_contact; }
     const QsoContact& contact() const { return m_contact; }
@@ -138,7 +138,7 @@ private:
     LogRow rowToStore();
     MultiplierStation multiplierStation() const;
 
-    AppState& m_app;
+    ContestRun& m_app;
     Database& m_logDb;
     LogStore m_log;
     MultiplierColumn m_mults;

@@ -10,19 +10,20 @@
 #include "setup/SettingsFiles.h"
 
 LogExport::LogExport(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-                     const QString& appPath, const QString& yy)
-    : m_db(logDb), m_def(def), m_station(station), m_appPath(appPath), m_yy(yy) {}
+                     const QString& dataFolder, const QString& yy)
+    : m_db(logDb), m_def(def), m_station(station), m_dataFolder(dataFolder), m_yy(yy) {}
 
 std::unique_ptr<ExportRun> LogExport::cabrillo(const CabrilloHeader& header) const {
     return std::make_unique<ExportRun>(
-        m_db, ReportFiles::cabrilloPath(m_appPath, m_station.myCall, m_def, m_yy),
+        m_db, ReportFiles::cabrilloPath(m_dataFolder, m_station.myCall, m_def, m_yy),
         Cabrillo::layout(header, m_station.myCall, m_def));
 }
 
 std::unique_ptr<ExportRun> LogExport::textLog() const {
     // The summary is written from the totals once the log is whole; the run may outlive this.
     const auto summary = [db = &m_db, def = m_def, station = m_station,
-                          path = ReportFiles::summaryPath(m_appPath, m_station.myCall, m_def, m_yy),
+                          path =
+                              ReportFiles::summaryPath(m_dataFolder, m_station.myCall, m_def, m_yy),
                           yy = m_yy](const WrittenFile&) -> Outcome<WrittenFile> {
         const auto stages = LogStore(*db).stageTotals();
         if (!stages)
@@ -36,7 +37,7 @@ std::unique_ptr<ExportRun> LogExport::textLog() const {
         return WrittenFile{path, FileExcerpt::of(SettingsFiles::decodeLines(*file))};
     };
     return std::make_unique<ExportRun>(
-        m_db, ReportFiles::textLogPath(m_appPath, m_station.myCall, m_def, m_yy),
+        m_db, ReportFiles::textLogPath(m_dataFolder, m_station.myCall, m_def, m_yy),
         TextLog::logLayout(m_def, m_station.myCall), summary);
 }
 
@@ -45,8 +46,8 @@ std::unique_ptr<ExportRun> LogExport::archive(const QString& typedName, const QS
     const QString refused = ReportFiles::checkArchiveName(typedName);
     if (!refused.isEmpty())
         return std::make_unique<ExportRun>(m_db, refused);
-    return std::make_unique<ExportRun>(m_db, ReportFiles::archivePath(m_appPath, typedName, suffix),
-                                       std::move(layout));
+    return std::make_unique<ExportRun>(
+        m_db, ReportFiles::archivePath(m_dataFolder, typedName, suffix), std::move(layout));
 }
 
 std::unique_ptr<ExportRun> LogExport::adif(const QString& typedName) const {

@@ -16,7 +16,7 @@ class LogExport {
 public:
     /// `yy` is the two-digit year of file names and titles.
     LogExport(Database& logDb, const ContestDef& def, const SettingsRecord& station,
-              const QString& appPath, const QString& yy);
+              const QString& dataFolder, const QString& yy);
 
     /// The Cabrillo log in the "Log" folder.
     std::unique_ptr<ExportRun> cabrillo(const CabrilloHeader& header) const;
@@ -35,6 +35,6 @@ private:
     Database& m_db;
     ContestDef m_def;
     SettingsRecord m_station;
-    QString m_appPath;
+    QString m_dataFolder;
     QString m_yy;
 };

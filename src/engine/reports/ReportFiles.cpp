@@ -3,8 +3,8 @@
 #include <QDir>
 
 namespace {
-QString logFile(const QString& appPath, const QString& name) {
-    return QDir(ReportFiles::logFolder(appPath)).filePath(name);
+QString logFile(const QString& dataFolder, const QString& name) {
+    return QDir(ReportFiles::logFolder(dataFolder)).filePath(name);
 }
 
 // The station's callsign as it may stand in a file name: letters and digits only, so that no
@@ -20,12 +20,12 @@ QString fileCallsign(const QString& myCall) {
 
 namespace ReportFiles {
 
-QString logFolder(const QString& appPath) {
-    return QDir(appPath).filePath(QStringLiteral("Log"));
+QString logFolder(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QStringLiteral("Log"));
 }
 
-QString archiveFolder(const QString& appPath) {
-    return QDir(appPath).filePath(QStringLiteral("ARHIVA"));
+QString archiveFolder(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QStringLiteral("ARHIVA"));
 }
 
 QString backupFolder(const QString& dataPath) {
@@ -46,22 +46,22 @@ QString fileNameCall(const QString& myCall) {
     return slash < 0 ? c : c.mid(slash + 1);
 }
 
-QString cabrilloPath(const QString& appPath, const QString& myCall, const ContestDef& def,
+QString cabrilloPath(const QString& dataFolder, const QString& myCall, const ContestDef& def,
                      const QString& yy) {
-    return logFile(appPath,
+    return logFile(dataFolder,
                    fileCallsign(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".Cbr"));
 }
 
-QString textLogPath(const QString& appPath, const QString& myCall, const ContestDef& def,
+QString textLogPath(const QString& dataFolder, const QString& myCall, const ContestDef& def,
                     const QString& yy) {
-    return logFile(appPath,
+    return logFile(dataFolder,
                    fileCallsign(myCall) + u' ' + def.codeString() + yy + QStringLiteral(".txt"));
 }
 
-QString summaryPath(const QString& appPath, const QString& myCall, const ContestDef& def,
+QString summaryPath(const QString& dataFolder, const QString& myCall, const ContestDef& def,
                     const QString& yy) {
-    return logFile(appPath, fileCallsign(myCall) + QStringLiteral(" SUM ") + def.codeString() + yy +
-                                QStringLiteral(".txt"));
+    return logFile(dataFolder, fileCallsign(myCall) + QStringLiteral(" SUM ") + def.codeString() +
+                                   yy + QStringLiteral(".txt"));
 }
 
 QString checkArchiveName(const QString& typedName) {
@@ -78,8 +78,8 @@ QString checkArchiveName(const QString& typedName) {
     return {};
 }
 
-QString archivePath(const QString& appPath, const QString& typedName, const QString& extension) {
-    return QDir(archiveFolder(appPath)).filePath(typedName.trimmed() + extension);
+QString archivePath(const QString& dataFolder, const QString& typedName, const QString& extension) {
+    return QDir(archiveFolder(dataFolder)).filePath(typedName.trimmed() + extension);
 }
 
 QString twoDigitYear(const QString& date) {

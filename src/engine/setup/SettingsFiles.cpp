@@ -134,11 +134,6 @@ QString offsetLine(const UtcOffset& o) {
 }
 } // namespace
 
-QString pathIn(const QString& folder, const QString& literal) {
-    QString tail = literal;
-    return folder + tail.replace(u'\\', u'/');
-}
-
 QString formatInteger(int value) {
     return (value < 0 ? QString() : QStringLiteral(" ")) + QString::number(value) +
            QStringLiteral(" ");
@@ -166,8 +161,8 @@ QStringList decodeLines(const QByteArray& bytes) {
     return lines;
 }
 
-Outcome<bool> readInitFile(const QString& appPath, SettingsRecord& rec) {
-    const Outcome<QStringList> lines = readLines(pathIn(appPath, kInitFile));
+Outcome<bool> readInitFile(const QString& dataFolder, SettingsRecord& rec) {
+    const Outcome<QStringList> lines = readLines(QDir(dataFolder).filePath(kInitFile));
     if (!lines)
         return Failure{lines.error()};
     LineReader r(*lines);
@@ -179,8 +174,8 @@ Outcome<bool> readInitFile(const QString& appPath, SettingsRecord& rec) {
     return r.ok();
 }
 
-Outcome<bool> readTextCwFile(const QString& appPath, SettingsRecord& rec) {
-    const Outcome<QStringList> lines = readLines(pathIn(appPath, kTextCwFile));
+Outcome<bool> readTextCwFile(const QString& dataFolder, SettingsRecord& rec) {
+    const Outcome<QStringList> lines = readLines(QDir(dataFolder).filePath(kTextCwFile));
     if (!lines)
         return Failure{lines.error()};
     LineReader r(*lines);
@@ -190,18 +185,18 @@ Outcome<bool> readTextCwFile(const QString& appPath, SettingsRecord& rec) {
     return r.integer(rec.comPort) && r.ok();
 }
 
-Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec) {
-    return writeLines(pathIn(appPath, kInitFile),
+Outcome<void> writeInitFile(const QString& dataFolder, const SettingsRecord& rec) {
+    return writeLines(QDir(dataFolder).filePath(kInitFile),
                       {rec.myCall, offsetLine(rec.utcOffset), rec.myCounty, rec.section,
                        rec.operators, formatInteger(rec.operatorCount), rec.qth, rec.address,
                        rec.transmitter, rec.receiver, rec.antennas[0], rec.antennas[1],
                        rec.antennas[2], rec.antennas[3], rec.club});
 }
 
-Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec) {
+Outcome<void> writeTextCwFile(const QString& dataFolder, const SettingsRecord& rec) {
     QStringList lines(rec.cwTexts.begin(), rec.cwTexts.end());
     lines << formatInteger(rec.comPort);
-    return writeLines(pathIn(appPath, kTextCwFile), lines);
+    return writeLines(QDir(dataFolder).filePath(kTextCwFile), lines);
 }
 
 QString keptSettingsPath(const QString& folder) {
@@ -216,15 +211,6 @@ QString textTooLong(const QString& name, const QString& text) {
         .arg(name)
         .arg(text.size())
         .arg(kMaxTextLength);
-}
-
-QString dataPathFor(const QString& appPath) {
-    const qsizetype bracket = appPath.lastIndexOf(u']');
-    if (bracket < 0)
-        return appPath;
-    // Only a Windows path starts with a drive ("F:"); elsewhere nothing stands before the folder.
-    const bool drive = appPath.size() >= 2 && appPath.at(1) == u':';
-    return (drive ? appPath.left(2) : QString()) + appPath.mid(bracket + 1);
 }
 
 } // namespace SettingsFiles

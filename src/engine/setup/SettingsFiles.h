@@ -8,11 +8,8 @@
 
 // The two settings files in the program's folder: station data and keyer data.
 namespace SettingsFiles {
-inline const QString kInitFile = QStringLiteral("\\VELTInit.dat");
-inline const QString kTextCwFile = QStringLiteral("\\VELTTextCw.dat");
-
-/// The file `literal` (which starts with a backslash) in `folder`.
-QString pathIn(const QString& folder, const QString& literal);
+inline const QString kInitFile = QStringLiteral("VELTInit.dat");
+inline const QString kTextCwFile = QStringLiteral("VELTTextCw.dat");
 
 /// The longest text a line of the files may hold: the programs that read them cut longer ones.
 inline constexpr qsizetype kMaxTextLength = 32767;
@@ -20,22 +17,20 @@ inline constexpr qsizetype kMaxTextLength = 32767;
 /// Reads VELTInit.dat; stops at the first missing line, keeping what was read. A malformed number
 /// keeps its old value and the lines after it are read; the result is then false. A UTF-8 byte
 /// order mark is skipped; a UTF-16 file is refused whole, with the message to show.
-[[nodiscard]] Outcome<bool> readInitFile(const QString& appPath, SettingsRecord& rec);
+[[nodiscard]] Outcome<bool> readInitFile(const QString& dataFolder, SettingsRecord& rec);
 /// Reads VELTTextCw.dat with the same rules.
-[[nodiscard]] Outcome<bool> readTextCwFile(const QString& appPath, SettingsRecord& rec);
+[[nodiscard]] Outcome<bool> readTextCwFile(const QString& dataFolder, SettingsRecord& rec);
 /// Writes VELTInit.dat whole; the old file is replaced only once the new one is complete. When
 /// nothing was written, the message to show. A UTF-16 file stays as it is; a text longer than
 /// kMaxTextLength is refused, never cut.
-[[nodiscard]] Outcome<void> writeInitFile(const QString& appPath, const SettingsRecord& rec);
+[[nodiscard]] Outcome<void> writeInitFile(const QString& dataFolder, const SettingsRecord& rec);
 /// Writes VELTTextCw.dat whole, with the same rules.
-[[nodiscard]] Outcome<void> writeTextCwFile(const QString& appPath, const SettingsRecord& rec);
+[[nodiscard]] Outcome<void> writeTextCwFile(const QString& dataFolder, const SettingsRecord& rec);
 /// VELT.ini in `folder`: the settings the two old files have no place for, kept by group.
 QString keptSettingsPath(const QString& folder);
 /// The message refusing the text `name` ("F1") when it is longer than kMaxTextLength; empty when
 /// it fits.
 QString textTooLong(const QString& name, const QString& text);
-/// The data folder: the program folder with a bracketed part (up to the last "]") removed.
-QString dataPathFor(const QString& appPath);
 
 /// An integer as the files hold it: sign position, digits, one blank after.
 QString formatInteger(int value);

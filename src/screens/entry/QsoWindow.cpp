@@ -10,7 +10,7 @@
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/ScreenMetrics.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 #include "setup/DateTimeText.h"
 #include "setup/GridColumns.h"
 #include "setup/LayoutFactors.h"
@@ -34,7 +34,7 @@ using namespace Widgets;
 
 namespace {
 EntryServices entryServices(ScreenServices& s, KeyerChoice& keyers) {
-    return {s.state,   s.logDb,       s.callDb, s.specials, s.clock,
+    return {s.run,     s.logDb,       s.callDb, s.specials, s.clock,
             s.dialogs, keyers.port(), keyers,   s.voice,    s.rig};
 }
 
@@ -82,10 +82,10 @@ void setTextIfChanged(QLineEdit* field, const QString& text) {
 } // namespace
 
 QsoWindow::QsoWindow(ScreenServices& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_state(services.state),
+    : QMainWindow(parent), m_services(services), m_run(services.run),
       m_keyers(
           services.keyLine, services.realtime,
-          [&state = services.state] { return state.settings.comPort; }, services.keyerDevices),
+          [&run = services.run] { return run.settings().comPort; }, services.keyerDevices),
       m_entry(entryServices(services, m_keyers)), m_keys(this) {
     setObjectName(QStringLiteral("FrmQSO"));
     buildUi();
@@ -234,7 +234,7 @@ void QsoWindow::chooseStage(int stage) {
 
 void QsoWindow::showStageControls(int stage) {
     ui.logGrid->setEnabled(true);
-    if (m_state.contest().screen.modesAfterStage && stage <= 2) {
+    if (m_run.contest().screen.modesAfterStage && stage <= 2) {
         for (QPushButton* b : {ui.cwButton, ui.ssbButton}) {
             b->show();
             b->setEnabled(true);
@@ -253,11 +253,10 @@ void QsoWindow::deleteSelectedContact() {
 void QsoWindow::load() {
     // Another display than the four keeps the design layout here, without a message.
     const LayoutFactors f = LayoutFactors::forDisplay(m_services.metrics.displaySize());
-    m_state.scaleX = f.scaleX;
-    m_state.scaleY = f.scaleY;
+    m_layout = f;
     applyLayout(f);
     layOutGrid();
-    if (m_state.returnToSetup)
+    if (m_run.setupReopened())
         render();
 }
 
@@ -265,8 +264,8 @@ void QsoWindow::start() {
     show();
     m_entry.start(); // chooses the stage the set-up holds and reads the radio settings
     chooseKeyer();
-    if (m_state.stage >= 1 && m_state.stage <= 4)
-        showStageControls(m_state.stage);
+    if (m_run.stage() != Stage::None)
+        showStageControls(stageNumber(m_run.stage()));
     render();
 }
 
@@ -289,15 +288,15 @@ void QsoWindow::render() {
     renderFields();
     const ShownState shown = m_entry.shown();
     const bool open = shown.phase != EntryPhase::Closed;
-    ui.prompt->setVisible(!open && !m_state.contest().prefillsExchangeAtStart());
+    ui.prompt->setVisible(!open && !m_run.contest().prefillsExchangeAtStart());
     for (QLineEdit* e : entryFields())
         e->setEnabled(open);
-    ui.ownCall->setText(m_state.settings.myCall);
-    ui.ownCounty->setText(m_state.settings.myCounty);
+    ui.ownCall->setText(m_run.settings().myCall);
+    ui.ownCounty->setText(m_run.settings().myCounty);
     ui.sentCodeLabel->setText(m_entry.sentLabel());
-    ui.offlineMarker->setVisible(m_state.offLineLog);
+    ui.offlineMarker->setVisible(m_run.offLine());
     for (QLineEdit* e : {ui.dateField, ui.timeField})
-        if (m_state.offLineLog)
+        if (m_run.offLine())
             setBackColor(e, Colors::kYellow);
     ui.logButton->setEnabled(shown.logEnabled);
     ui.newMarker->setVisible(shown.newMultiplier);
@@ -314,8 +313,8 @@ void QsoWindow::render() {
         ui.countyChoices->hide();
     } else if (ui.countyChoices->count() != choices.size()) {
         if (const int height =
-                countyListHeight(m_entry.text(EntryField::Callsign).trimmed(), m_state.scaleX))
-            ui.countyChoices->setFixedHeight(twips(height, m_state.scaleY));
+                countyListHeight(m_entry.text(EntryField::Callsign).trimmed(), m_layout.scaleX))
+            ui.countyChoices->setFixedHeight(twips(height, m_layout.scaleY));
         ui.countyChoices->clear();
         ui.countyChoices->addItems(choices);
         ui.countyChoices->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
@@ -383,7 +382,7 @@ void QsoWindow::renderStageAndMode() {
     for (int i = 0; i < 4; ++i) {
         // A correction shows only the stage of the contact it edits; no contest shows a stage it
         // does not have.
-        if (i >= m_state.contest().stageCount)
+        if (i >= m_run.contest().stageCount)
             marks[i]->hide();
         else if (correcting)
             marks[i]->setVisible(i + 1 == stage);
@@ -391,7 +390,7 @@ void QsoWindow::renderStageAndMode() {
             marks[i]->show();
         setForeColor(marks[i], i + 1 == stage ? Colors::kMagenta : Colors::kLightGrey);
     }
-    const bool modeShown = m_state.qsoMode != QLatin1String("00") || correcting;
+    const bool modeShown = m_run.mode() != Mode::None || correcting;
     if (modeShown) {
         const bool cw = m_entry.shownCw();
         setForeColor(ui.cwMarker, cw ? Colors::kMagenta : Colors::kLightGrey);
@@ -414,28 +413,29 @@ void QsoWindow::renderBoard() {
     if (m_boardShown && worked == *m_boardShown)
         return;
     m_boardShown = worked;
-    const QStringList shown = CountyBoard::greenLabels(m_state.contest());
+    const QStringList shown = CountyBoard::greenLabels(m_run.contest());
     for (const QString& code : shown)
         if (QLabel* l = m_board.value(code))
             setBackColor(l, worked.contains(code) ? Colors::kLightGrey : Colors::kGreen);
 }
 
 void QsoWindow::renderKeyer() {
-    const bool cw = m_state.qsoMode == QLatin1String("CW");
-    const bool keyedCw = cw && m_state.cwPcFlag;
-    if (m_state.qsoMode != QLatin1String("00")) {
+    const bool cw = m_run.mode() == Mode::Cw;
+    const bool keyedCw = cw && m_run.keyer().cwByPc;
+    if (m_run.mode() != Mode::None) {
         ui.keyerTextsPanel->setVisible(keyedCw);
         ui.keyerPanel->setVisible(keyedCw);
     }
-    ui.cwRepeatPause->setVisible(keyedCw && m_state.cwRepeat && !m_state.offLineLog);
-    ui.ssbRepeatPause->setVisible(m_state.qsoMode == QLatin1String("SSB") && m_state.ssbRepeat &&
-                                  !m_state.offLineLog);
+    ui.cwRepeatPause->setVisible(keyedCw && m_run.keyer().cwRepeat && !m_run.offLine());
+    ui.ssbRepeatPause->setVisible(m_run.mode() == Mode::Ssb && m_run.keyer().ssbRepeat &&
+                                  !m_run.offLine());
     ui.cwSpeed->setText(MorseTiming::wpmCaption(m_entry.wpm()));
     const int sending = m_entry.sendingKey();
     for (int i = 0; i < 7; ++i)
         setForeColor(ui.keyerTextCaptions[i], i + 1 == sending ? Colors::kGreen : Colors::kRed);
-    setBackColor(ui.keyerTexts[0],
-                 m_state.cwRepeat || m_state.ssbRepeat ? Colors::kGreen : Colors::kYellow);
+    setBackColor(ui.keyerTexts[0], m_run.keyer().cwRepeat || m_run.keyer().ssbRepeat
+                                       ? Colors::kGreen
+                                       : Colors::kYellow);
     const Transmission t = m_entry.transmission();
     const bool sendingCw = cw && (t == Transmission::Sending || t == Transmission::Repeating);
     ui.cwSending->setVisible(sendingCw);
@@ -453,20 +453,20 @@ void QsoWindow::renderKeyer() {
 void QsoWindow::layOutGrid() {
     ScreenLayout::setColumnWidths(
         ui.logGrid,
-        GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), false));
+        GridColumns::columnWidths(m_layout.scaleX, m_run.contest().exchangesNames(), false));
 }
 
 void QsoWindow::renderGrid() {
     if (m_entry.gridSerial() == m_gridShown)
         return;
     m_gridShown = m_entry.gridSerial();
-    if (m_state.stage < 1 || m_state.stage > 4 || !m_services.logDb.isOpen())
+    if (m_run.stage() == Stage::None || !m_services.logDb.isOpen())
         return;
     // The refresh moves the scroll bar through its top: no older page for that.
     m_showingNewest = true;
     const QString beginning = m_entry.gridBeginning();
     if (beginning.isEmpty()) {
-        m_grid->showStage(m_state.stage);
+        m_grid->showStage(stageNumber(m_run.stage()));
         layOutGrid();
         if (const int last = m_grid->rowCount() - 1; last >= 0) {
             ui.logGrid->selectRow(last);
@@ -494,14 +494,13 @@ void QsoWindow::tick() {
     const QDateTime utc = m_services.clock.utcNow();
     if (!utc.isValid())
         return;
-    m_state.nowDate = DateTimeText::formatDate(utc.date());
-    m_state.nowTime = utc.toString(QStringLiteral("hh:mm:ss"));
-    const QString title = m_state.scaleX < 1.0f
-                              ? QString(10, u' ') + m_state.nowDate + u' ' + m_state.nowTime +
-                                    QStringLiteral(" UTC     Created by Karven")
-                              : QString(20, u' ') + m_state.nowDate + u' ' + m_state.nowTime +
-                                    QStringLiteral(" UTC") + QString(15, u' ') +
-                                    QStringLiteral("Created by Karven");
+    const QString now =
+        DateTimeText::formatDate(utc.date()) + u' ' + utc.toString(QStringLiteral("hh:mm:ss"));
+    const QString title =
+        m_layout.scaleX < 1.0f
+            ? QString(10, u' ') + now + QStringLiteral(" UTC     Created by Karven")
+            : QString(20, u' ') + now + QStringLiteral(" UTC") + QString(15, u' ') +
+                  QStringLiteral("Created by Karven");
     if (windowTitle() != title)
         setWindowTitle(title);
     // Another program logging into the same file shows here within a second.

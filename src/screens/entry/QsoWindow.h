@@ -6,11 +6,11 @@
 #include "screens/ScreenServices.h"
 #include "screens/entry/LogWindowModel.h"
 #include "screens/entry/QsoControls.h"
+#include "setup/LayoutFactors.h"
 
 #include <QHash>
 #include <QMainWindow>
 
-struct LayoutFactors;
 class QLineEdit;
 class QTimer;
 
@@ -91,7 +91,8 @@ private:
     void tick();
 
     ScreenServices& m_services;
-    AppState& m_state;
+    const ContestRun& m_run;
+    LayoutFactors m_layout; // of the display the screen was last laid out for
     QsoControls ui;
     KeyerChoice m_keyers;
     QsoEntry m_entry;

@@ -2,7 +2,7 @@
 
 #include "refdata/CountyBoard.h"
 #include "screens/ScreenLayout.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,7 +12,7 @@
 // The stages, modes, fields and labels the contest's row asks the QSO screen to show.
 
 void QsoWindow::presentContest() {
-    const ContestDef& def = m_state.contest();
+    const ContestDef& def = m_run.contest();
     ui.contestName->setText(def.codeString());
     m_boardShown.reset(); // the contest decides which labels the board shows
     presentStages(def.stageCount);
@@ -24,7 +24,7 @@ void QsoWindow::presentContest() {
     if (def.screen.opensReady)
         presentReadyStart();
     // Serials sent start at "001" in a new contest.
-    if (def.serialSent() && !m_state.returnToSetup) {
+    if (def.serialSent() && !m_run.setupReopened()) {
         m_entry.setText(EntryField::CodeSent, QStringLiteral("001"));
         renderFields();
     }
@@ -72,7 +72,7 @@ void QsoWindow::presentExchange(const ExchangeShape& shape) {
                                                  {ui.receivedCounty, shape.receivedWidth}};
     for (const auto& [field, width] : widths) {
         if (width > 0)
-            ScreenLayout::setDesignWidth(field, width, m_state.scaleX);
+            ScreenLayout::setDesignWidth(field, width, m_layout.scaleX);
         if (shape.smallFont) {
             QFont f = field->font();
             f.setPointSize(8);
@@ -106,6 +106,5 @@ void QsoWindow::presentReadyStart() {
     ui.ssbButton->setEnabled(false);
     ui.stage1AButton->show();
     ui.stage1AButton->setEnabled(false);
-    m_state.gridOwner = AppState::kGridOwnerQso;
     layOutGrid();
 }

@@ -8,7 +8,7 @@
 #include "screens/entry/PartialCheckList.h"
 #include "seams/Help.h"
 #include "seams/ScreenMetrics.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 #include "setup/LayoutFactors.h"
 
 #include <QGridLayout>
@@ -413,7 +413,6 @@ void QsoWindow::buildMenus() {
     connect(ui.recoverAction, &QAction::triggered, this,
             [this] { act([this] { m_entry.recover(); }); });
     connect(ui.firstPageAction, &QAction::triggered, this, [this] {
-        m_state.returnToSetup = true;
         hide();
         emit setupRequested();
     });

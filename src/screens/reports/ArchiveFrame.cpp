@@ -1,6 +1,6 @@
 #include "reports/ReportFiles.h"
 #include "screens/reports/LogViewWindow.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +16,7 @@
 
 // The lists start in "ARHIVA", where every archive goes, not at the top of the file system.
 void LogViewWindow::resetFileLists() {
-    const QString archive = ReportFiles::archiveFolder(m_state.appPath);
+    const QString archive = ReportFiles::archiveFolder(m_run.dataFolder());
     const QSignalBlocker quiet(ui.archiveDrives);
     ui.archiveDrives->clear();
     ui.archiveDrives->addItem(QDir::toNativeSeparators(archive));
@@ -81,7 +81,7 @@ void LogViewWindow::deleteArchivedFile() {
              QStringLiteral("STERGERE?")))
         return;
     const QString path = ReportFiles::archivePath(
-        m_state.appPath, name,
+        m_run.dataFolder(), name,
         m_archiveFormat == FormatText ? QStringLiteral(".txt") : QStringLiteral(".adi"));
     if (!QFile::remove(path))
         tell(QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(path) +

@@ -2,7 +2,7 @@
 #include "screens/ScreenLayout.h"
 #include "screens/reports/LogViewWindow.h"
 #include "seams/Dialogs.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -15,7 +15,6 @@
 // The callsign-county table: viewed sorted by callsign, extended by hand.
 
 void LogViewWindow::showCallsignTable() {
-    m_state.gridOwner = AppState::kGridOwnerLogView;
     ui.stageTotalsFrame->hide();
     ui.callsignTableFrame->hide();
     loadCallsignTable();
@@ -37,7 +36,7 @@ void LogViewWindow::sizeCallsignColumns() {
     const int widths[] = {0, 900, 400};
     int scaled[3];
     for (int c = 0; c < 3; ++c)
-        scaled[c] = static_cast<int>(std::lround(widths[c] * m_state.scaleX));
+        scaled[c] = static_cast<int>(std::lround(widths[c] * m_layout.scaleX));
     ScreenLayout::setColumnWidths(ui.callsignGrid, scaled);
 }
 

@@ -8,7 +8,7 @@
 #include "screens/reports/LogViewWindow.h"
 #include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
 
@@ -42,9 +42,9 @@ void LogViewWindow::startCabrillo() {
     m_summaryOnly = 10;
     ui.formDoneButton->show();
     readTotals();
-    const ContestDef& def = m_state.contest();
-    showCabrilloHeader(CabrilloKept::load(SettingsFiles::keptSettingsPath(m_state.appPath),
-                                          Cabrillo::prefilledHeader(def, m_state.settings.myCall,
+    const ContestDef& def = m_run.contest();
+    showCabrilloHeader(CabrilloKept::load(SettingsFiles::keptSettingsPath(m_run.dataFolder()),
+                                          Cabrillo::prefilledHeader(def, m_run.settings().myCall,
                                                                     claimedScoreOf(def, m_totals),
                                                                     twoDigitYear())));
     ui.cabrilloForm->show();
@@ -78,7 +78,7 @@ void LogViewWindow::showStationForm() {
 }
 
 void LogViewWindow::fillStationBoxes() {
-    const SettingsRecord& s = m_state.settings;
+    const SettingsRecord& s = m_run.settings();
     // Never stored (or stored below 1): the form's own starting value.
     const int operatorCount = std::max(s.operatorCount, 1);
     const QStringList values{s.section,     s.operators,   QString::number(operatorCount),
@@ -123,7 +123,7 @@ bool LogViewWindow::operatorCountValid() {
 // ---- confirming the data ----
 
 void LogViewWindow::storeStationData() {
-    SettingsRecord& s = m_state.settings;
+    SettingsRecord s = m_run.settings();
     const auto upper = [](const QLineEdit* box) { return box->text().toUpper(); };
     s.section = upper(ui.sectionBox);
     s.operators = upper(ui.operatorNameBox);
@@ -135,6 +135,7 @@ void LogViewWindow::storeStationData() {
     for (int i = 0; i < 4; ++i)
         s.antennas[static_cast<size_t>(i)] = upper(ui.antennaBoxes[i]);
     s.club = upper(ui.clubBox);
+    m_run.updateStation(s);
 }
 
 void LogViewWindow::finishForm() {
@@ -155,12 +156,12 @@ void LogViewWindow::finishForm() {
     }
     ui.stationForm->hide();
     if (const Outcome<void> written =
-            SettingsFiles::writeInitFile(m_state.appPath, m_state.settings);
+            SettingsFiles::writeInitFile(m_run.dataFolder(), m_run.settings());
         !written)
         tell(written.error());
     if (m_outputKind == KindCabrillo) {
         if (const Outcome<void> kept = CabrilloKept::save(
-                SettingsFiles::keptSettingsPath(m_state.appPath), cabrilloHeader());
+                SettingsFiles::keptSettingsPath(m_run.dataFolder()), cabrilloHeader());
             !kept)
             tell(kept.error());
     }
@@ -225,8 +226,8 @@ CabrilloHeader LogViewWindow::cabrilloHeader() const {
 }
 
 void LogViewWindow::writeChosenFile() {
-    const ::LogExport writer(m_services.logDb, m_state.contest(), m_state.settings, m_state.appPath,
-                             twoDigitYear());
+    const ::LogExport writer(m_services.logDb, m_run.contest(), m_run.settings(),
+                             m_run.dataFolder(), twoDigitYear());
     std::shared_ptr<ExportRun> run;
     if (m_archiveFormat == FormatAdif)
         run = writer.adif(ui.fileNameBox->text());
@@ -288,8 +289,8 @@ void LogViewWindow::printSummary() {
     }
     readTotals();
     QString note;
-    Summary::print(m_services.printer, m_state.contest(), m_state.settings, m_totals,
-                   twoDigitYear(), note);
+    Summary::print(m_services.printer, m_run.contest(), m_run.settings(), m_totals, twoDigitYear(),
+                   note);
     if (!note.isEmpty())
         tell(note, QStringLiteral("TIPARIRE"));
 }

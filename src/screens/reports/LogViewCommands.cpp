@@ -9,7 +9,7 @@
 #include "screens/reports/LogViewWindow.h"
 #include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 #include "setup/GridColumns.h"
 
 #include <QGroupBox>
@@ -44,7 +44,6 @@ void LogViewWindow::showTotals(int stage) {
 }
 
 void LogViewWindow::bindLog(int stage) {
-    m_state.gridOwner = AppState::kGridOwnerLogView;
     m_viewStage = stage;
     if (!m_logModel->show(stage)) {
         tell(m_logModel->error());
@@ -59,7 +58,7 @@ void LogViewWindow::bindLog(int stage) {
 void LogViewWindow::sizeLogColumns() {
     ScreenLayout::setColumnWidths(
         ui.logGrid,
-        GridColumns::columnWidths(m_state.scaleX, m_state.contest().exchangesNames(), true));
+        GridColumns::columnWidths(m_layout.scaleX, m_run.contest().exchangesNames(), true));
 }
 
 // ---- VIEW and PRINT choices ----
@@ -82,10 +81,10 @@ void LogViewWindow::printChoice(int stage) {
     }
     if (m_pending == PrintDeclined)
         return;
-    const AppState& s = m_state;
-    auto print =
-        std::make_shared<PrintRun>(m_services.logDb, PrintedLog(m_services.printer, s.contest(),
-                                                                s.settings.myCall, twoDigitYear()));
+    const ContestRun& s = m_run;
+    auto print = std::make_shared<PrintRun>(
+        m_services.logDb,
+        PrintedLog(m_services.printer, s.contest(), s.settings().myCall, twoDigitYear()));
     const auto tellPrinted = [this](const QString& note) {
         if (!note.isEmpty())
             tell(note, QStringLiteral("TIPARIRE"));

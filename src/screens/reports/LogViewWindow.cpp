@@ -11,7 +11,7 @@
 #include "seams/Dialogs.h"
 #include "seams/Help.h"
 #include "seams/ScreenMetrics.h"
-#include "setup/AppState.h"
+#include "setup/ContestRun.h"
 #include "setup/LayoutFactors.h"
 
 #include <QComboBox>
@@ -42,7 +42,7 @@ QTableView* grid(QWidget* parent, const char* name) {
 } // namespace
 
 LogViewWindow::LogViewWindow(ScreenServices& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_state(services.state) {
+    : QMainWindow(parent), m_services(services), m_run(services.run) {
     setObjectName(QStringLiteral("FrmAnzeigen"));
     setWindowTitle(QStringLiteral("Prelucrare LOG"));
     buildUi();
@@ -50,8 +50,7 @@ LogViewWindow::LogViewWindow(ScreenServices& services, QWidget* parent)
     // Another display than the four keeps the design layout here, without a message.
     const QSize display = m_services.metrics.displaySize();
     const LayoutFactors f = LayoutFactors::forDisplay(display);
-    m_state.scaleX = f.scaleX;
-    m_state.scaleY = f.scaleY;
+    m_layout = f;
     ScreenLayout::apply(this, display, f);
     reset();
     openStageLog();
@@ -67,7 +66,7 @@ QRadioButton* LogViewWindow::viewButton(int stage) const {
 // The screen opens on the log of the stage being worked, or the whole log before one is chosen.
 void LogViewWindow::openStageLog() {
     showViewChoices();
-    const int stage = m_state.stage;
+    const int stage = stageNumber(m_run.stage());
     viewButton(stage)->setChecked(true);
     viewChoice(stage);
 }
@@ -360,7 +359,7 @@ void LogViewWindow::buildMenus() {
     ui.saveTextAction = add(ui.saveToDiskMenu, "mnuTXT", QStringLiteral("FORMAT &TXT"));
     ui.saveCabrilloAction =
         add(ui.saveToDiskMenu, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
-    ui.saveCabrilloAction->setEnabled(m_state.contest().cabrillo);
+    ui.saveCabrilloAction->setEnabled(m_run.contest().cabrillo);
     ui.archiveAction = add(ui.saveLogMenu, "mnuArh",
                            QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
     ui.deleteLogAction = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
@@ -372,7 +371,6 @@ void LogViewWindow::buildMenus() {
                                {"mnuOutPag", "&Iesire din pagina", 1300}},
                               m_services.help);
     connect(ui.firstPageAction, &QAction::triggered, this, [this] {
-        m_state.returnToSetup = true;
         close();
         emit setupRequested();
     });
@@ -409,8 +407,8 @@ void LogViewWindow::reset() {
     ui.newCallsignBox->clear();
     ui.newCallsignCountyBox->clear();
     // The contest without multipliers shows no multiplier total.
-    ui.multipliersBox->setVisible(m_state.contest().report.hasMultipliers());
-    ui.multipliersCaption->setVisible(m_state.contest().report.hasMultipliers());
+    ui.multipliersBox->setVisible(m_run.contest().report.hasMultipliers());
+    ui.multipliersCaption->setVisible(m_run.contest().report.hasMultipliers());
     fillStationBoxes();
 }
 
@@ -445,7 +443,7 @@ void LogViewWindow::showViewChoices() {
     for (QRadioButton* b :
          {ui.viewStage1AOption, ui.viewStage1BOption, ui.viewStage2AOption, ui.viewStage2BOption})
         b->show();
-    const ContestDef& def = m_state.contest();
+    const ContestDef& def = m_run.contest();
     if (def.stageCount < 4)
         hideSecondStageViews();
     if (def.stageCount == 1)
@@ -463,7 +461,7 @@ void LogViewWindow::showPrintChoices() {
                             ui.printStage2BOption})
         b->show();
     m_pending = PendingPrint;
-    const ContestDef& def = m_state.contest();
+    const ContestDef& def = m_run.contest();
     if (def.stageCount < 4)
         hideSecondStagePrints();
     if (def.stageCount == 1)
@@ -474,7 +472,7 @@ void LogViewWindow::showDeleteLogChoice() {
     clearStage();
     clearChoices();
     ui.deleteLogFrame->show();
-    if (m_state.contest().stageCount < 4)
+    if (m_run.contest().stageCount < 4)
         showDeleteLogButton();
 }
 
@@ -508,11 +506,11 @@ void LogViewWindow::showDeleteLogButton() {
 // ---- output folders ----
 
 bool LogViewWindow::makeLogFolder() {
-    return createFolder(ReportFiles::logFolder(m_state.appPath));
+    return createFolder(ReportFiles::logFolder(m_run.dataFolder()));
 }
 
 bool LogViewWindow::makeArchiveFolder() {
-    return createFolder(ReportFiles::archiveFolder(m_state.appPath));
+    return createFolder(ReportFiles::archiveFolder(m_run.dataFolder()));
 }
 
 bool LogViewWindow::createFolder(const QString& folder) {

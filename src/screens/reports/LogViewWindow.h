@@ -5,6 +5,7 @@
 #include "reports/ReportTotals.h"
 #include "screens/ScreenServices.h"
 #include "screens/reports/LogViewControls.h"
+#include "setup/LayoutFactors.h"
 
 #include <QMainWindow>
 
@@ -124,7 +125,8 @@ private:
     void addTypedCallsign();
 
     ScreenServices& m_services;
-    AppState& m_state;
+    ContestRun& m_run; // written only by the station form
+    LayoutFactors m_layout;
     LogByDateModel* m_logModel = nullptr;
     QSqlQueryModel* m_callModel = nullptr;
     QFileSystemModel* m_dirModel = nullptr;

@@ -22,8 +22,8 @@
 #include "seams/RealtimePriority.h"
 #include "seams/ScreenMetrics.h"
 #include "seams/VoicePlayer.h"
-#include "setup/AppState.h"
 #include "setup/ContestCatalog.h"
+#include "setup/ContestRun.h"
 #include "setup/Cp1250.h"
 #include "setup/LayoutFactors.h"
 #include "setup/LeadingNumber.h"
@@ -44,11 +44,6 @@ using namespace Widgets;
 
 namespace {
 const QString kProgramTitle = QStringLiteral("VELT");
-const QString kNoContest =
-    QStringLiteral("Precizati CONCURSUL in care se va lucra prin Click pe el !!");
-const QString kNoMode =
-    QStringLiteral("Precizati daca lucrati in concurs sau testati programul  !!");
-const QString kSentCode = QStringLiteral("COMPLECTATI BOXUL SENT COD");
 
 QString modeNotice() {
     return QStringLiteral("Programul permite doua moduri de operare. ") +
@@ -68,8 +63,9 @@ QString modeNotice() {
 
 } // namespace
 
-SetupWindow::SetupWindow(ScreenServices& services, QsoWindow& qso, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_state(services.state), m_qso(qso) {
+SetupWindow::SetupWindow(ScreenServices& services, QsoWindow& qso, bool autoStart, QWidget* parent)
+    : QMainWindow(parent), m_services(services),
+      m_model(services.run, services.logDb, services.clock), m_qso(qso), m_autoStart(autoStart) {
     setObjectName(QStringLiteral("FrmInit"));
     setWindowTitle(kProgramTitle);
     buildUi();
@@ -233,6 +229,8 @@ QWidget* SetupWindow::buildKeyerOptions() {
     connect(ui.cwRepeat, &QCheckBox::clicked, this, &SetupWindow::cwRepeatToggled);
     connect(ui.ssbByPcYes, &QRadioButton::clicked, this, &SetupWindow::playSsbByPc);
     connect(ui.ssbByPcNo, &QRadioButton::clicked, this, &SetupWindow::playSsbByHand);
+    connect(ui.ssbRepeat, &QCheckBox::clicked, this,
+            [this](bool checked) { m_model.setSsbRepeat(checked); });
 
     ui.keyerTextsPanel = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
     auto* g = new QGridLayout(ui.keyerTextsPanel);
@@ -278,7 +276,7 @@ void SetupWindow::buildMenus() {
     ui.radioAction = add("mnuRadio", QStringLiteral("&RADIO"));
     connect(ui.radioAction, &QAction::triggered, this, [this] {
         auto* dialog = new RadioSettingsDialog(
-            m_state.appPath, m_services.rigModels ? *m_services.rigModels : QList<RigModel>(),
+            run().dataFolder(), m_services.rigModels ? *m_services.rigModels : QList<RigModel>(),
             this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
@@ -299,43 +297,39 @@ bool SetupWindow::load() {
     ui.contestTitle->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
     applyLayoutFactors();
     ui.runNotice->setText(modeNotice());
-    m_state.offLineLog = false;
-    ui.startDate->setText(m_state.startDate);
-    ui.startTime->setText(m_state.startTime);
-    m_state.dataPath = SettingsFiles::dataPathFor(m_state.appPath);
+    m_model.startSetup();
+    ui.startDate->setText(run().startDate());
+    ui.startTime->setText(run().startTime());
     ui.dataFolder->setText(QStringLiteral("Folder date: ") +
-                           QDir::toNativeSeparators(m_state.appPath));
+                           QDir::toNativeSeparators(run().dataFolder()));
     showRealtimeNotice();
     checkSoundCard();
-    if (!m_state.returnToSetup) {
-        m_state.cwPcFlag = false;
-        m_state.stage = 0;
-        m_state.qsoMode = QStringLiteral("00");
+    const bool reopened = run().setupReopened();
+    if (!reopened)
         m_qso.setSentCode(QStringLiteral("000"));
-    }
     // A missing or short settings file is no error: the boxes show what could be read.
-    if (const Outcome<bool> read = SettingsFiles::readInitFile(m_state.appPath, m_state.settings);
-        !read)
+    SettingsRecord settings = run().settings();
+    if (const Outcome<bool> read = SettingsFiles::readInitFile(run().dataFolder(), settings); !read)
         refuse(read.error());
-    ui.ownCall->setText(m_state.settings.myCall);
+    ui.ownCall->setText(settings.myCall);
     ui.utcOffset->setText(SystemOffset::text(m_services.clock));
-    ui.ownCounty->setText(m_state.settings.myCounty);
-    if (m_state.returnToSetup)
+    ui.ownCounty->setText(settings.myCounty);
+    if (reopened)
         restoreReopenedState();
-    if (m_state.contest().screen.opening == SetupOpening::SentCode) {
-        if (m_state.returnToSetup) {
+    if (run().contest().screen.opening == SetupOpening::SentCode) {
+        if (reopened)
             ui.sentCode->setText(m_qso.sentLabel());
-        } else {
-            prefillCallAreaDigit(m_state.settings.myCall);
-        }
+        else
+            prefillCallAreaDigit(settings.myCall);
     }
-    const Outcome<bool> texts = SettingsFiles::readTextCwFile(m_state.appPath, m_state.settings);
+    const Outcome<bool> texts = SettingsFiles::readTextCwFile(run().dataFolder(), settings);
     if (!texts)
         refuse(texts.error());
+    m_model.takeSettings(settings);
     for (int i = 0; i < 7; ++i)
-        ui.keyerTexts[i]->setText(m_state.settings.cwTexts[i]);
+        ui.keyerTexts[i]->setText(settings.cwTexts.at(static_cast<size_t>(i)));
     if (texts.valueOr(false))
-        ui.portNumber->setText(QString::number(m_state.settings.comPort));
+        ui.portNumber->setText(QString::number(settings.comPort));
     showPortDevice();
     if (!openDatabases())
         return false;
@@ -349,8 +343,7 @@ void SetupWindow::applyLayoutFactors() {
     if (!f.supported)
         m_services.dialogs.message(QString::fromLatin1(kResolutionMessage), kProgramTitle,
                                    Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    m_state.scaleX = f.scaleX;
-    m_state.scaleY = f.scaleY;
+    m_layout = f;
     ScreenLayout::apply(this, display, f);
 }
 
@@ -369,8 +362,8 @@ void SetupWindow::showRealtimeNotice() {
 }
 
 void SetupWindow::checkSoundCard() {
-    m_state.soundCardOk = m_services.voice.outputCount() > 0;
-    if (m_state.soundCardOk)
+    m_model.setSoundCard(m_services.voice.outputCount() > 0);
+    if (m_model.keyer().soundCard)
         return;
     ui.ssbRepeat->setChecked(false);
     ui.ssbRepeat->setEnabled(false);
@@ -379,21 +372,24 @@ void SetupWindow::checkSoundCard() {
     playSsbByHand();
     ui.ssbByPcNo->setEnabled(false);
     ui.ssbByPcYes->setEnabled(false);
-    m_state.ssbPcFlag = false;
 }
 
 void SetupWindow::restoreReopenedState() {
-    (m_state.cwPcFlag ? ui.cwByPcYes : ui.cwByPcNo)->setChecked(true);
-    m_state.cwPcFlag ? keyCwByPc() : keyCwByHand();
-    if (m_state.soundCardOk) {
-        (m_state.ssbPcFlag ? ui.ssbByPcYes : ui.ssbByPcNo)->setChecked(true);
-        m_state.ssbPcFlag ? playSsbByPc() : playSsbByHand();
+    // The handlers below change the options as they go: the run's are kept first.
+    const KeyerOptions keyer = m_model.keyer();
+    (keyer.cwByPc ? ui.cwByPcYes : ui.cwByPcNo)->setChecked(true);
+    keyer.cwByPc ? keyCwByPc() : keyCwByHand();
+    if (keyer.soundCard) {
+        (keyer.ssbByPc ? ui.ssbByPcYes : ui.ssbByPcNo)->setChecked(true);
+        keyer.ssbByPc ? playSsbByPc() : playSsbByHand();
     }
-    ui.cwRepeat->setChecked(m_state.cwRepeat);
-    ui.ssbRepeat->setChecked(m_state.ssbRepeat);
+    ui.cwRepeat->setChecked(keyer.cwRepeat);
+    ui.ssbRepeat->setChecked(keyer.ssbRepeat);
+    m_model.setCwRepeat(keyer.cwRepeat);
+    m_model.setSsbRepeat(keyer.ssbRepeat);
     ui.contestChoice->hide();
     ui.runChoice->hide();
-    const ContestDef& def = m_state.contest();
+    const ContestDef& def = run().contest();
     ui.runKind->setText(QString::fromLatin1(def.titleReopen));
     presentShape(def);
     ui.sentCode->setText(m_qso.sentLabel());
@@ -418,13 +414,13 @@ bool SetupWindow::openDatabases() {
     } dbs[] = {{m_services.logDb, "LogGen"}, {m_services.callDb, "CallJud"}};
     for (const auto& d : dbs) {
         const TableMap& map = *TableMap::forTable(QLatin1String(d.table));
-        const QString path = SettingsFiles::pathIn(m_state.dataPath, map.file);
+        const QString path = QDir(run().dataFolder()).filePath(map.file);
         const Database::OpenResult r = d.db.open(path, map.targetTable);
         QString text = r == Database::OpenResult::Ok ? schemaError(d.db) : QString();
         if (r == Database::OpenResult::Ok && text.isEmpty())
             continue;
         // The rest of this step is abandoned, as with any start-up failure.
-        if (r == Database::OpenResult::NotDatabase && !m_state.autoStart) {
+        if (r == Database::OpenResult::NotDatabase && !m_autoStart) {
             text = JetImportOffer(m_services.dialogs, m_services.jet).run(path, map);
             if (text.isEmpty() && d.db.open(path, map.targetTable) == Database::OpenResult::Ok) {
                 text = schemaError(d.db);
@@ -440,7 +436,7 @@ bool SetupWindow::openDatabases() {
         if (text.isEmpty())
             text = QStringLiteral("Nu exista legatura cu serverul !");
         // Started by AUTO the program says why and ends; otherwise the operator chooses.
-        if (m_state.autoStart) {
+        if (m_autoStart) {
             m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,
                                        Dialogs::Icon::Critical);
             return false;
@@ -464,7 +460,7 @@ void SetupWindow::warnIfLogReadOnly() {
 }
 
 void SetupWindow::focusAfterLoad() {
-    const SetupOpening opening = m_state.contest().screen.opening;
+    const SetupOpening opening = run().contest().screen.opening;
     if (opening == SetupOpening::SentCode)
         focusSentCodeOrCall();
     else if (opening == SetupOpening::OwnCall)
@@ -474,14 +470,8 @@ void SetupWindow::focusAfterLoad() {
 // ---- contest choice ----
 
 void SetupWindow::chooseContest(const ContestDef& def) {
-    m_state.contestNumber = def.number;
-    m_state.contestChosen = true;
-    if (def.presetStage)
-        m_state.stage = 1;
-    if (def.ssbOnly)
-        m_state.qsoMode = QStringLiteral("SSB");
+    m_model.chooseContest(def);
     ui.runKind->setText(QString::fromLatin1(def.title));
-    m_state.contestCode = def.codeString();
     presentContest(def);
     ui.contestChoice->hide();
 }
@@ -510,7 +500,7 @@ void SetupWindow::presentShape(const ContestDef& def) {
     if (*shape.ownCaption)
         ui.ownCountyCaption->setText(QString::fromLatin1(shape.ownCaption));
     if (shape.ownWidth > 0)
-        ScreenLayout::setDesignWidth(ui.ownCounty, shape.ownWidth, m_state.scaleX);
+        ScreenLayout::setDesignWidth(ui.ownCounty, shape.ownWidth, m_layout.scaleX);
     if (*shape.ownMacroHelp)
         ui.ownCountyLegend->setText(QString::fromLatin1(shape.ownMacroHelp));
     if (!shape.codeMacroHelp)
@@ -525,12 +515,12 @@ void SetupWindow::presentShape(const ContestDef& def) {
 void SetupWindow::presentSentCode(const ContestDef& def) {
     switch (def.sentCode) {
     case SentCodeRule::CallAreaDigit:
-        prefillCallAreaDigit(m_state.settings.myCall);
+        prefillCallAreaDigit(ui.ownCall->text());
         focusSentCodeOrCall();
         break;
     case SentCodeRule::CallAreaDigitIfEmpty:
         if (ui.sentCode->text().isEmpty())
-            prefillCallAreaDigit(m_state.settings.myCall);
+            prefillCallAreaDigit(ui.ownCall->text());
         else
             ui.sentCode->setCursorPosition(static_cast<int>(ui.sentCode->text().size()));
         focusSentCodeOrCall();
@@ -579,8 +569,8 @@ void SetupWindow::focusOwnCallOrCounty() {
 
 void SetupWindow::chooseContestMode() {
     ui.runChoice->hide();
-    m_state.contestMode = true;
-    if (m_state.contest().screen.opening == SetupOpening::SentCode) {
+    m_model.chooseRunKind(true);
+    if (run().contest().screen.opening == SetupOpening::SentCode) {
         ui.sentCode->setCursorPosition(1);
         focusSentCodeOrCall();
     }
@@ -592,59 +582,58 @@ void SetupWindow::chooseContestMode() {
 
 void SetupWindow::chooseSimulation() {
     ui.runChoice->hide();
-    m_state.contestMode = false;
-    if (m_state.contest().screen.opening == SetupOpening::SentCode) {
+    m_model.chooseRunKind(false);
+    if (run().contest().screen.opening == SetupOpening::SentCode) {
         ui.sentCode->setCursorPosition(1);
         focusSentCodeOrCall();
     }
 }
 
 void SetupWindow::keyCwByPc() {
+    m_model.keyCwByPc(true);
     ui.keyerTextsPanel->show();
     ui.cwRepeat->show();
-    m_state.cwPcFlag = true;
-    if (!m_state.returnToSetup)
+    if (!run().setupReopened())
         ui.keyerTexts[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void SetupWindow::keyCwByHand() {
+    m_model.keyCwByPc(false);
     ui.keyerTextsPanel->hide();
-    notKeyedByPc(ui.cwRepeat, m_state.cwRepeat, m_state.cwPcFlag);
+    notKeyedByPc(ui.cwRepeat);
 }
 
-void SetupWindow::notKeyedByPc(QCheckBox* repeat, bool& repeatFlag, bool& pcFlag) {
+void SetupWindow::notKeyedByPc(QCheckBox* repeat) {
     repeat->hide();
     repeat->setChecked(false);
-    repeatFlag = false;
-    pcFlag = false;
-    if (!m_state.returnToSetup)
+    if (!run().setupReopened())
         ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
 void SetupWindow::cwRepeatToggled() {
-    m_state.cwRepeat = ui.cwRepeat->isChecked();
+    m_model.setCwRepeat(ui.cwRepeat->isChecked());
 }
 
 void SetupWindow::playSsbByPc() {
-    m_state.ssbPcFlag = true;
+    m_model.playSsbByPc(true);
     ui.ssbRepeat->show();
     makeWavFolder();
 }
 
 void SetupWindow::playSsbByHand() {
-    notKeyedByPc(ui.ssbRepeat, m_state.ssbRepeat, m_state.ssbPcFlag);
+    m_model.playSsbByPc(false);
+    notKeyedByPc(ui.ssbRepeat);
 }
 
 void SetupWindow::makeWavFolder() {
-    const QString folder = SettingsFiles::pathIn(m_state.dataPath, QStringLiteral("\\WAVUs"));
+    const QString folder = QDir(run().dataFolder()).filePath(QStringLiteral("WAVUs"));
     if (QDir(folder).exists())
         return;
     QDir().mkpath(folder);
     m_services.dialogs.message(
-        QStringLiteral("Folderul ") + m_state.dataPath +
-            QStringLiteral(
-                "\\WAVUs a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
-                "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
+        QStringLiteral("Folderul ") + QDir::toNativeSeparators(folder) +
+            QStringLiteral(" a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
+                           "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
 }
 
@@ -656,12 +645,8 @@ void SetupWindow::refuse(const QString& text) {
 }
 
 bool SetupWindow::checkContestAndMode() {
-    if (!m_state.contestChosen) {
-        refuse(kNoContest);
-        return false;
-    }
-    if (ui.runChoice->isVisibleTo(this)) {
-        refuse(kNoMode);
+    if (const std::optional<QString> missing = m_model.choicesMissing()) {
+        refuse(*missing);
         return false;
     }
     return true;
@@ -670,6 +655,7 @@ bool SetupWindow::checkContestAndMode() {
 void SetupWindow::openLogView() {
     if (!checkContestAndMode())
         return;
+    m_model.takeStation(form());
     hide();
     emit logViewRequested();
 }
@@ -677,19 +663,15 @@ void SetupWindow::openLogView() {
 void SetupWindow::startOffLineLog() {
     if (!checkContestAndMode())
         return;
-    m_state.offLineLog = true;
-    m_state.cwPcFlag = false;
-    m_state.ssbPcFlag = false;
+    m_model.startOffLine();
     ui.cwRepeat->setChecked(false);
     ui.ssbRepeat->setChecked(false);
-    m_state.cwRepeat = false;
-    m_state.ssbRepeat = false;
     for (QWidget* w : std::initializer_list<QWidget*>{ui.startDate, ui.startTime,
                                                       ui.startDateCaption, ui.startTimeCaption})
         w->show();
-    ui.startTime->setText(QStringLiteral("00:00"));
-    setStartStamp();
-    ui.startDate->setText(m_state.nowDate);
+    const auto [date, time] = m_model.offLineStartStamp();
+    ui.startTime->setText(time);
+    ui.startDate->setText(date);
     ui.startDate->setFocus(Qt::OtherFocusReason);
 }
 
@@ -703,144 +685,85 @@ void SetupWindow::confirmExit() {
 
 // ---- hand-over ----
 
-void SetupWindow::setStartStamp() {
-    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(m_services.clock);
-}
-
-bool SetupWindow::handOverChecks() {
-    const ContestDef& def = m_state.contest();
-    if (!m_state.contestChosen) {
-        refuse(kNoContest);
-        return false;
-    }
-    if (ui.runChoice->isVisibleTo(this)) {
-        refuse(kNoMode);
-        return false;
-    }
-    m_state.cwRepeat = ui.cwRepeat->isChecked();
-    m_state.ssbRepeat = ui.ssbRepeat->isChecked();
-    m_state.startCode =
-        m_state.contest().sentCodeIsStartNumber() ? leadingNumber(ui.sentCode->text()) : 0;
-    if (m_state.offLineLog) {
-        m_state.startDate = ui.startDate->text();
-        m_state.startTime = ui.startTime->text();
-    } else {
-        setStartStamp();
-        ui.startDate->setText(m_state.nowDate);
-        ui.startTime->setText(m_state.nowTime);
-        m_state.startDate = m_state.nowDate;
-        m_state.startTime = m_state.nowTime;
-    }
-    m_state.settings.myCall = ui.ownCall->text();
-    m_state.settings.utcOffset = UtcOffset::typed(ui.utcOffset->text());
-    m_state.settings.myCounty = ui.ownCounty->text();
-    const qsizetype codeLength = ui.sentCode->text().size();
-    if (codeLength < 3 && def.sentCodeFromCallArea()) {
-        refuse(kSentCode);
-        prefillCallAreaDigit(m_state.settings.myCall);
-        ui.sentCode->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    if (def.sentCode == SentCodeRule::ZodiacSign && ui.ownCounty->text().size() < 3) {
-        refuse(QStringLiteral("COMPLECTATI BOXUL ZODIA"));
-        ui.ownCounty->clear();
-        ui.ownCounty->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    if (codeLength < 3 && def.sentCode == SentCodeRule::RequiredEmpty) {
-        refuse(kSentCode);
-        ui.sentCode->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    if (def.log.exchange == ExchangeKind::Sector && ui.ownCounty->text() == QLatin1String("BU")) {
-        refuse(QStringLiteral("JUDET INEXISTENT ! INTRODUCETI XA....XF !"));
-        ui.ownCounty->clear();
-        ui.ownCounty->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    const QString offset = ui.utcOffset->text();
-    if (offset.isEmpty() || offset == QLatin1String(" ") || offset == QLatin1String("  ")) {
-        ui.utcOffset->clear();
-        ui.utcOffset->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    if (!UtcOffset::typed(offset).isReal()) {
-        refuse(QStringLiteral("DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR DE ORE INTRE "
-                              "-12 SI +14 !"));
-        ui.utcOffset->selectAll();
-        ui.utcOffset->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    return settingsBoxesWritable();
-}
-
-bool SetupWindow::settingsBoxesWritable() {
-    QList<std::pair<QLineEdit*, QString>> boxes{
-        {ui.ownCall, ui.ownCallCaption->text().trimmed()},
-        {ui.ownCounty, ui.ownCountyCaption->text().trimmed()}};
+SetupForm SetupWindow::form() const {
+    SetupForm f{
+        ui.ownCall->text(),   ui.ownCounty->text(), ui.sentCode->text(),   ui.utcOffset->text(),
+        ui.startDate->text(), ui.startTime->text(), ui.portNumber->text(), {}};
     for (int i = 0; i < 7; ++i)
-        boxes.append({ui.keyerTexts[i], QStringLiteral("F%1").arg(i + 1)});
-    for (const auto& [box, name] : boxes) {
-        const QString chars = Cp1250::unwritable(box->text());
-        const QString refused = chars.isEmpty()
-                                    ? SettingsFiles::textTooLong(name, box->text())
-                                    : Cp1250::refusal(QStringLiteral("Boxul ") + name, chars);
-        if (refused.isEmpty())
-            continue;
-        refuse(refused);
-        box->setFocus(Qt::OtherFocusReason);
-        return false;
+        f.cwTexts.at(static_cast<size_t>(i)) = ui.keyerTexts[i]->text();
+    return f;
+}
+
+QLineEdit* SetupWindow::box(const SetupRefusal& refusal) const {
+    switch (*refusal.box) {
+    case SetupBox::OwnCall:
+        return ui.ownCall;
+    case SetupBox::OwnCounty:
+        return ui.ownCounty;
+    case SetupBox::SentCode:
+        return ui.sentCode;
+    case SetupBox::UtcOffset:
+        return ui.utcOffset;
+    case SetupBox::CwText:
+        break;
     }
-    return true;
+    return ui.keyerTexts[refusal.cwText];
+}
+
+void SetupWindow::showRefusal(const SetupRefusal& refusal) {
+    if (!refusal.message.isEmpty())
+        refuse(refusal.message);
+    if (!refusal.box)
+        return;
+    QLineEdit* b = box(refusal);
+    switch (refusal.fix) {
+    case SetupRefusal::Fix::Clear:
+        b->clear();
+        break;
+    case SetupRefusal::Fix::SelectAll:
+        b->selectAll();
+        break;
+    case SetupRefusal::Fix::PrefillCallArea:
+        prefillCallAreaDigit(ui.ownCall->text());
+        break;
+    case SetupRefusal::Fix::Focus:
+        break;
+    }
+    b->setFocus(Qt::OtherFocusReason);
 }
 
 void SetupWindow::startQso() {
-    if (handOverChecks() && logReadyForContest())
-        handOver();
+    const std::variant<SetupRefusal, HandOver> result = m_model.handOver(form());
+    if (const auto* refusal = std::get_if<SetupRefusal>(&result))
+        return showRefusal(*refusal);
+    const HandOver& handOver = std::get<HandOver>(result);
+    ui.startDate->setText(handOver.startDate);
+    ui.startTime->setText(handOver.startTime);
+    if (logReadyForContest())
+        begin(handOver);
 }
 
 bool SetupWindow::logReadyForContest() {
-    // A real contest on line only, asked once a run; an unreadable log is named by the QSO screen.
-    if (!m_state.contestMode || m_state.offLineLog || m_contestLogAsked)
-        return true;
-    const Outcome<ContestLog::Span> span = ContestLog::span(m_services.logDb);
-    if (!span)
-        return true;
-    const QString question = ContestLog::question(*span, m_state.contest().codeString(),
-                                                  ContestLog::lastContest(m_state.appPath),
-                                                  m_services.clock.utcNow().date());
-    m_contestLogAsked = true;
+    const QString question = m_model.contestLogQuestion();
     if (question.isEmpty() ||
         m_services.dialogs.message(question, QStringLiteral("ATENTIE"), Dialogs::Buttons::YesNo,
                                    Dialogs::Icon::Question) != Dialogs::AnswerYes)
         return true;
-    if (const Outcome<void> emptied = LogStore(m_services.logDb).removeAll(); !emptied) {
-        m_contestLogAsked = false;
+    if (const Outcome<void> emptied = m_model.emptyLog(); !emptied) {
         refuse(QStringLiteral("LOGUL NU A PUTUT FI GOLIT: ") + emptied.error());
         return false;
     }
     return true;
 }
 
-void SetupWindow::handOver() {
+void SetupWindow::begin(const HandOver& handOver) {
     if (const QString notice = SystemOffset::notice(ui.utcOffset->text(), m_services.clock);
         !notice.isEmpty())
         m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
                                    Dialogs::Icon::Information);
-    SettingsRecord& rec = m_state.settings;
-    if (const Outcome<void> written = SettingsFiles::writeInitFile(m_state.appPath, rec); !written)
-        refuse(written.error());
-    for (int i = 0; i < 7; ++i)
-        rec.cwTexts[i] = ui.keyerTexts[i]->text();
-    rec.comPort = leadingNumber(ui.portNumber->text());
-    if (const Outcome<void> written = SettingsFiles::writeTextCwFile(m_state.appPath, rec);
-        !written)
-        refuse(written.error());
-    if (const Outcome<void> kept =
-            ContestLog::keepLastContest(m_state.appPath, m_state.contest().codeString());
-        !kept)
-        refuse(kept.error());
-    m_state.gridOwner = AppState::kGridOwnerQso;
+    for (const QString& problem : m_model.saveSettings(handOver))
+        refuse(problem);
+    m_model.begin(handOver);
     m_qso.start();
     hide();
 }

@@ -2,6 +2,8 @@
 
 #include "screens/ScreenServices.h"
 #include "screens/setup/InitControls.h"
+#include "setup/LayoutFactors.h"
+#include "setup/SetupModel.h"
 
 #include <QMainWindow>
 
@@ -14,7 +16,9 @@ class QsoWindow;
 class SetupWindow : public QMainWindow {
     Q_OBJECT
 public:
-    SetupWindow(ScreenServices& services, QsoWindow& qso, QWidget* parent = nullptr);
+    /// `autoStart`: started by a script ("AUTO"), which a question would stop.
+    SetupWindow(ScreenServices& services, QsoWindow& qso, bool autoStart = false,
+                QWidget* parent = nullptr);
 
     InitControls ui;
 
@@ -58,11 +62,9 @@ private:
     // the station boxes' keys
     void installBoxKeys();
     void ownCallEntered();
-    void lookUpOwnCall();
+    void lookUpOwnCall(const QString& call);
     void ownCountyEntered();
-    void sentCodeEntered();
     void startDateEntered();
-    void startTimeEntered();
     void keyerTextEntered(int index);
     void portEntered();
     void showPortDevice();
@@ -74,23 +76,26 @@ private:
     void cwRepeatToggled();
     void playSsbByPc();
     void playSsbByHand();
-    /// "Nu" for CW or SSB: no repeat, no keying by the PC, no pause box.
-    void notKeyedByPc(class QCheckBox* repeat, bool& repeatFlag, bool& pcFlag);
+    /// "Nu" for CW or SSB: no repeat box.
+    void notKeyedByPc(class QCheckBox* repeat);
     void makeWavFolder();
     void openLogView();
     void startOffLineLog();
     void confirmExit();
     bool checkContestAndMode();
     void refuse(const QString& text);
-    void setStartStamp();
-    bool handOverChecks();
+    SetupForm form() const;
+    QLineEdit* box(const SetupRefusal& refusal) const;
+    void showRefusal(const SetupRefusal& refusal);
     /// Before a real contest starts on a log of an earlier one, asks whether to empty it.
     bool logReadyForContest();
-    void handOver();
+    void begin(const HandOver& handOver);
+    const ContestRun& run() const { return m_model.run(); }
 
     ScreenServices& m_services;
-    AppState& m_state;
+    SetupModel m_model;
     QsoWindow& m_qso;
+    bool m_autoStart;
+    LayoutFactors m_layout;
     FieldKeys* m_keys = nullptr;
-    bool m_contestLogAsked = false;
 };

@@ -7,8 +7,8 @@
 #include "screens/setup/SetupWindow.h"
 #include "seams/Dialogs.h"
 #include "seams/KeyLine.h"
-#include "setup/AppState.h"
 #include "setup/ContestCatalog.h"
+#include "setup/ContestRun.h"
 #include "setup/DateTimeText.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
@@ -40,7 +40,7 @@ void SetupWindow::installBoxKeys() {
     m_keys = new FieldKeys(this);
     // The station's own boxes take what the QSO screen's fields of the same kind take.
     const auto takes = [this](EntryField f) {
-        return [this, f](QChar c) { return EntryCharacters::accepts(m_state.contest(), f, c); };
+        return [this, f](QChar c) { return EntryCharacters::accepts(run().contest(), f, c); };
     };
     FieldKeys::Handlers ownCall = boxKeys(
         true, [this] { ownCallEntered(); }, takes(EntryField::Callsign));
@@ -49,13 +49,12 @@ void SetupWindow::installBoxKeys() {
     m_keys->attach(ui.ownCounty,
                    boxKeys(
                        true, [this] { ownCountyEntered(); }, takes(EntryField::CountySent)));
-    m_keys->attach(ui.sentCode,
-                   boxKeys(
-                       true, [this] { sentCodeEntered(); }, takes(EntryField::CodeSent)));
+    const auto toOwnCall = [this] { ui.ownCall->setFocus(Qt::OtherFocusReason); };
+    m_keys->attach(ui.sentCode, boxKeys(true, toOwnCall, takes(EntryField::CodeSent)));
     m_keys->attach(ui.utcOffset,
                    boxKeys(false, [this] { ui.ownCounty->setFocus(Qt::OtherFocusReason); }));
     m_keys->attach(ui.startDate, boxKeys(true, [this] { startDateEntered(); }));
-    m_keys->attach(ui.startTime, boxKeys(true, [this] { startTimeEntered(); }));
+    m_keys->attach(ui.startTime, boxKeys(true, toOwnCall));
     for (int i = 0; i < 7; ++i)
         m_keys->attach(ui.keyerTexts[i], boxKeys(true, [this, i] { keyerTextEntered(i); }));
     m_keys->attach(ui.portNumber, boxKeys(false, [this] { portEntered(); }));
@@ -66,21 +65,20 @@ void SetupWindow::installBoxKeys() {
 
 void SetupWindow::ownCallEntered() {
     const QString typed = ui.ownCall->text();
-    m_state.lookupCall = typed.trimmed();
+    const QString call = typed.trimmed().toUpper();
     focusSentCodeOrCall();
-    if (m_state.lookupCall.isEmpty()) {
+    if (call.isEmpty()) {
         m_services.dialogs.message(QStringLiteral("Introducere eronata"), windowTitle(),
                                    Dialogs::Buttons::Ok, Dialogs::Icon::None);
         return;
     }
-    lookUpOwnCall();
-    m_state.settings.myCall = typed.toUpper();
-    ui.ownCall->setText(m_state.settings.myCall);
+    lookUpOwnCall(call);
+    ui.ownCall->setText(typed.toUpper());
     ui.ownCounty->show();
     ui.ownCountyCaption->show();
-    const ContestDef& def = m_state.contest();
+    const ContestDef& def = run().contest();
     if (def.sentCode != SentCodeRule::RequiredEmpty)
-        prefillCallAreaDigit(m_state.lookupCall);
+        prefillCallAreaDigit(call);
     else if (!def.prefillsExchangeAtStart())
         ui.sentCode->clear();
     focusSentCodeOrCall();
@@ -88,12 +86,10 @@ void SetupWindow::ownCallEntered() {
         ui.ownCounty->setFocus(Qt::OtherFocusReason);
 }
 
-void SetupWindow::lookUpOwnCall() {
-    m_state.lookupCall = m_state.lookupCall.toUpper();
-    const std::optional<CallsignRow> row =
-        CallsignDb(m_services.callDb).longestPrefix(m_state.lookupCall);
+void SetupWindow::lookUpOwnCall(const QString& call) {
+    const std::optional<CallsignRow> row = CallsignDb(m_services.callDb).longestPrefix(call);
     if (!row) {
-        ui.errorLine->setText(QStringLiteral("  ") + m_state.lookupCall +
+        ui.errorLine->setText(QStringLiteral("  ") + call +
                               QStringLiteral(" INEXISTENT IN BAZA DE DATE!!"));
         ui.errorLine->setCursorPosition(0); // a narrow box shows the callsign, not the tail
         ui.errorLine->show();
@@ -101,39 +97,22 @@ void SetupWindow::lookUpOwnCall() {
         ui.ownCounty->setFocus(Qt::OtherFocusReason);
         return;
     }
-    m_state.ownCallRowId = row->id;
-    const bool sectors = m_state.contest().log.exchange == ExchangeKind::Sector;
-    m_state.settings.myCounty = CountyTables::ownCounty(row->county, sectors);
-    ui.ownCounty->setText(m_state.settings.myCounty);
+    const bool sectors = run().contest().log.exchange == ExchangeKind::Sector;
+    ui.ownCounty->setText(CountyTables::ownCounty(row->county, sectors));
     // An error line left from an earlier call would now be wrong.
     ui.errorLine->hide();
 }
 
 void SetupWindow::ownCountyEntered() {
-    m_state.settings.myCounty = ui.ownCounty->text().toUpper();
-    ui.ownCounty->setText(m_state.settings.myCounty);
+    ui.ownCounty->setText(ui.ownCounty->text().toUpper());
     ui.errorLine->hide();
     focusSentCodeOrCall();
 }
 
-void SetupWindow::sentCodeEntered() {
-    if (!ui.sentCode->text().isEmpty())
-        m_state.startCode = leadingNumber(ui.sentCode->text());
-    ui.ownCall->setFocus(Qt::OtherFocusReason);
-}
-
 void SetupWindow::startDateEntered() {
     // A text that is no date brings back the last valid one.
-    if (const auto date = DateTimeText::parseDate(ui.startDate->text()))
-        m_state.nowDate = DateTimeText::formatDate(*date);
-    ui.startDate->setText(m_state.nowDate);
-    m_state.startDate = m_state.nowDate;
+    ui.startDate->setText(m_model.typedStartDate(ui.startDate->text()));
     ui.startTime->setFocus(Qt::OtherFocusReason);
-}
-
-void SetupWindow::startTimeEntered() {
-    m_state.startTime = ui.startTime->text();
-    ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
 void SetupWindow::keyerTextEntered(int index) {
@@ -144,13 +123,10 @@ void SetupWindow::keyerTextEntered(int index) {
         refuse(refused); // the text stays in its box to be shortened
         return;
     }
-    m_state.settings.cwTexts[static_cast<size_t>(index)] = text;
     (index < 6 ? ui.keyerTexts[index + 1] : ui.portNumber)->setFocus(Qt::OtherFocusReason);
 }
 
 void SetupWindow::portEntered() {
-    // A text without a number gives port 0, which opens nothing.
-    m_state.settings.comPort = leadingNumber(ui.portNumber->text());
     showPortDevice();
     ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
