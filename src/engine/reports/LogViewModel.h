@@ -55,8 +55,6 @@ struct LogViewShown {
     int printChecked = -1; // the PRINT stage shown, 1..4
     bool summaryChecked = false;
     bool addCallsignChecked = false;
-
-    bool operator==(const LogViewShown&) const = default;
 };
 
 /// The log-view screen without widgets: the operator's choices move it from mode to mode, and

@@ -37,7 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // building (LogViewWindow.cpp)
+    // building, showing the model and the menus (LogViewWindow.cpp)
     void buildUi();
     QWidget* buildChoiceFrames(QWidget* parent);
     QWidget* buildStationForm(QWidget* parent);
