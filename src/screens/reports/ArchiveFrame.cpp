@@ -43,16 +43,10 @@ void LogViewWindow::takeArchivedFileName(const QModelIndex& index) {
 }
 
 void LogViewWindow::archiveNameTyped(const QString& text) {
-    m_fileName = text;
-    const QString ending = text.right(4);
-    if (ending == QLatin1String(".TXT") || ending == QLatin1String(".txt"))
-        m_archiveFormat = FormatText;
-    else if (ending == QLatin1String(".ADI") || ending == QLatin1String(".adi"))
-        m_archiveFormat = FormatAdif;
-    else
-        return;
-    m_fileName.chop(4);
-    ui.fileNameBox->setText(m_fileName);
+    const QString kept = m_model.archiveNameTyped(text);
+    render();
+    if (kept != text)
+        ui.fileNameBox->setText(kept);
 }
 
 void LogViewWindow::archiveNameEntered() {
@@ -69,10 +63,9 @@ bool LogViewWindow::archiveNameOk() {
 }
 
 void LogViewWindow::deleteArchivedFile() {
-    if (!archiveNameOk())
-        return;
-    if (m_archiveFormat != FormatText && m_archiveFormat != FormatAdif) {
-        tell(QStringLiteral("SCRIETI NUMELE FISIERULUI CU TERMINATIA .TXT SAU .ADI !"));
+    const Outcome<QString> path = m_model.archivedFile(m_run.dataFolder(), ui.fileNameBox->text());
+    if (!path) {
+        tell(path.error());
         ui.fileNameBox->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -80,18 +73,16 @@ void LogViewWindow::deleteArchivedFile() {
     if (!ask(QStringLiteral("VRETI SA STERGETI FISIERUL ") + name + QStringLiteral(" ?"),
              QStringLiteral("STERGERE?")))
         return;
-    const QString path = ReportFiles::archivePath(
-        m_run.dataFolder(), name,
-        m_archiveFormat == FormatText ? QStringLiteral(".txt") : QStringLiteral(".adi"));
-    if (!QFile::remove(path))
-        tell(QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(path) +
+    if (!QFile::remove(*path))
+        tell(QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(*path) +
              QStringLiteral(" NU EXISTA SAU NU POATE FI STERS !"));
     resetFileLists();
     ui.fileNameBox->clear();
 }
 
 void LogViewWindow::saveTextArchive() {
-    m_archiveFormat = FormatText;
+    m_model.archiveSaveChosen(LogOutput::TextArchive);
+    render();
     if (!archiveNameOk())
         return;
     writeChosenFile();
@@ -99,13 +90,13 @@ void LogViewWindow::saveTextArchive() {
     ui.fileNameBox->clear();
 }
 
+// The frame closes once the file is written or refused.
 void LogViewWindow::saveAdifArchive() {
-    m_archiveFormat = FormatAdif;
-    m_outputKind = KindAdif;
+    m_model.archiveSaveChosen(LogOutput::AdifArchive);
+    render();
     if (!archiveNameOk())
         return;
     writeChosenFile();
     resetFileLists();
     ui.fileNameBox->clear();
-    ui.archivePanel->hide();
 }

@@ -15,8 +15,8 @@
 // The callsign-county table: viewed sorted by callsign, extended by hand.
 
 void LogViewWindow::showCallsignTable() {
-    ui.stageTotalsFrame->hide();
-    ui.callsignTableFrame->hide();
+    m_model.callsignTableChosen();
+    render();
     loadCallsignTable();
 }
 
@@ -31,8 +31,6 @@ void LogViewWindow::loadCallsignTable() {
 }
 
 void LogViewWindow::sizeCallsignColumns() {
-    ui.logGrid->hide();
-    ui.callsignGrid->show();
     const int widths[] = {0, 900, 400};
     int scaled[3];
     for (int c = 0; c < 3; ++c)
@@ -41,18 +39,13 @@ void LogViewWindow::sizeCallsignColumns() {
 }
 
 void LogViewWindow::showAddCallsignChoice() {
-    ui.callsignTableFrame->show();
-    ui.stageTotalsFrame->hide();
-    ui.viewFrame->hide();
+    m_model.callsignChoiceOpened();
+    render();
 }
 
 void LogViewWindow::startAddingCallsign() {
-    ui.callsignForm->show();
-    ui.callsignTableFrame->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
-             ui.deleteContactFrame, ui.stationForm, ui.formDoneButton})
-        w->hide();
+    m_model.addingCallsignChosen();
+    render();
     ui.newCallsignBox->setFocus(Qt::OtherFocusReason);
 }
 

@@ -33,47 +33,34 @@ QList<QLineEdit*> stationBoxes(const LogViewControls& ui) {
 // ---- the menus and the PRINT frame's Summary ----
 
 void LogViewWindow::startCabrillo() {
-    clearStage();
-    clearChoices();
+    m_model.cabrilloMenu();
     makeLogFolder();
-    m_outputKind = KindCabrillo;
-    m_archiveFormat = FormatNone;
-    m_outputPass = 10;
-    m_summaryOnly = 10;
-    ui.formDoneButton->show();
     readTotals();
+    // The station boxes, hidden here, are stored on confirming: they start from the stored data.
+    fillStationBoxes();
     const ContestDef& def = m_run.contest();
     showCabrilloHeader(CabrilloKept::load(SettingsFiles::keptSettingsPath(m_run.dataFolder()),
                                           Cabrillo::prefilledHeader(def, m_run.settings().myCall,
                                                                     claimedScoreOf(def, m_totals),
-                                                                    twoDigitYear())));
-    ui.cabrilloForm->show();
+                                                                    m_model.twoDigitYear())));
+    render();
     ui.cabrilloCategoryBox->setFocus(Qt::OtherFocusReason);
 }
 
 void LogViewWindow::startTextLog() {
-    clearStage();
-    clearChoices();
-    m_archiveFormat = FormatNone;
+    m_model.textLogMenu();
     makeLogFolder();
-    m_outputPass = 10;
-    m_outputKind = KindTextLog;
-    m_summaryOnly = 10;
     showStationForm();
 }
 
 void LogViewWindow::startPrintedSummary() {
-    m_summaryOnly = 0;
+    m_model.summaryChosen();
     showStationForm();
 }
 
 void LogViewWindow::showStationForm() {
-    ui.printFrame->hide();
-    ui.deleteLogFrame->hide();
-    ui.viewFrame->hide();
-    ui.stationForm->show();
-    ui.formDoneButton->show();
     fillStationBoxes();
+    render();
     ui.sectionBox->setFocus(Qt::OtherFocusReason);
 }
 
@@ -97,7 +84,8 @@ void LogViewWindow::connectStationBoxes() {
     for (qsizetype i = 0; i + 1 < boxes.size(); ++i) {
         QLineEdit* next = boxes[i + 1];
         connect(boxes[i], &QLineEdit::returnPressed, this, [this, box = boxes[i], next] {
-            if (box == ui.operatorCountBox && !operatorCountValid()) {
+            if (box == ui.operatorCountBox &&
+                !LogViewModel::operatorCountValid(ui.operatorCountBox->text())) {
                 ui.operatorCountBox->clear();
                 return;
             }
@@ -114,10 +102,6 @@ void LogViewWindow::connectCabrilloBoxes() {
             Widgets::focusAt(next, static_cast<int>(next->text().trimmed().size()));
         });
     }
-}
-
-bool LogViewWindow::operatorCountValid() {
-    return leadingNumber(ui.operatorCountBox->text()) >= 1;
 }
 
 // ---- confirming the data ----
@@ -138,38 +122,32 @@ void LogViewWindow::storeStationData() {
     m_run.updateStation(s);
 }
 
+// The form and its button stay until the file is written, so a refusal can be corrected.
 void LogViewWindow::finishForm() {
-    if (!operatorCountValid()) {
-        // The form and its button stay, so the corrected number can still be confirmed.
-        ui.stationForm->show();
+    if (!LogViewModel::operatorCountValid(ui.operatorCountBox->text())) {
         ui.operatorCountBox->clear();
         ui.operatorCountBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    ui.formDoneButton->hide();
     storeStationData();
     if (!ask(QStringLiteral("INTRODUCERE DE DATE TERMINATA ?"),
              QStringLiteral("INTRODUCERE DATE"))) {
-        ui.formDoneButton->show();
         ui.sectionBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    ui.stationForm->hide();
     if (const Outcome<void> written =
             SettingsFiles::writeInitFile(m_run.dataFolder(), m_run.settings());
         !written)
         tell(written.error());
-    if (m_outputKind == KindCabrillo) {
+    const LogOutput output = m_model.output();
+    if (output == LogOutput::Cabrillo) {
         if (const Outcome<void> kept = CabrilloKept::save(
                 SettingsFiles::keptSettingsPath(m_run.dataFolder()), cabrilloHeader());
             !kept)
             tell(kept.error());
     }
-    if (m_summaryOnly == 0) {
-        printSummary();
-        clearChoices();
-        return;
-    }
+    if (output == LogOutput::PrintedSummary)
+        return printSummary();
     const bool declared =
         m_services.dialogs.message(
             QStringLiteral("PRIN EXPEDIEREA LOGULUI ELECTRONIC DECLAR CA AM OPERAT STATIA IN "
@@ -180,15 +158,9 @@ void LogViewWindow::finishForm() {
         m_services.dialogs.message(
             QStringLiteral("FARA CONFIRMAREA DECLARATIEI REZULTATELE OBTINUTE NU SINT VALABILE ! "),
             QString(), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-        showEntryForm();
         return;
     }
     writeChosenFile();
-}
-
-void LogViewWindow::showEntryForm() {
-    ui.formDoneButton->show();
-    (m_outputKind == KindCabrillo ? ui.cabrilloForm : ui.stationForm)->show();
 }
 
 // ---- writing and showing the files ----
@@ -227,18 +199,25 @@ CabrilloHeader LogViewWindow::cabrilloHeader() const {
 
 void LogViewWindow::writeChosenFile() {
     const ::LogExport writer(m_services.logDb, m_run.contest(), m_run.settings(),
-                             m_run.dataFolder(), twoDigitYear());
+                             m_run.dataFolder(), m_model.twoDigitYear());
     std::shared_ptr<ExportRun> run;
-    if (m_archiveFormat == FormatAdif)
+    switch (m_model.output()) {
+    case LogOutput::AdifArchive:
         run = writer.adif(ui.fileNameBox->text());
-    else if (m_archiveFormat == FormatText)
+        break;
+    case LogOutput::TextArchive:
         run = writer.textArchive(ui.fileNameBox->text());
-    else if (m_outputKind == KindCabrillo)
+        break;
+    case LogOutput::Cabrillo:
         run = writer.cabrillo(cabrilloHeader());
-    else if (m_outputKind == KindTextLog)
+        break;
+    case LogOutput::TextLog:
         run = writer.textLog();
-    else
+        break;
+    case LogOutput::PrintedSummary:
+    case LogOutput::None:
         return;
+    }
     if (!run->start())
         return showWrittenFile(run->finish());
     const Outcome<qint64> total = LogStore(m_services.logDb).count(0);
@@ -251,17 +230,12 @@ void LogViewWindow::writeChosenFile() {
 }
 
 void LogViewWindow::showWrittenFile(const Outcome<WrittenFile>& written) {
-    ui.logGrid->hide();
-    ui.stageTotalsFrame->hide();
+    m_model.fileWritten(written.ok());
+    render();
     if (!written) {
-        // Nothing was written; the form stays, to try again.
         tell(written.error());
-        if (m_archiveFormat == FormatNone)
-            showEntryForm();
         return;
     }
-    ui.formDoneButton->hide();
-    ui.cabrilloForm->hide();
     listWrittenFile(*written);
 }
 
@@ -279,18 +253,18 @@ void LogViewWindow::listWrittenFile(const WrittenFile& written) {
                 .arg(lines.head().size())
                 .arg(lines.tail().size()));
     ui.cabrilloPreview->addItems(lines.tail());
-    ui.cabrilloPreview->show();
 }
 
 void LogViewWindow::printSummary() {
-    if (!printerReady()) {
-        m_pending = PrintDeclined;
-        return;
+    const bool ready = printerReady();
+    if (ready) {
+        readTotals();
+        QString note;
+        Summary::print(m_services.printer, m_run.contest(), m_run.settings(), m_totals,
+                       m_model.twoDigitYear(), note);
+        if (!note.isEmpty())
+            tell(note, QStringLiteral("TIPARIRE"));
     }
-    readTotals();
-    QString note;
-    Summary::print(m_services.printer, m_run.contest(), m_run.settings(), m_totals, twoDigitYear(),
-                   note);
-    if (!note.isEmpty())
-        tell(note, QStringLiteral("TIPARIRE"));
+    m_model.summaryEnded(ready);
+    render();
 }

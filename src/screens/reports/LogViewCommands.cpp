@@ -43,14 +43,14 @@ void LogViewWindow::showTotals(int stage) {
     ui.pointsBox->setText(QString::number(whole ? m_totals.points : m_totals.stage(stage).points));
 }
 
+// The model has chosen the grid; the rows are read and the grid shown at its last row.
 void LogViewWindow::bindLog(int stage) {
-    m_viewStage = stage;
-    if (!m_logModel->show(stage)) {
+    const bool bound = m_logModel->show(stage);
+    render();
+    if (!bound) {
         tell(m_logModel->error());
         return;
     }
-    ui.callsignGrid->hide();
-    ui.logGrid->show();
     ui.logGrid->scrollToBottom();
     sizeLogColumns();
 }
@@ -64,27 +64,28 @@ void LogViewWindow::sizeLogColumns() {
 // ---- VIEW and PRINT choices ----
 
 void LogViewWindow::viewChoice(int stage) {
-    ui.deleteContactFrame->hide();
+    m_model.viewStage(stage);
     readTotals();
     showTotals(stage);
     bindLog(stage);
 }
 
 void LogViewWindow::printChoice(int stage) {
-    ui.stageTotalsFrame->show();
+    m_model.printStage(stage);
     readTotals();
     showTotals(stage);
     bindLog(stage);
-    if (m_pending == PendingPrint && !printerReady()) {
-        clearChoices();
-        m_pending = PrintDeclined;
-    }
-    if (m_pending == PrintDeclined)
+    if (!m_model.asksForPrinter())
         return;
+    if (!printerReady()) {
+        m_model.printerDeclined();
+        render();
+        return;
+    }
     const ContestRun& s = m_run;
     auto print = std::make_shared<PrintRun>(
         m_services.logDb,
-        PrintedLog(m_services.printer, s.contest(), s.settings().myCall, twoDigitYear()));
+        PrintedLog(m_services.printer, s.contest(), s.settings().myCall, m_model.twoDigitYear()));
     const auto tellPrinted = [this](const QString& note) {
         if (!note.isEmpty())
             tell(note, QStringLiteral("TIPARIRE"));
@@ -108,9 +109,8 @@ bool LogViewWindow::printerReady() {
 // ---- deleting one contact ----
 
 void LogViewWindow::contactSelected() {
-    if (m_pending == PendingDelete)
-        ui.deleteContactFrame->show();
-    m_pending = PendingNone;
+    m_model.contactSelected();
+    render();
 }
 
 void LogViewWindow::deleteSelectedContact() {
@@ -118,7 +118,7 @@ void LogViewWindow::deleteSelectedContact() {
         reset();
         return;
     }
-    m_pending = PendingDelete;
+    m_model.contactDeletionConfirmed();
     // Only a contact the operator selected in the log grid on screen; a row left selected in it
     // while the callsign table is shown is not what the operator sees.
     const QModelIndexList selected = ui.logGrid->isVisible() && ui.logGrid->selectionModel()
@@ -131,22 +131,23 @@ void LogViewWindow::deleteSelectedContact() {
         if (const Outcome<void> removed = LogStore(m_services.logDb).remove(id); !removed)
             tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + removed.error());
         readTotals();
-        showTotals(m_viewStage);
-        bindLog(m_viewStage);
+        showTotals(m_model.gridStage());
+        bindLog(m_model.gridStage());
     }
-    ui.deleteContactFrame->hide();
-    Widgets::uncheck(ui.deleteContactOption);
+    render();
 }
 
 // ---- deleting the whole log ----
 
 void LogViewWindow::askToDeleteLog() {
-    Widgets::uncheck(ui.deleteGeneralLogOption);
+    m_model.deleteLogChosen();
     bindLog(0);
-    if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?")))
+    if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?"))) {
         deleteLog();
-    else
-        clearChoices();
+        return;
+    }
+    m_model.deleteLogDeclined();
+    render();
 }
 
 void LogViewWindow::deleteLog() {
@@ -172,6 +173,6 @@ void LogViewWindow::deleteLog() {
 void LogViewWindow::logDeleted(const Outcome<void>& removed) {
     if (!removed)
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
+    m_model.logDeleted();
     bindLog(0);
-    ui.deleteLogFrame->hide();
 }

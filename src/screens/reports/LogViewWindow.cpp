@@ -42,7 +42,7 @@ QTableView* grid(QWidget* parent, const char* name) {
 } // namespace
 
 LogViewWindow::LogViewWindow(ScreenServices& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_run(services.run) {
+    : QMainWindow(parent), m_services(services), m_run(services.run), m_model(m_run.contest()) {
     setObjectName(QStringLiteral("FrmAnzeigen"));
     setWindowTitle(QStringLiteral("Prelucrare LOG"));
     buildUi();
@@ -63,12 +63,16 @@ QRadioButton* LogViewWindow::viewButton(int stage) const {
     return views[stage];
 }
 
+QRadioButton* LogViewWindow::printButton(int stage) const {
+    QRadioButton* const prints[] = {ui.printStage1AOption, ui.printStage1BOption,
+                                    ui.printStage2AOption, ui.printStage2BOption};
+    return prints[stage - 1];
+}
+
 // The screen opens on the log of the stage being worked, or the whole log before one is chosen.
 void LogViewWindow::openStageLog() {
     showViewChoices();
-    const int stage = stageNumber(m_run.stage());
-    viewButton(stage)->setChecked(true);
-    viewChoice(stage);
+    viewChoice(stageNumber(m_run.stage()));
 }
 
 void LogViewWindow::buildUi() {
@@ -146,10 +150,8 @@ QWidget* LogViewWindow::buildChoiceFrames(QWidget* parent) {
     ui.printSummaryOption = radio(ui.printFrame, "OpBDSumm", QStringLiteral("&Summary"));
     choices(ui.printFrame, {ui.printStage1AOption, ui.printStage1BOption, ui.printStage2AOption,
                             ui.printStage2BOption, ui.printSummaryOption});
-    const QRadioButton* prints[] = {ui.printStage1AOption, ui.printStage1BOption,
-                                    ui.printStage2AOption, ui.printStage2BOption};
     for (int stage = 1; stage <= 4; ++stage)
-        connect(prints[stage - 1], &QRadioButton::clicked, this,
+        connect(printButton(stage), &QRadioButton::clicked, this,
                 [this, stage] { printChoice(stage); });
     connect(ui.printSummaryOption, &QRadioButton::clicked, this,
             &LogViewWindow::startPrintedSummary);
@@ -359,7 +361,6 @@ void LogViewWindow::buildMenus() {
     ui.saveTextAction = add(ui.saveToDiskMenu, "mnuTXT", QStringLiteral("FORMAT &TXT"));
     ui.saveCabrilloAction =
         add(ui.saveToDiskMenu, "mnuCabrillo", QStringLiteral("FORMAT &CABRILLO"));
-    ui.saveCabrilloAction->setEnabled(m_run.contest().cabrillo);
     ui.archiveAction = add(ui.saveLogMenu, "mnuArh",
                            QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
     ui.deleteLogAction = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
@@ -397,110 +398,83 @@ bool LogViewWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- load, reset and the menus ----
 
 void LogViewWindow::reset() {
-    const QDate today = m_services.clock.now().date();
-    if (today.isValid())
-        m_date = today.toString(QStringLiteral("dd.MM.yyyy"));
-    clearStage();
-    clearChoices();
-    m_pending = PendingNone;
-    m_viewStage = -1;
+    m_model.reset(m_services.clock.now().date());
     ui.newCallsignBox->clear();
     ui.newCallsignCountyBox->clear();
-    // The contest without multipliers shows no multiplier total.
-    ui.multipliersBox->setVisible(m_run.contest().report.hasMultipliers());
-    ui.multipliersCaption->setVisible(m_run.contest().report.hasMultipliers());
     fillStationBoxes();
+    render();
 }
 
-void LogViewWindow::clearStage() {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             ui.viewFrame, ui.deleteLogFrame, ui.printFrame, ui.stageTotalsFrame,
-             ui.deleteContactFrame, ui.stationForm, ui.callsignTableFrame, ui.callsignForm,
-             ui.cabrilloForm, ui.archivePanel, ui.formDoneButton, ui.callsignGrid})
-        w->hide();
-    ui.cabrilloPreview->clear();
-    ui.cabrilloPreview->hide();
-}
+// The one place that shows and hides: what the model says for its mode and the contest.
+void LogViewWindow::render() {
+    const LogViewShown s = m_model.shown();
+    const std::pair<QWidget*, bool> widgets[] = {
+        {ui.viewFrame, s.viewFrame},
+        {ui.viewGeneralLogOption, s.viewFrame},
+        {ui.deleteLogFrame, s.deleteLogFrame},
+        {ui.printFrame, s.printFrame},
+        {ui.stageTotalsFrame, s.totalsFrame},
+        {ui.multipliersCaption, s.multipliers},
+        {ui.multipliersBox, s.multipliers},
+        {ui.deleteContactFrame, s.deleteContactFrame},
+        {ui.stationForm, s.stationForm},
+        {ui.cabrilloForm, s.cabrilloForm},
+        {ui.formDoneButton, s.formDoneButton},
+        {ui.callsignTableFrame, s.callsignTableFrame},
+        {ui.callsignForm, s.callsignForm},
+        {ui.archivePanel, s.archivePanel},
+        {ui.logGrid, s.logGrid},
+        {ui.callsignGrid, s.callsignGrid},
+        {ui.cabrilloPreview, s.fileListing},
+    };
+    for (const auto& [widget, visible] : widgets)
+        widget->setVisible(visible);
+    if (!s.fileListing)
+        ui.cabrilloPreview->clear();
+    for (int stage = 1; stage <= 4; ++stage) {
+        viewButton(stage)->setVisible(s.stages[static_cast<size_t>(stage - 1)]);
+        printButton(stage)->setVisible(s.stages[static_cast<size_t>(stage - 1)]);
+    }
+    ui.saveCabrilloAction->setEnabled(s.cabrilloMenu);
 
-void LogViewWindow::clearChoices() {
-    for (QRadioButton* b : {ui.viewStage1AOption, ui.viewStage1BOption, ui.viewStage2AOption,
-                            ui.viewStage2BOption, ui.printStage1AOption, ui.printStage1BOption,
-                            ui.printStage2AOption, ui.printStage2BOption, ui.deleteGeneralLogOption,
-                            ui.addCallsignOption, ui.deleteContactOption, ui.printSummaryOption,
-                            ui.viewCallsignTableOption, ui.viewGeneralLogOption})
-        uncheck(b);
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.viewGeneralLogOption, ui.logGrid,
-                                                      ui.printFrame, ui.stageTotalsFrame,
-                                                      ui.deleteContactFrame, ui.archivePanel})
-        w->hide();
+    const auto check = [](QRadioButton* b, bool checked) {
+        if (checked)
+            b->setChecked(true);
+        else
+            uncheck(b);
+    };
+    for (int stage = 0; stage <= 4; ++stage)
+        check(viewButton(stage), s.viewChecked == stage);
+    for (int stage = 1; stage <= 4; ++stage)
+        check(printButton(stage), s.printChecked == stage);
+    check(ui.viewCallsignTableOption, s.callsignTableChecked);
+    check(ui.printSummaryOption, s.summaryChecked);
+    check(ui.addCallsignOption, s.addCallsignChecked);
+    uncheck(ui.deleteGeneralLogOption);
+    uncheck(ui.deleteContactOption);
 }
 
 void LogViewWindow::showViewChoices() {
-    clearStage();
-    clearChoices();
-    ui.viewFrame->show();
-    ui.stageTotalsFrame->show();
-    for (QRadioButton* b :
-         {ui.viewStage1AOption, ui.viewStage1BOption, ui.viewStage2AOption, ui.viewStage2BOption})
-        b->show();
-    const ContestDef& def = m_run.contest();
-    if (def.stageCount < 4)
-        hideSecondStageViews();
-    if (def.stageCount == 1)
-        ui.viewStage1BOption->hide();
-    ui.viewGeneralLogOption->show();
-    m_pending = PendingDelete;
+    m_model.viewMenu();
+    render();
 }
 
 void LogViewWindow::showPrintChoices() {
-    clearStage();
-    clearChoices();
-    m_outputPass = 100;
-    ui.printFrame->show();
-    for (QRadioButton* b : {ui.printStage1AOption, ui.printStage1BOption, ui.printStage2AOption,
-                            ui.printStage2BOption})
-        b->show();
-    m_pending = PendingPrint;
-    const ContestDef& def = m_run.contest();
-    if (def.stageCount < 4)
-        hideSecondStagePrints();
-    if (def.stageCount == 1)
-        ui.printStage1BOption->hide();
+    m_model.printMenu();
+    render();
 }
 
 void LogViewWindow::showDeleteLogChoice() {
-    clearStage();
-    clearChoices();
-    ui.deleteLogFrame->show();
-    if (m_run.contest().stageCount < 4)
-        showDeleteLogButton();
+    m_model.deleteLogMenu();
+    render();
 }
 
 void LogViewWindow::showArchiveFrame() {
-    clearStage();
-    clearChoices();
+    m_model.archiveMenu();
     makeArchiveFolder();
     resetFileLists();
-    ui.archivePanel->show();
-    m_outputPass = 20;
-    m_summaryOnly = 10;
+    render();
     ui.fileNameBox->setFocus(Qt::OtherFocusReason);
-}
-
-// The stage shapes: the frames offer only the stages the contest has.
-void LogViewWindow::hideSecondStageViews() {
-    ui.viewStage2AOption->hide();
-    ui.viewStage2BOption->hide();
-}
-
-void LogViewWindow::hideSecondStagePrints() {
-    ui.printStage2AOption->hide();
-    ui.printStage2BOption->hide();
-    ui.printSummaryOption->show();
-}
-
-void LogViewWindow::showDeleteLogButton() {
-    ui.deleteGeneralLogOption->show();
 }
 
 // ---- output folders ----
@@ -535,8 +509,4 @@ bool LogViewWindow::ask(const QString& text, const QString& title) {
 
 void LogViewWindow::tell(const QString& text, const QString& title) {
     m_services.dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::None);
-}
-
-QString LogViewWindow::twoDigitYear() const {
-    return ReportFiles::twoDigitYear(m_date);
 }

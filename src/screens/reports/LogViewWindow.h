@@ -2,6 +2,7 @@
 
 #include "Outcome.h"
 #include "reports/CabrilloHeader.h"
+#include "reports/LogViewModel.h"
 #include "reports/ReportTotals.h"
 #include "screens/ScreenServices.h"
 #include "screens/reports/LogViewControls.h"
@@ -37,14 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What formDoneButton and the file driver produce (the screen's output kind).
-    enum OutputKind { KindNone = 0, KindAdif = 10, KindTextLog = 100, KindCabrillo = 1000 };
-    // The archive file's format, from the typed extension or the button pressed.
-    enum ArchiveFormat { FormatNone = 0, FormatText = 50, FormatAdif = 60 };
-    // The pending log action of the delete and print choices.
-    enum Pending { PendingNone = 0, PendingDelete = 1, PendingPrint = 10, PrintDeclined = 25 };
-
-    // building (LogViewWindow.cpp)
+    // building, showing the model and the menus (LogViewWindow.cpp)
     void buildUi();
     QWidget* buildChoiceFrames(QWidget* parent);
     QWidget* buildStationForm(QWidget* parent);
@@ -53,22 +47,18 @@ private:
     QWidget* buildCallsignFrames(QWidget* parent);
     void buildMenus();
     QRadioButton* viewButton(int stage) const;
+    QRadioButton* printButton(int stage) const;
+    void render();
     void openStageLog();
-    void clearStage();
-    void clearChoices();
     void showViewChoices();
     void showPrintChoices();
     void showDeleteLogChoice();
     void showArchiveFrame();
-    void hideSecondStageViews();
-    void hideSecondStagePrints();
-    void showDeleteLogButton();
     bool makeLogFolder();
     bool makeArchiveFolder();
     bool createFolder(const QString& folder);
     bool ask(const QString& text, const QString& title);
     void tell(const QString& text, const QString& title = {});
-    QString twoDigitYear() const;
 
     // the log grid, totals and deletions (LogViewCommands.cpp)
     bool readTotals();
@@ -104,10 +94,8 @@ private:
     void fillStationBoxes();
     void connectStationBoxes();
     void connectCabrilloBoxes();
-    bool operatorCountValid();
     void storeStationData();
     void finishForm();
-    void showEntryForm();
     void showCabrilloHeader(const CabrilloHeader& h);
     CabrilloHeader cabrilloHeader() const;
     void writeChosenFile();
@@ -131,13 +119,6 @@ private:
     QSqlQueryModel* m_callModel = nullptr;
     QFileSystemModel* m_dirModel = nullptr;
     QFileSystemModel* m_fileModel = nullptr;
+    LogViewModel m_model;
     ReportTotals m_totals;
-    QString m_date; // "dd.mm.yyyy" of the day the screen was loaded
-    int m_pending = PendingNone;
-    int m_outputKind = KindNone;
-    int m_outputPass = 0;
-    int m_archiveFormat = FormatNone;
-    int m_summaryOnly = 0; // 10: the form leads to a file; 0: to the printed summary
-    int m_viewStage = -1;  // what the log grid shows: 0 whole log, 1..4 a stage
-    QString m_fileName;    // typed into fileNameBox, without its extension
 };
