@@ -166,7 +166,7 @@ private slots:
         h.keyLine.clearChanges();
         QTest::keyClick(call, Qt::Key_F3, Qt::AltModifier);
         untilIdle(h);
-        const QString report = h.qso->engine().lastLogged();
+        const QString report = h.qso->engine().store().lastLogged();
         QVERIFY(report.startsWith(QLatin1String("YO8XYZ ")));
         QCOMPARE(marks(h.keyLine), elements(report));
         QCOMPARE(h.logRows().size(), 1);

@@ -184,7 +184,7 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
 void QsoEntry::answerDupe(int n, bool f4) {
     repairDoubledPrefix();
     if (phase() != EntryPhase::DupeAnswered)
-        showDupe(m_engine.checkDuplicate());
+        showDupe(m_engine.rules().checkDuplicate());
     // The duplicate's answer goes once; the next press sends the normal text.
     if (phase() == EntryPhase::Duplicate) {
         m_dupeAnswered = true;
@@ -284,7 +284,7 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
 bool QsoEntry::transmitLastReport() {
     if (!isCw() || !m_state.cwPcFlag)
         return false;
-    sendCw(expandMacros(m_engine.lastLogged()).text);
+    sendCw(expandMacros(m_engine.store().lastLogged()).text);
     return true;
 }
 

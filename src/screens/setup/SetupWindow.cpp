@@ -3,7 +3,6 @@
 #include "screens/setup/RadioSettingsDialog.h"
 
 #include "jetimport/TableMap.h"
-#include "logging/ContactEngine.h"
 #include "logging/ContestLog.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"
@@ -25,6 +24,7 @@
 #include "setup/AppState.h"
 #include "setup/ContestCatalog.h"
 #include "setup/Cp1250.h"
+#include "setup/DateTimeText.h"
 #include "setup/LayoutFactors.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
@@ -704,7 +704,7 @@ void SetupWindow::confirmExit() {
 // ---- hand-over ----
 
 void SetupWindow::setStartStamp() {
-    std::tie(m_state.nowDate, m_state.nowTime) = ContactEngine::utcDateAndTime(m_services.clock);
+    std::tie(m_state.nowDate, m_state.nowTime) = DateTimeText::utcDateAndTime(m_services.clock);
 }
 
 bool SetupWindow::handOverChecks() {
