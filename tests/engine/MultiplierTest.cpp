@@ -43,12 +43,10 @@ private slots:
         e.c().countyReceived = f[4];
         e.c().proposedCounty = f[4];
         e.c().otherMode = f[5] == u'1';
-        e.c().boardCounty = QStringLiteral("XX"); // left by an earlier check of this contact
         const bool neu = *e.engine->rules().checkMultiplier();
         QCOMPARE(e.c().mult, f[6].isEmpty() ? QStringLiteral("  ") : f[6]);
         QCOMPARE(neu, !f[6].isEmpty());
         QCOMPARE(e.c().newMult, neu);
-        QCOMPARE(e.c().boardCounty, neu ? f[4] : QString());
     }
 
     // The column derived from the contacts of a stage, whatever was stored before: rows as

@@ -28,7 +28,6 @@ void ContactInHand::clear() {
         contact.utc.clear();
     }
     contact.mult = QStringLiteral("  ");
-    contact.boardCounty.clear();
     contact.proposedCounty.clear();
     contact.newMult = false;
     contact.checked = false;

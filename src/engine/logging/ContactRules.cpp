@@ -108,10 +108,6 @@ Outcome<bool> ContactRules::checkMultiplier() {
         return Failure{unread};
     c.mult = mult;
     c.newMult = MultiplierRule::isMultiplier(c.mult);
-    const QString candidate = c.countyReceived.trimmed();
-    const bool county = c.mult.trimmed() == candidate || c.mult == u"UNR";
-    // The board shows multipliers only, as it does when it is rebuilt from the log.
-    c.boardCounty = c.newMult && county ? candidate : QString();
     return c.newMult;
 }
 

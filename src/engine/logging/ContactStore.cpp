@@ -194,7 +194,6 @@ Outcome<std::optional<LogRow>> ContactStore::startCorrection() {
     c.countyReceived = rcvd[2];
     c.mult = row->mult.isEmpty() ? QStringLiteral(" ") : row->mult;
     c.newMult = !c.mult.trimmed().isEmpty();
-    c.boardCounty = c.newMult ? c.mult.trimmed() : QString();
     c.proposedCounty = c.countyReceived;
     c.points = row->points;
     c.checked = false;
