@@ -110,7 +110,7 @@ void BM_DupeCheck(benchmark::State& state) {
     const QString call = workedCall(int(state.range(0)));
     for (auto _ : state) {
         f.engine->contact().callsign = call;
-        benchmark::DoNotOptimize(f.engine->checkDuplicate());
+        benchmark::DoNotOptimize(f.engine->rules().checkDuplicate());
     }
 }
 
@@ -118,7 +118,7 @@ void BM_MultCheck(benchmark::State& state) {
     Fixture& f = fixture(int(state.range(0)));
     f.engine->contact().countyReceived = QStringLiteral("XC");
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.engine->checkMultiplier());
+        benchmark::DoNotOptimize(f.engine->rules().checkMultiplier());
 }
 
 void BM_Lookup(benchmark::State& state) {
@@ -147,7 +147,7 @@ void BM_Enter(benchmark::State& state) {
 void BM_RecountTotals(benchmark::State& state) {
     Fixture& f = fixture(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(f.engine->recountTotals());
+        benchmark::DoNotOptimize(f.engine->totals().recount());
 }
 
 void sizes(benchmark::internal::Benchmark* b) {

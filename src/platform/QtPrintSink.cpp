@@ -1,6 +1,6 @@
 #include "platform/QtPrintSink.h"
 
-#include "reports/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <QDir>
 #include <QFontMetrics>

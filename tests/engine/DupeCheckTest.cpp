@@ -37,14 +37,14 @@ private slots:
             h.offLine = f[7] == u'1';
         });
         e.c().callsign = QStringLiteral("yo5abc");
-        const DupeView view = e.engine->checkDuplicate();
+        const DupeView view = e.engine->rules().checkDuplicate();
         QVERIFY(view.checked);
         QCOMPARE(view.dupe, f[8] == u'1');
         QCOMPARE(e.c().dupe, view.dupe);
         QCOMPARE(e.c().otherMode, f[9] == u'1');
         // The mark follows the callsign now in the field, so a corrected one can be logged.
         e.c().callsign = QStringLiteral("YO5ABD");
-        QVERIFY(!e.engine->checkDuplicate().dupe);
+        QVERIFY(!e.engine->rules().checkDuplicate().dupe);
     }
 };
 

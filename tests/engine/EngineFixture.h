@@ -59,15 +59,16 @@ public:
                      const QString& code = QStringLiteral("5")) {
         c().callsign = call;
         engine->lookUpCallsign();
-        engine->countyChanged(county);
+        engine->rules().countyChanged(county);
         c().codeReceived = code;
-        engine->checkDuplicate();
+        engine->rules().checkDuplicate();
     }
-    /// Types and logs a contact; its `ID`, 0 when it was not logged.
+    /// Types and logs a new contact; its `ID` in the log, 0 when it was not logged.
     qint64 logContact(const QString& call, const QString& county) {
         typeContact(call, county);
-        const EnterResult r = engine->logContact();
-        return r.status == EnterResult::Status::Logged ? r.id : 0;
+        if (engine->logContact().status != EnterResult::Status::Logged)
+            return 0;
+        return m_log->scalar(QStringLiteral("SELECT max(ID) FROM LogGen")).toLongLong();
     }
 
     /// Puts a contact into the log as an earlier session would have.

@@ -41,7 +41,7 @@ private slots:
             h.startCode = 7;
             h.offLine = !typedDate.isEmpty();
         });
-        e.engine->setSentCode("7");
+        e.engine->store().setSentCode("7");
         e.typeContact("yo5abc ", "CJ", f[3]);
         if (e.app.offLine()) {
             e.c().date = typedDate;
@@ -54,7 +54,7 @@ private slots:
 
     void entryClearedForTheNext() {
         EngineFixture f("CampNatUS");
-        f.engine->setSentCode("0");
+        f.engine->store().setSentCode("0");
         f.typeContact("YO5ABC", "CJ");
         QVERIFY(f.c().newMult);
         QCOMPARE(f.engine->logContact().status, EnterResult::Status::Logged);
@@ -62,8 +62,8 @@ private slots:
         QVERIFY(f.c().countyReceived.isEmpty() && f.c().codeReceived.isEmpty() &&
                 f.c().date.isEmpty());
         QCOMPARE(f.c().codeSent, "5"); // the code received is sent next
-        QCOMPARE(f.engine->labels().sentCode, "5");
-        QCOMPARE(f.engine->lastLogged(), "YO5ABC 599 0 PH");
+        QCOMPARE(f.engine->store().sentCode(), "5");
+        QCOMPARE(f.engine->store().lastLogged(), "YO5ABC 599 0 PH");
     }
 
     // Enter judges the fields as they stand, whatever was accepted before.
@@ -106,7 +106,7 @@ private slots:
         QVERIFY(r.message.startsWith("CONTACTUL NU A FOST SCRIS IN LOG !"));
         QCOMPARE(f.c().callsign, "YO5ABC");
         QCOMPARE(f.c().countyReceived, "CJ");
-        QCOMPARE(f.engine->resultRows()[0].qso, "0");
+        QCOMPARE(f.engine->totals().resultRows()[0].qso, "0");
         QCOMPARE(f.callJudRows(), 0);
     }
 
@@ -124,10 +124,10 @@ private slots:
         f.typeContact("YO5ABC", "CJ");
         QVERIFY(f.log().exec("DROP TABLE LogGen"));
         ContactEngine& e = *f.engine;
-        const QString error = lookup == 0   ? e.checkDuplicate().error
-                              : lookup == 1 ? e.checkMultiplier().error()
-                              : lookup == 2 ? e.sentCodeAfterLast().error()
-                                            : e.storedContact(1).error();
+        const QString error = lookup == 0   ? e.rules().checkDuplicate().error
+                              : lookup == 1 ? e.rules().checkMultiplier().error()
+                              : lookup == 2 ? e.store().sentCodeAfterLast().error()
+                                            : e.store().storedContact(1).error();
         QVERIFY2(error.startsWith("LOGUL NU POATE FI CITIT: "), qPrintable(error));
     }
 
@@ -150,18 +150,18 @@ private slots:
         const QStringList expected{"2A 4 1 2997", "1A 2 1 999", "1B 4 2 2007", "2B 7 2 4004"};
         auto shown = [&f] {
             QStringList rows;
-            for (const ResultRow& r : f.engine->resultRows())
+            for (const ResultRow& r : f.engine->totals().resultRows())
                 rows << QStringList{r.band, r.qso, r.mlt, r.pkt}.join(u' ');
             return rows;
         };
-        QVERIFY(f.engine->recountTotals());
+        QVERIFY(f.engine->totals().recount());
         QCOMPARE(shown(), expected);
         // A log made before the kept totals: no table, no triggers, counted row by row.
         for (const char* drop :
              {"DROP TRIGGER LogGenTotalsInsert", "DROP TRIGGER LogGenTotalsDelete",
               "DROP TRIGGER LogGenTotalsUpdate", "DROP TABLE LogTotals"})
             QVERIFY(f.log().exec(QString::fromLatin1(drop)));
-        QVERIFY(f.engine->recountTotals());
+        QVERIFY(f.engine->totals().recount());
         QCOMPARE(shown(), expected);
     }
 };

@@ -43,12 +43,10 @@ private slots:
         e.c().countyReceived = f[4];
         e.c().proposedCounty = f[4];
         e.c().otherMode = f[5] == u'1';
-        e.c().boardCounty = QStringLiteral("XX"); // left by an earlier check of this contact
-        const bool neu = *e.engine->checkMultiplier();
+        const bool neu = *e.engine->rules().checkMultiplier();
         QCOMPARE(e.c().mult, f[6].isEmpty() ? QStringLiteral("  ") : f[6]);
         QCOMPARE(neu, !f[6].isEmpty());
         QCOMPARE(e.c().newMult, neu);
-        QCOMPARE(e.c().boardCounty, neu ? f[4] : QString());
     }
 
     // The column derived from the contacts of a stage, whatever was stored before: rows as
@@ -82,7 +80,7 @@ private slots:
                                "?, ?, 'XX', '2')"),
                 {w[0], QStringLiteral("599 %1 %2").arg(w[3], w[2]), w[1], w[2]}));
         }
-        QVERIFY(e.engine->deriveMultipliers());
+        QVERIFY(e.engine->store().deriveMultipliers());
         QStringList stored;
         for (const QString& r : logRows(e.log()))
             stored << (r.section(u'|', 8, 8).trimmed().isEmpty() ? QStringLiteral("-")
@@ -92,7 +90,7 @@ private slots:
 
     void ardelYoungLadyCode() {
         EngineFixture f(QStringLiteral("Ardel"));
-        QVERIFY(*f.engine->codeChanged(QStringLiteral("000")));
+        QVERIFY(*f.engine->rules().codeChanged(QStringLiteral("000")));
         QCOMPARE(f.c().mult, QStringLiteral("YL"));
     }
 

@@ -35,12 +35,12 @@ int main(int argc, char** argv) {
     ContactEngine engine(state, logDb, callDb, specials, clock);
     if (argc > 2 && QByteArray(argv[2]) == "correct") {
         for (int n = 0;; ++n) {
-            if (!engine.startCorrection().valueOr(std::nullopt))
+            if (!engine.store().startCorrection().valueOr(std::nullopt))
                 return 5;
-            engine.countyChanged(n % 2 ? QStringLiteral("CJ") : QStringLiteral("MS"));
-            if (!engine.checkMultiplier())
+            engine.rules().countyChanged(n % 2 ? QStringLiteral("CJ") : QStringLiteral("MS"));
+            if (!engine.rules().checkMultiplier())
                 return 5;
-            if (n % 3 == 0 && !engine.cancelCorrection())
+            if (n % 3 == 0 && !engine.store().cancelCorrection())
                 return 5;
             if (n % 3 == 0)
                 continue;
@@ -53,13 +53,13 @@ int main(int argc, char** argv) {
         QsoContact& c = engine.contact();
         c.callsign = QStringLiteral("YO%1X%2").arg(2 + n % 8).arg(run + QString::number(n));
         engine.lookUpCallsign();
-        engine.countyChanged(QStringLiteral("CJ"));
+        engine.rules().countyChanged(QStringLiteral("CJ"));
         c.codeReceived = QStringLiteral("001");
-        engine.checkDuplicate();
-        const EnterResult r = engine.logContact();
-        if (r.status != EnterResult::Status::Logged)
+        engine.rules().checkDuplicate();
+        if (engine.logContact().status != EnterResult::Status::Logged)
             return 4;
-        std::printf("%lld\n", static_cast<long long>(r.id));
+        const qint64 id = logDb.scalar(QStringLiteral("SELECT max(ID) FROM LogGen")).toLongLong();
+        std::printf("%lld\n", static_cast<long long>(id));
         std::fflush(stdout);
     }
 }

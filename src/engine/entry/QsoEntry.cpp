@@ -6,6 +6,7 @@
 #include "logging/SerialCode.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
+#include "setup/DateTimeText.h"
 #include "setup/LeadingNumber.h"
 #include "setup/StageName.h"
 
@@ -100,7 +101,7 @@ ShownState QsoEntry::shown() const {
     s.mark = c.dupe ? CallsignMark::Duplicate : c.checked ? CallsignMark::New : CallsignMark::Plain;
     if (m_run.stage() == Stage::None || !modeChosen())
         return s;
-    if (m_engine.correction())
+    if (m_engine.inHand().correction)
         s.phase = EntryPhase::Correcting;
     else if (c.dupe)
         s.phase = m_dupeAnswered ? EntryPhase::DupeAnswered : EntryPhase::Duplicate;
@@ -122,11 +123,13 @@ void QsoEntry::message(const QString& text, bool exclamation) {
 }
 
 int QsoEntry::shownStage() const {
-    return m_engine.correction() ? m_engine.correction()->stage : stageNumber(m_run.stage());
+    return m_engine.inHand().correction ? m_engine.inHand().correction->stage
+                                        : stageNumber(m_run.stage());
 }
 
 bool QsoEntry::shownCw() const {
-    return m_engine.correction() ? m_engine.correction()->mode == QLatin1String("CW") : isCw();
+    return m_engine.inHand().correction ? m_engine.inHand().correction->mode == QLatin1String("CW")
+                                        : isCw();
 }
 
 // ---- start, stage and mode ----
@@ -165,27 +168,27 @@ void QsoEntry::start() {
 }
 
 void QsoEntry::setSentCode(const QString& code) {
-    m_engine.setSentCode(code);
+    m_engine.store().setSentCode(code);
 }
 
 void QsoEntry::keepContactInHand() {
     // A contact pushed aside by a stage, a mode or a correction is kept for REC&UP.
-    if (m_engine.contactInHand())
-        clearContact(!m_engine.correction());
+    if (m_engine.inHand().held())
+        clearContact(!m_engine.inHand().correction);
 }
 
 void QsoEntry::deriveMultipliers(int stage) {
-    if (const Outcome<void> derived = m_engine.deriveMultipliers(stage); !derived)
+    if (const Outcome<void> derived = m_engine.store().deriveMultipliers(stage); !derived)
         message(QStringLiteral("MULTIPLICATORII NU AU PUTUT FI REFACUTI DIN LOG: ") +
                 derived.error());
 }
 
 void QsoEntry::refreshBoard() {
-    m_worked = m_engine.workedBoard(stageNumber(m_run.stage())).grey;
+    m_worked = m_engine.totals().workedBoard(stageNumber(m_run.stage()));
 }
 
 void QsoEntry::refreshTotals() {
-    if (!m_engine.recountTotals())
+    if (!m_engine.totals().recount())
         message(kTotalsUnread);
 }
 
@@ -193,11 +196,11 @@ void QsoEntry::chooseStage(int stage) {
     if (stage < 1 || stage > 4)
         return;
     keepContactInHand();
-    m_engine.chooseStage(stage);
+    m_engine.inHand().prefilledCallsign();
+    m_run.chooseStage(stageFromNumber(stage));
     deriveMultipliers(stage); // the log view may have deleted contacts
     refreshBoard();
     refreshTotals();
-    m_run.chooseStage(stageFromNumber(stage));
     if (modeChosen()) {
         prepareCallsign();
         requestFocus(EntryField::Callsign, Caret::AtEnd);
@@ -215,7 +218,7 @@ void QsoEntry::afterModeChosen(const QString& report) {
 }
 
 void QsoEntry::takeSentCodeAfterLast() {
-    const Outcome<QString> code = m_engine.sentCodeAfterLast();
+    const Outcome<QString> code = m_engine.store().sentCodeAfterLast();
     if (!code)
         return message(code.error());
     m_engine.contact().codeSent = *code;
@@ -251,7 +254,7 @@ void QsoEntry::chooseSsb() {
 // ---- the callsign ----
 
 void QsoEntry::prepareCallsign() {
-    m_engine.contact().callsign = m_engine.prefilledCallsign();
+    m_engine.contact().callsign = m_engine.inHand().prefilledCallsign();
     if (def().log.yoinFocus && m_run.stage() != Stage::None && modeChosen())
         requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -281,19 +284,19 @@ void QsoEntry::acceptCallsign() {
         return;
     }
     if (lookup.toUpper() == m_run.settings().myCall.trimmed().toUpper()) {
-        const auto [text, title] = m_engine.refuseOwnCall();
+        const auto [text, title] = m_engine.rules().refuseOwnCall();
         m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         clearContact(true);
         return;
     }
     if (!m_run.offLine())
-        std::tie(c.date, c.utc) = ContactEngine::utcDateAndTime(m_clock);
+        std::tie(c.date, c.utc) = DateTimeText::utcDateAndTime(m_clock);
     c.callsign = typed.toUpper();
     followLog();
     if (def().serialSent() && c.codeSent.trimmed().isEmpty())
         c.codeSent = SerialCode::next(sentLabel());
     showLookup(m_engine.lookUpCallsign());
-    showDupe(m_engine.checkDuplicate());
+    showDupe(m_engine.rules().checkDuplicate());
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
     if (!zodiac && c.codeReceived.trimmed().isEmpty())
         requestFocus(EntryField::CodeReceived);
@@ -313,8 +316,7 @@ void QsoEntry::showLookup(const LookupView& view) {
     m_errorShown = !view.errorText.isEmpty();
     if (view.hideStationFrames)
         m_stationShown = false;
-    if (view.offersCounties)
-        m_countyChoices += view.counties;
+    m_countyChoices += view.counties;
 }
 
 void QsoEntry::showDupe(const DupeView& view) {
@@ -328,7 +330,7 @@ void QsoEntry::showDupe(const DupeView& view) {
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
-    const Outcome<std::pair<QString, bool>> taken = m_engine.takeCountyChoice(entry);
+    const Outcome<std::pair<QString, bool>> taken = m_engine.rules().takeCountyChoice(entry);
     if (!taken) {
         message(taken.error());
         return;
@@ -341,7 +343,7 @@ void QsoEntry::chooseCounty(const QString& entry) {
 // ---- logging ----
 
 bool QsoEntry::dataComplete() {
-    const std::optional<EntryField> shortField = m_engine.firstIncompleteField();
+    const std::optional<EntryField> shortField = m_engine.rules().firstIncompleteField();
     if (!shortField)
         return true;
     requestFocus(*shortField, Caret::At, static_cast<int>(field(*shortField).size()));
@@ -398,7 +400,7 @@ void QsoEntry::logContact() {
     }
     if (m_run.offLine() && !r.corrected) {
         const auto [date, time] =
-            OffLineStamp::afterLogged(m_run.startDate(), m_run.startTime(), r.row.date, r.row.utc);
+            OffLineStamp::afterLogged(m_run.startDate(), m_run.startTime(), r.date, r.utc);
         m_run.setOffLineStamp(date, time);
     }
     refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
@@ -423,13 +425,14 @@ void QsoEntry::logContact() {
 
 void QsoEntry::clearContact(bool keepForRecovery) {
     if (keepForRecovery) {
-        m_snapshot = EntrySnapshot{
-            m_engine.contact(), m_engine.correction(), m_dupeAnswered, m_error, m_errorShown,
-            m_logReady,         m_stationShown};
+        m_snapshot = EntrySnapshot{m_engine.contact(), m_engine.inHand().correction,
+                                   m_dupeAnswered,     m_error,
+                                   m_errorShown,       m_logReady,
+                                   m_stationShown};
         m_recoveryEnabled = true;
     }
     leaveCorrection();
-    m_engine.clearEntry();
+    m_engine.inHand().clear();
     m_error.clear();
     m_errorShown = false;
     refreshGrid();
@@ -454,7 +457,7 @@ void QsoEntry::recover() {
     QsoContact restored = s.contact;
     if (s.correction) {
         // Back to the correction of the same row, never a new contact.
-        m_engine.resumeCorrection(*s.correction);
+        m_engine.store().resumeCorrection(*s.correction);
     } else {
         // A correction under way is left: the contact brought back is a new one.
         leaveCorrection();
@@ -491,18 +494,18 @@ void QsoEntry::recheckContact() {
     if (callsignMark() == CallsignMark::Plain ||
         call == m_run.settings().myCall.trimmed().toUpper())
         return;
-    showDupe(m_engine.checkDuplicate());
+    showDupe(m_engine.rules().checkDuplicate());
 }
 
 void QsoEntry::leaveCorrection() {
-    if (const Outcome<void> left = m_engine.cancelCorrection(); !left)
+    if (const Outcome<void> left = m_engine.store().cancelCorrection(); !left)
         message(left.error());
 }
 
 void QsoEntry::correctLastContact() {
-    if (!m_engine.correction() && m_engine.contactInHand())
+    if (!m_engine.inHand().correction && m_engine.inHand().held())
         clearContact(true);
-    const Outcome<std::optional<LogRow>> started = m_engine.startCorrection();
+    const Outcome<std::optional<LogRow>> started = m_engine.store().startCorrection();
     if (!started || !*started) {
         message(started ? QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !")
                         : started.error());
@@ -516,7 +519,7 @@ void QsoEntry::correctLastContact() {
 
 void QsoEntry::deleteContact(qint64 id) {
     // The question names the contact, so a wrong row is not deleted unseen.
-    const Outcome<std::optional<LogRow>> stored = m_engine.storedContact(id);
+    const Outcome<std::optional<LogRow>> stored = m_engine.store().storedContact(id);
     if (!stored) {
         message(stored.error());
         return;
@@ -535,7 +538,7 @@ void QsoEntry::deleteContact(qint64 id) {
             QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
                            "VERIFICATI SI MODIFICATI VALOAREA CODS"),
             QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    if (const Outcome<void> deleted = m_engine.deleteContact(id); !deleted)
+    if (const Outcome<void> deleted = m_engine.store().deleteContact(id); !deleted)
         m_dialogs.message(deleted.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     // The label follows the log; the contact in hand stays as typed and is judged again.
     refreshBoard();
@@ -546,7 +549,7 @@ void QsoEntry::deleteContact(qint64 id) {
 }
 
 bool QsoEntry::followLog() {
-    const Outcome<bool> changed = m_engine.followLog();
+    const Outcome<bool> changed = m_engine.store().followLog();
     if (!changed)
         message(changed.error());
     if (!changed.valueOr(true))

@@ -147,11 +147,11 @@ public:
     const QStringList& countyChoices() const { return m_countyChoices; }
     bool stationShown() const { return m_stationShown; }
     bool recoveryEnabled() const { return m_snapshot.has_value() && m_recoveryEnabled; }
-    QString sentLabel() const { return m_engine.labels().sentCode; }
+    QString sentLabel() const { return m_engine.store().sentCode(); }
     /// The stage and mode shown: those of a correction, else the current ones.
     int shownStage() const;
     bool shownCw() const;
-    std::array<ResultRow, 4> results() const { return m_engine.resultRows(); }
+    std::array<ResultRow, 4> results() const { return m_engine.totals().resultRows(); }
     /// The board codes worked in the current stage, greyed on the board.
     const QStringList& workedCounties() const { return m_worked; }
     /// Grows whenever the log grid must show the stage again (`gridBeginning` empty) or the

@@ -182,7 +182,7 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
 void QsoEntry::answerDupe(int n, bool f4) {
     repairDoubledPrefix();
     if (phase() != EntryPhase::DupeAnswered)
-        showDupe(m_engine.checkDuplicate());
+        showDupe(m_engine.rules().checkDuplicate());
     // The duplicate's answer goes once; the next press sends the normal text.
     if (phase() == EntryPhase::Duplicate) {
         m_dupeAnswered = true;
@@ -282,7 +282,7 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
 bool QsoEntry::transmitLastReport() {
     if (!isCw() || !m_run.keyer().cwByPc)
         return false;
-    sendCw(expandMacros(m_engine.lastLogged()).text);
+    sendCw(expandMacros(m_engine.store().lastLogged()).text);
     return true;
 }
 

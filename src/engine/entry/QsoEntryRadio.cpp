@@ -11,13 +11,13 @@ void QsoEntry::attachRadio() {
         if (m_radioReading == r)
             return;
         m_radioReading = r;
-        m_engine.setRadioFrequency(r.frequencyHz);
+        m_engine.store().setRadioFrequency(r.frequencyHz);
         emit changed();
     });
     // Said once per silence; the link tries again quietly and logging goes on without it.
     connect(m_rig, &RigLink::silent, this, [this](const QString& why) {
         m_radioReading.reset();
-        m_engine.setRadioFrequency(std::nullopt);
+        m_engine.store().setRadioFrequency(std::nullopt);
         m_radioSilence = why + QStringLiteral(" Se reincearca.");
         emit changed();
     });
@@ -34,7 +34,7 @@ void QsoEntry::followRadio() {
         message(problem);
     m_radioReading.reset();
     m_radioSilence.clear();
-    m_engine.setRadioFrequency(std::nullopt);
+    m_engine.store().setRadioFrequency(std::nullopt);
     if (!m_rig)
         return;
     m_rig->follow(m_radio);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "logging/LogRow.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +8,7 @@
 /// What the screen shows after a callsign lookup.
 struct LookupView {
     QString errorText;              // error box text; hidden when empty
-    bool offersCounties = false;    // the county choice list
-    QStringList counties;           // its entries
+    QStringList counties;           // the county choice list, none when empty
     bool hideStationFrames = false; // the station data and its frame
 };
 
@@ -20,11 +17,6 @@ struct DupeView {
     bool checked = false; // false for an empty callsign: nothing changes
     bool dupe = false;    // a duplicate is never logged
     QString error;        // the log could not be read: nothing was judged
-};
-
-/// The running labels: the code the station sends.
-struct ScoreLabels {
-    QString sentCode;
 };
 
 /// One row of the QSO screen's results per stage, as texts.
@@ -39,16 +31,23 @@ struct ResultRow {
 struct EnterResult {
     enum class Status { Logged, EmptyCall, Incomplete, OwnCall, Duplicate, InsertFailed };
     Status status = Status::Logged;
-    QString message;           // Romanian text for the operator when not logged
-    qint64 id = 0;             // `ID` of the row written
-    bool corrected = false;    // an existing row was replaced (a correction)
+    QString message;        // Romanian text for the operator when not logged
+    bool corrected = false; // an existing row was replaced (a correction)
+    QString date;           // the date and time the contact was stored with
+    QString utc;
     bool totalsFailed = false; // the totals could not be read back from the log
-    LogRow row;                // what was written
     bool learnFailed = false;  // the callsign database refused what it was taught
     QString codeError;         // the next sent code could not be read from the log
-};
 
-/// The county board of a stage, rebuilt from the log.
-struct BoardView {
-    QStringList grey; // label codes worked in the stage
+    static EnterResult refused(Status status, const QString& message) {
+        EnterResult result;
+        result.status = status;
+        result.message = message;
+        return result;
+    }
+    /// The log could not be read or written: the contact is not in it.
+    static EnterResult notWritten(const QString& error) {
+        return refused(Status::InsertFailed,
+                       QStringLiteral("CONTACTUL NU A FOST SCRIS IN LOG ! (%1)").arg(error));
+    }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "refdata/SpecialStations.h"
 #include "setup/ContestDef.h"
 
 #include <QString>
@@ -17,6 +18,11 @@ struct MultiplierFacts {
 struct MultiplierStation {
     QString specialCall; // the contest's special station, empty for none
     QString myCounty;
+    /// The facts for `def`'s contest: its special station in `specials`, the own county.
+    static MultiplierStation of(const ContestDef& def, const SpecialStations& specials,
+                                const QString& myCounty) {
+        return {specials.special(def.codeString()), myCounty.trimmed()};
+    }
 };
 
 namespace MultiplierRule {

@@ -16,7 +16,6 @@ struct QsoContact {
 
     QString mult = QStringLiteral("  "); // the multiplier it brings, two blanks for none
     QString points = QStringLiteral("2");
-    QString boardCounty;    // the code the county board greys when it is logged
     QString proposedCounty; // the county the callsign database proposed
     bool checked = false;   // the duplicate check ran on the callsign in hand
     bool dupe = false;      // duplicate mark

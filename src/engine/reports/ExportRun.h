@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Outcome.h"
+#include "files/SafeFile.h"
 #include "reports/ExportLayout.h"
 #include "reports/LineEncoder.h"
 #include "reports/LogReader.h"
-#include "reports/SafeFile.h"
 #include "reports/WrittenFile.h"
 
 #include <functional>

@@ -1,10 +1,10 @@
 #include "reports/LogExport.h"
 
+#include "files/SafeFile.h"
 #include "logging/LogStore.h"
 #include "reports/Adif.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportTotals.h"
-#include "reports/SafeFile.h"
 #include "reports/Summary.h"
 #include "reports/TextLog.h"
 #include "setup/SettingsFiles.h"

@@ -1,5 +1,7 @@
 #include "setup/DateTimeText.h"
 
+#include "seams/Clock.h"
+
 #include <QRegularExpression>
 
 namespace DateTimeText {
@@ -41,6 +43,11 @@ QString formatDate(QDate date) {
 
 QString formatTime(QTime time) {
     return time.toString(QStringLiteral("hh:mm"));
+}
+
+std::pair<QString, QString> utcDateAndTime(const Clock& clock) {
+    const QDateTime utc = clock.utcNow();
+    return {formatDate(utc.date()), formatTime(utc.time())};
 }
 
 } // namespace DateTimeText

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QTime>
 #include <optional>
+#include <utility>
+
+class Clock;
 
 // The one date parser and the one time parser of every screen, with the formats the log keeps.
 namespace DateTimeText {
@@ -16,4 +19,6 @@ std::optional<QTime> parseTime(const QString& text);
 QString formatDate(QDate date);
 /// "hh:mm".
 QString formatTime(QTime time);
+/// The UTC date "dd.mm.yy" and time "hh:mm" of the clock now.
+std::pair<QString, QString> utcDateAndTime(const Clock& clock);
 } // namespace DateTimeText

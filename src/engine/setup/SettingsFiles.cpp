@@ -1,6 +1,6 @@
 #include "setup/SettingsFiles.h"
 
-#include "reports/SafeFile.h"
+#include "files/SafeFile.h"
 #include "setup/Cp1250.h"
 
 #include <QDir>

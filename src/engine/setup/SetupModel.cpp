@@ -93,9 +93,7 @@ std::variant<SetupRefusal, HandOver> SetupModel::handOver(const SetupForm& form)
         h.startDate = form.startDate;
         h.startTime = form.startTime;
     } else {
-        const QDateTime utc = m_clock.utcNow();
-        h.startDate = DateTimeText::formatDate(utc.date());
-        h.startTime = DateTimeText::formatTime(utc.time());
+        std::tie(h.startDate, h.startTime) = DateTimeText::utcDateAndTime(m_clock);
     }
     return h;
 }

@@ -36,12 +36,12 @@ void PartialCheckList::showEvent(QShowEvent* event) {
         return;
     m_index = PartialCheck();
     (void)m_index.load(m_callDb, m_logDb);
-    m_lastLogged = m_entry.engine().lastLogged();
+    m_lastLogged = m_entry.engine().store().lastLogged();
     clear();
 }
 
 void PartialCheckList::noteLogged() {
-    const QString logged = m_entry.engine().lastLogged();
+    const QString logged = m_entry.engine().store().lastLogged();
     if (logged == m_lastLogged)
         return;
     m_lastLogged = logged;

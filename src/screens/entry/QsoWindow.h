@@ -23,7 +23,6 @@ public:
     ~QsoWindow() override;
 
     QsoEntry& entry() { return m_entry; }
-    ContactEngine& engine() { return m_entry.engine(); }
 
     /// Lays the screen out for the display.
     void load();

@@ -3,7 +3,6 @@
 #include "screens/setup/RadioSettingsDialog.h"
 
 #include "jetimport/TableMap.h"
-#include "logging/ContactEngine.h"
 #include "logging/ContestLog.h"
 #include "logging/Database.h"
 #include "logging/LogStore.h"

@@ -1,4 +1,4 @@
-#include "reports/SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <QDir>
 #include <cerrno>

@@ -1,0 +1,115 @@
+#include "logging/CallsignLookup.h"
+
+#include "refdata/CountyTables.h"
+
+#include <algorithm>
+
+namespace {
+QStringList words(const char* text) {
+    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool romanianCall(const QString& call) {
+    static const QStringList prefixes = words("YO YR YQ YP");
+    return prefixes.contains(call.left(2));
+}
+} // namespace
+
+CallsignLookup::CallsignLookup(const ContestRun& app, Database& callDb,
+                               const SpecialStations& specials, ContactInHand& hand)
+    : m_app(app), m_calls(callDb), m_specials(specials), m_hand(hand) {}
+
+QString CallsignLookup::lookupCounty(const QString& call, bool& found) {
+    const LogRules& rules = def().log;
+    found = true;
+    if (call.isEmpty() || (rules.lookup == LookupRule::ForeignIsAA && !romanianCall(call)) ||
+        (rules.lookup == LookupRule::MaritimeIsAA && call.startsWith(QStringLiteral("YO")) &&
+         call.endsWith(QStringLiteral("/MM"))))
+        return QStringLiteral("AA");
+    const std::optional<QString> stored = m_calls.lookup(call);
+    found = stored.has_value();
+    if (!found)
+        return {};
+    QString county = stored->trimmed();
+    const QString sector = CountyTables::sectorLogCode(county);
+    const bool bucharest = !sector.isEmpty() || county == QStringLiteral("BU");
+    if (rules.exchange == ExchangeKind::Sector && bucharest)
+        county = sector; // "BU" alone leaves the sector to the operator
+    else if (bucharest)
+        county = QStringLiteral("BU");
+    return clubWordOrCounty(call, county);
+}
+
+QString CallsignLookup::clubWordOrCounty(const QString& call, const QString& county) {
+    const LogRules& rules = def().log;
+    const QString home = QString::fromLatin1(rules.clubHomeCounty);
+    if (!*rules.clubWord || (!home.isEmpty() && county != home))
+        return county;
+    const QString code = def().codeString();
+    const bool club100 = m_specials.contains(code, QStringLiteral("club100"), call);
+    if (!club100 && !m_specials.contains(code, QStringLiteral("club"), call))
+        return county;
+    if (club100)
+        m_hand.contact.codeReceived = QStringLiteral("100");
+    return QString::fromLatin1(rules.clubWord);
+}
+
+LookupView CallsignLookup::lookUp(const QString& sentCode) {
+    const LogRules& rules = def().log;
+    QsoContact& c = m_hand.contact;
+    c.callsign = c.callsign.toUpper();
+    const QString call = c.callsign.trimmed();
+    bool found = true;
+    const QString county = lookupCounty(call, found);
+    const QString report = ContactInHand::defaultReport(m_hand.mode());
+    c.rstReceived = report;
+    c.rstSent = report;
+    c.countyReceived = rules.countyExchange() ? county : QString();
+    // A corrected contact keeps the code it was sent.
+    if (!m_hand.correction && rules.nextCode != NextCode::Serial)
+        c.codeSent = sentCode;
+    else if (!m_hand.correction && c.codeSent.trimmed().isEmpty())
+        c.codeSent = QStringLiteral("001");
+    c.countySent = m_app.settings().myCounty.trimmed();
+    c.proposedCounty = c.countyReceived;
+    c.notFound = !found;
+
+    LookupView view;
+    if (found)
+        return view;
+    view.hideStationFrames = true;
+    if (rules.exchange != ExchangeKind::Sector)
+        view.errorText =
+            call + QStringLiteral("  ") + QStringLiteral(" NU EXISTA IN BAZA DE DATE !!");
+    if (rules.exchange == ExchangeKind::Sector || rules.exchange == ExchangeKind::Name)
+        return view;
+    view.counties = CountyTables::countyChoices(call);
+    if (rules.clubWordShortcuts)
+        view.counties += words(rules.classWords);
+    return view;
+}
+
+QString CallsignLookup::clubWordFor(const QString& text, bool errorBoxVisible) const {
+    const LogRules& rules = def().log;
+    if (!errorBoxVisible || !rules.clubWordShortcuts || text.isEmpty())
+        return text;
+    // Letters that begin a county are that county's, never a club word's.
+    const QStringList& counties = CountyTables::counties();
+    if (std::any_of(counties.begin(), counties.end(),
+                    [&](const QString& c) { return c.startsWith(text); }))
+        return text;
+    for (const QString& word : words(rules.classWords))
+        if (word.startsWith(text))
+            return word;
+    return text;
+}
+
+bool CallsignLookup::learn(const QString& call, const QString& county) {
+    if (!m_app.realContest() || !def().log.countyExchange() || CallsignDb::neverLearnt(county))
+        return true;
+    if (m_hand.contact.notFound)
+        return m_calls.add(call, county).ok();
+    if (m_hand.contact.proposedCounty.trimmed() != county)
+        return m_calls.changeCounty(call, county).ok();
+    return true;
+}

@@ -1,0 +1,47 @@
+#include "logging/ContactInHand.h"
+
+int ContactInHand::stage() const {
+    return correction ? correction->stage : stageNumber(m_app.stage());
+}
+
+QString ContactInHand::mode() const {
+    return correction ? correction->mode : modeText(m_app.mode());
+}
+
+qint64 ContactInHand::correctedId() const {
+    return correction ? correction->id : 0;
+}
+
+bool ContactInHand::held() const {
+    const QString call = contact.callsign.trimmed();
+    const bool onlyPrefill = m_app.contest().log.yoPrefill && call == QStringLiteral("YO");
+    return correction || (!call.isEmpty() && !onlyPrefill) ||
+           !contact.codeReceived.trimmed().isEmpty() || !contact.countyReceived.trimmed().isEmpty();
+}
+
+void ContactInHand::clear() {
+    contact.callsign.clear();
+    contact.codeReceived.clear();
+    contact.countyReceived.clear();
+    if (!m_app.offLine()) {
+        contact.date.clear();
+        contact.utc.clear();
+    }
+    contact.mult = QStringLiteral("  ");
+    contact.proposedCounty.clear();
+    contact.newMult = false;
+    contact.checked = false;
+    contact.dupe = false;
+    contact.otherMode = false;
+    contact.notFound = false;
+}
+
+QString ContactInHand::prefilledCallsign() {
+    if (m_app.contest().log.yoPrefill)
+        contact.callsign = QStringLiteral("YO");
+    return contact.callsign;
+}
+
+QString ContactInHand::defaultReport(const QString& mode) {
+    return mode == QStringLiteral("CW") ? QStringLiteral("599") : QStringLiteral("59");
+}

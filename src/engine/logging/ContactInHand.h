@@ -1,0 +1,42 @@
+#pragma once
+
+#include "logging/QsoContact.h"
+#include "setup/ContestRun.h"
+
+#include <QString>
+#include <optional>
+
+/// The logged contact that a correction (Alt+F2) edits in place.
+struct CorrectionTarget {
+    qint64 id = 0;
+    int stage = 0;
+    QString mode;
+};
+
+// The contact being entered and the logged row it corrects, if any: what the lookup, the rules
+// and the storing of a contact share.
+class ContactInHand {
+public:
+    explicit ContactInHand(const ContestRun& app) : m_app(app) {}
+
+    QsoContact contact;
+    std::optional<CorrectionTarget> correction;
+
+    /// The stage and mode the contact belongs to: those of the corrected row, or the current
+    /// ones.
+    int stage() const;
+    QString mode() const;
+    /// The `ID` a duplicate or multiplier check leaves out: the corrected row, else 0.
+    qint64 correctedId() const;
+    /// True when the entry holds more than an empty or prefilled callsign, or a correction.
+    bool held() const;
+    /// Clears the entry for the next contact.
+    void clear();
+    /// The callsign field's text for the next contact.
+    QString prefilledCallsign();
+    /// The report a contact in `mode` starts with: "599" in CW, "59" in SSB.
+    static QString defaultReport(const QString& mode);
+
+private:
+    const ContestRun& m_app;
+};

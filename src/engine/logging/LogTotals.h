@@ -1,0 +1,26 @@
+#pragma once
+
+#include "logging/ContactViews.h"
+#include "logging/LogStore.h"
+
+#include <QStringList>
+#include <array>
+
+// The totals the QSO screen shows, always counted from the log: contacts, multipliers and
+// points per stage, and the counties worked in a stage.
+class LogTotals {
+public:
+    LogTotals(ContestRun& app, LogStore& log) : m_app(app), m_log(log) {}
+
+    /// Recounts the four stages from the log into the totals; false when it failed.
+    bool recount();
+    /// The results table, the current stage first.
+    std::array<ResultRow, 4> resultRows() const;
+    /// The county board's codes worked in `stage`, greyed on the board; none when the log
+    /// cannot be read.
+    QStringList workedBoard(int stage);
+
+private:
+    ContestRun& m_app;
+    LogStore& m_log;
+};
