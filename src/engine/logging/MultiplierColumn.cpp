@@ -14,14 +14,22 @@ QString otherModeOf(const QString& mode) {
 Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierStation& station,
                                        int stage, qint64 fromId) {
     const QString etp = QString::number(stage);
+    // The stage's distinct values, stepped through the (Etp, Mult) index one value at a time,
+    // each kept when a row before `fromId` holds it: a scan of the stage would make every Enter
+    // slower as the log grows.
     auto earlier = m_db.select(
-        QStringLiteral("SELECT DISTINCT trim(Mult) FROM LogGen WHERE Etp = ? AND ID < ?"),
-        {etp, fromId});
+        QStringLiteral("WITH RECURSIVE value(v) AS ("
+                       "SELECT min(Mult) FROM LogGen WHERE Etp = ? UNION ALL "
+                       "SELECT (SELECT min(Mult) FROM LogGen WHERE Etp = ? AND Mult > value.v) "
+                       "FROM value WHERE value.v IS NOT NULL) "
+                       "SELECT v FROM value WHERE v IS NOT NULL AND EXISTS "
+                       "(SELECT 1 FROM LogGen WHERE Etp = ? AND Mult = value.v AND ID < ?)"),
+        {etp, etp, etp, fromId});
     if (!earlier)
         return Failure{earlier.error()};
     QSet<QString> held;
     while (earlier->next())
-        held.insert(earlier->value(0).toString());
+        held.insert(earlier->value(0).toString().trimmed());
     auto rows = m_db.select(QStringLiteral("SELECT ID, Callsign, Md, Jud, Rcvd, Mult FROM LogGen "
                                            "WHERE Etp = ? AND ID >= ? ORDER BY ID"),
                             {etp, fromId});
