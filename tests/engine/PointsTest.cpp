@@ -72,7 +72,7 @@ private slots:
         c.countyReceived = f[5];
         c.codeSent = f[6];
         c.codeReceived = f[7];
-        const StationContext s{f[2], f[1], &specials};
+        const StationContext s{f[2], modeFromText(f[1]), &specials};
         QCOMPARE(Points::previewPoints(*def, c, s), f[8]);
         QCOMPARE(Points::enterPoints(*def, c, s), f[9]);
     }

@@ -128,8 +128,7 @@ int QsoEntry::shownStage() const {
 }
 
 bool QsoEntry::shownCw() const {
-    return m_engine.inHand().correction ? m_engine.inHand().correction->mode == QLatin1String("CW")
-                                        : isCw();
+    return m_engine.inHand().correction ? m_engine.inHand().correction->mode == Mode::Cw : isCw();
 }
 
 // ---- start, stage and mode ----

@@ -4,8 +4,8 @@ int ContactInHand::stage() const {
     return correction ? correction->stage : stageNumber(m_app.stage());
 }
 
-QString ContactInHand::mode() const {
-    return correction ? correction->mode : modeText(m_app.mode());
+Mode ContactInHand::mode() const {
+    return correction ? correction->mode : m_app.mode();
 }
 
 qint64 ContactInHand::correctedId() const {
@@ -42,6 +42,6 @@ QString ContactInHand::prefilledCallsign() {
     return contact.callsign;
 }
 
-QString ContactInHand::defaultReport(const QString& mode) {
-    return mode == QStringLiteral("CW") ? QStringLiteral("599") : QStringLiteral("59");
+QString ContactInHand::defaultReport(Mode mode) {
+    return mode == Mode::Cw ? QStringLiteral("599") : QStringLiteral("59");
 }

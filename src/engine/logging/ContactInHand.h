@@ -10,7 +10,7 @@
 struct CorrectionTarget {
     qint64 id = 0;
     int stage = 0;
-    QString mode;
+    Mode mode = Mode::Cw;
 };
 
 // The contact being entered and the logged row it corrects, if any: what the lookup, the rules
@@ -25,7 +25,7 @@ public:
     /// The stage and mode the contact belongs to: those of the corrected row, or the current
     /// ones.
     int stage() const;
-    QString mode() const;
+    Mode mode() const;
     /// The `ID` a duplicate or multiplier check leaves out: the corrected row, else 0.
     qint64 correctedId() const;
     /// True when the entry holds more than an empty or prefilled callsign, or a correction.
@@ -35,7 +35,7 @@ public:
     /// The callsign field's text for the next contact.
     QString prefilledCallsign();
     /// The report a contact in `mode` starts with: "599" in CW, "59" in SSB.
-    static QString defaultReport(const QString& mode);
+    static QString defaultReport(Mode mode);
 
 private:
     const ContestRun& m_app;

@@ -13,9 +13,6 @@ int minutesOf(const QString& hhmm) {
            hhmm.section(QLatin1Char(':'), 1, 1).toInt();
 }
 
-QString otherModeOf(const QString& mode) {
-    return mode == QStringLiteral("CW") ? QStringLiteral("SSB") : QStringLiteral("CW");
-}
 } // namespace
 
 ContactRules::ContactRules(const ContestRun& app, LogStore& log, const SpecialStations& specials,
@@ -28,7 +25,7 @@ StationContext ContactRules::station() const {
 
 Outcome<bool> ContactRules::isDupe(const QString& call, int stage) {
     const DupeRule& rule = def().log.dupeRule(stage);
-    const QString mode = m_hand.mode();
+    const QString mode = modeText(m_hand.mode());
     const qint64 corrected = m_hand.correctedId();
     const Outcome<std::optional<QString>> same =
         m_log.firstContact(call, stage, rule.modeAware ? mode : QString(), corrected);
@@ -39,7 +36,7 @@ Outcome<bool> ContactRules::isDupe(const QString& call, int stage) {
     if (rule.otherModeAlwaysNew)
         return false;
     const Outcome<std::optional<QString>> other =
-        m_log.firstContact(call, stage, otherModeOf(mode), corrected);
+        m_log.firstContact(call, stage, modeText(otherMode(m_hand.mode())), corrected);
     if (!other)
         return Failure{other.error()};
     const std::optional<QString>& earlier = *other;

@@ -37,7 +37,7 @@ LogRow ContactStore::rowToStore() {
                QString::number(m_hand.stage()),
                sent,
                rcvd,
-               m_hand.mode(),
+               modeText(m_hand.mode()),
                c.countyReceived,
                c.mult,
                c.points};
@@ -133,7 +133,7 @@ Outcome<void> ContactStore::deriveSentCode() {
         c.codeSent = m_sentCode;
     }
     c.countySent = m_app.settings().myCounty.trimmed();
-    c.rstSent = ContactInHand::defaultReport(modeText(m_app.mode()));
+    c.rstSent = ContactInHand::defaultReport(m_app.mode());
     c.rstReceived = c.rstSent;
     return {};
 }
@@ -179,7 +179,7 @@ Outcome<std::optional<LogRow>> ContactStore::startCorrection() {
     const int stage = row->stage.trimmed().toInt();
     m_hand.correction =
         CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : stageNumber(m_app.stage()),
-                         row->mode == QStringLiteral("SSB") ? row->mode : QStringLiteral("CW")};
+                         modeFromText(row->mode) == Mode::Ssb ? Mode::Ssb : Mode::Cw};
     QsoContact& c = m_hand.contact;
     c.callsign = row->callsign;
     c.date = row->date;

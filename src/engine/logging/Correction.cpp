@@ -1,6 +1,7 @@
 #include "logging/Correction.h"
 
 #include "logging/SerialCode.h"
+#include "setup/ContestRun.h"
 
 #include <QStringList>
 
@@ -21,7 +22,7 @@ std::array<QString, 3> splitExchange(const QString& exchange) {
 }
 
 QString nextSentCode(const QString& lastSent, const QString& lastMode) {
-    const int reportLength = lastMode == QLatin1String("CW") ? 4 : 3;
+    const int reportLength = modeFromText(lastMode) == Mode::Cw ? 4 : 3;
     const QString code = lastSent.mid(reportLength).section(QLatin1Char(' '), 0, 0).trimmed();
     bool numeric = false;
     code.toInt(&numeric);

@@ -1,15 +1,10 @@
 #include "logging/MultiplierColumn.h"
 
 #include "logging/Correction.h"
+#include "setup/ContestRun.h"
 
 #include <QSet>
 #include <QSqlError>
-
-namespace {
-QString otherModeOf(const QString& mode) {
-    return mode == QStringLiteral("CW") ? QStringLiteral("SSB") : QStringLiteral("CW");
-}
-} // namespace
 
 Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierStation& station,
                                        int stage, qint64 fromId) {
@@ -45,7 +40,7 @@ Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierSt
         MultiplierFacts facts{call, rows->value(3).toString(),
                               Correction::splitExchange(rows->value(4).toString())[1], false};
         if (otherModeFree) {
-            const QString other = otherModeOf(mode);
+            const QString other = modeText(otherMode(modeFromText(mode)));
             facts.otherMode =
                 worked.contains(call + u'|' + other) ||
                 m_db.scalar(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE "

@@ -3,6 +3,7 @@
 #include "logging/QsoContact.h"
 #include "refdata/SpecialStations.h"
 #include "setup/ContestDef.h"
+#include "setup/ContestRun.h"
 
 #include <QString>
 #include <optional>
@@ -10,9 +11,9 @@
 /// Who is on the air: what the points rules need beside the contact.
 struct StationContext {
     QString myCall;
-    QString mode; // "CW" or "SSB"
+    Mode mode = Mode::Cw;
     const SpecialStations* specials = nullptr;
-    bool cw() const { return mode == QStringLiteral("CW"); }
+    bool cw() const { return mode == Mode::Cw; }
 };
 
 // The points of a contact, by the contest's rules.

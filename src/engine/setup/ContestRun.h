@@ -20,6 +20,10 @@ inline int stageNumber(Stage stage) {
 inline Stage stageFromNumber(int number) {
     return number >= 1 && number <= 4 ? static_cast<Stage>(number) : Stage::None;
 }
+/// The other of CW and SSB (CW for none).
+inline Mode otherMode(Mode mode) {
+    return mode == Mode::Cw ? Mode::Ssb : Mode::Cw;
+}
 /// "CW" or "SSB", as the log's `Mod` column holds it; empty for none.
 QString modeText(Mode mode);
 /// The mode a `Mod` column value names; none for anything else.
