@@ -8,11 +8,6 @@ namespace {
 QStringList words(const char* text) {
     return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
-
-bool romanianCall(const QString& call) {
-    static const QStringList prefixes = words("YO YR YQ YP");
-    return prefixes.contains(call.left(2));
-}
 } // namespace
 
 CallsignLookup::CallsignLookup(const ContestRun& app, Database& callDb,
@@ -22,7 +17,8 @@ CallsignLookup::CallsignLookup(const ContestRun& app, Database& callDb,
 QString CallsignLookup::lookupCounty(const QString& call, bool& found) {
     const LogRules& rules = def().log;
     found = true;
-    if (call.isEmpty() || (rules.lookup == LookupRule::ForeignIsAA && !romanianCall(call)) ||
+    if (call.isEmpty() ||
+        (rules.lookup == LookupRule::ForeignIsAA && !CountyTables::isRomanian(call)) ||
         (rules.lookup == LookupRule::MaritimeIsAA && call.startsWith(QStringLiteral("YO")) &&
          call.endsWith(QStringLiteral("/MM"))))
         return QStringLiteral("AA");

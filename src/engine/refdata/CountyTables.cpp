@@ -4,11 +4,6 @@ namespace {
 QStringList words(const char* text) {
     return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
-
-bool romanianPrefix(const QString& call) {
-    static const QStringList prefixes = words("YO YR YQ YP");
-    return prefixes.contains(call.left(2));
-}
 } // namespace
 
 namespace CountyTables {
@@ -57,7 +52,7 @@ QStringList countyChoices(const QString& callsign) {
     const int area = callsign.at(2).digitValue();
     if (isMoldovan(callsign))
         return moldovanDistrictsOfArea(area);
-    return romanianPrefix(callsign) ? countiesOfArea(area) : QStringList();
+    return isRomanian(callsign) ? countiesOfArea(area) : QStringList();
 }
 
 QString chosenCounty(const QString& callsign, const QString& entry) {
@@ -77,6 +72,11 @@ QString ownCounty(const QString& stored, bool sectors) {
     if (!sectors)
         return QStringLiteral("BU");
     return sector.isEmpty() ? QStringLiteral("X") : sector;
+}
+
+bool isRomanian(const QString& callsign) {
+    static const QStringList prefixes = words("YO YR YQ YP");
+    return prefixes.contains(callsign.left(2));
 }
 
 bool isMoldovan(const QString& callsign) {

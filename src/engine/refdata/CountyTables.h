@@ -33,6 +33,8 @@ QString sectorLogCode(const QString& sector);
 /// The own county for a stored county: Bucharest ("B1".."B6", "BU") becomes its sector log code
 /// where `sectors` count ("X" for "BU", the operator completes it), else "BU".
 QString ownCounty(const QString& stored, bool sectors);
+/// True for a callsign of a Romanian prefix: YO, YR, YQ, YP.
+bool isRomanian(const QString& callsign);
 /// True for a Moldovan callsign, whose district gets a trailing "*".
 bool isMoldovan(const QString& callsign);
 /// Checks the received-county field `text` for `callsign` in contest `def`.
