@@ -131,8 +131,8 @@ private slots:
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().section(u'|', 3, 3), "1");
         QCOMPARE(rows.first().section(u'|', 7, 7), "MS");
-        QCOMPARE(e.f.app.totals()[0].qsos, 1);
-        QCOMPARE(e.f.app.totals()[1].qsos, 0);
+        QCOMPARE(e.model.engine().totals().stages()[0].qsos, 1);
+        QCOMPARE(e.model.engine().totals().stages()[1].qsos, 0);
         QCOMPARE(e.model.shownStage(), 2);
     }
 

@@ -2,7 +2,7 @@
 
 #include "logging/Database.h"
 #include "logging/LogRow.h"
-#include "setup/ContestRun.h"
+#include "logging/StageTotals.h"
 
 #include <QList>
 #include <QString>

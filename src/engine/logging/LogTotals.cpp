@@ -7,7 +7,7 @@ bool LogTotals::recount() {
     const auto totals = m_log.stageTotals();
     if (!totals)
         return false;
-    m_app.setTotals(*totals);
+    m_stages = *totals;
     return true;
 }
 
@@ -17,7 +17,7 @@ std::array<ResultRow, 4> LogTotals::resultRows() const {
     std::array<ResultRow, 4> rows;
     for (int i = 0; i < 4; ++i) {
         const int s = order[current - 1][i];
-        const StageTotals& t = m_app.totals()[s - 1];
+        const StageTotals& t = m_stages[static_cast<size_t>(s - 1)];
         rows[i] = {stageName(s), QString::number(t.qsos), QString::number(t.multipliers),
                    QString::number(t.points)};
     }

@@ -2,6 +2,7 @@
 
 #include "logging/ContactViews.h"
 #include "logging/LogStore.h"
+#include "setup/ContestRun.h"
 
 #include <QStringList>
 #include <array>
@@ -10,17 +11,20 @@
 // points per stage, and the counties worked in a stage.
 class LogTotals {
 public:
-    LogTotals(ContestRun& app, LogStore& log) : m_app(app), m_log(log) {}
+    LogTotals(const ContestRun& app, LogStore& log) : m_app(app), m_log(log) {}
 
     /// Recounts the four stages from the log into the totals; false when it failed.
     bool recount();
     /// The results table, the current stage first.
     std::array<ResultRow, 4> resultRows() const;
+    /// Stages 1A..2B as last counted.
+    const std::array<StageTotals, 4>& stages() const { return m_stages; }
     /// The county board's codes worked in `stage`, greyed on the board; none when the log
     /// cannot be read.
     QStringList workedBoard(int stage);
 
 private:
-    ContestRun& m_app;
+    const ContestRun& m_app;
     LogStore& m_log;
+    std::array<StageTotals, 4> m_stages;
 };

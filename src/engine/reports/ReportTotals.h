@@ -1,7 +1,7 @@
 #pragma once
 
 #include "logging/LogRow.h"
-#include "setup/ContestRun.h"
+#include "logging/StageTotals.h"
 
 #include <QList>
 #include <array>

@@ -4,7 +4,6 @@
 #include "setup/SettingsRecord.h"
 
 #include <QString>
-#include <array>
 
 /// A stage of the contest; its number is what the log's `Etapa` column holds.
 enum class Stage { None = 0, A1 = 1, B1 = 2, A2 = 3, B2 = 4 };
@@ -41,13 +40,6 @@ struct KeyerOptions {
     bool playsVoice() const { return ssbByPc && soundCard; }
 };
 
-/// Contacts, points and multipliers of one stage.
-struct StageTotals {
-    int qsos = 0;
-    qint64 points = 0;
-    int multipliers = 0;
-};
-
 /// What the set-up screen hands to the QSO screen when the operator starts.
 struct HandOver {
     SettingsRecord settings;
@@ -82,13 +74,13 @@ public:
     Mode mode() const { return m_mode; }
     /// The set-up screen is shown again for a run already begun.
     bool setupReopened() const { return m_setupReopened; }
-    const std::array<StageTotals, 4>& totals() const { return m_totals; }
 
-    // ---- the set-up screen ----
+    // ---- the set-up screen and the log view ----
     /// The operator clicked `def`: its preset stage and mode come with it.
     void chooseContest(const ContestDef& def);
     void chooseRealContest(bool real) { m_realContest = real; }
-    /// The station data as read from the settings files, before the operator edits them.
+    /// The station data: read from the settings files, typed on the set-up screen or on the log
+    /// view's form for the reports.
     void takeSettings(const SettingsRecord& settings) { m_settings = settings; }
     void setSoundCard(bool present) { m_keyer.soundCard = present; }
     /// A fresh set-up: no stage, no mode yet.
@@ -105,11 +97,6 @@ public:
     void setOffLineStamp(const QString& date, const QString& time);
     void reopenSetup() { m_setupReopened = true; }
     void resumeFromSetup() { m_setupReopened = false; }
-    void setTotals(const std::array<StageTotals, 4>& totals) { m_totals = totals; }
-
-    // ---- the log view ----
-    /// The station data typed on the log view's form for the reports.
-    void updateStation(const SettingsRecord& settings) { m_settings = settings; }
 
 private:
     QString m_dataFolder;
@@ -125,5 +112,4 @@ private:
     Stage m_stage = Stage::None;
     Mode m_mode = Mode::None;
     bool m_setupReopened = false;
-    std::array<StageTotals, 4> m_totals;
 };

@@ -119,7 +119,7 @@ void LogViewWindow::storeStationData() {
     for (int i = 0; i < 4; ++i)
         s.antennas[static_cast<size_t>(i)] = upper(ui.antennaBoxes[i]);
     s.club = upper(ui.clubBox);
-    m_run.updateStation(s);
+    m_run.takeSettings(s);
 }
 
 // The form and its button stay until the file is written, so a refusal can be corrected.
