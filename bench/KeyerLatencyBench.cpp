@@ -35,7 +35,7 @@ void BM_FirstByteAfterF1(benchmark::State& state) {
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - pressed).count());
         QTest::keyClick(call, Qt::Key_Escape);
-        while (h.qso->entry().messageUnderWay())
+        while (h.messageShown())
             QCoreApplication::processEvents();
     }
 }

@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -117,6 +118,26 @@ struct ScreenHarness {
                   {call, date, utc, QString::number(stage), sent, sent, mode, QStringLiteral("CJ"),
                    mult, pct})
             .ok();
+    }
+
+    /// What the operator sees of the transmitter: a message sent (its F caption green, or the CW
+    /// under way shown), or a repeat waiting for its pause to end (the pause box red).
+    bool messageShown() {
+        if (!qsoBox("TxtCwCurent")->isHidden())
+            return true;
+        for (int n = 1; n <= 7; ++n)
+            if (rgb(find<QLabel>(qso.get(), qPrintable(QStringLiteral("LblF%1").arg(n))),
+                    QPalette::WindowText) == 0x00FF00)
+                return true;
+        return false;
+    }
+    bool repeatWaitingShown() {
+        return rgb(qsoBox("txtPauseCW")) == 0xFF0000 || rgb(qsoBox("TxtPauseSSB")) == 0xFF0000;
+    }
+    bool keyerIdleShown() { return !messageShown() && !repeatWaitingShown(); }
+    /// The radio's reading shown beside the stages.
+    bool radioShown() {
+        return find<QLabel>(qso.get(), "LblFrecventa")->text().contains(QLatin1String(" kHz "));
     }
 
     static QRgb rgb(const QWidget* w, QPalette::ColorRole role = QPalette::Base) {

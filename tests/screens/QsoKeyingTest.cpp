@@ -64,8 +64,7 @@ bool openQso(ScreenHarness& h, bool cw, const QStringList& texts, bool repeat = 
 
 // Lets the message under way, and a repeat, run to their end: keying never waits for them.
 void untilIdle(ScreenHarness& h, int ms = 10000) {
-    const QsoEntry& e = h.qso->entry();
-    QTRY_VERIFY_WITH_TIMEOUT(!e.messageUnderWay() && e.transmission() == Transmission::Idle, ms);
+    QTRY_VERIFY_WITH_TIMEOUT(h.keyerIdleShown(), ms);
 }
 
 bool linesOff(const FakeKeyLine& line) {

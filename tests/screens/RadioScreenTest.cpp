@@ -36,7 +36,7 @@ bool openCatQso(ScreenHarness& h, const std::function<void()>& fill) {
         h.click(h.init.get(), "OpbCwJ");
         fill();
     });
-    return QTest::qWaitFor([&] { return h.qso->entry().radioReading().has_value(); }, 10000);
+    return QTest::qWaitFor([&] { return h.radioShown(); }, 10000);
 }
 } // namespace
 
@@ -118,13 +118,12 @@ private slots:
         QFETCH(bool, escape);
         ScreenHarness h;
         QVERIFY(openCatQso(h, [&] { h.initBox("TxtF3")->setText(QStringLiteral("TU #8")); }));
-        const QsoEntry& e = h.qso->entry();
         h.typeContact(QStringLiteral("8XYZ"), QStringLiteral("123"), QStringLiteral("CJ"));
         QTest::keyClick(h.qsoBox("TxtRstR3"), Qt::Key_F3);
-        QVERIFY(e.messageUnderWay());
+        QVERIFY(h.messageShown());
         if (escape)
             QTest::keyClick(h.qsoBox("TxtRstR3"), Qt::Key_Escape);
-        QTRY_VERIFY_WITH_TIMEOUT(!e.messageUnderWay(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!h.messageShown(), 10000);
         QCOMPARE(h.logRows().size(), escape ? 0 : 1);
         QVERIFY(h.keyLine.changes().isEmpty());
         QVERIFY(h.dialogs.shown.isEmpty());
@@ -137,16 +136,14 @@ private slots:
             h.click(h.init.get(), "ChkCwRpt");
             h.initBox("TxtF1")->setText(QStringLiteral("E"));
         }));
-        const QsoEntry& e = h.qso->entry();
         QLineEdit* pause = h.qsoBox("txtPauseCW");
         pause->clear();
         QTest::keyClicks(pause, QStringLiteral("0.4"));
         QLineEdit* call = h.qsoBox("TxtIndic");
         QTest::keyClick(call, Qt::Key_F1);
-        QTRY_VERIFY_WITH_TIMEOUT(e.transmission() == Transmission::Repeating, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(h.repeatWaitingShown(), 10000);
         QTest::keyClick(call, Qt::Key_Escape);
-        QTRY_VERIFY_WITH_TIMEOUT(!e.messageUnderWay() && e.transmission() == Transmission::Idle,
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(h.keyerIdleShown(), 10000);
         QVERIFY(h.keyLine.changes().isEmpty());
     }
 };

@@ -22,8 +22,6 @@ public:
     explicit QsoWindow(ScreenServices& services, QWidget* parent = nullptr);
     ~QsoWindow() override;
 
-    QsoEntry& entry() { return m_entry; }
-
     /// Lays the screen out for the display.
     void load();
     /// Shows the chosen contest's own stages, modes, fields and labels.
