@@ -50,7 +50,10 @@ struct ScreenHarness {
     bool start() {
         qso = std::make_unique<QsoWindow>(services);
         qso->load();
-        init = std::make_unique<SetupWindow>(services, *qso, autoStart);
+        init = std::make_unique<SetupWindow>(services, autoStart);
+        QObject::connect(init.get(), &SetupWindow::contestChosen, qso.get(),
+                         &QsoWindow::presentContest);
+        QObject::connect(init.get(), &SetupWindow::runBegun, qso.get(), &QsoWindow::start);
         const bool go = init->load();
         init->show();
         QApplication::setActiveWindow(init.get());

@@ -108,13 +108,15 @@ int main(int argc, char* argv[]) {
 
     QsoWindow qso(services);
     qso.load();
-    SetupWindow init(services, qso, CommandLine::autoStart(QCoreApplication::arguments()));
+    SetupWindow init(services, CommandLine::autoStart(QCoreApplication::arguments()));
+    QObject::connect(&init, &SetupWindow::contestChosen, &qso, &QsoWindow::presentContest);
+    QObject::connect(&init, &SetupWindow::runBegun, &qso, &QsoWindow::start);
 
     // A start-up that could not open the databases ends with a failure status for the script
     // that started the program.
     auto backToSetup = [&] {
         run.reopenSetup();
-        if (!init.load()) {
+        if (!init.load(qso.sentLabel())) {
             QApplication::exit(EXIT_FAILURE);
             return;
         }

@@ -255,6 +255,9 @@ void QsoWindow::load() {
     const LayoutFactors f = LayoutFactors::forDisplay(m_services.metrics.displaySize());
     m_layout = f;
     applyLayout(f);
+    // Before a contest is begun the code sent is none.
+    m_entry.setSentCode(QStringLiteral("000"));
+    ui.sentCodeLabel->setText(m_entry.sentLabel());
     layOutGrid();
     if (m_run.setupReopened())
         render();
@@ -275,11 +278,6 @@ void QsoWindow::chooseKeyer() {
     if (!notice.isEmpty())
         m_services.dialogs.message(notice, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
                                    Dialogs::Icon::Exclamation);
-}
-
-void QsoWindow::setSentCode(const QString& code) {
-    m_entry.setSentCode(code);
-    ui.sentCodeLabel->setText(code);
 }
 
 // ---- rendering ----

@@ -28,8 +28,7 @@ public:
     void presentContest();
     /// The hand-over: the screen starts from the set-up in the shared state.
     void start();
-    /// The sent-code label, as the set-up screen sets it before a contest.
-    void setSentCode(const QString& code);
+    /// The code sent next, shown again on the set-up screen.
     QString sentLabel() const { return m_entry.sentLabel(); }
 
 signals:

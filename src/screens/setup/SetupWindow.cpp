@@ -12,7 +12,6 @@
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
-#include "screens/entry/QsoWindow.h"
 #include "screens/setup/JetImportOffer.h"
 #include "screens/setup/RadioSettingsDialog.h"
 #include "seams/Clock.h"
@@ -62,9 +61,9 @@ QString modeNotice() {
 
 } // namespace
 
-SetupWindow::SetupWindow(ScreenServices& services, QsoWindow& qso, bool autoStart, QWidget* parent)
+SetupWindow::SetupWindow(ScreenServices& services, bool autoStart, QWidget* parent)
     : QMainWindow(parent), m_services(services),
-      m_model(services.run, services.logDb, services.clock), m_qso(qso), m_autoStart(autoStart) {
+      m_model(services.run, services.logDb, services.clock), m_autoStart(autoStart) {
     setObjectName(QStringLiteral("FrmInit"));
     setWindowTitle(kProgramTitle);
     buildUi();
@@ -292,7 +291,7 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- start-up ----
 
-bool SetupWindow::load() {
+bool SetupWindow::load(const QString& sentCode) {
     ui.contestTitle->setText(QStringLiteral("BEFORE START PLEASE FILL THIS PAGE "));
     applyLayoutFactors();
     ui.runNotice->setText(modeNotice());
@@ -304,8 +303,6 @@ bool SetupWindow::load() {
     showRealtimeNotice();
     checkSoundCard();
     const bool reopened = run().setupReopened();
-    if (!reopened)
-        m_qso.setSentCode(QStringLiteral("000"));
     // A missing or short settings file is no error: the boxes show what could be read.
     SettingsRecord settings = run().settings();
     if (const Outcome<bool> read = SettingsFiles::readInitFile(run().dataFolder(), settings); !read)
@@ -314,10 +311,10 @@ bool SetupWindow::load() {
     ui.utcOffset->setText(SystemOffset::text(m_services.clock));
     ui.ownCounty->setText(settings.myCounty);
     if (reopened)
-        restoreReopenedState();
+        restoreReopenedState(sentCode);
     if (run().contest().screen.opening == SetupOpening::SentCode) {
         if (reopened)
-            ui.sentCode->setText(m_qso.sentLabel());
+            ui.sentCode->setText(sentCode);
         else
             prefillCallAreaDigit(settings.myCall);
     }
@@ -373,7 +370,7 @@ void SetupWindow::checkSoundCard() {
     ui.ssbByPcYes->setEnabled(false);
 }
 
-void SetupWindow::restoreReopenedState() {
+void SetupWindow::restoreReopenedState(const QString& sentCode) {
     // The handlers below change the options as they go: the run's are kept first.
     const KeyerOptions keyer = m_model.keyer();
     (keyer.cwByPc ? ui.cwByPcYes : ui.cwByPcNo)->setChecked(true);
@@ -391,7 +388,7 @@ void SetupWindow::restoreReopenedState() {
     const ContestDef& def = run().contest();
     ui.runKind->setText(QString::fromLatin1(def.titleReopen));
     presentShape(def);
-    ui.sentCode->setText(m_qso.sentLabel());
+    ui.sentCode->setText(sentCode);
 }
 
 namespace {
@@ -476,7 +473,7 @@ void SetupWindow::chooseContest(const ContestDef& def) {
 }
 
 void SetupWindow::presentContest(const ContestDef& def) {
-    m_qso.presentContest();
+    emit contestChosen();
     presentShape(def);
     presentSentCode(def);
     if (def.screen.asksCwByPc) {
@@ -763,6 +760,6 @@ void SetupWindow::begin(const HandOver& handOver) {
     for (const QString& problem : m_model.saveSettings(handOver))
         refuse(problem);
     m_model.begin(handOver);
-    m_qso.start();
+    emit runBegun();
     hide();
 }

@@ -9,7 +9,6 @@
 
 struct ContestDef;
 class FieldKeys;
-class QsoWindow;
 
 /// The set-up screen: contest choice, CONCURS / SIMULARE, station data, hand-over to the QSO
 /// screen.
@@ -17,19 +16,23 @@ class SetupWindow : public QMainWindow {
     Q_OBJECT
 public:
     /// `autoStart`: started by a script ("AUTO"), which a question would stop.
-    SetupWindow(ScreenServices& services, QsoWindow& qso, bool autoStart = false,
-                QWidget* parent = nullptr);
+    SetupWindow(ScreenServices& services, bool autoStart = false, QWidget* parent = nullptr);
 
     InitControls ui;
 
-    /// Start-up (also run when re-opened); false when the program must end.
-    bool load();
+    /// Start-up (also run when re-opened, with the code the QSO screen sends next); false when
+    /// the program must end.
+    bool load(const QString& sentCode = {});
     /// The hand-over to the QSO screen ("START-&QSO ").
     void startQso();
     /// The click handler of the contest's option button.
     void chooseContest(const ContestDef& def);
 
 signals:
+    /// A contest was clicked: the QSO screen shows its stages, modes and fields.
+    void contestChosen();
+    /// The checks passed and the run is begun: the QSO screen starts.
+    void runBegun();
     void logViewRequested();
     void exitRequested();
 
@@ -48,7 +51,7 @@ private:
     bool openDatabases();
     void warnIfLogReadOnly();
     bool settingsBoxesWritable();
-    void restoreReopenedState();
+    void restoreReopenedState(const QString& sentCode);
     void focusAfterLoad();
 
     void presentContest(const ContestDef& def);
@@ -94,7 +97,6 @@ private:
 
     ScreenServices& m_services;
     SetupModel m_model;
-    QsoWindow& m_qso;
     bool m_autoStart;
     LayoutFactors m_layout;
     FieldKeys* m_keys = nullptr;
