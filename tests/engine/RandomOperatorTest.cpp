@@ -436,9 +436,8 @@ private slots:
         const Contest& c = kContests[contest];
         EngineFixture f(QString::fromLatin1(c.code), QStringLiteral("CW"), 1);
         f.app.chooseRealContest(false);
-        f.app.setSoundCard(true);
         changeRun(f.app, [](HandOver& h) {
-            h.keyer.cwByPc = h.keyer.ssbByPc = true;
+            h.keyer.cwByPc = h.keyer.ssbByPc = h.keyer.soundCard = true;
             h.settings.cwTexts = kMessages;
         });
         QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("WAVUs")));

@@ -94,12 +94,11 @@ private slots:
     void playsWithoutPortOnlyWhenVoiceKeyingIsOn() {
         ContestRun on;
         on.chooseMode(Mode::Ssb);
-        on.setSoundCard(true);
-        changeRun(on, [](HandOver& h) { h.keyer.ssbByPc = true; });
+        changeRun(on, [](HandOver& h) { h.keyer.ssbByPc = h.keyer.soundCard = true; });
         QVERIFY(VoiceKeyer::playsWithoutPort(on));
         const QList<std::function<void(ContestRun&)>> spoilers{
             [](ContestRun& s) { s.chooseMode(Mode::Cw); },
-            [](ContestRun& s) { s.setSoundCard(false); },
+            [](ContestRun& s) { changeRun(s, [](HandOver& h) { h.keyer.soundCard = false; }); },
             [](ContestRun& s) { changeRun(s, [](HandOver& h) { h.offLine = true; }); },
             [](ContestRun& s) { s.stopKeyingByPc(); }};
         for (const auto& spoil : spoilers) {

@@ -197,7 +197,7 @@ void QsoEntry::functionKey(EntryField f, int n) {
         return;
     if (isCw() && m_run.keyer().cwByPc && !m_run.offLine())
         cwFunctionKey(n, f);
-    else if (!isCw() && m_run.keyer().soundCard && !m_run.offLine() && m_run.keyer().ssbByPc)
+    else if (!isCw() && m_run.keyer().playsVoice() && !m_run.offLine())
         voiceFunctionKey(n, f);
     else if (m_run.offLine())
         offLineKey(n);

@@ -43,9 +43,7 @@ void ContestRun::clearStageAndMode() {
 
 void ContestRun::begin(const HandOver& handOver) {
     m_settings = handOver.settings;
-    const bool soundCard = m_keyer.soundCard;
     m_keyer = handOver.keyer;
-    m_keyer.soundCard = soundCard;
     m_offLine = handOver.offLine;
     m_startCode = handOver.startCode;
     m_startDate = handOver.startDate;

@@ -82,7 +82,6 @@ public:
     /// The station data: read from the settings files, typed on the set-up screen or on the log
     /// view's form for the reports.
     void takeSettings(const SettingsRecord& settings) { m_settings = settings; }
-    void setSoundCard(bool present) { m_keyer.soundCard = present; }
     /// A fresh set-up: no stage, no mode yet.
     void clearStageAndMode();
     void begin(const HandOver& handOver);

@@ -14,6 +14,12 @@ const QString kNoContest =
 const QString kNoMode =
     QStringLiteral("Precizati daca lucrati in concurs sau testati programul  !!");
 const QString kSentCode = QStringLiteral("COMPLECTATI BOXUL SENT COD");
+
+// The caption of the own county box: the contest's own word for it, or "JUDET PROPRIU".
+QString ownCountyCaption(const ContestDef& def) {
+    const char* caption = def.screen.exchange.ownCaption;
+    return (*caption ? QString::fromLatin1(caption) : QStringLiteral("JUDET PROPRIU")).trimmed();
+}
 } // namespace
 
 SetupModel::SetupModel(ContestRun& run, Database& logDb, const Clock& clock)
@@ -36,7 +42,6 @@ void SetupModel::playSsbByPc(bool byPc) {
 
 void SetupModel::setSoundCard(bool present) {
     m_keyer.soundCard = present;
-    m_run.setSoundCard(present);
     playSsbByPc(m_keyer.ssbByPc);
 }
 
@@ -54,11 +59,6 @@ QString SetupModel::typedStartDate(const QString& typed) {
     return m_startDate;
 }
 
-QString ownCountyCaption(const ContestDef& def) {
-    const char* caption = def.screen.exchange.ownCaption;
-    return (*caption ? QString::fromLatin1(caption) : QStringLiteral("JUDET PROPRIU")).trimmed();
-}
-
 std::pair<QString, QString> SetupModel::offLineStartStamp() const {
     return {m_startDate, QStringLiteral("00:00")};
 }
@@ -66,8 +66,8 @@ std::pair<QString, QString> SetupModel::offLineStartStamp() const {
 void SetupModel::startOffLine() {
     m_offLine = true;
     m_startDate = DateTimeText::formatDate(m_clock.utcNow().date());
-    m_keyer.cwByPc = m_keyer.cwRepeat = false;
-    m_keyer.ssbByPc = m_keyer.ssbRepeat = false;
+    keyCwByPc(false);
+    playSsbByPc(false);
 }
 
 std::optional<QString> SetupModel::choicesMissing() const {

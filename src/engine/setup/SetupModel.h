@@ -35,9 +35,6 @@ struct SetupRefusal {
     Fix fix = Fix::Focus;
 };
 
-/// The caption of the own county box: the contest's own word for it, or "JUDET PROPRIU".
-QString ownCountyCaption(const ContestDef& def);
-
 /// The rules of the set-up screen: the choices the operator makes there and the checks before
 /// the QSO screen starts. The screen shows the boxes and renders what this decides.
 class SetupModel {
