@@ -8,8 +8,8 @@ class LogRateTest : public QObject {
     Q_OBJECT
 private slots:
     void rateOfTheLog_data() {
-        // contacts already in the log ("stage/date time", stage 1 when not given), what happens
-        // on the screen, the clock ("-" off-line: the newest time typed), the rate shown
+        // contacts already in the log, what happens on the screen, the clock ("-" off-line: the
+        // newest time typed), the rate shown
         QTest::addColumn<QString>("logged");
         QTest::addColumn<QString>("story");
         QTest::addColumn<QString>("now");
@@ -25,7 +25,7 @@ private slots:
         row("one second inside 60", "01.03.26 13:00", "", "01.03.2026 13:59:59", "0 1 1");
         row("one second outside 60", "01.03.26 13:00", "", "01.03.2026 14:00:01", "0 0 1");
         row("best 60 minutes between hours, other stage out",
-            "01.03.26 12:30,01.03.26 12:45,01.03.26 13:20,01.03.26 13:29,2/01.03.26 14:00", "",
+            "01.03.26 12:30,01.03.26 12:45,01.03.26 13:20,01.03.26 13:29,01.03.26 14:00 2", "",
             "01.03.2026 14:05:00", "0 2 4");
         row("stage past midnight", "31.12.26 23:30,31.12.26 23:58,01.01.27 00:02", "",
             "01.01.2027 00:04:30", "12 3 3");
@@ -36,7 +36,7 @@ private slots:
             "01.03.2026 14:05:00", "12 2 2");
         row("off-line dates", "", "type 10.11.07 23:55,11.11.07 00:03", "-", "12 2 2");
         row("off-line, corrected back an hour", "",
-            "type 10.11.07 23:55,11.11.07 00:03;correct 10.11.07 22:55", "-", "6 1 1");
+            "type 10.11.07 23:55,11.11.07 00:03 -> 10.11.07 22:55", "-", "6 1 1");
     }
     void rateOfTheLog() {
         QFETCH(QString, logged);
@@ -44,45 +44,39 @@ private slots:
         QFETCH(QString, now);
         QFETCH(QString, shown);
         EngineFixture fixture("CpMoldova");
-        for (const QString& contact : logged.split(u',', Qt::SkipEmptyParts)) {
-            const bool staged = contact.contains(u'/');
-            insert(fixture.log(), staged ? contact.section(u'/', 1) : contact,
-                   staged ? contact.section(u'/', 0, 0) : QStringLiteral("1"));
-        }
-        const bool offLine = now == QLatin1String("-");
-        if (offLine)
+        for (const QString& contact : logged.split(u',', Qt::SkipEmptyParts))
+            insert(fixture.log(), contact);
+        if (now == QLatin1String("-"))
             changeRun(fixture.app, [](HandOver& h) { h.offLine = true; });
         else
-            fixture.clock.current =
-                QDateTime(QDateTime::fromString(now, QStringLiteral("dd.MM.yyyy HH:mm:ss")).date(),
-                          QDateTime::fromString(now, QStringLiteral("dd.MM.yyyy HH:mm:ss")).time(),
-                          QTimeZone::utc());
+            fixture.clock.current = QDateTime(QDate::fromString(now.left(10), "dd.MM.yyyy"),
+                                              QTime::fromString(now.mid(11)), QTimeZone::utc());
         EntryModel e(fixture.app, fixture.log(), fixture.calls(), fixture.specials, fixture.clock);
-        int next = 0;
-        for (const QString& step : story.split(u';', Qt::SkipEmptyParts)) {
-            const QString what = step.section(u' ', 0, 0);
-            const QString args = step.section(u' ', 1);
-            if (what == QLatin1String("log")) {
-                e.log("YO5ZZZ", "001", "CJ");
-            } else if (what == QLatin1String("delete")) {
-                e.model.deleteContact(fixture.log()
-                                          .scalar(QStringLiteral("SELECT max(ID) FROM LogGen"))
-                                          .toLongLong());
-            } else if (what == QLatin1String("other")) {
-                Database other(QStringLiteral("OtherProgram"));
-                QCOMPARE(other.open(fixture.log().path(), "LogGen"), Database::OpenResult::Ok);
-                insert(other, args, QStringLiteral("1"));
-                QVERIFY(e.model.followLog());
-            } else if (what == QLatin1String("type")) {
-                for (const QString& stamp : args.split(u','))
-                    e.log(QStringLiteral("YO5A%1").arg(QChar(u'A' + next++)), "001", "CJ", [&] {
-                        e.model.setText(EntryField::Date, stamp.section(u' ', 0, 0));
-                        e.model.setText(EntryField::Time, stamp.section(u' ', 1));
-                    });
-            } else if (what == QLatin1String("correct")) {
+        const auto typeStamp = [&](const QString& stamp) {
+            e.model.setText(EntryField::Date, stamp.section(u' ', 0, 0));
+            e.model.setText(EntryField::Time, stamp.section(u' ', 1));
+        };
+        const QString what = story.section(u' ', 0, 0);
+        const QString stamps = story.section(u' ', 1);
+        if (what == QLatin1String("log")) {
+            e.log("YO5ZZZ", "001", "CJ");
+        } else if (what == QLatin1String("delete")) {
+            e.model.deleteContact(
+                fixture.log().scalar(QStringLiteral("SELECT max(ID) FROM LogGen")).toLongLong());
+        } else if (what == QLatin1String("other")) {
+            Database other(QStringLiteral("OtherProgram"));
+            QCOMPARE(other.open(fixture.log().path(), "LogGen"), Database::OpenResult::Ok);
+            insert(other, stamps);
+            QVERIFY(e.model.followLog());
+        } else if (what == QLatin1String("type")) {
+            // Typed off-line; a stamp after "->" corrects the last contact typed.
+            const QStringList typed = stamps.section(QStringLiteral(" -> "), 0, 0).split(u',');
+            for (int i = 0; i < typed.size(); ++i)
+                e.log(QStringLiteral("YO5A%1").arg(QChar(u'A' + i)), "001", "CJ",
+                      [&] { typeStamp(typed[i]); });
+            if (stamps.contains(QStringLiteral(" -> "))) {
                 e.model.correctLastContact();
-                e.model.setText(EntryField::Date, args.section(u' ', 0, 0));
-                e.model.setText(EntryField::Time, args.section(u' ', 1));
+                typeStamp(stamps.section(QStringLiteral(" -> "), 1));
                 e.model.logContact();
             }
         }
@@ -92,11 +86,13 @@ private slots:
     }
 
 private:
-    static void insert(Database& log, const QString& stamp, const QString& stage) {
+    // A contact "dd.mm.yy hh:mm [stage]" (stage 1 when none is given).
+    static void insert(Database& log, const QString& contact) {
+        const QStringList f = contact.split(u' ');
         QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "
                                         "Rcvd, Md, Jud, Mult, Pct) VALUES ('YO5XYZ', ?, ?, ?, "
                                         "'599 001 PH', '599 001 CJ', 'CW', 'CJ', '  ', '1')"),
-                         {stamp.section(u' ', 0, 0), stamp.section(u' ', 1), stage})
+                         {f[0], f[1], f.value(2, QStringLiteral("1"))})
                     .ok());
     }
 };

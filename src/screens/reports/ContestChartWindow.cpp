@@ -17,7 +17,9 @@
 #include <QChartView>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLineSeries>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -104,14 +106,14 @@ QWidget* ContestChartWindow::buildButtons() {
     auto* w = new QWidget(this);
     auto* h = new QHBoxLayout(w);
     h->setContentsMargins(0, 0, 0, 0);
-    auto* save = button(w, "CmdGrafPng", QStringLiteral("Salveaza &PNG in ARHIVA"));
-    auto* print = button(w, "CmdGrafPrint", QStringLiteral("&Tipareste"));
-    auto* close = button(w, "CmdGrafClose", QStringLiteral("&Inchide"));
-    connect(save, &QPushButton::clicked, this, &ContestChartWindow::savePng);
-    connect(print, &QPushButton::clicked, this, &ContestChartWindow::print);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* saving = button(w, "CmdGrafPng", QStringLiteral("Salveaza &PNG in ARHIVA"));
+    auto* printing = button(w, "CmdGrafPrint", QStringLiteral("&Tipareste"));
+    auto* closing = button(w, "CmdGrafClose", QStringLiteral("&Inchide"));
+    connect(saving, &QPushButton::clicked, this, &ContestChartWindow::savePng);
+    connect(printing, &QPushButton::clicked, this, &ContestChartWindow::print);
+    connect(closing, &QPushButton::clicked, this, &QWidget::close);
     h->addStretch(1);
-    for (QPushButton* b : {save, print, close})
+    for (QPushButton* b : {saving, printing, closing})
         h->addWidget(b);
     return w;
 }

@@ -8,6 +8,7 @@
 
 class QChart;
 class QChartView;
+class QImage;
 class QRadioButton;
 
 /// The contest's course as a chart: contacts per 10 minutes as bars, the running score and the
