@@ -3,8 +3,8 @@
 
 // The series of the contest's chart for a small known log: contacts per 10 minutes past
 // midnight, and the multipliers and the claimed score (Camp.Nat.: points times multipliers of
-// the stages scored together) as they grew. A duplicate counts as the totals count it; a contact
-// without a date has no place on the time axis.
+// the stages scored together) as they grew. A duplicate counts as a contact without points or
+// multiplier, "  " is no multiplier; a contact without a date has no place on the time axis.
 class ContestCourseTest : public QObject {
     Q_OBJECT
 private slots:
@@ -28,11 +28,15 @@ private slots:
              {"1 01.03.26 23:52 CJ 2", "1 01.03.26 23:58 - 2", "2 02.03.26 00:05 BV 1",
               "1 02.03.26 00:31 AB 4", "1 02.03.26 00:33 - 0", "1 - 00:40 TM 2"}) {
             const QStringList f = fieldsOf(QLatin1String(row));
+            const bool dupe = f[4] == QLatin1String("0"); // stored as " " and " 0"
             QVERIFY(fixture.log()
                         .exec(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Mult, "
                                              "Pct) VALUES ('YO5XYZ', ?, ?, ?, ?, ?)"),
-                              {f[1], f[2], f[0], f[3].isEmpty() ? QStringLiteral("  ") : f[3],
-                               f[4] == QLatin1String("0") ? QStringLiteral(" 0") : f[4]})
+                              {f[1], f[2], f[0],
+                               dupe             ? QStringLiteral(" ")
+                               : f[3].isEmpty() ? "  "
+                                                : f[3],
+                               dupe ? QStringLiteral(" 0") : f[4]})
                         .ok());
         }
         const auto course = ContestCourse::read(fixture.log(), fixture.app.contest(), stage);
