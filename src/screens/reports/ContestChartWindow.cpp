@@ -64,7 +64,8 @@ QValueAxis* valueAxis(const QString& title, double highest) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
     axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setRange(0, std::max(highest, 1.0));
+    // Whole numbers on the ticks even for a few contacts.
+    axis->setRange(0, std::max(highest, 5.0));
     axis->applyNiceNumbers();
     return axis;
 }
