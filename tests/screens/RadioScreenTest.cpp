@@ -98,13 +98,25 @@ private slots:
         QCOMPARE(saved, expected);
     }
 
-    // The frequency beside the stage, from the radio the settings name.
+    // The frequency beside the stage, from the radio the settings name; Hamlib's dummy radio
+    // on 2 m is outside the contest's band, in the warning colour.
     void frequencyBesideTheStage() {
         ScreenHarness h;
         writeRadio(h, "[Rig]\nmodel=1\n");
         h.openQso("OpBCNUS");
         auto* shown = h.find<QLabel>(h.qso.get(), "LblFrecventa");
-        QTRY_COMPARE_WITH_TIMEOUT(shown->text(), QStringLiteral("145000.00 kHz FM"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            shown->text(), QStringLiteral("145000.00 kHz FM - IN AFARA BENZII DE 80 m"), 10000);
+        QCOMPARE(h.rgb(shown, QPalette::WindowText), Colors::kRed);
+    }
+
+    // A rigctld address that cannot be read is named on the QSO screen, not only as silence.
+    void badRigctldAddressNamed() {
+        ScreenHarness h;
+        writeRadio(h, "[Rig]\nmodel=2\nport=localhost:99999999999\n");
+        h.openQso("OpBCNUS");
+        QVERIFY(h.dialogs.texts().join(u'|').contains(
+            QLatin1String("Valoarea Rig/port=localhost:99999999999 din ")));
     }
 
     // F3 keyed by the radio: the contact is logged once the message has gone, not when Escape
