@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "screens/Colors.h"
 #include "screens/setup/RadioSettingsDialog.h"
 
 #include <QCheckBox>
@@ -138,7 +139,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!h.messageShown(), 10000);
         QCOMPARE(h.logRows().size(), escape ? 0 : 1);
         QVERIFY(h.keyLine.changes().isEmpty());
-        QVERIFY(h.dialogs.shown.isEmpty());
+        // Hamlib's dummy radio is on 2 m: only the contact logged outside the band is told.
+        QCOMPARE(h.dialogs.texts().size(), escape ? 0 : 1);
     }
 
     // The F1 repeat keyed by the radio goes on until Escape.
