@@ -1,20 +1,24 @@
 #include "entry/QsoEntry.h"
 #include "EngineFixture.h"
+#include "LogRows.h"
 #include "RunSetup.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
+#include "fakes/FakeRig.h"
 #include "fakes/FakeVoicePlayer.h"
 #include "keyer/SerialLineKeyer.h"
+#include "radio/RigLink.h"
 
 #include <QTest>
 
 namespace {
 // The entry model on a fixture's databases, typed into as the screen's fields would be.
 struct Entry {
-    explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW")
-        : f(contest, mode, stage),
-          model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs, keyPort, keyer, voice}) {
+    explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW",
+                   RigLink* rig = nullptr)
+        : f(contest, mode, stage), model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs,
+                                          keyPort, keyer, voice, rig}) {
         f.app.chooseRealContest(false);
         f.at("12:00");
         model.start();
@@ -32,6 +36,15 @@ struct Entry {
         for (QChar c : text)
             key(field, c == u' ' ? int(Qt::Key_Space) : c.toUpper().unicode(), c);
     }
+    void enter(EntryField field) { key(field, Qt::Key_Return, kEnterChar); }
+    /// A callsign accepted with Space, the code and county typed as the operator does.
+    void contact(const QString& call, const QString& code, const QString& county) {
+        model.setText(EntryField::Callsign, QString());
+        type(EntryField::Callsign, call + u' ');
+        type(EntryField::CodeReceived, code);
+        type(EntryField::CountyReceived, county);
+    }
+    QStringList rows() { return logRows(f.log()); }
 
     EngineFixture f;
     FakeDialogs dialogs;
@@ -44,10 +57,43 @@ struct Entry {
 };
 } // namespace
 
-// The date and time keys of the operator loop, without a screen.
+// The radio's band and the date and time keys of the operator loop, without a screen.
 class QsoEntryTest : public QObject {
     Q_OBJECT
 private slots:
+    // The radio outside the contest's band (80 m): named while it is, and the first contact
+    // logged there told once.
+    void radioOutsideTheBand_data() {
+        QTest::addColumn<qint64>("hz");
+        QTest::addColumn<bool>("outside");
+        QTest::newRow("80 m, its lower edge") << qint64(3'500'000) << false;
+        QTest::newRow("below it") << qint64(3'499'999) << true;
+        QTest::newRow("80 m, its upper edge") << qint64(4'000'000) << false;
+        QTest::newRow("above it") << qint64(4'000'001) << true;
+        QTest::newRow("40 m") << qint64(7'012'300) << true;
+    }
+    void radioOutsideTheBand() {
+        QFETCH(qint64, hz);
+        QFETCH(bool, outside);
+        auto radio = std::make_shared<FakeRig::Shared>();
+        radio->frequencyHz = hz;
+        RigLink rig([radio](const RadioSettings&) { return std::make_unique<FakeRig>(radio); });
+        Entry e("CpCarpati", 1, "CW", &rig);
+        RadioSettings settings;
+        settings.rigModel = 1;
+        rig.follow(settings, 5, 5);
+        QTRY_VERIFY(e.model.radioReading().has_value());
+        QCOMPARE(e.model.offBand(), outside ? std::optional(80) : std::nullopt);
+        for (const char* call : {"YO5AAA", "YO5BBB"}) {
+            e.contact(call, "001", "CJ");
+            e.enter(EntryField::Callsign);
+        }
+        QCOMPARE(e.rows().size(), 2);
+        const QStringList told =
+            e.dialogs.texts().filter(QStringLiteral("in afara benzii de 80 m"));
+        QCOMPARE(told.size(), outside ? 1 : 0);
+    }
+
     // A date or time typed is checked; off line, F2 leaves the date for a new day in front and
     // F3 / F4 one half of the time.
     void dateAndTimeKeys_data() {
