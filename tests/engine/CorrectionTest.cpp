@@ -1,48 +1,10 @@
 #include "logging/Correction.h"
 #include "EngineFixture.h"
-#include "LogRows.h"
 
 // Taking a logged contact back (Alt+F2): it is edited in place, never deleted and added again.
 class CorrectionTest : public QObject {
     Q_OBJECT
 private slots:
-    // Taken back, cancelled, taken back again and changed: one row, in place, serials untouched.
-    void correctionReplacesTheRowInPlace() {
-        EngineFixture f("CpTeleorman");
-        QVERIFY(f.logContact("YO5AAA", "CJ"));
-        const qint64 second = f.logContact("YO6BBB", "MS");
-        f.at("13:30"); // later: the contact keeps the time it was made at
-        const QStringList before = logRows(f.log(), true);
-        QVERIFY(*f.engine->store().startCorrection());
-        QVERIFY(f.engine->store().cancelCorrection());
-        QCOMPARE(logRows(f.log(), true), before);
-        QCOMPARE(f.c().codeSent, "003");
-        QCOMPARE(f.engine->store().sentCode(), "002");
-
-        const std::optional<LogRow> row = *f.engine->store().startCorrection();
-        QVERIFY(row);
-        QCOMPARE(row->id, second);
-        QCOMPARE(f.c().codeSent, "002");
-        // The contact in hand is no duplicate or multiplier of its own row.
-        QVERIFY(!f.engine->rules().checkDuplicate().dupe);
-        QVERIFY(*f.engine->rules().checkMultiplier());
-        f.c().callsign = "YO6BBC";
-        f.engine->rules().countyChanged("HR");
-        QVERIFY(f.engine->rules().checkMultiplier());
-        const EnterResult r = f.engine->logContact();
-        QCOMPARE(r.status, EnterResult::Status::Logged);
-        QVERIFY(r.corrected);
-        const QStringList after = logRows(f.log(), true);
-        QCOMPARE(after.size(), 2);
-        QCOMPARE(after[0], before[0]);
-        QCOMPARE(after[1], QStringLiteral("%1|YO6BBC|01.03.26|14:05|1|599 002 PH|599 5 HR|CW|HR|"
-                                          "HR|2")
-                               .arg(second));
-        QCOMPARE(f.c().codeSent, "003"); // never a serial already sent
-        QCOMPARE(f.engine->totals().resultRows()[0].qso, "2");
-        QCOMPARE(f.engine->totals().resultRows()[0].mlt, "2");
-    }
-
     void takesOnlyWhatThisProgramLogged() {
         EngineFixture f("CampNatUS");
         f.logged("YO7OLD", 1, "CW", "09:00");

@@ -11,15 +11,9 @@ private slots:
         // contest|call|text typed|field afterwards|message
         QTest::addColumn<QString>("fields");
         auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("county", "CampNatUS|YO5A|CJ|CJ|");
-        row("BU in BUC", "ConcBUC|YO3A|BU||JUDET INEXISTENT !");
-        row("sector in BUC", "ConcBUC|YO3A|XF|XF|");
-        row("RVR in 25Oct", "Cp25Oct|YO3A|RVR|RVR|");
         row("RVR in Transmis", "CpTransmis|YO3A|RVR||JUDET INEXISTENT !");
         row("lower case", "CampNatUS|YO5A|cj||JUDET INEXISTENT !");
-        row("zodiac", "CpPitesti|YO7A|LEU|LEU|");
         row("county in Pitesti", "CpPitesti|YO7A|AG||ZODIE INEXISTENTA !");
-        row("Moldovan district", "CpMoldova|ER2A|CS |CS*|");
     }
     void checkCounty() {
         QFETCH(QString, fields);

@@ -12,7 +12,6 @@ private slots:
         QTest::addColumn<QString>("fields");
         auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
         row("blind to the mode", "CampNatUS 1 1 SSB 12:00 12:30 0 0 1 0");
-        row("other stage", "CampNatUS 1 2 CW 12:00 12:30 0 0 0 0");
         row("other mode always new", "CpIndep 1 1 SSB 12:00 12:01 0 0 0 0");
         row("wait 10, minute 9", "ConcBUC 1 1 SSB 12:00 12:09 0 0 1 0");
         row("wait 10, minute 10", "ConcBUC 1 1 SSB 12:00 12:10 0 0 0 0");

@@ -13,13 +13,9 @@ private slots:
         row("sector in BUC", "ConcBUC B3 YO3ABC XC -");
         row("sector elsewhere, lower case", "CampNatUS B3 yo3abc BU -");
         row("BU in BUC", "ConcBUC BU YO3ABC - -");
-        row("foreign", "MemYO - DL1ABC AA -");
         row("Romanian YR", "MemYO CJ YR5ABC CJ -");
-        row("maritime mobile", "CampNatUS - YO5ABC/MM AA -");
-        row("club with code 100", "Ardel BV YO6AA FG 100");
         row("no county exchanged", "CpPitesti AG YO7ABC - -");
         row("apostrophe", "CampNatUS C'J YO5'X C'J -");
-        row("unknown: county list", "CampNatUS - YO5ABC - - 1 1");
         row("unknown: sectors, no box", "ConcBUC - YO3AB - - 0 0");
         row("unknown: names, no list", "CpCaras - YO2AB - - 1 0");
     }

@@ -390,6 +390,11 @@ void QsoEntry::logContact() {
     const EnterResult r = m_engine.logContact();
     if (r.status == EnterResult::Status::Duplicate)
         return; // shown, never logged
+    if (r.status == EnterResult::Status::BadCounty) {
+        message(r.message, false);
+        requestFocus(EntryField::CountyReceived, Caret::SelectAll);
+        return;
+    }
     if (r.status != EnterResult::Status::Logged) {
         m_dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
                           r.status == EnterResult::Status::InsertFailed

@@ -222,10 +222,11 @@ private:
     bool callsignKeyDown(const EntryKey& key);
     bool callsignKeyPress(QChar c, bool space);
     void codeMovesOn(bool pad, bool selectCounty);
-    bool enterFromExchange();
+    bool enterKey();
     bool codeKeyPress(QChar c, bool space);
     void codeKeyUp();
     void countyMovesOn();
+    bool countyAccepted();
     void takeClubWord();
     bool countyKeyPress(QChar c, bool space);
     void countyKeyUp();

@@ -96,7 +96,7 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
         return callsignKeyPress(typed, space);
     case EntryField::RstReceived:
         m_cwRepeat.stopRepeat();
-        return spaceMovesToCallsign(space) || typed == kEnterChar;
+        return spaceMovesToCallsign(space) || (typed == kEnterChar && enterKey());
     case EntryField::CodeReceived:
         return codeKeyPress(typed, space);
     case EntryField::CountyReceived:
@@ -104,12 +104,14 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
     case EntryField::RstSent:
     case EntryField::CodeSent:
     case EntryField::CountySent:
-        return spaceMovesToCallsign(space) || typed == kEnterChar;
+        return spaceMovesToCallsign(space) || (typed == kEnterChar && enterKey());
     case EntryField::Date:
+        if (typed == kEnterChar)
+            return enterKey();
         m_logReady = false;
         return space && dateKeyPress();
     case EntryField::Time:
-        return timeKeyPress(typed, space);
+        return typed == kEnterChar ? enterKey() : timeKeyPress(typed, space);
     case EntryField::PauseCw:
     case EntryField::PauseSsb:
         field(f) += typed;
@@ -239,8 +241,7 @@ bool QsoEntry::callsignKeyDown(const EntryKey& key) {
         break;
     case Qt::Key_F12:
     case Qt::Key_Insert:
-        if (logEnabled())
-            logContact();
+        enterKey();
         swallow = true;
         break;
     case Qt::Key_Escape:
@@ -263,11 +264,8 @@ bool QsoEntry::callsignKeyDown(const EntryKey& key) {
 
 bool QsoEntry::callsignKeyPress(QChar c, bool space) {
     stopRepeats();
-    if (c == kEnterChar) {
-        if (logEnabled())
-            logContact();
-        return true;
-    }
+    if (c == kEnterChar)
+        return enterKey();
     if (space) {
         const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
         const bool exchangeThere = zodiac ? text(EntryField::CountyReceived).size() > 2
@@ -313,13 +311,9 @@ void QsoEntry::codeMovesOn(bool pad, bool selectCounty) {
     m_dupeAnswered = false; // a duplicate is shown as such again
 }
 
-bool QsoEntry::enterFromExchange() {
-    padReceivedCode();
-    if (!dataComplete()) {
-        dateIncomplete();
-        return true;
-    }
-    if (logEnabled())
+bool QsoEntry::enterKey() {
+    // A contact in hand is logged when whole, else the reason is shown; never nothing.
+    if (phase() != EntryPhase::Closed && m_engine.inHand().held())
         logContact();
     return true;
 }
@@ -331,7 +325,7 @@ bool QsoEntry::codeKeyPress(QChar c, bool space) {
         codeMovesOn(true, true);
         return true;
     }
-    return c == kEnterChar && enterFromExchange();
+    return c == kEnterChar && enterKey();
 }
 
 void QsoEntry::codeKeyUp() {
@@ -347,7 +341,7 @@ void QsoEntry::codeKeyUp() {
 
 void QsoEntry::takeClubWord() {
     QString& county = field(EntryField::CountyReceived);
-    county = m_engine.lookup().clubWordFor(county.trimmed(), m_errorShown);
+    county = m_engine.lookup().clubWordFor(county.trimmed());
 }
 
 void QsoEntry::countyMovesOn() {
@@ -364,14 +358,11 @@ bool QsoEntry::countyKeyPress(QChar c, bool space) {
     if ((space || c == kEnterChar) && !text(EntryField::CountyReceived).trimmed().isEmpty())
         takeClubWord();
     if (space) {
-        QString& county = field(EntryField::CountyReceived);
-        if (text(EntryField::Callsign).trimmed().startsWith(QLatin1String("ER")) &&
-            !county.endsWith(u'*'))
-            county = county.trimmed() + u'*';
-        countyMovesOn();
+        if (countyAccepted())
+            countyMovesOn();
         return true;
     }
-    return c == kEnterChar && enterFromExchange();
+    return c == kEnterChar && enterKey();
 }
 
 void QsoEntry::countyKeyUp() {
@@ -385,15 +376,20 @@ void QsoEntry::countyKeyUp() {
     const int full = rules.exchange == ExchangeKind::Zodiac ? 3 : 2;
     if (rules.countyWaitsForWholeWord() || county.size() < full)
         return;
+    if (countyAccepted())
+        countyMovesOn();
+}
+
+bool QsoEntry::countyAccepted() {
+    QString& county = field(EntryField::CountyReceived);
     const CountyCheck check =
-        CountyTables::checkCounty(def(), text(EntryField::Callsign).trimmed(), county);
-    field = check.text;
+        CountyTables::checkCounty(def(), text(EntryField::Callsign).trimmed(), county.trimmed());
+    county = check.text;
     if (!check.accepted) {
         message(check.message, false);
         requestFocus(EntryField::CountyReceived);
-        return;
     }
-    countyMovesOn();
+    return check.accepted;
 }
 
 // ---- blanks ----

@@ -2,8 +2,6 @@
 
 #include "refdata/CountyTables.h"
 
-#include <algorithm>
-
 namespace {
 QStringList words(const char* text) {
     return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -85,14 +83,10 @@ LookupView CallsignLookup::lookUp(const QString& sentCode) {
     return view;
 }
 
-QString CallsignLookup::clubWordFor(const QString& text, bool errorBoxVisible) const {
+QString CallsignLookup::clubWordFor(const QString& text) const {
+    // A single letter is never a county: it is the shortcut of the club word it begins.
     const LogRules& rules = def().log;
-    if (!errorBoxVisible || !rules.clubWordShortcuts || text.isEmpty())
-        return text;
-    // Letters that begin a county are that county's, never a club word's.
-    const QStringList& counties = CountyTables::counties();
-    if (std::any_of(counties.begin(), counties.end(),
-                    [&](const QString& c) { return c.startsWith(text); }))
+    if (!rules.clubWordShortcuts || text.size() != 1)
         return text;
     for (const QString& word : words(rules.classWords))
         if (word.startsWith(text))

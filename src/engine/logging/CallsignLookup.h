@@ -17,9 +17,9 @@ public:
     /// Looks the callsign in hand up and fills the exchange; `sentCode` is the code the station
     /// sent last.
     LookupView lookUp(const QString& sentCode);
-    /// The club word that `text` begins while the error box shows, when no county begins with
-    /// it; else `text`.
-    QString clubWordFor(const QString& text, bool errorBoxVisible) const;
+    /// The club word whose shortcut letter `text` is, in contests that have shortcuts; else
+    /// `text`.
+    QString clubWordFor(const QString& text) const;
     /// Teaches the database the county `call` was logged with, in a contest with counties;
     /// false when it refused.
     bool learn(const QString& call, const QString& county);

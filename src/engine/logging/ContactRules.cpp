@@ -150,8 +150,11 @@ std::optional<EntryField> ContactRules::firstIncompleteField() const {
         {&c.countyReceived, 1, EntryField::CountyReceived},
         {&c.date, 8, EntryField::Date},
         {&c.utc, 5, EntryField::Time}};
+    // Only the fields the contest's screen shows are asked for.
+    const bool codes = def().showsCodeFields();
     for (const auto& [text, shortest, field] : fields)
-        if (text->trimmed().size() < shortest)
+        if ((codes || (field != EntryField::CodeSent && field != EntryField::CodeReceived)) &&
+            text->trimmed().size() < shortest)
             return field;
     return std::nullopt;
 }
@@ -171,6 +174,10 @@ std::optional<EnterResult> ContactRules::refusalToLog() {
     if (call == m_app.settings().myCall.trimmed().toUpper())
         return EnterResult::refused(EnterResult::Status::OwnCall,
                                     QStringLiteral("QSO CU MINE INSUMI !"));
+    const CountyCheck county =
+        CountyTables::checkCounty(def(), call, m_hand.contact.countyReceived.trimmed());
+    if (!county.accepted)
+        return EnterResult::refused(EnterResult::Status::BadCounty, county.message);
     m_hand.contact.otherMode = false;
     const Outcome<bool> dupe = isDupe(call, m_hand.stage());
     if (!dupe)

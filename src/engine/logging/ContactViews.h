@@ -29,7 +29,15 @@ struct ResultRow {
 
 /// What `Enter` did.
 struct EnterResult {
-    enum class Status { Logged, EmptyCall, Incomplete, OwnCall, Duplicate, InsertFailed };
+    enum class Status {
+        Logged,
+        EmptyCall,
+        Incomplete,
+        OwnCall,
+        BadCounty, // outside what the contest accepts
+        Duplicate,
+        InsertFailed
+    };
     Status status = Status::Logged;
     QString message;        // Romanian text for the operator when not logged
     bool corrected = false; // an existing row was replaced (a correction)

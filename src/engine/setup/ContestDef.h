@@ -90,6 +90,8 @@ struct ContestDef {
     bool ssbStartsSerialAtOne() const { return screen.ssbSerialFromOne; }
     /// True when the QSO screen starts with "YO" and the whole sent exchange filled in.
     bool prefillsExchangeAtStart() const { return screen.opensReady; }
+    /// True when the QSO screen shows the sent and received code fields.
+    bool showsCodeFields() const { return screen.exchange.codeFields; }
     /// True when the exchange is the operator's name instead of a county.
     bool exchangesNames() const { return log.exchange == ExchangeKind::Name; }
     /// True when the sent code starts from the own call's call-area digit.
