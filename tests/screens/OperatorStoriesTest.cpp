@@ -1,26 +1,27 @@
 #include "ScreenHarness.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QTableView>
 
 // Operator stories on the real QSO screen, each a line of key strokes and clicks, compared with
 // the log row by row afterwards. Words of a story:
 //   =text      typed into the focused field        Space Enter Tab F12 Alt+X Alt+F2  keys
+//   paste:text pasted into the focused field with Ctrl+V ("_" for a blank)
 //   @Box ^Box  the focus into a field, caret at its end or its text selected
 //   !Name      a button clicked or a menu command triggered
 //   log:C/N/J  a whole contact (callsign, code, county) logged with Enter
 //   del:CALL   the grid row of CALL deleted (the question answered Yes)
 //   ?Box=text  the field holds text at that moment ("?LblMlt=1" for a label)
 //   ?focus=Box the field has the focus     ?said=text  the last message, "_" for blanks
+//   ?on=Name ?off=Name  the control is shown and enabled, or hidden or disabled
 // A contest column "control date time" starts an off-line log at that date ("-" empty) and time.
 
 namespace {
 void keyWord(ScreenHarness& h, const QString& w) {
-    static const QHash<QString, Qt::Key> keys = {{"Space", Qt::Key_Space},
-                                                 {"Enter", Qt::Key_Return},
-                                                 {"Tab", Qt::Key_Tab},
-                                                 {"F2", Qt::Key_F2},
-                                                 {"F12", Qt::Key_F12}};
+    static const QHash<QString, Qt::Key> keys = {
+        {"Space", Qt::Key_Space},         {"Enter", Qt::Key_Return}, {"Tab", Qt::Key_Tab},
+        {"Backspace", Qt::Key_Backspace}, {"F2", Qt::Key_F2},        {"F12", Qt::Key_F12}};
     if (w.startsWith(QLatin1String("Alt+"))) {
         const QString k = w.mid(4);
         if (k == QLatin1String("F2"))
@@ -57,14 +58,19 @@ void logContact(ScreenHarness& h, const QStringList& parts) {
 
 void check(ScreenHarness& h, const QString& w) {
     const QString name = w.mid(1).section(u'=', 0, 0);
-    const QString want = w.section(u'=', 1);
+    const QString want = w.section(u'=', 1).replace(u'_', u' ');
+    if (name == QLatin1String("on") || name == QLatin1String("off")) {
+        const QWidget* control = h.find<QWidget>(h.qso.get(), want.toLatin1().constData());
+        QCOMPARE(control->isVisible() && control->isEnabled(), name == QLatin1String("on"));
+        return;
+    }
     if (name == QLatin1String("focus")) {
         QCOMPARE(h.focused()->objectName(), want);
         return;
     }
     if (name == QLatin1String("said")) {
         QVERIFY(!h.dialogs.texts().isEmpty());
-        QCOMPARE(h.dialogs.texts().last(), QString(want).replace(u'_', u' '));
+        QCOMPARE(h.dialogs.texts().last(), want);
         return;
     }
     QWidget* widget = h.find<QWidget>(h.qso.get(), name.toLatin1().constData());
@@ -106,6 +112,9 @@ void play(ScreenHarness& h, const QString& story) {
                 h.click(h.qso.get(), name.constData());
         } else if (w.startsWith(QLatin1String("log:"))) {
             logContact(h, w.mid(4).split(u'/'));
+        } else if (w.startsWith(QLatin1String("paste:"))) {
+            QGuiApplication::clipboard()->setText(w.mid(6).replace(u'_', u' '));
+            h.key(Qt::Key_V, Qt::ControlModifier);
         } else if (w.startsWith(QLatin1String("del:"))) {
             deleteRow(h, w.mid(4));
         } else if (w.startsWith(u'?')) {
@@ -183,6 +192,47 @@ private slots:
               "@TxtIndic =8kaa Space ?TxtUTC=23: @TxtRSTR2 =012 =IS ?focus=TxtIndic Enter "
               "?said=Date_incomplete._Nu_se_poate_loga!! ?focus=TxtDate",
               "");
+        // Off-line past midnight: an earlier time offers the next day, which F2 corrects; the
+        // dots and the colon go out with the digit before them.
+        story("off-line past midnight", "OpBCNUS 30.11.26 23:50",
+              "@TxtIndic =8aaa Space =55 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space "
+              "?TxtUTC=23: Backspace ?TxtUTC=2 Backspace =0005 ?TxtDate=01.12.26 =013 =IS "
+              "@TxtIndic Enter @TxtIndic =8ccc Space ?TxtDate=01.12.26 ?TxtUTC=00: =07 F2 =02 "
+              "?TxtDate=02.12.26 @TxtDate Backspace Backspace Backspace ?TxtDate=02.1 =226 "
+              "?TxtDate=02.12.26",
+              "YO8AAA 1 599 312 BU|599 012 IS CW IS/YO8BBB 1 599 012 BU|599 013 IS CW -");
+        // Paste takes what the field's own keys take.
+        story("paste into the callsign", nus,
+              "^TxtIndic paste:yo8-pa_st ?TxtIndic=YO8PAST Space paste:0x4.5 ?TxtRSTR2=045 =IS "
+              "@TxtIndic Enter",
+              "YO8PAST 1 599 312 BU|599 045 IS CW IS");
+        // IN LOG only for a contact that can be logged as it stands; NOU never beside a dupe.
+        story(
+            "IN LOG after a delete beside a contact in hand", nus,
+            "log:8NEX/123/BU @TxtIndic =8NE Space =012 del:YO8NEX ?off=CmdEnterCall @TxtRstR3 =IS "
+            "?on=CmdEnterCall",
+            "");
+        story("IN LOG after REC&UP", nus,
+              "@TxtIndic =8NEW Space =012 !CmdAbbruchX !mnuRecup ?off=CmdEnterCall", "");
+        story("NOU beside a duplicate", nus,
+              "log:8XYZ/045/IS @TxtIndic =8XYZ Space =046 =CJ ?on=Frame3 ?off=LblNeu",
+              "YO8XYZ 1 599 312 BU|599 045 IS CW IS");
+        // The error line names a callsign; it goes when the callsign is edited.
+        story("error line after the callsign is edited", nus,
+              "@TxtIndic =8NEW Space ?on=TxtEroare @TxtIndic Backspace ?off=TxtEroare", "");
+        // A correction pushed aside by a mode comes back with REC&UP, not an older contact, and
+        // is logged once, in place; the serial goes on from the log.
+        story("mode during a correction", "OpBTeleorman",
+              "log:5AAA/011/CJ log:6BBB/012/MS @TxtIndic =7CCC Space !CmdAbbruchX Alt+F2 "
+              "^TxtRSTR2 =013 !CmdSSB !mnuRecup ?TxtIndic=YO6BBB @TxtIndic Enter log:7DDD/014/DJ",
+              "YO5AAA 1 599 001 BU|599 011 CJ CW CJ/YO6BBB 1 599 002 BU|599 013 MS CW MS/"
+              "YO7DDD 1 59 003 BU|59 014 DJ SSB DJ");
+        // The delete question names the mode of a station worked in both in one minute.
+        story("delete question names the mode", telecom,
+              "log:5AAA/001/CJ !CmdSSB log:5AAA/002/CJ del:YO5AAA "
+              "?said=VRETI_INTRADEVAR_SA_STERGETI_CONTACTUL_CW_CU_YO5AAA_DE_LA_12:05_UTC_DIN_"
+              "ETAPA_1A_?",
+              "YO5AAA 1 59 002 BU|59 002 CJ SSB CJ");
     }
     void stories() {
         QFETCH(QString, contest);

@@ -111,26 +111,6 @@ private slots:
         QVERIFY(!grey("CJ"));
     }
 
-    void recoveredCorrectionIsLoggedOnce() {
-        ScreenHarness h;
-        h.openQso("OpBTeleorman", QString(), "Cmd1A", "CmdCW");
-        logContact(h, "5AAA", "011", "CJ");
-        logContact(h, "6BBB", "012", "MS");
-        const QStringList before = h.logRows();
-        h.key(Qt::Key_F2, Qt::AltModifier);
-        QCOMPARE(h.qsoBox("TxtIndic")->text(), QStringLiteral("YO6BBB"));
-        h.click(h.qso.get(), "CmdAbbruchX");
-        QCOMPARE(h.logRows(), before);
-        h.trigger(h.qso.get(), "mnuRecup");
-        QCOMPARE(h.qsoBox("TxtIndic")->text(), QStringLiteral("YO6BBB"));
-        h.key(Qt::Key_Return);
-
-        QCOMPARE(h.logRows(), before);
-        labelsMatchTheLog(h);
-        logContact(h, "7CCC", "013", "DJ");
-        QCOMPARE(column(h.logRows(), 4), (QStringList{"599 001 BU", "599 002 BU", "599 003 BU"}));
-    }
-
     // Whatever enabled it, Enter stores nothing that may not be stored.
     void enterRefusesWhatItMayNotStore_data() {
         QTest::addColumn<QString>("story");
@@ -175,8 +155,8 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Delete);
         QCOMPARE(h.logRows().size(), 3);
         QCOMPARE(h.dialogs.shown.last().text, // names the contact
-                 QStringLiteral("VRETI INTRADEVAR SA STERGETI CONTACTUL CU YO5CCC DE LA 12:05 UTC "
-                                "DIN ETAPA 1A ?"));
+                 QStringLiteral("VRETI INTRADEVAR SA STERGETI CONTACTUL CW CU YO5CCC DE LA 12:05 "
+                                "UTC DIN ETAPA 1A ?"));
         h.dialogs.script = {Dialogs::AnswerYes};
         grid->selectRow(2);
         QTest::keyClick(grid, Qt::Key_Delete);
