@@ -165,7 +165,6 @@ private slots:
         // 4: every way of logging checks the contact is whole; Space stays in an empty county.
         story("space in an empty county", nus, "@TxtIndic =8kaa Space =012 Space =bc Enter",
               "YO8KAA 1 599 312 BU|599 012 BC CW BC");
-        story("IN LOG with no exchange", nus, "@TxtIndic =8kaa Space !CmdEnterCall F12", "");
         // 6: an Alt+key of a hidden button types nothing.
         story("Alt of a hidden stage", telecom,
               "@TxtIndic =5ABC Alt+2 Space =001 =CJ Space @TxtIndic Enter",
@@ -212,8 +211,10 @@ private slots:
             "log:8NEX/123/BU @TxtIndic =8NE Space =012 del:YO8NEX ?off=CmdEnterCall @TxtRstR3 =IS "
             "?on=CmdEnterCall",
             "");
-        story("IN LOG after REC&UP", nus,
-              "@TxtIndic =8NEW Space =012 !CmdAbbruchX !mnuRecup ?off=CmdEnterCall", "");
+        story(
+            "IN LOG after REC&UP", nus,
+            "@TxtIndic =8NEW Space =012 !CmdAbbruchX !mnuRecup ?off=CmdEnterCall !CmdEnterCall F12",
+            "");
         story("NOU beside a duplicate", nus,
               "log:8XYZ/045/IS @TxtIndic =8XYZ Space =046 =CJ ?on=Frame3 ?off=LblNeu",
               "YO8XYZ 1 599 312 BU|599 045 IS CW IS");

@@ -61,11 +61,7 @@ private slots:
         grid->selectRow(0);
         h.dialogs.script = {Dialogs::AnswerYes};
         QTest::keyClick(grid, Qt::Key_Delete);
-        Database other(QStringLiteral("OtherProgram"));
-        QCOMPARE(other.open(h.folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")),
-                 Database::OpenResult::Ok);
-        QVERIFY(other.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Etp) VALUES ('YO5AXY', "
-                                          "'1')")));
+        QVERIFY(h.addContact("YO5AXY", "01.03.26", "12:06", 1, "CJ", "2")); // by another program
         call->setFocus();
         call->clear();
         h.type(QStringLiteral("5A"));
