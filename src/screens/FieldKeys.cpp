@@ -18,6 +18,9 @@ void FieldKeys::attach(QWidget* field, Handlers handlers) {
 QChar FieldKeys::typedChar(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         return kEnterChar;
+    // Ctrl+V and the other editing keys are commands, whatever text the platform gives them.
+    if ((event.modifiers() & Qt::ControlModifier) && !(event.modifiers() & Qt::AltModifier))
+        return QChar();
     return event.text().size() == 1 ? event.text().at(0) : QChar();
 }
 

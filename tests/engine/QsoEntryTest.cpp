@@ -104,7 +104,6 @@ private slots:
         row("date impossible",
             "date|0|310226| |DATA INCORECT INTRODUSA . INTRODUCETI DATA CORECT !");
         row("time impossible", "time|0|2561 | |ORA INCORECT INTRODUSA . INTRODUCETI ORA CORECT !");
-        row("F2", "date|2||.03.26|");
         row("F3", "time|3||09:|");
         row("F4", "time|4||:30|");
     }

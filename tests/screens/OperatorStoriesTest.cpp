@@ -2,6 +2,7 @@
 #include "ScreenHarness.h"
 #include "refdata/CountyTables.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QTableView>
@@ -19,6 +20,7 @@
 //   ?Box       what the field or label shows now (a list: its lines and height; a button or
 //              frame: on, off), or ?focus: the field with the focus
 //   known:C=J  the callsign database knows C in county J
+//   paste:text pasted into the focused field with Ctrl+V ("_" for a blank)
 // The set-up column: the contest's option control, the stage and mode buttons pressed ("-"
 // none), then own=J for the own county or zodiac sign, sent=N for SENT COD, off=DATE/TIME for an
 // off-line log.
@@ -125,6 +127,33 @@ const Story kStories[] = {
      "@TxtIndic =8kaa Space ?TxtUTC @TxtRSTR2 =012 =IS ?focus Enter ?focus"},
     {"off-line, the time completed", "OpBCNUS Cmd1A CmdCW sent=312 off=28.02.2026/00:10",
      "@TxtIndic =8kaa Space @TxtRSTR2 =012 =IS Enter ?focus =30 ?focus Enter"},
+    // Off-line past midnight: an earlier time offers the next day, which F2 corrects; the dots
+    // and the colon go out with the digit before them.
+    {"off-line past midnight", "OpBCNUS Cmd1A CmdCW sent=312 off=30.11.26/23:50",
+     "@TxtIndic =8aaa Space =55 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtUTC Backspace "
+     "?TxtUTC Backspace =0005 ?TxtDate =013 =IS @TxtIndic Enter @TxtIndic =8ccc Space ?TxtDate "
+     "?TxtUTC =07 F2 =02 ?TxtDate @TxtDate Backspace Backspace Backspace ?TxtDate =226 ?TxtDate"},
+    // Paste takes what the field's own keys take.
+    {"paste into the callsign", "OpBCNUS Cmd1A CmdCW sent=312",
+     "^TxtIndic paste:yo8-pa_st ?TxtIndic Space paste:0x4.5 ?TxtRSTR2 =IS @TxtIndic Enter"},
+    // IN LOG only for a contact that can be logged as it stands; NOU never beside a duplicate.
+    {"IN LOG after a delete beside a contact in hand", "OpBCNUS Cmd1A CmdCW sent=312",
+     "c:8NEX,123,BU @TxtIndic =8NE Space =012 del:YO8NEX ?CmdEnterCall @TxtRstR3 =IS ?CmdEnterCall"},
+    {"IN LOG after REC&UP", "OpBCNUS Cmd1A CmdCW sent=312",
+     "@TxtIndic =8NEW Space =012 !CmdAbbruchX !mnuRecup ?CmdEnterCall !CmdEnterCall F12"},
+    {"NOU beside a duplicate", "OpBCNUS Cmd1A CmdCW sent=312",
+     "c:8XYZ,045,IS @TxtIndic =8XYZ Space =046 =CJ ?Frame3 ?LblNeu"},
+    // The error line names a callsign; it goes when the callsign is edited.
+    {"error line after the callsign is edited", "OpBCNUS Cmd1A CmdCW sent=312",
+     "@TxtIndic =8NEW Space ?TxtEroare @TxtIndic Backspace ?TxtEroare"},
+    // A correction pushed aside by a mode comes back with REC&UP, not an older contact, and is
+    // logged once, in place; the serial goes on from the log.
+    {"mode during a correction", "OpBTeleorman Cmd1A CmdCW",
+     "c:5AAA,011,CJ c:6BBB,012,MS @TxtIndic =7CCC Space !CmdAbbruchX Alt+F2 ^TxtRSTR2 =013 !CmdSSB "
+     "!mnuRecup ?TxtIndic @TxtIndic Enter c:7DDD,014,DJ"},
+    // The delete question names the mode of a station worked in both in one minute.
+    {"delete question names the mode", "ObBTelecom Cmd1A CmdCW",
+     "c:5AAA,001,CJ !CmdSSB c:5AAA,002,CJ del:YO5AAA"},
 };
 // clang-format on
 
@@ -132,6 +161,7 @@ void keyWord(ScreenHarness& h, const QString& w) {
     static const QHash<QString, Qt::Key> keys = {{"Space", Qt::Key_Space},
                                                  {"Enter", Qt::Key_Return},
                                                  {"Tab", Qt::Key_Tab},
+                                                 {"F2", Qt::Key_F2},
                                                  {"F12", Qt::Key_F12},
                                                  {"Backspace", Qt::Key_Backspace}};
     if (w == QLatin1String("Alt+F2"))
@@ -193,7 +223,7 @@ QString shownText(ScreenHarness& h, const QString& name) {
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text() + (label->isVisible() ? "" : " hidden");
     if (auto* box = qobject_cast<QLineEdit*>(w))
-        return box->text();
+        return box->text() + (box->isVisible() ? "" : " hidden");
     if (auto* list = qobject_cast<QListWidget*>(w)) {
         QStringList items;
         for (int i = 0; i < list->count(); ++i)
@@ -222,6 +252,9 @@ QStringList play(ScreenHarness& h, const QString& story) {
                 h.trigger(h.qso.get(), name.constData());
             else
                 h.click(h.qso.get(), name.constData());
+        } else if (w.startsWith(QLatin1String("paste:"))) {
+            QGuiApplication::clipboard()->setText(w.mid(6).replace(u'_', u' '));
+            h.key(Qt::Key_V, Qt::ControlModifier);
         } else if (w.startsWith(QLatin1String("c:"))) {
             contact(h, w.mid(2).split(u','));
         } else if (w.startsWith(QLatin1String("del"))) {

@@ -1,6 +1,7 @@
 #include "ScreenHarness.h"
 
 #include <QListWidget>
+#include <QTableView>
 
 // The partial check on the QSO screen, driven by keys and clicks.
 class PartialCheckListTest : public QObject {
@@ -49,6 +50,22 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(1)).center());
         QCOMPARE(call->text(), QStringLiteral("YO5ABC"));
+
+        // The list follows Backspace, and the log as it stands: a deleted contact's mark goes,
+        // a call logged by another program on the same file comes with its mark.
+        h.key(Qt::Key_Backspace);
+        QCOMPARE(shown(list), QStringLiteral("1 YO5ABC *"));
+        h.click(h.qso.get(), "Cmd1A"); // the grid shows the stage
+        auto* grid = h.find<QTableView>(h.qso.get(), "DBGrid1");
+        grid->setFocus();
+        grid->selectRow(0);
+        h.dialogs.script = {Dialogs::AnswerYes};
+        QTest::keyClick(grid, Qt::Key_Delete);
+        QVERIFY(h.addContact("YO5AXY", "01.03.26", "12:06", 1, "CJ", "2")); // by another program
+        call->setFocus();
+        call->clear();
+        h.type(QStringLiteral("5A"));
+        QCOMPARE(shown(list), QStringLiteral("1 YO5AAA|2 YO5ABC|3 YO5AXY *"));
     }
 };
 

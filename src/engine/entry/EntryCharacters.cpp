@@ -59,6 +59,14 @@ bool EntryCharacters::accepts(const ContestDef& def, EntryField field, QChar c) 
     }
 }
 
+QString EntryCharacters::legalText(const ContestDef& def, EntryField field, const QString& text) {
+    QString legal;
+    for (const QChar c : text.toUpper())
+        if (c == u' ' ? field != EntryField::Callsign : c > u' ' && accepts(def, field, c))
+            legal += c;
+    return legal;
+}
+
 bool EntryCharacters::legalCallsign(const QString& callsign) {
     if (callsign.size() > kLongestCallsign)
         return false;

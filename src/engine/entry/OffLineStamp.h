@@ -11,4 +11,7 @@ namespace OffLineStamp {
 /// order on an earlier date leaves the offer as it was.
 std::pair<QString, QString> afterLogged(const QString& offeredDate, const QString& offeredTime,
                                         const QString& date, const QString& time);
+/// The date for a contact typed at `time` on `offeredDate`, offered after a contact at
+/// `offeredTime`: an earlier time means the paper log ran past midnight, so the next day.
+QString dateFor(const QString& offeredDate, const QString& offeredTime, const QString& time);
 } // namespace OffLineStamp

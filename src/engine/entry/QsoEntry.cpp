@@ -97,7 +97,7 @@ ShownState QsoEntry::shown() const {
     // The engine's contact holds the verdicts; the model adds only what the operator did.
     const QsoContact& c = m_engine.contact();
     ShownState s;
-    s.newMultiplier = c.newMult;
+    s.newMultiplier = c.newMult && !c.dupe; // a duplicate brings nothing, whatever was typed
     s.mark = c.dupe ? CallsignMark::Duplicate : c.checked ? CallsignMark::New : CallsignMark::Plain;
     if (m_run.stage() == Stage::None || !modeChosen())
         return s;
@@ -109,7 +109,13 @@ ShownState QsoEntry::shown() const {
         s.phase = EntryPhase::Open;
     s.duplicate = c.dupe;
     s.logEnabled = m_logReady && !c.dupe;
+    s.inLogEnabled = s.logEnabled && !m_engine.rules().firstIncompleteField();
     return s;
+}
+
+bool QsoEntry::errorShown() const {
+    const auto blankless = [](QString call) { return call.remove(u' '); };
+    return m_errorShown && blankless(text(EntryField::Callsign)) == blankless(m_errorCall);
 }
 
 void QsoEntry::refreshGrid(const QString& beginning) {
@@ -171,9 +177,10 @@ void QsoEntry::setSentCode(const QString& code) {
 }
 
 void QsoEntry::keepContactInHand() {
-    // A contact pushed aside by a stage, a mode or a correction is kept for REC&UP.
+    // A contact pushed aside by a stage, a mode or a correction is kept for REC&UP; so is a
+    // correction, which REC&UP takes up again.
     if (m_engine.inHand().held())
-        clearContact(!m_engine.inHand().correction);
+        clearContact(true);
 }
 
 void QsoEntry::deriveMultipliers(int stage) {
@@ -303,9 +310,9 @@ void QsoEntry::acceptCallsign() {
         requestFocus(EntryField::CountyReceived);
     m_logReady = true;
     if (m_run.offLine()) {
+        // The hour is offered; the stamp keeps the last contact's minute for the midnight check.
         c.date = m_run.startDate().trimmed();
-        m_run.setOffLineStamp(m_run.startDate(), m_run.startTime().left(3).trimmed());
-        c.utc = m_run.startTime();
+        c.utc = m_run.startTime().left(3).trimmed();
         requestFocus(EntryField::Time, Caret::At, static_cast<int>(c.utc.size()));
     }
 }
@@ -313,6 +320,7 @@ void QsoEntry::acceptCallsign() {
 void QsoEntry::showLookup(const LookupView& view) {
     m_error = view.errorText;
     m_errorShown = !view.errorText.isEmpty();
+    m_errorCall = text(EntryField::Callsign);
     if (view.hideStationFrames)
         m_stationShown = false;
     m_countyChoices += view.counties;
@@ -434,7 +442,7 @@ void QsoEntry::clearContact(bool keepForRecovery) {
         m_snapshot = EntrySnapshot{m_engine.contact(), m_engine.inHand().correction,
                                    m_dupeAnswered,     m_error,
                                    m_errorShown,       m_logReady,
-                                   m_stationShown};
+                                   m_stationShown,     m_errorCall};
         m_recoveryEnabled = true;
     }
     leaveCorrection();
@@ -477,6 +485,7 @@ void QsoEntry::recover() {
     m_dupeAnswered = s.dupeAnswered;
     m_error = s.error;
     m_errorShown = s.errorShown;
+    m_errorCall = s.errorCall;
     m_logReady = s.logReady;
     m_stationShown = s.stationShown;
     if (!s.correction)
@@ -524,7 +533,8 @@ void QsoEntry::correctLastContact() {
 }
 
 void QsoEntry::deleteContact(qint64 id) {
-    // The question names the contact, so a wrong row is not deleted unseen.
+    // The question names the contact, so a wrong row is not deleted unseen: its mode too, as a
+    // station may be worked in CW and SSB in the same minute.
     const Outcome<std::optional<LogRow>> stored = m_engine.store().storedContact(id);
     if (!stored) {
         message(stored.error());
@@ -534,8 +544,10 @@ void QsoEntry::deleteContact(qint64 id) {
     if (!row)
         return;
     const QString question =
-        QStringLiteral("VRETI INTRADEVAR SA STERGETI CONTACTUL CU %1 DE LA %2 UTC DIN ETAPA %3 ?")
-            .arg(row->callsign.trimmed(), row->utc, stageName(row->stage.toInt()));
+        QStringLiteral(
+            "VRETI INTRADEVAR SA STERGETI CONTACTUL %1 CU %2 DE LA %3 UTC DIN ETAPA %4 ?")
+            .arg(row->mode.trimmed(), row->callsign.trimmed(), row->utc,
+                 stageName(row->stage.toInt()));
     if (m_dialogs.message(question, QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
                           Dialogs::Icon::Question) != Dialogs::AnswerYes)
         return;

@@ -59,7 +59,8 @@ enum class Transmission {
 /// What the screen shows of the contact in hand: derived from the model's inputs, never stored.
 struct ShownState {
     EntryPhase phase = EntryPhase::Closed;
-    bool logEnabled = false; // IN LOG
+    bool logEnabled = false;   // Enter, F12 and Insert log, or say what is missing
+    bool inLogEnabled = false; // IN LOG: only a contact that can be logged as it stands
     bool newMultiplier = false;
     CallsignMark mark = CallsignMark::Plain;
     bool duplicate = false;
@@ -74,6 +75,7 @@ struct EntrySnapshot {
     bool errorShown = false;
     bool logReady = false;
     bool stationShown = true;
+    QString errorCall;
 };
 
 /// The QSO screen's operator loop without widgets: it takes the operator's keys, buttons and
@@ -143,7 +145,8 @@ public:
     CallsignMark callsignMark() const { return shown().mark; }
     bool duplicateShown() const { return shown().duplicate; }
     QString errorText() const { return m_error; }
-    bool errorShown() const { return m_errorShown; }
+    /// The lookup's error line, while the callsign field holds the callsign it names.
+    bool errorShown() const;
     const QStringList& countyChoices() const { return m_countyChoices; }
     bool stationShown() const { return m_stationShown; }
     bool recoveryEnabled() const { return m_snapshot.has_value() && m_recoveryEnabled; }
@@ -230,10 +233,12 @@ private:
     void takeClubWord();
     bool countyKeyPress(QChar c, bool space);
     void countyKeyUp();
-    bool dateKeyDown(const EntryKey& key);
+    bool separatorKey(EntryField f, const EntryKey& key);
+    static bool dateWhole(const QString& text);
+    void acceptDate();
     bool dateKeyPress();
     void acceptTime();
-    bool timeKeyPress(QChar c, bool space);
+    bool timeKeyPress(bool space);
     void moveOnOffLine();
     void badDateOrTime(EntryField f, const QString& text);
     bool spaceMovesToCallsign(bool space);
@@ -295,8 +300,11 @@ private:
     bool m_logReady = false;
     // F2/F4 answered the duplicate in hand; the next press sends the normal text.
     bool m_dupeAnswered = false;
+    // A character went into the date: checked on its release once the date is whole.
+    bool m_dateTyped = false;
     QString m_error;
     bool m_errorShown = false;
+    QString m_errorCall; // the callsign the error line names
     QStringList m_countyChoices;
     bool m_stationShown = true;
     QStringList m_worked;

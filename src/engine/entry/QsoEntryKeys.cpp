@@ -1,9 +1,13 @@
 #include "entry/QsoEntry.h"
 
 #include "entry/EntryCharacters.h"
+#include "entry/OffLineStamp.h"
 #include "refdata/CountyTables.h"
 #include "seams/Dialogs.h"
 #include "setup/DateTimeText.h"
+
+#include <QRegularExpression>
+#include <utility>
 
 // The keys of the entry fields, in the order a key arrives: pressed (its key code), typed (its
 // character, which may be replaced or swallowed) and released.
@@ -45,10 +49,8 @@ bool QsoEntry::keyDown(EntryField f, const EntryKey& key) {
         return key.key == Qt::Key_F1;
     if (isMessageField(f))
         return false;
-    if (f == EntryField::Date)
-        return dateKeyDown(key);
-    if (f == EntryField::Time)
-        return false;
+    if (f == EntryField::Date || f == EntryField::Time)
+        return separatorKey(f, key);
     if (isSentField(f)) {
         if (key.key != Qt::Key_Tab)
             return false;
@@ -109,9 +111,10 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
         if (typed == kEnterChar)
             return enterKey();
         m_logReady = false;
+        m_dateTyped = typed.isPrint() && !space;
         return space && dateKeyPress();
     case EntryField::Time:
-        return typed == kEnterChar ? enterKey() : timeKeyPress(typed, space);
+        return typed == kEnterChar ? enterKey() : timeKeyPress(space);
     case EntryField::PauseCw:
     case EntryField::PauseSsb:
         field(f) += typed;
@@ -138,6 +141,8 @@ void QsoEntry::keyUp(EntryField f) {
         codeKeyUp();
     else if (f == EntryField::CountyReceived)
         countyKeyUp();
+    else if (f == EntryField::Date && std::exchange(m_dateTyped, false) && dateWhole(text(f)))
+        acceptDate();
     else if (f == EntryField::Time && m_run.offLine() && m_focused == EntryField::Time &&
              text(f).trimmed().size() >= 5)
         acceptTime();
@@ -429,31 +434,48 @@ void QsoEntry::badDateOrTime(EntryField f, const QString& text) {
     requestFocus(f);
 }
 
-bool QsoEntry::dateKeyDown(const EntryKey& key) {
-    QString& date = field(EntryField::Date);
-    const QString t = date.trimmed();
-    if (t.size() == 2 || t.size() == 5) {
-        date = t + u'.';
-        requestFocus(EntryField::Date, Caret::At, static_cast<int>(t.size()) + 1);
-        return false;
+bool QsoEntry::separatorKey(EntryField f, const EntryKey& key) {
+    // The dots and the colon go in by themselves, before a digit typed where one belongs, and
+    // go out with the digit before them, so Backspace never meets one alone.
+    const bool date = f == EntryField::Date;
+    const QChar separator = date ? u'.' : u':';
+    const auto belongsAt = [date](qsizetype n) { return n == 2 || (date && n == 5); };
+    QString& text = field(f);
+    const QString t = text.trimmed();
+    const qsizetype n = t.size();
+    if (key.key == Qt::Key_Backspace && n > 0 && t.back() == separator && belongsAt(n - 1)) {
+        text = t.left(n - 2);
+        requestFocus(f, Caret::At, static_cast<int>(n - 2));
+        return true;
     }
-    // The check runs once the date is whole: seven characters and the one being typed.
-    if (t.size() < 7 || key.key == Qt::Key_Space || !key.typed.isPrint())
-        return false;
-    const auto parsed = DateTimeText::parseDate(t + key.typed);
+    if (key.typed.isDigit() && belongsAt(n)) {
+        text = t + separator;
+        requestFocus(f, Caret::At, static_cast<int>(n + 1));
+    }
+    return false;
+}
+
+bool QsoEntry::dateWhole(const QString& text) {
+    // "dd.mm.yy", or "dd.mm.yyyy" where the field held one: the day retyped after F2 is checked
+    // with its second digit, never with its first.
+    static const QRegularExpression whole(QStringLiteral(R"(^\d\d\.\d\d\.\d\d(\d\d)?$)"));
+    return whole.match(text.trimmed()).hasMatch();
+}
+
+void QsoEntry::acceptDate() {
+    const auto parsed = DateTimeText::parseDate(text(EntryField::Date));
     requestFocus(EntryField::Callsign, Caret::AtEnd);
     if (!parsed) {
         badDateOrTime(EntryField::Date, kBadDate);
-    } else {
-        date = DateTimeText::formatDate(*parsed);
-        if (m_run.offLine()) {
-            if (text(EntryField::Time).trimmed().isEmpty())
-                requestFocus(EntryField::Time);
-            else
-                moveOnOffLine();
-        }
+        return;
     }
-    return true;
+    field(EntryField::Date) = DateTimeText::formatDate(*parsed);
+    if (!m_run.offLine())
+        return;
+    if (text(EntryField::Time).trimmed().isEmpty())
+        requestFocus(EntryField::Time);
+    else
+        moveOnOffLine();
 }
 
 bool QsoEntry::dateKeyPress() {
@@ -475,23 +497,22 @@ void QsoEntry::acceptTime() {
         return;
     }
     field(EntryField::Time) = DateTimeText::formatTime(*parsed);
-    if (m_run.offLine())
+    if (m_run.offLine()) {
+        // A date the operator typed stays; the offered one follows the paper log past midnight.
+        QString& date = field(EntryField::Date);
+        if (date.trimmed() == m_run.startDate().trimmed())
+            date =
+                OffLineStamp::dateFor(m_run.startDate(), m_run.startTime(), text(EntryField::Time));
         moveOnOffLine();
-    else
+    } else
         requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
-bool QsoEntry::timeKeyPress(QChar c, bool space) {
+bool QsoEntry::timeKeyPress(bool space) {
     m_logReady = space;
     if (space) {
         acceptTime();
         return true;
-    }
-    QString& time = field(EntryField::Time);
-    const QString t = time.trimmed();
-    if (t.size() == 2 && c != u':') {
-        time = t + u':';
-        requestFocus(EntryField::Time, Caret::At, 3);
     }
     return false;
 }

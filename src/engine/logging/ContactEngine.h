@@ -21,6 +21,7 @@ public:
     const ContactInHand& inHand() const { return m_hand; }
     CallsignLookup& lookup() { return m_lookup; }
     ContactRules& rules() { return m_rules; }
+    const ContactRules& rules() const { return m_rules; }
     ContactStore& store() { return m_store; }
     const ContactStore& store() const { return m_store; }
     LogTotals& totals() { return m_totals; }

@@ -2,6 +2,8 @@
 
 #include "logging/Database.h"
 
+#include <QSet>
+#include <QSqlQuery>
 #include <algorithm>
 #include <array>
 
@@ -19,40 +21,71 @@ quint64 pieceKey(const QChar* at, qsizetype length) {
 
 Outcome<void> PartialCheck::load(Database& callDb, Database& logDb) {
     const std::pair<Database*, const char*> sources[] = {
-        {&callDb, "SELECT Call FROM CallJud"}, {&logDb, "SELECT DISTINCT Callsign FROM LogGen"}};
-    QList<PartialMatch> calls;
+        {&callDb, "SELECT 0, Call FROM CallJud"}, {&logDb, "SELECT ID, Callsign FROM LogGen"}};
+    QStringList calls;
+    qint64 logSeen = 0;
     for (const auto& [db, sql] : sources) {
         Outcome<QSqlQuery> q = db->select(QLatin1String(sql));
         if (!q)
             return Failure{q.error()};
-        while (q->next())
-            calls.append({q->value(0).toString(), db == &logDb});
+        while (q->next()) {
+            logSeen = std::max(logSeen, q->value(0).toLongLong());
+            calls.append(q->value(1).toString());
+        }
     }
     reset(std::move(calls));
+    m_logSeen = logSeen;
     return {};
 }
 
-void PartialCheck::reset(QList<PartialMatch> calls) {
+Outcome<void> PartialCheck::follow(Database& logDb) {
+    Outcome<QSqlQuery> q = logDb.select(
+        QStringLiteral("SELECT ID, Callsign FROM LogGen WHERE ID > ? ORDER BY ID"), {m_logSeen});
+    if (!q)
+        return Failure{q.error()};
+    while (q->next()) {
+        m_logSeen = q->value(0).toLongLong();
+        add(q->value(1).toString());
+    }
+    return {};
+}
+
+Outcome<void> PartialCheck::markWorked(QList<PartialMatch>& found, Database& logDb) {
+    if (found.isEmpty())
+        return {};
+    QVariantList calls;
+    for (const PartialMatch& m : std::as_const(found))
+        calls.append(m.callsign);
+    const QString marks = QStringLiteral("?,").repeated(found.size()).chopped(1);
+    Outcome<QSqlQuery> q = logDb.select(
+        QStringLiteral("SELECT DISTINCT Callsign FROM LogGen WHERE Callsign IN (%1)").arg(marks),
+        calls);
+    if (!q)
+        return Failure{q.error()};
+    QSet<QString> worked;
+    while (q->next())
+        worked.insert(q->value(0).toString());
+    for (PartialMatch& m : found)
+        m.worked = worked.contains(m.callsign);
+    return {};
+}
+
+void PartialCheck::reset(QStringList calls) {
     *this = PartialCheck();
-    for (PartialMatch& call : calls)
-        call.callsign = call.callsign.trimmed().toUpper();
-    std::sort(calls.begin(), calls.end(),
-              [](const PartialMatch& a, const PartialMatch& b) { return a.callsign < b.callsign; });
-    for (const PartialMatch& call : std::as_const(calls))
-        add(call.callsign, call.worked);
+    for (QString& call : calls)
+        call = call.trimmed().toUpper();
+    std::sort(calls.begin(), calls.end());
+    for (const QString& call : std::as_const(calls))
+        add(call);
     m_ordered = size();
 }
 
-void PartialCheck::add(const QString& callsign, bool worked) {
+void PartialCheck::add(const QString& callsign) {
     const QString call = callsign.trimmed().toUpper();
-    if (call.size() < kMinFragment)
+    if (call.size() < kMinFragment || m_ids.contains(call))
         return;
-    if (const auto known = m_ids.constFind(call); known != m_ids.cend()) {
-        m_calls[size_t(*known)].worked |= worked;
-        return;
-    }
     const int id = size();
-    m_calls.push_back({call, worked});
+    m_calls.push_back(call);
     m_ids.insert(call, id);
     for (qsizetype length = 2; length <= 3; ++length)
         for (qsizetype i = 0; i + length <= call.size(); ++i) {
@@ -82,7 +115,7 @@ QList<PartialMatch> PartialCheck::find(const QString& fragment, int limit) const
     std::array<std::vector<int>, 3> ranked; // 0 exact, 1 beginning with the fragment, 2 holding it
     std::vector<std::pair<int, int>> later; // rank, call
     for (const int id : *rarest) {
-        const QString& call = m_calls[size_t(id)].callsign;
+        const QString& call = m_calls[size_t(id)];
         if (f.size() > 3 && !call.contains(f))
             continue;
         const int rank = call.size() == f.size() ? 0 : call.startsWith(f) ? 1 : 2;
@@ -91,9 +124,7 @@ QList<PartialMatch> PartialCheck::find(const QString& fragment, int limit) const
         else if (ranked[size_t(rank)].size() < size_t(limit))
             ranked[size_t(rank)].push_back(id);
     }
-    const auto byCall = [this](int a, int b) {
-        return m_calls[size_t(a)].callsign < m_calls[size_t(b)].callsign;
-    };
+    const auto byCall = [this](int a, int b) { return m_calls[size_t(a)] < m_calls[size_t(b)]; };
     std::sort(later.begin(), later.end(), [&byCall](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : byCall(a.second, b.second);
     });
@@ -108,7 +139,7 @@ QList<PartialMatch> PartialCheck::find(const QString& fragment, int limit) const
         std::inplace_merge(ids.begin(), ids.end() - qsizetype(laterOfRank[rank]), ids.end(),
                            byCall);
         for (auto it = ids.begin(); it != ids.end() && out.size() < limit; ++it)
-            out << m_calls[size_t(*it)];
+            out << PartialMatch{m_calls[size_t(*it)]};
     }
     return out;
 }

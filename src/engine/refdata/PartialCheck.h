@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class Database;
@@ -12,7 +13,7 @@ class Database;
 /// A callsign holding the typed fragment.
 struct PartialMatch {
     QString callsign;
-    bool worked = false; // in this contest's log
+    bool worked = false; // in this contest's log as it stands
 };
 
 // The partial check: every known callsign that holds a typed fragment anywhere. Each callsign is
@@ -23,21 +24,28 @@ class PartialCheck {
 public:
     static constexpr int kMinFragment = 2;
 
-    /// Every callsign of `CallJud` in `callDb` and of `LogGen` in `logDb`, the latter worked.
+    /// Every callsign of `CallJud` in `callDb` and of `LogGen` in `logDb`.
     [[nodiscard]] Outcome<void> load(Database& callDb, Database& logDb);
-    /// Replaces the index by `calls`; a callsign listed twice is worked when either is.
-    void reset(QList<PartialMatch> calls);
-    /// Adds `callsign` (trimmed, upper case); `worked` marks it, and a mark is never taken back.
-    void add(const QString& callsign, bool worked);
+    /// Adds the callsigns logged into `logDb` since the last load or follow, by this program or
+    /// another one logging into the same file.
+    [[nodiscard]] Outcome<void> follow(Database& logDb);
+    /// Replaces the index by `calls`.
+    void reset(QStringList calls);
+    /// Adds `callsign` (trimmed, upper case).
+    void add(const QString& callsign);
     /// The callsigns holding `fragment` (at least kMinFragment characters): the exact one first,
     /// then those beginning with it, then the others, each group in callsign order; at most
-    /// `limit` of them.
+    /// `limit` of them, none marked.
     QList<PartialMatch> find(const QString& fragment, int limit) const;
+    /// Marks the callsigns of `found` that `logDb` holds now: a deleted or corrected contact
+    /// takes its mark away.
+    [[nodiscard]] static Outcome<void> markWorked(QList<PartialMatch>& found, Database& logDb);
     int size() const { return int(m_calls.size()); }
 
 private:
-    std::vector<PartialMatch> m_calls;
-    int m_ordered = 0; // the calls numbered in callsign order; those added later follow
+    std::vector<QString> m_calls;
+    int m_ordered = 0;    // the calls numbered in callsign order; those added later follow
+    qint64 m_logSeen = 0; // the highest `ID` of the log read
     QHash<QString, int> m_ids;
     QHash<quint64, std::vector<int>> m_pieces; // piece -> callsigns holding it
 };

@@ -1,16 +1,14 @@
 #include "screens/entry/PartialCheckList.h"
 
-#include "entry/QsoEntry.h"
 #include "screens/ScreenLayout.h"
 
 #include <QLineEdit>
 #include <QShortcut>
 #include <QShowEvent>
 
-PartialCheckList::PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Database& callDb,
-                                   Database& logDb, QWidget* parent)
-    : QListWidget(parent), m_field(callsignField), m_entry(entry), m_callDb(callDb),
-      m_logDb(logDb) {
+PartialCheckList::PartialCheckList(QLineEdit* callsignField, Database& callDb, Database& logDb,
+                                   QWidget* parent)
+    : QListWidget(parent), m_field(callsignField), m_callDb(callDb), m_logDb(logDb) {
     setObjectName(QStringLiteral("PartialCheck"));
     setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat. "
                               "Ctrl+1..9 sau clic: il pune in campul indicativului."));
@@ -20,8 +18,6 @@ PartialCheckList::PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Da
     connect(m_field, &QLineEdit::textEdited, this, &PartialCheckList::showMatches);
     connect(this, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choose(row(item)); });
-    // The field is emptied or prefilled after every contact logged.
-    connect(m_field, &QLineEdit::textChanged, this, &PartialCheckList::noteLogged);
     for (int i = 0; i < 9; ++i) {
         auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)), this);
         key->setContext(Qt::WindowShortcut);
@@ -36,21 +32,15 @@ void PartialCheckList::showEvent(QShowEvent* event) {
         return;
     m_index = PartialCheck();
     (void)m_index.load(m_callDb, m_logDb);
-    m_lastLogged = m_entry.engine().store().lastLogged();
     clear();
-}
-
-void PartialCheckList::noteLogged() {
-    const QString logged = m_entry.engine().store().lastLogged();
-    if (logged == m_lastLogged)
-        return;
-    m_lastLogged = logged;
-    m_index.add(logged.section(u' ', 0, 0), true);
 }
 
 void PartialCheckList::showMatches(const QString& typed) {
     clear();
-    const QList<PartialMatch> found = m_index.find(typed, kShown);
+    // The log as it stands: calls logged here or by another program, marks of deleted ones gone.
+    (void)m_index.follow(m_logDb);
+    QList<PartialMatch> found = m_index.find(typed, kShown);
+    (void)PartialCheck::markWorked(found, m_logDb);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const QString number = i < 9 ? QString::number(i + 1) + u' ' : QStringLiteral("  ");
         auto* item = new QListWidgetItem(number + found[i].callsign +

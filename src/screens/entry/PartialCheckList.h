@@ -6,7 +6,6 @@
 
 class Database;
 class QLineEdit;
-class QsoEntry;
 
 // The partial check beside the QSO screen's log grid: after each key in the callsign field, the
 // known callsigns holding what was typed, the worked ones marked. A click or Ctrl+1..9 takes one
@@ -16,8 +15,7 @@ class PartialCheckList : public QListWidget {
 public:
     static constexpr int kShown = 30;
 
-    PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Database& callDb, Database& logDb,
-                     QWidget* parent);
+    PartialCheckList(QLineEdit* callsignField, Database& callDb, Database& logDb, QWidget* parent);
     /// Puts the `index`-th callsign shown (0-based) into the callsign field.
     void choose(int index);
 
@@ -26,12 +24,9 @@ protected:
 
 private:
     void showMatches(const QString& typed);
-    void noteLogged();
 
     QLineEdit* m_field;
-    QsoEntry& m_entry;
     Database& m_callDb;
     Database& m_logDb;
     PartialCheck m_index;
-    QString m_lastLogged;
 };

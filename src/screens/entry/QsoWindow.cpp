@@ -7,6 +7,7 @@
 #include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/entry/PastedText.h"
 #include "screens/entry/RateFrame.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
@@ -194,6 +195,7 @@ void QsoWindow::attachKeys() {
         {ui.ssbRepeatPause, EntryField::PauseSsb}};
     for (const auto& [widget, field] : fields) {
         attachField(widget, field);
+        widget->setValidator(new PastedText(m_run, field, widget));
         widget->installEventFilter(this);
     }
     for (int i = 0; i < 7; ++i)
@@ -297,7 +299,7 @@ void QsoWindow::render() {
     for (QLineEdit* e : {ui.dateField, ui.timeField})
         if (m_run.offLine())
             setBackColor(e, Colors::kYellow);
-    ui.logButton->setEnabled(shown.logEnabled);
+    ui.logButton->setEnabled(shown.inLogEnabled);
     ui.newMarker->setVisible(shown.newMultiplier);
     static const QRgb marks[] = {Colors::kYellow, Colors::kGreen, Colors::kRed};
     setBackColor(ui.callsign, marks[static_cast<int>(shown.mark)]);

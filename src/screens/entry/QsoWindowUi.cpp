@@ -50,7 +50,7 @@ void QsoWindow::buildUi() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(ui.logGrid, 1);
     bottom->addWidget(
-        new PartialCheckList(ui.callsign, m_entry, m_services.callDb, m_services.logDb, central));
+        new PartialCheckList(ui.callsign, m_services.callDb, m_services.logDb, central));
     v->addLayout(bottom, 1);
     setCentralWidget(central);
 }
