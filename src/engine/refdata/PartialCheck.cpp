@@ -28,23 +28,45 @@ Outcome<void> PartialCheck::load(Database& callDb, Database& logDb) {
         while (q->next())
             calls.append({q->value(0).toString(), db == &logDb});
     }
-    reset(std::move(calls));
+    start(std::move(calls));
     return {};
 }
 
 void PartialCheck::reset(QList<PartialMatch> calls) {
+    start(std::move(calls));
+    finish();
+}
+
+void PartialCheck::start(QList<PartialMatch> calls) {
     *this = PartialCheck();
     for (PartialMatch& call : calls)
         call.callsign = call.callsign.trimmed().toUpper();
     std::sort(calls.begin(), calls.end(),
               [](const PartialMatch& a, const PartialMatch& b) { return a.callsign < b.callsign; });
-    for (const PartialMatch& call : std::as_const(calls))
-        add(call.callsign, call.worked);
+    m_loaded = std::move(calls);
+}
+
+bool PartialCheck::indexSome(int count) {
+    if (m_loaded.isEmpty())
+        return true;
+    const qsizetype end = std::min(m_loaded.size(), m_next + count);
+    for (; m_next < end; ++m_next)
+        index(m_loaded[m_next].callsign, m_loaded[m_next].worked);
     m_ordered = size();
+    if (m_next < m_loaded.size())
+        return false;
+    m_loaded.clear();
+    m_next = 0;
+    return true;
 }
 
 void PartialCheck::add(const QString& callsign, bool worked) {
-    const QString call = callsign.trimmed().toUpper();
+    // A callsign added now follows those loaded, which are indexed first.
+    finish();
+    index(callsign.trimmed().toUpper(), worked);
+}
+
+void PartialCheck::index(const QString& call, bool worked) {
     if (call.size() < kMinFragment)
         return;
     if (const auto known = m_ids.constFind(call); known != m_ids.cend()) {

@@ -15,6 +15,12 @@ PartialCheckList::PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Da
     setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat. "
                               "Ctrl+1..9 sau clic: il pune in campul indicativului."));
     setFocusPolicy(Qt::NoFocus);
+    // The index is built in slices after the screen shows, between the operator's keys.
+    m_indexing.setInterval(0);
+    connect(&m_indexing, &QTimer::timeout, this, [this] {
+        if (m_index.indexSome(kSlice))
+            m_indexing.stop();
+    });
     ScreenLayout::setFont(this, 8, false);
     ScreenLayout::setDesignWidth(this, 1700);
     connect(m_field, &QLineEdit::textEdited, this, &PartialCheckList::showMatches);
@@ -36,6 +42,7 @@ void PartialCheckList::showEvent(QShowEvent* event) {
         return;
     m_index = PartialCheck();
     (void)m_index.load(m_callDb, m_logDb);
+    m_indexing.start();
     m_lastLogged = m_entry.engine().store().lastLogged();
     clear();
 }
@@ -50,6 +57,8 @@ void PartialCheckList::noteLogged() {
 
 void PartialCheckList::showMatches(const QString& typed) {
     clear();
+    // A key typed before the slices are done waits for the whole index.
+    m_index.finish();
     const QList<PartialMatch> found = m_index.find(typed, kShown);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const QString number = i < 9 ? QString::number(i + 1) + u' ' : QStringLiteral("  ");

@@ -3,6 +3,7 @@
 #include "refdata/PartialCheck.h"
 
 #include <QListWidget>
+#include <QTimer>
 
 class Database;
 class QLineEdit;
@@ -15,6 +16,7 @@ class PartialCheckList : public QListWidget {
     Q_OBJECT
 public:
     static constexpr int kShown = 30;
+    static constexpr int kSlice = 5000; // callsigns indexed between two events
 
     PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Database& callDb, Database& logDb,
                      QWidget* parent);
@@ -33,5 +35,6 @@ private:
     Database& m_callDb;
     Database& m_logDb;
     PartialCheck m_index;
+    QTimer m_indexing;
     QString m_lastLogged;
 };
