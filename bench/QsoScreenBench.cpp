@@ -160,7 +160,7 @@ void BM_QsoScreenOpen(benchmark::State& state) {
             QFile::copy(logs.file(QLatin1String(name)), h->folder.file(QLatin1String(name)));
         h->openQso("OpBCNUS", QStringLiteral("312"), nullptr, nullptr,
                    [&state] { state.ResumeTiming(); });
-        QApplication::processEvents();
+        QApplication::sendPostedEvents(); // laid out and drawn
     }
     h.reset();
 }

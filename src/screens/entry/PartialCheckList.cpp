@@ -15,10 +15,12 @@ PartialCheckList::PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Da
     setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat. "
                               "Ctrl+1..9 sau clic: il pune in campul indicativului."));
     setFocusPolicy(Qt::NoFocus);
-    // The index is built in slices after the screen shows, between the operator's keys.
+    // The index is read and built in slices after the screen shows, between the operator's keys.
     m_indexing.setInterval(0);
     connect(&m_indexing, &QTimer::timeout, this, [this] {
-        if (m_index.indexSome(kSlice))
+        if (!m_read)
+            readIndex();
+        else if (m_index.indexSome(kSlice))
             m_indexing.stop();
     });
     ScreenLayout::setFont(this, 8, false);
@@ -41,10 +43,22 @@ void PartialCheckList::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     m_index = PartialCheck();
-    (void)m_index.load(m_callDb, m_logDb);
+    m_read = false;
     m_indexing.start();
     m_lastLogged = m_entry.engine().store().lastLogged();
     clear();
+}
+
+void PartialCheckList::readIndex() {
+    (void)m_index.load(m_callDb, m_logDb);
+    m_read = true;
+}
+
+void PartialCheckList::completeIndex() {
+    if (!m_read)
+        readIndex();
+    m_index.finish();
+    m_indexing.stop();
 }
 
 void PartialCheckList::noteLogged() {
@@ -52,13 +66,14 @@ void PartialCheckList::noteLogged() {
     if (logged == m_lastLogged)
         return;
     m_lastLogged = logged;
+    completeIndex();
     m_index.add(logged.section(u' ', 0, 0), true);
 }
 
 void PartialCheckList::showMatches(const QString& typed) {
     clear();
     // A key typed before the slices are done waits for the whole index.
-    m_index.finish();
+    completeIndex();
     const QList<PartialMatch> found = m_index.find(typed, kShown);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const QString number = i < 9 ? QString::number(i + 1) + u' ' : QStringLiteral("  ");

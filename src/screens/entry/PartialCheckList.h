@@ -29,6 +29,9 @@ protected:
 private:
     void showMatches(const QString& typed);
     void noteLogged();
+    void readIndex();
+    /// Reads and builds what the slices have not yet.
+    void completeIndex();
 
     QLineEdit* m_field;
     QsoEntry& m_entry;
@@ -36,5 +39,6 @@ private:
     Database& m_logDb;
     PartialCheck m_index;
     QTimer m_indexing;
+    bool m_read = false; // the callsigns are read from the databases
     QString m_lastLogged;
 };
