@@ -2,23 +2,26 @@
 // in one stage and a callsign database of as many callsigns: logging a contact with Enter until
 // the fields are ready for the next (also in a club contest, whose serial is read from the log
 // as the contact is stored), the first key after it, any key in the callsign field, a stage
-// button; and, as the floor, one durable INSERT into the same log. Wall time.
+// button, and START-QSO to the screen shown; and, as the floor, one durable INSERT into the same
+// log. Wall time.
 #include "BenchCalls.h"
 #include "MustExec.h"
 #include "ScreenHarness.h"
+#include "logging/MultiplierColumn.h"
 
 #include <QApplication>
 #include <QTableView>
 #include <benchmark/benchmark.h>
+#include <map>
 #include <memory>
 
 namespace {
 // The log of `size` contacts in stage 1A and the callsign database, as the program writes them.
-void fill(ScreenHarness& h, int size) {
+void fill(const TempDataFolder& folder, int size) {
     Database log(QStringLiteral("BenchLog%1").arg(size));
     Database calls(QStringLiteral("BenchCalls%1").arg(size));
-    log.open(h.folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
-    calls.open(h.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud"));
+    log.open(folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
+    calls.open(folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud"));
     mustExec(log, QStringLiteral("BEGIN"));
     mustExec(calls, QStringLiteral("BEGIN"));
     for (int i = 0; i < size; ++i) {
@@ -54,7 +57,7 @@ ScreenHarness& screenFor(int size, const char* contest = "OpBCNUS") {
         screenSize = size;
         screenContest = contest;
         nextCall = size; // callsigns not yet in the log
-        fill(*screen, size);
+        fill(screen->folder, size);
         screen->openQso(contest, QStringLiteral("312"), "Cmd1A", "CmdCW");
     }
     return *screen;
@@ -124,6 +127,44 @@ void BM_StageButton(benchmark::State& state) {
         h.click(h.qso.get(), "Cmd1A");
 }
 
+// The databases of `size` contacts as the program leaves them, its multipliers derived: made
+// once, copied for each opening.
+const TempDataFolder& programLogs(int size) {
+    static std::map<int, std::unique_ptr<TempDataFolder>> made;
+    std::unique_ptr<TempDataFolder>& folder = made[size];
+    if (!folder) {
+        folder = std::make_unique<TempDataFolder>();
+        folder->createDatabases();
+        fill(*folder, size);
+        Database log(QStringLiteral("BenchDerived%1").arg(size));
+        log.open(folder->file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
+        const ContestDef& def = *ContestCatalog::find(0);
+        if (!MultiplierColumn(log)
+                 .derivePending(def, MultiplierStation::of(def, SpecialStations(), "BU"))
+                 .ok())
+            qFatal("the bench log's multipliers were not derived");
+    }
+    return *folder;
+}
+
+// START-QSO on the set-up screen until the QSO screen is drawn, on a log the program wrote.
+void BM_QsoScreenOpen(benchmark::State& state) {
+    const TempDataFolder& logs = programLogs(int(state.range(0)));
+    screen.reset();
+    std::unique_ptr<ScreenHarness> h;
+    for (auto _ : state) {
+        state.PauseTiming();
+        h.reset();
+        h = std::make_unique<ScreenHarness>(false);
+        for (const char* name : {"LogVELT.mdb", "DbsVELT.mdb"})
+            QFile::copy(logs.file(QLatin1String(name)), h->folder.file(QLatin1String(name)));
+        h->openQso("OpBCNUS", QStringLiteral("312"), nullptr, nullptr,
+                   [&state] { state.ResumeTiming(); });
+        QApplication::sendPostedEvents(); // laid out and drawn
+    }
+    h.reset();
+}
+
 void BM_DurableInsertFloor(benchmark::State& state) {
     ScreenHarness& h = screenFor(int(state.range(0)));
     for (auto _ : state)
@@ -143,6 +184,7 @@ BENCHMARK(BM_ScreenEnterSerial)->Apply(sizes);
 BENCHMARK(BM_FirstKeyAfterEnter)->Apply(sizes);
 BENCHMARK(BM_KeyStroke)->Apply(sizes);
 BENCHMARK(BM_StageButton)->Apply(sizes);
+BENCHMARK(BM_QsoScreenOpen)->Apply(sizes);
 BENCHMARK(BM_DurableInsertFloor)->Apply(sizes);
 } // namespace
 

@@ -4,7 +4,7 @@
 PRAGMA journal_mode = WAL;
 -- The schema's version: a file of an older one is brought up to this one when opened, a newer one
 -- is refused. Raise it with every change below.
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
 
 CREATE TABLE IF NOT EXISTS LogGen (
     ID       INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -69,6 +69,34 @@ CREATE TRIGGER IF NOT EXISTS LogGenTotalsUpdate AFTER UPDATE OF Etp, Mult, Pct O
         Mults = Mults + (length(trim(coalesce(NEW.Mult, ''))) > 0),
         Points = Points + CAST(trim(coalesce(NEW.Pct, '')) AS INTEGER)
     WHERE Etp = NEW.Etp;
+END;
+
+-- The mark of the derived `Mult` column. Whatever changes a contact's stage, callsign, mode,
+-- county, code or multiplier (this program, another one, an import) leaves, by the triggers below,
+-- the first ID of each stage the column must be derived again from; the program derives from
+-- there and empties the mark in the same transaction. `MultBasis` names the contest and station
+-- it was derived for: another one derives the whole log again.
+CREATE TABLE IF NOT EXISTS MultPending (
+    Etp    TEXT PRIMARY KEY,
+    FromId INTEGER NOT NULL
+);
+CREATE TABLE IF NOT EXISTS MultBasis (
+    Basis TEXT NOT NULL
+);
+CREATE TRIGGER IF NOT EXISTS LogGenMultPendingInsert AFTER INSERT ON LogGen BEGIN
+    INSERT INTO MultPending (Etp, FromId) VALUES (coalesce(NEW.Etp, ''), NEW.ID)
+        ON CONFLICT (Etp) DO UPDATE SET FromId = min(FromId, excluded.FromId);
+END;
+CREATE TRIGGER IF NOT EXISTS LogGenMultPendingDelete AFTER DELETE ON LogGen BEGIN
+    INSERT INTO MultPending (Etp, FromId) VALUES (coalesce(OLD.Etp, ''), OLD.ID)
+        ON CONFLICT (Etp) DO UPDATE SET FromId = min(FromId, excluded.FromId);
+END;
+CREATE TRIGGER IF NOT EXISTS LogGenMultPendingUpdate
+AFTER UPDATE OF Callsign, Etp, Md, Jud, Rcvd, Mult ON LogGen BEGIN
+    INSERT INTO MultPending (Etp, FromId) VALUES (coalesce(OLD.Etp, ''), OLD.ID)
+        ON CONFLICT (Etp) DO UPDATE SET FromId = min(FromId, excluded.FromId);
+    INSERT INTO MultPending (Etp, FromId) VALUES (coalesce(NEW.Etp, ''), NEW.ID)
+        ON CONFLICT (Etp) DO UPDATE SET FromId = min(FromId, excluded.FromId);
 END;
 
 CREATE TABLE IF NOT EXISTS CallJud (

@@ -1,5 +1,18 @@
 #include "EngineFixture.h"
 #include "LogRows.h"
+#include "logging/LogStore.h"
+#include "refdata/CountyBoard.h"
+
+namespace {
+// The `Mult` of each contact in `ID` order, "-" for none.
+QString storedMults(Database& log) {
+    QStringList stored;
+    for (const QString& r : logRows(log))
+        stored << (r.section(u'|', 8, 8).trimmed().isEmpty() ? QStringLiteral("-")
+                                                             : r.section(u'|', 8, 8));
+    return stored.join(u' ');
+}
+} // namespace
 
 class MultiplierTest : public QObject {
     Q_OBJECT
@@ -69,11 +82,42 @@ private slots:
                 {w[0], QStringLiteral("599 %1 %2").arg(w[3], w[2]), w[1], w[2]}));
         }
         QVERIFY(e.engine->store().deriveMultipliers());
-        QStringList stored;
-        for (const QString& r : logRows(e.log()))
-            stored << (r.section(u'|', 8, 8).trimmed().isEmpty() ? QStringLiteral("-")
-                                                                 : r.section(u'|', 8, 8));
-        QCOMPARE(stored.join(u' '), mults);
+        QCOMPARE(storedMults(e.log()), mults);
+    }
+
+    // The column follows every change, whoever makes it: the program's contacts at once, the
+    // log view's deletes and another program's edits by the next contact or stage button. Steps:
+    // "+CALL COUNTY" logged here, "-CALL" deleted in the log view, "=CALL COUNTY" edited by
+    // another program, "S" a stage button.
+    void columnFollowsEveryChange_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("mults");
+        auto row = [](const char* name, const char* steps, const char* mults) {
+            QTest::newRow(name) << steps << mults;
+        };
+        row("logged here", "+YO5A CJ/+YO5B CJ/+YO5C MS", "CJ - MS");
+        row("deleted, stage button", "+YO5A CJ/+YO5B CJ/+YO5C MS/-YO5A/S", "CJ MS");
+        row("deleted, next contact", "+YO5A CJ/+YO5B CJ/-YO5A/+YO5C CJ", "CJ -");
+        row("edited elsewhere, stage button", "+YO5A CJ/+YO5B MS/=YO5A MS/S", "MS -");
+    }
+    void columnFollowsEveryChange() {
+        QFETCH(QString, steps);
+        QFETCH(QString, mults);
+        EngineFixture e(QStringLiteral("CampNatUS"));
+        for (const QString& step : steps.split(u'/')) {
+            const QStringList w = step.mid(1).split(u' ');
+            const QString byCall = QStringLiteral(" WHERE Callsign = '%1'").arg(w[0]);
+            if (step[0] == u'+')
+                QVERIFY(e.logContact(w[0], w[1]) > 0);
+            else if (step[0] == u'-')
+                QVERIFY(LogStore(e.log()).remove(
+                    e.log().scalar(QStringLiteral("SELECT ID FROM LogGen") + byCall).toLongLong()));
+            else if (step[0] == u'=')
+                QVERIFY(e.log().exec(QStringLiteral("UPDATE LogGen SET Jud = ?") + byCall, {w[1]}));
+            else
+                QVERIFY(e.engine->store().deriveMultipliers());
+        }
+        QCOMPARE(storedMults(e.log()), mults);
     }
 };
 

@@ -148,7 +148,7 @@ void QsoEntry::start() {
     m_engine.contact().date = m_run.startDate();
     m_engine.contact().utc = m_run.startTime();
     clearContact(false);
-    deriveMultipliers(0);
+    deriveMultipliers();
     if (m_run.stage() != Stage::None)
         chooseStage(stageNumber(m_run.stage()));
     if (isCw())
@@ -183,8 +183,8 @@ void QsoEntry::keepContactInHand() {
         clearContact(true);
 }
 
-void QsoEntry::deriveMultipliers(int stage) {
-    if (const Outcome<void> derived = m_engine.store().deriveMultipliers(stage); !derived)
+void QsoEntry::deriveMultipliers() {
+    if (const Outcome<void> derived = m_engine.store().deriveMultipliers(); !derived)
         message(QStringLiteral("MULTIPLICATORII NU AU PUTUT FI REFACUTI DIN LOG: ") +
                 derived.error());
 }
@@ -204,7 +204,7 @@ void QsoEntry::chooseStage(int stage) {
     keepContactInHand();
     m_engine.inHand().prefilledCallsign();
     m_run.chooseStage(stageFromNumber(stage));
-    deriveMultipliers(stage); // the log view may have deleted contacts
+    deriveMultipliers(); // the log view may have deleted contacts
     refreshBoard();
     refreshTotals();
     if (modeChosen()) {

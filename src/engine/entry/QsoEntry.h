@@ -206,7 +206,7 @@ private:
     void keepContactInHand();
     void recheckContact();
     void fitReports(QsoContact& contact) const;
-    void deriveMultipliers(int stage);
+    void deriveMultipliers();
     void leaveCorrection();
     void afterModeChosen(const QString& report);
     void refreshBoard();

@@ -235,10 +235,8 @@ Outcome<void> ContactStore::deleteContact(qint64 id) {
     return {};
 }
 
-Outcome<void> ContactStore::deriveMultipliers(int stage) {
-    if (stage == 0)
-        return m_mults.deriveAll(def(), multiplierStation());
-    return m_logDb.inTransaction([&] { return m_mults.derive(def(), multiplierStation(), stage); });
+Outcome<void> ContactStore::deriveMultipliers() {
+    return m_mults.derivePending(def(), multiplierStation());
 }
 
 Outcome<QString> ContactStore::sentCodeAfterLast() {

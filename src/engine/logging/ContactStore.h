@@ -45,8 +45,9 @@ public:
     [[nodiscard]] Outcome<void> deleteContact(qint64 id);
     /// The stored contact `id`; nothing when it is not in the log.
     [[nodiscard]] Outcome<std::optional<LogRow>> storedContact(qint64 id) { return m_log.row(id); }
-    /// Derives the multipliers of the whole log (at start) or of `stage` from the contacts.
-    [[nodiscard]] Outcome<void> deriveMultipliers(int stage = 0);
+    /// Derives the multipliers the log changed under since they were last derived (another
+    /// program, the log view, a restored copy), or of the whole log for another contest or station.
+    [[nodiscard]] Outcome<void> deriveMultipliers();
     /// The sent code that follows the last contact logged (any mode).
     [[nodiscard]] Outcome<QString> sentCodeAfterLast();
     /// True when another program changed the log since the last look; the serial to send next is

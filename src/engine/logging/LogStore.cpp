@@ -14,7 +14,10 @@
 namespace {
 const QString& kColumns = LogRow::columns();
 const QString kUnreadable = QStringLiteral("LOGUL NU POATE FI CITIT: ");
-const QString kDeleteTrigger = QStringLiteral("LogGenTotalsDelete");
+// The delete triggers of the schema and the tables they keep.
+const QStringList kDeleteTriggers{QStringLiteral("LogGenTotalsDelete"),
+                                  QStringLiteral("LogGenMultPendingDelete")};
+const QStringList kKeptTables{QStringLiteral("LogTotals"), QStringLiteral("MultPending")};
 const QString kTotalsUnreadable = QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ");
 
 QString etp(int stage) {
@@ -176,18 +179,28 @@ Outcome<void> LogStore::remove(qint64 id, const std::function<Outcome<void>()>& 
 }
 
 std::function<Outcome<void>()> LogStore::emptying() {
-    // Row by row, the totals' trigger and the indexes make emptying a large log take seconds;
-    // with no delete trigger SQLite drops the table's pages at once. The trigger comes back from
-    // the schema, and the totals are emptied, in the same transaction.
+    // Row by row, the delete triggers and the indexes make emptying a large log take seconds;
+    // with no delete trigger SQLite drops the table's pages at once. The triggers come back from
+    // the schema, and the tables they keep are emptied, in the same transaction.
     const Outcome<QString> schema = SchemaScript::builtIn();
     if (!schema)
         return [error = schema.error()]() -> Outcome<void> { return Failure{error}; };
-    const QStringList statements = SchemaScript::statements(*schema).filter(kDeleteTrigger);
+    const QStringList all = SchemaScript::statements(*schema);
+    QStringList creates;
+    for (const QString& trigger : kDeleteTriggers)
+        creates += all.filter(trigger);
     QStringList steps{QStringLiteral("DELETE FROM LogGen")};
-    if (statements.size() == 1 && m_db.hasTable(QStringLiteral("LogTotals")))
-        steps = {QStringLiteral("DROP TRIGGER IF EXISTS ") + kDeleteTrigger,
-                 QStringLiteral("DELETE FROM LogGen"), QStringLiteral("DELETE FROM LogTotals"),
-                 statements.first()};
+    if (creates.size() == kDeleteTriggers.size() &&
+        std::all_of(kKeptTables.cbegin(), kKeptTables.cend(),
+                    [&](const QString& table) { return m_db.hasTable(table); })) {
+        steps.clear();
+        for (const QString& trigger : kDeleteTriggers)
+            steps << QStringLiteral("DROP TRIGGER IF EXISTS ") + trigger;
+        steps << QStringLiteral("DELETE FROM LogGen");
+        for (const QString& table : kKeptTables)
+            steps << QStringLiteral("DELETE FROM ") + table;
+        steps += creates;
+    }
     return [db = &m_db, steps]() -> Outcome<void> {
         for (const QString& sql : steps)
             if (Outcome<void> done = db->exec(sql); !done)

@@ -6,8 +6,27 @@
 #include <QSet>
 #include <QSqlError>
 
+namespace {
+// What the column was derived for: another contest or station earns other multipliers.
+QString basisOf(const ContestDef& def, const MultiplierStation& station) {
+    return QStringList{def.codeString(), station.specialCall, station.myCounty}.join(u'|');
+}
+} // namespace
+
 Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierStation& station,
                                        int stage, qint64 fromId) {
+    const QVariant marked = m_db.scalar(
+        QStringLiteral("SELECT FromId FROM MultPending WHERE Etp = ?"), {QString::number(stage)});
+    if (marked.isValid() && !marked.isNull())
+        fromId = std::min(fromId, marked.toLongLong());
+    if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
+        return done;
+    return m_db.exec(QStringLiteral("DELETE FROM MultPending WHERE Etp = ?"),
+                     {QString::number(stage)});
+}
+
+Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const MultiplierStation& station,
+                                           int stage, qint64 fromId) {
     const QString etp = QString::number(stage);
     // The stage's distinct values, stepped through the (Etp, Mult) index one value at a time,
     // each kept when a row before `fromId` holds it: a scan of the stage would make every Enter
@@ -68,11 +87,36 @@ Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierSt
     return {};
 }
 
-Outcome<void> MultiplierColumn::deriveAll(const ContestDef& def, const MultiplierStation& station) {
-    return m_db.inTransaction([&]() -> Outcome<void> {
-        for (int stage = 1; stage <= 4; ++stage)
-            if (Outcome<void> done = derive(def, station, stage); !done)
-                return done;
+Outcome<void> MultiplierColumn::derivePending(const ContestDef& def,
+                                              const MultiplierStation& station) {
+    const QString basis = basisOf(def, station);
+    const bool sameBasis =
+        m_db.scalar(QStringLiteral("SELECT count(*) FROM MultBasis WHERE Basis = ?"), {basis})
+            .toInt() > 0;
+    auto marked = m_db.select(QStringLiteral("SELECT Etp, FromId FROM MultPending"));
+    if (!marked)
+        return Failure{marked.error()};
+    bool anyMark = false; // a mark of a value that is no stage is only cleared
+    QList<std::pair<int, qint64>> stages;
+    while (marked->next()) {
+        anyMark = true;
+        const QString etp = marked->value(0).toString();
+        if (const int stage = etp.toInt(); stage >= 1 && stage <= 4 && etp.size() == 1)
+            stages.append({stage, marked->value(1).toLongLong()});
+    }
+    if (marked->lastError().isValid())
+        return Failure{marked->lastError().text()};
+    if (sameBasis && !anyMark)
         return {};
+    if (!sameBasis)
+        stages = {{1, 0}, {2, 0}, {3, 0}, {4, 0}};
+    return m_db.inTransaction([&]() -> Outcome<void> {
+        for (const auto& [stage, fromId] : std::as_const(stages))
+            if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
+                return done;
+        for (const char* sql : {"DELETE FROM MultPending", "DELETE FROM MultBasis"})
+            if (Outcome<void> done = m_db.exec(QLatin1String(sql)); !done)
+                return done;
+        return m_db.exec(QStringLiteral("INSERT INTO MultBasis (Basis) VALUES (?)"), {basis});
     });
 }

@@ -33,7 +33,7 @@ Outcome<void> PartialCheck::load(Database& callDb, Database& logDb) {
             calls.append(q->value(1).toString());
         }
     }
-    reset(std::move(calls));
+    start(std::move(calls));
     m_logSeen = logSeen;
     return {};
 }
@@ -71,17 +71,39 @@ Outcome<void> PartialCheck::markWorked(QList<PartialMatch>& found, Database& log
 }
 
 void PartialCheck::reset(QStringList calls) {
+    start(std::move(calls));
+    finish();
+}
+
+void PartialCheck::start(QStringList calls) {
     *this = PartialCheck();
     for (QString& call : calls)
         call = call.trimmed().toUpper();
     std::sort(calls.begin(), calls.end());
-    for (const QString& call : std::as_const(calls))
-        add(call);
+    m_loaded = std::move(calls);
+}
+
+bool PartialCheck::indexSome(int count) {
+    if (m_loaded.isEmpty())
+        return true;
+    const qsizetype end = std::min(m_loaded.size(), m_next + count);
+    for (; m_next < end; ++m_next)
+        index(m_loaded[m_next]);
     m_ordered = size();
+    if (m_next < m_loaded.size())
+        return false;
+    m_loaded.clear();
+    m_next = 0;
+    return true;
 }
 
 void PartialCheck::add(const QString& callsign) {
-    const QString call = callsign.trimmed().toUpper();
+    // A callsign added now follows those loaded, which are indexed first.
+    finish();
+    index(callsign.trimmed().toUpper());
+}
+
+void PartialCheck::index(const QString& call) {
     if (call.size() < kMinFragment || m_ids.contains(call))
         return;
     const int id = size();

@@ -24,16 +24,21 @@ class PartialCheck {
 public:
     static constexpr int kMinFragment = 2;
 
-    /// Every callsign of `CallJud` in `callDb` and of `LogGen` in `logDb`.
+    /// Every callsign of `CallJud` in `callDb` and of `LogGen` in `logDb`, read to be indexed by
+    /// indexSome.
     [[nodiscard]] Outcome<void> load(Database& callDb, Database& logDb);
     /// Adds the callsigns logged into `logDb` since the last load or follow, by this program or
     /// another one logging into the same file.
     [[nodiscard]] Outcome<void> follow(Database& logDb);
     /// Replaces the index by `calls`.
     void reset(QStringList calls);
-    /// Adds `callsign` (trimmed, upper case).
+    /// Indexes up to `count` more of the callsigns loaded; true when all are.
+    bool indexSome(int count);
+    /// Indexes the rest of the callsigns loaded.
+    void finish() { indexSome(int(m_loaded.size())); }
+    /// Adds `callsign` (trimmed, upper case) after the callsigns loaded.
     void add(const QString& callsign);
-    /// The callsigns holding `fragment` (at least kMinFragment characters): the exact one first,
+    /// The callsigns indexed holding `fragment` (at least kMinFragment characters): the exact one first,
     /// then those beginning with it, then the others, each group in callsign order; at most
     /// `limit` of them, none marked.
     QList<PartialMatch> find(const QString& fragment, int limit) const;
@@ -43,6 +48,12 @@ public:
     int size() const { return int(m_calls.size()); }
 
 private:
+    /// Replaces the index by none and keeps `calls` to be indexed, in callsign order.
+    void start(QStringList calls);
+    void index(const QString& call);
+
+    QStringList m_loaded; // in callsign order, indexed from m_next on
+    qsizetype m_next = 0;
     std::vector<QString> m_calls;
     int m_ordered = 0;    // the calls numbered in callsign order; those added later follow
     qint64 m_logSeen = 0; // the highest `ID` of the log read

@@ -3,6 +3,7 @@
 #include "logging/ContestLog.h"
 #include "logging/LogStore.h"
 #include "seams/Clock.h"
+#include "setup/ContestCatalog.h"
 #include "setup/Cp1250.h"
 #include "setup/DateTimeText.h"
 #include "setup/LeadingNumber.h"
@@ -25,32 +26,104 @@ QString ownCountyCaption(const ContestDef& def) {
 SetupModel::SetupModel(ContestRun& run, Database& logDb, const Clock& clock)
     : m_run(run), m_logDb(logDb), m_clock(clock) {}
 
+SetupShown SetupModel::shown() const {
+    SetupShown s;
+    const ContestDef& def = m_run.contest();
+    const bool chosen = m_run.contestChosen();
+    s.contestChoice = m_contestChoiceOpen;
+    s.runChoice = !m_runKindChosen;
+    if (chosen) {
+        s.sentCode = def.sentCode != SentCodeRule::ZodiacSign &&
+                     def.sentCode != SentCodeRule::Serial && def.sentCode != SentCodeRule::Hidden;
+        s.sentCodeLegend = def.screen.exchange.codeMacroHelp;
+        s.cwByPcFrame = def.screen.asksCwByPc || !def.ssbOnly;
+        s.cwByPcChoice = def.screen.asksCwByPc || !def.screen.hidesCwTexts;
+    }
+    s.offLineStamp = m_offLine;
+    s.realtimeWarning = m_realtimeMissing;
+    s.ownCallUnknown = m_ownCallUnknown;
+    s.keyerTexts = !(chosen && def.screen.hidesCwTexts) && m_cwAnswer.value_or(true);
+    s.cwRepeat = m_cwAnswer.value_or(true);
+    s.cwByPcChecked = m_cwAnswer;
+    s.cwRepeatChecked = m_keyer.cwRepeat;
+    s.ssbEnabled = m_keyer.soundCard;
+    s.ssbRepeat = m_ssbAnswer.value_or(true);
+    s.ssbByPcChecked = m_ssbAnswer;
+    s.ssbRepeatChecked = m_keyer.ssbRepeat;
+    return s;
+}
+
+void SetupModel::chooseContest(const ContestDef& def) {
+    m_run.chooseContest(def);
+    m_contestChoiceOpen = false;
+    // A contest that asks whether the PC keys CW asks it again.
+    if (def.screen.asksCwByPc && m_cwAnswer == true)
+        m_cwAnswer.reset();
+}
+
+SentCodeStart SetupModel::sentCodeOnChoice(const QString& typed, const QString& ownCall) const {
+    const SentCodeStart callArea{ContestCatalog::callAreaDigit(ownCall), 1,
+                                 SetupFocus::SentCodeOrCall};
+    switch (m_run.contest().sentCode) {
+    case SentCodeRule::CallAreaDigit:
+        return callArea;
+    case SentCodeRule::CallAreaDigitIfEmpty:
+        if (typed.isEmpty())
+            return callArea;
+        return {std::nullopt, static_cast<int>(typed.size()), SetupFocus::SentCodeOrCall};
+    case SentCodeRule::Serial:
+    case SentCodeRule::Hidden:
+        return {QStringLiteral("000"), -1, SetupFocus::OwnCountyOrCall};
+    case SentCodeRule::ZodiacSign:
+        break; // the own zodiac sign is asked instead
+    case SentCodeRule::RequiredEmpty:
+    case SentCodeRule::Free:
+        return {QString(), -1, SetupFocus::SentCodeOrCall};
+    }
+    return {};
+}
+
 void SetupModel::chooseRunKind(bool realContest) {
     m_runKindChosen = true;
     m_run.chooseRealContest(realContest);
 }
 
 void SetupModel::keyCwByPc(bool byPc) {
+    m_cwAnswer = byPc;
     m_keyer.cwByPc = byPc;
     m_keyer.cwRepeat = m_keyer.cwRepeat && byPc;
 }
 
 void SetupModel::playSsbByPc(bool byPc) {
+    m_ssbAnswer = byPc;
+    setSsbByPc(byPc);
+}
+
+void SetupModel::setSsbByPc(bool byPc) {
     m_keyer.ssbByPc = byPc && m_keyer.soundCard;
     m_keyer.ssbRepeat = m_keyer.ssbRepeat && m_keyer.ssbByPc;
 }
 
 void SetupModel::setSoundCard(bool present) {
     m_keyer.soundCard = present;
-    playSsbByPc(m_keyer.ssbByPc);
+    setSsbByPc(m_keyer.ssbByPc);
+    // Without a sound output "Nu" is the only answer.
+    if (!present)
+        m_ssbAnswer = false;
 }
 
 void SetupModel::startSetup() {
     m_offLine = false;
-    if (m_run.setupReopened())
-        m_keyer = m_run.keyer();
-    else
+    if (!m_run.setupReopened()) {
         m_run.clearStageAndMode();
+        return;
+    }
+    // The screen shows the run's options again, the contest and run kind chosen.
+    m_contestChoiceOpen = false;
+    m_keyer = m_run.keyer();
+    m_cwAnswer = m_keyer.cwByPc;
+    if (m_keyer.soundCard)
+        m_ssbAnswer = m_keyer.ssbByPc;
 }
 
 QString SetupModel::typedStartDate(const QString& typed) {
@@ -66,8 +139,9 @@ std::pair<QString, QString> SetupModel::offLineStartStamp() const {
 void SetupModel::startOffLine() {
     m_offLine = true;
     m_startDate = DateTimeText::formatDate(m_clock.utcNow().date());
-    keyCwByPc(false);
-    playSsbByPc(false);
+    // Nothing is transmitted; the answers shown stay as they were.
+    m_keyer.cwByPc = m_keyer.cwRepeat = false;
+    setSsbByPc(false);
 }
 
 std::optional<QString> SetupModel::choicesMissing() const {

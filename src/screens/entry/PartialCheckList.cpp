@@ -13,6 +13,14 @@ PartialCheckList::PartialCheckList(QLineEdit* callsignField, Database& callDb, D
     setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat. "
                               "Ctrl+1..9 sau clic: il pune in campul indicativului."));
     setFocusPolicy(Qt::NoFocus);
+    // The index is read and built in slices after the screen shows, between the operator's keys.
+    m_indexing.setInterval(0);
+    connect(&m_indexing, &QTimer::timeout, this, [this] {
+        if (!m_read)
+            readIndex();
+        else if (m_index.indexSome(kSlice))
+            m_indexing.stop();
+    });
     ScreenLayout::setFont(this, 8, false);
     ScreenLayout::setDesignWidth(this, 1700);
     connect(m_field, &QLineEdit::textEdited, this, &PartialCheckList::showMatches);
@@ -31,12 +39,27 @@ void PartialCheckList::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     m_index = PartialCheck();
-    (void)m_index.load(m_callDb, m_logDb);
+    m_read = false;
+    m_indexing.start();
     clear();
+}
+
+void PartialCheckList::readIndex() {
+    (void)m_index.load(m_callDb, m_logDb);
+    m_read = true;
+}
+
+void PartialCheckList::completeIndex() {
+    if (!m_read)
+        readIndex();
+    m_index.finish();
+    m_indexing.stop();
 }
 
 void PartialCheckList::showMatches(const QString& typed) {
     clear();
+    // A key typed before the slices are done waits for the whole index.
+    completeIndex();
     // The log as it stands: calls logged here or by another program, marks of deleted ones gone.
     (void)m_index.follow(m_logDb);
     QList<PartialMatch> found = m_index.find(typed, kShown);

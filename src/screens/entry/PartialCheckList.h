@@ -3,6 +3,7 @@
 #include "refdata/PartialCheck.h"
 
 #include <QListWidget>
+#include <QTimer>
 
 class Database;
 class QLineEdit;
@@ -14,6 +15,7 @@ class PartialCheckList : public QListWidget {
     Q_OBJECT
 public:
     static constexpr int kShown = 30;
+    static constexpr int kSlice = 5000; // callsigns indexed between two events
 
     PartialCheckList(QLineEdit* callsignField, Database& callDb, Database& logDb, QWidget* parent);
     /// Puts the `index`-th callsign shown (0-based) into the callsign field.
@@ -24,9 +26,14 @@ protected:
 
 private:
     void showMatches(const QString& typed);
+    void readIndex();
+    /// Reads and builds what the slices have not yet.
+    void completeIndex();
 
     QLineEdit* m_field;
     Database& m_callDb;
     Database& m_logDb;
     PartialCheck m_index;
+    QTimer m_indexing;
+    bool m_read = false; // the callsigns are read from the databases
 };

@@ -69,6 +69,7 @@ SetupWindow::SetupWindow(ScreenServices& services, bool autoStart, QWidget* pare
     buildUi();
     buildMenus();
     installBoxKeys();
+    render();
 }
 
 void SetupWindow::buildUi() {
@@ -134,7 +135,6 @@ void SetupWindow::buildUi() {
     ui.realTimeWarning = label(central, "LblTimpReal");
     ui.realTimeWarning->setWordWrap(true);
     setForeColor(ui.realTimeWarning, Colors::kRed);
-    ui.realTimeWarning->hide();
     v->addWidget(ui.realTimeWarning);
     ui.dataFolder = label(central, "LblDataFolder");
     // A long home folder is cut at the window's edge instead of widening the screen.
@@ -164,7 +164,6 @@ QWidget* SetupWindow::buildStationBoxes() {
     ui.errorLine = lineEdit(w, "TxtEroare");
     ui.errorLine->setReadOnly(true);
     ui.errorLine->setFocusPolicy(Qt::NoFocus);
-    ui.errorLine->hide();
     ui.sentCodeCaption = label(w, "LblContrInit", QStringLiteral("   SENT  COD"));
     ui.sentCode = lineEdit(w, "txtContrInit");
     ui.utcOffsetCaption = label(w, "LblTime", QStringLiteral(" (Ora YO-Ora  UTC)"));
@@ -176,9 +175,6 @@ QWidget* SetupWindow::buildStationBoxes() {
     ui.portCaption = label(w, "LblCP", QStringLiteral("ComPort :"));
     ui.portNumber = lineEdit(w, "TxtCP");
     ui.portDevice = label(w, "LblPortDev");
-    for (QWidget* x : std::initializer_list<QWidget*>{ui.startDateCaption, ui.startDate,
-                                                      ui.startTimeCaption, ui.startTime})
-        x->hide();
     const QList<QPair<QLabel*, QLineEdit*>> rows{
         {ui.ownCallCaption, ui.ownCall},     {ui.ownCountyCaption, ui.ownCounty},
         {ui.sentCodeCaption, ui.sentCode},   {ui.utcOffsetCaption, ui.utcOffset},
@@ -227,8 +223,10 @@ QWidget* SetupWindow::buildKeyerOptions() {
     connect(ui.cwRepeat, &QCheckBox::clicked, this, &SetupWindow::cwRepeatToggled);
     connect(ui.ssbByPcYes, &QRadioButton::clicked, this, &SetupWindow::playSsbByPc);
     connect(ui.ssbByPcNo, &QRadioButton::clicked, this, &SetupWindow::playSsbByHand);
-    connect(ui.ssbRepeat, &QCheckBox::clicked, this,
-            [this](bool checked) { m_model.setSsbRepeat(checked); });
+    connect(ui.ssbRepeat, &QCheckBox::clicked, this, [this](bool checked) {
+        m_model.setSsbRepeat(checked);
+        render();
+    });
 
     ui.keyerTextsPanel = frame(w, "FramTxtCw", QStringLiteral("TEXT PROGRAM CW"));
     auto* g = new QGridLayout(ui.keyerTextsPanel);
@@ -283,7 +281,8 @@ void SetupWindow::buildMenus() {
 
 bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui.runKind && event->type() == QEvent::MouseButtonDblClick) {
-        ui.contestChoice->show();
+        m_model.offerContestChoice();
+        render();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -329,6 +328,7 @@ bool SetupWindow::load(const QString& sentCode) {
     showPortDevice();
     if (!openDatabases())
         return false;
+    render();
     focusAfterLoad();
     return true;
 }
@@ -344,7 +344,9 @@ void SetupWindow::applyLayoutFactors() {
 }
 
 void SetupWindow::showRealtimeNotice() {
-    if (m_services.realtime.available() != RealtimePriority::Way::None)
+    const bool missing = m_services.realtime.available() == RealtimePriority::Way::None;
+    m_model.setRealtimeMissing(missing);
+    if (!missing)
         return;
     // The package grants real-time priority to the group that may key the serial port.
     ui.realTimeWarning->setText(
@@ -354,37 +356,16 @@ void SetupWindow::showRealtimeNotice() {
                        "sesiune si intrati din nou). Grupul primeste prioritatea daca ati ales-o "
                        "la instalare (sudo dpkg-reconfigure velt).")
             .arg(qEnvironmentVariable("USER", QStringLiteral("$USER"))));
-    ui.realTimeWarning->show();
 }
 
 void SetupWindow::checkSoundCard() {
     m_model.setSoundCard(m_services.voice.outputCount() > 0);
-    if (m_model.keyer().soundCard)
-        return;
-    ui.ssbRepeat->setChecked(false);
-    ui.ssbRepeat->setEnabled(false);
-    ui.ssbByPc->setEnabled(false);
-    ui.ssbByPcNo->setChecked(true);
-    playSsbByHand();
-    ui.ssbByPcNo->setEnabled(false);
-    ui.ssbByPcYes->setEnabled(false);
+    if (!m_model.keyer().soundCard)
+        playSsbByHand();
 }
 
+// The run's options came back with it (SetupModel::startSetup); the contest's texts here.
 void SetupWindow::restoreReopenedState(const QString& sentCode) {
-    // The handlers below change the options as they go: the run's are kept first.
-    const KeyerOptions keyer = m_model.keyer();
-    (keyer.cwByPc ? ui.cwByPcYes : ui.cwByPcNo)->setChecked(true);
-    keyer.cwByPc ? keyCwByPc() : keyCwByHand();
-    if (keyer.soundCard) {
-        (keyer.ssbByPc ? ui.ssbByPcYes : ui.ssbByPcNo)->setChecked(true);
-        keyer.ssbByPc ? playSsbByPc() : playSsbByHand();
-    }
-    ui.cwRepeat->setChecked(keyer.cwRepeat);
-    ui.ssbRepeat->setChecked(keyer.ssbRepeat);
-    m_model.setCwRepeat(keyer.cwRepeat);
-    m_model.setSsbRepeat(keyer.ssbRepeat);
-    ui.contestChoice->hide();
-    ui.runChoice->hide();
     const ContestDef& def = run().contest();
     ui.runKind->setText(QString::fromLatin1(def.titleReopen));
     presentShape(def);
@@ -468,30 +449,18 @@ void SetupWindow::focusAfterLoad() {
 void SetupWindow::chooseContest(const ContestDef& def) {
     m_model.chooseContest(def);
     ui.runKind->setText(QString::fromLatin1(def.title));
+    render(); // the focus below goes to the boxes the contest shows
     presentContest(def);
-    ui.contestChoice->hide();
 }
 
 void SetupWindow::presentContest(const ContestDef& def) {
     emit contestChosen();
     presentShape(def);
-    presentSentCode(def);
-    if (def.screen.asksCwByPc) {
-        ui.cwByPc->show();
-        ui.cwByPcYes->show();
-        ui.cwByPcNo->show();
-        uncheck(ui.cwByPcYes);
-    }
+    presentSentCode();
 }
 
-// What the contest's row shows here; run again when the screen is re-opened.
+// The contest's texts and widths here; run again when the screen is re-opened.
 void SetupWindow::presentShape(const ContestDef& def) {
-    if (def.ssbOnly)
-        ui.cwByPc->hide();
-    if (def.screen.hidesCwTexts)
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{ui.cwByPcYes, ui.cwByPcNo, ui.keyerTextsPanel})
-            w->hide();
     const ExchangeShape& shape = def.screen.exchange;
     if (*shape.ownCaption)
         ui.ownCountyCaption->setText(QString::fromLatin1(shape.ownCaption));
@@ -499,47 +468,21 @@ void SetupWindow::presentShape(const ContestDef& def) {
         ScreenLayout::setDesignWidth(ui.ownCounty, shape.ownWidth, m_layout.scaleX);
     if (*shape.ownMacroHelp)
         ui.ownCountyLegend->setText(QString::fromLatin1(shape.ownMacroHelp));
-    if (!shape.codeMacroHelp)
-        ui.sentCodeLegend->hide();
-    if (def.sentCode == SentCodeRule::ZodiacSign) {
+    if (def.sentCode == SentCodeRule::ZodiacSign)
         ui.sentCode->clear();
-        hideSentCode();
-    }
 }
 
 // SENT COD and the focus as the contest's choice leaves them.
-void SetupWindow::presentSentCode(const ContestDef& def) {
-    switch (def.sentCode) {
-    case SentCodeRule::CallAreaDigit:
-        prefillCallAreaDigit(ui.ownCall->text());
+void SetupWindow::presentSentCode() {
+    const SentCodeStart start = m_model.sentCodeOnChoice(ui.sentCode->text(), ui.ownCall->text());
+    if (start.text)
+        ui.sentCode->setText(*start.text);
+    if (start.cursor >= 0)
+        ui.sentCode->setCursorPosition(start.cursor);
+    if (start.focus == SetupFocus::SentCodeOrCall)
         focusSentCodeOrCall();
-        break;
-    case SentCodeRule::CallAreaDigitIfEmpty:
-        if (ui.sentCode->text().isEmpty())
-            prefillCallAreaDigit(ui.ownCall->text());
-        else
-            ui.sentCode->setCursorPosition(static_cast<int>(ui.sentCode->text().size()));
-        focusSentCodeOrCall();
-        break;
-    case SentCodeRule::Serial:
-    case SentCodeRule::Hidden:
-        ui.sentCode->setText(QStringLiteral("000"));
-        hideSentCode();
+    else if (start.focus == SetupFocus::OwnCountyOrCall)
         focusOwnCallOrCounty();
-        break;
-    case SentCodeRule::ZodiacSign:
-        break; // the own zodiac sign is asked instead
-    case SentCodeRule::RequiredEmpty:
-    case SentCodeRule::Free:
-        ui.sentCode->clear();
-        focusSentCodeOrCall();
-        break;
-    }
-}
-
-void SetupWindow::hideSentCode() {
-    ui.sentCode->hide();
-    ui.sentCodeCaption->hide();
 }
 
 void SetupWindow::focusSentCodeOrCall() {
@@ -564,8 +507,8 @@ void SetupWindow::focusOwnCallOrCounty() {
 // ---- CONCURS / SIMULARE and keyer options ----
 
 void SetupWindow::chooseContestMode() {
-    ui.runChoice->hide();
     m_model.chooseRunKind(true);
+    render();
     if (run().contest().screen.opening == SetupOpening::SentCode) {
         ui.sentCode->setCursorPosition(1);
         focusSentCodeOrCall();
@@ -577,8 +520,8 @@ void SetupWindow::chooseContestMode() {
 }
 
 void SetupWindow::chooseSimulation() {
-    ui.runChoice->hide();
     m_model.chooseRunKind(false);
+    render();
     if (run().contest().screen.opening == SetupOpening::SentCode) {
         ui.sentCode->setCursorPosition(1);
         focusSentCodeOrCall();
@@ -587,38 +530,36 @@ void SetupWindow::chooseSimulation() {
 
 void SetupWindow::keyCwByPc() {
     m_model.keyCwByPc(true);
-    ui.keyerTextsPanel->show();
-    ui.cwRepeat->show();
+    render();
     if (!run().setupReopened())
         ui.keyerTexts[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void SetupWindow::keyCwByHand() {
     m_model.keyCwByPc(false);
-    ui.keyerTextsPanel->hide();
-    notKeyedByPc(ui.cwRepeat);
+    notKeyedByPc();
 }
 
-void SetupWindow::notKeyedByPc(QCheckBox* repeat) {
-    repeat->hide();
-    repeat->setChecked(false);
+void SetupWindow::notKeyedByPc() {
+    render();
     if (!run().setupReopened())
         ui.ownCall->setFocus(Qt::OtherFocusReason);
 }
 
 void SetupWindow::cwRepeatToggled() {
     m_model.setCwRepeat(ui.cwRepeat->isChecked());
+    render();
 }
 
 void SetupWindow::playSsbByPc() {
     m_model.playSsbByPc(true);
-    ui.ssbRepeat->show();
+    render();
     makeWavFolder();
 }
 
 void SetupWindow::playSsbByHand() {
     m_model.playSsbByPc(false);
-    notKeyedByPc(ui.ssbRepeat);
+    notKeyedByPc();
 }
 
 void SetupWindow::makeWavFolder() {
@@ -631,6 +572,47 @@ void SetupWindow::makeWavFolder() {
             QStringLiteral(" a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
                            "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
         kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+}
+
+// ---- what the screen shows ----
+
+namespace {
+// "Da", "Nu" or neither checked.
+void checkAnswer(QRadioButton* yes, QRadioButton* no, std::optional<bool> answer) {
+    if (answer)
+        (*answer ? yes : no)->setChecked(true);
+    else
+        for (QRadioButton* b : {yes, no})
+            uncheck(b);
+}
+
+void showAll(std::initializer_list<QWidget*> widgets, bool shown) {
+    for (QWidget* w : widgets)
+        w->setVisible(shown);
+}
+} // namespace
+
+void SetupWindow::render() {
+    const SetupShown s = m_model.shown();
+    ui.contestChoice->setVisible(s.contestChoice);
+    ui.runChoice->setVisible(s.runChoice);
+    showAll({ui.sentCode, ui.sentCodeCaption}, s.sentCode);
+    ui.sentCodeLegend->setVisible(s.sentCodeLegend);
+    showAll({ui.startDateCaption, ui.startDate, ui.startTimeCaption, ui.startTime}, s.offLineStamp);
+    ui.realTimeWarning->setVisible(s.realtimeWarning);
+    ui.errorLine->setVisible(s.ownCallUnknown);
+    ui.cwByPc->setVisible(s.cwByPcFrame);
+    showAll({ui.cwByPcYes, ui.cwByPcNo}, s.cwByPcChoice);
+    ui.keyerTextsPanel->setVisible(s.keyerTexts);
+    ui.cwRepeat->setVisible(s.cwRepeat);
+    ui.cwRepeat->setChecked(s.cwRepeatChecked);
+    checkAnswer(ui.cwByPcYes, ui.cwByPcNo, s.cwByPcChecked);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui.ssbByPc, ui.ssbByPcYes, ui.ssbByPcNo, ui.ssbRepeat})
+        w->setEnabled(s.ssbEnabled);
+    ui.ssbRepeat->setVisible(s.ssbRepeat);
+    ui.ssbRepeat->setChecked(s.ssbRepeatChecked);
+    checkAnswer(ui.ssbByPcYes, ui.ssbByPcNo, s.ssbByPcChecked);
 }
 
 // ---- menus ----
@@ -660,11 +642,7 @@ void SetupWindow::startOffLineLog() {
     if (!checkContestAndMode())
         return;
     m_model.startOffLine();
-    ui.cwRepeat->setChecked(false);
-    ui.ssbRepeat->setChecked(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{ui.startDate, ui.startTime,
-                                                      ui.startDateCaption, ui.startTimeCaption})
-        w->show();
+    render();
     const auto [date, time] = m_model.offLineStartStamp();
     ui.startTime->setText(time);
     ui.startDate->setText(date);

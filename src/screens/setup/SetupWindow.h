@@ -56,8 +56,9 @@ private:
 
     void presentContest(const ContestDef& def);
     void presentShape(const ContestDef& def);
-    void presentSentCode(const ContestDef& def);
-    void hideSentCode();
+    void presentSentCode();
+    /// The only place that shows, hides, enables and checks the controls: SetupModel::shown.
+    void render();
     void focusSentCodeOrCall();
     void prefillCallAreaDigit(const QString& call);
     void focusOwnCallOrCounty();
@@ -79,8 +80,8 @@ private:
     void cwRepeatToggled();
     void playSsbByPc();
     void playSsbByHand();
-    /// "Nu" for CW or SSB: no repeat box.
-    void notKeyedByPc(class QCheckBox* repeat);
+    /// "Nu" for CW or SSB: no repeat box, the focus on the own callsign.
+    void notKeyedByPc();
     void makeWavFolder();
     void openLogView();
     void startOffLineLog();

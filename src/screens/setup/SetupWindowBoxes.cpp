@@ -74,8 +74,6 @@ void SetupWindow::ownCallEntered() {
     }
     lookUpOwnCall(call);
     ui.ownCall->setText(typed.toUpper());
-    ui.ownCounty->show();
-    ui.ownCountyCaption->show();
     const ContestDef& def = run().contest();
     if (def.sentCode != SentCodeRule::RequiredEmpty)
         prefillCallAreaDigit(call);
@@ -92,7 +90,8 @@ void SetupWindow::lookUpOwnCall(const QString& call) {
         ui.errorLine->setText(QStringLiteral("  ") + call +
                               QStringLiteral(" INEXISTENT IN BAZA DE DATE!!"));
         ui.errorLine->setCursorPosition(0); // a narrow box shows the callsign, not the tail
-        ui.errorLine->show();
+        m_model.ownCallLookedUp(false);
+        render();
         ui.ownCounty->clear();
         ui.ownCounty->setFocus(Qt::OtherFocusReason);
         return;
@@ -100,12 +99,14 @@ void SetupWindow::lookUpOwnCall(const QString& call) {
     const bool sectors = run().contest().log.exchange == ExchangeKind::Sector;
     ui.ownCounty->setText(CountyTables::ownCounty(row->county, sectors));
     // An error line left from an earlier call would now be wrong.
-    ui.errorLine->hide();
+    m_model.ownCallLookedUp(true);
+    render();
 }
 
 void SetupWindow::ownCountyEntered() {
     ui.ownCounty->setText(ui.ownCounty->text().toUpper());
-    ui.errorLine->hide();
+    m_model.ownCountyTyped();
+    render();
     focusSentCodeOrCall();
 }
 
