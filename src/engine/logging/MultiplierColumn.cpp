@@ -1,5 +1,6 @@
 #include "logging/MultiplierColumn.h"
 
+#include "files/ErrorReason.h"
 #include "logging/Correction.h"
 #include "setup/ContestRun.h"
 
@@ -59,7 +60,7 @@ Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierSt
             held.insert(mult.trimmed());
     }
     if (rows->lastError().isValid())
-        return Failure{rows->lastError().text()};
+        return Failure{ErrorReason::ofSql(rows->lastError())};
     for (const auto& [id, mult] : changes)
         if (Outcome<void> done =
                 m_db.exec(QStringLiteral("UPDATE LogGen SET Mult = ? WHERE ID = ?"), {mult, id});
