@@ -4,7 +4,7 @@
 PRAGMA journal_mode = WAL;
 -- The schema's version: a file of an older one is brought up to this one when opened, a newer one
 -- is refused. Raise it with every change below.
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
 
 CREATE TABLE IF NOT EXISTS LogGen (
     ID       INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -75,4 +75,10 @@ CREATE TABLE IF NOT EXISTS CallJud (
     ID   INTEGER PRIMARY KEY AUTOINCREMENT,
     Call TEXT NOT NULL UNIQUE,
     Jud  TEXT
+);
+
+-- Callsigns known from the lists operators exchange, without a county: the partial check offers
+-- them too.
+CREATE TABLE IF NOT EXISTS KnownCall (
+    Call TEXT PRIMARY KEY
 );

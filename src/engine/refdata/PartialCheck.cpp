@@ -18,15 +18,20 @@ quint64 pieceKey(const QChar* at, qsizetype length) {
 } // namespace
 
 Outcome<void> PartialCheck::load(Database& callDb, Database& logDb) {
-    const std::pair<Database*, const char*> sources[] = {
-        {&callDb, "SELECT Call FROM CallJud"}, {&logDb, "SELECT DISTINCT Callsign FROM LogGen"}};
+    const struct {
+        Database* db;
+        const char* sql;
+        PartialMatch mark;
+    } sources[] = {{&callDb, "SELECT Call FROM CallJud", {}},
+                   {&callDb, "SELECT Call FROM KnownCall", {{}, false, true}},
+                   {&logDb, "SELECT DISTINCT Callsign FROM LogGen", {{}, true, false}}};
     QList<PartialMatch> calls;
-    for (const auto& [db, sql] : sources) {
-        Outcome<QSqlQuery> q = db->select(QLatin1String(sql));
+    for (const auto& source : sources) {
+        Outcome<QSqlQuery> q = source.db->select(QLatin1String(source.sql));
         if (!q)
             return Failure{q.error()};
         while (q->next())
-            calls.append({q->value(0).toString(), db == &logDb});
+            calls.append({q->value(0).toString(), source.mark.worked, source.mark.listOnly});
     }
     reset(std::move(calls));
     return {};
@@ -39,20 +44,21 @@ void PartialCheck::reset(QList<PartialMatch> calls) {
     std::sort(calls.begin(), calls.end(),
               [](const PartialMatch& a, const PartialMatch& b) { return a.callsign < b.callsign; });
     for (const PartialMatch& call : std::as_const(calls))
-        add(call.callsign, call.worked);
+        add(call.callsign, call.worked, call.listOnly);
     m_ordered = size();
 }
 
-void PartialCheck::add(const QString& callsign, bool worked) {
+void PartialCheck::add(const QString& callsign, bool worked, bool listOnly) {
     const QString call = callsign.trimmed().toUpper();
     if (call.size() < kMinFragment)
         return;
     if (const auto known = m_ids.constFind(call); known != m_ids.cend()) {
         m_calls[size_t(*known)].worked |= worked;
+        m_calls[size_t(*known)].listOnly &= listOnly;
         return;
     }
     const int id = size();
-    m_calls.push_back({call, worked});
+    m_calls.push_back({call, worked, listOnly && !worked});
     m_ids.insert(call, id);
     for (qsizetype length = 2; length <= 3; ++length)
         for (qsizetype i = 0; i + length <= call.size(); ++i) {

@@ -12,7 +12,8 @@ class Database;
 /// A callsign holding the typed fragment.
 struct PartialMatch {
     QString callsign;
-    bool worked = false; // in this contest's log
+    bool worked = false;   // in this contest's log
+    bool listOnly = false; // known only from a list of callsigns: no county, never worked
 };
 
 // The partial check: every known callsign that holds a typed fragment anywhere. Each callsign is
@@ -23,12 +24,15 @@ class PartialCheck {
 public:
     static constexpr int kMinFragment = 2;
 
-    /// Every callsign of `CallJud` in `callDb` and of `LogGen` in `logDb`, the latter worked.
+    /// Every callsign of `CallJud` and of the known callsigns in `callDb` and of `LogGen` in
+    /// `logDb`, the latter worked.
     [[nodiscard]] Outcome<void> load(Database& callDb, Database& logDb);
-    /// Replaces the index by `calls`; a callsign listed twice is worked when either is.
+    /// Replaces the index by `calls`; a callsign listed twice is worked when either is, and list
+    /// only when both are.
     void reset(QList<PartialMatch> calls);
-    /// Adds `callsign` (trimmed, upper case); `worked` marks it, and a mark is never taken back.
-    void add(const QString& callsign, bool worked);
+    /// Adds `callsign` (trimmed, upper case); `worked` marks it, and a mark is never taken back;
+    /// `listOnly` holds until it is added otherwise.
+    void add(const QString& callsign, bool worked, bool listOnly = false);
     /// The callsigns holding `fragment` (at least kMinFragment characters): the exact one first,
     /// then those beginning with it, then the others, each group in callsign order; at most
     /// `limit` of them.
