@@ -12,7 +12,8 @@ PartialCheckList::PartialCheckList(QLineEdit* callsignField, QsoEntry& entry, Da
     : QListWidget(parent), m_field(callsignField), m_entry(entry), m_callDb(callDb),
       m_logDb(logDb) {
     setObjectName(QStringLiteral("PartialCheck"));
-    setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat. "
+    setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat, "
+                              "cursiv = dintr-o lista de indicative, fara judet. "
                               "Ctrl+1..9 sau clic: il pune in campul indicativului."));
     setFocusPolicy(Qt::NoFocus);
     ScreenLayout::setFont(this, 8, false);
@@ -35,9 +36,14 @@ void PartialCheckList::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     m_index = PartialCheck();
-    (void)m_index.load(m_callDb, m_logDb);
+    const Outcome<void> loaded = m_index.load(m_callDb, m_logDb);
     m_lastLogged = m_entry.engine().store().lastLogged();
     clear();
+    // Said once, where the matches would be; it stays until the screen is opened again.
+    m_failure = loaded ? QString()
+                       : QStringLiteral("VERIFICAREA PARTIALA NU FUNCTIONEAZA: ") + loaded.error();
+    if (!m_failure.isEmpty())
+        addItem(m_failure);
 }
 
 void PartialCheckList::noteLogged() {
@@ -49,6 +55,8 @@ void PartialCheckList::noteLogged() {
 }
 
 void PartialCheckList::showMatches(const QString& typed) {
+    if (!m_failure.isEmpty())
+        return;
     clear();
     const QList<PartialMatch> found = m_index.find(typed, kShown);
     for (qsizetype i = 0; i < found.size(); ++i) {
@@ -57,17 +65,16 @@ void PartialCheckList::showMatches(const QString& typed) {
                                              (found[i].worked ? QStringLiteral(" *") : QString()),
                                          this);
         item->setData(Qt::UserRole, found[i].callsign);
-        if (found[i].worked) {
-            QFont bold = font();
-            bold.setBold(true);
-            item->setFont(bold);
-        }
+        QFont marked = font();
+        marked.setBold(found[i].worked);
+        marked.setItalic(found[i].listOnly);
+        item->setFont(marked);
     }
 }
 
 void PartialCheckList::choose(int index) {
     const QListWidgetItem* chosen = item(index);
-    if (!chosen)
+    if (!chosen || !m_failure.isEmpty())
         return;
     m_field->setText(chosen->data(Qt::UserRole).toString());
     m_field->setFocus();

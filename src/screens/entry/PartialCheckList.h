@@ -34,4 +34,5 @@ private:
     Database& m_logDb;
     PartialCheck m_index;
     QString m_lastLogged;
+    QString m_failure; // why the list could not be loaded; empty when it was
 };
