@@ -125,8 +125,10 @@ struct Options {
         QStringLiteral("FOLDER")};
     const QCommandLineOption learn{
         QStringLiteral("learn"),
-        QStringLiteral("Invata indicativele si judetele din logurile Cabrillo si ADIF date "
-                       "(FISIER...) in baza de date cu indicative, dupa o copie a ei.")};
+        QStringLiteral("Invata judetele indicativelor romanesti din logurile Cabrillo si ADIF, "
+                       "din istoricele de indicative (\"indicativ,judet\") si din listele de "
+                       "indicative cunoscute date (FISIER...) in baza de date cu indicative, "
+                       "dupa o copie a ei.")};
     const QCommandLineOption dryRun{
         QStringLiteral("dry-run"),
         QStringLiteral("Cu --learn: arata doar ce s-ar invata, fara sa scrie nimic.")};
@@ -155,6 +157,8 @@ struct Options {
             // The other failure is an option that takes a value given last, with nothing after.
             if (arguments.last() == QLatin1String("--import-jet"))
                 return QStringLiteral("Optiunea --import-jet cere numele fisierului .mdb.");
+            if (arguments.last() == QLatin1String("--data-folder"))
+                return QStringLiteral("Optiunea --data-folder cere numele folderului.");
             return QStringLiteral("Optiunea --restore cere numele copiei.");
         }
         // The words after --learn are the files to learn from.
@@ -212,6 +216,12 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
     QCoreApplication::installTranslator(&texts);
     Options o;
     const QString refusal = o.parse(arguments);
+    // What a copy cut short by a crash left goes first, whichever command opens the folder.
+    if (!dataPath.isEmpty())
+        for (const BackupRestore::Kind kind :
+             {BackupRestore::Kind::Log, BackupRestore::Kind::Callsigns})
+            BackupSet(ReportFiles::backupFolder(dataPath), BackupRestore::stem(kind), clock)
+                .removeInterrupted();
     int status = 0;
     if (!refusal.isEmpty()) {
         err << refusal << "\n\n" << o.parser.helpText();
