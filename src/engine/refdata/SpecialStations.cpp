@@ -108,9 +108,12 @@ void SpecialStations::set(const QString& code, const QString& name, const QStrin
 
 QString SpecialStations::notice(const ContestDef& def, int thisYear) const {
     const QString code = def.codeString();
+    const QStringList names =
+        QString::fromLatin1(def.log.stationLists).split(u' ', Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        return {};
     QStringList missing;
-    for (const QString& name :
-         QString::fromLatin1(def.log.stationLists).split(u' ', Qt::SkipEmptyParts))
+    for (const QString& name : names)
         if (list(code, name).isEmpty())
             missing << QStringLiteral("\"%1\"").arg(name);
     if (missing.isEmpty() && m_year == thisYear)
