@@ -134,6 +134,13 @@ struct Options {
         QStringLiteral("Cu --learn: arata doar ce s-ar invata, fara sa scrie nimic.")};
     QCommandLineParser parser;
 
+    /// The usage line, a blank line, then the description and the options: the manual page,
+    /// made from this text, keeps the usage line apart from the description.
+    QString helpText() const {
+        QString text = parser.helpText();
+        return text.insert(text.indexOf(u'\n') + 1, u'\n');
+    }
+
     QList<QCommandLineOption> all() const {
         return {help, version, list, restore, importJet, dataFolder, learn, dryRun};
     }
@@ -224,10 +231,10 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
                 .removeInterrupted();
     int status = 0;
     if (!refusal.isEmpty()) {
-        err << refusal << "\n\n" << o.parser.helpText();
+        err << refusal << "\n\n" << o.helpText();
         status = 2;
     } else if (o.parser.isSet(o.help)) {
-        out << o.parser.helpText();
+        out << o.helpText();
     } else if (o.parser.isSet(o.version)) {
         out << "velt " << VELT_VERSION << '\n';
     } else if (o.parser.isSet(o.importJet)) {
@@ -240,7 +247,7 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
     } else if (o.parser.isSet(o.list)) {
         listBackups(dataPath, clock, out);
     } else {
-        err << o.parser.helpText();
+        err << o.helpText();
         status = 2;
     }
     QCoreApplication::removeTranslator(&texts);

@@ -447,7 +447,8 @@ private slots:
         env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path());
         velt.setProcessEnvironment(env);
         velt.start(dir.file(QStringLiteral("velt")),
-                   {QStringLiteral("--import-jet"), dir.file(QStringLiteral("old.mdb"))});
+                   {QStringLiteral("--data-folder"), dir.path(), QStringLiteral("--import-jet"),
+                    dir.file(QStringLiteral("old.mdb"))});
         QVERIFY(velt.waitForFinished(60000));
 
         QCOMPARE(velt.exitStatus(), QProcess::NormalExit);
