@@ -443,9 +443,6 @@ private slots:
         const QByteArray log = dir.read(QStringLiteral("LogVELT.mdb"));
         const QByteArray calls = dir.read(QStringLiteral("DbsVELT.mdb"));
         QProcess velt;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path());
-        velt.setProcessEnvironment(env);
         velt.start(dir.file(QStringLiteral("velt")),
                    {QStringLiteral("--data-folder"), dir.path(), QStringLiteral("--import-jet"),
                     dir.file(QStringLiteral("old.mdb"))});

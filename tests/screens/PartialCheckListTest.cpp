@@ -48,7 +48,7 @@ private slots:
         call->setFocus();
         call->clear();
         h.type(QStringLiteral("5A"));
-        QCOMPARE(shown(list), QStringLiteral("1 YO5AAA|2 YO5ABC *"));
+        QCOMPARE(shown(list), QStringLiteral("1 YO5AAA|2 YO5ABC *|3 YO5ABD"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(1)).center());
         QCOMPARE(call->text(), QStringLiteral("YO5ABC"));
