@@ -104,3 +104,9 @@ CREATE TABLE IF NOT EXISTS CallJud (
     Call TEXT NOT NULL UNIQUE,
     Jud  TEXT
 );
+
+-- Callsigns known from the lists operators exchange, without a county: the partial check offers
+-- them too.
+CREATE TABLE IF NOT EXISTS KnownCall (
+    Call TEXT PRIMARY KEY
+);

@@ -125,12 +125,21 @@ struct Options {
         QStringLiteral("FOLDER")};
     const QCommandLineOption learn{
         QStringLiteral("learn"),
-        QStringLiteral("Invata indicativele si judetele din logurile Cabrillo si ADIF date "
-                       "(FISIER...) in baza de date cu indicative, dupa o copie a ei.")};
+        QStringLiteral("Invata judetele indicativelor romanesti din logurile Cabrillo si ADIF, "
+                       "din istoricele de indicative (\"indicativ,judet\") si din listele de "
+                       "indicative cunoscute date (FISIER...) in baza de date cu indicative, "
+                       "dupa o copie a ei.")};
     const QCommandLineOption dryRun{
         QStringLiteral("dry-run"),
         QStringLiteral("Cu --learn: arata doar ce s-ar invata, fara sa scrie nimic.")};
     QCommandLineParser parser;
+
+    /// The usage line, a blank line, then the description and the options: the manual page,
+    /// made from this text, keeps the usage line apart from the description.
+    QString helpText() const {
+        QString text = parser.helpText();
+        return text.insert(text.indexOf(u'\n') + 1, u'\n');
+    }
 
     QList<QCommandLineOption> all() const {
         return {help, version, list, restore, importJet, dataFolder, learn, dryRun};
@@ -155,6 +164,8 @@ struct Options {
             // The other failure is an option that takes a value given last, with nothing after.
             if (arguments.last() == QLatin1String("--import-jet"))
                 return QStringLiteral("Optiunea --import-jet cere numele fisierului .mdb.");
+            if (arguments.last() == QLatin1String("--data-folder"))
+                return QStringLiteral("Optiunea --data-folder cere numele folderului.");
             return QStringLiteral("Optiunea --restore cere numele copiei.");
         }
         // The words after --learn are the files to learn from.
@@ -212,12 +223,18 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
     QCoreApplication::installTranslator(&texts);
     Options o;
     const QString refusal = o.parse(arguments);
+    // What a copy cut short by a crash left goes first, whichever command opens the folder.
+    if (!dataPath.isEmpty())
+        for (const BackupRestore::Kind kind :
+             {BackupRestore::Kind::Log, BackupRestore::Kind::Callsigns})
+            BackupSet(ReportFiles::backupFolder(dataPath), BackupRestore::stem(kind), clock)
+                .removeInterrupted();
     int status = 0;
     if (!refusal.isEmpty()) {
-        err << refusal << "\n\n" << o.parser.helpText();
+        err << refusal << "\n\n" << o.helpText();
         status = 2;
     } else if (o.parser.isSet(o.help)) {
-        out << o.parser.helpText();
+        out << o.helpText();
     } else if (o.parser.isSet(o.version)) {
         out << "velt " << VELT_VERSION << '\n';
     } else if (o.parser.isSet(o.importJet)) {
@@ -230,7 +247,7 @@ int run(const QStringList& arguments, const QString& dataPath, const Clock& cloc
     } else if (o.parser.isSet(o.list)) {
         listBackups(dataPath, clock, out);
     } else {
-        err << o.parser.helpText();
+        err << o.helpText();
         status = 2;
     }
     QCoreApplication::removeTranslator(&texts);

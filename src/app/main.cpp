@@ -42,15 +42,26 @@ DataFolder::Location locateData(const QStringList& arguments) {
                               DataFolder::templatesFolder(QCoreApplication::applicationDirPath()));
 }
 
+QString dataFolderRefusal(const DataFolder::Location& data) {
+    return QStringLiteral("Folderul de date %1 nu poate fi folosit: %2.")
+        .arg(QDir::toNativeSeparators(data.path), data.error);
+}
+
 int answerOnConsole(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     ChildJetReader jet(QCoreApplication::applicationFilePath());
     const QStringList arguments = QCoreApplication::arguments();
-    const QString dataPath = CommandLine::needsDataFolder(arguments)
-                                 ? QDir::toNativeSeparators(locateData(arguments).path)
-                                 : QString();
+    QString dataPath;
+    if (CommandLine::needsDataFolder(arguments)) {
+        const DataFolder::Location data = locateData(arguments);
+        dataPath = QDir::toNativeSeparators(data.path);
+        if (!data.error.isEmpty()) {
+            err << dataFolderRefusal(data) << '\n';
+            return EXIT_FAILURE;
+        }
+    }
     return CommandLine::run(arguments, dataPath, QtClock(), jet, out, err);
 }
 } // namespace
@@ -82,9 +93,8 @@ int main(int argc, char* argv[]) {
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
     if (!data.error.isEmpty())
-        dialogs.message(QStringLiteral("Folderul de date %1 nu a putut fi creat: %2")
-                            .arg(QDir::toNativeSeparators(data.path), data.error),
-                        QStringLiteral("VELT"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        dialogs.message(dataFolderRefusal(data), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+                        Dialogs::Icon::Critical);
     else
         OldDataMove::offer(QCoreApplication::applicationDirPath(), data.path, dialogs, clock);
     // Whatever removes or changes stored rows keeps a copy of the file first.

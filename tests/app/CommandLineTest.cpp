@@ -284,26 +284,40 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("copies");
+        QTest::addColumn<QString>("err");
         const QString log = QStringLiteral(VELT_SOURCE_DIR "/tests/data/pastlogs/cfr2021.log");
         const QString notLog = QStringLiteral(VELT_SOURCE_DIR "/tests/data/pastlogs/notes.txt");
-        QTest::newRow("dry run") << QStringList{"--learn", "--dry-run", log} << 0 << 0 << 0;
-        QTest::newRow("written") << QStringList{"--learn", log} << 0 << 3 << 1;
-        QTest::newRow("one file refused") << QStringList{"--learn", log, notLog} << 1 << 3 << 1;
-        QTest::newRow("no file") << QStringList{"--learn"} << 2 << 0 << 0;
+        QTest::newRow("dry run") << QStringList{"--learn", "--dry-run", log} << 0 << 0 << 0 << "";
+        QTest::newRow("written") << QStringList{"--learn", log} << 0 << 3 << 1 << "";
+        QTest::newRow("one file refused")
+            << QStringList{"--learn", log, notLog} << 1 << 3 << 1 << "";
+        QTest::newRow("no file") << QStringList{"--learn"} << 2 << 0 << 0 << "Folosire";
+        QTest::newRow("large log shows its progress")
+            << QStringList{"--learn", "big.log"} << 0 << 6000 << 1
+            << "Comparare: 100%\n\rScriere: 16%";
     }
     void learn() {
         QFETCH(QStringList, options);
         QFETCH(int, status);
         QFETCH(int, rows);
         QFETCH(int, copies);
+        QFETCH(QString, err);
         LogWithCopies l;
         QVERIFY(l.folder.createDatabases());
+        QByteArray big = "START-OF-LOG: 3.0\n";
+        for (int i = 0; i < rows && options.contains(QStringLiteral("big.log")); ++i)
+            big += "QSO: 3500 CW 2024-03-02 1500 YO9AAA 599 1 PH YO5" + QByteArray::number(i) +
+                   "X 599 2 CJ\n";
+        QVERIFY(l.folder.write(QStringLiteral("big.log"), big));
+        options.replaceInStrings(QStringLiteral("big.log"),
+                                 l.folder.file(QStringLiteral("big.log")));
         BackupSet callCopies(ReportFiles::backupFolder(l.folder.path()), QStringLiteral("DbsVELT"),
                              l.clock);
         const Answer a = velt(options, l.folder.path(), l.clock);
         QCOMPARE(a.status, status);
         if (status != 2)
-            QVERIFY2(a.out.startsWith(QStringLiteral("Indicative noi: 3\n")), qPrintable(a.out));
+            QVERIFY2(a.out.startsWith(QStringLiteral("Inregistrari citite")), qPrintable(a.out));
+        QVERIFY2(a.err.contains(err), qPrintable(a.err));
         QCOMPARE(BackupRestore::rowCount(l.folder.file("DbsVELT.mdb"), QStringLiteral("CallJud")),
                  rows);
         QCOMPARE(callCopies.files().size(), copies);
@@ -320,6 +334,8 @@ private slots:
             << QStringList{"--restore"} << 2 << "cere numele copiei";
         QTest::newRow("import without a file")
             << QStringList{"--import-jet"} << 2 << "--import-jet cere numele fisierului .mdb";
+        QTest::newRow("data folder without a name")
+            << QStringList{"--data-folder"} << 2 << "--data-folder cere numele folderului";
         QTest::newRow("missing copy")
             << QStringList{"--restore", "nu-exista.mdb"} << 1 << "NU S-A SCHIMBAT NIMIC";
         QTest::newRow("missing Jet file")
@@ -335,7 +351,12 @@ private slots:
         QVERIFY(l.open());
         l.log.close();
         const QStringList before = filesOf(l.folder);
+        // What a copy cut short by a crash left goes, whatever the command.
+        const QDir backup(ReportFiles::backupFolder(l.folder.path()));
+        QVERIFY(backup.mkpath(QStringLiteral(".")));
+        QVERIFY(l.folder.write(QStringLiteral("ARHIVA/backup/DbsVELT-k1ll3d.part"), "half"));
         const Answer a = velt(options, l.folder.path(), l.clock);
+        QCOMPARE(backup.entryList({QStringLiteral("*.part")}, QDir::Files), QStringList());
         QCOMPARE(a.status, status);
         QVERIFY(a.out.isEmpty());
         QVERIFY2(a.err.contains(err), qPrintable(a.err));
@@ -361,6 +382,14 @@ private slots:
                                       << "Cuvant necunoscut: foo";
         QTest::newRow("no display") << QStringList{"AUTO"} << "xcb" << 1 << ""
                                     << "VELT are nevoie de un ecran grafic";
+        QTest::newRow("data folder a file")
+            << QStringList{"--data-folder", "/etc/passwd", "--list-backups"} << "offscreen" << 1
+            << ""
+            << "Folderul de date /etc/passwd nu poate fi folosit: nu este un folder.";
+        QTest::newRow("data folder cannot be made")
+            << QStringList{"--data-folder", "/proc/nope", "--list-backups"} << "offscreen" << 1
+            << ""
+            << "Folderul de date /proc/nope nu poate fi folosit: nu s-a putut crea";
     }
     void programAnswersWithoutSideEffects() {
         QFETCH(QStringList, options);
@@ -414,11 +443,9 @@ private slots:
         const QByteArray log = dir.read(QStringLiteral("LogVELT.mdb"));
         const QByteArray calls = dir.read(QStringLiteral("DbsVELT.mdb"));
         QProcess velt;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.path());
-        velt.setProcessEnvironment(env);
         velt.start(dir.file(QStringLiteral("velt")),
-                   {QStringLiteral("--import-jet"), dir.file(QStringLiteral("old.mdb"))});
+                   {QStringLiteral("--data-folder"), dir.path(), QStringLiteral("--import-jet"),
+                    dir.file(QStringLiteral("old.mdb"))});
         QVERIFY(velt.waitForFinished(60000));
 
         QCOMPARE(velt.exitStatus(), QProcess::NormalExit);

@@ -68,11 +68,38 @@ private slots:
         QVERIFY(r.messages[5].contains("linia 11"));
     }
 
+    // The shipped file names its year and makes no example callsign real.
     void shippedSpecialStationFileIsClean() {
         const auto r =
             SpecialStations::load(QStringLiteral(VELT_SOURCE_DIR) + "/data/special_stations.txt");
         QVERIFY2(r.messages.isEmpty(), qPrintable(r.messages.join(QLatin1Char('\n'))));
-        QVERIFY(!r.stations.special("Cp1Dec").isEmpty());
+        QVERIFY(r.stations.year() >= 2026);
+        for (const char* code : {"Cp1Dec", "CpCFR", "Valdora"})
+            QVERIFY(r.stations.special(QLatin1String(code)).isEmpty());
+        QVERIFY(r.stations.list("Ardel", "club100").isEmpty());
+    }
+
+    // What the hand-over says about the file, for a contest in 2026: "file|contest|how the
+    // notice starts", an empty start when nothing is said.
+    void specialStationNotice_data() {
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("this year's list") << "year 2026\nCpCFR special YO3CFR|CpCFR|";
+        QTest::newRow("contest needs none") << "|CampNatUS|";
+        QTest::newRow("one of two lists missing")
+            << "year 2026\nArdel club100 YO6AA|Ardel|Fisierul special_stations.txt nu are lista "
+               "\"club\" a concursului Ardel.";
+        QTest::newRow("last year's")
+            << "year 2025\nCpCFR special YO3CFR|CpCFR|Fisierul "
+               "special_stations.txt este pentru anul 2025, nu pentru 2026.";
+        QTest::newRow("no year") << "CpCFR special YO3CFR|CpCFR|Fisierul special_stations.txt nu "
+                                    "spune pentru ce an este (linia \"year 2026\").";
+    }
+    void specialStationNotice() {
+        QFETCH(QString, fields);
+        const QStringList f = fields.split(u'|');
+        const auto r = SpecialStations::parse(f[0], QStringLiteral("special_stations.txt"));
+        const QString said = r.stations.notice(*ContestCatalog::findByCode(f[1]), 2026);
+        QVERIFY2(f[2].isEmpty() ? said.isEmpty() : said.startsWith(f[2]), qPrintable(said));
     }
 };
 

@@ -1,6 +1,8 @@
 #include "LogWithCopies.h"
 #include "SmallDisk.h"
 #include "engine/ReportFixture.h"
+#include "logging/SchemaScript.h"
+#include "refdata/LogLearning.h"
 #include "reports/LogExport.h"
 #include "setup/ContestCatalog.h"
 
@@ -63,6 +65,26 @@ private slots:
         QVERIFY2(message.contains(QStringLiteral("NU A PUTUT FI SCRIS")), qPrintable(message));
         QVERIFY(message.contains(QStringLiteral("FISIERUL ANTERIOR A RAMAS NESCHIMBAT")));
         QCOMPARE(contents(disk), before);
+    }
+
+    // Learning that fills the disk: the operator's reason, said once that nothing changed.
+    void learningChangesNothing() {
+        const SmallDisk disk(256 * 1024);
+        if (!disk.mounted())
+            QSKIP("a small disk is mounted only when the tests run as root");
+        const QString path = disk.file(QStringLiteral("DbsVELT.mdb"));
+        QVERIFY(SchemaScript::createDatabase(path));
+        Database calls(QStringLiteral("FullDiskCalls"));
+        QCOMPARE(calls.open(path, QStringLiteral("CallJud")), Database::OpenResult::Ok);
+        LogLearning::Plan plan;
+        for (int i = 0; i < 20000; ++i)
+            plan.added.insert(QStringLiteral("YO5A%1").arg(i), QStringLiteral("CJ"));
+        disk.fill();
+        const QMap<QString, QByteArray> before = contents(disk);
+        const Outcome<void> done = LogLearning::apply(calls, plan);
+        QCOMPARE(done.error(), QStringLiteral("discul este plin. NU S-A SCHIMBAT NIMIC."));
+        calls.close();
+        QCOMPARE(contents(disk).value(path), before.value(path));
     }
 
     // A small disk left mounted by a test that was killed is unmounted by the next one.

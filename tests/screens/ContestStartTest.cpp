@@ -57,6 +57,17 @@ private slots:
                  (f[2].isEmpty() ? f[3] : f[2]).toLatin1() + '\r');
     }
 
+    // A contest that needs special stations the file lacks is named at the start, once.
+    void specialStationsNamedAtStart() {
+        ScreenHarness h;
+        h.specials = SpecialStations::parse(QStringLiteral("year 2026"), {}).stations;
+        h.openQso("OpbFeroviar");
+        const QStringList said = h.dialogs.texts().filter(QStringLiteral("special_stations.txt"));
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].startsWith("Fisierul special_stations.txt nu are lista \"special\""),
+                 qPrintable(said[0]));
+    }
+
     void newContestOnAnEarlierLog_data() {
         // CONCURS, SIMULARE or Off-line; dates of the two contacts in the log; the contest of the
         // last hand-over ("-": none); the answer (Y, N, "-": not asked); 1 when no copy can be

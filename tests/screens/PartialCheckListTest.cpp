@@ -24,6 +24,7 @@ private slots:
                 Database::OpenResult::Ok);
             QVERIFY(calls.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES ('YO5AAA', "
                                               "'CJ'), ('YO5ABC', 'CJ'), ('YO8XAB/P', 'IS')")));
+            QVERIFY(calls.exec(QStringLiteral("INSERT INTO KnownCall VALUES ('YO5ABD')")));
         }
         h.openQso("OpBCNUS");
         auto* list = h.find<QListWidget>(h.qso.get(), "PartialCheck");
@@ -33,9 +34,11 @@ private slots:
         h.type(QStringLiteral("A"));
         QCOMPARE(shown(list), QString());
         h.type(QStringLiteral("B"));
-        QCOMPARE(shown(list), QStringLiteral("1 YO5ABC|2 YO8XAB/P"));
+        QCOMPARE(shown(list), QStringLiteral("1 YO5ABC|2 YO5ABD|3 YO8XAB/P"));
+        QVERIFY(list->item(1)->font().italic()); // known from a list only, without a county
+        QVERIFY(!list->item(0)->font().italic());
 
-        h.key(Qt::Key_2, Qt::ControlModifier);
+        h.key(Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(call->text(), QStringLiteral("YO8XAB/P"));
         QCOMPARE(list->count(), 0);
 
@@ -46,7 +49,7 @@ private slots:
         call->setFocus();
         call->clear();
         h.type(QStringLiteral("5A"));
-        QCOMPARE(shown(list), QStringLiteral("1 YO5AAA|2 YO5ABC *"));
+        QCOMPARE(shown(list), QStringLiteral("1 YO5AAA|2 YO5ABC *|3 YO5ABD"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(1)).center());
         QCOMPARE(call->text(), QStringLiteral("YO5ABC"));
@@ -66,6 +69,24 @@ private slots:
         call->clear();
         h.type(QStringLiteral("5A"));
         QCOMPARE(shown(list), QStringLiteral("1 YO5AAA|2 YO5ABC|3 YO5AXY *"));
+    }
+
+    // A list that cannot be loaded says why in its place, once, whatever is typed after.
+    void failedLoadSaidOnce() {
+        ScreenHarness h;
+        {
+            Database calls(QStringLiteral("Known"));
+            QCOMPARE(
+                calls.open(h.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
+                Database::OpenResult::Ok);
+            QVERIFY(calls.exec(QStringLiteral("DROP TABLE KnownCall")));
+        }
+        h.openQso("OpBCNUS");
+        auto* list = h.find<QListWidget>(h.qso.get(), "PartialCheck");
+        h.qsoBox("TxtIndic")->setFocus();
+        h.type(QStringLiteral("AB"));
+        QCOMPARE(shown(list), QStringLiteral("VERIFICAREA PARTIALA NU FUNCTIONEAZA: baza de date "
+                                             "nu are structura pe care o cere programul"));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "files/SafeFile.h"
 
+#include "files/ErrorReason.h"
+
 #include <QDir>
 #include <cerrno>
 
@@ -31,11 +33,12 @@ bool SafeFile::fail(const QString& reason) {
 }
 
 bool SafeFile::open() {
-    return m_file.open(QIODevice::WriteOnly) || fail(m_file.errorString());
+    return m_file.open(QIODevice::WriteOnly) || fail(ErrorReason::ofFile(m_file, true));
 }
 
 bool SafeFile::append(const QByteArray& bytes) {
-    return m_error.isEmpty() && (m_file.write(bytes) == bytes.size() || fail(m_file.errorString()));
+    return m_error.isEmpty() &&
+           (m_file.write(bytes) == bytes.size() || fail(ErrorReason::ofFile(m_file, true)));
 }
 
 bool SafeFile::commit() {
@@ -44,10 +47,10 @@ bool SafeFile::commit() {
     // commit() alone can report success after its buffered write failed, so every step is
     // checked before the old file is replaced.
     if (!m_file.flush())
-        return fail(m_file.errorString());
+        return fail(ErrorReason::ofFile(m_file, true));
     if (!syncToDisk(m_file))
-        return fail(qt_error_string(errno));
-    return m_file.commit() || fail(m_file.errorString());
+        return fail(ErrorReason::ofErrno(errno));
+    return m_file.commit() || fail(ErrorReason::ofFile(m_file, true));
 }
 
 Outcome<void> SafeFile::write(const QString& path, const QByteArray& bytes) {

@@ -1,5 +1,6 @@
 #include "jetimport/TableCopy.h"
 
+#include "files/ErrorReason.h"
 #include "jetimport/TableMap.h"
 #include "logging/Database.h"
 #include "seams/JetReader.h"
@@ -165,7 +166,7 @@ Result copyRows(const JetTable& source, const TableMap& map, Database& target) {
     }
     if (!db.commit()) {
         result.error = QStringLiteral("scrierea in %1 a esuat: %2")
-                           .arg(map.targetTable, db.lastError().text());
+                           .arg(map.targetTable, ErrorReason::ofSql(db.lastError()));
         db.rollback();
         return result;
     }

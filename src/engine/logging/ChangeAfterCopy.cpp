@@ -16,7 +16,7 @@ Outcome<void> ChangeAfterCopy::start() {
     // The lock before the copy, as in Database::changeAfterCopy: the copy holds every row the
     // change removes.
     if (Outcome<void> locked = m_db.beginChange(); !locked)
-        return locked;
+        return Database::nothingChanged(locked);
     m_locked = true;
     m_copy = std::async(std::launch::async, [this] {
         return m_db.keepCopy([this](int copied, int total) {
@@ -41,7 +41,8 @@ Outcome<void> ChangeAfterCopy::finish() {
         return Failure{QStringLiteral("schimbarea nu a inceput")};
     m_locked = false;
     const Outcome<void> copied = m_copy.get();
-    return m_db.finishChange([&] { return Database::afterCopy(copied, m_change); });
+    return Database::nothingChanged(
+        m_db.finishChange([&] { return Database::afterCopy(copied, m_change); }));
 }
 
 void ChangeAfterCopy::cancel() {

@@ -1,12 +1,15 @@
 #include "logging/Database.h"
 
+#include "files/ErrorReason.h"
 #include "logging/BackupSet.h"
+#include "logging/SqliteConnection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QUrl>
+#include <sqlite3.h>
 
 Database::Database(QString connectionName) : m_name(std::move(connectionName)) {}
 
@@ -54,16 +57,16 @@ Database::OpenResult Database::open(const QString& path, const QString& required
     m_openError.clear();
     // A second object under the same name would silently replace the first one's connection.
     if (QSqlDatabase::contains(m_name)) {
-        m_openError = QStringLiteral("connection name in use");
+        m_openError = QStringLiteral("legatura cu baza de date este deja folosita");
         return OpenResult::Failed;
     }
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
-        m_openError = QStringLiteral("missing");
+        m_openError = QStringLiteral("fisierul lipseste");
         return OpenResult::Missing;
     }
     if (!looksLikeSqlite(path)) {
-        m_openError = QStringLiteral("not an SQLite database");
+        m_openError = QStringLiteral("nu este o baza de date SQLite");
         return OpenResult::NotDatabase;
     }
     {
@@ -75,7 +78,7 @@ Database::OpenResult Database::open(const QString& path, const QString& required
             QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
             QStringLiteral("?mode=rw"));
         if (!db.open()) {
-            m_openError = db.lastError().text();
+            m_openError = ErrorReason::ofSql(db.lastError());
             close();
             return OpenResult::Failed;
         }
@@ -83,7 +86,7 @@ Database::OpenResult Database::open(const QString& path, const QString& required
     Outcome<QSqlQuery> tables = select(kTableCount, {requiredTable});
     if (!tables || !tables->next() || tables->value(0).toInt() == 0) {
         m_openError = tables.error();
-        const bool notDb = m_openError.contains(QStringLiteral("not a database"));
+        const bool notDb = m_openError == SqliteConnection::describe(SQLITE_NOTADB);
         close();
         return notDb ? OpenResult::NotDatabase : OpenResult::Failed;
     }
@@ -103,11 +106,11 @@ Outcome<QSqlQuery> Database::select(const QString& sql, const QVariantList& valu
     QSqlQuery q(handle());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        return Failure{q.lastError().text()};
+        return Failure{ErrorReason::ofSql(q.lastError())};
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!q.exec())
-        return Failure{q.lastError().text()};
+        return Failure{ErrorReason::ofSql(q.lastError())};
     return q;
 }
 
@@ -131,14 +134,21 @@ Outcome<void> Database::execAfterCopy(const QString& sql, const QVariantList& va
 Outcome<void> Database::changeAfterCopy(const std::function<Outcome<void>()>& change) {
     // The write lock first: no other program can change the file between the copy and the
     // statement, so the copy holds every row the statement removes.
-    return inTransaction([&] { return afterCopy(keepCopy(), change); });
+    return nothingChanged(inTransaction([&] { return afterCopy(keepCopy(), change); }));
 }
 
 Outcome<void> Database::afterCopy(const Outcome<void>& copied,
                                   const std::function<Outcome<void>()>& change) {
-    if (!copied)
-        return Failure{copied.error() + QStringLiteral(" NU S-A SCHIMBAT NIMIC.")};
-    return change();
+    return copied ? change() : copied;
+}
+
+Outcome<void> Database::nothingChanged(const Outcome<void>& done) {
+    if (done)
+        return done;
+    const QString reason = done.error().trimmed();
+    const bool ended = reason.endsWith(u'.') || reason.endsWith(u'!') || reason.endsWith(u')');
+    return Failure{reason + (ended ? QStringLiteral(" ") : QStringLiteral(". ")) +
+                   QStringLiteral("NU S-A SCHIMBAT NIMIC.")};
 }
 
 Outcome<void> Database::inTransaction(const std::function<Outcome<void>()>& change) {

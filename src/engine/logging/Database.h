@@ -53,9 +53,11 @@ public:
     /// Keeps a copy of the file unless it equals the newest copy, telling `progress` as it goes;
     /// it reads through a connection of its own, so it may run on another thread.
     [[nodiscard]] Outcome<void> keepCopy(const DatabaseCopy::Progress& progress = {});
-    /// `change`, when `copied` is a copy kept; otherwise why nothing is changed.
+    /// `change`, when `copied` is a copy kept; otherwise why the copy failed.
     static Outcome<void> afterCopy(const Outcome<void>& copied,
                                    const std::function<Outcome<void>()>& change);
+    /// `done`; a failure of a change made after a copy says, once, that nothing was changed.
+    static Outcome<void> nothingChanged(const Outcome<void>& done);
     /// Runs a statement with bound values and gives its rows.
     [[nodiscard]] Outcome<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
     /// The first column of the first row of a SELECT, or an invalid variant.

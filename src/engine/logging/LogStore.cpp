@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "files/ErrorReason.h"
 #include "logging/Correction.h"
 #include "logging/Points.h"
 #include "logging/SchemaScript.h"
@@ -40,7 +41,7 @@ Outcome<QList<LogRow>> rowsOf(Outcome<QSqlQuery> q) {
     while (q->next())
         rows << LogRow::fromQuery(*q);
     if (q->lastError().isValid())
-        return Failure{q->lastError().text()};
+        return Failure{ErrorReason::ofSql(q->lastError())};
     return rows;
 }
 } // namespace
@@ -81,7 +82,7 @@ Outcome<std::optional<QString>> LogStore::firstContact(const QString& callsign, 
     if (q->next())
         return std::optional<QString>(q->value(0).toString());
     if (q->lastError().isValid())
-        return Failure{kUnreadable + q->lastError().text()};
+        return Failure{kUnreadable + ErrorReason::ofSql(q->lastError())};
     return std::optional<QString>();
 }
 
@@ -94,7 +95,7 @@ Outcome<bool> LogStore::hasMult(const QString& mult, int stage, qint64 beforeId)
     if (q->next())
         return true;
     if (q->lastError().isValid())
-        return Failure{kUnreadable + q->lastError().text()};
+        return Failure{kUnreadable + ErrorReason::ofSql(q->lastError())};
     return false;
 }
 
@@ -219,7 +220,7 @@ Outcome<qint64> LogStore::count(int stage) {
     if (!rows)
         return Failure{kUnreadable + rows.error()};
     if (!rows->next())
-        return Failure{kUnreadable + rows->lastError().text()};
+        return Failure{kUnreadable + ErrorReason::ofSql(rows->lastError())};
     return rows->value(0).toLongLong();
 }
 

@@ -1,5 +1,6 @@
 #include "logging/MultiplierColumn.h"
 
+#include "files/ErrorReason.h"
 #include "logging/Correction.h"
 #include "setup/ContestRun.h"
 
@@ -78,7 +79,7 @@ Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const Multipli
             held.insert(mult.trimmed());
     }
     if (rows->lastError().isValid())
-        return Failure{rows->lastError().text()};
+        return Failure{ErrorReason::ofSql(rows->lastError())};
     for (const auto& [id, mult] : changes)
         if (Outcome<void> done =
                 m_db.exec(QStringLiteral("UPDATE LogGen SET Mult = ? WHERE ID = ?"), {mult, id});

@@ -1,5 +1,7 @@
 #include "logging/SchemaScript.h"
 
+#include "files/ErrorReason.h"
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -39,12 +41,12 @@ Outcome<void> create(const QString& path, const QString& script) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         if (!db.open()) {
-            error = db.lastError().text();
+            error = ErrorReason::ofSql(db.lastError());
         } else {
             QSqlQuery q(db);
             for (const QString& statement : statements(script)) {
                 if (!q.exec(statement)) {
-                    error = q.lastError().text();
+                    error = ErrorReason::ofSql(q.lastError());
                     break;
                 }
             }

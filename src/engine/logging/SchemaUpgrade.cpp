@@ -76,8 +76,7 @@ Outcome<void> bringUpToDate(Database& db) {
         return Failure{script.error()};
     const Outcome<void> done = db.changeAfterCopy([&] { return addWhatIsMissing(db, *script); });
     if (!done)
-        return Failure{QStringLiteral("Fisierul %1 nu a putut fi adus la versiunea programului "
-                                      "(%2). NU S-A SCHIMBAT NIMIC.")
+        return Failure{QStringLiteral("Fisierul %1 nu a putut fi adus la versiunea programului: %2")
                            .arg(file, done.error())};
     return {};
 }

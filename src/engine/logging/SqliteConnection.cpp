@@ -57,6 +57,10 @@ QString SqliteConnection::describe(int code) {
         return QStringLiteral("eroare de citire sau de scriere pe disc");
     case SQLITE_NOMEM:
         return QStringLiteral("memorie insuficienta");
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("valoarea exista deja in tabela");
+    case SQLITE_ERROR:
+        return QStringLiteral("baza de date nu are structura pe care o cere programul");
     default:
         return QStringLiteral("eroare SQLite %1").arg(code);
     }

@@ -1,5 +1,6 @@
 #include "refdata/CallsignDb.h"
 
+#include "files/ErrorReason.h"
 #include "refdata/CountyTables.h"
 
 #include <QSqlError>
@@ -38,6 +39,11 @@ Outcome<void> CallsignDb::add(const QString& callsign, const QString& county) {
                      {callsign, county});
 }
 
+Outcome<void> CallsignDb::addKnown(const QString& callsign) {
+    return m_db.exec(QStringLiteral("INSERT OR IGNORE INTO KnownCall (Call) VALUES (?)"),
+                     {callsign});
+}
+
 Outcome<void> CallsignDb::changeCounty(const QString& callsign, const QString& county) {
     // Learning runs on every logged contact: a copy of the whole table here would stall the
     // operator's Enter. The database is copied when the program ends instead.
@@ -66,6 +72,7 @@ Outcome<QSqlQuery> CallsignDb::sortedByCallsign() {
     // Scrollable, not forward-only: the grid's model moves back and forth through it.
     QSqlQuery q(m_db.handle());
     if (!q.exec(QStringLiteral("SELECT * FROM CallJud ORDER BY Call")))
-        return Failure{QStringLiteral("BAZA DE DATE NU POATE FI CITITA: ") + q.lastError().text()};
+        return Failure{QStringLiteral("BAZA DE DATE NU POATE FI CITITA: ") +
+                       ErrorReason::ofSql(q.lastError())};
     return q;
 }

@@ -26,6 +26,8 @@ public:
     /// Adds a callsign typed on the log-view screen; when it is refused, the operator's message
     /// (no callsign, an apostrophe, already known, database failure).
     [[nodiscard]] Outcome<void> addByHand(const QString& callsign, const QString& county);
+    /// Adds `callsign` to the callsigns known without a county, unless it is there.
+    [[nodiscard]] Outcome<void> addKnown(const QString& callsign);
     /// Replaces the county of a known `callsign`.
     [[nodiscard]] Outcome<void> changeCounty(const QString& callsign, const QString& county);
     /// True for what is never taught to the table: nothing, or an exchange word that says nothing

@@ -20,17 +20,22 @@ quint64 pieceKey(const QChar* at, qsizetype length) {
 } // namespace
 
 Outcome<void> PartialCheck::load(Database& callDb, Database& logDb) {
-    const std::pair<Database*, const char*> sources[] = {
-        {&callDb, "SELECT 0, Call FROM CallJud"}, {&logDb, "SELECT ID, Callsign FROM LogGen"}};
-    QStringList calls;
+    const struct {
+        Database* db;
+        const char* sql;
+        bool listOnly;
+    } sources[] = {{&callDb, "SELECT 0, Call FROM CallJud", false},
+                   {&callDb, "SELECT 0, Call FROM KnownCall", true},
+                   {&logDb, "SELECT ID, Callsign FROM LogGen", false}};
+    QList<PartialMatch> calls;
     qint64 logSeen = 0;
-    for (const auto& [db, sql] : sources) {
-        Outcome<QSqlQuery> q = db->select(QLatin1String(sql));
+    for (const auto& source : sources) {
+        Outcome<QSqlQuery> q = source.db->select(QLatin1String(source.sql));
         if (!q)
             return Failure{q.error()};
         while (q->next()) {
             logSeen = std::max(logSeen, q->value(0).toLongLong());
-            calls.append(q->value(1).toString());
+            calls.append({q->value(1).toString(), false, source.listOnly});
         }
     }
     start(std::move(calls));
@@ -65,21 +70,27 @@ Outcome<void> PartialCheck::markWorked(QList<PartialMatch>& found, Database& log
     QSet<QString> worked;
     while (q->next())
         worked.insert(q->value(0).toString());
-    for (PartialMatch& m : found)
+    for (PartialMatch& m : found) {
         m.worked = worked.contains(m.callsign);
+        m.listOnly &= !m.worked;
+    }
     return {};
 }
 
-void PartialCheck::reset(QStringList calls) {
-    start(std::move(calls));
+void PartialCheck::reset(const QStringList& calls) {
+    QList<PartialMatch> matches;
+    for (const QString& call : calls)
+        matches.append({call});
+    start(std::move(matches));
     finish();
 }
 
-void PartialCheck::start(QStringList calls) {
+void PartialCheck::start(QList<PartialMatch> calls) {
     *this = PartialCheck();
-    for (QString& call : calls)
-        call = call.trimmed().toUpper();
-    std::sort(calls.begin(), calls.end());
+    for (PartialMatch& call : calls)
+        call.callsign = call.callsign.trimmed().toUpper();
+    std::sort(calls.begin(), calls.end(),
+              [](const PartialMatch& a, const PartialMatch& b) { return a.callsign < b.callsign; });
     m_loaded = std::move(calls);
 }
 
@@ -97,17 +108,22 @@ bool PartialCheck::indexSome(int count) {
     return true;
 }
 
-void PartialCheck::add(const QString& callsign) {
+void PartialCheck::add(const QString& callsign, bool listOnly) {
     // A callsign added now follows those loaded, which are indexed first.
     finish();
-    index(callsign.trimmed().toUpper());
+    index({callsign.trimmed().toUpper(), false, listOnly});
 }
 
-void PartialCheck::index(const QString& call) {
-    if (call.size() < kMinFragment || m_ids.contains(call))
+void PartialCheck::index(const PartialMatch& match) {
+    const QString& call = match.callsign;
+    if (call.size() < kMinFragment)
         return;
+    if (const auto known = m_ids.constFind(call); known != m_ids.cend()) {
+        m_calls[size_t(*known)].listOnly &= match.listOnly;
+        return;
+    }
     const int id = size();
-    m_calls.push_back(call);
+    m_calls.push_back(match);
     m_ids.insert(call, id);
     for (qsizetype length = 2; length <= 3; ++length)
         for (qsizetype i = 0; i + length <= call.size(); ++i) {
@@ -137,7 +153,7 @@ QList<PartialMatch> PartialCheck::find(const QString& fragment, int limit) const
     std::array<std::vector<int>, 3> ranked; // 0 exact, 1 beginning with the fragment, 2 holding it
     std::vector<std::pair<int, int>> later; // rank, call
     for (const int id : *rarest) {
-        const QString& call = m_calls[size_t(id)];
+        const QString& call = m_calls[size_t(id)].callsign;
         if (f.size() > 3 && !call.contains(f))
             continue;
         const int rank = call.size() == f.size() ? 0 : call.startsWith(f) ? 1 : 2;
@@ -146,7 +162,9 @@ QList<PartialMatch> PartialCheck::find(const QString& fragment, int limit) const
         else if (ranked[size_t(rank)].size() < size_t(limit))
             ranked[size_t(rank)].push_back(id);
     }
-    const auto byCall = [this](int a, int b) { return m_calls[size_t(a)] < m_calls[size_t(b)]; };
+    const auto byCall = [this](int a, int b) {
+        return m_calls[size_t(a)].callsign < m_calls[size_t(b)].callsign;
+    };
     std::sort(later.begin(), later.end(), [&byCall](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : byCall(a.second, b.second);
     });
@@ -161,7 +179,7 @@ QList<PartialMatch> PartialCheck::find(const QString& fragment, int limit) const
         std::inplace_merge(ids.begin(), ids.end() - qsizetype(laterOfRank[rank]), ids.end(),
                            byCall);
         for (auto it = ids.begin(); it != ids.end() && out.size() < limit; ++it)
-            out << PartialMatch{m_calls[size_t(*it)]};
+            out << m_calls[size_t(*it)];
     }
     return out;
 }

@@ -1,11 +1,11 @@
 #include "refdata/PastLog.h"
 
+#include "files/ErrorReason.h"
 #include "setup/Cp1250.h"
 
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
@@ -17,10 +17,18 @@ bool allDigits(const QString& word) {
            std::all_of(word.cbegin(), word.cend(), [](QChar ch) { return ch.isDigit(); });
 }
 
-// A callsign has letters and a digit, and nothing but those and "/".
+// A callsign has letters and a digit, and nothing but those and "/". Checked by hand: a pattern
+// match on every word of a log of 100000 contacts is most of its reading.
 bool looksLikeCall(const QString& word) {
-    static const QRegularExpression shape(QStringLiteral("^(?=.*[A-Z])(?=.*[0-9])[A-Z0-9/]{3,}$"));
-    return shape.match(word).hasMatch();
+    bool letter = false;
+    bool digit = false;
+    for (const QChar ch : word) {
+        letter |= ch >= u'A' && ch <= u'Z';
+        digit |= ch >= u'0' && ch <= u'9';
+        if (!(ch >= u'A' && ch <= u'Z') && !(ch >= u'0' && ch <= u'9') && ch != u'/')
+            return false;
+    }
+    return letter && digit && word.size() >= 3;
 }
 
 // The county word of a received exchange: the first word after the report that is not a number.
@@ -39,10 +47,9 @@ QString lineRefusal(int line) {
 // left blank. The sent and received exchanges have as many words; otherwise the callsign is the
 // first word shaped like one.
 std::optional<HeardStation> cabrilloQso(const QString& line) {
-    const QStringList w =
-        line.toUpper().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList w = line.toUpper().simplified().split(u' ', Qt::SkipEmptyParts);
     const auto dateAt = [&w](qsizetype i) {
-        return w.size() > i ? QDate::fromString(w[i], QStringLiteral("yyyy-MM-dd")) : QDate();
+        return w.size() > i && w[i].size() == 10 ? QDate::fromString(w[i], Qt::ISODate) : QDate();
     };
     const qsizetype d = dateAt(3).isValid() ? 3 : 2;
     const QDate date = dateAt(d);
@@ -130,20 +137,53 @@ PastLogFile parseAdif(PastLogFile file, const QByteArray& bytes) {
         }
         const auto field = std::find_if(countyFields.cbegin(), countyFields.cend(),
                                         [&r](const QString& f) { return !r.value(f).isEmpty(); });
-        if (field == countyFields.cend()) {
-            ++file.withoutCounty;
-            continue;
+        QString county;
+        if (field != countyFields.cend()) {
+            if (!file.countyFields.contains(*field))
+                file.countyFields << *field;
+            // The received string holds the serial before the county; a report may lead it too.
+            const QString value = r.value(*field);
+            county = *field == QLatin1String("SRX_STRING")
+                         ? countyOf(QStringList{QString()} + value.split(u' ', Qt::SkipEmptyParts))
+                         : value.section(u',', -1).trimmed();
         }
-        if (!file.countyFields.contains(*field))
-            file.countyFields << *field;
-        // The received string holds the serial before the county; a report may lead it too.
-        const QString value = r.value(*field);
-        const QString county =
-            *field == QLatin1String("SRX_STRING")
-                ? countyOf(QStringList{QString()} + value.split(u' ', Qt::SkipEmptyParts))
-                : value.section(u',', -1).trimmed();
         const QString time = r.value(QStringLiteral("TIME_ON")).left(4).leftJustified(4, u'0');
         file.heard << HeardStation{call, county, date.toString(QStringLiteral("yyyyMMdd")) + time};
+    }
+    return file;
+}
+
+// The lines of a call history or a list of known callsigns, without "#" comments and blank lines,
+// with their line numbers.
+QList<std::pair<int, QString>> listLines(const QStringList& lines) {
+    QList<std::pair<int, QString>> out;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (const QString line = lines[i].section(u'#', 0, 0).trimmed().toUpper(); !line.isEmpty())
+            out.append({int(i) + 1, line});
+    return out;
+}
+
+// "callsign,county[,...]" a line: each call with its county, as old as any contact; a list of
+// known callsigns, one a line; or nothing, when the lines are neither.
+std::optional<PastLogFile> parseList(PastLogFile file, const QStringList& lines) {
+    const QList<std::pair<int, QString>> entries = listLines(lines);
+    if (entries.isEmpty())
+        return std::nullopt;
+    const bool history = entries.first().second.contains(u',');
+    for (const auto& [number, line] : entries) {
+        const QString call = line.section(u',', 0, 0).trimmed();
+        if (line.contains(u',') != history || !looksLikeCall(call)) {
+            // A call history names its bad line; text that is not a list of calls is no list.
+            if (!history)
+                return std::nullopt;
+            file.heard.clear();
+            file.refusal = lineRefusal(number);
+            return file;
+        }
+        if (history)
+            file.heard << HeardStation{call, line.section(u',', 1, 1).trimmed(), QString()};
+        else
+            file.known << call;
     }
     return file;
 }
@@ -153,6 +193,10 @@ PastLogFile parseAdif(PastLogFile file, const QByteArray& bytes) {
 namespace PastLog {
 
 QString decode(const QByteArray& bytes) {
+    if (const std::optional<QStringConverter::Encoding> marked =
+            QStringConverter::encodingForData(bytes);
+        marked && *marked != QStringConverter::Utf8)
+        return QStringDecoder(*marked)(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
     return utf8.hasError() ? Cp1250::decode(bytes) : text;
@@ -162,6 +206,9 @@ PastLogFile parse(const QString& name, const QByteArray& bytes) {
     PastLogFile file;
     file.name = name;
     const QString text = decode(bytes);
+    // ADIF lengths count the bytes of a UTF-8 or single-byte text: a UTF-16 one is read as UTF-8.
+    const bool wide = QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8) !=
+                      QStringConverter::Utf8;
     const QStringList lines = text.split(u'\n');
     const auto first = std::find_if(lines.cbegin(), lines.cend(),
                                     [](const QString& l) { return !l.trimmed().isEmpty(); });
@@ -169,21 +216,41 @@ PastLogFile parse(const QString& name, const QByteArray& bytes) {
         first->trimmed().startsWith(QLatin1String("START-OF-LOG:"), Qt::CaseInsensitive))
         return parseCabrillo(std::move(file), lines);
     if (text.contains(QLatin1String("<EOR>"), Qt::CaseInsensitive))
-        return parseAdif(std::move(file), bytes);
-    file.refusal = QStringLiteral("nu este un log Cabrillo sau ADIF");
+        return parseAdif(std::move(file), wide ? text.toUtf8() : bytes);
+    if (std::optional<PastLogFile> list = parseList(file, lines))
+        return *list;
+    file.refusal = QStringLiteral(
+        "nu este un log Cabrillo sau ADIF, un istoric de indicative sau o lista de indicative");
     return file;
 }
 
 PastLogFile read(const QString& path) {
-    QFile f(path);
-    const QString name = QFileInfo(path).fileName();
-    if (!f.open(QIODevice::ReadOnly)) {
-        PastLogFile file;
-        file.name = name;
-        file.refusal = QStringLiteral("nu poate fi deschis (%1)").arg(f.errorString());
+    PastLogFile file;
+    const QFileInfo info(path);
+    file.name = info.fileName();
+    // Looked at before it is opened: a pipe would never end, a device never stop giving bytes.
+    if (info.exists() && !info.isFile()) {
+        file.refusal = info.isDir() ? QStringLiteral("este un folder, nu un fisier")
+                                    : QStringLiteral("nu este un fisier obisnuit (este un canal, "
+                                                     "un socket sau un dispozitiv)");
         return file;
     }
-    return parse(name, f.readAll());
+    const auto tooLarge = [&file] {
+        file.refusal = QStringLiteral("are peste %1 MB, nu este un log").arg(kMaxBytes >> 20);
+        return file;
+    };
+    if (info.size() > kMaxBytes)
+        return tooLarge();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        file.refusal =
+            QStringLiteral("nu poate fi deschis (%1)").arg(ErrorReason::ofFile(f, false));
+        return file;
+    }
+    const QByteArray bytes = f.read(kMaxBytes + 1);
+    if (bytes.size() > kMaxBytes)
+        return tooLarge();
+    return parse(file.name, bytes);
 }
 
 } // namespace PastLog

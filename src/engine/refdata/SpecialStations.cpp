@@ -58,6 +58,10 @@ SpecialStations::LoadResult SpecialStations::parse(const QString& text, const QS
         if (line.isEmpty())
             continue;
         QStringList fields = line.split(separators, Qt::SkipEmptyParts);
+        if (fields.size() == 2 && fields[0] == QLatin1String("year") && fields[1].toInt() > 0) {
+            result.stations.m_year = fields[1].toInt();
+            continue;
+        }
         for (qsizetype i = 2; i < fields.size(); ++i)
             fields[i] = fields[i].toUpper();
         const QString fault = lineFault(fields);
@@ -100,4 +104,33 @@ QString SpecialStations::special(const QString& code) const {
 
 void SpecialStations::set(const QString& code, const QString& name, const QStringList& calls) {
     m_lists.insert(key(code, name), calls);
+}
+
+QString SpecialStations::notice(const ContestDef& def, int thisYear) const {
+    const QString code = def.codeString();
+    const QStringList names =
+        QString::fromLatin1(def.log.stationLists).split(u' ', Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        return {};
+    QStringList missing;
+    for (const QString& name : names)
+        if (list(code, name).isEmpty())
+            missing << QStringLiteral("\"%1\"").arg(name);
+    if (missing.isEmpty() && m_year == thisYear)
+        return {};
+    const QString fault =
+        !missing.isEmpty()
+            ? QStringLiteral("Fisierul special_stations.txt nu are lista %1 a concursului %2.")
+                  .arg(missing.join(QStringLiteral(", ")), code)
+        : m_year == 0
+            ? QStringLiteral("Fisierul special_stations.txt nu spune pentru ce an este (linia "
+                             "\"year %1\").")
+                  .arg(thisYear)
+            : QStringLiteral("Fisierul special_stations.txt este pentru anul %1, nu pentru %2.")
+                  .arg(m_year)
+                  .arg(thisYear);
+    return fault + QStringLiteral(" Statiile speciale se schimba in fiecare an: fara lista de "
+                                  "anul acesta, concursul %1 se puncteaza gresit. Completati "
+                                  "fisierul din folderul de date dupa regulament.")
+                       .arg(code);
 }

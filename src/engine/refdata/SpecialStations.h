@@ -4,8 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+struct ContestDef;
+
 // The special stations of the contests (they change every year), read from a text file:
-// one list per line, "contest-code list-name callsign ...", "#" starts a comment.
+// one list per line, "contest-code list-name callsign ...", "#" starts a comment, and a line
+// "year yyyy" names the year the lists are for.
 class SpecialStations {
 public:
     /// What a read gave: the lists, and one Romanian message per line that was skipped.
@@ -23,9 +26,15 @@ public:
     /// The one special station of contest `code` (list "special"), or empty.
     QString special(const QString& code) const;
     void set(const QString& code, const QString& name, const QStringList& calls);
+    /// The year the file names; 0 when it names none.
+    int year() const { return m_year; }
+    /// What to tell the operator before contest `def` starts in `thisYear`: the lists it needs
+    /// that the file lacks, or that the file is not of `thisYear`; empty when all is well.
+    QString notice(const ContestDef& def, int thisYear) const;
 
 private:
     QHash<QString, QStringList> m_lists; // key "code name"
+    int m_year = 0;
 };
 
 struct SpecialStations::LoadResult {

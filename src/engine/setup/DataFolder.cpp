@@ -65,8 +65,11 @@ Location locate(const QString& folder, const QString& templates) {
     Location where{folder, QDir(templates).filePath(QStringLiteral("help")), {}};
     // An existing folder is the operator's: a database missing from it is reported at start-up,
     // never silently replaced by an empty one.
-    if (!QFileInfo::exists(folder))
+    const QFileInfo info(folder);
+    if (!info.exists())
         where.error = create(folder, templates);
+    else if (!info.isDir())
+        where.error = QStringLiteral("nu este un folder");
     return where;
 }
 
@@ -76,7 +79,7 @@ QString create(const QString& folder, const QString& templates) {
         return QStringLiteral("nu s-a putut crea %1").arg(target.absolutePath());
     QTemporaryDir building(target.absoluteFilePath() + QStringLiteral("-XXXXXX"));
     if (!building.isValid())
-        return building.errorString();
+        return QStringLiteral("nu s-a putut crea un folder langa %1").arg(target.absolutePath());
     QString error = fill(QDir(building.path()), templates);
     if (!error.isEmpty())
         return error;

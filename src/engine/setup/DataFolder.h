@@ -11,7 +11,7 @@ namespace DataFolder {
 struct Location {
     QString path;       // the data folder: AppPath
     QString helpFolder; // the help pages
-    QString error;      // why the per-user folder could not be made; empty when all is well
+    QString error;      // why the folder cannot be used or made; empty when all is well
 };
 
 /// The per-user data folder: $XDG_DATA_HOME/velt (~/.local/share/velt).
@@ -19,7 +19,8 @@ QString userFolder();
 /// The templates (schema, help pages, shipped files) for a program in `programFolder`: installed
 /// in ../share/velt, or in share/velt of the build folder the program was built in.
 QString templatesFolder(const QString& programFolder);
-/// The data folder `folder`, made from `templates` when it is missing.
+/// The data folder `folder`, made from `templates` when it is missing; an error when it is no
+/// folder.
 Location locate(const QString& folder, const QString& templates);
 /// Makes `folder` from `templates`: empty databases, the working folders, the shipped files. It is
 /// built beside `folder` and renamed into place, so a failed start leaves nothing half made.

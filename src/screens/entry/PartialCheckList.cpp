@@ -10,7 +10,8 @@ PartialCheckList::PartialCheckList(QLineEdit* callsignField, Database& callDb, D
                                    QWidget* parent)
     : QListWidget(parent), m_field(callsignField), m_callDb(callDb), m_logDb(logDb) {
     setObjectName(QStringLiteral("PartialCheck"));
-    setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat. "
+    setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat, "
+                              "cursiv = dintr-o lista de indicative, fara judet. "
                               "Ctrl+1..9 sau clic: il pune in campul indicativului."));
     setFocusPolicy(Qt::NoFocus);
     // The index is read and built in slices after the screen shows, between the operator's keys.
@@ -45,8 +46,15 @@ void PartialCheckList::showEvent(QShowEvent* event) {
 }
 
 void PartialCheckList::readIndex() {
-    (void)m_index.load(m_callDb, m_logDb);
+    const Outcome<void> loaded = m_index.load(m_callDb, m_logDb);
     m_read = true;
+    // Said once, where the matches would be; it stays until the screen is opened again.
+    m_failure = loaded ? QString()
+                       : QStringLiteral("VERIFICAREA PARTIALA NU FUNCTIONEAZA: ") + loaded.error();
+    if (!m_failure.isEmpty()) {
+        clear();
+        addItem(m_failure);
+    }
 }
 
 void PartialCheckList::completeIndex() {
@@ -57,9 +65,11 @@ void PartialCheckList::completeIndex() {
 }
 
 void PartialCheckList::showMatches(const QString& typed) {
-    clear();
     // A key typed before the slices are done waits for the whole index.
     completeIndex();
+    if (!m_failure.isEmpty())
+        return;
+    clear();
     // The log as it stands: calls logged here or by another program, marks of deleted ones gone.
     (void)m_index.follow(m_logDb);
     QList<PartialMatch> found = m_index.find(typed, kShown);
@@ -70,17 +80,16 @@ void PartialCheckList::showMatches(const QString& typed) {
                                              (found[i].worked ? QStringLiteral(" *") : QString()),
                                          this);
         item->setData(Qt::UserRole, found[i].callsign);
-        if (found[i].worked) {
-            QFont bold = font();
-            bold.setBold(true);
-            item->setFont(bold);
-        }
+        QFont marked = font();
+        marked.setBold(found[i].worked);
+        marked.setItalic(found[i].listOnly);
+        item->setFont(marked);
     }
 }
 
 void PartialCheckList::choose(int index) {
     const QListWidgetItem* chosen = item(index);
-    if (!chosen)
+    if (!chosen || !m_failure.isEmpty())
         return;
     m_field->setText(chosen->data(Qt::UserRole).toString());
     m_field->setFocus();

@@ -36,4 +36,5 @@ private:
     PartialCheck m_index;
     QTimer m_indexing;
     bool m_read = false; // the callsigns are read from the databases
+    QString m_failure;   // why the list could not be loaded; empty when it was
 };

@@ -12,7 +12,9 @@ const QString kTitle = QStringLiteral("INVATARE DIN LOGURI");
 LearnFromLogsButton::LearnFromLogsButton(Dialogs& dialogs, Database& callDb, QWidget* parent)
     : QPushButton(QStringLiteral("Di&n loguri..."), parent), m_dialogs(dialogs), m_callDb(callDb) {
     setObjectName(QStringLiteral("CmdLearnLogs"));
-    setToolTip(QStringLiteral("Invata indicativele si judetele din loguri Cabrillo si ADIF"));
+    setToolTip(
+        QStringLiteral("Invata judetele indicativelor romanesti din loguri Cabrillo si ADIF, "
+                       "din istorice de indicative si din liste de indicative cunoscute"));
     connect(this, &QPushButton::clicked, this, &LearnFromLogsButton::chooseFiles);
 }
 
@@ -22,8 +24,9 @@ void LearnFromLogsButton::chooseFiles() {
     chooser->setObjectName(QStringLiteral("LearnLogsChooser"));
     chooser->setOption(QFileDialog::DontUseNativeDialog);
     chooser->setFileMode(QFileDialog::ExistingFiles);
-    chooser->setNameFilters({QStringLiteral("Loguri Cabrillo si ADIF (*.log *.cbr *.txt *.adi)"),
-                             QStringLiteral("Toate fisierele (*)")});
+    chooser->setNameFilters(
+        {QStringLiteral("Loguri si liste de indicative (*.log *.cbr *.txt *.adi *.csv *.scp)"),
+         QStringLiteral("Toate fisierele (*)")});
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &QFileDialog::filesSelected, this, &LearnFromLogsButton::learnFrom);
     chooser->open();

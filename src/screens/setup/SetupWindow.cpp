@@ -7,6 +7,7 @@
 #include "logging/Database.h"
 #include "logging/LogStore.h"
 #include "logging/SchemaUpgrade.h"
+#include "refdata/SpecialStations.h"
 #include "screens/Colors.h"
 #include "screens/ExitConfirmation.h"
 #include "screens/HelpMenu.h"
@@ -735,6 +736,12 @@ void SetupWindow::begin(const HandOver& handOver) {
         !notice.isEmpty())
         m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
                                    Dialogs::Icon::Information);
+    // A paper log typed in later may be of another year's lists.
+    if (const QString notice = m_services.specials.notice(m_services.run.contest(),
+                                                          m_services.clock.utcNow().date().year());
+        !handOver.offLine && !notice.isEmpty())
+        m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
+                                   Dialogs::Icon::Exclamation);
     for (const QString& problem : m_model.saveSettings(handOver))
         refuse(problem);
     m_model.begin(handOver);

@@ -1,0 +1,72 @@
+#include "files/ErrorReason.h"
+
+#include "logging/SqliteConnection.h"
+
+#include <QDir>
+#include <QFileDevice>
+#include <QFileInfo>
+#include <QSqlError>
+#include <cerrno>
+
+namespace ErrorReason {
+
+QString ofErrno(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("discul este plin");
+    case ENOENT:
+        return QStringLiteral("fisierul sau folderul nu exista");
+    case EISDIR:
+        return QStringLiteral("este un folder");
+    case ENOTDIR:
+        return QStringLiteral("o parte a caii nu este un folder");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("lipseste dreptul de acces");
+    case EROFS:
+        return QStringLiteral("discul este numai pentru citire");
+    case EIO:
+        return QStringLiteral("eroare de citire sau de scriere pe disc");
+    default:
+        return QStringLiteral("eroare de sistem %1").arg(error);
+    }
+}
+
+QString ofFile(const QFileDevice& file, bool writing) {
+    switch (file.error()) {
+    case QFileDevice::ResourceError:
+        return ofErrno(ENOSPC);
+    case QFileDevice::ReadError:
+        return QStringLiteral("citirea de pe disc a esuat");
+    case QFileDevice::WriteError:
+        return QStringLiteral("scrierea pe disc a esuat");
+    default:
+        break;
+    }
+    const QFileInfo info(file.fileName());
+    const QFileInfo folder(info.absolutePath());
+    if (info.isDir())
+        return ofErrno(EISDIR);
+    if (!folder.isDir())
+        return QStringLiteral("folderul %1 nu exista")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!info.exists())
+        return writing && !folder.isWritable() ? QStringLiteral("folderul nu permite scrierea")
+                                               : QStringLiteral("fisierul nu exista");
+    if (!(writing ? info.isWritable() : info.isReadable()))
+        return ofErrno(EACCES);
+    return QStringLiteral("fisierul nu poate fi deschis");
+}
+
+QString ofSql(const QSqlError& error) {
+    bool numbered = false;
+    const int code = error.nativeErrorCode().toInt(&numbered);
+    if (numbered)
+        return SqliteConnection::describe(code);
+    return error.type() == QSqlError::ConnectionError
+               ? QStringLiteral("baza de date nu poate fi deschisa")
+               : QStringLiteral("comanda nu a putut fi executata in baza de date");
+}
+
+} // namespace ErrorReason
