@@ -1,6 +1,7 @@
 #include "entry/QsoEntry.h"
 
 #include "radio/RigLink.h"
+#include "setup/KeptSettings.h"
 
 // The radio by CAT: its frequency shown and stored with each contact, its PTT for voice.
 
@@ -29,7 +30,7 @@ void QsoEntry::attachRadio() {
 
 void QsoEntry::followRadio() {
     QString problem;
-    std::tie(m_radio, problem) = RadioSettingsFile::read(m_run.dataFolder());
+    std::tie(m_radio, problem) = KeptSettings(m_run.dataFolder()).radio();
     if (!problem.isEmpty())
         message(problem);
     m_radioReading.reset();
