@@ -32,6 +32,7 @@
 #include <cstdlib>
 
 namespace {
+const QString kTitle = QStringLiteral("VELT");
 // The folder named on the command line, else the user's.
 DataFolder::Location locateData(const QStringList& arguments) {
     const QString named = CommandLine::namedDataFolder(arguments);
@@ -53,6 +54,20 @@ int answerOnConsole(int argc, char* argv[]) {
 }
 } // namespace
 
+// The operator is asked once whether an earlier run's data comes into the data folder.
+void offerOldData(const QString& dataFolder, Dialogs& dialogs, const Clock& clock) {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString question = OldDataMove::question(program, dataFolder);
+    if (question.isEmpty())
+        return;
+    const bool yes = dialogs.message(question, kTitle, Dialogs::Buttons::YesNo,
+                                     Dialogs::Icon::Question) == Dialogs::AnswerYes;
+    const Outcome<QString> told = OldDataMove::answer(yes, program, dataFolder, clock);
+    if (!told)
+        dialogs.message(told.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    else if (!told->isEmpty())
+        dialogs.message(*told, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+}
 int main(int argc, char* argv[]) {
     if (JetReadChild::isChild(argc, argv))
         return JetReadChild::run(argc, argv);
@@ -82,9 +97,9 @@ int main(int argc, char* argv[]) {
     if (!data.error.isEmpty())
         dialogs.message(QStringLiteral("Folderul de date %1 nu a putut fi creat: %2")
                             .arg(QDir::toNativeSeparators(data.path), data.error),
-                        QStringLiteral("VELT"), Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+                        kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     else
-        OldDataMove::offer(QCoreApplication::applicationDirPath(), data.path, dialogs, clock);
+        offerOldData(data.path, dialogs, clock);
     // Whatever removes or changes stored rows keeps a copy of the file first.
     BackupSet logCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("LogVELT"), clock);
     BackupSet callCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("DbsVELT"), clock);
@@ -97,8 +112,7 @@ int main(int argc, char* argv[]) {
     const SpecialStations::LoadResult specials =
         SpecialStations::load(QDir(dataPath).filePath(QStringLiteral("special_stations.txt")));
     if (const QString message = specials.message(); !message.isEmpty())
-        dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
-                        Dialogs::Icon::Exclamation);
+        dialogs.message(message, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     RigLink rig([](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); });
     RigCwKeyer radioCat(rig);
     const QList<RigModel> rigModels = HamlibRig::models();
@@ -142,8 +156,7 @@ int main(int argc, char* argv[]) {
         if (!db->isOpen())
             continue;
         if (const Outcome<void> kept = db->keepCopy(); !kept)
-            dialogs.message(kept.error(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
-                            Dialogs::Icon::Critical);
+            dialogs.message(kept.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
     }
     return status;
 }
