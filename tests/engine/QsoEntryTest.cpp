@@ -78,11 +78,11 @@ private slots:
 
         e.contact("YO9ZZZ", "002", "CJ ");
         QCOMPARE(e.model.phase(), EntryPhase::Duplicate);
-        QVERIFY(e.model.duplicateShown() && !e.model.logEnabled());
+        QVERIFY(e.model.shown().duplicate && !e.model.logEnabled());
         e.model.logContact(); // IN LOG pressed anyway
         QCOMPARE(e.rows().size(), 1);
         e.model.cancelContact();
-        QVERIFY(!e.model.duplicateShown());
+        QVERIFY(!e.model.shown().duplicate);
         QVERIFY(e.dialogs.shown.isEmpty());
     }
 
@@ -230,7 +230,7 @@ private slots:
             e.model.setText(EntryField::Callsign, call);
             e.key(EntryField::Callsign, Qt::Key_Tab);
             QCOMPARE(e.model.phase(), EntryPhase::Correcting);
-            QCOMPARE(e.model.duplicateShown(), dupe);
+            QCOMPARE(e.model.shown().duplicate, dupe);
             QCOMPARE(e.model.logEnabled(), !dupe);
             QCOMPARE(e.model.callsignMark(), dupe ? CallsignMark::Duplicate : CallsignMark::New);
         }

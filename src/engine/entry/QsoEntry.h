@@ -88,7 +88,7 @@ public:
     ContactEngine& engine() { return m_engine; }
 
     // ---- actions ----
-    /// Starts the QSO screen from the set-up the set-up screen handed over in the state.
+    /// Starts the QSO screen from the set-up the set-up screen handed over to the run.
     void start();
     /// The operator changed a field's text (typing, or the screen's own edit).
     void setText(EntryField field, const QString& text);
@@ -141,7 +141,6 @@ public:
     bool logEnabled() const { return shown().logEnabled; }
     bool newMultiplier() const { return shown().newMultiplier; }
     CallsignMark callsignMark() const { return shown().mark; }
-    bool duplicateShown() const { return shown().duplicate; }
     QString errorText() const { return m_error; }
     bool errorShown() const { return m_errorShown; }
     const QStringList& countyChoices() const { return m_countyChoices; }

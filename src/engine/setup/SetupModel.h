@@ -45,7 +45,6 @@ public:
     void chooseContest(const ContestDef& def) { m_run.chooseContest(def); }
     /// CONCURS (true) or SIMULARE (false).
     void chooseRunKind(bool realContest);
-    bool runKindChosen() const { return m_runKindChosen; }
 
     const KeyerOptions& keyer() const { return m_keyer; }
     void keyCwByPc(bool byPc);
