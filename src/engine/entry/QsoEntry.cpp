@@ -412,6 +412,8 @@ void QsoEntry::logContact() {
     m_stationShown = true;
     m_countyChoices.clear();
     m_recoveryEnabled = false;
+    if (!r.corrected && !m_run.offLine()) // a paper log typed in stores no frequency
+        noticeOffBand();
     if (r.totalsFailed)
         message(kTotalsUnread);
     if (r.learnFailed)

@@ -7,6 +7,7 @@ namespace {
 const QString kLastContest = QStringLiteral("Contest/last");
 const QString kOldFolderAsked = QStringLiteral("DataFolder/OldFolderAsked");
 const QString kCabrilloGroup = QStringLiteral("Cabrillo");
+const QString kVersion3 = QStringLiteral("Version3"); // in the Cabrillo group
 const QString kKeyerKind = QStringLiteral("Keyer/kind");
 const QString kWinKeyerPort = QStringLiteral("Keyer/winkeyerPort");
 const QString kCwDaemonHost = QStringLiteral("Keyer/cwdaemonHost");
@@ -82,6 +83,12 @@ std::pair<RadioSettings, QString> KeptSettings::radio() const {
     s.cwDaemonPort = static_cast<quint16>(number(kCwDaemonPort, s.cwDaemonPort, 1, 65535));
     s.rigModel = number(kRigModel, 0, 0, 999999);
     s.rigPort = ini.value(kRigPort).toString();
+    // rigctld's address is read as it is written; a bad one would only show as a silent radio.
+    if (s.rigModel == RadioSettings::kNetworkModel && !s.rigPort.isEmpty() &&
+        !isRigctldAddress(s.rigPort)) {
+        bad << QStringLiteral("%1=%2").arg(kRigPort, s.rigPort);
+        s.rigPort.clear();
+    }
     s.rigBaud = number(kRigBaud, 0, 0, 1000000);
     s.pttByCat = ini.value(kPttByCat, false).toBool();
     if (bad.isEmpty())
@@ -120,6 +127,7 @@ CabrilloHeader KeptSettings::cabrillo(CabrilloHeader header) const {
         if (ini.contains(key))
             box = ini.value(key).toString();
     });
+    header.version3 = ini.value(kVersion3, header.version3).toBool();
     return header;
 }
 
@@ -130,6 +138,7 @@ Outcome<void> KeptSettings::keepCabrillo(const CabrilloHeader& header) const {
     return write(keptPath(), failure, [&](QSettings& ini) {
         ini.beginGroup(kCabrilloGroup);
         forEachBox(header, [&](const QString& key, const QString& box) { ini.setValue(key, box); });
+        ini.setValue(kVersion3, header.version3);
         ini.endGroup();
     });
 }

@@ -6,6 +6,9 @@
 /// radio itself by CAT.
 enum class KeyerKind { SerialLine, WinKeyer, CwDaemon, RadioCat };
 
+/// True for rigctld's "host:port", the port 1..65535.
+bool isRigctldAddress(const QString& address);
+
 /// The radio and keyer the operator chose, kept by KeptSettings.
 struct RadioSettings {
     KeyerKind keyer = KeyerKind::SerialLine;
