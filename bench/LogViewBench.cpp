@@ -11,6 +11,7 @@
 #include "logging/BackupSet.h"
 #include "platform/QtPrintSink.h"
 #include "reports/ReportFiles.h"
+#include "screens/reports/ContestChartWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -266,6 +267,27 @@ void BM_DeleteLog(benchmark::State& state) {
         state.SkipWithError("the log was not emptied");
 }
 
+// GRAF&IC on the stage shown (1A): from the menu to the chart window drawn, the course read from
+// the log.
+void BM_Chart(benchmark::State& state) {
+    ScreenHarness& h = screenFor(static_cast<int>(state.range(0)));
+    h.trigger(h.logView.get(), "mnuLogAnzeigen");
+    h.click(h.logView.get(), "OpB1A");
+    for (auto _ : state) {
+        QElapsedTimer t;
+        t.start();
+        h.trigger(h.logView.get(), "mnuGrafic");
+        auto* chart = h.find<ContestChartWindow>(h.logView.get(), "FrmGrafic");
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents();
+        chart->repaint();
+        state.SetIterationTime(t.nsecsElapsed() / 1e9);
+        chart->close();
+        state.counters["steps"] = double(chart->steps().size());
+    }
+    state.counters["peak_rss_mb"] = peakRssMb();
+}
+
 // All cases of one size run together, so each log is filled once.
 void registerAll() {
     const struct {
@@ -277,7 +299,8 @@ void registerAll() {
                  {"BM_ScreenAdif", BM_ScreenAdif},
                  {"BM_ScreenTextLog", BM_ScreenTextLog},
                  {"BM_ScreenTextArchive", BM_ScreenTextArchive},
-                 {"BM_PrintStage", BM_PrintStage}};
+                 {"BM_PrintStage", BM_PrintStage},
+                 {"BM_Chart", BM_Chart}};
     for (int size : {1000, 100000})
         for (const auto& c : cases)
             benchmark::RegisterBenchmark(c.name, c.run)

@@ -4,7 +4,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(build-essential cmake ninja-build pkg-config sqlite3 libsqlite3-dev
           qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-qpa-plugins
-          libgl-dev mdbtools-dev libhamlib-dev help2man tzdata)
+          qt6-charts-dev libqt6opengl6-dev libgl-dev mdbtools-dev libhamlib-dev help2man tzdata)
 
 install_missing() {
     local missing=()

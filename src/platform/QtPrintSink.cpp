@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -107,6 +108,17 @@ void QtPrintSink::newPage() {
         return;
     m_device->newPage();
     m_top = 0;
+}
+
+void QtPrintSink::picture(const QImage& picture) {
+    if (!m_painter || picture.isNull())
+        return;
+    const QSize page(m_painter->device()->width(), m_painter->device()->height());
+    const QSize size = picture.size().scaled(page, Qt::KeepAspectRatio);
+    if (m_top > 0 && m_top + size.height() > page.height())
+        newPage();
+    m_painter->drawImage(QRect(QPoint(0, m_top), size), picture);
+    m_top += size.height();
 }
 
 void QtPrintSink::abort() {

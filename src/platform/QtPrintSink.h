@@ -29,6 +29,7 @@ public:
     void textAt(int column, const QString& text) override;
     void newLine() override;
     void newPage() override;
+    void picture(const QImage& picture) override;
     QString end() override;
     void abort() override;
 

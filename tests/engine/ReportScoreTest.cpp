@@ -81,14 +81,6 @@ private slots:
         QCOMPARE(claimedScoreOf(rules(ClaimFormula::Combined), t), qint64(18000000000));
     }
 
-    void stageTotalsFromRows() {
-        const StageTotals t = stageTotalsOf(ReportFixture::entered(0), 1);
-        QCOMPARE(t.qsos, 3);        // the duplicate counts as a contact
-        QCOMPARE(t.points, 4);      // " 0" adds nothing
-        QCOMPARE(t.multipliers, 1); // "  " and " " bring no multiplier
-        QCOMPARE(stageTotalsOf({}, 2).qsos, 0);
-    }
-
     // The text summary's tables first, then the printed sheet's.
     void scoreTable_data() {
         QTest::addColumn<int>("summary");

@@ -20,12 +20,14 @@ public:
     void textAt(int column, const QString& text) override;
     void newLine() override;
     void newPage() override;
+    void picture(const QImage&) override { ++pictures; }
     QString end() override;
     void abort() override { aborted = true; }
 
     bool refuseBegin = false;
     bool ended = false;
     bool aborted = false;
+    int pictures = 0;
     QList<Page> pages;
 
     /// The lines of page `n` as text, each cell placed at its column.

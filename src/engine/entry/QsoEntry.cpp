@@ -187,7 +187,7 @@ void QsoEntry::refreshBoard() {
 }
 
 void QsoEntry::refreshTotals() {
-    if (!m_engine.totals().recount())
+    if (!m_engine.totals().recount() || !m_engine.rate().reload(stageNumber(m_run.stage())))
         message(kTotalsUnread);
 }
 

@@ -151,6 +151,10 @@ public:
     int shownStage() const;
     bool shownCw() const;
     std::array<ResultRow, 4> results() const { return m_engine.totals().resultRows(); }
+    /// The rate of the current stage: at the clock, or off-line at the newest contact typed.
+    RateFigures rate() const {
+        return m_run.offLine() ? m_engine.rate().atNewest() : m_engine.rate().at(m_clock.utcNow());
+    }
     /// The board codes worked in the current stage, greyed on the board.
     const QStringList& workedCounties() const { return m_worked; }
     /// Grows whenever the log grid must show the stage again (`gridBeginning` empty) or the

@@ -4,6 +4,7 @@
 #include "logging/ContactInHand.h"
 #include "logging/ContactRules.h"
 #include "logging/ContactStore.h"
+#include "logging/LogRate.h"
 #include "logging/LogTotals.h"
 
 // The contact in hand and the parts that decide about it: the callsign lookup, the contest's
@@ -24,6 +25,8 @@ public:
     const ContactStore& store() const { return m_store; }
     LogTotals& totals() { return m_totals; }
     const LogTotals& totals() const { return m_totals; }
+    LogRate& rate() { return m_rate; }
+    const LogRate& rate() const { return m_rate; }
 
     /// Looks the callsign up, fills the exchange and the points preview.
     LookupView lookUpCallsign();
@@ -39,4 +42,5 @@ private:
     ContactRules m_rules;
     ContactStore m_store;
     LogTotals m_totals;
+    LogRate m_rate;
 };

@@ -1,5 +1,7 @@
 #include "reports/ReportFiles.h"
 
+#include "setup/StageName.h"
+
 #include <QDir>
 
 namespace {
@@ -80,6 +82,14 @@ QString checkArchiveName(const QString& typedName) {
 
 QString archivePath(const QString& dataFolder, const QString& typedName, const QString& extension) {
     return QDir(archiveFolder(dataFolder)).filePath(typedName.trimmed() + extension);
+}
+
+QString chartPath(const QString& dataFolder, const QString& myCall, const ContestDef& def,
+                  const QString& yy, int stage) {
+    const QString part = stage == 0 ? QStringLiteral("LOG") : stageName(stage);
+    return QDir(archiveFolder(dataFolder))
+        .filePath(fileCallsign(myCall) + u' ' + def.codeString() + yy + QStringLiteral(" GRAFIC ") +
+                  part + QStringLiteral(".png"));
 }
 
 QString twoDigitYear(const QString& date) {

@@ -28,6 +28,10 @@ QString summaryPath(const QString& dataFolder, const QString& myCall, const Cont
 QString checkArchiveName(const QString& typedName);
 /// dataFolder/ARHIVA/<trimmed name><extension>; the name must have passed checkArchiveName.
 QString archivePath(const QString& dataFolder, const QString& typedName, const QString& extension);
+/// dataFolder/ARHIVA/<base call> <code><yy> GRAFIC <stage>.png: the chart of stage 1..4, or
+/// "LOG" for the whole log (0).
+QString chartPath(const QString& dataFolder, const QString& myCall, const ContestDef& def,
+                  const QString& yy, int stage);
 /// The last two characters of a date text: the two-digit year of file names and titles.
 QString twoDigitYear(const QString& date);
 } // namespace ReportFiles

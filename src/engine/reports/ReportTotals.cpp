@@ -16,15 +16,17 @@ int ReportTotals::doublingFactor() const {
 StageTotals stageTotalsOf(const QList<LogRow>& rows, int stage) {
     const QString digit = QString::number(stage);
     StageTotals t;
-    for (const LogRow& r : rows) {
-        if (r.stage.trimmed() != digit)
-            continue;
-        ++t.qsos;
-        t.points += r.points.trimmed().toLongLong(); // " 0" of a duplicate, or no number, adds 0
-        if (!r.mult.trimmed().isEmpty())
-            ++t.multipliers;
-    }
+    for (const LogRow& r : rows)
+        if (r.stage.trimmed() == digit)
+            countContact(t, r);
     return t;
+}
+
+void countContact(StageTotals& t, const LogRow& r) {
+    ++t.qsos;
+    t.points += r.points.trimmed().toLongLong(); // " 0" of a duplicate, or no number, adds 0
+    if (!r.mult.trimmed().isEmpty())
+        ++t.multipliers;
 }
 
 ReportTotals ReportTotals::of(const std::array<StageTotals, 4>& stages) {

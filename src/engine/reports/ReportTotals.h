@@ -26,3 +26,5 @@ struct ReportTotals {
 
 /// Contacts, points and multipliers of stage 1..4 among `rows` (rows of other stages are skipped).
 StageTotals stageTotalsOf(const QList<LogRow>& rows, int stage);
+/// Counts the contact `r` into `t`: one contact, its points, and a multiplier when it holds one.
+void countContact(StageTotals& t, const LogRow& r);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QImage;
+
 // A page printer driven line by line, in character columns.
 class PrintSink {
 public:
@@ -13,6 +15,9 @@ public:
     virtual void textAt(int column, const QString& text) = 0;
     virtual void newLine() = 0;
     virtual void newPage() = 0;
+    /// Draws `picture` across the page's width below the current line, on a new page when it
+    /// does not fit.
+    virtual void picture(const QImage& picture) = 0;
     /// Ends the document; returns a note for the operator (for example the PDF file written).
     virtual QString end() = 0;
     /// Drops the document begun: nothing more is printed, no file is left.

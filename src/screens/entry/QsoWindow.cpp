@@ -7,6 +7,7 @@
 #include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/entry/RateFrame.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/ScreenMetrics.h"
@@ -322,6 +323,7 @@ void QsoWindow::render() {
     renderStageAndMode();
     renderRadio();
     renderResults();
+    m_rate->showFigures(m_entry.rate());
     renderBoard();
     renderKeyer();
     renderGrid();
@@ -505,6 +507,7 @@ void QsoWindow::tick() {
                   QStringLiteral("Created by Karven");
     if (windowTitle() != title)
         setWindowTitle(title);
+    m_rate->showFigures(m_entry.rate());
     // Another program logging into the same file shows here within a second.
     if (isVisible() && m_entry.followLog())
         render();

@@ -101,4 +101,5 @@ private:
     QTimer* m_clock = nullptr;
     QHash<QString, class QLabel*> m_board;
     std::optional<QStringList> m_boardShown; // the worked counties the board shows
+    class RateFrame* m_rate = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/PartialCheckList.h"
+#include "screens/entry/RateFrame.h"
 #include "seams/Help.h"
 #include "seams/ScreenMetrics.h"
 #include "setup/ContestRun.h"
@@ -231,7 +232,11 @@ QWidget* QsoWindow::buildResults() {
     auto* f2 = new QVBoxLayout(ui.stationPanel);
     f2->setContentsMargins(2, 2, 2, 2);
     ui.stageTotals = frame(ui.stationPanel, "Frame5", QStringLiteral("Result/Etapa"));
-    f2->addWidget(ui.stageTotals);
+    auto* totalsAndRate = new QHBoxLayout;
+    totalsAndRate->addWidget(ui.stageTotals);
+    m_rate = new RateFrame(ui.stationPanel);
+    totalsAndRate->addWidget(m_rate, 0, Qt::AlignTop);
+    f2->addLayout(totalsAndRate);
     auto* g = new QGridLayout(ui.stageTotals);
     g->setVerticalSpacing(0);
     ui.stageColumnCaption = label(ui.stageTotals, "LblBandCol", QStringLiteral("Et."));

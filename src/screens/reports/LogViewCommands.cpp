@@ -5,6 +5,7 @@
 #include "reports/PrintedLog.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/reports/ContestChartWindow.h"
 #include "screens/reports/LogByDateModel.h"
 #include "screens/reports/LogViewWindow.h"
 #include "screens/reports/SlicedWork.h"
@@ -175,4 +176,16 @@ void LogViewWindow::logDeleted(const Outcome<void>& removed) {
         tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
     m_model.logDeleted();
     bindLog(0);
+}
+
+// ---- the contest's course ----
+
+void LogViewWindow::showChart() {
+    if (!m_chart)
+        m_chart = new ContestChartWindow(m_services, this);
+    const int shown = m_model.gridStage();
+    m_chart->showCourse(shown >= 0 ? shown : stageNumber(m_run.stage()), m_model.twoDigitYear());
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
 }

@@ -102,5 +102,6 @@ struct LogViewControls {
     QAction* saveCabrilloAction = nullptr;
     QAction* archiveAction = nullptr;
     QAction* deleteLogAction = nullptr;
+    QAction* chartAction = nullptr; // the contest's course as a chart
     QMenu* helpMenu = nullptr;
 };

@@ -368,6 +368,7 @@ void LogViewWindow::buildMenus() {
     ui.archiveAction = add(ui.saveLogMenu, "mnuArh",
                            QStringLiteral("Arhi&vare log pe HDD in folderul \"ARHIVA\""));
     ui.deleteLogAction = add(bar, "mnuLOGLöschen", QStringLiteral("&DELETE_LOG "));
+    ui.chartAction = add(bar, "mnuGrafic", QStringLiteral("GRAF&IC"));
     ui.helpMenu = addHelpMenu(bar, "mnuHelp3", QStringLiteral("&HELP"),
                               {{"mnuVizLog", "&Vizualizare log", 900},
                                {"mnuTipLog", "&Tiparire log", 1000},
@@ -389,6 +390,7 @@ void LogViewWindow::buildMenus() {
     connect(ui.saveCabrilloAction, &QAction::triggered, this, &LogViewWindow::startCabrillo);
     connect(ui.archiveAction, &QAction::triggered, this, &LogViewWindow::showArchiveFrame);
     connect(ui.deleteLogAction, &QAction::triggered, this, &LogViewWindow::showDeleteLogChoice);
+    connect(ui.chartAction, &QAction::triggered, this, &LogViewWindow::showChart);
 }
 
 bool LogViewWindow::eventFilter(QObject* watched, QEvent* event) {

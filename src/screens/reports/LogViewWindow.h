@@ -73,6 +73,8 @@ private:
     void askToDeleteLog();
     void deleteLog();
     void logDeleted(const Outcome<void>& removed);
+    /// GRAF&IC: the course of the stage shown, or of the whole log.
+    void showChart();
 
     // the archive frame (ArchiveFrame.cpp)
     void driveChanged();
@@ -121,4 +123,5 @@ private:
     QFileSystemModel* m_fileModel = nullptr;
     LogViewModel m_model;
     ReportTotals m_totals;
+    class ContestChartWindow* m_chart = nullptr;
 };
