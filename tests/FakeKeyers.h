@@ -3,7 +3,7 @@
 #include "FakeCwDaemon.h"
 #include "FakeWinKeyer.h"
 #include "fakes/FakeKeyLine.h"
-#include "setup/RadioSettings.h"
+#include "setup/KeptSettings.h"
 
 // The keyer of a story, chosen in the radio settings of a data folder, on the fake key line, the
 // fake WinKeyer or the fake cwdaemon; and what reached it.
@@ -15,7 +15,7 @@ struct FakeKeyers {
         s.winKeyerPort = winKeyer.device();
         s.cwDaemonHost = QStringLiteral("127.0.0.1");
         s.cwDaemonPort = daemon.port();
-        if (!RadioSettingsFile::save(folder, s))
+        if (!KeptSettings(folder).keepRadio(s))
             qFatal("radio settings not written");
     }
     /// The messages put on the air so far.

@@ -65,7 +65,8 @@ void listBackups(const QString& dataPath, const Clock& clock, QTextStream& out) 
             out << '\n';
         }
     }
-    counts.save();
+    if (const Outcome<void> saved = counts.save(); !saved)
+        out << saved.error() << '\n';
 }
 
 int restoreCopy(const QString& file, const QString& dataPath, const Clock& clock, QTextStream& out,

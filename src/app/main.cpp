@@ -34,6 +34,7 @@
 #include <memory>
 
 namespace {
+const QString kTitle = QStringLiteral("VELT");
 // The folder named on the command line, else the user's.
 DataFolder::Location locateData(const QStringList& arguments) {
     const QString named = CommandLine::namedDataFolder(arguments);
@@ -66,6 +67,20 @@ int answerOnConsole(int argc, char* argv[]) {
 }
 } // namespace
 
+// The operator is asked once whether an earlier run's data comes into the data folder.
+void offerOldData(const QString& dataFolder, Dialogs& dialogs, const Clock& clock) {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString question = OldDataMove::question(program, dataFolder);
+    if (question.isEmpty())
+        return;
+    const bool yes = dialogs.message(question, kTitle, Dialogs::Buttons::YesNo,
+                                     Dialogs::Icon::Question) == Dialogs::AnswerYes;
+    const Outcome<QString> told = OldDataMove::answer(yes, program, dataFolder, clock);
+    if (!told)
+        dialogs.message(told.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    else if (!told->isEmpty())
+        dialogs.message(*told, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+}
 int main(int argc, char* argv[]) {
     if (JetReadChild::isChild(argc, argv))
         return JetReadChild::run(argc, argv);
@@ -93,10 +108,10 @@ int main(int argc, char* argv[]) {
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
     if (!data.error.isEmpty())
-        dialogs.message(dataFolderRefusal(data), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
+        dialogs.message(dataFolderRefusal(data), kTitle, Dialogs::Buttons::Ok,
                         Dialogs::Icon::Critical);
     else
-        OldDataMove::offer(QCoreApplication::applicationDirPath(), data.path, dialogs, clock);
+        offerOldData(data.path, dialogs, clock);
     // Whatever removes or changes stored rows keeps a copy of the file first.
     BackupSet logCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("LogVELT"), clock);
     BackupSet callCopies(ReportFiles::backupFolder(dataPath), QStringLiteral("DbsVELT"), clock);
@@ -109,8 +124,7 @@ int main(int argc, char* argv[]) {
     const SpecialStations::LoadResult specials =
         SpecialStations::load(QDir(dataPath).filePath(QStringLiteral("special_stations.txt")));
     if (const QString message = specials.message(); !message.isEmpty())
-        dialogs.message(message, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
-                        Dialogs::Icon::Exclamation);
+        dialogs.message(message, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
     RigLink rig([](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); });
     RigCwKeyer radioCat(rig);
     const QList<RigModel> rigModels = HamlibRig::models();

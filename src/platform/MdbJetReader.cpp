@@ -110,7 +110,7 @@ bool MdbJetReader::open(const QString& path) {
         return fail(QStringLiteral("fisierul nu este o baza de date Jet (.mdb)"));
     // A Jet file is made of whole pages; anything else was cut short, and libmdb would read
     // whatever follows the end as rows.
-    if (f.size() < 2 * page || f.size() % page != 0)
+    if (f.size() < qint64{2} * page || f.size() % page != 0)
         return fail(QStringLiteral("fisierul este incomplet (trunchiat)"));
     const auto pages = static_cast<quint64>(f.size() / page);
     f.close();

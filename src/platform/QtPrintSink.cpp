@@ -143,10 +143,13 @@ QString QtPrintSink::end() {
         return {};
     }
     const QString file = QDir::toNativeSeparators(m_pdfPath);
-    const bool written = drawn && m_pdfFile->commit();
-    const QString error = m_pdfFile->error();
+    if (!drawn) {
+        releaseDevice();
+        return QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file;
+    }
+    const Outcome<void> written = m_pdfFile->commit();
     releaseDevice();
     if (written)
         return QStringLiteral("Fisierul PDF a fost scris: ") + file;
-    return error.isEmpty() ? QStringLiteral("Fisierul PDF nu a putut fi scris: ") + file : error;
+    return written.error();
 }

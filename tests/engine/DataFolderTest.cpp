@@ -1,7 +1,6 @@
 #include "setup/DataFolder.h"
 #include "TempDataFolder.h"
 #include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
 #include "logging/BackupRestore.h"
 #include "logging/Database.h"
 #include "setup/OldDataMove.h"
@@ -47,15 +46,13 @@ private slots:
         old.close();
         const QString data = home.file(QStringLiteral("velt"));
         QVERIFY(DataFolder::locate(data, kTemplates).error.isEmpty());
-        FakeDialogs dialogs;
-        dialogs.script = {yes ? Dialogs::AnswerYes : Dialogs::AnswerNo};
         const FakeClock clock;
 
-        OldDataMove::offer(build.path(), data, dialogs, clock);
-        OldDataMove::offer(build.path(), data, dialogs, clock);
-
-        QCOMPARE(dialogs.shown.size(), yes ? 2 : 1); // asked once; told once it is done
-        QVERIFY(dialogs.shown[0].text.contains(build.path()));
+        QVERIFY(OldDataMove::question(build.path(), data).contains(build.path()));
+        const Outcome<QString> told = OldDataMove::answer(yes, build.path(), data, clock);
+        QVERIFY2(told, qPrintable(told.error()));
+        QCOMPARE(told->isEmpty(), !yes);                              // told once it is done
+        QVERIFY(OldDataMove::question(build.path(), data).isEmpty()); // asked once
         QCOMPARE(BackupRestore::rowCount(data + QStringLiteral("/LogVELT.mdb"), "LogGen"),
                  yes ? 1 : 0);
         QCOMPARE(QFile::exists(data + QStringLiteral("/Log/YO3ABC.cbr")), yes);

@@ -1,4 +1,4 @@
-#include "setup/RadioSettings.h"
+#include "setup/KeptSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,7 +10,7 @@ private slots:
     // No file gives the defaults; what is saved is read back.
     void defaultsThenSavedAsRead() {
         QTemporaryDir dir;
-        const auto [defaults, problem] = RadioSettingsFile::read(dir.path());
+        const auto [defaults, problem] = KeptSettings(dir.path()).radio();
         QCOMPARE(defaults, RadioSettings());
         QVERIFY(problem.isEmpty());
         RadioSettings s;
@@ -22,8 +22,8 @@ private slots:
         s.rigPort = QStringLiteral("/dev/serial/by-id/usb-Icom");
         s.rigBaud = 19200;
         s.pttByCat = true;
-        QVERIFY(RadioSettingsFile::save(dir.path(), s));
-        const auto [back, backProblem] = RadioSettingsFile::read(dir.path());
+        QVERIFY(KeptSettings(dir.path()).keepRadio(s));
+        const auto [back, backProblem] = KeptSettings(dir.path()).radio();
         QVERIFY(backProblem.isEmpty());
         QCOMPARE(back, s);
     }
@@ -45,11 +45,11 @@ private slots:
         QFETCH(QByteArray, bad);
         QFETCH(QString, named);
         QTemporaryDir dir;
-        QFile file(RadioSettingsFile::pathIn(dir.path()));
+        QFile file(KeptSettings(dir.path()).radioPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bad.replace("[Keyer]\n", "[Keyer]\nwinkeyerPort=/dev/ttyUSB0\n"));
         file.close();
-        const auto [settings, problem] = RadioSettingsFile::read(dir.path());
+        const auto [settings, problem] = KeptSettings(dir.path()).radio();
         QVERIFY(problem.contains(named));
         QCOMPARE(settings.winKeyerPort, QStringLiteral("/dev/ttyUSB0"));
     }

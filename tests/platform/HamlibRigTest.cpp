@@ -5,6 +5,7 @@
 #include "reports/Adif.h"
 #include "reports/Cabrillo.h"
 #include "reports/LogReader.h"
+#include "setup/KeptSettings.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -34,7 +35,7 @@ struct Station {
     std::unique_ptr<EntryModel> entry;
 
     explicit Station(const RadioSettings& radio) {
-        QVERIFY(RadioSettingsFile::save(f.dir.path(), radio));
+        QVERIFY(KeptSettings(f.dir.path()).keepRadio(radio));
         entry = std::make_unique<EntryModel>(f.app, f.log(), f.calls(), f.specials, f.clock, &link);
     }
     // Logs a contact with `call`: its `ID` and stored frequency.

@@ -1,6 +1,7 @@
 #include "ScreenHarness.h"
 #include "screens/Colors.h"
 #include "screens/setup/RadioSettingsDialog.h"
+#include "setup/KeptSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +83,7 @@ private slots:
         QTest::keyClick(keyer, Qt::Key_Return);
 
         QCOMPARE(dialog && dialog->isVisible(), !error.isEmpty());
-        QCOMPARE(QFile::exists(RadioSettingsFile::pathIn(h.folder.path())), error.isEmpty());
+        QCOMPARE(QFile::exists(KeptSettings(h.folder.path()).radioPath()), error.isEmpty());
         if (!error.isEmpty()) {
             QVERIFY(h.find<QLabel>(dialog, "LblEroare")->text().contains(error));
             return;
@@ -94,7 +95,7 @@ private slots:
         expected.rigModel = f[1].toInt();
         expected.rigPort = f[2];
         expected.pttByCat = f[4] == u'1';
-        const auto [saved, problem] = RadioSettingsFile::read(h.folder.path());
+        const auto [saved, problem] = KeptSettings(h.folder.path()).radio();
         QVERIFY(problem.isEmpty());
         QCOMPARE(saved, expected);
     }

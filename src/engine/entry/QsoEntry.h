@@ -90,7 +90,7 @@ public:
     ContactEngine& engine() { return m_engine; }
 
     // ---- actions ----
-    /// Starts the QSO screen from the set-up the set-up screen handed over in the state.
+    /// Starts the QSO screen from the set-up the set-up screen handed over to the run.
     void start();
     /// The operator changed a field's text (typing, or the screen's own edit).
     void setText(EntryField field, const QString& text);
@@ -143,7 +143,6 @@ public:
     bool logEnabled() const { return shown().logEnabled; }
     bool newMultiplier() const { return shown().newMultiplier; }
     CallsignMark callsignMark() const { return shown().mark; }
-    bool duplicateShown() const { return shown().duplicate; }
     QString errorText() const { return m_error; }
     /// The lookup's error line, while the callsign field holds the callsign it names.
     bool errorShown() const;

@@ -2,6 +2,7 @@
 
 #include "radio/Bands.h"
 #include "radio/RigLink.h"
+#include "setup/KeptSettings.h"
 
 #include <utility>
 
@@ -34,7 +35,7 @@ void QsoEntry::attachRadio() {
 
 void QsoEntry::followRadio() {
     QString problem;
-    std::tie(m_radio, problem) = RadioSettingsFile::read(m_run.dataFolder());
+    std::tie(m_radio, problem) = KeptSettings(m_run.dataFolder()).radio();
     if (!problem.isEmpty())
         message(problem);
     m_radioReading.reset();

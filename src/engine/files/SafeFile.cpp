@@ -24,38 +24,48 @@ bool syncToDisk(QSaveFile& f) {
 
 SafeFile::SafeFile(const QString& path) : m_path(path), m_file(path) {}
 
-bool SafeFile::fail(const QString& reason) {
+Failure SafeFile::fail(const QString& reason) {
     m_file.cancelWriting();
     m_error = QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(m_path) +
               QStringLiteral(" NU A PUTUT FI SCRIS (DISC PLIN SAU FARA DREPT DE SCRIERE): ") +
               reason + QStringLiteral(". FISIERUL ANTERIOR A RAMAS NESCHIMBAT.");
-    return false;
+    return Failure{m_error};
 }
 
-bool SafeFile::open() {
-    return m_file.open(QIODevice::WriteOnly) || fail(ErrorReason::ofFile(m_file, true));
+Outcome<void> SafeFile::open() {
+    if (!m_file.open(QIODevice::WriteOnly))
+        return fail(ErrorReason::ofFile(m_file, true));
+    return {};
 }
 
-bool SafeFile::append(const QByteArray& bytes) {
-    return m_error.isEmpty() &&
-           (m_file.write(bytes) == bytes.size() || fail(ErrorReason::ofFile(m_file, true)));
-}
-
-bool SafeFile::commit() {
+Outcome<void> SafeFile::append(const QByteArray& bytes) {
     if (!m_error.isEmpty())
-        return false;
+        return Failure{m_error};
+    if (m_file.write(bytes) != bytes.size())
+        return fail(ErrorReason::ofFile(m_file, true));
+    return {};
+}
+
+Outcome<void> SafeFile::commit() {
+    if (!m_error.isEmpty())
+        return Failure{m_error};
     // commit() alone can report success after its buffered write failed, so every step is
     // checked before the old file is replaced.
     if (!m_file.flush())
         return fail(ErrorReason::ofFile(m_file, true));
     if (!syncToDisk(m_file))
         return fail(ErrorReason::ofErrno(errno));
-    return m_file.commit() || fail(ErrorReason::ofFile(m_file, true));
+    if (!m_file.commit())
+        return fail(ErrorReason::ofFile(m_file, true));
+    return {};
 }
 
 Outcome<void> SafeFile::write(const QString& path, const QByteArray& bytes) {
     SafeFile f(path);
-    if (f.open() && f.append(bytes) && f.commit())
-        return {};
-    return Failure{f.error()};
+    Outcome<void> written = f.open();
+    if (written)
+        written = f.append(bytes);
+    if (written)
+        written = f.commit();
+    return written;
 }

@@ -15,23 +15,22 @@ public:
     /// file and the old one as it was.
     explicit SafeFile(const QString& path);
 
-    /// Starts the temporary file; false when it cannot be made (error() says why).
-    bool open();
-    /// Adds `bytes` to the temporary file; false when they could not be written.
-    bool append(const QByteArray& bytes);
+    /// Starts the temporary file; when it cannot be made, why, as the operator is told.
+    [[nodiscard]] Outcome<void> open();
+    /// Adds `bytes` to the temporary file; a failure ends the writing.
+    [[nodiscard]] Outcome<void> append(const QByteArray& bytes);
     /// The temporary file, for a writer that takes a device (a PDF); its write errors show at
     /// commit().
     QIODevice* device() { return &m_file; }
-    /// Checks that every byte reached the disk, then replaces the old file; false otherwise.
-    bool commit();
-    /// Why the file was not written, as the operator is told; empty while all goes well.
-    QString error() const { return m_error; }
+    /// Checks that every byte reached the disk, then replaces the old file; after any failure
+    /// the old file stays.
+    [[nodiscard]] Outcome<void> commit();
 
     /// Writes `bytes` as the file `path`; when it failed, the message to show.
     [[nodiscard]] static Outcome<void> write(const QString& path, const QByteArray& bytes);
 
 private:
-    bool fail(const QString& reason);
+    Failure fail(const QString& reason);
 
     QString m_path;
     QSaveFile m_file;

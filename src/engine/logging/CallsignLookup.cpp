@@ -8,9 +8,9 @@ QStringList words(const char* text) {
 }
 } // namespace
 
-CallsignLookup::CallsignLookup(const ContestRun& app, Database& callDb,
+CallsignLookup::CallsignLookup(const ContestRun& run, Database& callDb,
                                const SpecialStations& specials, ContactInHand& hand)
-    : m_app(app), m_calls(callDb), m_specials(specials), m_hand(hand) {}
+    : m_run(run), m_calls(callDb), m_specials(specials), m_hand(hand) {}
 
 QString CallsignLookup::lookupCounty(const QString& call, bool& found) {
     const LogRules& rules = def().log;
@@ -64,7 +64,7 @@ LookupView CallsignLookup::lookUp(const QString& sentCode) {
         c.codeSent = sentCode;
     else if (!m_hand.correction && c.codeSent.trimmed().isEmpty())
         c.codeSent = QStringLiteral("001");
-    c.countySent = m_app.settings().myCounty.trimmed();
+    c.countySent = m_run.settings().myCounty.trimmed();
     c.proposedCounty = c.countyReceived;
     c.notFound = !found;
 
@@ -95,7 +95,7 @@ QString CallsignLookup::clubWordFor(const QString& text) const {
 }
 
 bool CallsignLookup::learn(const QString& call, const QString& county) {
-    if (!m_app.realContest() || !def().log.countyExchange() || CallsignDb::neverLearnt(county))
+    if (!m_run.realContest() || !def().log.countyExchange() || CallsignDb::neverLearnt(county))
         return true;
     if (m_hand.contact.notFound)
         return m_calls.add(call, county).ok();

@@ -11,7 +11,7 @@
 // station, the counties offered for an unknown callsign, and what it learns from a logged one.
 class CallsignLookup {
 public:
-    CallsignLookup(const ContestRun& app, Database& callDb, const SpecialStations& specials,
+    CallsignLookup(const ContestRun& run, Database& callDb, const SpecialStations& specials,
                    ContactInHand& hand);
 
     /// Looks the callsign in hand up and fills the exchange; `sentCode` is the code the station
@@ -25,12 +25,12 @@ public:
     bool learn(const QString& call, const QString& county);
 
 private:
-    const ContestDef& def() const { return m_app.contest(); }
+    const ContestDef& def() const { return m_run.contest(); }
     QString lookupCounty(const QString& call, bool& found);
     /// `Fgrs` (Ardel) and `IndicConc25` (CpTimis): a club-list station gets the club word.
     QString clubWordOrCounty(const QString& call, const QString& county);
 
-    const ContestRun& m_app;
+    const ContestRun& m_run;
     CallsignDb m_calls;
     const SpecialStations& m_specials;
     ContactInHand& m_hand;

@@ -1,10 +1,10 @@
 #include "logging/ContactEngine.h"
 
-ContactEngine::ContactEngine(ContestRun& app, Database& logDb, Database& callDb,
+ContactEngine::ContactEngine(ContestRun& run, Database& logDb, Database& callDb,
                              const SpecialStations& specials, const Clock& clock)
-    : m_specials(specials), m_log(logDb), m_hand(app), m_lookup(app, callDb, m_specials, m_hand),
-      m_rules(app, m_log, m_specials, clock, m_hand),
-      m_store(app, logDb, m_log, m_specials, clock, m_hand), m_totals(app, m_log), m_rate(logDb) {}
+    : m_specials(specials), m_log(logDb), m_hand(run), m_lookup(run, callDb, m_specials, m_hand),
+      m_rules(run, m_log, m_specials, clock, m_hand),
+      m_store(run, logDb, m_log, m_specials, clock, m_hand), m_totals(run, m_log), m_rate(logDb) {}
 
 LookupView ContactEngine::lookUpCallsign() {
     const LookupView view = m_lookup.lookUp(m_store.sentCode());

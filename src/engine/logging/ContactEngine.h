@@ -12,7 +12,7 @@
 // this owner wires them to one contact and runs the steps that span them in order.
 class ContactEngine {
 public:
-    ContactEngine(ContestRun& app, Database& logDb, Database& callDb,
+    ContactEngine(ContestRun& run, Database& logDb, Database& callDb,
                   const SpecialStations& specials, const Clock& clock);
 
     QsoContact& contact() { return m_hand.contact; }

@@ -1,11 +1,11 @@
 #include "logging/ContactInHand.h"
 
 int ContactInHand::stage() const {
-    return correction ? correction->stage : stageNumber(m_app.stage());
+    return correction ? correction->stage : stageNumber(m_run.stage());
 }
 
 Mode ContactInHand::mode() const {
-    return correction ? correction->mode : m_app.mode();
+    return correction ? correction->mode : m_run.mode();
 }
 
 qint64 ContactInHand::correctedId() const {
@@ -14,7 +14,7 @@ qint64 ContactInHand::correctedId() const {
 
 bool ContactInHand::held() const {
     const QString call = contact.callsign.trimmed();
-    const bool onlyPrefill = m_app.contest().log.yoPrefill && call == QStringLiteral("YO");
+    const bool onlyPrefill = m_run.contest().log.yoPrefill && call == QStringLiteral("YO");
     return correction || (!call.isEmpty() && !onlyPrefill) ||
            !contact.codeReceived.trimmed().isEmpty() || !contact.countyReceived.trimmed().isEmpty();
 }
@@ -23,7 +23,7 @@ void ContactInHand::clear() {
     contact.callsign.clear();
     contact.codeReceived.clear();
     contact.countyReceived.clear();
-    if (!m_app.offLine()) {
+    if (!m_run.offLine()) {
         contact.date.clear();
         contact.utc.clear();
     }
@@ -37,7 +37,7 @@ void ContactInHand::clear() {
 }
 
 QString ContactInHand::prefilledCallsign() {
-    if (m_app.contest().log.yoPrefill)
+    if (m_run.contest().log.yoPrefill)
         contact.callsign = QStringLiteral("YO");
     return contact.callsign;
 }

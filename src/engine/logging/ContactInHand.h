@@ -17,7 +17,7 @@ struct CorrectionTarget {
 // and the storing of a contact share.
 class ContactInHand {
 public:
-    explicit ContactInHand(const ContestRun& app) : m_app(app) {}
+    explicit ContactInHand(const ContestRun& run) : m_run(run) {}
 
     QsoContact contact;
     std::optional<CorrectionTarget> correction;
@@ -38,5 +38,5 @@ public:
     static QString defaultReport(Mode mode);
 
 private:
-    const ContestRun& m_app;
+    const ContestRun& m_run;
 };

@@ -15,12 +15,12 @@ int minutesOf(const QString& hhmm) {
 
 } // namespace
 
-ContactRules::ContactRules(const ContestRun& app, LogStore& log, const SpecialStations& specials,
+ContactRules::ContactRules(const ContestRun& run, LogStore& log, const SpecialStations& specials,
                            const Clock& clock, ContactInHand& hand)
-    : m_app(app), m_log(log), m_specials(specials), m_clock(clock), m_hand(hand) {}
+    : m_run(run), m_log(log), m_specials(specials), m_clock(clock), m_hand(hand) {}
 
 StationContext ContactRules::station() const {
-    return {m_app.settings().myCall.trimmed(), m_hand.mode(), &m_specials};
+    return {m_run.settings().myCall.trimmed(), m_hand.mode(), &m_specials};
 }
 
 Outcome<bool> ContactRules::isDupe(const QString& call, int stage) {
@@ -47,7 +47,7 @@ Outcome<bool> ContactRules::isDupe(const QString& call, int stage) {
         m_hand.contact.otherMode = true;
         return false;
     }
-    if (m_app.offLine())
+    if (m_run.offLine())
         return false;
     // Minutes since the earlier contact, across midnight: 23:58 to 00:09 is 11 minutes.
     const QTime clock = m_clock.utcNow().time();
@@ -94,7 +94,7 @@ Outcome<bool> ContactRules::checkMultiplier() {
     const qint64 before = m_hand.correctedId();
     QString unread;
     const QString mult = MultiplierRule::earned(
-        def(), MultiplierStation::of(def(), m_specials, m_app.settings().myCounty), stage,
+        def(), MultiplierStation::of(def(), m_specials, m_run.settings().myCounty), stage,
         {c.callsign, c.countyReceived, c.codeReceived, c.otherMode}, [&](const QString& v) {
             const Outcome<bool> held = m_log.hasMult(v, stage, before);
             if (!held && unread.isEmpty())
@@ -171,7 +171,7 @@ std::optional<EnterResult> ContactRules::refusalToLog() {
     if (!EntryCharacters::legalCallsign(call))
         return EnterResult::refused(EnterResult::Status::EmptyCall,
                                     QStringLiteral("Introducere eronata !"));
-    if (call == m_app.settings().myCall.trimmed().toUpper())
+    if (call == m_run.settings().myCall.trimmed().toUpper())
         return EnterResult::refused(EnterResult::Status::OwnCall,
                                     QStringLiteral("QSO CU MINE INSUMI !"));
     const CountyCheck county =

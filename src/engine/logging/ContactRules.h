@@ -15,7 +15,7 @@
 // the station's own callsign. They read the log and mark the contact; they never write.
 class ContactRules {
 public:
-    ContactRules(const ContestRun& app, LogStore& log, const SpecialStations& specials,
+    ContactRules(const ContestRun& run, LogStore& log, const SpecialStations& specials,
                  const Clock& clock, ContactInHand& hand);
 
     /// The duplicate check of the contact's stage, then the multiplier check.
@@ -41,11 +41,11 @@ public:
     void scoreForLog();
 
 private:
-    const ContestDef& def() const { return m_app.contest(); }
+    const ContestDef& def() const { return m_run.contest(); }
     StationContext station() const;
     Outcome<bool> isDupe(const QString& call, int stage);
 
-    const ContestRun& m_app;
+    const ContestRun& m_run;
     LogStore& m_log;
     const SpecialStations& m_specials;
     const Clock& m_clock;

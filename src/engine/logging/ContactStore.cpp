@@ -5,13 +5,13 @@
 #include "logging/SerialCode.h"
 #include "setup/DateTimeText.h"
 
-ContactStore::ContactStore(const ContestRun& app, Database& logDb, LogStore& log,
+ContactStore::ContactStore(const ContestRun& run, Database& logDb, LogStore& log,
                            const SpecialStations& specials, const Clock& clock, ContactInHand& hand)
-    : m_app(app), m_logDb(logDb), m_log(log), m_mults(logDb), m_specials(specials), m_clock(clock),
+    : m_run(run), m_logDb(logDb), m_log(log), m_mults(logDb), m_specials(specials), m_clock(clock),
       m_hand(hand), m_changes(logDb) {}
 
 MultiplierStation ContactStore::multiplierStation() const {
-    return MultiplierStation::of(def(), m_specials, m_app.settings().myCounty);
+    return MultiplierStation::of(def(), m_specials, m_run.settings().myCounty);
 }
 
 std::pair<QString, QString> ContactStore::sentAndReceived() const {
@@ -42,7 +42,7 @@ LogRow ContactStore::rowToStore() {
                c.mult,
                c.points};
     // A paper log typed in afterwards was not worked on the frequency the radio shows now.
-    if (!m_app.offLine())
+    if (!m_run.offLine())
         row.frequency = m_radioFrequency;
     return row;
 }
@@ -50,7 +50,7 @@ LogRow ContactStore::rowToStore() {
 EnterResult ContactStore::write() {
     QsoContact& c = m_hand.contact;
     // A corrected contact keeps the date and time it was made at.
-    if (!m_app.offLine() && !m_hand.correction)
+    if (!m_run.offLine() && !m_hand.correction)
         std::tie(c.date, c.utc) = DateTimeText::utcDateAndTime(m_clock);
     LogRow row = rowToStore();
     const Outcome<qint64> id = store(row);
@@ -132,8 +132,8 @@ Outcome<void> ContactStore::deriveSentCode() {
     } else {
         c.codeSent = m_sentCode;
     }
-    c.countySent = m_app.settings().myCounty.trimmed();
-    c.rstSent = ContactInHand::defaultReport(m_app.mode());
+    c.countySent = m_run.settings().myCounty.trimmed();
+    c.rstSent = ContactInHand::defaultReport(m_run.mode());
     c.rstReceived = c.rstSent;
     return {};
 }
@@ -178,7 +178,7 @@ Outcome<std::optional<LogRow>> ContactStore::startCorrection() {
     const std::optional<LogRow>& row = *found;
     const int stage = row->stage.trimmed().toInt();
     m_hand.correction =
-        CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : stageNumber(m_app.stage()),
+        CorrectionTarget{row->id, stage >= 1 && stage <= 4 ? stage : stageNumber(m_run.stage()),
                          modeFromText(row->mode) == Mode::Ssb ? Mode::Ssb : Mode::Cw};
     QsoContact& c = m_hand.contact;
     c.callsign = row->callsign;

@@ -17,7 +17,7 @@
 // changes to the same file.
 class ContactStore {
 public:
-    ContactStore(const ContestRun& app, Database& logDb, LogStore& log,
+    ContactStore(const ContestRun& run, Database& logDb, LogStore& log,
                  const SpecialStations& specials, const Clock& clock, ContactInHand& hand);
 
     /// The code the station sent last, as the screen's sent-code label shows it.
@@ -55,7 +55,7 @@ public:
     [[nodiscard]] Outcome<bool> followLog();
 
 private:
-    const ContestDef& def() const { return m_app.contest(); }
+    const ContestDef& def() const { return m_run.contest(); }
     MultiplierStation multiplierStation() const;
     /// The sent and received texts of the contact in hand.
     std::pair<QString, QString> sentAndReceived() const;
@@ -71,7 +71,7 @@ private:
     Outcome<void> serialFromLog();
     Outcome<std::optional<LogRow>> rowToCorrect();
 
-    const ContestRun& m_app;
+    const ContestRun& m_run;
     Database& m_logDb;
     LogStore& m_log;
     MultiplierColumn m_mults;

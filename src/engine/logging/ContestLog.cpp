@@ -2,10 +2,6 @@
 
 #include "reports/LogDate.h"
 #include "setup/DateTimeText.h"
-#include "setup/SettingsFiles.h"
-
-#include <QDir>
-#include <QSettings>
 
 namespace ContestLog {
 
@@ -18,8 +14,6 @@ QDate dateOfKey(const QVariant& key) {
     return k.size() == 6 ? QDate(2000 + k.left(2).toInt(), k.mid(2, 2).toInt(), k.right(2).toInt())
                          : QDate();
 }
-
-const QString kLastKey = QStringLiteral("Contest/last");
 } // namespace
 
 Outcome<Span> span(Database& log) {
@@ -52,22 +46,6 @@ QString question(const Span& span, const QString& code, const QString& lastCode,
                                  "ARHIVA/backup, apoi se goleste.\nNU: contactele noi se adauga "
                                  "in acest log.")
                       .arg(code);
-}
-
-QString lastContest(const QString& folder) {
-    return QSettings(SettingsFiles::keptSettingsPath(folder), QSettings::IniFormat)
-        .value(kLastKey)
-        .toString();
-}
-
-Outcome<void> keepLastContest(const QString& folder, const QString& code) {
-    QSettings settings(SettingsFiles::keptSettingsPath(folder), QSettings::IniFormat);
-    settings.setValue(kLastKey, code);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
-        return Failure{QStringLiteral("FISIERUL %1 NU A PUTUT FI SCRIS.")
-                           .arg(QDir::toNativeSeparators(SettingsFiles::keptSettingsPath(folder)))};
-    return {};
 }
 
 } // namespace ContestLog

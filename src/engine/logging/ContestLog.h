@@ -28,9 +28,4 @@ struct Span {
 /// days old and of this contest.
 QString question(const Span& span, const QString& code, const QString& lastCode, QDate today);
 
-/// The contest chosen at the last hand-over, kept in `folder`/VELT.ini; empty when none is.
-QString lastContest(const QString& folder);
-/// Keeps `code` as the contest of this hand-over.
-[[nodiscard]] Outcome<void> keepLastContest(const QString& folder, const QString& code);
-
 } // namespace ContestLog

@@ -1,9 +1,10 @@
 #include "logging/CopyCounts.h"
 
+#include "files/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <sys/stat.h>
 
 const QString CopyCounts::kFileName = QStringLiteral("copy-counts.txt");
@@ -75,17 +76,15 @@ std::optional<QList<int>> CopyCounts::of(const QString& path, BackupRestore::Kin
     return counts;
 }
 
-void CopyCounts::save() const {
+Outcome<void> CopyCounts::save() const {
     if (m_asked == m_known)
-        return;
-    QSaveFile file(m_file);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return;
+        return {};
+    QByteArray text;
     for (auto it = m_asked.constBegin(); it != m_asked.constEnd(); ++it) {
         QStringList counts;
         for (const int n : it.value())
             counts << QString::number(n);
-        file.write((it.key() + u'\t' + counts.join(u',') + u'\n').toUtf8());
+        text += (it.key() + u'\t' + counts.join(u',') + u'\n').toUtf8();
     }
-    file.commit();
+    return SafeFile::write(m_file, text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Outcome.h"
 #include "logging/BackupRestore.h"
 
 #include <QHash>
@@ -24,7 +25,7 @@ public:
     std::optional<QList<int>> remembered(const QString& path, BackupRestore::Kind kind);
     /// Remembers the counts asked for since the start (copies no longer listed are forgotten). A
     /// file that cannot be written only costs the next listing its time.
-    void save() const;
+    Outcome<void> save() const;
 
 private:
     QString m_file;

@@ -3,14 +3,12 @@
 #include <QStringList>
 #include <algorithm>
 
-namespace {
 bool inWords(const char* words, const QString& word) {
     if (word.isEmpty())
         return false;
     const QStringList list = QString::fromLatin1(words).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return list.contains(word);
 }
-} // namespace
 
 bool LogRules::specialMultFor(int stage, const QString& candidate) const {
     return stage <= special.lastStage && !special.specialStation &&

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logging/PointsRules.h"
+
 #include <QString>
 #include <array>
 
@@ -10,30 +12,6 @@ enum class ExchangeKind {
     Name,   // the operator's name: anything goes, nothing is learnt
     Zodiac, // a zodiac sign
 };
-
-// How the points preview scores the contact in hand.
-enum class PointsKind {
-    Flat,        // `cw` / `ssb` points
-    ClassFactor, // 2 x class factor, the classes from the contest's class words
-    Bucharest,   // sector station against the rest: 4, else 2
-    OneSideBz,   // 8 when exactly one side is in BZ, else 2
-    Valdora,     // BT classes, club stations and the special event station
-    Moldova,     // both sides of the Moldova region: same 2/4, different 4/8
-    Timis,       // TM and the QT club against the rest
-};
-
-// How `Enter` settles the points of the contests that score by class.
-enum class ClassPoints {
-    None,         // the previewed points stand
-    TwoByFactor,  // 2 x class factor
-    EqualOrOther, // 2 when the classes are equal, 4 when they differ, both modes
-    SpecialOrOne, // the special station 8/4, else 1 x class factor
-    Elevi,        // by the age tail of the codes and club stations
-    ByFactor,     // the preview x class factor
-};
-
-// The contest's last word on the points of a contact, after the class points.
-enum class PointsOverride { None, One, Two, Ardel, Martisor };
 
 // What the sent-code field holds for the next contact.
 enum class NextCode {
@@ -48,6 +26,9 @@ enum class LookupRule {
     ForeignIsAA,  // callsigns outside YO, YR, YQ, YP are "AA" without a lookup
     MaritimeIsAA, // "YO.../MM" is "AA" without a lookup
 };
+
+/// True when `word` is one of the blank-separated `words`.
+bool inWords(const char* words, const QString& word);
 
 /// The duplicate rule of one stage.
 struct DupeRule {
@@ -84,6 +65,13 @@ struct LogRules {
     bool cwDoubles = true;       // the class factor doubles in CW
     ClassPoints classPoints = ClassPoints::None;
     PointsOverride pointsOverride = PointsOverride::None;
+    SidesRule sides{};
+    HomeClubsRule homeClubs{};
+    TiersRule tiers{};
+    AgeAndClubRule ages{};
+    int fixedPoints = 0;
+    ReceivedTiersRule received{};
+    MarkedCodeRule marked{};
     bool clubWordShortcuts = false; // a first letter typed for an unknown station becomes its word
     NextCode nextCode = NextCode::Sent;
     LookupRule lookup = LookupRule::Always;

@@ -13,7 +13,7 @@ bool LogTotals::recount() {
 
 std::array<ResultRow, 4> LogTotals::resultRows() const {
     static const int order[4][4] = {{1, 2, 3, 4}, {2, 1, 3, 4}, {3, 1, 2, 4}, {4, 1, 2, 3}};
-    const int current = qBound(1, stageNumber(m_app.stage()), 4);
+    const int current = qBound(1, stageNumber(m_run.stage()), 4);
     std::array<ResultRow, 4> rows;
     for (int i = 0; i < 4; ++i) {
         const int s = order[current - 1][i];
@@ -30,7 +30,7 @@ QStringList LogTotals::workedBoard(int stage) {
     if (!mults)
         return grey;
     for (const QString& mult : *mults) {
-        const QString label = CountyBoard::greyLabel(m_app.contest(), mult);
+        const QString label = CountyBoard::greyLabel(m_run.contest(), mult);
         if (!label.isEmpty() && !grey.contains(label))
             grey << label;
     }

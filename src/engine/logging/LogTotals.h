@@ -11,7 +11,7 @@
 // points per stage, and the counties worked in a stage.
 class LogTotals {
 public:
-    LogTotals(const ContestRun& app, LogStore& log) : m_app(app), m_log(log) {}
+    LogTotals(const ContestRun& run, LogStore& log) : m_run(run), m_log(log) {}
 
     /// Recounts the four stages from the log into the totals; false when it failed.
     bool recount();
@@ -24,7 +24,7 @@ public:
     QStringList workedBoard(int stage);
 
 private:
-    const ContestRun& m_app;
+    const ContestRun& m_run;
     LogStore& m_log;
     std::array<StageTotals, 4> m_stages;
 };

@@ -1,10 +1,15 @@
 #include "logging/Points.h"
 
-#include "refdata/CountyTables.h"
+#include <QStringList>
+#include <algorithm>
 
 namespace {
 int byMode(const StationContext& s, int cw, int ssb) {
     return s.cw() ? cw : ssb;
+}
+
+int byMode(const StationContext& s, ModePoints points) {
+    return byMode(s, points.cw, points.ssb);
 }
 
 // A club station: `pos` counted from the start (>= 0) or from the end (< 0) holds "K".
@@ -19,59 +24,88 @@ int tailValue(const QString& code) {
     return code.trimmed().right(2).toInt();
 }
 
-int valdora(const ContestDef& def, const QsoContact& c, const StationContext& s) {
+QString specialStation(const ContestDef& def, const StationContext& s) {
+    return s.specials ? s.specials->special(def.codeString()) : QString();
+}
+
+const CountyTier* tierOf(const std::array<CountyTier, 2>& tiers, const QString& county) {
+    for (const CountyTier& t : tiers)
+        if (inWords(t.counties, county))
+            return &t;
+    return nullptr;
+}
+
+bool inGroup(const SidesRule& rule, const QString& county) {
+    if (!rule.prefixes)
+        return inWords(rule.group, county);
+    const QStringList words = QString::fromLatin1(rule.group).split(u' ', Qt::SkipEmptyParts);
+    return std::any_of(words.begin(), words.end(),
+                       [&](const QString& w) { return county.startsWith(w); });
+}
+
+int sides(const SidesRule& rule, const QsoContact& c, const StationContext& s) {
+    const bool ownIn = inGroup(rule, c.countySent.trimmed());
+    const bool otherIn = inGroup(rule, c.countyReceived.trimmed());
+    return byMode(s, ownIn == otherIn ? rule.same : rule.across);
+}
+
+int homeClubs(const ContestDef& def, const QsoContact& c, const StationContext& s) {
+    const HomeClubsRule& rule = def.log.homeClubs;
     const auto [own, other] = Points::classesOf(def.log, c);
     if (own == other)
         return 2 * Points::classFactor(own, other, s.cw(), true);
-    const QString special = s.specials ? s.specials->special(def.codeString()) : QString();
+    const QString special = specialStation(def, s);
     const bool involved =
         !special.isEmpty() && (s.myCall.trimmed() == special || c.callsign.trimmed() == special);
     if (involved)
-        return byMode(s, 30, 15);
-    const QString bt = QStringLiteral("BT");
-    if (clubAt(s.myCall, -3))
-        return c.countySent.trimmed() == bt ? byMode(s, 20, 10) : 2;
-    if (!clubAt(c.callsign, -3))
-        return byMode(s, 10, 5);
-    return c.countyReceived.trimmed() == bt ? byMode(s, 20, 10) : 2;
+        return byMode(s, rule.event);
+    const QString home = QString::fromLatin1(rule.home);
+    if (clubAt(s.myCall, rule.clubLetterAt))
+        return byMode(s, c.countySent.trimmed() == home ? rule.clubHome : rule.clubAway);
+    if (!clubAt(c.callsign, rule.clubLetterAt))
+        return byMode(s, rule.plain);
+    return byMode(s, c.countyReceived.trimmed() == home ? rule.clubHome : rule.clubAway);
 }
 
-int timis(const QsoContact& c) {
+int tiers(const LogRules& rules, const QsoContact& c, const StationContext& s) {
     const QString own = c.countySent.trimmed();
     const QString other = c.countyReceived.trimmed();
-    const QString tm = QStringLiteral("TM");
-    const QString qt = QStringLiteral("QT");
-    if (own == other || (own == tm && other == qt) || (own == qt && other == tm))
-        return 1;
-    if (own == qt || other == qt)
-        return 6;
-    if (own == tm || other == tm)
-        return 4;
-    return 2;
+    const auto& list = rules.tiers.tiers;
+    if (own == other || (tierOf(list, own) && tierOf(list, other)))
+        return rules.tiers.same;
+    for (const CountyTier& t : list)
+        if (inWords(t.counties, own) || inWords(t.counties, other))
+            return t.points;
+    return byMode(s, rules.cw, rules.ssb);
 }
 
-int elevi(const QsoContact& c, const StationContext& s, int preview) {
+int ageAndClub(const AgeAndClubRule& rule, const QsoContact& c, const StationContext& s) {
     const int tailSent = tailValue(c.codeSent);
     const int tailRcvd = tailValue(c.codeReceived);
-    const bool young = tailSent <= 18 || tailRcvd <= 18;
-    const int cwFactor = byMode(s, 2, 1);
-    const int points = young ? 4 * cwFactor : preview;
-    const QString one = QStringLiteral("1");
-    const bool ownClub =
-        clubAt(s.myCall, 3) && c.codeSent.trimmed().startsWith(one) && tailSent > 18;
-    const bool otherClub =
-        clubAt(c.callsign, 3) && c.codeReceived.trimmed().startsWith(one) && tailRcvd > 18;
+    const QString clubCode = QString::fromLatin1(rule.clubCode);
+    const bool ownClub = clubAt(s.myCall, rule.clubLetterAt) &&
+                         c.codeSent.trimmed().startsWith(clubCode) && tailSent > rule.oldestYoung;
+    const bool otherClub = clubAt(c.callsign, rule.clubLetterAt) &&
+                           c.codeReceived.trimmed().startsWith(clubCode) &&
+                           tailRcvd > rule.oldestYoung;
     if (ownClub || otherClub)
-        return 4 * cwFactor;
-    if (young) // the classes are never set here: the factor is the CW doubling alone
-        return points * Points::classFactor({}, {}, s.cw(), true);
-    return 2 * cwFactor;
+        return byMode(s, rule.club);
+    if (tailSent <= rule.oldestYoung || tailRcvd <= rule.oldestYoung)
+        return byMode(s, rule.young);
+    return byMode(s, rule.rest);
 }
 
-// The Martisor code rule: "0" as second character and a last digit of at most 6.
-bool martisorCode(const QString& code) {
+bool markedCode(const MarkedCodeRule& rule, const QString& code) {
     const QString t = code.trimmed();
-    return t.size() >= 2 && t.at(1) == QLatin1Char('0') && qMax(0, t.back().digitValue()) <= 6;
+    return t.size() >= 2 && t.at(1) == QLatin1Char(rule.second) &&
+           qMax(0, t.back().digitValue()) <= rule.lastDigitMax;
+}
+
+int receivedTiers(const ReceivedTiersRule& rule, const QsoContact& c) {
+    if (c.codeReceived.trimmed().toInt() == rule.code)
+        return rule.codePoints;
+    const CountyTier* tier = tierOf(rule.tiers, c.countyReceived.trimmed());
+    return tier ? tier->points : rule.rest;
 }
 
 int classPoints(const ContestDef& def, const QsoContact& c, const StationContext& s, int preview) {
@@ -85,13 +119,13 @@ int classPoints(const ContestDef& def, const QsoContact& c, const StationContext
     case ClassPoints::EqualOrOther:
         return own == other ? 2 : 4;
     case ClassPoints::SpecialOrOne: {
-        const QString special = s.specials ? s.specials->special(def.codeString()) : QString();
+        const QString special = specialStation(def, s);
         if (!special.isEmpty() && c.callsign.trimmed() == special)
             return byMode(s, 8, 4);
         return Points::classFactor(own, other, s.cw(), true);
     }
-    case ClassPoints::Elevi:
-        return elevi(c, s, preview);
+    case ClassPoints::AgeAndClub:
+        return ageAndClub(rules.ages, c, s);
     case ClassPoints::ByFactor:
         return preview * Points::classFactor(own, other, s.cw(), true);
     }
@@ -102,18 +136,14 @@ int overridePoints(const LogRules& rules, const QsoContact& c, int points) {
     switch (rules.pointsOverride) {
     case PointsOverride::None:
         return points;
-    case PointsOverride::One:
-        return 1;
-    case PointsOverride::Two:
-        return 2;
-    case PointsOverride::Ardel:
-        if (c.codeReceived.trimmed().toInt() == 100)
-            return 100;
-        if (c.countyReceived.trimmed() == QStringLiteral("FG"))
-            return 25;
-        return c.countyReceived.trimmed() == QStringLiteral("BV") ? 10 : 2;
-    case PointsOverride::Martisor:
-        return martisorCode(c.codeSent) || martisorCode(c.codeReceived) ? 4 : 2;
+    case PointsOverride::Fixed:
+        return rules.fixedPoints;
+    case PointsOverride::ReceivedTiers:
+        return receivedTiers(rules.received, c);
+    case PointsOverride::MarkedCode:
+        return markedCode(rules.marked, c.codeSent) || markedCode(rules.marked, c.codeReceived)
+                   ? rules.marked.marked
+                   : rules.marked.rest;
     }
     return points;
 }
@@ -132,8 +162,6 @@ std::pair<QString, QString> classesOf(const LogRules& rules, const QsoContact& c
 
 QString previewPoints(const ContestDef& def, const QsoContact& c, const StationContext& s) {
     const LogRules& rules = def.log;
-    const QString own = c.countySent.trimmed();
-    const QString other = c.countyReceived.trimmed();
     int points = 2;
     switch (rules.points) {
     case PointsKind::Flat:
@@ -144,26 +172,14 @@ QString previewPoints(const ContestDef& def, const QsoContact& c, const StationC
         points = 2 * classFactor(ownClass, otherClass, s.cw(), rules.cwDoubles);
         break;
     }
-    case PointsKind::Bucharest: {
-        const QString x = QStringLiteral("X");
-        points = own.startsWith(x) == other.startsWith(x) ? 2 : 4;
+    case PointsKind::Sides:
+        points = sides(rules.sides, c, s);
         break;
-    }
-    case PointsKind::OneSideBz: {
-        const QString bz = QStringLiteral("BZ");
-        points = (own == bz) != (other == bz) ? 8 : 2;
+    case PointsKind::HomeClubs:
+        points = homeClubs(def, c, s);
         break;
-    }
-    case PointsKind::Valdora:
-        points = valdora(def, c, s);
-        break;
-    case PointsKind::Moldova:
-        points = CountyTables::inMoldovaRegion(own) == CountyTables::inMoldovaRegion(other)
-                     ? byMode(s, 4, 2)
-                     : byMode(s, 8, 4);
-        break;
-    case PointsKind::Timis:
-        points = timis(c);
+    case PointsKind::Tiers:
+        points = tiers(rules, c, s);
         break;
     }
     return QString::number(points);

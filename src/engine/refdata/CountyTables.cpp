@@ -21,11 +21,6 @@ const QStringList& zodiac() {
     return list;
 }
 
-const QStringList& moldovaRegion() {
-    static const QStringList list = words("BC BT GL IS NT SV VN VS");
-    return list;
-}
-
 QStringList countiesOfArea(int area) {
     static const char* const tables[] = {"AR CS HD TM",       "BU IF",
                                          "BR CT GL TL VN",    "AB BH BN CJ MM SJ SM",
@@ -112,10 +107,6 @@ CountyCheck checkCounty(const ContestDef& def, const QString& callsign, const QS
     return {false, QString(),
             rules.exchange == ExchangeKind::Zodiac ? QStringLiteral("ZODIE INEXISTENTA !")
                                                    : QStringLiteral("JUDET INEXISTENT !")};
-}
-
-bool inMoldovaRegion(const QString& county) {
-    return moldovaRegion().contains(county.trimmed());
 }
 
 } // namespace CountyTables

@@ -18,8 +18,6 @@ namespace CountyTables {
 const QStringList& counties();
 /// The twelve zodiac codes, in their order.
 const QStringList& zodiac();
-/// The Moldova-region counties.
-const QStringList& moldovaRegion();
 /// The counties of Romanian call area 2..9; empty for another area.
 QStringList countiesOfArea(int area);
 /// The districts of Moldovan call area 1..5; empty for another area.
@@ -39,6 +37,4 @@ bool isRomanian(const QString& callsign);
 bool isMoldovan(const QString& callsign);
 /// Checks the received-county field `text` for `callsign` in contest `def`.
 CountyCheck checkCounty(const ContestDef& def, const QString& callsign, const QString& text);
-/// True when a county is in the Moldova region.
-bool inMoldovaRegion(const QString& county);
 } // namespace CountyTables

@@ -5,7 +5,7 @@
 ExportRun::ExportRun(Database& logDb, QString path, ExportLayout layout, Then then)
     : m_reader(logDb), m_path(std::move(path)), m_layout(std::move(layout)),
       m_then(std::move(then)),
-      m_encoder([this](const QByteArray& bytes) { return m_file->append(bytes); }),
+      m_encoder([this](const QByteArray& bytes) { return written(m_file->append(bytes)); }),
       m_put([this](const QString& line) { return put(line); }) {
     m_written.path = m_path;
 }
@@ -19,6 +19,12 @@ bool ExportRun::put(const QString& line) {
     return m_encoder.add(line);
 }
 
+bool ExportRun::written(const Outcome<void>& appended) {
+    if (!appended)
+        m_fileError = appended.error();
+    return appended.ok();
+}
+
 bool ExportRun::start() {
     if (!m_error.isEmpty())
         return false;
@@ -27,8 +33,8 @@ bool ExportRun::start() {
         return false;
     }
     m_file.emplace(m_path);
-    if (!m_file->open()) {
-        m_error = m_file->error();
+    if (const Outcome<void> opened = m_file->open(); !opened) {
+        m_error = opened.error();
         return false;
     }
     m_running = m_layout.putHead(m_put);
@@ -53,8 +59,10 @@ Outcome<WrittenFile> ExportRun::finish() {
         if (!reason.isEmpty())
             return Failure{reason};
     }
-    if (!complete || !m_file || !m_file->commit())
-        return Failure{m_file ? m_file->error() : QString()};
+    if (!complete || !m_file)
+        return Failure{m_fileError};
+    if (const Outcome<void> committed = m_file->commit(); !committed)
+        return Failure{committed.error()};
     if (m_then)
         return m_then(m_written);
     return m_written;

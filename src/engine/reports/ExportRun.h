@@ -38,6 +38,7 @@ public:
 
 private:
     bool put(const QString& line);
+    bool written(const Outcome<void>& appended);
 
     LogReader m_reader;
     QString m_path;
@@ -50,6 +51,7 @@ private:
     LogRow m_row;
     qint64 m_rows = 0;
     QString m_error; // the refusal, or why the run could not start
+    QString m_fileError;
     QString m_rowError;
     bool m_running = false;
     bool m_atEnd = false; // every contact read

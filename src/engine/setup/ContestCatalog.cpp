@@ -87,16 +87,19 @@ constexpr LogRules kLogCaras{.exchange = E::Name,
                              .cw = 6,
                              .ssb = 2,
                              .nextCode = N::Serial};
-constexpr LogRules kLogBuc{.exchange = E::Sector,
-                           .exchangeWords = "XA XB XC XD XE XF",
-                           .dupe = kAllAware,
-                           .aaMultFirstStage = true,
-                           .points = K::Bucharest,
-                           .nextCode = N::Serial,
-                           .yoPrefill = false};
+constexpr LogRules kLogBuc{
+    .exchange = E::Sector,
+    .exchangeWords = "XA XB XC XD XE XF",
+    .dupe = kAllAware,
+    .aaMultFirstStage = true,
+    .points = K::Sides,
+    .sides = {.group = "X", .prefixes = true, .same = {2, 2}, .across = {4, 4}},
+    .nextCode = N::Serial,
+    .yoPrefill = false};
 constexpr DupeRule kIndepFirst{.modeAware = true, .waitMinutes = 10, .otherModeAlwaysNew = true};
 constexpr LogRules kLogIndep{.dupe = {kIndepFirst, kIndepFirst, kBlind, kBlind},
-                             .points = K::OneSideBz,
+                             .points = K::Sides,
+                             .sides = {.group = "BZ", .same = {2, 2}, .across = {8, 8}},
                              .nextCode = N::Serial};
 constexpr LogRules kLogTeleorman{.dupe = kAllFree,
                                  .special = {.candidates = "TR", .lastStage = 2},
@@ -146,8 +149,14 @@ constexpr LogRules kLogTresin{
     .dupe = kAllFree, .points = K::ClassFactor, .classWords = "DB", .nextCode = N::Serial};
 constexpr LogRules kLogValdora{.dupe = kAllAware,
                                .special = {.candidates = "BT", .lastStage = 1},
-                               .points = K::Valdora,
+                               .points = K::HomeClubs,
                                .classWords = "BT",
+                               .homeClubs = {.home = "BT",
+                                             .clubLetterAt = -3,
+                                             .event = {30, 15},
+                                             .clubHome = {20, 10},
+                                             .clubAway = {2, 2},
+                                             .plain = {10, 5}},
                                .nextCode = N::Serial,
                                .stationLists = "special"};
 constexpr LogRules kLogTelecom{.exchangeWords = "TLC",
@@ -158,15 +167,18 @@ constexpr LogRules kLogTelecom{.exchangeWords = "TLC",
                                .classPoints = C::EqualOrOther,
                                .clubWordShortcuts = true,
                                .nextCode = N::Serial};
-constexpr LogRules kLogMoldova{.dupe = kAllAware,
-                               .special = {.candidates = "BC", .lastStage = 1},
-                               .points = K::Moldova,
-                               .nextCode = N::Serial};
+constexpr LogRules kLogMoldova{
+    .dupe = kAllAware,
+    .special = {.candidates = "BC", .lastStage = 1},
+    .points = K::Sides,
+    .sides = {.group = "BC BT GL IS NT SV VN VS", .same = {4, 2}, .across = {8, 4}},
+    .nextCode = N::Serial};
 constexpr LogRules kLogMemYO{.dupe = kAllBlind,
                              .aaMultFirstStage = true,
                              .points = K::ClassFactor,
                              .classPoints = C::ByFactor,
-                             .pointsOverride = O::One,
+                             .pointsOverride = O::Fixed,
+                             .fixedPoints = 1,
                              .nextCode = N::Serial,
                              .lookup = LookupRule::ForeignIsAA,
                              .aaOnBoard = true,
@@ -175,7 +187,8 @@ constexpr LogRules kLogTimis{.exchangeWords = "QT",
                              .dupe = {kFree, kFree, kBlind, kBlind},
                              .special = {.candidates = "TM QT", .lastStage = 2},
                              .ownCountyNoMult = true,
-                             .points = K::Timis,
+                             .points = K::Tiers,
+                             .tiers = {.tiers = {{{"QT", 6}, {"TM", 4}}}, .same = 1},
                              .nextCode = N::Serial,
                              .stationLists = "club",
                              .clubWord = "QT"};
@@ -184,26 +197,39 @@ constexpr LogRules kLogPitesti{.exchange = E::Zodiac,
                                .special = {.candidates = "AG", .lastStage = 4},
                                .cw = 6,
                                .ssb = 2};
-constexpr LogRules kLogElevi{
-    .dupe = kAllFree, .elvMult = true, .points = K::ClassFactor, .classPoints = C::Elevi};
-constexpr LogRules kLogArdel{.exchangeWords = "FG",
-                             .dupe = kAllBlind,
-                             .special = {.candidates = "FG", .always = true, .lastStage = 2},
-                             .ylCode = "000",
+constexpr LogRules kLogElevi{.dupe = kAllFree,
+                             .elvMult = true,
                              .points = K::ClassFactor,
-                             .classPoints = C::ByFactor,
-                             .pointsOverride = O::Ardel,
-                             .stationLists = "club100 club",
-                             .clubWord = "FG",
-                             .clubHomeCounty = "BV"};
-constexpr LogRules kLogMartisor{.dupe = kAllBlind,
-                                .points = K::ClassFactor,
-                                .classPoints = C::ByFactor,
-                                .pointsOverride = O::Martisor};
+                             .classPoints = C::AgeAndClub,
+                             .ages = {.oldestYoung = 18,
+                                      .clubLetterAt = 3,
+                                      .clubCode = "1",
+                                      .club = {8, 4},
+                                      .young = {16, 4},
+                                      .rest = {4, 2}}};
+constexpr LogRules kLogArdel{
+    .exchangeWords = "FG",
+    .dupe = kAllBlind,
+    .special = {.candidates = "FG", .always = true, .lastStage = 2},
+    .ylCode = "000",
+    .points = K::ClassFactor,
+    .classPoints = C::ByFactor,
+    .pointsOverride = O::ReceivedTiers,
+    .received = {.code = 100, .codePoints = 100, .tiers = {{{"FG", 25}, {"BV", 10}}}, .rest = 2},
+    .stationLists = "club100 club",
+    .clubWord = "FG",
+    .clubHomeCounty = "BV"};
+constexpr LogRules kLogMartisor{
+    .dupe = kAllBlind,
+    .points = K::ClassFactor,
+    .classPoints = C::ByFactor,
+    .pointsOverride = O::MarkedCode,
+    .marked = {.second = '0', .lastDigitMax = 6, .marked = 4, .rest = 2}};
 constexpr LogRules kLogCarpati{.dupe = kAllBlind,
                                .points = K::ClassFactor,
                                .classPoints = C::ByFactor,
-                               .pointsOverride = O::Two};
+                               .pointsOverride = O::Fixed,
+                               .fixedPoints = 2};
 
 // clang-format off
 constexpr std::array<ContestDef, 23> kContests{{

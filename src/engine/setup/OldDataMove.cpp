@@ -3,18 +3,15 @@
 #include "logging/BackupRestore.h"
 #include "logging/BackupSet.h"
 #include "reports/ReportFiles.h"
-#include "setup/SettingsFiles.h"
+#include "setup/KeptSettings.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace OldDataMove {
 namespace {
-const QString kTitle = QStringLiteral("VELT");
-const QString kAskedKey = QStringLiteral("DataFolder/OldFolderAsked");
 
 using BackupRestore::Kind;
 const Kind kDatabases[] = {Kind::Log, Kind::Callsigns};
@@ -84,37 +81,35 @@ QStringList move(const QDir& from, const QDir& to, const Clock& clock) {
 }
 } // namespace
 
-void offer(const QString& programFolder, const QString& dataFolder, Dialogs& dialogs,
-           const Clock& clock) {
+QString question(const QString& programFolder, const QString& dataFolder) {
     const QDir from(programFolder);
     const QDir to(dataFolder);
-    if (from.canonicalPath() == to.canonicalPath() || !holdsDatabase(from))
-        return;
-    QSettings ini(SettingsFiles::keptSettingsPath(to.path()), QSettings::IniFormat);
-    if (ini.value(kAskedKey).toString() == from.canonicalPath())
-        return;
-    const QString question =
-        QStringLiteral("In folderul programului, %1, se afla logul si baza de date cu indicative "
-                       "dintr-o rulare anterioara. Acest folder se sterge la curatarea "
-                       "compilarii. Le aduceti in folderul de date %2?\n\nBazele de date de acum "
-                       "din %2 se pastreaza ca copii in ARHIVA/backup, iar fisierele din %1 raman "
-                       "si ele neatinse.")
-            .arg(native(from.path()), native(to.path()));
-    const bool yes = dialogs.message(question, kTitle, Dialogs::Buttons::YesNo,
-                                     Dialogs::Icon::Question) == Dialogs::AnswerYes;
+    if (from.canonicalPath() == to.canonicalPath() || !holdsDatabase(from) ||
+        KeptSettings(to.path()).oldFolderAsked() == from.canonicalPath())
+        return {};
+    return QStringLiteral(
+               "In folderul programului, %1, se afla logul si baza de date cu indicative "
+               "dintr-o rulare anterioara. Acest folder se sterge la curatarea "
+               "compilarii. Le aduceti in folderul de date %2?\n\nBazele de date de "
+               "acum din %2 se pastreaza ca copii in ARHIVA/backup, iar fisierele din %1 "
+               "raman si ele neatinse.")
+        .arg(native(from.path()), native(to.path()));
+}
+
+Outcome<QString> answer(bool yes, const QString& programFolder, const QString& dataFolder,
+                        const Clock& clock) {
+    const QDir from(programFolder);
+    const QDir to(dataFolder);
     const QStringList failed = yes ? move(from, to, clock) : QStringList();
-    if (!failed.isEmpty()) {
-        // Asked again at the next start, after the cause is removed.
-        dialogs.message(QStringLiteral("Nu s-a putut aduce tot in folderul de date:\n") +
-                            failed.join(u'\n'),
-                        kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
-        return;
-    }
-    ini.setValue(kAskedKey, from.canonicalPath());
-    ini.sync();
-    if (yes)
-        dialogs.message(QStringLiteral("Logul si baza de date cu indicative sunt acum in %1.")
-                            .arg(native(to.path())),
-                        kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+    if (!failed.isEmpty())
+        return Failure{QStringLiteral("Nu s-a putut aduce tot in folderul de date:\n") +
+                       failed.join(u'\n')};
+    if (const Outcome<void> kept = KeptSettings(to.path()).keepOldFolderAsked(from.canonicalPath());
+        !kept)
+        return Failure{kept.error()};
+    if (!yes)
+        return QString();
+    return QStringLiteral("Logul si baza de date cu indicative sunt acum in %1.")
+        .arg(native(to.path()));
 }
 } // namespace OldDataMove

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "Outcome.h"
-
 #include <QString>
-#include <utility>
 
 /// What keys the CW: the serial port's DTR line (the default), a K1EL WinKeyer, cwdaemon, or the
 /// radio itself by CAT.
 enum class KeyerKind { SerialLine, WinKeyer, CwDaemon, RadioCat };
 
-/// The radio and keyer the operator chose. Kept in their own file beside VELTInit.dat, whose
-/// format other programs read.
+/// True for rigctld's "host:port", the port 1..65535.
+bool isRigctldAddress(const QString& address);
+
+/// The radio and keyer the operator chose, kept by KeptSettings.
 struct RadioSettings {
     KeyerKind keyer = KeyerKind::SerialLine;
     QString winKeyerPort; // a serial device, "/dev/ttyUSB0"
@@ -27,14 +26,3 @@ struct RadioSettings {
 
     bool operator==(const RadioSettings&) const = default;
 };
-
-namespace RadioSettingsFile {
-/// "VELTRadio.ini" in `folder`.
-QString pathIn(const QString& folder);
-/// The settings kept in `folder`, the defaults when there is no file, and the message naming the
-/// values that could not be read (empty when all could): each keeps its default and loses none of
-/// the others.
-[[nodiscard]] std::pair<RadioSettings, QString> read(const QString& folder);
-/// Writes the settings into `folder`; the message to show when nothing was written.
-[[nodiscard]] Outcome<void> save(const QString& folder, const RadioSettings& settings);
-} // namespace RadioSettingsFile

@@ -199,10 +199,6 @@ Outcome<void> writeTextCwFile(const QString& dataFolder, const SettingsRecord& r
     return writeLines(QDir(dataFolder).filePath(kTextCwFile), lines);
 }
 
-QString keptSettingsPath(const QString& folder) {
-    return QDir(folder).filePath(QStringLiteral("VELT.ini"));
-}
-
 QString textTooLong(const QString& name, const QString& text) {
     if (text.size() <= kMaxTextLength)
         return {};

@@ -26,8 +26,6 @@ inline constexpr qsizetype kMaxTextLength = 32767;
 [[nodiscard]] Outcome<void> writeInitFile(const QString& dataFolder, const SettingsRecord& rec);
 /// Writes VELTTextCw.dat whole, with the same rules.
 [[nodiscard]] Outcome<void> writeTextCwFile(const QString& dataFolder, const SettingsRecord& rec);
-/// VELT.ini in `folder`: the settings the two old files have no place for, kept by group.
-QString keptSettingsPath(const QString& folder);
 /// The message refusing the text `name` ("F1") when it is longer than kMaxTextLength; empty when
 /// it fits.
 QString textTooLong(const QString& name, const QString& text);

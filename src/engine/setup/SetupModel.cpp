@@ -6,6 +6,7 @@
 #include "setup/ContestCatalog.h"
 #include "setup/Cp1250.h"
 #include "setup/DateTimeText.h"
+#include "setup/KeptSettings.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
 
@@ -238,7 +239,7 @@ QString SetupModel::contestLogQuestion() {
         return {};
     m_contestLogAsked = true;
     return ContestLog::question(*span, m_run.contest().codeString(),
-                                ContestLog::lastContest(m_run.dataFolder()),
+                                KeptSettings(m_run.dataFolder()).lastContest(),
                                 m_clock.utcNow().date());
 }
 
@@ -255,7 +256,7 @@ QStringList SetupModel::saveSettings(const HandOver& handOver) const {
     for (const Outcome<void>& written :
          {SettingsFiles::writeInitFile(folder, handOver.settings),
           SettingsFiles::writeTextCwFile(folder, handOver.settings),
-          ContestLog::keepLastContest(folder, m_run.contest().codeString())})
+          KeptSettings(folder).keepLastContest(m_run.contest().codeString())})
         if (!written)
             problems << written.error();
     return problems;

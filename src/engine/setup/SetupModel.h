@@ -82,7 +82,6 @@ public:
     void offerContestChoice() { m_contestChoiceOpen = true; }
     /// CONCURS (true) or SIMULARE (false).
     void chooseRunKind(bool realContest);
-    bool runKindChosen() const { return m_runKindChosen; }
 
     const KeyerOptions& keyer() const { return m_keyer; }
     /// "Da" (true) or "Nu" for CW keyed by the PC.

@@ -26,7 +26,7 @@ public:
     void load();
     /// Shows the chosen contest's own stages, modes, fields and labels.
     void presentContest();
-    /// The hand-over: the screen starts from the set-up in the shared state.
+    /// The hand-over: the screen starts from the set-up the run holds.
     void start();
     /// The code sent next, shown again on the set-up screen.
     QString sentLabel() const { return m_entry.sentLabel(); }

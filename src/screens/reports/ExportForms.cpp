@@ -1,6 +1,5 @@
 #include "logging/LogStore.h"
 #include "reports/Cabrillo.h"
-#include "reports/CabrilloKept.h"
 #include "reports/ClaimedScore.h"
 #include "reports/LogExport.h"
 #include "reports/Summary.h"
@@ -9,6 +8,7 @@
 #include "screens/reports/SlicedWork.h"
 #include "seams/Dialogs.h"
 #include "setup/ContestRun.h"
+#include "setup/KeptSettings.h"
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
 
@@ -40,10 +40,10 @@ void LogViewWindow::startCabrillo() {
     // The station boxes, hidden here, are stored on confirming: they start from the stored data.
     fillStationBoxes();
     const ContestDef& def = m_run.contest();
-    showCabrilloHeader(CabrilloKept::load(SettingsFiles::keptSettingsPath(m_run.dataFolder()),
-                                          Cabrillo::prefilledHeader(def, m_run.settings().myCall,
-                                                                    claimedScoreOf(def, m_totals),
-                                                                    m_model.twoDigitYear())));
+    showCabrilloHeader(KeptSettings(m_run.dataFolder())
+                           .cabrillo(Cabrillo::prefilledHeader(def, m_run.settings().myCall,
+                                                               claimedScoreOf(def, m_totals),
+                                                               m_model.twoDigitYear())));
     render();
     ui.cabrilloCategoryBox->setFocus(Qt::OtherFocusReason);
 }
@@ -142,8 +142,8 @@ void LogViewWindow::finishForm() {
         tell(written.error());
     const LogOutput output = m_model.output();
     if (output == LogOutput::Cabrillo) {
-        if (const Outcome<void> kept = CabrilloKept::save(
-                SettingsFiles::keptSettingsPath(m_run.dataFolder()), cabrilloHeader());
+        if (const Outcome<void> kept =
+                KeptSettings(m_run.dataFolder()).keepCabrillo(cabrilloHeader());
             !kept)
             tell(kept.error());
     }

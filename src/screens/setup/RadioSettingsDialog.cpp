@@ -2,6 +2,7 @@
 
 #include "screens/Colors.h"
 #include "screens/Widgets.h"
+#include "setup/KeptSettings.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -78,7 +79,7 @@ RadioSettingsDialog::RadioSettingsDialog(const QString& folder, const QList<RigM
     connect(m_keyer, &QComboBox::currentIndexChanged, this, &RadioSettingsDialog::enableFields);
     connect(m_rigModel, &QComboBox::currentIndexChanged, this, &RadioSettingsDialog::enableFields);
 
-    auto [settings, problem] = RadioSettingsFile::read(folder);
+    auto [settings, problem] = KeptSettings(folder).radio();
     showSettings(settings);
     m_error->setText(problem);
 }
@@ -137,7 +138,7 @@ void RadioSettingsDialog::accept() {
         m_error->setText(s.error());
         return;
     }
-    if (const Outcome<void> saved = RadioSettingsFile::save(m_folder, *s); !saved) {
+    if (const Outcome<void> saved = KeptSettings(m_folder).keepRadio(*s); !saved) {
         m_error->setText(saved.error());
         return;
     }

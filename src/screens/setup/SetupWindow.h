@@ -50,7 +50,6 @@ private:
     void checkSoundCard();
     bool openDatabases();
     void warnIfLogReadOnly();
-    bool settingsBoxesWritable();
     void restoreReopenedState(const QString& sentCode);
     void focusAfterLoad();
 
