@@ -4,7 +4,7 @@
 PRAGMA journal_mode = WAL;
 -- The schema's version: a file of an older one is brought up to this one when opened, a newer one
 -- is refused. Raise it with every change below.
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
 
 CREATE TABLE IF NOT EXISTS LogGen (
     ID       INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -70,6 +70,14 @@ CREATE TRIGGER IF NOT EXISTS LogGenTotalsUpdate AFTER UPDATE OF Etp, Mult, Pct O
         Points = Points + CAST(trim(coalesce(NEW.Pct, '')) AS INTEGER)
     WHERE Etp = NEW.Etp;
 END;
+
+-- The highest serial any program on this log has shown for a contact (reserved when shown, so
+-- that two programs never send the same one); an abandoned one is never handed out again. The
+-- serial after the newest contact counts too: an older log has no row here.
+CREATE TABLE IF NOT EXISTS SentSerial (
+    ID   INTEGER PRIMARY KEY CHECK (ID = 1),
+    Last INTEGER NOT NULL
+);
 
 CREATE TABLE IF NOT EXISTS CallJud (
     ID   INTEGER PRIMARY KEY AUTOINCREMENT,

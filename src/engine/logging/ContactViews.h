@@ -29,7 +29,15 @@ struct ResultRow {
 
 /// What `Enter` did.
 struct EnterResult {
-    enum class Status { Logged, EmptyCall, Incomplete, OwnCall, Duplicate, InsertFailed };
+    enum class Status {
+        Logged,
+        EmptyCall,
+        Incomplete,
+        OwnCall,
+        Duplicate,
+        InsertFailed,
+        SerialTaken, // the serial shown went to another program's contact: a new one is shown
+    };
     Status status = Status::Logged;
     QString message;        // Romanian text for the operator when not logged
     bool corrected = false; // an existing row was replaced (a correction)

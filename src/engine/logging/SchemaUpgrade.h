@@ -12,7 +12,7 @@ class Database;
 // of data/schema.sql): a file made by an earlier version gets what it lacks, indexes included.
 namespace SchemaUpgrade {
 /// The version data/schema.sql makes.
-constexpr int kVersion = 2;
+constexpr int kVersion = 3;
 /// The `LogGen` columns newer than the oldest schema, with their types: a file without them gets
 /// them when it is brought up to date.
 const QList<std::pair<QString, QString>>& addedColumns();
