@@ -8,18 +8,22 @@
 #include <utility>
 
 // cwdaemon on a UDP port of this machine: records every datagram, and answers a reply request
-// once the text after it has been "keyed", 20 ms a character; an abort drops the answer.
+// once the text after it has been "keyed", 20 ms a character; an abort drops the answer. It can be
+// stopped and started again on its port.
 class FakeCwDaemon : public QObject {
 public:
     FakeCwDaemon() {
         m_socket.bind(QHostAddress::LocalHost);
+        m_port = m_socket.localPort();
         connect(&m_socket, &QUdpSocket::readyRead, this, [this] { readNow(); });
         m_keyed.setSingleShot(true);
         connect(&m_keyed, &QTimer::timeout, this,
                 [this] { m_socket.writeDatagram(m_answer + "\r\n", m_client, m_clientPort); });
     }
 
-    quint16 port() const { return m_socket.localPort(); }
+    quint16 port() const { return m_port; }
+    void stop() { m_socket.close(); }
+    bool restart() { return m_socket.bind(QHostAddress::LocalHost, m_port); }
     /// Reads the datagrams that came so far; true when there was one.
     bool readNow() {
         const bool any = m_socket.hasPendingDatagrams();
@@ -55,6 +59,7 @@ private:
     }
 
     QUdpSocket m_socket;
+    quint16 m_port = 0;
     QTimer m_keyed;
     QByteArray m_request; // the reply asked for the next text
     QByteArray m_answer;  // the reply of the text being keyed

@@ -26,6 +26,17 @@ struct FakeKeyers {
             return daemon.messages();
         return static_cast<int>(line.states(FakeKeyLine::Line::Rts).count(true));
     }
+    /// The WinKeyer unplugged, cwdaemon stopped.
+    void stop() {
+        winKeyer.unplug();
+        daemon.stop();
+    }
+    /// Both back where they were.
+    void comeBack() {
+        winKeyer.plugIn();
+        if (!daemon.restart())
+            qFatal("cwdaemon's port is taken");
+    }
     /// What reached the keyer: WinKeyer commands as "<02 28>", datagrams joined by "|" with
     /// cwdaemon's escape as "^".
     QString sent() const {

@@ -1,32 +1,51 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <fcntl.h>
 #include <unistd.h>
 
 // A WinKeyer on a pseudo-terminal: records what the program writes, answers host open with
 // a version, and keys each text character in 20 ms, echoing it, with the status bytes of a
-// WinKeyer: busy when it starts, idle once its buffer is empty or cleared.
+// WinKeyer: busy when it starts, idle once its buffer is empty or cleared. Its device is a link
+// that names the pseudo-terminal while it is plugged in.
 class FakeWinKeyer : public QObject {
 public:
     FakeWinKeyer() {
+        // Named after the folder: the serial port's lock file is named after the device.
+        m_device =
+            m_folder.filePath(QStringLiteral("winkeyer-") + QFileInfo(m_folder.path()).fileName());
+        plugIn();
+        connect(&m_keying, &QTimer::timeout, this, [this] { keyNext(); });
+    }
+    ~FakeWinKeyer() override { unplug(); }
+
+    /// The pseudo-terminal closed and the link gone, as a WinKeyer pulled out of its socket.
+    void unplug() {
+        if (m_master < 0)
+            return;
+        delete m_notifier;
+        m_notifier = nullptr;
+        ::close(m_slave);
+        ::close(m_master);
+        m_master = m_slave = -1;
+        QFile::remove(m_device);
+    }
+    void plugIn() {
         m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
             qFatal("no pseudo-terminal");
-        m_device = QString::fromLocal8Bit(ptsname(m_master));
         // Held open so that the master never reads a hang-up while the program has it closed.
         m_slave = ::open(ptsname(m_master), O_RDWR | O_NOCTTY);
+        if (!QFile::link(QString::fromLocal8Bit(ptsname(m_master)), m_device))
+            qFatal("no link to the pseudo-terminal");
         m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, [this] { readNow(); });
-        connect(&m_keying, &QTimer::timeout, this, [this] { keyNext(); });
-    }
-    ~FakeWinKeyer() override {
-        delete m_notifier;
-        ::close(m_slave);
-        ::close(m_master);
     }
 
     QString device() const { return m_device; }
@@ -108,6 +127,7 @@ private:
             qWarning("the fake WinKeyer could not answer");
     }
 
+    QTemporaryDir m_folder;
     int m_master = -1;
     int m_slave = -1;
     QString m_device;

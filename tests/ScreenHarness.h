@@ -34,7 +34,9 @@
 
 // The three screens on fakes and a temporary data folder, as main() wires them.
 struct ScreenHarness {
-    explicit ScreenHarness(bool withDatabases = true) {
+    /// `radio` makes the radio the settings name; Hamlib's own by default.
+    explicit ScreenHarness(bool withDatabases = true, RigFactory radio = hamlibRadio)
+        : rig(std::move(radio)) {
         if (withDatabases)
             folder.createDatabases();
     }
@@ -188,7 +190,10 @@ struct ScreenHarness {
     FakeRealtimePriority realtime;
     QtKeyerDevices keyerDevices; // on a fake WinKeyer or cwdaemon where a test chooses one
     // Hamlib itself: its dummy radio (model 1) stands in for a real one.
-    RigLink rig{[](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); }};
+    static std::unique_ptr<Rig> hamlibRadio(const RadioSettings& s) {
+        return std::make_unique<HamlibRig>(s);
+    }
+    RigLink rig;
     RigCwKeyer radioCat{rig};
     QList<RigModel> rigModels = HamlibRig::models();
     ScreenServices services{run,      dialogs,      help,  clock,     metrics,   voice,

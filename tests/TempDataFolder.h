@@ -10,6 +10,8 @@ class TempDataFolder {
 public:
     TempDataFolder() = default;
     QString path() const { return m_dir.path(); }
+    /// Left on disk, for a process that outlives this one's view of it.
+    void keep() { m_dir.setAutoRemove(false); }
     QString file(const QString& name) const { return m_dir.filePath(name); }
     /// Creates an empty database `name` from the schema; false when sqlite3 failed.
     bool createDatabase(const QString& name) const {

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/NoDisplayMessage.h"
+#include "app/OrderlyExit.h"
 #include "keyer/RigCwKeyer.h"
 #include "logging/BackupSet.h"
 #include "logging/Database.h"
@@ -30,6 +31,7 @@
 #include <QDir>
 #include <QTextStream>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 // The folder named on the command line, else the user's.
@@ -106,25 +108,25 @@ int main(int argc, char* argv[]) {
                             keyLine,  printer,      logDb, callDb,    specials.stations, jet,
                             realtime, keyerDevices, &rig,  &radioCat, &rigModels};
 
-    QsoWindow qso(services);
-    qso.load();
+    auto qso = std::make_unique<QsoWindow>(services);
+    qso->load();
     SetupWindow init(services, CommandLine::autoStart(QCoreApplication::arguments()));
-    QObject::connect(&init, &SetupWindow::contestChosen, &qso, &QsoWindow::presentContest);
-    QObject::connect(&init, &SetupWindow::runBegun, &qso, &QsoWindow::start);
+    QObject::connect(&init, &SetupWindow::contestChosen, qso.get(), &QsoWindow::presentContest);
+    QObject::connect(&init, &SetupWindow::runBegun, qso.get(), &QsoWindow::start);
 
     // A start-up that could not open the databases ends with a failure status for the script
     // that started the program.
     auto backToSetup = [&] {
         run.reopenSetup();
-        if (!init.load(qso.sentLabel())) {
+        if (!init.load(qso->sentLabel())) {
             QApplication::exit(EXIT_FAILURE);
             return;
         }
         init.show();
     };
     QObject::connect(&init, &SetupWindow::exitRequested, &app, &QApplication::quit);
-    QObject::connect(&qso, &QsoWindow::exitRequested, &app, &QApplication::quit);
-    QObject::connect(&qso, &QsoWindow::setupRequested, &app, backToSetup);
+    QObject::connect(qso.get(), &QsoWindow::exitRequested, &app, &QApplication::quit);
+    QObject::connect(qso.get(), &QsoWindow::setupRequested, &app, backToSetup);
     QObject::connect(&init, &SetupWindow::logViewRequested, &app, [&] {
         auto* logView = new LogViewWindow(services);
         logView->setAttribute(Qt::WA_DeleteOnClose);
@@ -136,14 +138,8 @@ int main(int argc, char* argv[]) {
     if (!init.load())
         return EXIT_FAILURE;
     init.show();
+    const OrderlyExit::QuitOnSignals signalsQuit;
     const int status = QApplication::exec();
-    // The day's contacts and learnt counties are kept in a copy too; an unchanged file makes none.
-    for (Database* db : {&logDb, &callDb}) {
-        if (!db->isOpen())
-            continue;
-        if (const Outcome<void> kept = db->keepCopy(); !kept)
-            dialogs.message(kept.error(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
-                            Dialogs::Icon::Critical);
-    }
+    OrderlyExit::finish(qso, rig, {&logDb, &callDb}, dialogs);
     return status;
 }

@@ -54,8 +54,7 @@ CwDaemonKeyer::CwDaemonKeyer(const QString& host, quint16 port, QObject* parent)
 KeyingResult CwDaemonKeyer::start(const QString& text, int wpm) {
     if (isBusy())
         return KeyingResult::Busy;
-    if (std::exchange(m_refused, false))
-        return KeyingResult::PortError;
+    m_refused = false;
     m_phase = Phase::Sending;
     ++m_serial;
     m_starting = true;
@@ -111,12 +110,16 @@ void CwDaemonKeyer::send(const QByteArray& datagram) {
 }
 
 void CwDaemonKeyer::refused() {
-    // Nobody listens on the port: the next message says so rather than keying nothing.
+    // Nobody listens on the port: said rather than keying nothing.
     m_refused = true;
     m_unsent.clear();
     m_socket.abort(); // looked up and connected again for the next message
     if (!m_starting)
-        finishLater(KeyingResult::Aborted);
+        finishLater(KeyingResult::PortError);
+}
+
+QString CwDaemonKeyer::unreachable() const {
+    return Keying::unreachable(QStringLiteral("cwdaemon la %1:%2").arg(m_host).arg(m_port));
 }
 
 void CwDaemonKeyer::readReplies() {

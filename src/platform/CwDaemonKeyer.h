@@ -12,8 +12,8 @@
 // Keys CW through cwdaemon: each message goes as UDP datagrams (the speed, a reply request, the
 // text) and cwdaemon answers the reply request once it has sent the text. A cwdaemon that does
 // not answer ends the message half as long again after its Morse length. A port nobody listens
-// on is a port error at start(), or, noticed later, ends the message as aborted and makes the
-// next start() the port error.
+// on is a port error, at start() or, noticed later, as the message's end; every message tries
+// again.
 class CwDaemonKeyer : public CwKeyer {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
     KeyingResult start(const QString& text, int wpm) override;
     void abort() override;
     bool isBusy() const override { return m_phase != Phase::Idle; }
+    QString unreachable() const override;
 
 private:
     enum class Phase { Idle, Sending, Ending }; // Ending: finished() is on its way

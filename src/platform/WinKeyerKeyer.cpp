@@ -97,7 +97,8 @@ Encoded encode(const QString& text, int wpm, CwWeight weight) {
 }
 } // namespace
 
-WinKeyerKeyer::WinKeyerKeyer(const QString& device, QObject* parent) : CwKeyer(parent) {
+WinKeyerKeyer::WinKeyerKeyer(const QString& device, QObject* parent)
+    : CwKeyer(parent), m_device(device) {
     m_serial.setPortName(device);
     m_deadline.setSingleShot(true);
     connect(&m_serial, &QSerialPort::readyRead, this, &WinKeyerKeyer::readAnswers);
@@ -105,7 +106,7 @@ WinKeyerKeyer::WinKeyerKeyer(const QString& device, QObject* parent) : CwKeyer(p
         if (e != QSerialPort::ResourceError)
             return;       // a pseudo-terminal has no modem lines; only a vanished device matters
         m_serial.close(); // without host close: nothing reaches a device that is gone
-        finishLater(KeyingResult::Aborted);
+        finishLater(KeyingResult::PortError); // opened again by the next message
     });
     connect(&m_deadline, &QTimer::timeout, this, &WinKeyerKeyer::abort);
 }
@@ -130,6 +131,10 @@ bool WinKeyerKeyer::ensureOpen() {
     m_serial.clearError();
     m_versionAwaited = true;
     return m_serial.write(bytes({kAdmin, kHostOpen, kSetMode, kModeSerialEcho})) == 4;
+}
+
+QString WinKeyerKeyer::unreachable() const {
+    return Keying::unreachable(QStringLiteral("WinKeyer pe %1").arg(m_device));
 }
 
 void WinKeyerKeyer::close() {

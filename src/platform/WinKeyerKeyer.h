@@ -20,6 +20,7 @@ public:
     void abort() override;
     bool isBusy() const override { return m_phase != Phase::Idle; }
     void setWeight(CwWeight weight) override { m_weight = weight; }
+    QString unreachable() const override;
 
 private:
     bool ensureOpen();
@@ -30,6 +31,7 @@ private:
 
     enum class Phase { Idle, Sending, Ending }; // Ending: finished() is on its way
 
+    QString m_device;
     QSerialPort m_serial;
     QTimer m_deadline; // a WinKeyer that never reports the message's end does not block keying
     CwWeight m_weight = CwWeight::Even;

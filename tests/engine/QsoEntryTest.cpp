@@ -6,17 +6,20 @@
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
+#include "fakes/FakeRig.h"
 #include "fakes/FakeVoicePlayer.h"
 #include "keyer/SerialLineKeyer.h"
+#include "radio/RigLink.h"
 
 #include <QTest>
 
 namespace {
 // The entry model on a fixture's databases, typed into as the screen's fields would be.
 struct Entry {
-    explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW")
-        : f(contest, mode, stage),
-          model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs, keyPort, keyer, voice}) {
+    explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW",
+                   RigLink* rig = nullptr)
+        : f(contest, mode, stage), model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs,
+                                          keyPort, keyer, voice, rig}) {
         f.app.chooseRealContest(false);
         f.at("12:00");
         model.start();
@@ -76,6 +79,39 @@ private slots:
         e.model.cancelContact();
         QVERIFY(!e.model.duplicateShown());
         QVERIFY(e.dialogs.shown.isEmpty());
+    }
+
+    // The radio outside the contest's band (80 m): named while it is, and the first contact
+    // logged there told once.
+    void radioOutsideTheBand_data() {
+        QTest::addColumn<qint64>("hz");
+        QTest::addColumn<bool>("outside");
+        QTest::newRow("80 m, its lower edge") << qint64(3'500'000) << false;
+        QTest::newRow("below it") << qint64(3'499'999) << true;
+        QTest::newRow("80 m, its upper edge") << qint64(4'000'000) << false;
+        QTest::newRow("above it") << qint64(4'000'001) << true;
+        QTest::newRow("40 m") << qint64(7'012'300) << true;
+    }
+    void radioOutsideTheBand() {
+        QFETCH(qint64, hz);
+        QFETCH(bool, outside);
+        auto radio = std::make_shared<FakeRig::Shared>();
+        radio->frequencyHz = hz;
+        RigLink rig([radio](const RadioSettings&) { return std::make_unique<FakeRig>(radio); });
+        Entry e("CpCarpati", 1, "CW", &rig);
+        RadioSettings settings;
+        settings.rigModel = 1;
+        rig.follow(settings, 5, 5);
+        QTRY_VERIFY(e.model.radioReading().has_value());
+        QCOMPARE(e.model.offBand(), outside ? std::optional(80) : std::nullopt);
+        for (const char* call : {"YO5AAA", "YO5BBB"}) {
+            e.contact(call, "001", "CJ");
+            e.enter(EntryField::Callsign);
+        }
+        QCOMPARE(e.rows().size(), 2);
+        const QStringList told =
+            e.dialogs.texts().filter(QStringLiteral("in afara benzii de 80 m"));
+        QCOMPARE(told.size(), outside ? 1 : 0);
     }
 
     // The own call is refused, and the cancelled entry can be brought back.

@@ -37,6 +37,9 @@ private slots:
         QTest::newRow("port 65536")
             << QByteArray("[Keyer]\ncwdaemonPort=65536\n") << "Keyer/cwdaemonPort";
         QTest::newRow("model -1") << QByteArray("[Keyer]\n[Rig]\nmodel=-1\n") << "Rig/model";
+        QTest::newRow("rigctld port beyond 65535")
+            << QByteArray("[Keyer]\n[Rig]\nmodel=2\nport=localhost:99999999999\n")
+            << "Rig/port=localhost:99999999999";
     }
     void badValueNamedOthersKept() {
         QFETCH(QByteArray, bad);

@@ -74,7 +74,34 @@ private slots:
         QVERIFY(sameAsExpected(logged.read(textLog), expected + "textlog.txt"));
     }
 
-    // The radio's frequency when the contact has one, else the band's.
+    // Cabrillo 3.0 (no reader of it is packaged for the build): the category words on their own
+    // lines, a word no list has kept aside, every tag one of the format's published header list,
+    // the whole file as expected.
+    void cabrillo3() {
+        LoggedFolder logged(35);
+        CabrilloHeader h = logged.header();
+        h.version3 = true;
+        h.category = QStringLiteral("low single-op A");
+        const Outcome<WrittenFile> file = logged.writer().cabrillo(h)->whole();
+        QVERIFY2(file, qPrintable(file.error()));
+        const QByteArray bytes = logged.read(file->path);
+        const QStringList published =
+            QStringLiteral(
+                "START-OF-LOG CALLSIGN CONTEST CATEGORY-ASSISTED CATEGORY-BAND CATEGORY-MODE "
+                "CATEGORY-OPERATOR CATEGORY-POWER CATEGORY-STATION CATEGORY-TIME "
+                "CATEGORY-TRANSMITTER "
+                "CATEGORY-OVERLAY CERTIFICATE CLAIMED-SCORE CLUB CREATED-BY EMAIL GRID-LOCATOR "
+                "LOCATION NAME ADDRESS ADDRESS-CITY ADDRESS-STATE-PROVINCE ADDRESS-POSTALCODE "
+                "ADDRESS-COUNTRY OPERATORS OFFTIME SOAPBOX QSO X-QSO END-OF-LOG")
+                .split(u' ');
+        for (const QByteArray& line : bytes.trimmed().split('\n')) {
+            const QString tag = QString::fromLatin1(line.left(line.indexOf(':')));
+            QVERIFY2(published.contains(tag) || tag.startsWith(u"X-"), line.constData());
+        }
+        QVERIFY(sameAsExpected(bytes, "engine/expected/c35/cabrillo3.cbr"));
+    }
+
+    // The radio's frequency when the contact has one, and its band; else the contest's band.
     void frequencyStoredOrTheBands_data() {
         QTest::addColumn<qint64>("hz");
         QTest::addColumn<QString>("cabrillo");
@@ -84,7 +111,11 @@ private slots:
         QTest::newRow("below a kHz") << qint64(3525999) << "QSO: 3525  CW"
                                      << "<BAND:3>80m<FREQ:8>3.525999<RST_SENT";
         QTest::newRow("five digits") << qint64(28025000) << "QSO: 28025 CW"
-                                     << "<FREQ:9>28.025000";
+                                     << "<BAND:3>10m<FREQ:9>28.025000";
+        QTest::newRow("another band than the contest's") << qint64(7012300) << "QSO: 7012  CW"
+                                                         << "<BAND:3>40m<FREQ:8>7.012300";
+        QTest::newRow("outside every band") << qint64(7500000) << "QSO: 7500  CW"
+                                            << "<MODE:2>CW<FREQ:8>7.500000<RST_SENT";
     }
     void frequencyStoredOrTheBands() {
         QFETCH(qint64, hz);

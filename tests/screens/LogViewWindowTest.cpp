@@ -4,6 +4,7 @@
 #include "reports/ReportFiles.h"
 #include "setup/ContestCatalog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFileSystemModel>
@@ -126,6 +127,7 @@ private slots:
         QCOMPARE(copy.text("SELECT count(*) FROM LogGen"), QStringLiteral("5"));
     }
 
+    // Chosen as 3.0 on the form, kept with the boxes for the next run.
     void cabrilloIsWrittenOnlyAfterTheDeclaration() {
         ScreenHarness h;
         open(h, 35);
@@ -134,6 +136,7 @@ private slots:
             ReportFiles::cabrilloPath(h.folder.path(), "YO3ABC", *ContestCatalog::find(35), "26");
         QTest::keyClicks(w<QLineEdit>(h, "TxtOperat"), "YO3ABC YO3XYZ");
         QTest::keyClicks(w<QLineEdit>(h, "TxtSoap2"), "73");
+        QTest::keyClick(w<QCheckBox>(h, "ChkCabrillo3"), Qt::Key_Space);
         h.dialogs.script = {D::AnswerYes, D::AnswerNo, D::AnswerOk};
         h.click(h.logView.get(), "CmdGata");
         QVERIFY(!QFile::exists(file));
@@ -142,7 +145,9 @@ private slots:
         h.dialogs.script = {D::AnswerYes, D::AnswerYes};
         h.click(h.logView.get(), "CmdGata");
         QTRY_VERIFY(QFile::exists(file));
-        QCOMPARE(w<QListWidget>(h, "ListCbr")->count(), 14 + 5 + 1); // the file as written
+        // the file as written: 11 lines before the one soapbox, no empty address
+        QCOMPARE(w<QListWidget>(h, "ListCbr")->count(), 12 + 5 + 1);
+        QCOMPARE(w<QListWidget>(h, "ListCbr")->item(0)->text(), "START-OF-LOG: 3.0");
         QVERIFY(!w<QGroupBox>(h, "FraLogCbr")->isVisible());
 
         // The operator's boxes are back in the next run, kept in VELT.ini.
@@ -150,6 +155,7 @@ private slots:
         h.trigger(h.logView.get(), "mnuCabrillo");
         QCOMPARE(w<QLineEdit>(h, "TxtOperat")->text(), QStringLiteral("YO3ABC YO3XYZ"));
         QCOMPARE(w<QLineEdit>(h, "TxtSoap2")->text(), QStringLiteral("73"));
+        QVERIFY(w<QCheckBox>(h, "ChkCabrillo3")->isChecked());
         QCOMPARE(
             QSettings(h.folder.file("VELT.ini"), QSettings::IniFormat).value("Cabrillo/Operators"),
             QVariant("YO3ABC YO3XYZ"));

@@ -240,6 +240,37 @@ private slots:
         QVERIFY(h.keyLine.changes().isEmpty());
     }
 
+    // A keyer of its own that stops (the WinKeyer unplugged, cwdaemon ended) is named with its
+    // address at each key; CW stays on, and the next key once it is back goes out.
+    void deviceKeyerComesBack_data() {
+        QTest::addColumn<int>("keyer");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("WinKeyer") << static_cast<int>(KeyerKind::WinKeyer) << "WinKeyer pe /";
+        QTest::newRow("cwdaemon") << static_cast<int>(KeyerKind::CwDaemon)
+                                  << "cwdaemon la 127.0.0.1:";
+    }
+    void deviceKeyerComesBack() {
+        QFETCH(int, keyer);
+        QFETCH(QString, named);
+        ScreenHarness h;
+        FakeKeyers station(h.folder.path(), static_cast<KeyerKind>(keyer), h.keyLine);
+        QVERIFY(openQso(h, true, {QStringLiteral("TU")}));
+        station.stop();
+        for (int press = 1; press <= 2; ++press) {
+            QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
+            QTRY_COMPARE(h.dialogs.texts().size(), press);
+            QVERIFY2(h.dialogs.texts().last().startsWith(named), qPrintable(h.dialogs.texts()[0]));
+            untilIdle(h);
+        }
+        QVERIFY(h.run.keyer().cwByPc);
+        station.comeBack();
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
+        QTRY_COMPARE(station.messages(), 1);
+        untilIdle(h);
+        QCOMPARE(h.dialogs.texts().size(), 2);
+        QVERIFY(h.keyLine.changes().isEmpty());
+    }
+
     // A missing recording is named to the operator, and the transmitter stays off.
     void missingRecordingIsNamed() {
         ScreenHarness h;

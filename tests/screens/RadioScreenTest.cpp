@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "screens/Colors.h"
 #include "screens/setup/RadioSettingsDialog.h"
 
 #include <QCheckBox>
@@ -98,13 +99,25 @@ private slots:
         QCOMPARE(saved, expected);
     }
 
-    // The frequency beside the stage, from the radio the settings name.
+    // The frequency beside the stage, from the radio the settings name; Hamlib's dummy radio
+    // on 2 m is outside the contest's band, in the warning colour.
     void frequencyBesideTheStage() {
         ScreenHarness h;
         writeRadio(h, "[Rig]\nmodel=1\n");
         h.openQso("OpBCNUS");
         auto* shown = h.find<QLabel>(h.qso.get(), "LblFrecventa");
-        QTRY_COMPARE_WITH_TIMEOUT(shown->text(), QStringLiteral("145000.00 kHz FM"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            shown->text(), QStringLiteral("145000.00 kHz FM - IN AFARA BENZII DE 80 m"), 10000);
+        QCOMPARE(h.rgb(shown, QPalette::WindowText), Colors::kRed);
+    }
+
+    // A rigctld address that cannot be read is named on the QSO screen, not only as silence.
+    void badRigctldAddressNamed() {
+        ScreenHarness h;
+        writeRadio(h, "[Rig]\nmodel=2\nport=localhost:99999999999\n");
+        h.openQso("OpBCNUS");
+        QVERIFY(h.dialogs.texts().join(u'|').contains(
+            QLatin1String("Valoarea Rig/port=localhost:99999999999 din ")));
     }
 
     // F3 keyed by the radio: the contact is logged once the message has gone, not when Escape
@@ -126,7 +139,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!h.messageShown(), 10000);
         QCOMPARE(h.logRows().size(), escape ? 0 : 1);
         QVERIFY(h.keyLine.changes().isEmpty());
-        QVERIFY(h.dialogs.shown.isEmpty());
+        // Hamlib's dummy radio is on 2 m: only the contact logged outside the band is told.
+        QCOMPARE(h.dialogs.texts().size(), escape ? 0 : 1);
     }
 
     // The F1 repeat keyed by the radio goes on until Escape.

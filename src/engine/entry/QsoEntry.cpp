@@ -423,6 +423,8 @@ bool QsoEntry::showLogged(const EnterResult& r) {
     }
     refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
     refreshGrid(m_gridBeginning);
+    if (!r.corrected && !m_run.offLine()) // a paper log typed in stores no frequency
+        noticeOffBand();
     if (r.totalsFailed)
         message(kTotalsUnread);
     if (r.learnFailed)

@@ -171,6 +171,8 @@ public:
     const std::optional<RigReading>& radioReading() const { return m_radioReading; }
     /// Why the radio chosen does not answer; empty while it does or none is chosen.
     QString radioSilence() const { return m_radioSilence; }
+    /// The contest's band in metres while the radio reports a frequency outside it.
+    std::optional<int> offBand() const;
     /// The radio and keyer settings read when the screen opened.
     const RadioSettings& radioSettings() const { return m_radio; }
     /// Grows with every typed character a field refused.
@@ -255,6 +257,8 @@ private:
     // the radio
     void attachRadio();
     void followRadio();
+    /// Said once, for the first contact logged while the radio is outside the contest's band.
+    void noticeOffBand();
 
     // keying
     /// What runs when the message under way has ended (or at once when it did not start).
@@ -301,6 +305,7 @@ private:
     RadioSettings m_radio;
     std::optional<RigReading> m_radioReading;
     QString m_radioSilence;
+    bool m_offBandNoticed = false; // until the radio is back inside the band
     RepeatPause m_cwRepeat;
     RepeatPause m_ssbRepeat;
 

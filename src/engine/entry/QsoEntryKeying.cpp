@@ -16,6 +16,10 @@ void QsoEntry::changeCwSpeed(bool up) {
 }
 
 void QsoEntry::portError() {
+    if (const QString why = isCw() ? m_cw.unreachable() : QString(); !why.isEmpty()) {
+        message(why);
+        return;
+    }
     message(QString::fromLatin1(Keying::kPortErrorMessage));
     m_run.stopKeyingByPc();
 }

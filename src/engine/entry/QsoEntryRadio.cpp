@@ -1,6 +1,9 @@
 #include "entry/QsoEntry.h"
 
+#include "radio/Bands.h"
 #include "radio/RigLink.h"
+
+#include <utility>
 
 // The radio by CAT: its frequency shown and stored with each contact, its PTT for voice.
 
@@ -12,6 +15,8 @@ void QsoEntry::attachRadio() {
             return;
         m_radioReading = r;
         m_engine.store().setRadioFrequency(r.frequencyHz);
+        if (!offBand())
+            m_offBandNoticed = false;
         emit changed();
     });
     // Said once per silence; the link tries again quietly and logging goes on without it.
@@ -34,6 +39,7 @@ void QsoEntry::followRadio() {
         message(problem);
     m_radioReading.reset();
     m_radioSilence.clear();
+    m_offBandNoticed = false;
     m_engine.store().setRadioFrequency(std::nullopt);
     if (!m_rig)
         return;
@@ -44,6 +50,23 @@ void QsoEntry::followRadio() {
 void QsoEntry::stopFollowingRadio() {
     if (m_rig)
         m_rig->stop();
+}
+
+std::optional<int> QsoEntry::offBand() const {
+    const int band = def().report.bandMeters;
+    if (!m_radioReading || Bands::metresOf(m_radioReading->frequencyHz) == band)
+        return std::nullopt;
+    return band;
+}
+
+void QsoEntry::noticeOffBand() {
+    const std::optional<int> band = offBand();
+    if (!band || std::exchange(m_offBandNoticed, true))
+        return;
+    message(QStringLiteral("Legatura a fost inregistrata pe %1 kHz, in afara benzii de %2 m a "
+                           "concursului. Verificati frecventa radioului.")
+                .arg(QString::number(double(m_radioReading->frequencyHz) / 1000.0, 'f', 2))
+                .arg(*band));
 }
 
 bool QsoEntry::messageUnderWay() const {

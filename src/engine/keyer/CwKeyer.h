@@ -24,6 +24,9 @@ public:
     /// The weight chosen on the QSO screen, for the messages that start after it; a keyer that
     /// has no weighting of its own keeps its own.
     virtual void setWeight(CwWeight) {}
+    /// After PortError: the message naming a keyer of its own and its address, which keeps CW
+    /// on; empty for the serial line, whose port error turns keying by the PC off.
+    virtual QString unreachable() const { return {}; }
 
 signals:
     /// The first `shown` characters of the message text have been sent.

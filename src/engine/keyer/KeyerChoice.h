@@ -31,6 +31,7 @@ public:
     void abort() override;
     bool isBusy() const override { return m_sending != nullptr; }
     void setWeight(CwWeight weight) override;
+    QString unreachable() const override { return m_current->unreachable(); }
 
 private:
     void forward(CwKeyer* keyer);

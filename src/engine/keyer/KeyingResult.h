@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMetaType>
+#include <QString>
 
 /// How a CW or voice message ended, or why it did not start.
 enum class KeyingResult {
@@ -18,4 +19,11 @@ namespace Keying {
 /// Shown when the port cannot be opened; the screen then clears CwPcFlag and SsbPcFlag.
 inline constexpr char kPortErrorMessage[] =
     "PortComm inexistent sau incorect setat! Nu exista legatura TRCV - PC !";
+/// Shown when a keyer of its own (`keyer` names it and its address) does not answer; CW stays
+/// on, since such a keyer is often only restarted or plugged in again.
+inline QString unreachable(const QString& keyer) {
+    return QStringLiteral("%1 nu raspunde: mesajul nu s-a transmis. CW ramane pornit; tasta F "
+                          "urmatoare incearca din nou.")
+        .arg(keyer);
+}
 } // namespace Keying

@@ -24,6 +24,9 @@ public:
     /// Asks the radio to stop (rig_stop_morse, where it has it) and ends the message at once.
     void abort() override;
     bool isBusy() const override { return m_busy; }
+    QString unreachable() const override {
+        return Keying::unreachable(QStringLiteral("Radioul (CW prin CAT)"));
+    }
 
 private:
     /// Something to do `atMs` after the start.

@@ -47,6 +47,13 @@ void RigLink::stop() {
     QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->stop(); });
 }
 
+void RigLink::release() {
+    m_following = false;
+    m_answering = false;
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker] { worker->stop(); }, Qt::BlockingQueuedConnection);
+}
+
 void RigLink::request(Command command, Done done) {
     QMetaObject::invokeMethod(
         m_worker, [this, worker = m_worker, command = std::move(command), done = std::move(done)] {

@@ -26,6 +26,9 @@ public:
     void follow(const RadioSettings& settings, int pollMs = kPollMs, int retryMs = kRetryMs);
     /// The QSO screen is closed: no more polls.
     void stop();
+    /// As stop(), and the transmitter off and the radio closed before it returns: the program
+    /// ends.
+    void release();
     /// True when the radio's last answer was good.
     bool answering() const { return m_answering; }
     /// Runs `command` on the radio after what is queued before it; `done` gets its outcome on

@@ -1,11 +1,13 @@
 #include "reports/Adif.h"
 
+#include "radio/Bands.h"
 #include "reports/CheckedStamp.h"
 #include "reports/LogDate.h"
 #include "reports/RowBuffer.h"
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 namespace {
 
@@ -106,10 +108,16 @@ Outcome<QString> qsoRecord(const LogRow& row, const ContestDef& def) {
     LogDate::appendDigits(r, stamp.time.hour(), 2);
     LogDate::appendDigits(r, stamp.time.minute(), 2);
     field(r, QLatin1StringView("MODE"), mode);
-    char band[16];
-    char* const bandEnd = std::to_chars(band, band + sizeof band - 1, def.report.bandMeters).ptr;
-    *bandEnd = 'm';
-    field(r, QLatin1StringView("BAND"), QLatin1StringView(band, bandEnd + 1));
+    // The band of the frequency the radio reported, which may not be the contest's; none for a
+    // frequency outside every band.
+    const std::optional<int> metres =
+        row.frequency ? Bands::metresOf(*row.frequency) : def.report.bandMeters;
+    if (metres) {
+        char band[16];
+        char* const bandEnd = std::to_chars(band, band + sizeof band - 1, *metres).ptr;
+        *bandEnd = 'm';
+        field(r, QLatin1StringView("BAND"), QLatin1StringView(band, bandEnd + 1));
+    }
     if (row.frequency) { // MHz, to the Hz
         QString mhz;
         LogDate::appendNumber(mhz, *row.frequency / 1000000);

@@ -14,4 +14,5 @@ struct CabrilloHeader {
     QString name;
     std::array<QString, 3> address;
     std::array<QString, 2> soapbox;
+    bool version3 = false; // Cabrillo 3.0: the category words on their own CATEGORY-* lines
 };

@@ -25,6 +25,7 @@ CabrilloHeader load(const QString& iniPath, CabrilloHeader header) {
         if (ini.contains(key))
             box = ini.value(key).toString();
     });
+    header.version3 = ini.value(QStringLiteral("Version3"), header.version3).toBool();
     return header;
 }
 
@@ -32,6 +33,7 @@ Outcome<void> save(const QString& iniPath, const CabrilloHeader& header) {
     QSettings ini(iniPath, QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("Cabrillo"));
     forEachBox(header, [&](const QString& key, const QString& box) { ini.setValue(key, box); });
+    ini.setValue(QStringLiteral("Version3"), header.version3);
     ini.endGroup();
     ini.sync();
     if (ini.status() != QSettings::NoError)

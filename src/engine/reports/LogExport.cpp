@@ -14,9 +14,13 @@ LogExport::LogExport(Database& logDb, const ContestDef& def, const SettingsRecor
     : m_db(logDb), m_def(def), m_station(station), m_dataFolder(dataFolder), m_yy(yy) {}
 
 std::unique_ptr<ExportRun> LogExport::cabrillo(const CabrilloHeader& header) const {
+    const QStringList modes =
+        m_db.scalar(QStringLiteral("SELECT group_concat(DISTINCT trim(Md)) FROM LogGen"))
+            .toString()
+            .split(u',', Qt::SkipEmptyParts);
     return std::make_unique<ExportRun>(
         m_db, ReportFiles::cabrilloPath(m_dataFolder, m_station.myCall, m_def, m_yy),
-        Cabrillo::layout(header, m_station.myCall, m_def));
+        Cabrillo::layout(header, m_station.myCall, m_def, modes));
 }
 
 std::unique_ptr<ExportRun> LogExport::textLog() const {

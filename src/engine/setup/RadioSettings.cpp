@@ -13,6 +13,14 @@ QString unreadable(const QString& folder, const QString& key) {
         .arg(key, QDir::toNativeSeparators(RadioSettingsFile::pathIn(folder)));
 }
 
+// rigctld's "host:port", the port 1..65535.
+bool rigctldAddress(const QString& address) {
+    bool ok = false;
+    const int port = address.section(u':', -1).toInt(&ok);
+    return address.contains(u':') && !address.section(u':', 0, -2).isEmpty() && ok && port >= 1 &&
+           port <= 65535;
+}
+
 } // namespace
 
 QString RadioSettings::problem() const {
@@ -22,13 +30,8 @@ QString RadioSettings::problem() const {
         return QStringLiteral("Scrieti adresa calculatorului pe care ruleaza cwdaemon.");
     if ((keyer == KeyerKind::RadioCat || pttByCat) && rigModel == 0)
         return QStringLiteral("Pentru CW sau PTT prin CAT alegeti modelul radioului.");
-    if (rigModel == kNetworkModel && !rigPort.isEmpty()) {
-        bool ok = false;
-        const int port = rigPort.section(u':', -1).toInt(&ok);
-        if (!rigPort.contains(u':') || rigPort.section(u':', 0, -2).isEmpty() || !ok || port < 1 ||
-            port > 65535)
-            return QStringLiteral("Adresa rigctld se scrie gazda:port, de exemplu localhost:4532.");
-    }
+    if (rigModel == kNetworkModel && !rigPort.isEmpty() && !rigctldAddress(rigPort))
+        return QStringLiteral("Adresa rigctld se scrie gazda:port, de exemplu localhost:4532.");
     return {};
 }
 
@@ -63,6 +66,12 @@ std::pair<RadioSettings, QString> read(const QString& folder) {
         number(QStringLiteral("Keyer/cwdaemonPort"), s.cwDaemonPort, 1, 65535));
     s.rigModel = number(QStringLiteral("Rig/model"), 0, 0, 999999);
     s.rigPort = ini.value(QStringLiteral("Rig/port")).toString();
+    // rigctld's address is read as it is written; a bad one would only show as a silent radio.
+    if (s.rigModel == RadioSettings::kNetworkModel && !s.rigPort.isEmpty() &&
+        !rigctldAddress(s.rigPort)) {
+        bad << QStringLiteral("Rig/port=%1").arg(s.rigPort);
+        s.rigPort.clear();
+    }
     s.rigBaud = number(QStringLiteral("Rig/baud"), 0, 0, 1000000);
     s.pttByCat = ini.value(QStringLiteral("Rig/pttByCat"), false).toBool();
     return {s, bad.isEmpty() ? QString() : unreadable(folder, bad.join(QStringLiteral(", ")))};

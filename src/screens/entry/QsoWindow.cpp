@@ -362,11 +362,15 @@ void QsoWindow::renderFocus() {
 void QsoWindow::renderRadio() {
     const QString silence = m_entry.radioSilence();
     const std::optional<RigReading>& reading = m_entry.radioReading();
-    ui.radioFrequency->setText(!silence.isEmpty() ? QStringLiteral("RADIOUL NU RASPUNDE")
-                               : reading          ? radioText(*reading)
-                                                  : QString());
+    const std::optional<int> offBand = m_entry.offBand();
+    QString shown = !silence.isEmpty() ? QStringLiteral("RADIOUL NU RASPUNDE")
+                    : reading          ? radioText(*reading)
+                                       : QString();
+    if (offBand)
+        shown += QStringLiteral(" - IN AFARA BENZII DE %1 m").arg(*offBand);
+    ui.radioFrequency->setText(shown);
     ui.radioFrequency->setToolTip(silence);
-    setForeColor(ui.radioFrequency, silence.isEmpty() ? Colors::kBlack : Colors::kRed);
+    setForeColor(ui.radioFrequency, silence.isEmpty() && !offBand ? Colors::kBlack : Colors::kRed);
 }
 
 void QsoWindow::renderStageAndMode() {

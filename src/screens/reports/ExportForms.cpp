@@ -12,6 +12,7 @@
 #include "setup/LeadingNumber.h"
 #include "setup/SettingsFiles.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -179,6 +180,7 @@ void LogViewWindow::showCabrilloHeader(const CabrilloHeader& h) {
                                     {ui.cabrilloSoapboxBoxes[0], h.soapbox[0]},
                                     {ui.cabrilloSoapboxBoxes[1], h.soapbox[1]}})
         box->setText(text);
+    ui.cabrillo3Check->setChecked(h.version3);
 }
 
 CabrilloHeader LogViewWindow::cabrilloHeader() const {
@@ -194,6 +196,7 @@ CabrilloHeader LogViewWindow::cabrilloHeader() const {
         h.address[static_cast<size_t>(i)] = ui.cabrilloAddressBoxes[i]->text();
     for (int i = 0; i < 2; ++i)
         h.soapbox[static_cast<size_t>(i)] = ui.cabrilloSoapboxBoxes[i]->text();
+    h.version3 = ui.cabrillo3Check->isChecked();
     return h;
 }
 

@@ -3,6 +3,7 @@
 #include <QList>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -74,7 +75,8 @@ struct LogViewControls {
     QLineEdit* cabrilloNameBox = nullptr;
     QLineEdit* cabrilloAddressBoxes[3] = {};
     QLineEdit* cabrilloSoapboxBoxes[2] = {};
-    QList<QLineEdit*> cabrilloBoxes; // in the file's order
+    QList<QLineEdit*> cabrilloBoxes;     // in the file's order
+    QCheckBox* cabrillo3Check = nullptr; // Cabrillo 3.0 rather than 2.0
 
     QGroupBox* archivePanel = nullptr;
     QComboBox* archiveDrives = nullptr;

@@ -294,6 +294,10 @@ QWidget* LogViewWindow::buildCabrilloForm(QWidget* parent) {
                      row, 0);
         g->addWidget(*b.box, row++, 1);
     }
+    ui.cabrillo3Check =
+        check(ui.cabrilloForm, "ChkCabrillo3",
+              QStringLiteral("Cabrillo &3.0 (CATEGORY-...: cuvintele din CATEGORY)"));
+    g->addWidget(ui.cabrillo3Check, row, 1);
     connectCabrilloBoxes();
     return ui.cabrilloForm;
 }
