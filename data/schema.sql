@@ -99,6 +99,14 @@ AFTER UPDATE OF Callsign, Etp, Md, Jud, Rcvd, Mult ON LogGen BEGIN
         ON CONFLICT (Etp) DO UPDATE SET FromId = min(FromId, excluded.FromId);
 END;
 
+-- The highest serial any program on this log has shown for a contact (reserved when shown, so
+-- that two programs never send the same one); an abandoned one is never handed out again. The
+-- serial after the newest contact counts too: an older log has no row here.
+CREATE TABLE IF NOT EXISTS SentSerial (
+    ID   INTEGER PRIMARY KEY CHECK (ID = 1),
+    Last INTEGER NOT NULL
+);
+
 CREATE TABLE IF NOT EXISTS CallJud (
     ID   INTEGER PRIMARY KEY AUTOINCREMENT,
     Call TEXT NOT NULL UNIQUE,

@@ -12,4 +12,5 @@ constexpr QRgb kYellow = 0xFFFF00;    // off-line date and time
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kBlack = 0x000000;
 constexpr QRgb kLightCyan = 0xC0FFFF; // the voice repeat has ended
+constexpr QRgb kBlue = 0x0000FF;      // a message waiting for the one being sent
 } // namespace Colors

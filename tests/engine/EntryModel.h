@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EntryKeys.h"
 #include "entry/QsoEntry.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
@@ -20,13 +21,16 @@ struct EntryModel {
     /// A contact as typed into the fields, the callsign accepted with Space, then IN LOG.
     void log(const QString& call, const QString& code, const QString& county,
              const std::function<void()>& beforeCode = {}) {
-        model.setText(EntryField::Callsign, call);
-        QChar space = u' ';
-        if (!model.keyDown(EntryField::Callsign, {Qt::Key_Space, {}, space}))
-            model.keyPress(EntryField::Callsign, space);
-        model.keyUp(EntryField::Callsign);
+        accept(call);
         if (beforeCode)
             beforeCode();
+        finish(code, county);
+    }
+    void accept(const QString& call) {
+        model.setText(EntryField::Callsign, call);
+        entryType(model, EntryField::Callsign, QStringLiteral(" "));
+    }
+    void finish(const QString& code, const QString& county) {
         model.setText(EntryField::CodeReceived, code);
         model.setText(EntryField::CountyReceived, county);
         model.logContact();

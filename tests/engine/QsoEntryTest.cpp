@@ -1,5 +1,6 @@
 #include "entry/QsoEntry.h"
 #include "EngineFixture.h"
+#include "EntryKeys.h"
 #include "LogRows.h"
 #include "RunSetup.h"
 #include "fakes/FakeDialogs.h"
@@ -23,19 +24,10 @@ struct Entry {
         f.at("12:00");
         model.start();
     }
-    /// One key as a line edit delivers it: pressed, typed unless swallowed, released.
     void key(EntryField field, int key, QChar typed = {}, Qt::KeyboardModifiers mods = {}) {
-        if (!model.keyDown(field, {key, mods, typed}) && !typed.isNull()) {
-            QChar c = typed;
-            if (!model.keyPress(field, c) && c != kEnterChar)
-                model.setText(field, model.text(field) + c);
-        }
-        model.keyUp(field);
+        entryKey(model, field, key, typed, mods);
     }
-    void type(EntryField field, const QString& text) {
-        for (QChar c : text)
-            key(field, c == u' ' ? int(Qt::Key_Space) : c.toUpper().unicode(), c);
-    }
+    void type(EntryField field, const QString& text) { entryType(model, field, text); }
     void enter(EntryField field) { key(field, Qt::Key_Return, kEnterChar); }
     /// A callsign accepted with Space, the code and county typed as the operator does.
     void contact(const QString& call, const QString& code, const QString& county) {

@@ -29,6 +29,7 @@ private slots:
         QTest::addColumn<QString>("before"); // run on the fixture first
         QTest::newRow("schema 0") << QString();
         QTest::newRow("schema 1") << QStringLiteral("PRAGMA user_version = 1");
+        QTest::newRow("schema 2") << QStringLiteral("PRAGMA user_version = 2");
         QTest::newRow("before the totals")
             << QStringLiteral("DROP TRIGGER LogGenTotalsInsert; DROP TRIGGER LogGenTotalsDelete; "
                               "DROP TRIGGER LogGenTotalsUpdate; DROP TABLE LogTotals");
@@ -52,6 +53,7 @@ private slots:
             column(l.log, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
         QVERIFY(indexes.contains(QStringLiteral("LogGenRealOrder")));
         QVERIFY(indexes.contains(QStringLiteral("LogGenEtpRealOrder")));
+        QVERIFY(l.log.hasTable(QStringLiteral("SentSerial")));
         QCOMPARE(totals(l.log), QStringList({"1|2|1|3", "3|1|1|2"}));
         // The rows as they were, with no frequency in the column they gained.
         QList<QVariantList> upgraded = LogWithCopies::rows(l.log);

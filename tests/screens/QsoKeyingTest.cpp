@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 
@@ -77,14 +78,18 @@ class QsoKeyingTest : public QObject {
 private slots:
     void logKeysLogAfterSendingUnlessEscaped_data() {
         // F key, its text, 0/1 for the contact typed in full (or only its callsign) and for
-        // Escape while sending, rows logged, what is sent unless escaped
+        // Escape while sending, rows logged, what is sent unless escaped, what is typed while it
+        // is sent, the callsign field when the message has ended
         QTest::addColumn<QString>("fields");
         auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("F3 to its end", "3|TU #8|1|0|1|TU");
-        row("F3 escaped", "3|TU TU #8|1|1|0|TU TU");
+        row("F3 to its end", "3|TU #8|1|0|1|TU||YO");
+        // the contact is the one on the screen at the key: the next caller typed at once is the
+        // next contact's
+        row("F3, the next caller typed at once", "3|TU #8|1|0|1|TU|8KK4|YO8KK4");
+        row("F3 escaped", "3|TU TU #8|1|1|0|TU TU||YO8XYZ");
         // F7 logs first and sends then: the callsign is taken before logging empties it
-        row("F7 logs before", "7|#2 #8|1|0|1|YO8XYZ");
-        row("F7 incomplete", "7|#8 TU|0|0|0|");
+        row("F7 logs before", "7|#2 #8|1|0|1|YO8XYZ||YO");
+        row("F7 incomplete", "7|#8 TU|0|0|0|||YO8XYZ");
     }
     void logKeysLogAfterSendingUnlessEscaped() {
         QFETCH(QString, fields);
@@ -108,6 +113,7 @@ private slots:
             h.qso.get(), [&] { return marks(h.keyLine) > 0; },
             [&] {
                 whileSending << h.rgb(label, QPalette::WindowText) << QRgb(shown->isVisible());
+                QTest::keyClicks(h.focused(), f[6]);
                 if (escape)
                     QTest::keyClick(call, Qt::Key_Escape);
             });
@@ -118,6 +124,12 @@ private slots:
         QCOMPARE(h.dialogs.texts(),
                  complete ? QStringList() : QStringList{"Date incomplete. Nu se poate loga!!"});
         QCOMPARE(h.logRows().size(), f[4].toInt());
+        // A contact logged shows at once: gone from the fields, IN LOG disabled.
+        QCOMPARE(call->text(), f[7]);
+        if (f[4] == u'1') {
+            QCOMPARE(h.logRows().first().section(u'|', 0, 0), "YO8XYZ");
+            QVERIFY(!h.find<QPushButton>(h.qso.get(), "CmdEnterCall")->isEnabled());
+        }
         QCOMPARE(keyings(h.keyLine), complete ? 1 : 0);
         if (escape)
             QVERIFY(marks(h.keyLine) < elements(f[5]));
@@ -131,10 +143,11 @@ private slots:
     }
 
     // F2 answers a dupe once with its report, then sends its own text; keys pressed while a
-    // message goes out start none of their own; Alt+F3 resends the last report afterwards.
-    void dupeAnswerKeysDuringMessageAndResend() {
+    // message goes out wait for it in their order, their captions blue, until Escape drops them
+    // with it; Alt+F3 resends the last report afterwards.
+    void keysDuringAMessageWaitForIt() {
         ScreenHarness h;
-        QVERIFY(openQso(h, true, QStringList(7, QStringLiteral("TU"))));
+        QVERIFY(openQso(h, true, {"HH", "I", "S", "H", "5", "T", "M"}));
         QLineEdit* call = h.qsoBox("TxtIndic");
         h.typeContact(QStringLiteral("8XYZ"), QStringLiteral("123"), QStringLiteral("CJ"));
         QTest::keyClick(call, Qt::Key_Insert);
@@ -144,23 +157,35 @@ private slots:
         QTest::keyClick(call, Qt::Key_F2);
         untilIdle(h);
         QCOMPARE(marks(h.keyLine), elements(QStringLiteral("YO8XYZ QSO B4")));
-        QCOMPARE(keyings(h.keyLine), 1);
         QCOMPARE(h.rgb(call), Colors::kRed);
-        call->setFocus();
-        h.keyLine.clearChanges();
-        once(
-            h.qso.get(), [&] { return marks(h.keyLine) > 0; },
-            [call] {
-                for (Qt::Key k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F6, Qt::Key_F7})
-                    QTest::keyClick(call, k);
-                QTest::keyClick(call, Qt::Key_F3, Qt::AltModifier);
-            });
-
-        QTest::keyClick(call, Qt::Key_F2);
-        untilIdle(h);
-
-        QCOMPARE(marks(h.keyLine), elements(QStringLiteral("TU")));
-        QCOMPARE(keyings(h.keyLine), 1);
+        const auto caption = [&](int n) {
+            return h.rgb(h.find<QLabel>(h.qso.get(), qPrintable(QStringLiteral("LblF%1").arg(n))),
+                         QPalette::WindowText);
+        };
+        for (const bool escape : {false, true}) {
+            call->setFocus();
+            h.keyLine.clearChanges();
+            QList<QRgb> waiting;
+            once(
+                h.qso.get(), [&] { return marks(h.keyLine) > 0; },
+                [&] {
+                    for (Qt::Key k : {Qt::Key_F7, Qt::Key_F6})
+                        QTest::keyClick(call, k);
+                    waiting << caption(6) << caption(7);
+                    if (escape)
+                        QTest::keyClick(call, Qt::Key_Escape);
+                });
+            QTest::keyClick(call, escape ? Qt::Key_F1 : Qt::Key_F2);
+            untilIdle(h);
+            QCOMPARE(waiting, (QList<QRgb>{Colors::kBlue, Colors::kBlue}));
+            QCOMPARE(keyings(h.keyLine), escape ? 1 : 3);
+            if (escape)
+                QVERIFY(marks(h.keyLine) < elements(QStringLiteral("HH")));
+            else
+                QCOMPARE(marks(h.keyLine), elements(QStringLiteral("IMT")));
+            for (int n = 1; n <= 7; ++n)
+                QCOMPARE(caption(n), Colors::kRed);
+        }
         QVERIFY(h.dialogs.shown.isEmpty());
         h.keyLine.clearChanges();
         QTest::keyClick(call, Qt::Key_F3, Qt::AltModifier);

@@ -302,6 +302,8 @@ void QsoEntry::acceptCallsign() {
     if (def().serialSent() && c.codeSent.trimmed().isEmpty())
         c.codeSent = SerialCode::next(sentLabel());
     showLookup(m_engine.lookUpCallsign());
+    if (const Outcome<void> reserved = m_engine.store().reserveSerial(); !reserved)
+        message(reserved.error());
     showDupe(m_engine.rules().checkDuplicate());
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
     if (!zodiac && c.codeReceived.trimmed().isEmpty())
@@ -381,41 +383,26 @@ void QsoEntry::dateIncomplete() {
     dataComplete();
 }
 
-void QsoEntry::logContact() {
+bool QsoEntry::readyToLog() {
     // Whatever triggers it, a contact is logged only whole and of legal characters; blanks go
     // as they go when the cursor moves on.
     field(EntryField::Callsign).remove(u' ');
     squeezeFields();
     if (!charactersLegal())
-        return;
+        return false;
     if (text(EntryField::Callsign).trimmed().size() >= 3) {
         padReceivedCode();
         if (!dataComplete()) {
             dateIncomplete();
-            return;
+            return false;
         }
     }
-    const EnterResult r = m_engine.logContact();
-    if (r.status == EnterResult::Status::Duplicate)
-        return; // shown, never logged
-    if (r.status == EnterResult::Status::BadCounty) {
-        message(r.message, false);
-        requestFocus(EntryField::CountyReceived, Caret::SelectAll);
+    return true;
+}
+
+void QsoEntry::logContact() {
+    if (!readyToLog() || !showLogged(m_engine.logContact()))
         return;
-    }
-    if (r.status != EnterResult::Status::Logged) {
-        m_dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
-                          r.status == EnterResult::Status::InsertFailed
-                              ? Dialogs::Icon::Critical
-                              : Dialogs::Icon::Exclamation);
-        return;
-    }
-    if (m_run.offLine() && !r.corrected) {
-        const auto [date, time] =
-            OffLineStamp::afterLogged(m_run.startDate(), m_run.startTime(), r.date, r.utc);
-        m_run.setOffLineStamp(date, time);
-    }
-    refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
     m_error.clear();
     m_errorShown = false;
     m_logReady = false;
@@ -425,6 +412,30 @@ void QsoEntry::logContact() {
     m_stationShown = true;
     m_countyChoices.clear();
     m_recoveryEnabled = false;
+}
+
+bool QsoEntry::showLogged(const EnterResult& r) {
+    if (r.status == EnterResult::Status::Duplicate)
+        return false; // shown, never logged
+    if (r.status == EnterResult::Status::BadCounty) {
+        message(r.message, false);
+        requestFocus(EntryField::CountyReceived, Caret::SelectAll);
+        return false;
+    }
+    if (r.status != EnterResult::Status::Logged) {
+        m_dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
+                          r.status == EnterResult::Status::InsertFailed
+                              ? Dialogs::Icon::Critical
+                              : Dialogs::Icon::Exclamation);
+        return false;
+    }
+    if (m_run.offLine() && !r.corrected) {
+        const auto [date, time] =
+            OffLineStamp::afterLogged(m_run.startDate(), m_run.startTime(), r.date, r.utc);
+        m_run.setOffLineStamp(date, time);
+    }
+    refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
+    refreshGrid(m_gridBeginning);
     if (!r.corrected && !m_run.offLine()) // a paper log typed in stores no frequency
         noticeOffBand();
     if (r.totalsFailed)
@@ -433,16 +444,59 @@ void QsoEntry::logContact() {
         message(QStringLiteral("BAZA DE DATE A INDICATIVELOR NU A PUTUT FI ACTUALIZATA !"));
     if (!r.codeError.isEmpty())
         message(r.codeError);
+    return true;
+}
+
+QsoEntry::TakenContact QsoEntry::takeContact() {
+    TakenContact taken{snapshot(), sentLabel(), {}};
+    taken.place = m_engine.takeContact().place;
+    clearContact(false);
+    m_recoveryEnabled = false;
+    return taken;
+}
+
+void QsoEntry::logTaken(TakenContact taken) {
+    HeldContact held{taken.entry.contact, taken.entry.correction, taken.place};
+    const EnterResult r = m_engine.logTaken(held);
+    if (showLogged(r)) {
+        recheckContact(); // the contact typed meanwhile may be a duplicate of it now
+        return;
+    }
+    taken.entry.contact = held.contact;
+    giveBack(taken);
+}
+
+void QsoEntry::giveBack(const TakenContact& taken) {
+    setSentCode(taken.sentLabel);
+    if (m_engine.inHand().held()) {
+        // The next contact is under way: the one not logged waits for REC&UP.
+        m_snapshot = taken.entry;
+        m_recoveryEnabled = true;
+        return;
+    }
+    const EntrySnapshot& s = taken.entry;
+    m_engine.inHand().bringBack({s.contact, s.correction, {}});
+    m_dupeAnswered = s.dupeAnswered;
+    m_error = s.error;
+    m_errorShown = s.errorShown;
+    m_logReady = s.logReady;
+    m_stationShown = s.stationShown;
+    refreshGrid();
+    requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
 // ---- cancel, recovery, correction, delete ----
 
+EntrySnapshot QsoEntry::snapshot() const {
+    return {m_engine.contact(), m_engine.inHand().correction,
+            m_dupeAnswered,     m_error,
+            m_errorShown,       m_logReady,
+            m_stationShown,     m_errorCall};
+}
+
 void QsoEntry::clearContact(bool keepForRecovery) {
     if (keepForRecovery) {
-        m_snapshot = EntrySnapshot{m_engine.contact(), m_engine.inHand().correction,
-                                   m_dupeAnswered,     m_error,
-                                   m_errorShown,       m_logReady,
-                                   m_stationShown,     m_errorCall};
+        m_snapshot = snapshot();
         m_recoveryEnabled = true;
     }
     leaveCorrection();
@@ -479,6 +533,7 @@ void QsoEntry::recover() {
         const QsoContact& now = m_engine.contact();
         restored.rstSent = now.rstSent;
         restored.codeSent = now.codeSent;
+        restored.reservedSerial.clear(); // given up at the cancel: never sent again
         restored.countySent = now.countySent;
     }
     m_engine.contact() = restored;
@@ -491,8 +546,11 @@ void QsoEntry::recover() {
     if (!s.correction)
         fitReports(m_engine.contact());
     // The log, the stage or the mode may have changed since the cancel: the contact is judged
-    // again where it will be logged.
+    // again where it will be logged, and an accepted one shows a serial of its own again.
     recheckContact();
+    if (callsignMark() != CallsignMark::Plain)
+        if (const Outcome<void> reserved = m_engine.store().reserveSerial(); !reserved)
+            message(reserved.error());
     requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(restored.callsign.size()));
 }
 

@@ -168,6 +168,8 @@ public:
     Transmission transmission() const { return m_transmission; }
     /// The function key being sent (1..7), 0 for none.
     int sendingKey() const { return m_sendingKey; }
+    /// The function keys whose messages wait for the one under way, in their order.
+    QList<int> waitingKeys() const;
     /// What of the CW message has gone out.
     QString sentSoFar() const { return m_sentSoFar; }
     bool messageUnderWay() const;
@@ -211,6 +213,25 @@ private:
     void refreshBoard();
     void refreshTotals();
     bool dataComplete();
+    /// The checks before a contact is logged, whatever triggers it; their messages shown.
+    bool readyToLog();
+    /// What the screen shows once the engine has logged a contact (or refused it); true when
+    /// it was logged.
+    bool showLogged(const EnterResult& r);
+    EntrySnapshot snapshot() const;
+    /// A contact taken out of the entry when a message that logs it began.
+    struct TakenContact {
+        EntrySnapshot entry;
+        QString sentLabel; // the sent-code label before it was taken
+        std::optional<ContactPlace> place;
+    };
+    /// Takes the contact in hand for the message that logs it; the entry is then the next one's.
+    TakenContact takeContact();
+    /// Logs a taken contact when its message has gone; one that cannot be logged is given back.
+    void logTaken(TakenContact taken);
+    /// A taken contact not logged goes back into the entry, or to REC&UP when the next contact
+    /// is under way.
+    void giveBack(const TakenContact& taken);
     bool charactersLegal();
     void dateIncomplete();
     void padReceivedCode();
@@ -252,13 +273,23 @@ private:
     /// What runs when the message under way has ended (or at once when it did not start).
     using AfterMessage = std::function<void(KeyingResult)>;
     CwMacroResult expandMacros(const QString& cwText);
-    bool refusedWhileBusy(const AfterMessage& after);
-    KeyingResult sendCw(const QString& cwText, AfterMessage after = {});
+    /// A message asked for while another is under way: it goes after it, in the order asked.
+    struct WaitingMessage {
+        int key; // the function key that asked for it, 0 for Alt+F3
+        std::function<KeyingResult()> start;
+        AfterMessage after;
+        int typedAtPress;
+    };
+    /// True when the message of `key` had to wait for the one under way.
+    bool queuedWhileBusy(int key, std::function<KeyingResult()> start, const AfterMessage& after);
+    void startWaitingMessage();
+    void dropWaitingMessages();
+    KeyingResult sendCw(int key, const QString& cwText, AfterMessage after = {});
     /// The common start of a CW or voice message: `r` is what its sender's start() answered.
     KeyingResult messageStarted(KeyingResult r, AfterMessage after, int speedChange);
     /// Both senders' finished(): the transmission ends and `after` of the message runs.
     void messageFinished(KeyingResult r);
-    KeyingResult sendKey(int n, const QString& text, AfterMessage after = {});
+    bool repeating() const;
     void transmit(int n, const QString& cwText, bool acceptFirst, bool f4);
     void repeatCw();
     void endRepeats();
@@ -321,6 +352,7 @@ private:
     Transmission m_transmissionBefore = Transmission::Idle;
     int m_speedChange = 0;
     AfterMessage m_afterMessage;
+    QList<WaitingMessage> m_waiting;
     bool m_afterMessageRuns = false;
     int m_typed = 0; // keys typed into the fields, so that a focus move meant for the end of a
                      // message is dropped when the operator has typed since it began

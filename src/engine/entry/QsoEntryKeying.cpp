@@ -30,17 +30,43 @@ CwMacroResult QsoEntry::expandMacros(const QString& cwText) {
         cwText, {m_run.settings().myCall, c.callsign.trimmed(), c.codeSent, c.countySent}, def());
 }
 
-bool QsoEntry::refusedWhileBusy(const AfterMessage& after) {
+bool QsoEntry::queuedWhileBusy(int key, std::function<KeyingResult()> start,
+                               const AfterMessage& after) {
     if (!messageUnderWay())
         return false;
-    if (after)
-        after(KeyingResult::Busy);
+    m_waiting.append({key, std::move(start), after, m_typed});
+    emit changed();
     return true;
 }
 
-KeyingResult QsoEntry::sendCw(const QString& cwText, AfterMessage after) {
-    if (refusedWhileBusy(after))
-        return KeyingResult::Busy;
+void QsoEntry::startWaitingMessage() {
+    // One that cannot start (a port refused) has had its end: the next one is tried.
+    while (!m_waiting.isEmpty() && !messageUnderWay()) {
+        const WaitingMessage next = m_waiting.takeFirst();
+        if (next.start() == KeyingResult::Started)
+            m_typedAtStart = next.typedAtPress; // its focus moves give way to what was typed since
+    }
+}
+
+void QsoEntry::dropWaitingMessages() {
+    // Each waiting message learns that it was never sent: a contact it was to log is given back.
+    for (const WaitingMessage& w : std::exchange(m_waiting, {}))
+        if (w.after)
+            w.after(KeyingResult::Aborted);
+}
+
+QList<int> QsoEntry::waitingKeys() const {
+    QList<int> keys;
+    for (const WaitingMessage& w : m_waiting)
+        keys << w.key;
+    return keys;
+}
+
+KeyingResult QsoEntry::sendCw(int key, const QString& cwText, AfterMessage after) {
+    if (queuedWhileBusy(
+            key, [this, key, cwText, after] { return sendCw(key, cwText, after); }, after))
+        return KeyingResult::Started;
+    m_sendingKey = key;
     m_sendingText = cwText.trimmed(); // a macro at either end leaves a blank behind
     const int startSpeed = m_wpm;
     // ">" and "<" change the speed for the messages after it, whatever keys it.
@@ -83,16 +109,14 @@ void QsoEntry::messageFinished(KeyingResult r) {
         after(r);
         m_afterMessageRuns = false;
     }
+    if (r == KeyingResult::Aborted)
+        dropWaitingMessages();
+    else
+        startWaitingMessage();
     emit changed();
 }
 
-KeyingResult QsoEntry::sendKey(int n, const QString& text, AfterMessage after) {
-    m_sendingKey = n;
-    return sendCw(expandMacros(text).text, std::move(after));
-}
-
 void QsoEntry::transmit(int n, const QString& cwText, bool acceptFirst, bool f4) {
-    m_sendingKey = n;
     const bool shortCall = field(EntryField::Callsign).trimmed().size() < 4;
     if (acceptFirst && !(shortCall && f4))
         acceptCallsign();
@@ -110,14 +134,13 @@ void QsoEntry::transmit(int n, const QString& cwText, bool acceptFirst, bool f4)
     // Expanded before logging: logging empties the fields the macros read.
     const CwMacroResult m = expandMacros(cwText);
     if (m.logAfterSend && !dataComplete()) {
-        m_sendingKey = 0;
         dateIncomplete();
         moveOn(KeyingResult::Done);
         return;
     }
     if (m.logAfterSend)
         logContact();
-    sendCw(m.text, moveOn);
+    sendCw(n, m.text, moveOn);
 }
 
 void QsoEntry::repeatCw() {
@@ -127,7 +150,7 @@ void QsoEntry::repeatCw() {
             return;
         }
         m_transmission = Transmission::Repeating;
-        sendKey(1, m_messages[0], [this](KeyingResult r) {
+        sendCw(1, expandMacros(m_messages[0]).text, [this](KeyingResult r) {
             if (r == KeyingResult::Done)
                 repeatCw();
             else
@@ -159,27 +182,37 @@ void QsoEntry::afterF1(EntryField f) {
 void QsoEntry::sendAndLog(int n, EntryField f) {
     if (f == EntryField::CodeReceived)
         padReceivedCode();
-    const auto moveOn = [this](bool logged) {
+    if (!dataComplete()) {
+        dateIncomplete();
         if (text(EntryField::Callsign).trimmed().size() < 3)
             requestFocus(EntryField::Callsign, Caret::AtEnd);
         else if (text(EntryField::CodeReceived).isEmpty())
             requestFocus(EntryField::CodeReceived);
-        else if (logged)
-            requestFocus(EntryField::Callsign, Caret::AtEnd);
-    };
-    if (!dataComplete()) {
-        dateIncomplete();
-        moveOn(false);
         return;
     }
-    m_sendingKey = n;
     const CwMacroResult m = expandMacros(m_messages[n - 1]);
-    sendCw(m.text, [this, moveOn, log = m.logAfterSend](KeyingResult r) {
-        // An aborted message logs nothing; the contact is logged as it stands when it ends.
-        const bool logged = log && r != KeyingResult::Aborted && r != KeyingResult::Busy;
-        if (logged)
-            logContact();
-        moveOn(logged);
+    std::optional<EnterResult> refused;
+    if (m.logAfterSend && readyToLog())
+        refused = m_engine.rules().refusalToLog();
+    else if (m.logAfterSend)
+        return;
+    if (!m.logAfterSend || refused) {
+        if (refused && refused->status != EnterResult::Status::Duplicate)
+            message(refused->message);
+        sendCw(n, m.text, [this](KeyingResult) {
+            if (text(EntryField::CodeReceived).isEmpty())
+                requestFocus(EntryField::CodeReceived);
+        });
+        return;
+    }
+    // The contact is the one on the screen now: what is typed while the message goes out is the
+    // next one's. It is logged when the message has gone; an aborted message logs nothing.
+    TakenContact taken = takeContact();
+    sendCw(n, m.text, [this, taken](KeyingResult r) {
+        if (r == KeyingResult::Aborted || r == KeyingResult::Busy)
+            giveBack(taken);
+        else
+            logTaken(taken);
     });
 }
 
@@ -203,10 +236,10 @@ void QsoEntry::answerDupe(int n, bool f4) {
 void QsoEntry::cwFunctionKey(int n, EntryField f) {
     switch (n) {
     case 1:
-        if (m_transmission != Transmission::Idle)
+        if (repeating())
             return; // the repeat under way sends it already; a second one would run beside it
         m_cwRepeat.reset();
-        sendKey(1, m_messages[0], [this, f](KeyingResult r) {
+        sendCw(1, expandMacros(m_messages[0]).text, [this, f](KeyingResult r) {
             // Neither an aborted message nor a refused port repeats.
             if (r == KeyingResult::Done && m_run.keyer().cwRepeat)
                 repeatCw();
@@ -230,7 +263,13 @@ void QsoEntry::cwFunctionKey(int n, EntryField f) {
 }
 
 void QsoEntry::playVoice(int n, AfterMessage after) {
-    if (refusedWhileBusy(after))
+    if (queuedWhileBusy(
+            n,
+            [this, n, after] {
+                playVoice(n, after);
+                return messageUnderWay() ? KeyingResult::Started : KeyingResult::Done;
+            },
+            after))
         return;
     m_sendingKey = n;
     const QString file = VoiceKeyer::wavFile(m_run.dataFolder(), n);
@@ -271,7 +310,7 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
         playVoice(n);
         return;
     }
-    if (m_transmission != Transmission::Idle)
+    if (repeating())
         return; // the repeat under way plays it already
     m_ssbRepeat.reset();
     playVoice(1, [this, f](KeyingResult r) {
@@ -286,11 +325,17 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
 bool QsoEntry::transmitLastReport() {
     if (!isCw() || !m_run.keyer().cwByPc)
         return false;
-    sendCw(expandMacros(m_engine.store().lastLogged()).text);
+    sendCw(0, expandMacros(m_engine.store().lastLogged()).text);
     return true;
 }
 
+bool QsoEntry::repeating() const {
+    return m_transmission == Transmission::Repeating ||
+           m_transmission == Transmission::RepeatWaiting;
+}
+
 void QsoEntry::abortKeying() {
+    dropWaitingMessages();
     if (!messageUnderWay() && m_transmission == Transmission::Idle)
         return;
     m_cw.abort();

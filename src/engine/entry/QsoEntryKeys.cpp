@@ -200,8 +200,7 @@ bool QsoEntry::altKeys(const EntryKey& key) {
 }
 
 void QsoEntry::functionKey(EntryField f, int n) {
-    if (messageUnderWay())
-        return;
+    // A key pressed while a message goes out is taken now; its message goes after that one.
     if (isCw() && m_run.keyer().cwByPc && !m_run.offLine())
         cwFunctionKey(n, f);
     else if (!isCw() && m_run.keyer().playsVoice() && !m_run.offLine())

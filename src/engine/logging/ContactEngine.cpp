@@ -32,3 +32,20 @@ EnterResult ContactEngine::logContact() {
     m_hand.prefilledCallsign();
     return result;
 }
+
+HeldContact ContactEngine::takeContact() {
+    HeldContact taken = m_hand.keep(true);
+    if (!m_hand.correction)
+        m_store.advanceSentCode();
+    return taken;
+}
+
+EnterResult ContactEngine::logTaken(HeldContact& taken) {
+    const HeldContact typing = m_hand.keep(false);
+    m_hand.bringBack(taken);
+    const EnterResult result = logContact();
+    if (result.status != EnterResult::Status::Logged)
+        taken = m_hand.keep(false);
+    m_hand.bringBack(typing);
+    return result;
+}

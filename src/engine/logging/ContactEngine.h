@@ -34,6 +34,13 @@ public:
     /// Logs the contact in hand: judged, scored, stored, counted, taught to the callsign
     /// database; the entry is then cleared for the next contact.
     EnterResult logContact();
+    /// Takes the contact in hand out of the entry, to be logged later (when its message has
+    /// gone) in the stage and mode it was taken in; the entry is cleared for the next contact,
+    /// whose sent code follows the taken one as if it were logged.
+    HeldContact takeContact();
+    /// Logs a contact taken before; the contact in hand stays as it is. When it is not logged,
+    /// `taken` holds what the judgement made of it.
+    EnterResult logTaken(HeldContact& taken);
 
 private:
     SpecialStations m_specials;

@@ -1,11 +1,15 @@
 #include "logging/ContactInHand.h"
 
+#include "logging/SerialCode.h"
+
+#include <utility>
+
 int ContactInHand::stage() const {
-    return correction ? correction->stage : stageNumber(m_run.stage());
+    return correction ? correction->stage : m_place ? m_place->stage : stageNumber(m_run.stage());
 }
 
 Mode ContactInHand::mode() const {
-    return correction ? correction->mode : m_run.mode();
+    return correction ? correction->mode : m_place ? m_place->mode : m_run.mode();
 }
 
 qint64 ContactInHand::correctedId() const {
@@ -20,6 +24,9 @@ bool ContactInHand::held() const {
 }
 
 void ContactInHand::clear() {
+    // A serial once shown may have gone on the air: the next contact never sends it again.
+    if (!contact.reservedSerial.isEmpty())
+        contact.codeSent = SerialCode::next(std::exchange(contact.reservedSerial, QString()));
     contact.callsign.clear();
     contact.codeReceived.clear();
     contact.countyReceived.clear();
@@ -34,6 +41,17 @@ void ContactInHand::clear() {
     contact.dupe = false;
     contact.otherMode = false;
     contact.notFound = false;
+}
+
+HeldContact ContactInHand::keep(bool pinned) const {
+    return {contact, correction,
+            pinned ? std::optional<ContactPlace>(ContactPlace{stage(), mode()}) : m_place};
+}
+
+void ContactInHand::bringBack(const HeldContact& held) {
+    contact = held.contact;
+    correction = held.correction;
+    m_place = held.place;
 }
 
 QString ContactInHand::prefilledCallsign() {

@@ -47,8 +47,28 @@ LogRow ContactStore::rowToStore() {
     return row;
 }
 
+namespace {
+bool holdsReservation(const QsoContact& c) {
+    return !c.reservedSerial.isEmpty() && c.reservedSerial == c.codeSent.trimmed();
+}
+} // namespace
+
 EnterResult ContactStore::write() {
     QsoContact& c = m_hand.contact;
+    // A contact never accepted holds no serial yet: what its field shows is stored only while no
+    // other program on the log has taken it.
+    if (def().log.nextCode == NextCode::Serial && !m_hand.correction && !holdsReservation(c)) {
+        const QString shown = c.codeSent.trimmed();
+        if (const Outcome<void> reserved = reserveSerial(); !reserved)
+            return EnterResult::notWritten(reserved.error());
+        bool number = false;
+        if (shown.toInt(&number) != c.codeSent.toInt() || !number)
+            return EnterResult::refused(
+                EnterResult::Status::SerialTaken,
+                QStringLiteral("NUMARUL DE ORDINE %1 A FOST DAT ALTUI CONTACT. TRIMITETI %2 SI "
+                               "LOGATI DIN NOU !")
+                    .arg(shown, c.codeSent));
+    }
     // A corrected contact keeps the date and time it was made at.
     if (!m_run.offLine() && !m_hand.correction)
         std::tie(c.date, c.utc) = DateTimeText::utcDateAndTime(m_clock);
@@ -75,8 +95,6 @@ Outcome<qint64> ContactStore::store(LogRow& row) {
     // The row and the multipliers it gives or takes are written together, or not at all.
     const int stage = m_hand.stage();
     const std::optional<CorrectionTarget>& correction = m_hand.correction;
-    // A new serial follows the log, whoever logged last; a corrected contact keeps its code.
-    const bool serial = def().log.nextCode == NextCode::Serial && !correction;
     qint64 id = 0;
     const Outcome<void> written = m_logDb.inTransaction([&]() -> Outcome<void> {
         if (correction) {
@@ -88,7 +106,7 @@ Outcome<qint64> ContactStore::store(LogRow& row) {
             // The row was deleted meanwhile: the corrected contact is not lost, it is logged anew.
         }
         if (id == 0) {
-            const Outcome<qint64> added = serial ? m_log.insertNextSerial(row) : m_log.insert(row);
+            const Outcome<qint64> added = m_log.insert(row);
             if (!added)
                 return Failure{added.error()};
             id = *added;
@@ -97,13 +115,31 @@ Outcome<qint64> ContactStore::store(LogRow& row) {
     });
     if (!written)
         return Failure{written.error()};
-    if (serial)
-        m_hand.contact.codeSent = Correction::splitExchange(row.sent)[1];
+    m_hand.contact.reservedSerial.clear(); // stored: the next contact's serial follows it
     if (!correction || id != correction->id) {
         m_loggedHere = true;
         m_loggedIds.append(id);
     }
     return id;
+}
+
+Outcome<void> ContactStore::reserveSerial() {
+    QsoContact& c = m_hand.contact;
+    if (def().log.nextCode != NextCode::Serial || m_hand.correction || holdsReservation(c))
+        return {};
+    QString serial;
+    const Outcome<void> reserved = m_logDb.inTransaction([&]() -> Outcome<void> {
+        const Outcome<QString> r = m_log.reserveSerial(c.codeSent);
+        if (!r)
+            return Failure{r.error()};
+        serial = *r;
+        return {};
+    });
+    if (!reserved)
+        return Failure{QStringLiteral("NUMARUL DE ORDINE NU A PUTUT FI REZERVAT IN LOG: ") +
+                       reserved.error()};
+    c.codeSent = c.reservedSerial = serial;
+    return {};
 }
 
 void ContactStore::advanceSentCode() {
@@ -144,8 +180,12 @@ Outcome<void> ContactStore::serialFromLog() {
         return Failure{read.error()};
     const std::optional<LogRow>& newest = *read;
     m_sentCode = newest ? Correction::splitExchange(newest->sent)[1] : QStringLiteral("000");
-    m_hand.contact.codeSent =
-        newest ? Correction::nextSentCode(newest->sent, newest->mode) : QStringLiteral("001");
+    if (!m_hand.contact.reservedSerial.isEmpty())
+        return {};
+    const Outcome<QString> next = m_log.nextSerial();
+    if (!next)
+        return Failure{next.error()};
+    m_hand.contact.codeSent = *next;
     return {};
 }
 
@@ -240,6 +280,8 @@ Outcome<void> ContactStore::deriveMultipliers() {
 }
 
 Outcome<QString> ContactStore::sentCodeAfterLast() {
+    if (def().log.nextCode == NextCode::Serial)
+        return m_log.nextSerial();
     const Outcome<std::optional<LogRow>> last = m_log.lastRow();
     if (!last)
         return Failure{last.error()};

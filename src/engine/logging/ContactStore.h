@@ -32,6 +32,11 @@ public:
     /// Writes the contact in hand, judged and scored, with its multipliers; a correction
     /// replaces its row. The code to send next follows.
     EnterResult write();
+    /// Reserves in the log the serial the new contact in hand shows, unless it holds one: no
+    /// other program on the log shows it, and it is the serial stored.
+    [[nodiscard]] Outcome<void> reserveSerial();
+    /// The sent code after the contact in hand, as if it were logged (by the contest's rule).
+    void advanceSentCode();
     /// Alt+F2: brings the newest contact this program logged (the newest in the log when it
     /// logged none) into the contact in hand, to be corrected in place; the row stays in the log
     /// until `write` replaces its values. Nothing when there is no such contact.
@@ -62,12 +67,11 @@ private:
     LogRow rowToStore();
     /// Writes the row: replaces the corrected row, or adds a new one; its `ID`.
     Outcome<qint64> store(LogRow& row);
-    /// The sent code after a new contact, by the contest's rule.
-    void advanceSentCode();
     /// The sent code and label from the newest contact in the log, after a correction or a
     /// delete; the reports and county sent as for a new contact.
     Outcome<void> deriveSentCode();
-    /// The serial label and the serial sent next, from the newest contact in the log.
+    /// The serial label from the newest contact in the log, and the serial sent next unless the
+    /// contact in hand holds one.
     Outcome<void> serialFromLog();
     Outcome<std::optional<LogRow>> rowToCorrect();
 

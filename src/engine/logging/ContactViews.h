@@ -36,7 +36,8 @@ struct EnterResult {
         OwnCall,
         BadCounty, // outside what the contest accepts
         Duplicate,
-        InsertFailed
+        InsertFailed,
+        SerialTaken, // the serial shown went to another program's contact: a new one is shown
     };
     Status status = Status::Logged;
     QString message;        // Romanian text for the operator when not logged

@@ -7,6 +7,7 @@
 #include "logging/Correction.h"
 #include "logging/Points.h"
 #include "logging/SchemaScript.h"
+#include "logging/SerialCode.h"
 #include "reports/LogDate.h"
 #include "reports/LogReader.h"
 
@@ -20,6 +21,7 @@ const QStringList kDeleteTriggers{QStringLiteral("LogGenTotalsDelete"),
                                   QStringLiteral("LogGenMultPendingDelete")};
 const QStringList kKeptTables{QStringLiteral("LogTotals"), QStringLiteral("MultPending")};
 const QString kTotalsUnreadable = QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ");
+const QString kSerials = QStringLiteral("SentSerial");
 
 QString etp(int stage) {
     return QString::number(stage);
@@ -123,16 +125,36 @@ Outcome<qint64> LogStore::insert(const LogRow& r) {
     return q->lastInsertId().toLongLong();
 }
 
-Outcome<qint64> LogStore::insertNextSerial(LogRow& row) {
-    const Outcome<QList<LogRow>> newest = readRows(QStringLiteral("ORDER BY ID DESC LIMIT 1"), {});
+Outcome<QString> LogStore::nextSerial() {
+    // The serial after the newest contact, for a log that holds no reservation yet.
+    const Outcome<std::optional<LogRow>> newest = lastRow();
     if (!newest)
         return Failure{newest.error()};
-    std::array<QString, 3> sent = Correction::splitExchange(row.sent);
-    sent[1] = newest->isEmpty()
-                  ? QStringLiteral("001")
-                  : Correction::nextSentCode(newest->first().sent, newest->first().mode);
-    row.sent = QStringList(sent.begin(), sent.end()).join(u' ');
-    return insert(row);
+    int next = *newest ? Correction::nextSentCode((*newest)->sent, (*newest)->mode).toInt() : 1;
+    if (m_db.hasTable(kSerials)) {
+        auto q = m_db.select(QStringLiteral("SELECT Last FROM SentSerial WHERE ID = 1"));
+        if (!q)
+            return Failure{kUnreadable + q.error()};
+        if (q->next())
+            next = std::max(next, q->value(0).toInt() + 1);
+    }
+    return SerialCode::text(next);
+}
+
+Outcome<QString> LogStore::reserveSerial(const QString& wanted) {
+    const Outcome<QString> free = nextSerial();
+    if (!free)
+        return free;
+    const QString serial = SerialCode::text(std::max(free->toInt(), wanted.trimmed().toInt()));
+    // A log of an older schema has no reservations: its serial follows its newest contact.
+    if (!m_db.hasTable(kSerials))
+        return serial;
+    const Outcome<void> kept =
+        m_db.exec(QStringLiteral("INSERT OR REPLACE INTO SentSerial (ID, Last) VALUES (1, ?)"),
+                  {serial.toInt()});
+    if (!kept)
+        return Failure{kept.error()};
+    return serial;
 }
 
 Outcome<int> LogStore::update(qint64 id, const LogRow& r) {
@@ -202,6 +224,9 @@ std::function<Outcome<void>()> LogStore::emptying() {
             steps << QStringLiteral("DELETE FROM ") + table;
         steps += creates;
     }
+    // An emptied log is a new contest: its serials start again at "001".
+    if (m_db.hasTable(kSerials))
+        steps << QStringLiteral("DELETE FROM SentSerial");
     return [db = &m_db, steps]() -> Outcome<void> {
         for (const QString& sql : steps)
             if (Outcome<void> done = db->exec(sql); !done)

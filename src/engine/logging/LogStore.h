@@ -33,10 +33,12 @@ public:
     [[nodiscard]] Outcome<QStringList> stageMults(int stage);
     /// Writes one contact in one autocommitted INSERT; its `ID`.
     [[nodiscard]] Outcome<qint64> insert(const LogRow& row);
-    /// Writes a new contact whose sent code is the serial after the newest contact's; run inside
-    /// a write transaction (BEGIN IMMEDIATE), programs logging into one file never send the same
-    /// serial. `row.sent` gets the serial; its `ID`.
-    [[nodiscard]] Outcome<qint64> insertNextSerial(LogRow& row);
+    /// Reserves the serial a contact will send: `wanted` when no program on this log has shown
+    /// it or a later one yet, else the next after them, in three digits. Inside a write
+    /// transaction, as a change of its own or as part of one, no two programs ever get the same.
+    [[nodiscard]] Outcome<QString> reserveSerial(const QString& wanted);
+    /// The serial the next reservation would give, for the sent-code field between contacts.
+    [[nodiscard]] Outcome<QString> nextSerial();
     /// Replaces the values of the row `id` in one statement, keeping its `ID`; the number of
     /// rows changed (0 when it is gone).
     [[nodiscard]] Outcome<int> update(qint64 id, const LogRow& row);

@@ -17,6 +17,7 @@ struct QsoContact {
     QString mult = QStringLiteral("  "); // the multiplier it brings, two blanks for none
     QString points = QStringLiteral("2");
     QString proposedCounty; // the county the callsign database proposed
+    QString reservedSerial; // the serial reserved in the log for this contact, if any
     bool checked = false;   // the duplicate check ran on the callsign in hand
     bool dupe = false;      // duplicate mark
     bool otherMode = false; // worked in the other mode of the stage, allowed at once

@@ -2,6 +2,10 @@
 
 namespace SerialCode {
 QString next(const QString& code) {
-    return QString::number(code.trimmed().toInt() + 1).rightJustified(3, QLatin1Char('0'));
+    return text(code.trimmed().toInt() + 1);
+}
+
+QString text(int n) {
+    return QString::number(n).rightJustified(3, QLatin1Char('0'));
 }
 } // namespace SerialCode

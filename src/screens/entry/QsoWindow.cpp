@@ -103,11 +103,8 @@ QsoWindow::QsoWindow(ScreenServices& services, QWidget* parent)
             if (const int added = m_grid->fetchOlder())
                 ui.logGrid->scrollTo(m_grid->index(added, 0), QAbstractItemView::PositionAtTop);
     });
-    connect(&m_entry, &QsoEntry::changed, this, [this] {
-        renderKeyer();
-        renderStageAndMode();
-        renderRadio();
-    });
+    // A message's end may log the contact it was sent for: all of the screen follows.
+    connect(&m_entry, &QsoEntry::changed, this, &QsoWindow::render);
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &QsoWindow::tick);
@@ -437,8 +434,11 @@ void QsoWindow::renderKeyer() {
                                   !m_run.offLine());
     ui.cwSpeed->setText(MorseTiming::wpmCaption(m_entry.wpm()));
     const int sending = m_entry.sendingKey();
+    const QList<int> queued = m_entry.waitingKeys();
     for (int i = 0; i < 7; ++i)
-        setForeColor(ui.keyerTextCaptions[i], i + 1 == sending ? Colors::kGreen : Colors::kRed);
+        setForeColor(ui.keyerTextCaptions[i], i + 1 == sending         ? Colors::kGreen
+                                              : queued.contains(i + 1) ? Colors::kBlue
+                                                                       : Colors::kRed);
     setBackColor(ui.keyerTexts[0], m_run.keyer().cwRepeat || m_run.keyer().ssbRepeat
                                        ? Colors::kGreen
                                        : Colors::kYellow);
