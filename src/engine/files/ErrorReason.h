@@ -14,4 +14,6 @@ QString ofErrno(int error);
 QString ofFile(const QFileDevice& file, bool writing);
 /// Why a database statement or open failed.
 QString ofSql(const QSqlError& error);
+/// The reason of an SQLite result code.
+QString ofSqliteCode(int code);
 } // namespace ErrorReason

@@ -1,5 +1,7 @@
 #include "logging/SqliteConnection.h"
 
+#include "files/ErrorReason.h"
+
 #include <sqlite3.h>
 
 SqliteConnection::~SqliteConnection() {
@@ -37,33 +39,7 @@ bool SqliteConnection::busy() const {
 }
 
 QString SqliteConnection::describe(int code) {
-    switch (code & 0xff) {
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        return QStringLiteral("fisierul este deteriorat");
-    case SQLITE_CANTOPEN:
-        return QStringLiteral("fisierul nu exista sau nu poate fi deschis");
-    case SQLITE_READONLY:
-        return QStringLiteral("fisierul sau folderul este numai pentru citire");
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return QStringLiteral("lipseste dreptul de acces");
-    case SQLITE_FULL:
-        return QStringLiteral("discul este plin");
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("fisierul este folosit de alt program");
-    case SQLITE_IOERR:
-        return QStringLiteral("eroare de citire sau de scriere pe disc");
-    case SQLITE_NOMEM:
-        return QStringLiteral("memorie insuficienta");
-    case SQLITE_CONSTRAINT:
-        return QStringLiteral("valoarea exista deja in tabela");
-    case SQLITE_ERROR:
-        return QStringLiteral("baza de date nu are structura pe care o cere programul");
-    default:
-        return QStringLiteral("eroare SQLite %1").arg(code);
-    }
+    return ErrorReason::ofSqliteCode(code);
 }
 
 bool SqliteConnection::exec(const char* sql) {
