@@ -7,8 +7,8 @@
 #include "app/CommandLine.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeJetReader.h"
-#include "logging/CopyCounts.h"
-#include "reports/ReportFiles.h"
+#include "services/reports/ReportFiles.h"
+#include "store/CopyCounts.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "refdata/CountyTables.h"
+#include "rules/CountyTables.h"
 
 #include <QString>
 

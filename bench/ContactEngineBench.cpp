@@ -3,10 +3,10 @@
 #include "BenchCalls.h"
 #include "MustExec.h"
 #include "TempDataFolder.h"
+#include "contact/ContactEngine.h"
 #include "fakes/FakeClock.h"
-#include "logging/ContactEngine.h"
-#include "refdata/CountyTables.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
+#include "rules/CountyTables.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

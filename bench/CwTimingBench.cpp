@@ -2,9 +2,9 @@
 // Qt event loop busy, and measures every line change against its scheduled time: for each way the
 // sender thread can get its timing, alone and with two CPU-bound programs running.
 #include "fakes/FakeKeyLine.h"
-#include "keyer/CwSender.h"
-#include "keyer/MorseTiming.h"
 #include "platform/QtRealtimePriority.h"
+#include "rules/MorseTiming.h"
+#include "services/keyer/CwSender.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -8,10 +8,10 @@
 #include "MustExec.h"
 #include "PeakMemory.h"
 #include "ScreenHarness.h"
-#include "logging/BackupSet.h"
 #include "platform/QtPrintSink.h"
-#include "reports/ReportFiles.h"
 #include "screens/reports/ContestChartWindow.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupSet.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

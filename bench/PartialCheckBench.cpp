@@ -3,7 +3,7 @@
 // fragments at the start, middle and end, short and long; and building the index at start.
 #include "BenchCalls.h"
 
-#include "refdata/PartialCheck.h"
+#include "contact/PartialCheck.h"
 
 #include <benchmark/benchmark.h>
 

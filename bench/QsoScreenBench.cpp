@@ -7,7 +7,7 @@
 #include "BenchCalls.h"
 #include "MustExec.h"
 #include "ScreenHarness.h"
-#include "logging/MultiplierColumn.h"
+#include "contact/MultiplierColumn.h"
 
 #include <QApplication>
 #include <QTableView>

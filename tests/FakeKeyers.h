@@ -2,8 +2,8 @@
 
 #include "FakeCwDaemon.h"
 #include "FakeWinKeyer.h"
+#include "base/KeptSettings.h"
 #include "fakes/FakeKeyLine.h"
-#include "setup/KeptSettings.h"
 
 // The keyer of a story, chosen in the radio settings of a data folder, on the fake key line, the
 // fake WinKeyer or the fake cwdaemon; and what reached it.

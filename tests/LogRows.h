@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logging/Database.h"
+#include "store/Database.h"
 
 #include <QStringList>
 

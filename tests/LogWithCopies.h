@@ -2,11 +2,11 @@
 
 #include "TempDataFolder.h"
 #include "fakes/FakeClock.h"
-#include "logging/BackupSet.h"
-#include "logging/Database.h"
-#include "logging/DatabaseCopy.h"
-#include "logging/LogStore.h"
-#include "reports/ReportFiles.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupSet.h"
+#include "store/Database.h"
+#include "store/DatabaseCopy.h"
+#include "store/LogStore.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>

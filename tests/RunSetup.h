@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/ContestRun.h"
+#include "rules/ContestRun.h"
 
 #include <functional>
 

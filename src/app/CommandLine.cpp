@@ -3,10 +3,10 @@
 #include "app/JetImportCommand.h"
 #include "app/LearnCommand.h"
 #include "app/ParserTexts.h"
-#include "logging/BackupRestore.h"
-#include "logging/BackupSet.h"
-#include "logging/CopyCounts.h"
-#include "reports/ReportFiles.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupRestore.h"
+#include "store/BackupSet.h"
+#include "store/CopyCounts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/JetImportCommand.h"
 
-#include "jetimport/JetImport.h"
-#include "jetimport/TableMap.h"
+#include "services/jetimport/JetImport.h"
+#include "services/jetimport/TableMap.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "app/LearnCommand.h"
 
-#include "logging/BackupSet.h"
-#include "logging/Database.h"
-#include "logging/SchemaUpgrade.h"
-#include "refdata/LogLearning.h"
-#include "reports/ReportFiles.h"
+#include "contact/LogLearning.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupSet.h"
+#include "store/Database.h"
+#include "store/SchemaUpgrade.h"
 
 #include <QDir>
 #include <QTextStream>

@@ -1,9 +1,9 @@
 #include "app/OrderlyExit.h"
 
-#include "logging/Database.h"
-#include "radio/RigLink.h"
+#include "base/seams/Dialogs.h"
 #include "screens/entry/QsoWindow.h"
-#include "seams/Dialogs.h"
+#include "services/radio/RigLink.h"
+#include "store/Database.h"
 
 #include <QCoreApplication>
 #include <array>

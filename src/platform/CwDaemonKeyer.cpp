@@ -1,7 +1,7 @@
 #include "platform/CwDaemonKeyer.h"
 
-#include "keyer/MorseTable.h"
-#include "keyer/MorseTiming.h"
+#include "rules/MorseTable.h"
+#include "rules/MorseTiming.h"
 
 #include <QNetworkDatagram>
 #include <utility>

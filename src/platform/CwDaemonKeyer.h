@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyer/CwKeyer.h"
+#include "services/keyer/CwKeyer.h"
 
 #include <QByteArrayList>
 #include <QElapsedTimer>

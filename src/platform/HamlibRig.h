@@ -1,7 +1,7 @@
 #pragma once
 
-#include "seams/Rig.h"
-#include "setup/RadioSettings.h"
+#include "base/RadioSettings.h"
+#include "base/seams/Rig.h"
 
 #include <QList>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "platform/MdbJetReader.h"
 
-#include "jetimport/JetSignature.h"
+#include "services/jetimport/JetSignature.h"
 
 #include <QFile>
 #include <algorithm>

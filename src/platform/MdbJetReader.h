@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/JetReader.h"
+#include "base/seams/JetReader.h"
 
 #include <memory>
 

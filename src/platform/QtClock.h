@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Clock.h"
+#include "base/seams/Clock.h"
 
 // The PC clock.
 class QtClock : public Clock {

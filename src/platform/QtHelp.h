@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Help.h"
+#include "base/seams/Help.h"
 
 #include <QPointer>
 #include <QString>

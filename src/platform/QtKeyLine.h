@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/KeyLine.h"
+#include "base/seams/KeyLine.h"
 
 #include <QString>
 #include <memory>

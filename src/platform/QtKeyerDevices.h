@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/KeyerDevices.h"
+#include "base/seams/KeyerDevices.h"
 
 // The WinKeyer on a serial port and cwdaemon over UDP.
 class QtKeyerDevices : public KeyerDevices {

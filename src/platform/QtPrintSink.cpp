@@ -1,6 +1,6 @@
 #include "platform/QtPrintSink.h"
 
-#include "files/SafeFile.h"
+#include "base/SafeFile.h"
 
 #include <QDir>
 #include <QFontMetrics>

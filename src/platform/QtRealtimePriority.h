@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/RealtimePriority.h"
+#include "base/seams/RealtimePriority.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/ScreenMetrics.h"
+#include "base/seams/ScreenMetrics.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #include "screens/ExitConfirmation.h"
 
-#include "seams/Dialogs.h"
+#include "base/seams/Dialogs.h"
 
 bool exitConfirmed(Dialogs& dialogs) {
     return dialogs.message(QStringLiteral("VRETI INTRADEVAR SA IESITI DIN PROGRAM ?"),

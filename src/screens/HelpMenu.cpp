@@ -1,6 +1,6 @@
 #include "screens/HelpMenu.h"
 
-#include "seams/Help.h"
+#include "base/seams/Help.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/LayoutFactors.h"
+#include "rules/LayoutFactors.h"
 
 #include <span>
 

@@ -2,8 +2,8 @@
 #include "ExpectedFile.h"
 #include "LogWithCopies.h"
 #include "fakes/FakeJetReader.h"
-#include "logging/BackupRestore.h"
-#include "logging/CopyCounts.h"
+#include "store/BackupRestore.h"
+#include "store/CopyCounts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "reports/ReportFiles.h"
+#include "services/reports/ReportFiles.h"
 
 #include <QDir>
 #include <QProcess>

@@ -4,8 +4,8 @@
 #include "ScreenHarness.h"
 #include "app/OrderlyExit.h"
 #include "fakes/FakeRig.h"
-#include "logging/BackupSet.h"
-#include "reports/ReportFiles.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupSet.h"
 
 #include <cstdio>
 

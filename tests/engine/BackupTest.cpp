@@ -1,7 +1,7 @@
 #include "LogWithCopies.h"
 #include "SmallDisk.h"
-#include "logging/BackupRestore.h"
-#include "logging/SchemaUpgrade.h"
+#include "store/BackupRestore.h"
+#include "store/SchemaUpgrade.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "reports/ContestCourse.h"
+#include "services/reports/ContestCourse.h"
 #include "EngineFixture.h"
 
 // The series of the contest's chart for a small known log: contacts per 10 minutes past

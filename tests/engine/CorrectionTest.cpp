@@ -1,4 +1,4 @@
-#include "logging/Correction.h"
+#include "rules/Correction.h"
 #include "EngineFixture.h"
 
 // Taking a logged contact back (Alt+F2): it is edited in place, never deleted and added again.

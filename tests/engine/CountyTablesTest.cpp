@@ -1,6 +1,6 @@
-#include "refdata/CountyTables.h"
-#include "refdata/SpecialStations.h"
-#include "setup/ContestCatalog.h"
+#include "rules/CountyTables.h"
+#include "rules/ContestCatalog.h"
+#include "rules/SpecialStations.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "keyer/CwMacros.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
+#include "services/keyer/CwMacros.h"
 
 #include <QTest>
 

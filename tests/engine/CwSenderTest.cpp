@@ -1,7 +1,7 @@
-#include "keyer/CwSender.h"
+#include "services/keyer/CwSender.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
-#include "keyer/MorseTiming.h"
+#include "rules/MorseTiming.h"
 
 #include <QSignalSpy>
 #include <QTest>

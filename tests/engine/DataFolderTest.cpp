@@ -1,9 +1,9 @@
-#include "setup/DataFolder.h"
+#include "store/DataFolder.h"
 #include "TempDataFolder.h"
 #include "fakes/FakeClock.h"
-#include "logging/BackupRestore.h"
-#include "logging/Database.h"
-#include "setup/OldDataMove.h"
+#include "models/OldDataMove.h"
+#include "store/BackupRestore.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QTest>

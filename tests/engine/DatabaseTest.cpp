@@ -1,4 +1,4 @@
-#include "logging/Database.h"
+#include "store/Database.h"
 #include "TempDataFolder.h"
 
 #include <QDir>

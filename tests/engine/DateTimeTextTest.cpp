@@ -1,4 +1,4 @@
-#include "setup/DateTimeText.h"
+#include "base/DateTimeText.h"
 
 #include <QTest>
 

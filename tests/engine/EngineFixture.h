@@ -2,9 +2,9 @@
 
 #include "RunSetup.h"
 #include "TempDataFolder.h"
+#include "contact/ContactEngine.h"
 #include "fakes/FakeClock.h"
-#include "logging/ContactEngine.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
 
 #include <QTest>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/EntryCharacters.h"
-#include "entry/QsoEntry.h"
+#include "models/QsoEntry.h"
+#include "rules/EntryCharacters.h"
 
 // The keys of an entry field as the QSO screen's line edit hands them to the model: pressed,
 // typed unless swallowed (the model may replace the character), taken by the field up to its

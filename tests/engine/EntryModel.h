@@ -1,12 +1,12 @@
 #pragma once
 
 #include "EntryKeys.h"
-#include "entry/QsoEntry.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeVoicePlayer.h"
-#include "keyer/SerialLineKeyer.h"
+#include "models/QsoEntry.h"
+#include "services/keyer/SerialLineKeyer.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
-#include "jetimport/JetImport.h"
+#include "services/jetimport/JetImport.h"
 #include "TempDataFolder.h"
 #include "fakes/FakeJetReader.h"
-#include "jetimport/TableCopy.h"
-#include "jetimport/TableMap.h"
-#include "logging/Database.h"
+#include "services/jetimport/TableCopy.h"
+#include "services/jetimport/TableMap.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "keyer/KeyerChoice.h"
+#include "services/keyer/KeyerChoice.h"
+#include "base/seams/KeyerDevices.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
-#include "seams/KeyerDevices.h"
 
 #include <QTest>
 

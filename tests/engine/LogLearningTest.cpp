@@ -1,10 +1,10 @@
-#include "refdata/LogLearning.h"
+#include "contact/LogLearning.h"
 #include "EngineFixture.h"
 #include "LogWithCopies.h"
 #include "ReportFixture.h"
-#include "reports/Adif.h"
-#include "reports/Cabrillo.h"
-#include "reports/ReportFiles.h"
+#include "services/reports/Adif.h"
+#include "services/reports/Cabrillo.h"
+#include "services/reports/ReportFiles.h"
 
 #include <sys/stat.h>
 

@@ -1,7 +1,7 @@
-#include "reports/LogReader.h"
+#include "store/LogReader.h"
 #include "LogWithCopies.h"
+#include "base/LogDate.h"
 #include "engine/ReportFixture.h"
-#include "reports/LogDate.h"
 
 #include <QTest>
 

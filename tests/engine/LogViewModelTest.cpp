@@ -1,5 +1,5 @@
-#include "reports/LogViewModel.h"
-#include "setup/ContestCatalog.h"
+#include "models/LogViewModel.h"
+#include "rules/ContestCatalog.h"
 
 #include <QTest>
 #include <functional>

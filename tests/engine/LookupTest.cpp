@@ -1,5 +1,5 @@
 #include "EngineFixture.h"
-#include "refdata/CallsignDb.h"
+#include "store/CallsignDb.h"
 
 // The callsign-county database: what a lookup proposes, and what a logged contact teaches it.
 class LookupTest : public QObject {

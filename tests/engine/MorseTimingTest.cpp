@@ -1,4 +1,4 @@
-#include "keyer/MorseTiming.h"
+#include "rules/MorseTiming.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "EngineFixture.h"
 #include "LogRows.h"
-#include "logging/LogStore.h"
-#include "refdata/CountyBoard.h"
+#include "rules/CountyBoard.h"
+#include "store/LogStore.h"
 
 namespace {
 // The `Mult` of each contact in `ID` order, "-" for none.

@@ -1,4 +1,4 @@
-#include "refdata/PartialCheck.h"
+#include "contact/PartialCheck.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "logging/Points.h"
-#include "setup/ContestCatalog.h"
+#include "rules/Points.h"
+#include "rules/ContestCatalog.h"
 
 #include <QTest>
 

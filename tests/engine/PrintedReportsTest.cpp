@@ -1,8 +1,8 @@
 #include "engine/ReportFixture.h"
 #include "fakes/FakePrintSink.h"
-#include "reports/PrintedLog.h"
-#include "reports/Summary.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
+#include "services/reports/PrintedLog.h"
+#include "services/reports/Summary.h"
 
 #include <QTest>
 

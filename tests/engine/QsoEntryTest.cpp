@@ -1,4 +1,4 @@
-#include "entry/QsoEntry.h"
+#include "models/QsoEntry.h"
 #include "EngineFixture.h"
 #include "EntryKeys.h"
 #include "LogRows.h"
@@ -8,8 +8,8 @@
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeRig.h"
 #include "fakes/FakeVoicePlayer.h"
-#include "keyer/SerialLineKeyer.h"
-#include "radio/RigLink.h"
+#include "services/keyer/SerialLineKeyer.h"
+#include "services/radio/RigLink.h"
 
 #include <QTest>
 

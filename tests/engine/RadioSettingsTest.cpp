@@ -1,4 +1,4 @@
-#include "setup/KeptSettings.h"
+#include "base/KeptSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeVoicePlayer.h"
-#include "refdata/CountyTables.h"
+#include "rules/CountyTables.h"
 
 #include <QDir>
 #include <QRegularExpression>

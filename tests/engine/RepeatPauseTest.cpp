@@ -1,4 +1,4 @@
-#include "keyer/RepeatPause.h"
+#include "services/keyer/RepeatPause.h"
 
 #include <QTest>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "logging/LogRow.h"
-#include "reports/Cabrillo.h"
-#include "setup/SettingsRecord.h"
+#include "base/SettingsRecord.h"
+#include "services/reports/Cabrillo.h"
+#include "store/LogRow.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "engine/ReportFixture.h"
-#include "reports/ClaimedScore.h"
-#include "reports/ScoreTable.h"
+#include "services/reports/ClaimedScore.h"
+#include "services/reports/ScoreTable.h"
 
 #include <QTest>
 

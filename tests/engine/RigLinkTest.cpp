@@ -1,9 +1,9 @@
-#include "radio/RigLink.h"
+#include "services/radio/RigLink.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRig.h"
 #include "fakes/FakeVoicePlayer.h"
-#include "keyer/RigCwKeyer.h"
-#include "keyer/VoiceKeyer.h"
+#include "services/keyer/RigCwKeyer.h"
+#include "services/keyer/VoiceKeyer.h"
 
 #include <QDir>
 #include <QFile>

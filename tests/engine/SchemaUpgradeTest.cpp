@@ -1,4 +1,4 @@
-#include "logging/SchemaUpgrade.h"
+#include "store/SchemaUpgrade.h"
 #include "LogWithCopies.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "setup/SettingsFiles.h"
+#include "base/SettingsFiles.h"
 #include "TempDataFolder.h"
 
 #include <QTest>

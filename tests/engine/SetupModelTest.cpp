@@ -1,4 +1,4 @@
-#include "setup/SetupModel.h"
+#include "models/SetupModel.h"
 #include "EngineFixture.h"
 
 namespace {

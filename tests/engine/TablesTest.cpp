@@ -1,7 +1,7 @@
 #include "ExpectedFile.h"
-#include "keyer/MorseTable.h"
-#include "keyer/MorseTiming.h"
-#include "refdata/CountyTables.h"
+#include "rules/CountyTables.h"
+#include "rules/MorseTable.h"
+#include "rules/MorseTiming.h"
 
 #include <QTest>
 

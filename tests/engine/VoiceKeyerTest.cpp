@@ -1,8 +1,8 @@
-#include "keyer/VoiceKeyer.h"
+#include "services/keyer/VoiceKeyer.h"
 #include "RunSetup.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeVoicePlayer.h"
-#include "setup/ContestRun.h"
+#include "rules/ContestRun.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Deletes the oldest contact of the log in the data folder given, again and again until killed,
 // each delete after a copy of the log as the program makes it; prints the contacts left after each.
 #include "fakes/FakeClock.h"
-#include "logging/BackupSet.h"
-#include "logging/Database.h"
-#include "logging/LogStore.h"
-#include "reports/ReportFiles.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupSet.h"
+#include "store/Database.h"
+#include "store/LogStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // Logs contacts through the contact engine until killed, printing each ID once `Enter` returned;
 // with "correct", corrects the newest contact again and again, logging or cancelling each.
 #include "RunSetup.h"
+#include "contact/ContactEngine.h"
 #include "fakes/FakeClock.h"
-#include "logging/ContactEngine.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
 
 #include <QCoreApplication>
 #include <QDir>

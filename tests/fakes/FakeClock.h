@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Clock.h"
+#include "base/seams/Clock.h"
 
 // A clock that stands still until the test moves it; its zone is the one `current` is given in.
 class FakeClock : public Clock {

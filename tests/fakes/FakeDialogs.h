@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Dialogs.h"
+#include "base/seams/Dialogs.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Help.h"
+#include "base/seams/Help.h"
 
 // Opens nothing: the screens only need a help to call.
 class FakeHelp : public Help {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/PrintSink.h"
+#include "base/seams/PrintSink.h"
 
 #include <QList>
 #include <QStringList>

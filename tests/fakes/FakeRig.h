@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/Rig.h"
+#include "base/seams/Rig.h"
 
 #include <QStringList>
 #include <atomic>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/ScreenMetrics.h"
+#include "base/seams/ScreenMetrics.h"
 
 // A display of the size the test sets; the design size of the screens by default.
 class FakeScreenMetrics : public ScreenMetrics {

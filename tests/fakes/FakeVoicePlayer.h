@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seams/VoicePlayer.h"
+#include "base/seams/VoicePlayer.h"
 
 #include <QStringList>
 #include <QTimer>

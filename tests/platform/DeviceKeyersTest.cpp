@@ -1,7 +1,7 @@
 #include "FakeCwDaemon.h"
 #include "FakeWinKeyer.h"
-#include "keyer/CwKeyer.h"
 #include "platform/QtKeyerDevices.h"
+#include "services/keyer/CwKeyer.h"
 
 #include <QSignalSpy>
 #include <QTest>

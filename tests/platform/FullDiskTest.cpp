@@ -1,10 +1,10 @@
 #include "LogWithCopies.h"
 #include "SmallDisk.h"
+#include "contact/LogLearning.h"
 #include "engine/ReportFixture.h"
-#include "logging/SchemaScript.h"
-#include "refdata/LogLearning.h"
-#include "reports/LogExport.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
+#include "services/reports/LogExport.h"
+#include "store/SchemaScript.h"
 
 #include <QDirIterator>
 #include <QTest>

@@ -1,11 +1,11 @@
 #include "platform/HamlibRig.h"
+#include "base/KeptSettings.h"
 #include "engine/EngineFixture.h"
 #include "engine/EntryModel.h"
-#include "radio/RigLink.h"
-#include "reports/Adif.h"
-#include "reports/Cabrillo.h"
-#include "reports/LogReader.h"
-#include "setup/KeptSettings.h"
+#include "services/radio/RigLink.h"
+#include "services/reports/Adif.h"
+#include "services/reports/Cabrillo.h"
+#include "store/LogReader.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,9 +1,9 @@
 #include "ExpectedFile.h"
 #include "TempDataFolder.h"
-#include "jetimport/JetImport.h"
-#include "jetimport/TableMap.h"
-#include "logging/Database.h"
 #include "platform/ChildJetReader.h"
+#include "services/jetimport/JetImport.h"
+#include "services/jetimport/TableMap.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QRandomGenerator>

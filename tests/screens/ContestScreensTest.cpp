@@ -1,6 +1,6 @@
 #include "ExpectedFile.h"
 #include "ScreenHarness.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
 
 #include <QAbstractButton>
 #include <QLabel>

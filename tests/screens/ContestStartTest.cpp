@@ -1,7 +1,7 @@
 #include "ScreenHarness.h"
 #include "engine/EngineFixture.h"
-#include "logging/BackupSet.h"
-#include "reports/ReportFiles.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupSet.h"
 
 #include <QSettings>
 

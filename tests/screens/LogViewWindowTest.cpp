@@ -1,8 +1,8 @@
 #include "RunSetup.h"
 #include "ScreenHarness.h"
-#include "logging/BackupSet.h"
-#include "reports/ReportFiles.h"
-#include "setup/ContestCatalog.h"
+#include "rules/ContestCatalog.h"
+#include "services/reports/ReportFiles.h"
+#include "store/BackupSet.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "ExpectedFile.h"
 #include "ScreenHarness.h"
-#include "refdata/CountyTables.h"
+#include "rules/CountyTables.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -158,12 +158,9 @@ const Story kStories[] = {
 // clang-format on
 
 void keyWord(ScreenHarness& h, const QString& w) {
-    static const QHash<QString, Qt::Key> keys = {{"Space", Qt::Key_Space},
-                                                 {"Enter", Qt::Key_Return},
-                                                 {"Tab", Qt::Key_Tab},
-                                                 {"F2", Qt::Key_F2},
-                                                 {"F12", Qt::Key_F12},
-                                                 {"Backspace", Qt::Key_Backspace}};
+    static const QHash<QString, Qt::Key> keys = {
+        {"Space", Qt::Key_Space}, {"Enter", Qt::Key_Return}, {"Tab", Qt::Key_Tab},
+        {"F2", Qt::Key_F2},       {"F12", Qt::Key_F12},      {"Backspace", Qt::Key_Backspace}};
     if (w == QLatin1String("Alt+F2"))
         h.key(Qt::Key_F2, Qt::AltModifier);
     else if (w.startsWith(QLatin1String("Alt+")))

@@ -1,8 +1,8 @@
 #include "FakeKeyers.h"
 #include "ScreenHarness.h"
-#include "keyer/KeyingResult.h"
-#include "keyer/MorseTable.h"
+#include "rules/MorseTable.h"
 #include "screens/Colors.h"
+#include "services/keyer/KeyingResult.h"
 
 #include <QFile>
 #include <QLabel>

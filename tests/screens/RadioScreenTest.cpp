@@ -1,7 +1,7 @@
 #include "ScreenHarness.h"
+#include "base/KeptSettings.h"
 #include "screens/Colors.h"
 #include "screens/setup/RadioSettingsDialog.h"
-#include "setup/KeptSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

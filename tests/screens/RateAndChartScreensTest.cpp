@@ -1,7 +1,7 @@
 #include "RunSetup.h"
 #include "ScreenHarness.h"
-#include "reports/ReportFiles.h"
 #include "screens/reports/ContestChartWindow.h"
+#include "services/reports/ReportFiles.h"
 
 #include <QBarSeries>
 #include <QBarSet>

@@ -1,6 +1,6 @@
 #include "ScreenHarness.h"
+#include "rules/LayoutFactors.h"
 #include "screens/Widgets.h"
-#include "setup/LayoutFactors.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

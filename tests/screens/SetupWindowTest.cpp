@@ -1,8 +1,8 @@
 #include "ExpectedFile.h"
 #include "ScreenHarness.h"
-#include "logging/SqliteConnection.h"
-#include "refdata/CallsignDb.h"
-#include "setup/SettingsFiles.h"
+#include "base/SettingsFiles.h"
+#include "store/CallsignDb.h"
+#include "store/SqliteConnection.h"
 
 #include <QLabel>
 #include <QSignalSpy>

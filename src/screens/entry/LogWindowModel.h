@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logging/LogRow.h"
-#include "logging/LogStore.h"
+#include "store/LogRow.h"
+#include "store/LogStore.h"
 
 #include <QAbstractTableModel>
 #include <QList>

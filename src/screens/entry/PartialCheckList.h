@@ -1,6 +1,6 @@
 #pragma once
 
-#include "refdata/PartialCheck.h"
+#include "contact/PartialCheck.h"
 
 #include <QListWidget>
 #include <QTimer>

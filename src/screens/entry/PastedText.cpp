@@ -1,7 +1,7 @@
 #include "screens/entry/PastedText.h"
 
-#include "entry/EntryCharacters.h"
-#include "setup/ContestRun.h"
+#include "rules/ContestRun.h"
+#include "rules/EntryCharacters.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/EntryField.h"
+#include "rules/EntryField.h"
 
 #include <QValidator>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "entry/QsoEntry.h"
-#include "keyer/KeyerChoice.h"
+#include "models/QsoEntry.h"
+#include "rules/LayoutFactors.h"
 #include "screens/FieldKeys.h"
 #include "screens/ScreenServices.h"
 #include "screens/entry/LogWindowModel.h"
 #include "screens/entry/QsoControls.h"
-#include "setup/LayoutFactors.h"
+#include "services/keyer/KeyerChoice.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "screens/entry/QsoWindow.h"
 
-#include "refdata/CountyBoard.h"
+#include "rules/ContestRun.h"
+#include "rules/CountyBoard.h"
 #include "screens/ScreenLayout.h"
-#include "setup/ContestRun.h"
 
 #include <QGroupBox>
 #include <QLabel>

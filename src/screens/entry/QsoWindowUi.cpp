@@ -1,16 +1,16 @@
 #include "screens/entry/QsoWindow.h"
 
-#include "refdata/CountyBoard.h"
+#include "base/seams/Help.h"
+#include "base/seams/ScreenMetrics.h"
+#include "rules/ContestRun.h"
+#include "rules/CountyBoard.h"
+#include "rules/LayoutFactors.h"
 #include "screens/Colors.h"
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/entry/PartialCheckList.h"
 #include "screens/entry/RateFrame.h"
-#include "seams/Help.h"
-#include "seams/ScreenMetrics.h"
-#include "setup/ContestRun.h"
-#include "setup/LayoutFactors.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

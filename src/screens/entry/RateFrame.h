@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logging/LogRate.h"
+#include "contact/LogRate.h"
 
 #include <QGroupBox>
 

@@ -1,6 +1,6 @@
-#include "reports/ReportFiles.h"
+#include "rules/ContestRun.h"
 #include "screens/reports/LogViewWindow.h"
-#include "setup/ContestRun.h"
+#include "services/reports/ReportFiles.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "refdata/CallsignDb.h"
+#include "base/seams/Dialogs.h"
+#include "rules/ContestRun.h"
 #include "screens/ScreenLayout.h"
 #include "screens/reports/LogViewWindow.h"
-#include "seams/Dialogs.h"
-#include "setup/ContestRun.h"
+#include "store/CallsignDb.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

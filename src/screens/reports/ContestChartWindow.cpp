@@ -1,13 +1,13 @@
 #include "screens/reports/ContestChartWindow.h"
 
-#include "files/SafeFile.h"
-#include "reports/ReportFiles.h"
+#include "base/SafeFile.h"
+#include "base/seams/Dialogs.h"
+#include "base/seams/PrintSink.h"
+#include "base/seams/ScreenMetrics.h"
+#include "rules/ContestRun.h"
+#include "rules/StageName.h"
 #include "screens/Widgets.h"
-#include "seams/Dialogs.h"
-#include "seams/PrintSink.h"
-#include "seams/ScreenMetrics.h"
-#include "setup/ContestRun.h"
-#include "setup/StageName.h"
+#include "services/reports/ReportFiles.h"
 
 #include <QBarSeries>
 #include <QBarSet>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/ContestCourse.h"
 #include "screens/ScreenServices.h"
+#include "services/reports/ContestCourse.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "screens/reports/LearnFromLogsButton.h"
 
-#include "refdata/LogLearning.h"
-#include "seams/Dialogs.h"
+#include "base/seams/Dialogs.h"
+#include "contact/LogLearning.h"
 
 #include <QFileDialog>
 

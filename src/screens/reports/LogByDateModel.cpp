@@ -1,6 +1,6 @@
 #include "screens/reports/LogByDateModel.h"
 
-#include "logging/LogStore.h"
+#include "store/LogStore.h"
 
 #include <algorithm>
 

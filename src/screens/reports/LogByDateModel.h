@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logging/LogRow.h"
+#include "store/LogRow.h"
 
 #include <QAbstractTableModel>
 #include <QHash>

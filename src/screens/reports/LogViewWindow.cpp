@@ -1,18 +1,18 @@
 #include "screens/reports/LogViewWindow.h"
 
-#include "reports/ReportFiles.h"
+#include "base/seams/Clock.h"
+#include "base/seams/Dialogs.h"
+#include "base/seams/Help.h"
+#include "base/seams/ScreenMetrics.h"
+#include "rules/ContestRun.h"
+#include "rules/LayoutFactors.h"
 #include "screens/ExitConfirmation.h"
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/reports/LearnFromLogsButton.h"
 #include "screens/reports/LogByDateModel.h"
-#include "seams/Clock.h"
-#include "seams/Dialogs.h"
-#include "seams/Help.h"
-#include "seams/ScreenMetrics.h"
-#include "setup/ContestRun.h"
-#include "setup/LayoutFactors.h"
+#include "services/reports/ReportFiles.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Outcome.h"
-#include "reports/CabrilloHeader.h"
-#include "reports/LogViewModel.h"
-#include "reports/ReportTotals.h"
+#include "base/CabrilloHeader.h"
+#include "base/Outcome.h"
+#include "models/LogViewModel.h"
+#include "rules/LayoutFactors.h"
 #include "screens/ScreenServices.h"
 #include "screens/reports/LogViewControls.h"
-#include "setup/LayoutFactors.h"
+#include "services/reports/ReportTotals.h"
 
 #include <QMainWindow>
 

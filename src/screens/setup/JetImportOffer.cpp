@@ -1,8 +1,8 @@
 #include "screens/setup/JetImportOffer.h"
 
-#include "jetimport/JetImport.h"
-#include "jetimport/TableMap.h"
-#include "seams/Dialogs.h"
+#include "base/seams/Dialogs.h"
+#include "services/jetimport/JetImport.h"
+#include "services/jetimport/TableMap.h"
 
 #include <QDir>
 #include <QFileInfo>

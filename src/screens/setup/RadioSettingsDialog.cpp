@@ -1,8 +1,8 @@
 #include "screens/setup/RadioSettingsDialog.h"
 
+#include "base/KeptSettings.h"
 #include "screens/Colors.h"
 #include "screens/Widgets.h"
-#include "setup/KeptSettings.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

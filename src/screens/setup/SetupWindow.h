@@ -1,9 +1,9 @@
 #pragma once
 
+#include "models/SetupModel.h"
+#include "rules/LayoutFactors.h"
 #include "screens/ScreenServices.h"
 #include "screens/setup/InitControls.h"
-#include "setup/LayoutFactors.h"
-#include "setup/SetupModel.h"
 
 #include <QMainWindow>
 

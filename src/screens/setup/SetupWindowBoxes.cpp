@@ -1,17 +1,17 @@
 // The set-up screen's station boxes: what each key does in them.
-#include "entry/EntryCharacters.h"
-#include "logging/Database.h"
-#include "refdata/CallsignDb.h"
-#include "refdata/CountyTables.h"
+#include "base/DateTimeText.h"
+#include "base/LeadingNumber.h"
+#include "base/SettingsFiles.h"
+#include "base/seams/Dialogs.h"
+#include "base/seams/KeyLine.h"
+#include "rules/ContestCatalog.h"
+#include "rules/ContestRun.h"
+#include "rules/CountyTables.h"
+#include "rules/EntryCharacters.h"
 #include "screens/FieldKeys.h"
 #include "screens/setup/SetupWindow.h"
-#include "seams/Dialogs.h"
-#include "seams/KeyLine.h"
-#include "setup/ContestCatalog.h"
-#include "setup/ContestRun.h"
-#include "setup/DateTimeText.h"
-#include "setup/LeadingNumber.h"
-#include "setup/SettingsFiles.h"
+#include "store/CallsignDb.h"
+#include "store/Database.h"
 
 #include <QKeyEvent>
 #include <QLabel>

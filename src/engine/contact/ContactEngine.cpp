@@ -1,0 +1,51 @@
+#include "contact/ContactEngine.h"
+
+ContactEngine::ContactEngine(ContestRun& run, Database& logDb, Database& callDb,
+                             const SpecialStations& specials, const Clock& clock)
+    : m_specials(specials), m_log(logDb), m_hand(run), m_lookup(run, callDb, m_specials, m_hand),
+      m_rules(run, m_log, m_specials, clock, m_hand),
+      m_store(run, logDb, m_log, m_specials, clock, m_hand), m_totals(run, m_log), m_rate(logDb) {}
+
+LookupView ContactEngine::lookUpCallsign() {
+    const LookupView view = m_lookup.lookUp(m_store.sentCode());
+    m_rules.previewPoints();
+    return view;
+}
+
+EnterResult ContactEngine::logContact() {
+    if (std::optional<EnterResult> refused = m_rules.refusalToLog())
+        return *refused;
+    const QString call = m_hand.contact.callsign.trimmed().toUpper();
+    m_rules.scoreForLog();
+    const int stage = m_hand.stage();
+    EnterResult result = m_store.write();
+    if (result.status != EnterResult::Status::Logged)
+        return result;
+    result.totalsFailed = !m_totals.recount();
+    // A correction may move its contact in time: the stage's stamps are read again.
+    if (result.corrected)
+        result.totalsFailed |= !m_rate.reload(m_rate.stage());
+    else
+        m_rate.add(stage, result.date, result.utc);
+    result.learnFailed = !m_lookup.learn(call, m_hand.contact.countyReceived.trimmed());
+    m_hand.clear();
+    m_hand.prefilledCallsign();
+    return result;
+}
+
+HeldContact ContactEngine::takeContact() {
+    HeldContact taken = m_hand.keep(true);
+    if (!m_hand.correction)
+        m_store.advanceSentCode();
+    return taken;
+}
+
+EnterResult ContactEngine::logTaken(HeldContact& taken) {
+    const HeldContact typing = m_hand.keep(false);
+    m_hand.bringBack(taken);
+    const EnterResult result = logContact();
+    if (result.status != EnterResult::Status::Logged)
+        taken = m_hand.keep(false);
+    m_hand.bringBack(typing);
+    return result;
+}

@@ -1,0 +1,123 @@
+#include "contact/MultiplierColumn.h"
+
+#include "base/ErrorReason.h"
+#include "rules/ContestRun.h"
+#include "rules/Correction.h"
+
+#include <QSet>
+#include <QSqlError>
+
+namespace {
+// What the column was derived for: another contest or station earns other multipliers.
+QString basisOf(const ContestDef& def, const MultiplierStation& station) {
+    return QStringList{def.codeString(), station.specialCall, station.myCounty}.join(u'|');
+}
+} // namespace
+
+Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierStation& station,
+                                       int stage, qint64 fromId) {
+    const QVariant marked = m_db.scalar(
+        QStringLiteral("SELECT FromId FROM MultPending WHERE Etp = ?"), {QString::number(stage)});
+    if (marked.isValid() && !marked.isNull())
+        fromId = std::min(fromId, marked.toLongLong());
+    if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
+        return done;
+    return m_db.exec(QStringLiteral("DELETE FROM MultPending WHERE Etp = ?"),
+                     {QString::number(stage)});
+}
+
+Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const MultiplierStation& station,
+                                           int stage, qint64 fromId) {
+    const QString etp = QString::number(stage);
+    // The stage's distinct values, stepped through the (Etp, Mult) index one value at a time,
+    // each kept when a row before `fromId` holds it: a scan of the stage would make every Enter
+    // slower as the log grows.
+    auto earlier = m_db.select(
+        QStringLiteral("WITH RECURSIVE value(v) AS ("
+                       "SELECT min(Mult) FROM LogGen WHERE Etp = ? UNION ALL "
+                       "SELECT (SELECT min(Mult) FROM LogGen WHERE Etp = ? AND Mult > value.v) "
+                       "FROM value WHERE value.v IS NOT NULL) "
+                       "SELECT v FROM value WHERE v IS NOT NULL AND EXISTS "
+                       "(SELECT 1 FROM LogGen WHERE Etp = ? AND Mult = value.v AND ID < ?)"),
+        {etp, etp, etp, fromId});
+    if (!earlier)
+        return Failure{earlier.error()};
+    QSet<QString> held;
+    while (earlier->next())
+        held.insert(earlier->value(0).toString().trimmed());
+    auto rows = m_db.select(QStringLiteral("SELECT ID, Callsign, Md, Jud, Rcvd, Mult FROM LogGen "
+                                           "WHERE Etp = ? AND ID >= ? ORDER BY ID"),
+                            {etp, fromId});
+    if (!rows)
+        return Failure{rows.error()};
+    const bool otherModeFree =
+        def.log.dupeRule(stage).modeAware && def.log.dupeRule(stage).otherModeFree;
+    QSet<QString> worked; // callsign + mode of the contacts walked so far
+    QList<std::pair<qint64, QString>> changes;
+    while (rows->next()) {
+        const QString call = rows->value(1).toString().trimmed();
+        const QString mode = rows->value(2).toString();
+        MultiplierFacts facts{call, rows->value(3).toString(),
+                              Correction::splitExchange(rows->value(4).toString())[1], false};
+        if (otherModeFree) {
+            const QString other = modeText(otherMode(modeFromText(mode)));
+            facts.otherMode =
+                worked.contains(call + u'|' + other) ||
+                m_db.scalar(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE "
+                                           "Callsign = ? AND Md = ? AND Etp = ? AND ID < ? "
+                                           "LIMIT 1)"),
+                            {call, other, etp, fromId})
+                        .toInt() > 0;
+            worked.insert(call + u'|' + mode);
+        }
+        const QString mult = MultiplierRule::earned(
+            def, station, stage, facts, [&](const QString& v) { return held.contains(v); });
+        const QString stored = rows->value(5).toString();
+        if (mult.trimmed() != stored.trimmed())
+            changes << std::pair{rows->value(0).toLongLong(), mult};
+        if (MultiplierRule::isMultiplier(mult))
+            held.insert(mult.trimmed());
+    }
+    if (rows->lastError().isValid())
+        return Failure{ErrorReason::ofSql(rows->lastError())};
+    for (const auto& [id, mult] : changes)
+        if (Outcome<void> done =
+                m_db.exec(QStringLiteral("UPDATE LogGen SET Mult = ? WHERE ID = ?"), {mult, id});
+            !done)
+            return done;
+    return {};
+}
+
+Outcome<void> MultiplierColumn::derivePending(const ContestDef& def,
+                                              const MultiplierStation& station) {
+    const QString basis = basisOf(def, station);
+    const bool sameBasis =
+        m_db.scalar(QStringLiteral("SELECT count(*) FROM MultBasis WHERE Basis = ?"), {basis})
+            .toInt() > 0;
+    auto marked = m_db.select(QStringLiteral("SELECT Etp, FromId FROM MultPending"));
+    if (!marked)
+        return Failure{marked.error()};
+    bool anyMark = false; // a mark of a value that is no stage is only cleared
+    QList<std::pair<int, qint64>> stages;
+    while (marked->next()) {
+        anyMark = true;
+        const QString etp = marked->value(0).toString();
+        if (const int stage = etp.toInt(); stage >= 1 && stage <= 4 && etp.size() == 1)
+            stages.append({stage, marked->value(1).toLongLong()});
+    }
+    if (marked->lastError().isValid())
+        return Failure{marked->lastError().text()};
+    if (sameBasis && !anyMark)
+        return {};
+    if (!sameBasis)
+        stages = {{1, 0}, {2, 0}, {3, 0}, {4, 0}};
+    return m_db.inTransaction([&]() -> Outcome<void> {
+        for (const auto& [stage, fromId] : std::as_const(stages))
+            if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
+                return done;
+        for (const char* sql : {"DELETE FROM MultPending", "DELETE FROM MultBasis"})
+            if (Outcome<void> done = m_db.exec(QLatin1String(sql)); !done)
+                return done;
+        return m_db.exec(QStringLiteral("INSERT INTO MultBasis (Basis) VALUES (?)"), {basis});
+    });
+}

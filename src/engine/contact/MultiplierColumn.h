@@ -1,0 +1,32 @@
+#pragma once
+
+#include "base/Outcome.h"
+#include "rules/MultiplierRule.h"
+#include "store/Database.h"
+
+#include <QString>
+
+/// The `Mult` column of the log, derived from the contacts themselves: each multiplier is held
+/// by the earliest contact of its stage that earns it. Run inside the transaction of the change
+/// that calls for it (a new, corrected or deleted contact); what changed otherwise (the log view,
+/// another program, an import, a restored copy) the schema's mark names, and only that is derived
+/// again.
+class MultiplierColumn {
+public:
+    explicit MultiplierColumn(Database& db) : m_db(db) {}
+
+    /// Derives the `Mult` of the contacts of `stage` from `ID` `fromId` on (or from an earlier one
+    /// the mark names), from the earlier ones, and clears the stage's mark.
+    [[nodiscard]] Outcome<void> derive(const ContestDef& def, const MultiplierStation& station,
+                                       int stage, qint64 fromId);
+    /// Derives in one transaction what the mark names: nothing when the program made every change
+    /// itself, the whole log when it was derived for another contest or station.
+    [[nodiscard]] Outcome<void> derivePending(const ContestDef& def,
+                                              const MultiplierStation& station);
+
+private:
+    Outcome<void> deriveFrom(const ContestDef& def, const MultiplierStation& station, int stage,
+                             qint64 fromId);
+
+    Database& m_db;
+};

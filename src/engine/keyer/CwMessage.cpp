@@ -1,8 +1,0 @@
-#include "keyer/CwMessage.h"
-
-int CwMessage::totalMs() const {
-    int total = 0;
-    for (const KeyStep& s : steps)
-        total += s.ms;
-    return total;
-}

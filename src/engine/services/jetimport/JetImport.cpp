@@ -1,0 +1,161 @@
+#include "services/jetimport/JetImport.h"
+
+#include "base/seams/JetReader.h"
+#include "services/jetimport/JetSignature.h"
+#include "services/jetimport/TableCopy.h"
+#include "services/jetimport/TableMap.h"
+#include "store/Database.h"
+#include "store/SchemaScript.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString kConnection = QStringLiteral("JetImport");
+
+QString unusedName(const QString& path, const QString& suffix) {
+    QString name = path + suffix;
+    for (int n = 1; QFileInfo::exists(name); ++n)
+        name = path + QStringLiteral(".%1").arg(n) + suffix;
+    return name;
+}
+
+void removeDatabaseFiles(const QString& path) {
+    for (const char* extra : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(path + QLatin1String(extra));
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+JetImport::Result failure(const QString& error) {
+    JetImport::Result o;
+    o.error = error;
+    return o;
+}
+
+// Copies into the database at `path`, which must hold the map's table.
+JetImport::Result copyInto(const QString& path, const JetTable& table, const TableMap& map) {
+    Database db(kConnection);
+    const Database::OpenResult opened = db.open(path, map.targetTable);
+    if (opened == Database::OpenResult::NotDatabase)
+        return failure(QStringLiteral("fisierul %1 nu este o baza de date a acestui program")
+                           .arg(shown(path)));
+    if (opened != Database::OpenResult::Ok)
+        return failure(
+            QStringLiteral("baza de date %1 nu poate fi deschisa (%2)")
+                .arg(shown(path), db.openError().isEmpty()
+                                      ? QStringLiteral("lipseste tabela ") + map.targetTable
+                                      : db.openError()));
+    // A log is one contest: it is never mixed into another one.
+    if (map.keyColumn.isEmpty() &&
+        db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(map.targetTable)).toInt() != 0)
+        return failure(QStringLiteral("tabela %1 din %2 nu este goala; stergeti intai logul "
+                                      "(DELETE_LOG)")
+                           .arg(map.targetTable, shown(path)));
+    const TableCopy::Result r = TableCopy::copyRows(table, map, db);
+    JetImport::Result o;
+    o.ok = r.ok;
+    o.error = r.error;
+    o.counts = r.counts;
+    return o;
+}
+} // namespace
+
+QString JetImport::keepingName(const QString& path) {
+    return unusedName(path, QStringLiteral(".jet"));
+}
+
+QString JetImport::tablesHeld(const QStringList& tables) {
+    if (tables.isEmpty())
+        return QStringLiteral("fisierul nu are nicio tabela");
+    return QStringLiteral("tabelele din fisier: ") + tables.join(QStringLiteral(", "));
+}
+
+JetImport::Inspection JetImport::inspect(const QString& path, const TableMap& map) {
+    if (!JetSignature::matches(path))
+        return {Holds::NotJet, {}, {}};
+    if (!m_reader.open(path))
+        return {Holds::Unreadable, m_reader.error(), {}};
+    const QStringList tables = m_reader.tables();
+    m_reader.close();
+    return {tables.contains(map.sourceTable, Qt::CaseInsensitive) ? Holds::Table : Holds::NoTable,
+            {},
+            tables};
+}
+
+std::optional<JetTable> JetImport::readTable(const QString& path, const TableMap& map,
+                                             QString& error) {
+    if (!m_reader.open(path)) {
+        error = m_reader.error();
+        return std::nullopt;
+    }
+    std::optional<JetTable> table;
+    if (!m_reader.tables().contains(map.sourceTable, Qt::CaseInsensitive))
+        error = QStringLiteral("fisierul nu contine tabela %1").arg(map.sourceTable);
+    else if (!(table = m_reader.read(map.sourceTable)))
+        error = m_reader.error();
+    m_reader.close();
+    return table;
+}
+
+JetImport::Result JetImport::replace(const QString& path, const TableMap& map) {
+    return createFrom(path, path, map, true);
+}
+
+JetImport::Result JetImport::importInto(const QString& jetPath, const QString& targetPath,
+                                        const TableMap& map) {
+    const QFileInfo target(targetPath);
+    if (target.exists() && target == QFileInfo(jetPath))
+        return replace(targetPath, map);
+    if (!target.exists())
+        return createFrom(jetPath, targetPath, map, false);
+    return mergeInto(jetPath, targetPath, map);
+}
+
+JetImport::Result JetImport::createFrom(const QString& jetPath, const QString& targetPath,
+                                        const TableMap& map, bool replacesJet) {
+    QString error;
+    const std::optional<JetTable> table = readTable(jetPath, map, error);
+    if (!table)
+        return failure(error);
+    // The new database is made whole beside the target and only then given its name.
+    const QString building = unusedName(targetPath, QStringLiteral(".import"));
+    if (const Outcome<void> made = SchemaScript::createDatabase(building); !made) {
+        removeDatabaseFiles(building);
+        return failure(
+            QStringLiteral("baza de date noua nu poate fi creata (%1)").arg(made.error()));
+    }
+    Result o = copyInto(building, *table, map);
+    if (!o.ok) {
+        removeDatabaseFiles(building);
+        return o;
+    }
+    if (replacesJet) {
+        o.keptAs = keepingName(targetPath);
+        if (!QFile::rename(targetPath, o.keptAs)) {
+            removeDatabaseFiles(building);
+            return failure(
+                QStringLiteral("fisierul %1 nu poate fi redenumit").arg(shown(targetPath)));
+        }
+    }
+    if (!QFile::rename(building, targetPath)) {
+        if (replacesJet)
+            QFile::rename(o.keptAs, targetPath);
+        removeDatabaseFiles(building);
+        return failure(QStringLiteral("baza de date noua nu poate fi pusa in locul %1")
+                           .arg(shown(targetPath)));
+    }
+    return o;
+}
+
+JetImport::Result JetImport::mergeInto(const QString& jetPath, const QString& targetPath,
+                                       const TableMap& map) {
+    QString error;
+    const std::optional<JetTable> table = readTable(jetPath, map, error);
+    if (!table)
+        return failure(error);
+    return copyInto(targetPath, *table, map);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "rules/ContestDef.h"
+#include "services/reports/ReportTotals.h"
+#include "store/LogRow.h"
+
+#include <QList>
+
+class PrintSink;
+
+// The printed log of one stage: pages of 46 contacts under a heading, then the TOTAL line.
+class PrintedLog {
+public:
+    static constexpr int kRowsPerPage = 46;
+
+    PrintedLog(PrintSink& sink, const ContestDef& def, const QString& myCall, const QString& yy);
+
+    /// Prints the contacts of `stage` (1..4) from `stageRows`; false when the printer could not
+    /// start, with its note in `note`.
+    bool print(int stage, const QList<LogRow>& stageRows, QString& note);
+    /// The same, a contact at a time: begin() (false and `note` when the printer could not
+    /// start), add() for each contact in order, then finish() for the TOTAL line and the
+    /// printer's note, or abort() to drop the document.
+    bool begin(int stage, QString& note);
+    void add(const LogRow& row);
+    QString finish();
+    void abort();
+    /// The page heading: title, stage caption and column titles.
+    void printHeading(int stage);
+    /// One contact with its running number.
+    void printRow(int number, const LogRow& row);
+    /// The caption of stage 1..4: " Etapa 1/1", " Etapa 1/2", " Etapa 2/1", " Etapa 2/2".
+    static QString stageCaption(int stage);
+
+private:
+    void totalLine();
+
+    PrintSink& m_sink;
+    ContestDef m_def;
+    QString m_myCall;
+    QString m_yy;
+    int m_stage = 0;
+    int m_printed = 0;
+    StageTotals m_totals; // of the contacts printed so far
+};

@@ -1,7 +1,0 @@
-#include "setup/SettingsRecord.h"
-
-bool UtcOffset::isReal() const {
-    bool isNumber = false;
-    const double h = text.trimmed().toDouble(&isNumber);
-    return isNumber && h >= -12 && h <= 14;
-}

@@ -1,0 +1,211 @@
+#include "store/Database.h"
+
+#include "base/ErrorReason.h"
+#include "store/BackupSet.h"
+#include "store/SqliteConnection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUrl>
+#include <sqlite3.h>
+
+Database::Database(QString connectionName) : m_name(std::move(connectionName)) {}
+
+Database::~Database() {
+    close();
+}
+
+QSqlDatabase Database::handle() const {
+    return m_added ? QSqlDatabase::database(m_name, false) : QSqlDatabase();
+}
+
+bool Database::isOpen() const {
+    return m_added && handle().isOpen();
+}
+
+void Database::close() {
+    // Only the object that added the connection removes it.
+    if (!m_added)
+        return;
+    {
+        QSqlDatabase db = handle();
+        db.close();
+    }
+    m_added = false;
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+namespace {
+const QString kTableCount = QStringLiteral(
+    "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+
+// SQLite's own header; anything else under the database's name is left alone.
+bool looksLikeSqlite(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return true; // unreadable: let the open report it
+    const QByteArray head = f.read(16);
+    return head.isEmpty() || head == QByteArrayLiteral("SQLite format 3\0");
+}
+} // namespace
+
+Database::OpenResult Database::open(const QString& path, const QString& requiredTable) {
+    close();
+    m_path = path;
+    m_openError.clear();
+    // A second object under the same name would silently replace the first one's connection.
+    if (QSqlDatabase::contains(m_name)) {
+        m_openError = QStringLiteral("legatura cu baza de date este deja folosita");
+        return OpenResult::Failed;
+    }
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        m_openError = QStringLiteral("fisierul lipseste");
+        return OpenResult::Missing;
+    }
+    if (!looksLikeSqlite(path)) {
+        m_openError = QStringLiteral("nu este o baza de date SQLite");
+        return OpenResult::NotDatabase;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        m_added = true;
+        // mode=rw: SQLite refuses to create a file that is not there.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=rw"));
+        if (!db.open()) {
+            m_openError = ErrorReason::ofSql(db.lastError());
+            close();
+            return OpenResult::Failed;
+        }
+    }
+    Outcome<QSqlQuery> tables = select(kTableCount, {requiredTable});
+    if (!tables || !tables->next() || tables->value(0).toInt() == 0) {
+        m_openError = tables.error();
+        const bool notDb = m_openError == SqliteConnection::describe(SQLITE_NOTADB);
+        close();
+        return notDb ? OpenResult::NotDatabase : OpenResult::Failed;
+    }
+    // Each contact is durable when its INSERT returns; a connection that cannot promise it is no
+    // place for the log.
+    if (const Outcome<void> durable = exec(QStringLiteral("PRAGMA synchronous = FULL")); !durable) {
+        m_openError = durable.error();
+        close();
+        return OpenResult::Failed;
+    }
+    return OpenResult::Ok;
+}
+
+Outcome<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {
+    if (!isOpen())
+        return Failure{QStringLiteral("baza de date nu este deschisa")};
+    QSqlQuery q(handle());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        return Failure{ErrorReason::ofSql(q.lastError())};
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        return Failure{ErrorReason::ofSql(q.lastError())};
+    return q;
+}
+
+Outcome<void> Database::exec(const QString& sql, const QVariantList& values) {
+    const Outcome<QSqlQuery> q = select(sql, values);
+    if (!q)
+        return Failure{q.error()};
+    return {};
+}
+
+void Database::abandonChange() {
+    // A rollback that fails leaves the transaction to end with the connection; the statement's
+    // own failure is what the operator is told.
+    static_cast<void>(exec(QStringLiteral("ROLLBACK")));
+}
+
+Outcome<void> Database::execAfterCopy(const QString& sql, const QVariantList& values) {
+    return changeAfterCopy([&] { return exec(sql, values); });
+}
+
+Outcome<void> Database::changeAfterCopy(const std::function<Outcome<void>()>& change) {
+    // The write lock first: no other program can change the file between the copy and the
+    // statement, so the copy holds every row the statement removes.
+    return nothingChanged(inTransaction([&] { return afterCopy(keepCopy(), change); }));
+}
+
+Outcome<void> Database::afterCopy(const Outcome<void>& copied,
+                                  const std::function<Outcome<void>()>& change) {
+    return copied ? change() : copied;
+}
+
+Outcome<void> Database::nothingChanged(const Outcome<void>& done) {
+    if (done)
+        return done;
+    const QString reason = done.error().trimmed();
+    const bool ended = reason.endsWith(u'.') || reason.endsWith(u'!') || reason.endsWith(u')');
+    return Failure{reason + (ended ? QStringLiteral(" ") : QStringLiteral(". ")) +
+                   QStringLiteral("NU S-A SCHIMBAT NIMIC.")};
+}
+
+Outcome<void> Database::inTransaction(const std::function<Outcome<void>()>& change) {
+    if (Outcome<void> locked = beginChange(); !locked)
+        return locked;
+    return finishChange(change);
+}
+
+Outcome<void> Database::beginChange() {
+    return exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Outcome<void> Database::finishChange(const std::function<Outcome<void>()>& change) {
+    Outcome<void> done = change();
+    if (done)
+        done = exec(QStringLiteral("COMMIT"));
+    if (!done)
+        abandonChange();
+    return done;
+}
+
+Outcome<void> Database::keepCopy(const DatabaseCopy::Progress& progress) {
+    if (!m_copies)
+        return {};
+    // Read through a connection of the copy's own; it sees every committed row.
+    const BackupSet::Result r = m_copies->keep(m_path, progress);
+    if (r.state == BackupSet::State::Failed)
+        return Failure{r.error};
+    return {};
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& values) {
+    Outcome<QSqlQuery> q = select(sql, values);
+    if (!q || !q->next())
+        return {};
+    return q->value(0);
+}
+
+bool Database::hasTable(const QString& table) {
+    return scalar(kTableCount, {table}).toInt() > 0;
+}
+
+Outcome<void> Database::tryWrite() {
+    // A read-only file still opens and reads; only a write shows it. A table created inside a
+    // transaction that is rolled back leaves the file as it was.
+    if (const Outcome<void> begun = exec(QStringLiteral("BEGIN")); !begun)
+        return Failure{QStringLiteral("logul nu poate fi deschis pentru scriere (") +
+                       begun.error() + u')'};
+    const Outcome<void> written = exec(QStringLiteral("CREATE TABLE VeltWriteCheck (x)"));
+    abandonChange();
+    if (written)
+        return {};
+    const QFileInfo file(m_path);
+    if (!file.isWritable())
+        return Failure{QStringLiteral("fisierul este numai pentru citire (drepturile fisierului)")};
+    if (!QFileInfo(file.absolutePath()).isWritable())
+        return Failure{QStringLiteral("folderul %1 nu permite scrierea")
+                           .arg(QDir::toNativeSeparators(file.absolutePath()))};
+    return Failure{QStringLiteral("discul nu permite scrierea (") + written.error() + u')'};
+}

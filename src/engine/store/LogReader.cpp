@@ -1,0 +1,101 @@
+#include "store/LogReader.h"
+
+#include "base/LogDate.h"
+#include "rules/Points.h"
+#include "store/Database.h"
+
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+namespace {
+const QString kUnreadable = QStringLiteral("LOGUL NU POATE FI CITIT: ");
+
+// The SQLite connection under the named one, as its driver gives it: the same library, the same
+// transaction. Null when the database is not open.
+sqlite3* sqliteOf(const QSqlDatabase& db) {
+    const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+} // namespace
+
+LogReader::Select LogReader::select(const QString& columns, int stage) {
+    Select q{QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM LogGen"), {}};
+    if (stage != 0) {
+        q.sql += QStringLiteral(" WHERE Etp = ?");
+        q.values << QString::number(stage);
+    }
+    return q;
+}
+
+LogReader::~LogReader() {
+    failed(QString());
+}
+
+bool LogReader::failed(const QString& reason) {
+    sqlite3_finalize(m_rows);
+    m_rows = nullptr;
+    m_error = reason;
+    return false;
+}
+
+Outcome<void> LogReader::open(int stage) {
+    failed(QString());
+    const Select q = select(LogRow::columns(), stage);
+    sqlite3* db = sqliteOf(m_db.handle());
+    const QByteArray sql = (q.sql + LogDate::sqlOrder()).toUtf8();
+    const bool prepared = db && sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &m_rows,
+                                                   nullptr) == SQLITE_OK;
+    for (int i = 0; prepared && i < q.values.size(); ++i)
+        sqlite3_bind_text(m_rows, i + 1, q.values[i].toString().toUtf8().constData(), -1,
+                          SQLITE_TRANSIENT);
+    if (!prepared) {
+        failed(kUnreadable + (db ? QString::fromUtf8(sqlite3_errmsg(db))
+                                 : QStringLiteral("baza de date nu este deschisa")));
+        return Failure{m_error};
+    }
+    return {};
+}
+
+QString LogReader::text(int column) const {
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_rows, column));
+    return bytes ? QString::fromUtf8(bytes, sqlite3_column_bytes(m_rows, column)) : QString();
+}
+
+bool LogReader::next(LogRow& r) {
+    if (!m_rows)
+        return false;
+    if (const int rc = sqlite3_step(m_rows); rc != SQLITE_ROW)
+        // The end of the rows, or a read that failed on the way.
+        return failed(rc == SQLITE_DONE
+                          ? QString()
+                          : kUnreadable +
+                                QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_rows))));
+    r.id = sqlite3_column_int64(m_rows, 0);
+    const int texts = int(LogRow::kTexts.size());
+    for (int i = 0; i < texts; ++i)
+        r.*LogRow::kTexts[i] = text(i + 1);
+    r.frequency.reset();
+    if (sqlite3_column_type(m_rows, texts + 1) != SQLITE_NULL &&
+        sqlite3_column_int64(m_rows, texts + 1) > 0)
+        r.frequency = sqlite3_column_int64(m_rows, texts + 1);
+    if (!Points::storedPoints(r.points))
+        return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
+                                     "(0..%3). CORECTATI CONTACTUL IN LOG.")
+                          .arg(r.points.trimmed(), r.callsign.trimmed())
+                          .arg(Points::kMaxContactPoints));
+    return true;
+}
+
+Outcome<QList<LogRow>> LogReader::read(int stage) {
+    if (const Outcome<void> opened = open(stage); !opened)
+        return Failure{opened.error()};
+    QList<LogRow> rows;
+    LogRow r;
+    while (next(r))
+        rows.append(r);
+    if (!m_error.isEmpty())
+        return Failure{m_error};
+    return rows;
+}

@@ -1,0 +1,303 @@
+#include "store/LogStore.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "base/ErrorReason.h"
+#include "base/LogDate.h"
+#include "rules/Correction.h"
+#include "rules/Points.h"
+#include "rules/SerialCode.h"
+#include "store/LogReader.h"
+#include "store/SchemaScript.h"
+
+#include <QSqlError>
+
+namespace {
+const QString& kColumns = LogRow::columns();
+const QString kUnreadable = QStringLiteral("LOGUL NU POATE FI CITIT: ");
+// The delete triggers of the schema and the tables they keep.
+const QStringList kDeleteTriggers{QStringLiteral("LogGenTotalsDelete"),
+                                  QStringLiteral("LogGenMultPendingDelete")};
+const QStringList kKeptTables{QStringLiteral("LogTotals"), QStringLiteral("MultPending")};
+const QString kTotalsUnreadable = QStringLiteral("TOTALURILE LOGULUI NU POT FI CITITE: ");
+const QString kSerials = QStringLiteral("SentSerial");
+
+QString etp(int stage) {
+    return QString::number(stage);
+}
+
+// The text values of `r`, in the order of LogRow::textColumns().
+QVariantList textValues(const LogRow& r) {
+    QVariantList values;
+    for (QString LogRow::*text : LogRow::kTexts)
+        values << r.*text;
+    return values;
+}
+
+// The rows of a SELECT of kColumns.
+Outcome<QList<LogRow>> rowsOf(Outcome<QSqlQuery> q) {
+    if (!q)
+        return Failure{q.error()};
+    QList<LogRow> rows;
+    while (q->next())
+        rows << LogRow::fromQuery(*q);
+    if (q->lastError().isValid())
+        return Failure{ErrorReason::ofSql(q->lastError())};
+    return rows;
+}
+} // namespace
+
+Outcome<QList<LogRow>> LogStore::stagePage(int stage, qint64 beforeId, int limit) {
+    Outcome<QList<LogRow>> rows =
+        beforeId > 0 ? readRows(QStringLiteral("WHERE Etp = ? AND ID < ? ORDER BY ID DESC LIMIT ?"),
+                                {etp(stage), beforeId, limit})
+                     : readRows(QStringLiteral("WHERE Etp = ? ORDER BY ID DESC LIMIT ?"),
+                                {etp(stage), limit});
+    if (rows)
+        std::reverse(rows->begin(), rows->end());
+    return rows;
+}
+
+Outcome<QList<LogRow>> LogStore::callsignPage(const QString& beginning, const QString& afterCall,
+                                              qint64 afterId, int limit) {
+    // A range instead of LIKE: nothing typed needs escaping, and the callsign index serves it.
+    // U+10FFFF sorts after every character, so the range holds exactly the callsigns that
+    // begin with `beginning`.
+    const QString end = beginning + QString::fromUcs4(U"\U0010FFFF");
+    return readRows(QStringLiteral("WHERE (Callsign, ID) > (?, ?) AND Callsign < ? "
+                                   "ORDER BY Callsign, ID LIMIT ?"),
+                    {afterCall, afterId, end, limit});
+}
+
+Outcome<std::optional<QString>> LogStore::firstContact(const QString& callsign, int stage,
+                                                       const QString& mode, qint64 exceptId) {
+    auto q = mode.isEmpty()
+                 ? m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
+                                              "Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
+                               {callsign, etp(stage), exceptId})
+                 : m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
+                                              "Md = ? AND Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
+                               {callsign, mode, etp(stage), exceptId});
+    if (!q)
+        return Failure{kUnreadable + q.error()};
+    if (q->next())
+        return std::optional<QString>(q->value(0).toString());
+    if (q->lastError().isValid())
+        return Failure{kUnreadable + ErrorReason::ofSql(q->lastError())};
+    return std::optional<QString>();
+}
+
+Outcome<bool> LogStore::hasMult(const QString& mult, int stage, qint64 beforeId) {
+    auto q = m_db.select(
+        QStringLiteral("SELECT 1 FROM LogGen WHERE Mult = ? AND Etp = ? AND ID < ? LIMIT 1"),
+        {mult, etp(stage), beforeId > 0 ? beforeId : std::numeric_limits<qint64>::max()});
+    if (!q)
+        return Failure{kUnreadable + q.error()};
+    if (q->next())
+        return true;
+    if (q->lastError().isValid())
+        return Failure{kUnreadable + ErrorReason::ofSql(q->lastError())};
+    return false;
+}
+
+Outcome<QStringList> LogStore::stageMults(int stage) {
+    auto q =
+        m_db.select(QStringLiteral("SELECT DISTINCT Mult FROM LogGen WHERE Etp = ?"), {etp(stage)});
+    if (!q)
+        return Failure{q.error()};
+    QStringList mults;
+    while (q->next())
+        mults << q->value(0).toString();
+    return mults;
+}
+
+Outcome<qint64> LogStore::insert(const LogRow& r) {
+    static const QString sql =
+        QStringLiteral("INSERT INTO LogGen (") + LogRow::textColumns().join(QStringLiteral(", ")) +
+        QStringLiteral(", Frecv) VALUES (?") +
+        QStringLiteral(", ?").repeated(LogRow::kTexts.size()) + QStringLiteral(")");
+    QVariantList values = textValues(r);
+    values << (r.frequency ? QVariant(*r.frequency) : QVariant(QMetaType::fromType<qint64>()));
+    auto q = m_db.select(sql, values);
+    if (!q)
+        return Failure{q.error()};
+    return q->lastInsertId().toLongLong();
+}
+
+Outcome<QString> LogStore::nextSerial() {
+    // The serial after the newest contact, for a log that holds no reservation yet.
+    const Outcome<std::optional<LogRow>> newest = lastRow();
+    if (!newest)
+        return Failure{newest.error()};
+    int next = *newest ? Correction::nextSentCode((*newest)->sent, (*newest)->mode).toInt() : 1;
+    if (m_db.hasTable(kSerials)) {
+        auto q = m_db.select(QStringLiteral("SELECT Last FROM SentSerial WHERE ID = 1"));
+        if (!q)
+            return Failure{kUnreadable + q.error()};
+        if (q->next())
+            next = std::max(next, q->value(0).toInt() + 1);
+    }
+    return SerialCode::text(next);
+}
+
+Outcome<QString> LogStore::reserveSerial(const QString& wanted) {
+    const Outcome<QString> free = nextSerial();
+    if (!free)
+        return free;
+    const QString serial = SerialCode::text(std::max(free->toInt(), wanted.trimmed().toInt()));
+    // A log of an older schema has no reservations: its serial follows its newest contact.
+    if (!m_db.hasTable(kSerials))
+        return serial;
+    const Outcome<void> kept =
+        m_db.exec(QStringLiteral("INSERT OR REPLACE INTO SentSerial (ID, Last) VALUES (1, ?)"),
+                  {serial.toInt()});
+    if (!kept)
+        return Failure{kept.error()};
+    return serial;
+}
+
+Outcome<int> LogStore::update(qint64 id, const LogRow& r) {
+    // The frequency stays that of the contact as it was made.
+    static const QString sql = QStringLiteral("UPDATE LogGen SET ") +
+                               LogRow::textColumns().join(QStringLiteral(" = ?, ")) +
+                               QStringLiteral(" = ? WHERE ID = ?");
+    QVariantList values = textValues(r);
+    values << id;
+    auto q = m_db.select(sql, values);
+    if (!q)
+        return Failure{q.error()};
+    return q->numRowsAffected();
+}
+
+Outcome<std::optional<LogRow>> LogStore::lastRow() {
+    return readRow(QStringLiteral("ORDER BY ID DESC LIMIT 1"), {});
+}
+
+Outcome<std::optional<LogRow>> LogStore::row(qint64 id) {
+    return readRow(QStringLiteral("WHERE ID = ?"), {id});
+}
+
+Outcome<std::optional<LogRow>> LogStore::readRow(const QString& tail, const QVariantList& values) {
+    const Outcome<QList<LogRow>> rows = readRows(tail, values);
+    if (!rows)
+        return Failure{kUnreadable + rows.error()};
+    if (rows->isEmpty())
+        return std::optional<LogRow>();
+    return std::optional<LogRow>(rows->first());
+}
+
+Outcome<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantList& values) {
+    return rowsOf(m_db.select(
+        QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM LogGen ") + tail, values));
+}
+
+Outcome<void> LogStore::remove(qint64 id, const std::function<Outcome<void>()>& alsoInside) {
+    return m_db.changeAfterCopy([&]() -> Outcome<void> {
+        if (Outcome<void> done = m_db.exec(QStringLiteral("DELETE FROM LogGen WHERE ID = ?"), {id});
+            !done || !alsoInside)
+            return done;
+        return alsoInside();
+    });
+}
+
+std::function<Outcome<void>()> LogStore::emptying() {
+    // Row by row, the delete triggers and the indexes make emptying a large log take seconds;
+    // with no delete trigger SQLite drops the table's pages at once. The triggers come back from
+    // the schema, and the tables they keep are emptied, in the same transaction.
+    const Outcome<QString> schema = SchemaScript::builtIn();
+    if (!schema)
+        return [error = schema.error()]() -> Outcome<void> { return Failure{error}; };
+    const QStringList all = SchemaScript::statements(*schema);
+    QStringList creates;
+    for (const QString& trigger : kDeleteTriggers)
+        creates += all.filter(trigger);
+    QStringList steps{QStringLiteral("DELETE FROM LogGen")};
+    if (creates.size() == kDeleteTriggers.size() &&
+        std::all_of(kKeptTables.cbegin(), kKeptTables.cend(),
+                    [&](const QString& table) { return m_db.hasTable(table); })) {
+        steps.clear();
+        for (const QString& trigger : kDeleteTriggers)
+            steps << QStringLiteral("DROP TRIGGER IF EXISTS ") + trigger;
+        steps << QStringLiteral("DELETE FROM LogGen");
+        for (const QString& table : kKeptTables)
+            steps << QStringLiteral("DELETE FROM ") + table;
+        steps += creates;
+    }
+    // An emptied log is a new contest: its serials start again at "001".
+    if (m_db.hasTable(kSerials))
+        steps << QStringLiteral("DELETE FROM SentSerial");
+    return [db = &m_db, steps]() -> Outcome<void> {
+        for (const QString& sql : steps)
+            if (Outcome<void> done = db->exec(sql); !done)
+                return done;
+        return {};
+    };
+}
+
+Outcome<void> LogStore::removeAll() {
+    return m_db.changeAfterCopy(emptying());
+}
+
+Outcome<qint64> LogStore::count(int stage) {
+    const LogReader::Select q = LogReader::select(QStringLiteral("count(*)"), stage);
+    auto rows = m_db.select(q.sql, q.values);
+    if (!rows)
+        return Failure{kUnreadable + rows.error()};
+    if (!rows->next())
+        return Failure{kUnreadable + ErrorReason::ofSql(rows->lastError())};
+    return rows->value(0).toLongLong();
+}
+
+Outcome<QList<LogRow>> LogStore::datePage(int stage, int first, int count, int total) {
+    // Rows past the middle are counted from the end, so that the last rows, which the grid shows
+    // first, cost no more than the first ones.
+    const bool fromEnd = first >= total / 2;
+    const LogReader::Select q = LogReader::select(kColumns, stage);
+    QVariantList values = q.values;
+    values << count << (fromEnd ? total - first - count : first);
+    Outcome<QList<LogRow>> rows = rowsOf(m_db.select(
+        q.sql + LogDate::sqlOrder(fromEnd) + QStringLiteral(" LIMIT ? OFFSET ?"), values));
+    if (!rows)
+        return Failure{kUnreadable + rows.error()};
+    if (fromEnd)
+        std::reverse(rows->begin(), rows->end());
+    return rows;
+}
+
+const QStringList& LogStore::columnNames() {
+    // The grid shows the columns the log has always had.
+    static const QStringList names = QStringList{QStringLiteral("ID")} + LogRow::textColumns();
+    return names;
+}
+
+Outcome<std::array<StageTotals, 4>> LogStore::stageTotals() {
+    // The schema keeps `LogTotals` by triggers; a log made before it has none and is counted
+    // row by row. Either way `Pct` is read as a number (" 0" is 0) and a `Mult` of blanks or
+    // nothing is no multiplier.
+    const QString sql =
+        m_db.hasTable(QStringLiteral("LogTotals"))
+            ? QStringLiteral("SELECT Etp, Qsos, Mults, Points FROM LogTotals "
+                             "WHERE Etp IN ('1', '2', '3', '4')")
+            : QStringLiteral("SELECT Etp, count(*), sum(length(trim(coalesce(Mult, ''))) > 0), "
+                             "sum(CAST(trim(coalesce(Pct, '')) AS INTEGER)) FROM LogGen "
+                             "WHERE Etp IN ('1', '2', '3', '4') GROUP BY Etp");
+    auto q = m_db.select(sql);
+    if (!q)
+        return Failure{kTotalsUnreadable + q.error()};
+    std::array<StageTotals, 4> totals{};
+    while (q->next()) {
+        StageTotals& t = totals[q->value(0).toInt() - 1];
+        t.qsos = q->value(1).toInt();
+        t.multipliers = q->value(2).toInt();
+        // Crafted points overflow SQLite's sum into a real number: such a total is refused.
+        const QVariant points = q->value(3);
+        t.points = points.toLongLong();
+        if (points.typeId() != QMetaType::LongLong || t.points < 0 ||
+            t.points > qint64(t.qsos) * Points::kMaxContactPoints)
+            return Failure{
+                kTotalsUnreadable +
+                QStringLiteral("punctajul etapei %1 nu este valid").arg(q->value(0).toInt())};
+    }
+    return totals;
+}
