@@ -53,6 +53,9 @@ int main(int argc, char** argv) {
         QsoContact& c = engine.contact();
         c.callsign = QStringLiteral("YO%1X%2").arg(2 + n % 8).arg(run + QString::number(n));
         engine.lookUpCallsign();
+        // The serial is reserved when the callsign is accepted, as the QSO screen does.
+        if (!engine.store().reserveSerial())
+            return 5;
         engine.rules().countyChanged(QStringLiteral("CJ"));
         c.codeReceived = QStringLiteral("001");
         engine.rules().checkDuplicate();
