@@ -108,10 +108,10 @@ bool PartialCheck::indexSome(int count) {
     return true;
 }
 
-void PartialCheck::add(const QString& callsign, bool listOnly) {
+void PartialCheck::add(const QString& callsign) {
     // A callsign added now follows those loaded, which are indexed first.
     finish();
-    index({callsign.trimmed().toUpper(), false, listOnly});
+    index({callsign.trimmed().toUpper()});
 }
 
 void PartialCheck::index(const PartialMatch& match) {

@@ -37,9 +37,9 @@ public:
     bool indexSome(int count);
     /// Indexes the rest of the callsigns loaded.
     void finish() { indexSome(int(m_loaded.size())); }
-    /// Adds `callsign` (trimmed, upper case) after the callsigns loaded; `listOnly` holds until
-    /// it is added otherwise.
-    void add(const QString& callsign, bool listOnly = false);
+    /// Adds `callsign` (trimmed, upper case) after the callsigns loaded; a list-only callsign
+    /// added so is list only no more.
+    void add(const QString& callsign);
     /// The callsigns indexed holding `fragment` (at least kMinFragment characters): the exact one
     /// first, then those beginning with it, then the others, each group in callsign order; at most
     /// `limit` of them, none marked.
