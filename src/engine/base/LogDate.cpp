@@ -11,7 +11,7 @@ QDate parseDate(QStringView text) {
     for (int i : {0, 1, 3, 4, 6, 7})
         if (t.at(i) < u'0' || t.at(i) > u'9')
             return {};
-    return QDate(2000 + t.mid(6, 2).toInt(), t.mid(3, 2).toInt(), t.mid(0, 2).toInt());
+    return {2000 + t.mid(6, 2).toInt(), t.mid(3, 2).toInt(), t.mid(0, 2).toInt()};
 }
 
 QTime parseTime(QStringView text) {
@@ -21,7 +21,7 @@ QTime parseTime(QStringView text) {
     for (int i : {0, 1, 3, 4})
         if (t.at(i) < u'0' || t.at(i) > u'9')
             return {};
-    return QTime(t.mid(0, 2).toInt(), t.mid(3, 2).toInt());
+    return {t.mid(0, 2).toInt(), t.mid(3, 2).toInt()};
 }
 
 void appendDigits(QString& out, int value, int width) {

@@ -124,14 +124,14 @@ Outcome<void> apply(Database& callDb, const Plan& plan, const Progress& progress
         counter(progress, plan.changed.size() + plan.added.size() + plan.known.size());
     return callDb.changeAfterCopy([&]() -> Outcome<void> {
         for (auto it = plan.changed.cbegin(); it != plan.changed.cend(); ++it, step())
-            if (const Outcome<void> written = calls.changeCounty(it.key(), it.value()); !written)
+            if (Outcome<void> written = calls.changeCounty(it.key(), it.value()); !written)
                 return written;
         for (auto it = plan.added.cbegin(); it != plan.added.cend(); ++it, step())
-            if (const Outcome<void> written = calls.add(it.key(), it.value()); !written)
+            if (Outcome<void> written = calls.add(it.key(), it.value()); !written)
                 return written;
         for (const QString& call : plan.known) {
             step();
-            if (const Outcome<void> written = calls.addKnown(call); !written)
+            if (Outcome<void> written = calls.addKnown(call); !written)
                 return written;
         }
         return {};

@@ -70,7 +70,7 @@ std::optional<QList<int>> CopyCounts::of(const QString& path, BackupRestore::Kin
     if (auto known = remembered(path, kind))
         return known;
     const QString key = keyOf(path);
-    const std::optional<QList<int>> counts = read(path, kind);
+    std::optional<QList<int>> counts = read(path, kind);
     if (counts && !key.isEmpty())
         m_asked.insert(key, *counts);
     return counts;

@@ -142,10 +142,10 @@ Outcome<QString> LogStore::nextSerial() {
 }
 
 Outcome<QString> LogStore::reserveSerial(const QString& wanted) {
-    const Outcome<QString> free = nextSerial();
+    Outcome<QString> free = nextSerial();
     if (!free)
         return free;
-    const QString serial = SerialCode::text(std::max(free->toInt(), wanted.trimmed().toInt()));
+    QString serial = SerialCode::text(std::max(free->toInt(), wanted.trimmed().toInt()));
     // A log of an older schema has no reservations: its serial follows its newest contact.
     if (!m_db.hasTable(kSerials))
         return serial;

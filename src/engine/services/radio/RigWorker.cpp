@@ -70,13 +70,13 @@ void RigWorker::poll() {
 }
 
 Outcome<void> RigWorker::run(const std::function<Outcome<void>(Rig&)>& command) {
-    if (const Outcome<void> opened = ensureOpen(); !opened)
+    if (Outcome<void> opened = ensureOpen(); !opened)
         return opened;
     return command(*m_rig);
 }
 
 Outcome<void> RigWorker::setPtt(bool on) {
-    const Outcome<void> done = run([on](Rig& rig) { return rig.setPtt(on); });
+    Outcome<void> done = run([on](Rig& rig) { return rig.setPtt(on); });
     m_pttOn = on && done.ok();
     return done;
 }
