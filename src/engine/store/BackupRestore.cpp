@@ -33,9 +33,9 @@ Failure damaged(const QString& path) {
     return refused(QStringLiteral("FISIERUL %1 ESTE DETERIORAT.").arg(native(path)));
 }
 
-Failure cannotOpen(const SqliteConnection& db) {
-    return refused(QStringLiteral("FISIERUL %1 NU POATE FI DESCHIS (%2).")
-                       .arg(native(db.path()), db.reason()));
+Failure cannotOpen(const QString& path, const Outcome<void>& opened) {
+    return refused(
+        QStringLiteral("FISIERUL %1 NU POATE FI DESCHIS (%2).").arg(native(path), opened.error()));
 }
 
 // A regular file that starts as a whole SQLite database would; only then is it opened, so that
@@ -143,7 +143,7 @@ Outcome<Kind> kindByContent(SqliteConnection& copy) {
 
 // A copy worth putting back: the right tables, and every page sound.
 Outcome<void> checkCopy(SqliteConnection& copy, Kind kind) {
-    if (const Outcome<void> schema = checkSchema(copy, kind); !schema)
+    if (Outcome<void> schema = checkSchema(copy, kind); !schema)
         return schema;
     if (copy.text(QStringLiteral("PRAGMA integrity_check")) != QStringLiteral("ok"))
         return damaged(copy.path());
@@ -152,7 +152,7 @@ Outcome<void> checkCopy(SqliteConnection& copy, Kind kind) {
 
 // SQLite keeps an exclusive lock for the whole life of a connection in exclusive locking mode;
 // it cannot be had while another connection has the file open.
-bool lockAlone(SqliteConnection& target) {
+Outcome<void> lockAlone(SqliteConnection& target) {
     sqlite3_busy_timeout(target.handle(), 0);
     return target.exec("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;");
 }
@@ -166,11 +166,11 @@ bool sameFile(const QString& a, const QString& b) {
 // so the copy goes in with a rollback journal (a crash meanwhile rolls it back) and the file
 // returns to WAL mode after.
 Outcome<void> replacePages(SqliteConnection& copy, SqliteConnection& target) {
-    if (!target.exec("PRAGMA journal_mode = DELETE"))
-        return Failure{target.reason()};
-    const Outcome<void> copied = DatabaseCopy::copy(copy, target);
+    if (Outcome<void> rollback = target.exec("PRAGMA journal_mode = DELETE"); !rollback)
+        return rollback;
+    Outcome<void> copied = DatabaseCopy::copy(copy, target);
     // Left in the other mode the file still works; only slower when logging.
-    target.exec("PRAGMA journal_mode = WAL");
+    (void)target.exec("PRAGMA journal_mode = WAL");
     return copied;
 }
 } // namespace
@@ -190,8 +190,8 @@ Outcome<Kind> kindOf(const QString& path) {
         if (name.startsWith(stem(kind), Qt::CaseInsensitive))
             return kind;
     SqliteConnection copy;
-    if (!copy.open(path, SqliteConnection::Mode::ReadOnly))
-        return cannotOpen(copy);
+    if (const Outcome<void> opened = copy.open(path, SqliteConnection::Mode::ReadOnly); !opened)
+        return cannotOpen(path, opened);
     return kindByContent(copy);
 }
 
@@ -204,19 +204,20 @@ Outcome<QString> restore(BackupSet& copies, const QString& targetPath, const QSt
     if (const Outcome<void> file = checkFile(copyPath); !file)
         return Failure{file.error()};
     SqliteConnection copy;
-    if (!copy.open(copyPath, SqliteConnection::Mode::ReadOnly))
-        return cannotOpen(copy);
+    if (const Outcome<void> opened = copy.open(copyPath, SqliteConnection::Mode::ReadOnly); !opened)
+        return cannotOpen(copyPath, opened);
     if (const Outcome<void> sound = checkCopy(copy, kind); !sound)
         return Failure{sound.error()};
     SqliteConnection target;
-    if (!target.open(targetPath, SqliteConnection::Mode::ReadWrite))
-        return cannotOpen(target);
-    if (!lockAlone(target))
+    if (const Outcome<void> opened = target.open(targetPath, SqliteConnection::Mode::ReadWrite);
+        !opened)
+        return cannotOpen(targetPath, opened);
+    if (const Outcome<void> locked = lockAlone(target); !locked)
         return target.busy() ? refused(QStringLiteral("FISIERUL %1 ESTE DESCHIS DE UN PROGRAM CARE "
                                                       "RULEAZA. INCHIDETI PROGRAMUL SI INCERCATI "
                                                       "DIN NOU.")
                                            .arg(native(targetPath)))
-                             : cannotOpen(target);
+                             : cannotOpen(targetPath, locked);
     // No program runs on this database now: what an interrupted copy left can go.
     copies.removeInterrupted();
     const BackupSet::Result current = copies.keep(target, copyPath);

@@ -131,8 +131,9 @@ void BackupSet::removeInterrupted() const {
 BackupSet::Result BackupSet::keep(const QString& databasePath,
                                   const DatabaseCopy::Progress& progress) {
     SqliteConnection source;
-    if (!source.open(databasePath, SqliteConnection::Mode::ReadWrite))
-        return failed(source.reason());
+    if (const Outcome<void> opened = source.open(databasePath, SqliteConnection::Mode::ReadWrite);
+        !opened)
+        return failed(opened.error());
     return keep(source, {}, progress);
 }
 
@@ -174,12 +175,13 @@ Outcome<QString> BackupSet::writeTemporary(SqliteConnection& source,
     }
     SqliteConnection target;
     // A plain single file, every page on the disk before the copy takes its name.
-    Outcome<void> done = target.open(path, SqliteConnection::Mode::ReadWrite) &&
-                                 target.exec("PRAGMA synchronous = FULL")
-                             ? DatabaseCopy::copy(source, target, progress)
-                             : Failure{target.reason()};
-    if (done && !target.exec("PRAGMA journal_mode = DELETE"))
-        done = Failure{target.reason()};
+    Outcome<void> done = target.open(path, SqliteConnection::Mode::ReadWrite);
+    if (done)
+        done = target.exec("PRAGMA synchronous = FULL");
+    if (done)
+        done = DatabaseCopy::copy(source, target, progress);
+    if (done)
+        done = target.exec("PRAGMA journal_mode = DELETE");
     target.close();
     if (!done) {
         removeCopy(path);

@@ -2,7 +2,6 @@
 
 #include "base/ErrorReason.h"
 #include "store/BackupSet.h"
-#include "store/SqliteConnection.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,7 +85,7 @@ Database::OpenResult Database::open(const QString& path, const QString& required
     Outcome<QSqlQuery> tables = select(kTableCount, {requiredTable});
     if (!tables || !tables->next() || tables->value(0).toInt() == 0) {
         m_openError = tables.error();
-        const bool notDb = m_openError == SqliteConnection::describe(SQLITE_NOTADB);
+        const bool notDb = m_openError == ErrorReason::ofSqliteCode(SQLITE_NOTADB);
         close();
         return notDb ? OpenResult::NotDatabase : OpenResult::Failed;
     }

@@ -1,5 +1,7 @@
 #include "store/DatabaseCopy.h"
 
+#include "base/ErrorReason.h"
+
 #include <QCryptographicHash>
 #include <QStringList>
 #include <QThread>
@@ -10,7 +12,7 @@ namespace DatabaseCopy {
 Outcome<void> copy(SqliteConnection& from, SqliteConnection& to, const Progress& progress) {
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
     if (!backup)
-        return Failure{SqliteConnection::describe(sqlite3_errcode(to.handle()))};
+        return Failure{ErrorReason::ofSqliteCode(sqlite3_errcode(to.handle()))};
     // Without progress all pages in one step, under a single read lock. In parts, a source
     // changed between two parts makes SQLite start the copy again: one snapshot either way.
     const int pagesPerStep = progress ? 256 : -1;
@@ -33,7 +35,7 @@ Outcome<void> copy(SqliteConnection& from, SqliteConnection& to, const Progress&
         return Failure{QStringLiteral("copierea a fost oprita")};
     if (rc == SQLITE_DONE)
         return {};
-    return Failure{SqliteConnection::describe(rc)};
+    return Failure{ErrorReason::ofSqliteCode(rc)};
 }
 
 namespace {
@@ -83,7 +85,7 @@ QByteArray fingerprint(SqliteConnection& db) {
                      QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(quoted).toUtf8(),
                      hash);
     }
-    db.exec("COMMIT");
+    (void)db.exec("COMMIT"); // a read transaction: nothing to lose
     return ok ? hash.result() : QByteArray();
 }
 

@@ -8,19 +8,19 @@ SqliteConnection::~SqliteConnection() {
     close();
 }
 
-bool SqliteConnection::open(const QString& path, Mode mode) {
+Outcome<void> SqliteConnection::open(const QString& path, Mode mode) {
     close();
     m_path = path;
     const int flags = mode == Mode::ReadOnly    ? SQLITE_OPEN_READONLY
                       : mode == Mode::ReadWrite ? SQLITE_OPEN_READWRITE
                                                 : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr) != SQLITE_OK) {
-        takeError();
+        const Failure failure = takeError();
         close();
-        return false;
+        return failure;
     }
     sqlite3_busy_timeout(m_db, 5000);
-    return true;
+    return {};
 }
 
 void SqliteConnection::close() {
@@ -29,24 +29,19 @@ void SqliteConnection::close() {
     m_db = nullptr;
 }
 
-void SqliteConnection::takeError() {
-    m_error = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
+Failure SqliteConnection::takeError() {
     m_code = m_db ? sqlite3_errcode(m_db) : SQLITE_NOMEM;
+    return Failure{ErrorReason::ofSqliteCode(m_code)};
 }
 
 bool SqliteConnection::busy() const {
     return (m_code & 0xff) == SQLITE_BUSY || (m_code & 0xff) == SQLITE_LOCKED;
 }
 
-QString SqliteConnection::describe(int code) {
-    return ErrorReason::ofSqliteCode(code);
-}
-
-bool SqliteConnection::exec(const char* sql) {
+Outcome<void> SqliteConnection::exec(const char* sql) {
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK)
-        return true;
-    takeError();
-    return false;
+        return {};
+    return takeError();
 }
 
 std::optional<QStringList> SqliteConnection::column(const QString& sql, const QStringList& values) {

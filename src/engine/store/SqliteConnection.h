@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -17,32 +19,26 @@ public:
     SqliteConnection(const SqliteConnection&) = delete;
     SqliteConnection& operator=(const SqliteConnection&) = delete;
 
-    /// Opens `path`; only `Create` makes a missing file. False (and error()) when it failed.
-    bool open(const QString& path, Mode mode);
+    /// Opens `path`; only `Create` makes a missing file.
+    Outcome<void> open(const QString& path, Mode mode);
     void close();
     sqlite3* handle() const { return m_db; }
     QString path() const { return m_path; }
-    /// Runs statements without results; false (and error()) when one failed.
-    bool exec(const char* sql);
+    /// Runs statements without results.
+    Outcome<void> exec(const char* sql);
     /// The first column of the first row of `sql`, `values` bound, as text; nothing when it failed.
     std::optional<QString> text(const QString& sql, const QStringList& values = {});
     /// The first column of every row of `sql`, `values` bound, as text; nothing when it failed.
     std::optional<QStringList> column(const QString& sql, const QStringList& values = {});
     /// True when `table` exists in the file.
     bool hasTable(const QString& table);
-    QString error() const { return m_error; }
-    /// Why the last call failed, in Romanian words the operator understands.
-    QString reason() const { return describe(m_code); }
     /// True when the last call failed because another connection holds the file.
     bool busy() const;
-    /// The cause behind an SQLite result code, in Romanian.
-    static QString describe(int code);
 
 private:
-    void takeError();
+    Failure takeError();
 
     sqlite3* m_db = nullptr;
     QString m_path;
-    QString m_error;
     int m_code = 0;
 };
