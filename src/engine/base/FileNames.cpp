@@ -1,5 +1,7 @@
 #include "base/FileNames.h"
 
+#include "base/ErrorReason.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,21 +63,6 @@ bool syncFolder(const QString& folder) {
     return synced;
 }
 #endif
-
-// The usual causes in the operator's words; the rare others by number.
-QString describe(int error) {
-    switch (error) {
-    case ENOSPC:
-        return QStringLiteral("discul este plin");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("lipseste dreptul de scriere");
-    case EROFS:
-        return QStringLiteral("discul este numai pentru citire");
-    default:
-        return QStringLiteral("eroare de sistem %1").arg(error);
-    }
-}
 } // namespace
 
 namespace FileNames {
@@ -85,9 +72,11 @@ Outcome<bool> renameIfFree(const QString& from, const QString& to) {
     if (error == EEXIST)
         return false;
     if (error != 0)
-        return Failure{QStringLiteral("fisierul nu a putut fi redenumit: ") + describe(error)};
+        return Failure{QStringLiteral("fisierul nu a putut fi redenumit: ") +
+                       ErrorReason::ofErrno(error)};
     if (!syncFolder(QFileInfo(to).absolutePath()))
-        return Failure{QStringLiteral("folderul nu a putut fi scris pe disc: ") + describe(errno)};
+        return Failure{QStringLiteral("folderul nu a putut fi scris pe disc: ") +
+                       ErrorReason::ofErrno(errno)};
     return true;
 }
 
