@@ -43,8 +43,7 @@ private slots:
         PrintedLog log(sink, *ContestCatalog::find(35), "YO5OHO/P", "07");
         QList<LogRow> rows = stageRows(47);
         rows[0].callsign = "YO/DL1ABCDE/QRP";
-        QString note;
-        QVERIFY(log.print(2, rows, note));
+        QVERIFY(log.print(2, rows));
         QVERIFY(sink.ended);
         QCOMPARE(sink.pages.size(), 2);
 
@@ -70,22 +69,20 @@ private slots:
     void refusedPrinterPrintsNothing() {
         FakePrintSink sink;
         sink.refuseBegin = true;
-        QString note;
-        QVERIFY(!PrintedLog(sink, *ContestCatalog::find(35), "YO5OHO", "07").print(1, {}, note));
-        QVERIFY(!Summary::print(sink, *ContestCatalog::find(35), ReportFixture::station(),
-                                ReportTotals{}, "07", note));
-        QVERIFY(!note.isEmpty());
+        QVERIFY(!PrintedLog(sink, *ContestCatalog::find(35), "YO5OHO", "07").print(1, {}));
+        const Outcome<QString> summary = Summary::print(
+            sink, *ContestCatalog::find(35), ReportFixture::station(), ReportTotals{}, "07");
+        QVERIFY(!summary.error().isEmpty());
         QVERIFY(!sink.ended);
     }
 
     void printedSummary() {
         FakePrintSink sink;
-        QString note;
         // The totals of ReportFixture::entered(0).
         const ReportTotals totals =
             ReportTotals::of({StageTotals{3, 4, 1}, {1, 1, 1}, {2, 4, 1}, {1, 1, 1}});
-        QVERIFY(Summary::print(sink, *ContestCatalog::find(0), ReportFixture::station(), totals,
-                               "07", note));
+        QVERIFY(
+            Summary::print(sink, *ContestCatalog::find(0), ReportFixture::station(), totals, "07"));
         const QStringList text = sink.pageText(0);
         QCOMPARE(sink.pages.size(), 1);
         QCOMPARE(text[4], QString(14, u' ') + "Camp.VE LT 07 YO5OHO/P ");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -9,22 +11,18 @@
 // never held whole.
 class LineEncoder {
 public:
-    /// Takes a block of bytes; false when it could not be written.
-    using Output = std::function<bool(const QByteArray&)>;
+    /// Takes a block of bytes, or says why it could not be written.
+    using Output = std::function<Outcome<void>(const QByteArray&)>;
 
     explicit LineEncoder(Output out) : m_out(std::move(out)) {}
 
-    /// Adds one line; false when the code page cannot hold it (error() says so) or the output
-    /// failed.
-    bool add(const QString& line);
-    /// Hands on the bytes still held; false when the output failed.
-    bool finish();
-    /// The refusal of a line the code page cannot hold; empty otherwise.
-    QString error() const { return m_error; }
+    /// Adds one line; refused when the code page cannot hold it, or failed with the output.
+    [[nodiscard]] Outcome<void> add(const QString& line);
+    /// Hands on the bytes still held.
+    [[nodiscard]] Outcome<void> finish();
 
 private:
     Output m_out;
     QString m_block;
     qint64 m_lines = 0;
-    QString m_error;
 };

@@ -30,18 +30,21 @@ LogReader::Select LogReader::select(const QString& columns, int stage) {
 }
 
 LogReader::~LogReader() {
-    failed(QString());
+    close();
 }
 
-bool LogReader::failed(const QString& reason) {
+void LogReader::close() {
     sqlite3_finalize(m_rows);
     m_rows = nullptr;
-    m_error = reason;
-    return false;
+}
+
+Failure LogReader::brokeOff(const QString& reason) {
+    close();
+    return Failure{reason};
 }
 
 Outcome<void> LogReader::open(int stage) {
-    failed(QString());
+    close();
     const Select q = select(LogRow::columns(), stage);
     sqlite3* db = sqliteOf(m_db.handle());
     const QByteArray sql = (q.sql + LogDate::sqlOrder()).toUtf8();
@@ -50,11 +53,9 @@ Outcome<void> LogReader::open(int stage) {
     for (int i = 0; prepared && i < q.values.size(); ++i)
         sqlite3_bind_text(m_rows, i + 1, q.values[i].toString().toUtf8().constData(), -1,
                           SQLITE_TRANSIENT);
-    if (!prepared) {
-        failed(kUnreadable + (db ? QString::fromUtf8(sqlite3_errmsg(db))
-                                 : QStringLiteral("baza de date nu este deschisa")));
-        return Failure{m_error};
-    }
+    if (!prepared)
+        return brokeOff(kUnreadable + (db ? QString::fromUtf8(sqlite3_errmsg(db))
+                                          : QStringLiteral("baza de date nu este deschisa")));
     return {};
 }
 
@@ -63,15 +64,16 @@ QString LogReader::text(int column) const {
     return bytes ? QString::fromUtf8(bytes, sqlite3_column_bytes(m_rows, column)) : QString();
 }
 
-bool LogReader::next(LogRow& r) {
+Outcome<bool> LogReader::next(LogRow& r) {
     if (!m_rows)
         return false;
-    if (const int rc = sqlite3_step(m_rows); rc != SQLITE_ROW)
-        // The end of the rows, or a read that failed on the way.
-        return failed(rc == SQLITE_DONE
-                          ? QString()
-                          : kUnreadable +
-                                QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_rows))));
+    const int rc = sqlite3_step(m_rows);
+    if (rc == SQLITE_DONE) {
+        close();
+        return false;
+    }
+    if (rc != SQLITE_ROW)
+        return brokeOff(kUnreadable + QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_rows))));
     r.id = sqlite3_column_int64(m_rows, 0);
     const int texts = int(LogRow::kTexts.size());
     for (int i = 0; i < texts; ++i)
@@ -81,21 +83,31 @@ bool LogReader::next(LogRow& r) {
         sqlite3_column_int64(m_rows, texts + 1) > 0)
         r.frequency = sqlite3_column_int64(m_rows, texts + 1);
     if (!Points::storedPoints(r.points))
-        return failed(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
-                                     "(0..%3). CORECTATI CONTACTUL IN LOG.")
-                          .arg(r.points.trimmed(), r.callsign.trimmed())
-                          .arg(Points::kMaxContactPoints));
+        return brokeOff(QStringLiteral("PUNCTAJUL \"%1\" AL CONTACTULUI CU %2 NU ESTE VALID "
+                                       "(0..%3). CORECTATI CONTACTUL IN LOG.")
+                            .arg(r.points.trimmed(), r.callsign.trimmed())
+                            .arg(Points::kMaxContactPoints));
     return true;
 }
 
-Outcome<QList<LogRow>> LogReader::read(int stage) {
-    if (const Outcome<void> opened = open(stage); !opened)
-        return Failure{opened.error()};
-    QList<LogRow> rows;
+Outcome<void> LogReader::forEach(int stage, const std::function<void(const LogRow&)>& take) {
+    if (Outcome<void> opened = open(stage); !opened)
+        return opened;
     LogRow r;
-    while (next(r))
-        rows.append(r);
-    if (!m_error.isEmpty())
-        return Failure{m_error};
+    for (;;) {
+        const Outcome<bool> got = next(r);
+        if (!got)
+            return Failure{got.error()};
+        if (!*got)
+            return {};
+        take(r);
+    }
+}
+
+Outcome<QList<LogRow>> LogReader::read(int stage) {
+    QList<LogRow> rows;
+    if (const Outcome<void> walked = forEach(stage, [&](const LogRow& r) { rows.append(r); });
+        !walked)
+        return Failure{walked.error()};
     return rows;
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 
 class Database;
 struct sqlite3_stmt;
@@ -31,21 +32,20 @@ public:
 
     /// Starts the walk over the whole log (stage 0) or stage 1..4.
     [[nodiscard]] Outcome<void> open(int stage);
-    /// The next contact into `row`; false at the end, or when the walk broke off (error() says
-    /// why).
-    bool next(LogRow& row);
+    /// The next contact into `row`; false at the end; a failure when the walk broke off.
+    [[nodiscard]] Outcome<bool> next(LogRow& row);
+    /// Hands each contact of the whole log (stage 0) or of stage 1..4 to `take`, in turn.
+    [[nodiscard]] Outcome<void> forEach(int stage, const std::function<void(const LogRow&)>& take);
     /// All contacts of the whole log (stage 0) or of stage 1..4.
     [[nodiscard]] Outcome<QList<LogRow>> read(int stage);
-    /// Why the walk broke off; empty when it reached the end.
-    QString error() const { return m_error; }
 
 private:
-    bool failed(const QString& reason);
+    void close();
+    Failure brokeOff(const QString& reason);
     QString text(int column) const;
 
     Database& m_db;
     // Stepped on SQLite itself: through QtSql a row costs twice as much, its texts turned into
     // UTF-16 inside SQLite and held once more as variants.
     sqlite3_stmt* m_rows = nullptr;
-    QString m_error;
 };

@@ -262,9 +262,10 @@ void LogViewWindow::printSummary() {
     const bool ready = printerReady();
     if (ready) {
         readTotals();
-        QString note;
-        Summary::print(m_services.printer, m_run.contest(), m_run.settings(), m_totals,
-                       m_model.twoDigitYear(), note);
+        const Outcome<QString> printed =
+            Summary::print(m_services.printer, m_run.contest(), m_run.settings(), m_totals,
+                           m_model.twoDigitYear());
+        const QString note = printed.valueOr(printed.error());
         if (!note.isEmpty())
             tell(note, QStringLiteral("TIPARIRE"));
     }

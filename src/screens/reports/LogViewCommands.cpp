@@ -91,9 +91,8 @@ void LogViewWindow::printChoice(int stage) {
         if (!note.isEmpty())
             tell(note, QStringLiteral("TIPARIRE"));
     };
-    QString note;
-    if (!print->start(stage, note))
-        return tellPrinted(note);
+    if (const Outcome<void> started = print->start(stage); !started)
+        return tellPrinted(started.error());
     SlicedWork::run(
         this, QStringLiteral("TIPARIRE"), QStringLiteral("Se tipareste logul ..."),
         m_totals.stage(stage).qsos, [print] { return print->step(); },

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QString>
 
 class QImage;
@@ -23,3 +25,10 @@ public:
     /// Drops the document begun: nothing more is printed, no file is left.
     virtual void abort() = 0;
 };
+
+/// Starts a document on `sink`, or says that printing cannot start.
+inline Outcome<void> startDocument(PrintSink& sink, const QString& documentName) {
+    if (sink.begin(documentName))
+        return {};
+    return Failure{QStringLiteral("TIPARIREA NU A PUTUT INCEPE !")};
+}

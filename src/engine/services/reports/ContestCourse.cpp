@@ -9,7 +9,7 @@
 #include <array>
 
 namespace {
-constexpr qint64 kStepSecs = ContestCourse::kStepMinutes * 60;
+constexpr qint64 kStepSecs = qint64{ContestCourse::kStepMinutes} * 60;
 
 // The course as it is walked: the running totals of each stage, closed into a step whenever the
 // contacts pass into the next 10 minutes.
@@ -53,21 +53,17 @@ private:
 namespace ContestCourse {
 
 Outcome<QList<CourseStep>> read(Database& log, const ContestDef& def, int stage) {
-    LogReader reader(log);
-    if (const Outcome<void> opened = reader.open(stage); !opened)
-        return Failure{opened.error()};
     Walk walk(def);
-    LogRow row;
-    while (reader.next(row)) {
+    const Outcome<void> walked = LogReader(log).forEach(stage, [&](const LogRow& row) {
         const int s = row.stage.trimmed().toInt();
         const QDate date = LogDate::parseDate(row.date);
         const QTime time = LogDate::parseTime(row.utc);
         if (s < 1 || s > 4 || !date.isValid() || !time.isValid())
-            continue; // the totals leave out a row of no stage; the time axis one of no stamp
+            return; // the totals leave out a row of no stage; the time axis one of no stamp
         walk.take(row, QDateTime(date, time, QTimeZone::utc()).toSecsSinceEpoch(), s);
-    }
-    if (!reader.error().isEmpty())
-        return Failure{reader.error()};
+    });
+    if (!walked)
+        return Failure{walked.error()};
     return walk.steps();
 }
 

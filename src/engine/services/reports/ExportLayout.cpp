@@ -2,60 +2,61 @@
 
 #include "base/LineEncoder.h"
 
-#include <algorithm>
-
 namespace {
-bool putAll(const QStringList& lines, const ExportLayout::PutLine& put) {
-    return std::all_of(lines.cbegin(), lines.cend(), put);
+Outcome<void> putAll(const QStringList& lines, const ExportLayout::PutLine& put) {
+    for (const QString& line : lines)
+        if (Outcome<void> written = put(line); !written)
+            return written;
+    return {};
 }
 } // namespace
 
-bool ExportLayout::putHead(const PutLine& put) const {
+Outcome<void> ExportLayout::putHead(const PutLine& put) const {
     return putAll(head, put);
 }
 
-bool ExportLayout::putRow(const LogRow& row, const PutLine& put, QString& rowError) const {
+Outcome<void> ExportLayout::putRow(const LogRow& row, const PutLine& put) const {
     const Outcome<QString> r = line(row);
-    if (!r) {
-        rowError = r.error();
-        return false;
-    }
+    if (!r)
+        return Failure{r.error()};
     return put(*r);
 }
 
-bool ExportLayout::putTail(qint64 rows, const PutLine& put) const {
-    return (tailNeedsRows && rows == 0) || putAll(tail, put);
+Outcome<void> ExportLayout::putTail(qint64 rows, const PutLine& put) const {
+    if (tailNeedsRows && rows == 0)
+        return {};
+    return putAll(tail, put);
 }
 
-bool ExportLayout::write(const NextRow& next, const PutLine& put, QString& rowError) const {
-    if (!putHead(put))
-        return false;
+Outcome<void> ExportLayout::write(const NextRow& next, const PutLine& put) const {
+    if (Outcome<void> written = putHead(put); !written)
+        return written;
     qint64 rows = 0;
     LogRow row;
     for (; next(row); ++rows)
-        if (!putRow(row, put, rowError))
-            return false;
+        if (Outcome<void> written = putRow(row, put); !written)
+            return written;
     return putTail(rows, put);
 }
 
 Outcome<QByteArray> ExportLayout::bytesOf(const QList<LogRow>& rows) const {
     QByteArray file;
-    LineEncoder encoder([&file](const QByteArray& bytes) {
+    LineEncoder encoder([&file](const QByteArray& bytes) -> Outcome<void> {
         file += bytes;
-        return true;
+        return {};
     });
     qsizetype i = 0;
-    QString rowError;
     const NextRow next = [&](LogRow& row) {
         if (i == rows.size())
             return false;
         row = rows[i++];
         return true;
     };
-    if (!write(
-            next, [&](const QString& l) { return encoder.add(l); }, rowError))
-        return Failure{rowError.isEmpty() ? encoder.error() : rowError};
-    encoder.finish();
+    if (const Outcome<void> written = write(next, [&](const QString& l) { return encoder.add(l); });
+        !written)
+        return Failure{written.error()};
+    if (const Outcome<void> finished = encoder.finish(); !finished)
+        return Failure{finished.error()};
     return file;
 }
 

@@ -12,8 +12,8 @@
 struct ExportLayout {
     /// Gives the next contact in log order; false when there is none (or the walk must stop).
     using NextRow = std::function<bool(LogRow&)>;
-    /// Takes one line of the file; false when it could not be written.
-    using PutLine = std::function<bool(const QString&)>;
+    /// Takes one line of the file, or says why it could not be written.
+    using PutLine = std::function<Outcome<void>(const QString&)>;
 
     QStringList head;
     /// The line of one contact, or why the contact cannot be written.
@@ -21,16 +21,15 @@ struct ExportLayout {
     QStringList tail;
     bool tailNeedsRows = false; // the tail stands under contacts only (a closing rule)
 
-    /// Puts the head; false at the first line `put` refuses.
-    bool putHead(const PutLine& put) const;
-    /// Puts the line of `row`; false when `put` refuses it or the row cannot be written (its
-    /// message in `rowError`).
-    bool putRow(const LogRow& row, const PutLine& put, QString& rowError) const;
-    /// Puts the tail under `rows` contacts; false at the first line `put` refuses.
-    bool putTail(qint64 rows, const PutLine& put) const;
-    /// Puts the head, the line of each contact `next` gives and the tail; false at the first line
-    /// `put` refuses or the first contact that cannot be written (its message in `rowError`).
-    bool write(const NextRow& next, const PutLine& put, QString& rowError) const;
+    /// Puts the head; fails at the first line `put` refuses.
+    [[nodiscard]] Outcome<void> putHead(const PutLine& put) const;
+    /// Puts the line of `row`; fails when `put` refuses it or the row cannot be written.
+    [[nodiscard]] Outcome<void> putRow(const LogRow& row, const PutLine& put) const;
+    /// Puts the tail under `rows` contacts; fails at the first line `put` refuses.
+    [[nodiscard]] Outcome<void> putTail(qint64 rows, const PutLine& put) const;
+    /// Puts the head, the line of each contact `next` gives and the tail; fails at the first line
+    /// `put` refuses or the first contact that cannot be written.
+    [[nodiscard]] Outcome<void> write(const NextRow& next, const PutLine& put) const;
     /// The whole file for `rows` in log order (Windows-1250, CRLF), or the first failure.
     Outcome<QByteArray> bytesOf(const QList<LogRow>& rows) const;
     /// The Windows-1250 text file of `lines`, refused when a line holds a character the code page

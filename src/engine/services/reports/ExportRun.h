@@ -37,8 +37,9 @@ public:
     Outcome<WrittenFile> whole();
 
 private:
-    bool put(const QString& line);
-    bool written(const Outcome<void>& appended);
+    Outcome<void> put(const QString& line);
+    /// True when `step` went well; otherwise keeps its reason, the run's first.
+    bool passed(const Outcome<void>& step);
 
     LogReader m_reader;
     QString m_path;
@@ -50,9 +51,7 @@ private:
     WrittenFile m_written;
     LogRow m_row;
     qint64 m_rows = 0;
-    QString m_error; // the refusal, or why the run could not start
-    QString m_fileError;
-    QString m_rowError;
+    QString m_error; // the refusal, or the first reason the run failed
     bool m_running = false;
     bool m_atEnd = false; // every contact read
 };

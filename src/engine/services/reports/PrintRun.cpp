@@ -7,17 +7,20 @@ PrintRun::~PrintRun() {
         m_log.abort();
 }
 
-bool PrintRun::start(int stage, QString& note) {
-    if (const Outcome<void> opened = m_reader.open(stage); !opened) {
-        note = opened.error();
-        return false;
-    }
-    m_open = m_log.begin(stage, note);
-    return m_open;
+Outcome<void> PrintRun::start(int stage) {
+    if (Outcome<void> opened = m_reader.open(stage); !opened)
+        return opened;
+    Outcome<void> started = m_log.begin(stage);
+    m_open = started.ok();
+    return started;
 }
 
 bool PrintRun::step() {
-    if (!m_open || !m_reader.next(m_row))
+    if (!m_open)
+        return false;
+    const Outcome<bool> got = m_reader.next(m_row);
+    m_readError = got.error();
+    if (!got || !*got)
         return false;
     m_log.add(m_row);
     return true;
@@ -25,10 +28,10 @@ bool PrintRun::step() {
 
 QString PrintRun::finish() {
     m_open = false;
-    if (m_reader.error().isEmpty())
+    if (m_readError.isEmpty())
         return m_log.finish();
     m_log.abort();
-    return QStringLiteral("TIPARIREA S-A OPRIT: ") + m_reader.error();
+    return QStringLiteral("TIPARIREA S-A OPRIT: ") + m_readError;
 }
 
 QString PrintRun::cancel() {

@@ -13,8 +13,8 @@ public:
     PrintRun(const PrintRun&) = delete;
     PrintRun& operator=(const PrintRun&) = delete;
 
-    /// Opens the stage and the printer; false, with the reason in `note`, when either failed.
-    bool start(int stage, QString& note);
+    /// Opens the stage and the printer, or says why either failed.
+    [[nodiscard]] Outcome<void> start(int stage);
     /// Prints the next contact; false when there is none left or the log could not be read.
     bool step();
     /// After the last step: the TOTAL line and the printer's note, or why the print stopped.
@@ -26,5 +26,6 @@ private:
     LogReader m_reader;
     PrintedLog m_log;
     LogRow m_row;
+    QString m_readError; // why the walk over the log broke off
     bool m_open = false; // a document is started and neither finished nor dropped
 };

@@ -84,16 +84,14 @@ void PrintedLog::totalLine() {
     m_sink.setFont(kArial, 10, false);
 }
 
-bool PrintedLog::begin(int stage, QString& note) {
-    if (!m_sink.begin(m_myCall + stageCaption(stage))) {
-        note = QStringLiteral("TIPARIREA NU A PUTUT INCEPE !");
-        return false;
-    }
+Outcome<void> PrintedLog::begin(int stage) {
+    if (Outcome<void> started = startDocument(m_sink, m_myCall + stageCaption(stage)); !started)
+        return started;
     m_stage = stage;
     m_printed = 0;
     m_totals = {};
     printHeading(stage);
-    return true;
+    return {};
 }
 
 void PrintedLog::add(const LogRow& row) {
@@ -118,11 +116,10 @@ void PrintedLog::abort() {
     m_sink.abort();
 }
 
-bool PrintedLog::print(int stage, const QList<LogRow>& stageRows, QString& note) {
-    if (!begin(stage, note))
-        return false;
+Outcome<QString> PrintedLog::print(int stage, const QList<LogRow>& stageRows) {
+    if (const Outcome<void> started = begin(stage); !started)
+        return Failure{started.error()};
     for (const LogRow& row : stageRows)
         add(row);
-    note = finish();
-    return true;
+    return finish();
 }

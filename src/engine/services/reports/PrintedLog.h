@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "rules/ContestDef.h"
 #include "services/reports/ReportTotals.h"
 #include "store/LogRow.h"
@@ -15,13 +16,13 @@ public:
 
     PrintedLog(PrintSink& sink, const ContestDef& def, const QString& myCall, const QString& yy);
 
-    /// Prints the contacts of `stage` (1..4) from `stageRows`; false when the printer could not
-    /// start, with its note in `note`.
-    bool print(int stage, const QList<LogRow>& stageRows, QString& note);
-    /// The same, a contact at a time: begin() (false and `note` when the printer could not
-    /// start), add() for each contact in order, then finish() for the TOTAL line and the
-    /// printer's note, or abort() to drop the document.
-    bool begin(int stage, QString& note);
+    /// Prints the contacts of `stage` (1..4) from `stageRows`; the printer's closing note, or why
+    /// it could not start.
+    Outcome<QString> print(int stage, const QList<LogRow>& stageRows);
+    /// The same, a contact at a time: begin() (failed when the printer could not start), add()
+    /// for each contact in order, then finish() for the TOTAL line and the printer's note, or
+    /// abort() to drop the document.
+    Outcome<void> begin(int stage);
     void add(const LogRow& row);
     QString finish();
     void abort();

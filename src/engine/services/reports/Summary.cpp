@@ -49,12 +49,12 @@ Outcome<QByteArray> summaryFile(const ContestDef& def, const SettingsRecord& sta
     return ExportLayout::textFile(lines);
 }
 
-bool print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
-           const ReportTotals& totals, const QString& yy, QString& note) {
-    if (!sink.begin(station.myCall + QStringLiteral(" - SUMMARY"))) {
-        note = QStringLiteral("TIPARIREA NU A PUTUT INCEPE !");
-        return false;
-    }
+Outcome<QString> print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
+                       const ReportTotals& totals, const QString& yy) {
+    if (const Outcome<void> started =
+            startDocument(sink, station.myCall + QStringLiteral(" - SUMMARY"));
+        !started)
+        return Failure{started.error()};
     sink.setFont(kArial, 20, false);
     emptyLines(sink, 3);
     printLine(sink, 15, station.myCall + QStringLiteral(" - SUMMARY "));
@@ -81,8 +81,7 @@ bool print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station
     printLine(sink, 11, QStringLiteral(" RESPECTIND REGULAMENTUL DE CONCURS !!!"));
     emptyLines(sink, 2);
     printLine(sink, 11, QStringLiteral("Date..............   Op(s) signature..................."));
-    note = sink.end();
-    return true;
+    return sink.end();
 }
 
 } // namespace Summary

@@ -16,7 +16,7 @@ QString titleLine(const char* title, const QString& yy, const QString& myCall);
 /// The summary file (Windows-1250, CRLF) written beside the text log.
 Outcome<QByteArray> summaryFile(const ContestDef& def, const SettingsRecord& station,
                                 const ReportTotals& totals, const QString& yy);
-/// Prints the summary sheet; false when the printer could not start, with its note in `note`.
-bool print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
-           const ReportTotals& totals, const QString& yy, QString& note);
+/// Prints the summary sheet; the printer's closing note, or why it could not start.
+Outcome<QString> print(PrintSink& sink, const ContestDef& def, const SettingsRecord& station,
+                       const ReportTotals& totals, const QString& yy);
 } // namespace Summary
