@@ -8,8 +8,8 @@
 // The keyer of a story, chosen in the radio settings of a data folder, on the fake key line, the
 // fake WinKeyer or the fake cwdaemon; and what reached it.
 struct FakeKeyers {
-    FakeKeyers(const QString& folder, KeyerKind kind, const FakeKeyLine& line)
-        : kind(kind), line(line) {
+    FakeKeyers(const QString& folder, KeyerKind chosen, const FakeKeyLine& keyLine)
+        : kind(chosen), line(keyLine) {
         RadioSettings s;
         s.keyer = kind;
         s.winKeyerPort = winKeyer.device();

@@ -8,7 +8,7 @@
 namespace {
 // A keyer that only says who it is when a message starts on it.
 struct NamedKeyer : CwKeyer {
-    NamedKeyer(QString name, QString& used) : name(std::move(name)), used(used) {}
+    NamedKeyer(QString keyerName, QString& lastUsed) : name(std::move(keyerName)), used(lastUsed) {}
     KeyingResult start(const QString&, int) override {
         used = name;
         return KeyingResult::Started;
