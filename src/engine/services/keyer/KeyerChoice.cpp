@@ -63,8 +63,9 @@ QString KeyerChoice::choose(const RadioSettings& settings, CwKeyer* radioCat) {
         break;
     case KeyerKind::WinKeyer:
     case KeyerKind::CwDaemon: {
-        CwKeyer* chosen = device(settings, notice);
-        m_current = chosen ? chosen : &m_serialLine;
+        const Outcome<CwKeyer*> chosen = device(settings);
+        m_current = chosen.valueOr(&m_serialLine);
+        notice = chosen.error();
         break;
     }
     }
@@ -72,7 +73,7 @@ QString KeyerChoice::choose(const RadioSettings& settings, CwKeyer* radioCat) {
     return notice;
 }
 
-CwKeyer* KeyerChoice::device(const RadioSettings& settings, QString& notice) {
+Outcome<CwKeyer*> KeyerChoice::device(const RadioSettings& settings) {
     if (m_device && sameDevice(settings, m_deviceSettings))
         return m_device.get();
     if (m_device && m_device.get() == m_sending)
@@ -80,12 +81,10 @@ CwKeyer* KeyerChoice::device(const RadioSettings& settings, QString& notice) {
     m_device.reset();
     const bool winKeyer = settings.keyer == KeyerKind::WinKeyer;
     const QString address = (winKeyer ? settings.winKeyerPort : settings.cwDaemonHost).trimmed();
-    if (address.isEmpty()) {
-        notice = (winKeyer ? QStringLiteral("Portul serial al WinKeyer nu este ales.")
-                           : QStringLiteral("Adresa cwdaemon nu este aleasa.")) +
-                 kSerialLineInstead;
-        return nullptr;
-    }
+    if (address.isEmpty())
+        return Failure{(winKeyer ? QStringLiteral("Portul serial al WinKeyer nu este ales.")
+                                 : QStringLiteral("Adresa cwdaemon nu este aleasa.")) +
+                       kSerialLineInstead};
     m_device =
         winKeyer ? m_devices.winKeyer(address) : m_devices.cwDaemon(address, settings.cwDaemonPort);
     m_deviceSettings = settings;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "base/RadioSettings.h"
 #include "services/keyer/CwKeyer.h"
 #include "services/keyer/KeyPort.h"
@@ -36,9 +37,9 @@ public:
 private:
     void forward(CwKeyer* keyer);
     void keyerFinished(CwKeyer* keyer, KeyingResult result);
-    /// The WinKeyer or cwdaemon keyer `settings` choose, the one in use when it is the same;
-    /// null with `notice` set when the settings name no device.
-    CwKeyer* device(const RadioSettings& settings, QString& notice);
+    /// The WinKeyer or cwdaemon keyer `settings` choose, the one in use when it is the same; the
+    /// notice for the operator when the settings name no device.
+    Outcome<CwKeyer*> device(const RadioSettings& settings);
 
     KeyPort m_port;
     SerialLineKeyer m_serialLine;
