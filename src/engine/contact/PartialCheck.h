@@ -52,7 +52,7 @@ public:
 private:
     /// Replaces the index by none and keeps `calls` to be indexed, in callsign order.
     void start(QList<PartialMatch> calls);
-    void index(const PartialMatch& call);
+    void index(const PartialMatch& match);
 
     QList<PartialMatch> m_loaded; // in callsign order, indexed from m_next on
     qsizetype m_next = 0;

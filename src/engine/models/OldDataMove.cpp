@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace OldDataMove {
 namespace {
@@ -23,10 +24,10 @@ QString native(const QString& path) {
 }
 
 bool holdsDatabase(const QDir& folder) {
-    for (const Kind kind : kDatabases)
-        if (QFileInfo::exists(folder.filePath(BackupRestore::stem(kind) + QStringLiteral(".mdb"))))
-            return true;
-    return false;
+    return std::ranges::any_of(kDatabases, [&](Kind kind) {
+        return QFileInfo::exists(
+            folder.filePath(BackupRestore::stem(kind) + QStringLiteral(".mdb")));
+    });
 }
 
 // Copies the files of `from` that `to` lacks, keeping the sub-folders; what fails is named.

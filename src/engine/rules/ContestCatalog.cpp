@@ -307,7 +307,7 @@ const ContestDef* findByCode(const QString& code) {
 
 QString callAreaDigit(const QString& myCall) {
     if (myCall.size() >= 3 && myCall.at(2).isDigit() && myCall.at(2).unicode() < 128)
-        return QString(myCall.at(2));
+        return {myCall.at(2)};
     return QStringLiteral("0");
 }
 

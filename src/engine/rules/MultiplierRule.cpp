@@ -7,7 +7,7 @@ const QString kAA = QStringLiteral("AA");
 // The county's own multiplier: ordinary, special word or special station.
 QString countyMultiplier(const LogRules& rules, const MultiplierStation& station, int stage,
                          const MultiplierFacts& facts, const MultiplierRule::Held& held) {
-    const QString candidate = facts.county.trimmed();
+    QString candidate = facts.county.trimmed();
     if (candidate.isEmpty() || (candidate == kAA && !(stage == 1 && rules.aaMultFirstStage)))
         return kNone;
     const bool specialStation = rules.special.specialStation && stage <= rules.special.lastStage &&

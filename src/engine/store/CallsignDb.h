@@ -25,7 +25,7 @@ public:
     [[nodiscard]] Outcome<void> add(const QString& callsign, const QString& county);
     /// Adds a callsign typed on the log-view screen; when it is refused, the operator's message
     /// (no callsign, an apostrophe, already known, database failure).
-    [[nodiscard]] Outcome<void> addByHand(const QString& callsign, const QString& county);
+    [[nodiscard]] Outcome<void> addByHand(const QString& typedCall, const QString& typedCounty);
     /// Adds `callsign` to the callsigns known without a county, unless it is there.
     [[nodiscard]] Outcome<void> addKnown(const QString& callsign);
     /// Replaces the county of a known `callsign`.

@@ -43,7 +43,7 @@ void CwSender::abort() {
     m_wake.notify_all();
 }
 
-void CwSender::play(QList<KeyStep> steps) {
+void CwSender::play(const QList<KeyStep>& steps) {
     const SteadyClock::duration spin =
         m_realtime.raiseCurrentThread() == RealtimePriority::Way::None
             ? SteadyClock::duration(kSpinOrdinary)

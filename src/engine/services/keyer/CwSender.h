@@ -40,7 +40,7 @@ signals:
 private:
     using SteadyClock = std::chrono::steady_clock;
 
-    void play(QList<KeyStep> steps);
+    void play(const QList<KeyStep>& steps);
     void waitUntil(SteadyClock::time_point deadline, bool interruptible,
                    SteadyClock::duration spin);
     void finish(KeyingResult result);
