@@ -3,7 +3,7 @@
 #include "base/Cp1250.h"
 
 namespace {
-constexpr qsizetype kBlockChars = 32 * 1024;
+constexpr qsizetype kBlockChars = qsizetype{32} * 1024;
 } // namespace
 
 Outcome<void> LineEncoder::add(const QString& line) {

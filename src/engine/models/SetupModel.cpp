@@ -63,8 +63,7 @@ void SetupModel::chooseContest(const ContestDef& def) {
 }
 
 SentCodeStart SetupModel::sentCodeOnChoice(const QString& typed, const QString& ownCall) const {
-    const SentCodeStart callArea{ContestCatalog::callAreaDigit(ownCall), 1,
-                                 SetupFocus::SentCodeOrCall};
+    SentCodeStart callArea{ContestCatalog::callAreaDigit(ownCall), 1, SetupFocus::SentCodeOrCall};
     switch (m_run.contest().sentCode) {
     case SentCodeRule::CallAreaDigit:
         return callArea;

@@ -1,5 +1,7 @@
 #include "rules/EntryCharacters.h"
 
+#include <algorithm>
+
 namespace {
 bool letter(QChar c) {
     return c >= u'A' && c <= u'Z';
@@ -70,8 +72,6 @@ QString EntryCharacters::legalText(const ContestDef& def, EntryField field, cons
 bool EntryCharacters::legalCallsign(const QString& callsign) {
     if (callsign.size() > kLongestCallsign)
         return false;
-    for (QChar c : callsign)
-        if (!letter(c) && !digit(c) && c != u'/')
-            return false;
-    return true;
+    return std::ranges::all_of(callsign,
+                               [](QChar c) { return letter(c) || digit(c) || c == u'/'; });
 }

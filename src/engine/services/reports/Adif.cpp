@@ -83,7 +83,10 @@ Outcome<QString> qsoRecord(const LogRow& row, const ContestDef& def) {
     const CheckedStamp stamp = CheckedStamp::of(row);
     if (!stamp.error.isEmpty())
         return Failure{stamp.error};
-    QString callOwned, modeOwned, sentOwned, rcvdOwned;
+    QString callOwned;
+    QString modeOwned;
+    QString sentOwned;
+    QString rcvdOwned;
     const QStringView call = printableField(row.callsign, callOwned,
                                             [&] { return printableAscii(row.callsign.trimmed()); });
     const QStringView mode = printableField(QStringView(row.mode).left(4), modeOwned, [&] {
