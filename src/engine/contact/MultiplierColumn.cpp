@@ -106,7 +106,7 @@ Outcome<void> MultiplierColumn::derivePending(const ContestDef& def,
             stages.append({stage, marked->value(1).toLongLong()});
     }
     if (marked->lastError().isValid())
-        return Failure{marked->lastError().text()};
+        return Failure{ErrorReason::ofSql(marked->lastError())};
     if (sameBasis && !anyMark)
         return {};
     if (!sameBasis)

@@ -1,5 +1,6 @@
 #include "store/LogReader.h"
 
+#include "base/ErrorReason.h"
 #include "base/LogDate.h"
 #include "rules/Points.h"
 #include "store/Database.h"
@@ -54,7 +55,7 @@ Outcome<void> LogReader::open(int stage) {
         sqlite3_bind_text(m_rows, i + 1, q.values[i].toString().toUtf8().constData(), -1,
                           SQLITE_TRANSIENT);
     if (!prepared)
-        return brokeOff(kUnreadable + (db ? QString::fromUtf8(sqlite3_errmsg(db))
+        return brokeOff(kUnreadable + (db ? ErrorReason::ofSqliteCode(sqlite3_errcode(db))
                                           : QStringLiteral("baza de date nu este deschisa")));
     return {};
 }
@@ -73,7 +74,7 @@ Outcome<bool> LogReader::next(LogRow& r) {
         return false;
     }
     if (rc != SQLITE_ROW)
-        return brokeOff(kUnreadable + QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_rows))));
+        return brokeOff(kUnreadable + ErrorReason::ofSqliteCode(rc));
     r.id = sqlite3_column_int64(m_rows, 0);
     const int texts = int(LogRow::kTexts.size());
     for (int i = 0; i < texts; ++i)
