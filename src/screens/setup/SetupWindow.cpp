@@ -23,7 +23,6 @@
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
 #include "screens/setup/JetImportOffer.h"
-#include "screens/setup/RadioSettingsDialog.h"
 #include "services/jetimport/TableMap.h"
 #include "store/Database.h"
 #include "store/LogStore.h"
@@ -711,7 +710,7 @@ void SetupWindow::startQso() {
     const std::variant<SetupRefusal, HandOver> result = m_model.handOver(form());
     if (const auto* refusal = std::get_if<SetupRefusal>(&result))
         return showRefusal(*refusal);
-    const HandOver& handOver = std::get<HandOver>(result);
+    const auto& handOver = std::get<HandOver>(result);
     ui.startDate->setText(handOver.startDate);
     ui.startTime->setText(handOver.startTime);
     if (logReadyForContest())
