@@ -161,12 +161,12 @@ struct ScreenHarness {
     /// its left edge, where an option button stretched by its layout has its mark.
     void click(QWidget* screen, const char* name) {
         QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QWidget* w = find<QWidget>(screen, name);
+        auto* w = find<QWidget>(screen, name);
         QTest::mouseClick(w, Qt::LeftButton, {},
                           QPoint(std::min(w->width() / 2, 8), w->height() / 2));
     }
     void trigger(QWidget* screen, const char* action) {
-        QAction* a = screen->findChild<QAction*>(QString::fromUtf8(action));
+        auto* a = screen->findChild<QAction*>(QString::fromUtf8(action));
         if (!a)
             qFatal("no action %s", action);
         a->trigger();

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <signal.h>
+#include <csignal>
 #include <sys/mount.h>
 #include <unistd.h>
 

@@ -49,7 +49,7 @@ private slots:
     }
     void oldFileKept() {
         QFETCH(Writer, write);
-        const SmallDisk disk(512 * 1024);
+        const SmallDisk disk(qint64{512} * 1024);
         if (!disk.mounted())
             QSKIP("a small disk is mounted only when the tests run as root");
         QVERIFY(QDir(disk.path()).mkpath(QStringLiteral("Log")));
@@ -69,7 +69,7 @@ private slots:
 
     // Learning that fills the disk: the operator's reason, said once that nothing changed.
     void learningChangesNothing() {
-        const SmallDisk disk(256 * 1024);
+        const SmallDisk disk(qint64{256} * 1024);
         if (!disk.mounted())
             QSKIP("a small disk is mounted only when the tests run as root");
         const QString path = disk.file(QStringLiteral("DbsVELT.mdb"));

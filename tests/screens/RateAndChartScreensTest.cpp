@@ -30,7 +30,7 @@ private slots:
         h.typeContact(QStringLiteral("5BBB"), QStringLiteral("123"), QStringLiteral("BV"));
         h.key(Qt::Key_Return);
         QCOMPARE(rateShown(h), QStringLiteral("6 2 2"));
-        h.clock.current = h.clock.current.addSecs(11 * 60);
+        h.clock.current = h.clock.current.addSecs(qint64{11} * 60);
         QTRY_COMPARE(rateShown(h), QStringLiteral("0 1 2"));
     }
 
