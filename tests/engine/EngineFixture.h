@@ -7,6 +7,7 @@
 #include "rules/ContestCatalog.h"
 
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 /// A data row's words, "-" standing for an empty one.
@@ -107,10 +108,10 @@ private:
     bool copyEmptyDatabases() {
         static TempDataFolder empty;
         static const bool made = empty.createDatabases();
-        for (const QString& name : {QStringLiteral("LogVELT.mdb"), QStringLiteral("DbsVELT.mdb")})
-            if (!made || !QFile::copy(empty.file(name), dir.file(name)))
-                return false;
-        return true;
+        const QStringList names{QStringLiteral("LogVELT.mdb"), QStringLiteral("DbsVELT.mdb")};
+        return made && std::ranges::all_of(names, [&](const QString& name) {
+                   return QFile::copy(empty.file(name), dir.file(name));
+               });
     }
 
     std::unique_ptr<Database> m_log;

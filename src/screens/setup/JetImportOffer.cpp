@@ -22,7 +22,7 @@ QString putTheRightFile(const QString& path, const TableMap& map) {
 
 QString JetImportOffer::run(const QString& path, const TableMap& map) {
     const QString file = QDir::toNativeSeparators(path);
-    const QString notOurs =
+    QString notOurs =
         QStringLiteral("Fisierul %1 nu este o baza de date a acestui program. Fisierul a fost "
                        "lasat neschimbat.\nNu exista legatura cu serverul !")
             .arg(file);
