@@ -48,7 +48,7 @@ private:
         mustExec(m_calls, QStringLiteral("BEGIN"));
         for (int i = 0; i < size; ++i) {
             const QString call = callsign(i);
-            const QString county = counties[i % counties.size()];
+            const QString& county = counties[i % counties.size()];
             const int stage = 1 + i % 4;
             mustExec(m_log,
                      QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, "
