@@ -28,7 +28,7 @@ QString fakeChild(const TempDataFolder& tools, const QString& listing, const QSt
         !tools.write(QStringLiteral("bad.bin"), notUtf8) ||
         !tools.write(QStringLiteral("velt"), script.toUtf8()))
         return {};
-    const QString path = tools.file(QStringLiteral("velt"));
+    QString path = tools.file(QStringLiteral("velt"));
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     return path;
 }

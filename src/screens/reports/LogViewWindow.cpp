@@ -113,7 +113,7 @@ QWidget* LogViewWindow::buildChoiceFrames(QWidget* parent) {
     auto* w = new QWidget(parent);
     auto* v = new QVBoxLayout(w);
     v->setContentsMargins(0, 0, 0, 0);
-    const auto choices = [](QGroupBox* f, QList<QRadioButton*> buttons) {
+    const auto choices = [](QGroupBox* f, const QList<QRadioButton*>& buttons) {
         auto* fv = new QVBoxLayout(f);
         fv->setSpacing(2);
         for (QRadioButton* b : buttons)
