@@ -7,12 +7,12 @@
 
 FieldKeys::FieldKeys(QObject* parent) : QObject(parent) {}
 
-void FieldKeys::attach(QWidget* field, Handlers handlers) {
+void FieldKeys::attach(QWidget* field, const Handlers& handlers) {
     if (!m_fields.contains(field)) {
         field->installEventFilter(this);
         connect(field, &QObject::destroyed, this, [this, field] { m_fields.remove(field); });
     }
-    m_fields.insert(field, std::move(handlers));
+    m_fields.insert(field, handlers);
 }
 
 QChar FieldKeys::typedChar(const QKeyEvent& event) {
@@ -20,7 +20,7 @@ QChar FieldKeys::typedChar(const QKeyEvent& event) {
         return kEnterChar;
     // Ctrl+V and the other editing keys are commands, whatever text the platform gives them.
     if ((event.modifiers() & Qt::ControlModifier) && !(event.modifiers() & Qt::AltModifier))
-        return QChar();
+        return {};
     return event.text().size() == 1 ? event.text().at(0) : QChar();
 }
 

@@ -30,7 +30,7 @@ public:
 
     explicit FieldKeys(QObject* parent = nullptr);
     /// Runs `handlers` for every key of `field` from now on, in place of any earlier ones.
-    void attach(QWidget* field, Handlers handlers);
+    void attach(QWidget* field, const Handlers& handlers);
     /// The character a key event types: kEnterChar for Enter, none for a Ctrl+key, else its
     /// single text character, else null.
     static QChar typedChar(const QKeyEvent& event);
