@@ -198,7 +198,7 @@ private slots:
         QVERIFY(l.addContacts(200));
         QVERIFY(l.log.exec(QStringLiteral("PRAGMA user_version = 2")));
         // As root a 16 KiB file system is the full disk; otherwise a folder that cannot be written.
-        const SmallDisk disk(16 * 1024);
+        const SmallDisk disk(qint64{16} * 1024);
         if (!disk.mounted())
             QVERIFY(QFile::setPermissions(disk.path(), QFile::ReadOwner | QFile::ExeOwner));
         BackupSet copies(disk.path(), QStringLiteral("LogVELT"), l.clock);

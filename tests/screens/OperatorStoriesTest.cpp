@@ -216,7 +216,7 @@ void deleteRow(ScreenHarness& h, const QString& call, Dialogs::Answer answer) {
 QString shownText(ScreenHarness& h, const QString& name) {
     if (name == QLatin1String("focus"))
         return h.focused()->objectName();
-    QWidget* w = h.find<QWidget>(h.qso.get(), name.toLatin1().constData());
+    auto* w = h.find<QWidget>(h.qso.get(), name.toLatin1().constData());
     if (auto* label = qobject_cast<QLabel*>(w))
         return label->text() + (label->isVisible() ? "" : " hidden");
     if (auto* box = qobject_cast<QLineEdit*>(w))
@@ -278,7 +278,8 @@ void open(ScreenHarness& h, const QString& setup) {
             words.filter(QRegularExpression(QStringLiteral("^%1=").arg(name)));
         return found.isEmpty() ? std::optional<QString>() : found[0].section(u'=', 1);
     };
-    const QByteArray stage = words[1].toLatin1(), mode = words[2].toLatin1();
+    const QByteArray stage = words[1].toLatin1();
+    const QByteArray mode = words[2].toLatin1();
     for (const char* list : {"Cp1Dec special YO1D", "CpCFR special YO3CFR", "Valdora special YR8V",
                              "Ardel club100 YO6AA", "Ardel club YO6DD", "CpTimis club YO2QTA"}) {
         const QStringList w = QString::fromLatin1(list).split(u' ');
@@ -326,7 +327,7 @@ QString outcome(ScreenHarness& h, const QStringList& seen) {
     for (const QString& code :
          CountyTables::counties() + QStringList{"XA", "XB", "XC", "XD", "XE", "XF", "NY"}) {
         auto* l = h.qso->findChild<QLabel*>(QStringLiteral("Lbl") + code);
-        if (l && l->isVisibleTo(l->parentWidget()) && h.rgb(l) == 0xC0C0C0)
+        if (l && l->isVisibleTo(l->parentWidget()) && ScreenHarness::rgb(l) == 0xC0C0C0)
             grey << code;
     }
     out << "board " + grey.join(u' ');
