@@ -69,7 +69,7 @@ void tighten(QLayout* l, const Spacing& s) {
                        grid ? QSize(grid->horizontalSpacing(), grid->verticalSpacing())
                             : QSize(l->spacing(), l->spacing()));
     }
-    const QMargins m = l->property(kDesignMargins).value<QMargins>();
+    const auto m = l->property(kDesignMargins).value<QMargins>();
     l->setContentsMargins(tighter(m.left(), s.margin), tighter(m.top(), s.margin),
                           tighter(m.right(), s.margin), tighter(m.bottom(), s.margin));
     const QSize spacing = l->property(kDesignSpacing).toSize();
