@@ -24,7 +24,7 @@ struct Base {
 QByteArray stored(const QString& name, bool jet3) {
     if (jet3)
         return name.toLatin1();
-    return QByteArray(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+    return {reinterpret_cast<const char*>(name.utf16()), name.size() * 2};
 }
 
 // The test files with their first table named LogGen, so that its rows are read too.

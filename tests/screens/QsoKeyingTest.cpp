@@ -32,7 +32,8 @@ int keyings(const FakeKeyLine& line) {
 }
 
 // Runs `action` once `ready` holds, looking every few milliseconds while events run.
-void once(QObject* context, std::function<bool()> ready, std::function<void()> action) {
+void once(QObject* context, const std::function<bool()>& ready,
+          const std::function<void()>& action) {
     auto* poll = new QTimer(context);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, ready, action] {
         if (!ready())
@@ -106,13 +107,14 @@ private slots:
             h.typeContact(QStringLiteral("8XYZ"), QStringLiteral("123"), QStringLiteral("CJ"));
         else
             QTest::keyClicks(call, QStringLiteral("8XYZ"));
-        QLabel* label = h.find<QLabel>(h.qso.get(), qPrintable(QStringLiteral("LblF%1").arg(fKey)));
+        auto* label = h.find<QLabel>(h.qso.get(), qPrintable(QStringLiteral("LblF%1").arg(fKey)));
         QLineEdit* shown = h.qsoBox("TxtCwCurent");
         QList<QRgb> whileSending; // the label's colour, and whether the message is shown
         once(
             h.qso.get(), [&] { return marks(h.keyLine) > 0; },
             [&] {
-                whileSending << h.rgb(label, QPalette::WindowText) << QRgb(shown->isVisible());
+                whileSending << ScreenHarness::rgb(label, QPalette::WindowText)
+                             << QRgb(shown->isVisible());
                 QTest::keyClicks(h.focused(), f[6]);
                 if (escape)
                     QTest::keyClick(call, Qt::Key_Escape);
@@ -159,8 +161,9 @@ private slots:
         QCOMPARE(marks(h.keyLine), elements(QStringLiteral("YO8XYZ QSO B4")));
         QCOMPARE(h.rgb(call), Colors::kRed);
         const auto caption = [&](int n) {
-            return h.rgb(h.find<QLabel>(h.qso.get(), qPrintable(QStringLiteral("LblF%1").arg(n))),
-                         QPalette::WindowText);
+            return ScreenHarness::rgb(
+                h.find<QLabel>(h.qso.get(), qPrintable(QStringLiteral("LblF%1").arg(n))),
+                QPalette::WindowText);
         };
         for (const bool escape : {false, true}) {
             call->setFocus();
@@ -363,7 +366,8 @@ private slots:
         QLineEdit* call = h.qsoBox("TxtIndic");
         int atLeaving = 0;
         once(
-            h.qso.get(), [&] { return station.messages() >= 2 && h.rgb(pause) == Colors::kRed; },
+            h.qso.get(),
+            [&] { return station.messages() >= 2 && ScreenHarness::rgb(pause) == Colors::kRed; },
             [&] {
                 QWidget* target = call;
                 if (screen == QLatin1String("menu")) {
