@@ -2,11 +2,6 @@
 #include "EngineFixture.h"
 
 namespace {
-const QString kNoContest =
-    QStringLiteral("Precizati CONCURSUL in care se va lucra prin Click pe el !!");
-const QString kNoMode =
-    QStringLiteral("Precizati daca lucrati in concurs sau testati programul  !!");
-
 // A set-up on the fixture's log: `code` chosen, SIMULARE, own station YO3ABC in BU.
 struct Setup {
     explicit Setup(const QString& code) : f(code), run(f.dir.path()), model(run, f.log(), f.clock) {
@@ -69,19 +64,6 @@ private slots:
         QCOMPARE(static_cast<int>(*refusal->box), f[6].toInt());
         QCOMPARE(static_cast<int>(refusal->fix), f[7].toInt());
         QCOMPARE(refusal->cwText, f[6] == u'4' ? 2 : 0);
-    }
-
-    // No contest clicked, then no CONCURS / SIMULARE: each named before the boxes are looked at.
-    void choicesComeFirst() {
-        EngineFixture f(QStringLiteral("CampNatUS"));
-        ContestRun run(f.dir.path());
-        SetupModel model(run, f.log(), f.clock);
-        QCOMPARE(*model.choicesMissing(), kNoContest);
-        model.chooseContest(*ContestCatalog::findByCode(QStringLiteral("CampNatUS")));
-        QCOMPARE(std::get<SetupRefusal>(model.handOver({})).message, kNoMode);
-        QVERIFY(!std::get<SetupRefusal>(model.handOver({})).box);
-        model.chooseRunKind(true);
-        QVERIFY(!model.choicesMissing());
     }
 
     // On line the run starts now, by the clock; off line at what was typed. The start number
@@ -148,17 +130,6 @@ private slots:
         s.run.reopenSetup();
         s.model.startSetup();
         QVERIFY(!s.model.offLine() && s.model.keyer().ssbRepeat && !s.model.keyer().cwByPc);
-    }
-
-    // Off line the start date is today until one is typed; a text that is no date brings back
-    // the last valid one.
-    void offLineStartDate() {
-        Setup s(QStringLiteral("CampNatUS"));
-        s.model.startOffLine();
-        QCOMPARE(s.model.offLineStartStamp(),
-                 std::make_pair(QStringLiteral("01.03.26"), QStringLiteral("00:00")));
-        QCOMPARE(s.model.typedStartDate(QStringLiteral("5.3.26")), QStringLiteral("05.03.26"));
-        QCOMPARE(s.model.typedStartDate(QStringLiteral("ab")), QStringLiteral("05.03.26"));
     }
 
     // An old log is named before a real contest on line, once a run; never for SIMULARE or off

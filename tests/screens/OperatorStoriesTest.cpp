@@ -21,6 +21,7 @@
 //              frame: on, off), or ?focus: the field with the focus
 //   known:C=J  the callsign database knows C in county J
 //   paste:text pasted into the focused field with Ctrl+V ("_" for a blank)
+//   at:HH:MM   the clock at that UTC time of the contest's first day (at:+HH:MM the next day)
 // The set-up column: the contest's option control, the stage and mode buttons pressed ("-"
 // none), then own=J for the own county or zodiac sign, sent=N for SENT COD, off=DATE/TIME for an
 // off-line log.
@@ -37,21 +38,33 @@ const Story kStories[] = {
     // One to four contacts in every contest, through the fields its screen shows.
     {"CampNatUS: code passed on, 1B in SSB", "OpBCNUS Cmd1A CmdCW",
      "c:5AAA,123,CJ c:5BBB,7,CJ c:yo5AAA,124,CJ ?TxtIndic !CmdAbbruchX !Cmd1B !CmdSSB c:5AAA,125,CJ"},
+    {"CampNatUS: a duplicate in either mode", "OpBCNUS Cmd1A CmdCW", "c:5AAA,1,CJ !CmdSSB at:12:35 c:5AAA,2,CJ ?Frame3"},
     {"CampNatUS: maritime is AA", "OpBCNUS Cmd2B CmdCW", "c:5MAR/MM,12, c:8SSS,13,IS"},
     {"LMAYO: NY always a multiplier", "OpbLamultiani Cmd1A -", "c:5AAA,123,NY c:5BBB,124,NY c:5CCC,125,AB"},
     {"CpBraila: BR once per mode", "OpbCupaBraila Cmd1A CmdCW", "@TxtIndic c:4AAA,123,BR c:4BBB,124,BR c:5CCC,125,CJ"},
+    {"CpBraila: 1B waits 5 minutes for the other mode", "OpbCupaBraila Cmd1B CmdCW",
+     "@TxtIndic c:4AAA,1,BR !CmdSSB @TxtIndic at:12:09 c:4AAA,2,BR ?Frame3 !CmdAbbruchX at:12:10 c:4AAA,3,BR"},
     {"CpCaras: names, serials padded", "OpbCaras Cmd1A CmdCW", "c:2AAA,7,ION c:2BBB,12,MARIUS"},
     {"ConcBUC: sectors, AA once", "OpbBucuresti Cmd1A CmdCW own=XA", "c:YO3AAA,1,XC c:YO3BBB,2,XA c:DL1AA,3,AA c:DL2BB,4,AA !Cmd1B c:DL3CC,5,AA"},
+    {"ConcBUC: the other mode after 10 minutes", "OpbBucuresti Cmd1A CmdCW own=XA",
+     "c:YO3AAA,1,XC !CmdSSB at:12:14 c:YO3AAA,2,XC ?Frame3 !CmdAbbruchX at:12:15 c:YO3AAA,3,XC"},
+    {"ConcBUC: 10 minutes past midnight", "OpbBucuresti Cmd1A CmdCW own=XA",
+     "at:23:58 c:YO3AAA,1,XC !CmdSSB at:+00:07 c:YO3AAA,2,XC ?Frame3 !CmdAbbruchX at:+00:08 c:YO3AAA,3,XC"},
+    {"ConcBUC: off-line does not wait", "OpbBucuresti Cmd1A CmdCW own=XA off=01.03.26/12:00",
+     "@TxtIndic =YO3AAA Space =01 =1 Space =XC @TxtIndic Enter !CmdSSB @TxtIndic =YO3AAA Space =02 =2 Space =XC @TxtIndic Enter"},
     {"ConcBUC: BU refused", "OpbBucuresti Cmd1A CmdSSB own=XA", "c:YO3CCC,5,BU ?focus"},
-    {"CpIndep: BZ on one side", "OpbIndepend Cmd1A CmdSSB", "c:9AAA,1,BZ c:5BBB,2,CJ"},
+    {"CpIndep: BZ on one side, the other mode new", "OpbIndepend Cmd1A CmdSSB", "c:9AAA,1,BZ c:5BBB,2,CJ !CmdCW c:9AAA,3,BZ"},
     {"CpTeleorman: TR, no CW doubling", "OpBTeleorman Cmd1A CmdCW", "c:9AAA,1,TR c:5BBB,2,CJ @TxtIndic =5PAD Space @TxtRstR3 =CJ @TxtRSTR2 =7 Enter"},
     {"CpTransmis: T is TRS", "OpBCpTransm Cmd1A CmdCW", "=5TR1 Space =12 Space =T Space Enter c:5TR2,13,TR !CmdSSB c:5TR1,14,T"},
     {"CpTransmis: R is no county", "OpBCpTransm Cmd1A CmdCW", "=5TR3 Space =14 Space =R Space ?focus =CJ Space Enter"},
+    {"CpTransmis: RVR is no county", "OpBCpTransm Cmd1A CmdCW", "=5TR4 Space =15 Space =RVR Space ?focus"},
     {"CpDimbovita: DB always", "OpbDimbovita Cmd1A CmdCW", "c:9AAA,1,DB c:9BBB,2,DB c:5CCC,3,CJ"},
     {"Cp25Oct: T is TRS, R is RVR", "OpB25Oct Cmd1A CmdCW", "=5TR1 Space =1 Space =T Space Enter =5RV1 Space =2 Space =R Enter c:2TM1,3,TM"},
     {"Cp25Oct: X refused", "OpB25Oct Cmd1A CmdCW", "=5XX1 Space =4 Space =X Enter ?focus"},
-    {"CpCFR: C is CF, the special station", "OpbFeroviar Cmd1A CmdCW", "=5CF1 Space =1 Space =C Space Enter c:5CJ1,2,CJ c:3CFR,3,BU"},
-    {"Cp1Dec: the special station", "Opb1dec Cmd1A CmdCW", "c:1D,1,CJ c:5BBB,2,CJ !CmdSSB c:1D,3,CJ"},
+    {"CpCFR: the other mode free in 1A, waiting in 2A", "OpbFeroviar Cmd1A CmdCW",
+     "c:5AAA,1,CJ !CmdSSB c:5AAA,2,CJ !Cmd2A !CmdCW c:5AAA,3,CJ !CmdSSB c:5AAA,4,CJ ?Frame3"},
+    {"CpCFR: C is CF, the special station", "OpbFeroviar Cmd1A CmdCW", "=5CF1 Space =1 Space =C Space Enter c:5CJ1,2,CJ c:3CFR,3,BU !CmdSSB c:3CFR,4,BU"},
+    {"Cp1Dec: the special station", "Opb1dec Cmd1A CmdCW", "c:1D,1,CJ c:5BBB,2,CJ !CmdSSB c:1D,3,CJ ?Frame3"},
     {"Tresin: DB class", "OpbTresin Cmd1A CmdSSB", "c:9AAA,1,DB c:5BBB,2,CJ"},
     {"Valdora: the event station", "OpbValdora - CmdCW", "c:YR8V,1,BT c:8BBB,2,BT c:5CCC,3,CJ"},
     {"Telecom: T is TLC", "ObBTelecom Cmd1A CmdCW", "=8TL2 Space =012 =T Space Enter"},
@@ -63,7 +76,7 @@ const Story kStories[] = {
      "known:YO2QTA=TM known:YO2BBB=TM c:2QTA,1, c:2BBB,2, c:5CCC,3,CJ"},
     {"CpPitesti: Enter, F12 and IN LOG", "OpBCpArges Cmd1A CmdCW own=LEU",
      "=8ZZ1 Space =BER Enter =8ZZ2 Space =TAU F12 =8ZZ3 Space =GEM !CmdEnterCall !Cmd2A !CmdSSB c:8ZZ4,,LEU"},
-    {"CpPitesti: no such sign", "OpBCpArges Cmd1A CmdCW own=LEU", "=8ZZ5 Space =XYZ ?focus"},
+    {"CpPitesti: no such sign", "OpBCpArges Cmd1A CmdCW own=LEU", "=8ZZ5 Space =AG ?focus"},
     {"CpElevi: young and grown", "OpBCpElevilor Cmd1B CmdCW sent=930", "c:5AAA,118,CJ c:5BBB,919,CJ c:5KAB,125,CJ"},
     {"Ardel: the club, YL", "OpBArdel Cmd1A CmdSSB sent=101",
      "known:YO6AA=BV known:YO6DD=BV c:6AA,, c:6DD,17, c:6XX,17,BV c:5XX,17,CJ c:5YL,000,CJ"},
@@ -127,6 +140,12 @@ const Story kStories[] = {
      "@TxtIndic =8kaa Space ?TxtUTC @TxtRSTR2 =012 =IS ?focus Enter ?focus"},
     {"off-line, the time completed", "OpBCNUS Cmd1A CmdCW sent=312 off=28.02.2026/00:10",
      "@TxtIndic =8kaa Space @TxtRSTR2 =012 =IS Enter ?focus =30 ?focus Enter"},
+    {"off-line, a leap day after 23:59", "OpBCNUS Cmd1A CmdCW sent=312 off=28.02.24/23:59",
+     "@TxtIndic =8aaa Space ^TxtDate =290224 ^TxtUTC =0000 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtDate ?TxtUTC"},
+    {"off-line, an earlier first time", "OpBCNUS Cmd1A CmdCW sent=312 off=01.03.26/14:30",
+     "@TxtIndic =8aaa Space ^TxtUTC =1355 ^TxtDate =010326 @TxtRSTR2 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtDate ?TxtUTC"},
+    {"off-line, an earlier date typed", "OpBCNUS Cmd1A CmdCW sent=312 off=01.03.26/00:10",
+     "@TxtIndic =8aaa Space ^TxtDate =280226 ^TxtUTC =2359 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtDate ?TxtUTC"},
     // Off-line past midnight: an earlier time offers the next day, which F2 corrects; the dots
     // and the colon go out with the digit before them.
     {"off-line past midnight", "OpBCNUS Cmd1A CmdCW sent=312 off=30.11.26/23:50",
@@ -261,6 +280,11 @@ QStringList play(ScreenHarness& h, const QString& story) {
             if (!h.callDb.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
                                {w.mid(6).section(u'=', 0, 0), w.section(u'=', 1)}))
                 qFatal("callsign database not written");
+        } else if (w.startsWith(QLatin1String("at:"))) {
+            const QDate day = QDate(2026, 3, 1).addDays(w.contains(u'+') ? 1 : 0);
+            h.clock.current =
+                QDateTime(day, QTime::fromString(w.right(5), u"hh:mm"), QTimeZone::utc())
+                    .toTimeZone(h.clock.current.timeZone());
         } else if (w.startsWith(u'?')) {
             seen << w.mid(1) + u'=' + shownText(h, w.mid(1));
         } else {
