@@ -99,8 +99,8 @@ const Story kStories[] = {
     {"correction kept in the stage of its row", "OpBCNUS Cmd1A CmdCW",
      "c:5AAA,001,CJ !Cmd1B Alt+F2 ?TxtIndic ^TxtRstR3 =MS !CmdAbbruchX !mnuRecup ?TxtRstR3 @TxtIndic Enter"},
     {"duplicate under correction", "OpBCNUS Cmd1A CmdCW",
-     "c:5AAA,001,CJ c:5BBB,002,CJ Alt+F2 ^TxtIndic =YO5AAA Tab ?Frame3 ?CmdEnterCall "
-     "^TxtIndic =YO5BBB Tab ?Frame3 ?CmdEnterCall"},
+     "c:5AAA,001,CJ c:5BBB,002,CJ Alt+F2 ^TxtIndic =YO5AAA Tab =MS ?Frame3 ?CmdEnterCall "
+     "^TxtIndic =YO5BBB ?Frame3 ?CmdEnterCall Enter"},
     {"closed until stage and mode", "OpBCNUS - -", "!CmdCW ?TxtRSTE1 ?TxtIndic !Cmd1A ?focus c:5AAA,001,CJ"},
     {"Space in a short callsign is a blank", "OpBCNUS Cmd1A CmdCW", "@TxtIndic Space ?TxtIndic =5SPC Space =012 =CJ Enter"},
     // A delete leaves the fields in hand as typed and judges the contact again.
