@@ -11,15 +11,16 @@
 // each story is a line of key strokes and clicks on the real QSO screen, and what it leaves (the
 // stored rows, the totals, the board, the messages, the focus) is compared, all stories at once,
 // with tests/data/tables/stories.txt. Words of a story:
-//   =text      typed into the focused field     Space Enter Tab F12 Alt+X Alt+F2  keys
+//   =text      typed into the focused field     Space Enter Tab F12 Alt+X Alt+F2 Ctrl+N  keys
 //   c:C,N,J    a contact: the callsign typed after the "YO" offered, Space, the code (none when
 //              empty), the county, Space where the field waits for it, Enter
 //   @Box ^Box  the focus into a field, caret at its end or its text selected
 //   !Name      a button clicked or a menu command triggered
 //   del:CALL   the grid row of CALL deleted, the question answered Yes (del-: answered No)
-//   ?Box       what the field or label shows now (a list: its lines and height; a button or
-//              frame: on, off), or ?focus: the field with the focus
-//   known:C=J  the callsign database knows C in county J
+//   ?Box       what the field or label shows now (a list: its lines, "/i" after one in italics,
+//              and its height; a button or frame: on, off), or ?focus: the field with the focus
+//   known:C=J  the callsign database knows C in county J (known:C: only its callsign list)
+//   other:C    another program on the same log logs C
 //   paste:text pasted into the focused field with Ctrl+V ("_" for a blank)
 //   at:HH:MM   the clock at that UTC time of the contest's first day (at:+HH:MM the next day)
 // The set-up column: the contest's option control, the stage and mode buttons pressed ("-"
@@ -155,6 +156,13 @@ const Story kStories[] = {
     // Paste takes what the field's own keys take.
     {"paste into the callsign", "OpBCNUS Cmd1A CmdCW sent=312",
      "^TxtIndic paste:yo8-pa_st ?TxtIndic Space paste:0x4.5 ?TxtRSTR2 =IS @TxtIndic Enter"},
+    // The partial check: typed, chosen by Ctrl+number, following Backspace and the log as it
+    // stands (a deleted call's mark gone, another program's call marked).
+    {"partial check", "OpBCNUS Cmd1A CmdCW",
+     "known:YO5AAA=CJ known:YO5ABC=CJ known:YO8XAB/P=IS known:YO5ABD ^TxtIndic =A ?PartialCheck "
+     "=B ?PartialCheck Ctrl+3 ?TxtIndic ?PartialCheck ^TxtIndic =YO5ABC Space =001 =CJ Enter "
+     "^TxtIndic =5A ?PartialCheck Ctrl+2 ?TxtIndic Backspace ?PartialCheck !Cmd1A del:YO5ABC other:YO5AXY "
+     "^TxtIndic =5A ?PartialCheck"},
     // IN LOG only for a contact that can be logged as it stands; NOU never beside a duplicate.
     {"IN LOG after a delete beside a contact in hand", "OpBCNUS Cmd1A CmdCW sent=312",
      "c:8NEX,123,BU @TxtIndic =8NE Space =012 del:YO8NEX ?CmdEnterCall @TxtRstR3 =IS ?CmdEnterCall"},
@@ -182,6 +190,8 @@ void keyWord(ScreenHarness& h, const QString& w) {
         {"F2", Qt::Key_F2},       {"F12", Qt::Key_F12},      {"Backspace", Qt::Key_Backspace}};
     if (w == QLatin1String("Alt+F2"))
         h.key(Qt::Key_F2, Qt::AltModifier);
+    else if (w.startsWith(QLatin1String("Ctrl+")))
+        QTest::keyClick(h.focused(), w.at(5).toLatin1(), Qt::ControlModifier);
     else if (w.startsWith(QLatin1String("Alt+")))
         QTest::keyClick(h.focused(), w.at(4).toLower().toLatin1(), Qt::AltModifier);
     else if (keys.contains(w))
@@ -243,7 +253,7 @@ QString shownText(ScreenHarness& h, const QString& name) {
     if (auto* list = qobject_cast<QListWidget*>(w)) {
         QStringList items;
         for (int i = 0; i < list->count(); ++i)
-            items << list->item(i)->text();
+            items << list->item(i)->text() + (list->item(i)->font().italic() ? "/i" : "");
         return items.join(u',') + u'/' + QString::number(list->isVisible() ? list->height() : 0);
     }
     return w->isVisible() && w->isEnabled() ? QStringLiteral("on") : QStringLiteral("off");
@@ -277,9 +287,16 @@ QStringList play(ScreenHarness& h, const QString& story) {
             deleteRow(h, w.section(u':', 1),
                       w.startsWith(QLatin1String("del-")) ? Dialogs::AnswerNo : Dialogs::AnswerYes);
         } else if (w.startsWith(QLatin1String("known:"))) {
-            if (!h.callDb.exec(QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
-                               {w.mid(6).section(u'=', 0, 0), w.section(u'=', 1)}))
+            const QString call = w.mid(6).section(u'=', 0, 0), county = w.section(u'=', 1);
+            if (!(county.isEmpty()
+                      ? h.callDb.exec(QStringLiteral("INSERT INTO KnownCall VALUES (?)"), {call})
+                      : h.callDb.exec(
+                            QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, ?)"),
+                            {call, county})))
                 qFatal("callsign database not written");
+        } else if (w.startsWith(QLatin1String("other:"))) {
+            if (!h.addContact(w.mid(6), "01.03.26", "12:06", 1, "CJ", "2"))
+                qFatal("log not written");
         } else if (w.startsWith(QLatin1String("at:"))) {
             const QDate day = QDate(2026, 3, 1).addDays(w.contains(u'+') ? 1 : 0);
             h.clock.current =
