@@ -130,7 +130,7 @@ const Story kStories[] = {
     // An Alt+key of a hidden button types nothing.
     {"Alt of a hidden stage", "ObBTelecom Cmd1A CmdCW", "@TxtIndic =5ABC Alt+2 Space =001 =CJ Space @TxtIndic Enter"},
     // Characters no callsign or exchange holds are refused as they are typed.
-    {"foreign letters", "OpBCNUS Cmd1A CmdCW sent=312", "@TxtIndic =9ЖHÎD中 Space =0x45 =IS @TxtIndic Enter"},
+    {"foreign letters", "OpBCNUS Cmd1A CmdCW sent=312", "@TxtIndic =9Ж'HÎD中 Space =0x45 =I'S @TxtIndic Enter"},
     {"callsign past its longest", "OpBCNUS Cmd1A CmdCW sent=312",
      "@TxtIndic =1234567890ABCDEFGHIJ Space =045 =IS @TxtIndic Enter"},
     // A contact pushed aside by a correction or a mode is kept for REC&UP.
