@@ -87,6 +87,14 @@ const Story kStories[] = {
     // An unknown callsign: the county list of its call area, a Moldovan district starred.
     {"county lists of the call areas", "OpBCNUS Cmd1A CmdCW",
      "=9xyz Space ?TxtEroare ?list1 =123 =ph ?LblNeu Enter ?LblNeu =4xyz Space ?list1 =124 =gl Enter ^TxtIndic =ER3XY Space ?list1 =125 =cl Enter"},
+    // The county a known callsign brings, in contests that count sectors, zodiac signs or names.
+    {"known calls: sectors", "OpbBucuresti Cmd1A CmdCW own=XA",
+     "known:YO3ABD=B3 known:YO3ABE=BU =YO3ABD Space ?TxtRstR3 !CmdAbbruchX =YO3ABE Space ?TxtRstR3 "
+     "!CmdAbbruchX =YO3AB Space ?TxtEroare ?list1"},
+    {"known calls: sector outside a sector contest", "OpBCNUS Cmd1A CmdCW",
+     "known:YO3ABD=B3 known:YR5ABC=CJ =3ABD Space ?TxtRstR3 !CmdAbbruchX ^TxtIndic =YR5ABC Space ?TxtRstR3"},
+    {"known calls: zodiac signs", "OpBCpArges Cmd1A CmdCW own=LEU", "known:YO7ABC=AG =7ABC Space ?TxtRstR3"},
+    {"known calls: names", "OpbCaras Cmd1A CmdCW", "=2AB Space ?TxtEroare ?list1"},
     // A recovered contact is judged again in the stage and mode it is logged in.
     {"recovery into another stage", "OpBCNUS Cmd1A CmdCW sent=312",
      "c:3ABD,123,BU !Cmd1B c:8XYZ,045,IS !Cmd1A @TxtIndic =8QQQ Space =045 =IS ?LblMlt "
