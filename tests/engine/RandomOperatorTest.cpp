@@ -275,7 +275,7 @@ void checkLog(EngineFixture& f, QsoEntry& model, const std::map<qint64, Row>& be
     // No row lost or doubled; new rows come only from logging, one at a time, after the others.
     int added = 0;
     for (const auto& [id, row] : after) {
-        if (!before.count(id)) {
+        if (!before.contains(id)) {
             const bool last = before.empty() || id > before.rbegin()->first;
             RC_ASSERT(logs);
             RC_ASSERT(last);
@@ -283,7 +283,8 @@ void checkLog(EngineFixture& f, QsoEntry& model, const std::map<qint64, Row>& be
             continue;
         }
         // Only logging (a correction, in place) changes a row; anything may move a multiplier.
-        QStringList a = row.cols, b = before.at(id).cols;
+        QStringList a = row.cols;
+        QStringList b = before.at(id).cols;
         a[8].clear();
         b[8].clear();
         if (a != b)
@@ -291,7 +292,7 @@ void checkLog(EngineFixture& f, QsoEntry& model, const std::map<qint64, Row>& be
     }
     RC_ASSERT(added <= 1);
     for (const auto& [id, row] : before)
-        if (!after.count(id))
+        if (!after.contains(id))
             RC_ASSERT(id == deleted);
 
     // No duplicate is a scoring contact.
@@ -311,7 +312,8 @@ void checkLog(EngineFixture& f, QsoEntry& model, const std::map<qint64, Row>& be
     QMap<QString, qint64> holder; // stage|mult -> ID
     QMap<QString, qint64> first;  // stage|county -> earliest ID that could hold it
     for (const auto& [id, row] : after) {
-        const QString stage = row.cols[3], county = row.cols[7].trimmed();
+        const QString stage = row.cols[3];
+        const QString county = row.cols[7].trimmed();
         const QString mult = row.cols[8].trimmed();
         if (!mult.isEmpty() && !own.contains(mult)) {
             RC_ASSERT(!holder.contains(stage + u'|' + mult));
@@ -537,7 +539,7 @@ private slots:
                 apply(op, f, s, counties, deleted, taken);
                 if (s.act == Act::KeyerEnd)
                     for (const auto& [id, row] : storedRows(f.log()))
-                        if (!before.count(id))
+                        if (!before.contains(id))
                             RC_ASSERT(taken.removeOne(row.cols[0]));
                 checkLog(f, op.model(), before, s, deleted, everHeld);
             }
@@ -576,7 +578,7 @@ private slots:
                 QSet<QString> serials;
                 for (const auto& [id, row] : storedRows(f.log())) {
                     const QString serial = row.cols[4].section(u' ', 1, 1);
-                    if (!before.count(id) && (s.act == Act::Enter || s.act == Act::InLog))
+                    if (!before.contains(id) && (s.act == Act::Enter || s.act == Act::InLog))
                         RC_ASSERT(serial == shown);
                     RC_ASSERT(!serials.contains(serial));
                     serials.insert(serial);
