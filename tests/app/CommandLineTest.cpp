@@ -423,7 +423,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
         QTest::newRow("pages missing")
-            << jetFixture(QStringLiteral("jet3-types.mdb")).left(8 * 2048)
+            << jetFixture(QStringLiteral("jet3-types.mdb")).left(qsizetype{8} * 2048)
             << "nu poate fi citit: fisierul este deteriorat";
         const QDir damaged(QStringLiteral(VELT_JET_FIXTURES "/damaged"));
         for (const QString& name : damaged.entryList({QStringLiteral("*.mdb")}, QDir::Files))

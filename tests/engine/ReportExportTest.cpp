@@ -23,7 +23,7 @@ struct LoggedFolder : LogWithCopies {
         for (const LogRow& r : ReportFixture::entered(contest))
             ok = ok && LogStore(log).insert(r).ok();
     }
-    LogExport writer() { return LogExport(log, def, station, folder.path(), "07"); }
+    LogExport writer() { return {log, def, station, folder.path(), "07"}; }
     QByteArray read(const QString& path) const {
         return folder.read(QDir(folder.path()).relativeFilePath(path));
     }

@@ -22,9 +22,11 @@ int freePort() {
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t size = sizeof a;
-    ::bind(s, reinterpret_cast<sockaddr*>(&a), size);
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &size);
+    const bool bound = ::bind(s, reinterpret_cast<sockaddr*>(&a), size) == 0 &&
+                       ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &size) == 0;
     ::close(s);
+    if (!bound)
+        qFatal("no free local port");
     return ntohs(a.sin_port);
 }
 

@@ -295,7 +295,8 @@ QStringList play(ScreenHarness& h, const QString& story) {
             deleteRow(h, w.section(u':', 1),
                       w.startsWith(QLatin1String("del-")) ? Dialogs::AnswerNo : Dialogs::AnswerYes);
         } else if (w.startsWith(QLatin1String("known:"))) {
-            const QString call = w.mid(6).section(u'=', 0, 0), county = w.section(u'=', 1);
+            const QString call = w.mid(6).section(u'=', 0, 0);
+            const QString county = w.section(u'=', 1);
             if (!(county.isEmpty()
                       ? h.callDb.exec(QStringLiteral("INSERT INTO KnownCall VALUES (?)"), {call})
                       : h.callDb.exec(

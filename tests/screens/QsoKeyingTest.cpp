@@ -208,7 +208,7 @@ private slots:
         QVERIFY(openQso(h, false, {}));
         QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
         QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F2);
-        QLabel* waiting = h.find<QLabel>(h.qso.get(), "LblF2");
+        auto* waiting = h.find<QLabel>(h.qso.get(), "LblF2");
         QVERIFY(waiting->isVisible() && !h.qsoBox("TxtF2")->isVisible());
         QCOMPARE(h.rgb(waiting, QPalette::WindowText), Colors::kBlue);
         untilIdle(h);
