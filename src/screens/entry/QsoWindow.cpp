@@ -206,8 +206,8 @@ void QsoWindow::attachKeys() {
     const std::pair<QRadioButton*, CwWeight> weights[] = {{ui.evenWeight, CwWeight::Even},
                                                           {ui.heavyWeight, CwWeight::Heavy},
                                                           {ui.heavierWeight, CwWeight::Heavier}};
-    for (const auto& [button, weight] : weights)
-        connect(button, &QRadioButton::clicked, this, [this, weight] {
+    for (const auto& [button, chosen] : weights)
+        connect(button, &QRadioButton::clicked, this, [this, weight = chosen] {
             m_entry.setWeight(weight);
             if (ui.callsign->isEnabled())
                 focusAt(ui.callsign, static_cast<int>(ui.callsign->text().trimmed().size()));

@@ -379,11 +379,11 @@ QWidget* QsoWindow::buildKeyer() {
         button(ui.keyerPanel, "CmdCwUp", QStringLiteral(">"), QStringLiteral("Viteza CW creste"));
     auto* slower =
         button(ui.keyerPanel, "CmdCwDown", QStringLiteral("<"), QStringLiteral("Viteza Cw scade"));
-    for (auto [arrow, up] : {std::pair{faster, true}, std::pair{slower, false}}) {
+    for (auto [arrow, raises] : {std::pair{faster, true}, std::pair{slower, false}}) {
         arrow->setFocusPolicy(Qt::NoFocus);
         ScreenLayout::setDesignWidth(arrow, 300);
         connect(arrow, &QPushButton::clicked, this,
-                [this, up] { act([this, up] { m_entry.changeCwSpeed(up); }); });
+                [this, up = raises] { act([this, up] { m_entry.changeCwSpeed(up); }); });
     }
     ui.evenWeight = radio(ui.keyerPanel, "OpB50", QStringLiteral("1"));
     ui.heavyWeight = radio(ui.keyerPanel, "OpB62", QStringLiteral("0.8"));
