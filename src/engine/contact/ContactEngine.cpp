@@ -7,7 +7,7 @@ ContactEngine::ContactEngine(ContestRun& run, Database& logDb, Database& callDb,
       m_store(run, logDb, m_log, m_specials, clock, m_hand), m_totals(run, m_log), m_rate(logDb) {}
 
 LookupView ContactEngine::lookUpCallsign() {
-    const LookupView view = m_lookup.lookUp(m_store.sentCode());
+    LookupView view = m_lookup.lookUp(m_store.sentCode());
     m_rules.previewPoints();
     return view;
 }
@@ -43,7 +43,7 @@ HeldContact ContactEngine::takeContact() {
 EnterResult ContactEngine::logTaken(HeldContact& taken) {
     const HeldContact typing = m_hand.keep(false);
     m_hand.bringBack(taken);
-    const EnterResult result = logContact();
+    EnterResult result = logContact();
     if (result.status != EnterResult::Status::Logged)
         taken = m_hand.keep(false);
     m_hand.bringBack(typing);
