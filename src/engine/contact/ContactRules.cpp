@@ -127,10 +127,10 @@ Outcome<std::pair<QString, bool>> ContactRules::takeCountyChoice(const QString& 
     return std::pair{m_hand.contact.countyReceived, !m_hand.contact.dupe};
 }
 
-std::pair<QString, QString> ContactRules::refuseOwnCall() {
+QString ContactRules::refuseOwnCall() {
     m_hand.contact.newMult = false;
     m_hand.contact.dupe = true;
-    return {QStringLiteral("QSO CU MINE INSUMI !"), QStringLiteral("ATENTIE")};
+    return QStringLiteral("QSO CU MINE INSUMI !");
 }
 
 QString ContactRules::previewPoints() {

@@ -28,8 +28,8 @@ public:
     [[nodiscard]] Outcome<bool> codeChanged(const QString& code);
     /// Takes an entry chosen from the county list; the county text and whether it can be logged.
     [[nodiscard]] Outcome<std::pair<QString, bool>> takeCountyChoice(const QString& entry);
-    /// Blocks the contact with the station itself; the message and its title.
-    std::pair<QString, QString> refuseOwnCall();
+    /// Blocks the contact with the station itself; what to tell the operator.
+    QString refuseOwnCall();
     /// The points preview of the contact in hand.
     QString previewPoints();
     /// The first entry field that is too short, or none when the data are complete.

@@ -290,8 +290,8 @@ void QsoEntry::acceptCallsign() {
         return;
     }
     if (lookup.toUpper() == m_run.settings().myCall.trimmed().toUpper()) {
-        const auto [text, title] = m_engine.rules().refuseOwnCall();
-        m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        m_dialogs.message(m_engine.rules().refuseOwnCall(), QStringLiteral("ATENTIE"),
+                          Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
         clearContact(true);
         return;
     }
