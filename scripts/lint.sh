@@ -15,6 +15,10 @@ echo "format check: $((SECONDS - start)) s"
 tidy=""
 [ "${VELT_TIDY:-1}" = 1 ] && tidy="clang-tidy;--quiet"
 start=$SECONDS
+mkdir -p build-clang
+# moc's output is compiled in the build folder too; this file keeps clang-tidy off it (a check
+# that never applies, since clang-tidy refuses to run none).
+echo "Checks: '-*,llvm-twine-local'" >build-clang/.clang-tidy
 CC=clang CXX=clang++ cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DVELT_TESTS=ON -DVELT_BENCH=ON -DVELT_WERROR=ON -DCMAKE_CXX_CLANG_TIDY="$tidy" >/dev/null &&
     cmake --build build-clang -j "$(nproc)" || status=1
