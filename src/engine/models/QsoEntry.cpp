@@ -3,7 +3,6 @@
 #include "base/DateTimeText.h"
 #include "base/LeadingNumber.h"
 #include "base/seams/Clock.h"
-#include "base/seams/Dialogs.h"
 #include "models/OffLineStamp.h"
 #include "rules/EntryCharacters.h"
 #include "rules/MorseTiming.h"
@@ -14,12 +13,11 @@
 // cancelling, recovery, correction and deletion.
 
 namespace {
-const QString kTitle = QStringLiteral("VELT");
 const QString kTotalsUnread = QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !");
 } // namespace
 
 QsoEntry::QsoEntry(EntryServices s, QObject* parent)
-    : QObject(parent), m_run(s.run), m_dialogs(s.dialogs), m_clock(s.clock),
+    : QObject(parent), m_run(s.run), m_clock(s.clock),
       m_engine(s.run, s.logDb, s.callDb, s.specials, s.clock), m_cw(s.keyer),
       m_voice(s.keyPort, s.voice), m_rig(s.rig), m_wpm(MorseTiming::kOpeningSpeed) {
     connect(&m_cw, &CwKeyer::finished, this, &QsoEntry::messageFinished);
@@ -124,8 +122,7 @@ void QsoEntry::refreshGrid(const QString& beginning) {
 }
 
 void QsoEntry::message(const QString& text, bool exclamation) {
-    m_dialogs.message(text, kTitle, Dialogs::Buttons::Ok,
-                      exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None);
+    say({text, exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None});
 }
 
 int QsoEntry::shownStage() const {
@@ -291,7 +288,7 @@ void QsoEntry::acceptCallsign() {
     }
     if (lookup.toUpper() == m_run.settings().myCall.trimmed().toUpper()) {
         const auto [text, title] = m_engine.rules().refuseOwnCall();
-        m_dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        say({text, Dialogs::Icon::Exclamation, title});
         clearContact(true);
         return;
     }
@@ -423,10 +420,9 @@ bool QsoEntry::showLogged(const EnterResult& r) {
         return false;
     }
     if (r.status != EnterResult::Status::Logged) {
-        m_dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
-                          r.status == EnterResult::Status::InsertFailed
-                              ? Dialogs::Icon::Critical
-                              : Dialogs::Icon::Exclamation);
+        say({r.message, r.status == EnterResult::Status::InsertFailed
+                            ? Dialogs::Icon::Critical
+                            : Dialogs::Icon::Exclamation});
         return false;
     }
     if (m_run.offLine() && !r.corrected) {
@@ -590,32 +586,29 @@ void QsoEntry::correctLastContact() {
     m_dupeAnswered = false;
 }
 
-void QsoEntry::deleteContact(qint64 id) {
+std::optional<QString> QsoEntry::deleteQuestion(qint64 id) {
     // The question names the contact, so a wrong row is not deleted unseen: its mode too, as a
     // station may be worked in CW and SSB in the same minute.
     const Outcome<std::optional<LogRow>> stored = m_engine.store().storedContact(id);
     if (!stored) {
         message(stored.error());
-        return;
+        return std::nullopt;
     }
     const std::optional<LogRow>& row = *stored;
     if (!row)
-        return;
-    const QString question =
-        QStringLiteral(
-            "VRETI INTRADEVAR SA STERGETI CONTACTUL %1 CU %2 DE LA %3 UTC DIN ETAPA %4 ?")
-            .arg(row->mode.trimmed(), row->callsign.trimmed(), row->utc,
-                 stageName(row->stage.toInt()));
-    if (m_dialogs.message(question, QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
-                          Dialogs::Icon::Question) != Dialogs::AnswerYes)
-        return;
+        return std::nullopt;
+    return QStringLiteral(
+               "VRETI INTRADEVAR SA STERGETI CONTACTUL %1 CU %2 DE LA %3 UTC DIN ETAPA %4 ?")
+        .arg(row->mode.trimmed(), row->callsign.trimmed(), row->utc, stageName(row->stage.toInt()));
+}
+
+void QsoEntry::deleteContact(qint64 id) {
     if (def().log.warnsAfterDelete())
-        m_dialogs.message(
-            QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
-                           "VERIFICATI SI MODIFICATI VALOAREA CODS"),
-            QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        say({QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
+                            "VERIFICATI SI MODIFICATI VALOAREA CODS"),
+             Dialogs::Icon::Exclamation, QStringLiteral("ATENTIE")});
     if (const Outcome<void> deleted = m_engine.store().deleteContact(id); !deleted)
-        m_dialogs.message(deleted.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        say({deleted.error(), Dialogs::Icon::Critical});
     // The label follows the log; the contact in hand stays as typed and is judged again.
     refreshBoard();
     refreshTotals();

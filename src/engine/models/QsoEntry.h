@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/RadioSettings.h"
+#include "base/seams/Dialogs.h"
 #include "base/seams/Rig.h"
 #include "contact/ContactEngine.h"
 #include "rules/CwWeight.h"
@@ -16,9 +17,9 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class CwKeyer;
-class Dialogs;
 class RigLink;
 class VoicePlayer;
 
@@ -29,7 +30,6 @@ struct EntryServices {
     Database& callDb;
     const SpecialStations& specials;
     const Clock& clock;
-    Dialogs& dialogs;
     KeyPort& keyPort; // the serial port voice messages key RTS on
     CwKeyer& keyer;
     VoicePlayer& voice;
@@ -116,7 +116,10 @@ public:
     void correctLastContact();
     /// A county chosen from the list the lookup offered.
     void chooseCounty(const QString& entry);
-    /// Delete in the log grid, on the contact with `ID` `id`.
+    /// Delete in the log grid, on the contact with `ID` `id`: the question that names it, none
+    /// when it is not in the log.
+    std::optional<QString> deleteQuestion(qint64 id);
+    /// Deletes the contact with `ID` `id`, once the operator answered Yes to its question.
     void deleteContact(qint64 id);
     /// PageUp / PageDown and the speed arrows.
     void changeCwSpeed(bool up);
@@ -183,6 +186,10 @@ public:
     const RadioSettings& radioSettings() const { return m_radio; }
     /// Grows with every typed character a field refused.
     int refusedKeys() const { return m_refusedKeys; }
+    /// What the model has said that the screen has not shown yet, oldest first.
+    const QList<Dialogs::Notice>& notices() const { return m_notices; }
+    /// The notices to show now; the screen shows each once.
+    QList<Dialogs::Notice> takeNotices() { return std::exchange(m_notices, {}); }
 
 signals:
     /// Something shown changed while a message was under way.
@@ -196,6 +203,7 @@ private:
     void requestFocus(EntryField f, Caret caret = Caret::Keep, int position = 0);
     void refreshGrid(const QString& beginning = {});
     void message(const QString& text, bool exclamation = true);
+    void say(const Dialogs::Notice& notice) { m_notices.append(notice); }
 
     // the contact
     void repairDoubledPrefix();
@@ -305,7 +313,6 @@ private:
     void stopRepeats();
 
     ContestRun& m_run;
-    Dialogs& m_dialogs;
     const Clock& m_clock;
     ContactEngine m_engine;
     CwKeyer& m_cw;
@@ -342,6 +349,7 @@ private:
     bool m_recoveryEnabled = false;
     int m_gridSerial = 0;
     int m_refusedKeys = 0;
+    QList<Dialogs::Notice> m_notices;
     QString m_gridBeginning;
 
     int m_wpm;

@@ -1,6 +1,5 @@
 #include "models/QsoEntry.h"
 
-#include "base/seams/Dialogs.h"
 #include "rules/MorseTiming.h"
 #include "services/keyer/CwKeyer.h"
 

@@ -1,7 +1,6 @@
 #include "models/QsoEntry.h"
 
 #include "base/DateTimeText.h"
-#include "base/seams/Dialogs.h"
 #include "models/OffLineStamp.h"
 #include "rules/CountyTables.h"
 #include "rules/EntryCharacters.h"
