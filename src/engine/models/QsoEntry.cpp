@@ -96,24 +96,24 @@ ShownState QsoEntry::shown() const {
     const QsoContact& c = m_engine.contact();
     ShownState s;
     s.newMultiplier = c.newMult && !c.dupe; // a duplicate brings nothing, whatever was typed
+    const auto blankless = [](QString call) { return call.remove(u' '); };
+    s.errorShown =
+        !m_moves.lookup.errorText.isEmpty() && blankless(c.callsign) == blankless(m_moves.lookedUp);
+    s.stationShown = !m_moves.lookup.hideStationFrames;
+    s.recoveryEnabled = m_snapshot.has_value();
     s.mark = c.dupe ? CallsignMark::Duplicate : c.checked ? CallsignMark::New : CallsignMark::Plain;
     if (m_run.stage() == Stage::None || !modeChosen())
         return s;
     if (m_engine.inHand().correction)
         s.phase = EntryPhase::Correcting;
     else if (c.dupe)
-        s.phase = m_dupeAnswered ? EntryPhase::DupeAnswered : EntryPhase::Duplicate;
+        s.phase = m_moves.dupeAnswered ? EntryPhase::DupeAnswered : EntryPhase::Duplicate;
     else
         s.phase = EntryPhase::Open;
     s.duplicate = c.dupe;
-    s.logEnabled = m_logReady && !c.dupe;
+    s.logEnabled = m_moves.logArmed && !c.dupe;
     s.inLogEnabled = s.logEnabled && !m_engine.rules().firstIncompleteField();
     return s;
-}
-
-bool QsoEntry::errorShown() const {
-    const auto blankless = [](QString call) { return call.remove(u' '); };
-    return m_errorShown && blankless(text(EntryField::Callsign)) == blankless(m_errorCall);
 }
 
 void QsoEntry::refreshGrid(const QString& beginning) {
@@ -307,7 +307,7 @@ void QsoEntry::acceptCallsign() {
         requestFocus(EntryField::CodeReceived);
     if (zodiac && c.countyReceived.trimmed().isEmpty())
         requestFocus(EntryField::CountyReceived);
-    m_logReady = true;
+    m_moves.logArmed = true;
     if (m_run.offLine()) {
         // The hour is offered; the stamp keeps the last contact's minute for the midnight check.
         c.date = m_run.startDate().trimmed();
@@ -317,12 +317,8 @@ void QsoEntry::acceptCallsign() {
 }
 
 void QsoEntry::showLookup(const LookupView& view) {
-    m_error = view.errorText;
-    m_errorShown = !view.errorText.isEmpty();
-    m_errorCall = text(EntryField::Callsign);
-    if (view.hideStationFrames)
-        m_stationShown = false;
-    m_countyChoices += view.counties;
+    m_moves.lookedUp = text(EntryField::Callsign);
+    m_moves.lookup = view;
 }
 
 void QsoEntry::showDupe(const DupeView& view) {
@@ -330,9 +326,9 @@ void QsoEntry::showDupe(const DupeView& view) {
         message(view.error);
     if (!view.checked)
         return;
-    m_logReady = true;
+    m_moves.logArmed = true;
     if (!view.dupe)
-        m_dupeAnswered = false;
+        m_moves.dupeAnswered = false;
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
@@ -342,7 +338,7 @@ void QsoEntry::chooseCounty(const QString& entry) {
         return;
     }
     m_engine.contact().countyReceived = taken->first;
-    m_logReady = true;
+    m_moves.logArmed = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
@@ -400,15 +396,10 @@ bool QsoEntry::readyToLog() {
 void QsoEntry::logContact() {
     if (!readyToLog() || !showLogged(m_engine.logContact()))
         return;
-    m_error.clear();
-    m_errorShown = false;
-    m_logReady = false;
-    m_dupeAnswered = false;
+    m_moves = {};
+    m_snapshot.reset();
     refreshGrid();
     prepareCallsign();
-    m_stationShown = true;
-    m_countyChoices.clear();
-    m_recoveryEnabled = false;
 }
 
 bool QsoEntry::showLogged(const EnterResult& r) {
@@ -447,7 +438,7 @@ QsoEntry::TakenContact QsoEntry::takeContact() {
     TakenContact taken{snapshot(), sentLabel(), {}};
     taken.place = m_engine.takeContact().place;
     clearContact(false);
-    m_recoveryEnabled = false;
+    m_snapshot.reset();
     return taken;
 }
 
@@ -467,16 +458,11 @@ void QsoEntry::giveBack(const TakenContact& taken) {
     if (m_engine.inHand().held()) {
         // The next contact is under way: the one not logged waits for REC&UP.
         m_snapshot = taken.entry;
-        m_recoveryEnabled = true;
         return;
     }
     const EntrySnapshot& s = taken.entry;
     m_engine.inHand().bringBack({s.contact, s.correction, {}});
-    m_dupeAnswered = s.dupeAnswered;
-    m_error = s.error;
-    m_errorShown = s.errorShown;
-    m_logReady = s.logReady;
-    m_stationShown = s.stationShown;
+    m_moves = s.moves;
     refreshGrid();
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -484,27 +470,17 @@ void QsoEntry::giveBack(const TakenContact& taken) {
 // ---- cancel, recovery, correction, delete ----
 
 EntrySnapshot QsoEntry::snapshot() const {
-    return {m_engine.contact(), m_engine.inHand().correction,
-            m_dupeAnswered,     m_error,
-            m_errorShown,       m_logReady,
-            m_stationShown,     m_errorCall};
+    return {m_engine.contact(), m_engine.inHand().correction, m_moves};
 }
 
 void QsoEntry::clearContact(bool keepForRecovery) {
-    if (keepForRecovery) {
+    if (keepForRecovery)
         m_snapshot = snapshot();
-        m_recoveryEnabled = true;
-    }
     leaveCorrection();
     m_engine.inHand().clear();
-    m_error.clear();
-    m_errorShown = false;
+    m_moves = {};
     refreshGrid();
     prepareCallsign();
-    m_countyChoices.clear();
-    m_logReady = false;
-    m_dupeAnswered = false;
-    m_stationShown = true;
 }
 
 void QsoEntry::cancelContact() {
@@ -514,10 +490,9 @@ void QsoEntry::cancelContact() {
 }
 
 void QsoEntry::recover() {
-    m_recoveryEnabled = false;
     if (!m_snapshot)
         return;
-    const EntrySnapshot& s = *m_snapshot;
+    const EntrySnapshot s = *std::exchange(m_snapshot, std::nullopt);
     QsoContact restored = s.contact;
     if (s.correction) {
         // Back to the correction of the same row, never a new contact.
@@ -533,12 +508,7 @@ void QsoEntry::recover() {
         restored.countySent = now.countySent;
     }
     m_engine.contact() = restored;
-    m_dupeAnswered = s.dupeAnswered;
-    m_error = s.error;
-    m_errorShown = s.errorShown;
-    m_errorCall = s.errorCall;
-    m_logReady = s.logReady;
-    m_stationShown = s.stationShown;
+    m_moves = s.moves;
     if (!s.correction)
         fitReports(m_engine.contact());
     // The log, the stage or the mode may have changed since the cancel: the contact is judged
@@ -582,8 +552,8 @@ void QsoEntry::correctLastContact() {
         return;
     }
     requestFocus(EntryField::Callsign, Caret::AtEnd);
-    m_logReady = true;
-    m_dupeAnswered = false;
+    m_moves.logArmed = true;
+    m_moves.dupeAnswered = false;
 }
 
 std::optional<QString> QsoEntry::deleteQuestion(qint64 id) {

@@ -64,18 +64,28 @@ struct ShownState {
     bool newMultiplier = false;
     CallsignMark mark = CallsignMark::Plain;
     bool duplicate = false;
+    bool errorShown = false; // the lookup's error line, while the callsign is the one it names
+    bool stationShown = true;
+    bool recoveryEnabled = false; // REC&UP: a contact cancelled or not logged waits
+};
+
+/// What the operator did on the contact in hand and what its lookup answered: cleared, set aside
+/// and brought back with the contact.
+struct ContactMoves {
+    // The operator's last move lets the contact be logged (a duplicate aside): moving on from a
+    // field arms IN LOG, entering the report, code, date or time disarms it.
+    bool logArmed = false;
+    // F2/F4 answered the duplicate in hand; the next press sends the normal text.
+    bool dupeAnswered = false;
+    QString lookedUp; // the callsign the lookup answered for
+    LookupView lookup;
 };
 
 /// The contact in hand, as a cancel left it, for the recovery menu.
 struct EntrySnapshot {
     QsoContact contact;
     std::optional<CorrectionTarget> correction;
-    bool dupeAnswered = false;
-    QString error;
-    bool errorShown = false;
-    bool logReady = false;
-    bool stationShown = true;
-    QString errorCall;
+    ContactMoves moves;
 };
 
 /// The QSO screen's operator loop without widgets: it takes the operator's keys, buttons and
@@ -146,12 +156,8 @@ public:
     bool logEnabled() const { return shown().logEnabled; }
     bool newMultiplier() const { return shown().newMultiplier; }
     CallsignMark callsignMark() const { return shown().mark; }
-    QString errorText() const { return m_error; }
-    /// The lookup's error line, while the callsign field holds the callsign it names.
-    bool errorShown() const;
-    const QStringList& countyChoices() const { return m_countyChoices; }
-    bool stationShown() const { return m_stationShown; }
-    bool recoveryEnabled() const { return m_snapshot.has_value() && m_recoveryEnabled; }
+    QString errorText() const { return m_moves.lookup.errorText; }
+    const QStringList& countyChoices() const { return m_moves.lookup.counties; }
     QString sentLabel() const { return m_engine.store().sentCode(); }
     /// The stage and mode shown: those of a correction, else the current ones.
     int shownStage() const;
@@ -332,21 +338,11 @@ private:
     QString m_pauseCw;
     QString m_pauseSsb;
 
-    // The operator's last move lets the contact be logged (a duplicate aside): moving on from
-    // a field arms IN LOG, entering the report, code, date or time disarms it.
-    bool m_logReady = false;
-    // F2/F4 answered the duplicate in hand; the next press sends the normal text.
-    bool m_dupeAnswered = false;
+    ContactMoves m_moves;
     // A character went into the date: checked on its release once the date is whole.
     bool m_dateTyped = false;
-    QString m_error;
-    bool m_errorShown = false;
-    QString m_errorCall; // the callsign the error line names
-    QStringList m_countyChoices;
-    bool m_stationShown = true;
-    QStringList m_worked;
-    std::optional<EntrySnapshot> m_snapshot;
-    bool m_recoveryEnabled = false;
+    QStringList m_worked; // the log's answer, read again whenever the log changes
+    std::optional<EntrySnapshot> m_snapshot; // offered by REC&UP while it is there
     int m_gridSerial = 0;
     int m_refusedKeys = 0;
     QList<Dialogs::Notice> m_notices;

@@ -221,14 +221,14 @@ void QsoEntry::answerDupe(int n, bool f4) {
         showDupe(m_engine.rules().checkDuplicate());
     // The duplicate's answer goes once; the next press sends the normal text.
     if (phase() == EntryPhase::Duplicate) {
-        m_dupeAnswered = true;
+        m_moves.dupeAnswered = true;
         transmit(n,
                  f4 ? QStringLiteral(" ")
                     : text(EntryField::Callsign).trimmed() + QStringLiteral(" QSO B4"),
                  true, false);
         return;
     }
-    m_dupeAnswered = false;
+    m_moves.dupeAnswered = false;
     transmit(n, m_messages[n - 1], true, f4);
 }
 

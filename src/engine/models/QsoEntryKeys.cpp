@@ -109,7 +109,7 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
     case EntryField::Date:
         if (typed == kEnterChar)
             return enterKey();
-        m_logReady = false;
+        m_moves.logArmed = false;
         m_dateTyped = typed.isPrint() && !space;
         return space && dateKeyPress();
     case EntryField::Time:
@@ -156,13 +156,13 @@ void QsoEntry::focusEntered(EntryField f) {
     }
     if (f == EntryField::RstReceived || f == EntryField::CodeReceived || f == EntryField::Date ||
         f == EntryField::Time)
-        m_logReady = false;
+        m_moves.logArmed = false;
 }
 
 bool QsoEntry::spaceMovesToCallsign(bool space) {
     if (!space)
         return false;
-    m_logReady = true;
+    m_moves.logArmed = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
     return true;
 }
@@ -308,10 +308,10 @@ void QsoEntry::codeMovesOn(bool pad, bool selectCounty) {
         else
             requestFocus(EntryField::CountyReceived, Caret::At, static_cast<int>(county.size()));
     } else {
-        m_logReady = false;
+        m_moves.logArmed = false;
         requestFocus(EntryField::CountyReceived);
     }
-    m_dupeAnswered = false; // a duplicate is shown as such again
+    m_moves.dupeAnswered = false; // a duplicate is shown as such again
 }
 
 bool QsoEntry::enterKey() {
@@ -323,7 +323,7 @@ bool QsoEntry::enterKey() {
 
 bool QsoEntry::codeKeyPress(QChar c, bool space) {
     stopRepeats();
-    m_logReady = true;
+    m_moves.logArmed = true;
     if (space) {
         codeMovesOn(true, true);
         return true;
@@ -348,7 +348,7 @@ void QsoEntry::takeClubWord() {
 }
 
 void QsoEntry::countyMovesOn() {
-    m_logReady = true;
+    m_moves.logArmed = true;
     m_engine.rules().countyChanged(text(EntryField::CountyReceived).trimmed());
     if (const Outcome<bool> mult = m_engine.rules().checkMultiplier(); !mult)
         message(mult.error());
@@ -398,7 +398,7 @@ bool QsoEntry::countyAccepted() {
 // ---- blanks ----
 
 void QsoEntry::squeezeCallsign() {
-    m_logReady = false;
+    m_moves.logArmed = false;
     QString call = text(EntryField::Callsign).left(15);
     call.remove(u' ');
     field(EntryField::Callsign) = call.trimmed();
@@ -477,7 +477,7 @@ void QsoEntry::acceptDate() {
 }
 
 bool QsoEntry::dateKeyPress() {
-    m_logReady = true;
+    m_moves.logArmed = true;
     const auto parsed = DateTimeText::parseDate(text(EntryField::Date));
     if (!parsed) {
         badDateOrTime(EntryField::Date, kBadDate);
@@ -507,7 +507,7 @@ void QsoEntry::acceptTime() {
 }
 
 bool QsoEntry::timeKeyPress(bool space) {
-    m_logReady = space;
+    m_moves.logArmed = space;
     if (space) {
         acceptTime();
         return true;

@@ -312,9 +312,9 @@ void QsoWindow::render() {
     setBackColor(ui.callsign, marks[static_cast<int>(shown.mark)]);
     ui.dupeWarning->setVisible(shown.duplicate);
     ui.errorLine->setText(m_entry.errorText());
-    ui.errorLine->setVisible(m_entry.errorShown());
-    ui.stationPanel->setVisible(m_entry.stationShown());
-    ui.ownDataPanel->setVisible(m_entry.stationShown());
+    ui.errorLine->setVisible(shown.errorShown);
+    ui.stationPanel->setVisible(shown.stationShown);
+    ui.ownDataPanel->setVisible(shown.stationShown);
     const QStringList& choices = m_entry.countyChoices();
     if (choices.isEmpty()) {
         ui.countyChoices->clear();
@@ -328,7 +328,7 @@ void QsoWindow::render() {
         ui.countyChoices->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
         ui.countyChoices->show();
     }
-    ui.recoverAction->setEnabled(m_entry.recoveryEnabled());
+    ui.recoverAction->setEnabled(shown.recoveryEnabled);
     renderStageAndMode();
     renderRadio();
     renderResults();
