@@ -6,7 +6,6 @@
 #include "models/OffLineStamp.h"
 #include "rules/EntryCharacters.h"
 #include "rules/MorseTiming.h"
-#include "rules/SerialCode.h"
 #include "rules/StageName.h"
 
 // The contact's way through the screen: stage and mode, acceptance of the callsign, logging,
@@ -104,7 +103,7 @@ ShownState QsoEntry::shown() const {
     s.mark = c.dupe ? CallsignMark::Duplicate : c.checked ? CallsignMark::New : CallsignMark::Plain;
     if (m_run.stage() == Stage::None || !modeChosen())
         return s;
-    if (m_engine.inHand().correction)
+    if (m_engine.correction())
         s.phase = EntryPhase::Correcting;
     else if (c.dupe)
         s.phase = m_moves.dupeAnswered ? EntryPhase::DupeAnswered : EntryPhase::Duplicate;
@@ -112,7 +111,7 @@ ShownState QsoEntry::shown() const {
         s.phase = EntryPhase::Open;
     s.duplicate = c.dupe;
     s.logEnabled = m_moves.logArmed && !c.dupe;
-    s.inLogEnabled = s.logEnabled && !m_engine.rules().firstIncompleteField();
+    s.inLogEnabled = s.logEnabled && !m_engine.firstIncompleteField();
     return s;
 }
 
@@ -126,12 +125,11 @@ void QsoEntry::message(const QString& text, bool exclamation) {
 }
 
 int QsoEntry::shownStage() const {
-    return m_engine.inHand().correction ? m_engine.inHand().correction->stage
-                                        : stageNumber(m_run.stage());
+    return m_engine.correction() ? m_engine.correction()->stage : stageNumber(m_run.stage());
 }
 
 bool QsoEntry::shownCw() const {
-    return m_engine.inHand().correction ? m_engine.inHand().correction->mode == Mode::Cw : isCw();
+    return m_engine.correction() ? m_engine.correction()->mode == Mode::Cw : isCw();
 }
 
 // ---- start, stage and mode ----
@@ -170,28 +168,28 @@ void QsoEntry::start() {
 }
 
 void QsoEntry::setSentCode(const QString& code) {
-    m_engine.store().setSentCode(code);
+    m_engine.setSentCode(code);
 }
 
 void QsoEntry::keepContactInHand() {
     // A contact pushed aside by a stage, a mode or a correction is kept for REC&UP; so is a
     // correction, which REC&UP takes up again.
-    if (m_engine.inHand().held())
+    if (m_engine.held())
         clearContact(true);
 }
 
 void QsoEntry::deriveMultipliers() {
-    if (const Outcome<void> derived = m_engine.store().deriveMultipliers(); !derived)
+    if (const Outcome<void> derived = m_engine.deriveMultipliers(); !derived)
         message(QStringLiteral("MULTIPLICATORII NU AU PUTUT FI REFACUTI DIN LOG: ") +
                 derived.error());
 }
 
 void QsoEntry::refreshBoard() {
-    m_worked = m_engine.totals().workedBoard(stageNumber(m_run.stage()));
+    m_worked = m_engine.workedBoard(stageNumber(m_run.stage()));
 }
 
 void QsoEntry::refreshTotals() {
-    if (!m_engine.totals().recount() || !m_engine.rate().reload(stageNumber(m_run.stage())))
+    if (!m_engine.recount(stageNumber(m_run.stage())))
         message(kTotalsUnread);
 }
 
@@ -199,7 +197,7 @@ void QsoEntry::chooseStage(int stage) {
     if (stage < 1 || stage > 4)
         return;
     keepContactInHand();
-    m_engine.inHand().prefilledCallsign();
+    m_engine.prefilledCallsign();
     m_run.chooseStage(stageFromNumber(stage));
     deriveMultipliers(); // the log view may have deleted contacts
     refreshBoard();
@@ -221,7 +219,7 @@ void QsoEntry::afterModeChosen(const QString& report) {
 }
 
 void QsoEntry::takeSentCodeAfterLast() {
-    const Outcome<QString> code = m_engine.store().sentCodeAfterLast();
+    const Outcome<QString> code = m_engine.sentCodeAfterLast();
     if (!code)
         return message(code.error());
     m_engine.contact().codeSent = *code;
@@ -257,7 +255,7 @@ void QsoEntry::chooseSsb() {
 // ---- the callsign ----
 
 void QsoEntry::prepareCallsign() {
-    m_engine.contact().callsign = m_engine.inHand().prefilledCallsign();
+    m_engine.contact().callsign = m_engine.prefilledCallsign();
     if (def().log.yoinFocus && m_run.stage() != Stage::None && modeChosen())
         requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -287,7 +285,7 @@ void QsoEntry::acceptCallsign() {
         return;
     }
     if (lookup.toUpper() == m_run.settings().myCall.trimmed().toUpper()) {
-        const auto [text, title] = m_engine.rules().refuseOwnCall();
+        const auto [text, title] = m_engine.refuseOwnCall();
         say({text, Dialogs::Icon::Exclamation, title});
         clearContact(true);
         return;
@@ -296,12 +294,11 @@ void QsoEntry::acceptCallsign() {
         std::tie(c.date, c.utc) = DateTimeText::utcDateAndTime(m_clock);
     c.callsign = typed.toUpper();
     followLog();
-    if (def().serialSent() && c.codeSent.trimmed().isEmpty())
-        c.codeSent = SerialCode::next(sentLabel());
-    showLookup(m_engine.lookUpCallsign());
-    if (const Outcome<void> reserved = m_engine.store().reserveSerial(); !reserved)
-        message(reserved.error());
-    showDupe(m_engine.rules().checkDuplicate());
+    const Acceptance accepted = m_engine.acceptCallsign();
+    showLookup(accepted.lookup);
+    if (!accepted.reserved)
+        message(accepted.reserved.error());
+    showDupe(accepted.dupe);
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
     if (!zodiac && c.codeReceived.trimmed().isEmpty())
         requestFocus(EntryField::CodeReceived);
@@ -332,7 +329,7 @@ void QsoEntry::showDupe(const DupeView& view) {
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
-    const Outcome<std::pair<QString, bool>> taken = m_engine.rules().takeCountyChoice(entry);
+    const Outcome<std::pair<QString, bool>> taken = m_engine.takeCountyChoice(entry);
     if (!taken) {
         message(taken.error());
         return;
@@ -345,7 +342,7 @@ void QsoEntry::chooseCounty(const QString& entry) {
 // ---- logging ----
 
 bool QsoEntry::dataComplete() {
-    const std::optional<EntryField> shortField = m_engine.rules().firstIncompleteField();
+    const std::optional<EntryField> shortField = m_engine.firstIncompleteField();
     if (!shortField)
         return true;
     requestFocus(*shortField, Caret::At, static_cast<int>(field(*shortField).size()));
@@ -455,13 +452,13 @@ void QsoEntry::logTaken(TakenContact taken) {
 
 void QsoEntry::giveBack(const TakenContact& taken) {
     setSentCode(taken.sentLabel);
-    if (m_engine.inHand().held()) {
+    if (m_engine.held()) {
         // The next contact is under way: the one not logged waits for REC&UP.
         m_snapshot = taken.entry;
         return;
     }
     const EntrySnapshot& s = taken.entry;
-    m_engine.inHand().bringBack({s.contact, s.correction, {}});
+    m_engine.restore({s.contact, s.correction, {}});
     m_moves = s.moves;
     refreshGrid();
     requestFocus(EntryField::Callsign, Caret::AtEnd);
@@ -470,14 +467,14 @@ void QsoEntry::giveBack(const TakenContact& taken) {
 // ---- cancel, recovery, correction, delete ----
 
 EntrySnapshot QsoEntry::snapshot() const {
-    return {m_engine.contact(), m_engine.inHand().correction, m_moves};
+    return {m_engine.contact(), m_engine.correction(), m_moves};
 }
 
 void QsoEntry::clearContact(bool keepForRecovery) {
     if (keepForRecovery)
         m_snapshot = snapshot();
-    leaveCorrection();
-    m_engine.inHand().clear();
+    if (const Outcome<void> cleared = m_engine.clearContact(); !cleared)
+        message(cleared.error());
     m_moves = {};
     refreshGrid();
     prepareCallsign();
@@ -493,21 +490,9 @@ void QsoEntry::recover() {
     if (!m_snapshot)
         return;
     const EntrySnapshot s = *std::exchange(m_snapshot, std::nullopt);
-    QsoContact restored = s.contact;
-    if (s.correction) {
-        // Back to the correction of the same row, never a new contact.
-        m_engine.store().resumeCorrection(*s.correction);
-    } else {
-        // A correction under way is left: the contact brought back is a new one.
-        leaveCorrection();
-        // What is sent next stays as it is now: the code may have moved on since the cancel.
-        const QsoContact& now = m_engine.contact();
-        restored.rstSent = now.rstSent;
-        restored.codeSent = now.codeSent;
-        restored.reservedSerial.clear(); // given up at the cancel: never sent again
-        restored.countySent = now.countySent;
-    }
-    m_engine.contact() = restored;
+    if (const Outcome<void> resumed = m_engine.resumeCancelled({s.contact, s.correction, {}});
+        !resumed)
+        message(resumed.error());
     m_moves = s.moves;
     if (!s.correction)
         fitReports(m_engine.contact());
@@ -515,9 +500,9 @@ void QsoEntry::recover() {
     // again where it will be logged, and an accepted one shows a serial of its own again.
     recheckContact();
     if (callsignMark() != CallsignMark::Plain)
-        if (const Outcome<void> reserved = m_engine.store().reserveSerial(); !reserved)
+        if (const Outcome<void> reserved = m_engine.reserveSerial(); !reserved)
             message(reserved.error());
-    requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(restored.callsign.size()));
+    requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(s.contact.callsign.size()));
 }
 
 void QsoEntry::fitReports(QsoContact& c) const {
@@ -533,18 +518,13 @@ void QsoEntry::recheckContact() {
     if (callsignMark() == CallsignMark::Plain ||
         call == m_run.settings().myCall.trimmed().toUpper())
         return;
-    showDupe(m_engine.rules().checkDuplicate());
-}
-
-void QsoEntry::leaveCorrection() {
-    if (const Outcome<void> left = m_engine.store().cancelCorrection(); !left)
-        message(left.error());
+    showDupe(m_engine.checkDuplicate());
 }
 
 void QsoEntry::correctLastContact() {
-    if (!m_engine.inHand().correction && m_engine.inHand().held())
+    if (!m_engine.correction() && m_engine.held())
         clearContact(true);
-    const Outcome<std::optional<LogRow>> started = m_engine.store().startCorrection();
+    const Outcome<std::optional<LogRow>> started = m_engine.startCorrection();
     if (!started || !*started) {
         message(started ? QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !")
                         : started.error());
@@ -559,7 +539,7 @@ void QsoEntry::correctLastContact() {
 std::optional<QString> QsoEntry::deleteQuestion(qint64 id) {
     // The question names the contact, so a wrong row is not deleted unseen: its mode too, as a
     // station may be worked in CW and SSB in the same minute.
-    const Outcome<std::optional<LogRow>> stored = m_engine.store().storedContact(id);
+    const Outcome<std::optional<LogRow>> stored = m_engine.storedContact(id);
     if (!stored) {
         message(stored.error());
         return std::nullopt;
@@ -577,7 +557,7 @@ void QsoEntry::deleteContact(qint64 id) {
         say({QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
                             "VERIFICATI SI MODIFICATI VALOAREA CODS"),
              Dialogs::Icon::Exclamation, QStringLiteral("ATENTIE")});
-    if (const Outcome<void> deleted = m_engine.store().deleteContact(id); !deleted)
+    if (const Outcome<void> deleted = m_engine.deleteContact(id); !deleted)
         say({deleted.error(), Dialogs::Icon::Critical});
     // The label follows the log; the contact in hand stays as typed and is judged again.
     refreshBoard();
@@ -588,7 +568,7 @@ void QsoEntry::deleteContact(qint64 id) {
 }
 
 bool QsoEntry::followLog() {
-    const Outcome<bool> changed = m_engine.store().followLog();
+    const Outcome<bool> changed = m_engine.followLog();
     if (!changed)
         message(changed.error());
     if (!changed.valueOr(true))

@@ -97,8 +97,6 @@ public:
     explicit QsoEntry(EntryServices services, QObject* parent = nullptr);
     ~QsoEntry() override;
 
-    ContactEngine& engine() { return m_engine; }
-
     // ---- actions ----
     /// Starts the QSO screen from the set-up the set-up screen handed over to the run.
     void start();
@@ -158,14 +156,14 @@ public:
     CallsignMark callsignMark() const { return shown().mark; }
     QString errorText() const { return m_moves.lookup.errorText; }
     const QStringList& countyChoices() const { return m_moves.lookup.counties; }
-    QString sentLabel() const { return m_engine.store().sentCode(); }
+    QString sentLabel() const { return m_engine.sentCode(); }
     /// The stage and mode shown: those of a correction, else the current ones.
     int shownStage() const;
     bool shownCw() const;
-    std::array<ResultRow, 4> results() const { return m_engine.totals().resultRows(); }
+    std::array<ResultRow, 4> results() const { return m_engine.resultRows(); }
     /// The rate of the current stage: at the clock, or off-line at the newest contact typed.
     RateFigures rate() const {
-        return m_run.offLine() ? m_engine.rate().atNewest() : m_engine.rate().at(m_clock.utcNow());
+        return m_run.offLine() ? m_engine.rateAtNewest() : m_engine.rateAt(m_clock.utcNow());
     }
     /// The board codes worked in the current stage, greyed on the board.
     const QStringList& workedCounties() const { return m_worked; }
@@ -222,7 +220,6 @@ private:
     void recheckContact();
     void fitReports(QsoContact& contact) const;
     void deriveMultipliers();
-    void leaveCorrection();
     void afterModeChosen(const QString& report);
     void refreshBoard();
     void refreshTotals();

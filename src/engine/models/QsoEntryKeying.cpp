@@ -192,7 +192,7 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
     const CwMacroResult m = expandMacros(m_messages[n - 1]);
     std::optional<EnterResult> refused;
     if (m.logAfterSend && readyToLog())
-        refused = m_engine.rules().refusalToLog();
+        refused = m_engine.refusalToLog();
     else if (m.logAfterSend)
         return;
     if (!m.logAfterSend || refused) {
@@ -218,7 +218,7 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
 void QsoEntry::answerDupe(int n, bool f4) {
     repairDoubledPrefix();
     if (phase() != EntryPhase::DupeAnswered)
-        showDupe(m_engine.rules().checkDuplicate());
+        showDupe(m_engine.checkDuplicate());
     // The duplicate's answer goes once; the next press sends the normal text.
     if (phase() == EntryPhase::Duplicate) {
         m_moves.dupeAnswered = true;
@@ -324,7 +324,7 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
 bool QsoEntry::transmitLastReport() {
     if (!isCw() || !m_run.keyer().cwByPc)
         return false;
-    sendCw(0, expandMacros(m_engine.store().lastLogged()).text);
+    sendCw(0, expandMacros(m_engine.lastLogged()).text);
     return true;
 }
 

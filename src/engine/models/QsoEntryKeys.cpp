@@ -316,7 +316,7 @@ void QsoEntry::codeMovesOn(bool pad, bool selectCounty) {
 
 bool QsoEntry::enterKey() {
     // A contact in hand is logged when whole, else the reason is shown; never nothing.
-    if (phase() != EntryPhase::Closed && m_engine.inHand().held())
+    if (phase() != EntryPhase::Closed && m_engine.held())
         logContact();
     return true;
 }
@@ -334,7 +334,7 @@ bool QsoEntry::codeKeyPress(QChar c, bool space) {
 void QsoEntry::codeKeyUp() {
     QString& code = field(EntryField::CodeReceived);
     code = code.trimmed();
-    if (const Outcome<bool> changed = m_engine.rules().codeChanged(code); !changed)
+    if (const Outcome<bool> changed = m_engine.codeChanged(code); !changed)
         message(changed.error());
     const ExchangeKind exchange = def().log.exchange;
     const int full = exchange == ExchangeKind::Zodiac ? 2 : 3;
@@ -344,13 +344,13 @@ void QsoEntry::codeKeyUp() {
 
 void QsoEntry::takeClubWord() {
     QString& county = field(EntryField::CountyReceived);
-    county = m_engine.lookup().clubWordFor(county.trimmed());
+    county = m_engine.clubWordFor(county.trimmed());
 }
 
 void QsoEntry::countyMovesOn() {
     m_moves.logArmed = true;
-    m_engine.rules().countyChanged(text(EntryField::CountyReceived).trimmed());
-    if (const Outcome<bool> mult = m_engine.rules().checkMultiplier(); !mult)
+    m_engine.countyChanged(text(EntryField::CountyReceived).trimmed());
+    if (const Outcome<bool> mult = m_engine.checkMultiplier(); !mult)
         message(mult.error());
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -374,7 +374,7 @@ void QsoEntry::countyKeyUp() {
     QString& field = this->field(EntryField::CountyReceived);
     const QString county = field.trimmed();
     field = county;
-    m_engine.rules().countyChanged(county);
+    m_engine.countyChanged(county);
     const LogRules& rules = def().log;
     const int full = rules.exchange == ExchangeKind::Zodiac ? 3 : 2;
     if (rules.countyWaitsForWholeWord() || county.size() < full)
