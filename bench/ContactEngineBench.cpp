@@ -27,15 +27,15 @@ public:
                m_calls.open(m_dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) ==
                    Database::OpenResult::Ok;
         fill(size);
-        m_app.chooseContest(*ContestCatalog::findByCode(QStringLiteral("ConcBUC")));
-        m_app.chooseStage(Stage::A1);
-        m_app.chooseMode(Mode::Ssb);
-        m_app.chooseRealContest(true);
+        m_run.chooseContest(*ContestCatalog::findByCode(QStringLiteral("ConcBUC")));
+        m_run.chooseStage(Stage::A1);
+        m_run.chooseMode(Mode::Ssb);
+        m_run.chooseRealContest(true);
         HandOver station;
         station.settings.myCall = QStringLiteral("YO3AAA");
         station.settings.myCounty = QStringLiteral("XA");
-        m_app.begin(station);
-        engine = std::make_unique<ContactEngine>(m_app, m_log, m_calls, m_specials, m_clock);
+        m_run.begin(station);
+        engine = std::make_unique<ContactEngine>(m_run, m_log, m_calls, m_specials, m_clock);
     }
     bool ok() const { return m_ok; }
     Database& log() { return m_log; }
@@ -69,7 +69,7 @@ private:
     TempDataFolder m_dir;
     Database m_log;
     Database m_calls;
-    ContestRun m_app;
+    ContestRun m_run;
     FakeClock m_clock;
     SpecialStations m_specials;
     bool m_ok = false;

@@ -32,8 +32,12 @@ private slots:
         row("logged on the screen", "01.03.26 13:10", "log", "01.03.2026 14:05:30", "6 2 2");
         row("deleted contact", "01.03.26 14:00,01.03.26 14:01", "delete", "01.03.2026 14:05:00",
             "6 1 1");
-        row("another program's contact", "01.03.26 14:00", "other 01.03.26 14:03",
+        row("deleted, then one logged", "01.03.26 14:00,01.03.26 14:01", "delete+log",
             "01.03.2026 14:05:00", "12 2 2");
+        row("another program's contact", "01.03.26 14:00", "other+follow 01.03.26 14:03",
+            "01.03.2026 14:05:00", "12 2 2");
+        row("another program's contact, then one logged", "01.03.26 14:00",
+            "other+log 01.03.26 14:03", "01.03.2026 14:05:00", "18 3 3");
         row("off-line dates", "", "type 10.11.07 23:55,11.11.07 00:03", "-", "12 2 2");
         row("off-line, corrected back an hour", "",
             "type 10.11.07 23:55,11.11.07 00:03 -> 10.11.07 22:55", "-", "6 1 1");
@@ -56,30 +60,32 @@ private slots:
             e.model.setText(EntryField::Date, stamp.section(u' ', 0, 0));
             e.model.setText(EntryField::Time, stamp.section(u' ', 1));
         };
-        const QString what = story.section(u' ', 0, 0);
         const QString stamps = story.section(u' ', 1);
-        if (what == QLatin1String("log")) {
-            e.log("YO5ZZZ", "001", "CJ");
-        } else if (what == QLatin1String("delete")) {
-            e.model.deleteContact(
-                fixture.log().scalar(QStringLiteral("SELECT max(ID) FROM LogGen")).toLongLong());
-        } else if (what == QLatin1String("other")) {
-            Database other(QStringLiteral("OtherProgram"));
-            QCOMPARE(other.open(fixture.log().path(), "LogGen"), Database::OpenResult::Ok);
-            insert(other, stamps);
-            QVERIFY(e.model.followLog());
-        } else if (what == QLatin1String("type")) {
-            // Typed off-line; a stamp after "->" corrects the last contact typed.
-            const QStringList typed = stamps.section(QStringLiteral(" -> "), 0, 0).split(u',');
-            for (int i = 0; i < typed.size(); ++i)
-                e.log(QStringLiteral("YO5A%1").arg(QChar(u'A' + i)), "001", "CJ",
-                      [&] { typeStamp(typed[i]); });
-            if (stamps.contains(QStringLiteral(" -> "))) {
-                e.model.correctLastContact();
-                typeStamp(stamps.section(QStringLiteral(" -> "), 1));
-                e.model.logContact();
+        for (const QString& what : story.section(u' ', 0, 0).split(u'+'))
+            if (what == QLatin1String("log")) {
+                e.log("YO5ZZZ", "001", "CJ");
+            } else if (what == QLatin1String("delete")) {
+                e.model.deleteContact(fixture.log()
+                                          .scalar(QStringLiteral("SELECT max(ID) FROM LogGen"))
+                                          .toLongLong());
+            } else if (what == QLatin1String("other")) {
+                Database other(QStringLiteral("OtherProgram"));
+                QCOMPARE(other.open(fixture.log().path(), "LogGen"), Database::OpenResult::Ok);
+                insert(other, stamps);
+            } else if (what == QLatin1String("follow")) {
+                QVERIFY(e.model.followLog());
+            } else if (what == QLatin1String("type")) {
+                // Typed off-line; a stamp after "->" corrects the last contact typed.
+                const QStringList typed = stamps.section(QStringLiteral(" -> "), 0, 0).split(u',');
+                for (int i = 0; i < typed.size(); ++i)
+                    e.log(QStringLiteral("YO5A%1").arg(QChar(u'A' + i)), "001", "CJ",
+                          [&] { typeStamp(typed[i]); });
+                if (stamps.contains(QStringLiteral(" -> "))) {
+                    e.model.correctLastContact();
+                    typeStamp(stamps.section(QStringLiteral(" -> "), 1));
+                    e.model.logContact();
+                }
             }
-        }
         const RateFigures r = e.model.rate();
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(r.lastTenPerHour).arg(r.lastHour).arg(r.bestHour),
                  shown);

@@ -60,9 +60,9 @@ EnterResult ContactEngine::logContact() {
     result.totalsFailed = !m_totals.recount();
     // A correction may move its contact in time: the stage's stamps are read again.
     if (result.corrected)
-        result.totalsFailed |= !m_rate.reload(m_rate.stage());
+        result.totalsFailed |= !m_rate.readAgain();
     else
-        m_rate.add(stage, result.date, result.utc);
+        result.totalsFailed |= !m_rate.add(stage, result.date, result.utc);
     result.learnFailed = !m_lookup.learn(call, m_hand.contact.countyReceived.trimmed());
     m_hand.clear();
     m_hand.prefilledCallsign();

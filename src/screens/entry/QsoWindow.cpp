@@ -483,11 +483,11 @@ void QsoWindow::renderGrid() {
     const QString beginning = m_entry.gridBeginning();
     if (beginning.isEmpty()) {
         m_grid->showStage(stageNumber(m_run.stage()));
-        layOutGrid();
         if (const int last = m_grid->rowCount() - 1; last >= 0) {
             ui.logGrid->selectRow(last);
             ui.logGrid->scrollToBottom();
         }
+        layOutGrid(); // measured on the rows now in view
     } else {
         // A key in the callsign field reads only the rows the grid has room for, and one below
         // them, so that the view asks for no more: the same few rows at every log size.

@@ -14,6 +14,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QTableView>
@@ -45,6 +46,9 @@ void QsoWindow::buildUi() {
     ui.logGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui.logGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.logGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Column widths follow the rows on screen: measuring the whole page at each Enter cost more
+    // than the contact's durable write.
+    ui.logGrid->horizontalHeader()->setResizeContentsPrecision(0);
     // Small type, so that the exchange fits the grid's column widths.
     ScreenLayout::setFont(ui.logGrid, 8, false);
     auto* bottom = new QHBoxLayout;
@@ -216,6 +220,14 @@ QWidget* QsoWindow::buildEntry() {
     g->addWidget(ui.cancelButton, 1, 5);
     g->addWidget(ui.errorLine, 2, 0, 1, 3);
     g->addWidget(ui.dupeWarning, 2, 3, 1, 3);
+    // The marks keep their room while hidden, so that the log grid below stays still (and is
+    // not laid out again) as they come and go with each contact.
+    for (QWidget* mark : {static_cast<QWidget*>(ui.newMarker), static_cast<QWidget*>(ui.errorLine),
+                          static_cast<QWidget*>(ui.dupeWarning)}) {
+        QSizePolicy policy = mark->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        mark->setSizePolicy(policy);
+    }
     g->setColumnStretch(6, 1);
     connect(ui.cancelButton, &QPushButton::clicked, this,
             [this] { act([this] { m_entry.cancelContact(); }); });
