@@ -22,7 +22,7 @@ QsoEntry::QsoEntry(EntryServices s, QObject* parent)
     connect(&m_cw, &CwKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_voice, &VoiceKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_cw, &CwKeyer::progress, this, [this](int n) {
-        m_sentSoFar = m_sendingText.left(n);
+        m_sentCount = n;
         emit changed();
     });
     for (RepeatPause* r : {&m_cwRepeat, &m_ssbRepeat})

@@ -178,7 +178,7 @@ public:
     /// The function keys whose messages wait for the one under way, in their order.
     QList<int> waitingKeys() const;
     /// What of the CW message has gone out.
-    QString sentSoFar() const { return m_sentSoFar; }
+    QString sentSoFar() const { return m_sendingText.left(m_sentCount); }
     bool messageUnderWay() const;
     /// What the radio reported last; none while it does not answer or none is chosen.
     const std::optional<RigReading>& radioReading() const { return m_radioReading; }
@@ -348,8 +348,8 @@ private:
     int m_wpm;
     Transmission m_transmission = Transmission::Idle;
     int m_sendingKey = 0;
-    QString m_sentSoFar;
     QString m_sendingText;
+    int m_sentCount = 0; // the characters of it the keyer has sent
     Transmission m_transmissionBefore = Transmission::Idle;
     int m_speedChange = 0;
     AfterMessage m_afterMessage;

@@ -70,7 +70,7 @@ KeyingResult QsoEntry::sendCw(int key, const QString& cwText, AfterMessage after
     const int startSpeed = m_wpm;
     // ">" and "<" change the speed for the messages after it, whatever keys it.
     const int endSpeed = MorseTiming::steps(m_sendingText, startSpeed, CwWeight::Even).endSpeed;
-    m_sentSoFar.clear();
+    m_sentCount = 0;
     return messageStarted(m_cw.start(m_sendingText, startSpeed), std::move(after),
                           endSpeed - startSpeed);
 }
@@ -98,7 +98,7 @@ KeyingResult QsoEntry::messageStarted(KeyingResult r, AfterMessage after, int sp
 void QsoEntry::messageFinished(KeyingResult r) {
     if (r == KeyingResult::PortError)
         portError(); // the radio refused the message it had taken
-    m_sentSoFar.clear();
+    m_sentCount = 0;
     m_transmission = m_transmissionBefore;
     m_sendingKey = 0;
     if (r != KeyingResult::Aborted)
