@@ -7,24 +7,6 @@
 class CountyTablesTest : public QObject {
     Q_OBJECT
 private slots:
-    void checkCounty_data() {
-        // contest|call|text typed|field afterwards|message
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("RVR in Transmis", "CpTransmis|YO3A|RVR||JUDET INEXISTENT !");
-        row("lower case", "CampNatUS|YO5A|cj||JUDET INEXISTENT !");
-        row("county in Pitesti", "CpPitesti|YO7A|AG||ZODIE INEXISTENTA !");
-    }
-    void checkCounty() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        const CountyCheck check =
-            CountyTables::checkCounty(*ContestCatalog::findByCode(f[0]), f[1], f[2]);
-        QCOMPARE(check.accepted, f[4].isEmpty());
-        QCOMPARE(check.text, f[3]);
-        QCOMPARE(check.message, f[4]);
-    }
-
     // The own county the set-up screen proposes from the one stored for the own call.
     void ownCountyMapsBucharest_data() {
         // county stored, 0/1 for sectors counting, county proposed

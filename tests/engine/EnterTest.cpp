@@ -1,43 +1,10 @@
 #include "EngineFixture.h"
-#include "LogRows.h"
-#include "RunSetup.h"
 
 // Logging a contact: what is refused, a log that fails, and the totals.
 class EnterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Enter judges the fields as they stand, whatever was accepted before.
-    void refusesWhatMayNotBeStored_data() {
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        auto row = [](const char* name, const char* call, EnterResult::Status status,
-                      const char* message) {
-            QTest::newRow(name) << call << int(status) << message;
-        };
-        row("blank", "  ", EnterResult::Status::EmptyCall, "Introducere eronata !");
-        row("only the prefill", "YO", EnterResult::Status::Incomplete, "Introducere incompleta !");
-        row("own call", "yo3abc", EnterResult::Status::OwnCall, "QSO CU MINE INSUMI !");
-        row("edited into a worked one", "YO5OLD", EnterResult::Status::Duplicate,
-            "WARNING ! QSO DUPE !");
-    }
-    void refusesWhatMayNotBeStored() {
-        QFETCH(QString, call);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        EngineFixture f("CampNatUS");
-        changeRun(f.app, [](HandOver& h) { h.settings.myCall = "YO3ABC"; });
-        f.logged("YO5OLD", 1, "CW", "10:00");
-        f.typeContact("YO5NEW", "CJ");
-        QVERIFY(!f.c().dupe);
-        f.c().callsign = call;
-        const EnterResult r = f.engine->logContact();
-        QCOMPARE(int(r.status), status);
-        QCOMPARE(r.message, message);
-        QCOMPARE(logRows(f.log()).size(), 1);
-    }
-
     void failedInsertIsReportedAndClearsNothing() {
         EngineFixture f("CampNatUS");
         f.typeContact("YO5ABC", "CJ");

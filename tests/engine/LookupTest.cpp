@@ -5,41 +5,6 @@
 class LookupTest : public QObject {
     Q_OBJECT
 private slots:
-    void proposedCounty_data() {
-        // contest, county in CallJud, call, county proposed, code received ("-": empty); for a
-        // call not found, 0/1 for the "not in the database" message and for a county list
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("sector in BUC", "ConcBUC B3 YO3ABC XC -");
-        row("sector elsewhere, lower case", "CampNatUS B3 yo3abc BU -");
-        row("BU in BUC", "ConcBUC BU YO3ABC - -");
-        row("Romanian YR", "MemYO CJ YR5ABC CJ -");
-        row("no county exchanged", "CpPitesti AG YO7ABC - -");
-        row("apostrophe", "CampNatUS C'J YO5'X C'J -");
-        row("unknown: sectors, no box", "ConcBUC - YO3AB - - 0 0");
-        row("unknown: names, no list", "CpCaras - YO2AB - - 1 0");
-    }
-    void proposedCounty() {
-        QFETCH(QString, fields);
-        const QStringList f = fieldsOf(fields);
-        QVERIFY(f.size() == 5 || f.size() == 7);
-        const bool found = f.size() == 5;
-        EngineFixture e(f[0]);
-        if (!f[1].isEmpty())
-            e.known(f[2].toUpper(), f[1]);
-        e.c().callsign = f[2];
-        const LookupView view = e.engine->lookUpCallsign();
-        QCOMPARE(e.c().notFound, !found);
-        QCOMPARE(e.c().countyReceived, f[3]);
-        QCOMPARE(e.c().codeReceived, f[4]);
-        QCOMPARE(e.c().callsign, f[2].toUpper());
-        const bool message = !found && f[5] == u'1';
-        QCOMPARE(view.errorText,
-                 message ? f[2] + QStringLiteral("   NU EXISTA IN BAZA DE DATE !!") : QString());
-        const bool list = !found && f[6] == u'1';
-        QCOMPARE(!view.counties.isEmpty(), list);
-    }
-
     void learning_data() {
         // contest, 0/1 contest mode (1) or simulation, county stored before, county logged,
         // county stored afterwards ("-": no row), UPDATE statements run

@@ -1,6 +1,5 @@
 #include "EngineFixture.h"
 #include "LogRows.h"
-#include "rules/CountyBoard.h"
 #include "store/LogStore.h"
 
 namespace {
@@ -17,39 +16,6 @@ QString storedMults(Database& log) {
 class MultiplierTest : public QObject {
     Q_OBJECT
 private slots:
-    void multiplierRules_data() {
-        // contest, stage, multiplier already logged in the stage, call, county, 0/1 for a
-        // contact in the other mode, the multiplier written ("-" for none)
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("empty county", "CampNatUS 1 - YO5A - 0 -");
-        row("special always", "LMAYO 1 NY YO5A NY 1 NY");
-        row("special other mode", "CpBraila 2 - YO4A BR 1 -");
-        row("special station other mode", "Cp1Dec 1 - YO1D CJ 1 -");
-        row("special after its last stage", "Valdora 2 BT YO8A BT 0 -");
-        row("apostrophe", "CampNatUS 1 C'J YO5A C'J 0 -");
-    }
-    void multiplierRules() {
-        QFETCH(QString, fields);
-        const QStringList f = fieldsOf(fields);
-        QCOMPARE(f.size(), 7);
-        const int stage = f[1].toInt();
-        EngineFixture e(f[0], QStringLiteral("CW"), stage);
-        if (!f[2].isEmpty())
-            e.logged(QStringLiteral("YO9ZZZ"), stage, QStringLiteral("CW"), QStringLiteral("10:00"),
-                     f[2]);
-        e.logged(QStringLiteral("YO9ZZY"), stage == 1 ? 2 : 1, QStringLiteral("CW"),
-                 QStringLiteral("10:00"), f[4]); // the same multiplier in another stage
-        e.c().callsign = f[3];
-        e.c().countyReceived = f[4];
-        e.c().proposedCounty = f[4];
-        e.c().otherMode = f[5] == u'1';
-        const bool neu = *e.engine->rules().checkMultiplier();
-        QCOMPARE(e.c().mult, f[6].isEmpty() ? QStringLiteral("  ") : f[6]);
-        QCOMPARE(neu, !f[6].isEmpty());
-        QCOMPARE(e.c().newMult, neu);
-    }
-
     // The column derived from the contacts of a stage, whatever was stored before: rows as
     // "call mode county code", the Mult each holds afterwards ("-" for none).
     void columnDerivedFromTheLog_data() {

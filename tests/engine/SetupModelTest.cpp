@@ -2,11 +2,6 @@
 #include "EngineFixture.h"
 
 namespace {
-const QString kNoContest =
-    QStringLiteral("Precizati CONCURSUL in care se va lucra prin Click pe el !!");
-const QString kNoMode =
-    QStringLiteral("Precizati daca lucrati in concurs sau testati programul  !!");
-
 // A set-up on the fixture's log: `code` chosen, SIMULARE, own station YO3ABC in BU.
 struct Setup {
     explicit Setup(const QString& code) : f(code), run(f.dir.path()), model(run, f.log(), f.clock) {
@@ -25,65 +20,10 @@ struct Setup {
 };
 } // namespace
 
-// The checks before the QSO screen starts: each stops the hand-over at its limit and lets the
-// value beside it through.
+// The hand-over to the QSO screen: its stamps, keyer options and the old log's question.
 class SetupModelTest : public QObject {
     Q_OBJECT
 private slots:
-    void handOverRefusals_data() {
-        // contest, own county, SENT COD, offset, F3 text, how the message starts ("-": none,
-        // "ok": handed over), the box, its fix
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("call-area code of 2", "CampNatUS|BU|12|2||COMPLECTATI BOXUL SENT COD|2|3");
-        row("call-area code of 3", "CampNatUS|BU|312|2||ok||");
-        row("zodiac of 2", "CpPitesti|LE||2||COMPLECTATI BOXUL ZODIA|1|1");
-        row("zodiac of 3", "CpPitesti|LEO||2||ok||");
-        row("required code empty", "Ardel|BU||2||COMPLECTATI BOXUL SENT COD|2|0");
-        row("required code of 3", "Ardel|BU|100|2||ok||");
-        row("sector contest with BU", "ConcBUC|BU||2||JUDET INEXISTENT|1|1");
-        row("sector contest with XA", "ConcBUC|XA||2||ok||");
-        row("blank offset", "CampNatUS|BU|312|  ||-|3|1");
-        row("offset -12", "CampNatUS|BU|312|-12||ok||");
-        row("offset 14.5", "CampNatUS|BU|312|14.5||DIFERENTA ORA YO|3|2");
-        row("county Windows-1250 cannot hold",
-            "CampNatUS|B\u00D1|312|2||Boxul JUDET PROPRIU contine|1|0");
-        row("contest's own county caption", "CpPitesti|LE\u00D1||2||Boxul Zodia contine|1|0");
-        row("F3 Windows-1250 cannot hold", "CampNatUS|BU|312|2|CQ \u4E2D|Boxul F3 contine|4|0");
-    }
-    void handOverRefusals() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        Setup s(f[0]);
-        s.form.ownCounty = f[1];
-        s.form.sentCode = f[2];
-        s.form.utcOffset = f[3];
-        s.form.cwTexts[2] = f[4];
-        const auto result = s.model.handOver(s.form);
-        const auto* refusal = std::get_if<SetupRefusal>(&result);
-        QCOMPARE(refusal == nullptr, f[5] == QLatin1String("ok"));
-        if (!refusal)
-            return;
-        QVERIFY2(f[5] == u'-' ? refusal->message.isEmpty() : refusal->message.startsWith(f[5]),
-                 qPrintable(refusal->message));
-        QCOMPARE(static_cast<int>(*refusal->box), f[6].toInt());
-        QCOMPARE(static_cast<int>(refusal->fix), f[7].toInt());
-        QCOMPARE(refusal->cwText, f[6] == u'4' ? 2 : 0);
-    }
-
-    // No contest clicked, then no CONCURS / SIMULARE: each named before the boxes are looked at.
-    void choicesComeFirst() {
-        EngineFixture f(QStringLiteral("CampNatUS"));
-        ContestRun run(f.dir.path());
-        SetupModel model(run, f.log(), f.clock);
-        QCOMPARE(*model.choicesMissing(), kNoContest);
-        model.chooseContest(*ContestCatalog::findByCode(QStringLiteral("CampNatUS")));
-        QCOMPARE(std::get<SetupRefusal>(model.handOver({})).message, kNoMode);
-        QVERIFY(!std::get<SetupRefusal>(model.handOver({})).box);
-        model.chooseRunKind(true);
-        QVERIFY(!model.choicesMissing());
-    }
-
     // On line the run starts now, by the clock; off line at what was typed. The start number
     // is the leading number of SENT COD only where the contest has one.
     void handOverStampsAndStartNumber_data() {
@@ -148,17 +88,6 @@ private slots:
         s.run.reopenSetup();
         s.model.startSetup();
         QVERIFY(!s.model.offLine() && s.model.keyer().ssbRepeat && !s.model.keyer().cwByPc);
-    }
-
-    // Off line the start date is today until one is typed; a text that is no date brings back
-    // the last valid one.
-    void offLineStartDate() {
-        Setup s(QStringLiteral("CampNatUS"));
-        s.model.startOffLine();
-        QCOMPARE(s.model.offLineStartStamp(),
-                 std::make_pair(QStringLiteral("01.03.26"), QStringLiteral("00:00")));
-        QCOMPARE(s.model.typedStartDate(QStringLiteral("5.3.26")), QStringLiteral("05.03.26"));
-        QCOMPARE(s.model.typedStartDate(QStringLiteral("ab")), QStringLiteral("05.03.26"));
     }
 
     // An old log is named before a real contest on line, once a run; never for SIMULARE or off

@@ -198,6 +198,21 @@ private slots:
         QVERIFY(linesOff(h.keyLine));
     }
 
+    // In SSB the recordings waiting for the one that plays show as CW's messages do: blue.
+    void recordingsWaitingShown() {
+        ScreenHarness h;
+        h.voice.playTime = std::chrono::milliseconds(200);
+        QVERIFY(openQso(h, false, {}));
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F2);
+        QLabel* waiting = h.find<QLabel>(h.qso.get(), "LblF2");
+        QVERIFY(waiting->isVisible() && !h.qsoBox("TxtF2")->isVisible());
+        QCOMPARE(h.rgb(waiting, QPalette::WindowText), Colors::kBlue);
+        untilIdle(h);
+        QCOMPARE(h.voice.played.size(), 2);
+        QCOMPARE(h.rgb(waiting, QPalette::WindowText), Colors::kRed);
+    }
+
     // Keys typed while a message goes out stay where they were typed: the focus move meant for
     // the message's end is dropped.
     void keysTypedDuringAMessageStayWhereTyped() {

@@ -62,16 +62,34 @@ private slots:
         QCOMPARE(h.initBox("txtContrInit")->text(), f[4]);
     }
 
+    // Each check stops the hand-over at its limit and lets the value beside it through.
     void handOverChecksStopInOrder_data() {
-        // contest, own county, SENT COD, offset, how the message starts, focus, that box's text
+        // contest, own county, SENT COD, offset, F3 text, how the message starts ("ok": handed
+        // over, empty: none), focus, that box's text
         QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("short sent code", "OpBCpElevilor|BU|12|2|COMPLECTATI BOXUL SENT COD|txtContrInit|3");
+        auto row = [](const char* name, const char* fields) {
+            QTest::newRow(name) << QString::fromUtf8(fields);
+        };
+        row("short sent code", "OpBCpElevilor|BU|12|2||COMPLECTATI BOXUL SENT COD|txtContrInit|3");
+        row("sent code of 3", "OpBCNUS|BU|312|2||ok||");
+        row("zodiac of 2", "OpBCpArges|LE||2||COMPLECTATI BOXUL ZODIA|TxtMyBezirkA|");
+        row("zodiac of 3", "OpBCpArges|LEO||2||ok||");
+        row("required code empty", "OpBArdel|BU||2||COMPLECTATI BOXUL SENT COD|txtContrInit|");
+        row("required code of 3", "OpBArdel|BU|100|2||ok||");
         row("Bucuresti with BU",
-            "OpbBucuresti|BU||2|JUDET INEXISTENT ! INTRODUCETI XA....XF !|TxtMyBezirkA|");
-        row("offset beyond any time zone",
-            "OpBCNUS|BU|312|99999|DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR DE ORE "
-            "INTRE -12 SI +14 !|TxtTime|99999");
+            "OpbBucuresti|BU||2||JUDET INEXISTENT ! INTRODUCETI XA....XF !|TxtMyBezirkA|");
+        row("Bucuresti with XA", "OpbBucuresti|XA||2||ok||");
+        row("blank offset", "OpBCNUS|BU|312|  |||TxtTime|");
+        row("offset -12", "OpBCNUS|BU|312|-12||ok||");
+        row("offset 14.5",
+            "OpBCNUS|BU|312|14.5||DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR "
+            "DE ORE INTRE -12 SI +14 !|TxtTime|14.5");
+        row("county outside Windows-1250",
+            "OpBCNUS|B\u00D1|312|2||Boxul JUDET PROPRIU contine|TxtMyBezirkA|B\u00D1");
+        row("zodiac outside Windows-1250",
+            "OpBCpArges|LE\u00D1||2||Boxul Zodia contine|TxtMyBezirkA|LE\u00D1");
+        row("F3 outside Windows-1250",
+            "OpBCNUS|BU|312|2|CQ \u4E2D|Boxul F3 contine|TxtF3|CQ \u4E2D");
     }
     void handOverChecksStopInOrder() {
         QFETCH(QString, fields);
@@ -84,18 +102,22 @@ private slots:
         h.initBox("TxtMyBezirkA")->setText(f[1]);
         h.initBox("txtContrInit")->setText(f[2]);
         h.initBox("TxtTime")->setText(f[3]);
+        h.initBox("TxtF3")->setText(f[4]);
         h.dialogs.shown.clear();
         QFile::remove(h.folder.file(QStringLiteral("VELTInit.dat")));
 
         h.trigger(h.init.get(), "mnuQSOfahren");
 
-        QCOMPARE(h.dialogs.shown.size(), 1);
-        QVERIFY2(h.dialogs.shown[0].text.startsWith(f[4]), qPrintable(h.dialogs.shown[0].text));
-        QCOMPARE(h.init->focusWidget(), h.initBox(qPrintable(f[5])));
-        QCOMPARE(h.initBox(qPrintable(f[5]))->text(), f[6]);
+        QCOMPARE(h.qso->isVisible(), f[5] == u"ok");
+        if (f[5] == u"ok")
+            return;
+        QCOMPARE(h.dialogs.shown.size(), f[5].isEmpty() ? 0 : 1);
+        if (!f[5].isEmpty())
+            QVERIFY2(h.dialogs.shown[0].text.startsWith(f[5]), qPrintable(h.dialogs.shown[0].text));
+        QCOMPARE(h.init->focusWidget(), h.initBox(qPrintable(f[6])));
+        QCOMPARE(h.initBox(qPrintable(f[6]))->text(), f[7]);
         QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTInit.dat"))));
         QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTTextCw.dat"))));
-        QVERIFY(!h.qso->isVisible());
     }
 
     void handOverWritesBothFilesAndShowsQsoScreen() {

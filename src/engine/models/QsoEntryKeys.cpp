@@ -145,6 +145,8 @@ void QsoEntry::keyUp(EntryField f) {
     else if (f == EntryField::Time && m_run.offLine() && m_focused == EntryField::Time &&
              text(f).trimmed().size() >= 5)
         acceptTime();
+    else if (f == EntryField::Callsign && m_engine.contact().checked)
+        showDupe(m_engine.rules().checkDuplicate()); // the mark follows the callsign as typed
 }
 
 void QsoEntry::focusEntered(EntryField f) {

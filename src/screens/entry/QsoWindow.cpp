@@ -435,8 +435,13 @@ void QsoWindow::renderBoard() {
 void QsoWindow::renderKeyer() {
     const bool cw = m_run.mode() == Mode::Cw;
     const bool keyedCw = cw && m_run.keyer().cwByPc;
+    const bool voiced = m_run.mode() == Mode::Ssb && m_run.keyer().ssbByPc;
     if (m_run.mode() != Mode::None) {
-        ui.keyerTextsPanel->setVisible(keyedCw);
+        // In SSB the captions alone show the recording played and those waiting for it.
+        ui.keyerTextsPanel->setVisible(keyedCw || voiced);
+        for (QWidget* part :
+             ui.keyerTextsPanel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            part->setVisible(keyedCw || std::ranges::count(ui.keyerTextCaptions, part) > 0);
         ui.keyerPanel->setVisible(keyedCw);
     }
     ui.cwRepeatPause->setVisible(keyedCw && m_run.keyer().cwRepeat && !m_run.offLine());
