@@ -146,7 +146,7 @@ void QsoEntry::keyUp(EntryField f) {
              text(f).trimmed().size() >= 5)
         acceptTime();
     else if (f == EntryField::Callsign && m_engine.contact().checked)
-        showDupe(m_engine.rules().checkDuplicate()); // the mark follows the callsign as typed
+        showDupe(m_engine.checkDuplicate()); // the mark follows the callsign as typed
 }
 
 void QsoEntry::focusEntered(EntryField f) {
