@@ -67,8 +67,7 @@ void finish(std::unique_ptr<QsoWindow>& qso, RigLink& rig, std::initializer_list
         if (!db->isOpen())
             continue;
         if (const Outcome<void> kept = db->keepCopy(); !kept)
-            dialogs.message(kept.error(), QStringLiteral("VELT"), Dialogs::Buttons::Ok,
-                            Dialogs::Icon::Critical);
+            dialogs.tell({kept.error(), Dialogs::Icon::Critical});
     }
 }
 

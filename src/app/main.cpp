@@ -73,13 +73,12 @@ void offerOldData(const QString& dataFolder, Dialogs& dialogs, const Clock& cloc
     const QString question = OldDataMove::question(program, dataFolder);
     if (question.isEmpty())
         return;
-    const bool yes = dialogs.message(question, kTitle, Dialogs::Buttons::YesNo,
-                                     Dialogs::Icon::Question) == Dialogs::AnswerYes;
+    const bool yes = dialogs.ask(question, kTitle);
     const Outcome<QString> told = OldDataMove::answer(yes, program, dataFolder, clock);
     if (!told)
-        dialogs.message(told.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        dialogs.tell({told.error(), Dialogs::Icon::Critical});
     else if (!told->isEmpty())
-        dialogs.message(*told, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+        dialogs.tell({*told, Dialogs::Icon::Information});
 }
 int main(int argc, char* argv[]) {
     if (JetReadChild::isChild(argc, argv))
@@ -108,8 +107,7 @@ int main(int argc, char* argv[]) {
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
     if (!data.error.isEmpty())
-        dialogs.message(dataFolderRefusal(data), kTitle, Dialogs::Buttons::Ok,
-                        Dialogs::Icon::Critical);
+        dialogs.tell({dataFolderRefusal(data), Dialogs::Icon::Critical});
     else
         offerOldData(data.path, dialogs, clock);
     // Whatever removes or changes stored rows keeps a copy of the file first.
@@ -124,7 +122,7 @@ int main(int argc, char* argv[]) {
     const SpecialStations::LoadResult specials =
         SpecialStations::load(QDir(dataPath).filePath(QStringLiteral("special_stations.txt")));
     if (const QString message = specials.message(); !message.isEmpty())
-        dialogs.message(message, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        dialogs.tell({message});
     RigLink rig([](const RadioSettings& s) { return std::make_unique<HamlibRig>(s); });
     RigCwKeyer radioCat(rig);
     const QList<RigModel> rigModels = HamlibRig::models();

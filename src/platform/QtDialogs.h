@@ -6,6 +6,6 @@ class QWidget;
 
 // Qt message boxes, parented to the active screen.
 class QtDialogs : public Dialogs {
-public:
+protected:
     Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EntryKeys.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeVoicePlayer.h"
@@ -14,8 +13,7 @@
 struct EntryModel {
     EntryModel(const ContestRun& state, Database& log, Database& calls,
                const SpecialStations& specials, const Clock& clock, RigLink* rig = nullptr)
-        : app(state),
-          model({app, log, calls, specials, clock, dialogs, keyPort, keyer, voice, rig}) {
+        : app(state), model({app, log, calls, specials, clock, keyPort, keyer, voice, rig}) {
         model.start();
     }
     /// A contact as typed into the fields, the callsign accepted with Space, then IN LOG.
@@ -37,7 +35,6 @@ struct EntryModel {
     }
 
     ContestRun app;
-    FakeDialogs dialogs;
     FakeKeyLine keyLine;
     FakeVoicePlayer voice;
     FakeRealtimePriority realtime;

@@ -3,7 +3,6 @@
 #include "EntryKeys.h"
 #include "LogRows.h"
 #include "RunSetup.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
 #include "fakes/FakeRig.h"
@@ -18,8 +17,8 @@ namespace {
 struct Entry {
     explicit Entry(const QString& contest, int stage = 1, const QString& mode = "CW",
                    RigLink* rig = nullptr)
-        : f(contest, mode, stage), model({f.app, f.log(), f.calls(), f.specials, f.clock, dialogs,
-                                          keyPort, keyer, voice, rig}) {
+        : f(contest, mode, stage),
+          model({f.app, f.log(), f.calls(), f.specials, f.clock, keyPort, keyer, voice, rig}) {
         f.app.chooseRealContest(false);
         f.at("12:00");
         model.start();
@@ -37,9 +36,14 @@ struct Entry {
         type(EntryField::CountyReceived, county);
     }
     QStringList rows() { return logRows(f.log()); }
+    QStringList said() const {
+        QStringList texts;
+        for (const Dialogs::Notice& n : model.notices())
+            texts << n.text;
+        return texts;
+    }
 
     EngineFixture f;
-    FakeDialogs dialogs;
     FakeKeyLine keyLine;
     FakeVoicePlayer voice;
     FakeRealtimePriority realtime;
@@ -81,8 +85,7 @@ private slots:
             e.enter(EntryField::Callsign);
         }
         QCOMPARE(e.rows().size(), 2);
-        const QStringList told =
-            e.dialogs.texts().filter(QStringLiteral("in afara benzii de 80 m"));
+        const QStringList told = e.said().filter(QStringLiteral("in afara benzii de 80 m"));
         QCOMPARE(told.size(), outside ? 1 : 0);
     }
 
@@ -116,7 +119,7 @@ private slots:
             e.type(field, f[2]);
         }
         QCOMPARE(e.model.text(field), f[3]);
-        QCOMPARE(e.dialogs.texts(), f[4].isEmpty() ? QStringList{} : QStringList{f[4]});
+        QCOMPARE(e.said(), f[4].isEmpty() ? QStringList{} : QStringList{f[4]});
     }
 };
 

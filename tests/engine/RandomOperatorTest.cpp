@@ -1,7 +1,6 @@
 #include "EngineFixture.h"
 #include "EntryKeys.h"
 #include "RunSetup.h"
-#include "fakes/FakeDialogs.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeVoicePlayer.h"
 #include "rules/CountyTables.h"
@@ -153,9 +152,8 @@ public:
         m_run = m_f.app;
         m_run.chooseStage(def().presetStage ? Stage::A1 : Stage::None);
         m_run.chooseMode(def().ssbOnly ? Mode::Ssb : Mode::None);
-        m_model =
-            std::make_unique<QsoEntry>(EntryServices{m_run, m_log, m_calls, m_f.specials, m_f.clock,
-                                                     m_dialogs, m_keyPort, m_keyer, m_voice});
+        m_model = std::make_unique<QsoEntry>(EntryServices{m_run, m_log, m_calls, m_f.specials,
+                                                           m_f.clock, m_keyPort, m_keyer, m_voice});
         m_model->start();
         m_model->chooseStage(1);
         def().ssbOnly ? m_model->chooseSsb() : m_model->chooseCw();
@@ -213,7 +211,6 @@ private:
     Database& m_log;
     Database& m_calls;
     ContestRun m_run;
-    FakeDialogs m_dialogs;
     FakeKeyLine m_keyLine;
     KeyPort m_keyPort{m_keyLine};
     FakeVoicePlayer m_voice;

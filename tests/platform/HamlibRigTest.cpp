@@ -109,7 +109,7 @@ private slots:
         const auto [untuned, none] = station.log(QStringLiteral("YO6CCC"));
         QCOMPARE(untuned, tuned + 1);
         QVERIFY(none.isNull());
-        QVERIFY(station.entry->dialogs.shown.isEmpty());
+        QVERIFY(station.entry->model.notices().isEmpty());
     }
 };
 

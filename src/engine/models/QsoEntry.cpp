@@ -3,29 +3,26 @@
 #include "base/DateTimeText.h"
 #include "base/LeadingNumber.h"
 #include "base/seams/Clock.h"
-#include "base/seams/Dialogs.h"
 #include "models/OffLineStamp.h"
 #include "rules/EntryCharacters.h"
 #include "rules/MorseTiming.h"
-#include "rules/SerialCode.h"
 #include "rules/StageName.h"
 
 // The contact's way through the screen: stage and mode, acceptance of the callsign, logging,
 // cancelling, recovery, correction and deletion.
 
 namespace {
-const QString kTitle = QStringLiteral("VELT");
 const QString kTotalsUnread = QStringLiteral("TOTALURILE NU AU PUTUT FI CITITE DIN LOG !");
 } // namespace
 
 QsoEntry::QsoEntry(EntryServices s, QObject* parent)
-    : QObject(parent), m_run(s.run), m_dialogs(s.dialogs), m_clock(s.clock),
+    : QObject(parent), m_run(s.run), m_clock(s.clock),
       m_engine(s.run, s.logDb, s.callDb, s.specials, s.clock), m_cw(s.keyer),
       m_voice(s.keyPort, s.voice), m_rig(s.rig), m_wpm(MorseTiming::kOpeningSpeed) {
     connect(&m_cw, &CwKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_voice, &VoiceKeyer::finished, this, &QsoEntry::messageFinished);
     connect(&m_cw, &CwKeyer::progress, this, [this](int n) {
-        m_sentSoFar = m_sendingText.left(n);
+        m_sentCount = n;
         emit changed();
     });
     for (RepeatPause* r : {&m_cwRepeat, &m_ssbRepeat})
@@ -98,24 +95,24 @@ ShownState QsoEntry::shown() const {
     const QsoContact& c = m_engine.contact();
     ShownState s;
     s.newMultiplier = c.newMult && !c.dupe; // a duplicate brings nothing, whatever was typed
+    const auto blankless = [](QString call) { return call.remove(u' '); };
+    s.errorShown =
+        !m_moves.lookup.errorText.isEmpty() && blankless(c.callsign) == blankless(m_moves.lookedUp);
+    s.stationShown = !m_moves.lookup.hideStationFrames;
+    s.recoveryEnabled = m_snapshot.has_value();
     s.mark = c.dupe ? CallsignMark::Duplicate : c.checked ? CallsignMark::New : CallsignMark::Plain;
     if (m_run.stage() == Stage::None || !modeChosen())
         return s;
-    if (m_engine.inHand().correction)
+    if (m_engine.correction())
         s.phase = EntryPhase::Correcting;
     else if (c.dupe)
-        s.phase = m_dupeAnswered ? EntryPhase::DupeAnswered : EntryPhase::Duplicate;
+        s.phase = m_moves.dupeAnswered ? EntryPhase::DupeAnswered : EntryPhase::Duplicate;
     else
         s.phase = EntryPhase::Open;
     s.duplicate = c.dupe;
-    s.logEnabled = m_logReady && !c.dupe;
-    s.inLogEnabled = s.logEnabled && !m_engine.rules().firstIncompleteField();
+    s.logEnabled = m_moves.logArmed && !c.dupe;
+    s.inLogEnabled = s.logEnabled && !m_engine.firstIncompleteField();
     return s;
-}
-
-bool QsoEntry::errorShown() const {
-    const auto blankless = [](QString call) { return call.remove(u' '); };
-    return m_errorShown && blankless(text(EntryField::Callsign)) == blankless(m_errorCall);
 }
 
 void QsoEntry::refreshGrid(const QString& beginning) {
@@ -124,17 +121,15 @@ void QsoEntry::refreshGrid(const QString& beginning) {
 }
 
 void QsoEntry::message(const QString& text, bool exclamation) {
-    m_dialogs.message(text, kTitle, Dialogs::Buttons::Ok,
-                      exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None);
+    say({text, exclamation ? Dialogs::Icon::Exclamation : Dialogs::Icon::None});
 }
 
 int QsoEntry::shownStage() const {
-    return m_engine.inHand().correction ? m_engine.inHand().correction->stage
-                                        : stageNumber(m_run.stage());
+    return m_engine.correction() ? m_engine.correction()->stage : stageNumber(m_run.stage());
 }
 
 bool QsoEntry::shownCw() const {
-    return m_engine.inHand().correction ? m_engine.inHand().correction->mode == Mode::Cw : isCw();
+    return m_engine.correction() ? m_engine.correction()->mode == Mode::Cw : isCw();
 }
 
 // ---- start, stage and mode ----
@@ -173,28 +168,28 @@ void QsoEntry::start() {
 }
 
 void QsoEntry::setSentCode(const QString& code) {
-    m_engine.store().setSentCode(code);
+    m_engine.setSentCode(code);
 }
 
 void QsoEntry::keepContactInHand() {
     // A contact pushed aside by a stage, a mode or a correction is kept for REC&UP; so is a
     // correction, which REC&UP takes up again.
-    if (m_engine.inHand().held())
+    if (m_engine.held())
         clearContact(true);
 }
 
 void QsoEntry::deriveMultipliers() {
-    if (const Outcome<void> derived = m_engine.store().deriveMultipliers(); !derived)
+    if (const Outcome<void> derived = m_engine.deriveMultipliers(); !derived)
         message(QStringLiteral("MULTIPLICATORII NU AU PUTUT FI REFACUTI DIN LOG: ") +
                 derived.error());
 }
 
 void QsoEntry::refreshBoard() {
-    m_worked = m_engine.totals().workedBoard(stageNumber(m_run.stage()));
+    m_worked = m_engine.workedBoard(stageNumber(m_run.stage()));
 }
 
 void QsoEntry::refreshTotals() {
-    if (!m_engine.totals().recount() || !m_engine.rate().reload(stageNumber(m_run.stage())))
+    if (!m_engine.recount(stageNumber(m_run.stage())))
         message(kTotalsUnread);
 }
 
@@ -202,7 +197,7 @@ void QsoEntry::chooseStage(int stage) {
     if (stage < 1 || stage > 4)
         return;
     keepContactInHand();
-    m_engine.inHand().prefilledCallsign();
+    m_engine.prefilledCallsign();
     m_run.chooseStage(stageFromNumber(stage));
     deriveMultipliers(); // the log view may have deleted contacts
     refreshBoard();
@@ -224,7 +219,7 @@ void QsoEntry::afterModeChosen(const QString& report) {
 }
 
 void QsoEntry::takeSentCodeAfterLast() {
-    const Outcome<QString> code = m_engine.store().sentCodeAfterLast();
+    const Outcome<QString> code = m_engine.sentCodeAfterLast();
     if (!code)
         return message(code.error());
     m_engine.contact().codeSent = *code;
@@ -260,7 +255,7 @@ void QsoEntry::chooseSsb() {
 // ---- the callsign ----
 
 void QsoEntry::prepareCallsign() {
-    m_engine.contact().callsign = m_engine.inHand().prefilledCallsign();
+    m_engine.contact().callsign = m_engine.prefilledCallsign();
     if (def().log.yoinFocus && m_run.stage() != Stage::None && modeChosen())
         requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -290,8 +285,7 @@ void QsoEntry::acceptCallsign() {
         return;
     }
     if (lookup.toUpper() == m_run.settings().myCall.trimmed().toUpper()) {
-        m_dialogs.message(m_engine.rules().refuseOwnCall(), QStringLiteral("ATENTIE"),
-                          Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        say({m_engine.refuseOwnCall(), Dialogs::Icon::Exclamation, QStringLiteral("ATENTIE")});
         clearContact(true);
         return;
     }
@@ -299,18 +293,17 @@ void QsoEntry::acceptCallsign() {
         std::tie(c.date, c.utc) = DateTimeText::utcDateAndTime(m_clock);
     c.callsign = typed.toUpper();
     followLog();
-    if (def().serialSent() && c.codeSent.trimmed().isEmpty())
-        c.codeSent = SerialCode::next(sentLabel());
-    showLookup(m_engine.lookUpCallsign());
-    if (const Outcome<void> reserved = m_engine.store().reserveSerial(); !reserved)
-        message(reserved.error());
-    showDupe(m_engine.rules().checkDuplicate());
+    const Acceptance accepted = m_engine.acceptCallsign();
+    showLookup(accepted.lookup);
+    if (!accepted.reserved)
+        message(accepted.reserved.error());
+    showDupe(accepted.dupe);
     const bool zodiac = def().log.exchange == ExchangeKind::Zodiac;
     if (!zodiac && c.codeReceived.trimmed().isEmpty())
         requestFocus(EntryField::CodeReceived);
     if (zodiac && c.countyReceived.trimmed().isEmpty())
         requestFocus(EntryField::CountyReceived);
-    m_logReady = true;
+    m_moves.logArmed = true;
     if (m_run.offLine()) {
         // The hour is offered; the stamp keeps the last contact's minute for the midnight check.
         c.date = m_run.startDate().trimmed();
@@ -320,12 +313,8 @@ void QsoEntry::acceptCallsign() {
 }
 
 void QsoEntry::showLookup(const LookupView& view) {
-    m_error = view.errorText;
-    m_errorShown = !view.errorText.isEmpty();
-    m_errorCall = text(EntryField::Callsign);
-    if (view.hideStationFrames)
-        m_stationShown = false;
-    m_countyChoices += view.counties;
+    m_moves.lookedUp = text(EntryField::Callsign);
+    m_moves.lookup = view;
 }
 
 void QsoEntry::showDupe(const DupeView& view) {
@@ -333,26 +322,26 @@ void QsoEntry::showDupe(const DupeView& view) {
         message(view.error);
     if (!view.checked)
         return;
-    m_logReady = true;
+    m_moves.logArmed = true;
     if (!view.dupe)
-        m_dupeAnswered = false;
+        m_moves.dupeAnswered = false;
 }
 
 void QsoEntry::chooseCounty(const QString& entry) {
-    const Outcome<std::pair<QString, bool>> taken = m_engine.rules().takeCountyChoice(entry);
+    const Outcome<std::pair<QString, bool>> taken = m_engine.takeCountyChoice(entry);
     if (!taken) {
         message(taken.error());
         return;
     }
     m_engine.contact().countyReceived = taken->first;
-    m_logReady = true;
+    m_moves.logArmed = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
 
 // ---- logging ----
 
 bool QsoEntry::dataComplete() {
-    const std::optional<EntryField> shortField = m_engine.rules().firstIncompleteField();
+    const std::optional<EntryField> shortField = m_engine.firstIncompleteField();
     if (!shortField)
         return true;
     requestFocus(*shortField, Caret::At, static_cast<int>(field(*shortField).size()));
@@ -403,15 +392,10 @@ bool QsoEntry::readyToLog() {
 void QsoEntry::logContact() {
     if (!readyToLog() || !showLogged(m_engine.logContact()))
         return;
-    m_error.clear();
-    m_errorShown = false;
-    m_logReady = false;
-    m_dupeAnswered = false;
+    m_moves = {};
+    m_snapshot.reset();
     refreshGrid();
     prepareCallsign();
-    m_stationShown = true;
-    m_countyChoices.clear();
-    m_recoveryEnabled = false;
 }
 
 bool QsoEntry::showLogged(const EnterResult& r) {
@@ -423,10 +407,9 @@ bool QsoEntry::showLogged(const EnterResult& r) {
         return false;
     }
     if (r.status != EnterResult::Status::Logged) {
-        m_dialogs.message(r.message, kTitle, Dialogs::Buttons::Ok,
-                          r.status == EnterResult::Status::InsertFailed
-                              ? Dialogs::Icon::Critical
-                              : Dialogs::Icon::Exclamation);
+        say({r.message, r.status == EnterResult::Status::InsertFailed
+                            ? Dialogs::Icon::Critical
+                            : Dialogs::Icon::Exclamation});
         return false;
     }
     if (m_run.offLine() && !r.corrected) {
@@ -451,7 +434,7 @@ QsoEntry::TakenContact QsoEntry::takeContact() {
     TakenContact taken{snapshot(), sentLabel(), {}};
     taken.place = m_engine.takeContact().place;
     clearContact(false);
-    m_recoveryEnabled = false;
+    m_snapshot.reset();
     return taken;
 }
 
@@ -468,19 +451,14 @@ void QsoEntry::logTaken(TakenContact taken) {
 
 void QsoEntry::giveBack(const TakenContact& taken) {
     setSentCode(taken.sentLabel);
-    if (m_engine.inHand().held()) {
+    if (m_engine.held()) {
         // The next contact is under way: the one not logged waits for REC&UP.
         m_snapshot = taken.entry;
-        m_recoveryEnabled = true;
         return;
     }
     const EntrySnapshot& s = taken.entry;
-    m_engine.inHand().bringBack({s.contact, s.correction, {}});
-    m_dupeAnswered = s.dupeAnswered;
-    m_error = s.error;
-    m_errorShown = s.errorShown;
-    m_logReady = s.logReady;
-    m_stationShown = s.stationShown;
+    m_engine.restore({s.contact, s.correction, {}});
+    m_moves = s.moves;
     refreshGrid();
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -488,27 +466,17 @@ void QsoEntry::giveBack(const TakenContact& taken) {
 // ---- cancel, recovery, correction, delete ----
 
 EntrySnapshot QsoEntry::snapshot() const {
-    return {m_engine.contact(), m_engine.inHand().correction,
-            m_dupeAnswered,     m_error,
-            m_errorShown,       m_logReady,
-            m_stationShown,     m_errorCall};
+    return {m_engine.contact(), m_engine.correction(), m_moves};
 }
 
 void QsoEntry::clearContact(bool keepForRecovery) {
-    if (keepForRecovery) {
+    if (keepForRecovery)
         m_snapshot = snapshot();
-        m_recoveryEnabled = true;
-    }
-    leaveCorrection();
-    m_engine.inHand().clear();
-    m_error.clear();
-    m_errorShown = false;
+    if (const Outcome<void> cleared = m_engine.clearContact(); !cleared)
+        message(cleared.error());
+    m_moves = {};
     refreshGrid();
     prepareCallsign();
-    m_countyChoices.clear();
-    m_logReady = false;
-    m_dupeAnswered = false;
-    m_stationShown = true;
 }
 
 void QsoEntry::cancelContact() {
@@ -518,40 +486,22 @@ void QsoEntry::cancelContact() {
 }
 
 void QsoEntry::recover() {
-    m_recoveryEnabled = false;
     if (!m_snapshot)
         return;
-    const EntrySnapshot& s = *m_snapshot;
-    QsoContact restored = s.contact;
-    if (s.correction) {
-        // Back to the correction of the same row, never a new contact.
-        m_engine.store().resumeCorrection(*s.correction);
-    } else {
-        // A correction under way is left: the contact brought back is a new one.
-        leaveCorrection();
-        // What is sent next stays as it is now: the code may have moved on since the cancel.
-        const QsoContact& now = m_engine.contact();
-        restored.rstSent = now.rstSent;
-        restored.codeSent = now.codeSent;
-        restored.reservedSerial.clear(); // given up at the cancel: never sent again
-        restored.countySent = now.countySent;
-    }
-    m_engine.contact() = restored;
-    m_dupeAnswered = s.dupeAnswered;
-    m_error = s.error;
-    m_errorShown = s.errorShown;
-    m_errorCall = s.errorCall;
-    m_logReady = s.logReady;
-    m_stationShown = s.stationShown;
+    const EntrySnapshot s = *std::exchange(m_snapshot, std::nullopt);
+    if (const Outcome<void> resumed = m_engine.resumeCancelled({s.contact, s.correction, {}});
+        !resumed)
+        message(resumed.error());
+    m_moves = s.moves;
     if (!s.correction)
         fitReports(m_engine.contact());
     // The log, the stage or the mode may have changed since the cancel: the contact is judged
     // again where it will be logged, and an accepted one shows a serial of its own again.
     recheckContact();
     if (callsignMark() != CallsignMark::Plain)
-        if (const Outcome<void> reserved = m_engine.store().reserveSerial(); !reserved)
+        if (const Outcome<void> reserved = m_engine.reserveSerial(); !reserved)
             message(reserved.error());
-    requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(restored.callsign.size()));
+    requestFocus(EntryField::Callsign, Caret::At, static_cast<int>(s.contact.callsign.size()));
 }
 
 void QsoEntry::fitReports(QsoContact& c) const {
@@ -567,18 +517,13 @@ void QsoEntry::recheckContact() {
     if (callsignMark() == CallsignMark::Plain ||
         call == m_run.settings().myCall.trimmed().toUpper())
         return;
-    showDupe(m_engine.rules().checkDuplicate());
-}
-
-void QsoEntry::leaveCorrection() {
-    if (const Outcome<void> left = m_engine.store().cancelCorrection(); !left)
-        message(left.error());
+    showDupe(m_engine.checkDuplicate());
 }
 
 void QsoEntry::correctLastContact() {
-    if (!m_engine.inHand().correction && m_engine.inHand().held())
+    if (!m_engine.correction() && m_engine.held())
         clearContact(true);
-    const Outcome<std::optional<LogRow>> started = m_engine.store().startCorrection();
+    const Outcome<std::optional<LogRow>> started = m_engine.startCorrection();
     if (!started || !*started) {
         message(started ? QStringLiteral("NU EXISTA NICI UN CONTACT DE CORECTAT !")
                         : started.error());
@@ -586,36 +531,33 @@ void QsoEntry::correctLastContact() {
         return;
     }
     requestFocus(EntryField::Callsign, Caret::AtEnd);
-    m_logReady = true;
-    m_dupeAnswered = false;
+    m_moves.logArmed = true;
+    m_moves.dupeAnswered = false;
 }
 
-void QsoEntry::deleteContact(qint64 id) {
+std::optional<QString> QsoEntry::deleteQuestion(qint64 id) {
     // The question names the contact, so a wrong row is not deleted unseen: its mode too, as a
     // station may be worked in CW and SSB in the same minute.
-    const Outcome<std::optional<LogRow>> stored = m_engine.store().storedContact(id);
+    const Outcome<std::optional<LogRow>> stored = m_engine.storedContact(id);
     if (!stored) {
         message(stored.error());
-        return;
+        return std::nullopt;
     }
     const std::optional<LogRow>& row = *stored;
     if (!row)
-        return;
-    const QString question =
-        QStringLiteral(
-            "VRETI INTRADEVAR SA STERGETI CONTACTUL %1 CU %2 DE LA %3 UTC DIN ETAPA %4 ?")
-            .arg(row->mode.trimmed(), row->callsign.trimmed(), row->utc,
-                 stageName(row->stage.toInt()));
-    if (m_dialogs.message(question, QStringLiteral("STERGERE"), Dialogs::Buttons::YesNo,
-                          Dialogs::Icon::Question) != Dialogs::AnswerYes)
-        return;
+        return std::nullopt;
+    return QStringLiteral(
+               "VRETI INTRADEVAR SA STERGETI CONTACTUL %1 CU %2 DE LA %3 UTC DIN ETAPA %4 ?")
+        .arg(row->mode.trimmed(), row->callsign.trimmed(), row->utc, stageName(row->stage.toInt()));
+}
+
+void QsoEntry::deleteContact(qint64 id) {
     if (def().log.warnsAfterDelete())
-        m_dialogs.message(
-            QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
-                           "VERIFICATI SI MODIFICATI VALOAREA CODS"),
-            QStringLiteral("ATENTIE"), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
-    if (const Outcome<void> deleted = m_engine.store().deleteContact(id); !deleted)
-        m_dialogs.message(deleted.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        say({QStringLiteral("DUPA STERGEREA UNEI LINII SI INTRODUCEREA UNUI NOU INDICATIV, "
+                            "VERIFICATI SI MODIFICATI VALOAREA CODS"),
+             Dialogs::Icon::Exclamation, QStringLiteral("ATENTIE")});
+    if (const Outcome<void> deleted = m_engine.deleteContact(id); !deleted)
+        say({deleted.error(), Dialogs::Icon::Critical});
     // The label follows the log; the contact in hand stays as typed and is judged again.
     refreshBoard();
     refreshTotals();
@@ -625,7 +567,7 @@ void QsoEntry::deleteContact(qint64 id) {
 }
 
 bool QsoEntry::followLog() {
-    const Outcome<bool> changed = m_engine.store().followLog();
+    const Outcome<bool> changed = m_engine.followLog();
     if (!changed)
         message(changed.error());
     if (!changed.valueOr(true))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/RadioSettings.h"
+#include "base/seams/Dialogs.h"
 #include "base/seams/Rig.h"
 #include "contact/ContactEngine.h"
 #include "rules/CwWeight.h"
@@ -16,9 +17,9 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class CwKeyer;
-class Dialogs;
 class RigLink;
 class VoicePlayer;
 
@@ -29,7 +30,6 @@ struct EntryServices {
     Database& callDb;
     const SpecialStations& specials;
     const Clock& clock;
-    Dialogs& dialogs;
     KeyPort& keyPort; // the serial port voice messages key RTS on
     CwKeyer& keyer;
     VoicePlayer& voice;
@@ -64,18 +64,28 @@ struct ShownState {
     bool newMultiplier = false;
     CallsignMark mark = CallsignMark::Plain;
     bool duplicate = false;
+    bool errorShown = false; // the lookup's error line, while the callsign is the one it names
+    bool stationShown = true;
+    bool recoveryEnabled = false; // REC&UP: a contact cancelled or not logged waits
+};
+
+/// What the operator did on the contact in hand and what its lookup answered: cleared, set aside
+/// and brought back with the contact.
+struct ContactMoves {
+    // The operator's last move lets the contact be logged (a duplicate aside): moving on from a
+    // field arms IN LOG, entering the report, code, date or time disarms it.
+    bool logArmed = false;
+    // F2/F4 answered the duplicate in hand; the next press sends the normal text.
+    bool dupeAnswered = false;
+    QString lookedUp; // the callsign the lookup answered for
+    LookupView lookup;
 };
 
 /// The contact in hand, as a cancel left it, for the recovery menu.
 struct EntrySnapshot {
     QsoContact contact;
     std::optional<CorrectionTarget> correction;
-    bool dupeAnswered = false;
-    QString error;
-    bool errorShown = false;
-    bool logReady = false;
-    bool stationShown = true;
-    QString errorCall;
+    ContactMoves moves;
 };
 
 /// The QSO screen's operator loop without widgets: it takes the operator's keys, buttons and
@@ -86,8 +96,6 @@ class QsoEntry : public QObject {
 public:
     explicit QsoEntry(EntryServices services, QObject* parent = nullptr);
     ~QsoEntry() override;
-
-    ContactEngine& engine() { return m_engine; }
 
     // ---- actions ----
     /// Starts the QSO screen from the set-up the set-up screen handed over to the run.
@@ -116,7 +124,10 @@ public:
     void correctLastContact();
     /// A county chosen from the list the lookup offered.
     void chooseCounty(const QString& entry);
-    /// Delete in the log grid, on the contact with `ID` `id`.
+    /// Delete in the log grid, on the contact with `ID` `id`: the question that names it, none
+    /// when it is not in the log.
+    std::optional<QString> deleteQuestion(qint64 id);
+    /// Deletes the contact with `ID` `id`, once the operator answered Yes to its question.
     void deleteContact(qint64 id);
     /// PageUp / PageDown and the speed arrows.
     void changeCwSpeed(bool up);
@@ -143,20 +154,16 @@ public:
     bool logEnabled() const { return shown().logEnabled; }
     bool newMultiplier() const { return shown().newMultiplier; }
     CallsignMark callsignMark() const { return shown().mark; }
-    QString errorText() const { return m_error; }
-    /// The lookup's error line, while the callsign field holds the callsign it names.
-    bool errorShown() const;
-    const QStringList& countyChoices() const { return m_countyChoices; }
-    bool stationShown() const { return m_stationShown; }
-    bool recoveryEnabled() const { return m_snapshot.has_value() && m_recoveryEnabled; }
-    QString sentLabel() const { return m_engine.store().sentCode(); }
+    QString errorText() const { return m_moves.lookup.errorText; }
+    const QStringList& countyChoices() const { return m_moves.lookup.counties; }
+    QString sentLabel() const { return m_engine.sentCode(); }
     /// The stage and mode shown: those of a correction, else the current ones.
     int shownStage() const;
     bool shownCw() const;
-    std::array<ResultRow, 4> results() const { return m_engine.totals().resultRows(); }
+    std::array<ResultRow, 4> results() const { return m_engine.resultRows(); }
     /// The rate of the current stage: at the clock, or off-line at the newest contact typed.
     RateFigures rate() const {
-        return m_run.offLine() ? m_engine.rate().atNewest() : m_engine.rate().at(m_clock.utcNow());
+        return m_run.offLine() ? m_engine.rateAtNewest() : m_engine.rateAt(m_clock.utcNow());
     }
     /// The board codes worked in the current stage, greyed on the board.
     const QStringList& workedCounties() const { return m_worked; }
@@ -171,7 +178,7 @@ public:
     /// The function keys whose messages wait for the one under way, in their order.
     QList<int> waitingKeys() const;
     /// What of the CW message has gone out.
-    QString sentSoFar() const { return m_sentSoFar; }
+    QString sentSoFar() const { return m_sendingText.left(m_sentCount); }
     bool messageUnderWay() const;
     /// What the radio reported last; none while it does not answer or none is chosen.
     const std::optional<RigReading>& radioReading() const { return m_radioReading; }
@@ -183,6 +190,10 @@ public:
     const RadioSettings& radioSettings() const { return m_radio; }
     /// Grows with every typed character a field refused.
     int refusedKeys() const { return m_refusedKeys; }
+    /// What the model has said that the screen has not shown yet, oldest first.
+    const QList<Dialogs::Notice>& notices() const { return m_notices; }
+    /// The notices to show now; the screen shows each once.
+    QList<Dialogs::Notice> takeNotices() { return std::exchange(m_notices, {}); }
 
 signals:
     /// Something shown changed while a message was under way.
@@ -196,6 +207,7 @@ private:
     void requestFocus(EntryField f, Caret caret = Caret::Keep, int position = 0);
     void refreshGrid(const QString& beginning = {});
     void message(const QString& text, bool exclamation = true);
+    void say(const Dialogs::Notice& notice) { m_notices.append(notice); }
 
     // the contact
     void repairDoubledPrefix();
@@ -208,7 +220,6 @@ private:
     void recheckContact();
     void fitReports(QsoContact& contact) const;
     void deriveMultipliers();
-    void leaveCorrection();
     void afterModeChosen(const QString& report);
     void refreshBoard();
     void refreshTotals();
@@ -305,7 +316,6 @@ private:
     void stopRepeats();
 
     ContestRun& m_run;
-    Dialogs& m_dialogs;
     const Clock& m_clock;
     ContactEngine m_engine;
     CwKeyer& m_cw;
@@ -325,30 +335,21 @@ private:
     QString m_pauseCw;
     QString m_pauseSsb;
 
-    // The operator's last move lets the contact be logged (a duplicate aside): moving on from
-    // a field arms IN LOG, entering the report, code, date or time disarms it.
-    bool m_logReady = false;
-    // F2/F4 answered the duplicate in hand; the next press sends the normal text.
-    bool m_dupeAnswered = false;
+    ContactMoves m_moves;
     // A character went into the date: checked on its release once the date is whole.
     bool m_dateTyped = false;
-    QString m_error;
-    bool m_errorShown = false;
-    QString m_errorCall; // the callsign the error line names
-    QStringList m_countyChoices;
-    bool m_stationShown = true;
-    QStringList m_worked;
-    std::optional<EntrySnapshot> m_snapshot;
-    bool m_recoveryEnabled = false;
+    QStringList m_worked; // the log's answer, read again whenever the log changes
+    std::optional<EntrySnapshot> m_snapshot; // offered by REC&UP while it is there
     int m_gridSerial = 0;
     int m_refusedKeys = 0;
+    QList<Dialogs::Notice> m_notices;
     QString m_gridBeginning;
 
     int m_wpm;
     Transmission m_transmission = Transmission::Idle;
     int m_sendingKey = 0;
-    QString m_sentSoFar;
     QString m_sendingText;
+    int m_sentCount = 0; // the characters of it the keyer has sent
     Transmission m_transmissionBefore = Transmission::Idle;
     int m_speedChange = 0;
     AfterMessage m_afterMessage;

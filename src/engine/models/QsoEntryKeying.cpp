@@ -1,6 +1,5 @@
 #include "models/QsoEntry.h"
 
-#include "base/seams/Dialogs.h"
 #include "rules/MorseTiming.h"
 #include "services/keyer/CwKeyer.h"
 
@@ -71,7 +70,7 @@ KeyingResult QsoEntry::sendCw(int key, const QString& cwText, AfterMessage after
     const int startSpeed = m_wpm;
     // ">" and "<" change the speed for the messages after it, whatever keys it.
     const int endSpeed = MorseTiming::steps(m_sendingText, startSpeed, CwWeight::Even).endSpeed;
-    m_sentSoFar.clear();
+    m_sentCount = 0;
     return messageStarted(m_cw.start(m_sendingText, startSpeed), std::move(after),
                           endSpeed - startSpeed);
 }
@@ -99,7 +98,7 @@ KeyingResult QsoEntry::messageStarted(KeyingResult r, AfterMessage after, int sp
 void QsoEntry::messageFinished(KeyingResult r) {
     if (r == KeyingResult::PortError)
         portError(); // the radio refused the message it had taken
-    m_sentSoFar.clear();
+    m_sentCount = 0;
     m_transmission = m_transmissionBefore;
     m_sendingKey = 0;
     if (r != KeyingResult::Aborted)
@@ -193,7 +192,7 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
     const CwMacroResult m = expandMacros(m_messages[n - 1]);
     std::optional<EnterResult> refused;
     if (m.logAfterSend && readyToLog())
-        refused = m_engine.rules().refusalToLog();
+        refused = m_engine.refusalToLog();
     else if (m.logAfterSend)
         return;
     if (!m.logAfterSend || refused) {
@@ -219,17 +218,17 @@ void QsoEntry::sendAndLog(int n, EntryField f) {
 void QsoEntry::answerDupe(int n, bool f4) {
     repairDoubledPrefix();
     if (phase() != EntryPhase::DupeAnswered)
-        showDupe(m_engine.rules().checkDuplicate());
+        showDupe(m_engine.checkDuplicate());
     // The duplicate's answer goes once; the next press sends the normal text.
     if (phase() == EntryPhase::Duplicate) {
-        m_dupeAnswered = true;
+        m_moves.dupeAnswered = true;
         transmit(n,
                  f4 ? QStringLiteral(" ")
                     : text(EntryField::Callsign).trimmed() + QStringLiteral(" QSO B4"),
                  true, false);
         return;
     }
-    m_dupeAnswered = false;
+    m_moves.dupeAnswered = false;
     transmit(n, m_messages[n - 1], true, f4);
 }
 
@@ -325,7 +324,7 @@ void QsoEntry::voiceFunctionKey(int n, EntryField f) {
 bool QsoEntry::transmitLastReport() {
     if (!isCw() || !m_run.keyer().cwByPc)
         return false;
-    sendCw(0, expandMacros(m_engine.store().lastLogged()).text);
+    sendCw(0, expandMacros(m_engine.lastLogged()).text);
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "models/QsoEntry.h"
 
 #include "base/DateTimeText.h"
-#include "base/seams/Dialogs.h"
 #include "models/OffLineStamp.h"
 #include "rules/CountyTables.h"
 #include "rules/EntryCharacters.h"
@@ -110,7 +109,7 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
     case EntryField::Date:
         if (typed == kEnterChar)
             return enterKey();
-        m_logReady = false;
+        m_moves.logArmed = false;
         m_dateTyped = typed.isPrint() && !space;
         return space && dateKeyPress();
     case EntryField::Time:
@@ -147,7 +146,7 @@ void QsoEntry::keyUp(EntryField f) {
              text(f).trimmed().size() >= 5)
         acceptTime();
     else if (f == EntryField::Callsign && m_engine.contact().checked)
-        showDupe(m_engine.rules().checkDuplicate()); // the mark follows the callsign as typed
+        showDupe(m_engine.checkDuplicate()); // the mark follows the callsign as typed
 }
 
 void QsoEntry::focusEntered(EntryField f) {
@@ -159,13 +158,13 @@ void QsoEntry::focusEntered(EntryField f) {
     }
     if (f == EntryField::RstReceived || f == EntryField::CodeReceived || f == EntryField::Date ||
         f == EntryField::Time)
-        m_logReady = false;
+        m_moves.logArmed = false;
 }
 
 bool QsoEntry::spaceMovesToCallsign(bool space) {
     if (!space)
         return false;
-    m_logReady = true;
+    m_moves.logArmed = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
     return true;
 }
@@ -311,22 +310,22 @@ void QsoEntry::codeMovesOn(bool pad, bool selectCounty) {
         else
             requestFocus(EntryField::CountyReceived, Caret::At, static_cast<int>(county.size()));
     } else {
-        m_logReady = false;
+        m_moves.logArmed = false;
         requestFocus(EntryField::CountyReceived);
     }
-    m_dupeAnswered = false; // a duplicate is shown as such again
+    m_moves.dupeAnswered = false; // a duplicate is shown as such again
 }
 
 bool QsoEntry::enterKey() {
     // A contact in hand is logged when whole, else the reason is shown; never nothing.
-    if (phase() != EntryPhase::Closed && m_engine.inHand().held())
+    if (phase() != EntryPhase::Closed && m_engine.held())
         logContact();
     return true;
 }
 
 bool QsoEntry::codeKeyPress(QChar c, bool space) {
     stopRepeats();
-    m_logReady = true;
+    m_moves.logArmed = true;
     if (space) {
         codeMovesOn(true, true);
         return true;
@@ -337,7 +336,7 @@ bool QsoEntry::codeKeyPress(QChar c, bool space) {
 void QsoEntry::codeKeyUp() {
     QString& code = field(EntryField::CodeReceived);
     code = code.trimmed();
-    if (const Outcome<bool> changed = m_engine.rules().codeChanged(code); !changed)
+    if (const Outcome<bool> changed = m_engine.codeChanged(code); !changed)
         message(changed.error());
     const ExchangeKind exchange = def().log.exchange;
     const int full = exchange == ExchangeKind::Zodiac ? 2 : 3;
@@ -347,13 +346,13 @@ void QsoEntry::codeKeyUp() {
 
 void QsoEntry::takeClubWord() {
     QString& county = field(EntryField::CountyReceived);
-    county = m_engine.lookup().clubWordFor(county.trimmed());
+    county = m_engine.clubWordFor(county.trimmed());
 }
 
 void QsoEntry::countyMovesOn() {
-    m_logReady = true;
-    m_engine.rules().countyChanged(text(EntryField::CountyReceived).trimmed());
-    if (const Outcome<bool> mult = m_engine.rules().checkMultiplier(); !mult)
+    m_moves.logArmed = true;
+    m_engine.countyChanged(text(EntryField::CountyReceived).trimmed());
+    if (const Outcome<bool> mult = m_engine.checkMultiplier(); !mult)
         message(mult.error());
     requestFocus(EntryField::Callsign, Caret::AtEnd);
 }
@@ -377,7 +376,7 @@ void QsoEntry::countyKeyUp() {
     QString& field = this->field(EntryField::CountyReceived);
     const QString county = field.trimmed();
     field = county;
-    m_engine.rules().countyChanged(county);
+    m_engine.countyChanged(county);
     const LogRules& rules = def().log;
     const int full = rules.exchange == ExchangeKind::Zodiac ? 3 : 2;
     if (rules.countyWaitsForWholeWord() || county.size() < full)
@@ -401,7 +400,7 @@ bool QsoEntry::countyAccepted() {
 // ---- blanks ----
 
 void QsoEntry::squeezeCallsign() {
-    m_logReady = false;
+    m_moves.logArmed = false;
     QString call = text(EntryField::Callsign).left(15);
     call.remove(u' ');
     field(EntryField::Callsign) = call.trimmed();
@@ -480,7 +479,7 @@ void QsoEntry::acceptDate() {
 }
 
 bool QsoEntry::dateKeyPress() {
-    m_logReady = true;
+    m_moves.logArmed = true;
     const auto parsed = DateTimeText::parseDate(text(EntryField::Date));
     if (!parsed) {
         badDateOrTime(EntryField::Date, kBadDate);
@@ -510,7 +509,7 @@ void QsoEntry::acceptTime() {
 }
 
 bool QsoEntry::timeKeyPress(bool space) {
-    m_logReady = space;
+    m_moves.logArmed = space;
     if (space) {
         acceptTime();
         return true;

@@ -15,7 +15,7 @@ void QsoEntry::attachRadio() {
         if (m_radioReading == r)
             return;
         m_radioReading = r;
-        m_engine.store().setRadioFrequency(r.frequencyHz);
+        m_engine.setRadioFrequency(r.frequencyHz);
         if (!offBand())
             m_offBandNoticed = false;
         emit changed();
@@ -23,7 +23,7 @@ void QsoEntry::attachRadio() {
     // Said once per silence; the link tries again quietly and logging goes on without it.
     connect(m_rig, &RigLink::silent, this, [this](const QString& why) {
         m_radioReading.reset();
-        m_engine.store().setRadioFrequency(std::nullopt);
+        m_engine.setRadioFrequency(std::nullopt);
         m_radioSilence = why + QStringLiteral(" Se reincearca.");
         emit changed();
     });
@@ -41,7 +41,7 @@ void QsoEntry::followRadio() {
     m_radioReading.reset();
     m_radioSilence.clear();
     m_offBandNoticed = false;
-    m_engine.store().setRadioFrequency(std::nullopt);
+    m_engine.setRadioFrequency(std::nullopt);
     if (!m_rig)
         return;
     m_rig->follow(m_radio);

@@ -36,8 +36,7 @@ using namespace Widgets;
 
 namespace {
 EntryServices entryServices(ScreenServices& s, KeyerChoice& keyers) {
-    return {s.run,     s.logDb,       s.callDb, s.specials, s.clock,
-            s.dialogs, keyers.port(), keyers,   s.voice,    s.rig};
+    return {s.run, s.logDb, s.callDb, s.specials, s.clock, keyers.port(), keyers, s.voice, s.rig};
 }
 
 // "14025.30 kHz CW": to ten hertz, as a radio's display shows it.
@@ -244,8 +243,13 @@ void QsoWindow::showStageControls(int stage) {
 
 void QsoWindow::deleteSelectedContact() {
     const QModelIndex current = ui.logGrid->currentIndex();
-    if (current.isValid())
-        act([&] { m_entry.deleteContact(m_grid->idAt(current.row())); });
+    if (!current.isValid())
+        return;
+    const qint64 id = m_grid->idAt(current.row());
+    std::optional<QString> question;
+    act([&] { question = m_entry.deleteQuestion(id); });
+    if (question && m_services.dialogs.ask(*question, QStringLiteral("STERGERE")))
+        act([&] { m_entry.deleteContact(id); });
 }
 
 // ---- load and hand-over ----
@@ -266,6 +270,7 @@ void QsoWindow::load() {
 void QsoWindow::start() {
     show();
     m_entry.start(); // chooses the stage the set-up holds and reads the radio settings
+    tellNotices();
     chooseKeyer();
     if (m_run.stage() != Stage::None)
         showStageControls(stageNumber(m_run.stage()));
@@ -276,13 +281,18 @@ void QsoWindow::start() {
 void QsoWindow::chooseKeyer() {
     const QString notice = m_keyers.choose(m_entry.radioSettings(), m_services.radioCat);
     if (!notice.isEmpty())
-        m_services.dialogs.message(notice, QStringLiteral("VELT"), Dialogs::Buttons::Ok,
-                                   Dialogs::Icon::Exclamation);
+        m_services.dialogs.tell({notice});
 }
 
 // ---- rendering ----
 
+void QsoWindow::tellNotices() {
+    for (const Dialogs::Notice& notice : m_entry.takeNotices())
+        m_services.dialogs.tell(notice);
+}
+
 void QsoWindow::render() {
+    tellNotices();
     renderFields();
     const ShownState shown = m_entry.shown();
     const bool open = shown.phase != EntryPhase::Closed;
@@ -302,9 +312,9 @@ void QsoWindow::render() {
     setBackColor(ui.callsign, marks[static_cast<int>(shown.mark)]);
     ui.dupeWarning->setVisible(shown.duplicate);
     ui.errorLine->setText(m_entry.errorText());
-    ui.errorLine->setVisible(m_entry.errorShown());
-    ui.stationPanel->setVisible(m_entry.stationShown());
-    ui.ownDataPanel->setVisible(m_entry.stationShown());
+    ui.errorLine->setVisible(shown.errorShown);
+    ui.stationPanel->setVisible(shown.stationShown);
+    ui.ownDataPanel->setVisible(shown.stationShown);
     const QStringList& choices = m_entry.countyChoices();
     if (choices.isEmpty()) {
         ui.countyChoices->clear();
@@ -318,7 +328,7 @@ void QsoWindow::render() {
         ui.countyChoices->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
         ui.countyChoices->show();
     }
-    ui.recoverAction->setEnabled(m_entry.recoveryEnabled());
+    ui.recoverAction->setEnabled(shown.recoveryEnabled);
     renderStageAndMode();
     renderRadio();
     renderResults();

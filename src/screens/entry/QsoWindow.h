@@ -67,6 +67,8 @@ private:
     void chooseKeyer();
 
     // the model's answers
+    /// Shows what the model said, in its order, before the rest of its answers.
+    void tellNotices();
     void render();
     void renderFields();
     void renderFocus();

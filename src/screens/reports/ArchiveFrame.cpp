@@ -1,3 +1,4 @@
+#include "base/seams/Dialogs.h"
 #include "rules/ContestRun.h"
 #include "screens/reports/LogViewWindow.h"
 #include "services/reports/ReportFiles.h"
@@ -57,7 +58,7 @@ bool LogViewWindow::archiveNameOk() {
     const QString why = ReportFiles::checkArchiveName(ui.fileNameBox->text());
     if (why.isEmpty())
         return true;
-    tell(why);
+    m_services.dialogs.tell({why, Dialogs::Icon::None, {}});
     ui.fileNameBox->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -65,17 +66,20 @@ bool LogViewWindow::archiveNameOk() {
 void LogViewWindow::deleteArchivedFile() {
     const Outcome<QString> path = m_model.archivedFile(m_run.dataFolder(), ui.fileNameBox->text());
     if (!path) {
-        tell(path.error());
+        m_services.dialogs.tell({path.error(), Dialogs::Icon::None, {}});
         ui.fileNameBox->setFocus(Qt::OtherFocusReason);
         return;
     }
     const QString name = ui.fileNameBox->text().trimmed();
-    if (!ask(QStringLiteral("VRETI SA STERGETI FISIERUL ") + name + QStringLiteral(" ?"),
-             QStringLiteral("STERGERE?")))
+    if (!m_services.dialogs.ask(QStringLiteral("VRETI SA STERGETI FISIERUL ") + name +
+                                    QStringLiteral(" ?"),
+                                QStringLiteral("STERGERE?")))
         return;
     if (!QFile::remove(*path))
-        tell(QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(*path) +
-             QStringLiteral(" NU EXISTA SAU NU POATE FI STERS !"));
+        m_services.dialogs.tell({QStringLiteral("FISIERUL ") + QDir::toNativeSeparators(*path) +
+                                     QStringLiteral(" NU EXISTA SAU NU POATE FI STERS !"),
+                                 Dialogs::Icon::None,
+                                 {}});
     resetFileLists();
     ui.fileNameBox->clear();
 }

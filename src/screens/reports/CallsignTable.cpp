@@ -23,7 +23,7 @@ void LogViewWindow::showCallsignTable() {
 void LogViewWindow::loadCallsignTable() {
     Outcome<QSqlQuery> table = CallsignDb(m_services.callDb).sortedByCallsign();
     if (!table) {
-        tell(table.error());
+        m_services.dialogs.tell({table.error(), Dialogs::Icon::None, {}});
         return;
     }
     m_callModel->setQuery(*std::move(table)); // fetches only the rows the grid shows
@@ -50,7 +50,8 @@ void LogViewWindow::startAddingCallsign() {
 }
 
 void LogViewWindow::confirmAddCallsign() {
-    if (!ask(QStringLiteral("VRETI SA INSERTATI ?"), QStringLiteral("INTRODUCERE DATE"))) {
+    if (!m_services.dialogs.ask(QStringLiteral("VRETI SA INSERTATI ?"),
+                                QStringLiteral("INTRODUCERE DATE"))) {
         reset();
         return;
     }
@@ -63,11 +64,12 @@ void LogViewWindow::addTypedCallsign() {
             db.addByHand(ui.newCallsignBox->text(), ui.newCallsignCountyBox->text());
         !added) {
         // Nothing was inserted: the boxes keep what was typed, to be corrected.
-        tell(added.error(), QStringLiteral("INTRODUCERE DATE"));
+        m_services.dialogs.tell(
+            {added.error(), Dialogs::Icon::None, QStringLiteral("INTRODUCERE DATE")});
         ui.newCallsignBox->setFocus(Qt::OtherFocusReason);
         return;
     }
-    m_services.dialogs.message(QStringLiteral("OK?"), QStringLiteral("OK ? "), Dialogs::Buttons::Ok,
-                               Dialogs::Icon::Question);
+    m_services.dialogs.tell(
+        {QStringLiteral("OK?"), Dialogs::Icon::Question, QStringLiteral("OK ? ")});
     reset();
 }

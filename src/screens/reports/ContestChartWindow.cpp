@@ -139,7 +139,7 @@ void ContestChartWindow::chooseStage(int stage) {
     m_steps = read.valueOr({});
     draw();
     if (!read)
-        tell(read.error());
+        m_services.dialogs.tell({read.error(), Dialogs::Icon::None, kTitle});
 }
 
 void ContestChartWindow::draw() {
@@ -196,8 +196,10 @@ void ContestChartWindow::savePng() {
     const ContestRun& run = m_services.run;
     const QString folder = ReportFiles::archiveFolder(run.dataFolder());
     if (!QDir().mkpath(folder))
-        return tell(QStringLiteral("Folderul ") + QDir::toNativeSeparators(folder) +
-                    QStringLiteral(" nu a putut fi creiat !"));
+        return m_services.dialogs.tell({QStringLiteral("Folderul ") +
+                                            QDir::toNativeSeparators(folder) +
+                                            QStringLiteral(" nu a putut fi creiat !"),
+                                        Dialogs::Icon::None, kTitle});
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -205,8 +207,10 @@ void ContestChartWindow::savePng() {
     const QString path = ReportFiles::chartPath(run.dataFolder(), run.settings().myCall,
                                                 run.contest(), m_twoDigitYear, m_stage);
     const Outcome<void> written = SafeFile::write(path, png);
-    tell(written ? QStringLiteral("Graficul a fost scris: ") + QDir::toNativeSeparators(path)
-                 : written.error());
+    m_services.dialogs.tell(
+        {written ? QStringLiteral("Graficul a fost scris: ") + QDir::toNativeSeparators(path)
+                 : written.error(),
+         Dialogs::Icon::None, kTitle});
 }
 
 void ContestChartWindow::print() {
@@ -215,9 +219,5 @@ void ContestChartWindow::print() {
         return;
     printer.picture(picture());
     if (const QString note = printer.end(); !note.isEmpty())
-        tell(note);
-}
-
-void ContestChartWindow::tell(const QString& text) {
-    m_services.dialogs.message(text, kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+        m_services.dialogs.tell({note, Dialogs::Icon::None, kTitle});
 }

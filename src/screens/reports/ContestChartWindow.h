@@ -35,7 +35,6 @@ private:
     void savePng();
     void print();
     QImage picture() const;
-    void tell(const QString& text);
 
     ScreenServices& m_services;
     QChartView* m_view = nullptr;

@@ -131,34 +131,33 @@ void LogViewWindow::finishForm() {
         return;
     }
     storeStationData();
-    if (!ask(QStringLiteral("INTRODUCERE DE DATE TERMINATA ?"),
-             QStringLiteral("INTRODUCERE DATE"))) {
+    if (!m_services.dialogs.ask(QStringLiteral("INTRODUCERE DE DATE TERMINATA ?"),
+                                QStringLiteral("INTRODUCERE DATE"))) {
         ui.sectionBox->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (const Outcome<void> written =
             SettingsFiles::writeInitFile(m_run.dataFolder(), m_run.settings());
         !written)
-        tell(written.error());
+        m_services.dialogs.tell({written.error(), Dialogs::Icon::None, {}});
     const LogOutput output = m_model.output();
     if (output == LogOutput::Cabrillo) {
         if (const Outcome<void> kept =
                 KeptSettings(m_run.dataFolder()).keepCabrillo(cabrilloHeader());
             !kept)
-            tell(kept.error());
+            m_services.dialogs.tell({kept.error(), Dialogs::Icon::None, {}});
     }
     if (output == LogOutput::PrintedSummary)
         return printSummary();
-    const bool declared =
-        m_services.dialogs.message(
-            QStringLiteral("PRIN EXPEDIEREA LOGULUI ELECTRONIC DECLAR CA AM OPERAT STATIA IN "
-                           "LIMITELE LICENTEI SI RESPECTIND REGULAMENTUL DE CONCURS !!!"),
-            QStringLiteral("DECLARATIE"), Dialogs::Buttons::YesNo,
-            Dialogs::Icon::Exclamation) == Dialogs::AnswerYes;
+    const bool declared = m_services.dialogs.ask(
+        QStringLiteral("PRIN EXPEDIEREA LOGULUI ELECTRONIC DECLAR CA AM OPERAT STATIA IN "
+                       "LIMITELE LICENTEI SI RESPECTIND REGULAMENTUL DE CONCURS !!!"),
+        QStringLiteral("DECLARATIE"), Dialogs::Icon::Exclamation);
     if (!declared) {
-        m_services.dialogs.message(
-            QStringLiteral("FARA CONFIRMAREA DECLARATIEI REZULTATELE OBTINUTE NU SINT VALABILE ! "),
-            QString(), Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        m_services.dialogs.tell(
+            {QStringLiteral(
+                 "FARA CONFIRMAREA DECLARATIEI REZULTATELE OBTINUTE NU SINT VALABILE ! "),
+             Dialogs::Icon::Exclamation, QString()});
         return;
     }
     writeChosenFile();
@@ -236,7 +235,7 @@ void LogViewWindow::showWrittenFile(const Outcome<WrittenFile>& written) {
     m_model.fileWritten(written.ok());
     render();
     if (!written) {
-        tell(written.error());
+        m_services.dialogs.tell({written.error(), Dialogs::Icon::None, {}});
         return;
     }
     listWrittenFile(*written);
@@ -267,7 +266,7 @@ void LogViewWindow::printSummary() {
                            m_model.twoDigitYear());
         const QString note = printed.valueOr(printed.error());
         if (!note.isEmpty())
-            tell(note, QStringLiteral("TIPARIRE"));
+            m_services.dialogs.tell({note, Dialogs::Icon::None, QStringLiteral("TIPARIRE")});
     }
     m_model.summaryEnded(ready);
     render();

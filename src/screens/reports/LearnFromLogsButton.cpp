@@ -35,15 +35,14 @@ void LearnFromLogsButton::chooseFiles() {
 void LearnFromLogsButton::learnFrom(const QStringList& files) {
     const LogLearning::Plan plan = LogLearning::plan(m_callDb, files);
     if (!plan.writes()) {
-        m_dialogs.message(plan.describe() + QStringLiteral("\nNu este nimic de scris."), kTitle,
-                          Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+        m_dialogs.tell({plan.describe() + QStringLiteral("\nNu este nimic de scris."),
+                        Dialogs::Icon::Information, kTitle});
         return;
     }
-    if (m_dialogs.message(plan.describe() + QStringLiteral("\nSCRIETI IN BAZA DE DATE ?"), kTitle,
-                          Dialogs::Buttons::YesNo, Dialogs::Icon::Question) != Dialogs::AnswerYes)
+    if (!m_dialogs.ask(plan.describe() + QStringLiteral("\nSCRIETI IN BAZA DE DATE ?"), kTitle))
         return;
     if (const Outcome<void> done = LogLearning::apply(m_callDb, plan); !done) {
-        m_dialogs.message(done.error(), kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+        m_dialogs.tell({done.error(), Dialogs::Icon::Critical, kTitle});
         return;
     }
     emit learnt();

@@ -29,7 +29,7 @@ bool LogViewWindow::readTotals() {
     const auto stages = LogStore(m_services.logDb).stageTotals();
     if (!stages) {
         m_totals = {};
-        tell(stages.error());
+        m_services.dialogs.tell({stages.error(), Dialogs::Icon::None, {}});
         return false;
     }
     m_totals = ReportTotals::of(*stages);
@@ -49,7 +49,7 @@ void LogViewWindow::bindLog(int stage) {
     const bool bound = m_logModel->show(stage);
     render();
     if (!bound) {
-        tell(m_logModel->error());
+        m_services.dialogs.tell({m_logModel->error(), Dialogs::Icon::None, {}});
         return;
     }
     ui.logGrid->scrollToBottom();
@@ -89,7 +89,7 @@ void LogViewWindow::printChoice(int stage) {
         PrintedLog(m_services.printer, s.contest(), s.settings().myCall, m_model.twoDigitYear()));
     const auto tellPrinted = [this](const QString& note) {
         if (!note.isEmpty())
-            tell(note, QStringLiteral("TIPARIRE"));
+            m_services.dialogs.tell({note, Dialogs::Icon::None, QStringLiteral("TIPARIRE")});
     };
     if (const Outcome<void> started = print->start(stage); !started)
         return tellPrinted(started.error());
@@ -102,8 +102,8 @@ void LogViewWindow::printChoice(int stage) {
 }
 
 bool LogViewWindow::printerReady() {
-    return ask(QStringLiteral("PRINTERUL ESTE PREGATIT PT. TIPARIRE ?"),
-               QStringLiteral("TIPARIRE"));
+    return m_services.dialogs.ask(QStringLiteral("PRINTERUL ESTE PREGATIT PT. TIPARIRE ?"),
+                                  QStringLiteral("TIPARIRE"));
 }
 
 // ---- deleting one contact ----
@@ -114,7 +114,8 @@ void LogViewWindow::contactSelected() {
 }
 
 void LogViewWindow::deleteSelectedContact() {
-    if (!ask(QStringLiteral("VRETI SA STERGETI ?"), QStringLiteral("STERGERE ?"))) {
+    if (!m_services.dialogs.ask(QStringLiteral("VRETI SA STERGETI ?"),
+                                QStringLiteral("STERGERE ?"))) {
         reset();
         return;
     }
@@ -125,11 +126,15 @@ void LogViewWindow::deleteSelectedContact() {
                                          ? ui.logGrid->selectionModel()->selectedRows()
                                          : QModelIndexList();
     if (selected.isEmpty()) {
-        tell(QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"));
+        m_services.dialogs.tell(
+            {QStringLiteral("SELECTATI IN LOG CONTACTUL DE STERS !"), Dialogs::Icon::None, {}});
     } else {
         const qint64 id = m_logModel->idAt(selected.first().row());
         if (const Outcome<void> removed = LogStore(m_services.logDb).remove(id); !removed)
-            tell(QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + removed.error());
+            m_services.dialogs.tell(
+                {QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + removed.error(),
+                 Dialogs::Icon::None,
+                 {}});
         readTotals();
         showTotals(m_model.gridStage());
         bindLog(m_model.gridStage());
@@ -142,7 +147,8 @@ void LogViewWindow::deleteSelectedContact() {
 void LogViewWindow::askToDeleteLog() {
     m_model.deleteLogChosen();
     bindLog(0);
-    if (ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"), QStringLiteral("STERGERE?"))) {
+    if (m_services.dialogs.ask(QStringLiteral("VRETI SA STERGETI LOGUL GENERAL ?"),
+                               QStringLiteral("STERGERE?"))) {
         deleteLog();
         return;
     }
@@ -164,7 +170,10 @@ void LogViewWindow::deleteLog() {
             if (!cancelled)
                 return logDeleted(change->finish());
             change->cancel();
-            tell(QStringLiteral("STERGEREA LOGULUI A FOST OPRITA. NU S-A SCHIMBAT NIMIC."));
+            m_services.dialogs.tell(
+                {QStringLiteral("STERGEREA LOGULUI A FOST OPRITA. NU S-A SCHIMBAT NIMIC."),
+                 Dialogs::Icon::None,
+                 {}});
             logDeleted({});
         },
         [change] { return change->percent(); }, Qt::ApplicationModal);
@@ -172,7 +181,9 @@ void LogViewWindow::deleteLog() {
 
 void LogViewWindow::logDeleted(const Outcome<void>& removed) {
     if (!removed)
-        tell(QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error());
+        m_services.dialogs.tell({QStringLiteral("LOGUL NU A PUTUT FI STERS: ") + removed.error(),
+                                 Dialogs::Icon::None,
+                                 {}});
     m_model.logDeleted();
     bindLog(0);
 }

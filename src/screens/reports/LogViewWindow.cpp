@@ -498,21 +498,16 @@ bool LogViewWindow::createFolder(const QString& folder) {
         return true;
     const QString shown = QDir::toNativeSeparators(folder);
     if (!QDir().mkpath(folder)) {
-        tell(QStringLiteral("Folderul ") + shown + QStringLiteral(" nu a putut fi creiat !"));
+        m_services.dialogs.tell(
+            {QStringLiteral("Folderul ") + shown + QStringLiteral(" nu a putut fi creiat !"),
+             Dialogs::Icon::None,
+             {}});
         return false;
     }
-    tell(QStringLiteral("Folderul ") + shown +
-         QStringLiteral(" a fost creiat. Datele se inscriu in folderul nou creiat"));
+    m_services.dialogs.tell(
+        {QStringLiteral("Folderul ") + shown +
+             QStringLiteral(" a fost creiat. Datele se inscriu in folderul nou creiat"),
+         Dialogs::Icon::None,
+         {}});
     return true;
-}
-
-// ---- message boxes ----
-
-bool LogViewWindow::ask(const QString& text, const QString& title) {
-    return m_services.dialogs.message(text, title, Dialogs::Buttons::YesNo,
-                                      Dialogs::Icon::Question) == Dialogs::AnswerYes;
-}
-
-void LogViewWindow::tell(const QString& text, const QString& title) {
-    m_services.dialogs.message(text, title, Dialogs::Buttons::Ok, Dialogs::Icon::None);
 }

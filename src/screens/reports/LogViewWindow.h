@@ -57,8 +57,6 @@ private:
     bool makeLogFolder();
     bool makeArchiveFolder();
     bool createFolder(const QString& folder);
-    bool ask(const QString& text, const QString& title);
-    void tell(const QString& text, const QString& title = {});
 
     // the log grid, totals and deletions (LogViewCommands.cpp)
     bool readTotals();

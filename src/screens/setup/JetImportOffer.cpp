@@ -50,11 +50,11 @@ QString JetImportOffer::run(const QString& path, const TableMap& map) {
     if (!done.ok)
         return QStringLiteral("Importul din %1 nu a reusit: %2.").arg(file, done.error) +
                kLeftAlone;
-    m_dialogs.message(QStringLiteral("Tabela %1 a fost importata din %2.\n%3\nFisierul vechi a "
-                                     "fost pastrat ca %4.")
-                          .arg(map.sourceTable, file, done.counts.describe(),
-                               QDir::toNativeSeparators(done.keptAs)),
-                      kTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Information);
+    m_dialogs.tell({QStringLiteral("Tabela %1 a fost importata din %2.\n%3\nFisierul vechi a "
+                                   "fost pastrat ca %4.")
+                        .arg(map.sourceTable, file, done.counts.describe(),
+                             QDir::toNativeSeparators(done.keptAs)),
+                    Dialogs::Icon::Information, kTitle});
     return {};
 }
 
@@ -65,6 +65,5 @@ bool JetImportOffer::ask(const QString& path, const TableMap& map) {
                        "Fisierul vechi va fi pastrat neschimbat ca %3.")
             .arg(QDir::toNativeSeparators(path), map.sourceTable,
                  QDir::toNativeSeparators(JetImport::keepingName(path)));
-    return m_dialogs.message(text, kTitle, Dialogs::Buttons::YesNo, Dialogs::Icon::Question) ==
-           Dialogs::AnswerYes;
+    return m_dialogs.ask(text, kTitle);
 }

@@ -337,8 +337,7 @@ void SetupWindow::applyLayoutFactors() {
     const QSize display = m_services.metrics.displaySize();
     const LayoutFactors f = LayoutFactors::forDisplay(display);
     if (!f.supported)
-        m_services.dialogs.message(QString::fromLatin1(kResolutionMessage), kProgramTitle,
-                                   Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+        m_services.dialogs.tell({QString::fromLatin1(kResolutionMessage)});
     m_layout = f;
     ScreenLayout::apply(this, display, f);
 }
@@ -414,12 +413,10 @@ bool SetupWindow::openDatabases() {
             text = QStringLiteral("Nu exista legatura cu serverul !");
         // Started by AUTO the program says why and ends; otherwise the operator chooses.
         if (m_autoStart) {
-            m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,
-                                       Dialogs::Icon::Critical);
+            m_services.dialogs.tell({text, Dialogs::Icon::Critical});
             return false;
         }
-        return m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::OkCancel,
-                                          Dialogs::Icon::Critical) == Dialogs::AnswerOk;
+        return m_services.dialogs.confirm({text, Dialogs::Icon::Critical});
     }
     warnIfLogReadOnly();
     return true;
@@ -429,11 +426,11 @@ void SetupWindow::warnIfLogReadOnly() {
     const Outcome<void> written = m_services.logDb.tryWrite();
     if (written)
         return;
-    m_services.dialogs.message(
-        QStringLiteral("Logul %1 nu poate fi scris: %2.\nContactele nu vor putea fi memorate. "
-                       "Rezolvati problema inainte de inceperea concursului !")
-            .arg(QDir::toNativeSeparators(m_services.logDb.path()), written.error()),
-        kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Critical);
+    m_services.dialogs.tell(
+        {QStringLiteral("Logul %1 nu poate fi scris: %2.\nContactele nu vor putea fi memorate. "
+                        "Rezolvati problema inainte de inceperea concursului !")
+             .arg(QDir::toNativeSeparators(m_services.logDb.path()), written.error()),
+         Dialogs::Icon::Critical});
 }
 
 void SetupWindow::focusAfterLoad() {
@@ -513,10 +510,9 @@ void SetupWindow::chooseContestMode() {
         ui.sentCode->setCursorPosition(1);
         focusSentCodeOrCall();
     }
-    m_services.dialogs.message(
-        QStringLiteral("Inainte de pornirea programului verificati daca tabelele LOG necesare "
-                       "acestui concurs sint goale !"),
-        kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::Exclamation);
+    m_services.dialogs.tell(
+        {QStringLiteral("Inainte de pornirea programului verificati daca tabelele LOG necesare "
+                        "acestui concurs sint goale !")});
 }
 
 void SetupWindow::chooseSimulation() {
@@ -567,11 +563,11 @@ void SetupWindow::makeWavFolder() {
     if (QDir(folder).exists())
         return;
     QDir().mkpath(folder);
-    m_services.dialogs.message(
-        QStringLiteral("Folderul ") + QDir::toNativeSeparators(folder) +
-            QStringLiteral(" a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
-                           "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
-        kProgramTitle, Dialogs::Buttons::Ok, Dialogs::Icon::None);
+    m_services.dialogs.tell(
+        {QStringLiteral("Folderul ") + QDir::toNativeSeparators(folder) +
+             QStringLiteral(" a fost creiat dar este gol. Pentru functionare cu PC-ul in SSB, "
+                            "trebuiesc creiate in acest folder, fisierele F1.WAV...F7WAV ! "),
+         Dialogs::Icon::None});
 }
 
 // ---- what the screen shows ----
@@ -618,8 +614,7 @@ void SetupWindow::render() {
 // ---- menus ----
 
 void SetupWindow::refuse(const QString& text) {
-    m_services.dialogs.message(text, kProgramTitle, Dialogs::Buttons::Ok,
-                               Dialogs::Icon::Exclamation);
+    m_services.dialogs.tell({text});
 }
 
 bool SetupWindow::checkContestAndMode() {
@@ -719,9 +714,7 @@ void SetupWindow::startQso() {
 
 bool SetupWindow::logReadyForContest() {
     const QString question = m_model.contestLogQuestion();
-    if (question.isEmpty() ||
-        m_services.dialogs.message(question, QStringLiteral("ATENTIE"), Dialogs::Buttons::YesNo,
-                                   Dialogs::Icon::Question) != Dialogs::AnswerYes)
+    if (question.isEmpty() || !m_services.dialogs.ask(question, QStringLiteral("ATENTIE")))
         return true;
     if (const Outcome<void> emptied = m_model.emptyLog(); !emptied) {
         refuse(QStringLiteral("LOGUL NU A PUTUT FI GOLIT: ") + emptied.error());
@@ -733,14 +726,12 @@ bool SetupWindow::logReadyForContest() {
 void SetupWindow::begin(const HandOver& handOver) {
     if (const QString notice = SystemOffset::notice(ui.utcOffset->text(), m_services.clock);
         !notice.isEmpty())
-        m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
-                                   Dialogs::Icon::Information);
+        m_services.dialogs.tell({notice, Dialogs::Icon::Information});
     // A paper log typed in later may be of another year's lists.
     if (const QString notice = m_services.specials.notice(m_services.run.contest(),
                                                           m_services.clock.utcNow().date().year());
         !handOver.offLine && !notice.isEmpty())
-        m_services.dialogs.message(notice, kProgramTitle, Dialogs::Buttons::Ok,
-                                   Dialogs::Icon::Exclamation);
+        m_services.dialogs.tell({notice});
     for (const QString& problem : m_model.saveSettings(handOver))
         refuse(problem);
     m_model.begin(handOver);

@@ -68,8 +68,8 @@ void SetupWindow::ownCallEntered() {
     const QString call = typed.trimmed().toUpper();
     focusSentCodeOrCall();
     if (call.isEmpty()) {
-        m_services.dialogs.message(QStringLiteral("Introducere eronata"), windowTitle(),
-                                   Dialogs::Buttons::Ok, Dialogs::Icon::None);
+        m_services.dialogs.tell(
+            {QStringLiteral("Introducere eronata"), Dialogs::Icon::None, windowTitle()});
         return;
     }
     lookUpOwnCall(call);
