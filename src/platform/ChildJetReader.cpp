@@ -18,18 +18,16 @@ constexpr qint64 kAnswerMinimum = 1 << 20;
 ChildJetReader::ChildJetReader(QString executable, std::chrono::milliseconds limit)
     : m_executable(std::move(executable)), m_limit(limit) {}
 
-bool ChildJetReader::open(const QString& path) {
+Outcome<void> ChildJetReader::open(const QString& path) {
     close();
-    const std::optional<JetRowStream::Message> answer = ask({path});
+    const Outcome<JetRowStream::Message> answer = ask({path});
     if (!answer)
-        return false;
-    if (answer->kind != JetRowStream::Message::Kind::Tables) {
-        m_error = answer->reason;
-        return false;
-    }
+        return Failure{answer.error()};
+    if (answer->kind != JetRowStream::Message::Kind::Tables)
+        return Failure{answer->reason};
     m_path = path;
     m_tables = answer->tables;
-    return true;
+    return {};
 }
 
 void ChildJetReader::close() {
@@ -37,24 +35,19 @@ void ChildJetReader::close() {
     m_tables.clear();
 }
 
-std::optional<JetTable> ChildJetReader::read(const QString& table) {
-    if (m_path.isEmpty() || !m_tables.contains(table, Qt::CaseInsensitive)) {
-        m_error = QStringLiteral("tabela %1 lipseste").arg(table);
-        return std::nullopt;
-    }
-    const std::optional<JetRowStream::Message> answer = ask({m_path, table});
-    if (!answer) {
-        m_error = QStringLiteral("tabela %1 nu poate fi citita: %2").arg(table, m_error);
-        return std::nullopt;
-    }
-    if (answer->kind != JetRowStream::Message::Kind::Table) {
-        m_error = answer->reason;
-        return std::nullopt;
-    }
-    return answer->table;
+Outcome<JetTable> ChildJetReader::read(const QString& table) {
+    if (m_path.isEmpty() || !m_tables.contains(table, Qt::CaseInsensitive))
+        return Failure{QStringLiteral("tabela %1 lipseste").arg(table)};
+    Outcome<JetRowStream::Message> answer = ask({m_path, table});
+    if (!answer)
+        return Failure{
+            QStringLiteral("tabela %1 nu poate fi citita: %2").arg(table, answer.error())};
+    if (answer->kind != JetRowStream::Message::Kind::Table)
+        return Failure{answer->reason};
+    return std::move(answer->table);
 }
 
-std::optional<JetRowStream::Message> ChildJetReader::ask(const QStringList& arguments) {
+Outcome<JetRowStream::Message> ChildJetReader::ask(const QStringList& arguments) {
     QProcess child;
     child.setProgram(m_executable);
     child.setArguments(QStringList{QLatin1String(JetReadChild::kOption)} + arguments);
@@ -74,30 +67,25 @@ std::optional<JetRowStream::Message> ChildJetReader::ask(const QStringList& argu
     // The answer may end a moment before the child does.
     if (answer.size() <= most)
         child.waitForFinished(left());
-    if (child.error() == QProcess::FailedToStart) {
-        m_error =
-            QStringLiteral("cititorul fisierelor Jet (%1) nu poate fi pornit").arg(m_executable);
-        return std::nullopt;
-    }
+    if (child.error() == QProcess::FailedToStart)
+        return Failure{
+            QStringLiteral("cititorul fisierelor Jet (%1) nu poate fi pornit").arg(m_executable)};
     if (child.state() != QProcess::NotRunning) {
         child.kill();
         child.waitForFinished();
-        m_error = answer.size() > most
-                      ? QStringLiteral("cititorul a dat un raspuns fara sfarsit; fisierul este "
-                                       "probabil deteriorat")
-                      : QStringLiteral("citirea nu s-a terminat in %1 secunde; fisierul este "
-                                       "probabil deteriorat")
-                            .arg(std::chrono::ceil<std::chrono::seconds>(m_limit).count());
-        return std::nullopt;
+        return Failure{answer.size() > most
+                           ? QStringLiteral("cititorul a dat un raspuns fara sfarsit; fisierul "
+                                            "este probabil deteriorat")
+                           : QStringLiteral("citirea nu s-a terminat in %1 secunde; fisierul "
+                                            "este probabil deteriorat")
+                                 .arg(std::chrono::ceil<std::chrono::seconds>(m_limit).count())};
     }
     answer += child.readAllStandardOutput();
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
-        m_error = QStringLiteral("citirea s-a oprit pe neasteptate; fisierul este probabil "
-                                 "deteriorat");
-        return std::nullopt;
-    }
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return Failure{QStringLiteral("citirea s-a oprit pe neasteptate; fisierul este probabil "
+                                      "deteriorat")};
     std::optional<JetRowStream::Message> message = JetRowStream::parse(answer);
     if (!message)
-        m_error = QStringLiteral("raspunsul cititorului este incomplet sau deteriorat");
-    return message;
+        return Failure{QStringLiteral("raspunsul cititorului este incomplet sau deteriorat")};
+    return *std::move(message);
 }

@@ -18,18 +18,16 @@ public:
 
     explicit ChildJetReader(QString executable, std::chrono::milliseconds limit = kLimit);
 
-    bool open(const QString& path) override;
+    Outcome<void> open(const QString& path) override;
     void close() override;
     QStringList tables() const override { return m_tables; }
-    std::optional<JetTable> read(const QString& table) override;
-    QString error() const override { return m_error; }
+    Outcome<JetTable> read(const QString& table) override;
 
 private:
-    std::optional<JetRowStream::Message> ask(const QStringList& arguments);
+    Outcome<JetRowStream::Message> ask(const QStringList& arguments);
 
     QString m_executable;
     std::chrono::milliseconds m_limit;
     QString m_path;
     QStringList m_tables;
-    QString m_error;
 };

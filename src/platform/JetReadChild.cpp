@@ -23,14 +23,14 @@ int run(int argc, char** argv) {
         return 1;
     MdbJetReader reader;
     QByteArray answer;
-    if (!reader.open(QFile::decodeName(argv[2])))
-        answer = JetRowStream::refusal(reader.error());
+    if (const Outcome<void> opened = reader.open(QFile::decodeName(argv[2])); !opened)
+        answer = JetRowStream::refusal(opened.error());
     else if (argc == 3)
         answer = JetRowStream::tables(reader.tables());
-    else if (const auto table = reader.read(QString::fromLocal8Bit(argv[3])))
+    else if (const Outcome<JetTable> table = reader.read(QString::fromLocal8Bit(argv[3])))
         answer = JetRowStream::table(*table);
     else
-        answer = JetRowStream::refusal(reader.error());
+        answer = JetRowStream::refusal(table.error());
     QFile out;
     if (!out.open(answerFd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
         return 1;

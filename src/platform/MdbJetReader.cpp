@@ -95,28 +95,23 @@ void MdbJetReader::close() {
     m_tables.clear();
 }
 
-bool MdbJetReader::fail(const QString& reason) {
-    m_error = reason;
-    return false;
-}
-
-bool MdbJetReader::open(const QString& path) {
+Outcome<void> MdbJetReader::open(const QString& path) {
     close();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("fisierul nu poate fi citit"));
+        return Failure{QStringLiteral("fisierul nu poate fi citit")};
     const int page = JetSignature::pageSize(f.read(JetSignature::kHeadSize));
     if (page == 0)
-        return fail(QStringLiteral("fisierul nu este o baza de date Jet (.mdb)"));
+        return Failure{QStringLiteral("fisierul nu este o baza de date Jet (.mdb)")};
     // A Jet file is made of whole pages; anything else was cut short, and libmdb would read
     // whatever follows the end as rows.
     if (f.size() < qint64{2} * page || f.size() % page != 0)
-        return fail(QStringLiteral("fisierul este incomplet (trunchiat)"));
+        return Failure{QStringLiteral("fisierul este incomplet (trunchiat)")};
     const auto pages = static_cast<quint64>(f.size() / page);
     f.close();
     MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!mdb)
-        return fail(QStringLiteral("fisierul nu poate fi deschis ca baza de date Jet"));
+        return Failure{QStringLiteral("fisierul nu poate fi deschis ca baza de date Jet")};
     m_handle = std::make_unique<Handle>(mdb);
     fixTextEncoding(mdb);
     mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
@@ -149,12 +144,12 @@ bool MdbJetReader::open(const QString& path) {
         if ((static_cast<quint32>(*flags) & kSystemFlags) == 0)
             m_tables.append({row.at(nameAt), first});
     }
-    return true;
+    return {};
 }
 
-bool MdbJetReader::damagedCatalogue() {
+Failure MdbJetReader::damagedCatalogue() {
     close();
-    return fail(QStringLiteral("fisierul este deteriorat (lista tabelelor nu poate fi citita)"));
+    return {QStringLiteral("fisierul este deteriorat (lista tabelelor nu poate fi citita)")};
 }
 
 QStringList MdbJetReader::tables() const {
@@ -164,14 +159,13 @@ QStringList MdbJetReader::tables() const {
     return names;
 }
 
-std::optional<JetTable> MdbJetReader::read(const QString& table) {
+Outcome<JetTable> MdbJetReader::read(const QString& table) {
     for (const auto& [name, page] : std::as_const(m_tables)) {
         if (name.compare(table, Qt::CaseInsensitive) != 0)
             continue;
         if (auto rows = readRows(m_handle->mdb, name, page, {}))
-            return rows;
+            return *std::move(rows);
         break;
     }
-    fail(QStringLiteral("tabela %1 lipseste sau este deteriorata").arg(table));
-    return std::nullopt;
+    return Failure{QStringLiteral("tabela %1 lipseste sau este deteriorata").arg(table)};
 }

@@ -13,18 +13,15 @@ public:
     MdbJetReader(const MdbJetReader&) = delete;
     MdbJetReader& operator=(const MdbJetReader&) = delete;
 
-    bool open(const QString& path) override;
+    Outcome<void> open(const QString& path) override;
     void close() override;
     QStringList tables() const override;
-    std::optional<JetTable> read(const QString& table) override;
-    QString error() const override { return m_error; }
+    Outcome<JetTable> read(const QString& table) override;
 
 private:
     struct Handle; // libmdb's, kept out of this header
-    bool fail(const QString& reason);
-    bool damagedCatalogue();
+    Failure damagedCatalogue();
 
     std::unique_ptr<Handle> m_handle;
     QList<std::pair<QString, quint32>> m_tables; // name, first page
-    QString m_error;
 };

@@ -1,12 +1,18 @@
 #include "fakes/FakeJetReader.h"
 
-bool FakeJetReader::open(const QString&) {
+namespace {
+Failure damaged() {
+    return {QStringLiteral("fisier deteriorat")};
+}
+} // namespace
+
+Outcome<void> FakeJetReader::open(const QString&) {
     m_open = opens;
-    return m_open;
+    return m_open ? Outcome<void>() : damaged();
 }
 
-std::optional<JetTable> FakeJetReader::read(const QString& table) {
+Outcome<JetTable> FakeJetReader::read(const QString& table) {
     if (!m_open || !content.contains(table))
-        return std::nullopt;
+        return damaged();
     return content.value(table);
 }

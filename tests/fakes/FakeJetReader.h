@@ -7,11 +7,10 @@
 // A Jet file whose tables the test sets; `opens` false makes every file unreadable.
 class FakeJetReader : public JetReader {
 public:
-    bool open(const QString& path) override;
+    Outcome<void> open(const QString& path) override;
     void close() override { m_open = false; }
     QStringList tables() const override { return m_open ? content.keys() : QStringList(); }
-    std::optional<JetTable> read(const QString& table) override;
-    QString error() const override { return QStringLiteral("fisier deteriorat"); }
+    Outcome<JetTable> read(const QString& table) override;
 
     QMap<QString, JetTable> content;
     bool opens = true;

@@ -107,8 +107,9 @@ private slots:
         TempDataFolder data;
         QVERIFY(data.write(kCalls, jetFixture(QStringLiteral("jet4-plain.mdb"))));
         ChildJetReader reader(data.file(QStringLiteral("absent")));
-        QVERIFY(!reader.open(data.file(kCalls)));
-        QVERIFY2(reader.error().contains("nu poate fi pornit"), qPrintable(reader.error()));
+        const Outcome<void> opened = reader.open(data.file(kCalls));
+        QVERIFY(!opened);
+        QVERIFY2(opened.error().contains("nu poate fi pornit"), qPrintable(opened.error()));
     }
 };
 

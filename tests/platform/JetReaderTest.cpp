@@ -53,10 +53,11 @@ private slots:
         TempDataFolder dir;
         QVERIFY(dir.write(file, bytes));
         const std::unique_ptr<JetReader> jet = reader(inChild);
-        QVERIFY2(jet->open(dir.file(file)), qPrintable(jet->error()));
+        const Outcome<void> opened = jet->open(dir.file(file));
+        QVERIFY2(opened, qPrintable(opened.error()));
         QVERIFY(jet->tables().contains(QStringLiteral("Table1")));
-        const std::optional<JetTable> read = jet->read(QStringLiteral("Table1"));
-        QVERIFY2(read, qPrintable(jet->error()));
+        const Outcome<JetTable> read = jet->read(QStringLiteral("Table1"));
+        QVERIFY2(read, qPrintable(read.error()));
         QCOMPARE(read->columns, columns);
         QCOMPARE(read->rows, rows);
     }
@@ -81,8 +82,9 @@ private slots:
         const QString path = dir.file(QStringLiteral("DbsVELT.mdb"));
         QVERIFY(dir.write(QStringLiteral("DbsVELT.mdb"), bytes));
         MdbJetReader inProcess;
-        QVERIFY(!inProcess.open(path));
-        QVERIFY2(inProcess.error().contains(reason), qPrintable(inProcess.error()));
+        const Outcome<void> opened = inProcess.open(path);
+        QVERIFY(!opened);
+        QVERIFY2(opened.error().contains(reason), qPrintable(opened.error()));
         ChildJetReader child(QStringLiteral(VELT_EXECUTABLE));
         const JetImport::Result done =
             JetImport(child).replace(path, *TableMap::forTable(QStringLiteral("CallJud")));

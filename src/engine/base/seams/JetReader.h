@@ -1,9 +1,10 @@
 #pragma once
 
+#include "base/Outcome.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 /// One table of a Jet database, every value as text.
 struct JetTable {
@@ -15,13 +16,11 @@ struct JetTable {
 class JetReader {
 public:
     virtual ~JetReader() = default;
-    /// Opens `path` read-only; false (and error()) when it is not a readable Jet database.
-    virtual bool open(const QString& path) = 0;
+    /// Opens `path` read-only; fails, saying why, when it is not a readable Jet database.
+    virtual Outcome<void> open(const QString& path) = 0;
     virtual void close() = 0;
     /// The user tables of the open file, in catalogue order.
     virtual QStringList tables() const = 0;
-    /// The columns and every row of `table` in stored order; empty (and error()) when unreadable.
-    virtual std::optional<JetTable> read(const QString& table) = 0;
-    /// Why the last open or read failed, in Romanian.
-    virtual QString error() const = 0;
+    /// The columns and every row of `table` in stored order, or why it cannot be read.
+    virtual Outcome<JetTable> read(const QString& table) = 0;
 };

@@ -77,8 +77,8 @@ QString JetImport::tablesHeld(const QStringList& tables) {
 JetImport::Inspection JetImport::inspect(const QString& path, const TableMap& map) {
     if (!JetSignature::matches(path))
         return {Holds::NotJet, {}, {}};
-    if (!m_reader.open(path))
-        return {Holds::Unreadable, m_reader.error(), {}};
+    if (const Outcome<void> opened = m_reader.open(path); !opened)
+        return {Holds::Unreadable, opened.error(), {}};
     const QStringList tables = m_reader.tables();
     m_reader.close();
     return {tables.contains(map.sourceTable, Qt::CaseInsensitive) ? Holds::Table : Holds::NoTable,
@@ -86,17 +86,13 @@ JetImport::Inspection JetImport::inspect(const QString& path, const TableMap& ma
             tables};
 }
 
-std::optional<JetTable> JetImport::readTable(const QString& path, const TableMap& map,
-                                             QString& error) {
-    if (!m_reader.open(path)) {
-        error = m_reader.error();
-        return std::nullopt;
-    }
-    std::optional<JetTable> table;
-    if (!m_reader.tables().contains(map.sourceTable, Qt::CaseInsensitive))
-        error = QStringLiteral("fisierul nu contine tabela %1").arg(map.sourceTable);
-    else if (!(table = m_reader.read(map.sourceTable)))
-        error = m_reader.error();
+Outcome<JetTable> JetImport::readTable(const QString& path, const TableMap& map) {
+    if (const Outcome<void> opened = m_reader.open(path); !opened)
+        return Failure{opened.error()};
+    Outcome<JetTable> table =
+        m_reader.tables().contains(map.sourceTable, Qt::CaseInsensitive)
+            ? m_reader.read(map.sourceTable)
+            : Failure{QStringLiteral("fisierul nu contine tabela %1").arg(map.sourceTable)};
     m_reader.close();
     return table;
 }
@@ -117,10 +113,9 @@ JetImport::Result JetImport::importInto(const QString& jetPath, const QString& t
 
 JetImport::Result JetImport::createFrom(const QString& jetPath, const QString& targetPath,
                                         const TableMap& map, bool replacesJet) {
-    QString error;
-    const std::optional<JetTable> table = readTable(jetPath, map, error);
+    const Outcome<JetTable> table = readTable(jetPath, map);
     if (!table)
-        return failure(error);
+        return failure(table.error());
     // The new database is made whole beside the target and only then given its name.
     const QString building = unusedName(targetPath, QStringLiteral(".import"));
     if (const Outcome<void> made = SchemaScript::createDatabase(building); !made) {
@@ -153,9 +148,8 @@ JetImport::Result JetImport::createFrom(const QString& jetPath, const QString& t
 
 JetImport::Result JetImport::mergeInto(const QString& jetPath, const QString& targetPath,
                                        const TableMap& map) {
-    QString error;
-    const std::optional<JetTable> table = readTable(jetPath, map, error);
+    const Outcome<JetTable> table = readTable(jetPath, map);
     if (!table)
-        return failure(error);
+        return failure(table.error());
     return copyInto(targetPath, *table, map);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "services/jetimport/ImportCounts.h"
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 class JetReader;
 struct JetTable;
@@ -44,7 +44,7 @@ public:
     static QString tablesHeld(const QStringList& tables);
 
 private:
-    std::optional<JetTable> readTable(const QString& path, const TableMap& map, QString& error);
+    Outcome<JetTable> readTable(const QString& path, const TableMap& map);
     Result createFrom(const QString& jetPath, const QString& targetPath, const TableMap& map,
                       bool replacesJet);
     Result mergeInto(const QString& jetPath, const QString& targetPath, const TableMap& map);
