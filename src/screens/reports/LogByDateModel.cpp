@@ -12,17 +12,19 @@ constexpr int kPagesKept = 8; // a few screens' worth, whatever the log's size
 LogByDateModel::LogByDateModel(Database& logDb, QObject* parent)
     : QAbstractTableModel(parent), m_db(logDb) {}
 
-bool LogByDateModel::show(int stage) {
+Outcome<void> LogByDateModel::show(int stage) {
     beginResetModel();
     m_pages.clear();
-    m_error.clear();
+    m_pageError.clear();
     m_stage = stage;
     const Outcome<qint64> rows = LogStore(m_db).count(stage);
     m_rows = rows ? static_cast<int>(*rows) : 0;
-    if (!rows)
-        m_error = rows.error();
     endResetModel();
-    return m_error.isEmpty();
+    if (!rows)
+        return Failure{rows.error()};
+    if (!m_pageError.isEmpty())
+        return Failure{m_pageError};
+    return {};
 }
 
 const LogByDateModel::Page& LogByDateModel::page(int number) const {
@@ -35,7 +37,7 @@ const LogByDateModel::Page& LogByDateModel::page(int number) const {
     Outcome<Page> rows =
         LogStore(m_db).datePage(m_stage, first, std::min(kPageRows, m_rows - first), m_rows);
     if (!rows)
-        m_error = rows.error();
+        m_pageError = rows.error();
     return *m_pages.insert(number, rows ? *std::move(rows) : Page());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Outcome.h"
 #include "store/LogRow.h"
 
 #include <QAbstractTableModel>
@@ -13,11 +14,10 @@ class LogByDateModel : public QAbstractTableModel {
 public:
     explicit LogByDateModel(Database& logDb, QObject* parent = nullptr);
 
-    /// Shows the whole log (stage 0) or stage 1..4; false when it cannot be read (error()).
-    bool show(int stage);
+    /// Shows the whole log (stage 0) or stage 1..4, or says why it cannot be read.
+    Outcome<void> show(int stage);
     /// The `ID` of the contact in `row`.
     qint64 idAt(int row) const;
-    QString error() const { return m_error; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,5 +33,5 @@ private:
     int m_stage = 0;
     int m_rows = 0;
     mutable QHash<int, Page> m_pages;
-    mutable QString m_error;
+    mutable QString m_pageError; // the last page that could not be read
 };

@@ -46,10 +46,10 @@ void LogViewWindow::showTotals(int stage) {
 
 // The model has chosen the grid; the rows are read and the grid shown at its last row.
 void LogViewWindow::bindLog(int stage) {
-    const bool bound = m_logModel->show(stage);
+    const Outcome<void> bound = m_logModel->show(stage);
     render();
     if (!bound) {
-        m_services.dialogs.tell({m_logModel->error(), Dialogs::Icon::None, {}});
+        m_services.dialogs.tell({bound.error(), Dialogs::Icon::None, {}});
         return;
     }
     ui.logGrid->scrollToBottom();
