@@ -1,11 +1,5 @@
 #include "fakes/FakeJetReader.h"
 
-namespace {
-Failure damaged() {
-    return {QStringLiteral("fisier deteriorat")};
-}
-} // namespace
-
 Outcome<void> FakeJetReader::open(const QString&) {
     m_open = opens;
     return m_open ? Outcome<void>() : damaged();

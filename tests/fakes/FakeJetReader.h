@@ -11,6 +11,7 @@ public:
     void close() override { m_open = false; }
     QStringList tables() const override { return m_open ? content.keys() : QStringList(); }
     Outcome<JetTable> read(const QString& table) override;
+    static Failure damaged() { return {QStringLiteral("fisier deteriorat")}; }
 
     QMap<QString, JetTable> content;
     bool opens = true;
