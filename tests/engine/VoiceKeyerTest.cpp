@@ -1,5 +1,6 @@
 #include "services/keyer/VoiceKeyer.h"
 #include "ExpectedFile.h"
+#include "KeyingResultName.h"
 #include "RunSetup.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeVoicePlayer.h"
@@ -66,11 +67,8 @@ private slots:
                 rts << QString::number(on);
             const bool sound =
                 !k.line.states(FakeKeyLine::Line::Dtr).contains(true) && !k.keyer.isBusy();
-            static const char* const ends[] = {"Started",         "Done", "Aborted",
-                                               "PortError",       "Busy", "DoneWithoutKeying",
-                                               "MissingRecording"};
             return QStringLiteral("%1 | %2 played | RTS %3%4%5")
-                .arg(ends[int(r)])
+                .arg(keyingResultName(r))
                 .arg(k.player.played.size())
                 .arg(rts.join(u' '), rtsWhilePlaying ? " | on while playing" : "",
                      sound ? "" : " | DTR keyed or busy");
