@@ -10,7 +10,8 @@ class LogRateTest : public QObject {
 private slots:
     void rateOfTheLog() {
         QVERIFY(answersAsExpected("data/tables/rates.txt", [](const QString& row) {
-            const QStringList f = row.section(QStringLiteral(": "), -1).split(QStringLiteral(" | "));
+            const QStringList f =
+                row.section(QStringLiteral(": "), -1).split(QStringLiteral(" | "));
             return rate(f[0] == u'-' ? QString() : f[0], f[1] == u'-' ? QString() : f[1], f[2]);
         }));
     }
