@@ -23,11 +23,13 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -292,6 +294,18 @@ void QsoWindow::tellNotices() {
 }
 
 void QsoWindow::render() {
+    // Each control shown lays out every layout above it at once: the screen is laid out once,
+    // after all of them, and the grid then fills the room it has.
+    QLayout* screen = centralWidget()->layout();
+    screen->setEnabled(false);
+    renderControls();
+    screen->setEnabled(true);
+    screen->activate();
+    renderGrid();
+    renderFocus();
+}
+
+void QsoWindow::renderControls() {
     tellNotices();
     renderFields();
     const ShownState shown = m_entry.shown();
@@ -313,12 +327,10 @@ void QsoWindow::render() {
     ui.dupeWarning->setVisible(shown.duplicate);
     ui.errorLine->setText(m_entry.errorText());
     ui.errorLine->setVisible(shown.errorShown);
-    ui.stationPanel->setVisible(shown.stationShown);
     ui.ownDataPanel->setVisible(shown.stationShown);
     const QStringList& choices = m_entry.countyChoices();
     if (choices.isEmpty()) {
         ui.countyChoices->clear();
-        ui.countyChoices->hide();
     } else if (ui.countyChoices->count() != choices.size()) {
         if (const int height =
                 countyListHeight(m_entry.text(EntryField::Callsign).trimmed(), m_layout.scaleX))
@@ -326,8 +338,11 @@ void QsoWindow::render() {
         ui.countyChoices->clear();
         ui.countyChoices->addItems(choices);
         ui.countyChoices->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
-        ui.countyChoices->show();
     }
+    QWidget* inPlace = !choices.isEmpty()   ? static_cast<QWidget*>(ui.countyChoices)
+                       : shown.stationShown ? static_cast<QWidget*>(ui.stationPanel)
+                                            : ui.resultsPlace->widget(2);
+    ui.resultsPlace->setCurrentWidget(inPlace);
     ui.recoverAction->setEnabled(shown.recoveryEnabled);
     renderStageAndMode();
     renderRadio();
@@ -335,8 +350,6 @@ void QsoWindow::render() {
     m_rate->showFigures(m_entry.rate());
     renderBoard();
     renderKeyer();
-    renderGrid();
-    renderFocus();
 }
 
 void QsoWindow::renderFields() {
@@ -485,22 +498,23 @@ void QsoWindow::renderGrid() {
         return;
     // The refresh moves the scroll bar through its top: no older page for that.
     m_showingNewest = true;
+    // Only the rows the grid has room for are read, and one more, so that the view asks for no
+    // more: the same few rows at every log size. Older ones come in as the operator scrolls up.
+    const int rowHeight = std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize());
     const QString beginning = m_entry.gridBeginning();
     if (beginning.isEmpty()) {
-        m_grid->showStage(stageNumber(m_run.stage()));
+        // The window's height, not the grid's: the grid may not be laid out yet, and a page
+        // shorter than the grid would leave it no scroll bar to ask for older rows with.
+        m_grid->showStage(stageNumber(m_run.stage()), height() / rowHeight + 1);
         if (const int last = m_grid->rowCount() - 1; last >= 0) {
             ui.logGrid->selectRow(last);
             ui.logGrid->scrollToBottom();
         }
-        layOutGrid(); // measured on the rows now in view
     } else {
-        // A key in the callsign field reads only the rows the grid has room for, and one below
-        // them, so that the view asks for no more: the same few rows at every log size.
-        const int rowHeight = std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize());
         const int height = ui.logGrid->viewport()->height();
         m_grid->showCallsignsFrom(beginning, (height + rowHeight - 1) / rowHeight + 1);
-        layOutGrid();
     }
+    layOutGrid(); // measured on the rows now in view
     m_showingNewest = false;
 }
 

@@ -9,6 +9,7 @@
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/entry/LogGrid.h"
 #include "screens/entry/PartialCheckList.h"
 #include "screens/entry/RateFrame.h"
 
@@ -17,6 +18,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -41,14 +43,11 @@ void QsoWindow::buildUi() {
     middle->addWidget(buildBoard());
     middle->addWidget(buildKeyer(), 1);
     v->addLayout(middle);
-    ui.logGrid = new QTableView(central);
+    ui.logGrid = new LogGrid(central);
     ui.logGrid->setObjectName(QStringLiteral("DBGrid1"));
     ui.logGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui.logGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.logGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Column widths follow the rows on screen: measuring the whole page at each Enter cost more
-    // than the contact's durable write.
-    ui.logGrid->horizontalHeader()->setResizeContentsPrecision(0);
     // Small type, so that the exchange fits the grid's column widths.
     ScreenLayout::setFont(ui.logGrid, 8, false);
     auto* bottom = new QHBoxLayout;
@@ -61,6 +60,7 @@ void QsoWindow::buildUi() {
 
 void QsoWindow::applyLayout(const LayoutFactors& f) {
     ScreenLayout::apply(this, m_services.metrics.displaySize(), f);
+    ui.resultsPlace->setMinimumHeight(ui.stationPanel->sizeHint().height());
     if (f.routine != LayoutRoutine::Small) {
         ui.layoutHint->show();
         return;
@@ -280,12 +280,17 @@ QWidget* QsoWindow::buildResults() {
     my->addWidget(ui.ownCounty);
     my->addWidget(ui.sentCodeLabel);
     f2->addWidget(ui.ownDataPanel);
-    v->addWidget(ui.stationPanel);
-    // The county list of a callsign's area takes the place of the results while it shows.
-    ui.countyChoices = new QListWidget(w);
+    // The county list of a callsign's area takes the place of the results while it shows, in
+    // their room (kept by applyLayout), so that the log grid below stays still; its own height
+    // follows the call area.
+    ui.resultsPlace = new QStackedWidget(w);
+    ui.resultsPlace->addWidget(ui.stationPanel);
+    ui.countyChoices = new QListWidget(ui.resultsPlace);
     ui.countyChoices->setObjectName(QStringLiteral("list1"));
-    ui.countyChoices->hide();
-    v->addWidget(ui.countyChoices);
+    ui.countyChoices->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    ui.resultsPlace->addWidget(ui.countyChoices);
+    ui.resultsPlace->addWidget(new QWidget(ui.resultsPlace)); // the lookup hid both
+    v->addWidget(ui.resultsPlace);
     ui.layoutHint = label(w, "LblAjust");
     v->addWidget(ui.layoutHint);
     v->addStretch(1);
