@@ -375,7 +375,7 @@ private:
         const QRgb waiting = cw ? Colors::kYellow : qRgb(192, 255, 255) & 0xFFFFFF;
         return call->text() + (hung ? " | hung" : "") +
                (station.messages() > atLeaving ? " | keyed after" : "") +
-               (h.rgb(pause) == waiting ? "" : " | pause colour") +
+               (ScreenHarness::rgb(pause) == waiting ? "" : " | pause colour") +
                (linesOff(h.keyLine) ? "" : " | lines on");
     }
 };
