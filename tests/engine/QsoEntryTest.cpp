@@ -30,7 +30,7 @@ struct Entry {
     void enter(EntryField field) { key(field, Qt::Key_Return, kEnterChar); }
     /// A callsign accepted with Space, the code and county typed as the operator does.
     void contact(const QString& call, const QString& code, const QString& county) {
-        model.setText(EntryField::Callsign, QString());
+        entryClear(model, EntryField::Callsign);
         type(EntryField::Callsign, call + u' ');
         type(EntryField::CodeReceived, code);
         type(EntryField::CountyReceived, county);
@@ -110,12 +110,15 @@ private slots:
         Entry e("CampNatUS");
         if (fKey) {
             changeRun(e.f.app, [](HandOver& h) { h.offLine = true; });
-            e.model.setText(EntryField::Date, "01.03.26");
-            e.model.setText(EntryField::Time, "09:30");
+            for (const auto& [typed, text] :
+                 {std::pair{EntryField::Date, "010326"}, std::pair{EntryField::Time, "0930"}}) {
+                entryClear(e.model, typed);
+                e.type(typed, text);
+            }
             e.key(EntryField::Callsign, Qt::Key_F1 + fKey - 1);
             QCOMPARE(e.model.focus().field, field);
         } else {
-            e.model.setText(field, QString());
+            entryClear(e.model, field);
             e.type(field, f[2]);
         }
         QCOMPARE(e.model.text(field), f[3]);

@@ -376,7 +376,7 @@ private slots:
         h.voice.playTime = std::chrono::milliseconds(30);
         QVERIFY(openQso(h, cw, {QStringLiteral("E")}, true));
         QLineEdit* pause = h.qsoBox(cw ? "txtPauseCW" : "TxtPauseSSB");
-        pause->clear();
+        pause->selectAll();
         QTest::keyClicks(pause, QStringLiteral("0.4"));
         QLineEdit* call = h.qsoBox("TxtIndic");
         int atLeaving = 0;
