@@ -89,6 +89,54 @@ private slots:
         QCOMPARE(told.size(), outside ? 1 : 0);
     }
 
+    // The keys that edit a field, on the "YO" offered with the cursor after it: typed at the
+    // cursor or over the selection, up to the callsign's longest.
+    void fieldEdits_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursor");
+        QTest::newRow("typed at the cursor") << "Home 5"
+                                             << "5YO" << 1;
+        QTest::newRow("Shift selects, typed over") << "5ABC Home Right S-End X"
+                                                   << "YX" << 2;
+        QTest::newRow("Left leaves a selection at its start") << "S-Home Left X"
+                                                              << "XYO" << 1;
+        QTest::newRow("Right leaves it at its end") << "Home S-Right Right X"
+                                                    << "YXO" << 2;
+        QTest::newRow("Backspace takes the selection") << "S-Left BS"
+                                                       << "Y" << 1;
+        QTest::newRow("Backspace at the start") << "Home BS"
+                                                << "YO" << 0;
+        QTest::newRow("Delete after the cursor") << "Home Del"
+                                                 << "O" << 0;
+        QTest::newRow("Delete at the end") << "Del"
+                                           << "YO" << 2;
+        QTest::newRow("one short of the longest") << "123456789AB"
+                                                  << "YO123456789AB" << 13;
+        QTest::newRow("the longest refuses more") << "123456789ABC"
+                                                  << "YO123456789AB" << 13;
+        QTest::newRow("the longest typed over") << "123456789AB S-Left C"
+                                                << "YO123456789AC" << 13;
+    }
+    void fieldEdits() {
+        QFETCH(QString, keys);
+        static const QHash<QString, int> named{{"Home", Qt::Key_Home},    {"End", Qt::Key_End},
+                                               {"Left", Qt::Key_Left},    {"Right", Qt::Key_Right},
+                                               {"BS", Qt::Key_Backspace}, {"Del", Qt::Key_Delete}};
+        Entry e("CampNatUS");
+        for (const QString& k : keys.split(u' ')) {
+            const bool shift = k.startsWith(QLatin1String("S-"));
+            if (const int key = named.value(shift ? k.mid(2) : k))
+                e.key(EntryField::Callsign, key, {}, shift ? Qt::ShiftModifier : Qt::NoModifier);
+            else
+                e.type(EntryField::Callsign, k);
+        }
+        const EditLine line = e.model.line(EntryField::Callsign);
+        QTEST(line.text, "text");
+        QTEST(line.cursor, "cursor");
+        QVERIFY(!line.hasSelection());
+    }
+
     // A date or time typed is checked; off line, F2 leaves the date for a new day in front and
     // F3 / F4 one half of the time.
     void dateAndTimeKeys_data() {
