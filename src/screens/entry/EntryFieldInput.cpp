@@ -13,6 +13,16 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
+namespace {
+// The other end of a field's selection; its cursor when nothing is selected.
+int anchorOf(const QLineEdit* widget) {
+    const int cursor = widget->cursorPosition();
+    if (!widget->hasSelectedText())
+        return cursor;
+    return cursor == widget->selectionStart() ? widget->selectionEnd() : widget->selectionStart();
+}
+} // namespace
+
 EntryFieldInput::EntryFieldInput(QsoEntry& entry, Act act, QObject* parent)
     : QObject(parent), m_entry(entry), m_act(std::move(act)) {}
 
@@ -35,12 +45,7 @@ void EntryFieldInput::show() {
 void EntryFieldInput::showLine(QLineEdit* widget, const EditLine& line) {
     if (widget->text() != line.text)
         widget->setText(line.text);
-    const int start = widget->selectionStart();
-    const int anchor = start < 0 ? widget->cursorPosition()
-                       : widget->cursorPosition() == start
-                           ? start + static_cast<int>(widget->selectedText().size())
-                           : start;
-    if (widget->cursorPosition() == line.cursor && anchor == line.anchor)
+    if (widget->cursorPosition() == line.cursor && anchorOf(widget) == line.anchor)
         return;
     if (line.hasSelection())
         widget->setSelection(line.anchor, line.cursor - line.anchor);
@@ -49,16 +54,8 @@ void EntryFieldInput::showLine(QLineEdit* widget, const EditLine& line) {
 }
 
 void EntryFieldInput::reportSelection(QLineEdit* widget, EntryField field) {
-    if (m_showing)
-        return;
-    const int start = widget->selectionStart();
-    if (start < 0) {
-        m_entry.select(field, widget->cursorPosition(), widget->cursorPosition());
-        return;
-    }
-    const int end = start + static_cast<int>(widget->selectedText().size());
-    const int cursor = widget->cursorPosition();
-    m_entry.select(field, cursor, cursor == start ? end : start);
+    if (!m_showing)
+        m_entry.select(field, widget->cursorPosition(), anchorOf(widget));
 }
 
 void EntryFieldInput::paste(EntryField field, const QString& text) {
@@ -131,9 +128,12 @@ bool EntryFieldInput::keyPressed(QLineEdit* widget, EntryField field, const QKey
           QKeySequence::DeleteCompleteLine})
         if (event.matches(own))
             return true;
+    const QChar typed = FieldKeys::typedChar(event);
+    if (typed.isNull() && event.text().size() > 1 && event.text().front().isPrint()) {
+        paste(field, event.text()); // a key that types more than one character at once
+        return true;
+    }
     bool taken = false;
-    m_act([&] {
-        taken = m_entry.key(field, {event.key(), event.modifiers(), FieldKeys::typedChar(event)});
-    });
+    m_act([&] { taken = m_entry.key(field, {event.key(), event.modifiers(), typed}); });
     return taken;
 }
