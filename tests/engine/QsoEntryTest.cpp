@@ -89,49 +89,51 @@ private slots:
         QCOMPARE(told.size(), outside ? 1 : 0);
     }
 
-    // The keys that edit a field, on the "YO" offered with the cursor after it: typed at the
-    // cursor or over the selection, up to the callsign's longest.
+    // The keys that edit a field, typed at the cursor or over the selection: the callsign from
+    // the "YO" offered, up to its longest, and the CW repeat pause, which Enter leaves alone.
     void fieldEdits_data() {
+        QTest::addColumn<int>("field");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("cursor");
-        QTest::newRow("typed at the cursor") << "Home 5"
-                                             << "5YO" << 1;
-        QTest::newRow("Shift selects, typed over") << "5ABC Home Right S-End X"
-                                                   << "YX" << 2;
-        QTest::newRow("Left leaves a selection at its start") << "S-Home Left X"
-                                                              << "XYO" << 1;
-        QTest::newRow("Right leaves it at its end") << "Home S-Right Right X"
-                                                    << "YXO" << 2;
-        QTest::newRow("Backspace takes the selection") << "S-Left BS"
-                                                       << "Y" << 1;
-        QTest::newRow("Backspace at the start") << "Home BS"
-                                                << "YO" << 0;
-        QTest::newRow("Delete after the cursor") << "Home Del"
-                                                 << "O" << 0;
-        QTest::newRow("Delete at the end") << "Del"
-                                           << "YO" << 2;
-        QTest::newRow("one short of the longest") << "123456789AB"
-                                                  << "YO123456789AB" << 13;
-        QTest::newRow("the longest refuses more") << "123456789ABC"
-                                                  << "YO123456789AB" << 13;
-        QTest::newRow("the longest typed over") << "123456789AB S-Left C"
-                                                << "YO123456789AC" << 13;
+        const auto row = [](const char* name, EntryField f, const char* keys, const char* text,
+                            int cursor) {
+            QTest::newRow(name) << static_cast<int>(f) << keys << text << cursor;
+        };
+        const EntryField call = EntryField::Callsign;
+        row("typed at the cursor", call, "Home 5", "5YO", 1);
+        row("Shift selects, typed over", call, "5ABC Home Right S-End X", "YX", 2);
+        row("Left leaves a selection at its start", call, "S-Home Left X", "XYO", 1);
+        row("Right leaves it at its end", call, "Home S-Right Right X", "YXO", 2);
+        row("Backspace takes the selection", call, "S-Left BS", "Y", 1);
+        row("Backspace at the start", call, "Home BS", "YO", 0);
+        row("Delete after the cursor", call, "Home Del", "O", 0);
+        row("Delete at the end", call, "Del", "YO", 2);
+        row("one short of the longest", call, "123456789AB", "YO123456789AB", 13);
+        row("the longest refuses more", call, "123456789ABC", "YO123456789AB", 13);
+        row("the longest typed over", call, "123456789AB S-Left C", "YO123456789AC", 13);
+        row("pause: Backspace before the cursor", EntryField::PauseCw, "0.45 Left BS", "0.5", 2);
+        row("pause: Enter", EntryField::PauseCw, "0.4 Enter", "0.4", 3);
     }
     void fieldEdits() {
+        QFETCH(int, field);
         QFETCH(QString, keys);
-        static const QHash<QString, int> named{{"Home", Qt::Key_Home},    {"End", Qt::Key_End},
-                                               {"Left", Qt::Key_Left},    {"Right", Qt::Key_Right},
-                                               {"BS", Qt::Key_Backspace}, {"Del", Qt::Key_Delete}};
+        // The keys as the screen hands them over, with the character they type.
+        static const QHash<QString, std::pair<int, QChar>> named{
+            {"Home", {Qt::Key_Home, {}}},           {"End", {Qt::Key_End, {}}},
+            {"Left", {Qt::Key_Left, {}}},           {"Right", {Qt::Key_Right, {}}},
+            {"BS", {Qt::Key_Backspace, u'\b'}},     {"Del", {Qt::Key_Delete, {}}},
+            {"Enter", {Qt::Key_Return, kEnterChar}}};
+        const auto f = static_cast<EntryField>(field);
         Entry e("CampNatUS");
         for (const QString& k : keys.split(u' ')) {
             const bool shift = k.startsWith(QLatin1String("S-"));
-            if (const int key = named.value(shift ? k.mid(2) : k))
-                e.key(EntryField::Callsign, key, {}, shift ? Qt::ShiftModifier : Qt::NoModifier);
+            if (const auto key = named.find(shift ? k.mid(2) : k); key != named.end())
+                e.key(f, key->first, key->second, shift ? Qt::ShiftModifier : Qt::NoModifier);
             else
-                e.type(EntryField::Callsign, k);
+                e.type(f, k);
         }
-        const EditLine line = e.model.line(EntryField::Callsign);
+        const EditLine line = e.model.line(f);
         QTEST(line.text, "text");
         QTEST(line.cursor, "cursor");
         QVERIFY(!line.hasSelection());
