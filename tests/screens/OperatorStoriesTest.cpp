@@ -152,7 +152,7 @@ const Story kStories[] = {
     {"off-line, a leap day after 23:59", "OpBCNUS Cmd1A CmdCW sent=312 off=28.02.24/23:59",
      "@TxtIndic =8aaa Space ^TxtDate =290224 ^TxtUTC =0000 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtDate ?TxtUTC"},
     {"off-line, an earlier first time", "OpBCNUS Cmd1A CmdCW sent=312 off=01.03.26/14:30",
-     "@TxtIndic =8aaa Space ^TxtUTC =1355 ^TxtDate =010326 @TxtRSTR2 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtDate ?TxtUTC"},
+     "@TxtIndic =8aaa Space ^TxtDate =010326 ^TxtUTC =1355 @TxtRSTR2 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtDate ?TxtUTC"},
     {"off-line, an earlier date typed", "OpBCNUS Cmd1A CmdCW sent=312 off=01.03.26/00:10",
      "@TxtIndic =8aaa Space ^TxtDate =280226 ^TxtUTC =2359 =012 =IS @TxtIndic Enter @TxtIndic =8bbb Space ?TxtDate ?TxtUTC"},
     // Off-line past midnight: an earlier time offers the next day, which F2 corrects; the dots

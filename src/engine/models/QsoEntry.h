@@ -78,6 +78,8 @@ struct ContactMoves {
     bool logArmed = false;
     // F2/F4 answered the duplicate in hand; the next press sends the normal text.
     bool dupeAnswered = false;
+    // Off-line, the date the operator typed for this contact is never moved past midnight.
+    bool dateTyped = false;
     QString lookedUp; // the callsign the lookup answered for
     LookupView lookup;
 };

@@ -466,6 +466,7 @@ void QsoEntry::acceptDate() {
         return;
     }
     field(EntryField::Date) = DateTimeText::formatDate(*parsed);
+    m_moves.dateTyped = true;
     if (!m_run.offLine())
         return;
     if (text(EntryField::Time).trimmed().isEmpty())
@@ -482,6 +483,7 @@ bool QsoEntry::dateKeyPress() {
         return true;
     }
     field(EntryField::Date) = DateTimeText::formatDate(*parsed);
+    m_moves.dateTyped = true;
     requestFocus(EntryField::Callsign, Caret::AtEnd);
     return true;
 }
@@ -496,7 +498,7 @@ void QsoEntry::acceptTime() {
     if (m_run.offLine()) {
         // A date the operator typed stays; the offered one follows the paper log past midnight.
         QString& date = field(EntryField::Date);
-        if (date.trimmed() == m_run.startDate().trimmed())
+        if (!m_moves.dateTyped && date.trimmed() == m_run.startDate().trimmed())
             date =
                 OffLineStamp::dateFor(m_run.startDate(), m_run.startTime(), text(EntryField::Time));
         moveOnOffLine();
