@@ -108,7 +108,8 @@ public:
     /// A key stroke in `field`: pressed, its character through the field's rules, the edit, and
     /// released. False when it is none of the field's: the screen handles it as its own.
     bool key(EntryField field, const EntryKey& key);
-    /// `text` pasted or dropped into `field` at its cursor, as its own keys would take it.
+    /// `text` pasted or dropped into `field` over its selection or at its cursor, what its keys
+    /// would refuse left out; then the field acts as on a released key.
     void paste(EntryField field, const QString& text);
     /// The operator moved the cursor of `field`, or selected from `anchor` to `cursor`.
     void select(EntryField field, int cursor, int anchor);
