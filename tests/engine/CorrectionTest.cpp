@@ -1,5 +1,6 @@
 #include "rules/Correction.h"
 #include "EngineFixture.h"
+#include "ExpectedFile.h"
 
 // Taking a logged contact back (Alt+F2): it is edited in place, never deleted and added again.
 class CorrectionTest : public QObject {
@@ -19,23 +20,11 @@ private slots:
     }
 
     // The serial after the newest contact's sent exchange, with each carry.
-    void nextSentCode_data() {
-        QTest::addColumn<QString>("sent");
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("next");
-        auto row = [](const char* name, const char* sent, const char* mode, const char* next) {
-            QTest::newRow(name) << sent << mode << next;
-        };
-        row("99 to 100, SSB", "59 099 BV", "SSB", "100");
-        row("999 to 1000", "599 999 BV", "CW", "1000");
-        row("no code after the report", "59", "SSB", "001");
-        row("word instead of a code", "599 ABC BV", "CW", "001");
-    }
     void nextSentCode() {
-        QFETCH(QString, sent);
-        QFETCH(QString, mode);
-        QFETCH(QString, next);
-        QCOMPARE(Correction::nextSentCode(sent, mode), next);
+        QVERIFY(answersAsExpected("data/tables/nextserial.txt", [](const QString& row) {
+            const QString f = row.section(QStringLiteral(": "), -1);
+            return Correction::nextSentCode(f.section(u'|', 0, 0), f.section(u'|', 1));
+        }));
     }
 };
 

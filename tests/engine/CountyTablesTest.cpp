@@ -1,4 +1,5 @@
 #include "rules/CountyTables.h"
+#include "ExpectedFile.h"
 #include "rules/ContestCatalog.h"
 #include "rules/SpecialStations.h"
 
@@ -8,18 +9,11 @@ class CountyTablesTest : public QObject {
     Q_OBJECT
 private slots:
     // The own county the set-up screen proposes from the one stored for the own call.
-    void ownCountyMapsBucharest_data() {
-        // county stored, 0/1 for sectors counting, county proposed
-        QTest::addColumn<QString>("fields");
-        QTest::newRow("last sector") << "B6 1 XF";
-        QTest::newRow("BU where sectors count") << "BU 1 X";
-        QTest::newRow("sector elsewhere") << "B4 0 BU";
-        QTest::newRow("no sector B7") << "B7 0 B7";
-    }
     void ownCountyMapsBucharest() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u' ');
-        QCOMPARE(CountyTables::ownCounty(f[0], f[1] == u'1'), f[2]);
+        QVERIFY(answersAsExpected("data/tables/owncounty.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u' ');
+            return CountyTables::ownCounty(f[0], f[1] == u'1');
+        }));
     }
 
     void specialStationFile() {
@@ -61,27 +55,17 @@ private slots:
         QVERIFY(r.stations.list("Ardel", "club100").isEmpty());
     }
 
-    // What the hand-over says about the file, for a contest in 2026: "file|contest|how the
-    // notice starts", an empty start when nothing is said.
-    void specialStationNotice_data() {
-        QTest::addColumn<QString>("fields");
-        QTest::newRow("this year's list") << "year 2026\nCpCFR special YO3CFR|CpCFR|";
-        QTest::newRow("contest needs none") << "|CampNatUS|";
-        QTest::newRow("one of two lists missing")
-            << "year 2026\nArdel club100 YO6AA|Ardel|Fisierul special_stations.txt nu are lista "
-               "\"club\" a concursului Ardel.";
-        QTest::newRow("last year's")
-            << "year 2025\nCpCFR special YO3CFR|CpCFR|Fisierul "
-               "special_stations.txt este pentru anul 2025, nu pentru 2026.";
-        QTest::newRow("no year") << "CpCFR special YO3CFR|CpCFR|Fisierul special_stations.txt nu "
-                                    "spune pentru ce an este (linia \"year 2026\").";
-    }
+    // What the hand-over says about the file, for a contest in 2026.
     void specialStationNotice() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        const auto r = SpecialStations::parse(f[0], QStringLiteral("special_stations.txt"));
-        const QString said = r.stations.notice(*ContestCatalog::findByCode(f[1]), 2026);
-        QVERIFY2(f[2].isEmpty() ? said.isEmpty() : said.startsWith(f[2]), qPrintable(said));
+        QVERIFY(answersAsExpected("data/tables/specialnotice.txt", [](const QString& row) {
+            const QString f = row.section(QStringLiteral(": "), -1);
+            const auto r = SpecialStations::parse(
+                QString(f.section(u'|', 0, 0)).replace(QStringLiteral(" / "), QStringLiteral("\n")),
+                QStringLiteral("special_stations.txt"));
+            const QString said =
+                r.stations.notice(*ContestCatalog::findByCode(f.section(u'|', 1)), 2026);
+            return said.isEmpty() ? QStringLiteral("-") : said;
+        }));
     }
 };
 

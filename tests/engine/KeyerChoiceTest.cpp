@@ -1,4 +1,5 @@
 #include "services/keyer/KeyerChoice.h"
+#include "ExpectedFile.h"
 #include "base/seams/KeyerDevices.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRealtimePriority.h"
@@ -35,45 +36,27 @@ struct NamedDevices : KeyerDevices {
 class KeyerChoiceTest : public QObject {
     Q_OBJECT
 private slots:
-    void choice_data() {
-        QTest::addColumn<int>("kind"); // KeyerKind
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("withRadio");
-        QTest::addColumn<QString>("keyedBy"); // empty: the serial line
-        QTest::addColumn<bool>("notice");
-        const auto row = [](const char* name, KeyerKind kind, const char* address, bool radio,
-                            const char* keyedBy, bool notice) {
-            QTest::newRow(name) << int(kind) << address << radio << keyedBy << notice;
-        };
-        row("serial line", KeyerKind::SerialLine, "", true, "", false);
-        row("WinKeyer", KeyerKind::WinKeyer, "/dev/ttyUSB0", false, "winkeyer /dev/ttyUSB0", false);
-        row("WinKeyer without port", KeyerKind::WinKeyer, " ", false, "", true);
-        row("cwdaemon", KeyerKind::CwDaemon, "shack", false, "cwdaemon shack:6789", false);
-        row("cwdaemon without host", KeyerKind::CwDaemon, "", false, "", true);
-        row("CAT", KeyerKind::RadioCat, "", true, "radio", false);
-        row("CAT without rig control", KeyerKind::RadioCat, "", false, "", true);
-    }
     void choice() {
-        QFETCH(int, kind);
-        QFETCH(QString, address);
-        QFETCH(bool, withRadio);
-        QFETCH(QString, keyedBy);
-        QFETCH(bool, notice);
-        FakeKeyLine line;
-        FakeRealtimePriority realtime;
-        NamedDevices devices;
-        NamedKeyer radio(QStringLiteral("radio"), devices.used);
-        KeyerChoice keyers(
-            line, realtime, [] { return 1; }, devices);
-        RadioSettings s;
-        s.keyer = static_cast<KeyerKind>(kind);
-        s.winKeyerPort = address;
-        s.cwDaemonHost = address;
-        QCOMPARE(keyers.choose(s, withRadio ? &radio : nullptr).isEmpty(), !notice);
-        QCOMPARE(keyers.start(QStringLiteral("E"), 40), KeyingResult::Started);
-        QCOMPARE(devices.used, keyedBy);
-        QCOMPARE(line.openCalls().size(), keyedBy.isEmpty() ? 1 : 0);
-        keyers.abort();
+        QVERIFY(answersAsExpected("data/tables/keyerchoice.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            FakeKeyLine line;
+            FakeRealtimePriority realtime;
+            NamedDevices devices;
+            NamedKeyer radio(QStringLiteral("radio"), devices.used);
+            KeyerChoice keyers(
+                line, realtime, [] { return 1; }, devices);
+            RadioSettings s;
+            s.keyer = static_cast<KeyerKind>(f[0].toInt());
+            s.winKeyerPort = s.cwDaemonHost = f[1];
+            const bool notice = !keyers.choose(s, f[2] == u'1' ? &radio : nullptr).isEmpty();
+            const bool started = keyers.start(QStringLiteral("E"), 40) == KeyingResult::Started;
+            keyers.abort();
+            // The serial line is opened only when it keys.
+            if (!started || line.openCalls().size() != (devices.used.isEmpty() ? 1 : 0))
+                return QStringLiteral("not started on one keyer");
+            return (devices.used.isEmpty() ? QStringLiteral("-") : devices.used) + u'|' +
+                   QString::number(int(notice));
+        }));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "contact/LogLearning.h"
 #include "EngineFixture.h"
+#include "ExpectedFile.h"
 #include "LogWithCopies.h"
 #include "ReportFixture.h"
 #include "services/reports/Adif.h"
@@ -53,84 +54,48 @@ QStringList paths(const QString& names) {
 class LogLearningTest : public QObject {
     Q_OBJECT
 private slots:
-    void learnt_data() {
-        QTest::addColumn<QString>("files");
-        // records learnt, without a county, foreign / callsigns added, changed, unchanged /
-        // known callsigns added / files refused
-        QTest::addColumn<QString>("counts");
-        QTest::addColumn<QString>("table");
-        auto row = [](const char* name, const char* files, const char* counts, const char* table) {
-            QTest::newRow(name) << files << counts << table;
-        };
-        const char* before = "YO4DDD=CT YO5AAA=CJ YO7HHH=OT";
-        row("Cabrillo 2.0, Windows-1250, CRLF; club word, AA and DX call not learnt", "cfr2021.log",
-            "3 1 1 / 1 0 2 / 0 / 0", "YO3BBB=B3 YO4DDD=CT YO5AAA=CJ YO7HHH=OT");
-        row("Cabrillo 3.0, UTF-8, transmitter column; sector log code not learnt", "yodx2023.log",
-            "2 1 0 / 1 1 0 / 0 / 0", "YO2EEE/M=TM YO4DDD=CT YO5AAA=MM YO7HHH=OT");
-        row("the same log saved as UTF-16", "utf16.log", "2 1 0 / 1 1 0 / 0 / 0",
-            "YO2EEE/M=TM YO4DDD=CT YO5AAA=MM YO7HHH=OT");
-        row("newest contact wins, whatever the file order", "yodx2023.log cfr2021.log old2019.log",
-            "6 2 1 / 2 1 1 / 0 / 0", "YO2EEE/M=TM YO3BBB=B3 YO4DDD=CT YO5AAA=MM YO7HHH=OT");
-        row("ADIF: STATE, lower-case tags, header", "state.adi cfr2021.log",
-            "5 1 1 / 1 1 2 / 0 / 0", "YO3BBB=B3 YO4DDD=GL YO5AAA=CJ YO7HHH=OT");
-        row("ADIF: received string, CRLF; no county field", "srx.adi nocounty.adi",
-            "1 2 1 / 1 0 0 / 0 / 0", "YO4DDD=CT YO5AAA=CJ YO7HHH=OT YO8III=NT");
-        // US states and Canadian provinces that share a county's letters (MS, IL, AR, BC).
-        row("real US club log: no call of it has a county", "yarc2018.log", "0 0 6 / 0 0 0 / 0 / 0",
-            before);
-        row("call history and known callsigns", "history.csv known.scp", "3 0 1 / 2 1 0 / 2 / 0",
-            "YO3ZZZ=B4 YO4DDD=CT YO5AAA=MM YO7HHH=OT YO8III=NT known DL1ABC YO9ZZZ");
-    }
+    // The callsign database (YO5AAA CJ, YO4DDD CT and YO7HHH OT before) after each set of past
+    // logs; the copy taken first holds it as it was.
     void learnt() {
-        QFETCH(QString, files);
-        QFETCH(QString, counts);
-        QFETCH(QString, table);
-        KnownCalls calls;
-        const LogLearning::Plan plan = LogLearning::plan(calls.db, paths(files));
-        const auto refused =
-            std::count_if(plan.files.cbegin(), plan.files.cend(),
-                          [](const PastLogFile& f) { return !f.refusal.isEmpty(); });
-        QCOMPARE(QStringLiteral("%1 %2 %3 / %4 %5 %6 / %7 / %8")
-                     .arg(plan.learnt)
-                     .arg(plan.withoutCounty)
-                     .arg(plan.foreign)
-                     .arg(plan.added.size())
-                     .arg(plan.changed.size())
-                     .arg(plan.unchanged)
-                     .arg(plan.known.size())
-                     .arg(refused),
-                 counts);
-        const QByteArray before = calls.fingerprint();
-        QVERIFY(LogLearning::apply(calls.db, plan));
-        QCOMPARE(calls.table(), table);
-        // The copy holds the database as it was before the import.
-        QCOMPARE(calls.copies.files().size(), 1);
-        QCOMPARE(LogWithCopies::fingerprint(calls.copies.files().constFirst()), before);
+        QVERIFY(answersAsExpected("data/tables/learnt.txt", [](const QString& row) {
+            KnownCalls calls;
+            const LogLearning::Plan plan =
+                LogLearning::plan(calls.db, paths(row.section(QStringLiteral(": "), -1)));
+            const auto refused =
+                std::count_if(plan.files.cbegin(), plan.files.cend(),
+                              [](const PastLogFile& f) { return !f.refusal.isEmpty(); });
+            const QByteArray before = calls.fingerprint();
+            const bool applied = LogLearning::apply(calls.db, plan).ok();
+            const QStringList copies = calls.copies.files();
+            const bool copied =
+                copies.size() == 1 && LogWithCopies::fingerprint(copies.constFirst()) == before;
+            return QStringLiteral("%1 %2 %3 / %4 %5 %6 / %7 / %8 | ")
+                       .arg(plan.learnt)
+                       .arg(plan.withoutCounty)
+                       .arg(plan.foreign)
+                       .arg(plan.added.size())
+                       .arg(plan.changed.size())
+                       .arg(plan.unchanged)
+                       .arg(plan.known.size())
+                       .arg(refused) +
+                   calls.table() + (applied && copied ? "" : " | not applied with its copy");
+        }));
     }
 
     // What is not a regular file, or too large for a log, is refused by name, never read.
-    void refusedUnread_data() {
-        QTest::addColumn<QString>("how"); // a path, or what to make: "pipe", "large", "nothere"
-        QTest::addColumn<QString>("refusal");
-        for (const char* row :
-             {"/dev/zero|nu este un fisier obisnuit", "pipe|nu este un fisier obisnuit",
-              "large|are peste 200 MB", "nothere|nu poate fi deschis (fisierul nu exista)"}) {
-            const QStringList f = QString::fromLatin1(row).split(u'|');
-            QTest::newRow(row) << f[0] << f[1];
-        }
-    }
     void refusedUnread() {
-        QFETCH(QString, how);
-        QFETCH(QString, refusal);
-        TempDataFolder dir;
-        const QString path = how.startsWith(u'/') ? how : dir.file(how);
-        if (how == u"pipe")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (how == u"large")
-            QVERIFY(dir.write(how, {}) && QFile::resize(path, PastLog::kMaxBytes + 1));
-        const PastLogFile f = PastLog::read(path);
-        QVERIFY2(f.refusal.startsWith(refusal), qPrintable(f.refusal));
-        QVERIFY(f.heard.isEmpty());
+        QVERIFY(answersAsExpected("data/tables/pastlogrefused.txt", [](const QString& row) {
+            const QString how = row.section(QStringLiteral(": "), -1);
+            TempDataFolder dir;
+            const QString path = how.startsWith(u'/') ? how : dir.file(how);
+            if (how == u"pipe")
+                ::mkfifo(QFile::encodeName(path).constData(), 0600);
+            else if (how == u"large" && dir.write(how, {}))
+                QFile::resize(path, PastLog::kMaxBytes + 1);
+            const PastLogFile f = PastLog::read(path);
+            return QString(f.refusal).replace(dir.path(), QStringLiteral("DIR")) +
+                   QStringLiteral(" | %1 heard").arg(f.heard.size());
+        }));
     }
 
     // Every figure counts records; the calls left out are named on a dry run.

@@ -96,17 +96,11 @@ class LogViewModelTest : public QObject {
 private slots:
     // Each script of the operator's choices in the table, and the frames it leads to.
     void choicesLeadToFrames() {
-        QFile table(QStringLiteral(VELT_SOURCE_DIR "/tests/data/tables/logview.txt"));
-        QVERIFY(table.open(QIODevice::ReadOnly));
-        QString out;
-        for (const QString& line :
-             QString::fromUtf8(table.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-            const QString script = line.section(QStringLiteral(" => "), 0, 0);
+        QVERIFY(answersAsExpected("data/tables/logview.txt", [](const QString& script) {
             LogViewModel m(*ContestCatalog::find(0));
             act(m, script);
-            out += script + QStringLiteral(" => ") + describe(m) + u'\n';
-        }
-        QVERIFY(sameAsExpected(out.toUtf8(), "data/tables/logview.txt"));
+            return describe(m);
+        }));
     }
 
     // The stage choices each contest has, its multiplier total and its Cabrillo menu.
@@ -124,34 +118,15 @@ private slots:
     }
 
     // An ending names the format only in upper or lower case, and only in the archive frame.
-    void archiveNameNamesTheFormat_data() {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("file"); // what the delete button deletes, or why not
-        const auto row = [](const char* name, const char* script, const char* typed,
-                            const char* kept, const char* file) {
-            QTest::newRow(name) << QString(script) << QString(typed) << QString(kept)
-                                << QString(file);
-        };
-        row(".TXT", "archive", "CARPATI.TXT", "CARPATI", "ARHIVA/CARPATI.txt");
-        row(".adi", "archive", "yo.adi", "yo", "ARHIVA/yo.adi");
-        row(".Txt", "archive", "A.Txt", "A.Txt", "SCRIETI NUMELE");
-        row("last format", "archive|typed A.ADI|save txt", "B", "B", "ARHIVA/B.txt");
-        row("none typed", "archive|typed A.ADI", " ", " ", "Please print");
-        row("not archiving", "view", "A.TXT", "A", "SCRIETI NUMELE");
-    }
     void archiveNameNamesTheFormat() {
-        QFETCH(QString, script);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QFETCH(QString, file);
-        LogViewModel m(*ContestCatalog::find(0));
-        act(m, script);
-        QCOMPARE(m.archiveNameTyped(typed), kept);
-        const Outcome<QString> path = m.archivedFile(QStringLiteral("/app"), kept);
-        QVERIFY2(path ? *path == "/app/" + file : path.error().startsWith(file),
-                 qPrintable(path ? *path : path.error()));
+        QVERIFY(answersAsExpected("data/tables/archivenames.txt", [](const QString& row) {
+            const QString question = row.section(QStringLiteral(": "), -1);
+            LogViewModel m(*ContestCatalog::find(0));
+            act(m, question.section(u'|', 0, -2));
+            const QString kept = m.archiveNameTyped(question.section(u'|', -1));
+            const Outcome<QString> path = m.archivedFile(QStringLiteral("/app"), kept);
+            return kept + u'|' + (path ? *path : path.error());
+        }));
     }
 
     void operatorCountFromOne() {

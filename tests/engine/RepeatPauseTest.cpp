@@ -1,4 +1,5 @@
 #include "services/keyer/RepeatPause.h"
+#include "ExpectedFile.h"
 
 #include <QTest>
 #include <optional>
@@ -9,18 +10,11 @@ using std::chrono::milliseconds;
 class RepeatPauseTest : public QObject {
     Q_OBJECT
 private slots:
-    void pauseLength_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("ms");
-        QTest::newRow("blanks and a fraction") << " 2.5 " << 2500;
-        QTest::newRow("comma ends the number") << "2,5" << 2000;
-        QTest::newRow("no number") << "abc" << 0;
-        QTest::newRow("negative") << "-2" << 0;
-    }
     void pauseLength() {
-        QFETCH(QString, text);
-        QFETCH(int, ms);
-        QCOMPARE(RepeatPause::pauseLength(text), milliseconds(ms));
+        QVERIFY(answersAsExpected("data/tables/pauses.txt", [](const QString& row) {
+            const QString typed = row.section(QStringLiteral(": "), -1).chopped(1);
+            return QString::number(RepeatPause::pauseLength(typed).count());
+        }));
     }
 
     void keysEndALongWaitEarly_data() {

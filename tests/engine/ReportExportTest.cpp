@@ -102,31 +102,17 @@ private slots:
     }
 
     // The radio's frequency when the contact has one, and its band; else the contest's band.
-    void frequencyStoredOrTheBands_data() {
-        QTest::addColumn<qint64>("hz");
-        QTest::addColumn<QString>("cabrillo");
-        QTest::addColumn<QString>("adif");
-        QTest::newRow("none") << qint64(0) << "QSO: 3500  CW"
-                              << "<BAND:3>80m<RST_SENT";
-        QTest::newRow("below a kHz") << qint64(3525999) << "QSO: 3525  CW"
-                                     << "<BAND:3>80m<FREQ:8>3.525999<RST_SENT";
-        QTest::newRow("five digits") << qint64(28025000) << "QSO: 28025 CW"
-                                     << "<BAND:3>10m<FREQ:9>28.025000";
-        QTest::newRow("another band than the contest's") << qint64(7012300) << "QSO: 7012  CW"
-                                                         << "<BAND:3>40m<FREQ:8>7.012300";
-        QTest::newRow("outside every band") << qint64(7500000) << "QSO: 7500  CW"
-                                            << "<MODE:2>CW<FREQ:8>7.500000<RST_SENT";
-    }
     void frequencyStoredOrTheBands() {
-        QFETCH(qint64, hz);
-        QFETCH(QString, cabrillo);
-        QFETCH(QString, adif);
-        LogRow row = ReportFixture::entered(0).first();
-        if (hz > 0)
-            row.frequency = hz;
         const ContestDef& def = *ContestCatalog::find(0);
-        QVERIFY(Cabrillo::qsoLine(row, QStringLiteral("YO5OHO/P"), def)->startsWith(cabrillo));
-        QVERIFY(Adif::qsoRecord(row, def)->contains(adif));
+        QVERIFY(answersAsExpected("data/tables/frequencies.txt", [&](const QString& row) {
+            LogRow contact = ReportFixture::entered(0).first();
+            if (const qint64 hz = row.section(QStringLiteral(": "), -1).toLongLong(); hz > 0)
+                contact.frequency = hz;
+            return Cabrillo::qsoLine(contact, QStringLiteral("YO5OHO/P"), def)
+                       .valueOr({})
+                       .trimmed() +
+                   QStringLiteral(" | ") + Adif::qsoRecord(contact, def).valueOr({}).trimmed();
+        }));
     }
 
     void emptyLog() {
@@ -159,27 +145,20 @@ private slots:
     }
 
     // A row the electronic logs cannot carry stops the export with its message and no bytes.
-    void unreadableRowStopsExport_data() {
-        QTest::addColumn<QString>("fields"); // date|time|message
-        const QString end = ". PROGRAMUL SE INTRERUPE. VERIFICATI FORMATUL ";
-        QTest::newRow("day 31 of November")
-            << "31.11.07|18:01|FORMATUL DATEI CALENDARISTICE LA INDICATIVUL YO5BBB     INCORECT" +
-                   end;
-        QTest::newRow("hour 24") << "10.11.07|24:00|FORMATUL OREI UTC INCORECT 24:00 " + end;
-    }
     void unreadableRowStopsExport() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        QList<LogRow> rows = ReportFixture::entered(35);
-        rows[1].date = f[0];
-        rows[1].utc = f[1];
         const ContestDef& def = *ContestCatalog::find(35);
-        for (const Outcome<QByteArray>& r :
-             {Cabrillo::layout(ReportFixture::header(def, 0), "YO5OHO", def).bytesOf(rows),
-              Adif::layout(def).bytesOf(rows)}) {
-            QVERIFY(!r);
-            QCOMPARE(r.error(), f[2]);
-        }
+        QVERIFY(answersAsExpected("data/tables/badrows.txt", [&](const QString& row) {
+            QList<LogRow> rows = ReportFixture::entered(35);
+            rows[1].date = row.section(QStringLiteral(": "), -1).section(u'|', 0, 0);
+            rows[1].utc = row.section(u'|', -1);
+            QStringList said;
+            for (const Outcome<QByteArray>& r :
+                 {Cabrillo::layout(ReportFixture::header(def, 0), "YO5OHO", def).bytesOf(rows),
+                  Adif::layout(def).bytesOf(rows)})
+                said << (r ? QStringLiteral("written") : r.error());
+            said.removeDuplicates();
+            return said.join(QStringLiteral(" | "));
+        }));
     }
 
     // A character the code page cannot hold stops the file with a message, not a substitute byte.
@@ -191,45 +170,19 @@ private slots:
         QVERIFY2(refused.error().contains("\"\u00D1\""), qPrintable(refused.error()));
     }
 
-    // The base callsign names the files, and an own callsign never names one outside "Log".
-    void callsignFileNames_data() {
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<QString>("base");
-        QTest::newRow("prefix and /P") << "ER/YO5OHO/P" << QStringLiteral("YO5OHO");
-        QTest::newRow("dot dot and slashes") << "A/../../../X" << QString();
-        QTest::newRow("each side of the kept ranges") << "@AZ[`az{09:\u00C4"
-                                                      << "AZaz09";
-    }
-    void callsignFileNames() {
-        QFETCH(QString, call);
-        QFETCH(QString, base);
+    // The base callsign names the files, and an own callsign never names one outside "Log"; a
+    // typed archive name names a file inside the archive folder and nowhere else.
+    void fileNames() {
         const ContestDef& def = *ContestCatalog::find(35);
-        const QString log = "/opt/velt/Log/" + base;
-        QCOMPARE(ReportFiles::cabrilloPath("/opt/velt", call, def, "07"), log + " CpCarpati07.Cbr");
-        QCOMPARE(ReportFiles::textLogPath("/opt/velt", call, def, "07"), log + " CpCarpati07.txt");
-        QCOMPARE(ReportFiles::summaryPath("/opt/velt", call, def, "07"),
-                 log + " SUM CpCarpati07.txt");
-    }
-
-    // A typed archive name names a file inside the archive folder and nowhere else.
-    void archiveName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("start"); // start of the message, empty when accepted
-        const QString separator = "NUMELE FISIERULUI NU POATE CONTINE";
-        const QString character = "NUMELE FISIERULUI CONTINE UN CARACTER NEPERMIS";
-        QTest::newRow("plain") << "CARPATI 2007" << QString();
-        QTest::newRow("empty") << "  " << QStringLiteral("Please print in textbox, NAME FILE");
-        QTest::newRow("slash") << "LOG/X" << separator;
-        QTest::newRow("dot dot") << ".." << separator;
-        QTest::newRow("colon") << "C:LOG" << character;
-        QTest::newRow("below the blank") << "LOG\x1F" << character;
-    }
-    void archiveName() {
-        QFETCH(QString, name);
-        QFETCH(QString, start);
-        const QString message = ReportFiles::checkArchiveName(name);
-        QVERIFY2(start.isEmpty() ? message.isEmpty() : message.startsWith(start),
-                 qPrintable(message));
+        QVERIFY(answersAsExpected("data/tables/filenames.txt", [&](const QString& row) {
+            const QString typed = row.section(QStringLiteral(": "), -1).section(u'|', 1);
+            if (row.section(QStringLiteral(": "), -1).startsWith(QLatin1String("archive|")))
+                return ReportFiles::checkArchiveName(typed);
+            return QStringList{ReportFiles::cabrilloPath("/opt/velt", typed, def, "07"),
+                               ReportFiles::textLogPath("/opt/velt", typed, def, "07"),
+                               ReportFiles::summaryPath("/opt/velt", typed, def, "07")}
+                .join(QStringLiteral(" | "));
+        }));
     }
 
     void safeWriteIntoMissingFolderFailsAndLeavesNothing() {

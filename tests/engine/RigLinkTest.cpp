@@ -1,4 +1,5 @@
 #include "services/radio/RigLink.h"
+#include "ExpectedFile.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeRig.h"
 #include "fakes/FakeVoicePlayer.h"
@@ -48,24 +49,16 @@ class RigLinkTest : public QObject {
     Q_OBJECT
 private slots:
     // Each part between speed signs goes to the radio at its own keyer speed.
-    void partsAtTheirSpeeds_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("one speed") << "5NN TU" << QStringList{"speed 30", "morse 5NN TU"};
-        QTest::newRow("faster, then slower")
-            << "5NN >TU<" << QStringList{"speed 30", "morse 5NN ", "speed 35", "morse TU"};
-        QTest::newRow("slower first, half space dropped")
-            << "<~K" << QStringList{"speed 25", "morse K"};
-    }
     void partsAtTheirSpeeds() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, calls);
-        Radio radio;
-        QVERIFY(radio.follow());
-        const auto [result, asked, shown] = radio.send(text);
-        QCOMPARE(result, KeyingResult::Done);
-        QCOMPARE(asked, calls);
-        QCOMPARE(shown, text.size());
+        QVERIFY(answersAsExpected("data/tables/rigparts.txt", [](const QString& row) {
+            Radio radio;
+            if (!radio.follow())
+                return QStringLiteral("no radio");
+            const auto [result, asked, shown] = radio.send(row.section(QStringLiteral(": "), -1));
+            return (asked + QStringList{QStringLiteral("%1 shown").arg(shown)})
+                       .join(QStringLiteral(" | ")) +
+                   (result == KeyingResult::Done ? "" : " | not done");
+        }));
     }
 
     void abortStopsTheRadio() {

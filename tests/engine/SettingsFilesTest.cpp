@@ -1,4 +1,5 @@
 #include "base/SettingsFiles.h"
+#include "ExpectedFile.h"
 #include "TempDataFolder.h"
 
 #include <QTest>
@@ -8,18 +9,10 @@ using namespace SettingsFiles;
 class SettingsFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    // The offsets real time zones have: -12..+14 hours.
-    void utcOffsetBounds_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("real");
-        for (const auto& [typed, real] :
-             {std::pair{"-13", false}, {"-12", true}, {"14", true}, {"15", false}})
-            QTest::newRow(typed) << typed << real;
-    }
     void utcOffsetBounds() {
-        QFETCH(QString, typed);
-        QFETCH(bool, real);
-        QCOMPARE(UtcOffset::typed(typed).isReal(), real);
+        QVERIFY(answersAsExpected("data/tables/utcoffsets.txt", [](const QString& typed) {
+            return QString::number(int(UtcOffset::typed(typed).isReal()));
+        }));
     }
 
     void writesInitFileByteForByte() {
@@ -129,25 +122,15 @@ private slots:
     }
 
     // A text is written whole or refused, never cut.
-    void textLimit_data() {
-        QTest::addColumn<int>("length");
-        QTest::newRow("keyer text 32767") << 32767;
-        QTest::newRow("keyer text 32768") << 32768;
-    }
     void textLimit() {
-        QFETCH(int, length);
-        TempDataFolder dir;
-        SettingsRecord rec;
-        rec.cwTexts[6] = QString(length, u'E');
-        const Outcome<void> written = writeTextCwFile(dir.path(), rec);
-        QCOMPARE(written.ok(), length <= kMaxTextLength);
-        QCOMPARE(dir.read(QStringLiteral("VELTTextCw.dat")).size(),
-                 qsizetype(written.ok() ? 6 * 2 + length + 2 + 5 : 0));
-        if (written.ok())
-            return;
-        QVERIFY2(written.error().startsWith(QStringLiteral(
-                     "Textul din randul 7 al fisierului VELTTextCw.dat are 32768 de caractere")),
-                 qPrintable(written.error()));
+        QVERIFY(answersAsExpected("data/tables/textlimit.txt", [](const QString& length) {
+            TempDataFolder dir;
+            SettingsRecord rec;
+            rec.cwTexts[6] = QString(length.toInt(), u'E');
+            const Outcome<void> written = writeTextCwFile(dir.path(), rec);
+            return QStringLiteral("%1 bytes written").arg(dir.read("VELTTextCw.dat").size()) +
+                   (written ? QString() : QStringLiteral(" | ") + written.error());
+        }));
     }
 };
 

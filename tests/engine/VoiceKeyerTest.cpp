@@ -1,4 +1,6 @@
 #include "services/keyer/VoiceKeyer.h"
+#include "ExpectedFile.h"
+#include "KeyingResultName.h"
 #include "RunSetup.h"
 #include "fakes/FakeKeyLine.h"
 #include "fakes/FakeVoicePlayer.h"
@@ -41,53 +43,36 @@ struct Voice {
 class VoiceKeyerTest : public QObject {
     Q_OBJECT
 private slots:
-    void wavFileWhateverItsCase_data() {
-        // the file on disk, the key, the file played
-        QTest::addColumn<QString>("fields");
-        QTest::newRow("upper case") << "WAVUs/F1.WAV 1 WAVUs/F1.WAV";
-        QTest::newRow("lower case") << "wavus/f1.wav 1 wavus/f1.wav";
-        QTest::newRow("missing: the name it should have") << "WAVUs/F1.WAV 3 WAVUs/F3.wav";
-    }
     void wavFileWhateverItsCase() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u' ');
-        const QString& onDisk = f[0];
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath(onDisk.section(u'/', 0, 0));
-        QFile(dir.filePath(onDisk)).open(QIODevice::WriteOnly);
-        QCOMPARE(VoiceKeyer::wavFile(dir.path(), f[1].toInt()), dir.filePath(f[2]));
+        QVERIFY(answersAsExpected("data/tables/recordings.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            QTemporaryDir dir;
+            QDir(dir.path()).mkpath(f[0].section(u'/', 0, 0));
+            QFile(dir.filePath(f[0])).open(QIODevice::WriteOnly);
+            return QDir(dir.path()).relativeFilePath(VoiceKeyer::wavFile(dir.path(), f[1].toInt()));
+        }));
     }
 
-    void playsWithTheTransmitterKeyed_data() {
-        QTest::addColumn<bool>("portOpens");
-        QTest::addColumn<bool>("playWithoutPort");
-        QTest::addColumn<bool>("recorded");
-        QTest::addColumn<KeyingResult>("result");
-        QTest::newRow("port opens") << true << true << true << KeyingResult::Done;
-        QTest::newRow("SSB fallback plays unkeyed")
-            << false << true << true << KeyingResult::DoneWithoutKeying;
-        QTest::newRow("otherwise port error") << false << false << true << KeyingResult::PortError;
-        QTest::newRow("no recording, no keying")
-            << true << true << false << KeyingResult::MissingRecording;
-    }
+    // The transmitter keyed by RTS around the recording, never by DTR.
     void playsWithTheTransmitterKeyed() {
-        QFETCH(bool, portOpens);
-        QFETCH(bool, playWithoutPort);
-        QFETCH(bool, recorded);
-        QFETCH(KeyingResult, result);
-        Voice k;
-        k.line.setOpenFails(!portOpens);
-        bool rtsWhilePlaying = false;
-        k.player.onPlay = [&] { rtsWhilePlaying = k.line.rts(); };
-        QCOMPARE(k.playToEnd(recorded ? k.file : k.file + "X", playWithoutPort), result);
-        const bool played = recorded && (portOpens || playWithoutPort);
-        QCOMPARE(k.player.played.size(), played ? 1 : 0);
-        QCOMPARE(rtsWhilePlaying, played && portOpens);
-        const QList<bool> keyed{false, true, false};
-        QCOMPARE(k.line.states(FakeKeyLine::Line::Rts),
-                 played && portOpens ? keyed : QList<bool>{});
-        QVERIFY(!k.line.states(FakeKeyLine::Line::Dtr).contains(true));
-        QVERIFY(!k.keyer.isBusy());
+        QVERIFY(answersAsExpected("data/tables/voicekeying.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            Voice k;
+            k.line.setOpenFails(f[0] != u'1');
+            bool rtsWhilePlaying = false;
+            k.player.onPlay = [&] { rtsWhilePlaying = k.line.rts(); };
+            const KeyingResult r = k.playToEnd(f[2] == u'1' ? k.file : k.file + "X", f[1] == u'1');
+            QStringList rts;
+            for (const bool on : k.line.states(FakeKeyLine::Line::Rts))
+                rts << QString::number(on);
+            const bool sound =
+                !k.line.states(FakeKeyLine::Line::Dtr).contains(true) && !k.keyer.isBusy();
+            return QStringLiteral("%1 | %2 played | RTS %3%4%5")
+                .arg(keyingResultName(r))
+                .arg(k.player.played.size())
+                .arg(rts.join(u' '), rtsWhilePlaying ? " | on while playing" : "",
+                     sound ? "" : " | DTR keyed or busy");
+        }));
     }
 
     // Each condition alone turns the unkeyed playback off.

@@ -12,10 +12,20 @@ public:
         QString text;
         Icon icon;
     };
-    Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer message(const QString& text, const QString&, Buttons buttons, Icon icon) override {
+        shown.append({text, icon});
+        if (!script.isEmpty())
+            return script.takeFirst();
+        return buttons == Buttons::YesNo ? AnswerYes : AnswerOk;
+    }
 
     QList<Answer> script;
     QList<Shown> shown;
     /// The texts shown so far, in order.
-    QStringList texts() const;
+    QStringList texts() const {
+        QStringList out;
+        for (const Shown& s : shown)
+            out << s.text;
+        return out;
+    }
 };

@@ -17,27 +17,60 @@ public:
         std::chrono::steady_clock::time_point at;
     };
 
-    bool open(int port) override;
-    bool isOpen() const override;
-    void setDtr(bool on) override;
-    void setRts(bool on) override;
-    void close() override;
-    QString deviceFor(int port) const override;
+    bool open(int port) override {
+        std::lock_guard lock(m_mutex);
+        m_openCalls.append(port);
+        m_open = !m_openFails;
+        return m_open;
+    }
+    bool isOpen() const override { return locked(m_open); }
+    void setDtr(bool on) override { record(Line::Dtr, on); }
+    void setRts(bool on) override { record(Line::Rts, on); }
+    void close() override {
+        std::lock_guard lock(m_mutex);
+        m_open = m_dtr = m_rts = false;
+        ++m_closeCount;
+    }
+    QString deviceFor(int port) const override {
+        return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+    }
 
     /// Makes every following open() fail, as for an invalid port.
-    void setOpenFails(bool fails);
-    QList<Change> changes() const;
+    void setOpenFails(bool fails) {
+        std::lock_guard lock(m_mutex);
+        m_openFails = fails;
+    }
+    QList<Change> changes() const { return locked(m_changes); }
     /// The states `line` was set to, in order.
-    QList<bool> states(Line line) const;
-    QList<int> openCalls() const;
-    int closeCount() const;
-    bool dtr() const;
-    bool rts() const;
+    QList<bool> states(Line line) const {
+        QList<bool> result;
+        for (const Change& c : changes())
+            if (c.line == line)
+                result.append(c.on);
+        return result;
+    }
+    QList<int> openCalls() const { return locked(m_openCalls); }
+    int closeCount() const { return locked(m_closeCount); }
+    bool dtr() const { return locked(m_dtr); }
+    bool rts() const { return locked(m_rts); }
     /// Forgets the changes recorded so far.
-    void clearChanges();
+    void clearChanges() {
+        std::lock_guard lock(m_mutex);
+        m_changes.clear();
+    }
 
 private:
-    void record(Line line, bool on);
+    /// A copy of `value` taken under the lock.
+    template <typename T> T locked(const T& value) const {
+        std::lock_guard lock(m_mutex);
+        return value;
+    }
+    void record(Line line, bool on) {
+        const auto now = std::chrono::steady_clock::now();
+        std::lock_guard lock(m_mutex);
+        (line == Line::Dtr ? m_dtr : m_rts) = on;
+        m_changes.append({line, on, now});
+    }
 
     mutable std::mutex m_mutex;
     bool m_openFails = false;

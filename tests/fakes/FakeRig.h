@@ -6,6 +6,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 // A radio on the test's side: what RigLink's thread asked of it, as lines ("morse 5NN",
 // "speed 30", "ptt 1", "stop"), and whether it answers. Shared with the test, since the link
@@ -18,14 +19,21 @@ public:
         std::mutex mutex;
         QStringList calls;
 
-        QStringList taken();
+        QStringList taken() {
+            const std::lock_guard lock(mutex);
+            return std::exchange(calls, {});
+        }
     };
 
     explicit FakeRig(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
 
     Outcome<void> open() override { return answer(QString()); }
     void close() override {}
-    Outcome<RigReading> read() override;
+    Outcome<RigReading> read() override {
+        if (const Outcome<void> a = answer(QString()); !a)
+            return Failure{a.error()};
+        return RigReading{m_shared->frequencyHz, QStringLiteral("CW")};
+    }
     Outcome<void> setPtt(bool on) override { return answer(QStringLiteral("ptt %1").arg(on)); }
     Outcome<void> sendMorse(const QString& text) override {
         return answer(QStringLiteral("morse ") + text);
@@ -36,7 +44,15 @@ public:
     }
 
 private:
-    Outcome<void> answer(const QString& call);
+    Outcome<void> answer(const QString& call) {
+        if (!m_shared->answers)
+            return Failure{QStringLiteral("nu raspunde")};
+        if (!call.isEmpty()) {
+            const std::lock_guard lock(m_shared->mutex);
+            m_shared->calls << call;
+        }
+        return {};
+    }
 
     std::shared_ptr<Shared> m_shared;
 };

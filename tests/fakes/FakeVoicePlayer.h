@@ -6,14 +6,34 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <utility>
 
 // Records the files played. A playback ends after `playTime` on a timer, or at stop(), and
 // reports its end from the event loop as the real player does.
 class FakeVoicePlayer : public VoicePlayer {
 public:
-    FakeVoicePlayer();
-    bool start(const QString& path, std::function<void()> ended) override;
-    void stop() override;
+    FakeVoicePlayer() {
+        m_end.setSingleShot(true);
+        QObject::connect(&m_end, &QTimer::timeout, [this] {
+            if (m_ended)
+                std::exchange(m_ended, {})();
+        });
+    }
+    bool start(const QString& path, std::function<void()> ended) override {
+        if (m_ended)
+            return false;
+        played.append(path);
+        m_ended = std::move(ended);
+        if (onPlay)
+            onPlay();
+        m_end.start(playTime);
+        return true;
+    }
+    void stop() override {
+        ++stopCount;
+        if (m_ended)
+            m_end.start(0);
+    }
     int outputCount() const override { return outputs; }
 
     QStringList played;

@@ -39,76 +39,29 @@ class ChildJetReaderTest : public QObject {
 private slots:
     // Whatever the child does, the import either takes its whole answer or refuses with a
     // message and leaves the Jet file as it was; libmdb's English lines never count.
-    void childAnswersAreCheckedBeforeUse_data() {
-        QTest::addColumn<QString>("listing");
-        QTest::addColumn<QString>("reading");
-        QTest::addColumn<QString>("refusal"); // empty: imported
-        QTest::newRow("sound, noise on stderr")
-            << "echo 'Unable to read page 29' >&2; cat tables.bin"
-            << "echo 'offset 1 is beyond EOF' >&2; cat table.bin"
-            << "";
-        QTest::newRow("crash listing") << "kill -SEGV $$"
-                                       << "true"
-                                       << "s-a oprit pe neasteptate";
-        QTest::newRow("crash reading")
-            << "cat tables.bin"
-            << "kill -SEGV $$"
-            << "tabela CallJud nu poate fi citita: citirea s-a oprit pe neasteptate";
-        QTest::newRow("dies half-way") << "cat tables.bin"
-                                       << "head -c 30 table.bin; kill -KILL $$"
-                                       << "s-a oprit";
-        QTest::newRow("hangs") << "cat tables.bin"
-                               << "exec sleep 60"
-                               << "nu s-a terminat in 3";
-        QTest::newRow("answer cut short") << "cat tables.bin"
-                                          << "head -c 30 table.bin"
-                                          << "incomplet sau deteriorat";
-        QTest::newRow("answer twice") << "cat tables.bin"
-                                      << "cat table.bin table.bin"
-                                      << "incomplet sau deteriorat";
-        QTest::newRow("garbage") << "echo garbage"
-                                 << "true"
-                                 << "incomplet sau deteriorat";
-        QTest::newRow("text not UTF-8") << "cat tables.bin"
-                                        << "cat bad.bin"
-                                        << "incomplet sau deteriorat";
-        QTest::newRow("endless answer") << "cat tables.bin"
-                                        << "exec yes"
-                                        << "fara sfarsit";
-        QTest::newRow("fails with a status") << "exit 127"
-                                             << "true"
-                                             << "s-a oprit";
-    }
     void childAnswersAreCheckedBeforeUse() {
-        QFETCH(QString, listing);
-        QFETCH(QString, reading);
-        QFETCH(QString, refusal);
-        TempDataFolder tools;
-        TempDataFolder data;
-        const QByteArray jet = jetFixture(QStringLiteral("jet4-plain.mdb"));
-        QVERIFY(data.write(kCalls, jet));
-        ChildJetReader reader(fakeChild(tools, listing, reading), 3s);
-
-        const JetImport::Result done =
-            JetImport(reader).replace(data.file(kCalls), *TableMap::forTable("CallJud"));
-
-        if (refusal.isEmpty()) {
-            QVERIFY2(done.ok, qPrintable(done.error));
-            QCOMPARE(done.counts.imported, 2);
-            return;
-        }
-        QVERIFY(!done.ok);
-        QVERIFY2(done.error.contains(refusal), qPrintable(done.error));
-        QCOMPARE(QDir(data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{kCalls});
-        QCOMPARE(data.read(kCalls), jet);
-    }
-
-    void missingProgramIsNamed() {
-        TempDataFolder data;
-        QVERIFY(data.write(kCalls, jetFixture(QStringLiteral("jet4-plain.mdb"))));
-        ChildJetReader reader(data.file(QStringLiteral("absent")));
-        QVERIFY(!reader.open(data.file(kCalls)));
-        QVERIFY2(reader.error().contains("nu poate fi pornit"), qPrintable(reader.error()));
+        QVERIFY(answersAsExpected("data/tables/jetchild.txt", [](const QString& row) {
+            const QStringList f =
+                row.section(QStringLiteral(": "), -1).split(QStringLiteral(" | "));
+            TempDataFolder tools;
+            TempDataFolder data;
+            const QByteArray jet = jetFixture(QStringLiteral("jet4-plain.mdb"));
+            data.write(kCalls, jet);
+            const QString program =
+                f[0] == u"-" ? data.file(QStringLiteral("absent")) : fakeChild(tools, f[0], f[1]);
+            ChildJetReader reader(program, 3s);
+            const JetImport::Result done =
+                JetImport(reader).replace(data.file(kCalls), *TableMap::forTable("CallJud"));
+            if (done.ok)
+                return QStringLiteral("imported %1").arg(done.counts.imported);
+            const bool untouched =
+                data.read(kCalls) == jet &&
+                QDir(data.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{kCalls};
+            return QString(done.error)
+                       .replace(data.path(), QStringLiteral("DATA"))
+                       .replace(tools.path(), QStringLiteral("TOOLS")) +
+                   (untouched ? " | untouched" : " | changed");
+        }));
     }
 };
 

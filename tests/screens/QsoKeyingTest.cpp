@@ -1,3 +1,4 @@
+#include "ExpectedFile.h"
 #include "FakeKeyers.h"
 #include "ScreenHarness.h"
 #include "rules/MorseTable.h"
@@ -5,6 +6,7 @@
 #include "services/keyer/KeyingResult.h"
 
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -77,71 +79,55 @@ bool linesOff(const FakeKeyLine& line) {
 class QsoKeyingTest : public QObject {
     Q_OBJECT
 private slots:
-    void logKeysLogAfterSendingUnlessEscaped_data() {
-        // F key, its text, 0/1 for the contact typed in full (or only its callsign) and for
-        // Escape while sending, rows logged, what is sent unless escaped, what is typed while it
-        // is sent, the callsign field when the message has ended
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("F3 to its end", "3|TU #8|1|0|1|TU||YO");
-        // the contact is the one on the screen at the key: the next caller typed at once is the
-        // next contact's
-        row("F3, the next caller typed at once", "3|TU #8|1|0|1|TU|8KK4|YO8KK4");
-        row("F3 escaped", "3|TU TU #8|1|1|0|TU TU||YO8XYZ");
-        // F7 logs first and sends then: the callsign is taken before logging empties it
-        row("F7 logs before", "7|#2 #8|1|0|1|YO8XYZ||YO");
-        row("F7 incomplete", "7|#8 TU|0|0|0|||YO8XYZ");
-    }
+    // The keys whose message logs the contact ("#8"): F3 when it has gone, unless escaped, and
+    // the contact as it stood at the key; F7 before it goes. A logged contact shows at once.
     void logKeysLogAfterSendingUnlessEscaped() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        const int fKey = f[0].toInt();
-        const bool complete = f[2] == u'1';
-        const bool escape = f[3] == u'1';
-        ScreenHarness h;
-        QStringList texts(7);
-        texts[fKey - 1] = f[1];
-        QVERIFY(openQso(h, true, texts));
-        QLineEdit* call = h.qsoBox("TxtIndic");
-        if (complete)
-            h.typeContact(QStringLiteral("8XYZ"), QStringLiteral("123"), QStringLiteral("CJ"));
-        else
-            QTest::keyClicks(call, QStringLiteral("8XYZ"));
-        auto* label = h.find<QLabel>(h.qso.get(), qPrintable(QStringLiteral("LblF%1").arg(fKey)));
-        QLineEdit* shown = h.qsoBox("TxtCwCurent");
-        QList<QRgb> whileSending; // the label's colour, and whether the message is shown
-        once(
-            h.qso.get(), [&] { return marks(h.keyLine) > 0; },
-            [&] {
-                whileSending << ScreenHarness::rgb(label, QPalette::WindowText)
-                             << QRgb(shown->isVisible());
-                QTest::keyClicks(h.focused(), f[6]);
-                if (escape)
-                    QTest::keyClick(call, Qt::Key_Escape);
-            });
-
-        QTest::keyClick(call, Qt::Key(Qt::Key_F1 + fKey - 1));
-        untilIdle(h);
-
-        QCOMPARE(h.dialogs.texts(),
-                 complete ? QStringList() : QStringList{"Date incomplete. Nu se poate loga!!"});
-        QCOMPARE(h.logRows().size(), f[4].toInt());
-        // A contact logged shows at once: gone from the fields, IN LOG disabled.
-        QCOMPARE(call->text(), f[7]);
-        if (f[4] == u'1') {
-            QCOMPARE(h.logRows().first().section(u'|', 0, 0), "YO8XYZ");
-            QVERIFY(!h.find<QPushButton>(h.qso.get(), "CmdEnterCall")->isEnabled());
-        }
-        QCOMPARE(keyings(h.keyLine), complete ? 1 : 0);
-        if (escape)
-            QVERIFY(marks(h.keyLine) < elements(f[5]));
-        else
-            QCOMPARE(marks(h.keyLine), elements(f[5]));
-        if (complete)
-            QCOMPARE(whileSending, (QList<QRgb>{Colors::kGreen, true}));
-        QCOMPARE(h.rgb(label, QPalette::WindowText), Colors::kRed);
-        QVERIFY(!shown->isVisible());
-        QVERIFY(linesOff(h.keyLine));
+        QVERIFY(answersAsExpected("data/tables/logkeys.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            const int fKey = f[0].toInt();
+            ScreenHarness h;
+            QStringList texts(7);
+            texts[fKey - 1] = f[1];
+            if (!openQso(h, true, texts))
+                return QStringLiteral("no QSO screen");
+            QLineEdit* call = h.qsoBox("TxtIndic");
+            if (f[2] == u'1')
+                h.typeContact(QStringLiteral("8XYZ"), QStringLiteral("123"), QStringLiteral("CJ"));
+            else
+                QTest::keyClicks(call, QStringLiteral("8XYZ"));
+            auto* label =
+                h.find<QLabel>(h.qso.get(), qPrintable(QStringLiteral("LblF%1").arg(fKey)));
+            QLineEdit* shown = h.qsoBox("TxtCwCurent");
+            const auto state = [&] {
+                return QStringLiteral("%1, CW %2")
+                    .arg(ScreenHarness::rgb(label, QPalette::WindowText), 6, 16, QChar(u'0'))
+                    .arg(shown->isVisible() ? "shown" : "hidden");
+            };
+            QString whileSending = QStringLiteral("-");
+            once(
+                h.qso.get(), [&] { return marks(h.keyLine) > 0; },
+                [&] {
+                    whileSending = state();
+                    QTest::keyClicks(h.focused(), f[4]);
+                    if (f[3] == u'1')
+                        QTest::keyClick(call, Qt::Key_Escape);
+                });
+            QTest::keyClick(call, Qt::Key(Qt::Key_F1 + fKey - 1));
+            if (!QTest::qWaitFor([&] { return h.keyerIdleShown(); }, 10000))
+                return QStringLiteral("never idle");
+            QStringList logged;
+            for (const QString& r : h.logRows())
+                logged << r.section(u'|', 0, 0);
+            const int sent = marks(h.keyLine);
+            return QStringLiteral("%1 | %2 | %3, IN LOG %4 | %5 keyed, %6 | %7 | %8%9")
+                .arg(h.dialogs.texts().join(u'/'), logged.join(u' '), call->text(),
+                     h.find<QPushButton>(h.qso.get(), "CmdEnterCall")->isEnabled() ? "on" : "off")
+                .arg(keyings(h.keyLine))
+                .arg(sent == elements(f[5])  ? "whole"
+                     : sent < elements(f[5]) ? "cut"
+                                             : "more")
+                .arg(whileSending, state(), linesOff(h.keyLine) ? "" : ", lines on");
+        }));
     }
 
     // F2 answers a dupe once with its report, then sends its own text; keys pressed while a
@@ -201,11 +187,13 @@ private slots:
         QVERIFY(linesOff(h.keyLine));
     }
 
-    // In SSB the recordings waiting for the one that plays show as CW's messages do: blue.
-    void recordingsWaitingShown() {
+    // In SSB the recordings waiting for the one that plays show as CW's messages do: blue; a
+    // missing recording is named to the operator, and the transmitter stays off.
+    void recordingsWaitingShownOrNamed() {
         ScreenHarness h;
         h.voice.playTime = std::chrono::milliseconds(200);
         QVERIFY(openQso(h, false, {}));
+        QVERIFY(QFile::remove(h.folder.file(QStringLiteral("WAVUs/F3.WAV"))));
         QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F1);
         QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F2);
         auto* waiting = h.find<QLabel>(h.qso.get(), "LblF2");
@@ -214,6 +202,13 @@ private slots:
         untilIdle(h);
         QCOMPARE(h.voice.played.size(), 2);
         QCOMPARE(h.rgb(waiting, QPalette::WindowText), Colors::kRed);
+        h.keyLine.clearChanges();
+        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F3);
+        QCOMPARE(h.dialogs.texts().size(), 1);
+        QVERIFY2(h.dialogs.texts()[0].endsWith(
+                     QStringLiteral("Creati fisierul F3.wav in folderul WAVUs.")),
+                 qPrintable(h.dialogs.texts()[0]));
+        QVERIFY(h.keyLine.changes().isEmpty());
     }
 
     // Keys typed while a message goes out stay where they were typed: the focus move meant for
@@ -289,19 +284,6 @@ private slots:
         QVERIFY(h.keyLine.changes().isEmpty());
     }
 
-    // A missing recording is named to the operator, and the transmitter stays off.
-    void missingRecordingIsNamed() {
-        ScreenHarness h;
-        QVERIFY(openQso(h, false, {}));
-        QVERIFY(QFile::remove(h.folder.file(QStringLiteral("WAVUs/F2.WAV"))));
-        QTest::keyClick(h.qsoBox("TxtIndic"), Qt::Key_F2);
-        QCOMPARE(h.dialogs.texts().size(), 1);
-        QVERIFY2(h.dialogs.texts()[0].endsWith(
-                     QStringLiteral("Creati fisierul F2.wav in folderul WAVUs.")),
-                 qPrintable(h.dialogs.texts()[0]));
-        QVERIFY(h.keyLine.changes().isEmpty());
-    }
-
     // The keyers that take text get a macro's message, a speed change and an abort in their
     // own protocol: F1 twice around PageDown, then F2 stopped by Escape.
     void deviceKeyersGetTheirProtocol_data() {
@@ -339,42 +321,25 @@ private slots:
     }
 
     // A repeat ends in a wait when the operator types, presses F1 again or leaves the screen,
-    // with both lines off.
-    void repeatEnds_data() {
-        QTest::addColumn<int>("keyer"); // KeyerKind
-        QTest::addColumn<bool>("cw");
-        QTest::addColumn<QString>("screen"); // where the keys go: "qso", "init", "menu", "close"
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QString>("callAfter");
-        const int line = static_cast<int>(KeyerKind::SerialLine);
-        QTest::newRow("CW, typing in the callsign")
-            << line << true << "qso" << QList<int>{Qt::Key_A} << "YOA";
-        QTest::newRow("CW, 1_ST_PAGE") << line << true << "menu" << QList<int>{} << "YO";
-        QTest::newRow("SSB, closing the screen")
-            << line << false << "close" << QList<int>{} << "YO";
-        QTest::newRow("SSB, Escape on the set-up screen")
-            << line << false << "init" << QList<int>{Qt::Key_Escape} << "YO";
-        // Escape and End, once for each keyer
-        for (const auto& [name, kind] : {std::pair{"serial line", KeyerKind::SerialLine},
-                                         std::pair{"WinKeyer", KeyerKind::WinKeyer},
-                                         std::pair{"cwdaemon", KeyerKind::CwDaemon}}) {
-            QTest::addRow("CW on the %s, F1 again, then Escape", name)
-                << static_cast<int>(kind) << true << "qso" << QList<int>{Qt::Key_F1, Qt::Key_Escape}
-                << "YO";
-            QTest::addRow("CW on the %s, End on the set-up screen", name)
-                << static_cast<int>(kind) << true << "init" << QList<int>{Qt::Key_End} << "YO";
-        }
-    }
+    // with both lines off, nothing keyed afterwards and the pause box back to its colour.
     void repeatEnds() {
-        QFETCH(int, keyer);
-        QFETCH(bool, cw);
-        QFETCH(QString, screen);
-        QFETCH(QList<int>, keys);
-        QFETCH(QString, callAfter);
+        QVERIFY(answersAsExpected("data/tables/repeatends.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            return repeatLeft(static_cast<KeyerKind>(f[0].toInt()), f[1] == u"CW", f[2],
+                              f[3].split(u' ', Qt::SkipEmptyParts));
+        }));
+    }
+
+private:
+    // The callsign field once the repeat of F1 has ended by `keys` pressed `where` during it,
+    // and what went wrong.
+    static QString repeatLeft(KeyerKind keyer, bool cw, const QString& where,
+                              const QStringList& keys) {
         ScreenHarness h;
-        const FakeKeyers station(h.folder.path(), static_cast<KeyerKind>(keyer), h.keyLine);
+        const FakeKeyers station(h.folder.path(), keyer, h.keyLine);
         h.voice.playTime = std::chrono::milliseconds(30);
-        QVERIFY(openQso(h, cw, {QStringLiteral("E")}, true));
+        if (!openQso(h, cw, {QStringLiteral("E")}, true))
+            return QStringLiteral("no QSO screen");
         QLineEdit* pause = h.qsoBox(cw ? "txtPauseCW" : "TxtPauseSSB");
         pause->selectAll();
         QTest::keyClicks(pause, QStringLiteral("0.4"));
@@ -385,16 +350,16 @@ private slots:
             [&] { return station.messages() >= 2 && ScreenHarness::rgb(pause) == Colors::kRed; },
             [&] {
                 QWidget* target = call;
-                if (screen == QLatin1String("menu")) {
+                if (where == QLatin1String("menu")) {
                     h.trigger(h.qso.get(), "mnuAnfang");
-                } else if (screen == QLatin1String("close")) {
+                } else if (where == QLatin1String("close")) {
                     h.qso->close();
-                } else if (screen == QLatin1String("init")) {
+                } else if (where == QLatin1String("init")) {
                     QApplication::setActiveWindow(h.init.get());
                     target = h.initBox("TxtMyCall");
                 }
-                for (int key : keys)
-                    QTest::keyClick(target, Qt::Key(key));
+                for (const QString& key : keys)
+                    QTest::keyClick(target, Qt::Key(QKeySequence::fromString(key)[0].key()));
                 atLeaving = station.messages();
             });
         bool hung = false; // a repeat that never sees its end is stopped late, failing the test
@@ -404,15 +369,14 @@ private slots:
             QTest::keyClick(call, Qt::Key_Escape);
         });
         guard.start(std::chrono::seconds(20));
-
         QTest::keyClick(call, Qt::Key_F1);
-        untilIdle(h, 30000);
-
-        QVERIFY(!hung);
-        QVERIFY(station.messages() <= atLeaving); // nothing keyed once the operator left or asked
-        QCOMPARE(call->text(), callAfter);
-        QCOMPARE(h.rgb(pause), cw ? Colors::kYellow : qRgb(192, 255, 255) & 0xFFFFFF);
-        QVERIFY(linesOff(h.keyLine));
+        if (!QTest::qWaitFor([&] { return h.keyerIdleShown(); }, 30000))
+            return QStringLiteral("never idle");
+        const QRgb waiting = cw ? Colors::kYellow : qRgb(192, 255, 255) & 0xFFFFFF;
+        return call->text() + (hung ? " | hung" : "") +
+               (station.messages() > atLeaving ? " | keyed after" : "") +
+               (h.rgb(pause) == waiting ? "" : " | pause colour") +
+               (linesOff(h.keyLine) ? "" : " | lines on");
     }
 };
 

@@ -1,3 +1,4 @@
+#include "ExpectedFile.h"
 #include "ScreenHarness.h"
 #include "base/KeptSettings.h"
 #include "screens/Colors.h"
@@ -47,57 +48,40 @@ class RadioScreenTest : public QObject {
 private slots:
     // Keyer (steps down the list), model (typed to find it), port, cwdaemon port, PTT by CAT:
     // saved, or the reason shown with nothing written.
-    void dialogByKeys_data() {
-        QTest::addColumn<QString>("fields");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("cwdaemon port past 65535") << "2|0||65536|0"
-                                                  << "Portul cwdaemon";
-        QTest::newRow("cwdaemon port 65535") << "2|0||65535|0"
-                                             << "";
-        QTest::newRow("CAT keyer without a radio") << "3|0||6789|0"
-                                                   << "alegeti modelul";
-        QTest::newRow("PTT by CAT through rigctld") << "3|2|localhost:4532|6789|1"
-                                                    << "";
-    }
     void dialogByKeys() {
-        QFETCH(QString, fields);
-        QFETCH(QString, error);
-        const QStringList f = fields.split(u'|');
-        ScreenHarness h;
-        h.start();
-        const QPointer<RadioSettingsDialog> dialog = openDialog(h);
-        QVERIFY(dialog);
-        auto* keyer = h.find<QComboBox>(dialog, "CboManipulator");
-        keyer->setFocus();
-        for (int i = 0; i < f[0].toInt(); ++i)
-            QTest::keyClick(keyer, Qt::Key_Down);
-        auto* model = h.find<QComboBox>(dialog, "CboModelRadio");
-        model->setFocus();
-        QTest::keyClicks(model, f[1] + QStringLiteral(" -"));
-        retype(h.find<QLineEdit>(dialog, "TxtPortRadio"), f[2]);
-        retype(h.find<QLineEdit>(dialog, "TxtCwDaemonPort"), f[3]);
-        if (f[4] == u'1') {
-            h.find<QCheckBox>(dialog, "ChkPttCat")->setFocus();
-            QTest::keyClick(h.find<QCheckBox>(dialog, "ChkPttCat"), Qt::Key_Space);
-        }
-        QTest::keyClick(keyer, Qt::Key_Return);
-
-        QCOMPARE(dialog && dialog->isVisible(), !error.isEmpty());
-        QCOMPARE(QFile::exists(KeptSettings(h.folder.path()).radioPath()), error.isEmpty());
-        if (!error.isEmpty()) {
-            QVERIFY(h.find<QLabel>(dialog, "LblEroare")->text().contains(error));
-            return;
-        }
-        // What a disabled box holds is kept as it stands.
-        RadioSettings expected;
-        expected.keyer = static_cast<KeyerKind>(f[0].toInt());
-        expected.cwDaemonPort = static_cast<quint16>(f[3].toInt());
-        expected.rigModel = f[1].toInt();
-        expected.rigPort = f[2];
-        expected.pttByCat = f[4] == u'1';
-        const auto [saved, problem] = KeptSettings(h.folder.path()).radio();
-        QVERIFY(problem.isEmpty());
-        QCOMPARE(saved, expected);
+        QVERIFY(answersAsExpected("data/tables/radiodialog.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            ScreenHarness h;
+            h.start();
+            const QPointer<RadioSettingsDialog> dialog = openDialog(h);
+            if (!dialog)
+                return QStringLiteral("no dialog");
+            auto* keyer = h.find<QComboBox>(dialog, "CboManipulator");
+            keyer->setFocus();
+            for (int i = 0; i < f[0].toInt(); ++i)
+                QTest::keyClick(keyer, Qt::Key_Down);
+            auto* model = h.find<QComboBox>(dialog, "CboModelRadio");
+            model->setFocus();
+            QTest::keyClicks(model, f[1] + QStringLiteral(" -"));
+            retype(h.find<QLineEdit>(dialog, "TxtPortRadio"), f[2]);
+            retype(h.find<QLineEdit>(dialog, "TxtCwDaemonPort"), f[3]);
+            if (f[4] == u'1') {
+                h.find<QCheckBox>(dialog, "ChkPttCat")->setFocus();
+                QTest::keyClick(h.find<QCheckBox>(dialog, "ChkPttCat"), Qt::Key_Space);
+            }
+            QTest::keyClick(keyer, Qt::Key_Return);
+            const bool saved = QFile::exists(KeptSettings(h.folder.path()).radioPath());
+            if (dialog && dialog->isVisible())
+                return h.find<QLabel>(dialog, "LblEroare")->text() + (saved ? " | saved" : "");
+            const auto [s, problem] = KeptSettings(h.folder.path()).radio();
+            return QStringLiteral("saved %1 %2 %3 %4 %5%6")
+                .arg(int(s.keyer))
+                .arg(s.rigModel)
+                .arg(s.rigPort.isEmpty() ? QStringLiteral("-") : s.rigPort)
+                .arg(s.cwDaemonPort)
+                .arg(int(s.pttByCat))
+                .arg(problem.isEmpty() ? QString() : QStringLiteral(" | ") + problem);
+        }));
     }
 
     // The frequency beside the stage, from the radio the settings name; Hamlib's dummy radio

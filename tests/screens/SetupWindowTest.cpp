@@ -2,6 +2,7 @@
 #include "ScreenHarness.h"
 #include "base/SettingsFiles.h"
 #include "store/CallsignDb.h"
+#include "store/SchemaUpgrade.h"
 #include "store/SqliteConnection.h"
 
 #include <QLabel>
@@ -26,98 +27,57 @@ void typeAndEnter(QLineEdit* box, const QString& typed) {
 class SetupWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void ownCallFillsCountyAndSentCode_data() {
-        // contest, own call typed, county found, focus afterwards, SENT COD afterwards
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        // SENT COD is hidden in Bucuresti: the focus stays in the own-call box.
-        row("sector in Bucuresti", "OpbBucuresti|yo3abc|XD|TxtMyCall|3");
-        row("unknown prefix", "OpBCNUS|dlxab||TxtMyBezirkA|0");
-        row("Ardel empties SENT COD", "OpBArdel|yo5abc|CJ|txtContrInit|");
-    }
     void ownCallFillsCountyAndSentCode() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        const QString& county = f[2];
-        ScreenHarness h;
-        QVERIFY(h.start());
-        h.clickContest(qPrintable(f[0]));
-        h.click(h.init.get(), "OpbTest");
-        CallsignDb calls(h.callDb);
-        QVERIFY(calls.add(QStringLiteral("YO5"), QStringLiteral("CJ")));
-        QVERIFY(calls.add(QStringLiteral("YO3"), QStringLiteral("B4")));
-        h.initBox("txtContrInit")->setText(QStringLiteral("123"));
-        h.initBox("TxtMyBezirkA")->setText(QStringLiteral("GL"));
-
-        typeAndEnter(h.initBox("TxtMyCall"), f[1]);
-
-        QCOMPARE(h.initBox("TxtMyBezirkA")->text(), county);
-        QLineEdit* errorLine = h.initBox("TxtEroare");
-        QCOMPARE(errorLine->isVisible(), county.isEmpty()); // nothing found
-        if (county.isEmpty()) {
-            QCOMPARE(errorLine->text(), "  " + f[1].toUpper() + " INEXISTENT IN BAZA DE DATE!!");
-            QCOMPARE(errorLine->cursorPosition(), 0); // the callsign shows, not the tail
-        }
-        QCOMPARE(h.init->focusWidget(), h.initBox(qPrintable(f[3])));
-        QCOMPARE(h.initBox("txtContrInit")->text(), f[4]);
+        QVERIFY(answersAsExpected("data/tables/owncall.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            ScreenHarness h;
+            h.start();
+            h.clickContest(qPrintable(f[0]));
+            h.click(h.init.get(), "OpbTest");
+            CallsignDb calls(h.callDb);
+            if (!calls.add(QStringLiteral("YO5"), QStringLiteral("CJ")) ||
+                !calls.add(QStringLiteral("YO3"), QStringLiteral("B4")))
+                return QStringLiteral("no callsign database");
+            h.initBox("txtContrInit")->setText(QStringLiteral("123"));
+            h.initBox("TxtMyBezirkA")->setText(QStringLiteral("GL"));
+            typeAndEnter(h.initBox("TxtMyCall"), f[1]);
+            QLineEdit* errorLine = h.initBox("TxtEroare");
+            // The callsign shows, not the tail.
+            return QStringLiteral("%1 | %2 | %3 | %4")
+                .arg(h.initBox("TxtMyBezirkA")->text(),
+                     errorLine->isVisible() && errorLine->cursorPosition() == 0
+                         ? errorLine->text()
+                         : QStringLiteral("-"),
+                     h.init->focusWidget()->objectName(), h.initBox("txtContrInit")->text());
+        }));
     }
 
-    // Each check stops the hand-over at its limit and lets the value beside it through.
-    void handOverChecksStopInOrder_data() {
-        // contest, own county, SENT COD, offset, F3 text, how the message starts ("ok": handed
-        // over, empty: none), focus, that box's text
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) {
-            QTest::newRow(name) << QString::fromUtf8(fields);
-        };
-        row("short sent code", "OpBCpElevilor|BU|12|2||COMPLECTATI BOXUL SENT COD|txtContrInit|3");
-        row("sent code of 3", "OpBCNUS|BU|312|2||ok||");
-        row("zodiac of 2", "OpBCpArges|LE||2||COMPLECTATI BOXUL ZODIA|TxtMyBezirkA|");
-        row("zodiac of 3", "OpBCpArges|LEO||2||ok||");
-        row("required code empty", "OpBArdel|BU||2||COMPLECTATI BOXUL SENT COD|txtContrInit|");
-        row("required code of 3", "OpBArdel|BU|100|2||ok||");
-        row("Bucuresti with BU",
-            "OpbBucuresti|BU||2||JUDET INEXISTENT ! INTRODUCETI XA....XF !|TxtMyBezirkA|");
-        row("Bucuresti with XA", "OpbBucuresti|XA||2||ok||");
-        row("blank offset", "OpBCNUS|BU|312|  |||TxtTime|");
-        row("offset -12", "OpBCNUS|BU|312|-12||ok||");
-        row("offset 14.5",
-            "OpBCNUS|BU|312|14.5||DIFERENTA ORA YO - ORA UTC TREBUIE SA FIE UN NUMAR "
-            "DE ORE INTRE -12 SI +14 !|TxtTime|14.5");
-        row("county outside Windows-1250",
-            "OpBCNUS|B\u00D1|312|2||Boxul JUDET PROPRIU contine|TxtMyBezirkA|B\u00D1");
-        row("zodiac outside Windows-1250",
-            "OpBCpArges|LE\u00D1||2||Boxul Zodia contine|TxtMyBezirkA|LE\u00D1");
-        row("F3 outside Windows-1250",
-            "OpBCNUS|BU|312|2|CQ \u4E2D|Boxul F3 contine|TxtF3|CQ \u4E2D");
-    }
+    // Each check stops the hand-over at its limit and lets the value beside it through; a stop
+    // writes neither file.
     void handOverChecksStopInOrder() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        ScreenHarness h;
-        QVERIFY(h.folder.write(QStringLiteral("VELTInit.dat"), kStation));
-        QVERIFY(h.start());
-        h.clickContest(qPrintable(f[0]));
-        h.click(h.init.get(), "OpbTest");
-        h.initBox("TxtMyBezirkA")->setText(f[1]);
-        h.initBox("txtContrInit")->setText(f[2]);
-        h.initBox("TxtTime")->setText(f[3]);
-        h.initBox("TxtF3")->setText(f[4]);
-        h.dialogs.shown.clear();
-        QFile::remove(h.folder.file(QStringLiteral("VELTInit.dat")));
-
-        h.trigger(h.init.get(), "mnuQSOfahren");
-
-        QCOMPARE(h.qso->isVisible(), f[5] == u"ok");
-        if (f[5] == u"ok")
-            return;
-        QCOMPARE(h.dialogs.shown.size(), f[5].isEmpty() ? 0 : 1);
-        if (!f[5].isEmpty())
-            QVERIFY2(h.dialogs.shown[0].text.startsWith(f[5]), qPrintable(h.dialogs.shown[0].text));
-        QCOMPARE(h.init->focusWidget(), h.initBox(qPrintable(f[6])));
-        QCOMPARE(h.initBox(qPrintable(f[6]))->text(), f[7]);
-        QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTInit.dat"))));
-        QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("VELTTextCw.dat"))));
+        QVERIFY(answersAsExpected("data/tables/handover.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            ScreenHarness h;
+            h.folder.write(QStringLiteral("VELTInit.dat"), kStation);
+            h.start();
+            h.clickContest(qPrintable(f[0]));
+            h.click(h.init.get(), "OpbTest");
+            h.initBox("TxtMyBezirkA")->setText(f[1]);
+            h.initBox("txtContrInit")->setText(f[2]);
+            h.initBox("TxtTime")->setText(f[3]);
+            h.initBox("TxtF3")->setText(f[4]);
+            h.dialogs.shown.clear();
+            QFile::remove(h.folder.file(QStringLiteral("VELTInit.dat")));
+            h.trigger(h.init.get(), "mnuQSOfahren");
+            if (h.qso->isVisible())
+                return QStringLiteral("QSO");
+            const auto* focus = qobject_cast<QLineEdit*>(h.init->focusWidget());
+            const bool written = QFile::exists(h.folder.file(QStringLiteral("VELTInit.dat"))) ||
+                                 QFile::exists(h.folder.file(QStringLiteral("VELTTextCw.dat")));
+            return h.dialogs.texts().join(u'/') + QStringLiteral(" | focus ") +
+                   (focus ? focus->objectName() + u'=' + focus->text() : QString()) +
+                   (written ? QStringLiteral(" | written") : QString());
+        }));
     }
 
     void handOverWritesBothFilesAndShowsQsoScreen() {
@@ -162,26 +122,18 @@ private slots:
     }
 
     // The station's boxes refuse, key by key, what the QSO fields of their kind refuse.
-    void stationBoxesRefuseForeignCharacters_data() {
-        // contest, box, typed, shown
-        QTest::addColumn<QString>("fields");
-        auto row = [](const char* name, const char* fields) { QTest::newRow(name) << fields; };
-        row("own call", "OpBCNUS|TxtMyCall|yo3/p-x.1_|YO3/PX1");
-        row("own county", "OpBCNUS|TxtMyBezirkA|c1j.|CJ");
-        row("numeric sent code", "OpBCNUS|txtContrInit|3a1-|31");
-        row("zodiac sent code", "OpBCpArges|txtContrInit|le1o.|LE1O");
-    }
     void stationBoxesRefuseForeignCharacters() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        ScreenHarness h;
-        QVERIFY(h.start());
-        h.clickContest(qPrintable(f[0]));
-        QLineEdit* box = h.initBox(qPrintable(f[1]));
-        box->clear();
-        box->setFocus();
-        QTest::keyClicks(box, f[2]);
-        QCOMPARE(box->text(), f[3]);
+        QVERIFY(answersAsExpected("data/tables/stationboxes.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            ScreenHarness h;
+            h.start();
+            h.clickContest(qPrintable(f[0]));
+            QLineEdit* box = h.initBox(qPrintable(f[1]));
+            box->clear();
+            box->setFocus();
+            QTest::keyClicks(box, f[2]);
+            return box->text();
+        }));
     }
 
     // A keyer text the file cannot hold is refused where it is typed and at the hand-over; the
@@ -230,74 +182,58 @@ private slots:
         QCOMPARE(written, fromFile ? texts : QByteArray());
     }
 
-    void databaseTroubleAtStart_data() {
-        // 0/1 for a call database at all (a Jet file), for a readable one and for AUTO; the
-        // answers (Yes, Ok, Cancel); 0/1 for going on; a part of the last text shown; the tables
-        // the Jet file holds
-        QTest::addColumn<QString>("fields");
-        // Started by AUTO the program says why and ends whatever the answer.
-        QTest::newRow("missing, AUTO") << "0|1|1|O|0|Nu exista legatura cu serverul !|CallJud";
-        QTest::newRow("unreadable Jet file, Cancel")
-            << "1|0|0|C|0|nu poate fi citit: fisier deteriorat.|CallJud";
-        QTest::newRow("Jet file without CallJud, Cancel")
-            << "1|1|0|C|0|nu contine tabela CallJud (tabelele din fisier: LogGen, "
-               "Vechi).\nFisierul a "
-               "fost lasat neschimbat. Puneti in locul lui baza de date DbsVELT.mdb|LogGen,Vechi";
-        QTest::newRow("Jet file imported") << "1|1|0|YO|1|importate: 2, sarite: 0.|CallJud";
-    }
+    // A callsign database missing, unreadable or left by the old program, or a log made by a
+    // newer program, at the start: nothing is made in place of a missing file, a Jet file is
+    // left as it was, or imported, and a newer log is left as it was, closed.
     void databaseTroubleAtStart() {
-        QFETCH(QString, fields);
-        const QStringList f = fields.split(u'|');
-        const bool jetFile = f[0] == u'1';
-        const bool goesOn = f[4] == u'1';
-        ScreenHarness h(false);
-        QVERIFY(h.folder.createDatabase(QStringLiteral("LogVELT.mdb")));
-        const QByteArray jet = jetFixture(QStringLiteral("jet4-plain.mdb"));
-        QVERIFY(!jet.isEmpty());
-        if (jetFile)
-            QVERIFY(h.folder.write(QStringLiteral("DbsVELT.mdb"), jet));
-        h.jet.opens = f[1] == u'1';
-        for (const QString& table : f[6].split(u','))
-            h.jet.content.insert(
-                table, {{"ID", "Call", "Jud"}, {{"1", "yo3abc", "BU"}, {"2", "YO8A", "IS"}}});
-        h.autoStart = f[2] == u'1';
-        for (QChar a : f[3])
-            h.dialogs.script << (a == u'Y'   ? Dialogs::AnswerYes
-                                 : a == u'C' ? Dialogs::AnswerCancel
-                                             : Dialogs::AnswerOk);
-
-        QCOMPARE(h.start(), goesOn);
-
-        QCOMPARE(h.dialogs.shown.size(), f[3].size());
-        const QString& text = h.dialogs.shown.last().text;
-        QVERIFY2(text.contains(f[5]), qPrintable(text));
-        // A Jet file is no server's fault.
-        QVERIFY(!jetFile || !text.contains(QLatin1String("serverul")));
-        // Nothing is made in place of a missing file; a Jet file is left as it was, or imported.
-        if (!jetFile)
-            QVERIFY(!QFile::exists(h.folder.file(QStringLiteral("DbsVELT.mdb"))));
-        else if (!goesOn)
-            QCOMPARE(h.folder.read(QStringLiteral("DbsVELT.mdb")), jet);
-        else
-            QCOMPARE(h.callDb.scalar(QStringLiteral("SELECT count(*) FROM CallJud")), QVariant(2));
-    }
-
-    // A log made by a newer program is refused and left as it was.
-    void newerLogRefusedAtStart() {
-        ScreenHarness h;
-        {
-            SqliteConnection log;
-            QVERIFY(log.open(h.folder.file(QStringLiteral("LogVELT.mdb")),
-                             SqliteConnection::Mode::ReadWrite) &&
-                    log.exec("PRAGMA user_version = 99"));
-        }
-        const QByteArray before = h.folder.read(QStringLiteral("LogVELT.mdb"));
-        h.autoStart = true;
-        QVERIFY(!h.start());
-        QVERIFY2(h.dialogs.texts().last().contains(QStringLiteral("versiune mai noua")),
-                 qPrintable(h.dialogs.texts().last()));
-        QVERIFY(!h.logDb.isOpen());
-        QCOMPARE(h.folder.read(QStringLiteral("LogVELT.mdb")), before);
+        QVERIFY(answersAsExpected("data/tables/startdatabases.txt", [](const QString& row) {
+            const QStringList f = row.section(QStringLiteral(": "), -1).split(u'|');
+            ScreenHarness h(false);
+            h.folder.createDatabase(QStringLiteral("LogVELT.mdb"));
+            if (SqliteConnection log;
+                f[5] != u'-' &&
+                !(log.open(h.folder.file(QStringLiteral("LogVELT.mdb")),
+                           SqliteConnection::Mode::ReadWrite) &&
+                  log.exec(qPrintable(QStringLiteral("PRAGMA user_version = ") + f[5]))))
+                return QStringLiteral("no log");
+            const QByteArray logged = h.folder.read(QStringLiteral("LogVELT.mdb"));
+            const QByteArray jet = jetFixture(QStringLiteral("jet4-plain.mdb"));
+            if (f[0] == u'1')
+                h.folder.write(QStringLiteral("DbsVELT.mdb"), jet);
+            else if (f[0] == u'2')
+                h.folder.createDatabase(QStringLiteral("DbsVELT.mdb"));
+            const QByteArray placed = h.folder.read(QStringLiteral("DbsVELT.mdb"));
+            h.jet.opens = f[1] == u'1';
+            for (const QString& table : f[4].split(u','))
+                h.jet.content.insert(
+                    table, {{"ID", "Call", "Jud"}, {{"1", "yo3abc", "BU"}, {"2", "YO8A", "IS"}}});
+            h.autoStart = f[2] == u'1';
+            for (QChar a : f[3])
+                h.dialogs.script << (a == u'Y'   ? Dialogs::AnswerYes
+                                     : a == u'C' ? Dialogs::AnswerCancel
+                                                 : Dialogs::AnswerOk);
+            const bool goesOn = h.start();
+            const QString calls =
+                !QFile::exists(h.folder.file(QStringLiteral("DbsVELT.mdb"))) ? "absent"
+                : h.folder.read(QStringLiteral("DbsVELT.mdb")) == placed
+                    ? "as it was"
+                    : h.callDb.scalar(QStringLiteral("SELECT count(*) FROM CallJud")).toString() +
+                          " callsigns";
+            const bool logKept =
+                !h.logDb.isOpen() && h.folder.read(QStringLiteral("LogVELT.mdb")) == logged;
+            return QStringLiteral("%1 | %2 | %3")
+                       .arg(goesOn ? "goes on" : "ends",
+                            h.dialogs.texts()
+                                .join(QStringLiteral(" / "))
+                                .replace(u'\n', u' ')
+                                .replace(h.folder.path(), QStringLiteral("DATA"))
+                                .replace(QStringLiteral("schema %1").arg(SchemaUpgrade::kVersion),
+                                         QStringLiteral("schema CURRENT")),
+                            calls) +
+                   (f[5] == u'-' ? ""
+                    : logKept    ? " | log as it was"
+                                 : " | log changed");
+        }));
     }
 
     // The menus ask for a contest and a mode first; INPUT-LOG-OFF-LINE then takes a typed

@@ -16,11 +16,12 @@ void LogWindowModel::reset(QList<LogRow> rows, bool moreLeft) {
     endResetModel();
 }
 
-void LogWindowModel::showStage(int stage) {
+void LogWindowModel::showStage(int stage, int rows) {
     m_searching = false;
     m_stage = stage;
-    const auto page = m_store.stagePage(stage, 0, kPage);
-    reset(page.valueOr(QList<LogRow>()), page && page->size() == kPage);
+    const int newest = std::clamp(rows, 1, kPage);
+    const auto page = m_store.stagePage(stage, 0, newest);
+    reset(page.valueOr(QList<LogRow>()), page && page->size() == newest);
 }
 
 void LogWindowModel::showCallsignsFrom(const QString& beginning, int rows) {

@@ -15,8 +15,9 @@ class LogWindowModel : public QAbstractTableModel {
 public:
     LogWindowModel(Database& log, QObject* parent = nullptr);
 
-    /// The newest contacts of stage 1..4, the newest last.
-    void showStage(int stage);
+    /// The newest `rows` contacts of stage 1..4 (what the grid shows at once), the newest
+    /// last; older ones come in above them a page at a time.
+    void showStage(int stage, int rows);
     /// The contacts whose callsign begins with `beginning`, by callsign: the first `rows` of
     /// them (what the grid shows at once), the others as the view asks for them.
     void showCallsignsFrom(const QString& beginning, int rows);

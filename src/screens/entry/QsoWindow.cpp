@@ -21,6 +21,7 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -251,6 +252,18 @@ void QsoWindow::tellNotices() {
 }
 
 void QsoWindow::render() {
+    // Each control shown lays out every layout above it at once: the screen is laid out once,
+    // after all of them, and the grid then fills the room it has.
+    QLayout* screen = centralWidget()->layout();
+    screen->setEnabled(false);
+    renderControls();
+    screen->setEnabled(true);
+    screen->activate();
+    renderGrid();
+    renderFocus();
+}
+
+void QsoWindow::renderControls() {
     tellNotices();
     m_input.show();
     const ShownState shown = m_entry.shown();
@@ -294,8 +307,6 @@ void QsoWindow::render() {
     m_rate->showFigures(m_entry.rate());
     renderBoard();
     renderKeyer();
-    renderGrid();
-    renderFocus();
 }
 
 void QsoWindow::renderFocus() {
@@ -421,22 +432,23 @@ void QsoWindow::renderGrid() {
         return;
     // The refresh moves the scroll bar through its top: no older page for that.
     m_showingNewest = true;
+    // Only the rows the grid has room for are read, and one more, so that the view asks for no
+    // more: the same few rows at every log size. Older ones come in as the operator scrolls up.
+    const int rowHeight = std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize());
     const QString beginning = m_entry.gridBeginning();
     if (beginning.isEmpty()) {
-        m_grid->showStage(stageNumber(m_run.stage()));
+        // The window's height, not the grid's: the grid may not be laid out yet, and a page
+        // shorter than the grid would leave it no scroll bar to ask for older rows with.
+        m_grid->showStage(stageNumber(m_run.stage()), height() / rowHeight + 1);
         if (const int last = m_grid->rowCount() - 1; last >= 0) {
             ui.logGrid->selectRow(last);
             ui.logGrid->scrollToBottom();
         }
-        layOutGrid(); // measured on the rows now in view
     } else {
-        // A key in the callsign field reads only the rows the grid has room for, and one below
-        // them, so that the view asks for no more: the same few rows at every log size.
-        const int rowHeight = std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize());
         const int height = ui.logGrid->viewport()->height();
         m_grid->showCallsignsFrom(beginning, (height + rowHeight - 1) / rowHeight + 1);
-        layOutGrid();
     }
+    layOutGrid(); // measured on the rows now in view
     m_showingNewest = false;
 }
 

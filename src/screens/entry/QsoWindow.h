@@ -70,6 +70,7 @@ private:
     /// Shows what the model said, in its order, before the rest of its answers.
     void tellNotices();
     void render();
+    void renderControls();
     void renderFocus();
     void renderStageAndMode();
     void renderRadio();

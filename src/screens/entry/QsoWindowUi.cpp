@@ -9,6 +9,7 @@
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/entry/LogGrid.h"
 #include "screens/entry/PartialCheckList.h"
 #include "screens/entry/RateFrame.h"
 
@@ -41,14 +42,11 @@ void QsoWindow::buildUi() {
     middle->addWidget(buildBoard());
     middle->addWidget(buildKeyer(), 1);
     v->addLayout(middle);
-    ui.logGrid = new QTableView(central);
+    ui.logGrid = new LogGrid(central);
     ui.logGrid->setObjectName(QStringLiteral("DBGrid1"));
     ui.logGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     ui.logGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     ui.logGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Column widths follow the rows on screen: measuring the whole page at each Enter cost more
-    // than the contact's durable write.
-    ui.logGrid->horizontalHeader()->setResizeContentsPrecision(0);
     // Small type, so that the exchange fits the grid's column widths.
     ScreenLayout::setFont(ui.logGrid, 8, false);
     auto* bottom = new QHBoxLayout;

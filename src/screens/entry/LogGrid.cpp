@@ -1,0 +1,49 @@
+#include "screens/entry/LogGrid.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+namespace {
+// A contest's distinct texts number a few per contact; past this the oldest are not worth keeping.
+constexpr qsizetype kMostTexts = 20000;
+} // namespace
+
+int LogGrid::sizeHintForColumn(int column) const {
+    if (!model())
+        return -1;
+    ensurePolished();
+    // The rows in view, as QTableView measures them with a resize precision of 0.
+    const QHeaderView* rows = verticalHeader();
+    const int top = std::max(0, rows->visualIndexAt(0));
+    int bottom = rows->visualIndexAt(viewport()->height());
+    if (!isVisible() || bottom == -1)
+        bottom = model()->rowCount(rootIndex()) - 1;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    int widest = 0;
+    for (int row = top; row <= bottom; ++row) {
+        const int logical = rows->logicalIndex(row);
+        if (!rows->isSectionHidden(logical))
+            widest =
+                std::max(widest, textWidth(model()->index(logical, column, rootIndex()), option));
+    }
+    return showGrid() ? widest + 1 : widest;
+}
+
+int LogGrid::textWidth(const QModelIndex& index, const QStyleOptionViewItem& option) const {
+    // The grid's cells differ only by their text: no font, colour or icon of their own.
+    const QString text = index.data().toString();
+    if (const auto known = m_textWidths.constFind(text); known != m_textWidths.cend())
+        return *known;
+    if (m_textWidths.size() >= kMostTexts)
+        m_textWidths.clear();
+    const int width = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    m_textWidths.insert(text, width);
+    return width;
+}
+
+void LogGrid::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_textWidths.clear();
+    QTableView::changeEvent(event);
+}
