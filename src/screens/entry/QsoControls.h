@@ -11,6 +11,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 class QTableView;
 
 /// The QSO screen's controls; each keeps the system's name as objectName. The set-up screen
@@ -71,6 +72,7 @@ struct QsoControls {
 
     // Results per stage
     QGroupBox* stationPanel = nullptr;
+    QStackedWidget* resultsPlace = nullptr; // the station panel, or the county list in its room
     QGroupBox* stageTotals = nullptr;
     QLabel* stageColumnCaption = nullptr;
     QLabel* pointsColumnCaption = nullptr;

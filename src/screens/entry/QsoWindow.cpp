@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -285,12 +286,10 @@ void QsoWindow::renderControls() {
     ui.dupeWarning->setVisible(shown.duplicate);
     ui.errorLine->setText(m_entry.errorText());
     ui.errorLine->setVisible(shown.errorShown);
-    ui.stationPanel->setVisible(shown.stationShown);
     ui.ownDataPanel->setVisible(shown.stationShown);
     const QStringList& choices = m_entry.countyChoices();
     if (choices.isEmpty()) {
         ui.countyChoices->clear();
-        ui.countyChoices->hide();
     } else if (ui.countyChoices->count() != choices.size()) {
         if (const int height =
                 countyListHeight(m_entry.text(EntryField::Callsign).trimmed(), m_layout.scaleX))
@@ -298,8 +297,11 @@ void QsoWindow::renderControls() {
         ui.countyChoices->clear();
         ui.countyChoices->addItems(choices);
         ui.countyChoices->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
-        ui.countyChoices->show();
     }
+    QWidget* inPlace = !choices.isEmpty()   ? static_cast<QWidget*>(ui.countyChoices)
+                       : shown.stationShown ? static_cast<QWidget*>(ui.stationPanel)
+                                            : ui.resultsPlace->widget(2);
+    ui.resultsPlace->setCurrentWidget(inPlace);
     ui.recoverAction->setEnabled(shown.recoveryEnabled);
     renderStageAndMode();
     renderRadio();

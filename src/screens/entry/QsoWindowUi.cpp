@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -62,6 +63,7 @@ void QsoWindow::buildUi() {
 
 void QsoWindow::applyLayout(const LayoutFactors& f) {
     ScreenLayout::apply(this, m_services.metrics.displaySize(), f);
+    ui.resultsPlace->setMinimumHeight(ui.stationPanel->sizeHint().height());
     if (f.routine != LayoutRoutine::Small) {
         ui.layoutHint->show();
         return;
@@ -281,12 +283,17 @@ QWidget* QsoWindow::buildResults() {
     my->addWidget(ui.ownCounty);
     my->addWidget(ui.sentCodeLabel);
     f2->addWidget(ui.ownDataPanel);
-    v->addWidget(ui.stationPanel);
-    // The county list of a callsign's area takes the place of the results while it shows.
-    ui.countyChoices = new QListWidget(w);
+    // The county list of a callsign's area takes the place of the results while it shows, in
+    // their room (kept by applyLayout), so that the log grid below stays still; its own height
+    // follows the call area.
+    ui.resultsPlace = new QStackedWidget(w);
+    ui.resultsPlace->addWidget(ui.stationPanel);
+    ui.countyChoices = new QListWidget(ui.resultsPlace);
     ui.countyChoices->setObjectName(QStringLiteral("list1"));
-    ui.countyChoices->hide();
-    v->addWidget(ui.countyChoices);
+    ui.countyChoices->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    ui.resultsPlace->addWidget(ui.countyChoices);
+    ui.resultsPlace->addWidget(new QWidget(ui.resultsPlace)); // the lookup hid both
+    v->addWidget(ui.resultsPlace);
     ui.layoutHint = label(w, "LblAjust");
     v->addWidget(ui.layoutHint);
     v->addStretch(1);
