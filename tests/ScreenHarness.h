@@ -25,6 +25,7 @@
 #include "store/Database.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,12 @@ struct ScreenHarness {
     }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(focused(), k, m);
+    }
+    /// `text` pasted over what `field` holds: its text selected, then Ctrl+V.
+    void pasteOver(QLineEdit* field, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     }
     /// A contact as the operator types it: callsign after the "YO" offered, Space, code, county.
     void typeContact(const QString& call, const QString& code, const QString& county) {

@@ -1,27 +1,23 @@
 #pragma once
 
 #include "models/QsoEntry.h"
-#include "rules/EntryCharacters.h"
 
-// The keys of an entry field as the QSO screen's line edit hands them to the model: pressed,
-// typed unless swallowed (the model may replace the character), taken by the field up to its
-// length (in place of a selected text), released.
+// A key stroke in an entry field as the QSO screen hands it to the model; `replacesText` selects
+// the field's whole text first, as the operator does before typing over it.
 inline void entryKey(QsoEntry& model, EntryField field, int key, QChar typed = {},
                      Qt::KeyboardModifiers mods = {}, bool replacesText = false) {
-    if (!model.keyDown(field, {key, mods, typed}) && !typed.isNull()) {
-        QChar c = typed;
-        if (!model.keyPress(field, c) && c != kEnterChar) {
-            const QString now = replacesText ? QString() : model.text(field);
-            const int longest = EntryCharacters::maxLength(field);
-            if (longest == 0 || now.size() < longest)
-                model.setText(field, now + c);
-        }
-    }
-    model.keyUp(field);
+    if (replacesText)
+        model.select(field, static_cast<int>(model.text(field).size()), 0);
+    model.key(field, {key, mods, typed});
 }
 
 /// `text` typed key by key into `field`; a blank is the Space key.
 inline void entryType(QsoEntry& model, EntryField field, const QString& text) {
     for (QChar c : text)
         entryKey(model, field, c == u' ' ? int(Qt::Key_Space) : c.toUpper().unicode(), c);
+}
+
+/// `field` emptied as the operator does it: its text selected, then Delete.
+inline void entryClear(QsoEntry& model, EntryField field) {
+    entryKey(model, field, Qt::Key_Delete, {}, {}, true);
 }

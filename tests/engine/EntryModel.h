@@ -24,14 +24,16 @@ struct EntryModel {
             beforeCode();
         finish(code, county);
     }
-    void accept(const QString& call) {
-        model.setText(EntryField::Callsign, call);
-        entryType(model, EntryField::Callsign, QStringLiteral(" "));
-    }
+    void accept(const QString& call) { retype(EntryField::Callsign, call + u' '); }
     void finish(const QString& code, const QString& county) {
-        model.setText(EntryField::CodeReceived, code);
-        model.setText(EntryField::CountyReceived, county);
+        retype(EntryField::CodeReceived, code);
+        retype(EntryField::CountyReceived, county);
         model.logContact();
+    }
+    /// `text` typed over what `field` holds.
+    void retype(EntryField field, const QString& text) {
+        entryClear(model, field);
+        entryType(model, field, text);
     }
 
     ContestRun app;

@@ -30,8 +30,8 @@ private:
                                               QTime::fromString(now.mid(11)), QTimeZone::utc());
         EntryModel e(fixture.app, fixture.log(), fixture.calls(), fixture.specials, fixture.clock);
         const auto typeStamp = [&](const QString& stamp) {
-            e.model.setText(EntryField::Date, stamp.section(u' ', 0, 0));
-            e.model.setText(EntryField::Time, stamp.section(u' ', 1));
+            e.retype(EntryField::Date, stamp.section(u' ', 0, 0));
+            e.retype(EntryField::Time, stamp.section(u' ', 1));
         };
         const QString stamps = story.section(u' ', 1);
         for (const QString& what : story.section(u' ', 0, 0).split(u'+'))

@@ -14,7 +14,8 @@ QString storedMults(Database& log) {
 }
 
 // A stored row "CALL MODE COUNTY CODE", or a step: "+CALL COUNTY" logged here, "-CALL" deleted,
-// "=CALL COUNTY" edited by another program, "S" a stage button.
+// "=CALL COUNTY" edited by another program, "*CALL COUNTY" logged by another program, which
+// derived its multiplier itself, "S" a stage button.
 bool apply(EngineFixture& e, const QString& step) {
     const QStringList w = step.mid(1).split(u' ');
     const QString byCall = QStringLiteral(" WHERE Callsign = '%1'").arg(w[0]);
@@ -26,6 +27,18 @@ bool apply(EngineFixture& e, const QString& step) {
             .ok();
     if (step[0] == u'=')
         return e.log().exec(QStringLiteral("UPDATE LogGen SET Jud = ?") + byCall, {w[1]}).ok();
+    if (step[0] == u'*') {
+        Database other(QStringLiteral("OtherProgram"));
+        return other.open(e.log().path(), QStringLiteral("LogGen")) == Database::OpenResult::Ok &&
+               other.inTransaction([&] {
+                   const Outcome<void> added = other.exec(
+                       QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "
+                                      "Rcvd, Md, Jud, Mult, Pct) VALUES (?, '01.03.26', '10:00', "
+                                      "'1', '599 001 PH', '599 001 ' || ?, 'CW', ?, ?, '2')"),
+                       {w[0], w[1], w[1], w[1]});
+                   return added ? other.exec(QStringLiteral("DELETE FROM MultPending")) : added;
+               });
+    }
     if (step == u'S')
         return e.engine->store().deriveMultipliers().ok();
     const QStringList f = step.split(u' ');

@@ -30,7 +30,7 @@ struct Entry {
     void enter(EntryField field) { key(field, Qt::Key_Return, kEnterChar); }
     /// A callsign accepted with Space, the code and county typed as the operator does.
     void contact(const QString& call, const QString& code, const QString& county) {
-        model.setText(EntryField::Callsign, QString());
+        entryClear(model, EntryField::Callsign);
         type(EntryField::Callsign, call + u' ');
         type(EntryField::CodeReceived, code);
         type(EntryField::CountyReceived, county);
@@ -89,6 +89,56 @@ private slots:
         QCOMPARE(told.size(), outside ? 1 : 0);
     }
 
+    // The keys that edit a field, typed at the cursor or over the selection: the callsign from
+    // the "YO" offered, up to its longest, and the CW repeat pause, which Enter leaves alone.
+    void fieldEdits_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("cursor");
+        const auto row = [](const char* name, EntryField f, const char* keys, const char* text,
+                            int cursor) {
+            QTest::newRow(name) << static_cast<int>(f) << keys << text << cursor;
+        };
+        const EntryField call = EntryField::Callsign;
+        row("typed at the cursor", call, "Home 5", "5YO", 1);
+        row("Shift selects, typed over", call, "5ABC Home Right S-End X", "YX", 2);
+        row("Left leaves a selection at its start", call, "S-Home Left X", "XYO", 1);
+        row("Right leaves it at its end", call, "Home S-Right Right X", "YXO", 2);
+        row("Backspace takes the selection", call, "S-Left BS", "Y", 1);
+        row("Backspace at the start", call, "Home BS", "YO", 0);
+        row("Delete after the cursor", call, "Home Del", "O", 0);
+        row("Delete at the end", call, "Del", "YO", 2);
+        row("one short of the longest", call, "123456789AB", "YO123456789AB", 13);
+        row("the longest refuses more", call, "123456789ABC", "YO123456789AB", 13);
+        row("the longest typed over", call, "123456789AB S-Left C", "YO123456789AC", 13);
+        row("pause: Backspace before the cursor", EntryField::PauseCw, "0.45 Left BS", "0.5", 2);
+        row("pause: Enter", EntryField::PauseCw, "0.4 Enter", "0.4", 3);
+    }
+    void fieldEdits() {
+        QFETCH(int, field);
+        QFETCH(QString, keys);
+        // The keys as the screen hands them over, with the character they type.
+        static const QHash<QString, std::pair<int, QChar>> named{
+            {"Home", {Qt::Key_Home, {}}},           {"End", {Qt::Key_End, {}}},
+            {"Left", {Qt::Key_Left, {}}},           {"Right", {Qt::Key_Right, {}}},
+            {"BS", {Qt::Key_Backspace, u'\b'}},     {"Del", {Qt::Key_Delete, {}}},
+            {"Enter", {Qt::Key_Return, kEnterChar}}};
+        const auto f = static_cast<EntryField>(field);
+        Entry e("CampNatUS");
+        for (const QString& k : keys.split(u' ')) {
+            const bool shift = k.startsWith(QLatin1String("S-"));
+            if (const auto key = named.find(shift ? k.mid(2) : k); key != named.end())
+                e.key(f, key->first, key->second, shift ? Qt::ShiftModifier : Qt::NoModifier);
+            else
+                e.type(f, k);
+        }
+        const EditLine line = e.model.line(f);
+        QTEST(line.text, "text");
+        QTEST(line.cursor, "cursor");
+        QVERIFY(!line.hasSelection());
+    }
+
     // A date or time typed is checked; off line, F2 leaves the date for a new day in front and
     // F3 / F4 one half of the time.
     void dateAndTimeKeys_data() {
@@ -110,12 +160,15 @@ private slots:
         Entry e("CampNatUS");
         if (fKey) {
             changeRun(e.f.app, [](HandOver& h) { h.offLine = true; });
-            e.model.setText(EntryField::Date, "01.03.26");
-            e.model.setText(EntryField::Time, "09:30");
+            for (const auto& [typed, text] :
+                 {std::pair{EntryField::Date, "010326"}, std::pair{EntryField::Time, "0930"}}) {
+                entryClear(e.model, typed);
+                e.type(typed, text);
+            }
             e.key(EntryField::Callsign, Qt::Key_F1 + fKey - 1);
             QCOMPARE(e.model.focus().field, field);
         } else {
-            e.model.setText(field, QString());
+            entryClear(e.model, field);
             e.type(field, f[2]);
         }
         QCOMPARE(e.model.text(field), f[3]);

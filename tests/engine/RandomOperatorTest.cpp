@@ -345,7 +345,7 @@ void apply(Operator& op, EngineFixture& f, const Step& s, const QStringList& cou
     const bool codes = op.shows(EntryField::CodeReceived);
     switch (s.act) {
     case Act::Contact:
-        op.act([](QsoEntry& e) { e.setText(EntryField::Callsign, QString()); });
+        op.act([](QsoEntry& e) { entryClear(e, EntryField::Callsign); });
         op.type(pick(kCalls) + u' ');
         if (codes)
             op.type(kCodes[s.pick % kCodes.size()]);
@@ -356,7 +356,7 @@ void apply(Operator& op, EngineFixture& f, const Step& s, const QStringList& cou
             logKey(ending == 1 ? Qt::Key_F3 : Qt::Key_F5);
         break;
     case Act::Callsign:
-        op.act([](QsoEntry& e) { e.setText(EntryField::Callsign, QString()); });
+        op.act([](QsoEntry& e) { entryClear(e, EntryField::Callsign); });
         op.act([](QsoEntry& e) { e.focusEntered(EntryField::Callsign); });
         op.type(pick(kCalls));
         op.press(Qt::Key_Space, u' ');

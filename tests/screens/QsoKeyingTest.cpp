@@ -341,7 +341,7 @@ private:
         if (!openQso(h, cw, {QStringLiteral("E")}, true))
             return QStringLiteral("no QSO screen");
         QLineEdit* pause = h.qsoBox(cw ? "txtPauseCW" : "TxtPauseSSB");
-        pause->clear();
+        pause->selectAll();
         QTest::keyClicks(pause, QStringLiteral("0.4"));
         QLineEdit* call = h.qsoBox("TxtIndic");
         int atLeaving = 0;

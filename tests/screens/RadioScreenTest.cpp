@@ -136,7 +136,7 @@ private slots:
             h.initBox("TxtF1")->setText(QStringLiteral("E"));
         }));
         QLineEdit* pause = h.qsoBox("txtPauseCW");
-        pause->clear();
+        pause->selectAll();
         QTest::keyClicks(pause, QStringLiteral("0.4"));
         QLineEdit* call = h.qsoBox("TxtIndic");
         QTest::keyClick(call, Qt::Key_F1);

@@ -113,8 +113,10 @@ Outcome<qint64> ContactStore::store(LogRow& row) {
         }
         return m_mults.derive(def(), multiplierStation(), stage, id);
     });
-    if (!written)
+    if (!written) {
+        m_mults.forget();
         return Failure{written.error()};
+    }
     m_hand.contact.reservedSerial.clear(); // stored: the next contact's serial follows it
     if (!correction || id != correction->id) {
         m_loggedHere = true;
@@ -260,8 +262,10 @@ Outcome<void> ContactStore::deleteContact(qint64 id) {
             return {};
         return m_mults.derive(def(), multiplierStation(), stage, id);
     });
-    if (!removed)
+    if (!removed) {
+        m_mults.forget();
         return Failure{QStringLiteral("CONTACTUL NU A PUTUT FI STERS: ") + removed.error()};
+    }
     const QsoContact typed = m_hand.contact;
     const Outcome<void> derived =
         def().log.nextCode != NextCode::Sent ? deriveSentCode() : Outcome<void>();

@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <QSqlError>
+#include <utility>
 
 namespace {
 // What the column was derived for: another contest or station earns other multipliers.
@@ -22,12 +23,25 @@ Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierSt
         fromId = std::min(fromId, marked.toLongLong());
     if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
         return done;
-    return m_db.exec(QStringLiteral("DELETE FROM MultPending WHERE Etp = ?"),
-                     {QString::number(stage)});
+    Outcome<void> cleared = m_db.exec(QStringLiteral("DELETE FROM MultPending WHERE Etp = ?"),
+                                      {QString::number(stage)});
+    if (!cleared)
+        forget();
+    return cleared;
 }
 
-Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const MultiplierStation& station,
-                                           int stage, qint64 fromId) {
+void MultiplierColumn::forget() {
+    m_held.reset();
+}
+
+Outcome<QSet<QString>> MultiplierColumn::heldBefore(const QString& basis, int stage, qint64 fromId,
+                                                    qint64 commits) {
+    // A contact appended to the stage derived last, with no other program's write since: what
+    // the stage held is what that derivation left.
+    if (m_held && m_held->stage == stage && m_held->basis == basis && m_held->commits == commits &&
+        fromId >= m_held->nextId)
+        return std::exchange(m_held, std::nullopt)->values;
+    m_held.reset();
     const QString etp = QString::number(stage);
     // The stage's distinct values, stepped through the (Etp, Mult) index one value at a time,
     // each kept when a row before `fromId` holds it: a scan of the stage would make every Enter
@@ -45,6 +59,18 @@ Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const Multipli
     QSet<QString> held;
     while (earlier->next())
         held.insert(earlier->value(0).toString().trimmed());
+    return held;
+}
+
+Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const MultiplierStation& station,
+                                           int stage, qint64 fromId) {
+    const QString etp = QString::number(stage);
+    const QString basis = basisOf(def, station);
+    const qint64 commits = m_db.scalar(QStringLiteral("PRAGMA data_version")).toLongLong();
+    Outcome<QSet<QString>> earlier = heldBefore(basis, stage, fromId, commits);
+    if (!earlier)
+        return Failure{earlier.error()};
+    QSet<QString> held = std::move(*earlier);
     auto rows = m_db.select(QStringLiteral("SELECT ID, Callsign, Md, Jud, Rcvd, Mult FROM LogGen "
                                            "WHERE Etp = ? AND ID >= ? ORDER BY ID"),
                             {etp, fromId});
@@ -54,7 +80,9 @@ Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const Multipli
         def.log.dupeRule(stage).modeAware && def.log.dupeRule(stage).otherModeFree;
     QSet<QString> worked; // callsign + mode of the contacts walked so far
     QList<std::pair<qint64, QString>> changes;
+    qint64 nextId = fromId;
     while (rows->next()) {
+        nextId = rows->value(0).toLongLong() + 1;
         const QString call = rows->value(1).toString().trimmed();
         const QString mode = rows->value(2).toString();
         MultiplierFacts facts{call, rows->value(3).toString(),
@@ -85,6 +113,7 @@ Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const Multipli
                 m_db.exec(QStringLiteral("UPDATE LogGen SET Mult = ? WHERE ID = ?"), {mult, id});
             !done)
             return done;
+    m_held = Held{stage, basis, nextId, commits, std::move(held)};
     return {};
 }
 
@@ -111,7 +140,7 @@ Outcome<void> MultiplierColumn::derivePending(const ContestDef& def,
         return {};
     if (!sameBasis)
         stages = {{1, 0}, {2, 0}, {3, 0}, {4, 0}};
-    return m_db.inTransaction([&]() -> Outcome<void> {
+    Outcome<void> derived = m_db.inTransaction([&]() -> Outcome<void> {
         for (const auto& [stage, fromId] : std::as_const(stages))
             if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
                 return done;
@@ -120,4 +149,7 @@ Outcome<void> MultiplierColumn::derivePending(const ContestDef& def,
                 return done;
         return m_db.exec(QStringLiteral("INSERT INTO MultBasis (Basis) VALUES (?)"), {basis});
     });
+    if (!derived)
+        forget();
+    return derived;
 }

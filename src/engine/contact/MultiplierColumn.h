@@ -4,7 +4,9 @@
 #include "rules/MultiplierRule.h"
 #include "store/Database.h"
 
+#include <QSet>
 #include <QString>
+#include <optional>
 
 /// The `Mult` column of the log, derived from the contacts themselves: each multiplier is held
 /// by the earliest contact of its stage that earns it. Run inside the transaction of the change
@@ -24,9 +26,25 @@ public:
     [[nodiscard]] Outcome<void> derivePending(const ContestDef& def,
                                               const MultiplierStation& station);
 
+    /// Drops what the last derivation left: the transaction it ran in was not committed.
+    void forget();
+
 private:
+    // What a derivation left: the values `stage` held up to `nextId`, while the connection had
+    // seen `commits` of other programs.
+    struct Held {
+        int stage = 0;
+        QString basis;
+        qint64 nextId = 0;
+        qint64 commits = 0;
+        QSet<QString> values;
+    };
+
+    Outcome<QSet<QString>> heldBefore(const QString& basis, int stage, qint64 fromId,
+                                      qint64 commits);
     Outcome<void> deriveFrom(const ContestDef& def, const MultiplierStation& station, int stage,
                              qint64 fromId);
 
     Database& m_db;
+    std::optional<Held> m_held;
 };

@@ -69,10 +69,6 @@ QString QsoEntry::text(EntryField f) const {
     return const_cast<QsoEntry*>(this)->field(f);
 }
 
-void QsoEntry::setText(EntryField f, const QString& text) {
-    field(f) = text;
-}
-
 bool QsoEntry::modeChosen() const {
     return m_run.mode() != Mode::None;
 }
@@ -86,8 +82,9 @@ void QsoEntry::requestFocus(EntryField f, Caret caret, int position) {
         return; // the operator went on while the message was sent
     if (caret == Caret::SelectAll)
         field(f) = field(f).trimmed();
+    placeCaret(f, caret, position);
     m_focus = {f, caret, position, m_focus.serial + 1};
-    m_focused = f;
+    moveFocus(f);
 }
 
 ShownState QsoEntry::shown() const {
@@ -165,6 +162,12 @@ void QsoEntry::start() {
         m_run.resumeFromSetup();
     }
     followRadio();
+}
+
+void QsoEntry::contestChosen() {
+    // Serials sent start at "001" in a new contest.
+    if (def().serialSent() && !m_run.setupReopened())
+        m_engine.contact().codeSent = QStringLiteral("001");
 }
 
 void QsoEntry::setSentCode(const QString& code) {

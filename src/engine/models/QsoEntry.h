@@ -5,6 +5,7 @@
 #include "base/seams/Rig.h"
 #include "contact/ContactEngine.h"
 #include "rules/CwWeight.h"
+#include "rules/EditLine.h"
 #include "rules/EntryField.h"
 #include "services/keyer/CwKeyer.h"
 #include "services/keyer/CwMacros.h"
@@ -102,16 +103,22 @@ public:
     // ---- actions ----
     /// Starts the QSO screen from the set-up the set-up screen handed over to the run.
     void start();
-    /// The operator changed a field's text (typing, or the screen's own edit).
-    void setText(EntryField field, const QString& text);
-    /// A key pressed in `field`; true when the field must not receive it.
-    bool keyDown(EntryField field, const EntryKey& key);
-    /// The character about to reach `field`, which may be replaced; true to swallow it.
-    bool keyPress(EntryField field, QChar& typed);
-    /// The key released in `field`.
-    void keyUp(EntryField field);
+    /// The contest chosen on the set-up screen, before the QSO screen starts.
+    void contestChosen();
+    /// A key stroke in `field`: pressed, its character through the field's rules, the edit, and
+    /// released. False when it is none of the field's: the screen handles it as its own.
+    bool key(EntryField field, const EntryKey& key);
+    /// `text` pasted or dropped into `field` over its selection or at its cursor, what its keys
+    /// would refuse left out; then the field acts as on a released key.
+    void paste(EntryField field, const QString& text);
+    /// The operator moved the cursor of `field`, or selected from `anchor` to `cursor`.
+    void select(EntryField field, int cursor, int anchor);
+    /// A double click into `field`; true when it emptied the field.
+    bool doubleClicked(EntryField field);
     /// `field` took the focus.
     void focusEntered(EntryField field);
+    /// A callsign chosen from the partial check.
+    void chooseCallsign(const QString& callsign);
     /// A stage button: 1..4 = 1A, 1B, 2A, 2B.
     void chooseStage(int stage);
     void chooseCw();
@@ -152,6 +159,8 @@ public:
     ShownState shown() const;
     EntryPhase phase() const { return shown().phase; }
     QString text(EntryField field) const;
+    /// The text of `field` with its cursor and selection.
+    EditLine line(EntryField field) const;
     const FocusRequest& focus() const { return m_focus; }
     bool logEnabled() const { return shown().logEnabled; }
     bool newMultiplier() const { return shown().newMultiplier; }
@@ -200,6 +209,8 @@ public:
 signals:
     /// Something shown changed while a message was under way.
     void changed();
+    /// A key stroke or a paste changed the text of `field`.
+    void textEdited(EntryField field, const QString& text);
 
 private:
     const ContestDef& def() const { return m_run.contest(); }
@@ -207,6 +218,15 @@ private:
     bool modeChosen() const;
     bool isCw() const;
     void requestFocus(EntryField f, Caret caret = Caret::Keep, int position = 0);
+    /// The focus on `f`: the field it leaves keeps no selection.
+    void moveFocus(EntryField f);
+    void placeCaret(EntryField f, Caret caret, int position);
+    /// The key's edit of `field` once its own keys let it through: `typed` taken, or the cursor
+    /// and deleting keys; false for a key that is neither.
+    bool edit(EntryField f, const EntryKey& key, QChar typed);
+    /// `text` at the cursor of `f`, what the field refuses left out.
+    void insertText(EntryField f, const QString& text);
+    void storeLine(EntryField f, const EditLine& line);
     void refreshGrid(const QString& beginning = {});
     void message(const QString& text, bool exclamation = true);
     void say(const Dialogs::Notice& notice) { m_notices.append(notice); }
@@ -252,6 +272,9 @@ private:
     void squeezeFields();
 
     // the keys
+    bool keyDown(EntryField field, const EntryKey& key);
+    bool keyPress(EntryField field, QChar& typed);
+    void keyUp(EntryField field);
     bool altKeys(const EntryKey& key);
     void functionKey(EntryField field, int n);
     void offLineKey(int n);
@@ -331,6 +354,9 @@ private:
     RepeatPause m_ssbRepeat;
 
     FocusRequest m_focus;
+    // The cursor and selection of each field, for the text they were set on: a text the model
+    // wrote since shows with the cursor after it.
+    std::array<EditLine, kEntryFieldCount> m_lines;
     EntryField m_focused = EntryField::Callsign;
     int m_pressedKey = 0; // the key whose character comes next
     std::array<QString, 7> m_messages;

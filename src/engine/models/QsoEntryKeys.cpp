@@ -23,10 +23,6 @@ bool isSentField(EntryField f) {
     return f == EntryField::RstSent || f == EntryField::CodeSent || f == EntryField::CountySent;
 }
 
-bool isMessageField(EntryField f) {
-    return f >= EntryField::Message1 && f <= EntryField::Message7;
-}
-
 // The trimmed text cut to `n` characters, with the blanks among them dropped.
 QString squeezed(const QString& text, int n) {
     QString s = text.trimmed().left(n);
@@ -116,10 +112,10 @@ bool QsoEntry::keyPress(EntryField f, QChar& typed) {
         return typed == kEnterChar ? enterKey() : timeKeyPress(space);
     case EntryField::PauseCw:
     case EntryField::PauseSsb:
-        field(f) += typed;
+        // The pause is typed from the callsign field, a character at a time.
         if (phase() != EntryPhase::Closed)
             requestFocus(EntryField::Callsign, Caret::AtEnd);
-        return true;
+        return false;
     default:
         break;
     }
@@ -150,7 +146,7 @@ void QsoEntry::keyUp(EntryField f) {
 }
 
 void QsoEntry::focusEntered(EntryField f) {
-    m_focused = f;
+    moveFocus(f);
     if (f == EntryField::CodeReceived) {
         squeezeCallsign();
     } else if (f == EntryField::Callsign) {

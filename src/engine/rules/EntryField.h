@@ -20,6 +20,13 @@ enum class EntryField {
     PauseSsb,
 };
 
+/// How many fields there are, for a table of them.
+inline constexpr int kEntryFieldCount = static_cast<int>(EntryField::PauseSsb) + 1;
+
+constexpr bool isMessageField(EntryField f) {
+    return f >= EntryField::Message1 && f <= EntryField::Message7;
+}
+
 /// The box of CW message F1..F7 (`index` 0..6).
 constexpr EntryField messageField(int index) {
     return static_cast<EntryField>(static_cast<int>(EntryField::Message1) + index);

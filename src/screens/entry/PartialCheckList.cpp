@@ -1,14 +1,14 @@
 #include "screens/entry/PartialCheckList.h"
 
+#include "models/QsoEntry.h"
 #include "screens/ScreenLayout.h"
 
-#include <QLineEdit>
 #include <QShortcut>
 #include <QShowEvent>
 
-PartialCheckList::PartialCheckList(QLineEdit* callsignField, Database& callDb, Database& logDb,
+PartialCheckList::PartialCheckList(QsoEntry& entry, Database& callDb, Database& logDb,
                                    QWidget* parent)
-    : QListWidget(parent), m_field(callsignField), m_callDb(callDb), m_logDb(logDb) {
+    : QListWidget(parent), m_callDb(callDb), m_logDb(logDb) {
     setObjectName(QStringLiteral("PartialCheck"));
     setToolTip(QStringLiteral("Indicative cunoscute care contin ce ati tastat; * = lucrat, "
                               "cursiv = dintr-o lista de indicative, fara judet. "
@@ -24,7 +24,10 @@ PartialCheckList::PartialCheckList(QLineEdit* callsignField, Database& callDb, D
     });
     ScreenLayout::setFont(this, 8, false);
     ScreenLayout::setDesignWidth(this, 1700);
-    connect(m_field, &QLineEdit::textEdited, this, &PartialCheckList::showMatches);
+    connect(&entry, &QsoEntry::textEdited, this, [this](EntryField field, const QString& text) {
+        if (field == EntryField::Callsign)
+            showMatches(text);
+    });
     connect(this, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choose(row(item)); });
     for (int i = 0; i < 9; ++i) {
@@ -88,10 +91,10 @@ void PartialCheckList::showMatches(const QString& typed) {
 }
 
 void PartialCheckList::choose(int index) {
-    const QListWidgetItem* chosen = item(index);
-    if (!chosen || !m_failure.isEmpty())
+    const QListWidgetItem* shown = item(index);
+    if (!shown || !m_failure.isEmpty())
         return;
-    m_field->setText(chosen->data(Qt::UserRole).toString());
-    m_field->setFocus();
+    const QString callsign = shown->data(Qt::UserRole).toString();
     clear();
+    emit chosen(callsign);
 }

@@ -6,7 +6,6 @@
 #include "base/seams/ScreenMetrics.h"
 #include "rules/ContestRun.h"
 #include "rules/CountyBoard.h"
-#include "rules/EntryCharacters.h"
 #include "rules/GridColumns.h"
 #include "rules/LayoutFactors.h"
 #include "rules/MorseTiming.h"
@@ -14,7 +13,6 @@
 #include "screens/ExitConfirmation.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
-#include "screens/entry/PastedText.h"
 #include "screens/entry/RateFrame.h"
 
 #include <QApplication>
@@ -77,11 +75,6 @@ int countyListHeight(const QString& call, float scaleX) {
         return 0;
     }
 }
-
-void setTextIfChanged(QLineEdit* field, const QString& text) {
-    if (field->text() != text)
-        field->setText(text);
-}
 } // namespace
 
 QsoWindow::QsoWindow(ScreenServices& services, QWidget* parent)
@@ -89,7 +82,9 @@ QsoWindow::QsoWindow(ScreenServices& services, QWidget* parent)
       m_keyers(
           services.keyLine, services.realtime,
           [&run = services.run] { return run.settings().comPort; }, services.keyerDevices),
-      m_entry(entryServices(services, m_keyers)), m_keys(this) {
+      m_entry(entryServices(services, m_keyers)),
+      m_input(
+          m_entry, [this](const std::function<void()>& action) { act(action); }, this) {
     setObjectName(QStringLiteral("FrmQSO"));
     buildUi();
     buildMenus();
@@ -138,15 +133,8 @@ bool QsoWindow::eventFilter(QObject* watched, QEvent* event) {
             m_entry.abortKeying();
         return false;
     }
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (event->type() == QEvent::FocusIn && m_fields.contains(field)) {
-        act([&] { m_entry.focusEntered(m_fields.value(field)); });
-    } else if (event->type() == QEvent::MouseButtonDblClick &&
-               (watched == ui.dateField || watched == ui.timeField)) {
-        field->clear();
-        return true;
-    } else if (watched == ui.logGrid && event->type() == QEvent::KeyPress &&
-               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    if (watched == ui.logGrid && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         deleteSelectedContact();
         return true;
     }
@@ -154,29 +142,6 @@ bool QsoWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---- keys and actions ----
-
-void QsoWindow::attachField(QLineEdit* widget, EntryField field) {
-    m_fields.insert(widget, field);
-    if (const int longest = EntryCharacters::maxLength(field); longest > 0)
-        widget->setMaxLength(longest);
-    connect(widget, &QLineEdit::textChanged, this,
-            [this, field](const QString& text) { m_entry.setText(field, text); });
-    using H = FieldKeys::Handlers;
-    m_keys.attach(widget, H{[this, field](QKeyEvent& e) {
-                                bool swallow = false;
-                                act([&] {
-                                    swallow = m_entry.keyDown(
-                                        field, {e.key(), e.modifiers(), FieldKeys::typedChar(e)});
-                                });
-                                return swallow;
-                            },
-                            [this, field](QChar& c) {
-                                bool swallow = false;
-                                act([&] { swallow = m_entry.keyPress(field, c); });
-                                return swallow;
-                            },
-                            [this, field](QKeyEvent&) { act([&] { m_entry.keyUp(field); }); }});
-}
 
 void QsoWindow::attachKeys() {
     const std::pair<QLineEdit*, EntryField> fields[] = {
@@ -191,16 +156,10 @@ void QsoWindow::attachKeys() {
         {ui.timeField, EntryField::Time},
         {ui.cwRepeatPause, EntryField::PauseCw},
         {ui.ssbRepeatPause, EntryField::PauseSsb}};
-    for (const auto& [widget, field] : fields) {
-        attachField(widget, field);
-        widget->setValidator(new PastedText(m_run, field, widget));
-        widget->installEventFilter(this);
-    }
+    for (const auto& [widget, field] : fields)
+        m_input.attach(widget, field);
     for (int i = 0; i < 7; ++i)
-        attachField(ui.keyerTexts[i], messageField(i));
-    // The first two messages take no keys of their own: Enter in them is only a character.
-    for (int i = 0; i < 2; ++i)
-        m_keys.attach(ui.keyerTexts[i], {});
+        m_input.attach(ui.keyerTexts[i], messageField(i));
     ui.logGrid->installEventFilter(this);
     connect(ui.countyChoices, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { act([&] { m_entry.chooseCounty(item->text()); }); });
@@ -307,7 +266,7 @@ void QsoWindow::render() {
 
 void QsoWindow::renderControls() {
     tellNotices();
-    renderFields();
+    m_input.show();
     const ShownState shown = m_entry.shown();
     const bool open = shown.phase != EntryPhase::Closed;
     ui.prompt->setVisible(!open && !m_run.contest().prefillsExchangeAtStart());
@@ -352,38 +311,15 @@ void QsoWindow::renderControls() {
     renderKeyer();
 }
 
-void QsoWindow::renderFields() {
-    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
-        setTextIfChanged(it.key(), m_entry.text(it.value()));
-}
-
 void QsoWindow::renderFocus() {
     const FocusRequest& f = m_entry.focus();
     if (f.serial == m_focusShown)
         return;
     m_focusShown = f.serial;
-    QLineEdit* field = m_fields.key(f.field);
-    if (!field || !field->isEnabled())
-        return;
-    switch (f.caret) {
-    case Caret::Keep:
+    // The caret is the model's, shown with the field's text.
+    QLineEdit* field = m_input.fields().key(f.field);
+    if (field && field->isEnabled())
         field->setFocus(Qt::OtherFocusReason);
-        break;
-    case Caret::At:
-        focusAt(field, f.position);
-        break;
-    case Caret::AtEnd:
-        focusAt(field, static_cast<int>(field->text().trimmed().size()));
-        break;
-    case Caret::SelectAll:
-        field->setFocus(Qt::OtherFocusReason);
-        field->selectAll();
-        break;
-    case Caret::Middle:
-        field->setFocus(Qt::OtherFocusReason);
-        field->setSelection(1, 1);
-        break;
-    }
 }
 
 void QsoWindow::renderRadio() {

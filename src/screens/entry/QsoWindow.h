@@ -2,14 +2,15 @@
 
 #include "models/QsoEntry.h"
 #include "rules/LayoutFactors.h"
-#include "screens/FieldKeys.h"
 #include "screens/ScreenServices.h"
+#include "screens/entry/EntryFieldInput.h"
 #include "screens/entry/LogWindowModel.h"
 #include "screens/entry/QsoControls.h"
 #include "services/keyer/KeyerChoice.h"
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 
 class QLineEdit;
 class QTimer;
@@ -54,7 +55,6 @@ private:
     QWidget* buildKeyer();
     void buildMenus();
     void attachKeys();
-    void attachField(QLineEdit* widget, EntryField field);
     QList<QLineEdit*> entryFields() const;
 
     // per contest
@@ -71,7 +71,6 @@ private:
     void tellNotices();
     void render();
     void renderControls();
-    void renderFields();
     void renderFocus();
     void renderStageAndMode();
     void renderRadio();
@@ -95,8 +94,7 @@ private:
     QsoControls ui;
     KeyerChoice m_keyers;
     QsoEntry m_entry;
-    FieldKeys m_keys;
-    QHash<QLineEdit*, EntryField> m_fields;
+    EntryFieldInput m_input;
     LogWindowModel* m_grid = nullptr;
     int m_gridShown = -1;
     int m_focusShown = 0;

@@ -23,11 +23,8 @@ void QsoWindow::presentContest() {
         ui.prompt->setText(QString::fromLatin1(def.screen.prompt));
     if (def.screen.opensReady)
         presentReadyStart();
-    // Serials sent start at "001" in a new contest.
-    if (def.serialSent() && !m_run.setupReopened()) {
-        m_entry.setText(EntryField::CodeSent, QStringLiteral("001"));
-        renderFields();
-    }
+    m_entry.contestChosen();
+    m_input.show();
 }
 
 void QsoWindow::presentStages(int stageCount) {

@@ -52,8 +52,11 @@ void QsoWindow::buildUi() {
     ScreenLayout::setFont(ui.logGrid, 8, false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(ui.logGrid, 1);
-    bottom->addWidget(
-        new PartialCheckList(ui.callsign, m_services.callDb, m_services.logDb, central));
+    auto* partialCheck =
+        new PartialCheckList(m_entry, m_services.callDb, m_services.logDb, central);
+    connect(partialCheck, &PartialCheckList::chosen, this,
+            [this](const QString& call) { act([&] { m_entry.chooseCallsign(call); }); });
+    bottom->addWidget(partialCheck);
     v->addLayout(bottom, 1);
     setCentralWidget(central);
 }
