@@ -2,6 +2,7 @@
 
 #include "rules/ContestRun.h"
 #include "rules/Correction.h"
+#include "store/LogStore.h"
 
 #include <QSet>
 #include <QSqlError>
@@ -41,22 +42,12 @@ Outcome<QSet<QString>> MultiplierColumn::heldBefore(const QString& basis, int st
         fromId >= m_held->nextId)
         return std::exchange(m_held, std::nullopt)->values;
     m_held.reset();
-    const QString etp = QString::number(stage);
-    // The stage's distinct values, stepped through the (Etp, Mult) index one value at a time,
-    // each kept when a row before `fromId` holds it: a scan of the stage would make every Enter
-    // slower as the log grows.
+    Outcome<QStringList> values = LogStore(m_db).stageMults(stage, fromId);
+    if (!values)
+        return Failure{values.error()};
     QSet<QString> held;
-    const Outcome<void> read = m_db.eachRow(
-        QStringLiteral("WITH RECURSIVE value(v) AS ("
-                       "SELECT min(Mult) FROM LogGen WHERE Etp = ? UNION ALL "
-                       "SELECT (SELECT min(Mult) FROM LogGen WHERE Etp = ? AND Mult > value.v) "
-                       "FROM value WHERE value.v IS NOT NULL) "
-                       "SELECT v FROM value WHERE v IS NOT NULL AND EXISTS "
-                       "(SELECT 1 FROM LogGen WHERE Etp = ? AND Mult = value.v AND ID < ?)"),
-        {etp, etp, etp, fromId},
-        [&held](const QSqlQuery& q) { held.insert(q.value(0).toString().trimmed()); });
-    if (!read)
-        return Failure{read.error()};
+    for (const QString& value : *values)
+        held.insert(value.trimmed());
     return held;
 }
 

@@ -87,11 +87,19 @@ Outcome<bool> LogStore::hasMult(const QString& mult, int stage, qint64 beforeId)
     return held;
 }
 
-Outcome<QStringList> LogStore::stageMults(int stage) {
+Outcome<QStringList> LogStore::stageMults(int stage, qint64 beforeId) {
+    // Stepped through the (Etp, Mult) index one value at a time: a scan of the stage, as
+    // DISTINCT makes of a log with no statistics, would make every Enter slower as the log grows.
     QStringList mults;
-    const Outcome<void> read =
-        m_db.eachRow(QStringLiteral("SELECT DISTINCT Mult FROM LogGen WHERE Etp = ?"), {etp(stage)},
-                     [&mults](const QSqlQuery& q) { mults << q.value(0).toString(); });
+    const Outcome<void> read = m_db.eachRow(
+        QStringLiteral("WITH RECURSIVE value(v) AS ("
+                       "SELECT min(Mult) FROM LogGen WHERE Etp = ? UNION ALL "
+                       "SELECT (SELECT min(Mult) FROM LogGen WHERE Etp = ? AND Mult > value.v) "
+                       "FROM value WHERE value.v IS NOT NULL) "
+                       "SELECT v FROM value WHERE v IS NOT NULL AND EXISTS "
+                       "(SELECT 1 FROM LogGen WHERE Etp = ? AND Mult = value.v AND ID < ?)"),
+        {etp(stage), etp(stage), etp(stage), beforeId},
+        [&mults](const QSqlQuery& q) { mults << q.value(0).toString(); });
     if (!read)
         return Failure{read.error()};
     return mults;

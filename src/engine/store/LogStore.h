@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <limits>
 #include <optional>
 
 // The queries of the contest log `LogGen`; every value is bound.
@@ -29,8 +30,9 @@ public:
     firstContact(const QString& callsign, int stage, const QString& mode, qint64 exceptId = 0);
     /// True when a contact of `stage` before `ID` `beforeId` (0: any) holds multiplier `mult`.
     [[nodiscard]] Outcome<bool> hasMult(const QString& mult, int stage, qint64 beforeId = 0);
-    /// The distinct multiplier values of the contacts of `stage`.
-    [[nodiscard]] Outcome<QStringList> stageMults(int stage);
+    /// The distinct multiplier values of the contacts of `stage` before `ID` `beforeId`.
+    [[nodiscard]] Outcome<QStringList>
+    stageMults(int stage, qint64 beforeId = std::numeric_limits<qint64>::max());
     /// Writes one contact in one autocommitted INSERT; its `ID`.
     [[nodiscard]] Outcome<qint64> insert(const LogRow& row);
     /// Reserves the serial a contact will send: `wanted` when no program on this log has shown
