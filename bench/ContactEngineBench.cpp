@@ -62,8 +62,6 @@ private:
         }
         mustExec(m_log, QStringLiteral("COMMIT"));
         mustExec(m_calls, QStringLiteral("COMMIT"));
-        mustExec(m_log, QStringLiteral("ANALYZE"));
-        mustExec(m_calls, QStringLiteral("ANALYZE"));
     }
 
     TempDataFolder m_dir;
