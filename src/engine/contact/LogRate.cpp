@@ -75,11 +75,15 @@ RateFigures LogRate::atNewest() const {
 
 std::optional<LogRate::Mark> LogRate::markNow() const {
     const QVariant commits = m_db.scalar(QStringLiteral("PRAGMA data_version"));
-    auto q = m_db.select(QStringLiteral("SELECT (SELECT max(ID) FROM LogGen), "
-                                        "(SELECT total(Qsos) FROM LogTotals)"));
-    if (!commits.isValid() || !q || !q->next())
+    std::optional<Mark> mark;
+    const Outcome<void> read = m_db.eachRow(
+        QStringLiteral("SELECT (SELECT max(ID) FROM LogGen), (SELECT total(Qsos) FROM LogTotals)"),
+        {}, [&](const QSqlQuery& q) {
+            mark = Mark{commits.toLongLong(), q.value(0).toLongLong(), q.value(1).toLongLong()};
+        });
+    if (!commits.isValid() || !read)
         return std::nullopt;
-    return Mark{commits.toLongLong(), q->value(0).toLongLong(), q->value(1).toLongLong()};
+    return mark;
 }
 
 std::optional<LogRate::Stamps> LogRate::read(int stage) const {

@@ -1,6 +1,5 @@
 #include "contact/MultiplierColumn.h"
 
-#include "base/ErrorReason.h"
 #include "rules/ContestRun.h"
 #include "rules/Correction.h"
 
@@ -46,19 +45,18 @@ Outcome<QSet<QString>> MultiplierColumn::heldBefore(const QString& basis, int st
     // The stage's distinct values, stepped through the (Etp, Mult) index one value at a time,
     // each kept when a row before `fromId` holds it: a scan of the stage would make every Enter
     // slower as the log grows.
-    auto earlier = m_db.select(
+    QSet<QString> held;
+    const Outcome<void> read = m_db.eachRow(
         QStringLiteral("WITH RECURSIVE value(v) AS ("
                        "SELECT min(Mult) FROM LogGen WHERE Etp = ? UNION ALL "
                        "SELECT (SELECT min(Mult) FROM LogGen WHERE Etp = ? AND Mult > value.v) "
                        "FROM value WHERE value.v IS NOT NULL) "
                        "SELECT v FROM value WHERE v IS NOT NULL AND EXISTS "
                        "(SELECT 1 FROM LogGen WHERE Etp = ? AND Mult = value.v AND ID < ?)"),
-        {etp, etp, etp, fromId});
-    if (!earlier)
-        return Failure{earlier.error()};
-    QSet<QString> held;
-    while (earlier->next())
-        held.insert(earlier->value(0).toString().trimmed());
+        {etp, etp, etp, fromId},
+        [&held](const QSqlQuery& q) { held.insert(q.value(0).toString().trimmed()); });
+    if (!read)
+        return Failure{read.error()};
     return held;
 }
 
@@ -71,43 +69,40 @@ Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const Multipli
     if (!earlier)
         return Failure{earlier.error()};
     QSet<QString> held = std::move(*earlier);
-    auto rows = m_db.select(QStringLiteral("SELECT ID, Callsign, Md, Jud, Rcvd, Mult FROM LogGen "
-                                           "WHERE Etp = ? AND ID >= ? ORDER BY ID"),
-                            {etp, fromId});
-    if (!rows)
-        return Failure{rows.error()};
     const bool otherModeFree =
         def.log.dupeRule(stage).modeAware && def.log.dupeRule(stage).otherModeFree;
     QSet<QString> worked; // callsign + mode of the contacts walked so far
     QList<std::pair<qint64, QString>> changes;
     qint64 nextId = fromId;
-    while (rows->next()) {
-        nextId = rows->value(0).toLongLong() + 1;
-        const QString call = rows->value(1).toString().trimmed();
-        const QString mode = rows->value(2).toString();
-        MultiplierFacts facts{call, rows->value(3).toString(),
-                              Correction::splitExchange(rows->value(4).toString())[1], false};
-        if (otherModeFree) {
-            const QString other = modeText(otherMode(modeFromText(mode)));
-            facts.otherMode =
-                worked.contains(call + u'|' + other) ||
-                m_db.scalar(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE "
-                                           "Callsign = ? AND Md = ? AND Etp = ? AND ID < ? "
-                                           "LIMIT 1)"),
-                            {call, other, etp, fromId})
-                        .toInt() > 0;
-            worked.insert(call + u'|' + mode);
-        }
-        const QString mult = MultiplierRule::earned(
-            def, station, stage, facts, [&](const QString& v) { return held.contains(v); });
-        const QString stored = rows->value(5).toString();
-        if (mult.trimmed() != stored.trimmed())
-            changes << std::pair{rows->value(0).toLongLong(), mult};
-        if (MultiplierRule::isMultiplier(mult))
-            held.insert(mult.trimmed());
-    }
-    if (rows->lastError().isValid())
-        return Failure{ErrorReason::ofSql(rows->lastError())};
+    const Outcome<void> read = m_db.eachRow(
+        QStringLiteral("SELECT ID, Callsign, Md, Jud, Rcvd, Mult FROM LogGen "
+                       "WHERE Etp = ? AND ID >= ? ORDER BY ID"),
+        {etp, fromId}, [&](const QSqlQuery& row) {
+            nextId = row.value(0).toLongLong() + 1;
+            const QString call = row.value(1).toString().trimmed();
+            const QString mode = row.value(2).toString();
+            MultiplierFacts facts{call, row.value(3).toString(),
+                                  Correction::splitExchange(row.value(4).toString())[1], false};
+            if (otherModeFree) {
+                const QString other = modeText(otherMode(modeFromText(mode)));
+                facts.otherMode =
+                    worked.contains(call + u'|' + other) ||
+                    m_db.scalar(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM LogGen WHERE "
+                                               "Callsign = ? AND Md = ? AND Etp = ? AND ID < ? "
+                                               "LIMIT 1)"),
+                                {call, other, etp, fromId})
+                            .toInt() > 0;
+                worked.insert(call + u'|' + mode);
+            }
+            const QString mult = MultiplierRule::earned(
+                def, station, stage, facts, [&](const QString& v) { return held.contains(v); });
+            if (mult.trimmed() != row.value(5).toString().trimmed())
+                changes << std::pair{row.value(0).toLongLong(), mult};
+            if (MultiplierRule::isMultiplier(mult))
+                held.insert(mult.trimmed());
+        });
+    if (!read)
+        return read;
     for (const auto& [id, mult] : changes)
         if (Outcome<void> done =
                 m_db.exec(QStringLiteral("UPDATE LogGen SET Mult = ? WHERE ID = ?"), {mult, id});
@@ -123,19 +118,17 @@ Outcome<void> MultiplierColumn::derivePending(const ContestDef& def,
     const bool sameBasis =
         m_db.scalar(QStringLiteral("SELECT count(*) FROM MultBasis WHERE Basis = ?"), {basis})
             .toInt() > 0;
-    auto marked = m_db.select(QStringLiteral("SELECT Etp, FromId FROM MultPending"));
-    if (!marked)
-        return Failure{marked.error()};
     bool anyMark = false; // a mark of a value that is no stage is only cleared
     QList<std::pair<int, qint64>> stages;
-    while (marked->next()) {
-        anyMark = true;
-        const QString etp = marked->value(0).toString();
-        if (const int stage = etp.toInt(); stage >= 1 && stage <= 4 && etp.size() == 1)
-            stages.append({stage, marked->value(1).toLongLong()});
-    }
-    if (marked->lastError().isValid())
-        return Failure{ErrorReason::ofSql(marked->lastError())};
+    const Outcome<void> read = m_db.eachRow(
+        QStringLiteral("SELECT Etp, FromId FROM MultPending"), {}, [&](const QSqlQuery& q) {
+            anyMark = true;
+            const QString etp = q.value(0).toString();
+            if (const int stage = etp.toInt(); stage >= 1 && stage <= 4 && etp.size() == 1)
+                stages.append({stage, q.value(1).toLongLong()});
+        });
+    if (!read)
+        return read;
     if (sameBasis && !anyMark)
         return {};
     if (!sameBasis)

@@ -17,19 +17,24 @@ bool CallsignDb::learnable(const QString& county) {
 }
 
 std::optional<QString> CallsignDb::lookup(const QString& callsign) {
-    auto q = m_db.select(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"), {callsign});
-    if (!q || !q->next())
-        return std::nullopt;
-    return q->value(0).toString();
+    std::optional<QString> county;
+    static_cast<void>(
+        m_db.eachRow(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"), {callsign},
+                     [&county](const QSqlQuery& q) { county = q.value(0).toString(); }));
+    return county;
 }
 
 std::optional<CallsignRow> CallsignDb::longestPrefix(const QString& callsign) {
     const QString call = callsign.trimmed().toUpper();
     for (qsizetype n = call.size(); n > 0; --n) {
-        auto q = m_db.select(QStringLiteral("SELECT ID, Jud FROM CallJud WHERE Call = ?"),
-                             {call.left(n)});
-        if (q && q->next())
-            return CallsignRow{q->value(0).toLongLong(), q->value(1).toString()};
+        std::optional<CallsignRow> found;
+        static_cast<void>(
+            m_db.eachRow(QStringLiteral("SELECT ID, Jud FROM CallJud WHERE Call = ?"),
+                         {call.left(n)}, [&found](const QSqlQuery& q) {
+                             found = CallsignRow{q.value(0).toLongLong(), q.value(1).toString()};
+                         }));
+        if (found)
+            return found;
     }
     return std::nullopt;
 }

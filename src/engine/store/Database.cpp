@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QUrl>
+#include <memory>
 #include <sqlite3.h>
 
 Database::Database(QString connectionName) : m_name(std::move(connectionName)) {}
@@ -28,6 +29,7 @@ void Database::close() {
     // Only the object that added the connection removes it.
     if (!m_added)
         return;
+    m_kept.clear();
     {
         QSqlDatabase db = handle();
         db.close();
@@ -37,6 +39,7 @@ void Database::close() {
 }
 
 namespace {
+const QString kNotOpen = QStringLiteral("baza de date nu este deschisa");
 const QString kTableCount = QStringLiteral(
     "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
 
@@ -98,7 +101,7 @@ Outcome<void> Database::requireTable(const QString& table) {
 
 Outcome<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {
     if (!isOpen())
-        return Failure{QStringLiteral("baza de date nu este deschisa")};
+        return Failure{kNotOpen};
     QSqlQuery q(handle());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
@@ -111,10 +114,41 @@ Outcome<QSqlQuery> Database::select(const QString& sql, const QVariantList& valu
 }
 
 Outcome<void> Database::exec(const QString& sql, const QVariantList& values) {
-    const Outcome<QSqlQuery> q = select(sql, values);
-    if (!q)
-        return Failure{q.error()};
-    return {};
+    return run(sql, values, {});
+}
+
+Outcome<void> Database::run(const QString& sql, const QVariantList& values,
+                            const std::function<Outcome<void>(QSqlQuery&)>& read) {
+    if (!isOpen())
+        return Failure{kNotOpen};
+    // Taken out while it runs: the same statement run again inside `read` gets one of its own.
+    std::unique_ptr<QSqlQuery> q(m_kept.take(sql));
+    if (!q) {
+        q = std::make_unique<QSqlQuery>(handle());
+        q->setForwardOnly(true);
+        if (!q->prepare(sql))
+            return Failure{ErrorReason::ofSql(q->lastError())};
+    }
+    for (int i = 0; i < values.size(); ++i)
+        q->bindValue(i, values.at(i));
+    if (!q->exec())
+        return Failure{ErrorReason::ofSql(q->lastError())};
+    Outcome<void> done = read ? read(*q) : Outcome<void>();
+    // Reset, so that a kept statement holds no read lock on the file.
+    q->finish();
+    m_kept.insert(sql, q.release());
+    return done;
+}
+
+Outcome<void> Database::eachRow(const QString& sql, const QVariantList& values,
+                                const std::function<void(const QSqlQuery&)>& row) {
+    return run(sql, values, [&row](QSqlQuery& q) -> Outcome<void> {
+        while (q.next())
+            row(q);
+        if (q.lastError().isValid())
+            return Failure{ErrorReason::ofSql(q.lastError())};
+        return {};
+    });
 }
 
 void Database::abandonChange() {
@@ -177,10 +211,13 @@ Outcome<void> Database::keepCopy(const DatabaseCopy::Progress& progress) {
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& values) {
-    Outcome<QSqlQuery> q = select(sql, values);
-    if (!q || !q->next())
+    QVariant first;
+    static_cast<void>(run(sql, values, [&first](QSqlQuery& q) -> Outcome<void> {
+        if (q.next())
+            first = q.value(0);
         return {};
-    return q->value(0);
+    }));
+    return first;
 }
 
 bool Database::hasTable(const QString& table) {

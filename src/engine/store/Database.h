@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCache>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -31,6 +32,14 @@ public:
 
     /// Runs a statement with bound values.
     [[nodiscard]] Outcome<void> exec(const QString& sql, const QVariantList& values = {});
+    /// Runs a statement with bound values and hands the query to `read` before it is reset.
+    /// The statement is parsed once and kept for the connection's life: for the statements of
+    /// every contact, parsing cost more than running them.
+    [[nodiscard]] Outcome<void> run(const QString& sql, const QVariantList& values,
+                                    const std::function<Outcome<void>(QSqlQuery&)>& read);
+    /// Runs a kept statement (as run() does) and hands each row to `row`.
+    [[nodiscard]] Outcome<void> eachRow(const QString& sql, const QVariantList& values,
+                                        const std::function<void(const QSqlQuery&)>& row);
     /// From now on every statement run by execAfterCopy first keeps a copy of the file in `copies`.
     void keepCopiesIn(BackupSet* copies) { m_copies = copies; }
     /// Runs a statement that deletes or changes stored rows, after keeping a copy of the file
@@ -55,7 +64,7 @@ public:
                                    const std::function<Outcome<void>()>& change);
     /// `done`; a failure of a change made after a copy says, once, that nothing was changed.
     static Outcome<void> nothingChanged(const Outcome<void>& done);
-    /// Runs a statement with bound values and gives its rows.
+    /// Runs a statement with bound values and gives its rows, for the caller to read at its pace.
     [[nodiscard]] Outcome<QSqlQuery> select(const QString& sql, const QVariantList& values = {});
     /// The first column of the first row of a SELECT, or an invalid variant.
     QVariant scalar(const QString& sql, const QVariantList& values = {});
@@ -74,4 +83,5 @@ private:
     QString m_path;
     bool m_added = false; // this object added the named connection
     BackupSet* m_copies = nullptr;
+    QCache<QString, QSqlQuery> m_kept{64}; // statements parsed once, by their SQL
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "base/ErrorReason.h"
 #include "base/LogDate.h"
 #include "rules/Correction.h"
 #include "rules/Points.h"
@@ -35,17 +34,6 @@ QVariantList textValues(const LogRow& r) {
     return values;
 }
 
-// The rows of a SELECT of kColumns.
-Outcome<QList<LogRow>> rowsOf(Outcome<QSqlQuery> q) {
-    if (!q)
-        return Failure{q.error()};
-    QList<LogRow> rows;
-    while (q->next())
-        rows << LogRow::fromQuery(*q);
-    if (q->lastError().isValid())
-        return Failure{ErrorReason::ofSql(q->lastError())};
-    return rows;
-}
 } // namespace
 
 Outcome<QList<LogRow>> LogStore::stagePage(int stage, qint64 beforeId, int limit) {
@@ -72,43 +60,40 @@ Outcome<QList<LogRow>> LogStore::callsignPage(const QString& beginning, const QS
 
 Outcome<std::optional<QString>> LogStore::firstContact(const QString& callsign, int stage,
                                                        const QString& mode, qint64 exceptId) {
-    auto q = mode.isEmpty()
-                 ? m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
-                                              "Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
-                               {callsign, etp(stage), exceptId})
-                 : m_db.select(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
-                                              "Md = ? AND Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
-                               {callsign, mode, etp(stage), exceptId});
-    if (!q)
-        return Failure{kUnreadable + q.error()};
-    if (q->next())
-        return std::optional<QString>(q->value(0).toString());
-    if (q->lastError().isValid())
-        return Failure{kUnreadable + ErrorReason::ofSql(q->lastError())};
-    return std::optional<QString>();
+    std::optional<QString> first;
+    const Outcome<void> read =
+        mode.isEmpty()
+            ? m_db.eachRow(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
+                                          "Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
+                           {callsign, etp(stage), exceptId},
+                           [&first](const QSqlQuery& q) { first = q.value(0).toString(); })
+            : m_db.eachRow(QStringLiteral("SELECT UTC FROM LogGen WHERE Callsign = ? AND "
+                                          "Md = ? AND Etp = ? AND ID <> ? ORDER BY ID LIMIT 1"),
+                           {callsign, mode, etp(stage), exceptId},
+                           [&first](const QSqlQuery& q) { first = q.value(0).toString(); });
+    if (!read)
+        return Failure{kUnreadable + read.error()};
+    return first;
 }
 
 Outcome<bool> LogStore::hasMult(const QString& mult, int stage, qint64 beforeId) {
-    auto q = m_db.select(
+    bool held = false;
+    const Outcome<void> read = m_db.eachRow(
         QStringLiteral("SELECT 1 FROM LogGen WHERE Mult = ? AND Etp = ? AND ID < ? LIMIT 1"),
-        {mult, etp(stage), beforeId > 0 ? beforeId : std::numeric_limits<qint64>::max()});
-    if (!q)
-        return Failure{kUnreadable + q.error()};
-    if (q->next())
-        return true;
-    if (q->lastError().isValid())
-        return Failure{kUnreadable + ErrorReason::ofSql(q->lastError())};
-    return false;
+        {mult, etp(stage), beforeId > 0 ? beforeId : std::numeric_limits<qint64>::max()},
+        [&held](const QSqlQuery&) { held = true; });
+    if (!read)
+        return Failure{kUnreadable + read.error()};
+    return held;
 }
 
 Outcome<QStringList> LogStore::stageMults(int stage) {
-    auto q =
-        m_db.select(QStringLiteral("SELECT DISTINCT Mult FROM LogGen WHERE Etp = ?"), {etp(stage)});
-    if (!q)
-        return Failure{q.error()};
     QStringList mults;
-    while (q->next())
-        mults << q->value(0).toString();
+    const Outcome<void> read =
+        m_db.eachRow(QStringLiteral("SELECT DISTINCT Mult FROM LogGen WHERE Etp = ?"), {etp(stage)},
+                     [&mults](const QSqlQuery& q) { mults << q.value(0).toString(); });
+    if (!read)
+        return Failure{read.error()};
     return mults;
 }
 
@@ -119,10 +104,14 @@ Outcome<qint64> LogStore::insert(const LogRow& r) {
         QStringLiteral(", ?").repeated(LogRow::kTexts.size()) + QStringLiteral(")");
     QVariantList values = textValues(r);
     values << (r.frequency ? QVariant(*r.frequency) : QVariant(QMetaType::fromType<qint64>()));
-    auto q = m_db.select(sql, values);
-    if (!q)
-        return Failure{q.error()};
-    return q->lastInsertId().toLongLong();
+    qint64 id = 0;
+    const Outcome<void> done = m_db.run(sql, values, [&id](QSqlQuery& q) -> Outcome<void> {
+        id = q.lastInsertId().toLongLong();
+        return {};
+    });
+    if (!done)
+        return Failure{done.error()};
+    return id;
 }
 
 Outcome<QString> LogStore::nextSerial() {
@@ -132,11 +121,11 @@ Outcome<QString> LogStore::nextSerial() {
         return Failure{newest.error()};
     int next = *newest ? Correction::nextSentCode((*newest)->sent, (*newest)->mode).toInt() : 1;
     if (m_db.hasTable(kSerials)) {
-        auto q = m_db.select(QStringLiteral("SELECT Last FROM SentSerial WHERE ID = 1"));
-        if (!q)
-            return Failure{kUnreadable + q.error()};
-        if (q->next())
-            next = std::max(next, q->value(0).toInt() + 1);
+        const Outcome<void> read = m_db.eachRow(
+            QStringLiteral("SELECT Last FROM SentSerial WHERE ID = 1"), {},
+            [&next](const QSqlQuery& q) { next = std::max(next, q.value(0).toInt() + 1); });
+        if (!read)
+            return Failure{kUnreadable + read.error()};
     }
     return SerialCode::text(next);
 }
@@ -164,10 +153,14 @@ Outcome<int> LogStore::update(qint64 id, const LogRow& r) {
                                QStringLiteral(" = ? WHERE ID = ?");
     QVariantList values = textValues(r);
     values << id;
-    auto q = m_db.select(sql, values);
-    if (!q)
-        return Failure{q.error()};
-    return q->numRowsAffected();
+    int changed = 0;
+    const Outcome<void> done = m_db.run(sql, values, [&changed](QSqlQuery& q) -> Outcome<void> {
+        changed = q.numRowsAffected();
+        return {};
+    });
+    if (!done)
+        return Failure{done.error()};
+    return changed;
 }
 
 Outcome<std::optional<LogRow>> LogStore::lastRow() {
@@ -188,8 +181,8 @@ Outcome<std::optional<LogRow>> LogStore::readRow(const QString& tail, const QVar
 }
 
 Outcome<QList<LogRow>> LogStore::readRows(const QString& tail, const QVariantList& values) {
-    return rowsOf(m_db.select(
-        QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM LogGen ") + tail, values));
+    return rowsOf(QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM LogGen ") + tail,
+                  values);
 }
 
 Outcome<void> LogStore::remove(qint64 id, const std::function<Outcome<void>()>& alsoInside) {
@@ -235,18 +228,27 @@ std::function<Outcome<void>()> LogStore::emptying() {
     };
 }
 
+Outcome<QList<LogRow>> LogStore::rowsOf(const QString& sql, const QVariantList& values) {
+    QList<LogRow> rows;
+    const Outcome<void> read =
+        m_db.eachRow(sql, values, [&rows](const QSqlQuery& q) { rows << LogRow::fromQuery(q); });
+    if (!read)
+        return Failure{read.error()};
+    return rows;
+}
+
 Outcome<void> LogStore::removeAll() {
     return m_db.changeAfterCopy(emptying());
 }
 
 Outcome<qint64> LogStore::count(int stage) {
     const LogReader::Select q = LogReader::select(QStringLiteral("count(*)"), stage);
-    auto rows = m_db.select(q.sql, q.values);
-    if (!rows)
-        return Failure{kUnreadable + rows.error()};
-    if (!rows->next())
-        return Failure{kUnreadable + ErrorReason::ofSql(rows->lastError())};
-    return rows->value(0).toLongLong();
+    qint64 counted = 0;
+    const Outcome<void> read = m_db.eachRow(
+        q.sql, q.values, [&counted](const QSqlQuery& row) { counted = row.value(0).toLongLong(); });
+    if (!read)
+        return Failure{kUnreadable + read.error()};
+    return counted;
 }
 
 Outcome<QList<LogRow>> LogStore::datePage(int stage, int first, int count, int total) {
@@ -256,8 +258,8 @@ Outcome<QList<LogRow>> LogStore::datePage(int stage, int first, int count, int t
     const LogReader::Select q = LogReader::select(kColumns, stage);
     QVariantList values = q.values;
     values << count << (fromEnd ? total - first - count : first);
-    Outcome<QList<LogRow>> rows = rowsOf(m_db.select(
-        q.sql + LogDate::sqlOrder(fromEnd) + QStringLiteral(" LIMIT ? OFFSET ?"), values));
+    Outcome<QList<LogRow>> rows =
+        rowsOf(q.sql + LogDate::sqlOrder(fromEnd) + QStringLiteral(" LIMIT ? OFFSET ?"), values);
     if (!rows)
         return Failure{kUnreadable + rows.error()};
     if (fromEnd)
@@ -282,22 +284,24 @@ Outcome<std::array<StageTotals, 4>> LogStore::stageTotals() {
             : QStringLiteral("SELECT Etp, count(*), sum(length(trim(coalesce(Mult, ''))) > 0), "
                              "sum(CAST(trim(coalesce(Pct, '')) AS INTEGER)) FROM LogGen "
                              "WHERE Etp IN ('1', '2', '3', '4') GROUP BY Etp");
-    auto q = m_db.select(sql);
-    if (!q)
-        return Failure{kTotalsUnreadable + q.error()};
     std::array<StageTotals, 4> totals{};
-    while (q->next()) {
-        StageTotals& t = totals[q->value(0).toInt() - 1];
-        t.qsos = q->value(1).toInt();
-        t.multipliers = q->value(2).toInt();
+    int invalidStage = 0;
+    const Outcome<void> read = m_db.eachRow(sql, {}, [&](const QSqlQuery& q) {
+        const int stage = q.value(0).toInt();
+        StageTotals& t = totals[stage - 1];
+        t.qsos = q.value(1).toInt();
+        t.multipliers = q.value(2).toInt();
         // Crafted points overflow SQLite's sum into a real number: such a total is refused.
-        const QVariant points = q->value(3);
+        const QVariant points = q.value(3);
         t.points = points.toLongLong();
         if (points.typeId() != QMetaType::LongLong || t.points < 0 ||
             t.points > qint64(t.qsos) * Points::kMaxContactPoints)
-            return Failure{
-                kTotalsUnreadable +
-                QStringLiteral("punctajul etapei %1 nu este valid").arg(q->value(0).toInt())};
-    }
+            invalidStage = invalidStage > 0 ? invalidStage : stage;
+    });
+    if (!read)
+        return Failure{kTotalsUnreadable + read.error()};
+    if (invalidStage > 0)
+        return Failure{kTotalsUnreadable +
+                       QStringLiteral("punctajul etapei %1 nu este valid").arg(invalidStage)};
     return totals;
 }

@@ -67,6 +67,8 @@ public:
 private:
     /// The rows that `tail` (WHERE and ORDER BY clauses) selects.
     Outcome<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
+    /// The rows of a SELECT of LogRow::columns().
+    Outcome<QList<LogRow>> rowsOf(const QString& sql, const QVariantList& values);
     /// The first row that `tail` selects.
     Outcome<std::optional<LogRow>> readRow(const QString& tail, const QVariantList& values);
 
