@@ -21,11 +21,10 @@ public:
     explicit Fixture(int size)
         : m_log(QStringLiteral("BenchLog%1").arg(size)),
           m_calls(QStringLiteral("BenchCalls%1").arg(size)) {
-        m_ok = m_dir.createDatabases() &&
-               m_log.open(m_dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")) ==
-                   Database::OpenResult::Ok &&
-               m_calls.open(m_dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) ==
-                   Database::OpenResult::Ok;
+        m_ok =
+            m_dir.createDatabases() &&
+            m_log.open(m_dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")).ok() &&
+            m_calls.open(m_dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")).ok();
         fill(size);
         m_run.chooseContest(*ContestCatalog::findByCode(QStringLiteral("ConcBUC")));
         m_run.chooseStage(Stage::A1);

@@ -31,7 +31,7 @@ constexpr int kContest = 35; // Cupa Carpati: two stages, serials and counties
 // `size` contacts of stage 1A over a two-day contest, as the QSO screen writes them.
 void fillLog(const ScreenHarness& h, int size) {
     Database db(QStringLiteral("BenchFill%1").arg(size));
-    db.open(h.folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
+    mustSucceed(db.open(h.folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")));
     mustExec(db, QStringLiteral("BEGIN"));
     QSqlQuery insert(db.handle());
     insert.prepare(QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, Rcvd, Md, "

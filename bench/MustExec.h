@@ -4,9 +4,14 @@
 
 #include <QtGlobal>
 
-// Runs a statement a benchmark depends on; a failure ends the program, since a figure measured
-// on a half-filled log would mislead.
-inline void mustExec(Database& db, const QString& sql, const QVariantList& values = {}) {
-    if (const Outcome<void> done = db.exec(sql, values); !done)
+// A step a benchmark depends on; a failure ends the program, since a figure measured on a
+// half-filled log would mislead.
+inline void mustSucceed(const Outcome<void>& done) {
+    if (!done)
         qFatal("%s", qPrintable(done.error()));
+}
+
+// Runs a statement a benchmark depends on.
+inline void mustExec(Database& db, const QString& sql, const QVariantList& values = {}) {
+    mustSucceed(db.exec(sql, values));
 }

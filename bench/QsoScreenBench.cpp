@@ -22,8 +22,8 @@ namespace {
 void fill(const TempDataFolder& folder, int size) {
     Database log(QStringLiteral("BenchLog%1").arg(size));
     Database calls(QStringLiteral("BenchCalls%1").arg(size));
-    log.open(folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
-    calls.open(folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud"));
+    mustSucceed(log.open(folder.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")));
+    mustSucceed(calls.open(folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")));
     mustExec(log, QStringLiteral("BEGIN"));
     mustExec(calls, QStringLiteral("BEGIN"));
     // Prepared once: the fill of 100000 contacts stays short enough to profile the keys after it.
@@ -175,7 +175,8 @@ const TempDataFolder& programLogs(int size) {
         folder->createDatabases();
         fill(*folder, size);
         Database log(QStringLiteral("BenchDerived%1").arg(size));
-        log.open(folder->file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"));
+        mustSucceed(
+            log.open(folder->file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")));
         const ContestDef& def = *ContestCatalog::find(0);
         if (!MultiplierColumn(log)
                  .derivePending(def, MultiplierStation::of(def, SpecialStations(), "BU"))

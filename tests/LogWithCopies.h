@@ -19,8 +19,7 @@ struct LogWithCopies {
     Database log{QStringLiteral("LogDb")};
 
     bool open() {
-        if (!folder.createDatabases() ||
-            log.open(logPath(), QStringLiteral("LogGen")) != Database::OpenResult::Ok)
+        if (!folder.createDatabases() || !log.open(logPath(), QStringLiteral("LogGen")).ok())
             return false;
         log.keepCopiesIn(&copies);
         return true;

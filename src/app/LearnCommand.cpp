@@ -36,9 +36,9 @@ int run(const QStringList& files, bool dryRun, const QString& dataPath, const Cl
     const QString unchanged = QStringLiteral("Baza de date nu a fost schimbata.\n");
     Database callDb(QStringLiteral("LearnCallDb"));
     const QString path = QDir(dataPath).filePath(QStringLiteral("DbsVELT.mdb"));
-    if (callDb.open(path, QStringLiteral("CallJud")) != Database::OpenResult::Ok) {
+    if (const Outcome<void> opened = callDb.open(path, QStringLiteral("CallJud")); !opened) {
         err << QStringLiteral("Baza de date cu indicative %1 nu poate fi deschisa: %2.\n")
-                   .arg(QDir::toNativeSeparators(path), callDb.openError());
+                   .arg(QDir::toNativeSeparators(path), opened.error());
         return 1;
     }
     BackupSet copies(ReportFiles::backupFolder(dataPath), QStringLiteral("DbsVELT"), clock);

@@ -104,8 +104,7 @@ private slots:
             const bool same = LogWithCopies::fingerprint(l.folder.file(restored)) ==
                               LogWithCopies::fingerprint(copy);
             const bool writable =
-                l.log.open(l.logPath(), QStringLiteral("LogGen")) == Database::OpenResult::Ok &&
-                l.addContacts(1);
+                l.log.open(l.logPath(), QStringLiteral("LogGen")).ok() && l.addContacts(1);
             return QStringLiteral("%1 restored%2%3")
                 .arg(restored, same ? "" : ", not as the copy", writable ? "" : ", not writable");
         }));
@@ -225,7 +224,7 @@ private slots:
         QVERIFY2(a.out.startsWith(QStringLiteral("Tabela CallJud importata")), qPrintable(a.out));
         QCOMPARE(a.out.contains(QStringLiteral("Tabela LogGen importata")), !logHasRows);
         QCOMPARE(a.err.contains(QStringLiteral("Tabela LogGen nu a fost importata")), logHasRows);
-        QCOMPARE(l.log.open(l.logPath(), QStringLiteral("LogGen")), Database::OpenResult::Ok);
+        QVERIFY(l.log.open(l.logPath(), QStringLiteral("LogGen")).ok());
         QCOMPARE(l.log.scalar(QStringLiteral("SELECT group_concat(Callsign) FROM LogGen")),
                  QVariant(logHasRows ? "YO0O'K" : "YO9A"));
     }

@@ -17,24 +17,30 @@ class DatabaseTest : public QObject {
 private slots:
     void refusesWithoutTouchingTheFile_data() {
         QTest::addColumn<QByteArray>("content"); // null: no file at all
-        QTest::addColumn<Database::OpenResult>("expected");
-        using R = Database::OpenResult;
-        QTest::newRow("missing") << QByteArray() << R::Missing;
-        QTest::newRow("old Jet database") << JetFile << R::NotDatabase;
-        QTest::newRow("SQLite header, junk after")
-            << QByteArray("SQLite format 3\0", 16) + JetFile << R::NotDatabase;
-        QTest::newRow("empty file") << QByteArray("") << R::Failed;
+        QTest::addColumn<FailureKind>("kind");
+        QTest::addColumn<QString>("error");
+        using K = FailureKind;
+        QTest::newRow("missing") << QByteArray() << K::Missing << "fisierul lipseste";
+        QTest::newRow("old Jet database")
+            << JetFile << K::NotDatabase << "nu este o baza de date SQLite";
+        QTest::newRow("SQLite header, junk after") << QByteArray("SQLite format 3\0", 16) + JetFile
+                                                   << K::NotDatabase << "fisierul este deteriorat";
+        QTest::newRow("empty file, no table")
+            << QByteArray("") << K::Other << "lipseste tabela LogGen";
     }
     void refusesWithoutTouchingTheFile() {
         QFETCH(QByteArray, content);
-        QFETCH(Database::OpenResult, expected);
+        QFETCH(FailureKind, kind);
+        QFETCH(QString, error);
         TempDataFolder dir;
         const auto entries = [&] { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); };
         if (!content.isNull())
             QVERIFY(dir.write(LogFile, content));
         const QStringList filesBefore = entries();
         Database db(QStringLiteral("LogDb"));
-        QCOMPARE(db.open(dir.file(LogFile), QStringLiteral("LogGen")), expected);
+        const Outcome<void> opened = db.open(dir.file(LogFile), QStringLiteral("LogGen"));
+        QCOMPARE(opened.failureKind(), kind);
+        QCOMPARE(opened.error(), error);
         QVERIFY(!db.exec(QStringLiteral("SELECT 1")));
         db.close();
         QCOMPARE(entries(), filesBefore); // nothing created, no -wal or -shm left behind
@@ -46,8 +52,7 @@ private slots:
         TempDataFolder dir;
         QVERIFY(dir.createDatabase(QStringLiteral("DbsVELT.mdb")));
         Database db(QStringLiteral("CallDb"));
-        QCOMPARE(db.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
-                 Database::OpenResult::Ok);
+        QVERIFY(db.open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")).ok());
         QCOMPARE(db.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
         QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")).toString(),
                  QStringLiteral("wal"));

@@ -9,7 +9,7 @@ namespace {
 // The contacts of a sound log; nothing when the file is damaged.
 std::optional<QSet<qint64>> contactIds(const QString& path) {
     Database db(QStringLiteral("Check"));
-    if (db.open(path, QStringLiteral("LogGen")) != Database::OpenResult::Ok ||
+    if (!db.open(path, QStringLiteral("LogGen")).ok() ||
         db.scalar(QStringLiteral("PRAGMA integrity_check")) != QVariant(QStringLiteral("ok")))
         return std::nullopt;
     QSet<qint64> ids;

@@ -29,11 +29,10 @@ public:
         m_log = std::make_unique<Database>(QStringLiteral("LogDb%1").arg(serial));
         m_calls = std::make_unique<Database>(QStringLiteral("CallDb%1").arg(serial));
         const ContestDef* def = ContestCatalog::findByCode(contest);
-        const bool opened = def && copyEmptyDatabases() &&
-                            m_log->open(dir.file(QStringLiteral("LogVELT.mdb")),
-                                        QStringLiteral("LogGen")) == Database::OpenResult::Ok &&
-                            m_calls->open(dir.file(QStringLiteral("DbsVELT.mdb")),
-                                          QStringLiteral("CallJud")) == Database::OpenResult::Ok;
+        const bool opened =
+            def && copyEmptyDatabases() &&
+            m_log->open(dir.file(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")).ok() &&
+            m_calls->open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")).ok();
         if (def)
             app.chooseContest(*def);
         app.chooseMode(modeFromText(mode));

@@ -17,8 +17,7 @@ const TableMap& callJud() {
 }
 
 bool openCalls(const TempDataFolder& dir, Database& db, bool create = true) {
-    return (!create || dir.createDatabase(CallFile)) &&
-           db.open(dir.file(CallFile), "CallJud") == Database::OpenResult::Ok;
+    return (!create || dir.createDatabase(CallFile)) && db.open(dir.file(CallFile), "CallJud").ok();
 }
 
 QStringList callsAndCounties(Database& db) {

@@ -43,7 +43,7 @@ private:
                                           .toLongLong());
             } else if (what == QLatin1String("other")) {
                 Database other(QStringLiteral("OtherProgram"));
-                if (other.open(fixture.log().path(), "LogGen") != Database::OpenResult::Ok)
+                if (!other.open(fixture.log().path(), "LogGen").ok())
                     return QStringLiteral("log not opened");
                 insert(other, stamps);
             } else if (what == QLatin1String("follow") && !e.model.followLog()) {

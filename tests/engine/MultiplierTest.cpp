@@ -29,7 +29,7 @@ bool apply(EngineFixture& e, const QString& step) {
         return e.log().exec(QStringLiteral("UPDATE LogGen SET Jud = ?") + byCall, {w[1]}).ok();
     if (step[0] == u'*') {
         Database other(QStringLiteral("OtherProgram"));
-        return other.open(e.log().path(), QStringLiteral("LogGen")) == Database::OpenResult::Ok &&
+        return other.open(e.log().path(), QStringLiteral("LogGen")).ok() &&
                other.inTransaction([&] {
                    const Outcome<void> added = other.exec(
                        QStringLiteral("INSERT INTO LogGen (Callsign, Data, UTC, Etp, Sent, "

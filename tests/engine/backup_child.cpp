@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
         return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     Database log(QStringLiteral("LogDb"));
-    if (log.open(QDir(folder).filePath(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")) !=
-        Database::OpenResult::Ok)
+    if (!log.open(QDir(folder).filePath(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"))
+             .ok())
         return 3;
     const FakeClock clock;
     BackupSet copies(ReportFiles::backupFolder(folder), QStringLiteral("LogVELT"), clock);

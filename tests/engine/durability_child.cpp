@@ -16,10 +16,10 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     Database logDb(QStringLiteral("LogDb"));
     Database callDb(QStringLiteral("CallDb"));
-    if (logDb.open(folder.filePath(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen")) !=
-            Database::OpenResult::Ok ||
-        callDb.open(folder.filePath(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")) !=
-            Database::OpenResult::Ok)
+    if (!logDb.open(folder.filePath(QStringLiteral("LogVELT.mdb")), QStringLiteral("LogGen"))
+             .ok() ||
+        !callDb.open(folder.filePath(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud"))
+             .ok())
         return 3;
     ContestRun state(folder.path());
     state.chooseContest(*ContestCatalog::findByCode(QStringLiteral("CpTeleorman")));

@@ -75,7 +75,7 @@ private slots:
         const QString path = disk.file(QStringLiteral("DbsVELT.mdb"));
         QVERIFY(SchemaScript::createDatabase(path));
         Database calls(QStringLiteral("FullDiskCalls"));
-        QCOMPARE(calls.open(path, QStringLiteral("CallJud")), Database::OpenResult::Ok);
+        QVERIFY(calls.open(path, QStringLiteral("CallJud")).ok());
         LogLearning::Plan plan;
         for (int i = 0; i < 20000; ++i)
             plan.added.insert(QStringLiteral("YO5A%1").arg(i), QStringLiteral("CJ"));

@@ -89,7 +89,7 @@ private slots:
         {
             Database log(QStringLiteral("Log"));
             QVERIFY(dir.createDatabase(QStringLiteral("LogVELT.mdb")));
-            QCOMPARE(log.open(logPath, QStringLiteral("LogGen")), Database::OpenResult::Ok);
+            QVERIFY(log.open(logPath, QStringLiteral("LogGen")).ok());
             QVERIFY(log.exec(QStringLiteral("INSERT INTO LogGen (Callsign, Etp) VALUES "
                                             "('YO3ABC', '1A')")));
         }

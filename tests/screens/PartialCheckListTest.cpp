@@ -19,9 +19,9 @@ private slots:
         ScreenHarness h;
         {
             Database calls(QStringLiteral("Known"));
-            QCOMPARE(
-                calls.open(h.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")),
-                Database::OpenResult::Ok);
+            QVERIFY(
+                calls.open(h.folder.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud"))
+                    .ok());
             QVERIFY(calls.exec(QStringLiteral("DROP TABLE KnownCall")));
         }
         h.openQso("OpBCNUS");

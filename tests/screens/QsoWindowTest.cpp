@@ -10,7 +10,8 @@ class QsoWindowTest : public QObject {
 private slots:
     // The log window reads a stage 100 rows at a time; scrolled to its top it adds the page before.
     // The grid reads the rows it has room for, with a scroll bar left to ask for older ones; each
-    // scroll to its top brings a page of them, the last one short, then nothing.
+    // scroll to its top brings a page of them, the last one short, then nothing. A stage that
+    // cannot be read is said, and the rows shown stay.
     void logWindowPagesAtItsTop() {
         const int logged = 250;
         ScreenHarness h;
@@ -36,6 +37,10 @@ private slots:
             bar->setValue(0);
             QCOMPARE(grid->model()->rowCount(), std::min(first + 100 * pages, logged));
         }
+        QVERIFY(h.logDb.exec(QStringLiteral("DROP TABLE LogGen")).ok());
+        h.click(h.qso.get(), "Cmd1B");
+        QCOMPARE(grid->model()->rowCount(), logged);
+        QVERIFY(h.dialogs.texts().last().startsWith(QStringLiteral("Logul nu poate fi citit: ")));
     }
 };
 

@@ -53,24 +53,17 @@ bool looksLikeSqlite(const QString& path) {
 }
 } // namespace
 
-Database::OpenResult Database::open(const QString& path, const QString& requiredTable) {
+Outcome<void> Database::open(const QString& path, const QString& requiredTable) {
     close();
     m_path = path;
-    m_openError.clear();
     // A second object under the same name would silently replace the first one's connection.
-    if (QSqlDatabase::contains(m_name)) {
-        m_openError = QStringLiteral("legatura cu baza de date este deja folosita");
-        return OpenResult::Failed;
-    }
+    if (QSqlDatabase::contains(m_name))
+        return Failure{QStringLiteral("legatura cu baza de date este deja folosita")};
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile()) {
-        m_openError = QStringLiteral("fisierul lipseste");
-        return OpenResult::Missing;
-    }
-    if (!looksLikeSqlite(path)) {
-        m_openError = QStringLiteral("nu este o baza de date SQLite");
-        return OpenResult::NotDatabase;
-    }
+    if (!info.exists() || !info.isFile())
+        return Failure{QStringLiteral("fisierul lipseste"), FailureKind::Missing};
+    if (!looksLikeSqlite(path))
+        return Failure{QStringLiteral("nu este o baza de date SQLite"), FailureKind::NotDatabase};
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         m_added = true;
@@ -80,26 +73,30 @@ Database::OpenResult Database::open(const QString& path, const QString& required
             QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
             QStringLiteral("?mode=rw"));
         if (!db.open()) {
-            m_openError = ErrorReason::ofSql(db.lastError());
+            const QString reason = ErrorReason::ofSql(db.lastError());
             close();
-            return OpenResult::Failed;
+            return Failure{reason};
         }
     }
-    Outcome<QSqlQuery> tables = select(kTableCount, {requiredTable});
-    if (!tables || !tables->next() || tables->value(0).toInt() == 0) {
-        m_openError = tables.error();
-        const bool notDb = m_openError == ErrorReason::ofSqliteCode(SQLITE_NOTADB);
-        close();
-        return notDb ? OpenResult::NotDatabase : OpenResult::Failed;
-    }
+    Outcome<void> ready = requireTable(requiredTable);
     // Each contact is durable when its INSERT returns; a connection that cannot promise it is no
     // place for the log.
-    if (const Outcome<void> durable = exec(QStringLiteral("PRAGMA synchronous = FULL")); !durable) {
-        m_openError = durable.error();
+    if (ready)
+        ready = exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    if (!ready)
         close();
-        return OpenResult::Failed;
+    return ready;
+}
+
+Outcome<void> Database::requireTable(const QString& table) {
+    Outcome<QSqlQuery> tables = select(kTableCount, {table});
+    if (!tables) {
+        const bool notDb = tables.error() == ErrorReason::ofSqliteCode(SQLITE_NOTADB);
+        return Failure{tables.error(), notDb ? FailureKind::NotDatabase : FailureKind::Other};
     }
-    return OpenResult::Ok;
+    if (!tables->next() || tables->value(0).toInt() == 0)
+        return Failure{QStringLiteral("lipseste tabela ") + table};
+    return {};
 }
 
 Outcome<QSqlQuery> Database::select(const QString& sql, const QVariantList& values) {
@@ -224,7 +221,7 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values) {
 }
 
 bool Database::hasTable(const QString& table) {
-    return scalar(kTableCount, {table}).toInt() > 0;
+    return requireTable(table).ok();
 }
 
 Outcome<void> Database::tryWrite() {

@@ -16,17 +16,14 @@ class BackupSet;
 // creates a missing file, and every value is bound, never joined into SQL text.
 class Database {
 public:
-    enum class OpenResult { Ok, Missing, NotDatabase, Failed };
-
     explicit Database(QString connectionName);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    /// Opens an existing file read-write and shared; `requiredTable` must exist in it.
-    OpenResult open(const QString& path, const QString& requiredTable);
-    /// Why the last open failed; empty when it succeeded or the required table is missing.
-    QString openError() const { return m_openError; }
+    /// Opens an existing file read-write and shared; `requiredTable` must exist in it. A failure
+    /// says whether the file is missing or not a database.
+    [[nodiscard]] Outcome<void> open(const QString& path, const QString& requiredTable);
     bool isOpen() const;
     void close();
     QString path() const { return m_path; }
@@ -79,9 +76,11 @@ public:
     [[nodiscard]] Outcome<void> tryWrite();
 
 private:
+    /// Nothing when `table` exists; otherwise why not, NotDatabase when the file is no database.
+    Outcome<void> requireTable(const QString& table);
+
     QString m_name;
     QString m_path;
-    QString m_openError;
     bool m_added = false; // this object added the named connection
     BackupSet* m_copies = nullptr;
     QCache<QString, QSqlQuery> m_kept{64}; // statements parsed once, by their SQL

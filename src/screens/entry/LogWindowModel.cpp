@@ -4,6 +4,10 @@
 
 namespace {
 constexpr int kPage = 100;
+
+Failure unreadable(const QString& reason) {
+    return Failure{QStringLiteral("Logul nu poate fi citit: %1.").arg(reason)};
+}
 } // namespace
 
 LogWindowModel::LogWindowModel(Database& log, QObject* parent)
@@ -16,28 +20,36 @@ void LogWindowModel::reset(QList<LogRow> rows, bool moreLeft) {
     endResetModel();
 }
 
-void LogWindowModel::showStage(int stage, int rows) {
-    m_searching = false;
-    m_stage = stage;
+Outcome<void> LogWindowModel::showStage(int stage, int rows) {
     const int newest = std::clamp(rows, 1, kPage);
     const auto page = m_store.stagePage(stage, 0, newest);
-    reset(page.valueOr(QList<LogRow>()), page && page->size() == newest);
+    if (!page)
+        return unreadable(page.error());
+    m_searching = false;
+    m_stage = stage;
+    reset(*page, page->size() == newest);
+    return {};
 }
 
-void LogWindowModel::showCallsignsFrom(const QString& beginning, int rows) {
-    m_searching = true;
-    m_beginning = beginning;
+Outcome<void> LogWindowModel::showCallsignsFrom(const QString& beginning, int rows) {
     const int first = std::clamp(rows, 1, kPage);
     const auto page = m_store.callsignPage(beginning, beginning, -1, first);
-    reset(page.valueOr(QList<LogRow>()), page && page->size() == first);
+    if (!page)
+        return unreadable(page.error());
+    m_searching = true;
+    m_beginning = beginning;
+    reset(*page, page->size() == first);
+    return {};
 }
 
-int LogWindowModel::fetchOlder() {
+Outcome<int> LogWindowModel::fetchOlder() {
     if (m_searching || !m_moreLeft || m_rows.isEmpty())
         return 0;
     const auto page = m_store.stagePage(m_stage, m_rows.first().id, kPage);
-    m_moreLeft = page && page->size() == kPage;
-    if (!page || page->isEmpty())
+    if (!page)
+        return unreadable(page.error());
+    m_moreLeft = page->size() == kPage;
+    if (page->isEmpty())
         return 0;
     const int n = int(page->size());
     beginInsertRows({}, 0, n - 1);

@@ -9,7 +9,8 @@
 // The QSO screen's log grid: only pages of the log are read, so logging, a stage button and the
 // partial-callsign search cost the same with a hundred contacts or a hundred thousand. A stage
 // shows its newest page, older pages come in above as the operator scrolls up; a search by
-// callsign pages downwards.
+// callsign pages downwards. A page that cannot be read leaves the rows shown as they were and
+// says why.
 class LogWindowModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -17,12 +18,12 @@ public:
 
     /// The newest `rows` contacts of stage 1..4 (what the grid shows at once), the newest
     /// last; older ones come in above them a page at a time.
-    void showStage(int stage, int rows);
+    Outcome<void> showStage(int stage, int rows);
     /// The contacts whose callsign begins with `beginning`, by callsign: the first `rows` of
     /// them (what the grid shows at once), the others as the view asks for them.
-    void showCallsignsFrom(const QString& beginning, int rows);
+    Outcome<void> showCallsignsFrom(const QString& beginning, int rows);
     /// Puts the page before the first row above it; the number of rows added.
-    int fetchOlder();
+    Outcome<int> fetchOlder();
     /// The `ID` of the contact in `row`.
     qint64 idAt(int row) const { return m_rows.at(row).id; }
 

@@ -96,8 +96,7 @@ QsoWindow::QsoWindow(ScreenServices& services, QWidget* parent)
     ui.logGrid->setModel(m_grid);
     connect(ui.logGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!m_showingNewest && value == ui.logGrid->verticalScrollBar()->minimum())
-            if (const int added = m_grid->fetchOlder())
-                ui.logGrid->scrollTo(m_grid->index(added, 0), QAbstractItemView::PositionAtTop);
+            showOlderRows();
     });
     // A message's end may log the contact it was sent for: all of the screen follows.
     connect(&m_entry, &QsoEntry::changed, this, &QsoWindow::render);
@@ -438,20 +437,31 @@ void QsoWindow::renderGrid() {
     // more: the same few rows at every log size. Older ones come in as the operator scrolls up.
     const int rowHeight = std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize());
     const QString beginning = m_entry.gridBeginning();
+    Outcome<void> read;
     if (beginning.isEmpty()) {
         // The window's height, not the grid's: the grid may not be laid out yet, and a page
         // shorter than the grid would leave it no scroll bar to ask for older rows with.
-        m_grid->showStage(stageNumber(m_run.stage()), height() / rowHeight + 1);
-        if (const int last = m_grid->rowCount() - 1; last >= 0) {
+        read = m_grid->showStage(stageNumber(m_run.stage()), height() / rowHeight + 1);
+        if (const int last = m_grid->rowCount() - 1; read && last >= 0) {
             ui.logGrid->selectRow(last);
             ui.logGrid->scrollToBottom();
         }
     } else {
         const int height = ui.logGrid->viewport()->height();
-        m_grid->showCallsignsFrom(beginning, (height + rowHeight - 1) / rowHeight + 1);
+        read = m_grid->showCallsignsFrom(beginning, (height + rowHeight - 1) / rowHeight + 1);
     }
     layOutGrid(); // measured on the rows now in view
     m_showingNewest = false;
+    if (!read)
+        m_services.dialogs.tell({read.error()});
+}
+
+void QsoWindow::showOlderRows() {
+    const Outcome<int> added = m_grid->fetchOlder();
+    if (!added)
+        m_services.dialogs.tell({added.error()});
+    else if (*added > 0)
+        ui.logGrid->scrollTo(m_grid->index(*added, 0), QAbstractItemView::PositionAtTop);
 }
 
 // ---- menus and clock ----

@@ -78,6 +78,8 @@ private:
     void renderBoard();
     void renderKeyer();
     void renderGrid();
+    /// Brings the page before the grid's first row in above it, once scrolled to its top.
+    void showOlderRows();
     void layOutGrid();
     void act(const std::function<void()>& action);
     void chooseStage(int stage);

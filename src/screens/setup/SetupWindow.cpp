@@ -391,19 +391,20 @@ bool SetupWindow::openDatabases() {
     for (const auto& d : dbs) {
         const TableMap& map = *TableMap::forTable(QLatin1String(d.table));
         const QString path = QDir(run().dataFolder()).filePath(map.file);
-        const Database::OpenResult r = d.db.open(path, map.targetTable);
-        QString text = r == Database::OpenResult::Ok ? schemaError(d.db) : QString();
-        if (r == Database::OpenResult::Ok && text.isEmpty())
+        const Outcome<void> opened = d.db.open(path, map.targetTable);
+        QString text = opened ? schemaError(d.db) : QString();
+        if (opened && text.isEmpty())
             continue;
+        const bool notDatabase = opened.failureKind() == FailureKind::NotDatabase;
         // The rest of this step is abandoned, as with any start-up failure.
-        if (r == Database::OpenResult::NotDatabase && !m_autoStart) {
+        if (notDatabase && !m_autoStart) {
             text = JetImportOffer(m_services.dialogs, m_services.jet).run(path, map);
-            if (text.isEmpty() && d.db.open(path, map.targetTable) == Database::OpenResult::Ok) {
+            if (text.isEmpty() && d.db.open(path, map.targetTable)) {
                 text = schemaError(d.db);
                 if (text.isEmpty())
                     continue;
             }
-        } else if (r == Database::OpenResult::NotDatabase) {
+        } else if (notDatabase) {
             text = QStringLiteral("Fisierul %1 nu este o baza de date a acestui program. "
                                   "Fisierul a fost lasat neschimbat.\nNu exista legatura cu "
                                   "serverul !")

@@ -39,16 +39,13 @@ JetImport::Result failure(const QString& error) {
 // Copies into the database at `path`, which must hold the map's table.
 JetImport::Result copyInto(const QString& path, const JetTable& table, const TableMap& map) {
     Database db(kConnection);
-    const Database::OpenResult opened = db.open(path, map.targetTable);
-    if (opened == Database::OpenResult::NotDatabase)
+    const Outcome<void> opened = db.open(path, map.targetTable);
+    if (opened.failureKind() == FailureKind::NotDatabase)
         return failure(QStringLiteral("fisierul %1 nu este o baza de date a acestui program")
                            .arg(shown(path)));
-    if (opened != Database::OpenResult::Ok)
-        return failure(
-            QStringLiteral("baza de date %1 nu poate fi deschisa (%2)")
-                .arg(shown(path), db.openError().isEmpty()
-                                      ? QStringLiteral("lipseste tabela ") + map.targetTable
-                                      : db.openError()));
+    if (!opened)
+        return failure(QStringLiteral("baza de date %1 nu poate fi deschisa (%2)")
+                           .arg(shown(path), opened.error()));
     // A log is one contest: it is never mixed into another one.
     if (map.keyColumn.isEmpty() &&
         db.scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(map.targetTable)).toInt() != 0)
