@@ -42,13 +42,10 @@ Outcome<QSet<QString>> MultiplierColumn::heldBefore(const QString& basis, int st
         fromId >= m_held->nextId)
         return std::exchange(m_held, std::nullopt)->values;
     m_held.reset();
-    Outcome<QStringList> values = LogStore(m_db).stageMults(stage, fromId);
+    const Outcome<QStringList> values = LogStore(m_db).stageMults(stage, fromId);
     if (!values)
         return Failure{values.error()};
-    QSet<QString> held;
-    for (const QString& value : *values)
-        held.insert(value.trimmed());
-    return held;
+    return QSet<QString>(values->cbegin(), values->cend());
 }
 
 Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const MultiplierStation& station,

@@ -88,18 +88,16 @@ Outcome<bool> LogStore::hasMult(const QString& mult, int stage, qint64 beforeId)
 }
 
 Outcome<QStringList> LogStore::stageMults(int stage, qint64 beforeId) {
-    // Stepped through the (Etp, Mult) index one value at a time: a scan of the stage, as
-    // DISTINCT makes of a log with no statistics, would make every Enter slower as the log grows.
+    // Only the rows that hold a multiplier, a few in a stage, are read: in the (Etp, Mult) index
+    // the blank values ("  " and shorter) of all the others sort before them. A scan of the
+    // stage would make every Enter slower as the log grows.
     QStringList mults;
     const Outcome<void> read = m_db.eachRow(
-        QStringLiteral("WITH RECURSIVE value(v) AS ("
-                       "SELECT min(Mult) FROM LogGen WHERE Etp = ? UNION ALL "
-                       "SELECT (SELECT min(Mult) FROM LogGen WHERE Etp = ? AND Mult > value.v) "
-                       "FROM value WHERE value.v IS NOT NULL) "
-                       "SELECT v FROM value WHERE v IS NOT NULL AND EXISTS "
-                       "(SELECT 1 FROM LogGen WHERE Etp = ? AND Mult = value.v AND ID < ?)"),
-        {etp(stage), etp(stage), etp(stage), beforeId},
-        [&mults](const QSqlQuery& q) { mults << q.value(0).toString(); });
+        QStringLiteral("SELECT DISTINCT Mult FROM LogGen WHERE Etp = ? AND Mult > '  ' AND ID < ?"),
+        {etp(stage), beforeId}, [&mults](const QSqlQuery& q) {
+            if (const QString mult = q.value(0).toString().trimmed(); !mult.isEmpty())
+                mults << mult;
+        });
     if (!read)
         return Failure{read.error()};
     return mults;

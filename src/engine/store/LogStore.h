@@ -30,7 +30,7 @@ public:
     firstContact(const QString& callsign, int stage, const QString& mode, qint64 exceptId = 0);
     /// True when a contact of `stage` before `ID` `beforeId` (0: any) holds multiplier `mult`.
     [[nodiscard]] Outcome<bool> hasMult(const QString& mult, int stage, qint64 beforeId = 0);
-    /// The distinct multiplier values of the contacts of `stage` before `ID` `beforeId`.
+    /// The distinct multipliers (trimmed) the contacts of `stage` before `ID` `beforeId` hold.
     [[nodiscard]] Outcome<QStringList>
     stageMults(int stage, qint64 beforeId = std::numeric_limits<qint64>::max());
     /// Writes one contact in one autocommitted INSERT; its `ID`.
