@@ -62,7 +62,7 @@ Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const Multipli
     QSet<QString> worked; // callsign + mode of the contacts walked so far
     QList<std::pair<qint64, QString>> changes;
     qint64 nextId = fromId;
-    const Outcome<void> read = m_db.eachRow(
+    Outcome<void> read = m_db.eachRow(
         QStringLiteral("SELECT ID, Callsign, Md, Jud, Rcvd, Mult FROM LogGen "
                        "WHERE Etp = ? AND ID >= ? ORDER BY ID"),
         {etp, fromId}, [&](const QSqlQuery& row) {
@@ -108,7 +108,7 @@ Outcome<void> MultiplierColumn::derivePending(const ContestDef& def,
             .toInt() > 0;
     bool anyMark = false; // a mark of a value that is no stage is only cleared
     QList<std::pair<int, qint64>> stages;
-    const Outcome<void> read = m_db.eachRow(
+    Outcome<void> read = m_db.eachRow(
         QStringLiteral("SELECT Etp, FromId FROM MultPending"), {}, [&](const QSqlQuery& q) {
             anyMark = true;
             const QString etp = q.value(0).toString();
