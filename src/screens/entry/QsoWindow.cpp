@@ -137,6 +137,17 @@ bool QsoWindow::eventFilter(QObject* watched, QEvent* event) {
         deleteSelectedContact();
         return true;
     }
+    // A grid grown past its rows has no scroll bar to ask for older ones with: it reads again,
+    // once the resize is done.
+    if (watched == ui.logGrid && event->type() == QEvent::Resize && ui.logGrid->isVisible() &&
+        m_grid->rowCount() < gridRoom())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_gridShown = -1;
+                renderGrid();
+            },
+            Qt::QueuedConnection);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -433,27 +444,30 @@ void QsoWindow::renderGrid() {
         return;
     // The refresh moves the scroll bar through its top: no older page for that.
     m_showingNewest = true;
-    // Only the rows the grid has room for are read, and one more, so that the view asks for no
-    // more: the same few rows at every log size. Older ones come in as the operator scrolls up.
-    const int rowHeight = std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize());
+    // Only the rows the grid has room for are read: the same few rows at every log size. Older
+    // ones come in as the operator scrolls up.
     const QString beginning = m_entry.gridBeginning();
     Outcome<void> read;
     if (beginning.isEmpty()) {
-        // The window's height, not the grid's: the grid may not be laid out yet, and a page
-        // shorter than the grid would leave it no scroll bar to ask for older rows with.
-        read = m_grid->showStage(stageNumber(m_run.stage()), height() / rowHeight + 1);
+        read = m_grid->showStage(stageNumber(m_run.stage()), gridRoom());
         if (const int last = m_grid->rowCount() - 1; read && last >= 0) {
             ui.logGrid->selectRow(last);
             ui.logGrid->scrollToBottom();
         }
     } else {
-        const int height = ui.logGrid->viewport()->height();
-        read = m_grid->showCallsignsFrom(beginning, (height + rowHeight - 1) / rowHeight + 1);
+        read = m_grid->showCallsignsFrom(beginning, gridRoom());
     }
     layOutGrid(); // measured on the rows now in view
     m_showingNewest = false;
     if (!read)
         m_services.dialogs.tell({read.error()});
+}
+
+// The rows the grid has room for, and one more, so that it has a scroll bar. The screen is laid
+// out before the grid is filled, so the grid's height is its own.
+int QsoWindow::gridRoom() const {
+    return ui.logGrid->height() / std::max(1, ui.logGrid->verticalHeader()->defaultSectionSize()) +
+           1;
 }
 
 void QsoWindow::showOlderRows() {

@@ -80,6 +80,7 @@ private:
     void renderGrid();
     /// Brings the page before the grid's first row in above it, once scrolled to its top.
     void showOlderRows();
+    int gridRoom() const;
     void layOutGrid();
     void act(const std::function<void()>& action);
     void chooseStage(int stage);
