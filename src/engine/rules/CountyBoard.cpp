@@ -2,6 +2,8 @@
 
 #include "rules/CountyTables.h"
 
+#include <QSet>
+
 namespace {
 const QString kNy = QStringLiteral("NY");
 }
@@ -30,7 +32,9 @@ QString greyLabel(const ContestDef& def, const QString& boardCounty) {
     const QString code = boardCounty.trimmed();
     if (def.log.aaOnBoard && code == QStringLiteral("AA"))
         return kNy;
-    return labels().contains(code) ? code : QString();
+    // Asked for every multiplier of the stage at each contact logged.
+    static const QSet<QString> onBoard(labels().cbegin(), labels().cend());
+    return onBoard.contains(code) ? code : QString();
 }
 
 } // namespace CountyBoard
