@@ -8,6 +8,30 @@ namespace {
 constexpr qsizetype kMostTexts = 20000;
 } // namespace
 
+QSize LogGridHeader::sectionSizeFromContents(int logicalIndex) const {
+    const QString text =
+        model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+    if (const auto known = m_sizes.constFind(text); known != m_sizes.cend())
+        return *known;
+    const QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+    m_sizes.insert(text, size);
+    return size;
+}
+
+void LogGridHeader::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_sizes.clear();
+    QHeaderView::changeEvent(event);
+}
+
+LogGrid::LogGrid(QWidget* parent) : QTableView(parent) {
+    // As QTableView sets up its own head.
+    auto* header = new LogGridHeader(this);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(true);
+    setHorizontalHeader(header);
+}
+
 int LogGrid::sizeHintForColumn(int column) const {
     if (!model())
         return -1;
