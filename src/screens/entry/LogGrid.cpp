@@ -6,20 +6,34 @@
 namespace {
 // A contest's distinct texts number a few per contact; past this the oldest are not worth keeping.
 constexpr qsizetype kMostTexts = 20000;
+
+// What `measure` gives for `text`, laid out once: `known` keeps what it gave before.
+template <typename Size, typename Measure>
+Size measuredOnce(QHash<QString, Size>& known, const QString& text, const Measure& measure) {
+    if (const auto found = known.constFind(text); found != known.cend())
+        return *found;
+    if (known.size() >= kMostTexts)
+        known.clear();
+    const Size size = measure();
+    known.insert(text, size);
+    return size;
+}
+
+// A text laid out before may take another size after this.
+bool changesTextSizes(const QEvent* event) {
+    return event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
+}
 } // namespace
 
 QSize LogGridHeader::sectionSizeFromContents(int logicalIndex) const {
     const QString text =
         model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
-    if (const auto known = m_sizes.constFind(text); known != m_sizes.cend())
-        return *known;
-    const QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
-    m_sizes.insert(text, size);
-    return size;
+    return measuredOnce(m_sizes, text,
+                        [&] { return QHeaderView::sectionSizeFromContents(logicalIndex); });
 }
 
 void LogGridHeader::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (changesTextSizes(event))
         m_sizes.clear();
     QHeaderView::changeEvent(event);
 }
@@ -57,17 +71,13 @@ int LogGrid::sizeHintForColumn(int column) const {
 int LogGrid::textWidth(const QModelIndex& index, const QStyleOptionViewItem& option) const {
     // The grid's cells differ only by their text: no font, colour or icon of their own.
     const QString text = index.data().toString();
-    if (const auto known = m_textWidths.constFind(text); known != m_textWidths.cend())
-        return *known;
-    if (m_textWidths.size() >= kMostTexts)
-        m_textWidths.clear();
-    const int width = itemDelegateForIndex(index)->sizeHint(option, index).width();
-    m_textWidths.insert(text, width);
-    return width;
+    return measuredOnce(m_textWidths, text, [&] {
+        return itemDelegateForIndex(index)->sizeHint(option, index).width();
+    });
 }
 
 void LogGrid::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (changesTextSizes(event))
         m_textWidths.clear();
     QTableView::changeEvent(event);
 }
