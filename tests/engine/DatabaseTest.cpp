@@ -64,6 +64,29 @@ private slots:
         QCOMPARE(db.scalar(QStringLiteral("SELECT Jud FROM CallJud WHERE Call = ?"), {typed}),
                  QVariant(QStringLiteral("BU")));
     }
+
+    // A statement kept parsed holds no read snapshot, so another program's write is seen at
+    // once; the same statement run again inside its own rows runs apart.
+    void keptStatements() {
+        TempDataFolder dir;
+        QVERIFY(dir.createDatabase(QStringLiteral("DbsVELT.mdb")));
+        Database db(QStringLiteral("CallDb"));
+        Database other(QStringLiteral("OtherCallDb"));
+        for (Database* d : {&db, &other})
+            QVERIFY(d->open(dir.file(QStringLiteral("DbsVELT.mdb")), QStringLiteral("CallJud")));
+        const QString insert = QStringLiteral("INSERT INTO CallJud (Call, Jud) VALUES (?, 'BU')");
+        const QString calls = QStringLiteral("SELECT Call FROM CallJud ORDER BY Call");
+        QVERIFY(db.exec(insert, {QStringLiteral("YO1A")}) &&
+                db.exec(insert, {QStringLiteral("YO2A")}));
+        QCOMPARE(db.scalar(calls).toString(), QStringLiteral("YO1A")); // the first of two rows
+        QVERIFY(other.exec(insert, {QStringLiteral("YO3A")}));
+        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM CallJud")).toInt(), 3);
+        QStringList pairs;
+        QVERIFY(db.eachRow(calls, {}, [&](const QSqlQuery& row) {
+            pairs << row.value(0).toString() + u'/' + db.scalar(calls).toString();
+        }));
+        QCOMPARE(pairs, QStringList({"YO1A/YO1A", "YO2A/YO1A", "YO3A/YO1A"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(DatabaseTest)
