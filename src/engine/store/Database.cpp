@@ -89,12 +89,14 @@ Outcome<void> Database::open(const QString& path, const QString& requiredTable) 
 }
 
 Outcome<void> Database::requireTable(const QString& table) {
-    Outcome<QSqlQuery> tables = select(kTableCount, {table});
-    if (!tables) {
-        const bool notDb = tables.error() == ErrorReason::ofSqliteCode(SQLITE_NOTADB);
-        return Failure{tables.error(), notDb ? FailureKind::NotDatabase : FailureKind::Other};
+    int found = 0;
+    const Outcome<void> read =
+        eachRow(kTableCount, {table}, [&found](const QSqlQuery& q) { found = q.value(0).toInt(); });
+    if (!read) {
+        const bool notDb = read.error() == ErrorReason::ofSqliteCode(SQLITE_NOTADB);
+        return Failure{read.error(), notDb ? FailureKind::NotDatabase : FailureKind::Other};
     }
-    if (!tables->next() || tables->value(0).toInt() == 0)
+    if (found == 0)
         return Failure{QStringLiteral("lipseste tabela ") + table};
     return {};
 }
