@@ -99,7 +99,9 @@ public:
     [[nodiscard]] Outcome<bool> followLog() { return m_store.followLog(); }
     /// The totals and the rate of `stage` read again from the log; false when they could not be.
     bool recount(int stage) { return m_totals.recount() && m_rate.reload(stage); }
-    QStringList workedBoard(int stage) { return m_totals.workedBoard(stage); }
+    QStringList workedBoard(int stage) {
+        return m_totals.workedBoard(m_store.multipliersHeld(stage));
+    }
     std::array<ResultRow, 4> resultRows() const { return m_totals.resultRows(); }
     RateFigures rateAt(const QDateTime& now) const { return m_rate.at(now); }
     RateFigures rateAtNewest() const { return m_rate.atNewest(); }

@@ -53,6 +53,10 @@ public:
     /// Derives the multipliers the log changed under since they were last derived (another
     /// program, the log view, a restored copy), or of the whole log for another contest or station.
     [[nodiscard]] Outcome<void> deriveMultipliers();
+    /// The multipliers `stage` holds.
+    [[nodiscard]] Outcome<QSet<QString>> multipliersHeld(int stage) {
+        return m_mults.heldIn(stage);
+    }
     /// The sent code that follows the last contact logged (any mode).
     [[nodiscard]] Outcome<QString> sentCodeAfterLast();
     /// True when another program changed the log since the last look; the serial to send next is

@@ -24,15 +24,15 @@ std::array<ResultRow, 4> LogTotals::resultRows() const {
     return rows;
 }
 
-QStringList LogTotals::workedBoard(int stage) {
+QStringList LogTotals::workedBoard(const Outcome<QSet<QString>>& held) const {
     QStringList grey;
-    const Outcome<QStringList> mults = m_log.stageMults(stage);
-    if (!mults)
+    if (!held)
         return grey;
-    for (const QString& mult : *mults) {
+    for (const QString& mult : *held) {
         const QString label = CountyBoard::greyLabel(m_run.contest(), mult);
         if (!label.isEmpty() && !grey.contains(label))
             grey << label;
     }
+    grey.sort(); // a set has no order of its own
     return grey;
 }

@@ -4,6 +4,7 @@
 #include "rules/ContestRun.h"
 #include "store/LogStore.h"
 
+#include <QSet>
 #include <QStringList>
 #include <array>
 
@@ -19,9 +20,9 @@ public:
     std::array<ResultRow, 4> resultRows() const;
     /// Stages 1A..2B as last counted.
     const std::array<StageTotals, 4>& stages() const { return m_stages; }
-    /// The county board's codes worked in `stage`, greyed on the board; none when the log
-    /// cannot be read.
-    QStringList workedBoard(int stage);
+    /// The county board's codes among the multipliers `held`, greyed on the board; none when
+    /// the log could not be read.
+    QStringList workedBoard(const Outcome<QSet<QString>>& held) const;
 
 private:
     const ContestRun& m_run;

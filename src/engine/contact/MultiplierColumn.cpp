@@ -6,6 +6,7 @@
 
 #include <QSet>
 #include <QSqlError>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -34,6 +35,26 @@ void MultiplierColumn::forget() {
     m_held.reset();
 }
 
+Outcome<QSet<QString>> MultiplierColumn::heldIn(int stage) {
+    // Current when no other program wrote, no row came after the derivation and nothing is
+    // marked for deriving again (a change made through another part of the program).
+    if (m_held && m_held->stage == stage &&
+        m_held->commits == m_db.scalar(QStringLiteral("PRAGMA data_version")).toLongLong() &&
+        m_db.scalar(QStringLiteral("SELECT (SELECT coalesce(max(ID), 0) FROM LogGen) < ? AND "
+                                   "NOT EXISTS (SELECT 1 FROM MultPending)"),
+                    {m_held->nextId})
+            .toBool())
+        return m_held->values;
+    return readHeld(stage, std::numeric_limits<qint64>::max());
+}
+
+Outcome<QSet<QString>> MultiplierColumn::readHeld(int stage, qint64 beforeId) {
+    const Outcome<QStringList> values = LogStore(m_db).stageMults(stage, beforeId);
+    if (!values)
+        return Failure{values.error()};
+    return QSet<QString>(values->cbegin(), values->cend());
+}
+
 Outcome<QSet<QString>> MultiplierColumn::heldBefore(const QString& basis, int stage, qint64 fromId,
                                                     qint64 commits) {
     // A contact appended to the stage derived last, with no other program's write since: what
@@ -42,10 +63,7 @@ Outcome<QSet<QString>> MultiplierColumn::heldBefore(const QString& basis, int st
         fromId >= m_held->nextId)
         return std::exchange(m_held, std::nullopt)->values;
     m_held.reset();
-    const Outcome<QStringList> values = LogStore(m_db).stageMults(stage, fromId);
-    if (!values)
-        return Failure{values.error()};
-    return QSet<QString>(values->cbegin(), values->cend());
+    return readHeld(stage, fromId);
 }
 
 Outcome<void> MultiplierColumn::deriveFrom(const ContestDef& def, const MultiplierStation& station,

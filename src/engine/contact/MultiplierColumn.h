@@ -26,6 +26,9 @@ public:
     [[nodiscard]] Outcome<void> derivePending(const ContestDef& def,
                                               const MultiplierStation& station);
 
+    /// The multipliers `stage` holds: what the last derivation left when the log has not
+    /// changed since, else read from the log.
+    [[nodiscard]] Outcome<QSet<QString>> heldIn(int stage);
     /// Drops what the last derivation left: the transaction it ran in was not committed.
     void forget();
 
@@ -42,6 +45,8 @@ private:
 
     Outcome<QSet<QString>> heldBefore(const QString& basis, int stage, qint64 fromId,
                                       qint64 commits);
+    /// The multipliers the contacts of `stage` before `ID` `beforeId` hold, as the log has them.
+    Outcome<QSet<QString>> readHeld(int stage, qint64 beforeId);
     Outcome<void> deriveFrom(const ContestDef& def, const MultiplierStation& station, int stage,
                              qint64 fromId);
 
