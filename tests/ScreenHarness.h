@@ -152,6 +152,8 @@ struct ScreenHarness {
         return find<QLabel>(qso.get(), "LblFrecventa")->text().contains(QLatin1String(" kHz "));
     }
 
+    /// What the operator can see of `w`: not hidden, nor covered by a control laid over it.
+    static bool seen(const QWidget* w) { return w->isVisible() && !w->visibleRegion().isEmpty(); }
     static QRgb rgb(const QWidget* w, QPalette::ColorRole role = QPalette::Base) {
         return w->palette().color(role).rgb() & 0xFFFFFF;
     }

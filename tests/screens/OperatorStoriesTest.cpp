@@ -93,9 +93,9 @@ QString shownText(ScreenHarness& h, const QString& name) {
         return h.focused()->objectName();
     auto* w = h.find<QWidget>(h.qso.get(), name.toLatin1().constData());
     if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text() + (label->isVisible() ? "" : " hidden");
+        return label->text() + (ScreenHarness::seen(label) ? "" : " hidden");
     if (auto* box = qobject_cast<QLineEdit*>(w))
-        return box->text() + (box->isVisible() ? "" : " hidden");
+        return box->text() + (ScreenHarness::seen(box) ? "" : " hidden");
     if (auto* list = qobject_cast<QListWidget*>(w)) {
         QStringList items;
         for (int i = 0; i < list->count(); ++i)

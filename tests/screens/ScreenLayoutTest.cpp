@@ -73,7 +73,7 @@ QStringList layoutFaults(QWidget* window, QSize display) {
         faults << QStringLiteral("window %1x%2").arg(window->width()).arg(window->height());
     QList<QWidget*> controls;
     for (QWidget* w : window->findChildren<QWidget*>())
-        if (w->isVisible() && isControl(w, window))
+        if (ScreenHarness::seen(w) && isControl(w, window))
             controls << w;
     const auto name = [](QWidget* w) {
         return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())

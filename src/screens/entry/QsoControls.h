@@ -11,7 +11,6 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QStackedWidget;
 class QTableView;
 
 /// The QSO screen's controls; each keeps the system's name as objectName. The set-up screen
@@ -72,7 +71,8 @@ struct QsoControls {
 
     // Results per stage
     QGroupBox* stationPanel = nullptr;
-    QStackedWidget* resultsPlace = nullptr; // the station panel, or the county list in its room
+    QWidget* resultsPlace = nullptr; // the station panel, under the cover when it is shown
+    QWidget* resultsCover = nullptr; // the county list in the station panel's room, or nothing
     QGroupBox* stageTotals = nullptr;
     QLabel* stageColumnCaption = nullptr;
     QLabel* pointsColumnCaption = nullptr;

@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStackedWidget>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -296,7 +295,6 @@ void QsoWindow::renderControls() {
     ui.dupeWarning->setVisible(shown.duplicate);
     ui.errorLine->setText(m_entry.errorText());
     ui.errorLine->setVisible(shown.errorShown);
-    ui.ownDataPanel->setVisible(shown.stationShown);
     const QStringList& choices = m_entry.countyChoices();
     if (choices.isEmpty()) {
         ui.countyChoices->clear();
@@ -308,10 +306,8 @@ void QsoWindow::renderControls() {
         ui.countyChoices->addItems(choices);
         ui.countyChoices->setToolTip(QStringLiteral("Click pe judetul corespunzator"));
     }
-    QWidget* inPlace = !choices.isEmpty()   ? static_cast<QWidget*>(ui.countyChoices)
-                       : shown.stationShown ? static_cast<QWidget*>(ui.stationPanel)
-                                            : ui.resultsPlace->widget(2);
-    ui.resultsPlace->setCurrentWidget(inPlace);
+    ui.countyChoices->setVisible(!choices.isEmpty());
+    ui.resultsCover->setVisible(!choices.isEmpty() || !shown.stationShown);
     ui.recoverAction->setEnabled(shown.recoveryEnabled);
     renderStageAndMode();
     renderRadio();

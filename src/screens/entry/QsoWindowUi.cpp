@@ -18,7 +18,6 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -285,14 +284,23 @@ QWidget* QsoWindow::buildResults() {
     f2->addWidget(ui.ownDataPanel);
     // The county list of a callsign's area takes the place of the results while it shows, in
     // their room (kept by applyLayout), so that the log grid below stays still; its own height
-    // follows the call area.
-    ui.resultsPlace = new QStackedWidget(w);
-    ui.resultsPlace->addWidget(ui.stationPanel);
-    ui.countyChoices = new QListWidget(ui.resultsPlace);
+    // follows the call area. It shows on a cover laid over the results: hiding the results
+    // instead would lay out and measure all their labels again when they come back, at each
+    // contact logged.
+    ui.resultsPlace = new QWidget(w);
+    auto* place = new QGridLayout(ui.resultsPlace);
+    place->setContentsMargins(0, 0, 0, 0);
+    place->addWidget(ui.stationPanel, 0, 0);
+    ui.resultsCover = new QWidget(ui.resultsPlace); // alone, when the lookup hid both
+    ui.resultsCover->setAutoFillBackground(true);
+    auto* cover = new QVBoxLayout(ui.resultsCover);
+    cover->setContentsMargins(0, 0, 0, 0);
+    ui.countyChoices = new QListWidget(ui.resultsCover);
     ui.countyChoices->setObjectName(QStringLiteral("list1"));
     ui.countyChoices->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    ui.resultsPlace->addWidget(ui.countyChoices);
-    ui.resultsPlace->addWidget(new QWidget(ui.resultsPlace)); // the lookup hid both
+    cover->addWidget(ui.countyChoices);
+    place->addWidget(ui.resultsCover, 0, 0);
+    ui.resultsCover->hide();
     v->addWidget(ui.resultsPlace);
     ui.layoutHint = label(w, "LblAjust");
     v->addWidget(ui.layoutHint);
