@@ -1,39 +1,18 @@
 #include "screens/entry/LogGrid.h"
 
-#include <QEvent>
+#include "screens/MeasuredOnce.h"
+
 #include <QHeaderView>
-
-namespace {
-// A contest's distinct texts number a few per contact; past this the oldest are not worth keeping.
-constexpr qsizetype kMostTexts = 20000;
-
-// What `measure` gives for `text`, laid out once: `known` keeps what it gave before.
-template <typename Size, typename Measure>
-Size measuredOnce(QHash<QString, Size>& known, const QString& text, const Measure& measure) {
-    if (const auto found = known.constFind(text); found != known.cend())
-        return *found;
-    if (known.size() >= kMostTexts)
-        known.clear();
-    const Size size = measure();
-    known.insert(text, size);
-    return size;
-}
-
-// A text laid out before may take another size after this.
-bool changesTextSizes(const QEvent* event) {
-    return event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
-}
-} // namespace
 
 QSize LogGridHeader::sectionSizeFromContents(int logicalIndex) const {
     const QString text =
         model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
-    return measuredOnce(m_sizes, text,
-                        [&] { return QHeaderView::sectionSizeFromContents(logicalIndex); });
+    return MeasuredOnce::size(m_sizes, text,
+                              [&] { return QHeaderView::sectionSizeFromContents(logicalIndex); });
 }
 
 void LogGridHeader::changeEvent(QEvent* event) {
-    if (changesTextSizes(event))
+    if (MeasuredOnce::changesTextSizes(event))
         m_sizes.clear();
     QHeaderView::changeEvent(event);
 }
@@ -71,13 +50,13 @@ int LogGrid::sizeHintForColumn(int column) const {
 int LogGrid::textWidth(const QModelIndex& index, const QStyleOptionViewItem& option) const {
     // The grid's cells differ only by their text: no font, colour or icon of their own.
     const QString text = index.data().toString();
-    return measuredOnce(m_textWidths, text, [&] {
+    return MeasuredOnce::size(m_textWidths, text, [&] {
         return itemDelegateForIndex(index)->sizeHint(option, index).width();
     });
 }
 
 void LogGrid::changeEvent(QEvent* event) {
-    if (changesTextSizes(event))
+    if (MeasuredOnce::changesTextSizes(event))
         m_textWidths.clear();
     QTableView::changeEvent(event);
 }

@@ -9,6 +9,7 @@
 #include "screens/HelpMenu.h"
 #include "screens/ScreenLayout.h"
 #include "screens/Widgets.h"
+#include "screens/entry/FigureLabel.h"
 #include "screens/entry/LogGrid.h"
 #include "screens/entry/PartialCheckList.h"
 #include "screens/entry/RateFrame.h"
@@ -263,13 +264,16 @@ QWidget* QsoWindow::buildResults() {
     g->addWidget(ui.pointsColumnCaption, 0, 3);
     for (int r = 0; r < 4; ++r) {
         const QByteArray suffix = r == 0 ? QByteArray() : QByteArray::number(r);
-        auto named = [&](const char* base, const QString& text) {
-            return label(ui.stageTotals, (QByteArray(base) + suffix).constData(), text);
+        const auto figure = [&](const char* base) {
+            return new FigureLabel(ui.stageTotals, QLatin1String(QByteArray(base) + suffix),
+                                   QStringLiteral("0"));
         };
-        ui.stageNames[r] = named("LblBand", QLatin1String(kStageNames[r]));
-        ui.stageContacts[r] = named("LblQSO", QStringLiteral("0"));
-        ui.stageMultipliers[r] = named("LblMlt", QStringLiteral("0"));
-        ui.stagePoints[r] = named("LblPkt", QStringLiteral("0"));
+        ui.stageNames[r] =
+            label(ui.stageTotals, (QByteArrayLiteral("LblBand") + suffix).constData(),
+                  QLatin1String(kStageNames[r]));
+        ui.stageContacts[r] = figure("LblQSO");
+        ui.stageMultipliers[r] = figure("LblMlt");
+        ui.stagePoints[r] = figure("LblPkt");
         g->addWidget(ui.stageNames[r], r + 1, 0);
         g->addWidget(ui.stageContacts[r], r + 1, 1);
         g->addWidget(ui.stageMultipliers[r], r + 1, 2);

@@ -1,6 +1,7 @@
 #include "screens/entry/RateFrame.h"
 
 #include "screens/Widgets.h"
+#include "screens/entry/FigureLabel.h"
 
 #include <QGridLayout>
 
@@ -22,7 +23,7 @@ RateFrame::RateFrame(QWidget* parent) : QGroupBox(QStringLiteral("Ritm/ora"), pa
                 {"Max", "LblRateMaxCol", "LblRateMax", &m_bestHour}};
     int r = 0;
     for (const auto& row : rows) {
-        *row.value = label(this, row.valueName, QStringLiteral("0"));
+        *row.value = new FigureLabel(this, QLatin1String(row.valueName), QStringLiteral("0"));
         (*row.value)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         g->addWidget(label(this, row.captionName, QLatin1String(row.caption)), r, 0);
         g->addWidget(*row.value, r++, 1);
