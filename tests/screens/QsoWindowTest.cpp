@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "screens/entry/FigureLabel.h"
 
 #include <QScrollBar>
 #include <QTableView>
@@ -41,6 +42,41 @@ private slots:
         h.click(h.qso.get(), "Cmd1B");
         QCOMPARE(grid->model()->rowCount(), logged);
         QVERIFY(h.dialogs.texts().last().startsWith(QStringLiteral("Logul nu poate fi citit: ")));
+    }
+
+    // A figure label is sized as a plain label of its text would be, in the font it has now,
+    // though it measured a text of the same shape before.
+    void figureLabelSizedAsItsText_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("points");
+        QTest::newRow("same shape") << "1002"
+                                    << "1003" << 0;
+        QTest::newRow("one figure more") << "999"
+                                         << "1000" << 0;
+        QTest::newRow("not figures") << "12"
+                                     << "AB" << 0;
+        QTest::newRow("larger type since") << "1002"
+                                           << "1003" << 20;
+        QTest::newRow("smaller type since") << "1002"
+                                            << "1003" << 6;
+    }
+    void figureLabelSizedAsItsText() {
+        QFETCH(QString, before);
+        QFETCH(QString, text);
+        QFETCH(int, points);
+        QWidget window;
+        FigureLabel figure(&window, QStringLiteral("LblQSO"), before);
+        QLabel plain(text, &window);
+        (void)figure.sizeHint();
+        figure.setText(text);
+        if (points > 0) {
+            QFont type = window.font();
+            type.setPointSize(points);
+            window.setFont(type);
+        }
+        QCOMPARE(figure.sizeHint(), plain.sizeHint());
+        QCOMPARE(figure.minimumSizeHint(), plain.minimumSizeHint());
     }
 };
 
