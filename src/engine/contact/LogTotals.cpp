@@ -3,6 +3,8 @@
 #include "rules/CountyBoard.h"
 #include "rules/StageName.h"
 
+#include <algorithm>
+
 bool LogTotals::recount() {
     const auto totals = m_log.stageTotals();
     if (!totals)
@@ -28,11 +30,10 @@ QStringList LogTotals::workedBoard(const Outcome<QSet<QString>>& held) const {
     QStringList grey;
     if (!held)
         return grey;
-    for (const QString& mult : *held) {
-        const QString label = CountyBoard::greyLabel(m_run.contest(), mult);
-        if (!label.isEmpty() && !grey.contains(label))
-            grey << label;
-    }
+    for (const QString& mult : *held)
+        if (QString label = CountyBoard::greyLabel(m_run.contest(), mult); !label.isEmpty())
+            grey << std::move(label);
     grey.sort(); // a set has no order of its own
+    grey.erase(std::unique(grey.begin(), grey.end()), grey.end());
     return grey;
 }
