@@ -53,6 +53,11 @@ int twips(int twips, float scale) {
     return static_cast<int>(std::lround(twips * scale / 15.0f));
 }
 
+void showText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
 void setBackColor(QWidget* w, QRgb rgb) {
     // Screens repaint their colours after every key: an unchanged colour costs nothing.
     if (w->autoFillBackground() && w->palette().color(QPalette::Base).rgb() == QColor(rgb).rgb() &&

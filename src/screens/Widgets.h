@@ -19,6 +19,9 @@ QCheckBox* check(QWidget* parent, const char* name, const QString& caption);
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption);
 /// Pixels for a design length in twips (15 twips a pixel) at a layout factor.
 int twips(int twips, float scale = 1.0f);
+/// Shows `text` in `edit`; an unchanged text leaves the box, its caret and its undo as they are
+/// (QLineEdit sets and repaints even the text it holds).
+void showText(QLineEdit* edit, const QString& text);
 /// Sets the background colour of a control from a 0xRRGGBB value.
 void setBackColor(QWidget* w, QRgb rgb);
 /// Sets the text colour of a control from a 0xRRGGBB value.

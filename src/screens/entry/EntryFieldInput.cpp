@@ -2,6 +2,7 @@
 
 #include "models/QsoEntry.h"
 #include "screens/FieldKeys.h"
+#include "screens/Widgets.h"
 
 #include <QClipboard>
 #include <QDropEvent>
@@ -43,8 +44,7 @@ void EntryFieldInput::show() {
 }
 
 void EntryFieldInput::showLine(QLineEdit* widget, const EditLine& line) {
-    if (widget->text() != line.text)
-        widget->setText(line.text);
+    Widgets::showText(widget, line.text);
     if (widget->cursorPosition() == line.cursor && anchorOf(widget) == line.anchor)
         return;
     if (line.hasSelection())

@@ -293,7 +293,7 @@ void QsoWindow::renderControls() {
     static const QRgb marks[] = {Colors::kYellow, Colors::kGreen, Colors::kRed};
     setBackColor(ui.callsign, marks[static_cast<int>(shown.mark)]);
     ui.dupeWarning->setVisible(shown.duplicate);
-    ui.errorLine->setText(m_entry.errorText());
+    showText(ui.errorLine, m_entry.errorText());
     ui.errorLine->setVisible(shown.errorShown);
     const QStringList& choices = m_entry.countyChoices();
     if (choices.isEmpty()) {
@@ -415,7 +415,7 @@ void QsoWindow::renderKeyer() {
     const Transmission t = m_entry.transmission();
     const bool sendingCw = cw && (t == Transmission::Sending || t == Transmission::Repeating);
     ui.cwSending->setVisible(sendingCw);
-    ui.cwSending->setText(sendingCw ? m_entry.sentSoFar() : QString());
+    showText(ui.cwSending, sendingCw ? m_entry.sentSoFar() : QString());
     const QRgb waiting = Colors::kRed;
     if (cw)
         setBackColor(ui.cwRepeatPause,
