@@ -1,6 +1,8 @@
 #include "ExpectedFile.h"
 #include "ScreenHarness.h"
 #include "rules/CountyTables.h"
+#include "rules/StageName.h"
+#include "screens/entry/LogWindowModel.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -144,6 +146,9 @@ QStringList play(ScreenHarness& h, const QString& story) {
         } else if (w.startsWith(QLatin1String("other:"))) {
             if (!h.addContact(w.mid(6), "01.03.26", "12:06", 1, "CJ", "2"))
                 qFatal("log not written");
+        } else if (w.startsWith(QLatin1String("gone:"))) { // deleted by another program
+            if (!h.logDb.exec(QStringLiteral("DELETE FROM LogGen WHERE Callsign = ?"), {w.mid(5)}))
+                qFatal("log not written");
         } else if (w.startsWith(QLatin1String("at:"))) {
             const QDate day = QDate(2026, 3, 1).addDays(w.contains(u'+') ? 1 : 0);
             h.clock.current =
@@ -188,6 +193,26 @@ void open(ScreenHarness& h, const QString& setup) {
     h.dialogs.shown.clear();
 }
 
+// Whether the log grid, when it shows the stage, shows its newest rows as the log holds them now.
+bool gridAsLogged(ScreenHarness& h) {
+    const auto* grid =
+        qobject_cast<const LogWindowModel*>(h.find<QTableView>(h.qso.get(), "DBGrid1")->model());
+    if (grid->searching() || h.run.stage() == Stage::None)
+        return true;
+    const auto logged = LogStore(h.logDb).stagePage(stageNumber(h.run.stage()), 0, 100);
+    if (!logged)
+        return false;
+    const QList<LogRow> newest =
+        logged->mid(std::max<qsizetype>(0, logged->size() - grid->rowCount()));
+    if (newest.size() != grid->rowCount())
+        return false;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            if (grid->data(grid->index(r, c), Qt::DisplayRole) != newest[r].value(c))
+                return false;
+    return true;
+}
+
 // What a story left: what it saw, the rows, the totals of each stage, the board, the messages.
 QString outcome(ScreenHarness& h, const QStringList& seen) {
     QStringList out;
@@ -219,6 +244,8 @@ QString outcome(ScreenHarness& h, const QStringList& seen) {
             grey << code;
     }
     out << "board " + grey.join(u' ');
+    if (!gridAsLogged(h))
+        out << QStringLiteral("grid not as logged");
     for (const QString& said : h.dialogs.texts())
         out << "said " + said;
     return out.join(u'\n');

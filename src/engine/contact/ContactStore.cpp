@@ -73,11 +73,12 @@ EnterResult ContactStore::write() {
     if (!m_run.offLine() && !m_hand.correction)
         std::tie(c.date, c.utc) = DateTimeText::utcDateAndTime(m_clock);
     LogRow row = rowToStore();
-    const Outcome<qint64> id = store(row);
-    if (!id)
-        return EnterResult::notWritten(id.error());
+    const Outcome<bool> alone = store(row);
+    if (!alone)
+        return EnterResult::notWritten(alone.error());
     EnterResult result;
     result.corrected = m_hand.correction.has_value();
+    result.addedAlone = *alone;
     result.date = row.date;
     result.utc = row.utc;
     m_lastLogged = row.callsign + QLatin1Char(' ') + row.sent;
@@ -91,11 +92,12 @@ EnterResult ContactStore::write() {
     return result;
 }
 
-Outcome<qint64> ContactStore::store(LogRow& row) {
+Outcome<bool> ContactStore::store(LogRow& row) {
     // The row and the multipliers it gives or takes are written together, or not at all.
     const int stage = m_hand.stage();
     const std::optional<CorrectionTarget>& correction = m_hand.correction;
     qint64 id = 0;
+    qint64 derivedFrom = 0;
     const Outcome<void> written = m_logDb.inTransaction([&]() -> Outcome<void> {
         if (correction) {
             const Outcome<int> changed = m_log.update(correction->id, row);
@@ -111,7 +113,11 @@ Outcome<qint64> ContactStore::store(LogRow& row) {
                 return Failure{added.error()};
             id = *added;
         }
-        return m_mults.derive(def(), multiplierStation(), stage, id);
+        const Outcome<qint64> derived = m_mults.derive(def(), multiplierStation(), stage, id);
+        if (!derived)
+            return Failure{derived.error()};
+        derivedFrom = *derived;
+        return {};
     });
     if (!written) {
         m_mults.forget();
@@ -122,7 +128,7 @@ Outcome<qint64> ContactStore::store(LogRow& row) {
         m_loggedHere = true;
         m_loggedIds.append(id);
     }
-    return id;
+    return !correction && derivedFrom == id;
 }
 
 Outcome<void> ContactStore::reserveSerial() {
@@ -260,7 +266,8 @@ Outcome<void> ContactStore::deleteContact(qint64 id) {
     Outcome<void> removed = m_log.remove(id, [&]() -> Outcome<void> {
         if (stage < 1 || stage > 4)
             return {};
-        return m_mults.derive(def(), multiplierStation(), stage, id);
+        const Outcome<qint64> derived = m_mults.derive(def(), multiplierStation(), stage, id);
+        return derived ? Outcome<void>() : Failure{derived.error()};
     });
     if (!removed) {
         m_mults.forget();

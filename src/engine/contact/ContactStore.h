@@ -69,8 +69,9 @@ private:
     /// The sent and received texts of the contact in hand.
     std::pair<QString, QString> sentAndReceived() const;
     LogRow rowToStore();
-    /// Writes the row: replaces the corrected row, or adds a new one; its `ID`.
-    Outcome<qint64> store(LogRow& row);
+    /// Writes the row: replaces the corrected row, or adds a new one; whether it was added with
+    /// no other row changed.
+    Outcome<bool> store(LogRow& row);
     /// The sent code and label from the newest contact in the log, after a correction or a
     /// delete; the reports and county sent as for a new contact.
     Outcome<void> deriveSentCode();

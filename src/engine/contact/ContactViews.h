@@ -40,9 +40,10 @@ struct EnterResult {
         SerialTaken, // the serial shown went to another program's contact: a new one is shown
     };
     Status status = Status::Logged;
-    QString message;        // Romanian text for the operator when not logged
-    bool corrected = false; // an existing row was replaced (a correction)
-    QString date;           // the date and time the contact was stored with
+    QString message;         // Romanian text for the operator when not logged
+    bool corrected = false;  // an existing row was replaced (a correction)
+    bool addedAlone = false; // a row was added at the end of its stage, and no other row changed
+    QString date;            // the date and time the contact was stored with
     QString utc;
     bool totalsFailed = false; // the totals could not be read back from the log
     bool learnFailed = false;  // the callsign database refused what it was taught

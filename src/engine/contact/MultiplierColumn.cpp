@@ -16,19 +16,21 @@ QString basisOf(const ContestDef& def, const MultiplierStation& station) {
 }
 } // namespace
 
-Outcome<void> MultiplierColumn::derive(const ContestDef& def, const MultiplierStation& station,
-                                       int stage, qint64 fromId) {
+Outcome<qint64> MultiplierColumn::derive(const ContestDef& def, const MultiplierStation& station,
+                                         int stage, qint64 fromId) {
     const QVariant marked = m_db.scalar(
         QStringLiteral("SELECT FromId FROM MultPending WHERE Etp = ?"), {QString::number(stage)});
     if (marked.isValid() && !marked.isNull())
         fromId = std::min(fromId, marked.toLongLong());
     if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
-        return done;
-    Outcome<void> cleared = m_db.exec(QStringLiteral("DELETE FROM MultPending WHERE Etp = ?"),
-                                      {QString::number(stage)});
-    if (!cleared)
+        return Failure{done.error()};
+    if (Outcome<void> cleared = m_db.exec(QStringLiteral("DELETE FROM MultPending WHERE Etp = ?"),
+                                          {QString::number(stage)});
+        !cleared) {
         forget();
-    return cleared;
+        return Failure{cleared.error()};
+    }
+    return fromId;
 }
 
 void MultiplierColumn::forget() {

@@ -18,9 +18,9 @@ public:
     explicit MultiplierColumn(Database& db) : m_db(db) {}
 
     /// Derives the `Mult` of the contacts of `stage` from `ID` `fromId` on (or from an earlier one
-    /// the mark names), from the earlier ones, and clears the stage's mark.
-    [[nodiscard]] Outcome<void> derive(const ContestDef& def, const MultiplierStation& station,
-                                       int stage, qint64 fromId);
+    /// the mark names), from the earlier ones, and clears the stage's mark; the first `ID` derived.
+    [[nodiscard]] Outcome<qint64> derive(const ContestDef& def, const MultiplierStation& station,
+                                         int stage, qint64 fromId);
     /// Derives in one transaction what the mark names: nothing when the program made every change
     /// itself, the whole log when it was derived for another contest or station.
     [[nodiscard]] Outcome<void> derivePending(const ContestDef& def,

@@ -112,9 +112,11 @@ ShownState QsoEntry::shown() const {
     return s;
 }
 
-void QsoEntry::refreshGrid(const QString& beginning) {
+void QsoEntry::refreshGrid(const QString& beginning, GridChange change) {
     m_gridBeginning = beginning;
     ++m_gridSerial;
+    if (change == GridChange::Log)
+        ++m_gridLogChanges;
 }
 
 void QsoEntry::message(const QString& text, bool exclamation) {
@@ -397,7 +399,7 @@ void QsoEntry::logContact() {
         return;
     m_moves = {};
     m_snapshot.reset();
-    refreshGrid();
+    refreshGrid({}, GridChange::View); // the stage again, after the callsigns typed
     prepareCallsign();
 }
 
@@ -421,7 +423,7 @@ bool QsoEntry::showLogged(const EnterResult& r) {
         m_run.setOffLineStamp(date, time);
     }
     refreshBoard(); // a corrected row may have taken its multiplier away, or moved it
-    refreshGrid(m_gridBeginning);
+    refreshGrid(m_gridBeginning, r.addedAlone ? GridChange::Added : GridChange::Log);
     if (!r.corrected && !m_run.offLine()) // a paper log typed in stores no frequency
         noticeOffBand();
     if (r.totalsFailed)

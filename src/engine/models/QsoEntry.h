@@ -181,6 +181,9 @@ public:
     /// Grows whenever the log grid must show the stage again (`gridBeginning` empty) or the
     /// callsigns starting with `gridBeginning`.
     int gridSerial() const { return m_gridSerial; }
+    /// Grows whenever the log may have changed otherwise than by a contact added at the end of
+    /// its stage: the rows the grid read before are then to be read again.
+    int gridLogChanges() const { return m_gridLogChanges; }
     QString gridBeginning() const { return m_gridBeginning; }
     int wpm() const { return m_wpm; }
     Transmission transmission() const { return m_transmission; }
@@ -227,7 +230,10 @@ private:
     /// `text` at the cursor of `f`, what the field refuses left out.
     void insertText(EntryField f, const QString& text);
     void storeLine(EntryField f, const EditLine& line);
-    void refreshGrid(const QString& beginning = {});
+    /// What made the grid show again: a change to the log, a contact added at the end of its
+    /// stage and nothing else, or only the operator's view of it.
+    enum class GridChange { Log, Added, View };
+    void refreshGrid(const QString& beginning = {}, GridChange change = GridChange::Log);
     void message(const QString& text, bool exclamation = true);
     void say(const Dialogs::Notice& notice) { m_notices.append(notice); }
 
@@ -369,6 +375,7 @@ private:
     QStringList m_worked; // the log's answer, read again whenever the log changes
     std::optional<EntrySnapshot> m_snapshot; // offered by REC&UP while it is there
     int m_gridSerial = 0;
+    int m_gridLogChanges = 0;
     int m_refusedKeys = 0;
     QList<Dialogs::Notice> m_notices;
     QString m_gridBeginning;

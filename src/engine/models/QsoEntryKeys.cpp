@@ -281,7 +281,7 @@ bool QsoEntry::callsignKeyPress(QChar c, bool space) {
     const ushort code = c.unicode();
     if (code == '/' || (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z'))
         beginning += c;
-    refreshGrid(beginning);
+    refreshGrid(beginning, GridChange::View);
     return false;
 }
 

@@ -47,6 +47,11 @@ Outcome<QList<LogRow>> LogStore::stagePage(int stage, qint64 beforeId, int limit
     return rows;
 }
 
+Outcome<QList<LogRow>> LogStore::stageRowsAfter(int stage, qint64 afterId, int limit) {
+    return readRows(QStringLiteral("WHERE Etp = ? AND ID > ? ORDER BY ID LIMIT ?"),
+                    {etp(stage), afterId, limit});
+}
+
 Outcome<QList<LogRow>> LogStore::callsignPage(const QString& beginning, const QString& afterCall,
                                               qint64 afterId, int limit) {
     // A range instead of LIKE: nothing typed needs escaping, and the callsign index serves it.

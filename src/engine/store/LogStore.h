@@ -19,6 +19,8 @@ public:
     /// Up to `limit` contacts of stage 1..4 logged before `beforeId` (0: the newest), oldest
     /// first: one page of the grid, found through the stage index whatever the log's size.
     [[nodiscard]] Outcome<QList<LogRow>> stagePage(int stage, qint64 beforeId, int limit);
+    /// Up to `limit` contacts of stage 1..4 logged after `afterId`, oldest first.
+    [[nodiscard]] Outcome<QList<LogRow>> stageRowsAfter(int stage, qint64 afterId, int limit);
     /// Up to `limit` contacts whose callsign begins with `beginning`, ordered by callsign and
     /// `ID`, following the contact (`afterCall`, `afterId`); `afterCall` = `beginning` and
     /// `afterId` = -1 give the first page. Every typed character is a plain character.

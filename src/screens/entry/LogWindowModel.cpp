@@ -20,15 +20,45 @@ void LogWindowModel::reset(QList<LogRow> rows, bool moreLeft) {
     endResetModel();
 }
 
-Outcome<void> LogWindowModel::showStage(int stage, int rows) {
+Outcome<void> LogWindowModel::showStage(int stage, int rows, int logChanges) {
     const int newest = std::clamp(rows, 1, kPage);
-    const auto page = m_store.stagePage(stage, 0, newest);
+    Outcome<std::optional<StageRows>> kept = std::optional<StageRows>();
+    if (m_kept && m_kept->stage == stage && m_kept->logChanges == logChanges)
+        kept = keptWithAdded(newest);
+    if (!kept)
+        return unreadable(kept.error());
+    Outcome<StageRows> page = *kept ? Outcome<StageRows>(**kept) : newestRows(stage, newest);
     if (!page)
         return unreadable(page.error());
     m_searching = false;
     m_stage = stage;
-    reset(*page, page->size() == newest);
+    m_kept = KeptStage{stage, logChanges, *page};
+    reset(page->rows, page->moreLeft);
     return {};
+}
+
+Outcome<LogWindowModel::StageRows> LogWindowModel::newestRows(int stage, int rows) {
+    const auto page = m_store.stagePage(stage, 0, rows);
+    if (!page)
+        return Failure{page.error()};
+    return StageRows{*page, page->size() == rows};
+}
+
+Outcome<std::optional<LogWindowModel::StageRows>> LogWindowModel::keptWithAdded(int rows) {
+    StageRows shown = m_kept->newest;
+    const qint64 last = shown.rows.isEmpty() ? 0 : shown.rows.last().id;
+    const auto added = m_store.stageRowsAfter(m_kept->stage, last, rows + 1);
+    if (!added)
+        return Failure{added.error()};
+    shown.rows += *added;
+    // More added than the grid shows, or fewer rows kept than it has room for now.
+    if (added->size() > rows || (shown.rows.size() < rows && shown.moreLeft))
+        return std::optional<StageRows>();
+    if (const qsizetype over = shown.rows.size() - rows; over > 0) {
+        shown.rows.remove(0, over);
+        shown.moreLeft = true;
+    }
+    return std::optional<StageRows>(std::move(shown));
 }
 
 Outcome<void> LogWindowModel::showCallsignsFrom(const QString& beginning, int rows) {

@@ -445,7 +445,7 @@ void QsoWindow::renderGrid() {
     const QString beginning = m_entry.gridBeginning();
     Outcome<void> read;
     if (beginning.isEmpty()) {
-        read = m_grid->showStage(stageNumber(m_run.stage()), gridRoom());
+        read = m_grid->showStage(stageNumber(m_run.stage()), gridRoom(), m_entry.gridLogChanges());
         if (const int last = m_grid->rowCount() - 1; read && last >= 0) {
             ui.logGrid->selectRow(last);
             ui.logGrid->scrollToBottom();
