@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
@@ -69,9 +70,13 @@ ScreenHarness& screenFor(int size, const char* contest = "OpBCNUS") {
     return *screen;
 }
 
-// What the operator waits for ends when the screen is laid out and drawn again: the events the
-// key posted are part of it.
+// What the operator waits for ends when the screen is laid out and painted again: the events
+// the key posted, the paint among them. A window is painted once the platform shows it: its
+// events are let in until then.
 void drawn() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        while (w->isVisible() && !w->windowHandle()->isExposed())
+            QApplication::processEvents();
     QApplication::sendPostedEvents();
 }
 
