@@ -2,7 +2,9 @@
 
 #include "screens/MeasuredOnce.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
 
 QSize LogGridHeader::sectionSizeFromContents(int logicalIndex) const {
     const QString text =
@@ -17,7 +19,45 @@ void LogGridHeader::changeEvent(QEvent* event) {
     QHeaderView::changeEvent(event);
 }
 
+void LogGridCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : option.state & QStyle::State_Active   ? QPalette::Normal
+                                                                               : QPalette::Inactive;
+    if (selected)
+        painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    const QString text = index.data().toString();
+    if (text.isEmpty())
+        return;
+    if (option.font != m_font) {
+        m_texts.clear();
+        m_font = option.font;
+    }
+    const QStaticText& laid = MeasuredOnce::size(m_texts, text, [&] {
+        QStaticText t(text);
+        t.setTextFormat(Qt::PlainText);
+        t.prepare(QTransform(), m_font);
+        return t;
+    });
+    // Where the style puts a cell's text: past its focus margin, centred in the row's height.
+    const QWidget* view = option.widget;
+    const QStyle* style = view ? view->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setFont(m_font);
+    painter->setPen(
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawStaticText(
+        QPointF(option.rect.left() + margin,
+                option.rect.top() + (option.rect.height() - laid.size().height()) / 2),
+        laid);
+    painter->restore();
+}
+
 LogGrid::LogGrid(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new LogGridCells(this));
     // As QTableView sets up its own head.
     auto* header = new LogGridHeader(this);
     header->setSectionsClickable(true);

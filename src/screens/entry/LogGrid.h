@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QHeaderView>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 // The log grid's column heads, each measured once: the columns are sized again at each contact.
@@ -15,6 +17,21 @@ protected:
 
 private:
     mutable QHash<QString, QSize> m_sizes;
+};
+
+// The log grid's cells: a text laid out once is painted from that layout. The grid is painted
+// again at each key, and laying its texts out anew cost more than all the rest of the key. A cell
+// holds plain text: no icon, check box or colour of its own.
+class LogGridCells : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    mutable QHash<QString, QStaticText> m_texts;
+    mutable QFont m_font; // the texts' type
 };
 
 // The QSO screen's log grid. Its columns are as wide as the widest text in view, measured again
