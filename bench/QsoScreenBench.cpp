@@ -71,12 +71,12 @@ ScreenHarness& screenFor(int size, const char* contest = "OpBCNUS") {
 }
 
 // What the operator waits for ends when the screen is laid out and painted again: the events
-// the key posted, the paint among them. A window is painted once the platform shows it: its
-// events are let in until then.
+// the key posted, the paint among them. A window is painted once the platform shows it: the
+// platform's events are let in until then (not the timers of work done in slices meanwhile).
 void drawn() {
     for (QWidget* w : QApplication::topLevelWidgets())
         while (w->isVisible() && !w->windowHandle()->isExposed())
-            QApplication::processEvents();
+            QApplication::processEvents(QEventLoop::X11ExcludeTimers);
     QApplication::sendPostedEvents();
 }
 
