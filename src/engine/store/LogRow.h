@@ -36,4 +36,6 @@ struct LogRow {
     static LogRow fromQuery(const QSqlQuery& q);
     /// The value of column `column` in table order, `ID` first; the frequency is not shown.
     QVariant value(int column) const;
+
+    bool operator==(const LogRow&) const = default;
 };

@@ -14,9 +14,13 @@ LogWindowModel::LogWindowModel(Database& log, QObject* parent)
     : QAbstractTableModel(parent), m_store(log) {}
 
 void LogWindowModel::reset(QList<LogRow> rows, bool moreLeft) {
+    m_moreLeft = moreLeft;
+    // The same rows again (a callsign typed on that still matches the same contacts): the grid
+    // is not painted again.
+    if (rows == m_rows)
+        return;
     beginResetModel();
     m_rows = std::move(rows);
-    m_moreLeft = moreLeft;
     endResetModel();
 }
 
