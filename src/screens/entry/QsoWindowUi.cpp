@@ -304,6 +304,11 @@ QWidget* QsoWindow::buildResults() {
     ui.countyChoices->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     cover->addWidget(ui.countyChoices);
     place->addWidget(ui.resultsCover, 0, 0);
+    // Its room counts while it is hidden, so that the columns beside keep their place as it comes
+    // and goes with each unknown callsign.
+    QSizePolicy kept = ui.resultsCover->sizePolicy();
+    kept.setRetainSizeWhenHidden(true);
+    ui.resultsCover->setSizePolicy(kept);
     ui.resultsCover->hide();
     v->addWidget(ui.resultsPlace);
     ui.layoutHint = label(w, "LblAjust");
