@@ -8,6 +8,7 @@
 #include "MustExec.h"
 #include "PeakMemory.h"
 #include "ScreenHarness.h"
+#include "ShownWindow.h"
 #include "platform/QtPrintSink.h"
 #include "screens/reports/ContestChartWindow.h"
 #include "services/reports/ReportFiles.h"
@@ -90,6 +91,7 @@ QWidget* control(ScreenHarness& h, const char* name) {
 
 // Draws a list or grid as the operator sees it: the rows on screen are read for it.
 void draw(ScreenHarness& h, const char* name) {
+    letPlatformShow(h.logView.get());
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     control(h, name)->repaint();
     static_cast<QAbstractItemView*>(control(h, name))->viewport()->repaint();
@@ -280,6 +282,7 @@ void BM_Chart(benchmark::State& state) {
         auto* chart = h.find<ContestChartWindow>(h.logView.get(), "FrmGrafic");
         QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents();
+        letPlatformShow(chart);
         chart->repaint();
         state.SetIterationTime(t.nsecsElapsed() / 1e9);
         chart->close();

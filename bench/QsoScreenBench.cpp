@@ -7,12 +7,12 @@
 #include "BenchCalls.h"
 #include "MustExec.h"
 #include "ScreenHarness.h"
+#include "ShownWindow.h"
 #include "contact/MultiplierColumn.h"
 
 #include <QApplication>
 #include <QSqlQuery>
 #include <QTableView>
-#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
@@ -71,12 +71,10 @@ ScreenHarness& screenFor(int size, const char* contest = "OpBCNUS") {
 }
 
 // What the operator waits for ends when the screen is laid out and painted again: the events
-// the key posted, the paint among them. A window is painted once the platform shows it: the
-// platform's events are let in until then (not the timers of work done in slices meanwhile).
+// the key posted, the paint among them.
 void drawn() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        while (w->isVisible() && !w->windowHandle()->isExposed())
-            QApplication::processEvents(QEventLoop::X11ExcludeTimers);
+        letPlatformShow(w);
     QApplication::sendPostedEvents();
 }
 
