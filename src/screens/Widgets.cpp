@@ -58,6 +58,12 @@ void showText(QLineEdit* edit, const QString& text) {
         edit->setText(text);
 }
 
+void keepRoomWhenHidden(QWidget* w) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+}
+
 void setBackColor(QWidget* w, QRgb rgb) {
     // Screens repaint their colours after every key: an unchanged colour costs nothing.
     if (w->autoFillBackground() && w->palette().color(QPalette::Base).rgb() == QColor(rgb).rgb() &&

@@ -22,6 +22,9 @@ int twips(int twips, float scale = 1.0f);
 /// Shows `text` in `edit`; an unchanged text leaves the box, its caret and its undo as they are
 /// (QLineEdit sets and repaints even the text it holds).
 void showText(QLineEdit* edit, const QString& text);
+/// Keeps the room `w` takes in its layout while it is hidden, so that the controls beside it stay
+/// where they are as it comes and goes.
+void keepRoomWhenHidden(QWidget* w);
 /// Sets the background colour of a control from a 0xRRGGBB value.
 void setBackColor(QWidget* w, QRgb rgb);
 /// Sets the text colour of a control from a 0xRRGGBB value.

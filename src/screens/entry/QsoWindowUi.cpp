@@ -226,11 +226,8 @@ QWidget* QsoWindow::buildEntry() {
     // The marks keep their room while hidden, so that the log grid below stays still (and is
     // not laid out again) as they come and go with each contact.
     for (QWidget* mark : {static_cast<QWidget*>(ui.newMarker), static_cast<QWidget*>(ui.errorLine),
-                          static_cast<QWidget*>(ui.dupeWarning)}) {
-        QSizePolicy policy = mark->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        mark->setSizePolicy(policy);
-    }
+                          static_cast<QWidget*>(ui.dupeWarning)})
+        keepRoomWhenHidden(mark);
     g->setColumnStretch(6, 1);
     connect(ui.cancelButton, &QPushButton::clicked, this,
             [this] { act([this] { m_entry.cancelContact(); }); });
@@ -304,11 +301,8 @@ QWidget* QsoWindow::buildResults() {
     ui.countyChoices->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     cover->addWidget(ui.countyChoices);
     place->addWidget(ui.resultsCover, 0, 0);
-    // Its room counts while it is hidden, so that the columns beside keep their place as it comes
-    // and goes with each unknown callsign.
-    QSizePolicy kept = ui.resultsCover->sizePolicy();
-    kept.setRetainSizeWhenHidden(true);
-    ui.resultsCover->setSizePolicy(kept);
+    // The columns beside keep their place as it comes and goes with each unknown callsign.
+    keepRoomWhenHidden(ui.resultsCover);
     ui.resultsCover->hide();
     v->addWidget(ui.resultsPlace);
     ui.layoutHint = label(w, "LblAjust");
@@ -395,9 +389,7 @@ QWidget* QsoWindow::buildKeyer() {
     ui.cwSending->setReadOnly(true);
     ui.cwSending->setFocusPolicy(Qt::NoFocus);
     // Shown only while a message is sent; its place is kept so the speed controls stay put.
-    QSizePolicy shownWhileSending = ui.cwSending->sizePolicy();
-    shownWhileSending.setRetainSizeWhenHidden(true);
-    ui.cwSending->setSizePolicy(shownWhileSending);
+    keepRoomWhenHidden(ui.cwSending);
     ui.cwSending->hide();
     ui.cwSpeed = label(ui.keyerPanel, "LblWPM");
     auto* faster =
