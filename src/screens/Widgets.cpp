@@ -1,5 +1,7 @@
 #include "screens/Widgets.h"
 
+#include "screens/FrameStyle.h"
+
 #include <QPalette>
 #include <cmath>
 #include <limits>
@@ -46,6 +48,7 @@ QCheckBox* check(QWidget* parent, const char* name, const QString& caption) {
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption) {
     auto* w = new QGroupBox(caption, parent);
     w->setObjectName(QLatin1String(name));
+    w->setStyle(FrameStyle::instance());
     return w;
 }
 

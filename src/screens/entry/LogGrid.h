@@ -7,9 +7,15 @@
 #include <QTableView>
 
 // The log grid's column heads, each measured once: the columns are sized again at each contact.
+// They are painted again only when the columns change.
 class LogGridHeader : public QHeaderView {
 public:
     explicit LogGridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+    void reset() override;
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
@@ -44,6 +50,7 @@ public:
     int sizeHintForColumn(int column) const override;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
