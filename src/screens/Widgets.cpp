@@ -1,6 +1,6 @@
 #include "screens/Widgets.h"
 
-#include "screens/FrameStyle.h"
+#include "screens/ScreenStyle.h"
 
 #include <QPalette>
 #include <cmath>
@@ -11,12 +11,14 @@ namespace Widgets {
 QLabel* label(QWidget* parent, const char* name, const QString& text) {
     auto* w = new QLabel(text, parent);
     w->setObjectName(QLatin1String(name));
+    w->setStyle(ScreenStyle::instance());
     return w;
 }
 
 QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& toolTip) {
     auto* w = new QLineEdit(parent);
     w->setObjectName(QLatin1String(name));
+    w->setStyle(ScreenStyle::instance());
     w->setToolTip(toolTip);
     // Qt's default cuts a text at 32767 characters without a word; what a text must not exceed
     // is checked, with a message, where it is used.
@@ -48,7 +50,7 @@ QCheckBox* check(QWidget* parent, const char* name, const QString& caption) {
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption) {
     auto* w = new QGroupBox(caption, parent);
     w->setObjectName(QLatin1String(name));
-    w->setStyle(FrameStyle::instance());
+    w->setStyle(ScreenStyle::instance());
     return w;
 }
 

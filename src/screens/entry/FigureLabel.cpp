@@ -1,6 +1,13 @@
 #include "screens/entry/FigureLabel.h"
 
 #include "screens/MeasuredOnce.h"
+#include "screens/ScreenStyle.h"
+
+FigureLabel::FigureLabel(QWidget* parent, const QString& name, const QString& text)
+    : QLabel(text, parent) {
+    setObjectName(name);
+    setStyle(ScreenStyle::instance());
+}
 
 QSize FigureLabel::sizeHint() const {
     return sizes().hint;

@@ -9,9 +9,7 @@
 // (its digits taken as noughts).
 class FigureLabel : public QLabel {
 public:
-    FigureLabel(QWidget* parent, const QString& name, const QString& text) : QLabel(text, parent) {
-        setObjectName(name);
-    }
+    FigureLabel(QWidget* parent, const QString& name, const QString& text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

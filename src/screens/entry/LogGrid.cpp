@@ -22,9 +22,12 @@ void LogGridHeader::reset() {
 }
 
 void LogGridHeader::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    // Only a highlighted head shows which column is current.
     if (highlightSections())
         QHeaderView::currentChanged(current, previous);
+}
+
+QRegion LogGridHeader::visualRegionForSelection(const QItemSelection& selection) const {
+    return highlightSections() ? QHeaderView::visualRegionForSelection(selection) : QRegion();
 }
 
 void LogGridHeader::changeEvent(QEvent* event) {

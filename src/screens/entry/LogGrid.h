@@ -15,7 +15,9 @@ public:
     void reset() override;
 
 protected:
+    // Only highlighted heads show which column is current or selected.
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
 
 protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;

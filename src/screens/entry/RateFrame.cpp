@@ -1,6 +1,6 @@
 #include "screens/entry/RateFrame.h"
 
-#include "screens/FrameStyle.h"
+#include "screens/ScreenStyle.h"
 #include "screens/Widgets.h"
 #include "screens/entry/FigureLabel.h"
 
@@ -10,7 +10,7 @@ using namespace Widgets;
 
 RateFrame::RateFrame(QWidget* parent) : QGroupBox(QStringLiteral("Ritm/ora"), parent) {
     setObjectName(QStringLiteral("FramRate"));
-    setStyle(FrameStyle::instance());
+    setStyle(ScreenStyle::instance());
     setToolTip(QStringLiteral("QSO pe ora: ultimele 10 minute, ultimele 60 de minute si cele mai "
                               "bune 60 de minute ale etapei"));
     auto* g = new QGridLayout(this);

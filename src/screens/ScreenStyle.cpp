@@ -1,0 +1,111 @@
+#include "screens/ScreenStyle.h"
+
+#include "screens/MeasuredOnce.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOption>
+
+namespace {
+void outline(QPainter* painter, const QRect& r, const QColor& color) {
+    painter->fillRect(r.left(), r.top(), r.width(), 1, color);
+    painter->fillRect(r.left(), r.bottom(), r.width(), 1, color);
+    painter->fillRect(r.left(), r.top(), 1, r.height(), color);
+    painter->fillRect(r.right(), r.top(), 1, r.height(), color);
+}
+
+// The outline colours of the application's style.
+QColor plainOutline(const QPalette& palette) {
+    return palette.color(QPalette::Window).darker(140);
+}
+
+QColor focusOutline(const QPalette& palette) {
+    QColor c = palette.color(QPalette::Highlight).darker(125);
+    if (c.value() > 160)
+        c.setHsl(c.hue(), c.saturation(), 160);
+    return c;
+}
+} // namespace
+
+ScreenStyle* ScreenStyle::instance() {
+    static QPointer<ScreenStyle> style;
+    if (!style) {
+        style = new ScreenStyle(QApplication::style()->name());
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+void ScreenStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                QPainter* painter, const QWidget* widget) const {
+    const QRect r = option->rect;
+    if (element == PE_FrameGroupBox) {
+        outline(painter, r, plainOutline(option->palette));
+    } else if (element == PE_FrameLineEdit) {
+        if (option->state & State_HasFocus) {
+            const QColor line = focusOutline(option->palette);
+            QColor soft = line;
+            soft.setAlpha(40);
+            outline(painter, r, line);
+            outline(painter, r.adjusted(1, 1, -1, -1), soft);
+        } else {
+            outline(painter, r, plainOutline(option->palette));
+        }
+        painter->fillRect(r.left() + 2, r.top() + 1, r.width() - 4, 1, QColor(0, 0, 0, 18));
+    } else {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+}
+
+void ScreenStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                               const QPalette& palette, bool enabled, const QString& text,
+                               QPalette::ColorRole textRole) const {
+    if (text.isEmpty())
+        return;
+    const QPen pen = painter->pen();
+    if (textRole != QPalette::NoRole)
+        painter->setPen(QPen(palette.brush(textRole), pen.widthF()));
+    if (!drawnLaidOut(painter, rect, flags, text))
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, QPalette::NoRole);
+    painter->setPen(pen);
+}
+
+// A text of one line, without a shortcut's mark, in the painter's own type: placed as the
+// painter places it, but laid out only the first time.
+bool ScreenStyle::drawnLaidOut(QPainter* painter, const QRect& rect, int flags,
+                               const QString& text) const {
+    constexpr int kPlacing = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask |
+                             Qt::TextForceLeftToRight | Qt::TextForceRightToLeft |
+                             Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic |
+                             Qt::TextHideMnemonic;
+    if ((flags & ~kPlacing) != 0 || painter->transform().type() > QTransform::TxTranslate ||
+        text.contains(u'&') || text.contains(u'\n') || text.contains(u'\t') || text.isRightToLeft())
+        return false;
+    const QFont& font = painter->font();
+    const QStaticText laid = MeasuredOnce::size(m_texts[font], text, [&] {
+        QStaticText t(text);
+        t.setTextFormat(Qt::PlainText);
+        t.prepare(QTransform(), font);
+        return t;
+    });
+    const QSizeF size = laid.size();
+    QPointF at = rect.topLeft();
+    if (flags & Qt::AlignRight)
+        at.rx() += rect.width() - size.width();
+    else if (flags & Qt::AlignHCenter)
+        at.rx() += (rect.width() - size.width()) / 2;
+    if (flags & Qt::AlignBottom)
+        at.ry() += rect.height() - size.height();
+    else if (flags & Qt::AlignVCenter)
+        at.ry() += (rect.height() - size.height()) / 2;
+    if (QRectF(rect).contains(QRectF(at, size))) {
+        painter->drawStaticText(at, laid);
+        return true;
+    }
+    painter->save();
+    painter->setClipRect(rect, Qt::IntersectClip);
+    painter->drawStaticText(at, laid);
+    painter->restore();
+    return true;
+}
