@@ -71,6 +71,27 @@ void ScreenStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
     painter->setPen(pen);
 }
 
+QRect ScreenStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                  SubControl part, const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || !box || !widget)
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    const FramePart key{part,
+                        box->rect,
+                        box->text,
+                        widget->font(),
+                        int(box->textAlignment),
+                        int(box->subControls),
+                        int(box->features),
+                        int(box->direction)};
+    if (const auto found = m_frameParts.constFind(key); found != m_frameParts.cend())
+        return *found;
+    // Frames are few; their sizes change only with the screen's layout.
+    if (m_frameParts.size() >= MeasuredOnce::kMostTexts)
+        m_frameParts.clear();
+    return *m_frameParts.insert(key, QProxyStyle::subControlRect(control, option, part, widget));
+}
+
 // A text of one line, without a shortcut's mark, in the painter's own type: placed as the
 // painter places it, but laid out only the first time.
 bool ScreenStyle::drawnLaidOut(QPainter* painter, const QRect& rect, int flags,
