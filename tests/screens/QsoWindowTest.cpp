@@ -1,8 +1,25 @@
 #include "ScreenHarness.h"
 #include "screens/entry/FigureLabel.h"
+#include "screens/entry/LogGrid.h"
 
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTableView>
+#include <functional>
+
+namespace {
+// The grid's state that a change may touch, given to the table it is compared with.
+void takeState(const LogGrid& from, QTableView& to) {
+    to.setFont(from.font());
+    to.setPalette(from.palette());
+    to.setEnabled(from.isEnabled());
+    to.resize(from.size());
+    for (int c = 0; c < from.model()->columnCount(); ++c)
+        to.setColumnWidth(c, from.columnWidth(c));
+    to.selectRow(from.currentIndex().row());
+    to.verticalScrollBar()->setValue(from.verticalScrollBar()->value());
+}
+} // namespace
 
 // The QSO screen's log window.
 
@@ -42,6 +59,67 @@ private slots:
         h.click(h.qso.get(), "Cmd1B");
         QCOMPARE(grid->model()->rowCount(), logged);
         QVERIFY(h.dialogs.texts().last().startsWith(QStringLiteral("Logul nu poate fi citit: ")));
+    }
+
+    // A grid kept through a change paints its rows as Qt's table paints them with the same cells
+    // and state: the rows it painted before are not shown as they were.
+    void logGridPaintsAsDrawnAnew_data() {
+        QTest::addColumn<std::function<void(QStandardItemModel&, LogGrid&)>>("change");
+        using Change = std::function<void(QStandardItemModel&, LogGrid&)>;
+        QTest::newRow("text") << Change([](QStandardItemModel& m, LogGrid&) {
+            m.setData(m.index(3, 1), QStringLiteral("YO9ZZZ"));
+        });
+        QTest::newRow("row added") << Change([](QStandardItemModel& m, LogGrid& g) {
+            m.appendRow({new QStandardItem(QStringLiteral("99")),
+                         new QStandardItem(QStringLiteral("YO8NEW"))});
+            g.scrollToBottom();
+        });
+        QTest::newRow("row selected")
+            << Change([](QStandardItemModel&, LogGrid& g) { g.selectRow(5); });
+        QTest::newRow("column widened") << Change(
+            [](QStandardItemModel&, LogGrid& g) { g.setColumnWidth(1, g.columnWidth(1) + 30); });
+        QTest::newRow("type") << Change([](QStandardItemModel&, LogGrid& g) {
+            QFont f = g.font();
+            f.setPointSize(f.pointSize() + 3);
+            g.setFont(f);
+        });
+        QTest::newRow("colours") << Change([](QStandardItemModel&, LogGrid& g) {
+            QPalette p = g.palette();
+            p.setColor(QPalette::Text, Qt::darkRed);
+            p.setColor(QPalette::Highlight, Qt::darkGreen);
+            g.setPalette(p);
+        });
+        QTest::newRow("disabled") << Change(
+            [](QStandardItemModel&, LogGrid& g) { g.setEnabled(false); });
+    }
+    void logGridPaintsAsDrawnAnew() {
+        QFETCH(std::function<void(QStandardItemModel&, LogGrid&)>, change);
+        QStandardItemModel model(20, 3);
+        for (int r = 0; r < model.rowCount(); ++r)
+            for (int c = 0; c < model.columnCount(); ++c)
+                model.setData(model.index(r, c), QStringLiteral("YO%1A%2").arg(r).arg(c));
+        // In one window, so that both are as active as each other.
+        QWidget window;
+        window.resize(660, 220);
+        LogGrid kept(&window);
+        kept.setModel(&model);
+        kept.setGeometry(0, 0, 320, 200);
+        kept.selectRow(2);
+        QTableView table(&window);
+        table.setItemDelegate(new LogGridCells(&table));
+        table.verticalHeader()->hide();
+        table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        table.setModel(&model);
+        table.move(330, 0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        change(model, kept);
+        QApplication::processEvents(); // the scroll bars set as the change asks
+        takeState(kept, table);
+        QApplication::processEvents();
+        // The rows only: a head kept through a change of type keeps its height.
+        const QRect rows({0, 0}, kept.viewport()->size().boundedTo(table.viewport()->size()));
+        QCOMPARE(kept.viewport()->grab(rows).toImage(), table.viewport()->grab(rows).toImage());
     }
 
     // A figure label is sized as a plain label of its text would be, in the font it has now,

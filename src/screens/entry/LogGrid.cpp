@@ -87,27 +87,33 @@ LogGrid::LogGrid(QWidget* parent) : QTableView(parent) {
     setHorizontalHeader(header);
     // A row's place in the rows read is no number of the operator's.
     verticalHeader()->hide();
-    setShowGrid(false); // drawn by paintEvent
+    setShowGrid(false); // drawn with each row
     // The stage's rows have one, a callsign's few rows none: coming and going at each contact,
     // it would narrow the grid and have it laid out and painted whole again.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
+namespace {
+// The rows of a few pages: the stage's and a callsign's, kept across a contact.
+constexpr qsizetype kMostRowImages = 200;
+} // namespace
+
 void LogGrid::paintEvent(QPaintEvent* event) {
-    QTableView::paintEvent(event);
-    // The lines between the cells as fills one pixel wide: the table strokes them with a pen,
-    // pixel by pixel, which cost as much as painting all the texts.
+    if (!model())
+        return;
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    const QColor color = QColor::fromRgba(
-        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
     const QHeaderView* rows = verticalHeader();
     const QHeaderView* columns = horizontalHeader();
-    // As the table draws them: within the cells, not beside or below them.
-    const QRect dirty = event->rect().intersected(
-        QRect(0, 0, columns->length() - columns->offset(), rows->length() - rows->offset()));
-    if (dirty.isEmpty())
-        return;
+    Look look{
+        {}, viewport()->devicePixelRatio(), option.font, option.palette.cacheKey(), option.state};
+    for (int c = 0; c < columns->count(); ++c)
+        look.columnWidths << columns->sectionSize(c);
+    if (look != m_look) {
+        m_rowImages.clear();
+        m_look = look;
+    }
+    const QRect dirty = event->rect();
     QPainter painter(viewport());
     for (int v = rows->visualIndexAt(dirty.top()); v >= 0 && v < rows->count(); ++v) {
         const int row = rows->logicalIndex(v);
@@ -116,17 +122,60 @@ void LogGrid::paintEvent(QPaintEvent* event) {
         const int top = rowViewportPosition(row);
         if (top > dirty.bottom())
             break;
-        painter.fillRect(dirty.left(), top + rowHeight(row) - 1, dirty.width(), 1, color);
+        painter.drawPixmap(-columns->offset(), top, rowImage(row, option));
     }
-    for (int v = columns->visualIndexAt(dirty.left()); v >= 0 && v < columns->count(); ++v) {
-        const int column = columns->logicalIndex(v);
-        if (columns->isSectionHidden(column))
+}
+
+QPixmap LogGrid::rowImage(int row, const QStyleOptionViewItem& option) {
+    RowKey key{{}, {}, rowHeight(row)};
+    for (int c = 0; c < model()->columnCount(rootIndex()); ++c) {
+        const QModelIndex index = model()->index(row, c, rootIndex());
+        key.texts << index.data().toString();
+        key.selected << (selectionModel() && selectionModel()->isSelected(index));
+    }
+    if (const auto found = m_rowImages.constFind(key); found != m_rowImages.cend())
+        return *found;
+    const qreal ratio = m_look.pixelRatio;
+    QPixmap image(QSize(horizontalHeader()->length(), key.height) * ratio);
+    image.setDevicePixelRatio(ratio);
+    image.fill(viewport()->palette().color(viewport()->backgroundRole()));
+    QPainter painter(&image);
+    paintRow(painter, row, option, key);
+    painter.end();
+    if (m_rowImages.size() >= kMostRowImages)
+        m_rowImages.clear();
+    m_rowImages.insert(key, image);
+    return image;
+}
+
+// A row's cells as the table paints them with its grid shown: each cell short of the lines
+// after and below it.
+void LogGrid::paintRow(QPainter& painter, int row, const QStyleOptionViewItem& option,
+                       const RowKey& key) const {
+    const QHeaderView* columns = horizontalHeader();
+    const int height = key.height;
+    const QColor line = lineColor(option);
+    for (int c = 0; c < columns->count(); ++c) {
+        if (columns->isSectionHidden(c))
             continue;
-        const int left = columnViewportPosition(column);
-        if (left > dirty.right())
-            break;
-        painter.fillRect(left + columnWidth(column) - 1, dirty.top(), 1, dirty.height(), color);
+        const QModelIndex index = model()->index(row, c, rootIndex());
+        const int left = columns->sectionPosition(c);
+        const int width = columns->sectionSize(c);
+        QStyleOptionViewItem cell = option;
+        cell.rect = QRect(left, 0, width - 1, height - 1);
+        if (key.selected.value(c))
+            cell.state |= QStyle::State_Selected;
+        if (!(index.flags() & Qt::ItemIsEnabled))
+            cell.state &= ~QStyle::State_Enabled;
+        itemDelegateForIndex(index)->paint(&painter, cell, index);
+        painter.fillRect(left + width - 1, 0, 1, height, line);
     }
+    painter.fillRect(0, height - 1, columns->length(), 1, line);
+}
+
+QColor LogGrid::lineColor(const QStyleOptionViewItem& option) const {
+    return QColor::fromRgba(
+        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
 }
 
 int LogGrid::sizeHintForColumn(int column) const {

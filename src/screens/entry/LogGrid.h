@@ -45,6 +45,11 @@ private:
 // The QSO screen's log grid. Its columns are as wide as the widest text in view, measured again
 // at each contact logged; laying a text out costs more than the contact's durable write, so each
 // distinct text is measured once.
+//
+// Each row is painted once into an image, kept while the row's texts and selection, the columns'
+// widths, the type and the colours stay as they are. After a contact the grid shows the stage's
+// rows again, all but one of them painted before: drawing each glyph of each cell again cost
+// more than all the rest of the contact.
 class LogGrid : public QTableView {
 public:
     explicit LogGrid(QWidget* parent = nullptr);
@@ -56,7 +61,32 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What every row's image depends on, besides the row's own texts and selection.
+    struct Look {
+        QList<int> columnWidths;
+        qreal pixelRatio = 1;
+        QFont font;
+        qint64 palette = 0;
+        QStyle::State state;
+        bool operator==(const Look&) const = default;
+    };
+    struct RowKey {
+        QStringList texts;
+        QList<bool> selected;
+        int height = 0;
+        bool operator==(const RowKey&) const = default;
+        friend size_t qHash(const RowKey& key, size_t seed = 0) {
+            return qHashMulti(seed, key.texts, key.selected, key.height);
+        }
+    };
+
     int textWidth(const QModelIndex& index, const QStyleOptionViewItem& option) const;
+    QPixmap rowImage(int row, const QStyleOptionViewItem& option);
+    void paintRow(QPainter& painter, int row, const QStyleOptionViewItem& option,
+                  const RowKey& key) const;
+    QColor lineColor(const QStyleOptionViewItem& option) const;
 
     mutable QHash<QString, int> m_textWidths;
+    Look m_look;
+    QHash<RowKey, QPixmap> m_rowImages;
 };
