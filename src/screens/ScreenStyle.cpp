@@ -103,13 +103,7 @@ bool ScreenStyle::drawnLaidOut(QPainter* painter, const QRect& rect, int flags,
     if ((flags & ~kPlacing) != 0 || painter->transform().type() > QTransform::TxTranslate ||
         text.contains(u'&') || text.contains(u'\n') || text.contains(u'\t') || text.isRightToLeft())
         return false;
-    const QFont& font = painter->font();
-    const QStaticText laid = MeasuredOnce::size(m_texts[font], text, [&] {
-        QStaticText t(text);
-        t.setTextFormat(Qt::PlainText);
-        t.prepare(QTransform(), font);
-        return t;
-    });
+    const QStaticText& laid = m_texts.laid(painter->font(), text);
     const QSizeF size = laid.size();
     QPointF at = rect.topLeft();
     if (flags & Qt::AlignRight)

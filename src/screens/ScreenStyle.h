@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/LaidOutTexts.h"
+
 #include <QFont>
 #include <QHash>
 #include <QProxyStyle>
@@ -47,6 +49,6 @@ private:
 
     bool drawnLaidOut(QPainter* painter, const QRect& rect, int flags, const QString& text) const;
 
-    mutable QHash<QFont, QHash<QString, QStaticText>> m_texts;
+    mutable LaidOutTexts m_texts{1000};
     mutable QHash<FramePart, QRect> m_frameParts;
 };

@@ -47,16 +47,7 @@ void LogGridCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QString text = index.data().toString();
     if (text.isEmpty())
         return;
-    if (option.font != m_font) {
-        m_texts.clear();
-        m_font = option.font;
-    }
-    const QStaticText& laid = MeasuredOnce::size(m_texts, text, [&] {
-        QStaticText t(text);
-        t.setTextFormat(Qt::PlainText);
-        t.prepare(QTransform(), m_font);
-        return t;
-    });
+    const QStaticText& laid = m_texts.laid(option.font, text);
     // Where the style puts a cell's text: past its focus margin, centred in the row's height.
     const QWidget* view = option.widget;
     const QStyle* style = view ? view->style() : QApplication::style();
@@ -64,8 +55,8 @@ void LogGridCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPointF at(option.rect.left() + margin,
                      option.rect.top() + (option.rect.height() - laid.size().height()) / 2);
     // The painter's state is left for the next cell: each cell sets all it uses.
-    if (painter->font() != m_font)
-        painter->setFont(m_font);
+    if (painter->font() != option.font)
+        painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     if (at.x() + laid.size().width() <= option.rect.right() + 1) {
@@ -92,11 +83,6 @@ LogGrid::LogGrid(QWidget* parent) : QTableView(parent) {
     // it would narrow the grid and have it laid out and painted whole again.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
-
-namespace {
-// The rows of a few pages: the stage's and a callsign's, kept across a contact.
-constexpr qsizetype kMostRowImages = 200;
-} // namespace
 
 void LogGrid::paintEvent(QPaintEvent* event) {
     if (!model())
@@ -133,8 +119,8 @@ QPixmap LogGrid::rowImage(int row, const QStyleOptionViewItem& option) {
         key.texts << index.data().toString();
         key.selected << (selectionModel() && selectionModel()->isSelected(index));
     }
-    if (const auto found = m_rowImages.constFind(key); found != m_rowImages.cend())
-        return *found;
+    if (const QPixmap* known = m_rowImages.object(key))
+        return *known;
     const qreal ratio = m_look.pixelRatio;
     QPixmap image(QSize(horizontalHeader()->length(), key.height) * ratio);
     image.setDevicePixelRatio(ratio);
@@ -142,9 +128,7 @@ QPixmap LogGrid::rowImage(int row, const QStyleOptionViewItem& option) {
     QPainter painter(&image);
     paintRow(painter, row, option, key);
     painter.end();
-    if (m_rowImages.size() >= kMostRowImages)
-        m_rowImages.clear();
-    m_rowImages.insert(key, image);
+    m_rowImages.insert(std::move(key), new QPixmap(image));
     return image;
 }
 

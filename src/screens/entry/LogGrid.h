@@ -1,5 +1,8 @@
 #pragma once
 
+#include "screens/LaidOutTexts.h"
+
+#include <QCache>
 #include <QHash>
 #include <QHeaderView>
 #include <QStaticText>
@@ -38,8 +41,7 @@ public:
                const QModelIndex& index) const override;
 
 private:
-    mutable QHash<QString, QStaticText> m_texts;
-    mutable QFont m_font; // the texts' type
+    mutable LaidOutTexts m_texts{1000};
 };
 
 // The QSO screen's log grid. Its columns are as wide as the widest text in view, measured again
@@ -88,5 +90,6 @@ private:
 
     mutable QHash<QString, int> m_textWidths;
     Look m_look;
-    QHash<RowKey, QPixmap> m_rowImages;
+    // The rows of a few pages, the stage's and a callsign's, kept across a contact.
+    QCache<RowKey, QPixmap> m_rowImages{64};
 };

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCache>
+#include <QFont>
+#include <QStaticText>
+#include <QString>
+
+// One-line texts laid out once in a type, to be painted again and again: laying a text out costs
+// more than drawing it. Only the texts painted most lately are kept, the captions among them: a
+// figure that changed is not painted again, and a cache of every text ever shown grew without
+// use until its size alone slowed the painting.
+class LaidOutTexts {
+public:
+    explicit LaidOutTexts(qsizetype most) : m_texts(most) {}
+
+    /// `text` laid out in `font`; valid until the next call.
+    const QStaticText& laid(const QFont& font, const QString& text);
+
+private:
+    struct Key {
+        QFont font;
+        QString text;
+        bool operator==(const Key&) const = default;
+        friend size_t qHash(const Key& key, size_t seed = 0) {
+            return qHashMulti(seed, key.font, key.text);
+        }
+    };
+    QCache<Key, QStaticText> m_texts;
+};
