@@ -1,14 +1,16 @@
 #include "screens/LaidOutTexts.h"
 
+#include <QFontMetricsF>
 #include <QTransform>
 
-const QStaticText& LaidOutTexts::laid(const QFont& font, const QString& text) {
+const LaidOutTexts::Laid& LaidOutTexts::laid(const QFont& font, const QString& text) {
     Key key{font, text};
-    if (const QStaticText* known = m_texts.object(key))
+    if (const Laid* known = m_texts.object(key))
         return *known;
-    auto* t = new QStaticText(text);
-    t->setTextFormat(Qt::PlainText);
-    t->prepare(QTransform(), font);
-    m_texts.insert(std::move(key), t);
-    return *t;
+    auto* l = new Laid{QStaticText(text), QFontMetricsF(font).horizontalAdvance(text), 0};
+    l->text.setTextFormat(Qt::PlainText);
+    l->text.prepare(QTransform(), font);
+    l->height = l->text.size().height();
+    m_texts.insert(std::move(key), l);
+    return *l;
 }

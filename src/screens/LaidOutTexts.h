@@ -11,10 +11,17 @@
 // use until its size alone slowed the painting.
 class LaidOutTexts {
 public:
+    struct Laid {
+        QStaticText text;
+        // The width the painter places a text by: the laid-out text's own size is a pixel wider.
+        qreal width = 0;
+        qreal height = 0;
+    };
+
     explicit LaidOutTexts(qsizetype most) : m_texts(most) {}
 
     /// `text` laid out in `font`; valid until the next call.
-    const QStaticText& laid(const QFont& font, const QString& text);
+    const Laid& laid(const QFont& font, const QString& text);
 
 private:
     struct Key {
@@ -25,5 +32,5 @@ private:
             return qHashMulti(seed, key.font, key.text);
         }
     };
-    QCache<Key, QStaticText> m_texts;
+    QCache<Key, Laid> m_texts;
 };

@@ -103,8 +103,8 @@ bool ScreenStyle::drawnLaidOut(QPainter* painter, const QRect& rect, int flags,
     if ((flags & ~kPlacing) != 0 || painter->transform().type() > QTransform::TxTranslate ||
         text.contains(u'&') || text.contains(u'\n') || text.contains(u'\t') || text.isRightToLeft())
         return false;
-    const QStaticText& laid = m_texts.laid(painter->font(), text);
-    const QSizeF size = laid.size();
+    const LaidOutTexts::Laid& laid = m_texts.laid(painter->font(), text);
+    const QSizeF size(laid.width, laid.height);
     QPointF at = rect.topLeft();
     if (flags & Qt::AlignRight)
         at.rx() += rect.width() - size.width();
@@ -115,12 +115,12 @@ bool ScreenStyle::drawnLaidOut(QPainter* painter, const QRect& rect, int flags,
     else if (flags & Qt::AlignVCenter)
         at.ry() += (rect.height() - size.height()) / 2;
     if (QRectF(rect).contains(QRectF(at, size))) {
-        painter->drawStaticText(at, laid);
+        painter->drawStaticText(at, laid.text);
         return true;
     }
     painter->save();
     painter->setClipRect(rect, Qt::IntersectClip);
-    painter->drawStaticText(at, laid);
+    painter->drawStaticText(at, laid.text);
     painter->restore();
     return true;
 }

@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "screens/ScreenStyle.h"
 #include "screens/entry/FigureLabel.h"
 #include "screens/entry/LogGrid.h"
 
@@ -120,6 +121,40 @@ private slots:
         // The rows only: a head kept through a change of type keeps its height.
         const QRect rows({0, 0}, kept.viewport()->size().boundedTo(table.viewport()->size()));
         QCOMPARE(kept.viewport()->grab(rows).toImage(), table.viewport()->grab(rows).toImage());
+    }
+
+    // A label's text laid out once is painted where and as the application's style paints it.
+    void labelPaintedAsTheStyle_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<bool>("enabled");
+        const int left = Qt::AlignLeft | Qt::AlignVCenter;
+        QTest::newRow("left") << "Result/Etapa" << left << true;
+        QTest::newRow("right") << "12345" << int(Qt::AlignRight | Qt::AlignVCenter) << true;
+        QTest::newRow("centre") << "MY DATA" << int(Qt::AlignCenter) << true;
+        QTest::newRow("top") << "QSO" << int(Qt::AlignLeft | Qt::AlignTop) << true;
+        QTest::newRow("bottom") << "Pkt" << int(Qt::AlignRight | Qt::AlignBottom) << true;
+        QTest::newRow("cut") << "YO3ABC NU EXISTA IN BAZA DE DATE !!" << left << true;
+        QTest::newRow("disabled") << "1B" << left << false;
+        QTest::newRow("shortcut") << "&IN LOG" << left << true;
+    }
+    void labelPaintedAsTheStyle() {
+        QFETCH(QString, text);
+        QFETCH(int, alignment);
+        QFETCH(bool, enabled);
+        QWidget window;
+        QLabel laidOnce(text, &window);
+        laidOnce.setStyle(ScreenStyle::instance());
+        QLabel plain(text, &window);
+        plain.move(0, 40);
+        for (QLabel* l : {&laidOnce, &plain}) {
+            l->setAlignment(Qt::Alignment(alignment));
+            l->setEnabled(enabled);
+            l->resize(120, 30);
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(laidOnce.grab().toImage(), plain.grab().toImage());
     }
 
     // A figure label is sized as a plain label of its text would be, in the font it has now,

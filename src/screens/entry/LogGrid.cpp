@@ -47,25 +47,25 @@ void LogGridCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QString text = index.data().toString();
     if (text.isEmpty())
         return;
-    const QStaticText& laid = m_texts.laid(option.font, text);
+    const LaidOutTexts::Laid& laid = m_texts.laid(option.font, text);
     // Where the style puts a cell's text: past its focus margin, centred in the row's height.
     const QWidget* view = option.widget;
     const QStyle* style = view ? view->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
     const QPointF at(option.rect.left() + margin,
-                     option.rect.top() + (option.rect.height() - laid.size().height()) / 2);
+                     option.rect.top() + (option.rect.height() - laid.height) / 2);
     // The painter's state is left for the next cell: each cell sets all it uses.
     if (painter->font() != option.font)
         painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    if (at.x() + laid.size().width() <= option.rect.right() + 1) {
-        painter->drawStaticText(at, laid);
+    if (at.x() + laid.width <= option.rect.right() + 1) {
+        painter->drawStaticText(at, laid.text);
         return;
     }
     painter->save();
     painter->setClipRect(option.rect);
-    painter->drawStaticText(at, laid);
+    painter->drawStaticText(at, laid.text);
     painter->restore();
 }
 
@@ -138,7 +138,8 @@ void LogGrid::paintRow(QPainter& painter, int row, const QStyleOptionViewItem& o
                        const RowKey& key) const {
     const QHeaderView* columns = horizontalHeader();
     const int height = key.height;
-    const QColor line = lineColor(option);
+    const QColor line = QColor::fromRgba(
+        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
     for (int c = 0; c < columns->count(); ++c) {
         if (columns->isSectionHidden(c))
             continue;
@@ -155,11 +156,6 @@ void LogGrid::paintRow(QPainter& painter, int row, const QStyleOptionViewItem& o
         painter.fillRect(left + width - 1, 0, 1, height, line);
     }
     painter.fillRect(0, height - 1, columns->length(), 1, line);
-}
-
-QColor LogGrid::lineColor(const QStyleOptionViewItem& option) const {
-    return QColor::fromRgba(
-        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
 }
 
 int LogGrid::sizeHintForColumn(int column) const {

@@ -5,7 +5,6 @@
 #include <QCache>
 #include <QHash>
 #include <QHeaderView>
-#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -21,8 +20,6 @@ protected:
     // Only highlighted heads show which column is current or selected.
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
-
-protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
     void changeEvent(QEvent* event) override;
 
@@ -86,7 +83,6 @@ private:
     QPixmap rowImage(int row, const QStyleOptionViewItem& option);
     void paintRow(QPainter& painter, int row, const QStyleOptionViewItem& option,
                   const RowKey& key) const;
-    QColor lineColor(const QStyleOptionViewItem& option) const;
 
     mutable QHash<QString, int> m_textWidths;
     Look m_look;
