@@ -128,7 +128,7 @@ QPixmap LogGrid::rowImage(int row, const QStyleOptionViewItem& option) {
     QPainter painter(&image);
     paintRow(painter, row, option, key);
     painter.end();
-    m_rowImages.insert(std::move(key), new QPixmap(image));
+    m_rowImages.insert(key, new QPixmap(image));
     return image;
 }
 
