@@ -14,3 +14,16 @@ const LaidOutTexts::Laid& LaidOutTexts::laid(const QFont& font, const QString& t
     m_texts.insert(key, l);
     return *l;
 }
+
+void LaidOutTexts::draw(QPainter* painter, const QPointF& at, const Laid& laid,
+                        const QRect& within) {
+    // Cutting costs a saved state: only a text that does not fit is cut.
+    if (QRectF(within).contains(QRectF(at, QSizeF(laid.width, laid.height)))) {
+        painter->drawStaticText(at, laid.text);
+        return;
+    }
+    painter->save();
+    painter->setClipRect(within, Qt::IntersectClip);
+    painter->drawStaticText(at, laid.text);
+    painter->restore();
+}

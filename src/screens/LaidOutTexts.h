@@ -2,6 +2,7 @@
 
 #include <QCache>
 #include <QFont>
+#include <QPainter>
 #include <QStaticText>
 #include <QString>
 
@@ -22,6 +23,8 @@ public:
 
     /// `text` laid out in `font`; valid until the next call.
     const Laid& laid(const QFont& font, const QString& text);
+    /// Draws `laid` from `at` in the painter's type and pen, cut off at the edges of `within`.
+    static void draw(QPainter* painter, const QPointF& at, const Laid& laid, const QRect& within);
 
 private:
     struct Key {

@@ -104,23 +104,15 @@ bool ScreenStyle::drawnLaidOut(QPainter* painter, const QRect& rect, int flags,
         text.contains(u'&') || text.contains(u'\n') || text.contains(u'\t') || text.isRightToLeft())
         return false;
     const LaidOutTexts::Laid& laid = m_texts.laid(painter->font(), text);
-    const QSizeF size(laid.width, laid.height);
     QPointF at = rect.topLeft();
     if (flags & Qt::AlignRight)
-        at.rx() += rect.width() - size.width();
+        at.rx() += rect.width() - laid.width;
     else if (flags & Qt::AlignHCenter)
-        at.rx() += (rect.width() - size.width()) / 2;
+        at.rx() += (rect.width() - laid.width) / 2;
     if (flags & Qt::AlignBottom)
-        at.ry() += rect.height() - size.height();
+        at.ry() += rect.height() - laid.height;
     else if (flags & Qt::AlignVCenter)
-        at.ry() += (rect.height() - size.height()) / 2;
-    if (QRectF(rect).contains(QRectF(at, size))) {
-        painter->drawStaticText(at, laid.text);
-        return true;
-    }
-    painter->save();
-    painter->setClipRect(rect, Qt::IntersectClip);
-    painter->drawStaticText(at, laid.text);
-    painter->restore();
+        at.ry() += (rect.height() - laid.height) / 2;
+    LaidOutTexts::draw(painter, at, laid, rect);
     return true;
 }

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QHash>
 #include <QProxyStyle>
-#include <QStaticText>
 
 // The application's style, painting more cheaply what the QSO screen paints again at each
 // contact. Frames' and text boxes' outlines are plain rectangles: the style stretched an image

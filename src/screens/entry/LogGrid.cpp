@@ -59,14 +59,7 @@ void LogGridCells::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->setFont(option.font);
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    if (at.x() + laid.width <= option.rect.right() + 1) {
-        painter->drawStaticText(at, laid.text);
-        return;
-    }
-    painter->save();
-    painter->setClipRect(option.rect);
-    painter->drawStaticText(at, laid.text);
-    painter->restore();
+    LaidOutTexts::draw(painter, at, laid, option.rect);
 }
 
 LogGrid::LogGrid(QWidget* parent) : QTableView(parent) {
