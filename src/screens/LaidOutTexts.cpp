@@ -2,12 +2,15 @@
 
 #include <QFontMetricsF>
 #include <QTransform>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
 
 const LaidOutTexts::Laid& LaidOutTexts::laid(const QFont& font, const QString& text) {
     const Key key{font, text};
     if (const Laid* known = m_texts.object(key))
         return *known;
-    auto* l = new Laid{QStaticText(text), QFontMetricsF(font).horizontalAdvance(text), 0};
+    auto* l = new Laid{QStaticText(text), QFontMetricsF(font).horizontalAdvance(text), 0, {}};
     l->text.setTextFormat(Qt::PlainText);
     l->text.prepare(QTransform(), font);
     l->height = l->text.size().height();
@@ -19,11 +22,48 @@ void LaidOutTexts::draw(QPainter* painter, const QPointF& at, const Laid& laid,
                         const QRect& within) {
     // Cutting costs a saved state: only a text that does not fit is cut.
     if (QRectF(within).contains(QRectF(at, QSizeF(laid.width, laid.height)))) {
-        painter->drawStaticText(at, laid.text);
+        drawOnce(painter, at, laid);
         return;
     }
     painter->save();
     painter->setClipRect(within, Qt::IntersectClip);
-    painter->drawStaticText(at, laid.text);
+    drawOnce(painter, at, laid);
     painter->restore();
+}
+
+void LaidOutTexts::drawOnce(QPainter* painter, const QPointF& at, const Laid& laid) {
+    // Copied pixels blend as the glyphs did only over whole device pixels, in a plain colour.
+    const QPen& pen = painter->pen();
+    if (painter->deviceTransform().type() > QTransform::TxTranslate ||
+        pen.brush().style() != Qt::SolidPattern ||
+        painter->compositionMode() != QPainter::CompositionMode_SourceOver ||
+        painter->opacity() < 1.0 || !painter->device()) {
+        painter->drawStaticText(at, laid.text);
+        return;
+    }
+    const QPointF onDevice = painter->deviceTransform().map(at);
+    const QPointF whole(std::floor(onDevice.x()), std::floor(onDevice.y()));
+    const QPoint offset = ((onDevice - whole) * 64).toPoint();
+    const QRgb colour = pen.color().rgba();
+    const int dpi = painter->device()->logicalDpiY() * 1000 + painter->device()->logicalDpiX();
+    const int hints = int(painter->renderHints());
+    auto known = std::find_if(laid.drawn.cbegin(), laid.drawn.cend(), [&](const Drawn& d) {
+        return d.colour == colour && d.offset == offset && d.dpi == dpi && d.hints == hints;
+    });
+    if (known == laid.drawn.cend()) {
+        QImage image(qCeil(laid.width) + 2, qCeil(laid.height) + 1,
+                     QImage::Format_ARGB32_Premultiplied);
+        image.setDotsPerMeterX(qRound(painter->device()->logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(painter->device()->logicalDpiY() / 0.0254));
+        image.fill(Qt::transparent);
+        QPainter onImage(&image);
+        onImage.setRenderHints(painter->renderHints());
+        onImage.setFont(painter->font());
+        onImage.setPen(pen.color());
+        onImage.drawStaticText(QPointF(offset) / 64, laid.text);
+        onImage.end();
+        laid.drawn.push_back({colour, offset, dpi, hints, std::move(image)});
+        known = laid.drawn.cend() - 1;
+    }
+    painter->drawImage(at - (onDevice - whole), known->image);
 }

@@ -2,21 +2,33 @@
 
 #include <QCache>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QStaticText>
 #include <QString>
+#include <vector>
 
 // One-line texts laid out once in a type, to be painted again and again: laying a text out costs
-// more than drawing it. Only the texts painted most lately are kept, the captions among them: a
-// figure that changed is not painted again, and a cache of every text ever shown grew without
-// use until its size alone slowed the painting.
+// more than drawing it, and drawing its glyphs costs more than copying the pixels they left.
+// Only the texts painted most lately are kept, the captions among them: a figure that changed is
+// not painted again, and a cache of every text ever shown grew without use until its size alone
+// slowed the painting.
 class LaidOutTexts {
 public:
+    // The text's pixels in one colour, at one offset within a pixel, on a clear ground.
+    struct Drawn {
+        QRgb colour;
+        QPoint offset; // in 64ths of a pixel
+        int dpi;
+        int hints;
+        QImage image;
+    };
     struct Laid {
         QStaticText text;
         // The width the painter places a text by: the laid-out text's own size is a pixel wider.
         qreal width = 0;
         qreal height = 0;
+        mutable std::vector<Drawn> drawn;
     };
 
     explicit LaidOutTexts(qsizetype most) : m_texts(most) {}
@@ -27,6 +39,8 @@ public:
     static void draw(QPainter* painter, const QPointF& at, const Laid& laid, const QRect& within);
 
 private:
+    static void drawOnce(QPainter* painter, const QPointF& at, const Laid& laid);
+
     struct Key {
         QFont font;
         QString text;
