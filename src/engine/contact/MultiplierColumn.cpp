@@ -20,10 +20,14 @@ Outcome<qint64> MultiplierColumn::derive(const ContestDef& def, const Multiplier
                                          int stage, qint64 fromId) {
     const QVariant marked = m_db.scalar(
         QStringLiteral("SELECT FromId FROM MultPending WHERE Etp = ?"), {QString::number(stage)});
-    if (marked.isValid() && !marked.isNull())
+    const bool isMarked = marked.isValid() && !marked.isNull();
+    if (isMarked)
         fromId = std::min(fromId, marked.toLongLong());
     if (Outcome<void> done = deriveFrom(def, station, stage, fromId); !done)
         return Failure{done.error()};
+    // Read inside the same write: no other program can have marked the stage since.
+    if (!isMarked)
+        return fromId;
     if (Outcome<void> cleared = m_db.exec(QStringLiteral("DELETE FROM MultPending WHERE Etp = ?"),
                                           {QString::number(stage)});
         !cleared) {

@@ -286,15 +286,21 @@ const QStringList& LogStore::columnNames() {
 
 Outcome<std::array<StageTotals, 4>> LogStore::stageTotals() {
     // The schema keeps `LogTotals` by triggers; a log made before it has none and is counted
-    // row by row. Either way `Pct` is read as a number (" 0" is 0) and a `Mult` of blanks or
-    // nothing is no multiplier.
-    const QString sql =
-        m_db.hasTable(QStringLiteral("LogTotals"))
-            ? QStringLiteral("SELECT Etp, Qsos, Mults, Points FROM LogTotals "
-                             "WHERE Etp IN ('1', '2', '3', '4')")
-            : QStringLiteral("SELECT Etp, count(*), sum(length(trim(coalesce(Mult, ''))) > 0), "
-                             "sum(CAST(trim(coalesce(Pct, '')) AS INTEGER)) FROM LogGen "
-                             "WHERE Etp IN ('1', '2', '3', '4') GROUP BY Etp");
+    // row by row. Its table is looked for only when it cannot be read: the look costs more than
+    // the read.
+    Outcome<std::array<StageTotals, 4>> totals =
+        stageTotalsBy(QStringLiteral("SELECT Etp, Qsos, Mults, Points FROM LogTotals "
+                                     "WHERE Etp IN ('1', '2', '3', '4')"));
+    if (totals || m_db.hasTable(QStringLiteral("LogTotals")))
+        return totals;
+    return stageTotalsBy(
+        QStringLiteral("SELECT Etp, count(*), sum(length(trim(coalesce(Mult, ''))) > 0), "
+                       "sum(CAST(trim(coalesce(Pct, '')) AS INTEGER)) FROM LogGen "
+                       "WHERE Etp IN ('1', '2', '3', '4') GROUP BY Etp"));
+}
+
+Outcome<std::array<StageTotals, 4>> LogStore::stageTotalsBy(const QString& sql) {
+    // `Pct` is read as a number (" 0" is 0) and a `Mult` of blanks or nothing is no multiplier.
     std::array<StageTotals, 4> totals{};
     int invalidStage = 0;
     const Outcome<void> read = m_db.eachRow(sql, {}, [&](const QSqlQuery& q) {

@@ -69,6 +69,7 @@ public:
     static const QStringList& columnNames();
 
 private:
+    Outcome<std::array<StageTotals, 4>> stageTotalsBy(const QString& sql);
     /// The rows that `tail` (WHERE and ORDER BY clauses) selects.
     Outcome<QList<LogRow>> readRows(const QString& tail, const QVariantList& values);
     /// The rows of a SELECT of LogRow::columns().
