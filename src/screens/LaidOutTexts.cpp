@@ -6,8 +6,25 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+constexpr qsizetype kMostFonts = 32;
+}
+
+int LaidOutTexts::fontIndex(const QFont& font) {
+    const auto known = std::find(m_fonts.cbegin(), m_fonts.cend(), font);
+    if (known != m_fonts.cend())
+        return int(known - m_fonts.cbegin());
+    // Types come and go only with the screen's scale.
+    if (m_fonts.size() >= kMostFonts) {
+        m_fonts.clear();
+        m_texts.clear();
+    }
+    m_fonts.append(font);
+    return int(m_fonts.size() - 1);
+}
+
 const LaidOutTexts::Laid& LaidOutTexts::laid(const QFont& font, const QString& text) {
-    const Key key{font, text};
+    const Key key{fontIndex(font), text};
     if (const Laid* known = m_texts.object(key))
         return *known;
     auto* l = new Laid{QStaticText(text), QFontMetricsF(font).horizontalAdvance(text), 0, {}};

@@ -40,14 +40,18 @@ public:
 
 private:
     static void drawOnce(QPainter* painter, const QPointF& at, const Laid& laid);
+    int fontIndex(const QFont& font);
 
+    // A type by its place in `m_fonts`: hashing a type costs more than finding it among the few
+    // a screen paints in.
     struct Key {
-        QFont font;
+        int font;
         QString text;
         bool operator==(const Key&) const = default;
         friend size_t qHash(const Key& key, size_t seed = 0) {
             return qHashMulti(seed, key.font, key.text);
         }
     };
+    QList<QFont> m_fonts;
     QCache<Key, Laid> m_texts;
 };
