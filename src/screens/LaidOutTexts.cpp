@@ -64,10 +64,16 @@ void LaidOutTexts::drawOnce(QPainter* painter, const QPointF& at, const Laid& la
     const QRgb colour = pen.color().rgba();
     const int dpi = painter->device()->logicalDpiY() * 1000 + painter->device()->logicalDpiX();
     const int hints = int(painter->renderHints());
-    auto known = std::find_if(laid.drawn.cbegin(), laid.drawn.cend(), [&](const Drawn& d) {
+    auto known = std::find_if(laid.drawn.begin(), laid.drawn.end(), [&](const Drawn& d) {
         return d.colour == colour && d.offset == offset && d.dpi == dpi && d.hints == hints;
     });
-    if (known == laid.drawn.cend()) {
+    // A text drawn once, as a figure that changed is, costs more to copy than to draw.
+    if (known == laid.drawn.end()) {
+        laid.drawn.push_back({colour, offset, dpi, hints, QImage()});
+        painter->drawStaticText(at, laid.text);
+        return;
+    }
+    if (known->image.isNull()) {
         QImage image(qCeil(laid.width) + 2, qCeil(laid.height) + 1,
                      QImage::Format_ARGB32_Premultiplied);
         image.setDotsPerMeterX(qRound(painter->device()->logicalDpiX() / 0.0254));
@@ -79,8 +85,7 @@ void LaidOutTexts::drawOnce(QPainter* painter, const QPointF& at, const Laid& la
         onImage.setPen(pen.color());
         onImage.drawStaticText(QPointF(offset) / 64, laid.text);
         onImage.end();
-        laid.drawn.push_back({colour, offset, dpi, hints, std::move(image)});
-        known = laid.drawn.cend() - 1;
+        known->image = std::move(image);
     }
     painter->drawImage(at - (onDevice - whole), known->image);
 }

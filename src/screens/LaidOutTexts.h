@@ -15,7 +15,8 @@
 // slowed the painting.
 class LaidOutTexts {
 public:
-    // The text's pixels in one colour, at one offset within a pixel, on a clear ground.
+    // The text's pixels in one colour, at one offset within a pixel, on a clear ground: none
+    // until it is drawn a second time.
     struct Drawn {
         QRgb colour;
         QPoint offset; // in 64ths of a pixel
