@@ -106,11 +106,17 @@ void LogGrid::paintEvent(QPaintEvent* event) {
 }
 
 QPixmap LogGrid::rowImage(int row, const QStyleOptionViewItem& option) {
+    const QAbstractItemModel* cells = model();
+    const QItemSelectionModel* selection = selectionModel();
+    const QModelIndex root = rootIndex();
+    const int columns = cells->columnCount(root);
     RowKey key{{}, {}, rowHeight(row)};
-    for (int c = 0; c < model()->columnCount(rootIndex()); ++c) {
-        const QModelIndex index = model()->index(row, c, rootIndex());
-        key.texts << index.data().toString();
-        key.selected << (selectionModel() && selectionModel()->isSelected(index));
+    key.texts.reserve(columns);
+    key.selected.reserve(columns);
+    for (int c = 0; c < columns; ++c) {
+        const QModelIndex index = cells->index(row, c, root);
+        key.texts << cells->data(index).toString();
+        key.selected << (selection && selection->isSelected(index));
     }
     if (const QPixmap* known = m_rowImages.object(key))
         return *known;
