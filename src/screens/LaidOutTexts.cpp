@@ -73,19 +73,28 @@ void LaidOutTexts::drawOnce(QPainter* painter, const QPointF& at, const Laid& la
         painter->drawStaticText(at, laid.text);
         return;
     }
-    if (known->image.isNull()) {
-        QImage image(qCeil(laid.width) + 2, qCeil(laid.height) + 1,
-                     QImage::Format_ARGB32_Premultiplied);
-        image.setDotsPerMeterX(qRound(painter->device()->logicalDpiX() / 0.0254));
-        image.setDotsPerMeterY(qRound(painter->device()->logicalDpiY() / 0.0254));
-        image.fill(Qt::transparent);
-        QPainter onImage(&image);
-        onImage.setRenderHints(painter->renderHints());
-        onImage.setFont(painter->font());
-        onImage.setPen(pen.color());
-        onImage.drawStaticText(QPointF(offset) / 64, laid.text);
-        onImage.end();
-        known->image = std::move(image);
-    }
-    painter->drawImage(at - (onDevice - whole), known->image);
+    if (known->image.isNull())
+        known->image = drawnAlone(painter, laid, QPointF(offset) / 64);
+    painter->drawImage(at - (onDevice - whole) + known->image.offset(), known->image);
+}
+
+QImage LaidOutTexts::drawnAlone(QPainter* painter, const Laid& laid, const QPointF& within) {
+    // The ink may reach past the text's box: accents over capitals, a hook before the start.
+    const QFontMetricsF metrics(painter->font(), painter->device());
+    const QRect place =
+        QRectF(0, 0, laid.width + 1, laid.height)
+            .united(metrics.boundingRect(laid.text.text()).translated(0, metrics.ascent()))
+            .toAlignedRect()
+            .adjusted(-1, -1, 2, 2);
+    QImage image(place.size(), QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(qRound(painter->device()->logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(painter->device()->logicalDpiY() / 0.0254));
+    image.setOffset(place.topLeft());
+    image.fill(Qt::transparent);
+    QPainter onImage(&image);
+    onImage.setRenderHints(painter->renderHints());
+    onImage.setFont(painter->font());
+    onImage.setPen(painter->pen().color());
+    onImage.drawStaticText(within - place.topLeft(), laid.text);
+    return image;
 }

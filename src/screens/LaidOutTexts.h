@@ -41,6 +41,9 @@ public:
 
 private:
     static void drawOnce(QPainter* painter, const QPointF& at, const Laid& laid);
+    // `laid` drawn from `within` a pixel onto a clear image, whose offset is where its top left
+    // lies from the pixel's.
+    static QImage drawnAlone(QPainter* painter, const Laid& laid, const QPointF& within);
     int fontIndex(const QFont& font);
 
     // A type by its place in `m_fonts`: hashing a type costs more than finding it among the few

@@ -137,6 +137,8 @@ private slots:
         QTest::newRow("cut") << "YO3ABC NU EXISTA IN BAZA DE DATE !!" << left << true;
         QTest::newRow("disabled") << "1B" << left << false;
         QTest::newRow("shortcut") << "&IN LOG" << left << true;
+        // Ink outside the text's box: accents over capitals, a hook left of its start.
+        QTest::newRow("overhang") << QStringLiteral("j\u0218\u021A\u0102\u00CEf/") << left << true;
     }
     void labelPaintedAsTheStyle() {
         QFETCH(QString, text);
