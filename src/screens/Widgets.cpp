@@ -1,5 +1,6 @@
 #include "screens/Widgets.h"
 
+#include "screens/PlainLabel.h"
 #include "screens/ScreenStyle.h"
 
 #include <QPalette>
@@ -9,7 +10,7 @@
 namespace Widgets {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text) {
-    auto* w = new QLabel(text, parent);
+    auto* w = new PlainLabel(text, parent);
     w->setObjectName(QLatin1String(name));
     w->setStyle(ScreenStyle::instance());
     return w;

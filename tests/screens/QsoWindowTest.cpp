@@ -1,4 +1,5 @@
 #include "ScreenHarness.h"
+#include "screens/PlainLabel.h"
 #include "screens/ScreenStyle.h"
 #include "screens/entry/FigureLabel.h"
 #include "screens/entry/LogGrid.h"
@@ -123,7 +124,8 @@ private slots:
         QCOMPARE(kept.viewport()->grab(rows).toImage(), table.viewport()->grab(rows).toImage());
     }
 
-    // A label's text laid out once is painted where and as the application's style paints it.
+    // A label of plain text, its text laid out once, is painted where and as a QLabel is painted
+    // by the application's style.
     void labelPaintedAsTheStyle_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("alignment");
@@ -145,11 +147,11 @@ private slots:
         QFETCH(int, alignment);
         QFETCH(bool, enabled);
         QWidget window;
-        QLabel laidOnce(text, &window);
+        PlainLabel laidOnce(text, &window);
         laidOnce.setStyle(ScreenStyle::instance());
         QLabel plain(text, &window);
         plain.move(0, 40);
-        for (QLabel* l : {&laidOnce, &plain}) {
+        for (QLabel* l : {static_cast<QLabel*>(&laidOnce), &plain}) {
             l->setAlignment(Qt::Alignment(alignment));
             l->setEnabled(enabled);
             l->resize(120, 30);

@@ -4,7 +4,7 @@
 #include "screens/ScreenStyle.h"
 
 FigureLabel::FigureLabel(QWidget* parent, const QString& name, const QString& text)
-    : QLabel(text, parent) {
+    : PlainLabel(text, parent) {
     setObjectName(name);
     setStyle(ScreenStyle::instance());
 }
