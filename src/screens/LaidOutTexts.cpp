@@ -39,16 +39,16 @@ void LaidOutTexts::draw(QPainter* painter, const QPointF& at, const Laid& laid,
                         const QRect& within) {
     // Cutting costs a saved state: only a text that does not fit is cut.
     if (QRectF(within).contains(QRectF(at, QSizeF(laid.width, laid.height)))) {
-        drawOnce(painter, at, laid);
+        drawUncut(painter, at, laid);
         return;
     }
     painter->save();
     painter->setClipRect(within, Qt::IntersectClip);
-    drawOnce(painter, at, laid);
+    drawUncut(painter, at, laid);
     painter->restore();
 }
 
-void LaidOutTexts::drawOnce(QPainter* painter, const QPointF& at, const Laid& laid) {
+void LaidOutTexts::drawUncut(QPainter* painter, const QPointF& at, const Laid& laid) {
     // Copied pixels blend as the glyphs did only over whole device pixels, in a plain colour.
     const QPen& pen = painter->pen();
     if (painter->deviceTransform().type() > QTransform::TxTranslate ||

@@ -40,7 +40,7 @@ public:
     static void draw(QPainter* painter, const QPointF& at, const Laid& laid, const QRect& within);
 
 private:
-    static void drawOnce(QPainter* painter, const QPointF& at, const Laid& laid);
+    static void drawUncut(QPainter* painter, const QPointF& at, const Laid& laid);
     // `laid` drawn from `within` a pixel onto a clear image, whose offset is where its top left
     // lies from the pixel's.
     static QImage drawnAlone(QPainter* painter, const Laid& laid, const QPointF& within);
