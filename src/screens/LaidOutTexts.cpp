@@ -62,7 +62,7 @@ void LaidOutTexts::drawUncut(QPainter* painter, const QPointF& at, const Laid& l
     const QPointF whole(std::floor(onDevice.x()), std::floor(onDevice.y()));
     const QPoint offset = ((onDevice - whole) * 64).toPoint();
     const QRgb colour = pen.color().rgba();
-    const int dpi = painter->device()->logicalDpiY() * 1000 + painter->device()->logicalDpiX();
+    const QSize dpi(painter->device()->logicalDpiX(), painter->device()->logicalDpiY());
     const int hints = int(painter->renderHints());
     auto known = std::find_if(laid.drawn.begin(), laid.drawn.end(), [&](const Drawn& d) {
         return d.colour == colour && d.offset == offset && d.dpi == dpi && d.hints == hints;

@@ -20,7 +20,7 @@ public:
     struct Drawn {
         QRgb colour;
         QPoint offset; // in 64ths of a pixel
-        int dpi;
+        QSize dpi;
         int hints;
         QImage image;
     };
