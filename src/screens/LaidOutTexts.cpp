@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QTransform>
-#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
